@@ -27,7 +27,7 @@ namespace {
 
 constexpr int W = 177;
 constexpr int H = 241;
-constexpr int SS = 4; // supersampling factor
+constexpr int SS = 4;  // supersampling factor
 
 // The figure's box: columns 78..135, rows 69..214. The head band is rows 69..106.
 const QRectF FigureBox(78, 69, 58, 146);
@@ -39,8 +39,7 @@ constexpr double RopeX = 114.0;
 constexpr double KnotTop = 45.0;
 constexpr double KnotBottom = 68.0;
 
-QPen pen(const QColor &c, double w)
-{
+QPen pen(const QColor& c, double w) {
     QPen p(c, w);
     p.setCapStyle(Qt::RoundCap);
     p.setJoinStyle(Qt::RoundJoin);
@@ -49,8 +48,7 @@ QPen pen(const QColor &c, double w)
 
 // ---------------------------------------------------------------- sky and land
 
-void drawSky(QPainter &p)
-{
+void drawSky(QPainter& p) {
     QLinearGradient g(0, 0, 0, 160);
     g.setColorAt(0.00, QColor(38, 92, 178));
     g.setColorAt(0.45, QColor(92, 160, 222));
@@ -94,8 +92,7 @@ void drawSky(QPainter &p)
     cloud(132, 100, 0.6);
 }
 
-void drawMesas(QPainter &p)
-{
+void drawMesas(QPainter& p) {
     // Far table mountains on the horizon, hazy violet.
     QPainterPath m;
     m.moveTo(0, 146);
@@ -132,8 +129,7 @@ void drawMesas(QPainter &p)
     p.drawLine(QPointF(62.5, 124.2), QPointF(65.5, 124.2));
 }
 
-QPainterPath duneBand(double yTop, std::initializer_list<QPointF> ctrl)
-{
+QPainterPath duneBand(std::initializer_list<QPointF> ctrl) {
     // A closed band from a smooth top curve down to the bottom of the picture.
     QPainterPath d;
     auto it = ctrl.begin();
@@ -148,19 +144,17 @@ QPainterPath duneBand(double yTop, std::initializer_list<QPointF> ctrl)
     d.lineTo(W + 2, H + 2);
     d.lineTo(-2, H + 2);
     d.closeSubpath();
-    (void)yTop;
     return d;
 }
 
-void drawDunes(QPainter &p)
-{
+void drawDunes(QPainter& p) {
     p.setPen(Qt::NoPen);
 
     // Far dunes.
     {
-        QPainterPath d = duneBand(136, {QPointF(-2, 150), QPointF(30, 136), QPointF(60, 138),
-                                        QPointF(92, 146), QPointF(118, 152), QPointF(150, 140),
-                                        QPointF(179, 143)});
+        QPainterPath d =
+            duneBand({QPointF(-2, 150), QPointF(30, 136), QPointF(60, 138), QPointF(92, 146),
+                      QPointF(118, 152), QPointF(150, 140), QPointF(179, 143)});
         QLinearGradient g(0, 136, 0, 175);
         g.setColorAt(0, QColor(246, 214, 156));
         g.setColorAt(1, QColor(232, 188, 120));
@@ -169,9 +163,9 @@ void drawDunes(QPainter &p)
     }
     // Middle dune, with a shadowed lee side.
     {
-        QPainterPath d = duneBand(158, {QPointF(-2, 176), QPointF(40, 160), QPointF(70, 156),
-                                        QPointF(98, 168), QPointF(124, 180), QPointF(150, 170),
-                                        QPointF(179, 164)});
+        QPainterPath d =
+            duneBand({QPointF(-2, 176), QPointF(40, 160), QPointF(70, 156), QPointF(98, 168),
+                      QPointF(124, 180), QPointF(150, 170), QPointF(179, 164)});
         QLinearGradient g(0, 156, 0, 200);
         g.setColorAt(0, QColor(240, 196, 126));
         g.setColorAt(1, QColor(222, 168, 96));
@@ -186,9 +180,9 @@ void drawDunes(QPainter &p)
     }
     // The near ground.
     {
-        QPainterPath d = duneBand(205, {QPointF(-2, 214), QPointF(40, 204), QPointF(80, 214),
-                                        QPointF(110, 220), QPointF(140, 224), QPointF(160, 212),
-                                        QPointF(179, 208)});
+        QPainterPath d =
+            duneBand({QPointF(-2, 214), QPointF(40, 204), QPointF(80, 214), QPointF(110, 220),
+                      QPointF(140, 224), QPointF(160, 212), QPointF(179, 208)});
         QLinearGradient g(0, 204, 0, H);
         g.setColorAt(0, QColor(236, 186, 112));
         g.setColorAt(1, QColor(206, 150, 80));
@@ -197,7 +191,7 @@ void drawDunes(QPainter &p)
     }
     // Wind ripples in the sand.
     p.setBrush(Qt::NoBrush);
-    auto ripple = [&p](double x, double y, double len, const QColor &c) {
+    auto ripple = [&p](double x, double y, double len, const QColor& c) {
         QPainterPath r;
         r.moveTo(x, y);
         r.cubicTo(QPointF(x + len * 0.3, y - 1.6), QPointF(x + len * 0.7, y - 1.6),
@@ -220,8 +214,7 @@ void drawDunes(QPainter &p)
 
 // ---------------------------------------------------------------- cacti and rocks
 
-void addCactusArm(QPainterPath &path, double x, double y, double reach, double up, double w)
-{
+void addCactusArm(QPainterPath& path, double x, double y, double reach, double up, double w) {
     // An elbowed arm leaving the trunk at (x, y), going out by reach and then up by up.
     QPainterPath spine;
     spine.moveTo(x, y);
@@ -234,8 +227,7 @@ void addCactusArm(QPainterPath &path, double x, double y, double reach, double u
     path = path.united(st.createStroke(spine));
 }
 
-void drawSaguaro(QPainter &p, double x, double base, double height, double w, bool big)
-{
+void drawSaguaro(QPainter& p, double x, double base, double height, double w, bool big) {
     QPainterPath c;
     c.addRoundedRect(QRectF(x - w / 2, base - height, w, height + 4), w / 2, w / 2);
     if (big) {
@@ -275,8 +267,7 @@ void drawSaguaro(QPainter &p, double x, double base, double height, double w, bo
     }
 }
 
-void drawBarrelCactus(QPainter &p, double x, double base, double r)
-{
+void drawBarrelCactus(QPainter& p, double x, double base, double r) {
     QRectF box(x - r, base - r * 1.6, r * 2, r * 1.8);
     QRadialGradient g(QPointF(x + r * 0.3, base - r), r * 1.4);
     g.setColorAt(0, QColor(110, 172, 90));
@@ -298,8 +289,7 @@ void drawBarrelCactus(QPainter &p, double x, double base, double r)
     p.drawEllipse(QPointF(x + 1.4, base - r * 1.62), 1.3, 0.9);
 }
 
-void drawRock(QPainter &p, std::initializer_list<QPointF> outline, const QColor &base)
-{
+void drawRock(QPainter& p, std::initializer_list<QPointF> outline, const QColor& base) {
     QPainterPath r;
     auto it = outline.begin();
     r.moveTo(*it++);
@@ -322,8 +312,7 @@ void drawRock(QPainter &p, std::initializer_list<QPointF> outline, const QColor 
 
 // ---------------------------------------------------------------- gallows and rope
 
-void drawPlank(QPainter &p, const QPolygonF &poly, bool vertical)
-{
+void drawPlank(QPainter& p, const QPolygonF& poly, bool vertical) {
     const QRectF b = poly.boundingRect();
     QLinearGradient g = vertical ? QLinearGradient(b.left(), 0, b.right(), 0)
                                  : QLinearGradient(0, b.top(), 0, b.bottom());
@@ -364,8 +353,7 @@ void drawPlank(QPainter &p, const QPolygonF &poly, bool vertical)
     p.restore();
 }
 
-void drawBolt(QPainter &p, double x, double y)
-{
+void drawBolt(QPainter& p, double x, double y) {
     QRadialGradient g(QPointF(x - 0.4, y - 0.4), 1.4);
     g.setColorAt(0, QColor(200, 200, 205));
     g.setColorAt(1, QColor(60, 60, 66));
@@ -374,8 +362,7 @@ void drawBolt(QPainter &p, double x, double y)
     p.drawEllipse(QPointF(x, y), 1.1, 1.1);
 }
 
-void drawGallows(QPainter &p)
-{
+void drawGallows(QPainter& p) {
     // Shadow of the post on the sand (the sun is up and to the right).
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(140, 88, 44, 90));
@@ -421,8 +408,7 @@ void drawGallows(QPainter &p)
 }
 
 // Paints rope along a path: a body, twisted strands, and a dark edge.
-void strokeRope(QPainter &p, const QPainterPath &path, double w)
-{
+void strokeRope(QPainter& p, const QPainterPath& path, double w) {
     p.setBrush(Qt::NoBrush);
     p.setPen(pen(QColor(92, 64, 30), w + 0.9));
     p.drawPath(path);
@@ -437,7 +423,7 @@ void strokeRope(QPainter &p, const QPainterPath &path, double w)
     for (double s = 1.0; s < len - 0.5; s += 1.7) {
         const double t = path.percentAtLength(s);
         const QPointF c = path.pointAtPercent(t);
-        const double a = path.angleAtPercent(t) * M_PI / 180.0; // counter-clockwise degrees
+        const double a = path.angleAtPercent(t) * M_PI / 180.0;  // counter-clockwise degrees
         const QPointF along(std::cos(a), -std::sin(a));
         const QPointF across(-along.y(), along.x());
         const QPointF d1 = c + across * (w * 0.45) + along * 0.55;
@@ -446,8 +432,7 @@ void strokeRope(QPainter &p, const QPainterPath &path, double w)
     }
 }
 
-void drawRopeAndKnot(QPainter &p)
-{
+void drawRopeAndKnot(QPainter& p) {
     // Turns of rope around the beam.
     for (int i = 0; i < 3; ++i) {
         const double x = RopeX - 3 + i * 2.4;
@@ -483,14 +468,14 @@ void drawRopeAndKnot(QPainter &p)
 }
 
 // The empty loop that hangs below the knot in the picture without the figure.
-void drawEmptyNoose(QPainter &p)
-{
+void drawEmptyNoose(QPainter& p) {
     p.save();
     p.setClipRect(QRectF(FigureBox.left(), HeadTop, FigureBox.width(), BodyTop - HeadTop));
     QPainterPath loop;
     loop.moveTo(RopeX - 2.2, KnotBottom - 1);
     loop.cubicTo(QPointF(RopeX - 12, 74), QPointF(RopeX - 12, 92), QPointF(RopeX, 93));
-    loop.cubicTo(QPointF(RopeX + 12, 92), QPointF(RopeX + 12, 74), QPointF(RopeX + 2.2, KnotBottom - 1));
+    loop.cubicTo(QPointF(RopeX + 12, 92), QPointF(RopeX + 12, 74),
+                 QPointF(RopeX + 2.2, KnotBottom - 1));
     strokeRope(p, loop, 2.4);
     p.restore();
 }
@@ -505,9 +490,8 @@ const QColor SkinShade(214, 150, 112);
 
 // Fills a shape with horizontal convict stripes, rounds it with shading across the
 // given axis, and outlines it.
-void stripedShape(QPainter &p, const QPainterPath &shape, double stripeY0, double period,
-                  double shadeLeft, double shadeRight)
-{
+void stripedShape(QPainter& p, const QPainterPath& shape, double stripeY0, double period,
+                  double shadeLeft, double shadeRight) {
     p.save();
     p.setClipPath(shape);
     const QRectF b = shape.boundingRect();
@@ -529,8 +513,7 @@ void stripedShape(QPainter &p, const QPainterPath &shape, double stripeY0, doubl
     p.drawPath(shape);
 }
 
-void drawHand(QPainter &p, double x, double y, bool left)
-{
+void drawHand(QPainter& p, double x, double y, bool left) {
     const double s = left ? -1 : 1;
     QPainterPath h;
     h.moveTo(x - 3.6, y);
@@ -552,8 +535,7 @@ void drawHand(QPainter &p, double x, double y, bool left)
     p.drawLine(QPointF(x + 1.2, y + 5.2), QPointF(x + 1.2, y + 8.0));
 }
 
-void drawShoe(QPainter &p, double x, double y, double toe)
-{
+void drawShoe(QPainter& p, double x, double y, double toe) {
     // A shoe seen from the front, hanging toe down and a little outwards.
     QPainterPath s;
     s.moveTo(x - 4.6, y);
@@ -580,8 +562,7 @@ void drawShoe(QPainter &p, double x, double y, double toe)
     p.drawEllipse(QPointF(x - 1.6 + toe * 0.3, y + 4), 1.0, 1.8);
 }
 
-void drawHead(QPainter &p)
-{
+void drawHead(QPainter& p) {
     // The head hangs a little to the left of the knot, tilted away from it.
     const QPointF c(101, 85.5);
     p.save();
@@ -622,9 +603,9 @@ void drawHead(QPainter &p)
     jaw.addEllipse(QPointF(0, 10.5), 10.5, 6.5);
     p.drawPath(jaw);
     p.setBrush(QColor(110, 80, 70, 150));
-    const double dots[][2] = {{-6, 8},   {-3.4, 10.2}, {0.2, 11.6}, {3.8, 10.4}, {6.6, 8.2},
+    const double dots[][2] = {{-6, 8},      {-3.4, 10.2}, {0.2, 11.6}, {3.8, 10.4}, {6.6, 8.2},
                               {-7.6, 10.8}, {-1.8, 12.8}, {2.2, 13.2}, {6.0, 11.6}, {-4.8, 12.4}};
-    for (const auto &d : dots)
+    for (const auto& d : dots)
         p.drawEllipse(QPointF(d[0], d[1]), 0.35, 0.35);
     p.restore();
 
@@ -694,8 +675,7 @@ void drawHead(QPainter &p)
     p.restore();
 }
 
-void drawFigure(QPainter &p)
-{
+void drawFigure(QPainter& p) {
     p.save();
     p.setClipRect(FigureBox);
 
@@ -714,7 +694,7 @@ void drawFigure(QPainter &p)
     p.setBrush(ngr);
     p.drawRect(QRectF(99.6, 96, 9.6, 11.5));
 
-    const double cx = 104.4; // the body's centre line
+    const double cx = 104.4;  // the body's centre line
 
     // Legs, hanging a little apart.
     auto leg = [&](bool left) {
@@ -725,7 +705,8 @@ void drawFigure(QPainter &p)
         l.cubicTo(QPointF(cx + s * 12.9, 170), QPointF(cx + s * 12.2, 190),
                   QPointF(cx + s * 11.8, 203.5));
         l.lineTo(cx + s * 2.0, 203.5);
-        l.cubicTo(QPointF(cx + s * 1.6, 190), QPointF(cx + s * 1.0, 170), QPointF(cx + s * 0.8, 150));
+        l.cubicTo(QPointF(cx + s * 1.6, 190), QPointF(cx + s * 1.0, 170),
+                  QPointF(cx + s * 0.8, 150));
         l.closeSubpath();
         stripedShape(p, l, 148.5, 5.0, left ? cx - 13 : cx + 0.6, left ? cx - 0.6 : cx + 13);
         // Trouser hem.
@@ -788,7 +769,8 @@ void drawFigure(QPainter &p)
         const double s = left ? -1 : 1;
         QPainterPath a;
         a.moveTo(cx + s * 9.5, 108.2);
-        a.cubicTo(QPointF(cx + s * 17, 107.8), QPointF(cx + s * 21.2, 110.8), QPointF(cx + s * 21.6, 117));
+        a.cubicTo(QPointF(cx + s * 17, 107.8), QPointF(cx + s * 21.2, 110.8),
+                  QPointF(cx + s * 21.6, 117));
         a.lineTo(cx + s * 24.8, 146);
         a.lineTo(cx + s * 16.4, 147.2);
         a.lineTo(cx + s * 14.2, 122);
@@ -831,7 +813,8 @@ void drawFigure(QPainter &p)
     drawHead(p);
     QPainterPath loop;
     loop.moveTo(RopeX - 4.4, 102.4);
-    loop.cubicTo(QPointF(RopeX - 8, 104.8), QPointF(RopeX - 14, 105.4), QPointF(RopeX - 16.2, 102.2));
+    loop.cubicTo(QPointF(RopeX - 8, 104.8), QPointF(RopeX - 14, 105.4),
+                 QPointF(RopeX - 16.2, 102.2));
     strokeRope(p, loop, 2.4);
 
     p.restore();
@@ -839,8 +822,7 @@ void drawFigure(QPainter &p)
 
 // ---------------------------------------------------------------- assembly
 
-void drawScene(QPainter &p)
-{
+void drawScene(QPainter& p) {
     drawSky(p);
     drawMesas(p);
     drawDunes(p);
@@ -848,28 +830,31 @@ void drawScene(QPainter &p)
     // A little cactus far away on the middle dune.
     drawSaguaro(p, 58, 162, 10, 2.6, false);
 
-    drawRock(p, {QPointF(58, 233), QPointF(60, 227), QPointF(65, 224), QPointF(71, 225),
-                 QPointF(75, 229), QPointF(76, 233)},
+    drawRock(p,
+             {QPointF(58, 233), QPointF(60, 227), QPointF(65, 224), QPointF(71, 225),
+              QPointF(75, 229), QPointF(76, 233)},
              QColor(160, 128, 110));
-    drawRock(p, {QPointF(72, 234), QPointF(74, 230), QPointF(78, 229), QPointF(81, 231),
-                 QPointF(82, 234)},
-             QColor(176, 140, 120));
+    drawRock(
+        p,
+        {QPointF(72, 234), QPointF(74, 230), QPointF(78, 229), QPointF(81, 231), QPointF(82, 234)},
+        QColor(176, 140, 120));
 
     drawGallows(p);
     drawRopeAndKnot(p);
 
     drawSaguaro(p, 158, 216, 78, 9.5, true);
     drawBarrelCactus(p, 10, 222, 5.5);
-    drawRock(p, {QPointF(136, 236), QPointF(139, 229), QPointF(146, 226), QPointF(153, 228),
-                 QPointF(157, 233), QPointF(158, 237)},
+    drawRock(p,
+             {QPointF(136, 236), QPointF(139, 229), QPointF(146, 226), QPointF(153, 228),
+              QPointF(157, 233), QPointF(158, 237)},
              QColor(150, 120, 104));
-    drawRock(p, {QPointF(164, 234), QPointF(166, 230), QPointF(171, 229), QPointF(174, 232),
-                 QPointF(174, 235)},
+    drawRock(p,
+             {QPointF(164, 234), QPointF(166, 230), QPointF(171, 229), QPointF(174, 232),
+              QPointF(174, 235)},
              QColor(168, 134, 116));
 }
 
-QImage render(bool withFigure)
-{
+QImage render(bool withFigure) {
     QImage big(W * SS, H * SS, QImage::Format_RGB32);
     big.fill(Qt::white);
     {
@@ -889,7 +874,7 @@ QImage render(bool withFigure)
         for (int x = 0; x < W; ++x) {
             int r = 0, g = 0, b = 0;
             for (int sy = 0; sy < SS; ++sy) {
-                const QRgb *line = reinterpret_cast<const QRgb *>(big.constScanLine(y * SS + sy));
+                const QRgb* line = reinterpret_cast<const QRgb*>(big.constScanLine(y * SS + sy));
                 for (int sx = 0; sx < SS; ++sx) {
                     const QRgb v = line[x * SS + sx];
                     r += qRed(v);
@@ -898,7 +883,7 @@ QImage render(bool withFigure)
                 }
             }
             const int n = SS * SS;
-            uchar *o = out.scanLine(y) + x * 3;
+            uchar* o = out.scanLine(y) + x * 3;
             o[0] = uchar((r + n / 2) / n);
             o[1] = uchar((g + n / 2) / n);
             o[2] = uchar((b + n / 2) / n);
@@ -909,8 +894,7 @@ QImage render(bool withFigure)
 
 // The game copies the figure in bands from the full picture onto the empty one; any
 // difference outside the figure's box would leave a patch of the wrong scene behind.
-bool verify(const QString &noPath, const QString &yesPath)
-{
+bool verify(const QString& noPath, const QString& yesPath) {
     const QImage no(noPath);
     const QImage yes(yesPath);
     if (no.isNull() || yes.isNull()) {
@@ -937,7 +921,8 @@ bool verify(const QString &noPath, const QString &yesPath)
             const bool inColumns = x >= 78 && x <= 135;
             if (!inColumns || y < HeadTop || y > 214) {
                 if (outside++ < 10)
-                    std::fprintf(stderr, "check: pixel (%d, %d) differs outside the figure box\n", x, y);
+                    std::fprintf(stderr, "check: pixel (%d, %d) differs outside the figure box\n",
+                                 x, y);
             } else if (y < BodyTop) {
                 ++headDiffs;
             } else {
@@ -948,7 +933,8 @@ bool verify(const QString &noPath, const QString &yesPath)
     std::printf("differences: columns %d..%d, rows %d..%d; head band %d px, body %d px\n", minX,
                 maxX, minY, maxY, headDiffs, bodyDiffs);
     if (outside > 0) {
-        std::fprintf(stderr, "check: %d pixels differ outside columns 78..135, rows 69..214\n", outside);
+        std::fprintf(stderr, "check: %d pixels differ outside columns 78..135, rows 69..214\n",
+                     outside);
         return false;
     }
     if (headDiffs == 0 || bodyDiffs == 0) {
@@ -958,10 +944,9 @@ bool verify(const QString &noPath, const QString &yesPath)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const QString noPath = dir + QStringLiteral("/nohang.png");
