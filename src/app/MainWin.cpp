@@ -1,0 +1,559 @@
+#include "app/MainWin.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/ClickLabel.h"
+#include "core/Pictures.h"
+#include "core/Text.h"
+#include "net/TWSocket.h"
+
+namespace {
+
+constexpr int kMemoLines = 500;
+constexpr int kUnLogWaitMs = 3000;
+const char* const kWebSite = "https://ropewit.example.org/";
+
+QFont arial(int pixels, bool bold = false, bool italic = false) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+void setColors(QWidget* w, const QColor& background, const QColor& foreground = QColor()) {
+    QPalette pal = w->palette();
+    if (background.isValid()) {
+        pal.setColor(QPalette::Window, background);
+        w->setAutoFillBackground(true);
+    }
+    if (foreground.isValid()) {
+        pal.setColor(QPalette::WindowText, foreground);
+    }
+    w->setPalette(pal);
+}
+
+QFrame* makePanel(QWidget* parent, const QRect& place, QFrame::Shadow shadow = QFrame::Raised) {
+    auto* panel = new QFrame(parent);
+    panel->setGeometry(place);
+    panel->setFrameStyle(QFrame::Panel | shadow);
+    panel->setLineWidth(1);
+    return panel;
+}
+
+// Every label shows plain text: names and words may come from a peer.
+QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& place,
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(place);
+    label->setAlignment(align);
+    return label;
+}
+
+// A panel that shows one line of text in its middle.
+QLabel* makeTextPanel(QWidget* parent, const QRect& place, QFrame::Shadow shadow) {
+    QLabel* label = makeLabel(parent, QString(), place, Qt::AlignCenter);
+    label->setFrameStyle(QFrame::Panel | shadow);
+    return label;
+}
+
+QPlainTextEdit* makeMemo(QWidget* parent, const QRect& place) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setGeometry(place);
+    memo->setReadOnly(true);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setMaximumBlockCount(kMemoLines);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    return memo;
+}
+
+}  // namespace
+
+TMainWin::TMainWin(const AppContext& context, QWidget* parent) : QMainWindow(parent), ctx(context) {
+    setWindowTitle(QStringLiteral("Ropewit"));
+    FormCreate();
+    qApp->installEventFilter(this);
+}
+
+TMainWin::~TMainWin() {
+    qApp->removeEventFilter(this);
+}
+
+void TMainWin::FormCreate() {
+    LoggedOnServer = false;
+    WordUsedCount = 0;
+    WordFinished = TwoPlayerStarted = Connected = Player1Posted = Player2Posted = false;
+
+    EmptyGallows = pictures::emptyGallows();
+    NoHangPicture = EmptyGallows;
+    YesHang = pictures::hangedFigure();
+    AlphaImage = pictures::builtinAlphabetTile();
+    WordImage = pictures::builtinWordTile();
+
+    SoloGame = true;
+    WordListLoaded = false;
+
+    settings.ProgramDir = ctx.programDir;
+    settings.IniPath = QDir(ctx.configDir).filePath(QStringLiteral("ROPEWIT.INI"));
+    LoadSettings(settings);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        ScreenWidth = screen->geometry().width();
+        ScreenHeight = screen->geometry().height();
+    }
+
+    auto* central = new QWidget(this);
+    central->setFont(arial(13));
+    setColors(central, QColor(), Qt::black);
+    setCentralWidget(central);
+    BuildMenus();
+    BuildWelcomePanel();
+    BuildMainPanel();
+    BuildWebPanel();
+    BuildControlPanel();
+    BuildSockets();
+
+    MenuUpper->setChecked(settings.UseUpper);
+    MenuHints->setChecked(settings.UseHints);
+    MenuScramble->setChecked(settings.ScrambleList);
+
+    LoadTileBackgrounds();
+    for (int i = 1; i <= kAlphabetTiles; ++i) {
+        AlphabetTiles[i]->setPixmap(QPixmap::fromImage(SavedAlpha));
+    }
+    for (int p = 1; p <= kMaxWord; ++p) {
+        WordTiles[p]->setPixmap(QPixmap::fromImage(SavedWord));
+    }
+    Revealed.fill(false);
+    Words.clear();
+    Hints.clear();
+
+    FlashTimer = new QTimer(this);
+    FlashTimer->setInterval(1000);
+    connect(FlashTimer, &QTimer::timeout, this, &TMainWin::FlashTimerTimer);
+    ConnectTimer = new QTimer(this);
+    ConnectTimer->setInterval(1000);
+    connect(ConnectTimer, &QTimer::timeout, this, &TMainWin::ConnectTimerTimer);
+
+    DisplayHints();
+    SetClientWidth(kClientWidthSolo);
+}
+
+void TMainWin::LoadTileBackgrounds() {
+    // A picture named in the settings that has gone missing falls back silently; one that
+    // exists but cannot be read is reported, and the built-in picture is used.
+    auto load = [this](const QString& path, const QImage& builtin) {
+        if (!path.isEmpty() && QFileInfo(path).isFile()) {
+            QImage image = pictures::loadBitmap(path);
+            if (!image.isNull()) {
+                return image;
+            }
+            ctx.prompts->message(this, QStringLiteral("Error"),
+                                 QStringLiteral("Bitmap image is not valid"));
+        }
+        return builtin;
+    };
+    SavedAlpha = load(settings.AlphabetBitmap, AlphaImage);
+    SavedWord = load(settings.WordBitmap, WordImage);
+}
+
+void TMainWin::BuildMenus() {
+    auto add = [this](QMenu* menu, const QString& caption, const QString& keys,
+                      void (TMainWin::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        if (!keys.isEmpty()) {
+            action->setShortcut(QKeySequence(keys));
+        }
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    MenuPlayer = add(file, QStringLiteral("New &Player / Game"), QStringLiteral("Ctrl+P"),
+                     &TMainWin::MenuPlayerClick);
+    MenuWords = add(file, QStringLiteral("New &Words"), QStringLiteral("Ctrl+W"),
+                    &TMainWin::MenuWordsClick);
+    file->addSeparator();
+    MenuExit =
+        add(file, QStringLiteral("E&xit"), QStringLiteral("Ctrl+X"), &TMainWin::MenuExitClick);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    MenuUserName = add(options, QStringLiteral("User &Name"), QStringLiteral("Ctrl+N"),
+                       &TMainWin::MenuUserNameClick);
+    MenuGame = add(options, QStringLiteral("&Two Player Game Options"), QStringLiteral("Ctrl+T"),
+                   &TMainWin::MenuGameClick);
+    MenuSound = add(options, QStringLiteral("&Sound Effects"), QStringLiteral("Ctrl+S"),
+                    &TMainWin::MenuSoundClick);
+    MenuFonts =
+        add(options, QStringLiteral("&Fonts"), QStringLiteral("Ctrl+F"), &TMainWin::MenuFontsClick);
+    MenuGuesses = add(options, QStringLiteral("&Guess Attempts"), QStringLiteral("Ctrl+G"),
+                      &TMainWin::MenuGuessesClick);
+    options->addSeparator();
+    MenuUpper =
+        add(options, QStringLiteral("&Uppercase Answer"), QString(), &TMainWin::MenuUpperClick);
+    MenuHints = add(options, QStringLiteral("Use &Hints"), QString(), &TMainWin::MenuHintsClick);
+    MenuScramble = add(options, QStringLiteral("&Scramble Word List When Loading"), QString(),
+                       &TMainWin::MenuScrambleClick);
+    MenuUpper->setCheckable(true);
+    MenuHints->setCheckable(true);
+    MenuScramble->setCheckable(true);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    DisplayyourIPAddress1 = add(tools, QStringLiteral("&Display your IP Address"),
+                                QStringLiteral("Ctrl+I"), &TMainWin::DisplayyourIPAddress1Click);
+    tools->addSeparator();
+    MenuCreateList = add(tools, QStringLiteral("&Create A Word List"), QStringLiteral("Ctrl+L"),
+                         &TMainWin::MenuCreateListClick);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    MenuContents = add(help, QStringLiteral("&Contents"), QString(), &TMainWin::MenuContentsClick);
+    MenuWebSite = add(help, QStringLiteral("&Web Site"), QString(), &TMainWin::MenuWebSiteClick);
+    MenuAbout = add(help, QStringLiteral("&About"), QString(), &TMainWin::MenuAboutClick);
+}
+
+void TMainWin::BuildWelcomePanel() {
+    BlankPanel = makePanel(centralWidget(), QRect(4, 0, 469, 313));
+    Label4 = makeLabel(BlankPanel, QStringLiteral("Welcome To Ropewit"), QRect(48, 24, 369, 37),
+                       Qt::AlignHCenter | Qt::AlignTop);
+    Label4->setFont(arial(27, true));
+    setColors(Label4, QColor(), Qt::red);
+    Label5 = makeLabel(BlankPanel, QStringLiteral("The Internet Hangman Game!"),
+                       QRect(36, 68, 401, 37), Qt::AlignHCenter | Qt::AlignTop);
+    Label5->setFont(arial(27, true, true));
+    setColors(Label5, QColor(), Qt::blue);
+    StartGame = new QPushButton(QStringLiteral("&Start New Game"), BlankPanel);
+    StartGame->setGeometry(184, 160, 113, 25);
+    connect(StartGame, &QPushButton::clicked, this, &TMainWin::StartGameClick);
+}
+
+void TMainWin::BuildMainPanel() {
+    MainPanel = makePanel(centralWidget(), QRect(4, 0, 469, 313));
+    MainPanel->setFont(arial(13, true));
+    setColors(MainPanel, QColor(), Qt::red);
+    MainPanel->setFocusPolicy(Qt::ClickFocus);
+    MainPanel->hide();
+    MainPanel->setEnabled(false);
+
+    for (int p = 1; p <= kMaxWord; ++p) {
+        auto* tile = new ClickLabel(MainPanel);
+        tile->setGeometry(30 * p - 18, 4, 28, 28);
+        tile->raise();
+        WordTiles[p] = tile;
+    }
+
+    PlayerPanel = makeTextPanel(MainPanel, QRect(332, 36, 133, 21), QFrame::Raised);
+    setColors(PlayerPanel, Qt::yellow);
+
+    HintPanel = new QFrame(MainPanel);
+    HintPanel->setGeometry(8, 36, 137, 32);
+    Label8 = makeLabel(HintPanel, QStringLiteral("Hint:"), QRect(4, 0, 28, 16));
+    Label8->setFont(arial(12, true));
+    HintLabel = makeLabel(HintPanel, QString(), QRect(32, 0, 101, 33));
+    HintLabel->setWordWrap(true);
+    HintLabel->setFont(arial(12));
+
+    UsedPanel = makePanel(MainPanel, QRect(8, 40, 137, 97), QFrame::Sunken);
+    Label3 = makeLabel(UsedPanel, QStringLiteral("Used Letters"), QRect(12, 4, 113, 17),
+                       Qt::AlignHCenter | Qt::AlignTop);
+    Label3->setFont(arial(15));
+    UsedLettersLabel = makeLabel(UsedPanel, QString(), QRect(4, 20, 129, 73));
+    UsedLettersLabel->setWordWrap(true);
+    UsedLettersLabel->setFont(arial(15, true));
+
+    NoHang = new ClickLabel(MainPanel);
+    NoHang->setGeometry(150, 40, pictures::kGallowsWidth, pictures::kGallowsHeight);
+    connect(NoHang, &ClickLabel::pressed, this, [this] { MainPanel->setFocus(); });
+    ShowPicture();
+
+    Guesses = makeTextPanel(MainPanel, QRect(150, 284, 177, 25), QFrame::Sunken);
+    Guesses->setFont(arial(12, true));
+    WordNumPanel = makeTextPanel(MainPanel, QRect(332, 60, 133, 21), QFrame::Sunken);
+
+    Bevel3 = makePanel(MainPanel, QRect(332, 84, 133, 73), QFrame::Sunken);
+    Bevel3->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Label7 =
+        makeLabel(MainPanel, QStringLiteral("Score"), QRect(356, 92, 89, 16), Qt::AlignHCenter);
+    Play1ScoreLab = makeLabel(MainPanel, QStringLiteral("Player"), QRect(340, 112, 89, 16),
+                              Qt::AlignRight | Qt::AlignTop);
+    Play1ScorePan = makeTextPanel(MainPanel, QRect(432, 108, 29, 21), QFrame::Raised);
+    Play1ScorePan->setText(QStringLiteral("0"));
+    Play2ScoreLab = makeLabel(MainPanel, QStringLiteral("Word"), QRect(340, 136, 89, 16),
+                              Qt::AlignRight | Qt::AlignTop);
+    Play2ScorePan = makeTextPanel(MainPanel, QRect(432, 132, 29, 21), QFrame::Raised);
+    Play2ScorePan->setText(QStringLiteral("0"));
+
+    for (int i = 1; i <= kAlphabetTiles; ++i) {
+        auto* tile = new ClickLabel(MainPanel);
+        tile->setGeometry(7 + 28 * ((i - 1) % 5), 140 + 28 * ((i - 1) / 5), 28, 28);
+        tile->raise();
+        connect(tile, &ClickLabel::pressed, this, [this, i] { AlphaClicked(i); });
+        AlphabetTiles[i] = tile;
+    }
+
+    ConnectPanel = makePanel(MainPanel, QRect(332, 160, 133, 149), QFrame::Sunken);
+    Label2 = makeLabel(ConnectPanel, QStringLiteral("Connection Status"), QRect(4, 4, 125, 16),
+                       Qt::AlignHCenter | Qt::AlignTop);
+    ConMemo = makeMemo(ConnectPanel, QRect(4, 24, 125, 121));
+    ConMemo->setFont(arial(11));
+    ConnectPanel->hide();
+    ConnectPanel->setEnabled(false);
+}
+
+void TMainWin::BuildWebPanel() {
+    WebPanel = makePanel(centralWidget(), QRect(476, 0, 153, 313));
+    WebPanel->setFont(arial(13, true));
+    Bevel2 = makePanel(WebPanel, QRect(4, 60, 145, 57), QFrame::Sunken);
+    Bevel2->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1 = makePanel(WebPanel, QRect(4, 148, 145, 161), QFrame::Sunken);
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    OppPanel = makeTextPanel(WebPanel, QRect(8, 4, 133, 21), QFrame::Raised);
+    setColors(OppPanel, Qt::yellow, Qt::red);
+    WebWordlabel = makeLabel(WebPanel, QStringLiteral("_______________"), QRect(4, 36, 145, 21),
+                             Qt::AlignHCenter | Qt::AlignTop);
+    WebWordlabel->setFont(arial(15, true));
+    Label6 = makeLabel(WebPanel, QStringLiteral("Used Letters"), QRect(8, 64, 137, 16),
+                       Qt::AlignHCenter | Qt::AlignTop);
+    MissedWebLabel = makeLabel(WebPanel, QString(), QRect(8, 80, 137, 33));
+    MissedWebLabel->setWordWrap(true);
+    WebGuesses = makeTextPanel(WebPanel, QRect(4, 120, 145, 25), QFrame::Sunken);
+    Label1 = makeLabel(WebPanel, QStringLiteral("Communication"), QRect(8, 152, 137, 16),
+                       Qt::AlignHCenter | Qt::AlignTop);
+    MyMemo = makeMemo(WebPanel, QRect(8, 172, 137, 109));
+    MyMemo->setFont(arial(11));
+    MyMess = new QLineEdit(WebPanel);
+    MyMess->setGeometry(8, 284, 97, 22);
+    MyMess->setMaxLength(1000);
+    MyMess->setFont(arial(12));
+    SendButton = new QPushButton(QStringLiteral("&Send"), WebPanel);
+    SendButton->setGeometry(108, 288, 37, 17);
+    SendButton->setFont(arial(11));
+    connect(SendButton, &QPushButton::clicked, this, &TMainWin::SendButtonClick);
+    connect(MyMess, &QLineEdit::returnPressed, this, &TMainWin::SendButtonClick);
+    WebPanel->hide();
+    WebPanel->setEnabled(false);
+}
+
+void TMainWin::BuildControlPanel() {
+    ControlPanel = new QFrame(centralWidget());
+    ControlPanel->setGeometry(154, 40, 177, 241);
+    ControlPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ControlPanel->setLineWidth(2);
+    setColors(ControlPanel, palette().color(QPalette::Button));
+    ControlPanel->hide();
+    ControlPanel->setEnabled(false);
+
+    ActionButton = new QPushButton(QStringLiteral("Start &Game"), ControlPanel);
+    ActionButton->setGeometry(24, 92, 129, 25);
+    ActionButton->setFont(arial(15, true));
+    {
+        QPalette pal = ActionButton->palette();
+        pal.setColor(QPalette::ButtonText, Qt::red);
+        ActionButton->setPalette(pal);
+    }
+    ActionButton->hide();
+    ActionButton->setEnabled(false);
+    connect(ActionButton, &QPushButton::clicked, this, &TMainWin::ActionButtonClick);
+
+    WaitStatus = makeLabel(ControlPanel, QString(), QRect(24, 128, 129, 33), Qt::AlignCenter);
+    WaitStatus->setWordWrap(true);
+    WaitStatus->setFont(arial(13, true));
+    setColors(WaitStatus, Qt::black, Qt::white);
+    WaitStatus->hide();
+    WaitStatus->setEnabled(false);
+}
+
+void TMainWin::BuildSockets() {
+    CliWSocket = new TWSocket(this);
+    SrvWSocket = new TWSocket(this);
+    TmpWSocket = new TWSocket(this);
+    CliSrvWSocket = new TWSocket(this);
+    connect(CliWSocket, &TWSocket::DnsLookupDone, this, &TMainWin::CliWSocketDnsLookupDone);
+    connect(CliWSocket, &TWSocket::SessionConnected, this, &TMainWin::CliWSocketSessionConnected);
+    connect(CliWSocket, &TWSocket::DataAvailable, this, &TMainWin::CliWSocketDataAvailable);
+    connect(CliWSocket, &TWSocket::SessionClosed, this, &TMainWin::CliWSocketSessionClosed);
+    connect(SrvWSocket, &TWSocket::SessionAvailable, this, &TMainWin::SrvWSocketSessionAvailable);
+    connect(CliSrvWSocket, &TWSocket::DnsLookupDone, this, &TMainWin::CliSrvWSocketDnsLookupDone);
+    connect(CliSrvWSocket, &TWSocket::SessionConnected, this,
+            &TMainWin::CliSrvWSocketSessionConnected);
+    connect(CliSrvWSocket, &TWSocket::DataAvailable, this, &TMainWin::CliSrvWSocketDataAvailable);
+    connect(CliSrvWSocket, &TWSocket::SessionClosed, this, &TMainWin::CliSrvWSocketSessionClosed);
+}
+
+// --- Window, layout and enabling rules ---
+
+void TMainWin::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        FormShow();
+    }
+}
+
+void TMainWin::FormShow() {
+    EnableDisable();
+    CentreWindow();
+}
+
+void TMainWin::CentreWindow() {
+    const QRect frame = frameGeometry();
+    move((ScreenWidth - frame.width()) / 2, (ScreenHeight - frame.height()) / 2);
+}
+
+int TMainWin::clientWidth() const {
+    return centralWidget()->width();
+}
+
+void TMainWin::SetClientWidth(int width) {
+    centralWidget()->setFixedSize(width, kClientHeight);
+    setFixedSize(width, kClientHeight + menuBar()->sizeHint().height());
+}
+
+void TMainWin::EnableDisable() {
+    // Before the first game the window counts as solo.
+    if (SoloGame || BlankPanel->isEnabled()) {
+        MenuGuesses->setEnabled(true);
+        MenuWords->setEnabled(true);
+        ConnectPanel->setEnabled(false);
+        ConnectPanel->hide();
+        WebPanel->setEnabled(false);
+        WebPanel->hide();
+        SetClientWidth(kClientWidthSolo);
+    } else if (Connected) {
+        MenuGuesses->setEnabled(true);
+        MenuWords->setEnabled(IsPlayer1);
+        ConnectPanel->setEnabled(true);
+        ConnectPanel->show();
+        PlayerPanel->setEnabled(true);
+        PlayerPanel->show();
+        WebPanel->setEnabled(true);
+        WebPanel->show();
+        SetClientWidth(kClientWidthWide);
+    } else {
+        MenuGuesses->setEnabled(true);
+        MenuWords->setEnabled(true);
+        ConnectPanel->setEnabled(true);
+        ConnectPanel->show();
+        WebPanel->setEnabled(false);
+        WebPanel->hide();
+        SetClientWidth(kClientWidthSolo);
+    }
+}
+
+void TMainWin::SetControlState() {
+    const bool show = !WaitStatus->isHidden() || !ActionButton->isHidden();
+    ControlPanel->setEnabled(show);
+    ControlPanel->setVisible(show);
+    if (show) {
+        ControlPanel->raise();
+    }
+}
+
+QColor TMainWin::controlPanelColor() const {
+    return ControlPanel->palette().color(QPalette::Window);
+}
+
+void TMainWin::SetMainWin() {
+    // Qt has no foreground-lock time-out to lower: raising and activating is the whole job.
+    show();
+    raise();
+    activateWindow();
+}
+
+void TMainWin::LogLine(const QString& line) {
+    ConMemo->appendPlainText(line);
+}
+
+void TMainWin::ChatLine(const QString& line) {
+    MyMemo->appendPlainText(line);
+}
+
+bool TMainWin::eventFilter(QObject* watched, QEvent* event) {
+    // Key preview: letters typed anywhere in this window reach the game first. Only the
+    // event's first receiver counts, so a key that travels up to the parents is seen once.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        QWidget* focus = QApplication::focusWidget();
+        const bool first = focus ? widget == focus : widget == this;
+        if (first && widget->window() == this) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (FormKeyDown(key->key(), key->modifiers())) {
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- Shutdown ---
+
+void TMainWin::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        FormClose();
+    }
+    event->accept();
+}
+
+void TMainWin::FormClose() {
+    if (LoggedOnServer) {
+        // The removal from the server must go out before the window closes, but a server
+        // that never answers must not keep the player from quitting.
+        UnLogDone = false;
+        UnLog();
+        QElapsedTimer waited;
+        waited.start();
+        while (!UnLogDone && waited.elapsed() < kUnLogWaitMs) {
+            QEventLoop loop;
+            QTimer::singleShot(20, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+    }
+    FlashTimer->stop();
+    ConnectTimer->stop();
+    WordUsed.clear();
+    WordUsedCount = 0;
+    SaveSettings(settings);
+}
+
+void TMainWin::MenuExitClick() {
+    close();
+}
+
+// --- Help and About ---
+
+void TMainWin::MenuContentsClick() {
+    const QString path = QDir(settings.ProgramDir).filePath(QStringLiteral("ROPEWIT.HTML"));
+    if (!QFileInfo(path).isFile() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        ctx.prompts->message(this, QStringLiteral("Error"),
+                             QStringLiteral("The help file could not be opened: ") + path);
+    }
+}
+
+void TMainWin::MenuWebSiteClick() {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebSite)));
+}
+
+void TMainWin::MenuAboutClick() {
+    ctx.prompts->message(this, QStringLiteral("About Ropewit"),
+                         QStringLiteral("Ropewit %1\n\nThe Internet Hangman Game!\n\n"
+                                        "Guess the word before the figure is complete, alone "
+                                        "or against an opponent over the network.")
+                             .arg(QStringLiteral(ROPEWIT_VERSION)));
+}

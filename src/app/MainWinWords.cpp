@@ -1,0 +1,89 @@
+// Word lists: loading a list into play and the menu items around it.
+#include <QAction>
+#include <QLabel>
+
+#include "app/MainWin.h"
+#include "core/Random.h"
+#include "core/Text.h"
+#include "core/WordList.h"
+
+namespace {
+
+FileDialogSpec wordListDialog(bool mustExist) {
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Open Text File of Words");
+    spec.filter = QStringLiteral("Text Files (*.TXT *.txt);;All Files (*)");
+    spec.defaultSuffix = QStringLiteral("TXT");
+    spec.mustExist = mustExist;
+    return spec;
+}
+
+}  // namespace
+
+QString TMainWin::ShowOpenWordList(bool mustExist) {
+    const auto path = ctx.prompts->openFile(this, wordListDialog(mustExist));
+    return path ? text::bounded(*path) : QString();
+}
+
+void TMainWin::LoadGame(const QString& path) {
+    WordListLoaded = true;
+    Words.clear();
+    Hints.clear();
+
+    wordlist::FileResult file = wordlist::readFile(path);
+    if (file.status == wordlist::Status::ReadError) {
+        // What could be read before the error is kept.
+        ctx.prompts->message(
+            this, QStringLiteral("Error"),
+            QStringLiteral("The word list could not be read to its end: ") + file.errorString);
+    }
+    // A list without a single word would leave nothing to play: it is refused like a
+    // file that cannot be opened.
+    if (file.status == wordlist::Status::CannotOpen || file.status == wordlist::Status::TooLarge ||
+        file.list.words.isEmpty()) {
+        ctx.prompts->message(this, QStringLiteral("Error"),
+                             QStringLiteral("File could not be loaded."));
+        ListTitle = QStringLiteral("File Not Found");
+        Words.append(QStringLiteral("NoWords"));
+        Hints.append(QString());
+    } else {
+        if (file.list.hasTitle) {
+            ListTitle = file.list.title;
+        }
+        Words = std::move(file.list.words);
+        Hints = std::move(file.list.hints);
+    }
+
+    if (settings.ScrambleList && !Words.isEmpty()) {
+        wordlist::shuffle(Words, Hints, programRandom());
+    }
+    setWindowTitle(QStringLiteral("Ropewit: ") + ListTitle);
+
+    const int n = static_cast<int>(Words.size());
+    if (SoloGame) {
+        WordIndex = 0;
+        WordNumber = 0;
+        WordNumPanel->setText(QStringLiteral("Word 1 of ") + text::withThousands(n));
+    } else if (Connected) {
+        SendPeer(12, ListTitle);
+    }
+    WordUsedCount = n;
+    WordUsed.assign(static_cast<size_t>(n) + 1, 0);
+}
+
+void TMainWin::MenuWordsClick() {
+    const QString path = ShowOpenWordList(false);
+    if (!path.isEmpty()) {
+        LoadGame(path);
+    }
+}
+
+void TMainWin::MenuScrambleClick() {
+    settings.ScrambleList = !settings.ScrambleList;
+    MenuScramble->setChecked(settings.ScrambleList);
+    SaveSettings(settings);
+}
+
+void TMainWin::SetWordListMenuItem() {
+    MenuWords->setEnabled(settings.Player1Chooses == IsPlayer1);
+}

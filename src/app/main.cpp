@@ -1,0 +1,102 @@
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <cstdio>
+
+#include "app/CommandLine.h"
+#include "app/MainWin.h"
+#include "core/Prompts.h"
+#include "core/QtSoundPlayer.h"
+
+namespace {
+
+// Data files lie beside the program in the build tree, in share/ropewit once installed.
+QString findProgramDir() {
+    const QString here = QCoreApplication::applicationDirPath();
+    if (QFileInfo::exists(here + QStringLiteral("/ROPEWIT.TXT"))) {
+        return here;
+    }
+    const QString installed = QDir::cleanPath(here + QStringLiteral("/../share/ropewit"));
+    return QFileInfo::exists(installed) ? installed : here;
+}
+
+[[noreturn]] void fail(const QString& message) {
+    std::fprintf(stderr, "ropewit: %s\n", qPrintable(message));
+    std::exit(2);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ropewit"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ropewit"));
+    QApplication::setApplicationVersion(QStringLiteral(ROPEWIT_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Ropewit, the hangman word game."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption configDir(
+        QStringLiteral("config-dir"),
+        QStringLiteral("Directory of the settings file ROPEWIT.INI (default: %1).")
+            .arg(QStringLiteral("~/.config/ropewit")),
+        QStringLiteral("DIR"));
+    const QCommandLineOption peerPort(
+        QStringLiteral("peer-port"),
+        QStringLiteral("TCP port for games between two players (default 52201)."),
+        QStringLiteral("N"), QStringLiteral("52201"));
+    const QCommandLineOption server(QStringLiteral("matchmaking-server"),
+                                    QStringLiteral("Matchmaking server (default localhost:52202)."),
+                                    QStringLiteral("HOST[:PORT]"),
+                                    QStringLiteral("localhost:52202"));
+    parser.addOption(configDir);
+    parser.addOption(peerPort);
+    parser.addOption(server);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        fail(parser.errorText());
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        parser.showHelp(0);
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        parser.showVersion();
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    }
+
+    AppContext context;
+    const auto port = parsePort(parser.value(peerPort));
+    if (!port) {
+        fail(QStringLiteral("--peer-port: '%1' is not a port number (1-65535)")
+                 .arg(parser.value(peerPort)));
+    }
+    context.peerPort = *port;
+    const auto hostPort = parseHostPort(parser.value(server), 52202);
+    if (!hostPort) {
+        fail(QStringLiteral("--matchmaking-server: '%1' is not HOST or HOST:PORT")
+                 .arg(parser.value(server)));
+    }
+    context.matchmakingHost = hostPort->first;
+    context.matchmakingPort = hostPort->second;
+
+    context.configDir = parser.isSet(configDir)
+                            ? parser.value(configDir)
+                            : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (!QDir().mkpath(context.configDir)) {
+        fail(QStringLiteral("--config-dir: cannot create '%1'").arg(context.configDir));
+    }
+    context.programDir = findProgramDir();
+
+    WidgetPrompts prompts;
+    QtSoundPlayer sound;
+    context.prompts = &prompts;
+    context.sound = &sound;
+
+    TMainWin window(context);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+// What a file chooser is asked for. The filter uses Qt's form: "Text Files (*.TXT);;All Files (*)".
+struct FileDialogSpec {
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+    QString directory;
+    bool mustExist = false;         // the file itself must exist (open dialogs)
+    bool confirmOverwrite = false;  // save dialogs ask before replacing a file
+    bool picturePreview = false;    // show a preview of the selected picture
+};
+
+// A font as the tiles use it: Qt's font plus the colour that Qt keeps apart.
+struct TileFont {
+    QFont font;
+    QColor color = Qt::black;
+};
+
+// Every message box, question and chooser of the program goes through this interface, so
+// that tests can script the answers and never block on a real modal window.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A box with one OK button. Texts are always shown as plain text.
+    virtual void message(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // A box with the buttons Yes and No; true for Yes.
+    virtual bool question(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // The chosen path, or nothing when cancelled.
+    virtual std::optional<QString> openFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+    // The chosen font, or nothing when cancelled. Sizes are limited to maxPointSize.
+    virtual std::optional<TileFont> chooseFont(QWidget* parent, const TileFont& initial,
+                                               int maxPointSize) = 0;
+    // Runs one of the program's own dialogs modally; returns QDialog's result code.
+    virtual int runDialog(QDialog& dialog) = 0;
+};
+
+// The production implementation over QMessageBox, QFileDialog and QFontDialog.
+class WidgetPrompts : public Prompts {
+public:
+    void message(QWidget* parent, const QString& caption, const QString& text) override;
+    bool question(QWidget* parent, const QString& caption, const QString& text) override;
+    std::optional<QString> openFile(QWidget* parent, const FileDialogSpec& spec) override;
+    std::optional<QString> saveFile(QWidget* parent, const FileDialogSpec& spec) override;
+    std::optional<TileFont> chooseFont(QWidget* parent, const TileFont& initial,
+                                       int maxPointSize) override;
+    int runDialog(QDialog& dialog) override;
+};

@@ -1,0 +1,6 @@
+#include "core/Random.h"
+
+Random& programRandom() {
+    static Random generator;
+    return generator;
+}

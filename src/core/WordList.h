@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class Random;
+
+// Word list files: a title line, then one entry per line, the word optionally followed by
+// ":" and a clue. A line ends at a carriage return (a line feed right after it belongs to
+// the line end; a lone line feed is an ordinary character); byte 26 ends the file; only
+// the first 255 characters of a line are read.
+namespace wordlist {
+
+constexpr int kMaxLine = 255;
+constexpr int kMaxWord = 15;
+// Larger files are refused: a word list this big is not a word list.
+constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+
+struct Entry {
+    QString word;
+    QString clue;
+};
+
+// Splits an entry line at its first colon.
+Entry splitEntry(const QString& line);
+
+struct Parsed {
+    bool hasTitle = false;  // false for a file without any line
+    QString title;
+    QStringList words;
+    QStringList hints;
+};
+
+// Applies the line and entry rules to the bytes of a file.
+Parsed parse(const QByteArray& bytes);
+
+enum class Status { Ok, CannotOpen, TooLarge, ReadError };
+
+struct FileResult {
+    Status status = Status::Ok;
+    Parsed list;          // what could be read, also after a read error
+    QString errorString;  // why it failed, in words a person understands
+};
+
+FileResult readFile(const QString& path);
+
+// n exchanges of two positions drawn from the generator (a first, then b), applied to both
+// lists alike.
+void shuffle(QStringList& words, QStringList& hints, Random& random);
+
+}  // namespace wordlist

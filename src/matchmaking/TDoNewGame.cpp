@@ -1,0 +1,331 @@
+#include "matchmaking/TDoNewGame.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/ClickLabel.h"
+#include "app/MainWin.h"
+#include "core/Text.h"
+#include "net/TWSocket.h"
+
+namespace {
+
+QFont arial(int pixels, bool bold = false) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+QFrame* makeStepPanel(QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setGeometry(2, 2, 349, 157);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    return panel;
+}
+
+QLabel* makeHeading(QWidget* parent, const QString& text, Qt::Alignment align = Qt::AlignLeft) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(arial(15, true));
+    label->setGeometry(16, 10, 317, 22);
+    label->setAlignment(align | Qt::AlignVCenter);
+    return label;
+}
+
+QRadioButton* makeRadio(QWidget* parent, const QString& caption, int y) {
+    auto* radio = new QRadioButton(caption, parent);
+    radio->setGeometry(24, y, 317, 20);
+    return radio;
+}
+
+}  // namespace
+
+TDoNewGame::TDoNewGame(TMainWin& main) : QDialog(&main), main_(main) {
+    setWindowTitle(QStringLiteral("New Player"));
+    setFont(arial(13));
+    setFixedSize(353, 188);
+
+    Panel1 = makeStepPanel(this);
+    makeHeading(Panel1, QStringLiteral("Would you like to"));
+    PlaySol = makeRadio(Panel1, QStringLiteral("&Play against the computer (solitaire)"), 48);
+    PlayOpp = makeRadio(Panel1, QStringLiteral("Pl&ay against an opponent over the Web"), 76);
+
+    Panel2 = makeStepPanel(this);
+    makeHeading(Panel2, QStringLiteral("What would you like to do?"));
+    KnowIp = makeRadio(Panel2, QStringLiteral("&Enter your opponent's IP Address"), 40);
+    WaitIP =
+        makeRadio(Panel2, QStringLiteral("&Wait for your opponent to enter your IP Address"), 66);
+    LogServer = makeRadio(Panel2, QStringLiteral("&Log into our server and check for players"), 92);
+    RegServer =
+        makeRadio(Panel2, QStringLiteral("&Register into our server and wait for a player"), 118);
+
+    Panel3 = makeStepPanel(this);
+    auto* heading3 = new ClickLabel(Panel3);
+    heading3->setText(QStringLiteral("Enter your opponent's IP Address"));
+    heading3->setTextFormat(Qt::PlainText);
+    heading3->setFont(arial(15, true));
+    heading3->setGeometry(16, 30, 317, 22);
+    heading3->setAlignment(Qt::AlignCenter);
+    Label3 = heading3;
+    connect(heading3, &ClickLabel::pressed, this, &TDoNewGame::CancelButtonClick);
+    IPAdd = new QComboBox(Panel3);
+    IPAdd->setEditable(true);
+    IPAdd->setMaxVisibleItems(10);
+    IPAdd->setInsertPolicy(QComboBox::NoInsert);
+    IPAdd->setGeometry(64, 70, 221, 24);
+
+    Panel4 = makeStepPanel(this);
+    makeHeading(Panel4, QStringLiteral("Would you like to"));
+    LongestWait = makeRadio(Panel4, QStringLiteral("&Obtain Longest Waiting Players"), 48);
+    AlphaNames = makeRadio(Panel4, QStringLiteral("O&btain Players Starting With The Letters"), 80);
+    AlphaNames->setGeometry(24, 80, 250, 20);
+    TheLetters = new QLineEdit(Panel4);
+    TheLetters->setMaxLength(20);
+    TheLetters->setGeometry(276, 78, 61, 22);
+
+    NextButton = new QPushButton(QStringLiteral("&Next"), this);
+    NextButton->setGeometry(184, 161, 75, 25);
+    NextButton->setDefault(true);
+    NextButton->setAutoDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    CancelButton->setGeometry(268, 161, 75, 25);
+    CancelButton->setAutoDefault(false);
+    connect(NextButton, &QPushButton::clicked, this, &TDoNewGame::NextButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TDoNewGame::CancelButtonClick);
+
+    // Each group of choices is remembered as soon as it is clicked.
+    Settings& s = main_.settings;
+    auto remember = [this](QRadioButton* radio, int& setting, int value) {
+        connect(radio, &QRadioButton::clicked, this, [&setting, value] { setting = value; });
+    };
+    remember(PlaySol, s.LastPanel1Option, 1);
+    remember(PlayOpp, s.LastPanel1Option, 2);
+    remember(KnowIp, s.LastPanel2Option, 1);
+    remember(WaitIP, s.LastPanel2Option, 2);
+    remember(LogServer, s.LastPanel2Option, 3);
+    remember(RegServer, s.LastPanel2Option, 4);
+    remember(LongestWait, s.LastPanel3Option, 1);
+    remember(AlphaNames, s.LastPanel3Option, 2);
+    connect(AlphaNames, &QRadioButton::clicked, this, [this] {
+        if (Panel4->isVisible()) {
+            TheLetters->setFocus();
+        }
+    });
+
+    FormShow();
+}
+
+void TDoNewGame::FormShow() {
+    Cancelled = false;
+    if (main_.ScreenWidth > 0) {
+        move((main_.ScreenWidth - width()) / 2, (main_.ScreenHeight - height()) / 2);
+    }
+    Panel2->setEnabled(false);
+    Panel2->hide();
+    Panel3->setEnabled(false);
+    Panel3->hide();
+    Panel1->setEnabled(true);
+    Panel1->show();
+    Panel4->hide();
+
+    const Settings& s = main_.settings;
+    // A remembered value out of range checks nothing in its group.
+    auto check = [](std::initializer_list<QRadioButton*> group, int value) {
+        int i = 1;
+        for (QRadioButton* radio : group) {
+            radio->setAutoExclusive(false);
+            radio->setChecked(i++ == value);
+            radio->setAutoExclusive(true);
+        }
+    };
+    check({PlaySol, PlayOpp}, s.LastPanel1Option);
+    check({KnowIp, WaitIP, LogServer, RegServer}, s.LastPanel2Option);
+    check({LongestWait, AlphaNames}, s.LastPanel3Option);
+
+    for (const QString& address : s.LastIpAddresses) {
+        if (!address.isEmpty()) {
+            IPAdd->addItem(address);
+        }
+    }
+    IPAdd->setEditText(s.LastIpAddresses[0]);
+}
+
+int TDoNewGame::currentStep() const {
+    const QFrame* panels[] = {Panel1, Panel2, Panel3, Panel4};
+    for (int i = 0; i < 4; ++i) {
+        if (panels[i]->isEnabled()) {
+            return i + 1;
+        }
+    }
+    return 0;
+}
+
+void TDoNewGame::ShowStep(int step) {
+    QFrame* panels[] = {Panel1, Panel2, Panel3, Panel4};
+    for (int i = 0; i < 4; ++i) {
+        panels[i]->setEnabled(i + 1 == step);
+        panels[i]->setVisible(i + 1 == step);
+    }
+}
+
+void TDoNewGame::StopNetworkPlay() {
+    if (main_.SrvWSocket->state() == TWSocket::wsListening) {
+        main_.SrvWSocket->Close();
+        main_.Listening = false;
+        if (main_.LoggedOnServer) {
+            main_.UnLog();
+        }
+    }
+    if (main_.CliWSocket->state() == TWSocket::wsConnected) {
+        main_.CliWSocket->Close();
+    }
+}
+
+void TDoNewGame::NextButtonClick() {
+    switch (currentStep()) {
+        case 1:
+            if (PlaySol->isChecked()) {
+                StopNetworkPlay();
+                FileDialogSpec spec;
+                spec.title = QStringLiteral("Open Text File of Words");
+                spec.filter = QStringLiteral("Text Files (*.TXT *.txt);;All Files (*)");
+                spec.defaultSuffix = QStringLiteral("TXT");
+                spec.mustExist = true;
+                const auto path = main_.ctx.prompts->openFile(this, spec);
+                if (path) {
+                    main_.LoadGame(text::bounded(*path));
+                    accept();
+                }
+                return;
+            }
+            if (main_.settings.UserName.isEmpty() &&
+                main_.ctx.prompts->question(
+                    this, QStringLiteral("Notice"),
+                    QStringLiteral("It appears that you have not entered a user name for "
+                                   "yourself yet. Would you like to do so now?"))) {
+                main_.RunUserNameDialog();
+            }
+            ShowStep(2);
+            return;
+        case 2:
+            if (KnowIp->isChecked()) {
+                ShowStep(3);
+                IPAdd->setFocus();
+            } else if (WaitIP->isChecked()) {
+                if (!main_.Listening) {
+                    main_.Listening = true;
+                    main_.StartServer();
+                }
+                accept();
+            } else if (LogServer->isChecked()) {
+                ShowStep(4);
+                if (AlphaNames->isChecked()) {
+                    TheLetters->setFocus();
+                }
+            } else if (RegServer->isChecked()) {
+                // Without an address of our own there is nothing to register.
+                if (!GetMyIP()) {
+                    main_.ctx.prompts->message(
+                        this, QStringLiteral("Error"),
+                        QStringLiteral("This computer has no network address to register "
+                                       "with the server."));
+                    return;
+                }
+                main_.BeginServerRequest(1);
+                accept();
+            }
+            return;
+        case 3: {
+            const QString address = text::bounded(text::trimSpaces(IPAdd->currentText()));
+            if (address.isEmpty()) {
+                main_.ctx.prompts->message(this, QStringLiteral("Error"),
+                                           QStringLiteral("No IP Address has been entered."));
+                IPAdd->setFocus();
+                return;
+            }
+            StopNetworkPlay();
+            main_.PeerAddress = address;
+            main_.AddressHistory(address);
+            main_.ConnectToIP();
+            main_.MenuPlayer->setEnabled(false);
+            accept();
+            return;
+        }
+        case 4:
+            if (main_.SrvWSocket->state() == TWSocket::wsListening) {
+                main_.SrvWSocket->Close();
+                main_.Listening = false;
+            }
+            if (LongestWait->isChecked()) {
+                main_.BeginServerRequest(2);
+            } else {
+                main_.ServerLetters = text::bounded(TheLetters->text());
+                main_.BeginServerRequest(3);
+            }
+            accept();
+            return;
+        default:
+            return;
+    }
+}
+
+void TDoNewGame::CancelButtonClick() {
+    Cancelled = true;
+    reject();
+}
+
+bool TDoNewGame::GetMyIP() {
+    const QStringList addresses = main_.LocalAddresses();
+    if (addresses.isEmpty()) {
+        main_.OwnAddress.clear();
+        return false;
+    }
+    QString chosen = addresses.constFirst();
+    if (addresses.size() >= 2) {
+        for (qsizetype i = 0; i < addresses.size(); ++i) {
+            const QString entry = addresses.at(i).trimmed();
+            if (main_.ctx.prompts->question(
+                    this, QStringLiteral("Notice"),
+                    QStringLiteral("You have multiple IP Addresses.  Is the correct IP Address ") +
+                        entry + QStringLiteral("?"))) {
+                chosen = entry;
+                break;
+            }
+            if (i == addresses.size() - 2) {
+                chosen = addresses.constLast();
+                break;
+            }
+        }
+    }
+    main_.OwnAddress = text::bounded(chosen.trimmed());
+    return !main_.OwnAddress.isEmpty();
+}
+
+void TDoNewGame::done(int result) {
+    // Every way out but Cancel, the close box included, counts as finishing.
+    if (!finished_) {
+        finished_ = true;
+        if (!Cancelled) {
+            main_.SoloGame = PlaySol->isChecked();
+            main_.EnableDisable();
+        }
+    }
+    QDialog::done(result);
+}
+
+void TDoNewGame::keyPressEvent(QKeyEvent* event) {
+    // Escape is not bound to Cancel here.
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,106 @@
+#include "net/PeerText.h"
+
+#include "core/Text.h"
+#include "settings/Settings.h"
+
+namespace peertext {
+
+GameOptions optionsOf(const Settings& s) {
+    return {s.GameType, s.WordType, s.SameWordLength, s.Player1Chooses, s.WinScore};
+}
+
+void applyOptions(const GameOptions& o, Settings& s) {
+    s.GameType = o.gameType;
+    s.WordType = o.wordType;
+    s.SameWordLength = o.sameWordLength;
+    s.Player1Chooses = o.player1Chooses;
+    s.WinScore = o.winScore;
+}
+
+QString gameOptionsPayload(const GameOptions& o) {
+    const QChar gameType = o.gameType == 1 ? QLatin1Char('1') : QLatin1Char('2');
+    const QChar wordType = o.wordType == 1 ? QLatin1Char('1') : QLatin1Char('2');
+    return QString(gameType) + wordType + (o.sameWordLength ? QLatin1Char('1') : QLatin1Char('0')) +
+           (o.player1Chooses ? QLatin1Char('1') : QLatin1Char('0')) +
+           QStringLiteral("%1").arg(qMax(0, o.winScore), 4, 10, QLatin1Char('0'));
+}
+
+GameOptions parseGameOptions(const QString& payload) {
+    auto digitAt = [&payload](int i) {
+        return i < payload.size() && payload.at(i).isDigit() ? payload.at(i).digitValue() : 0;
+    };
+    GameOptions o;
+    o.gameType = digitAt(0);
+    o.wordType = digitAt(1);
+    o.sameWordLength = payload.size() > 2 && payload.at(2) == QLatin1Char('1');
+    o.player1Chooses = payload.size() > 3 && payload.at(3) == QLatin1Char('1');
+    o.winScore = text::leadingInt(payload.mid(4, 4));
+    return o;
+}
+
+QString guessAttemptsPayload(const QString& numGuesses) {
+    return numGuesses.size() == 1 ? QLatin1Char('0') + numGuesses : numGuesses.left(2);
+}
+
+QString optionsDescription(const GameOptions& o, const QString& player1Name,
+                           const QString& player2Name, bool winScoreChanged) {
+    QString d;
+    if (o.gameType == 1) {
+        d = QStringLiteral("Player Chooses Words ");
+    } else {
+        d = QStringLiteral("Program Chooses Words");
+        d += o.wordType == 1 ? QStringLiteral(", Players Get Different Words")
+                             : QStringLiteral(", Players Get Same Words");
+    }
+    if (o.sameWordLength) {
+        d += QStringLiteral(", Ensure Words Are Same Length");
+    }
+    if (o.gameType == 2) {
+        d += QStringLiteral(", ") + (o.player1Chooses ? player1Name : player2Name) +
+             QStringLiteral(" Chooses Word List");
+    }
+    if (winScoreChanged) {
+        d += QStringLiteral(", Winning Score is ") + QString::number(o.winScore);
+    }
+    return d;
+}
+
+QString startSummary(const Settings& s, const QString& ownName, const QString& opponentName,
+                     const QString& player1Name, const QString& player2Name) {
+    const QString br = QStringLiteral("\n\r");
+    QString t = QStringLiteral("A connection has been made to an opponent!") + br;
+    t += QStringLiteral(" You are ") + ownName + QStringLiteral(".") + br;
+    t += QStringLiteral(" Your opponent is ") + opponentName + QStringLiteral(".") + br + br;
+    t += QStringLiteral("Game options have been synchronized as follows:") + br;
+    if (s.GameType == 1) {
+        t += QStringLiteral("  Player chooses word") + br;
+        if (s.SameWordLength) {
+            t += QStringLiteral("  Word lengths will be equal") + br;
+        }
+    } else {
+        t += QStringLiteral("  Program chooses word") + br;
+        if (s.WordType == 1) {
+            t += QStringLiteral("  Each player receives a different word") + br;
+            if (s.SameWordLength) {
+                t += QStringLiteral("  Word lengths will be equal") + br;
+            }
+        } else {
+            t += QStringLiteral("  Each player receives the same word") + br;
+        }
+        t += QStringLiteral("  ") + (s.Player1Chooses ? player1Name : player2Name) +
+             QStringLiteral(" selects word list") + br;
+    }
+    t += QStringLiteral("  Winning Score is ") + QString::number(s.WinScore) + br;
+    t += QStringLiteral("  Guess Attempts per word are ") + s.NumGuesses + br;
+    t += (s.UseHints ? QStringLiteral("  Hint mode is on.")
+                     : QStringLiteral("  Hint mode is off.")) +
+         br + br;
+    t += QStringLiteral("If you would like to make changes to any of these options,") + br +
+         QStringLiteral("then select \"Options\" from the menu and make your adjustments.") + br +
+         br;
+    t += QStringLiteral("After you are satisfied with the game options, click on the") + br +
+         QStringLiteral("\"Start Game\" button to start the game.");
+    return t;
+}
+
+}  // namespace peertext

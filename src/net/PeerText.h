@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+struct Settings;
+
+// The texts of the peer protocol that both players build the same way: option payloads,
+// the description of the options in the connection log, and the start summary.
+namespace peertext {
+
+// The five two-player options as they travel in a game options message.
+struct GameOptions {
+    int gameType = 2;
+    int wordType = 2;
+    bool sameWordLength = true;
+    bool player1Chooses = true;
+    int winScore = 100;
+};
+
+GameOptions optionsOf(const Settings& settings);
+void applyOptions(const GameOptions& options, Settings& settings);
+
+// GameType digit, WordType digit, the two flags, WinScore as (at least) four digits.
+QString gameOptionsPayload(const GameOptions& options);
+// Reads a payload; positions that are missing read as 0 / false.
+GameOptions parseGameOptions(const QString& payload);
+
+// NumGuesses as two digits: a one-character value gets a leading '0'.
+QString guessAttemptsPayload(const QString& numGuesses);
+
+// "Player Chooses Words " ... as logged when the options change.
+QString optionsDescription(const GameOptions& options, const QString& player1Name,
+                           const QString& player2Name, bool winScoreChanged);
+
+// The text of the "Ready To Start" box. Line breaks are LF then CR.
+QString startSummary(const Settings& settings, const QString& ownName, const QString& opponentName,
+                     const QString& player1Name, const QString& player2Name);
+
+}  // namespace peertext

@@ -1,0 +1,97 @@
+#include "ScriptedPrompts.h"
+
+void ScriptedPrompts::message(QWidget*, const QString& caption, const QString& text) {
+    shown.push_back({QStringLiteral("message"), caption, text});
+    if (onMessage) {
+        onMessage(shown.back());
+    }
+}
+
+bool ScriptedPrompts::question(QWidget*, const QString& caption, const QString& text) {
+    shown.push_back({QStringLiteral("question"), caption, text});
+    if (onMessage) {
+        onMessage(shown.back());
+    }
+    if (questionAnswers.empty()) {
+        return defaultQuestionAnswer;
+    }
+    const bool answer = questionAnswers.front();
+    questionAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPrompts::openFile(QWidget*, const FileDialogSpec& spec) {
+    shown.push_back({QStringLiteral("open"), spec.title, spec.filter});
+    fileSpecs.push_back(spec);
+    if (fileAnswers.empty()) {
+        return std::nullopt;
+    }
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPrompts::saveFile(QWidget*, const FileDialogSpec& spec) {
+    shown.push_back({QStringLiteral("save"), spec.title, spec.filter});
+    fileSpecs.push_back(spec);
+    if (fileAnswers.empty()) {
+        return std::nullopt;
+    }
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<TileFont> ScriptedPrompts::chooseFont(QWidget*, const TileFont&, int maxPointSize) {
+    shown.push_back({QStringLiteral("font"), QString(), QString::number(maxPointSize)});
+    if (fontAnswers.empty()) {
+        return std::nullopt;
+    }
+    auto answer = fontAnswers.front();
+    fontAnswers.pop_front();
+    return answer;
+}
+
+int ScriptedPrompts::runDialog(QDialog& dialog) {
+    shown.push_back({QStringLiteral("dialog"), dialog.windowTitle(),
+                     QString::fromLatin1(dialog.metaObject()->className())});
+    if (!dialogScript.empty()) {
+        auto handler = std::move(dialogScript.front());
+        dialogScript.pop_front();
+        return handler(dialog);
+    }
+    if (defaultDialog) {
+        return defaultDialog(dialog);
+    }
+    dialog.close();
+    return dialog.result();
+}
+
+QStringList ScriptedPrompts::messages() const {
+    QStringList out;
+    for (const auto& s : shown) {
+        if (s.kind == QLatin1String("message")) {
+            out << s.text;
+        }
+    }
+    return out;
+}
+
+QStringList ScriptedPrompts::withCaption(const QString& caption) const {
+    QStringList out;
+    for (const auto& s : shown) {
+        if ((s.kind == QLatin1String("message") || s.kind == QLatin1String("question")) &&
+            s.caption == caption) {
+            out << s.text;
+        }
+    }
+    return out;
+}
+
+int ScriptedPrompts::count(const QString& kind) const {
+    int n = 0;
+    for (const auto& s : shown) {
+        n += s.kind == kind ? 1 : 0;
+    }
+    return n;
+}
