@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "RecordingSound.h"
+#include "ScriptedPrompts.h"
+#include "app/MainWin.h"
+
+// One main window for a test: its own settings directory, scripted prompts, recorded
+// sounds, and the real program directory of the build (sounds, ROPEWIT.TXT).
+struct TestWindow {
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    RecordingSound sound;
+    std::unique_ptr<TMainWin> win;
+
+    // iniText, when given, is written as ROPEWIT.INI before the window is created.
+    explicit TestWindow(const QByteArray& iniText = {}, quint16 peerPort = 0) {
+        if (!iniText.isNull()) {
+            QFile f(QDir(dir.path()).filePath(QStringLiteral("ROPEWIT.INI")));
+            f.open(QIODevice::WriteOnly);
+            f.write(iniText);
+        }
+        AppContext ctx;
+        ctx.configDir = dir.path();
+        ctx.programDir = QStringLiteral(ROPEWIT_PROGRAM_DIR);
+        ctx.peerPort = peerPort;
+        ctx.prompts = &prompts;
+        ctx.sound = &sound;
+        win = std::make_unique<TMainWin>(ctx);
+    }
+
+    TMainWin* operator->() { return win.get(); }
+    TMainWin& operator*() { return *win; }
+
+    // Writes a file into the test's directory and returns its path.
+    QString writeFile(const QString& name, const QByteArray& bytes) {
+        const QString path = QDir(dir.path()).filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+};
