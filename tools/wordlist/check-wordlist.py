@@ -1,0 +1,94 @@
+#!/usr/bin/env python3
+"""Checks a word list file against the rules the default list keeps.
+
+    tools/wordlist/check-wordlist.py [file]      (default: src/resources/data/ROPEWIT.TXT)
+
+The game itself reads looser files; these rules keep the list we ship pleasant to play:
+every line ends with CR LF, plain ASCII, a title line, then WORD:Clue lines whose words
+are 3 to 15 letters A-Z (upper case, at most a few with one inner blank), with a short clue
+that does not give the word away, no word twice, and at least 500 words.
+Exits with status 1 and lists the problems if any rule is broken.
+"""
+
+import os
+import re
+import sys
+
+MIN_WORDS = 500
+MAX_CLUE = 40
+WORD_RE = re.compile(r"^[A-Z]+( [A-Z]+)?$")
+
+
+def check(data):
+    problems = []
+    if not data:
+        return ["the file is empty"]
+    try:
+        data.decode("ascii")
+    except UnicodeDecodeError as e:
+        problems.append(f"byte {e.start}: not plain ASCII")
+    if b"\x1a" in data:
+        problems.append("contains a Ctrl+Z byte, which ends the file early")
+    if not data.endswith(b"\r\n"):
+        problems.append("the last line does not end with CR LF")
+    # Every CR must be followed by LF and every LF preceded by CR.
+    for m in re.finditer(rb"\r(?!\n)|(?<!\r)\n", data):
+        problems.append(f"byte {m.start()}: line end is not CR LF")
+
+    lines = data.decode("ascii", errors="replace").split("\r\n")
+    if lines and lines[-1] == "":
+        lines.pop()
+    if not lines or not lines[0].strip():
+        problems.append("line 1: the title is missing")
+        return problems
+
+    seen = {}
+    for number, line in enumerate(lines[1:], start=2):
+        where = f"line {number}"
+        if len(line) > 255:
+            problems.append(f"{where}: longer than 255 characters, the game cuts it")
+        word, colon, clue = line.partition(":")
+        if not colon:
+            problems.append(f"{where}: no clue")
+        if not 3 <= len(word) <= 15:
+            problems.append(f"{where}: word {word!r} is not 3 to 15 characters long")
+        if not WORD_RE.match(word):
+            problems.append(f"{where}: word {word!r} is not upper-case letters (one inner blank allowed)")
+        if colon and not clue.strip():
+            problems.append(f"{where}: empty clue")
+        if clue != clue.strip():
+            problems.append(f"{where}: clue has blanks at its ends")
+        if len(clue) >= MAX_CLUE:
+            problems.append(f"{where}: clue is {len(clue)} characters, keep it under {MAX_CLUE}")
+        lowered = clue.lower()
+        for part in {word} | set(word.split(" ")):
+            if len(part) >= 3 and part.lower() in lowered:
+                problems.append(f"{where}: clue {clue!r} gives away {part!r}")
+        if word in seen:
+            problems.append(f"{where}: {word!r} already on line {seen[word]}")
+        else:
+            seen[word] = number
+
+    if len(lines) - 1 < MIN_WORDS:
+        problems.append(f"only {len(lines) - 1} words, want at least {MIN_WORDS}")
+    return problems
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    default = os.path.join(here, "..", "..", "src", "resources", "data", "ROPEWIT.TXT")
+    path = sys.argv[1] if len(sys.argv) > 1 else default
+    with open(path, "rb") as f:
+        data = f.read()
+    problems = check(data)
+    for p in problems:
+        print(f"{path}: {p}")
+    if problems:
+        return 1
+    count = data.count(b"\r\n") - 1
+    print(f"{path}: OK, {count} words")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
