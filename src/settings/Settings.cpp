@@ -1,0 +1,272 @@
+#include "settings/Settings.h"
+
+#include <QStringList>
+
+#include "core/Text.h"
+#include "settings/IniFile.h"
+
+namespace {
+
+// Buffer sizes of the reads; a read gives at most one character less.
+constexpr int kFlagBuffer = 15;      // Booleans and "Number of Guesses"
+constexpr int kUserNameBuffer = 21;  // a name of 20 characters comes back whole
+constexpr int kTextBuffer = 150;     // every other key
+
+constexpr int kNumGuessesLength = 2;
+constexpr int kDefaultPointSize = 14;
+// A size outside this range cannot have come from the font chooser; the tiles get the
+// default instead of an unusable or absurdly large font.
+constexpr int kMaxPointSize = 999;
+
+const QString kMisc = QStringLiteral("Misc");
+const QString kOptions = QStringLiteral("Options");
+const QString kAlphabetFont = QStringLiteral("Alphabet Font");
+const QString kWordFont = QStringLiteral("Word Font");
+const QString kNewGame = QStringLiteral("New Game");
+const QString kSounds = QStringLiteral("Sounds");
+
+// Sound files of the program directory used for empty slots (slots 1..3 and 1..5).
+const QStringList kCorrectLetterDefaults = {
+    QStringLiteral("/YEAH.WAV"), QStringLiteral("/WINMUSIC.WAV"), QStringLiteral("/DONG.WAV")};
+const QStringList kMissedLetterDefaults = {
+    QStringLiteral("/GIGGLE.WAV"), QStringLiteral("/CUCKOO.WAV"), QStringLiteral("/GLASSBRK.WAV"),
+    QStringLiteral("/OUCH.WAV"), QStringLiteral("/SIREN.WAV")};
+const QString kCorrectWordDefault = QStringLiteral("/MUSIC1.WAV");
+const QString kMissedWordDefault = QStringLiteral("/TAPS.WAV");
+
+QString correctLetterKey(int n) {
+    return QStringLiteral("Correct Letter Sound %1").arg(n);
+}
+QString missedLetterKey(int n) {
+    return QStringLiteral("Missed Letter Sound %1").arg(n);
+}
+QString addressKey(int n) {
+    return QStringLiteral("Last IP Add %1").arg(n);
+}
+QString panelKey(int n) {
+    return QStringLiteral("Last Panel %1 Option").arg(n);
+}
+
+QString readText(const IniFile& ini, const QString& section, const QString& key,
+                 const QString& defaultValue = QString(), int bufferSize = kTextBuffer) {
+    return text::bounded(ini.readString(section, key, defaultValue, bufferSize));
+}
+
+bool readFlag(const IniFile& ini, const QString& section, const QString& key, bool defaultValue) {
+    return ReadYesNo(ini.readString(section, key, WriteYesNo(defaultValue), kFlagBuffer));
+}
+
+int readNumber(const IniFile& ini, const QString& section, const QString& key, int defaultValue) {
+    return text::leadingInt(
+        ini.readString(section, key, QString::number(defaultValue), kTextBuffer), true);
+}
+
+void writeFlag(IniFile& ini, const QString& section, const QString& key, bool value) {
+    ini.writeString(section, key, WriteYesNo(value));
+}
+
+void writeNumber(IniFile& ini, const QString& section, const QString& key, int value) {
+    ini.writeString(section, key, QString::number(value));
+}
+
+// The keys of one tile look, the same in both font sections.
+struct FontFields {
+    TileFont& font;
+    bool& bold;
+    bool& italic;
+    bool& underline;
+    bool& strikeout;
+    QString& bitmap;
+};
+
+void loadFont(const IniFile& ini, const QString& section, const FontFields& f) {
+    f.font.color = colorFromColorRef(readNumber(ini, section, QStringLiteral("Color"), 0));
+    f.font.font.setFamily(
+        readText(ini, section, QStringLiteral("Font Name"), QStringLiteral("Arial")));
+    int size = readNumber(ini, section, QStringLiteral("Size"), kDefaultPointSize);
+    if (size < 1 || size > kMaxPointSize) {
+        size = kDefaultPointSize;
+    }
+    f.font.font.setPointSize(size);
+    f.bold = readFlag(ini, section, QStringLiteral("Bold"), false);
+    f.italic = readFlag(ini, section, QStringLiteral("Italic"), false);
+    f.underline = readFlag(ini, section, QStringLiteral("Underline"), false);
+    f.strikeout = readFlag(ini, section, QStringLiteral("Strikeout"), false);
+    f.font.font.setBold(f.bold);
+    f.font.font.setItalic(f.italic);
+    f.font.font.setUnderline(f.underline);
+    f.font.font.setStrikeOut(f.strikeout);
+    f.bitmap = readText(ini, section, QStringLiteral("Bitmap"));
+}
+
+void saveFont(IniFile& ini, const QString& section, const FontFields& f) {
+    writeNumber(ini, section, QStringLiteral("Color"), colorRefFromColor(f.font.color));
+    ini.writeString(section, QStringLiteral("Font Name"), f.font.font.family());
+    // A font given in pixels has no point size; it is kept at the default instead.
+    const int size = f.font.font.pointSize();
+    writeNumber(ini, section, QStringLiteral("Size"), size > 0 ? size : kDefaultPointSize);
+    // The font chooser changes the font, not the flags beside it: the font is what counts.
+    f.bold = f.font.font.bold();
+    f.italic = f.font.font.italic();
+    f.underline = f.font.font.underline();
+    f.strikeout = f.font.font.strikeOut();
+    writeFlag(ini, section, QStringLiteral("Bold"), f.bold);
+    writeFlag(ini, section, QStringLiteral("Italic"), f.italic);
+    writeFlag(ini, section, QStringLiteral("Underline"), f.underline);
+    writeFlag(ini, section, QStringLiteral("Strikeout"), f.strikeout);
+    ini.writeString(section, QStringLiteral("Bitmap"), f.bitmap);
+}
+
+FontFields alphabetFields(Settings& s) {
+    return {s.AlphabetFont,      s.AlphabetBold,      s.AlphabetItalic,
+            s.AlphabetUnderline, s.AlphabetStrikeout, s.AlphabetBitmap};
+}
+
+FontFields wordFields(Settings& s) {
+    return {s.WordFont, s.WordBold, s.WordItalic, s.WordUnderline, s.WordStrikeout, s.WordBitmap};
+}
+
+// Slots after the first empty one stay in the list but are not played.
+int countUpToFirstEmpty(const std::array<QString, Settings::kSoundSlots>& list) {
+    int count = 0;
+    while (count < Settings::kSoundSlots && !list[static_cast<size_t>(count)].isEmpty()) {
+        ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+Settings::Settings() : AlphabetFont(defaultTileFont()), WordFont(defaultTileFont()) {}
+
+TileFont defaultTileFont() {
+    TileFont f;
+    f.font = QFont(QStringLiteral("Arial"));
+    f.font.setPointSize(kDefaultPointSize);
+    f.font.setBold(false);
+    f.font.setItalic(false);
+    f.font.setUnderline(false);
+    f.font.setStrikeOut(false);
+    f.color = QColor(Qt::black);
+    return f;
+}
+
+QColor colorFromColorRef(int value) {
+    const auto v = static_cast<quint32>(value);
+    return QColor(static_cast<int>(v & 0xFFu), static_cast<int>((v >> 8) & 0xFFu),
+                  static_cast<int>((v >> 16) & 0xFFu));
+}
+
+int colorRefFromColor(const QColor& color) {
+    const QColor rgb = color.isValid() ? color.toRgb() : QColor(Qt::black);
+    return rgb.red() | (rgb.green() << 8) | (rgb.blue() << 16);
+}
+
+bool ReadYesNo(const QString& value) {
+    return text::asciiUpper(value) == QLatin1String("YES");
+}
+
+QString WriteYesNo(bool value) {
+    return value ? QStringLiteral("Yes") : QStringLiteral("No");
+}
+
+void LoadSettings(Settings& s) {
+    IniFile ini;
+    if (!s.IniPath.isEmpty()) {
+        ini.load(s.IniPath);
+    }
+
+    s.FirstTime = readFlag(ini, kMisc, QStringLiteral("First Time"), true);
+
+    s.UseSound = readFlag(ini, kOptions, QStringLiteral("Use Sound"), true);
+    s.UseUpper = readFlag(ini, kOptions, QStringLiteral("Use Upper"), true);
+    s.NumGuesses = ini.readString(kOptions, QStringLiteral("Number of Guesses"),
+                                  QStringLiteral("8"), kFlagBuffer)
+                       .left(kNumGuessesLength);
+    s.UserName = ini.readString(kOptions, QStringLiteral("User Name"), QString(), kUserNameBuffer);
+    s.GameType = readNumber(ini, kOptions, QStringLiteral("Game Type"), 2);
+    s.WinScore = readNumber(ini, kOptions, QStringLiteral("Win Score"), 100);
+    s.WordType = readNumber(ini, kOptions, QStringLiteral("Word Type"), 2);
+    s.SameWordLength = readFlag(ini, kOptions, QStringLiteral("Same Word Length"), true);
+    s.Player1Chooses = readFlag(ini, kOptions, QStringLiteral("Player 1 Chooses"), true);
+    s.UseHints = readFlag(ini, kOptions, QStringLiteral("Use Hints"), false);
+    s.ScrambleList = readFlag(ini, kOptions, QStringLiteral("Scramble List"), true);
+
+    loadFont(ini, kAlphabetFont, alphabetFields(s));
+    loadFont(ini, kWordFont, wordFields(s));
+
+    s.LastPanel1Option = readNumber(ini, kNewGame, panelKey(1), 2);
+    s.LastPanel2Option = readNumber(ini, kNewGame, panelKey(2), 1);
+    s.LastPanel3Option = readNumber(ini, kNewGame, panelKey(3), 1);
+    for (int n = 1; n <= Settings::kAddressSlots; ++n) {
+        s.LastIpAddresses[static_cast<size_t>(n - 1)] = readText(ini, kNewGame, addressKey(n));
+    }
+
+    for (int n = 1; n <= Settings::kSoundSlots; ++n) {
+        QString& correct = s.CorrectLetterSounds[static_cast<size_t>(n - 1)];
+        correct = readText(ini, kSounds, correctLetterKey(n));
+        if (correct.isEmpty() && n <= kCorrectLetterDefaults.size()) {
+            correct = s.ProgramDir + kCorrectLetterDefaults.at(n - 1);
+        }
+        QString& missed = s.MissedLetterSounds[static_cast<size_t>(n - 1)];
+        missed = readText(ini, kSounds, missedLetterKey(n));
+        if (missed.isEmpty() && n <= kMissedLetterDefaults.size()) {
+            missed = s.ProgramDir + kMissedLetterDefaults.at(n - 1);
+        }
+    }
+    s.CorrectLetterCount = countUpToFirstEmpty(s.CorrectLetterSounds);
+    s.MissedLetterCount = countUpToFirstEmpty(s.MissedLetterSounds);
+
+    s.CorrectWordSound = readText(ini, kSounds, QStringLiteral("Correct Word Sound"));
+    if (s.CorrectWordSound.isEmpty()) {
+        s.CorrectWordSound = s.ProgramDir + kCorrectWordDefault;
+    }
+    s.MissedWordSound = readText(ini, kSounds, QStringLiteral("Missed Word Sound"));
+    if (s.MissedWordSound.isEmpty()) {
+        s.MissedWordSound = s.ProgramDir + kMissedWordDefault;
+    }
+}
+
+bool SaveSettings(Settings& s) {
+    if (s.IniPath.isEmpty()) {
+        return false;
+    }
+    // Start from the file as it is, so keys and sections of others survive the rewrite.
+    IniFile ini;
+    ini.load(s.IniPath);
+
+    writeFlag(ini, kMisc, QStringLiteral("First Time"), s.FirstTime);
+
+    writeFlag(ini, kOptions, QStringLiteral("Use Sound"), s.UseSound);
+    writeFlag(ini, kOptions, QStringLiteral("Use Upper"), s.UseUpper);
+    ini.writeString(kOptions, QStringLiteral("Number of Guesses"), s.NumGuesses);
+    ini.writeString(kOptions, QStringLiteral("User Name"), s.UserName);
+    writeNumber(ini, kOptions, QStringLiteral("Game Type"), s.GameType);
+    writeNumber(ini, kOptions, QStringLiteral("Win Score"), s.WinScore);
+    writeNumber(ini, kOptions, QStringLiteral("Word Type"), s.WordType);
+    writeFlag(ini, kOptions, QStringLiteral("Same Word Length"), s.SameWordLength);
+    writeFlag(ini, kOptions, QStringLiteral("Player 1 Chooses"), s.Player1Chooses);
+    writeFlag(ini, kOptions, QStringLiteral("Use Hints"), s.UseHints);
+    writeFlag(ini, kOptions, QStringLiteral("Scramble List"), s.ScrambleList);
+
+    saveFont(ini, kAlphabetFont, alphabetFields(s));
+    saveFont(ini, kWordFont, wordFields(s));
+
+    writeNumber(ini, kNewGame, panelKey(1), s.LastPanel1Option);
+    writeNumber(ini, kNewGame, panelKey(2), s.LastPanel2Option);
+    writeNumber(ini, kNewGame, panelKey(3), s.LastPanel3Option);
+    for (int n = 1; n <= Settings::kAddressSlots; ++n) {
+        ini.writeString(kNewGame, addressKey(n), s.LastIpAddresses[static_cast<size_t>(n - 1)]);
+    }
+
+    for (int n = 1; n <= Settings::kSoundSlots; ++n) {
+        ini.writeString(kSounds, correctLetterKey(n),
+                        s.CorrectLetterSounds[static_cast<size_t>(n - 1)]);
+        ini.writeString(kSounds, missedLetterKey(n),
+                        s.MissedLetterSounds[static_cast<size_t>(n - 1)]);
+    }
+    ini.writeString(kSounds, QStringLiteral("Correct Word Sound"), s.CorrectWordSound);
+    ini.writeString(kSounds, QStringLiteral("Missed Word Sound"), s.MissedWordSound);
+
+    return ini.save(s.IniPath);
+}
