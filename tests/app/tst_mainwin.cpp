@@ -1,0 +1,260 @@
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "TestWindow.h"
+#include "app/ClickLabel.h"
+#include "core/Pictures.h"
+#include "core/Random.h"
+
+namespace {
+
+QByteArray listOf(int n) {
+    QByteArray bytes = "Numbers\r\n";
+    for (int i = 0; i < n; ++i) {
+        bytes += "W" + QByteArray::number(i) + ":clue " + QByteArray::number(i) + "\r\n";
+    }
+    return bytes;
+}
+
+}  // namespace
+
+class TestMainWin : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startsOnTheWelcomePanel() {
+        TestWindow t;
+        t->show();
+        QCOMPARE(t->centralWidget()->size(), QSize(476, 316));
+        QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit"));
+        QVERIFY(t->BlankPanel->isVisible());
+        QVERIFY(!t->MainPanel->isVisible());
+        QVERIFY(!t->ControlPanel->isVisible());
+        QVERIFY(!t->WebPanel->isVisible());
+        QVERIFY(t->MenuGuesses->isEnabled());
+        QVERIFY(t->MenuWords->isEnabled());
+        QCOMPARE(t->Label4->text(), QStringLiteral("Welcome To Ropewit"));
+        QCOMPARE(t->Label5->text(), QStringLiteral("The Internet Hangman Game!"));
+        QCOMPARE(t->StartGame->text(), QStringLiteral("&Start New Game"));
+        // Check marks follow the settings.
+        QVERIFY(t->MenuUpper->isChecked());
+        QVERIFY(!t->MenuHints->isChecked());
+        QVERIFY(t->MenuScramble->isChecked());
+        QCOMPARE(t->MenuPlayer->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QCOMPARE(t->DisplayyourIPAddress1->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
+    }
+
+    void tilesLieOnTheirGrid() {
+        TestWindow t;
+        QCOMPARE(t->AlphabetTiles[1]->geometry(), QRect(7, 140, 28, 28));
+        QCOMPARE(t->AlphabetTiles[26]->pos(), QPoint(7, 280));
+        QCOMPARE(t->AlphabetTiles[27]->pos(), QPoint(35, 280));
+        QCOMPARE(t->WordTiles[1]->pos(), QPoint(12, 4));
+        QCOMPARE(t->WordTiles[15]->pos(), QPoint(432, 4));
+        // Built-in backgrounds: the raised square with its cyan face.
+        const QImage tile = t->SavedAlpha;
+        QCOMPARE(tile.size(), QSize(28, 28));
+        QCOMPARE(tile.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(tile.pixel(27, 27), qRgb(153, 153, 153));
+        QCOMPARE(tile.pixel(27, 0), qRgb(255, 255, 255));
+        QCOMPARE(tile.pixel(27, 1), qRgb(153, 153, 153));
+        QCOMPARE(tile.pixel(1, 26), qRgb(255, 255, 255));
+        QCOMPARE(tile.pixel(1, 27), qRgb(153, 153, 153));
+        QCOMPARE(tile.pixel(14, 14), qRgb(0, 255, 255));
+        QCOMPARE(t->SavedWord.pixel(2, 2), qRgb(255, 0, 255));
+        QCOMPARE(t->SavedWord.pixel(25, 25), qRgb(255, 0, 255));
+    }
+
+    void tileBitmapsFallBackToTheBuiltInOnes() {
+        // A missing file falls back silently.
+        TestWindow missing("[Alphabet Font]\r\nBitmap=/no/such/tile.bmp\r\n");
+        QCOMPARE(missing->SavedAlpha, pictures::builtinAlphabetTile());
+        QVERIFY(missing.prompts.shown.empty());
+        QCOMPARE(missing->settings.AlphabetBitmap, QStringLiteral("/no/such/tile.bmp"));
+
+        // A file that is not a picture is reported, and the built-in one used.
+        QTemporaryDir dir;
+        const QString junk = dir.filePath(QStringLiteral("junk.bmp"));
+        QFile f(junk);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("this is not a bitmap");
+        f.close();
+        TestWindow broken("[Word Font]\r\nBitmap=" + junk.toLocal8Bit() + "\r\n");
+        QCOMPARE(broken->SavedWord, pictures::builtinWordTile());
+        QCOMPARE(broken.prompts.messages(), QStringList{"Bitmap image is not valid"});
+
+        // A readable picture is used as it is.
+        QImage red(40, 40, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        const QString redPath = dir.filePath(QStringLiteral("red.bmp"));
+        QVERIFY(red.save(redPath, "BMP"));
+        TestWindow good("[Alphabet Font]\r\nBitmap=" + redPath.toLocal8Bit() + "\r\n");
+        QCOMPARE(good->SavedAlpha.pixel(20, 20), qRgb(255, 0, 0));
+    }
+
+    void enablingRulesFollowTheMode() {
+        TestWindow t;
+        t->show();
+        // Leaving the welcome panel as a two-player game that is not connected.
+        t->BlankPanel->setEnabled(false);
+        t->BlankPanel->hide();
+        t->MainPanel->setEnabled(true);
+        t->MainPanel->show();
+        t->SoloGame = false;
+        t->EnableDisable();
+        QVERIFY(t->ConnectPanel->isVisible());
+        QVERIFY(!t->WebPanel->isVisible());
+        QCOMPARE(t->clientWidth(), 476);
+        // Connected Player 2: the opponent panel, a wider window, no word lists.
+        t->Connected = true;
+        t->IsPlayer1 = false;
+        t->EnableDisable();
+        QVERIFY(t->WebPanel->isVisible());
+        QCOMPARE(t->clientWidth(), 632);
+        QCOMPARE(t->centralWidget()->height(), 316);
+        QVERIFY(!t->MenuWords->isEnabled());
+        QVERIFY(t->MenuGuesses->isEnabled());
+        t->IsPlayer1 = true;
+        t->EnableDisable();
+        QVERIFY(t->MenuWords->isEnabled());
+        // Solo hides both network panels again.
+        t->SoloGame = true;
+        t->EnableDisable();
+        QVERIFY(!t->ConnectPanel->isVisible());
+        QVERIFY(!t->WebPanel->isVisible());
+        QCOMPARE(t->clientWidth(), 476);
+        // While the welcome panel is up, the window counts as solo.
+        t->BlankPanel->setEnabled(true);
+        t->SoloGame = false;
+        t->EnableDisable();
+        QVERIFY(!t->WebPanel->isVisible());
+    }
+
+    void wordListMenuFollowsWhoChoosesTheList() {
+        TestWindow t;
+        t->settings.Player1Chooses = true;
+        t->IsPlayer1 = true;
+        t->SetWordListMenuItem();
+        QVERIFY(t->MenuWords->isEnabled());
+        t->IsPlayer1 = false;
+        t->SetWordListMenuItem();
+        QVERIFY(!t->MenuWords->isEnabled());
+        t->settings.Player1Chooses = false;
+        t->SetWordListMenuItem();
+        QVERIFY(t->MenuWords->isEnabled());
+    }
+
+    void controlPanelShowsWithItsButtonOrStatus() {
+        TestWindow t;
+        t->show();
+        t->SetControlState();
+        QVERIFY(!t->ControlPanel->isVisible());
+        t->WaitStatus->show();
+        t->SetControlState();
+        QVERIFY(t->ControlPanel->isVisible());
+        QVERIFY(t->ControlPanel->isEnabled());
+        t->WaitStatus->hide();
+        t->ActionButton->show();
+        t->SetControlState();
+        QVERIFY(t->ControlPanel->isVisible());
+        t->ActionButton->hide();
+        t->SetControlState();
+        QVERIFY(!t->ControlPanel->isVisible());
+    }
+
+    void loadingAListFillsWordsCaptionAndCounter() {
+        programRandom().setState(0);
+        TestWindow t;
+        t->settings.ScrambleList = false;
+        const QString path = t.writeFile(QStringLiteral("big.txt"), listOf(1234));
+        t->LoadGame(path);
+        QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Numbers"));
+        QCOMPARE(t->Words.size(), 1234);
+        QCOMPARE(t->Words.first(), QStringLiteral("W0"));
+        QCOMPARE(t->Hints.first(), QStringLiteral("clue 0"));
+        QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 1 of 1,234"));
+        QCOMPARE(t->WordUsedCount, 1234);
+        QCOMPARE(t->WordUsed.size(), size_t(1235));
+        QVERIFY(t->WordListLoaded);
+
+        // Scrambling is reproducible from the same generator state, and switching it off
+        // again does not reorder the list in play.
+        t->settings.ScrambleList = true;
+        programRandom().setState(0);
+        t->LoadGame(path);
+        const QStringList shuffled = t->Words;
+        QVERIFY(shuffled != (TestWindow().win->Words));
+        programRandom().setState(0);
+        t->LoadGame(path);
+        QCOMPARE(t->Words, shuffled);
+        t->MenuScrambleClick();
+        QVERIFY(!t->settings.ScrambleList);
+        QVERIFY(!t->MenuScramble->isChecked());
+        QCOMPARE(t->Words, shuffled);
+    }
+
+    void unusableListsFallBackToNoWords() {
+        TestWindow t;
+        t->LoadGame(QStringLiteral("/no/such/list.txt"));
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")),
+                 QStringList{"File could not be loaded."});
+        QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: File Not Found"));
+        QCOMPARE(t->Words, QStringList{"NoWords"});
+        QCOMPARE(t->Hints, QStringList{QString()});
+
+        // A title without words is refused the same way, as is an empty file.
+        t.prompts.clear();
+        t->LoadGame(t.writeFile(QStringLiteral("title.txt"), "Just a title\r\n"));
+        QCOMPARE(t.prompts.messages(), QStringList{"File could not be loaded."});
+        QCOMPARE(t->Words, QStringList{"NoWords"});
+        t->LoadGame(t.writeFile(QStringLiteral("empty.txt"), QByteArray()));
+        QCOMPARE(t->Words, QStringList{"NoWords"});
+    }
+
+    void hostileListsLoadByTheRules() {
+        TestWindow t;
+        t->settings.ScrambleList = false;
+        QByteArray junk;
+        junk.reserve(3 * 1024 * 1024);
+        for (int i = 0; i < 3 * 1024 * 1024; ++i) {
+            junk.append(static_cast<char>((i * 7919) & 0xff));
+        }
+        t->LoadGame(t.writeFile(QStringLiteral("junk.txt"), junk));
+        for (const QString& w : std::as_const(t->Words)) {
+            QVERIFY(w.size() <= 15);
+        }
+        QCOMPARE(t->Words.size(), t->Hints.size());
+        // One enormous line is a title and nothing else.
+        t->LoadGame(t.writeFile(QStringLiteral("line.txt"), QByteArray(5 * 1024 * 1024, 'x')));
+        QCOMPARE(t->Words, QStringList{"NoWords"});
+    }
+
+    void wordsMenuLoadsTheChosenFile() {
+        TestWindow t;
+        const QString path = t.writeFile(QStringLiteral("a.txt"), "Animals\r\nCAT:Purrs\r\n");
+        t.prompts.fileAnswers.push_back(std::nullopt);
+        t->MenuWordsClick();
+        QVERIFY(!t->WordListLoaded);
+        QCOMPARE(t.prompts.fileSpecs.back().title, QStringLiteral("Open Text File of Words"));
+        t.prompts.fileAnswers.push_back(path);
+        t->MenuWordsClick();
+        QCOMPARE(t->Words, QStringList{"CAT"});
+        QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Animals"));
+    }
+
+    void closingSavesTheSettings() {
+        TestWindow t;
+        t->settings.UserName = QStringLiteral("Ann");
+        t->show();
+        t->close();
+        Settings again;
+        again.IniPath = t->settings.IniPath;
+        again.ProgramDir = t->settings.ProgramDir;
+        LoadSettings(again);
+        QCOMPARE(again.UserName, QStringLiteral("Ann"));
+    }
+};
+
+QTEST_MAIN(TestMainWin)
+#include "tst_mainwin.moc"

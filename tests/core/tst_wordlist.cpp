@@ -1,0 +1,123 @@
+#include <QtTest>
+
+#include "core/Random.h"
+#include "core/WordList.h"
+
+class TestWordList : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void entriesSplitAtTheFirstColonAndLongWordsAreDropped() {
+        const auto list = wordlist::parse(
+            "Animals\r\nCAT:Purrs\r\nDog\r\nhippopotamuses:Big\r\nabcdefghijklmnop:Too long\r\n"
+            "TIME:Hours:minutes\r\n:Only a clue\r\n\r\n");
+        QVERIFY(list.hasTitle);
+        QCOMPARE(list.title, QStringLiteral("Animals"));
+        QCOMPARE(list.words, (QStringList{"CAT", "Dog", "hippopotamuses", "TIME", "", ""}));
+        QCOMPARE(list.hints, (QStringList{"Purrs", "", "Big", "Hours:minutes", "Only a clue", ""}));
+    }
+
+    void lineEndsFollowTheCarriageReturn() {
+        // Line feeds alone do not end a line: the whole file is the title.
+        const auto lfOnly = wordlist::parse("Title\nCAT\nDOG\n");
+        QCOMPARE(lfOnly.title, QStringLiteral("Title\nCAT\nDOG\n"));
+        QVERIFY(lfOnly.words.isEmpty());
+        // A last line without a line end counts; a final line end adds nothing.
+        QCOMPARE(wordlist::parse("T\r\nA\r\nB").words, (QStringList{"A", "B"}));
+        QCOMPARE(wordlist::parse("T\r\nA\r\nB\r\n").words, (QStringList{"A", "B"}));
+        // CR CR gives an empty entry between them; a bare CR is a line end of its own.
+        QCOMPARE(wordlist::parse("T\rA\r\rB\r").words, (QStringList{"A", "", "B"}));
+        // A line feed inside a line (not right after CR) is an ordinary character.
+        QCOMPARE(wordlist::parse("T\r\n\nA\r\n").words, (QStringList{"\nA"}));
+        // Byte 26 ends the file.
+        QCOMPARE(wordlist::parse("T\r\nA\r\n\x1a"
+                                 "B\r\n")
+                     .words,
+                 (QStringList{"A"}));
+        // No trimming: blanks and case stay.
+        QCOMPARE(wordlist::parse(" T \r\n Cat : x\r\n").words, (QStringList{" Cat "}));
+        QCOMPARE(wordlist::parse(" T \r\n").title, QStringLiteral(" T "));
+    }
+
+    void emptyFileHasNoTitle() {
+        const auto list = wordlist::parse(QByteArray());
+        QVERIFY(!list.hasTitle);
+        QVERIFY(list.words.isEmpty());
+    }
+
+    void onlyTheFirst255CharactersOfALineCount() {
+        const QByteArray longTitle(300, 'T');
+        QCOMPARE(wordlist::parse(longTitle + "\r\nA\r\n").title.size(), 255);
+        // The word part is judged on the cut line: the clue is cut, the next line is whole.
+        const QByteArray entry = "WORD:" + QByteArray(400, 'c');
+        const auto list = wordlist::parse("T\r\n" + entry + "\r\nNEXT\r\n");
+        QCOMPARE(list.words, (QStringList{"WORD", "NEXT"}));
+        QCOMPARE(list.hints.at(0).size(), 250);
+        // Exactly 15 characters is kept, 16 dropped.
+        QCOMPARE(wordlist::parse("T\r\nabcdefghijklmno\r\nabcdefghijklmnop\r\n").words,
+                 (QStringList{"abcdefghijklmno"}));
+    }
+
+    void bytesAboveAsciiAndZeroBytesSurvive() {
+        const auto list = wordlist::parse(QByteArray("T\r\nCAF\xc9:\x80uro\r\nA\0B\r\n", 20));
+        QCOMPARE(list.words.at(0), QString::fromUtf8("CAF\u00c9"));
+        QCOMPARE(list.hints.at(0), QString::fromUtf8("\u20acuro"));
+        QCOMPARE(list.words.at(1).size(), 3);
+    }
+
+    void generatorRepeatsItsSequence() {
+        Random r;
+        // state := state * 134775813 + 1; value := (state * n) >> 32.
+        QCOMPARE(r.next(100), 0u);  // state 1
+        QCOMPARE(r.state(), 1u);
+        QCOMPARE(r.next(100), 3u);  // state 134775814
+        QCOMPARE(r.state(), 134775814u);
+        const uint32_t third = r.next(1000);
+        QCOMPARE(third, static_cast<uint32_t>((static_cast<uint64_t>(r.state()) * 1000) >> 32));
+        QCOMPARE(r.next(0), 0u);  // a draw over nothing still advances the state
+        Random again;
+        for (int i = 0; i < 4; ++i) {
+            again.next(7);
+        }
+        QCOMPARE(again.state(), r.state());
+    }
+
+    void shuffleIsReproducibleAndKeepsPairs() {
+        QStringList words{"A", "B", "C", "D", "E"};
+        QStringList hints{"a", "b", "c", "d", "e"};
+        Random r;
+        wordlist::shuffle(words, hints, r);
+        QCOMPARE(r.state(), [] {
+            Random x;
+            for (int i = 0; i < 10; ++i) {
+                x.next(5);
+            }
+            return x.state();
+        }());
+        for (int i = 0; i < words.size(); ++i) {
+            QCOMPARE(hints.at(i), words.at(i).toLower());
+        }
+        QStringList again{"A", "B", "C", "D", "E"};
+        QStringList againHints{"a", "b", "c", "d", "e"};
+        Random r2;
+        wordlist::shuffle(again, againHints, r2);
+        QCOMPARE(again, words);
+        QVERIFY(words != (QStringList{"A", "B", "C", "D", "E"}));
+
+        QStringList one{"ONLY"};
+        QStringList oneHint{"x"};
+        wordlist::shuffle(one, oneHint, r2);
+        QCOMPARE(one, QStringList{"ONLY"});
+    }
+
+    void unreadableFilesSayWhy() {
+        const auto missing = wordlist::readFile(QStringLiteral("/no/such/dir/list.txt"));
+        QCOMPARE(missing.status, wordlist::Status::CannotOpen);
+        QCOMPARE(missing.errorString, QStringLiteral("File not found"));
+        QTemporaryDir dir;
+        const auto directory = wordlist::readFile(dir.path());
+        QCOMPARE(directory.status, wordlist::Status::CannotOpen);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWordList)
+#include "tst_wordlist.moc"
