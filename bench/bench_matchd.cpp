@@ -1,0 +1,521 @@
+// Load on the matchmaking server: list requests from many clients at once, one connection
+// per request as the game makes them, and the memory that many idle connections cost.
+//
+// The load itself is made with plain non-blocking sockets and epoll rather than Qt
+// sockets: the generator shares the machine with the server and has to be the cheaper of
+// the two for the figures to describe the server.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/epoll.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void say(const QString& line) {
+    std::printf("%s\n", line.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+void raiseDescriptorLimit() {
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
+}
+
+qint64 descriptorLimit() {
+    rlimit limit{};
+    return getrlimit(RLIMIT_NOFILE, &limit) == 0 ? static_cast<qint64>(limit.rlim_cur) : 1024;
+}
+
+int openNonBlocking(const sockaddr_in& address) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return -1;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) < 0 &&
+        errno != EINPROGRESS) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// ---- the server process ----
+
+struct ProcessFigures {
+    qint64 rssKb = -1;
+    qint64 hwmKb = -1;
+    double cpuSeconds = -1;
+};
+
+ProcessFigures readProcess(qint64 pid) {
+    ProcessFigures f;
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (status.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> lines = status.readAll().split('\n');
+        for (const QByteArray& line : lines) {
+            const QList<QByteArray> parts = line.simplified().split(' ');
+            if (parts.size() >= 2 && parts[0] == "VmRSS:")
+                f.rssKb = parts[1].toLongLong();
+            if (parts.size() >= 2 && parts[0] == "VmHWM:")
+                f.hwmKb = parts[1].toLongLong();
+        }
+    }
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (stat.open(QIODevice::ReadOnly)) {
+        const QByteArray text = stat.readAll();
+        // Fields after the command name, which is in parentheses and may hold blanks.
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 12) {
+            const double ticks = static_cast<double>(sysconf(_SC_CLK_TCK));
+            f.cpuSeconds = (fields[11].toDouble() + fields[12].toDouble()) / ticks;
+        }
+    }
+    return f;
+}
+
+class ServerUnderTest {
+public:
+    // Starts the server, or takes the one named by --connect.
+    bool start(const QString& program, const QStringList& extraArgs) {
+        if (!dir_.isValid())
+            return false;
+        logPath_ = dir_.filePath(QStringLiteral("matchd.log"));
+        process_.setStandardOutputFile(logPath_);
+        process_.setStandardErrorFile(dir_.filePath(QStringLiteral("matchd.err")));
+        process_.start(program, QStringList{"--listen", "127.0.0.1", "--port", "0"} + extraArgs);
+        if (!process_.waitForStarted(10000)) {
+            say(QStringLiteral("cannot start %1: %2").arg(program, process_.errorString()));
+            return false;
+        }
+        pid_ = process_.processId();
+        static const QRegularExpression portLine(QStringLiteral("listening on .* port (\\d+);"));
+        for (int i = 0; i < 500 && process_.state() == QProcess::Running; ++i) {
+            QFile log(logPath_);
+            if (log.open(QIODevice::ReadOnly)) {
+                const QRegularExpressionMatch m = portLine.match(QString::fromUtf8(log.readAll()));
+                if (m.hasMatch()) {
+                    port_ = static_cast<quint16>(m.captured(1).toUInt());
+                    return true;
+                }
+            }
+            QThread::msleep(20);
+        }
+        say(QStringLiteral("the server did not report its port"));
+        return false;
+    }
+    void attach(quint16 port, qint64 pid) {
+        port_ = port;
+        pid_ = pid;
+    }
+    ~ServerUnderTest() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.terminate();
+            if (!process_.waitForFinished(5000)) {
+                process_.kill();
+                process_.waitForFinished(5000);
+            }
+        }
+    }
+    quint16 port() const { return port_; }
+    qint64 pid() const { return pid_; }
+    bool alive() const {
+        return pid_ > 0 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid_));
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString logPath_;
+    QProcess process_;
+    quint16 port_ = 0;
+    qint64 pid_ = 0;
+};
+
+// ---- many short exchanges ----
+
+struct LoadResult {
+    qint64 done = 0;
+    qint64 failed = 0;
+    double seconds = 0;
+    std::vector<qint64> latencyUs;
+};
+
+// `concurrency` clients, each: connect, send the request, read until the server closes,
+// check the reply, start over. Stops after `total` exchanges (total > 0) or when `until`
+// has passed, and waits for the exchanges under way.
+LoadResult runLoad(const sockaddr_in& address, int concurrency,
+                   const std::function<QByteArray(qint64)>& request,
+                   const std::function<bool(const QByteArray&)>& good, qint64 total,
+                   Clock::time_point until) {
+    struct Slot {
+        int fd = -1;
+        Clock::time_point started;
+        QByteArray request;
+        qsizetype sent = 0;
+        QByteArray reply;
+    };
+    LoadResult result;
+    std::vector<Slot> slots(static_cast<size_t>(concurrency));
+    const int epoll = epoll_create1(EPOLL_CLOEXEC);
+    if (epoll < 0)
+        return result;
+    qint64 begun = 0;
+    int active = 0;
+    const Clock::time_point start = Clock::now();
+
+    auto wantMore = [&] { return total > 0 ? begun < total : Clock::now() < until; };
+    auto launch = [&](size_t i) {
+        if (!wantMore())
+            return;
+        Slot& s = slots[i];
+        s.fd = openNonBlocking(address);
+        if (s.fd < 0) {
+            ++result.failed;
+            return;
+        }
+        s.started = Clock::now();
+        s.request = request(begun++);
+        s.sent = 0;
+        s.reply.clear();
+        epoll_event ev{};
+        ev.events = EPOLLOUT | EPOLLIN | EPOLLRDHUP;
+        ev.data.u64 = i;
+        epoll_ctl(epoll, EPOLL_CTL_ADD, s.fd, &ev);
+        ++active;
+    };
+    auto finish = [&](size_t i, bool ok) {
+        Slot& s = slots[i];
+        ::close(s.fd);
+        s.fd = -1;
+        --active;
+        if (ok) {
+            ++result.done;
+            result.latencyUs.push_back(
+                std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - s.started)
+                    .count());
+        } else {
+            ++result.failed;
+        }
+    };
+
+    for (size_t i = 0; i < slots.size(); ++i)
+        launch(i);
+    std::vector<epoll_event> events(256);
+    char buffer[4096];
+    while (active > 0 || wantMore()) {
+        // Slots whose connection could not even be opened try again.
+        for (size_t i = 0; i < slots.size() && active < concurrency; ++i) {
+            if (slots[i].fd < 0)
+                launch(i);
+        }
+        const int n = epoll_wait(epoll, events.data(), static_cast<int>(events.size()), 100);
+        for (int e = 0; e < n; ++e) {
+            const size_t i = static_cast<size_t>(events[static_cast<size_t>(e)].data.u64);
+            const quint32 what = events[static_cast<size_t>(e)].events;
+            Slot& s = slots[i];
+            if (s.fd < 0)
+                continue;
+            if ((what & EPOLLOUT) && s.sent < s.request.size()) {
+                const ssize_t w =
+                    ::send(s.fd, s.request.constData() + s.sent,
+                           static_cast<size_t>(s.request.size() - s.sent), MSG_NOSIGNAL);
+                if (w > 0)
+                    s.sent += w;
+                else if (errno != EAGAIN && errno != EINPROGRESS && errno != ENOTCONN) {
+                    finish(i, false);
+                    launch(i);
+                    continue;
+                }
+                if (s.sent == s.request.size()) {
+                    epoll_event ev{};
+                    ev.events = EPOLLIN | EPOLLRDHUP;
+                    ev.data.u64 = i;
+                    epoll_ctl(epoll, EPOLL_CTL_MOD, s.fd, &ev);
+                }
+            }
+            if (what & (EPOLLIN | EPOLLRDHUP | EPOLLHUP | EPOLLERR)) {
+                for (;;) {
+                    const ssize_t r = ::recv(s.fd, buffer, sizeof buffer, 0);
+                    if (r > 0) {
+                        if (s.reply.size() < 65536)
+                            s.reply.append(buffer, r);
+                        continue;
+                    }
+                    if (r == 0) {
+                        finish(i, s.sent == s.request.size() && good(s.reply));
+                        launch(i);
+                    } else if (errno != EAGAIN) {
+                        finish(i, false);
+                        launch(i);
+                    }
+                    break;
+                }
+            }
+        }
+    }
+    ::close(epoll);
+    result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return result;
+}
+
+qint64 percentile(std::vector<qint64> values, double p) {
+    if (values.empty())
+        return 0;
+    const size_t k = std::min(values.size() - 1, static_cast<size_t>(p * values.size()));
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(k), values.end());
+    return values[k];
+}
+
+QByteArray registration(qint64 i) {
+    return "01player" + QByteArray::number(i) + '\x01' + "10.0." + QByteArray::number(i / 250) +
+           '.' + QByteArray::number(i % 250 + 1) + '\x02';
+}
+
+// ---- many idle connections ----
+
+// Opens `count` connections and leaves them silent; at most `inFlight` are being set up at
+// once. Returns the ones that connected.
+std::vector<int> openIdle(const sockaddr_in& address, int count, int inFlight) {
+    std::vector<int> open;
+    open.reserve(static_cast<size_t>(count));
+    const int epoll = epoll_create1(EPOLL_CLOEXEC);
+    if (epoll < 0)
+        return open;
+    int begun = 0;
+    int pending = 0;
+    int failures = 0;
+    std::vector<epoll_event> events(256);
+    const Clock::time_point giveUp = Clock::now() + std::chrono::seconds(60);
+    while ((begun < count || pending > 0) && Clock::now() < giveUp && failures < 1000) {
+        while (begun < count && pending < inFlight) {
+            const int fd = openNonBlocking(address);
+            ++begun;
+            if (fd < 0) {
+                ++failures;
+                continue;
+            }
+            epoll_event ev{};
+            ev.events = EPOLLOUT;
+            ev.data.fd = fd;
+            epoll_ctl(epoll, EPOLL_CTL_ADD, fd, &ev);
+            ++pending;
+        }
+        const int n = epoll_wait(epoll, events.data(), static_cast<int>(events.size()), 100);
+        for (int e = 0; e < n; ++e) {
+            const int fd = events[static_cast<size_t>(e)].data.fd;
+            epoll_ctl(epoll, EPOLL_CTL_DEL, fd, nullptr);
+            --pending;
+            int error = 0;
+            socklen_t length = sizeof error;
+            getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length);
+            if (error == 0) {
+                open.push_back(fd);
+            } else {
+                ++failures;
+                ::close(fd);
+            }
+        }
+    }
+    ::close(epoll);
+    return open;
+}
+
+int stillOpen(const std::vector<int>& fds) {
+    int open = 0;
+    for (int fd : fds) {
+        pollfd p{fd, POLLIN | POLLRDHUP, 0};
+        if (::poll(&p, 1, 0) == 0)
+            ++open;
+    }
+    return open;
+}
+
+QString megabytes(qint64 kb) {
+    return kb < 0 ? QStringLiteral("?") : QString::number(kb / 1024.0, 'f', 1) + " MB";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    raiseDescriptorLimit();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Load on the matchmaking server."));
+    parser.addHelpOption();
+    const QCommandLineOption serverOption(
+        QStringLiteral("server"),
+        QStringLiteral("Server program to start (default: ../server/ropewit-matchd beside "
+                       "this program)."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption connectOption(
+        QStringLiteral("connect"),
+        QStringLiteral("Use a running server on 127.0.0.1 at this port instead."),
+        QStringLiteral("PORT"));
+    const QCommandLineOption pidOption(QStringLiteral("pid"),
+                                       QStringLiteral("Process id of that server, for its memory."),
+                                       QStringLiteral("PID"));
+    const QCommandLineOption modeOption(QStringLiteral("mode"),
+                                        QStringLiteral("list, idle or all (default all)."),
+                                        QStringLiteral("MODE"), QStringLiteral("all"));
+    const QCommandLineOption secondsOption(QStringLiteral("seconds"),
+                                           QStringLiteral("Length of the list run (default 5)."),
+                                           QStringLiteral("S"), QStringLiteral("5"));
+    const QCommandLineOption clientsOption(QStringLiteral("clients"),
+                                           QStringLiteral("Concurrent clients (default 64)."),
+                                           QStringLiteral("N"), QStringLiteral("64"));
+    const QCommandLineOption playersOption(
+        QStringLiteral("players"), QStringLiteral("Players registered first (default 1000)."),
+        QStringLiteral("N"), QStringLiteral("1000"));
+    const QCommandLineOption idleOption(QStringLiteral("idle"),
+                                        QStringLiteral("Idle connections to hold (default 10000)."),
+                                        QStringLiteral("N"), QStringLiteral("10000"));
+    parser.addOptions({serverOption, connectOption, pidOption, modeOption, secondsOption,
+                       clientsOption, playersOption, idleOption});
+    parser.process(app);
+
+    const QString mode = parser.value(modeOption);
+    const bool doList = mode == QLatin1String("all") || mode == QLatin1String("list");
+    const bool doIdle = mode == QLatin1String("all") || mode == QLatin1String("idle");
+    const int seconds = std::clamp(parser.value(secondsOption).toInt(), 1, 600);
+    const int clients = std::clamp(parser.value(clientsOption).toInt(), 1, 4096);
+    const int players = std::clamp(parser.value(playersOption).toInt(), 0, 1000000);
+    const int idle = std::clamp(parser.value(idleOption).toInt(), 1, 1000000);
+    if (!doList && !doIdle) {
+        say(QStringLiteral("unknown mode \"%1\"").arg(mode));
+        return 2;
+    }
+    const QString program = parser.isSet(serverOption)
+                                ? parser.value(serverOption)
+                                : QDir(QCoreApplication::applicationDirPath())
+                                      .filePath(QStringLiteral("../server/ropewit-matchd"));
+
+    // Each run gets a server of its own unless one is given.
+    auto startServer = [&](ServerUnderTest& server, const QStringList& args) {
+        if (parser.isSet(connectOption)) {
+            server.attach(static_cast<quint16>(parser.value(connectOption).toUInt()),
+                          parser.value(pidOption).toLongLong());
+            return server.port() != 0;
+        }
+        return server.start(program, args);
+    };
+    auto addressOf = [](quint16 port) {
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_port = htons(port);
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        return a;
+    };
+
+    say(QStringLiteral("Matchmaking server benchmark (%1 cores)").arg(QThread::idealThreadCount()));
+    bool failed = false;
+
+    if (doList) {
+        ServerUnderTest server;
+        if (!startServer(server, {"--capacity", QString::number(std::max(players, 1))}))
+            return 1;
+        const sockaddr_in address = addressOf(server.port());
+        const LoadResult reg = runLoad(
+            address, 16, registration,
+            [](const QByteArray& reply) { return reply == QByteArray("07\x02"); }, players,
+            Clock::time_point::max());
+        say(QStringLiteral("registered %1 players in %2 s (%3 failed)")
+                .arg(reg.done)
+                .arg(reg.seconds, 0, 'f', 2)
+                .arg(reg.failed));
+
+        const ProcessFigures before = readProcess(server.pid());
+        const LoadResult load = runLoad(
+            address, clients, [](qint64) { return QByteArray("03\x02"); },
+            [players](const QByteArray& reply) {
+                return reply.startsWith("05") && reply.endsWith('\x02') &&
+                       reply.count('\x03') == std::min(players, 10);
+            },
+            0, Clock::now() + std::chrono::seconds(seconds));
+        const ProcessFigures after = readProcess(server.pid());
+        const double rate = load.seconds > 0 ? load.done / load.seconds : 0;
+        QString cpu = QStringLiteral("?");
+        if (before.cpuSeconds >= 0 && after.cpuSeconds >= 0 && load.seconds > 0) {
+            cpu = QString::number(100.0 * (after.cpuSeconds - before.cpuSeconds) / load.seconds,
+                                  'f', 0) +
+                  QStringLiteral("% of one core");
+        }
+        say(QStringLiteral("list requests (03): %1 clients for %2 s: %3 answered, %4 failed; "
+                           "%5 requests/s; latency p50 %6 ms, p99 %7 ms; server CPU %8; "
+                           "server VmHWM %9")
+                .arg(clients)
+                .arg(load.seconds, 0, 'f', 2)
+                .arg(load.done)
+                .arg(load.failed)
+                .arg(rate, 0, 'f', 0)
+                .arg(percentile(load.latencyUs, 0.50) / 1000.0, 0, 'f', 2)
+                .arg(percentile(load.latencyUs, 0.99) / 1000.0, 0, 'f', 2)
+                .arg(cpu)
+                .arg(megabytes(after.hwmKb)));
+        failed = failed || load.failed > 0 || reg.failed > 0 || !server.alive();
+    }
+
+    if (doIdle) {
+        if (descriptorLimit() < idle + 64) {
+            say(QStringLiteral("only %1 descriptors allowed; raise the hard limit (ulimit -Hn) "
+                               "for %2 connections")
+                    .arg(descriptorLimit())
+                    .arg(idle));
+        }
+        ServerUnderTest server;
+        // The idle timeout is stretched so the connections outlive the measurement.
+        if (!startServer(server, {"--idle-timeout-ms", "600000", "--max-connections",
+                                  QString::number(idle + 1000)}))
+            return 1;
+        const sockaddr_in address = addressOf(server.port());
+        const ProcessFigures before = readProcess(server.pid());
+        const Clock::time_point t0 = Clock::now();
+        std::vector<int> fds = openIdle(address, idle, 1000);
+        const double openSeconds = std::chrono::duration<double>(Clock::now() - t0).count();
+        // Callers are accepted in order, so once a later request is answered the server
+        // has taken every earlier connection.
+        const LoadResult probe = runLoad(
+            address, 1, [](qint64) { return QByteArray("03\x02"); },
+            [](const QByteArray& reply) { return reply.startsWith("05"); }, 1,
+            Clock::time_point::max());
+        const ProcessFigures held = readProcess(server.pid());
+        const int open = stillOpen(fds);
+        say(QStringLiteral("idle connections: %1 opened in %2 s, %3 still open; server VmRSS "
+                           "%4 (%5 before), VmHWM %6; the server answered %7")
+                .arg(fds.size())
+                .arg(openSeconds, 0, 'f', 2)
+                .arg(open)
+                .arg(megabytes(held.rssKb))
+                .arg(megabytes(before.rssKb))
+                .arg(megabytes(held.hwmKb))
+                .arg(probe.done == 1 ? QStringLiteral("meanwhile") : QStringLiteral("NOT")));
+        for (int fd : fds)
+            ::close(fd);
+        failed = failed || probe.done != 1 || open != idle || !server.alive();
+    }
+    return failed ? 1 : 0;
+}

@@ -1,0 +1,409 @@
+// The matchmaking server as a running program, spoken to over TCP the way the game's
+// client speaks to it: one connection per request.
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QByteArray kEmptyList("05\x02");
+
+// One server process listening on a port the system chose.
+class Matchd {
+public:
+    explicit Matchd(const QStringList& extraArgs) {
+        QObject::connect(&process_, &QProcess::readyReadStandardOutput,
+                         [this] { output_ += process_.readAllStandardOutput(); });
+        process_.setProgram(QStringLiteral(ROPEWIT_MATCHD_PATH));
+        process_.setArguments(QStringList{"--listen", "127.0.0.1", "--port", "0"} + extraArgs);
+        process_.start();
+        if (!process_.waitForStarted(10000))
+            return;
+        static const QRegularExpression portLine(QStringLiteral("listening on .* port (\\d+);"));
+        QDeadlineTimer deadline(10000);
+        while (!deadline.hasExpired() && process_.state() == QProcess::Running) {
+            const QRegularExpressionMatch m = portLine.match(QString::fromUtf8(output_));
+            if (m.hasMatch()) {
+                port_ = static_cast<quint16>(m.captured(1).toUInt());
+                return;
+            }
+            process_.waitForReadyRead(100);
+            output_ += process_.readAllStandardOutput();
+        }
+    }
+    ~Matchd() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(10000);
+        }
+    }
+
+    quint16 port() const { return port_; }
+    bool running() const { return process_.state() == QProcess::Running; }
+    QString output() const { return QString::fromUtf8(output_); }
+
+private:
+    QProcess process_;
+    QByteArray output_;
+    quint16 port_ = 0;
+};
+
+struct Exchange {
+    QByteArray reply;
+    bool closedByServer = false;
+};
+
+// Connects, sends `request` and collects whatever comes back until the server closes.
+Exchange exchange(quint16 port, const QByteArray& request, int timeoutMs = 10000) {
+    Exchange result;
+    QTcpSocket socket;
+    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { result.reply += socket.readAll(); });
+    QSignalSpy closed(&socket, &QTcpSocket::disconnected);
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    if (!socket.waitForConnected(10000))
+        return result;
+    socket.write(request);
+    result.closedByServer = closed.count() > 0 || closed.wait(timeoutMs);
+    result.reply += socket.readAll();
+    return result;
+}
+
+QByteArray answer(quint16 port, const QByteArray& request) {
+    const Exchange e = exchange(port, request);
+    return e.closedByServer ? e.reply : QByteArray("(left open) ") + e.reply;
+}
+
+QByteArray registration(const QByteArray& name, const QByteArray& address) {
+    return "01" + name + '\x01' + address + '\x02';
+}
+
+QByteArray removal(const QByteArray& name, const QByteArray& address) {
+    return "02" + name + '\x01' + address + '\x02';
+}
+
+QByteArray listOf(const QList<QPair<QByteArray, QByteArray>>& players) {
+    QByteArray out("05");
+    for (const auto& p : players)
+        out += p.first + '\x01' + p.second + '\x03';
+    return out + '\x02';
+}
+
+}  // namespace
+
+class TestMatchdProcess : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void registerRefreshRemove();
+    void fullListAnswers06();
+    void longestWaitingFirstAtMostTen();
+    void searchByLetters();
+    void registrationsExpire();
+    void idleConnectionIsClosed();
+    void requestWithoutEndWithinOneKiBIsDropped();
+    void longFieldsAreCut();
+    void malformedRequestsGetNoAnswer_data();
+    void malformedRequestsGetNoAnswer();
+    void connectionLimit();
+    void garbageNeverBreaksIt();
+    void badOptions_data();
+    void badOptions();
+    void helpVersionAndTakenPort();
+};
+
+void TestMatchdProcess::registerRefreshRemove() {
+    Matchd server({});
+    QVERIFY(server.port() != 0);
+    const quint16 port = server.port();
+
+    QCOMPARE(answer(port, "03\x02"), kEmptyList);
+    QCOMPARE(answer(port, registration("Ann", "192.0.2.7")), QByteArray("07\x02"));
+    QCOMPARE(answer(port, registration("Ann", "192.0.2.7")), QByteArray("07\x02"));
+    QCOMPARE(answer(port, registration("Bo", "192.0.2.8")), QByteArray("07\x02"));
+    QCOMPARE(answer(port, "03\x02"), listOf({{"Ann", "192.0.2.7"}, {"Bo", "192.0.2.8"}}));
+
+    // A removal gets no answer; the connection still ends.
+    QCOMPARE(answer(port, removal("Ann", "192.0.2.7")), QByteArray());
+    QCOMPARE(answer(port, "03\x02"), listOf({{"Bo", "192.0.2.8"}}));
+    QCOMPARE(answer(port, removal("Bo", "192.0.2.9")), QByteArray());
+    QCOMPARE(answer(port, "03\x02"), listOf({{"Bo", "192.0.2.8"}}));
+
+    // One line per request: when, who, what, and how it ended.
+    QTRY_VERIFY(server.output().contains(
+        QRegularExpression(QStringLiteral("\\n\\S+ 127\\.0\\.0\\.1:\\d+ register name=\"Ann\" "
+                                          "address=\"192\\.0\\.2\\.7\" -> 07 refreshed\\n"))));
+    QTRY_VERIFY(server.output().contains(QStringLiteral("-> removed\n")));
+    QTRY_VERIFY(server.output().contains(QStringLiteral("-> not waiting\n")));
+}
+
+void TestMatchdProcess::fullListAnswers06() {
+    Matchd server({"--capacity", "2"});
+    QVERIFY(server.port() != 0);
+    const quint16 port = server.port();
+    QCOMPARE(answer(port, registration("a", "h1")), QByteArray("07\x02"));
+    QCOMPARE(answer(port, registration("b", "h2")), QByteArray("07\x02"));
+    QCOMPARE(answer(port, registration("c", "h3")), QByteArray("06\x02"));
+    QCOMPARE(answer(port, registration("a", "h1")), QByteArray("07\x02"));
+    QCOMPARE(answer(port, removal("b", "h2")), QByteArray());
+    QCOMPARE(answer(port, registration("c", "h3")), QByteArray("07\x02"));
+    QCOMPARE(answer(port, "03\x02"), listOf({{"a", "h1"}, {"c", "h3"}}));
+}
+
+void TestMatchdProcess::longestWaitingFirstAtMostTen() {
+    Matchd server({});
+    QVERIFY(server.port() != 0);
+    const quint16 port = server.port();
+    QList<QPair<QByteArray, QByteArray>> expected;
+    for (int i = 0; i < 12; ++i) {
+        const QByteArray name = "p" + QByteArray::number(i);
+        const QByteArray address = "10.0.0." + QByteArray::number(i);
+        QCOMPARE(answer(port, registration(name, address)), QByteArray("07\x02"));
+        if (i < 10)
+            expected.append({name, address});
+    }
+    // Renewing keeps the first player first.
+    QCOMPARE(answer(port, registration("p0", "10.0.0.0")), QByteArray("07\x02"));
+    QCOMPARE(answer(port, "03\x02"), listOf(expected));
+}
+
+void TestMatchdProcess::searchByLetters() {
+    Matchd server({});
+    QVERIFY(server.port() != 0);
+    const quint16 port = server.port();
+    for (const QByteArray name : {"anna", "Bob", "ANDY", "bea", "an"})
+        QCOMPARE(answer(port, registration(name, name + ".example")), QByteArray("07\x02"));
+    QCOMPARE(answer(port, "04An\x02"),
+             listOf({{"anna", "anna.example"}, {"ANDY", "ANDY.example"}, {"an", "an.example"}}));
+    QCOMPARE(answer(port, "04b\x02"), listOf({{"Bob", "Bob.example"}, {"bea", "bea.example"}}));
+    QCOMPARE(answer(port, "04z\x02"), kEmptyList);
+    QCOMPARE(answer(port, "04\x02"), listOf({{"anna", "anna.example"},
+                                             {"Bob", "Bob.example"},
+                                             {"ANDY", "ANDY.example"},
+                                             {"bea", "bea.example"},
+                                             {"an", "an.example"}}));
+}
+
+void TestMatchdProcess::registrationsExpire() {
+    Matchd server({"--expiry", "1"});
+    QVERIFY(server.port() != 0);
+    const quint16 port = server.port();
+    QCOMPARE(answer(port, registration("Ann", "h")), QByteArray("07\x02"));
+    QTRY_COMPARE_WITH_TIMEOUT(answer(port, "03\x02"), kEmptyList, 10000);
+    QCOMPARE(answer(port, registration("Ann", "h")), QByteArray("07\x02"));
+    QCOMPARE(answer(port, "04a\x02"), listOf({{"Ann", "h"}}));
+}
+
+void TestMatchdProcess::idleConnectionIsClosed() {
+    Matchd server({"--idle-timeout-ms", "300"});
+    QVERIFY(server.port() != 0);
+    const quint16 port = server.port();
+    for (const QByteArray& partial : {QByteArray(), QByteArray("01Ann\x01h")}) {
+        const Exchange e = exchange(port, partial);
+        QVERIFY(e.closedByServer);
+        QCOMPARE(e.reply, QByteArray());
+    }
+    QTRY_VERIFY(
+        server.output().contains(QStringLiteral("closed: no request within 300 ms (7 bytes)")));
+    QCOMPARE(answer(port, "03\x02"), kEmptyList);
+}
+
+void TestMatchdProcess::requestWithoutEndWithinOneKiBIsDropped() {
+    // The idle timeout is far away, so a quick close can only come from the size limit.
+    Matchd server({"--idle-timeout-ms", "60000"});
+    QVERIFY(server.port() != 0);
+    const quint16 port = server.port();
+    const Exchange flood = exchange(port, QByteArray(1024, 'a'), 5000);
+    QVERIFY(flood.closedByServer);
+    QCOMPARE(flood.reply, QByteArray());
+    // The longest request that fits is still answered.
+    QCOMPARE(answer(port, "04" + QByteArray(1021, 'a') + '\x02'), kEmptyList);
+}
+
+void TestMatchdProcess::longFieldsAreCut() {
+    Matchd server({});
+    QVERIFY(server.port() != 0);
+    const quint16 port = server.port();
+    const QByteArray name = "N123456789012345678901234567890";
+    const QByteArray address = QByteArray(45, 'a') + ".example.org";
+    QCOMPARE(answer(port, registration(name, address)), QByteArray("07\x02"));
+    QCOMPARE(answer(port, "03\x02"), listOf({{name.left(20), address.left(50)}}));
+    QCOMPARE(answer(port, removal(name, address)), QByteArray());
+    QCOMPARE(answer(port, "03\x02"), kEmptyList);
+}
+
+void TestMatchdProcess::malformedRequestsGetNoAnswer_data() {
+    QTest::addColumn<QByteArray>("request");
+    QTest::newRow("entry end in name") << QByteArray("01An\x03n\x01h\x02");
+    QTest::newRow("separator in address") << QByteArray("01Ann\x01h\x01i\x02");
+    QTest::newRow("zero byte in name") << QByteArray("01A\0nn\x01h\x02", 10);
+    QTest::newRow("no separator") << QByteArray("01Ann\x02");
+    QTest::newRow("empty address") << QByteArray("01Ann\x01\x02");
+    QTest::newRow("unknown code") << QByteArray("09\x02");
+    QTest::newRow("reply code") << QByteArray("07\x02");
+    QTest::newRow("no code") << QByteArray("\x02");
+    QTest::newRow("one digit") << QByteArray("3\x02");
+    QTest::newRow("list with payload") << QByteArray("03x\x02");
+    QTest::newRow("letters with separator") << QByteArray("04a\x01\x02");
+}
+
+void TestMatchdProcess::malformedRequestsGetNoAnswer() {
+    QFETCH(QByteArray, request);
+    Matchd server({"--idle-timeout-ms", "60000"});
+    QVERIFY(server.port() != 0);
+    const Exchange e = exchange(server.port(), request, 5000);
+    QVERIFY(e.closedByServer);
+    QCOMPARE(e.reply, QByteArray());
+    QCOMPARE(answer(server.port(), "03\x02"), kEmptyList);
+    QTRY_VERIFY(server.output().contains(QStringLiteral("-> refused: ")));
+}
+
+void TestMatchdProcess::connectionLimit() {
+    Matchd server({"--max-connections", "2"});
+    QVERIFY(server.port() != 0);
+    const quint16 port = server.port();
+    QTcpSocket first, second;
+    first.connectToHost(QHostAddress::LocalHost, port);
+    second.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(first.waitForConnected(10000));
+    QVERIFY(second.waitForConnected(10000));
+
+    const Exchange third = exchange(port, "03\x02", 5000);
+    QVERIFY(third.closedByServer);
+    QCOMPARE(third.reply, QByteArray());
+    QTRY_VERIFY(server.output().contains(QStringLiteral("connection refused: 2 connections open")));
+
+    // A place that frees up is usable again.
+    first.abort();
+    QTRY_COMPARE(answer(port, "03\x02"), kEmptyList);
+    QCOMPARE(second.state(), QAbstractSocket::ConnectedState);
+}
+
+void TestMatchdProcess::garbageNeverBreaksIt() {
+    Matchd server({"--idle-timeout-ms", "200"});
+    QVERIFY(server.port() != 0);
+    const quint16 port = server.port();
+    QCOMPARE(answer(port, registration("Keep", "192.0.2.1")), QByteArray("07\x02"));
+
+    QRandomGenerator rng(20240611);
+    static const char alphabet[] = {'0', '1', '2', '3', '4', '7', 'a', 'Z', 0x00, 0x01, 0x02, 0x03};
+    auto randomText = [&](int maxLength) {
+        QByteArray b;
+        const int length = rng.bounded(maxLength + 1);
+        while (b.size() < length) {
+            b += rng.bounded(3) == 0 ? static_cast<char>(rng.bounded(256))
+                                     : alphabet[rng.bounded(int(sizeof alphabet))];
+        }
+        return b;
+    };
+    auto garbage = [&] {
+        switch (rng.bounded(4)) {
+            case 0:  // shaped like a registration or removal, with odd fields
+                return (rng.bounded(2) == 0 ? QByteArray("01") : QByteArray("02")) +
+                       randomText(30) + '\x01' + randomText(70) + '\x02';
+            case 1:  // a plausible code, then anything
+                return '0' + QByteArray(1, static_cast<char>('0' + rng.bounded(10))) +
+                       randomText(80);
+            case 2:
+                return randomText(1500);
+            default:
+                return randomText(80);
+        }
+    };
+
+    for (int batch = 0; batch < 8; ++batch) {
+        std::vector<std::unique_ptr<QTcpSocket>> sockets;
+        for (int i = 0; i < 40; ++i) {
+            auto socket = std::make_unique<QTcpSocket>();
+            const QByteArray bytes = garbage();
+            QTcpSocket* raw = socket.get();
+            QObject::connect(raw, &QTcpSocket::connected, raw, [raw, bytes] { raw->write(bytes); });
+            // Replies are not checked here; they are read so the server can finish.
+            QObject::connect(raw, &QTcpSocket::readyRead, raw, [raw] { raw->readAll(); });
+            raw->connectToHost(QHostAddress::LocalHost, port);
+            sockets.push_back(std::move(socket));
+        }
+        auto allClosed = [&] {
+            for (const auto& s : sockets) {
+                if (s->state() != QAbstractSocket::UnconnectedState)
+                    return false;
+            }
+            return true;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(allClosed(), 20000);
+        QVERIFY(server.running());
+    }
+
+    // Still answering, and whatever the garbage registered is well formed.
+    const QByteArray list = answer(port, "03\x02");
+    QVERIFY2(list.startsWith("05") && list.endsWith('\x02'), list.toPercentEncoding().constData());
+    QByteArray payload = list.mid(2, list.size() - 3);
+    QVERIFY(!payload.contains('\x02') && !payload.contains('\0'));
+    int entries = 0;
+    bool keepSeen = false;
+    while (!payload.isEmpty()) {
+        const qsizetype end = payload.indexOf('\x03');
+        QVERIFY(end >= 0);
+        const QList<QByteArray> fields = payload.left(end).split('\x01');
+        QCOMPARE(fields.size(), 2);
+        QVERIFY(fields[0].size() <= 20);
+        QVERIFY(!fields[1].isEmpty() && fields[1].size() <= 50);
+        keepSeen = keepSeen || fields[0] == "Keep";
+        payload.remove(0, end + 1);
+        ++entries;
+    }
+    QVERIFY(entries <= 10);
+    QVERIFY(keepSeen);
+}
+
+void TestMatchdProcess::badOptions_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("port") << QStringList{"--port", "x"} << "--port";
+    QTest::newRow("capacity") << QStringList{"--capacity", "0"} << "--capacity";
+    QTest::newRow("expiry") << QStringList{"--expiry", "-5"} << "--expiry";
+    QTest::newRow("listen") << QStringList{"--listen", "nowhere"} << "--listen";
+    QTest::newRow("unknown") << QStringList{"--colour"} << "colour";
+}
+
+void TestMatchdProcess::badOptions() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, mentions);
+    QProcess p;
+    p.start(QStringLiteral(ROPEWIT_MATCHD_PATH), args);
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 2);
+    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(mentions));
+    QVERIFY(p.readAllStandardOutput().isEmpty());
+}
+
+void TestMatchdProcess::helpVersionAndTakenPort() {
+    QProcess help;
+    help.start(QStringLiteral(ROPEWIT_MATCHD_PATH), {"--help"});
+    QVERIFY(help.waitForFinished(10000));
+    QCOMPARE(help.exitCode(), 0);
+    const QString helpText = QString::fromUtf8(help.readAllStandardOutput());
+    QVERIFY(helpText.contains("--capacity") && helpText.contains("--expiry"));
+
+    QProcess version;
+    version.start(QStringLiteral(ROPEWIT_MATCHD_PATH), {"--version"});
+    QVERIFY(version.waitForFinished(10000));
+    QCOMPARE(version.exitCode(), 0);
+    QVERIFY(version.readAllStandardOutput().startsWith("ropewit-matchd "));
+
+    Matchd first({});
+    QVERIFY(first.port() != 0);
+    QProcess second;
+    second.start(QStringLiteral(ROPEWIT_MATCHD_PATH),
+                 {"--listen", "127.0.0.1", "--port", QString::number(first.port())});
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitCode(), 1);
+    QVERIFY(second.readAllStandardError().contains("cannot listen"));
+}
+
+QTEST_GUILESS_MAIN(TestMatchdProcess)
+#include "tst_matchd_process.moc"
