@@ -1,0 +1,423 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "TestWindow.h"
+#include "app/ClickLabel.h"
+#include "core/LetterTile.h"
+#include "core/Random.h"
+#include "core/Scoring.h"
+#include "matchmaking/TDoNewGame.h"
+
+namespace {
+
+// Starts a solo game the way a player does: the welcome button, the wizard's first step
+// with "play against the computer", and the word list chosen in the file dialog.
+void startSolo(TestWindow& t, const QByteArray& list) {
+    t->settings.ScrambleList = false;
+    const QString path = t.writeFile(QStringLiteral("list.txt"), list);
+    t.prompts.fileAnswers.push_back(path);
+    t.prompts.dialogScript.push_back([](QDialog& d) {
+        auto& wizard = static_cast<TDoNewGame&>(d);
+        wizard.PlaySol->setChecked(true);
+        wizard.NextButton->click();
+        return d.result();
+    });
+    t->show();
+    t->StartGame->click();
+}
+
+QImage tileImage(const ClickLabel* tile) {
+    return tile->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool sameRows(const QImage& a, const QImage& b, int top, int bottom, int left = 0,
+              int right = 177) {
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void guess(TestWindow& t, const QString& letters) {
+    for (QChar c : letters) {
+        t->TestIt2(c == QLatin1Char(' ') ? 27 : c.unicode() - 64);
+    }
+}
+
+}  // namespace
+
+class TestSolo : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { programRandom().setState(0); }
+
+    void aSoloGameStartsFromTheWelcomePanel() {
+        TestWindow t;
+        startSolo(t, "Animals\r\nCAT:Purrs\r\nDOG\r\n");
+        QVERIFY(!t->BlankPanel->isVisible());
+        QVERIFY(t->MainPanel->isVisible());
+        QVERIFY(t->SoloGame);
+        QCOMPARE(t->CurrentWord, QStringLiteral("CAT"));
+        QCOMPARE(t->CurrentHint, QStringLiteral("Purrs"));
+        QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 1 of 2"));
+        QCOMPARE(t->Guesses->text(), QStringLiteral("8 Guesses Left"));
+        QVERIFY(!t->WordTiles[3]->isHidden());
+        QVERIFY(t->WordTiles[4]->isHidden());
+        QVERIFY(!t->ControlPanel->isVisible());
+        QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Animals"));
+    }
+
+    void cancellingTheWizardKeepsTheWelcomePanel() {
+        TestWindow t;
+        t->show();
+        t.prompts.dialogScript.push_back([](QDialog& d) {
+            static_cast<TDoNewGame&>(d).CancelButton->click();
+            return d.result();
+        });
+        t->StartGame->click();
+        QVERIFY(t->BlankPanel->isVisible());
+        QVERIFY(!t->MainPanel->isVisible());
+    }
+
+    void guessingByMouseAndKeyboard() {
+        TestWindow t;
+        startSolo(t, "T\r\nMississippi\r\n");
+        // A click on the S tile.
+        QTest::mouseClick(t->AlphabetTiles[19], Qt::LeftButton);
+        for (int p : {3, 4, 6, 7}) {
+            QVERIFY(t->Revealed[p]);
+        }
+        QVERIFY(!t->Revealed[1] && !t->Revealed[2] && !t->Revealed[5]);
+        QVERIFY(t->AlphabetTiles[19]->isHidden());
+        QCOMPARE(t->UsedLettersLabel->text(), QStringLiteral(" S"));
+        // Typed letters whatever the Shift state.
+        QTest::keyClick(t.win.get(), Qt::Key_I, Qt::ShiftModifier);
+        QVERIFY(t->Revealed[2]);
+        QTest::keyClick(t.win.get(), Qt::Key_Z);
+        QCOMPARE(t->GuessesLeft, 7);
+        QCOMPARE(t->Guesses->text(), QStringLiteral("7 Guesses Left"));
+        QCOMPARE(t->UsedLetters, QStringLiteral("SIZ"));
+        QCOMPARE(t->UsedLettersLabel->text(), QStringLiteral(" S I Z"));
+        // Ctrl and Alt combinations are not guesses.
+        QTest::keyClick(t.win.get(), Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(t.win.get(), Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(t->UsedLetters, QStringLiteral("SIZ"));
+        // A repeated guess costs nothing.
+        QTest::keyClick(t.win.get(), Qt::Key_Z);
+        QCOMPARE(t->GuessesLeft, 7);
+        QCOMPARE(t->UsedLetters, QStringLiteral("SIZ"));
+        // Letters typed into the chat edit stay there.
+        t->WebPanel->setEnabled(true);
+        t->WebPanel->show();
+        t->activateWindow();
+        t->MyMess->setFocus();
+        QTest::keyClick(t->MyMess, Qt::Key_M);
+        QCOMPARE(t->MyMess->text(), QStringLiteral("m"));
+        QVERIFY(!t->UsedLetters.contains(QLatin1Char('M')));
+    }
+
+    void lettersAreDrawnInTheCaseWrittenUnlessUpperCaseIsOn() {
+        TestWindow t;
+        startSolo(t, "T\r\nMississippi\r\n");
+        t->settings.UseUpper = false;
+        guess(t, QStringLiteral("S"));
+        const QImage lower = MakeLetterTile(QLatin1Char('s'), t->SavedWord, t->settings.WordFont);
+        const QImage upper = MakeLetterTile(QLatin1Char('S'), t->SavedWord, t->settings.WordFont);
+        QVERIFY(lower != upper);
+        QCOMPARE(tileImage(t->WordTiles[3]), lower);
+        t->MenuUpperClick();
+        QVERIFY(t->settings.UseUpper);
+        QVERIFY(t->MenuUpper->isChecked());
+        QCOMPARE(tileImage(t->WordTiles[3]), upper);
+        // An unrevealed letter is a white square.
+        QImage white(28, 28, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QCOMPARE(tileImage(t->WordTiles[1]), white);
+    }
+
+    void aBlankShowsThePlainBackgroundOnceGuessed() {
+        TestWindow t;
+        startSolo(t, "T\r\nICE CREAM:Cold\r\n");
+        QImage white(28, 28, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QCOMPARE(tileImage(t->WordTiles[4]), white);
+        QTest::keyClick(t.win.get(), Qt::Key_Space);
+        QVERIFY(t->Revealed[4]);
+        QCOMPARE(tileImage(t->WordTiles[4]), t->SavedWord);
+        QCOMPARE(tileImage(t->AlphabetTiles[27]).size(), QSize(28, 28));
+    }
+
+    void missesUncoverTheFigureBandByBand() {
+        TestWindow t;
+        startSolo(t, "T\r\nABC\r\n");
+        guess(t, QStringLiteral("X"));
+        const QImage& pic = t->NoHangPicture;
+        QVERIFY(sameRows(pic, t->YesHang, 69, 107, 78, 136));
+        QVERIFY(sameRows(pic, t->EmptyGallows, 107, 241));
+        QVERIFY(sameRows(pic, t->EmptyGallows, 0, 69));
+        guess(t, QStringLiteral("YZ"));
+        // Three misses of eight: down to row 147, not further.
+        QVERIFY(sameRows(pic, t->YesHang, 69, 147, 78, 136));
+        QVERIFY(sameRows(pic, t->EmptyGallows, 147, 241));
+        QVERIFY(sameRows(pic, t->EmptyGallows, 0, 241, 0, 78));
+        QVERIFY(!sameRows(t->YesHang, t->EmptyGallows, 147, 215, 78, 136));
+        QCOMPARE(tileImage(t->NoHang), pic);
+        // The bands of an eight-guess word.
+        QList<int> bottoms;
+        for (int misses = 1; misses <= 7; ++misses) {
+            bottoms << scoring::figureBand(misses, 8).bottom;
+        }
+        QCOMPARE(bottoms, (QList<int>{107, 134, 147, 161, 174, 188, 201}));
+    }
+
+    void theLastMissHangsThePlayer() {
+        TestWindow t("[Options]\r\nNumber of Guesses=1\r\n");
+        startSolo(t, "T\r\nAB\r\nCD\r\n");
+        guess(t, QStringLiteral("Z"));
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("More")),
+                 QStringList{"Sorry, you've been hung.  Click for next word."});
+        QCOMPARE(t->Player1Score, 0);
+        // The next word follows at once with a fresh gallows.
+        QCOMPARE(t->CurrentWord, QStringLiteral("CD"));
+        QCOMPARE(t->NoHangPicture, t->EmptyGallows);
+    }
+
+    void aLostWordIsShownWholeEvenWithUnguessableCharacters() {
+        TestWindow t("[Options]\r\nNumber of Guesses=2\r\n");
+        startSolo(t, "T\r\nR2-D2\r\nNEXT\r\n");
+        // Catch the board before the next word replaces it.
+        QImage shownTile;
+        t.prompts.onMessage = [&](const ScriptedPrompts::Shown&) {
+            shownTile = tileImage(t->WordTiles[2]);
+            QCOMPARE(t->NoHangPicture, t->YesHang);
+        };
+        guess(t, QStringLiteral("XY"));
+        QCOMPARE(shownTile, MakeLetterTile(QLatin1Char('2'), t->SavedWord, t->settings.WordFont));
+    }
+
+    void solvedWordsScoreTheirGuessesLeftAndTheListRepeats() {
+        TestWindow t;
+        startSolo(t, "T\r\nAB\r\nCD\r\nEF\r\n");
+        guess(t, QStringLiteral("XYAB"));
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("More")),
+                 QStringList{"Word Completed Successfully! Click for next word"});
+        QCOMPARE(t->Player1Score, 6);
+        QCOMPARE(t->Play1ScorePan->text(), QStringLiteral("6"));
+        QCOMPARE(t->CurrentWord, QStringLiteral("CD"));
+        QCOMPARE(t->GuessesLeft, 8);
+        QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 2 of 3"));
+        guess(t, QStringLiteral("CD"));
+        QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 3 of 3"));
+        guess(t, QStringLiteral("EF"));
+        QCOMPARE(t->CurrentWord, QStringLiteral("AB"));
+        QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 1 of 3"));
+        QCOMPARE(t->Player1Score, 22);
+    }
+
+    void oddWordsAreHandled() {
+        TestWindow t;
+        startSolo(t, "T\r\nabcdefghijklmno\r\n\r\n");
+        for (int p = 1; p <= 15; ++p) {
+            QVERIFY(!t->WordTiles[p]->isHidden());
+        }
+        guess(t, QStringLiteral("ABCDEFGHIJKLMNO"));
+        QCOMPARE(t->Player1Score, 8);
+        // The empty entry is complete at its first correct... and at any guess: it has no
+        // positions, so a guess misses but the word counts as complete when checked.
+        QCOMPARE(t->CurrentWord, QString());
+        for (int p = 1; p <= 15; ++p) {
+            QVERIFY(t->WordTiles[p]->isHidden());
+        }
+        t->CheckComplete();
+        QCOMPARE(t->Player1Score, 16);
+    }
+
+    void guessCountsFromTheSettings() {
+        QCOMPARE(scoring::guessesFromSetting(QStringLiteral("0")), 5);
+        QCOMPARE(scoring::guessesFromSetting(QStringLiteral("ab")), 5);
+        QCOMPARE(scoring::guessesFromSetting(QString()), 5);
+        QCOMPARE(scoring::guessesFromSetting(QStringLiteral("20")), 20);
+        QCOMPARE(scoring::guessesFromSetting(QStringLiteral("5x")), 5);
+        TestWindow t("[Options]\r\nNumber of Guesses=ab\r\n");
+        startSolo(t, "T\r\nAB\r\n");
+        QCOMPARE(t->GuessesLeft, 5);
+        QCOMPARE(t->GuessesAllowed, 5);
+    }
+
+    void winnerTableAndGameOverText() {
+        using scoring::Winner;
+        QCOMPARE(scoring::winnerOf(100, 95, 100), Winner::None);
+        QCOMPARE(scoring::winnerOf(101, 95, 100), Winner::Player1);
+        QCOMPARE(scoring::winnerOf(103, 103, 100), Winner::Tie);
+        QCOMPARE(scoring::winnerOf(98, 104, 100), Winner::Player2);
+        QCOMPARE(scoring::winnerOf(101, 104, 100), Winner::Player2);
+        QCOMPARE(scoring::gameOverText(Winner::Tie, "Ann", 103, "Bea", 103),
+                 QStringLiteral("We have a tie!\n\r\n\rAnn Score: 103\n\rBea Score: 103\n\r\n\r"
+                                "Would you like to play this same opponent again?"));
+        QVERIFY(scoring::gameOverText(Winner::Player2, "Ann", 1, "Bea", 104)
+                    .startsWith(QStringLiteral("Bea is the winner!\n\r")));
+        QCOMPARE(scoring::scorePayload(7), QStringLiteral("007"));
+        QCOMPARE(scoring::scorePayload(12), QStringLiteral("012"));
+        QCOMPARE(scoring::scorePayload(1234), QStringLiteral("1234"));
+
+        TestWindow t;
+        t->Player1Score = 100;
+        t->Player2Score = 95;
+        QVERIFY(!t->WehaveWinner());
+        QVERIFY(t.prompts.shown.empty());
+    }
+
+    void flashingAlwaysEndsInTheButtonFace() {
+        TestWindow t;
+        const QColor face = t->palette().color(QPalette::Button);
+        t->FlashIt(true);
+        QVERIFY(t->FlashTimer->isActive());
+        t->FlashTimerTimer();
+        QVERIFY(t->controlPanelColor() != face);
+        t->FlashIt(false);
+        QVERIFY(!t->FlashTimer->isActive());
+        QCOMPARE(t->controlPanelColor(), face);
+        t->FlashTimerTimer();
+        t->FlashTimerTimer();
+        QCOMPARE(t->controlPanelColor(), face);
+        t->FlashIt(false);
+        QCOMPARE(t->controlPanelColor(), face);
+    }
+
+    void soundEventsGoThroughTheSoundPlayer() {
+        {
+            TestWindow t;
+            startSolo(t, "T\r\nAB\r\n");
+            t->settings.UseSound = false;
+            const uint32_t state = programRandom().state();
+            guess(t, QStringLiteral("AZ"));
+            QVERIFY(t.sound.plays.empty());
+            QCOMPARE(programRandom().state(), state);
+        }
+        {
+            // With the default lists, a hit plays one of the three correct-letter sounds.
+            TestWindow t;
+            startSolo(t, "T\r\nAB\r\n");
+            programRandom().setState(0);
+            guess(t, QStringLiteral("A"));
+            QCOMPARE(t.sound.plays.size(), size_t(1));
+            QCOMPARE(t.sound.plays[0].path, t->settings.ProgramDir + "/YEAH.WAV");
+            QVERIFY(!t.sound.plays[0].wait);
+            QCOMPARE(programRandom().state(), 1u);
+        }
+        {
+            // An empty list still takes one draw; a missing drawn file plays nothing.
+            TestWindow t;
+            startSolo(t, "T\r\nAB\r\n");
+            t->settings.CorrectLetterCount = 0;
+            t->settings.CorrectLetterSounds.fill(QString());
+            t->settings.MissedLetterSounds[0] = QStringLiteral("/no/such/sound.wav");
+            t->settings.MissedLetterCount = 1;
+            programRandom().setState(0);
+            guess(t, QStringLiteral("AZ"));
+            QVERIFY(t.sound.plays.empty());
+            QCOMPARE(programRandom().state(), 134775814u);
+        }
+        {
+            // A lost word: the missed-letter sound, then the missed-word sound over it.
+            TestWindow t("[Options]\r\nNumber of Guesses=1\r\n");
+            startSolo(t, "T\r\nAB\r\nCD\r\n");
+            programRandom().setState(0);
+            guess(t, QStringLiteral("Z"));
+            QCOMPARE(t.sound.plays.size(), size_t(2));
+            QCOMPARE(t.sound.plays[0].path, t->settings.ProgramDir + "/GIGGLE.WAV");
+            QCOMPARE(t.sound.plays[1].path, t->settings.ProgramDir + "/TAPS.WAV");
+            QVERIFY(!t.sound.plays[1].wait);
+        }
+    }
+
+    void letterTilesAreComposedOnTheirPixels() {
+        QImage bg(64, 64, QImage::Format_RGB32);
+        bg.fill(qRgb(10, 200, 30));
+        bg.setPixel(27, 27, qRgb(1, 2, 3));
+        bg.setPixel(28, 28, qRgb(4, 5, 6));
+        TileFont font;
+        font.font = QFont(QStringLiteral("Arial"));
+        font.font.setPixelSize(19);
+        font.color = QColor(200, 10, 100);
+        const QImage tile = MakeLetterTile(QLatin1Char('M'), bg, font);
+        QCOMPARE(tile.size(), QSize(28, 28));
+        int glyph = 0;
+        for (int y = 0; y < 28; ++y) {
+            for (int x = 0; x < 28; ++x) {
+                const QRgb p = tile.pixel(x, y);
+                QVERIFY2(p == font.color.rgb() || p == bg.pixel(x, y),
+                         qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+                glyph += p == font.color.rgb() ? 1 : 0;
+            }
+        }
+        QVERIFY(glyph > 20);
+        QCOMPARE(tile.pixel(27, 27), qRgb(1, 2, 3));
+
+        // Narrow and wide letters are each centred by their own width.
+        auto inkColumns = [&](QChar c) {
+            const QImage t = MakeLetterTile(c, bg, font);
+            int left = 28, right = -1;
+            for (int y = 0; y < 28; ++y) {
+                for (int x = 0; x < 28; ++x) {
+                    if (t.pixel(x, y) == font.color.rgb()) {
+                        left = qMin(left, x);
+                        right = qMax(right, x);
+                    }
+                }
+            }
+            return std::make_pair(left, right);
+        };
+        for (QChar c : {QLatin1Char('I'), QLatin1Char('M'), QLatin1Char('W')}) {
+            const auto [left, right] = inkColumns(c);
+            QVERIFY2(qAbs((left + right) - 27) <= 4, qPrintable(QString(c)));
+        }
+
+        // A font taller than the tile starts above it and is clipped.
+        TileFont tall = font;
+        tall.font.setPixelSize(40);
+        const QImage big = MakeLetterTile(QLatin1Char('W'), bg, tall);
+        int inkRows = 0;
+        for (int y = 0; y < 28; ++y) {
+            for (int x = 0; x < 28; ++x) {
+                if (big.pixel(x, y) == tall.color.rgb()) {
+                    ++inkRows;
+                    break;
+                }
+            }
+        }
+        QVERIFY(inkRows >= 20);
+
+        // The space draws nothing: the plain background.
+        QCOMPARE(MakeLetterTile(QLatin1Char(' '), bg, font), bg.copy(0, 0, 28, 28));
+    }
+
+    void guessingIsLockedOutsideAWordInTwoPlayerPlay() {
+        TestWindow t;
+        startSolo(t, "T\r\nAB\r\n");
+        t->SoloGame = false;
+        t->Connected = true;
+        t->TwoPlayerStarted = false;
+        QTest::keyClick(t.win.get(), Qt::Key_A);
+        QTest::mouseClick(t->AlphabetTiles[2], Qt::LeftButton);
+        QVERIFY(t->UsedLetters.isEmpty());
+        t->TwoPlayerStarted = true;
+        t->WordFinished = true;
+        QTest::keyClick(t.win.get(), Qt::Key_A);
+        QVERIFY(t->UsedLetters.isEmpty());
+        t->WordFinished = false;
+        QTest::keyClick(t.win.get(), Qt::Key_A);
+        QCOMPARE(t->UsedLetters, QStringLiteral("A"));
+    }
+};
+
+QTEST_MAIN(TestSolo)
+#include "tst_solo.moc"
