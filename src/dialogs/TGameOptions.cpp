@@ -1,0 +1,170 @@
+#include "dialogs/TGameOptions.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "core/Prompts.h"
+#include "core/Text.h"
+
+namespace {
+
+QFont arial(int pixels) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    return f;
+}
+
+void centreOnScreen(QWidget& w) {
+    if (const QScreen* screen = w.screen()) {
+        const QRect area = screen->geometry();
+        const QSize outer = w.frameGeometry().size();
+        w.move(area.x() + (area.width() - outer.width()) / 2,
+               area.y() + (area.height() - outer.height()) / 2);
+    }
+}
+
+}  // namespace
+
+TGameOptions::TGameOptions(Settings& settings, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), settings_(settings), prompts_(prompts) {
+    setWindowTitle(QStringLiteral("Two Player Game Options"));
+    setFont(arial(13));
+    setFixedSize(249, 181);
+
+    PlayerChoose = new QRadioButton(QStringLiteral("&Choose Opponent's Word"), this);
+    PlayerChoose->setGeometry(8, 6, 233, 18);
+    ProgChoose = new QRadioButton(QStringLiteral("&Program Chooses Words"), this);
+    ProgChoose->setGeometry(8, 26, 233, 18);
+
+    // A panel of its own makes the second pair a radio group apart from the first.
+    Panel1 = new QFrame(this);
+    Panel1->setFrameStyle(QFrame::NoFrame);
+    Panel1->setGeometry(24, 46, 217, 38);
+    DiffWord = new QRadioButton(QStringLiteral("&Each Player Gets Different Word"), Panel1);
+    DiffWord->setGeometry(0, 0, 217, 18);
+    SameWord = new QRadioButton(QStringLiteral("E&ach Player Gets Same Word"), Panel1);
+    SameWord->setGeometry(0, 20, 217, 18);
+
+    SameLength = new QCheckBox(QStringLiteral("E&nsure Same Length Word Used"), this);
+    SameLength->setGeometry(8, 88, 233, 18);
+    Play1Choose = new QCheckBox(QStringLiteral("\"&Server\" Player Chooses Word List"), this);
+    Play1Choose->setGeometry(8, 108, 233, 18);
+
+    Label1 = new QLabel(QStringLiteral("Winning Score Value:"), this);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setGeometry(8, 134, 128, 18);
+    WinScore = new QLineEdit(this);
+    WinScore->setFont(arial(12));
+    WinScore->setMaxLength(4);
+    WinScore->setGeometry(140, 132, 41, 21);
+
+    OK = new QPushButton(QStringLiteral("&Ok"), this);
+    OK->setGeometry(87, 156, 75, 23);
+    OK->setDefault(true);
+
+    for (QRadioButton* radio : {PlayerChoose, ProgChoose, DiffWord, SameWord}) {
+        connect(radio, &QRadioButton::toggled, this, &TGameOptions::EnableDisable);
+    }
+    connect(OK, &QPushButton::clicked, this, &TGameOptions::OKClick);
+
+    FormShow();
+}
+
+void TGameOptions::FormShow() {
+    (settings_.GameType == 1 ? PlayerChoose : ProgChoose)->setChecked(true);
+    (settings_.WordType == 1 ? DiffWord : SameWord)->setChecked(true);
+    SameLength->setChecked(settings_.SameWordLength);
+    Play1Choose->setChecked(settings_.Player1Chooses);
+    WinScore->setText(QString::number(settings_.WinScore));
+    EnableDisable();
+}
+
+void TGameOptions::EnableDisable() {
+    if (PlayerChoose->isChecked()) {
+        DiffWord->setEnabled(false);
+        SameWord->setEnabled(false);
+        SameLength->setEnabled(true);
+        Play1Choose->setEnabled(false);
+    } else {
+        DiffWord->setEnabled(true);
+        SameWord->setEnabled(true);
+        SameLength->setEnabled(DiffWord->isChecked());
+        Play1Choose->setEnabled(true);
+    }
+}
+
+int TGameOptions::EnteredWinScore() const {
+    return text::leadingInt(text::trimSpaces(WinScore->text()));
+}
+
+bool TGameOptions::FormCloseQuery() {
+    if (EnteredWinScore() < kMinWinScore) {
+        prompts_.message(this, QStringLiteral("Error"),
+                         QStringLiteral("Winning score value must be at least 10."));
+        return false;
+    }
+    return true;
+}
+
+void TGameOptions::FormClose() {
+    settings_.GameType = PlayerChoose->isChecked() ? 1 : 2;
+    settings_.WordType = DiffWord->isChecked() ? 1 : 2;
+    settings_.SameWordLength = SameLength->isChecked();
+    settings_.Player1Chooses = Play1Choose->isChecked();
+    settings_.WinScore = EnteredWinScore();
+}
+
+bool TGameOptions::CloseChecked() {
+    // Closing the dialog may send it a close event of its own; that one is already checked.
+    if (closing_) {
+        return true;
+    }
+    if (!FormCloseQuery()) {
+        return false;
+    }
+    FormClose();
+    closing_ = true;
+    QDialog::done(Accepted);
+    closing_ = false;
+    return true;
+}
+
+void TGameOptions::OKClick() {
+    if (CloseChecked()) {
+        SaveSettings(settings_);
+    }
+}
+
+void TGameOptions::done(int) {
+    CloseChecked();
+}
+
+void TGameOptions::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    centreOnScreen(*this);
+}
+
+void TGameOptions::closeEvent(QCloseEvent* event) {
+    // The close box stores the options but leaves saving the file to the next save.
+    if (CloseChecked()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TGameOptions::keyPressEvent(QKeyEvent* event) {
+    // Esc presses Ok rather than cancelling.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        OK->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "settings/Settings.h"
+
+class QCloseEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QShowEvent;
+class Prompts;
+
+// Asks this player for the word the opponent must guess and, with hints in use, a clue.
+// There is no Cancel: the dialog can only be left with a word that passes every check.
+// The caller reads TheWord afterwards: the word, or the word, ':' and the clue.
+class TGetTheWord : public QDialog {
+    Q_OBJECT
+public:
+    // wordIndex is the index of the current word (-1 before the first); it picks the
+    // length required when both players must use words of the same length.
+    TGetTheWord(const Settings& settings, int wordIndex, Prompts& prompts,
+                QWidget* parent = nullptr);
+
+    static constexpr int kMaxWord = 15;
+    static constexpr int kMaxResult = 255;
+
+    bool CheckLength = false;
+    int RequiredLength = 0;
+    QString TheWord;
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* AWord = nullptr;
+    QLabel* ClueLabel = nullptr;
+    QLineEdit* Clue = nullptr;
+    QPushButton* OK = nullptr;
+
+    // The length a word must have for a given word index: 5..9.
+    static int RequiredLengthFor(int wordIndex);
+    // Letters A..Z of either case and spaces; nothing else.
+    static bool ValidWordCharacters(const QString& word);
+
+    // Runs the checks in order, one box for each that fails; false keeps the dialog open.
+    bool FormCloseQuery();
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    bool CloseChecked();
+
+    const Settings& settings_;
+    Prompts& prompts_;
+    int wordIndex_;
+    bool closing_ = false;
+};
