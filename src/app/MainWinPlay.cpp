@@ -253,8 +253,10 @@ void TMainWin::StartIt() {
             // The wizard can be closed before a list was chosen: play the default list.
             LoadGame(QDir(settings.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
         }
-        PlayerPanel->setText(settings.UserName);
-        Play1ScoreLab->setText(settings.UserName);
+        // A player without a name is "Player 1", as everywhere else, rather than a blank.
+        Player1Name = settings.UserName.isEmpty() ? QStringLiteral("Player 1") : settings.UserName;
+        PlayerPanel->setText(Player1Name);
+        Play1ScoreLab->setText(Player1Name);
         Player1Score = 0;
         Play1ScorePan->setText(QStringLiteral("0"));
         Play2ScoreLab->hide();

@@ -27,6 +27,17 @@ char encodeChar(char16_t c) {
 }  // namespace
 
 QString fromAnsi(const char* data, qsizetype size) {
+    if (size <= 0) {
+        return QString();
+    }
+    // Plain ASCII (nearly every word list) takes Qt's fast path.
+    bool ascii = true;
+    for (qsizetype i = 0; i < size && ascii; ++i) {
+        ascii = static_cast<unsigned char>(data[i]) < 0x80;
+    }
+    if (ascii) {
+        return QString::fromLatin1(data, size);
+    }
     QString out(size, Qt::Uninitialized);
     QChar* dst = out.data();
     for (qsizetype i = 0; i < size; ++i) {

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstring>
 
 #include "core/Random.h"
 #include "core/Text.h"
@@ -23,6 +25,10 @@ Parsed parse(const QByteArray& bytes) {
     if (end < 0) {
         end = bytes.size();
     }
+    // One entry per carriage return at most: reserve once instead of growing.
+    const qsizetype lines = std::count(data, data + end, '\r') + 1;
+    out.words.reserve(lines);
+    out.hints.reserve(lines);
     qsizetype pos = 0;
     bool first = true;
     while (pos < end) {

@@ -73,6 +73,8 @@ private Q_SLOTS:
         QVERIFY(t->WordTiles[4]->isHidden());
         QVERIFY(!t->ControlPanel->isVisible());
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Animals"));
+        QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Player 1"));
+        QCOMPARE(t->Play1ScoreLab->text(), QStringLiteral("Player 1"));
     }
 
     void cancellingTheWizardKeepsTheWelcomePanel() {
