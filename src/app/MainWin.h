@@ -241,6 +241,10 @@ public:
     void MenuGameClick();
     void MenuGuessesClick();
     void MenuUserNameClick();
+    // The connection went away in the middle of a game: stop waiting and say so.
+    void GameInterrupted();
+    // Set while this side closes the peer connection itself (a new game is being set up).
+    bool LeavingPeer = false;
     // Shows the user name dialog (TGetYourName), which saves the settings.
     void RunUserNameDialog();
     void ShowWaitStatus(const QString& text);

@@ -28,6 +28,25 @@ void TMainWin::OfferAction(const QString& caption) {
     FlashIt(true);
 }
 
+void TMainWin::GameInterrupted() {
+    const bool waiting = !WaitStatus->isHidden() || !ActionButton->isHidden();
+    if (SoloGame || LeavingPeer || closing_ || (!waiting && !TwoPlayerStarted)) {
+        return;
+    }
+    // Nothing can arrive any more: stop the flashing and the waiting, keep the rest as it is.
+    FlashIt(false);
+    HideWaitStatus();
+    ActionButton->setEnabled(false);
+    ActionButton->hide();
+    SetControlState();
+    if (ctx.prompts->question(this, QStringLiteral("Notice"),
+                              QStringLiteral("The connection to your opponent has been lost, so "
+                                             "this game cannot go on.\n\nWould you like to "
+                                             "start a new game?"))) {
+        DoANewGame();
+    }
+}
+
 void TMainWin::ActionButtonClick() {}
 void TMainWin::ConnectTimerTimer() {}
 void TMainWin::DoAWebWord() {}

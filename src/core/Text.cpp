@@ -163,6 +163,25 @@ long long leadingNumber(const QString& s, bool allowHex) {
     return negative ? -value : value;
 }
 
+long long payloadNumber(const QString& s, long long limit) {
+    qsizetype i = 0;
+    while (i < s.size() && s.at(i) == QLatin1Char(' ')) {
+        ++i;
+    }
+    long long value = 0;
+    for (; i < s.size(); ++i) {
+        const char16_t c = s.at(i).unicode();
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = value * 10 + (c - '0');
+        if (value >= limit) {
+            return limit;
+        }
+    }
+    return value;
+}
+
 int leadingInt(const QString& s, bool allowHex) {
     const long long v = leadingNumber(s, allowHex);
     if (v > std::numeric_limits<int>::max()) {

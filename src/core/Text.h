@@ -34,6 +34,9 @@ QString trimSpaces(const QString& s);
 // digits up to the first other character; 0 when there are none. Saturates instead of
 // overflowing. With hex allowed, a leading '$' or 'x' (after the sign) reads hexadecimal.
 long long leadingNumber(const QString& s, bool allowHex = false);
+// A number in a message payload: leading blanks skipped, then decimal digits only (no sign),
+// 0 when there are none; never more than limit.
+long long payloadNumber(const QString& s, long long limit = 1000000000LL);
 // The same, clamped to the int range.
 int leadingInt(const QString& s, bool allowHex = false);
 

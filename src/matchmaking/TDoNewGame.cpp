@@ -185,7 +185,9 @@ void TDoNewGame::StopNetworkPlay() {
         }
     }
     if (main_.CliWSocket->state() == TWSocket::wsConnected) {
+        main_.LeavingPeer = true;
         main_.CliWSocket->Close();
+        main_.LeavingPeer = false;
     }
 }
 

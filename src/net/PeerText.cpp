@@ -34,7 +34,7 @@ GameOptions parseGameOptions(const QString& payload) {
     o.wordType = digitAt(1);
     o.sameWordLength = payload.size() > 2 && payload.at(2) == QLatin1Char('1');
     o.player1Chooses = payload.size() > 3 && payload.at(3) == QLatin1Char('1');
-    o.winScore = text::leadingInt(payload.mid(4, 4));
+    o.winScore = static_cast<int>(text::payloadNumber(payload.mid(4, 4)));
     return o;
 }
 
