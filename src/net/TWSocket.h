@@ -26,18 +26,18 @@ private:
 
 // Windows Sockets error numbers that the program tests.
 namespace wsa {
-constexpr int kAddressInUse = 10048;       // WSAEADDRINUSE
-constexpr int kConnectionReset = 10054;    // WSAECONNRESET
-constexpr int kNotConnected = 10057;       // WSAENOTCONN
-constexpr int kTimedOut = 10060;           // WSAETIMEDOUT
-constexpr int kConnectionRefused = 10061;  // WSAECONNREFUSED
-constexpr int kHostUnreachable = 10065;    // WSAEHOSTUNREACH
-constexpr int kHostNotFound = 11001;       // WSAHOST_NOT_FOUND
-constexpr int kAccessDenied = 10013;       // WSAEACCES
-constexpr int kInvalidArgument = 10022;    // WSAEINVAL
+constexpr int kAddressInUse = 10048;         // WSAEADDRINUSE
+constexpr int kConnectionReset = 10054;      // WSAECONNRESET
+constexpr int kNotConnected = 10057;         // WSAENOTCONN
+constexpr int kTimedOut = 10060;             // WSAETIMEDOUT
+constexpr int kConnectionRefused = 10061;    // WSAECONNREFUSED
+constexpr int kHostUnreachable = 10065;      // WSAEHOSTUNREACH
+constexpr int kHostNotFound = 11001;         // WSAHOST_NOT_FOUND
+constexpr int kAccessDenied = 10013;         // WSAEACCES
+constexpr int kInvalidArgument = 10022;      // WSAEINVAL
 constexpr int kAddressNotAvailable = 10049;  // WSAEADDRNOTAVAIL
-constexpr int kNetworkDown = 10050;        // WSAENETDOWN
-constexpr int kNoBuffers = 10055;          // WSAENOBUFS
+constexpr int kNetworkDown = 10050;          // WSAENETDOWN
+constexpr int kNoBuffers = 10055;            // WSAENOBUFS
 }  // namespace wsa
 
 // A non-blocking TCP socket whose results arrive as signals on the user-interface thread,
@@ -66,10 +66,10 @@ public:
     explicit TWSocket(QObject* parent = nullptr);
     ~TWSocket() override;
 
-    QString Addr;                             // host or dotted address; "0.0.0.0" = all
-    QString Port = QStringLiteral("0");       // decimal text
+    QString Addr;                        // host or dotted address; "0.0.0.0" = all
+    QString Port = QStringLiteral("0");  // decimal text
     QString Proto = QStringLiteral("tcp");
-    QString DnsResult;                        // dotted address of the last good lookup
+    QString DnsResult;  // dotted address of the last good lookup
 
     State state() const { return state_; }
 
@@ -124,7 +124,7 @@ Q_SIGNALS:
     void SessionAvailable(int error);
 
 private:
-    void attach(std::unique_ptr<QTcpSocket> socket);
+    void wire(QTcpSocket* socket);
     void onConnected();
     void onDisconnected();
     void onErrorOccurred(int qtError);
@@ -137,6 +137,7 @@ private:
     void scheduleData();
     void deliverData();
     qint64 available() const;
+    void shutDown();
     void dropSocket();
     void dropServer();
     void post(std::function<void()> event);
@@ -147,6 +148,7 @@ private:
     QTimer* connectTimer_ = nullptr;  // child
     int connectTimeoutMs_ = 30000;
     int lookupId_ = -1;
+    quint64 lookupSerial_ = 0;
     // Each connection or attempt gets a number; events queued for an earlier one are dropped.
     quint64 serial_ = 0;
     // True while no connection is open whose end has not been announced yet.
@@ -154,6 +156,7 @@ private:
     int closeError_ = 0;
     // Received bytes still unread when the peer closed; read before the socket is gone.
     QByteArray leftover_;
+    qsizetype leftoverPos_ = 0;
     quint64 bytesRead_ = 0;
     bool dataPosted_ = false;
 };

@@ -1,0 +1,419 @@
+#include <QEventLoop>
+#include <QHostAddress>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include "net/TWSocket.h"
+
+namespace {
+
+// Reads the way the game does: at most 1024 bytes per DataAvailable. Keeps the order of
+// what it saw, so a test can tell data from the end of the connection.
+class Reader : public QObject {
+public:
+    explicit Reader(TWSocket* socket) : socket_(socket) {
+        connect(socket, &TWSocket::DataAvailable, this, [this](int) { readOnce(); });
+        connect(socket, &TWSocket::SessionClosed, this,
+                [this](int error) { events.append(QStringLiteral("closed %1").arg(error)); });
+    }
+    void readOnce() {
+        char buffer[1025];
+        const int n = socket_->Receive(buffer, 1024);
+        if (n > 0) {
+            data.append(buffer, n);
+            if (events.isEmpty() || events.last() != QLatin1String("data")) {
+                events.append(QStringLiteral("data"));
+            }
+        }
+    }
+
+    QByteArray data;
+    QStringList events;
+
+private:
+    TWSocket* socket_;
+};
+
+// A listener on a port of the system's choosing, a caller, and the instance that takes
+// the accepted call over, as the game's SrvWSocket, CliWSocket and CliWSocket do.
+struct Link {
+    TWSocket listener;
+    TWSocket client;
+    TWSocket served;
+};
+
+void listenAnywhere(TWSocket& listener) {
+    listener.Addr = QStringLiteral("127.0.0.1");
+    listener.Port = QStringLiteral("0");
+    listener.Listen();
+    QCOMPARE(listener.state(), TWSocket::wsListening);
+    QVERIFY(listener.localPort() != 0);
+}
+
+void callAndAccept(TWSocket& listener, TWSocket& client, TWSocket& served) {
+    QSignalSpy available(&listener, &TWSocket::SessionAvailable);
+    QSignalSpy connected(&client, &TWSocket::SessionConnected);
+    client.Addr = QStringLiteral("127.0.0.1");
+    client.Port = QString::number(listener.localPort());
+    client.Connect();
+    QCOMPARE(client.state(), TWSocket::wsConnecting);
+    QVERIFY(connected.isEmpty());
+    QTRY_COMPARE(connected.size(), 1);
+    QCOMPARE(connected.first().first().toInt(), 0);
+    QCOMPARE(client.state(), TWSocket::wsConnected);
+    QTRY_COMPARE(available.size(), 1);
+    QCOMPARE(available.first().first().toInt(), 0);
+    served.Dup(listener.Accept());
+    QCOMPARE(served.state(), TWSocket::wsConnected);
+}
+
+void open(Link& link) {
+    listenAnywhere(link.listener);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+    callAndAccept(link.listener, link.client, link.served);
+}
+
+quint16 closedPort() {
+    TWSocket probe;
+    probe.Addr = QStringLiteral("127.0.0.1");
+    probe.Listen();
+    const quint16 port = probe.localPort();
+    probe.Close();
+    return port;
+}
+
+}  // namespace
+
+class TestTWSocket : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dottedLookupAnswersInsideTheCall();
+    void namesResolveInTheBackground();
+    void connectAcceptAndTalk();
+    void largeSendArrivesWholeAndInOrder();
+    void dataArrivingInsideAHandlerIsAnnounced();
+    void closeAnnouncesOnceOnEachSide();
+    void dataBeforeAPeerCloseIsDelivered();
+    void dupClosesTheConnectionHeldBefore();
+    void refusedAndInvalidConnects();
+    void busyPortThrows10048();
+    void closedListenerStopsListening();
+    void addressesAndTexts();
+};
+
+void TestTWSocket::dottedLookupAnswersInsideTheCall() {
+    TWSocket socket;
+    QSignalSpy done(&socket, &TWSocket::DnsLookupDone);
+    socket.DnsLookup(QStringLiteral("192.0.2.7"));
+    QCOMPARE(done.size(), 1);
+    QCOMPARE(done.first().first().toInt(), 0);
+    QCOMPARE(socket.DnsResult, QStringLiteral("192.0.2.7"));
+
+    // An empty host is an error, reported after the call like any other lookup.
+    socket.DnsLookup(QString());
+    QVERIFY(socket.DnsResult.isEmpty());
+    QCOMPARE(done.size(), 1);
+    QTRY_COMPARE(done.size(), 2);
+    QVERIFY(done.last().first().toInt() != 0);
+}
+
+void TestTWSocket::namesResolveInTheBackground() {
+    TWSocket socket;
+    QSignalSpy done(&socket, &TWSocket::DnsLookupDone);
+    socket.DnsLookup(QStringLiteral("localhost"));
+    QVERIFY(done.isEmpty());
+    QTRY_COMPARE(done.size(), 1);
+    QCOMPARE(done.first().first().toInt(), 0);
+    QCOMPARE(socket.DnsResult, QStringLiteral("127.0.0.1"));
+
+    socket.DnsLookup(QStringLiteral("no-such-host.invalid"));
+    QVERIFY(socket.DnsResult.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(done.size(), 2, 30000);
+    QCOMPARE(done.last().first().toInt(), wsa::kHostNotFound);
+
+    // A new lookup cancels the running one: only the answers of the last two arrive.
+    socket.DnsLookup(QStringLiteral("localhost"));
+    socket.DnsLookup(QString());
+    QTRY_COMPARE(done.size(), 3);
+    QVERIFY(done.last().first().toInt() != 0);
+    socket.DnsLookup(QStringLiteral("localhost"));
+    QTRY_COMPARE(done.size(), 4);
+    QCOMPARE(done.last().first().toInt(), 0);
+    QCOMPARE(socket.DnsResult, QStringLiteral("127.0.0.1"));
+}
+
+void TestTWSocket::connectAcceptAndTalk() {
+    Link link;
+    QCOMPARE(link.client.GetPeerAddr(), QStringLiteral("error"));
+    open(link);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+    QCOMPARE(link.client.GetPeerAddr(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(link.served.GetPeerAddr(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(link.listener.state(), TWSocket::wsListening);  // accepting does not stop it
+    QVERIFY(link.listener.Accept() == nullptr);              // nobody else waits
+
+    Reader atServed(&link.served);
+    Reader atClient(&link.client);
+    QCOMPARE(link.client.SendStr("0205\x02"), 5);
+    QCOMPARE(link.client.SendStr("08Ann\x02"), 6);
+    QTRY_COMPARE(atServed.data, QByteArray("0205\x02"
+                                           "08Ann\x02"));
+    const QByteArray high("01\xe9\xff\x80\x02");
+    QCOMPARE(link.served.SendStr(high), high.size());
+    QTRY_COMPARE(atClient.data, high);
+    QCOMPARE(link.served.SendStr(QByteArray()), 0);
+
+    char buffer[16];
+    QVERIFY(link.client.Receive(buffer, sizeof buffer) <= 0);  // nothing left
+    QCOMPARE(link.client.Receive(nullptr, 10), -1);
+}
+
+void TestTWSocket::largeSendArrivesWholeAndInOrder() {
+    Link link;
+    open(link);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+    QByteArray big(1024 * 1024, Qt::Uninitialized);
+    for (qsizetype i = 0; i < big.size(); ++i) {
+        big[i] = static_cast<char>((i * 7 + i / 251) & 0xff);
+    }
+    Reader atServed(&link.served);
+    QCOMPARE(link.client.SendStr(big), big.size());
+    QCOMPARE(link.client.SendStr("tail"), 4);
+    QTRY_COMPARE_WITH_TIMEOUT(atServed.data.size(), big.size() + 4, 20000);
+    QVERIFY(atServed.data == big + "tail");
+}
+
+void TestTWSocket::dataArrivingInsideAHandlerIsAnnounced() {
+    // A handler that shows a modal box runs a nested event loop; data that comes in then
+    // must reach the handler again inside it, as the game's receive code expects.
+    Link link;
+    open(link);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+    int depth = 0;
+    int maxDepth = 0;
+    QByteArray seen;
+    QEventLoop modal;
+    connect(&link.served, &TWSocket::DataAvailable, this, [&](int) {
+        ++depth;
+        maxDepth = qMax(maxDepth, depth);
+        char buffer[1024];
+        const int n = link.served.Receive(buffer, sizeof buffer);
+        if (n > 0) {
+            seen.append(buffer, n);
+        }
+        if (depth == 1 && seen == "first") {
+            link.client.SendStr("second");
+            QTimer::singleShot(10000, &modal, &QEventLoop::quit);  // only if it never comes
+            modal.exec();
+        } else if (seen.endsWith("second")) {
+            modal.quit();
+        }
+        --depth;
+    });
+    link.client.SendStr("first");
+    QTRY_COMPARE(seen, QByteArray("firstsecond"));
+    QCOMPARE(maxDepth, 2);
+}
+
+void TestTWSocket::closeAnnouncesOnceOnEachSide() {
+    Link link;
+    open(link);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+    QSignalSpy clientClosed(&link.client, &TWSocket::SessionClosed);
+    QSignalSpy servedClosed(&link.served, &TWSocket::SessionClosed);
+    QSignalSpy listenerClosed(&link.listener, &TWSocket::SessionClosed);
+
+    link.client.Close();
+    QCOMPARE(link.client.state(), TWSocket::wsClosed);
+    QCOMPARE(clientClosed.size(), 1);
+    QCOMPARE(clientClosed.first().first().toInt(), 0);
+    QTRY_COMPARE(servedClosed.size(), 1);
+    const int peerError = servedClosed.first().first().toInt();
+    QVERIFY(peerError == 0 || peerError == wsa::kConnectionReset);
+    QCOMPARE(link.served.state(), TWSocket::wsClosed);
+    QCOMPARE(link.served.GetPeerAddr(), QStringLiteral("error"));
+
+    // Closing again, and sending or reading on a closed socket, changes nothing.
+    link.client.Close();
+    link.served.Close();
+    QCOMPARE(link.client.SendStr("07A\x02"), -1);
+    QCOMPARE(link.served.SendStr("07A\x02"), -1);
+    char buffer[8];
+    QVERIFY(link.served.Receive(buffer, sizeof buffer) <= 0);
+    // Let anything queued run before counting again.
+    QSignalSpy probe(&link.client, &TWSocket::DnsLookupDone);
+    link.client.DnsLookup(QString());
+    QVERIFY(probe.wait());
+    QCOMPARE(clientClosed.size(), 1);
+    QCOMPARE(servedClosed.size(), 1);
+    QCOMPARE(listenerClosed.size(), 0);
+
+    // The listener still takes the next caller into the same instances.
+    callAndAccept(link.listener, link.client, link.served);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+    Reader atClient(&link.client);
+    link.served.SendStr("again");
+    QTRY_COMPARE(atClient.data, QByteArray("again"));
+    link.served.Close();
+    QTRY_COMPARE(clientClosed.size(), 2);
+    QCOMPARE(servedClosed.size(), 2);
+}
+
+void TestTWSocket::dataBeforeAPeerCloseIsDelivered() {
+    // The busy reply: taken over, sent to and closed at once. The caller must still get
+    // the whole text, and then the end of the connection.
+    Link link;
+    open(link);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+    Reader atClient(&link.client);
+    QByteArray text = "I am already playing! Try later...\r\n";
+    text += QByteArray(3000, 'x');  // more than one read's worth
+    QCOMPARE(link.served.SendStr(text), text.size());
+    link.served.Close();
+    QTRY_COMPARE(atClient.events.size(), 2);
+    QCOMPARE(atClient.events.first(), QStringLiteral("data"));
+    QVERIFY(atClient.events.last().startsWith(QLatin1String("closed ")));
+    QCOMPARE(atClient.data, text);
+    QCOMPARE(link.client.state(), TWSocket::wsClosed);
+}
+
+void TestTWSocket::dupClosesTheConnectionHeldBefore() {
+    Link link;
+    open(link);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+    QSignalSpy servedClosed(&link.served, &TWSocket::SessionClosed);
+    QSignalSpy firstCallerClosed(&link.client, &TWSocket::SessionClosed);
+
+    TWSocket second;
+    QSignalSpy available(&link.listener, &TWSocket::SessionAvailable);
+    QSignalSpy connected(&second, &TWSocket::SessionConnected);
+    second.Addr = QStringLiteral("127.0.0.1");
+    second.Port = QString::number(link.listener.localPort());
+    second.Connect();
+    QTRY_COMPARE(available.size(), 1);
+    QTRY_COMPARE(connected.size(), 1);
+
+    link.served.Dup(link.listener.Accept());
+    QCOMPARE(servedClosed.size(), 1);  // the earlier connection, announced once
+    QCOMPARE(link.served.state(), TWSocket::wsConnected);
+    QTRY_COMPARE(firstCallerClosed.size(), 1);
+
+    Reader atSecond(&second);
+    link.served.SendStr("hello second");
+    QTRY_COMPARE(atSecond.data, QByteArray("hello second"));
+    QCOMPARE(servedClosed.size(), 1);
+
+    // Taking nothing leaves the instance closed (its connection announced as ended).
+    link.served.Dup(nullptr);
+    QCOMPARE(link.served.state(), TWSocket::wsClosed);
+    QCOMPARE(servedClosed.size(), 2);
+    QCOMPARE(link.served.SendStr("x"), -1);
+}
+
+void TestTWSocket::refusedAndInvalidConnects() {
+    TWSocket socket;
+    QSignalSpy connected(&socket, &TWSocket::SessionConnected);
+    QSignalSpy closed(&socket, &TWSocket::SessionClosed);
+    socket.Addr = QStringLiteral("127.0.0.1");
+    socket.Port = QString::number(closedPort());
+    socket.Connect();
+    QTRY_COMPARE(connected.size(), 1);
+    QCOMPARE(connected.first().first().toInt(), wsa::kConnectionRefused);
+    QCOMPARE(socket.state(), TWSocket::wsClosed);
+    QCOMPARE(socket.SendStr("x"), -1);
+
+    // A port that is no number answers after the call, as an error.
+    socket.Port = QStringLiteral("port");
+    socket.Connect();
+    QCOMPARE(connected.size(), 1);
+    QTRY_COMPARE(connected.size(), 2);
+    QVERIFY(connected.last().first().toInt() != 0);
+    QCOMPARE(socket.state(), TWSocket::wsClosed);
+    socket.Close();
+    QCOMPARE(closed.size(), 0);  // there never was a connection
+}
+
+void TestTWSocket::busyPortThrows10048() {
+    TWSocket first;
+    listenAnywhere(first);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+    TWSocket second;
+    second.Addr = QStringLiteral("0.0.0.0");
+    second.Port = QString::number(first.localPort());
+    try {
+        second.Listen();
+        QFAIL("a second listener on a busy port must fail");
+    } catch (const ESocketException& e) {
+        QCOMPARE(e.message().left(11), QStringLiteral("Error 10048"));
+        QCOMPARE(e.message(),
+                 QStringLiteral("Error 10048 in function Bind\r\nAddress already in use"));
+        QCOMPARE(QByteArray(e.what()), e.message().toUtf8());
+    }
+    QVERIFY(second.state() != TWSocket::wsListening);
+}
+
+void TestTWSocket::closedListenerStopsListening() {
+    TWSocket listener;
+    listenAnywhere(listener);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+    const quint16 port = listener.localPort();
+    QSignalSpy listenerClosed(&listener, &TWSocket::SessionClosed);
+    listener.Close();
+    QCOMPARE(listener.state(), TWSocket::wsClosed);
+    QCOMPARE(listenerClosed.size(), 0);
+
+    TWSocket caller;
+    QSignalSpy connected(&caller, &TWSocket::SessionConnected);
+    caller.Addr = QStringLiteral("127.0.0.1");
+    caller.Port = QString::number(port);
+    caller.Connect();
+    QTRY_COMPARE(connected.size(), 1);
+    QCOMPARE(connected.first().first().toInt(), wsa::kConnectionRefused);
+
+    // And the port can be listened on again at once.
+    listener.Port = QString::number(port);
+    listener.Listen();
+    QCOMPARE(listener.state(), TWSocket::wsListening);
+}
+
+void TestTWSocket::addressesAndTexts() {
+    const QStringList addresses = TWSocket::LocalIPList();
+    QVERIFY(!addresses.isEmpty());
+    for (const QString& a : addresses) {
+        QHostAddress parsed;
+        QVERIFY2(parsed.setAddress(a) && parsed.protocol() == QAbstractSocket::IPv4Protocol,
+                 qPrintable(a));
+    }
+
+    QCOMPARE(TWSocket::errorText(10061, QStringLiteral("Connect")),
+             QStringLiteral("Error 10061 in function Connect\r\nConnection refused"));
+    QCOMPARE(TWSocket::errorText(10057, QStringLiteral("Send")),
+             QStringLiteral("Error 10057 in function Send\r\nSocket is not connected"));
+    QCOMPARE(TWSocket::errorText(12345, QStringLiteral("Recv")),
+             QStringLiteral("Error 12345 in function Recv\r\nUnknown error"));
+}
+
+QTEST_GUILESS_MAIN(TestTWSocket)
+#include "tst_twsocket.moc"
