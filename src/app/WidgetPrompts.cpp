@@ -1,9 +1,18 @@
+#include <QColorDialog>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include "core/Pictures.h"
 #include "core/Prompts.h"
@@ -57,6 +66,93 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSpec& spec
     return dialog->selectedFiles().constFirst();
 }
 
+QFont limitedFont(QFont font, int maxPointSize) {
+    if (maxPointSize > 0 && font.pointSizeF() > maxPointSize) {
+        font.setPointSize(maxPointSize);
+    }
+    return font;
+}
+
+QIcon colorSwatch(const QColor& color) {
+    QPixmap swatch(28, 14);
+    swatch.fill(color);
+    QPainter painter(&swatch);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, swatch.width() - 1, swatch.height() - 1);
+    return QIcon(swatch);
+}
+
+// Qt's font dialog keeps no colour: it is embedded without its buttons beside a colour choice,
+// and sizes above the limit are brought back to it as soon as they are picked.
+std::optional<TileFont> runFontChooser(QWidget* parent, const TileFont& initial, int maxPointSize) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Font"));
+    auto* layout = new QVBoxLayout(&dialog);
+
+    auto* fonts = new QFontDialog(&dialog);
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::ScalableFonts |
+                      QFontDialog::DontUseNativeDialog);
+    fonts->setCurrentFont(limitedFont(initial.font, maxPointSize));
+    layout->addWidget(fonts);
+    // Enter and Escape inside the embedded chooser end the whole dialog, not just hide it.
+    QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
+    QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
+    // Queued: the chooser is not changed from inside its own update.
+    QObject::connect(
+        fonts, &QFontDialog::currentFontChanged, fonts,
+        [fonts, maxPointSize] {
+            const QFont font = fonts->currentFont();
+            if (maxPointSize > 0 && font.pointSizeF() > maxPointSize) {
+                fonts->setCurrentFont(limitedFont(font, maxPointSize));
+            }
+        },
+        Qt::QueuedConnection);
+
+    // The sample line shows the colour too, when Qt's dialog has the sample where expected.
+    QLineEdit* sample = nullptr;
+    for (QGroupBox* group : fonts->findChildren<QGroupBox*>()) {
+        if (group->title().remove(QLatin1Char('&')) == QLatin1String("Sample")) {
+            sample = group->findChild<QLineEdit*>();
+        }
+    }
+    QColor color = initial.color.isValid() ? initial.color : QColor(Qt::black);
+    auto showColor = [sample, &color] {
+        if (sample) {
+            QPalette pal = sample->palette();
+            pal.setColor(QPalette::Text, color);
+            sample->setPalette(pal);
+        }
+    };
+    showColor();
+
+    auto* row = new QHBoxLayout;
+    auto* colorButton = new QPushButton(QStringLiteral("&Color..."), &dialog);
+    colorButton->setAutoDefault(false);
+    colorButton->setIcon(colorSwatch(color));
+    colorButton->setIconSize(QSize(28, 14));
+    row->addWidget(colorButton);
+    row->addStretch();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    row->addWidget(buttons);
+    layout->addLayout(row);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&] {
+        const QColor chosen = QColorDialog::getColor(color, &dialog, QStringLiteral("Color"));
+        if (chosen.isValid()) {
+            color = chosen;
+            colorButton->setIcon(colorSwatch(color));
+            showColor();
+        }
+    });
+
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return TileFont{limitedFont(fonts->currentFont(), maxPointSize), color};
+}
+
 }  // namespace
 
 void WidgetPrompts::message(QWidget* parent, const QString& caption, const QString& text) {
@@ -82,16 +178,7 @@ std::optional<QString> WidgetPrompts::saveFile(QWidget* parent, const FileDialog
 
 std::optional<TileFont> WidgetPrompts::chooseFont(QWidget* parent, const TileFont& initial,
                                                   int maxPointSize) {
-    bool ok = false;
-    QFont font =
-        QFontDialog::getFont(&ok, initial.font, parent, QString(), QFontDialog::ScalableFonts);
-    if (!ok) {
-        return std::nullopt;
-    }
-    if (font.pointSize() > maxPointSize) {
-        font.setPointSize(maxPointSize);
-    }
-    return TileFont{font, initial.color};
+    return runFontChooser(parent, initial, maxPointSize);
 }
 
 int WidgetPrompts::runDialog(QDialog& dialog) {

@@ -1,0 +1,225 @@
+#include "dialogs/TDoWordList.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+#include "core/Prompts.h"
+#include "core/Random.h"
+
+namespace {
+
+QFont arial(int pixels, bool bold = false) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& place) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(arial(13, true));
+    label->setGeometry(place);
+    return label;
+}
+
+QLineEdit* makeEdit(QWidget* parent, int maxLength, const QRect& place) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(maxLength);
+    edit->setGeometry(place);
+    return edit;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& caption, const QRect& place) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(place);
+    return button;
+}
+
+FileDialogSpec wordListSpec(const QString& title, const QString& filter) {
+    FileDialogSpec spec;
+    spec.title = title;
+    spec.filter = filter;
+    spec.defaultSuffix = QStringLiteral("TXT");
+    return spec;
+}
+
+}  // namespace
+
+TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
+    setWindowTitle(QStringLiteral("Create A Word List"));
+    setFont(arial(13));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    Label1 = makeLabel(this, QStringLiteral("Word List Title"), {8, 6, 200, 17});
+    Title = makeEdit(this, 30, {8, 24, 318, 23});
+    Label3 = makeLabel(this, QStringLiteral("Word To Add"), {8, 54, 130, 17});
+    AddWord = makeEdit(this, 15, {8, 72, 130, 23});
+    Label4 = makeLabel(this, QStringLiteral("Clue For Word"), {146, 54, 180, 17});
+    Clue = makeEdit(this, 25, {146, 72, 180, 23});
+    Label2 = makeLabel(this, QStringLiteral("Words and Clues"), {8, 104, 200, 17});
+    WordList = new QListWidget(this);
+    WordList->setSelectionMode(QAbstractItemView::SingleSelection);
+    WordList->setGeometry(8, 122, 232, 160);
+
+    constexpr int kButtonX = 251;
+    constexpr int kButtonW = 75;
+    constexpr int kButtonH = 24;
+    Button1 = makeButton(this, QStringLiteral("&Add It"), {kButtonX, 100, kButtonW, kButtonH});
+    DeleteButton = makeButton(this, QStringLiteral("&Delete"), {kButtonX, 134, kButtonW, kButtonH});
+    UpButton = makeButton(this, QStringLiteral("&Up"), {kButtonX, 163, kButtonW, kButtonH});
+    DownButton = makeButton(this, QStringLiteral("Do&wn"), {kButtonX, 192, kButtonW, kButtonH});
+    SortButton = makeButton(this, QStringLiteral("&Sort"), {kButtonX, 221, kButtonW, kButtonH});
+    Button2 = makeButton(this, QStringLiteral("&Random"), {kButtonX, 250, kButtonW, kButtonH});
+    OpenButton = makeButton(this, QStringLiteral("&Open"), {8, 290, kButtonW, kButtonH});
+    SaveButton = makeButton(this, QStringLiteral("&Save"), {170, 290, kButtonW, kButtonH});
+    CancelButton = makeButton(this, QStringLiteral("&Cancel"), {kButtonX, 290, kButtonW, kButtonH});
+    SaveButton->setDefault(true);
+
+    QWidget* order[] = {Title,        AddWord,    Clue,        Button1,    WordList,
+                        DeleteButton, UpButton,   DownButton,  SortButton, Button2,
+                        OpenButton,   SaveButton, CancelButton};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
+
+    connect(Button1, &QPushButton::clicked, this, &TDoWordList::Button1Click);
+    connect(DeleteButton, &QPushButton::clicked, this, &TDoWordList::DeleteButtonClick);
+    connect(UpButton, &QPushButton::clicked, this, &TDoWordList::UpButtonClick);
+    connect(DownButton, &QPushButton::clicked, this, &TDoWordList::DownButtonClick);
+    connect(SortButton, &QPushButton::clicked, this, &TDoWordList::SortButtonClick);
+    connect(Button2, &QPushButton::clicked, this, &TDoWordList::Button2Click);
+    connect(OpenButton, &QPushButton::clicked, this, &TDoWordList::OpenButtonClick);
+    connect(SaveButton, &QPushButton::clicked, this, &TDoWordList::SaveButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TDoWordList::CancelButtonClick);
+
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    Title->setFocus();
+}
+
+int TDoWordList::selectedIndex() const {
+    const QList<QListWidgetItem*> selected = WordList->selectedItems();
+    return selected.isEmpty() ? -1 : WordList->row(selected.constFirst());
+}
+
+void TDoWordList::showEntries(int select) {
+    WordList->clear();
+    WordList->addItems(model_.entries());
+    if (select >= 0 && select < WordList->count()) {
+        WordList->setCurrentRow(select);
+    }
+}
+
+void TDoWordList::error(const QString& text) {
+    prompts_.message(this, QStringLiteral("Error"), text);
+}
+
+void TDoWordList::Button1Click() {
+    if (!model_.add(AddWord->text(), Clue->text())) {
+        error(QStringLiteral("No word has been entered."));
+        AddWord->setFocus();
+        return;
+    }
+    WordList->addItem(model_.entries().constLast());
+    AddWord->clear();
+    Clue->clear();
+    AddWord->setFocus();
+}
+
+void TDoWordList::DeleteButtonClick() {
+    const int i = selectedIndex();
+    if (i < 0) {
+        error(QStringLiteral("No word has been highlighted for deletion."));
+        WordList->setFocus();
+        return;
+    }
+    showEntries(model_.remove(i));
+}
+
+void TDoWordList::UpButtonClick() {
+    const int i = selectedIndex();
+    if (i < 0) {
+        error(QStringLiteral("No word has been highlighted for moving up."));
+        WordList->setFocus();
+        return;
+    }
+    const int moved = model_.moveUp(i);
+    if (moved != i) {
+        showEntries(moved);
+    }
+}
+
+void TDoWordList::DownButtonClick() {
+    const int i = selectedIndex();
+    if (i < 0) {
+        error(QStringLiteral("No word has been highlighted for moving down."));
+        WordList->setFocus();
+        return;
+    }
+    const int moved = model_.moveDown(i);
+    if (moved != i) {
+        showEntries(moved);
+    }
+}
+
+void TDoWordList::SortButtonClick() {
+    showEntries(model_.sort(selectedIndex()));
+}
+
+void TDoWordList::Button2Click() {
+    if (model_.size() == 0) {
+        return;
+    }
+    showEntries(model_.shuffle(programRandom(), selectedIndex()));
+}
+
+void TDoWordList::OpenButtonClick() {
+    FileDialogSpec spec =
+        wordListSpec(QStringLiteral("Open a Word List"), QStringLiteral("Text File (*.TXT *.txt)"));
+    spec.mustExist = true;
+    const auto path = prompts_.openFile(this, spec);
+    if (!path) {
+        return;
+    }
+    const WordListEditorModel::OpenOutcome outcome = model_.open(*path);
+    showEntries(-1);
+    if (!outcome.ok) {
+        error(outcome.error);
+        return;
+    }
+    if (outcome.hasTitle) {
+        // Shown whole: only typing is limited.
+        Title->setMaxLength(qMax(30, static_cast<int>(outcome.title.size())));
+        Title->setText(outcome.title);
+    }
+    AddWord->clear();
+}
+
+void TDoWordList::SaveButtonClick() {
+    FileDialogSpec spec = wordListSpec(QStringLiteral("Save A Word List"),
+                                       QStringLiteral("Text Files (*.TXT *.txt)"));
+    spec.confirmOverwrite = true;
+    const auto path = prompts_.saveFile(this, spec);
+    if (!path) {
+        return;
+    }
+    const WordListEditorModel::Outcome outcome = model_.save(*path, Title->text());
+    if (!outcome.ok) {
+        // The old file is still whole; the list stays here to be saved elsewhere.
+        error(outcome.error);
+        return;
+    }
+    accept();
+}
+
+void TDoWordList::CancelButtonClick() {
+    reject();
+}

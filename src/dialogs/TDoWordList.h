@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+
+#include "dialogs/WordListEditorModel.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class Prompts;
+
+// The word list editor: a title and a list of entries (word, colon, clue) that can be typed,
+// opened from a word list file, rearranged and saved as a word list file. It works on its own
+// copy and never touches the list in play.
+class TDoWordList : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 334;
+    static constexpr int kClientHeight = 321;
+
+    TDoWordList(Prompts& prompts, QWidget* parent = nullptr);
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Title = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* AddWord = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* Clue = nullptr;
+    QPushButton* Button1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QListWidget* WordList = nullptr;
+    QPushButton* DeleteButton = nullptr;
+    QPushButton* UpButton = nullptr;
+    QPushButton* DownButton = nullptr;
+    QPushButton* SortButton = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* OpenButton = nullptr;
+    QPushButton* SaveButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+
+    const WordListEditorModel& model() const { return model_; }
+    // The selected entry, -1 when none.
+    int selectedIndex() const;
+
+    void Button1Click();
+    void DeleteButtonClick();
+    void UpButtonClick();
+    void DownButtonClick();
+    void SortButtonClick();
+    void Button2Click();
+    void OpenButtonClick();
+    void SaveButtonClick();
+    void CancelButtonClick();
+
+private:
+    void showEntries(int select);
+    void error(const QString& text);
+
+    Prompts& prompts_;
+    WordListEditorModel model_;
+};

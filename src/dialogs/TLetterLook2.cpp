@@ -1,0 +1,224 @@
+#include "dialogs/TLetterLook2.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/MainWin.h"
+#include "core/LetterTile.h"
+#include "core/Pictures.h"
+#include "core/Prompts.h"
+#include "core/Text.h"
+
+namespace {
+
+QFont arial(int pixels, bool bold = false) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel* makePreview(QWidget* parent, int x) {
+    auto* tile = new QLabel(parent);
+    tile->setGeometry(x, 80, pictures::kTileSize, pictures::kTileSize);
+    return tile;
+}
+
+QLabel* makeHeading(QWidget* parent, const QString& text, int x) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(x, 56, 108, 18);
+    return label;
+}
+
+QFrame* makeBevel(QWidget* parent, int x) {
+    auto* bevel = new QFrame(parent);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(x, 46, 136, 96);
+    return bevel;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& caption, int x, int y) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(x, y, 52, 24);
+    return button;
+}
+
+void showTile(QLabel* label, const QImage& background, const TileFont& font, QChar c) {
+    label->setPixmap(QPixmap::fromImage(MakeLetterTile(c, background, font)));
+}
+
+}  // namespace
+
+TLetterLook2::TLetterLook2(TMainWin& main) : QDialog(&main), main_(main) {
+    setWindowTitle(QStringLiteral("Fonts"));
+    setFont(arial(13));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    Label3 = new QLabel(
+        QStringLiteral(
+            "NOTICE: Most images will only appear correctly if you are using more than 256 "
+            "colors."),
+        this);
+    Label3->setTextFormat(Qt::PlainText);
+    Label3->setFont(arial(12, true));
+    Label3->setWordWrap(true);
+    Label3->setGeometry(8, 6, 292, 36);
+
+    Bevel1 = makeBevel(this, 14);
+    Bevel2 = makeBevel(this, 166);
+    Label1 = makeHeading(this, QStringLiteral("Alphabet"), 28);
+    Label2 = makeHeading(this, QStringLiteral("Word"), 180);
+    AlphaA = makePreview(this, 28);
+    AlphaM = makePreview(this, 68);
+    AlphaZ = makePreview(this, 108);
+    WordA = makePreview(this, 180);
+    WordM = makePreview(this, 220);
+    WordZ = makePreview(this, 260);
+    AlphaImage = makeButton(this, QStringLiteral("&Image"), 28, 114);
+    AlphaFont = makeButton(this, QStringLiteral("&Font"), 84, 114);
+    WordImage = makeButton(this, QStringLiteral("I&mage"), 180, 114);
+    WordFont = makeButton(this, QStringLiteral("F&ont"), 236, 114);
+    Exit = new QPushButton(QStringLiteral("E&xit"), this);
+    Exit->setGeometry((kClientWidth - 75) / 2, 148, 75, 24);
+
+    connect(AlphaImage, &QPushButton::clicked, this, &TLetterLook2::AlphaImageClick);
+    connect(AlphaFont, &QPushButton::clicked, this, &TLetterLook2::AlphaFontClick);
+    connect(WordImage, &QPushButton::clicked, this, &TLetterLook2::WordImageClick);
+    connect(WordFont, &QPushButton::clicked, this, &TLetterLook2::WordFontClick);
+    connect(Exit, &QPushButton::clicked, this, &TLetterLook2::ExitClick);
+
+    if (main_.ScreenWidth > 0) {
+        move((main_.ScreenWidth - width()) / 2, (main_.ScreenHeight - height()) / 2);
+    }
+
+    // The previews start from the backgrounds the board starts from.
+    SavedWord = storedBackground(main_.settings.WordBitmap, main_.WordImage);
+    SavedAlpha = storedBackground(main_.settings.AlphabetBitmap, main_.AlphaImage);
+    AdjustAlphaBitmaps();
+    AdjustWordBitmaps();
+}
+
+QImage TLetterLook2::storedBackground(const QString& path, const QImage& builtin) {
+    if (!path.isEmpty() && QFileInfo(path).isFile()) {
+        QImage image = pictures::loadBitmap(path);
+        if (!image.isNull()) {
+            return image;
+        }
+        main_.ctx.prompts->message(&main_, QStringLiteral("Error"),
+                                   QStringLiteral("Bitmap image is not valid"));
+    }
+    return builtin.copy(0, 0, pictures::kTileSize, pictures::kTileSize);
+}
+
+void TLetterLook2::AdjustAlphaBitmaps() {
+    const TileFont& font = main_.settings.AlphabetFont;
+    showTile(AlphaA, SavedAlpha, font, QLatin1Char('A'));
+    showTile(AlphaM, SavedAlpha, font, QLatin1Char('M'));
+    showTile(AlphaZ, SavedAlpha, font, QLatin1Char('Z'));
+}
+
+void TLetterLook2::AdjustWordBitmaps() {
+    const TileFont& font = main_.settings.WordFont;
+    showTile(WordA, SavedWord, font, QLatin1Char('A'));
+    showTile(WordM, SavedWord, font, QLatin1Char('M'));
+    showTile(WordZ, SavedWord, font, QLatin1Char('Z'));
+}
+
+bool TLetterLook2::chooseFont(TileFont& font) {
+    auto chosen = main_.ctx.prompts->chooseFont(this, font, kMaxFontPoints);
+    if (!chosen) {
+        return false;
+    }
+    if (chosen->font.pointSizeF() > kMaxFontPoints) {
+        chosen->font.setPointSize(kMaxFontPoints);
+    }
+    font = *chosen;
+    return true;
+}
+
+QImage TLetterLook2::chooseBitmap(QString& path) {
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Background Bitmaps");
+    spec.filter = QStringLiteral("Bitmaps (*.bmp *.BMP)");
+    spec.defaultSuffix = QStringLiteral("bmp");
+    spec.mustExist = true;
+    spec.picturePreview = true;
+    const auto chosen = main_.ctx.prompts->openFile(this, spec);
+    if (!chosen) {
+        return {};
+    }
+    QImage image = pictures::loadBitmap(*chosen);
+    if (image.isNull()) {
+        // Nothing changes, so the setting never names a picture that fails at every start.
+        main_.ctx.prompts->message(this, QStringLiteral("Error"),
+                                   QStringLiteral("Bitmap image is not valid"));
+        return {};
+    }
+    path = text::bounded(*chosen);
+    return image;
+}
+
+void TLetterLook2::AlphaImageClick() {
+    QString path;
+    const QImage image = chooseBitmap(path);
+    if (image.isNull()) {
+        return;
+    }
+    SavedAlpha = image;
+    main_.SavedAlpha = image;
+    main_.settings.AlphabetBitmap = path;
+    AdjustAlphaBitmaps();
+}
+
+void TLetterLook2::WordImageClick() {
+    QString path;
+    const QImage image = chooseBitmap(path);
+    if (image.isNull()) {
+        return;
+    }
+    SavedWord = image;
+    main_.SavedWord = image;
+    main_.settings.WordBitmap = path;
+    AdjustWordBitmaps();
+}
+
+void TLetterLook2::AlphaFontClick() {
+    if (chooseFont(main_.settings.AlphabetFont)) {
+        AdjustAlphaBitmaps();
+    }
+}
+
+void TLetterLook2::WordFontClick() {
+    if (chooseFont(main_.settings.WordFont)) {
+        AdjustWordBitmaps();
+    }
+}
+
+void TLetterLook2::ExitClick() {
+    reject();
+}
+
+void TLetterLook2::leave() {
+    if (!saved_) {
+        saved_ = true;
+        SaveSettings(main_.settings);
+    }
+}
+
+void TLetterLook2::done(int result) {
+    leave();
+    QDialog::done(result);
+}
+
+void TLetterLook2::closeEvent(QCloseEvent* event) {
+    // A dialog that is not on the screen closes without passing through done().
+    leave();
+    QDialog::closeEvent(event);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class TMainWin;
+struct TileFont;
+
+// The look of the letter tiles: font and background picture of the alphabet tiles and of the
+// word tiles, with a preview of A, M and Z for each. Every choice takes effect at once on the
+// main window's settings and pictures; leaving the dialog saves the settings.
+class TLetterLook2 : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 308;
+    static constexpr int kClientHeight = 176;
+    static constexpr int kMaxFontPoints = 24;
+
+    explicit TLetterLook2(TMainWin& main);
+
+    QLabel* Label3 = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QFrame* Bevel2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* AlphaA = nullptr;
+    QLabel* AlphaM = nullptr;
+    QLabel* AlphaZ = nullptr;
+    QPushButton* AlphaImage = nullptr;
+    QPushButton* AlphaFont = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* WordA = nullptr;
+    QLabel* WordM = nullptr;
+    QLabel* WordZ = nullptr;
+    QPushButton* WordImage = nullptr;
+    QPushButton* WordFont = nullptr;
+    QPushButton* Exit = nullptr;
+
+    // The backgrounds the previews are composed from.
+    QImage SavedAlpha;
+    QImage SavedWord;
+
+    void AdjustAlphaBitmaps();
+    void AdjustWordBitmaps();
+
+    void AlphaImageClick();
+    void AlphaFontClick();
+    void WordImageClick();
+    void WordFontClick();
+    void ExitClick();
+
+    void done(int result) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QImage storedBackground(const QString& path, const QImage& builtin);
+    bool chooseFont(TileFont& font);
+    // The chosen picture, or a null image when cancelled or unreadable (then reported).
+    QImage chooseBitmap(QString& path);
+    void leave();
+
+    TMainWin& main_;
+    bool saved_ = false;
+};

@@ -1,0 +1,230 @@
+#include "dialogs/WordListEditorModel.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+#include "core/Random.h"
+#include "core/Text.h"
+#include "core/WordList.h"
+
+namespace {
+
+// A carriage return or an end-of-file byte inside a line would split the line or end the
+// file when the list is read again; they are written as blanks.
+QString oneLine(const QString& s) {
+    QString out = s;
+    for (QChar& c : out) {
+        if (c == QLatin1Char('\r') || c == QChar(0x1a)) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+QString WordListEditorModel::makeEntry(const QString& word, const QString& clue) {
+    const QString w = text::trimControl(word);
+    if (w.isEmpty()) {
+        return {};
+    }
+    return w + QLatin1Char(':') + text::trimControl(clue);
+}
+
+bool WordListEditorModel::add(const QString& word, const QString& clue) {
+    const QString entry = makeEntry(word, clue);
+    if (entry.isEmpty()) {
+        return false;
+    }
+    entries_.append(entry);
+    return true;
+}
+
+int WordListEditorModel::remove(int i) {
+    if (i < 0 || i >= size()) {
+        return -1;
+    }
+    entries_.removeAt(i);
+    return i < size() ? i : size() - 1;
+}
+
+int WordListEditorModel::moveUp(int i) {
+    if (i <= 0 || i >= size()) {
+        return i;
+    }
+    entries_.swapItemsAt(i, i - 1);
+    return i - 1;
+}
+
+int WordListEditorModel::moveDown(int i) {
+    if (i < 0 || i >= size() - 1) {
+        return i;
+    }
+    entries_.swapItemsAt(i, i + 1);
+    return i + 1;
+}
+
+int WordListEditorModel::sort(int follow) {
+    // Keys are made once: lists opened from files can be long.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(entries_.size());
+    for (const QString& e : std::as_const(entries_)) {
+        keys.push_back(collator.sortKey(e.toLower()));
+    }
+    std::vector<int> order(entries_.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int c = keys[a].compare(keys[b]);
+        if (c != 0) {
+            return c < 0;
+        }
+        // Entries equal but for case keep one fixed order whatever the collation.
+        return QString::compare(entries_.at(a), entries_.at(b), Qt::CaseInsensitive) < 0;
+    });
+    QStringList sorted;
+    sorted.reserve(entries_.size());
+    int followed = -1;
+    for (int k = 0; k < static_cast<int>(order.size()); ++k) {
+        sorted.append(entries_.at(order[k]));
+        if (order[k] == follow) {
+            followed = k;
+        }
+    }
+    entries_ = sorted;
+    return followed;
+}
+
+int WordListEditorModel::shuffle(Random& random, int follow) {
+    const auto n = static_cast<uint32_t>(entries_.size());
+    if (follow < 0 || follow >= size()) {
+        follow = -1;
+    }
+    for (uint32_t k = 0; k < n; ++k) {
+        const auto a = static_cast<int>(random.next(n));
+        const auto b = static_cast<int>(random.next(n));
+        entries_.swapItemsAt(a, b);
+        if (follow == a) {
+            follow = b;
+        } else if (follow == b) {
+            follow = a;
+        }
+    }
+    return follow;
+}
+
+WordListEditorModel::Parsed WordListEditorModel::parse(const QByteArray& bytes) {
+    Parsed out;
+    const char* data = bytes.constData();
+    qsizetype end = bytes.indexOf('\x1a');
+    if (end < 0) {
+        end = bytes.size();
+    }
+    qsizetype pos = 0;
+    while (pos < end) {
+        qsizetype lineEnd = pos;
+        while (lineEnd < end && data[lineEnd] != '\r') {
+            ++lineEnd;
+        }
+        const qsizetype length = qMin<qsizetype>(lineEnd - pos, kMaxLine);
+        const char* line = data + pos;
+        if (!out.hasTitle) {
+            out.hasTitle = true;
+            out.title = text::fromAnsi(line, length);
+        } else {
+            const void* colon = memchr(line, ':', static_cast<size_t>(length));
+            const qsizetype wordLength = colon ? static_cast<const char*>(colon) - line : length;
+            if (wordLength <= kMaxWord) {
+                out.entries.append(text::fromAnsi(line, length));
+            }
+        }
+        pos = lineEnd;
+        if (pos < end) {
+            ++pos;  // the carriage return
+            if (pos < end && data[pos] == '\n') {
+                ++pos;
+            }
+        }
+    }
+    return out;
+}
+
+WordListEditorModel::OpenOutcome WordListEditorModel::open(const QString& path) {
+    entries_.clear();
+    OpenOutcome out;
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        out.ok = false;
+        out.error = QFileInfo::exists(path) ? QStringLiteral("File access denied")
+                                            : QStringLiteral("File not found");
+        return out;
+    }
+    if (file.size() > wordlist::kMaxFileBytes) {
+        out.ok = false;
+        out.error = QStringLiteral("File is too large");
+        return out;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        out.ok = false;
+        out.error = QStringLiteral("Disk read error");
+        return out;
+    }
+    Parsed parsed = parse(bytes);
+    entries_ = std::move(parsed.entries);
+    out.hasTitle = parsed.hasTitle;
+    out.title = parsed.title;
+    return out;
+}
+
+QByteArray WordListEditorModel::format(const QString& title, const QStringList& entries) {
+    QByteArray out = text::toAnsi(oneLine(text::trimControl(title)));
+    out += "\r\n";
+    for (const QString& entry : entries) {
+        out += text::toAnsi(oneLine(text::trimControl(entry)));
+        out += "\r\n";
+    }
+    return out;
+}
+
+WordListEditorModel::Outcome WordListEditorModel::save(const QString& path,
+                                                       const QString& title) const {
+    Outcome out;
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists()) {
+        out.ok = false;
+        out.error = QStringLiteral("Path not found");
+        return out;
+    }
+    if (info.isDir()) {
+        out.ok = false;
+        out.error = QStringLiteral("File access denied");
+        return out;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        out.ok = false;
+        out.error = QStringLiteral("File access denied");
+        return out;
+    }
+    const QByteArray bytes = format(title, entries_);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        out.ok = false;
+        out.error = QStringLiteral("Disk write error");
+        return out;
+    }
+    if (!file.commit()) {
+        out.ok = false;
+        out.error = QStringLiteral("Disk write error");
+        return out;
+    }
+    return out;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class Random;
+
+// The word list editor's list: its entries in display order, the editing operations, and the
+// word list file as the editor reads and writes it. An entry is one line of the file: the
+// word, a colon and the clue. Knows nothing of widgets; operations that move the selection
+// return the index the list should select afterwards (-1 for none).
+class WordListEditorModel {
+public:
+    static constexpr int kMaxLine = 255;
+    static constexpr int kMaxWord = 15;
+
+    struct Parsed {
+        bool hasTitle = false;  // false for a file without any line
+        QString title;
+        QStringList entries;
+    };
+
+    struct Outcome {
+        bool ok = true;
+        QString error;  // why it failed, in words a person understands
+    };
+
+    struct OpenOutcome : Outcome {
+        bool hasTitle = false;
+        QString title;
+    };
+
+    const QStringList& entries() const { return entries_; }
+    int size() const { return static_cast<int>(entries_.size()); }
+    void clear() { entries_.clear(); }
+    void setEntries(const QStringList& entries) { entries_ = entries; }
+
+    // The entry of a typed word and clue: both trimmed, joined by a colon that is written even
+    // for an empty clue. Empty when the word is empty after trimming.
+    static QString makeEntry(const QString& word, const QString& clue);
+    // Appends the entry of word and clue; false (nothing added) for an empty word.
+    bool add(const QString& word, const QString& clue);
+    // Removes entry i; the entry now at i is selected, or the new last one.
+    int remove(int i);
+    // Exchanges entry i with its neighbour; an entry at the edge stays where it is.
+    int moveUp(int i);
+    int moveDown(int i);
+    // Ascending, ignoring case, whole entries compared (colon and clue included). The entry
+    // that was at `follow` stays selected.
+    int sort(int follow = -1);
+    // n exchanges of two positions drawn from the generator, a first, then b.
+    int shuffle(Random& random, int follow = -1);
+
+    // The editor's reading of a word list file: the first line is the title as read, whatever
+    // its length; every further line whose word part (before the first colon) has at most 15
+    // characters is an entry exactly as read, an empty line too. Lines are cut at 255
+    // characters; line ends as the game reads them.
+    static Parsed parse(const QByteArray& bytes);
+    // Empties the list, then reads the file into it. The title comes back only when the file
+    // has a first line.
+    OpenOutcome open(const QString& path);
+
+    // Title and entries trimmed, one per line, every line ended by CR LF, 8-bit text.
+    static QByteArray format(const QString& title, const QStringList& entries);
+    // Writes the list through a temporary file that replaces the old one only when complete.
+    Outcome save(const QString& path, const QString& title) const;
+
+private:
+    QStringList entries_;
+};

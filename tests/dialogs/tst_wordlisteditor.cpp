@@ -1,0 +1,454 @@
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ScriptedPrompts.h"
+#include "core/Random.h"
+#include "core/WordList.h"
+#include "dialogs/TDoWordList.h"
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QStringList items(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) {
+        out << list->item(i)->text();
+    }
+    return out;
+}
+
+// One editor with its scripted prompts and a directory for its files.
+struct Editor {
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    TDoWordList dialog{prompts};
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    void add(const QString& word, const QString& clue = {}) {
+        dialog.AddWord->setText(word);
+        dialog.Clue->setText(clue);
+        dialog.Button1->click();
+    }
+    void open(const QString& file) {
+        prompts.fileAnswers.push_back(file);
+        dialog.OpenButton->click();
+    }
+    void save(const QString& file) {
+        prompts.fileAnswers.push_back(file);
+        dialog.SaveButton->click();
+    }
+    void fill(const QStringList& entries) {
+        for (const QString& e : entries) {
+            const qsizetype colon = e.indexOf(QLatin1Char(':'));
+            add(e.left(colon), e.mid(colon + 1));
+        }
+    }
+};
+
+}  // namespace
+
+class TestWordListEditor : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void form();
+    void keyboard();
+    void addTrimsAndRefusesEmptyWord();
+    void savedListsReadBackByEditorAndGame_data();
+    void savedListsReadBackByEditorAndGame();
+    void openKeepsLinesAsRead();
+    void openOfEmptyFileOrEmptyTitle();
+    void openFailures();
+    void deleteSelection();
+    void moveAtTheEdges();
+    void sortIgnoresCase();
+    void randomUsesTheProgramGenerator();
+    void failedSaveKeepsOldFileAndEditor();
+    void cancelWritesNothing();
+};
+
+void TestWordListEditor::form() {
+    Editor e;
+    TDoWordList& d = e.dialog;
+    QCOMPARE(d.windowTitle(), QStringLiteral("Create A Word List"));
+    QCOMPARE(d.size(), QSize(334, 321));
+    QCOMPARE(d.Label1->text(), QStringLiteral("Word List Title"));
+    QCOMPARE(d.Label3->text(), QStringLiteral("Word To Add"));
+    QCOMPARE(d.Label4->text(), QStringLiteral("Clue For Word"));
+    QCOMPARE(d.Label2->text(), QStringLiteral("Words and Clues"));
+    QVERIFY(d.Label1->font().bold());
+    const QList<QPair<QPushButton*, QString>> captions = {
+        {d.Button1, "&Add It"},  {d.DeleteButton, "&Delete"}, {d.UpButton, "&Up"},
+        {d.DownButton, "Do&wn"}, {d.SortButton, "&Sort"},     {d.Button2, "&Random"},
+        {d.OpenButton, "&Open"}, {d.SaveButton, "&Save"},     {d.CancelButton, "&Cancel"}};
+    for (const auto& [button, caption] : captions) {
+        QCOMPARE(button->text(), caption);
+        // Every control lies inside the client area.
+        QVERIFY(d.rect().contains(button->geometry()));
+    }
+    QCOMPARE(d.Title->maxLength(), 30);
+    QCOMPARE(d.AddWord->maxLength(), 15);
+    QCOMPARE(d.Clue->maxLength(), 25);
+    QVERIFY(d.SaveButton->isDefault());
+    QCOMPARE(d.WordList->selectionMode(), QAbstractItemView::SingleSelection);
+
+    const QList<QWidget*> order = {d.Title,       d.AddWord,      d.Clue,       d.Button1,
+                                   d.WordList,    d.DeleteButton, d.UpButton,   d.DownButton,
+                                   d.SortButton,  d.Button2,      d.OpenButton, d.SaveButton,
+                                   d.CancelButton};
+    for (int i = 0; i + 1 < order.size(); ++i) {
+        QWidget* next = order[i]->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus)) {
+            next = next->nextInFocusChain();
+        }
+        QCOMPARE(next, order[i + 1]);
+    }
+}
+
+void TestWordListEditor::keyboard() {
+    // Enter in the word edit is Save, not Add It; Escape leaves without writing.
+    Editor e;
+    e.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&e.dialog));
+    e.dialog.AddWord->setText(QStringLiteral("HOUSE"));
+    e.dialog.AddWord->setFocus();
+    QTest::keyClick(e.dialog.AddWord, Qt::Key_Return);
+    QCOMPARE(e.prompts.count(QStringLiteral("save")), 1);
+    QCOMPARE(e.dialog.WordList->count(), 0);
+    QVERIFY(e.dialog.isVisible());  // the save chooser was cancelled
+
+    QSignalSpy rejected(&e.dialog, &QDialog::rejected);
+    QTest::keyClick(e.dialog.AddWord, Qt::Key_Escape);
+    QCOMPARE(rejected.count(), 1);
+    QVERIFY(!e.dialog.isVisible());
+}
+
+void TestWordListEditor::addTrimsAndRefusesEmptyWord() {
+    Editor e;
+    e.add(QStringLiteral(" \t "), QStringLiteral("clue"));
+    QCOMPARE(e.prompts.withCaption(QStringLiteral("Error")),
+             QStringList{QStringLiteral("No word has been entered.")});
+    QCOMPARE(e.dialog.WordList->count(), 0);
+    QCOMPARE(e.dialog.Clue->text(), QStringLiteral("clue"));
+
+    e.add(QStringLiteral("  House "), QStringLiteral(" Where you live\t"));
+    e.add(QStringLiteral("house"));
+    QCOMPARE(items(e.dialog.WordList),
+             (QStringList{QStringLiteral("House:Where you live"), QStringLiteral("house:")}));
+    QVERIFY(e.dialog.AddWord->text().isEmpty());
+    QVERIFY(e.dialog.Clue->text().isEmpty());
+}
+
+void TestWordListEditor::savedListsReadBackByEditorAndGame_data() {
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("clue");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("gameWord");
+    QTest::addColumn<QString>("gameClue");
+    QTest::newRow("15 letters, no clue")
+        << "ABCDEFGHIJKLMNO"
+        << "" << QByteArray("ABCDEFGHIJKLMNO:") << "ABCDEFGHIJKLMNO"
+        << "";
+    QTest::newRow("colon in the word") << "A:B"
+                                       << "C" << QByteArray("A:B:C") << "A"
+                                       << "B:C";
+    QTest::newRow("long clue") << "ABCDEFGHIJKLMNO"
+                               << "Twenty-five characters ok"
+                               << QByteArray("ABCDEFGHIJKLMNO:Twenty-five characters ok")
+                               << "ABCDEFGHIJKLMNO"
+                               << "Twenty-five characters ok";
+    QTest::newRow("8-bit letters")
+        << QString::fromUtf8("Café") << QString::fromUtf8("Crème") << QByteArray("Caf\xe9:Cr\xe8me")
+        << QString::fromUtf8("Café") << QString::fromUtf8("Crème");
+}
+
+void TestWordListEditor::savedListsReadBackByEditorAndGame() {
+    QFETCH(QString, word);
+    QFETCH(QString, clue);
+    QFETCH(QByteArray, line);
+    QFETCH(QString, gameWord);
+    QFETCH(QString, gameClue);
+
+    Editor e;
+    e.dialog.Title->setText(QStringLiteral("  My List "));
+    e.add(word, clue);
+    QSignalSpy accepted(&e.dialog, &QDialog::accepted);
+    const QString file = e.path(QStringLiteral("LIST.TXT"));
+    e.save(file);
+    QCOMPARE(accepted.count(), 1);
+    QVERIFY(e.prompts.messages().isEmpty());
+    QCOMPARE(readAll(file), QByteArray("My List\r\n") + line + "\r\n");
+
+    const FileDialogSpec& spec = e.prompts.fileSpecs.back();
+    QCOMPARE(spec.title, QStringLiteral("Save A Word List"));
+    QCOMPARE(spec.filter, QStringLiteral("Text Files (*.TXT *.txt)"));
+    QCOMPARE(spec.defaultSuffix, QStringLiteral("TXT"));
+    QVERIFY(spec.confirmOverwrite);
+
+    const wordlist::Parsed game = wordlist::parse(readAll(file));
+    QCOMPARE(game.title, QStringLiteral("My List"));
+    QCOMPARE(game.words, QStringList{gameWord});
+    QCOMPARE(game.hints, QStringList{gameClue});
+
+    Editor again;
+    again.open(file);
+    QCOMPARE(again.dialog.Title->text(), QStringLiteral("My List"));
+    QCOMPARE(items(again.dialog.WordList), QStringList{word + QLatin1Char(':') + clue});
+    const FileDialogSpec& openSpec = again.prompts.fileSpecs.back();
+    QCOMPARE(openSpec.title, QStringLiteral("Open a Word List"));
+    QCOMPARE(openSpec.filter, QStringLiteral("Text File (*.TXT *.txt)"));
+    QCOMPARE(openSpec.defaultSuffix, QStringLiteral("TXT"));
+    QVERIFY(openSpec.mustExist);
+}
+
+void TestWordListEditor::openKeepsLinesAsRead() {
+    Editor e;
+    const QByteArray longTitle = "A title that is much longer than thirty characters";
+    const QString file = e.path(QStringLiteral("IN.TXT"));
+    writeAll(file, longTitle +
+                       "\r\n"
+                       "ABCDEFGHIJKLMNOP:sixteen before the colon\r\n"
+                       "ABCDEFGHIJKLMNOP\r\n"
+                       "ABCDEFGHIJKLMNO\r\n"
+                       "\r\n"
+                       " padded :clue: with colon \r\n"
+                       ":only a clue\r\n"
+                       "last:no line end");
+    e.dialog.AddWord->setText(QStringLiteral("typed"));
+    e.dialog.Clue->setText(QStringLiteral("kept"));
+    e.open(file);
+    QVERIFY(e.prompts.messages().isEmpty());
+    QCOMPARE(e.dialog.Title->text(), QString::fromLatin1(longTitle));
+    QCOMPARE(items(e.dialog.WordList),
+             (QStringList{"ABCDEFGHIJKLMNO", "", " padded :clue: with colon ", ":only a clue",
+                          "last:no line end"}));
+    QVERIFY(e.dialog.AddWord->text().isEmpty());
+    QCOMPARE(e.dialog.Clue->text(), QStringLiteral("kept"));
+
+    // Written back whole: the long title, the empty line, entries trimmed at their ends.
+    const QString out = e.path(QStringLiteral("OUT.TXT"));
+    e.save(out);
+    QCOMPARE(readAll(out), longTitle +
+                               "\r\n"
+                               "ABCDEFGHIJKLMNO\r\n"
+                               "\r\n"
+                               "padded :clue: with colon\r\n"
+                               ":only a clue\r\n"
+                               "last:no line end\r\n");
+
+    // Lines are cut at 255 characters, the title too.
+    Editor cut;
+    const QString longFile = cut.path(QStringLiteral("LONG.TXT"));
+    writeAll(longFile,
+             QByteArray(300, 'T') + "\r\nWORD:" + QByteArray(300, 'c') + "\r\n" + "x\ny\r\n");
+    cut.open(longFile);
+    QCOMPARE(cut.dialog.Title->text(), QString(255, QLatin1Char('T')));
+    QCOMPARE(items(cut.dialog.WordList),
+             (QStringList{QStringLiteral("WORD:") + QString(250, QLatin1Char('c')),
+                          QStringLiteral("x\ny")}));
+}
+
+void TestWordListEditor::openOfEmptyFileOrEmptyTitle() {
+    Editor e;
+    e.dialog.Title->setText(QStringLiteral("Old title"));
+    e.fill({QStringLiteral("CAT:Purrs")});
+    const QString empty = e.path(QStringLiteral("EMPTY.TXT"));
+    writeAll(empty, QByteArray());
+    e.open(empty);
+    QVERIFY(e.prompts.messages().isEmpty());
+    QCOMPARE(e.dialog.Title->text(), QStringLiteral("Old title"));
+    QCOMPARE(e.dialog.WordList->count(), 0);
+
+    const QString noTitle = e.path(QStringLiteral("NOTITLE.TXT"));
+    writeAll(noTitle, "\r\nDOG\r\n");
+    e.open(noTitle);
+    QCOMPARE(e.dialog.Title->text(), QString());
+    QCOMPARE(items(e.dialog.WordList), QStringList{QStringLiteral("DOG")});
+}
+
+void TestWordListEditor::openFailures() {
+    Editor e;
+    e.dialog.Title->setText(QStringLiteral("Keep me"));
+    e.fill({QStringLiteral("CAT:Purrs"), QStringLiteral("DOG:")});
+    e.open(e.path(QStringLiteral("MISSING.TXT")));
+    QCOMPARE(e.prompts.withCaption(QStringLiteral("Error")),
+             QStringList{QStringLiteral("File not found")});
+    QCOMPARE(e.dialog.WordList->count(), 0);
+    QCOMPARE(e.dialog.Title->text(), QStringLiteral("Keep me"));
+
+    // A directory cannot be read as a list.
+    e.fill({QStringLiteral("CAT:Purrs")});
+    e.open(e.dir.path());
+    QCOMPARE(e.prompts.messages().constLast(), QStringLiteral("File access denied"));
+    QCOMPARE(e.dialog.WordList->count(), 0);
+
+    // Still usable afterwards.
+    e.add(QStringLiteral("EMU"));
+    QCOMPARE(items(e.dialog.WordList), QStringList{QStringLiteral("EMU:")});
+
+    // A cancelled chooser changes nothing.
+    e.dialog.OpenButton->click();
+    QCOMPARE(items(e.dialog.WordList), QStringList{QStringLiteral("EMU:")});
+}
+
+void TestWordListEditor::deleteSelection() {
+    Editor e;
+    e.dialog.DeleteButton->click();
+    QCOMPARE(e.prompts.withCaption(QStringLiteral("Error")),
+             QStringList{QStringLiteral("No word has been highlighted for deletion.")});
+
+    e.fill({QStringLiteral("ONLY:")});
+    e.dialog.WordList->setCurrentRow(0);
+    e.dialog.DeleteButton->click();
+    QCOMPARE(e.dialog.WordList->count(), 0);
+    QCOMPARE(e.dialog.selectedIndex(), -1);
+
+    e.fill({QStringLiteral("A:"), QStringLiteral("B:"), QStringLiteral("C:")});
+    e.dialog.WordList->setCurrentRow(2);
+    e.dialog.DeleteButton->click();
+    QCOMPARE(items(e.dialog.WordList), (QStringList{"A:", "B:"}));
+    QCOMPARE(e.dialog.selectedIndex(), 1);
+
+    e.dialog.WordList->setCurrentRow(0);
+    e.dialog.DeleteButton->click();
+    QCOMPARE(items(e.dialog.WordList), QStringList{"B:"});
+    QCOMPARE(e.dialog.selectedIndex(), 0);
+    QCOMPARE(e.prompts.messages().size(), 1);
+}
+
+void TestWordListEditor::moveAtTheEdges() {
+    Editor e;
+    e.dialog.UpButton->click();
+    e.dialog.DownButton->click();
+    QCOMPARE(e.prompts.withCaption(QStringLiteral("Error")),
+             (QStringList{QStringLiteral("No word has been highlighted for moving up."),
+                          QStringLiteral("No word has been highlighted for moving down.")}));
+    e.prompts.clear();
+
+    e.fill({QStringLiteral("A:"), QStringLiteral("B:"), QStringLiteral("C:")});
+    e.dialog.WordList->setCurrentRow(0);
+    e.dialog.UpButton->click();
+    QCOMPARE(items(e.dialog.WordList), (QStringList{"A:", "B:", "C:"}));
+    QCOMPARE(e.dialog.selectedIndex(), 0);
+    e.dialog.WordList->setCurrentRow(2);
+    e.dialog.DownButton->click();
+    QCOMPARE(items(e.dialog.WordList), (QStringList{"A:", "B:", "C:"}));
+    QCOMPARE(e.dialog.selectedIndex(), 2);
+    QVERIFY(e.prompts.shown.empty());
+
+    e.dialog.UpButton->click();
+    QCOMPARE(items(e.dialog.WordList), (QStringList{"A:", "C:", "B:"}));
+    QCOMPARE(e.dialog.selectedIndex(), 1);
+    e.dialog.UpButton->click();
+    QCOMPARE(items(e.dialog.WordList), (QStringList{"C:", "A:", "B:"}));
+    e.dialog.DownButton->click();
+    e.dialog.DownButton->click();
+    QCOMPARE(items(e.dialog.WordList), (QStringList{"A:", "B:", "C:"}));
+    QCOMPARE(e.dialog.selectedIndex(), 2);
+}
+
+void TestWordListEditor::sortIgnoresCase() {
+    Editor e;
+    e.fill({QStringLiteral("cherry:red"), QStringLiteral("apple:"), QStringLiteral("Banana:"),
+            QStringLiteral("APPLE:tree")});
+    e.dialog.WordList->setCurrentRow(0);
+    e.dialog.SortButton->click();
+    QCOMPARE(items(e.dialog.WordList),
+             (QStringList{"apple:", "APPLE:tree", "Banana:", "cherry:red"}));
+    // The selection stays on the entry it was on.
+    QCOMPARE(e.dialog.selectedIndex(), 3);
+
+    e.add(QStringLiteral("aardvark"));
+    QCOMPARE(e.dialog.WordList->item(4)->text(), QStringLiteral("aardvark:"));
+
+    // The list's own model sorts the same way.
+    WordListEditorModel m;
+    m.setEntries({"b", "B", "a", "A"});
+    m.sort();
+    QCOMPARE(m.entries().first().toLower(), QStringLiteral("a"));
+    QCOMPARE(m.entries().last().toLower(), QStringLiteral("b"));
+}
+
+void TestWordListEditor::randomUsesTheProgramGenerator() {
+    Editor e;
+    const uint32_t before = programRandom().state();
+    e.dialog.Button2->click();  // empty: nothing drawn
+    QCOMPARE(programRandom().state(), before);
+
+    e.fill({QStringLiteral("ONE:")});
+    e.dialog.Button2->click();
+    QCOMPARE(items(e.dialog.WordList), QStringList{"ONE:"});
+
+    // Three entries: three exchanges, each of a then b, from the program's generator.
+    e.fill({QStringLiteral("TWO:"), QStringLiteral("THREE:")});
+    Random expected;
+    expected.setState(programRandom().state());
+    QStringList order = items(e.dialog.WordList);
+    for (int i = 0; i < 3; ++i) {
+        const auto a = static_cast<int>(expected.next(3));
+        const auto b = static_cast<int>(expected.next(3));
+        order.swapItemsAt(a, b);
+    }
+    e.dialog.Button2->click();
+    QCOMPARE(items(e.dialog.WordList), order);
+    QCOMPARE(programRandom().state(), expected.state());
+}
+
+void TestWordListEditor::failedSaveKeepsOldFileAndEditor() {
+    Editor e;
+    e.dialog.Title->setText(QStringLiteral("Title"));
+    e.fill({QStringLiteral("CAT:Purrs")});
+    QSignalSpy accepted(&e.dialog, &QDialog::accepted);
+
+    e.save(e.path(QStringLiteral("no/such/dir/LIST.TXT")));
+    QCOMPARE(e.prompts.withCaption(QStringLiteral("Error")),
+             QStringList{QStringLiteral("Path not found")});
+    QCOMPARE(accepted.count(), 0);
+
+    // An old file whose replacement cannot be made: the temporary name is too long for the
+    // file system. The old content stays whole.
+    const QString old = e.path(QString(250, QLatin1Char('L')));
+    writeAll(old, "Old list\r\nDOG:Barks\r\n");
+    e.save(old);
+    QCOMPARE(e.prompts.messages().size(), 2);
+    QVERIFY(!e.prompts.messages().constLast().isEmpty());
+    QCOMPARE(readAll(old), QByteArray("Old list\r\nDOG:Barks\r\n"));
+    QCOMPARE(accepted.count(), 0);
+    QCOMPARE(items(e.dialog.WordList), QStringList{"CAT:Purrs"});
+
+    // A cancelled chooser keeps the editor open too; a good path then saves and closes.
+    e.dialog.SaveButton->click();
+    QCOMPARE(accepted.count(), 0);
+    e.save(e.path(QStringLiteral("GOOD.TXT")));
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(readAll(e.path(QStringLiteral("GOOD.TXT"))), QByteArray("Title\r\nCAT:Purrs\r\n"));
+}
+
+void TestWordListEditor::cancelWritesNothing() {
+    Editor e;
+    e.fill({QStringLiteral("CAT:Purrs")});
+    QSignalSpy rejected(&e.dialog, &QDialog::rejected);
+    e.dialog.CancelButton->click();
+    QCOMPARE(rejected.count(), 1);
+    QVERIFY(e.prompts.shown.empty());
+    QCOMPARE(QDir(e.dir.path()).entryList(QDir::Files), QStringList());
+}
+
+QTEST_MAIN(TestWordListEditor)
+#include "tst_wordlisteditor.moc"
