@@ -1,9 +1,80 @@
 // The two-player game flow and the chat.
+#include <QDialog>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <exception>
+#include <tuple>
+#include <utility>
 
 #include "app/MainWin.h"
+#include "core/Scoring.h"
+#include "core/Text.h"
+#include "dialogs/TGetTheWord.h"
+
+namespace {
+
+QString startCaption() {
+    return QStringLiteral("Start &Game");
+}
+
+QString playCaption() {
+    return QStringLiteral("Play &Word");
+}
+
+QString guessesText(long long n) {
+    return text::withThousands(n) + QStringLiteral(" Guesses Left");
+}
+
+// Moves a list position on by one; past the last word it starts again at 0. True when it
+// went round like that.
+bool advance(int& index, int count) {
+    if (index >= count - 1) {
+        index = 0;
+        return true;
+    }
+    index = std::max(index, -1) + 1;
+    return false;
+}
+
+// The word list as the flow may index it: at least one word (a list that has lost all its
+// words plays the same stand-in a file that cannot be read gives), a clue and a mark for
+// every word.
+void makeListUsable(TMainWin& w) {
+    if (w.Words.isEmpty()) {
+        w.Words = QStringList{QStringLiteral("NoWords")};
+        w.Hints = QStringList{QString()};
+    }
+    while (w.Hints.size() < w.Words.size()) {
+        w.Hints.append(QString());
+    }
+    const size_t needed = static_cast<size_t>(w.Words.size()) + 1;
+    if (w.WordUsed.size() < needed) {
+        w.WordUsed.resize(needed, 0);
+        w.WordUsedCount = static_cast<int>(w.Words.size());
+    }
+}
+
+// This player's word and clue from the current list position.
+void takeOwnWord(TMainWin& w) {
+    w.CurrentWord = w.Words.at(w.WordIndex).left(TMainWin::kMaxWord);
+    w.CurrentHint = text::bounded(w.Hints.at(w.WordIndex));
+    if (w.CurrentHint.isEmpty()) {
+        w.CurrentHint = QStringLiteral("No hint given");
+    }
+}
+
+// The opponent's word and clue from the current list position; an empty clue stays empty.
+std::pair<QString, QString> takeOtherWord(const TMainWin& w) {
+    return {w.Words.at(w.WordIndex).left(TMainWin::kMaxWord),
+            text::bounded(w.Hints.at(w.WordIndex))};
+}
+
+}  // namespace
 
 void TMainWin::ShowWaitStatus(const QString& text) {
     WaitStatus->setText(text);
@@ -33,7 +104,8 @@ void TMainWin::GameInterrupted() {
     if (SoloGame || LeavingPeer || closing_ || (!waiting && !TwoPlayerStarted)) {
         return;
     }
-    // Nothing can arrive any more: stop the flashing and the waiting, keep the rest as it is.
+    // Nothing can arrive any more: stop the flashing and the waiting, keep the rest (board,
+    // scores, names) as it is so the player can still see how the game stood.
     FlashIt(false);
     HideWaitStatus();
     ActionButton->setEnabled(false);
@@ -47,10 +119,203 @@ void TMainWin::GameInterrupted() {
     }
 }
 
-void TMainWin::ActionButtonClick() {}
-void TMainWin::ConnectTimerTimer() {}
-void TMainWin::DoAWebWord() {}
-std::pair<QString, QString> TMainWin::FindSameLengthWord(int, int) {
+void TMainWin::ActionButtonClick() {
+    try {
+        const QString caption = ActionButton->text();
+        if (caption == startCaption()) {
+            IAmReady = true;
+            if (!OpponentReady) {
+                ShowWaitStatus(QStringLiteral("Waiting for opponent to start"));
+            }
+            ActionButton->setEnabled(false);
+            SendPeer(4);
+            if (IsPlayer1) {
+                Player1Posted = true;
+                LogLine(QStringLiteral(">>") + Player1Name + QStringLiteral(" Ready To Start"));
+            } else {
+                Player2Posted = true;
+                LogLine(QStringLiteral(">>") + Player2Name + QStringLiteral(" Ready To Start"));
+            }
+            if (!SoloGame) {
+                OpponentGuessesLeft = GuessesAllowed;
+                WebGuesses->setText(guessesText(OpponentGuessesLeft));
+            }
+        } else if (caption == playCaption()) {
+            // The word can arrive before this side's next tick has begun the step. Begin it
+            // now, or the tick would come in the middle of the word and wait for a word that
+            // is already being played (or ask for one to send only afterwards).
+            if (Connected && Player1Posted && Player2Posted) {
+                ConnectTimerTimer();
+                if (ActionButton->isHidden() || ActionButton->text() != playCaption()) {
+                    SetControlState();
+                    return;
+                }
+            }
+            TwoPlayerStarted = true;
+            DoNextWord();
+            ActionButton->setEnabled(false);
+            ActionButton->hide();
+            FlashIt(false);
+            OpponentWordReceived = OpponentScoreReceived = false;
+            MyWordSent = MyScoreSent = false;
+            WordFinished = false;
+            OpponentGuessesLeft = GuessesAllowed;
+            WebGuesses->setText(guessesText(OpponentGuessesLeft));
+            SendPeer(14);
+        }
+        SetControlState();
+    } catch (const std::exception& e) {
+        LogLine(QStringLiteral("NOTICE:> ") + QString::fromUtf8(e.what()));
+    }
+}
+
+void TMainWin::ConnectTimerTimer() {
+    if (!(Connected && Player1Posted && Player2Posted)) {
+        return;
+    }
+    try {
+        HideWaitStatus();
+        // The button is kept when it already offers this step's word: the opponent's word
+        // may have arrived before this tick, and hiding the offer would leave no way on.
+        if (!WordFinished && !OpponentWordReceived) {
+            ActionButton->setEnabled(false);
+            ActionButton->hide();
+        }
+        SetControlState();
+        ConnectTimer->stop();
+        FlashIt(false);
+        Player1Posted = Player2Posted = false;
+        if (!WehaveWinner()) {
+            DoAWebWord();
+        }
+    } catch (const std::exception& e) {
+        LogLine(QStringLiteral("NOTICE:> ") + QString::fromUtf8(e.what()));
+    }
+}
+
+void TMainWin::DoAWebWord() {
+    QString otherWord;
+    if (settings.GameType == 1) {
+        TGetTheWord dialog(settings, WordIndex, *ctx.prompts, this);
+        // The dialog only ends accepted with a word that passed its checks.
+        const int result = ctx.prompts->runDialog(dialog);
+        if (!Connected || result != QDialog::Accepted || dialog.TheWord.isEmpty()) {
+            return;
+        }
+        const QString word = dialog.TheWord;
+        SendPeer(6, word);
+        LogLine(QStringLiteral(">>Word Sent"));
+        MyWordSent = true;
+        if (!OpponentWordReceived) {
+            ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
+        }
+        // A word never holds a colon, so the first one always starts the clue (hint mode may
+        // even have changed while the dialog was open).
+        otherWord = word.section(QLatin1Char(':'), 0, 0);
+    } else if (settings.Player1Chooses != IsPlayer1) {
+        // The other side chooses; its words arrive as 10 and 06.
+        MyWordSent = true;
+        if (!OpponentWordReceived) {
+            ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
+        }
+        return;
+    } else {
+        if (WordListLoaded) {
+            SendPeer(12, ListTitle);
+        } else {
+            LoadGame(QDir(settings.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
+            const QString path = ShowOpenWordList(true);
+            if (!path.isEmpty()) {
+                LoadGame(path);
+            }
+        }
+        makeListUsable(*this);
+        const int count = static_cast<int>(Words.size());
+        QString otherClue;
+        if (settings.WordType != 1) {
+            advance(WordIndex, count);
+            takeOwnWord(*this);
+            otherWord = CurrentWord;
+            otherClue = CurrentHint;
+        } else if (!settings.SameWordLength) {
+            advance(WordIndex, count);
+            takeOwnWord(*this);
+            advance(WordIndex, count);
+            std::tie(otherWord, otherClue) = takeOtherWord(*this);
+        } else {
+            // A start outside the list counts as its last position, so every pass ends.
+            const int start = (WordIndex < 0 || WordIndex > count - 1) ? count - 1 : WordIndex;
+            for (;;) {
+                if (advance(WordIndex, count)) {
+                    std::fill(WordUsed.begin(), WordUsed.end(), 0);
+                }
+                if (WordIndex == start) {
+                    // No two words of the same length: from now on any two words will do.
+                    settings.SameWordLength = false;
+                    WordIndex = start;
+                    advance(WordIndex, count);
+                    takeOwnWord(*this);
+                    advance(WordIndex, count);
+                    std::tie(otherWord, otherClue) = takeOtherWord(*this);
+                    break;
+                }
+                takeOwnWord(*this);
+                const auto found =
+                    FindSameLengthWord(WordIndex, static_cast<int>(CurrentWord.size()));
+                if (!found.first.isEmpty()) {
+                    std::tie(otherWord, otherClue) = found;
+                    break;
+                }
+            }
+        }
+        if (Connected) {
+            SendPeer(10, CurrentWord);
+            SendPeer(6, otherWord + QLatin1Char(':') + otherClue);
+            LogLine(QStringLiteral(">>Word Sent"));
+        }
+        OfferAction(playCaption());
+        MyWordSent = true;
+    }
+
+    OpponentWord = text::bounded(otherWord);
+    MissedWebLabel->clear();
+    OpponentProgress = QString(OpponentWord.size(), QLatin1Char('_'));
+    WebWordlabel->setText(OpponentProgress);
+    OpponentGuessesLeft = scoring::guessesFromSetting(settings.NumGuesses);
+    WebGuesses->setText(guessesText(OpponentGuessesLeft));
+}
+
+std::pair<QString, QString> TMainWin::FindSameLengthWord(int p, int n) {
+    const int count = static_cast<int>(Words.size());
+    // At most one round of the list: a start outside it never comes round again.
+    int i = p;
+    for (int step = 0; step < count; ++step) {
+        i = (i < -1 || i >= count - 1) ? 0 : i + 1;
+        if (i == p) {
+            break;
+        }
+        const size_t at = static_cast<size_t>(i);
+        if (at < WordUsed.size() && WordUsed[at] != 0) {
+            continue;
+        }
+        if (Words.at(i).size() != n) {
+            continue;
+        }
+        if (at < WordUsed.size()) {
+            WordUsed[at] = 1;
+        }
+        const QString clue = i < Hints.size() ? Hints.at(i) : QString();
+        return {Words.at(i), text::bounded(clue)};
+    }
     return {};
 }
-void TMainWin::SendButtonClick() {}
+
+void TMainWin::SendButtonClick() {
+    if (MyMess->text().isEmpty()) {
+        return;
+    }
+    const QString line = OwnName() + QStringLiteral("> ") + MyMess->text();
+    SendPeer(1, line);
+    ChatLine(line);
+    MyMess->clear();
+}

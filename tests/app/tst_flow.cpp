@@ -1,0 +1,470 @@
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include "PeerPair.h"
+#include "dialogs/TGetTheWord.h"
+
+namespace {
+
+const QString kStart = QStringLiteral("Start &Game");
+const QString kPlay = QStringLiteral("Play &Word");
+
+QStringList linesOf(const QPlainTextEdit* memo) {
+    return memo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// One window in a two-player game that is not connected; the tick is driven by hand.
+void twoPlayerAlone(TestWindow& t) {
+    PeerPair::enterTwoPlayer(t);
+    t->ConnectTimer->stop();
+    t->IsPlayer1 = true;
+    t->Player1Name = QStringLiteral("Ann");
+    t->Player2Name = QStringLiteral("Bea");
+    t->settings.GameType = 2;
+    t->settings.Player1Chooses = true;
+    t->settings.ScrambleList = false;
+}
+
+// A list in memory as a load leaves it.
+void setList(TestWindow& t, const QStringList& words, const QStringList& hints = {}) {
+    t->Words = words;
+    t->Hints = hints;
+    while (t->Hints.size() < words.size()) {
+        t->Hints.append(QString());
+    }
+    t->WordUsedCount = static_cast<int>(words.size());
+    t->WordUsed.assign(static_cast<size_t>(words.size()) + 1, 0);
+    t->WordListLoaded = true;
+}
+
+bool offersPlay(TestWindow& t) {
+    return !t->ActionButton->isHidden() && t->ActionButton->isEnabled() &&
+           t->ActionButton->text() == kPlay;
+}
+
+// Connected, past both start summaries, with hints synchronised (sent last).
+void connectPair(PeerPair& pair) {
+    pair.p1->settings.UserName = QStringLiteral("Ann");
+    pair.p2->settings.UserName = QStringLiteral("Bea");
+    pair.p1->settings.UseSound = pair.p2->settings.UseSound = false;
+    pair.connect();
+    pair.waitForStartSummaries();
+    QTRY_VERIFY(linesOf(pair.p2->ConMemo).filter(QStringLiteral(">>Hints Turned")).size() == 1);
+    for (TMainWin* w : {pair.p1.win.get(), pair.p2.win.get()}) {
+        w->ConnectTimer->setInterval(24 * 3600 * 1000);
+    }
+}
+
+#define CHECKED(call)                     \
+    do {                                  \
+        call;                             \
+        if (QTest::currentTestFailed()) { \
+            return;                       \
+        }                                 \
+    } while (0)
+
+}  // namespace
+
+class TestFlow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void findSameLengthWordWalksOnFromThePositionAndMarks() {
+        TestWindow t;
+        setList(t, {"CAT", "DOGS", "COW", "EMU", "PIG"},
+                {"Purrs", "", "Moo", QString(300, QLatin1Char('e')), "Oink"});
+        auto found = t->FindSameLengthWord(2, 3);
+        QCOMPARE(found.first, QStringLiteral("EMU"));
+        QCOMPARE(found.second, QString(255, QLatin1Char('e')));
+        QCOMPARE(int(t->WordUsed[3]), 1);
+        QCOMPARE(t->FindSameLengthWord(2, 3).first, QStringLiteral("PIG"));
+        // It wraps from the last position to the first.
+        found = t->FindSameLengthWord(2, 3);
+        QCOMPARE(found.first, QStringLiteral("CAT"));
+        QCOMPARE(found.second, QStringLiteral("Purrs"));
+        // The word at the start itself is never taken, nor marked.
+        QVERIFY(t->FindSameLengthWord(2, 3).first.isEmpty());
+        QCOMPARE(int(t->WordUsed[2]), 0);
+        QCOMPARE(t->FindSameLengthWord(0, 4).first, QStringLiteral("DOGS"));
+        QVERIFY(t->FindSameLengthWord(0, 4).first.isEmpty());
+
+        // A start outside the list looks at every position once and comes to an end.
+        t->WordUsed.assign(6, 0);
+        QCOMPARE(t->FindSameLengthWord(-1, 3).first, QStringLiteral("CAT"));
+        QCOMPARE(t->FindSameLengthWord(99, 4).first, QStringLiteral("DOGS"));
+        QVERIFY(t->FindSameLengthWord(-1, 7).first.isEmpty());
+        // Marks and clues missing for part of the list do not reach outside it.
+        t->WordUsed.clear();
+        t->Hints.clear();
+        found = t->FindSameLengthWord(0, 3);
+        QCOMPARE(found.first, QStringLiteral("COW"));
+        QVERIFY(found.second.isEmpty());
+        t->Words.clear();
+        QVERIFY(t->FindSameLengthWord(0, 3).first.isEmpty());
+    }
+
+    void theSameLengthSearchPairsWordsAndClearsMarksWhenItWraps() {
+        TestWindow t;
+        twoPlayerAlone(t);
+        t->settings.WordType = 1;
+        t->settings.SameWordLength = true;
+        setList(t, {"AAA", "BBBB", "CCC", "DDDD", "EEEEE"}, {"", "b", "c"});
+
+        t->DoAWebWord();
+        QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
+        QCOMPARE(t->CurrentHint, QStringLiteral("No hint given"));
+        QCOMPARE(t->OpponentWord, QStringLiteral("CCC"));
+        QCOMPARE(t->WebWordlabel->text(), QStringLiteral("___"));
+        QCOMPARE(t->WebGuesses->text(), QStringLiteral("8 Guesses Left"));
+        QCOMPARE(std::vector<unsigned char>(t->WordUsed),
+                 (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
+        QVERIFY(offersPlay(t));
+        QVERIFY(t->MyWordSent);
+        QVERIFY(t->FlashTimer->isActive());
+        // Not connected: nothing is logged as sent.
+        QVERIFY(!linesOf(t->ConMemo).contains(QStringLiteral(">>Word Sent")));
+
+        // As after "Play Word" (one position on); the chooser's own word is never marked.
+        t->WordIndex = 1;
+        t->DoAWebWord();
+        QCOMPARE(t->CurrentWord, QStringLiteral("CCC"));
+        QCOMPARE(t->OpponentWord, QStringLiteral("AAA"));
+        QCOMPARE(int(t->WordUsed[0]), 1);
+        QCOMPARE(int(t->WordUsed[2]), 1);
+
+        // EEEEE has no partner; going round to 0 forgets the marks, so CCC is free again.
+        t->WordIndex = 3;
+        t->DoAWebWord();
+        QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
+        QCOMPARE(t->OpponentWord, QStringLiteral("CCC"));
+        QCOMPARE(std::vector<unsigned char>(t->WordUsed),
+                 (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
+        QVERIFY(t->settings.SameWordLength);
+
+        // A start one past the end (after the last word was played) counts as the last.
+        t->WordIndex = 5;
+        t->DoAWebWord();
+        QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
+        QCOMPARE(t->OpponentWord, QStringLiteral("CCC"));
+    }
+
+    void withoutAPairTheSearchGivesTwoWordsAndDropsTheLengthRuleInMemory() {
+        TestWindow t;
+        twoPlayerAlone(t);
+        t->settings.WordType = 1;
+        t->settings.SameWordLength = true;
+        setList(t, {"A", "BB", "CCC", "DDDD"}, {"", "", "", "four"});
+        t->DoAWebWord();
+        QCOMPARE(t->CurrentWord, QStringLiteral("A"));
+        QCOMPARE(t->OpponentWord, QStringLiteral("BB"));
+        QCOMPARE(t->WordIndex, 1);
+        QVERIFY(!t->settings.SameWordLength);
+        Settings onDisk;
+        onDisk.IniPath = t->settings.IniPath;
+        LoadSettings(onDisk);
+        QVERIFY(onDisk.SameWordLength);
+        // From now on the plain rule: two consecutive words, wrapping at the end.
+        t->WordIndex = 2;
+        t->DoAWebWord();
+        QCOMPARE(t->CurrentWord, QStringLiteral("DDDD"));
+        QCOMPARE(t->CurrentHint, QStringLiteral("four"));
+        QCOMPARE(t->OpponentWord, QStringLiteral("A"));
+
+        // A list of one word: both get it, and the search still ends.
+        t->settings.SameWordLength = true;
+        setList(t, {"SOLO"});
+        t->WordIndex = -1;
+        t->DoAWebWord();
+        QCOMPARE(t->CurrentWord, QStringLiteral("SOLO"));
+        QCOMPARE(t->OpponentWord, QStringLiteral("SOLO"));
+    }
+
+    void theChoosingSideLoadsTheDefaultListAndOffersTheOpenDialog() {
+        TestWindow t;
+        twoPlayerAlone(t);
+        t->settings.WordType = 2;
+        QVERIFY(!t->WordListLoaded);
+        // Cancelled: the default list stays.
+        t->DoAWebWord();
+        QCOMPARE(t.prompts.count(QStringLiteral("open")), 1);
+        QVERIFY(t.prompts.fileSpecs.back().mustExist);
+        QVERIFY(t->WordListLoaded);
+        QVERIFY(t->Words.size() > 1);
+        QCOMPARE(t->CurrentWord, t->Words.at(0).left(15));
+        QCOMPARE(t->OpponentWord, t->CurrentWord);
+
+        // Once a list is loaded the dialog is not shown again.
+        t->DoAWebWord();
+        QCOMPARE(t.prompts.count(QStringLiteral("open")), 1);
+
+        TestWindow u;
+        twoPlayerAlone(u);
+        u->settings.WordType = 2;
+        u.prompts.fileAnswers.push_back(
+            u.writeFile(QStringLiteral("mine.txt"), "Mine\r\nQUOKKA:Smiles\r\n"));
+        u->DoAWebWord();
+        QCOMPARE(u->Words, QStringList{QStringLiteral("QUOKKA")});
+        QCOMPARE(u->CurrentWord, QStringLiteral("QUOKKA"));
+        QCOMPARE(u->CurrentHint, QStringLiteral("Smiles"));
+        QCOMPARE(u->windowTitle(), QStringLiteral("Ropewit: Mine"));
+    }
+
+    void aChooserWithAnEmptyListPlaysTheStandInWord() {
+        TestWindow t;
+        twoPlayerAlone(t);
+        for (int wordType : {1, 2}) {
+            t->settings.WordType = wordType;
+            t->settings.SameWordLength = wordType == 1;
+            setList(t, {});
+            t->DoAWebWord();
+            QCOMPARE(t->CurrentWord, QStringLiteral("NoWords"));
+            QCOMPARE(t->OpponentWord, QStringLiteral("NoWords"));
+        }
+        // Clues and marks shorter than the list.
+        t->settings.WordType = 1;
+        t->Words = QStringList{"ONE", "TWO", "SIX"};
+        t->Hints.clear();
+        t->WordUsed.clear();
+        t->WordIndex = 7;
+        t->DoAWebWord();
+        QCOMPARE(t->CurrentWord, QStringLiteral("ONE"));
+        QCOMPARE(t->OpponentWord, QStringLiteral("TWO"));
+    }
+
+    void waitingTexts() {
+        TestWindow t;
+        twoPlayerAlone(t);
+        t->OfferAction(kStart);
+        t->ActionButtonClick();
+        QVERIFY(t->IAmReady);
+        QVERIFY(t->Player1Posted);
+        QVERIFY(!t->Player2Posted);
+        QCOMPARE(t->WaitStatus->text(), QStringLiteral("Waiting for opponent to start"));
+        QVERIFY(t->WaitStatus->isVisible());
+        QVERIFY(t->ControlPanel->isVisible());
+        QVERIFY(t->ActionButton->isVisible());
+        QVERIFY(!t->ActionButton->isEnabled());
+        QVERIFY(t->FlashTimer->isActive());
+        QVERIFY(linesOf(t->ConMemo).contains(QStringLiteral(">>Ann Ready To Start")));
+
+        // The opponent was ready first: no waiting.
+        TestWindow u;
+        twoPlayerAlone(u);
+        u->IsPlayer1 = false;
+        u->OpponentReady = true;
+        u->OfferAction(kStart);
+        u->ActionButtonClick();
+        QVERIFY(u->WaitStatus->isHidden());
+        QVERIFY(u->Player2Posted);
+        QVERIFY(linesOf(u->ConMemo).contains(QStringLiteral(">>Bea Ready To Start")));
+
+        // The side that does not choose waits for its word, unless it is already here.
+        u->settings.Player1Chooses = true;
+        u->DoAWebWord();
+        QVERIFY(u->MyWordSent);
+        QCOMPARE(u->WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
+        QVERIFY(u->WaitStatus->isVisible());
+        u->HideWaitStatus();
+        u->OpponentWordReceived = true;
+        u->DoAWebWord();
+        QVERIFY(u->WaitStatus->isHidden());
+
+        // Players choose the words: after sending, wait for the opponent's.
+        TestWindow w;
+        twoPlayerAlone(w);
+        w->Connected = true;
+        w->settings.GameType = 1;
+        w->settings.SameWordLength = false;
+        w->settings.UseHints = true;
+        w.prompts.dialogScript.push_back([](QDialog& d) {
+            auto& dialog = static_cast<TGetTheWord&>(d);
+            dialog.AWord->setText(QStringLiteral(" Ice cream "));
+            dialog.Clue->setText(QStringLiteral("Cold: sweet"));
+            dialog.OK->click();
+            return d.result();
+        });
+        w->DoAWebWord();
+        QCOMPARE(w->WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
+        QVERIFY(w->MyWordSent);
+        QCOMPARE(w->OpponentWord, QStringLiteral("Ice cream"));
+        QCOMPARE(w->OpponentProgress, QStringLiteral("_________"));
+        QVERIFY(linesOf(w->ConMemo).contains(QStringLiteral(">>Word Sent")));
+
+        // The connection went while the dialog was open: nothing more happens.
+        TestWindow v;
+        twoPlayerAlone(v);
+        v->settings.GameType = 1;
+        v->settings.SameWordLength = false;
+        v.prompts.dialogScript.push_back([](QDialog& d) {
+            auto& dialog = static_cast<TGetTheWord&>(d);
+            dialog.AWord->setText(QStringLiteral("WORD"));
+            dialog.OK->click();
+            return d.result();
+        });
+        v->DoAWebWord();
+        QCOMPARE(v.prompts.count(QStringLiteral("dialog")), 1);
+        QVERIFY(!v->MyWordSent);
+        QVERIFY(v->WaitStatus->isHidden());
+        QVERIFY(v->OpponentWord.isEmpty());
+    }
+
+    void theActionButtonIgnoresOtherCaptionsAndTheTickWaitsForBothPlayers() {
+        TestWindow t;
+        twoPlayerAlone(t);
+        t->OfferAction(QStringLiteral("Start Game"));
+        const int lines = t->ConMemo->blockCount();
+        t->ActionButtonClick();
+        QVERIFY(!t->IAmReady && !t->Player1Posted && !t->TwoPlayerStarted);
+        QVERIFY(t->ActionButton->isEnabled());
+        QCOMPARE(t->ConMemo->blockCount(), lines);
+
+        // Not connected, or one player not posted: the tick does nothing.
+        t->Player1Posted = t->Player2Posted = true;
+        t->ConnectTimer->start();
+        t->ConnectTimerTimer();
+        QVERIFY(t->Player1Posted && t->ConnectTimer->isActive());
+        t->Connected = true;
+        t->Player2Posted = false;
+        t->ConnectTimerTimer();
+        QVERIFY(t->Player1Posted && t->ConnectTimer->isActive());
+        // Both posted: the step begins and the timer stops.
+        t->Player2Posted = true;
+        setList(t, {"ONE", "TWO"});
+        t->settings.WordType = 2;
+        t->ConnectTimerTimer();
+        QVERIFY(!t->Player1Posted && !t->Player2Posted);
+        QVERIFY(!t->ConnectTimer->isActive());
+        QCOMPARE(t->CurrentWord, QStringLiteral("ONE"));
+        QVERIFY(offersPlay(t));
+    }
+
+    void chatLines() {
+        PeerPair pair;
+        CHECKED(connectPair(pair));
+        TestWindow& p1 = pair.p1;
+        TestWindow& p2 = pair.p2;
+        // An empty edit sends nothing and adds nothing.
+        p1->SendButtonClick();
+        QVERIFY(p1->MyMemo->toPlainText().isEmpty());
+        p1->MyMess->setText(QStringLiteral("hello <b>there</b> &amp; you"));
+        p1->SendButtonClick();
+        QVERIFY(p1->MyMess->text().isEmpty());
+        const QString line = QStringLiteral("Ann> hello <b>there</b> &amp; you");
+        QCOMPARE(linesOf(p1->MyMemo), QStringList{line});
+        QTRY_COMPARE(linesOf(p2->MyMemo), QStringList{line});
+        // Player 2 writes under its own name; Enter in the edit sends too.
+        p2->MyMess->setText(QStringLiteral("hi"));
+        QTest::keyClick(p2->MyMess, Qt::Key_Return);
+        QTRY_COMPARE(linesOf(p1->MyMemo), (QStringList{line, QStringLiteral("Bea> hi")}));
+        QCOMPARE(linesOf(p2->MyMemo), (QStringList{line, QStringLiteral("Bea> hi")}));
+    }
+
+    void namesWordsAndCluesFromThePeerStayPlainText() {
+        PeerPair pair;
+        pair.p1->settings.UserName = QStringLiteral("<i>Ann</i>");
+        pair.p1->settings.UseHints = true;
+        pair.p1->settings.WordType = 2;
+        pair.p1->settings.ScrambleList = false;
+        pair.p1->LoadGame(pair.p1.writeFile(QStringLiteral("l.txt"),
+                                            "<h1>Big</h1>\r\nSTAR:<b>shines</b> &lt;\r\n"));
+        pair.connect();
+        pair.waitForStartSummaries();
+        TestWindow& p2 = pair.p2;
+        QCOMPARE(p2->OppPanel->text(), QStringLiteral("<i>Ann</i>"));
+        QCOMPARE(p2->OppPanel->textFormat(), Qt::PlainText);
+        pair.p1->Player2Posted = pair.p1->Player1Posted = true;
+        pair.p1->ConnectTimerTimer();
+        QTRY_VERIFY(offersPlay(p2));
+        QCOMPARE(p2->windowTitle(), QStringLiteral("Ropewit: <h1>Big</h1>"));
+        QCOMPARE(p2->HintLabel->text(), QStringLiteral("<b>shines</b> &lt;"));
+        for (QLabel* label : {p2->HintLabel, p2->WebWordlabel, p2->MissedWebLabel, p2->OppPanel,
+                              p2->Play1ScoreLab, p2->WaitStatus}) {
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        }
+    }
+
+    void aConnectionLostInTheMiddleOfAGameStopsTheWaiting() {
+        PeerPair pair;
+        pair.p1->settings.WordType = 1;
+        pair.p1->settings.SameWordLength = false;
+        pair.p1->settings.ScrambleList = false;
+        pair.p1->LoadGame(
+            pair.p1.writeFile(QStringLiteral("l.txt"), "Two\r\nOWL:Hoots\r\nEEL\r\n"));
+        CHECKED(connectPair(pair));
+        TestWindow& p1 = pair.p1;
+        TestWindow& p2 = pair.p2;
+        p1->ActionButtonClick();
+        p2->ActionButtonClick();
+        QTRY_VERIFY(p1->Player2Posted && p2->Player1Posted);
+        p1->ConnectTimerTimer();
+        QTRY_VERIFY(offersPlay(p2));
+        p2->ConnectTimerTimer();
+        p1->ActionButtonClick();
+        p2->ActionButtonClick();
+        QCOMPARE(p2->CurrentWord, QStringLiteral("EEL"));
+        for (QChar c : QStringLiteral("XEL")) {
+            p2->AlphaClicked(c.unicode() - 64);
+        }
+        QVERIFY(p2->WordFinished);
+        QCOMPARE(p2->WaitStatus->text(), QStringLiteral("Waiting for opponent's score."));
+        QVERIFY(p2->FlashTimer->isActive());
+        p2->FlashTimerTimer();  // in the dark phase of the blinking
+        QVERIFY(p2->controlPanelColor() != p2->palette().color(QPalette::Button));
+
+        p1.prompts.questionAnswers.push_back(false);
+        p2.prompts.questionAnswers.push_back(false);
+        p1->CliWSocket->Close();
+        QTRY_VERIFY(!p2->Connected);
+        QVERIFY(linesOf(p2->ConMemo).contains(QStringLiteral(">>Disconnected")));
+        QCOMPARE(p2.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
+        QVERIFY(!p2->FlashTimer->isActive());
+        QCOMPARE(p2->controlPanelColor(), p2->palette().color(QPalette::Button));
+        QVERIFY(p2->WaitStatus->isHidden());
+        // No: everything else stays as it was.
+        QCOMPARE(p2->Player2Score, 7LL);
+        QCOMPARE(p2->Player1Score, 0LL);
+        QCOMPARE(p2->Play2ScorePan->text(), QStringLiteral("7"));
+        QCOMPARE(p2->Player1Name, QStringLiteral("Ann"));
+        QCOMPARE(p2->Player2Name, QStringLiteral("Bea"));
+        QCOMPARE(p2->CurrentWord, QStringLiteral("EEL"));
+        QVERIFY(p2->IAmReady && p2->OpponentReady && p2->MyScoreSent && p2->WordFinished);
+        QVERIFY(p2->TwoPlayerStarted && !p2->SoloGame && !p2->IsPlayer1);
+        QVERIFY(p2->BlankPanel->isHidden());
+        QCOMPARE(p2.prompts.count(QStringLiteral("dialog")), 0);
+        // The side in the middle of its word is told as well; its board stays.
+        QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
+        QCOMPARE(p1->CurrentWord, QStringLiteral("OWL"));
+        QVERIFY(!p1->GuessingAllowed());
+    }
+
+    void floodsOfChatAndLogLinesStayBounded() {
+        PeerPair pair;
+        CHECKED(connectPair(pair));
+        TestWindow& p1 = pair.p1;
+        TestWindow& p2 = pair.p2;
+        constexpr int kLines = 5000;
+        for (int i = 0; i < kLines; ++i) {
+            p2->MyMess->setText(QStringLiteral("line %1").arg(i));
+            p2->SendButtonClick();
+            p2->SendPeer(5, QStringLiteral("status %1").arg(i));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(linesOf(p1->MyMemo).endsWith(QStringLiteral("Bea> line 4999")) &&
+                                     linesOf(p1->ConMemo).endsWith(QStringLiteral("status 4999")),
+                                 30000);
+        QVERIFY(p1->MyMemo->blockCount() <= 500);
+        QVERIFY(p1->ConMemo->blockCount() <= 500);
+        QVERIFY(p2->MyMemo->blockCount() <= 500);
+        // Still answering: a line the other way goes through at once.
+        p1->MyMess->setText(QStringLiteral("still here"));
+        p1->SendButtonClick();
+        QTRY_VERIFY(linesOf(p2->MyMemo).endsWith(QStringLiteral("Ann> still here")));
+    }
+};
+
+QTEST_MAIN(TestFlow)
+#include "tst_flow.moc"
