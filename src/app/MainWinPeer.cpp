@@ -4,8 +4,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTcpSocket>
+#include <QTimer>
 #include <exception>
 
 #include "app/MainWin.h"
@@ -20,6 +22,10 @@ namespace {
 constexpr int kReadSize = 1024;
 // What the opponent's used letters label keeps of a long run of letters.
 constexpr int kMaxMissedText = 255;
+// A chat line is a name, "> " and at most 1000 typed characters; a longer one is cut.
+constexpr int kMaxChatLine = 255 + 2 + 1000;
+// Set on the window while its start summary is open (see DoStartMessage).
+constexpr char kSummaryOpen[] = "ropewitStartSummaryOpen";
 
 QString orDefault(const QString& name, const char* fallback) {
     return name.isEmpty() ? QString::fromLatin1(fallback) : text::bounded(name);
@@ -71,13 +77,15 @@ void TMainWin::CliWSocketDataAvailable(int) {
         }
     } catch (const std::exception& e) {
         LogLine(QStringLiteral("NOTICE:> ") + QString::fromUtf8(e.what()));
+    } catch (...) {
+        LogLine(QStringLiteral("NOTICE:> Could not handle a message from the opponent"));
     }
 }
 
 void TMainWin::HandlePeerMessage(int code, const QString& payload) {
     switch (code) {
         case 1:  // Chat
-            ChatLine(payload);
+            ChatLine(text::bounded(payload, kMaxChatLine));
             if (settings.UseSound) {
                 DoWave(settings.ProgramDir + QStringLiteral("/FLOOP.WAV"), false);
             }
@@ -261,16 +269,21 @@ void TMainWin::ConnectToIP() {
 }
 
 void TMainWin::CliWSocketDnsLookupDone(int error) {
+    // A call that ends here never reaches SessionConnected, which would give the player
+    // the menu back. A dotted address ends inside ConnectToIP itself, before its caller has
+    // taken the menu away, so the menu comes back once the caller is done.
+    const auto callOver = [this] {
+        QTimer::singleShot(0, this, [this] { MenuPlayer->setEnabled(true); });
+    };
     if (error != 0) {
         LogLine(QStringLiteral(">>Server name unknown"));
-        // The call is over: the player must be able to set up another game.
-        MenuPlayer->setEnabled(true);
+        callOver();
         return;
     }
     if (SrvWSocket->state() == TWSocket::wsListening &&
         CliWSocket->DnsResult == QLatin1String("127.0.0.1")) {
         LogLine(QStringLiteral(">>You are trying to connect to yourself!"));
-        MenuPlayer->setEnabled(true);
+        callOver();
         return;
     }
     CliWSocket->Addr = CliWSocket->DnsResult;
@@ -328,7 +341,10 @@ void TMainWin::SrvWSocketSessionAvailable(int) {
     if (!caller) {
         return;
     }
+    // Taking the caller abandons a call of our own still under way, whose answer then never
+    // comes to give the player the menu back.
     CliWSocket->Dup(std::move(caller));
+    MenuPlayer->setEnabled(true);
     PeerReceiveBuffer.clear();
     if (settings.UseSound) {
         for (int i = 0; i < 3; ++i) {
@@ -379,8 +395,26 @@ void TMainWin::DisplayyourIPAddress1Click() {
 void TMainWin::DoStartMessage() {
     Play1ScoreLab->setText(Player1Name);
     Play2ScoreLab->setText(Player2Name);
-    ctx.prompts->message(
-        this, QStringLiteral("Ready To Start"),
-        peertext::startSummary(settings, OwnName(), OpponentName(), Player1Name, Player2Name));
+    // The box runs the event loop, so more messages are handled while it is open. A name that
+    // comes in meanwhile updates the labels but opens no second box: a peer that kept sending
+    // names would otherwise nest one modal loop in another without end.
+    if (!property(kSummaryOpen).toBool()) {
+        setProperty(kSummaryOpen, true);
+        const QPointer<TMainWin> alive(this);
+        struct SummaryClosed {
+            const QPointer<TMainWin>& window;
+            ~SummaryClosed() {
+                if (window) {
+                    window->setProperty(kSummaryOpen, false);
+                }
+            }
+        } closed{alive};
+        ctx.prompts->message(
+            this, QStringLiteral("Ready To Start"),
+            peertext::startSummary(settings, OwnName(), OpponentName(), Player1Name, Player2Name));
+        if (!alive) {
+            return;
+        }
+    }
     OfferAction(QStringLiteral("Start &Game"));
 }

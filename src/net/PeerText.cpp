@@ -29,9 +29,11 @@ GameOptions parseGameOptions(const QString& payload) {
     auto digitAt = [&payload](int i) {
         return i < payload.size() && payload.at(i).isDigit() ? payload.at(i).digitValue() : 0;
     };
+    // Both sides know only the types 1 and 2, and everything but 1 reads as 2 wherever the
+    // options are shown or used: a stray digit is taken as 2 rather than stored as such.
     GameOptions o;
-    o.gameType = digitAt(0);
-    o.wordType = digitAt(1);
+    o.gameType = digitAt(0) == 1 ? 1 : 2;
+    o.wordType = digitAt(1) == 1 ? 1 : 2;
     o.sameWordLength = payload.size() > 2 && payload.at(2) == QLatin1Char('1');
     o.player1Chooses = payload.size() > 3 && payload.at(3) == QLatin1Char('1');
     o.winScore = static_cast<int>(text::payloadNumber(payload.mid(4, 4)));

@@ -22,7 +22,8 @@ void applyOptions(const GameOptions& options, Settings& settings);
 
 // GameType digit, WordType digit, the two flags, WinScore as (at least) four digits.
 QString gameOptionsPayload(const GameOptions& options);
-// Reads a payload; positions that are missing read as 0 / false.
+// Reads a payload. A type that is not 1 reads as 2; missing flags read as false and a
+// missing or non-numeric WinScore as 0.
 GameOptions parseGameOptions(const QString& payload);
 
 // NumGuesses as two digits: a one-character value gets a leading '0'.

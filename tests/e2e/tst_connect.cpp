@@ -1,6 +1,9 @@
+#include <QAction>
+#include <QHostAddress>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
@@ -57,6 +60,137 @@ private Q_SLOTS:
         QVERIFY(logOf(p2).contains(QStringLiteral(">>Connected")));
         QVERIFY(logOf(p2).contains(QStringLiteral(">>Syncing Options")));
         QVERIFY(logOf(p2).contains(QStringLiteral(">>Guess Attempts Changed To 12")));
+    }
+
+    void unnamedPlayersAreNamedByTheirRoleOnBothScreens() {
+        PeerPair pair("[Options]\r\nUse Sound=No\r\n", "[Options]\r\nUse Sound=No\r\n");
+        pair.connect();
+        pair.waitForStartSummaries();
+        for (TestWindow* t : {&pair.p1, &pair.p2}) {
+            QCOMPARE((*t)->Player1Name, QStringLiteral("Player 1"));
+            QCOMPARE((*t)->Player2Name, QStringLiteral("Player 2"));
+            QCOMPARE((*t)->Play1ScoreLab->text(), QStringLiteral("Player 1"));
+            QCOMPARE((*t)->Play2ScoreLab->text(), QStringLiteral("Player 2"));
+        }
+        QCOMPARE(pair.p1->PlayerPanel->text(), QStringLiteral("Player 1"));
+        QCOMPARE(pair.p1->OppPanel->text(), QStringLiteral("Player 2"));
+        QCOMPARE(pair.p2->PlayerPanel->text(), QStringLiteral("Player 2"));
+        QCOMPARE(pair.p2->OppPanel->text(), QStringLiteral("Player 1"));
+        QVERIFY(pair.p1.prompts.withCaption(QStringLiteral("Ready To Start"))
+                    .first()
+                    .contains(QStringLiteral(" You are Player 1.\n\r Your opponent is Player 2.")));
+        QVERIFY(pair.p2.prompts.withCaption(QStringLiteral("Ready To Start"))
+                    .first()
+                    .contains(QStringLiteral(" You are Player 2.\n\r Your opponent is Player 1.")));
+    }
+
+    void aSecondCallerIsTurnedAwayAndTheNextGameIsANewOne() {
+        PeerPair pair("[Options]\r\nUser Name=Ann\r\nUse Sound=No\r\n",
+                      "[Options]\r\nUser Name=Bea\r\nUse Sound=No\r\n");
+        TestWindow& p1 = pair.p1;
+        TestWindow& p2 = pair.p2;
+        p1.prompts.defaultQuestionAnswer = false;
+        p2.prompts.defaultQuestionAnswer = false;
+        pair.connect();
+        pair.waitForStartSummaries();
+        const quint16 port = p1->SrvWSocket->localPort();
+
+        QTcpSocket intruder;
+        QSignalSpy intruderClosed(&intruder, &QTcpSocket::disconnected);
+        intruder.connectToHost(QHostAddress::LocalHost, port);
+        QTRY_VERIFY(logOf(p1).contains(QStringLiteral("NOTICE:> 127.0.0.1 is trying to call you")));
+        QTRY_VERIFY(!intruderClosed.isEmpty());
+        // The game goes on as it was.
+        QVERIFY(p1->Connected && p2->Connected);
+        QVERIFY(p1->IsPlayer1);
+        QCOMPARE(p1->CliWSocket->state(), TWSocket::wsConnected);
+        QCOMPARE(p1->Player2Name, QStringLiteral("Bea"));
+        QCOMPARE(p1->OppPanel->text(), QStringLiteral("Bea"));
+        QCOMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
+        QVERIFY(!logOf(p1).contains(QStringLiteral(">>Disconnected")));
+        QCOMPARE(logOf(p1).filter(QStringLiteral(">>Connected with")).size(), 1);
+        p2->SendPeer(1, QStringLiteral("Bea> still here"));
+        QTRY_COMPARE(p1->MyMemo->toPlainText(), QStringLiteral("Bea> still here"));
+
+        p2->CliWSocket->Close();
+        QTRY_VERIFY(logOf(p1).contains(QStringLiteral(">>Disconnected")));
+        QVERIFY(!p1->Connected);
+        QVERIFY(!p1->Player1Posted && !p1->Player2Posted);
+        QCOMPARE(p1->SrvWSocket->state(), TWSocket::wsListening);
+
+        TestWindow p3("[Options]\r\nUser Name=Cat\r\nUse Sound=No\r\n");
+        PeerPair::enterTwoPlayer(p3);
+        p3->ctx.peerPort = port;
+        p3->PeerAddress = QStringLiteral("127.0.0.1");
+        p3->ConnectToIP();
+        QTRY_VERIFY(p1->Connected && p3->Connected);
+        QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 2);
+        QTRY_COMPARE(p3.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
+        QVERIFY(p1->IsPlayer1);
+        QCOMPARE(p1->Player2Name, QStringLiteral("Cat"));
+        QCOMPARE(p1->OppPanel->text(), QStringLiteral("Cat"));
+        QCOMPARE(p3->Player1Name, QStringLiteral("Ann"));
+        QCOMPARE(logOf(p1).filter(QStringLiteral(">>Connected with 127.0.0.1")).size(), 2);
+        QVERIFY(logOf(p3).contains(QStringLiteral(">>Syncing Options")));
+        QVERIFY(p1.prompts.withCaption(QStringLiteral("Ready To Start"))
+                    .last()
+                    .contains(QStringLiteral(" Your opponent is Cat.")));
+    }
+
+    void callsThatEndBeforeAConnection_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("refused") << QStringLiteral("127.0.0.1") << false
+                                 << QStringLiteral(">>Selected opponent is not waiting to play.");
+        QTest::newRow("unknown host") << QStringLiteral("no-such-host.invalid") << false
+                                      << QStringLiteral(">>Server name unknown");
+        QTest::newRow("self-call") << QStringLiteral("127.0.0.1") << true
+                                   << QStringLiteral(">>You are trying to connect to yourself!");
+    }
+
+    void callsThatEndBeforeAConnection() {
+        QFETCH(QString, address);
+        QFETCH(bool, listening);
+        QFETCH(QString, line);
+        // A port that nobody listens on any more.
+        quint16 freePort = 0;
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+            freePort = probe.serverPort();
+        }
+        TestWindow t("[Options]\r\nUse Sound=No\r\n");
+        PeerPair::enterTwoPlayer(t);
+        if (listening) {
+            t->StartServer();
+            QCOMPARE(t->SrvWSocket->state(), TWSocket::wsListening);
+        }
+        t->ctx.peerPort = freePort;
+        t->PeerAddress = address;
+        // As the new game wizard does it: the menu goes away once the call is under way.
+        t->ConnectToIP();
+        t->MenuPlayer->setEnabled(false);
+        QTRY_VERIFY(logOf(t).contains(line));
+        QTRY_VERIFY(t->MenuPlayer->isEnabled());
+        QCOMPARE(logOf(t).first(), listening ? QStringLiteral(">>Waiting for a connection")
+                                             : QStringLiteral(">>Attempting To Connect"));
+        QVERIFY(!t->Connected);
+        QVERIFY(!logOf(t).contains(QStringLiteral(">>Connected")));
+    }
+
+    void aTakenPortIsReportedAndNotFatal() {
+        TestWindow first("[Options]\r\nUse Sound=No\r\n");
+        first->StartServer();
+        QCOMPARE(first->SrvWSocket->state(), TWSocket::wsListening);
+        const quint16 port = first->SrvWSocket->localPort();
+        first->ctx.peerPort = port;
+
+        TestWindow second("[Options]\r\nUse Sound=No\r\n", port);
+        second->StartServer();
+        QCOMPARE(logOf(second), QStringList{QStringLiteral(">>Ropewit already running as server")});
+        QVERIFY(second->SrvWSocket->state() != TWSocket::wsListening);
+        QCOMPARE(first->SrvWSocket->state(), TWSocket::wsListening);
     }
 };
 

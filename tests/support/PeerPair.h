@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QHostAddress>
+#include <QPlainTextEdit>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
+#include <memory>
 
 #include "TestWindow.h"
 #include "net/TWSocket.h"
@@ -42,5 +47,58 @@ struct PeerPair {
     void waitForStartSummaries() {
         QTRY_VERIFY(!p1.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty() &&
                     !p2.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty());
+    }
+};
+
+// The other end of one window's peer connection, played byte by byte by the test: either it
+// calls the listening window (which becomes Player 1) or the window calls it (Player 2).
+// Everything the window sends collects in received.
+struct RawPeer {
+    QTcpServer server;
+    std::unique_ptr<QTcpSocket> socket;
+    QByteArray received;
+    int rounds = 0;
+
+    void take(QTcpSocket* s) {
+        socket.reset(s);
+        QObject::connect(s, &QTcpSocket::readyRead, s, [this] { received += socket->readAll(); });
+    }
+
+    void callWindow(TestWindow& t) {
+        PeerPair::enterTwoPlayer(t);
+        t->StartServer();
+        QVERIFY(t->SrvWSocket->state() == TWSocket::wsListening);
+        take(new QTcpSocket);
+        socket->connectToHost(QHostAddress::LocalHost, t->SrvWSocket->localPort());
+        QTRY_VERIFY(t->Connected && socket->state() == QAbstractSocket::ConnectedState);
+    }
+
+    void answerWindow(TestWindow& t) {
+        PeerPair::enterTwoPlayer(t);
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        t->ctx.peerPort = server.serverPort();
+        t->PeerAddress = QStringLiteral("127.0.0.1");
+        t->ConnectToIP();
+        QTRY_VERIFY(server.hasPendingConnections());
+        QTcpSocket* accepted = server.nextPendingConnection();
+        accepted->setParent(nullptr);
+        take(accepted);
+        QTRY_VERIFY(t->Connected);
+    }
+
+    void send(const QByteArray& bytes) {
+        socket->write(bytes);
+        socket->flush();
+    }
+
+    // Waits until received holds at least the given bytes.
+    void waitFor(const QByteArray& bytes) { QTRY_VERIFY(received.contains(bytes)); }
+
+    // Sends a status line behind whatever was sent before and waits until the window has
+    // logged it: the messages in front of it have been handled by then.
+    void sync(TestWindow& t) {
+        const QString mark = QStringLiteral("sync %1").arg(++rounds);
+        send("05" + mark.toLatin1() + '\x02');
+        QTRY_COMPARE(t->ConMemo->toPlainText().section(QLatin1Char('\n'), -1), mark);
     }
 };

@@ -1,0 +1,144 @@
+// The opening exchange byte for byte, against a raw socket playing the other program.
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "PeerPair.h"
+#include "settings/Settings.h"
+
+namespace {
+
+const QByteArray kOpening =
+    "05>>Syncing Options\x02"
+    "0208\x02"
+    "0321110100\x02"
+    "08Player 1\x02"
+    "110\x02";
+
+QStringList logOf(TestWindow& t) {
+    return t->ConMemo->toPlainText().split(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+class TestPeerBytes : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void player1SendsTheOpeningAndSumsUp() {
+        TestWindow t(
+            "[Options]\r\nNumber of Guesses=8\r\nGame Type=2\r\nWord Type=1\r\n"
+            "Same Word Length=Yes\r\nPlayer 1 Chooses=Yes\r\nWin Score=100\r\nUse Hints=No\r\n"
+            "User Name=\r\nUse Sound=No\r\n");
+        RawPeer raw;
+        raw.callWindow(t);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        QTRY_VERIFY(raw.received.size() >= kOpening.size());
+        QCOMPARE(raw.received, kOpening);
+        QVERIFY(t->IsPlayer1);
+        QCOMPARE(t->Player1Name, QStringLiteral("Player 1"));
+        QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Player 1"));
+        QCOMPARE(logOf(t), QStringList({QStringLiteral(">>Waiting for a connection"),
+                                        QStringLiteral(">>Connected with 127.0.0.1"),
+                                        QStringLiteral(">>Syncing options")}));
+        QVERIFY(t.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty());
+
+        raw.send("08Bea\x02");
+        QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
+        QCOMPARE(t->Player2Name, QStringLiteral("Bea"));
+        QCOMPARE(t->OppPanel->text(), QStringLiteral("Bea"));
+        QCOMPARE(t->Play1ScoreLab->text(), QStringLiteral("Player 1"));
+        QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("Bea"));
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).first(),
+                 QStringLiteral(
+                     "A connection has been made to an opponent!\n\r"
+                     " You are Player 1.\n\r"
+                     " Your opponent is Bea.\n\r\n\r"
+                     "Game options have been synchronized as follows:\n\r"
+                     "  Program chooses word\n\r"
+                     "  Each player receives a different word\n\r"
+                     "  Word lengths will be equal\n\r"
+                     "  Player 1 selects word list\n\r"
+                     "  Winning Score is 100\n\r"
+                     "  Guess Attempts per word are 8\n\r"
+                     "  Hint mode is off.\n\r\n\r"
+                     "If you would like to make changes to any of these options,\n\r"
+                     "then select \"Options\" from the menu and make your adjustments.\n\r\n\r"
+                     "After you are satisfied with the game options, click on the\n\r"
+                     "\"Start Game\" button to start the game."));
+        QCOMPARE(t->ActionButton->text(), QStringLiteral("Start &Game"));
+        QVERIFY(!t->ActionButton->isHidden());
+        QVERIFY(t->ActionButton->isEnabled());
+        // Player 1 does not answer the name.
+        raw.sync(t);
+        QCOMPARE(raw.received, kOpening);
+    }
+
+    void player2AnswersTheOpeningAndTakesPlayer1sOptions() {
+        TestWindow t(
+            "[Options]\r\nUser Name=Bea\r\nNumber of Guesses=6\r\nGame Type=1\r\n"
+            "Word Type=2\r\nSame Word Length=No\r\nPlayer 1 Chooses=No\r\nWin Score=300\r\n"
+            "Use Hints=Yes\r\nUse Sound=No\r\n");
+        RawPeer raw;
+        raw.answerWindow(t);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        QVERIFY(!t->IsPlayer1);
+        QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Bea"));
+
+        raw.send(kOpening);  // all five in one write
+        QTRY_COMPARE(raw.received, QByteArray("08Bea\x02"));
+        raw.sync(t);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        QCOMPARE(raw.received, QByteArray("08Bea\x02"));
+
+        QCOMPARE(t->settings.NumGuesses, QStringLiteral("8"));
+        QCOMPARE(t->settings.GameType, 2);
+        QCOMPARE(t->settings.WordType, 1);
+        QVERIFY(t->settings.SameWordLength);
+        QVERIFY(t->settings.Player1Chooses);
+        QCOMPARE(t->settings.WinScore, 100);
+        QVERIFY(!t->settings.UseHints);
+        QCOMPARE(t->Player1Name, QStringLiteral("Player 1"));
+        QCOMPARE(t->OppPanel->text(), QStringLiteral("Player 1"));
+        QVERIFY(!t->MenuWords->isEnabled());  // Player 1 chooses the list
+
+        QStringList log = logOf(t);
+        log.removeLast();  // the sync line
+        QCOMPARE(log,
+                 QStringList({
+                     QStringLiteral(">>Attempting To Connect"),
+                     QStringLiteral(">>Connected"),
+                     QStringLiteral(">>Syncing Options"),
+                     QStringLiteral(">>Guess Attempts Changed To 8"),
+                     // Player 1's name is not known yet when its options arrive.
+                     QStringLiteral(">>Game Type Changed: Program Chooses Words, Players Get "
+                                    "Different Words, Ensure Words Are Same Length,  Chooses Word "
+                                    "List, Winning Score is 100"),
+                     QStringLiteral(">>Hints Turned Off"),
+                 }));
+
+        // The options are saved; the hint mode came after the summary was built.
+        Settings saved;
+        saved.IniPath = t->settings.IniPath;
+        LoadSettings(saved);
+        QCOMPARE(saved.GameType, 2);
+        QCOMPARE(saved.WinScore, 100);
+        QVERIFY(!saved.UseHints);
+        const QString summary = t.prompts.withCaption(QStringLiteral("Ready To Start")).first();
+        QVERIFY(summary.startsWith(QStringLiteral(
+            "A connection has been made to an opponent!\n\r You are Bea.\n\r Your opponent is "
+            "Player 1.\n\r\n\r")));
+        QVERIFY(summary.contains(QStringLiteral("  Guess Attempts per word are 8\n\r")));
+        QVERIFY(summary.contains(QStringLiteral("  Hint mode is on.\n\r\n\r")));
+        QCOMPARE(t->ActionButton->text(), QStringLiteral("Start &Game"));
+    }
+};
+
+QTEST_MAIN(TestPeerBytes)
+#include "tst_peerbytes.moc"

@@ -1,0 +1,867 @@
+// The fourteen peer messages as a window receives them: real bytes from a raw socket on the
+// other end of its connection, through CliWSocketDataAvailable.
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QtTest>
+#include <random>
+
+#include "PeerPair.h"
+#include "settings/Settings.h"
+
+// Stops the calling test when a helper's check failed.
+#define REQUIRE_OK()                      \
+    do {                                  \
+        if (QTest::currentTestFailed()) { \
+            return;                       \
+        }                                 \
+    } while (false)
+
+namespace {
+
+const QByteArray kAnn = "[Options]\r\nUser Name=Ann\r\nUse Sound=No\r\nNumber of Guesses=6\r\n";
+const QByteArray kBea = "[Options]\r\nUser Name=Bea\r\nUse Sound=No\r\nNumber of Guesses=6\r\n";
+
+QStringList logOf(TestWindow& t) {
+    return t->ConMemo->toPlainText().split(QLatin1Char('\n'));
+}
+
+QString lastChat(TestWindow& t) {
+    return t->MyMemo->toPlainText().section(QLatin1Char('\n'), -1);
+}
+
+// The window has called a raw Player 1 and knows it as "Ann".
+void wireAsPlayer2(TestWindow& t, RawPeer& raw) {
+    t.prompts.defaultQuestionAnswer = false;
+    raw.answerWindow(t);
+    REQUIRE_OK();
+    raw.send("08Ann\x02");
+    raw.waitFor("08" + t->settings.UserName.toLatin1() + '\x02');
+    REQUIRE_OK();
+    QCOMPARE(t->Player1Name, QStringLiteral("Ann"));
+    raw.received.clear();
+}
+
+// A raw Player 2 has called the window and is known as "Bea".
+void wireAsPlayer1(TestWindow& t, RawPeer& raw) {
+    t.prompts.defaultQuestionAnswer = false;
+    raw.callWindow(t);
+    REQUIRE_OK();
+    QTRY_VERIFY(raw.received.endsWith("110\x02") || raw.received.endsWith("111\x02"));
+    raw.send("08Bea\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->Player2Name, QStringLiteral("Bea"));
+    raw.received.clear();
+}
+
+Settings savedSettings(TestWindow& t) {
+    Settings s;
+    s.IniPath = t->settings.IniPath;
+    LoadSettings(s);
+    return s;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+}  // namespace
+
+class TestPeerProtocol : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void chatLineIsShownAndSoundedWhenSoundIsOn();
+    void guessAttemptsAreTakenButNotSaved();
+    void gameOptionsAreTakenDescribedAndSaved();
+    void readyToStartPostsTheOpponentOnEitherSide();
+    void yourWordSplitsWordAndClueAndOffersPlay();
+    void lettersOfTheSameWordShowAsX();
+    void lettersOfAnotherWordShowNewestFirst();
+    void emptyNamesReadAsThePlayersRole();
+    void wordScoreIsAddedToTheOpponent();
+    void senderWordAndWordStartedPrepareTheOpponentsDisplay();
+    void hintModeTitleAndNameChanges();
+
+    void severalMessagesInOneRead();
+    void messageSplitOverManyReads();
+    void zeroByteDropsTheRestOfItsRead();
+    void messagesArrivingWhileTheSummaryIsOpenAreHandledOnceInOrder();
+    void aStreamOfNamesNeverStacksSummaryBoxes();
+
+    void overlongMessageIsDroppedAndTheConnectionGoesOn();
+    void oversizedWordsNumbersAndTextsAreBounded();
+    void malformedMessagesAreIgnored();
+    void peerTextIsShownLiterally();
+    void sendingAfterThePeerLeftIsHarmless();
+    void randomMessagesLeaveTheConnectionWorking();
+
+    void ownAddressesAreListed();
+};
+
+void TestPeerProtocol::chatLineIsShownAndSoundedWhenSoundIsOn() {
+    TestWindow t(kAnn);
+    RawPeer raw;
+    wireAsPlayer1(t, raw);
+    REQUIRE_OK();
+
+    t->settings.UseSound = true;
+    t.sound.clear();
+    raw.send("01Bea> hello there\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(lastChat(t), QStringLiteral("Bea> hello there"));
+    QCOMPARE(t.sound.plays.size(), size_t(1));
+    QCOMPARE(t.sound.plays[0].path, QStringLiteral(ROPEWIT_PROGRAM_DIR "/FLOOP.WAV"));
+    QVERIFY(!t.sound.plays[0].wait);
+
+    t->settings.UseSound = false;
+    raw.send("01Bea> caf\xE9 au lait\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(lastChat(t), QStringLiteral("Bea> caf\u00e9 au lait"));
+    QCOMPARE(t.sound.plays.size(), size_t(1));
+}
+
+void TestPeerProtocol::guessAttemptsAreTakenButNotSaved() {
+    TestWindow t(kBea);
+    RawPeer raw;
+    wireAsPlayer2(t, raw);
+    REQUIRE_OK();
+    const QByteArray before = fileBytes(t->settings.IniPath);
+    QVERIFY(!before.isEmpty());
+
+    raw.send("0208\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->settings.NumGuesses, QStringLiteral("8"));
+    QVERIFY(logOf(t).contains(QStringLiteral(">>Guess Attempts Changed To 8")));
+
+    raw.send("0212\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->settings.NumGuesses, QStringLiteral("12"));
+    QVERIFY(logOf(t).contains(QStringLiteral(">>Guess Attempts Changed To 12")));
+    QCOMPARE(fileBytes(t->settings.IniPath), before);
+}
+
+void TestPeerProtocol::gameOptionsAreTakenDescribedAndSaved() {
+    TestWindow t(kAnn + "Win Score=100\r\n");
+    RawPeer raw;
+    wireAsPlayer1(t, raw);
+    REQUIRE_OK();
+
+    // Same winning score: not mentioned.
+    raw.send("0321110100\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QVERIFY(logOf(t).contains(
+        QStringLiteral(">>Game Type Changed: Program Chooses Words, Players Get Different Words, "
+                       "Ensure Words Are Same Length, Ann Chooses Word List")));
+    QCOMPARE(t->settings.GameType, 2);
+    QCOMPARE(t->settings.WordType, 1);
+    QVERIFY(t->settings.SameWordLength);
+    QVERIFY(t->settings.Player1Chooses);
+    QCOMPARE(t->settings.WinScore, 100);
+    QVERIFY(t->MenuWords->isEnabled());  // Player 1 chooses the list, and this is Player 1
+
+    // Players choose: a blank, then the comma; a new winning score is mentioned.
+    raw.send("0311100150\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QVERIFY(logOf(t).contains(
+        QStringLiteral(">>Game Type Changed: Player Chooses Words , Ensure Words Are Same Length, "
+                       "Winning Score is 150")));
+    QCOMPARE(t->settings.GameType, 1);
+    QVERIFY(!t->settings.Player1Chooses);
+    QCOMPARE(t->settings.WinScore, 150);
+    QVERIFY(!t->MenuWords->isEnabled());
+    Settings saved = savedSettings(t);
+    QCOMPARE(saved.GameType, 1);
+    QCOMPARE(saved.WordType, 1);
+    QVERIFY(saved.SameWordLength);
+    QVERIFY(!saved.Player1Chooses);
+    QCOMPARE(saved.WinScore, 150);
+
+    raw.send("0322000150\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QVERIFY(logOf(t).contains(QStringLiteral(
+        ">>Game Type Changed: Program Chooses Words, Players Get Same Words, Bea Chooses Word "
+        "List")));
+    saved = savedSettings(t);
+    QCOMPARE(saved.GameType, 2);
+    QCOMPARE(saved.WordType, 2);
+    QVERIFY(!saved.SameWordLength);
+}
+
+void TestPeerProtocol::readyToStartPostsTheOpponentOnEitherSide() {
+    {
+        TestWindow t(kAnn);
+        RawPeer raw;
+        wireAsPlayer1(t, raw);
+        REQUIRE_OK();
+        t->IAmReady = true;
+        t->ShowWaitStatus(QStringLiteral("Waiting for opponent to start"));
+        raw.send("04\x02");
+        raw.sync(t);
+        REQUIRE_OK();
+        QVERIFY(t->OpponentReady);
+        QVERIFY(t->Player2Posted);
+        QVERIFY(!t->Player1Posted);
+        QVERIFY(t->WaitStatus->isHidden());
+        QVERIFY(!t->WaitStatus->isEnabled());
+        QVERIFY(logOf(t).contains(QStringLiteral(">>Bea Ready To Start")));
+    }
+    {
+        TestWindow t(kBea);
+        RawPeer raw;
+        wireAsPlayer2(t, raw);
+        REQUIRE_OK();
+        // Not ready yet here: whatever this side shows stays.
+        t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
+        raw.send("04\x02");
+        raw.sync(t);
+        REQUIRE_OK();
+        QVERIFY(t->OpponentReady);
+        QVERIFY(t->Player1Posted);
+        QVERIFY(!t->Player2Posted);
+        QVERIFY(!t->WaitStatus->isHidden());
+        QVERIFY(logOf(t).contains(QStringLiteral(">>Ann Ready To Start")));
+    }
+}
+
+void TestPeerProtocol::yourWordSplitsWordAndClueAndOffersPlay() {
+    TestWindow t(kBea);
+    RawPeer raw;
+    wireAsPlayer2(t, raw);
+    REQUIRE_OK();
+    t->ActionButton->hide();
+    t->MyWordSent = true;
+    t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
+
+    raw.send("06CAT\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->CurrentWord, QStringLiteral("CAT"));
+    QCOMPARE(t->CurrentHint, QStringLiteral("No hint given"));
+    QCOMPARE(t->HintLabel->text(), QStringLiteral("No hint given"));
+    QVERIFY(logOf(t).contains(QStringLiteral(">>Received word")));
+    QCOMPARE(t->ActionButton->text(), QStringLiteral("Play &Word"));
+    QVERIFY(!t->ActionButton->isHidden());
+    QVERIFY(t->ActionButton->isEnabled());
+    QVERIFY(t->OpponentWordReceived);
+    QVERIFY(t->WaitStatus->isHidden());
+    QCOMPARE(t->OpponentGuessesLeft, 6);
+    QCOMPARE(t->WebGuesses->text(), QStringLiteral("6 Guesses Left"));
+
+    // The clue is everything behind the first ':'.
+    raw.send("06DOG:a pet: furry\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->CurrentWord, QStringLiteral("DOG"));
+    QCOMPARE(t->CurrentHint, QStringLiteral("a pet: furry"));
+    QCOMPARE(t->HintLabel->text(), QStringLiteral("a pet: furry"));
+
+    // An empty clue, a word that has not been sent yet here, and a guess count that is no
+    // number.
+    t->MyWordSent = false;
+    t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
+    t->settings.NumGuesses = QStringLiteral("x");
+    raw.send("06EMU:\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->CurrentWord, QStringLiteral("EMU"));
+    QCOMPARE(t->CurrentHint, QStringLiteral("No hint given"));
+    QVERIFY(!t->WaitStatus->isHidden());
+    QCOMPARE(t->WebGuesses->text(), QStringLiteral("5 Guesses Left"));
+}
+
+void TestPeerProtocol::lettersOfTheSameWordShowAsX() {
+    TestWindow t(kAnn);
+    RawPeer raw;
+    wireAsPlayer1(t, raw);
+    REQUIRE_OK();
+    t->settings.GameType = 2;
+    t->settings.WordType = 2;
+    raw.send("14\x02");
+    raw.send("10APPLE\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    // What counts is how things stood when the opponent started the word.
+    t->settings.WordType = 1;
+    QCOMPARE(t->OpponentGuessesLeft, 6);
+
+    raw.send("07P\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->OpponentProgress, QStringLiteral("_XX__"));
+    QCOMPARE(t->WebWordlabel->text(), QStringLiteral("_XX__"));
+    QCOMPARE(t->MissedWebLabel->text(),
+             QStringLiteral("You are playing the same word--cannot reveal"));
+    QCOMPARE(t->OpponentGuessesLeft, 6);
+
+    raw.send("07z\x02");
+    raw.send("07e\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->OpponentProgress, QStringLiteral("_XX_X"));
+    QCOMPARE(t->OpponentGuessesLeft, 5);
+    QCOMPARE(t->WebGuesses->text(), QStringLiteral("5 Guesses Left"));
+    QCOMPARE(t->MissedWebLabel->text(),
+             QStringLiteral("You are playing the same word--cannot reveal"));
+}
+
+void TestPeerProtocol::lettersOfAnotherWordShowNewestFirst() {
+    TestWindow t(kAnn);
+    RawPeer raw;
+    wireAsPlayer1(t, raw);
+    REQUIRE_OK();
+    // Players choose the words: the same word type alone does not hide the letters.
+    t->settings.GameType = 1;
+    t->settings.WordType = 2;
+    raw.send("14\x02");
+    raw.send("10APPLE\x02");
+    raw.send("07p\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->OpponentProgress, QStringLiteral("_PP__"));
+    QCOMPARE(t->MissedWebLabel->text(), QStringLiteral("P "));
+
+    raw.send("07Z\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->OpponentGuessesLeft, 5);
+    raw.send("07A\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->OpponentGuessesLeft, 5);
+    QCOMPARE(t->OpponentProgress, QStringLiteral("APP__"));
+    QCOMPARE(t->WebWordlabel->text(), QStringLiteral("APP__"));
+    QCOMPARE(t->MissedWebLabel->text(), QStringLiteral("A Z P "));
+    QCOMPARE(t->WebGuesses->text(), QStringLiteral("5 Guesses Left"));
+}
+
+void TestPeerProtocol::emptyNamesReadAsThePlayersRole() {
+    {
+        TestWindow t(kAnn);
+        RawPeer raw;
+        t.prompts.defaultQuestionAnswer = false;
+        raw.callWindow(t);
+        REQUIRE_OK();
+        raw.waitFor("110\x02");
+        REQUIRE_OK();
+        raw.received.clear();
+        raw.send("08\x02");
+        raw.sync(t);
+        REQUIRE_OK();
+        QCOMPARE(t->Player2Name, QStringLiteral("Player 2"));
+        QCOMPARE(t->OppPanel->text(), QStringLiteral("Player 2"));
+        QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("Player 2"));
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
+        QCOMPARE(t->ActionButton->text(), QStringLiteral("Start &Game"));
+        QVERIFY(!t->ActionButton->isHidden());
+        QVERIFY(raw.received.isEmpty());  // Player 1 does not answer a name
+    }
+    {
+        TestWindow t("[Options]\r\nUse Sound=No\r\n");
+        RawPeer raw;
+        t.prompts.defaultQuestionAnswer = false;
+        raw.answerWindow(t);
+        REQUIRE_OK();
+        raw.send("08\x02");
+        raw.sync(t);
+        REQUIRE_OK();
+        QCOMPARE(t->Player1Name, QStringLiteral("Player 1"));
+        QCOMPARE(t->OppPanel->text(), QStringLiteral("Player 1"));
+        QCOMPARE(t->Play1ScoreLab->text(), QStringLiteral("Player 1"));
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
+        // Player 2 answers with its user name as it is, even empty.
+        QTRY_COMPARE(raw.received, QByteArray("08\x02"));
+    }
+}
+
+void TestPeerProtocol::wordScoreIsAddedToTheOpponent() {
+    {
+        TestWindow t(kAnn);
+        RawPeer raw;
+        wireAsPlayer1(t, raw);
+        REQUIRE_OK();
+        t->Player1Score = 30;
+        t->MyScoreSent = true;
+        t->ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
+        raw.send("09012\x02");
+        raw.sync(t);
+        REQUIRE_OK();
+        QCOMPARE(t->Player2Score, 12);
+        QCOMPARE(t->Player1Score, 30);
+        QVERIFY(t->Player2Posted);
+        QVERIFY(t->OpponentScoreReceived);
+        QVERIFY(t->WaitStatus->isHidden());
+        QCOMPARE(t->Play1ScorePan->text(), QStringLiteral("30"));
+        QCOMPARE(t->Play2ScorePan->text(), QStringLiteral("12"));
+        QVERIFY(logOf(t).contains(QStringLiteral(">>Received opponent's score")));
+        raw.send("09007\x02");
+        raw.sync(t);
+        REQUIRE_OK();
+        QCOMPARE(t->Player2Score, 19);
+    }
+    {
+        TestWindow t(kBea);
+        RawPeer raw;
+        wireAsPlayer2(t, raw);
+        REQUIRE_OK();
+        t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
+        raw.send("09120\x02");
+        raw.sync(t);
+        REQUIRE_OK();
+        QCOMPARE(t->Player1Score, 120);
+        QCOMPARE(t->Player2Score, 0);
+        QVERIFY(t->Player1Posted);
+        QVERIFY(!t->WaitStatus->isHidden());  // this side's score is not out yet
+        QCOMPARE(t->Play1ScorePan->text(), QStringLiteral("120"));
+    }
+}
+
+void TestPeerProtocol::senderWordAndWordStartedPrepareTheOpponentsDisplay() {
+    TestWindow t(kBea);
+    RawPeer raw;
+    wireAsPlayer2(t, raw);
+    REQUIRE_OK();
+    t->MissedWebLabel->setText(QStringLiteral("Q R "));
+    t->settings.GameType = 1;
+    t->settings.WordType = 2;
+    raw.send("10HOUSE\x02");
+    raw.send("14\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->OpponentWord, QStringLiteral("HOUSE"));
+    QCOMPARE(t->OpponentProgress, QStringLiteral("_____"));
+    QCOMPARE(t->WebWordlabel->text(), QStringLiteral("_____"));
+    QVERIFY(t->MissedWebLabel->text().isEmpty());
+    QCOMPARE(t->OpponentGuessesLeft, 6);
+    QCOMPARE(t->WebGuesses->text(), QStringLiteral("6 Guesses Left"));
+    QCOMPARE(t->OpponentGameType, 1);
+    QCOMPARE(t->OpponentWordType, 2);
+}
+
+void TestPeerProtocol::hintModeTitleAndNameChanges() {
+    TestWindow t(kAnn);
+    RawPeer raw;
+    wireAsPlayer1(t, raw);
+    REQUIRE_OK();
+
+    raw.send("111\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QVERIFY(t->settings.UseHints);
+    QVERIFY(t->MenuHints->isChecked());
+    QVERIFY(!t->HintPanel->isHidden());
+    QVERIFY(logOf(t).contains(QStringLiteral(">>Hints Turned On")));
+    QVERIFY(savedSettings(t).UseHints);
+
+    // Only exactly "1" is on.
+    raw.send("11yes\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QVERIFY(!t->settings.UseHints);
+    QVERIFY(!t->MenuHints->isChecked());
+    QVERIFY(t->HintPanel->isHidden());
+    QCOMPARE(logOf(t).filter(QStringLiteral(">>Hints Turned Off")).size(), 1);
+    QVERIFY(!savedSettings(t).UseHints);
+
+    raw.send("12Animals of the World\x02");
+    raw.send("13Zed\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Animals of the World"));
+    QCOMPARE(t->Player2Name, QStringLiteral("Zed"));
+    QCOMPARE(t->OppPanel->text(), QStringLiteral("Zed"));
+    QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("Zed"));
+    raw.send("13\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->Player2Name, QStringLiteral("Player 2"));
+    QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("Player 2"));
+    QCOMPARE(t->Player1Name, QStringLiteral("Ann"));
+    QVERIFY(raw.received.isEmpty());  // a new name is not answered
+
+    TestWindow t2(kBea);
+    RawPeer raw2;
+    wireAsPlayer2(t2, raw2);
+    REQUIRE_OK();
+    raw2.send("13Anna\x02");
+    raw2.sync(t2);
+    REQUIRE_OK();
+    QCOMPARE(t2->Player1Name, QStringLiteral("Anna"));
+    QCOMPARE(t2->OppPanel->text(), QStringLiteral("Anna"));
+    QCOMPARE(t2->Play1ScoreLab->text(), QStringLiteral("Anna"));
+    QCOMPARE(t2->Player2Name, QStringLiteral("Bea"));
+    QVERIFY(raw2.received.isEmpty());
+}
+
+void TestPeerProtocol::severalMessagesInOneRead() {
+    TestWindow t(kBea);
+    RawPeer raw;
+    wireAsPlayer2(t, raw);
+    REQUIRE_OK();
+    raw.send(
+        "05one\x02"
+        "13Zed\x02"
+        "05two\x02"
+        "99skip\x02"
+        "05three\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    const QStringList log = logOf(t);
+    const qsizetype one = log.indexOf(QStringLiteral("one"));
+    QVERIFY(one >= 0);
+    QCOMPARE(log.mid(one, 3),
+             QStringList({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}));
+    QCOMPARE(t->Player1Name, QStringLiteral("Zed"));
+}
+
+void TestPeerProtocol::messageSplitOverManyReads() {
+    TestWindow t(kBea);
+    RawPeer raw;
+    wireAsPlayer2(t, raw);
+    REQUIRE_OK();
+    QSignalSpy reads(t->CliWSocket, &TWSocket::DataAvailable);
+    const QByteArray message = "13Zedekiah\x02";
+    for (char byte : message) {
+        QCOMPARE(t->Player1Name, QStringLiteral("Ann"));
+        const qsizetype before = reads.size();
+        raw.send(QByteArray(1, byte));
+        QTRY_VERIFY(reads.size() > before);
+    }
+    QCOMPARE(t->Player1Name, QStringLiteral("Zedekiah"));
+}
+
+void TestPeerProtocol::zeroByteDropsTheRestOfItsRead() {
+    TestWindow t(kBea);
+    RawPeer raw;
+    wireAsPlayer2(t, raw);
+    REQUIRE_OK();
+    QSignalSpy reads(t->CliWSocket, &TWSocket::DataAvailable);
+    raw.send(QByteArray("05front", 7) + '\0' +
+             QByteArray("dropped\x02"
+                        "05lost\x02"));
+    QTRY_VERIFY(!reads.isEmpty());
+    raw.send("back\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    const QStringList log = logOf(t);
+    QVERIFY(log.contains(QStringLiteral("frontback")));
+    QVERIFY(!log.contains(QStringLiteral("lost")));
+    QVERIFY(log.filter(QStringLiteral("dropped")).isEmpty());
+}
+
+void TestPeerProtocol::messagesArrivingWhileTheSummaryIsOpenAreHandledOnceInOrder() {
+    TestWindow t(kBea);
+    RawPeer raw;
+    t.prompts.defaultQuestionAnswer = false;
+    raw.answerWindow(t);
+    REQUIRE_OK();
+    int boxes = 0;
+    t.prompts.onMessage = [&](const ScriptedPrompts::Shown& shown) {
+        if (shown.caption != QLatin1String("Ready To Start") || ++boxes > 1) {
+            return;
+        }
+        // While the box is "open", more arrives and is handled inside it.
+        raw.send(
+            "05m3\x02"
+            "13Cat\x02"
+            "05m4\x02");
+        QTRY_VERIFY(logOf(t).contains(QStringLiteral("m4")));
+        QCOMPARE(t->Player1Name, QStringLiteral("Cat"));
+    };
+    raw.send(
+        "05m1\x02"
+        "08Ann\x02"
+        "05m2\x02");
+    QTRY_COMPARE(boxes, 1);
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(logOf(t).filter(QRegularExpression(QStringLiteral("^m\\d$"))),
+             QStringList({QStringLiteral("m1"), QStringLiteral("m2"), QStringLiteral("m3"),
+                          QStringLiteral("m4")}));
+    QCOMPARE(boxes, 1);
+    QTRY_COMPARE(raw.received, QByteArray("08Bea\x02"));
+    QCOMPARE(t->Player1Name, QStringLiteral("Cat"));
+    QCOMPARE(t->ActionButton->text(), QStringLiteral("Start &Game"));
+    QVERIFY(!t->ActionButton->isHidden());
+}
+
+void TestPeerProtocol::aStreamOfNamesNeverStacksSummaryBoxes() {
+    TestWindow t(kBea);
+    RawPeer raw;
+    t.prompts.defaultQuestionAnswer = false;
+    raw.answerWindow(t);
+    REQUIRE_OK();
+    int depth = 0;
+    int deepest = 0;
+    int boxes = 0;
+    t.prompts.onMessage = [&](const ScriptedPrompts::Shown& shown) {
+        if (shown.caption != QLatin1String("Ready To Start")) {
+            return;
+        }
+        ++boxes;
+        ++depth;
+        deepest = qMax(deepest, depth);
+        if (boxes == 1) {
+            raw.send(
+                "08Cat\x02"
+                "08Dan\x02"
+                "05names sent\x02");
+            QTRY_VERIFY(logOf(t).contains(QStringLiteral("names sent")));
+        }
+        --depth;
+    };
+    raw.send("08Ann\x02");
+    QTRY_COMPARE(boxes, 1);
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(deepest, 1);
+    QCOMPARE(boxes, 1);
+    QCOMPARE(t->Player1Name, QStringLiteral("Dan"));
+    QCOMPARE(t->OppPanel->text(), QStringLiteral("Dan"));
+    QCOMPARE(t->Play1ScoreLab->text(), QStringLiteral("Dan"));
+    QTRY_COMPARE(raw.received, QByteArray("08Bea\x02"
+                                          "08Bea\x02"
+                                          "08Bea\x02"));
+    QCOMPARE(t->ActionButton->text(), QStringLiteral("Start &Game"));
+
+    // Once the box is closed, a name opens a summary again.
+    raw.send("08Eve\x02");
+    QTRY_COMPARE(boxes, 2);
+    QVERIFY(t.prompts.withCaption(QStringLiteral("Ready To Start"))
+                .last()
+                .contains(QStringLiteral(" Your opponent is Eve.")));
+}
+
+void TestPeerProtocol::overlongMessageIsDroppedAndTheConnectionGoesOn() {
+    TestWindow t(kBea);
+    RawPeer raw;
+    wireAsPlayer2(t, raw);
+    REQUIRE_OK();
+    raw.send("01" + QByteArray(70 * 1024, 'A'));
+    QTRY_VERIFY(!logOf(t).filter(QRegularExpression(QStringLiteral("^NOTICE:> "))).isEmpty());
+    raw.send(
+        "\x02"
+        "05after\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QVERIFY(logOf(t).contains(QStringLiteral("after")));
+    QVERIFY(!t->MyMemo->toPlainText().contains(QStringLiteral("AAAA")));
+    QVERIFY(t->Connected);
+    QVERIFY(t->PeerReceiveBuffer.isEmpty());
+}
+
+void TestPeerProtocol::oversizedWordsNumbersAndTextsAreBounded() {
+    TestWindow t(kAnn);
+    RawPeer raw;
+    wireAsPlayer1(t, raw);
+    REQUIRE_OK();
+    raw.send("06" + QByteArray(40, 'W') + ":" + QByteArray(400, 'h') + "\x02");
+    raw.send("09" + QByteArray(40, '9') + "\x02");
+    raw.send("09" + QByteArray(40, '9') + "\x02");
+    raw.send("10" + QByteArray(1000, 'O') + "\x02");
+    raw.send("12" + QByteArray(1000, 'T') + "\x02");
+    raw.send("13" + QByteArray(1000, 'N') + "\x02");
+    raw.send("0299999\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->CurrentWord, QString(15, QLatin1Char('W')));
+    QCOMPARE(t->CurrentHint.size(), 255);
+    QVERIFY(t->Player2Score > 0);
+    QVERIFY(t->Player2Score <= 2000000000LL);
+    QCOMPARE(t->Play2ScorePan->text(), QString::number(t->Player2Score));
+    QCOMPARE(t->OpponentWord.size(), 255);
+    QCOMPARE(t->OpponentProgress.size(), 255);
+    QVERIFY(t->windowTitle().size() <= 9 + 255);
+    QCOMPARE(t->Player2Name.size(), 255);
+    QCOMPARE(t->settings.NumGuesses, QStringLiteral("99"));
+}
+
+void TestPeerProtocol::malformedMessagesAreIgnored() {
+    TestWindow t(kAnn + "Win Score=300\r\n");
+    RawPeer raw;
+    wireAsPlayer1(t, raw);
+    REQUIRE_OK();
+    raw.send("10AB\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    const QString missed = t->MissedWebLabel->text();
+    const int left = t->OpponentGuessesLeft;
+
+    // Letters that are not one character; codes out of range, not numbers, or too short.
+    raw.send(
+        "07\x02"
+        "07AB\x02"
+        "99xyz\x02"
+        "00zero\x02"
+        "15x\x02"
+        "7\x02"
+        "\x02"
+        "ab\x02"
+        "+1x\x02"
+        " 5y\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->MissedWebLabel->text(), missed);
+    QCOMPARE(t->OpponentGuessesLeft, left);
+    QCOMPARE(t->OpponentProgress, QStringLiteral("__"));
+    QVERIFY(t->MyMemo->toPlainText().isEmpty());
+    QVERIFY(!logOf(t).contains(QStringLiteral("y")));
+
+    // Short and odd option payloads: nothing but 1 and 2 is ever taken as a type.
+    raw.send("0321\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->settings.GameType, 2);
+    QCOMPARE(t->settings.WordType, 1);
+    QVERIFY(!t->settings.SameWordLength);
+    QVERIFY(!t->settings.Player1Chooses);
+    QCOMPARE(t->settings.WinScore, 0);
+    raw.send(
+        "03\x02"
+        "0390x1abcd\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->settings.GameType, 2);
+    QCOMPARE(t->settings.WordType, 2);
+    QVERIFY(t->settings.Player1Chooses);
+    QCOMPARE(savedSettings(t).GameType, 2);
+    raw.send(
+        "02\x02"
+        "09\x02"
+        "09-5\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->settings.NumGuesses, QStringLiteral("0"));
+    QCOMPARE(t->Player2Score, 0);
+    QVERIFY(t->Connected);
+}
+
+void TestPeerProtocol::peerTextIsShownLiterally() {
+    TestWindow t(kAnn);
+    RawPeer raw;
+    wireAsPlayer1(t, raw);
+    REQUIRE_OK();
+    raw.send("08<b>x</b>\x02");
+    raw.send("06A<i>:<a href='x'>clue</a>\x02");
+    raw.send("10<u>w</u>\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    const QString name = QStringLiteral("<b>x</b>");
+    for (QLabel* label : {t->OppPanel, t->Play2ScoreLab}) {
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(label->text(), name);
+    }
+    QCOMPARE(t->HintLabel->textFormat(), Qt::PlainText);
+    QCOMPARE(t->HintLabel->text(), QStringLiteral("<a href='x'>clue</a>"));
+    QCOMPARE(t->WebWordlabel->textFormat(), Qt::PlainText);
+    QCOMPARE(t->WebWordlabel->text(), QString(8, QLatin1Char('_')));
+    QVERIFY(t.prompts.withCaption(QStringLiteral("Ready To Start"))
+                .last()
+                .contains(QStringLiteral(" Your opponent is <b>x</b>.")));
+
+    raw.send(
+        "13<i>y</i>\x02"
+        "05\xC0\xFF\x80\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->OppPanel->text(), QStringLiteral("<i>y</i>"));
+    QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("<i>y</i>"));
+    QVERIFY(logOf(t).contains(QStringLiteral("\u00c0\u00ff\u20ac")));
+}
+
+void TestPeerProtocol::sendingAfterThePeerLeftIsHarmless() {
+    TestWindow t(kAnn);
+    RawPeer raw;
+    wireAsPlayer1(t, raw);
+    REQUIRE_OK();
+    raw.socket->abort();
+    // Before the window has noticed, and after.
+    t->SendPeer(1, QStringLiteral("Ann> anyone there?"));
+    t->SendPeer(9, QStringLiteral("012"));
+    QTRY_VERIFY(!t->Connected);
+    QVERIFY(logOf(t).contains(QStringLiteral(">>Disconnected")));
+    t->SendPeer(1, QStringLiteral("Ann> hello?"));
+    t->SendPeer(4);
+    QCOMPARE(t->CliWSocket->state(), TWSocket::wsClosed);
+}
+
+void TestPeerProtocol::randomMessagesLeaveTheConnectionWorking() {
+    TestWindow t(kBea);
+    RawPeer raw;
+    wireAsPlayer2(t, raw);
+    REQUIRE_OK();
+    t->settings.UseSound = true;
+    std::mt19937 random(20240611u);
+    QByteArray stream;
+    for (int i = 0; i < 2000; ++i) {
+        stream += QByteArray::number(random() % 100).rightJustified(2, '0');
+        const int length = static_cast<int>(random() % 40);
+        for (int k = 0; k < length; ++k) {
+            // Any byte but the end mark and the zero byte, which would cut the stream.
+            const char byte = static_cast<char>(random() % 254 + 1);
+            stream += byte == '\x02' ? 'x' : byte;
+        }
+        stream += '\x02';
+    }
+    raw.send(stream);
+    raw.sync(t);
+    REQUIRE_OK();
+    QVERIFY(t->Connected);
+    QCOMPARE(t->CliWSocket->state(), TWSocket::wsConnected);
+    QVERIFY(t->PeerReceiveBuffer.isEmpty());
+
+    // Names the stream made it answer may still be on their way: a new user name tells
+    // the answer to this last one apart.
+    t->settings.UserName = QStringLiteral("Bea Two");
+    raw.send("08Ann\x02");
+    QTRY_VERIFY(raw.received.endsWith("08Bea Two\x02"));
+    QCOMPARE(t->Player1Name, QStringLiteral("Ann"));
+}
+
+void TestPeerProtocol::ownAddressesAreListed() {
+    TestWindow t;
+    t->ctx.localAddresses = [] {
+        return QStringList{QStringLiteral("10.0.0.1"), QStringLiteral("10.0.0.2")};
+    };
+    t->DisplayyourIPAddress1Click();
+    QCOMPARE(t.prompts.shown.size(), size_t(1));
+    QCOMPARE(t.prompts.shown.back().kind, QStringLiteral("message"));
+    QCOMPARE(t.prompts.shown.back().caption, QStringLiteral("IP Address"));
+    QCOMPARE(t.prompts.shown.back().text,
+             QStringLiteral("Your IP Addresses are 10.0.0.1 and 10.0.0.2"));
+
+    t->ctx.localAddresses = [] { return QStringList{QStringLiteral("10.0.0.1")}; };
+    t->DisplayyourIPAddress1Click();
+    QCOMPARE(t.prompts.shown.back().text, QStringLiteral("Your IP Addresses is 10.0.0.1"));
+
+    // A long list is cut to 255 characters behind the prefix.
+    t->ctx.localAddresses = [] {
+        QStringList many;
+        for (int i = 0; i < 30; ++i) {
+            many << QStringLiteral("192.168.100.%1").arg(100 + i);
+        }
+        return many;
+    };
+    t->DisplayyourIPAddress1Click();
+    const QString text = t.prompts.shown.back().text;
+    QVERIFY(text.startsWith(QStringLiteral("Your IP Addresses are 192.168.100.100 and ")));
+    QCOMPARE(text.size(), QStringLiteral("Your IP Addresses are").size() + 255);
+}
+
+QTEST_MAIN(TestPeerProtocol)
+#include "tst_peerprotocol.moc"
