@@ -263,7 +263,8 @@ void TMainWin::DoAWebWord() {
                 const auto found =
                     FindSameLengthWord(WordIndex, static_cast<int>(CurrentWord.size()));
                 if (!found.first.isEmpty()) {
-                    std::tie(otherWord, otherClue) = found;
+                    otherWord = found.first.left(kMaxWord);
+                    otherClue = found.second;
                     break;
                 }
             }

@@ -1,0 +1,128 @@
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QtTest>
+
+#include "PeerPair.h"
+
+// Player 1 is the program; Player 2 is a bare socket that sends what a real Player 2 would
+// and records every byte Player 1 sends, so the wire of one whole word is checked exactly.
+class TestFlowBytes : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void oneWordOnTheWire() {
+        TestWindow p1;
+        Settings& s = p1->settings;
+        s.UserName = QStringLiteral("Ann");
+        s.GameType = 2;
+        s.WordType = 1;
+        s.SameWordLength = false;
+        s.Player1Chooses = true;
+        s.WinScore = 10;
+        s.UseHints = false;
+        s.ScrambleList = false;
+        s.UseSound = false;
+        p1->LoadGame(p1.writeFile(QStringLiteral("fruit.txt"),
+                                  "Fruit\r\nAPPLE:Red\r\nPEAR:Green\r\nPLUM\r\nFIG:Small\r\n"));
+        PeerPair::enterTwoPlayer(p1);
+        p1->ConnectTimer->setInterval(24 * 3600 * 1000);
+        p1->Listening = true;
+        p1->StartServer();
+        QVERIFY(p1->SrvWSocket->state() == TWSocket::wsListening);
+
+        QTcpSocket p2;
+        QByteArray got;
+        connect(&p2, &QTcpSocket::readyRead, this, [&] { got += p2.readAll(); });
+        p2.connectToHost(QStringLiteral("127.0.0.1"), p1->SrvWSocket->localPort());
+        const QByteArray opening =
+            "05>>Syncing Options\x02"
+            "0208\x02"
+            "0321010010\x02"
+            "08Ann\x02"
+            "110\x02";
+        QTRY_COMPARE(got, opening);
+        got.clear();
+        QByteArray expected;
+
+        p2.write("08Bea\x02");
+        QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
+        QCOMPARE(p1->Player2Name, QStringLiteral("Bea"));
+
+        p1->ActionButtonClick();  // Start Game
+        expected += "04\x02";
+        QTRY_COMPARE(got, expected);
+        p2.write("04\x02");
+        QTRY_VERIFY(p1->Player2Posted);
+        QVERIFY(p1->WaitStatus->isHidden());
+
+        p1->ConnectTimerTimer();
+        expected +=
+            "12Fruit\x02"
+            "10APPLE\x02"
+            "06PEAR:Green\x02";
+        QTRY_COMPARE(got, expected);
+        QCOMPARE(p1->OpponentWord, QStringLiteral("PEAR"));
+        QCOMPARE(p1->WebWordlabel->text(), QStringLiteral("____"));
+
+        p1->ActionButtonClick();  // Play Word
+        expected += "14\x02";
+        QTRY_COMPARE(got, expected);
+        p2.write("14\x02");
+        QTRY_COMPARE(p1->OpponentGameType, 2);
+        QCOMPARE(p1->OpponentWordType, 1);
+
+        // A miss, a hit, the same letter again (nothing sent), then the rest of the word.
+        for (char c : QByteArray("ZAAPLE")) {
+            p1->AlphaClicked(c - 64);
+        }
+        expected +=
+            "07Z\x02"
+            "07A\x02"
+            "07P\x02"
+            "07L\x02"
+            "07E\x02"
+            "09007\x02";
+        QTRY_COMPARE(got, expected);
+        QCOMPARE(p1->WaitStatus->text(), QStringLiteral("Waiting for opponent's score."));
+        QVERIFY(p1->WaitStatus->isVisible());
+
+        p2.write(
+            "07P\x02"
+            "07Q\x02"
+            "07e\x02"
+            "07A\x02"
+            "07R\x02"
+            "09007\x02");
+        QTRY_VERIFY(p1->OpponentScoreReceived);
+        QCOMPARE(p1->WebWordlabel->text(), QStringLiteral("PEAR"));
+        QCOMPARE(p1->MissedWebLabel->text(), QStringLiteral("R A E Q P "));
+        QCOMPARE(p1->WebGuesses->text(), QStringLiteral("7 Guesses Left"));
+        QCOMPARE(p1->Player1Score, 7LL);
+        QCOMPARE(p1->Player2Score, 7LL);
+        QCOMPARE(p1->Play2ScorePan->text(), QStringLiteral("7"));
+        QVERIFY(p1->WaitStatus->isHidden());
+        QVERIFY(p1->Player1Posted && p1->Player2Posted);
+
+        // No winner yet: the next step, two list positions further on, wrapping at the end.
+        p1->ConnectTimerTimer();
+        expected +=
+            "12Fruit\x02"
+            "10FIG\x02"
+            "06APPLE:Red\x02";
+        QTRY_COMPARE(got, expected);
+        QCOMPARE(p1->CurrentHint, QStringLiteral("Small"));
+
+        const QStringList log =
+            p1->ConMemo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(log.filter(QStringLiteral(">>Word Sent")).size(), 2);
+        QVERIFY(log.contains(QStringLiteral(">>Ann Ready To Start")));
+        QVERIFY(log.contains(QStringLiteral(">>Bea Ready To Start")));
+        QVERIFY(log.contains(QStringLiteral(">>Your score sent")));
+        QVERIFY(log.contains(QStringLiteral(">>Received opponent's score")));
+    }
+};
+
+QTEST_MAIN(TestFlowBytes)
+#include "tst_flowbytes.moc"

@@ -1,0 +1,471 @@
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "PeerPair.h"
+#include "core/Text.h"
+#include "dialogs/TGetTheWord.h"
+
+// Whole two-player games between two windows over loopback, the players' moves made as
+// clicks, the modal boxes answered by script.
+
+namespace {
+
+const QString kStart = QStringLiteral("Start &Game");
+const QString kPlay = QStringLiteral("Play &Word");
+const QString kWaitWord = QStringLiteral("Waiting for opponent's word.");
+const QByteArray kFruit =
+    "Fruit\r\nAPPLE:Red\r\nPEAR\r\nPLUM:Purple\r\nGRAPE:Vine\r\nMELON\r\nKIWI\r\nLEMON:Sour\r\n";
+
+#define CHECKED(call)                     \
+    do {                                  \
+        call;                             \
+        if (QTest::currentTestFailed()) { \
+            return;                       \
+        }                                 \
+    } while (0)
+
+QStringList linesOf(const QPlainTextEdit* memo) {
+    return memo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+bool offers(TestWindow& t, const QString& caption) {
+    return !t->ActionButton->isHidden() && t->ActionButton->isEnabled() &&
+           t->ActionButton->text() == caption;
+}
+
+bool bothPosted(TestWindow& t) {
+    return t->Player1Posted && t->Player2Posted;
+}
+
+// The two-player options are Player 1's; both get them when they connect.
+struct Options {
+    int gameType = 2;
+    int wordType = 1;
+    bool sameLength = false;
+    bool player1Chooses = true;
+    bool hints = false;
+};
+
+// Two connected windows past their start summaries. With manual ticks the step timer
+// never fires by itself and the test calls it.
+struct Game {
+    PeerPair pair;
+    TestWindow& p1 = pair.p1;
+    TestWindow& p2 = pair.p2;
+
+    Game() {
+        // Lists load in file order, also those loaded before the connection.
+        p1->settings.ScrambleList = p2->settings.ScrambleList = false;
+    }
+
+    void setUp(const Options& o, bool manualTicks = true) {
+        p1->settings.UserName = QStringLiteral("Ann");
+        p2->settings.UserName = QStringLiteral("Bea");
+        p1->settings.GameType = o.gameType;
+        p1->settings.WordType = o.wordType;
+        p1->settings.SameWordLength = o.sameLength;
+        p1->settings.Player1Chooses = o.player1Chooses;
+        p1->settings.UseHints = o.hints;
+        p1->settings.WinScore = 10;
+        p1->settings.UseSound = p2->settings.UseSound = false;
+        pair.connect();
+        pair.waitForStartSummaries();
+        // Hint mode is the last thing Player 1 sends.
+        QTRY_COMPARE(linesOf(p2->ConMemo).filter(QStringLiteral(">>Hints Turned")).size(), 1);
+        QCOMPARE(p2->settings.GameType, o.gameType);
+        QVERIFY(offers(p1, kStart) && offers(p2, kStart));
+        if (manualTicks) {
+            for (TMainWin* w : {p1.win.get(), p2.win.get()}) {
+                w->ConnectTimer->setInterval(24 * 3600 * 1000);
+            }
+        }
+    }
+
+    TestWindow& other(TestWindow& t) { return &t == &p1 ? p2 : p1; }
+
+    // Both press "Start Game", first then second, and each press reaches the other side.
+    void pressStart(TestWindow& first) {
+        first->ActionButtonClick();
+        other(first)->ActionButtonClick();
+        QTRY_VERIFY(bothPosted(p1) && bothPosted(p2));
+        QTRY_VERIFY(p1->WaitStatus->isHidden() && p2->WaitStatus->isHidden());
+    }
+
+    // The tick on both sides, first then second; both end up with a word to play.
+    void tick(TestWindow& first) {
+        first->ConnectTimerTimer();
+        other(first)->ConnectTimerTimer();
+        QTRY_VERIFY(offers(p1, kPlay) && offers(p2, kPlay));
+        QVERIFY(p1->WaitStatus->isHidden() && p2->WaitStatus->isHidden());
+        QVERIFY(!bothPosted(p1) && !bothPosted(p2));
+    }
+
+    // Both play their words, each with some misses first; both scores reach both sides.
+    // With the real timer running the next step may begin at once, so only the scores are
+    // awaited then.
+    void play(int misses1, int misses2, bool manualTicks = true) {
+        p1->ActionButtonClick();
+        p2->ActionButtonClick();
+        QVERIFY(p1->ActionButton->isHidden() && p2->ActionButton->isHidden());
+        guess(p1, misses1);
+        guess(p2, misses2);
+        if (!manualTicks) {
+            QTRY_VERIFY(p1->OpponentScoreReceived && p2->OpponentScoreReceived);
+            return;
+        }
+        QTRY_VERIFY(bothPosted(p1) && bothPosted(p2));
+        QTRY_VERIFY(p1->WaitStatus->isHidden() && p2->WaitStatus->isHidden());
+        QCOMPARE(p1->Player1Score, p2->Player1Score);
+        QCOMPARE(p1->Player2Score, p2->Player2Score);
+    }
+
+    static void guess(TestWindow& t, int misses) {
+        const QString word = text::asciiUpper(t->CurrentWord);
+        for (char c = 'Z'; c >= 'A' && misses > 0; --c) {
+            if (!word.contains(QLatin1Char(c))) {
+                t->AlphaClicked(c - 64);
+                --misses;
+            }
+        }
+        for (const QChar c : word) {
+            t->AlphaClicked(c == QLatin1Char(' ') ? 27 : c.unicode() - 64);
+        }
+        QVERIFY(t->WordFinished);
+    }
+
+    // The last tick: both see the end of the game, say Yes, and are offered a new one.
+    void tickToGameOver(const QString& winnerLine) {
+        p1->ConnectTimerTimer();
+        p2->ConnectTimerTimer();
+        for (TestWindow* t : {&p1, &p2}) {
+            const QStringList over = t->prompts.withCaption(QStringLiteral("Game Over"));
+            QCOMPARE(over.size(), 1);
+            QVERIFY2(over.first().startsWith(winnerLine + QStringLiteral("\n\r\n\r")),
+                     qPrintable(over.first()));
+            QVERIFY(offers(*t, kStart));
+            QCOMPARE((*t)->Player1Score, 0LL);
+            QCOMPARE((*t)->Player2Score, 0LL);
+            QCOMPARE((*t)->WordIndex, -1);
+            QVERIFY(!(*t)->IAmReady && !(*t)->OpponentReady);
+        }
+    }
+};
+
+// The word entry dialog, answered with a word (and clue); its label is kept.
+void scriptWord(TestWindow& t, const QString& word, const QString& clue = {},
+                std::shared_ptr<QStringList> labels = {}, const QString& firstTry = {}) {
+    t.prompts.dialogScript.push_back([=](QDialog& d) {
+        auto& dialog = static_cast<TGetTheWord&>(d);
+        if (labels) {
+            labels->append(dialog.Label1->text());
+        }
+        if (!firstTry.isEmpty()) {
+            dialog.AWord->setText(firstTry);
+            dialog.OK->click();
+        }
+        dialog.AWord->setText(word);
+        dialog.Clue->setText(clue);
+        dialog.OK->click();
+        return d.result();
+    });
+}
+
+}  // namespace
+
+class TestTwoPlayer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void playersChooseTheWords() {
+        Game g;
+        CHECKED(g.setUp({1, 1, false, true, false}));
+        CHECKED(g.pressStart(g.p1));
+        scriptWord(g.p1, QStringLiteral("garden"));
+        scriptWord(g.p2, QStringLiteral("ROSE"));
+        // Player 1 sends first and waits for Player 2's word, which then arrives.
+        g.p1->ConnectTimerTimer();
+        QCOMPARE(g.p1->WaitStatus->text(), kWaitWord);
+        QVERIFY(g.p1->WaitStatus->isVisible());
+        QCOMPARE(g.p1->OpponentWord, QStringLiteral("garden"));
+        QCOMPARE(g.p1->WebWordlabel->text(), QStringLiteral("______"));
+        CHECKED(g.tick(g.p2));
+        QCOMPARE(g.p1->CurrentWord, QStringLiteral("ROSE"));
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("garden"));
+        QCOMPARE(g.p2->CurrentHint, QStringLiteral("No hint given"));
+        QVERIFY(linesOf(g.p1->ConMemo).contains(QStringLiteral(">>Word Sent")));
+        QVERIFY(linesOf(g.p2->ConMemo).contains(QStringLiteral(">>Received word")));
+
+        CHECKED(g.play(0, 2));
+        // Each side followed the other's word letter by letter.
+        QCOMPARE(g.p1->WebWordlabel->text(), QStringLiteral("GARDEN"));
+        QCOMPARE(g.p1->MissedWebLabel->text().left(3), QStringLiteral("N E"));
+        QVERIFY(g.p1->MissedWebLabel->text().endsWith(QStringLiteral("Y Z ")));
+        QCOMPARE(g.p1->WebGuesses->text(), QStringLiteral("6 Guesses Left"));
+        QCOMPARE(g.p2->WebWordlabel->text(), QStringLiteral("ROSE"));
+        QCOMPARE(g.p1->Play1ScorePan->text(), QStringLiteral("8"));
+        QCOMPARE(g.p1->Play2ScorePan->text(), QStringLiteral("6"));
+        QCOMPARE(g.p2->Play2ScorePan->text(), QStringLiteral("6"));
+
+        scriptWord(g.p1, QStringLiteral("Ice cream"));
+        scriptWord(g.p2, QStringLiteral("TULIP"));
+        CHECKED(g.tick(g.p2));
+        QCOMPARE(g.p1->WordNumPanel->text(), QStringLiteral("Word 1"));
+        CHECKED(g.play(0, 2));
+        QCOMPARE(g.p1->WordNumPanel->text(), QStringLiteral("Word 2"));
+        QCOMPARE(g.p2->WebWordlabel->text(), QStringLiteral("TULIP"));
+        CHECKED(g.tickToGameOver(QStringLiteral("Ann is the winner!")));
+        QCOMPARE(g.p2.prompts.withCaption(QStringLiteral("Game Over")).first(),
+                 QStringLiteral("Ann is the winner!\n\r\n\rAnn Score: 16\n\rBea Score: 12\n\r\n\r"
+                                "Would you like to play this same opponent again?"));
+    }
+
+    void playersChooseWordsWithCluesAndTheLengthRule() {
+        Game g;
+        CHECKED(g.setUp({1, 1, true, true, true}));
+        QVERIFY(g.p2->settings.UseHints && g.p2->settings.SameWordLength);
+        CHECKED(g.pressStart(g.p2));
+        auto labels1 = std::make_shared<QStringList>();
+        auto labels2 = std::make_shared<QStringList>();
+        // The first word must have 6 letters: a 4-letter try is refused, then corrected.
+        scriptWord(g.p1, QStringLiteral("Garden"), QStringLiteral("Grows: green"), labels1,
+                   QStringLiteral("ROSE"));
+        scriptWord(g.p2, QStringLiteral("ORCHID"), QString(), labels2);
+        CHECKED(g.tick(g.p1));
+        QCOMPARE(g.p1.prompts.withCaption(QStringLiteral("Error")),
+                 QStringList{QStringLiteral("Invalid length of word entered.  Please correct")});
+        QCOMPARE(*labels1,
+                 QStringList{QStringLiteral("Enter a 6 lettered word for your opponent")});
+        QCOMPARE(*labels2, *labels1);
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("Garden"));
+        QCOMPARE(g.p2->CurrentHint, QStringLiteral("Grows: green"));
+        QCOMPARE(g.p1->CurrentHint, QStringLiteral("No hint given"));
+        QCOMPARE(g.p1->OpponentWord, QStringLiteral("Garden"));
+        QCOMPARE(g.p2->OpponentWord, QStringLiteral("ORCHID"));
+        CHECKED(g.play(3, 0));
+        QCOMPARE(g.p2->HintLabel->text(), QStringLiteral("Grows: green"));
+
+        // The next word must have 5 letters.
+        scriptWord(g.p1, QStringLiteral("TULIP"), QStringLiteral("Dutch"), labels1);
+        scriptWord(g.p2, QStringLiteral("DAISY"), QStringLiteral("Oops"), labels2);
+        CHECKED(g.tick(g.p1));
+        QCOMPARE(labels1->last(), QStringLiteral("Enter a 5 lettered word for your opponent"));
+        QCOMPARE(labels2->last(), labels1->last());
+        QCOMPARE(g.p1->CurrentHint, QStringLiteral("Oops"));
+        CHECKED(g.play(3, 0));
+        CHECKED(g.tickToGameOver(QStringLiteral("Bea is the winner!")));
+    }
+
+    void theProgramChoosesTheSameWordForBoth() {
+        Game g;
+        g.p1->LoadGame(g.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        CHECKED(g.setUp({2, 2, false, true, false}));
+        CHECKED(g.pressStart(g.p1));
+        CHECKED(g.tick(g.p1));
+        QCOMPARE(g.p1->CurrentWord, QStringLiteral("APPLE"));
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("APPLE"));
+        QCOMPARE(g.p2->CurrentHint, QStringLiteral("Red"));
+        QCOMPARE(g.p2->windowTitle(), QStringLiteral("Ropewit: Fruit"));
+        QCOMPARE(g.p2->WebWordlabel->text(), QStringLiteral("_____"));
+
+        g.p1->ActionButtonClick();
+        g.p2->ActionButtonClick();
+        // One hit and one miss by Player 1: Player 2 sees where, but never which letter.
+        g.p1->AlphaClicked('P' - 64);
+        g.p1->AlphaClicked('Z' - 64);
+        QTRY_COMPARE(g.p2->WebWordlabel->text(), QStringLiteral("_XX__"));
+        QCOMPARE(g.p2->MissedWebLabel->text(),
+                 QStringLiteral("You are playing the same word--cannot reveal"));
+        QTRY_COMPARE(g.p2->WebGuesses->text(), QStringLiteral("7 Guesses Left"));
+        Game::guess(g.p1, 0);
+        Game::guess(g.p2, 1);
+        QTRY_COMPARE(g.p1->WebWordlabel->text(), QStringLiteral("XXXXX"));
+        QTRY_VERIFY(bothPosted(g.p1) && bothPosted(g.p2));
+        QCOMPARE(g.p1->Player1Score, 7LL);
+        QCOMPARE(g.p1->Player2Score, 7LL);
+
+        // "Play Word" moved the list on by one, so the next word is two entries further.
+        CHECKED(g.tick(g.p2));
+        QCOMPARE(g.p1->CurrentWord, QStringLiteral("PLUM"));
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("PLUM"));
+        CHECKED(g.play(0, 0));
+        CHECKED(g.tickToGameOver(QStringLiteral("We have a tie!")));
+
+        // Yes: the same opponent again, from the first word of the list.
+        CHECKED(g.pressStart(g.p2));
+        CHECKED(g.tick(g.p1));
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("APPLE"));
+        QCOMPARE(g.p1->Play1ScorePan->text(), QStringLiteral("0"));
+    }
+
+    void theProgramChoosesDifferentWordsOfTheSameLength() {
+        Game g;
+        g.p1->LoadGame(g.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        CHECKED(g.setUp({2, 1, true, true, false}));
+        CHECKED(g.pressStart(g.p1));
+        // Player 1 chooses and ticks first; its words reach Player 2 before Player 2's own
+        // tick, which must leave the offered word alone.
+        g.p1->ConnectTimerTimer();
+        QTRY_VERIFY(offers(g.p2, kPlay));
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("GRAPE"));
+        CHECKED(g.tick(g.p2));
+        QCOMPARE(g.p1->CurrentWord, QStringLiteral("APPLE"));
+        QCOMPARE(g.p2->OpponentWord, QStringLiteral("APPLE"));
+        QCOMPARE(g.p1->OpponentWord, QStringLiteral("GRAPE"));
+        QCOMPARE(g.p2->CurrentHint, QStringLiteral("Vine"));
+        QCOMPARE(linesOf(g.p1->ConMemo).count(QStringLiteral(">>Word Sent")), 1);
+        CHECKED(g.play(1, 1));
+        // The opponent's letters are shown.
+        QVERIFY(g.p1->MissedWebLabel->text().startsWith(QStringLiteral("E P A R G")));
+        QCOMPARE(g.p2->WebWordlabel->text(), QStringLiteral("APPLE"));
+
+        CHECKED(g.tick(g.p1));
+        QCOMPARE(g.p1->CurrentWord, QStringLiteral("PLUM"));
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("KIWI"));
+        QCOMPARE(int(g.p1->WordUsed[3]), 1);
+        QCOMPARE(int(g.p1->WordUsed[5]), 1);
+        CHECKED(g.play(0, 1));
+        CHECKED(g.tickToGameOver(QStringLiteral("Ann is the winner!")));
+        QVERIFY(g.p1->settings.SameWordLength);
+    }
+
+    void player2sListWhenPlayer1DoesNotChoose() {
+        Game g;
+        const QString list = g.p2.writeFile(QStringLiteral("fruit.txt"), kFruit);
+        CHECKED(g.setUp({2, 1, false, false, false}));
+        QVERIFY(!g.p2->settings.Player1Chooses);
+        CHECKED(g.pressStart(g.p1));
+        g.p1->ConnectTimerTimer();
+        QCOMPARE(g.p1->WaitStatus->text(), kWaitWord);
+        QVERIFY(g.p1->WaitStatus->isVisible());
+        QVERIFY(g.p1->FlashTimer->isActive());
+        QVERIFY(g.p1.prompts.count(QStringLiteral("open")) == 0);
+        // Player 2 has loaded no list: the default one, then the chooser for its own.
+        g.p2.prompts.fileAnswers.push_back(list);
+        CHECKED(g.tick(g.p2));
+        QCOMPARE(g.p2.prompts.count(QStringLiteral("open")), 1);
+        QVERIFY(g.p2.prompts.fileSpecs.back().mustExist);
+        QCOMPARE(g.p1->windowTitle(), QStringLiteral("Ropewit: Fruit"));
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("APPLE"));
+        QCOMPARE(g.p1->CurrentWord, QStringLiteral("PEAR"));
+        QCOMPARE(g.p1->CurrentHint, QStringLiteral("No hint given"));
+        QCOMPARE(g.p1->OpponentWord, QStringLiteral("APPLE"));
+        CHECKED(g.play(0, 0));
+        CHECKED(g.tick(g.p1));
+        QCOMPARE(g.p2.prompts.count(QStringLiteral("open")), 1);
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("GRAPE"));
+        QCOMPARE(g.p1->CurrentWord, QStringLiteral("MELON"));
+        CHECKED(g.play(1, 0));
+        CHECKED(g.tickToGameOver(QStringLiteral("Bea is the winner!")));
+    }
+
+    void aListWithoutTwoWordsOfTheSameLength() {
+        Game g;
+        g.p1->LoadGame(
+            g.p1.writeFile(QStringLiteral("odd.txt"), "Odd\r\nOX\r\nCOW\r\nMULE\r\nHORSE\r\n"));
+        CHECKED(g.setUp({2, 1, true, true, false}));
+        CHECKED(g.pressStart(g.p1));
+        CHECKED(g.tick(g.p1));
+        QCOMPARE(g.p1->CurrentWord, QStringLiteral("OX"));
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("COW"));
+        // Off on the choosing side only, and neither sent nor saved.
+        QVERIFY(!g.p1->settings.SameWordLength);
+        QVERIFY(g.p2->settings.SameWordLength);
+        QCOMPARE(linesOf(g.p2->ConMemo).filter(QStringLiteral(">>Game Type Changed")).size(), 1);
+        Settings onDisk;
+        onDisk.IniPath = g.p1->settings.IniPath;
+        LoadSettings(onDisk);
+        QVERIFY(onDisk.SameWordLength);
+        CHECKED(g.play(0, 0));
+        CHECKED(g.tick(g.p2));
+        QCOMPARE(g.p1->CurrentWord, QStringLiteral("HORSE"));
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("OX"));
+        CHECKED(g.play(0, 0));
+        CHECKED(g.tickToGameOver(QStringLiteral("We have a tie!")));
+    }
+
+    void startPressedInEitherOrder() {
+        Game g;
+        g.p1->LoadGame(g.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        CHECKED(g.setUp({2, 1, false, true, false}));
+        // Player 2 first: it waits; Player 1 then does not.
+        g.p2->ActionButtonClick();
+        QCOMPARE(g.p2->WaitStatus->text(), QStringLiteral("Waiting for opponent to start"));
+        QVERIFY(g.p2->ActionButton->isVisible() && !g.p2->ActionButton->isEnabled());
+        QTRY_VERIFY(g.p1->OpponentReady);
+        QVERIFY(linesOf(g.p1->ConMemo).contains(QStringLiteral(">>Bea Ready To Start")));
+        g.p1->ActionButtonClick();
+        QVERIFY(g.p1->WaitStatus->isHidden());
+        QTRY_VERIFY(g.p2->WaitStatus->isHidden() && !g.p2->FlashTimer->isActive());
+        QVERIFY(linesOf(g.p2->ConMemo).contains(QStringLiteral(">>Ann Ready To Start")));
+        QVERIFY(bothPosted(g.p1) && bothPosted(g.p2));
+        CHECKED(g.tick(g.p2));
+        // Extra ticks change nothing: the step began once.
+        g.p1->ConnectTimerTimer();
+        g.p2->ConnectTimerTimer();
+        QCOMPARE(linesOf(g.p1->ConMemo).count(QStringLiteral(">>Word Sent")), 1);
+        QCOMPARE(g.p1->CurrentWord, QStringLiteral("APPLE"));
+
+        // Both at the same moment: each waits until the other's press arrives.
+        Game h;
+        h.p1->LoadGame(h.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        CHECKED(h.setUp({2, 1, false, true, false}));
+        h.p1->ActionButtonClick();
+        h.p2->ActionButtonClick();
+        QVERIFY(h.p1->WaitStatus->isVisible() && h.p2->WaitStatus->isVisible());
+        QTRY_VERIFY(h.p1->WaitStatus->isHidden() && h.p2->WaitStatus->isHidden());
+        QVERIFY(bothPosted(h.p1) && bothPosted(h.p2));
+        CHECKED(h.tick(h.p1));
+        QCOMPARE(linesOf(h.p1->ConMemo).count(QStringLiteral(">>Word Sent")), 1);
+    }
+
+    void aWordPlayedBeforeThisSidesTickStillBeginsTheStep() {
+        Game g;
+        g.p1->LoadGame(g.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        CHECKED(g.setUp({2, 1, false, true, false}));
+        CHECKED(g.pressStart(g.p1));
+        g.p1->ConnectTimerTimer();
+        QTRY_VERIFY(offers(g.p2, kPlay));
+        // Player 2 plays at once, before its own tick.
+        QVERIFY(bothPosted(g.p2));
+        g.p2->ActionButtonClick();
+        QVERIFY(!bothPosted(g.p2));
+        QVERIFY(g.p2->WaitStatus->isHidden());
+        QVERIFY(g.p2->GuessingAllowed());
+        g.p2->ConnectTimerTimer();
+        QVERIFY(g.p2->WaitStatus->isHidden());
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("PEAR"));
+    }
+
+    void stepsBeginOnTheTimersOwnTick() {
+        Game g;
+        g.p1->LoadGame(g.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        CHECKED(g.setUp({2, 1, false, true, false}, false));
+        QVERIFY(g.p1->ConnectTimer->isActive() && g.p2->ConnectTimer->isActive());
+        QCOMPARE(g.p1->ConnectTimer->interval(), 1000);
+        g.p1->ActionButtonClick();
+        g.p2->ActionButtonClick();
+        QTRY_VERIFY_WITH_TIMEOUT(offers(g.p1, kPlay) && offers(g.p2, kPlay), 5000);
+        QVERIFY(!g.p1->ConnectTimer->isActive());
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("PEAR"));
+        CHECKED(g.play(0, 1, false));
+        QTRY_VERIFY_WITH_TIMEOUT(offers(g.p1, kPlay) && offers(g.p2, kPlay), 5000);
+        QCOMPARE(g.p2->CurrentWord, QStringLiteral("MELON"));
+        CHECKED(g.play(0, 1, false));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            g.p1.prompts.withCaption(QStringLiteral("Game Over")).size() == 1 &&
+                g.p2.prompts.withCaption(QStringLiteral("Game Over")).size() == 1,
+            5000);
+        QVERIFY(g.p1.prompts.withCaption(QStringLiteral("Game Over"))
+                    .first()
+                    .startsWith(QStringLiteral("Ann is the winner!")));
+        QVERIFY(offers(g.p1, kStart) && offers(g.p2, kStart));
+    }
+};
+
+QTEST_MAIN(TestTwoPlayer)
+#include "tst_twoplayer.moc"
