@@ -243,7 +243,8 @@ public:
     void MenuUserNameClick();
     // The connection went away in the middle of a game: stop waiting and say so.
     void GameInterrupted();
-    // Set while this side closes the peer connection itself (a new game is being set up).
+    // Set when this side closes the peer connection itself (a new game is being set up),
+    // until the end of that connection has been reported.
     bool LeavingPeer = false;
     // Shows the user name dialog (TGetYourName), which saves the settings.
     void RunUserNameDialog();

@@ -375,6 +375,8 @@ void TMainWin::CliWSocketSessionClosed(int) {
     EnableDisable();
     CentreWindow();
     GameInterrupted();
+    // The close this side asked for has now been reported.
+    LeavingPeer = false;
 }
 
 void TMainWin::DisplayyourIPAddress1Click() {

@@ -20,9 +20,9 @@ bool ScriptedPrompts::question(QWidget*, const QString& caption, const QString& 
     return answer;
 }
 
-std::optional<QString> ScriptedPrompts::openFile(QWidget*, const FileDialogSpec& spec) {
-    shown.push_back({QStringLiteral("open"), spec.title, spec.filter});
-    fileSpecs.push_back(spec);
+std::optional<QString> ScriptedPrompts::openFile(QWidget*, const FileDialogSpec& chooser) {
+    shown.push_back({QStringLiteral("open"), chooser.title, chooser.filter});
+    fileSpecs.push_back(chooser);
     if (fileAnswers.empty()) {
         return std::nullopt;
     }
@@ -31,9 +31,9 @@ std::optional<QString> ScriptedPrompts::openFile(QWidget*, const FileDialogSpec&
     return answer;
 }
 
-std::optional<QString> ScriptedPrompts::saveFile(QWidget*, const FileDialogSpec& spec) {
-    shown.push_back({QStringLiteral("save"), spec.title, spec.filter});
-    fileSpecs.push_back(spec);
+std::optional<QString> ScriptedPrompts::saveFile(QWidget*, const FileDialogSpec& chooser) {
+    shown.push_back({QStringLiteral("save"), chooser.title, chooser.filter});
+    fileSpecs.push_back(chooser);
     if (fileAnswers.empty()) {
         return std::nullopt;
     }

@@ -1,0 +1,81 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/CommandLine.h"
+
+namespace {
+
+struct Run {
+    int exitCode;
+    QString err;
+    QString out;
+};
+
+Run ropewit(const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ROPEWIT_PROGRAM_DIR "/ropewit"), args);
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished();
+        return {-1, QString(), QString()};
+    }
+    return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError()),
+            QString::fromLocal8Bit(p.readAllStandardOutput())};
+}
+
+}  // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void portsAndServerAddressesAreChecked() {
+        QCOMPARE(parsePort(QStringLiteral("52201")), std::optional<quint16>(52201));
+        QCOMPARE(parsePort(QStringLiteral("65535")), std::optional<quint16>(65535));
+        QVERIFY(!parsePort(QStringLiteral("0")));
+        QVERIFY(!parsePort(QStringLiteral("65536")));
+        QVERIFY(!parsePort(QStringLiteral("-1")));
+        QVERIFY(!parsePort(QStringLiteral("12ab")));
+        QVERIFY(!parsePort(QString()));
+
+        using HostPort = std::optional<std::pair<QString, quint16>>;
+        QCOMPARE(parseHostPort(QStringLiteral("localhost"), 52202),
+                 HostPort(std::make_pair(QStringLiteral("localhost"), quint16(52202))));
+        QCOMPARE(parseHostPort(QStringLiteral("match.example.org:6000"), 52202),
+                 HostPort(std::make_pair(QStringLiteral("match.example.org"), quint16(6000))));
+        QCOMPARE(parseHostPort(QStringLiteral("[::1]:7000"), 52202),
+                 HostPort(std::make_pair(QStringLiteral("::1"), quint16(7000))));
+        QCOMPARE(parseHostPort(QStringLiteral("::1"), 52202),
+                 HostPort(std::make_pair(QStringLiteral("::1"), quint16(52202))));
+        QVERIFY(!parseHostPort(QStringLiteral("host:"), 52202));
+        QVERIFY(!parseHostPort(QStringLiteral(":80"), 52202));
+        QVERIFY(!parseHostPort(QStringLiteral("host:99999"), 52202));
+        QVERIFY(!parseHostPort(QStringLiteral("[::1"), 52202));
+        QVERIFY(!parseHostPort(QStringLiteral("two words"), 52202));
+    }
+
+    void badValuesEndTheProgramWithExitCode2() {
+        for (const QStringList& args :
+             {QStringList{"--peer-port", "abc"}, QStringList{"--peer-port", "70000"},
+              QStringList{"--matchmaking-server", "host:port"}, QStringList{"--no-such-option"},
+              QStringList{"stray"}}) {
+            const Run run = ropewit(args);
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY2(run.err.startsWith(QStringLiteral("ropewit: ")), qPrintable(run.err));
+        }
+        const Run version = ropewit({QStringLiteral("--version")});
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY(version.out.contains(QStringLiteral(ROPEWIT_VERSION)));
+        const Run help = ropewit({QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        for (const char* option : {"--config-dir", "--peer-port", "--matchmaking-server"}) {
+            QVERIFY(help.out.contains(QLatin1String(option)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
