@@ -115,7 +115,8 @@ TDoNewGame::TDoNewGame(TMainWin& main) : QDialog(&main), main_(main) {
     remember(LongestWait, s.LastPanel3Option, 1);
     remember(AlphaNames, s.LastPanel3Option, 2);
     connect(AlphaNames, &QRadioButton::clicked, this, [this] {
-        if (Panel4->isVisible()) {
+        // Shown as the current step, whether or not the dialog itself is on screen yet.
+        if (!Panel4->isHidden()) {
             TheLetters->setFocus();
         }
     });

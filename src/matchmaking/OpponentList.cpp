@@ -1,0 +1,50 @@
+#include "matchmaking/OpponentList.h"
+
+#include "core/Text.h"
+
+namespace opponents {
+
+std::vector<Entry> parseList(const QString& payload) {
+    std::vector<Entry> entries;
+    qsizetype from = 0;
+    while (from < payload.size()) {
+        const qsizetype end = payload.indexOf(kEntryEnd, from);
+        if (end < 0) {
+            break;
+        }
+        const QString entry = payload.mid(from, qMin<qsizetype>(end - from, kMaxEntryLength));
+        from = end + 1;
+        if (static_cast<int>(entries.size()) >= kMaxEntries) {
+            break;
+        }
+        const qsizetype split = entry.indexOf(kNameEnd);
+        Entry e;
+        if (split < 0) {
+            e.address = entry;
+        } else {
+            e.name = entry.left(split);
+            e.address = entry.mid(split + 1);
+        }
+        e.address.truncate(kMaxAddress);
+        entries.push_back(std::move(e));
+    }
+    return entries;
+}
+
+void pushAddress(AddressSlots& history, const QString& address) {
+    const QString entry = text::bounded(address);
+    int match = -1;
+    for (int i = 0; i < static_cast<int>(history.size()); ++i) {
+        if (history[i] == entry) {
+            match = i;
+        }
+    }
+    // Without a match the last entry is the one that gives way.
+    const int from = match >= 0 ? match : static_cast<int>(history.size()) - 1;
+    for (int i = from; i > 0; --i) {
+        history[i] = history[i - 1];
+    }
+    history[0] = entry;
+}
+
+}  // namespace opponents

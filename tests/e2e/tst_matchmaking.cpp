@@ -1,0 +1,188 @@
+// Two players who find each other through a running ropewit-matchd.
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QtTest>
+#include <memory>
+
+#include "TestWindow.h"
+#include "matchmaking/TDoNewGame.h"
+#include "matchmaking/TWebOpponent.h"
+#include "net/TWSocket.h"
+
+namespace {
+
+// The server on a port the system chose, which its first log line names.
+class Matchd {
+public:
+    Matchd() {
+        process_.setProgram(QStringLiteral(ROPEWIT_MATCHD_PATH));
+        process_.setArguments({QStringLiteral("--listen"), QStringLiteral("127.0.0.1"),
+                               QStringLiteral("--port"), QStringLiteral("0")});
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start();
+        if (!process_.waitForStarted(10000)) {
+            return;
+        }
+        static const QRegularExpression portLine(QStringLiteral("listening on .* port (\\d+);"));
+        QDeadlineTimer deadline(10000);
+        while (!deadline.hasExpired() && process_.state() == QProcess::Running) {
+            process_.waitForReadyRead(100);
+            output_ += process_.readAllStandardOutput();
+            const QRegularExpressionMatch m = portLine.match(QString::fromUtf8(output_));
+            if (m.hasMatch()) {
+                port_ = static_cast<quint16>(m.captured(1).toUInt());
+                return;
+            }
+        }
+    }
+    ~Matchd() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(10000);
+        }
+    }
+    quint16 port() const { return port_; }
+
+private:
+    QProcess process_;
+    QByteArray output_;
+    quint16 port_ = 0;
+};
+
+// One request on a connection of its own; what came back before the server closed it.
+QByteArray ask(quint16 port, const QByteArray& request) {
+    QTcpSocket socket;
+    QByteArray reply;
+    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { reply += socket.readAll(); });
+    QSignalSpy closed(&socket, &QTcpSocket::disconnected);
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    if (!socket.waitForConnected(10000)) {
+        return "(no connection)";
+    }
+    socket.write(request);
+    if (closed.isEmpty() && !closed.wait(10000)) {
+        return "(left open)";
+    }
+    return reply + socket.readAll();
+}
+
+QStringList logOf(TestWindow& t) {
+    return t->ConMemo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void useServer(TestWindow& t, quint16 port) {
+    t->ctx.matchmakingHost = QStringLiteral("127.0.0.1");
+    t->ctx.matchmakingPort = port;
+}
+
+// Registers on the server through the new game wizard, as Ann at 127.0.0.1.
+void registerThroughTheWizard(TestWindow& t) {
+    t->ctx.localAddresses = [] { return QStringList{QStringLiteral("127.0.0.1")}; };
+    t.prompts.dialogScript.push_back([](QDialog& d) {
+        auto& w = static_cast<TDoNewGame&>(d);
+        w.PlayOpp->click();
+        w.NextButton->click();
+        w.RegServer->click();
+        w.NextButton->click();
+        return d.result();
+    });
+    t->show();
+    t->StartGame->click();
+}
+
+constexpr const char* kAnn = "[Options]\r\nUser Name=Ann\r\n";
+constexpr const char* kBea = "[Options]\r\nUser Name=Bea\r\n";
+
+}  // namespace
+
+class TestMatchmaking : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void playersMeetThroughTheServer() {
+        Matchd server;
+        QVERIFY(server.port() != 0);
+        TestWindow a(kAnn);
+        TestWindow b(kBea);
+        useServer(a, server.port());
+        useServer(b, server.port());
+
+        registerThroughTheWizard(a);
+        QTRY_VERIFY(logOf(a).contains(QStringLiteral(">>Added to server as a player")));
+        QVERIFY(a->LoggedOnServer);
+        QVERIFY(a->Listening);
+        QCOMPARE(a->SrvWSocket->state(), TWSocket::wsListening);
+        QCOMPARE(ask(server.port(), "03\x02"), QByteArray("05Ann\x01"
+                                                          "127.0.0.1\x03\x02"));
+
+        // Bea asks for the longest-waiting players and calls Ann.
+        b->ctx.peerPort = a->SrvWSocket->localPort();
+        QStringList shown;
+        b.prompts.dialogScript.push_back([](QDialog& d) {
+            auto& w = static_cast<TDoNewGame&>(d);
+            w.PlayOpp->click();
+            w.NextButton->click();
+            w.LogServer->click();
+            w.NextButton->click();
+            w.LongestWait->click();
+            w.NextButton->click();
+            return d.result();
+        });
+        b.prompts.dialogScript.push_back([&](QDialog& d) {
+            auto& list = static_cast<TWebOpponent&>(d);
+            d.show();
+            for (int i = 0; i < list.UserList->count(); ++i) {
+                shown << list.UserList->item(i)->text();
+            }
+            list.OK->click();
+            return d.result();
+        });
+        b->show();
+        b->StartGame->click();
+        QTRY_VERIFY(a->Connected && b->Connected);
+        QCOMPARE(shown, QStringList{QStringLiteral("Ann")});
+        QCOMPARE(b->PeerAddress, QStringLiteral("127.0.0.1"));
+        QCOMPARE(b->settings.LastIpAddresses[0], QStringLiteral("127.0.0.1"));
+        QVERIFY(a->IsPlayer1);
+        QVERIFY(!b->IsPlayer1);
+
+        // Ann leaves the server as soon as she has an opponent.
+        QTRY_VERIFY(logOf(a).contains(QStringLiteral(">>Removed from server")));
+        QVERIFY(!a->LoggedOnServer);
+        QTRY_COMPARE(ask(server.port(), "03\x02"), QByteArray("05\x02"));
+
+        QTRY_VERIFY(!a.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty() &&
+                    !b.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty());
+        QCOMPARE(a->Player2Name, QStringLiteral("Bea"));
+        QCOMPARE(b->Player1Name, QStringLiteral("Ann"));
+        QVERIFY(a.prompts.withCaption(QStringLiteral("Error")).isEmpty());
+        QVERIFY(b.prompts.withCaption(QStringLiteral("Error")).isEmpty());
+    }
+
+    void closingWhileRegisteredLeavesTheServer() {
+        Matchd server;
+        QVERIFY(server.port() != 0);
+        auto a = std::make_unique<TestWindow>(kAnn);
+        useServer(*a, server.port());
+        registerThroughTheWizard(*a);
+        QTRY_VERIFY((*a)->LoggedOnServer);
+        QCOMPARE(ask(server.port(), "03\x02"), QByteArray("05Ann\x01"
+                                                          "127.0.0.1\x03\x02"));
+
+        (*a)->close();
+        QVERIFY(!(*a)->isVisible());
+        QVERIFY((*a)->UnLogDone);
+        QVERIFY(logOf(*a).contains(QStringLiteral(">>Removed from server")));
+        // The removal is on its way before the window and its sockets are gone.
+        a.reset();
+        QTRY_COMPARE(ask(server.port(), "03\x02"), QByteArray("05\x02"));
+    }
+};
+
+QTEST_MAIN(TestMatchmaking)
+#include "tst_matchmaking.moc"

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+#include "TestWindow.h"
+
+// A matchmaking server played by the test: it records what each connection sends and
+// answers whatever the test writes.
+class FakeMatchServer {
+public:
+    FakeMatchServer() {
+        server_.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection()) {
+                auto conn = std::make_unique<Conn>();
+                Conn* c = conn.get();
+                c->socket = s;
+                QObject::connect(s, &QTcpSocket::readyRead, s,
+                                 [c] { c->in += c->socket->readAll(); });
+                QObject::connect(s, &QTcpSocket::disconnected, s, [c] { c->closed = true; });
+                conns_.push_back(std::move(conn));
+            }
+        });
+    }
+
+    quint16 port() const { return server_.serverPort(); }
+    int count() const { return static_cast<int>(conns_.size()); }
+    bool waitForConnections(int n) {
+        return QTest::qWaitFor([&] { return count() >= n; }, 5000);
+    }
+    QByteArray received(int i) const { return i < count() ? conns_[i]->in : QByteArray(); }
+    bool closedByClient(int i) const { return i < count() && conns_[i]->closed; }
+    void reply(int i, const QByteArray& bytes) {
+        conns_[i]->socket->write(bytes);
+        conns_[i]->socket->flush();
+    }
+    void hangUp(int i) { conns_[i]->socket->disconnectFromHost(); }
+
+private:
+    struct Conn {
+        QTcpSocket* socket = nullptr;  // child of the server
+        QByteArray in;
+        bool closed = false;
+    };
+    // The connections outlive the server, whose sockets still signal while they go.
+    std::vector<std::unique_ptr<Conn>> conns_;
+    QTcpServer server_;
+};
+
+// A port on which nobody listens (just released by the system).
+inline quint16 unusedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+inline void useServer(TestWindow& t, quint16 port,
+                      const QString& host = QStringLiteral("127.0.0.1")) {
+    t->ctx.matchmakingHost = host;
+    t->ctx.matchmakingPort = port;
+}

@@ -1,0 +1,165 @@
+#include <QtTest>
+
+#include "matchmaking/OpponentList.h"
+
+namespace {
+
+// Builds a payload from (name, address) pairs: name 0x01 address 0x03 each.
+QString listOf(std::initializer_list<std::pair<const char*, const char*>> entries) {
+    QString out;
+    for (const auto& [name, address] : entries) {
+        out += QString::fromLatin1(name) + QChar(0x01) + QString::fromLatin1(address) + QChar(0x03);
+    }
+    return out;
+}
+
+opponents::AddressSlots numbered() {
+    opponents::AddressSlots h;
+    for (int i = 0; i < static_cast<int>(h.size()); ++i) {
+        h[i] = QStringLiteral("10.0.0.%1").arg(i + 1);
+    }
+    return h;
+}
+
+}  // namespace
+
+class TestOpponentList : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void entriesInOrder() {
+        const auto entries =
+            opponents::parseList(listOf({{"Ann", "192.0.2.7"}, {"Bea", "b.example"}, {"", "x"}}));
+        QCOMPARE(entries.size(), size_t(3));
+        QCOMPARE(entries[0].name, QStringLiteral("Ann"));
+        QCOMPARE(entries[0].address, QStringLiteral("192.0.2.7"));
+        QCOMPARE(entries[1].name, QStringLiteral("Bea"));
+        QCOMPARE(entries[1].address, QStringLiteral("b.example"));
+        QCOMPARE(entries[2].name, QString());
+        QCOMPARE(entries[2].address, QStringLiteral("x"));
+    }
+
+    void oddEntries() {
+        // No 0x01: no name, all address. A second 0x01 belongs to the address.
+        const QString payload = QStringLiteral("10.1.1.1") + QChar(0x03) + QStringLiteral("Cy") +
+                                QChar(0x01) + QStringLiteral("a") + QChar(0x01) +
+                                QStringLiteral("b") + QChar(0x03) + QChar(0x03);
+        const auto entries = opponents::parseList(payload);
+        QCOMPARE(entries.size(), size_t(3));
+        QCOMPARE(entries[0].name, QString());
+        QCOMPARE(entries[0].address, QStringLiteral("10.1.1.1"));
+        QCOMPARE(entries[1].name, QStringLiteral("Cy"));
+        QCOMPARE(entries[1].address, QStringLiteral("a") + QChar(0x01) + QStringLiteral("b"));
+        QCOMPARE(entries[2].name, QString());
+        QCOMPARE(entries[2].address, QString());
+    }
+
+    void restWithoutEndMarkIsDropped() {
+        const QString payload = listOf({{"Ann", "1.1.1.1"}}) + QStringLiteral("Bea") + QChar(0x01) +
+                                QStringLiteral("2.2.2.2");
+        const auto entries = opponents::parseList(payload);
+        QCOMPARE(entries.size(), size_t(1));
+        QCOMPARE(entries[0].name, QStringLiteral("Ann"));
+        QVERIFY(opponents::parseList(QStringLiteral("Bea") + QChar(0x01) + QStringLiteral("2"))
+                    .empty());
+        QVERIFY(opponents::parseList(QString()).empty());
+    }
+
+    void longEntriesAndAddressesAreCut() {
+        // Only the first 255 characters of an entry count: here they end inside the name,
+        // so the 0x01 behind them is lost and the entry is all address (cut to 50).
+        const QString longName(300, QLatin1Char('n'));
+        QString payload = longName + QChar(0x01) + QStringLiteral("1.2.3.4") + QChar(0x03);
+        // 250 name characters leave room for "1.2." of the address.
+        payload +=
+            QString(250, QLatin1Char('m')) + QChar(0x01) + QStringLiteral("1.2.3.4") + QChar(0x03);
+        const QString address60(60, QLatin1Char('a'));
+        payload += QStringLiteral("Ann") + QChar(0x01) + address60 + QChar(0x03);
+        const auto entries = opponents::parseList(payload);
+        QCOMPARE(entries.size(), size_t(3));
+        QCOMPARE(entries[0].name, QString());
+        QCOMPARE(entries[0].address, QString(50, QLatin1Char('n')));
+        QCOMPARE(entries[1].name, QString(250, QLatin1Char('m')));
+        QCOMPARE(entries[1].address, QStringLiteral("1.2."));
+        QCOMPARE(entries[2].name, QStringLiteral("Ann"));
+        QCOMPARE(entries[2].address, address60.left(50));
+    }
+
+    void atMostElevenEntries() {
+        QString payload;
+        for (int i = 0; i < 20; ++i) {
+            payload += QStringLiteral("P%1").arg(i) + QChar(0x01) +
+                       QStringLiteral("10.0.0.%1").arg(i) + QChar(0x03);
+        }
+        const auto entries = opponents::parseList(payload);
+        QCOMPARE(entries.size(), size_t(opponents::kMaxEntries));
+        QCOMPARE(entries.back().name, QStringLiteral("P10"));
+        QCOMPARE(entries.back().address, QStringLiteral("10.0.0.10"));
+    }
+
+    void historyMovesAMatchToTheTop() {
+        auto h = numbered();
+        opponents::pushAddress(h, QStringLiteral("10.0.0.4"));
+        QCOMPARE(h[0], QStringLiteral("10.0.0.4"));
+        QCOMPARE(h[1], QStringLiteral("10.0.0.1"));
+        QCOMPARE(h[2], QStringLiteral("10.0.0.2"));
+        QCOMPARE(h[3], QStringLiteral("10.0.0.3"));
+        QCOMPARE(h[4], QStringLiteral("10.0.0.5"));
+        QCOMPARE(h[9], QStringLiteral("10.0.0.10"));
+
+        // Entry 1 again: nothing moves.
+        const auto before = h;
+        opponents::pushAddress(h, QStringLiteral("10.0.0.4"));
+        QCOMPARE(h, before);
+    }
+
+    void historyPushesTheOldestOut() {
+        auto h = numbered();
+        opponents::pushAddress(h, QStringLiteral("host.example"));
+        QCOMPARE(h[0], QStringLiteral("host.example"));
+        for (int i = 1; i < 10; ++i) {
+            QCOMPARE(h[i], QStringLiteral("10.0.0.%1").arg(i));
+        }
+        QVERIFY(std::find(h.begin(), h.end(), QStringLiteral("10.0.0.10")) == h.end());
+
+        // Matching is exact: case and blanks count.
+        auto g = numbered();
+        g[2] = QStringLiteral("Host");
+        opponents::pushAddress(g, QStringLiteral("host"));
+        QCOMPARE(g[0], QStringLiteral("host"));
+        QCOMPARE(g[3], QStringLiteral("Host"));
+    }
+
+    void historyWithoutDuplicatesAndLastMatchCounts() {
+        auto h = numbered();
+        opponents::pushAddress(h, QStringLiteral("10.0.0.3"));
+        QCOMPARE(std::count(h.begin(), h.end(), QStringLiteral("10.0.0.3")), 1);
+        QCOMPARE(h[0], QStringLiteral("10.0.0.3"));
+        QCOMPARE(h[2], QStringLiteral("10.0.0.2"));
+        QCOMPARE(h[3], QStringLiteral("10.0.0.4"));
+
+        // The same address at entries 2 and 6: the move starts at entry 6, and the copy at
+        // entry 2 moves down with the rest.
+        auto d = numbered();
+        d[1] = QStringLiteral("dup");
+        d[5] = QStringLiteral("dup");
+        opponents::pushAddress(d, QStringLiteral("dup"));
+        QCOMPARE(d[0], QStringLiteral("dup"));
+        QCOMPARE(d[1], QStringLiteral("10.0.0.1"));
+        QCOMPARE(d[2], QStringLiteral("dup"));
+        QCOMPARE(d[3], QStringLiteral("10.0.0.3"));
+        QCOMPARE(d[5], QStringLiteral("10.0.0.5"));
+        QCOMPARE(d[6], QStringLiteral("10.0.0.7"));
+        QCOMPARE(d[9], QStringLiteral("10.0.0.10"));
+
+        // Empty slots are filled from the top.
+        opponents::AddressSlots e;
+        opponents::pushAddress(e, QStringLiteral("a"));
+        opponents::pushAddress(e, QStringLiteral("b"));
+        QCOMPARE(e[0], QStringLiteral("b"));
+        QCOMPARE(e[1], QStringLiteral("a"));
+        QVERIFY(e[2].isEmpty());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestOpponentList)
+#include "tst_opponentlist.moc"

@@ -1,0 +1,462 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+#include <functional>
+
+#include "FakeMatchServer.h"
+#include "TestWindow.h"
+#include "dialogs/TGetYourName.h"
+#include "matchmaking/TDoNewGame.h"
+#include "net/TWSocket.h"
+
+namespace {
+
+constexpr const char* kNamedAnn = "[Options]\r\nUser Name=Ann\r\n";
+
+QStringList logOf(TestWindow& t) {
+    return t->ConMemo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// Runs the wizard once; drive plays the player's part on it. False when it was cancelled.
+bool runWizard(TestWindow& t, const std::function<void(TDoNewGame&)>& drive) {
+    t.prompts.dialogScript.push_back([drive](QDialog& d) {
+        drive(static_cast<TDoNewGame&>(d));
+        return d.result();
+    });
+    return t->RunNewGameWizard();
+}
+
+// Step 1 as an opponent game, then step 2.
+void toStep2(TDoNewGame& w) {
+    w.PlayOpp->click();
+    w.NextButton->click();
+}
+
+QStringList items(const QComboBox* box) {
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i) {
+        out << box->itemText(i);
+    }
+    return out;
+}
+
+// Prompts that note the state of the window when the file chooser opens.
+class WatchingPrompts : public ScriptedPrompts {
+public:
+    std::function<void()> onOpen;
+    std::optional<QString> openFile(QWidget* parent, const FileDialogSpec& spec) override {
+        if (onOpen) {
+            onOpen();
+        }
+        return ScriptedPrompts::openFile(parent, spec);
+    }
+};
+
+}  // namespace
+
+class TestWizard : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void opensWithTheRememberedChoices() {
+        TestWindow t;
+        t->settings.LastPanel1Option = 1;
+        t->settings.LastPanel2Option = 3;
+        t->settings.LastPanel3Option = 2;
+        t->settings.LastIpAddresses[1] = QStringLiteral("10.0.0.2");
+        t->settings.LastIpAddresses[3] = QStringLiteral("10.0.0.4");
+        t->SoloGame = false;
+        const Settings before = t->settings;
+        bool checked = false;
+        const bool finished = runWizard(t, [&](TDoNewGame& w) {
+            QCOMPARE(w.currentStep(), 1);
+            QVERIFY(!w.Panel1->isHidden());
+            QVERIFY(w.Panel2->isHidden() && w.Panel3->isHidden() && w.Panel4->isHidden());
+            QVERIFY(w.PlaySol->isChecked() && !w.PlayOpp->isChecked());
+            QVERIFY(w.LogServer->isChecked());
+            QVERIFY(!w.KnowIp->isChecked() && !w.WaitIP->isChecked() && !w.RegServer->isChecked());
+            QVERIFY(w.AlphaNames->isChecked() && !w.LongestWait->isChecked());
+            // The history without its empty entries; entry 1 is empty, so is the edit.
+            QCOMPARE(items(w.IPAdd),
+                     (QStringList{QStringLiteral("10.0.0.2"), QStringLiteral("10.0.0.4")}));
+            QCOMPARE(w.IPAdd->currentText(), QString());
+            QCOMPARE(w.TheLetters->maxLength(), 20);
+            checked = true;
+            w.CancelButton->click();
+        });
+        QVERIFY(checked);
+        QVERIFY(!finished);
+        // Cancel on step 1 changes nothing.
+        QVERIFY(!t->SoloGame);
+        QCOMPARE(t->settings.LastPanel1Option, before.LastPanel1Option);
+        QCOMPARE(t->settings.LastIpAddresses, before.LastIpAddresses);
+        QVERIFY(t.prompts.count(QStringLiteral("open")) == 0);
+
+        // A value out of range checks nothing in its group; entry 1 fills the edit.
+        t->settings.LastPanel1Option = 9;
+        t->settings.LastPanel2Option = 0;
+        t->settings.LastIpAddresses[0] = QStringLiteral("10.0.0.1");
+        checked = false;
+        runWizard(t, [&](TDoNewGame& w) {
+            QVERIFY(!w.PlaySol->isChecked() && !w.PlayOpp->isChecked());
+            QVERIFY(!w.KnowIp->isChecked() && !w.WaitIP->isChecked() && !w.LogServer->isChecked() &&
+                    !w.RegServer->isChecked());
+            QCOMPARE(w.IPAdd->currentText(), QStringLiteral("10.0.0.1"));
+            QCOMPARE(w.IPAdd->itemText(0), QStringLiteral("10.0.0.1"));
+            // Nothing checked on step 1 means an opponent; nothing on step 2 stays there.
+            w.NextButton->click();
+            QCOMPARE(w.currentStep(), 2);
+            w.NextButton->click();
+            QCOMPARE(w.currentStep(), 2);
+            checked = true;
+            w.CancelButton->click();
+        });
+        QVERIFY(checked);
+    }
+
+    void radioClicksAreRemembered() {
+        TestWindow t(kNamedAnn);
+        runWizard(t, [&](TDoNewGame& w) {
+            const std::pair<QRadioButton*, int> panel1[] = {{w.PlaySol, 1}, {w.PlayOpp, 2}};
+            for (const auto& [radio, value] : panel1) {
+                radio->click();
+                QCOMPARE(t->settings.LastPanel1Option, value);
+            }
+            w.AlphaNames->click();
+            QCOMPARE(t->settings.LastPanel3Option, 2);
+            w.LongestWait->click();
+            QCOMPARE(t->settings.LastPanel3Option, 1);
+            w.NextButton->click();  // step 2 takes clicks only while it is shown
+            const std::pair<QRadioButton*, int> panel2[] = {
+                {w.KnowIp, 1}, {w.WaitIP, 2}, {w.LogServer, 3}, {w.RegServer, 4}};
+            for (const auto& [radio, value] : panel2) {
+                radio->click();
+                QCOMPARE(t->settings.LastPanel2Option, value);
+            }
+            w.CancelButton->click();
+        });
+        // Cancelling keeps what was clicked.
+        QCOMPARE(t->settings.LastPanel1Option, 2);
+        QCOMPARE(t->settings.LastPanel2Option, 4);
+        QCOMPARE(t->settings.LastPanel3Option, 1);
+    }
+
+    void typedAddressIsCalled() {
+        TestWindow t(kNamedAnn);
+        t->settings.LastIpAddresses[0] = QStringLiteral("10.0.0.9");
+        t->settings.LastIpAddresses[1] = QStringLiteral("10.0.0.8");
+        t->settings.LastIpAddresses[2] = QStringLiteral("10.0.0.5");
+        const bool finished = runWizard(t, [&](TDoNewGame& w) {
+            toStep2(w);
+            w.KnowIp->click();
+            w.NextButton->click();
+            QCOMPARE(w.currentStep(), 3);
+            for (const char* blank : {"", "    "}) {
+                w.IPAdd->setEditText(QString::fromLatin1(blank));
+                w.NextButton->click();
+                QCOMPARE(w.currentStep(), 3);
+            }
+            w.IPAdd->setEditText(QStringLiteral("  10.0.0.5  "));
+            w.NextButton->click();
+        });
+        QVERIFY(finished);
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")),
+                 (QStringList{QStringLiteral("No IP Address has been entered."),
+                              QStringLiteral("No IP Address has been entered.")}));
+        QCOMPARE(t->PeerAddress, QStringLiteral("10.0.0.5"));
+        QCOMPARE(t->settings.LastIpAddresses[0], QStringLiteral("10.0.0.5"));
+        QCOMPARE(t->settings.LastIpAddresses[1], QStringLiteral("10.0.0.9"));
+        QCOMPARE(t->settings.LastIpAddresses[2], QStringLiteral("10.0.0.8"));
+        QVERIFY(t->settings.LastIpAddresses[3].isEmpty());
+        QVERIFY(logOf(t).contains(QStringLiteral(">>Attempting To Connect")));
+        // Disabled until the call has its answer.
+        QVERIFY(!t->MenuPlayer->isEnabled());
+        QVERIFY(!t->SoloGame);
+        QTRY_VERIFY(t->MenuPlayer->isEnabled());
+    }
+
+    void headingOfStep3CancelsAndEscapeDoesNothing() {
+        TestWindow t(kNamedAnn);
+        bool stillOpen = false;
+        const bool finished = runWizard(t, [&](TDoNewGame& w) {
+            w.show();
+            QTest::keyClick(&w, Qt::Key_Escape);
+            stillOpen = w.isVisible() && w.currentStep() == 1;
+            toStep2(w);
+            w.KnowIp->click();
+            w.NextButton->click();
+            QTest::mouseClick(w.Label3, Qt::LeftButton);
+        });
+        QVERIFY(stillOpen);
+        QVERIFY(!finished);
+        QVERIFY(t->PeerAddress.isEmpty());
+    }
+
+    void waitingTwiceListensOnce() {
+        TestWindow t(kNamedAnn);
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(runWizard(t, [](TDoNewGame& w) {
+                toStep2(w);
+                w.WaitIP->click();
+                w.NextButton->click();
+            }));
+        }
+        QVERIFY(t->Listening);
+        QCOMPARE(t->SrvWSocket->state(), TWSocket::wsListening);
+        QCOMPARE(logOf(t).count(QStringLiteral(">>Waiting for a connection")), 1);
+        QVERIFY(!t->SoloGame);
+    }
+
+    void opponentWithoutAUserName() {
+        TestWindow t;
+        // Yes: the name dialog runs, then step 2 whatever was entered.
+        t.prompts.questionAnswers = {true};
+        int step = 0;
+        t.prompts.dialogScript.push_back([&](QDialog& d) {
+            auto& w = static_cast<TDoNewGame&>(d);
+            toStep2(w);
+            step = w.currentStep();
+            w.CancelButton->click();
+            return d.result();
+        });
+        t.prompts.dialogScript.push_back([](QDialog& d) {
+            auto& name = static_cast<TGetYourName&>(d);
+            name.TheGuess->setText(QStringLiteral("Zed"));
+            name.OK->click();
+            return d.result();
+        });
+        t->RunNewGameWizard();
+        QCOMPARE(step, 2);
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("Notice")),
+                 QStringList{QStringLiteral("It appears that you have not entered a user name for "
+                                            "yourself yet. Would you like to do so now?")});
+        QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 2);
+        QCOMPARE(t.prompts.shown.back().text, QStringLiteral("TGetYourName"));
+        QCOMPARE(t->settings.UserName, QStringLiteral("Zed"));
+
+        // No: no dialog, and step 2 all the same.
+        TestWindow u;
+        u.prompts.questionAnswers = {false};
+        runWizard(u, [&](TDoNewGame& w) {
+            toStep2(w);
+            step = w.currentStep();
+            w.CancelButton->click();
+        });
+        QCOMPARE(step, 2);
+        QCOMPARE(u.prompts.count(QStringLiteral("question")), 1);
+        QCOMPARE(u.prompts.count(QStringLiteral("dialog")), 1);
+        QVERIFY(u->settings.UserName.isEmpty());
+    }
+
+    void registeringChoosesTheOwnAddress() {
+        TestWindow t(kNamedAnn);
+        FakeMatchServer fs;
+        useServer(t, fs.port());
+        const auto registerWith = [&](const QStringList& addresses) {
+            t->ctx.localAddresses = [addresses] { return addresses; };
+            t.prompts.clear();
+            t->OwnAddress.clear();
+            return runWizard(t, [](TDoNewGame& w) {
+                toStep2(w);
+                w.RegServer->click();
+                w.NextButton->click();
+            });
+        };
+        const QString ask =
+            QStringLiteral("You have multiple IP Addresses.  Is the correct IP Address ");
+
+        // One address: no question, and the request goes out with it.
+        QVERIFY(registerWith({QStringLiteral(" 192.0.2.7 ")}));
+        QCOMPARE(t.prompts.count(QStringLiteral("question")), 0);
+        QCOMPARE(t->OwnAddress, QStringLiteral("192.0.2.7"));
+        QCOMPARE(t->ServerRequest, 1);
+        QVERIFY(fs.waitForConnections(1));
+        QTRY_COMPARE(fs.received(0), QByteArray("01Ann\x01"
+                                                "192.0.2.7\x02"));
+        // Listening waits for the server's answer.
+        QVERIFY(!t->Listening);
+        QCOMPARE(t->SrvWSocket->state(), TWSocket::wsClosed);
+
+        // Each run's request carries the address chosen.
+        const auto sent = [&](const char* address) {
+            const int n = fs.count();
+            return QTest::qWaitFor(
+                [&] {
+                    return fs.count() > n && fs.received(fs.count() - 1) ==
+                                                 QByteArray("01Ann\x01") + address + '\x02';
+                },
+                5000);
+        };
+        const QStringList three = {QStringLiteral("10.0.0.1"), QStringLiteral("10.0.0.2"),
+                                   QStringLiteral("10.0.0.3")};
+        t.prompts.questionAnswers = {false, false};
+        QVERIFY(registerWith(three));
+        QCOMPARE(
+            t.prompts.withCaption(QStringLiteral("Notice")),
+            (QStringList{ask + QStringLiteral("10.0.0.1?"), ask + QStringLiteral("10.0.0.2?")}));
+        QCOMPARE(t->OwnAddress, QStringLiteral("10.0.0.3"));
+        QVERIFY(sent("10.0.0.3"));
+
+        t.prompts.questionAnswers = {false, true};
+        QVERIFY(registerWith(three));
+        QCOMPARE(t.prompts.count(QStringLiteral("question")), 2);
+        QCOMPARE(t->OwnAddress, QStringLiteral("10.0.0.2"));
+        QVERIFY(sent("10.0.0.2"));
+
+        t.prompts.questionAnswers = {true};
+        QVERIFY(registerWith(three));
+        QCOMPARE(t.prompts.count(QStringLiteral("question")), 1);
+        QCOMPARE(t->OwnAddress, QStringLiteral("10.0.0.1"));
+        QVERIFY(sent("10.0.0.1"));
+
+        // Without an address there is nothing to register: an error, no request (the last
+        // connection stays open), and the wizard stays on step 2.
+        QTRY_COMPARE(t->CliSrvWSocket->state(), TWSocket::wsConnected);
+        t->ServerRequest = 0;
+        int step = 0;
+        t->ctx.localAddresses = [] { return QStringList(); };
+        t.prompts.clear();
+        runWizard(t, [&](TDoNewGame& w) {
+            toStep2(w);
+            w.RegServer->click();
+            w.NextButton->click();
+            step = w.currentStep();
+            w.CancelButton->click();
+        });
+        QCOMPARE(step, 2);
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 1);
+        QCOMPARE(t->ServerRequest, 0);
+        QCOMPARE(t->CliSrvWSocket->state(), TWSocket::wsConnected);
+    }
+
+    void askingTheServerForPlayers() {
+        TestWindow t(kNamedAnn);
+        FakeMatchServer fs;
+        useServer(t, fs.port());
+        t->Listening = true;
+        t->StartServer();
+        t->LoggedOnServer = true;
+        bool focusMoved = false;
+        QVERIFY(runWizard(t, [&](TDoNewGame& w) {
+            toStep2(w);
+            w.LogServer->click();
+            w.NextButton->click();
+            QCOMPARE(w.currentStep(), 4);
+            w.show();
+            w.AlphaNames->click();
+            focusMoved = w.focusWidget() == w.TheLetters;
+            w.TheLetters->setText(QStringLiteral("ab "));
+            w.NextButton->click();
+        }));
+        QVERIFY(focusMoved);
+        QCOMPARE(t->ServerRequest, 3);
+        QCOMPARE(t->ServerLetters, QStringLiteral("ab "));
+        QVERIFY(fs.waitForConnections(1));
+        QTRY_COMPARE(fs.received(0), QByteArray("04ab \x02"));
+        // Listening stops, but the registration is kept and nobody is removed.
+        QCOMPARE(t->SrvWSocket->state(), TWSocket::wsClosed);
+        QVERIFY(!t->Listening);
+        QVERIFY(t->LoggedOnServer);
+
+        QVERIFY(runWizard(t, [](TDoNewGame& w) {
+            toStep2(w);
+            w.NextButton->click();  // LogServer is remembered
+            w.LongestWait->click();
+            w.NextButton->click();
+        }));
+        QCOMPARE(t->ServerRequest, 2);
+        QVERIFY(fs.waitForConnections(2));
+        QTRY_COMPARE(fs.received(1), QByteArray("03\x02"));
+        QCOMPARE(fs.count(), 2);
+    }
+
+    void playingAloneWhileRegisteredLeavesTheServerFirst() {
+        TestWindow t(kNamedAnn);
+        WatchingPrompts prompts;
+        t->ctx.prompts = &prompts;
+        FakeMatchServer fs;
+        useServer(t, fs.port());
+        // Connected to an opponent, then registered and listening.
+        QTcpServer opponent;
+        QVERIFY(opponent.listen(QHostAddress::LocalHost, 0));
+        t->ctx.peerPort = opponent.serverPort();
+        t->PeerAddress = QStringLiteral("127.0.0.1");
+        t->ConnectToIP();
+        QTRY_VERIFY(t->Connected);
+        QTRY_VERIFY(opponent.hasPendingConnections());
+        std::unique_ptr<QTcpSocket> peer(opponent.nextPendingConnection());
+        t->ctx.peerPort = 0;
+        t->Listening = true;
+        t->StartServer();
+        QCOMPARE(t->SrvWSocket->state(), TWSocket::wsListening);
+        t->LoggedOnServer = true;
+        t->OwnAddress = QStringLiteral("192.0.2.7");
+
+        struct AtOpen {
+            TWSocket::State listener;
+            TWSocket::State peer;
+            bool listening;
+            bool loggedOn;
+            int request;
+        };
+        std::vector<AtOpen> atOpen;
+        prompts.onOpen = [&] {
+            atOpen.push_back({t->SrvWSocket->state(), t->CliWSocket->state(), t->Listening,
+                              t->LoggedOnServer, t->ServerRequest});
+        };
+        const QString list = t.writeFile(QStringLiteral("list.txt"), "Title\r\nWORD\r\n");
+        int stepAfterCancel = 0;
+        prompts.dialogScript.push_back([&](QDialog& d) {
+            auto& w = static_cast<TDoNewGame&>(d);
+            w.PlaySol->click();
+            w.NextButton->click();  // file dialog cancelled: stays on step 1
+            stepAfterCancel = w.currentStep();
+            prompts.fileAnswers.push_back(list);
+            w.NextButton->click();
+            return d.result();
+        });
+        QVERIFY(t->RunNewGameWizard());
+        QCOMPARE(stepAfterCancel, 1);
+        QCOMPARE(atOpen.size(), size_t(2));
+        QCOMPARE(atOpen[0].listener, TWSocket::wsClosed);
+        QCOMPARE(atOpen[0].peer, TWSocket::wsClosed);
+        QVERIFY(!atOpen[0].listening);
+        QVERIFY(!atOpen[0].loggedOn);
+        QCOMPARE(atOpen[0].request, 4);
+        QCOMPARE(prompts.fileSpecs.front().title, QStringLiteral("Open Text File of Words"));
+        QVERIFY(prompts.fileSpecs.front().mustExist);
+        QVERIFY(t->SoloGame);
+        QCOMPARE(t->ListTitle, QStringLiteral("Title"));
+        QVERIFY(fs.waitForConnections(1));
+        QTRY_COMPARE(fs.received(0), QByteArray("02Ann\x01"
+                                                "192.0.2.7\x02"));
+        QTRY_VERIFY(logOf(t).contains(QStringLiteral(">>Removed from server")));
+        QTRY_COMPARE(peer->state(), QAbstractSocket::UnconnectedState);
+        // Leaving the opponent for a new game is not an interrupted game.
+        QCOMPARE(prompts.count(QStringLiteral("message")), 0);
+    }
+
+    void closeBoxOnStep2Finishes() {
+        TestWindow t(kNamedAnn);
+        t->SoloGame = true;
+        bool cancelled = true;
+        const bool finished = runWizard(t, [&](TDoNewGame& w) {
+            toStep2(w);
+            w.show();
+            w.close();
+            cancelled = w.Cancelled;
+        });
+        QVERIFY(finished);
+        QVERIFY(!cancelled);
+        QVERIFY(!t->SoloGame);
+    }
+};
+
+QTEST_MAIN(TestWizard)
+#include "tst_wizard.moc"
