@@ -34,9 +34,9 @@ void chooseOpponent(TMainWin& win, const QString& list) {
     }
     win.PeerAddress = text::bounded(dialog.ChosenAddress);
     if (win.CliWSocket->state() == TWSocket::wsConnected) {
+        // Not a lost game: the end of this connection is ours.
         win.LeavingPeer = true;
         win.CliWSocket->Close();
-        win.LeavingPeer = false;
     }
     win.AddressHistory(win.PeerAddress);
     win.ConnectToIP();

@@ -186,9 +186,9 @@ void TDoNewGame::StopNetworkPlay() {
         }
     }
     if (main_.CliWSocket->state() == TWSocket::wsConnected) {
+        // Not a lost game: the end of this connection is ours.
         main_.LeavingPeer = true;
         main_.CliWSocket->Close();
-        main_.LeavingPeer = false;
     }
 }
 

@@ -20,15 +20,23 @@ bool ScriptedPrompts::question(QWidget*, const QString& caption, const QString& 
     return answer;
 }
 
+std::optional<QString> ScriptedPrompts::takeFileAnswer() {
+    if (fileAnswers.empty()) {
+        return std::nullopt;
+    }
+    QString path = fileAnswers.front().value_or(QString());
+    const bool chosen = fileAnswers.front().has_value();
+    fileAnswers.pop_front();
+    return chosen ? std::optional<QString>(path) : std::nullopt;
+}
+
 std::optional<QString> ScriptedPrompts::openFile(QWidget*, const FileDialogSpec& chooser) {
     shown.push_back({QStringLiteral("open"), chooser.title, chooser.filter});
     fileSpecs.push_back(chooser);
     if (fileAnswers.empty()) {
         return std::nullopt;
     }
-    auto answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    return takeFileAnswer();
 }
 
 std::optional<QString> ScriptedPrompts::saveFile(QWidget*, const FileDialogSpec& chooser) {
@@ -37,9 +45,7 @@ std::optional<QString> ScriptedPrompts::saveFile(QWidget*, const FileDialogSpec&
     if (fileAnswers.empty()) {
         return std::nullopt;
     }
-    auto answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    return takeFileAnswer();
 }
 
 std::optional<TileFont> ScriptedPrompts::chooseFont(QWidget*, const TileFont&, int maxPointSize) {

@@ -53,4 +53,7 @@ public:
         shown.clear();
         fileSpecs.clear();
     }
+
+private:
+    std::optional<QString> takeFileAnswer();
 };

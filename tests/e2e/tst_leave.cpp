@@ -1,0 +1,55 @@
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QtTest>
+
+#include "PeerPair.h"
+#include "matchmaking/TDoNewGame.h"
+
+class TestLeave : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // A player who sets up a new game in the middle of one leaves on purpose: only the
+    // opponent is told that the game cannot go on.
+    void leavingOnPurposeIsNotALostGame() {
+        PeerPair pair("[Options]\r\nUser Name=Ann\r\n", "[Options]\r\nUser Name=Bea\r\n");
+        pair.connect();
+        pair.waitForStartSummaries();
+        pair.p1->ActionButton->click();
+        pair.p2->ActionButton->click();
+        QVERIFY(pair.p1->FlashTimer->isActive() || pair.p1->ConnectTimer->isActive());
+
+        // Ann calls somebody else: a port where nobody listens.
+        QTcpServer gone;
+        QVERIFY(gone.listen(QHostAddress::LocalHost));
+        const quint16 nobody = gone.serverPort();
+        gone.close();
+        pair.p1->ctx.peerPort = nobody;
+        pair.p1.prompts.dialogScript.push_back([](QDialog& d) {
+            auto& wizard = static_cast<TDoNewGame&>(d);
+            wizard.PlayOpp->setChecked(true);
+            wizard.NextButton->click();
+            wizard.KnowIp->setChecked(true);
+            wizard.NextButton->click();
+            wizard.IPAdd->setEditText(QStringLiteral("127.0.0.1"));
+            wizard.NextButton->click();
+            return d.result();
+        });
+        pair.p2.prompts.questionAnswers.push_back(false);
+        pair.p1->MenuPlayerClick();
+
+        QTRY_VERIFY(!pair.p2->Connected);
+        QTRY_VERIFY(pair.p1->ConMemo->toPlainText().contains(QStringLiteral(">>Disconnected")));
+        QVERIFY(pair.p1.prompts.withCaption(QStringLiteral("Notice")).isEmpty());
+        QVERIFY(!pair.p1->LeavingPeer);
+        QTRY_VERIFY(pair.p1->ConMemo->toPlainText().contains(
+            QStringLiteral(">>Selected opponent is not waiting to play.")));
+        QTRY_COMPARE(pair.p2.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
+        QVERIFY(!pair.p2->FlashTimer->isActive());
+    }
+};
+
+QTEST_MAIN(TestLeave)
+#include "tst_leave.moc"
