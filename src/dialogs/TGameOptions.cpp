@@ -1,41 +1,20 @@
 #include "dialogs/TGameOptions.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
+#include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
 
-namespace {
-
-QFont arial(int pixels) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    return f;
-}
-
-void centreOnScreen(QWidget& w) {
-    if (const QScreen* screen = w.screen()) {
-        const QRect area = screen->geometry();
-        const QSize outer = w.frameGeometry().size();
-        w.move(area.x() + (area.width() - outer.width()) / 2,
-               area.y() + (area.height() - outer.height()) / 2);
-    }
-}
-
-}  // namespace
-
 TGameOptions::TGameOptions(Settings& settings, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), settings_(settings), prompts_(prompts) {
+    : CheckedDialog(parent), settings_(settings), prompts_(prompts) {
     setWindowTitle(QStringLiteral("Two Player Game Options"));
-    setFont(arial(13));
+    setFont(arialFont(13));
     setFixedSize(249, 181);
 
     PlayerChoose = new QRadioButton(QStringLiteral("&Choose Opponent's Word"), this);
@@ -57,17 +36,17 @@ TGameOptions::TGameOptions(Settings& settings, Prompts& prompts, QWidget* parent
     Play1Choose = new QCheckBox(QStringLiteral("\"&Server\" Player Chooses Word List"), this);
     Play1Choose->setGeometry(8, 108, 233, 18);
 
-    Label1 = new QLabel(QStringLiteral("Winning Score Value:"), this);
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setGeometry(8, 134, 128, 18);
+    Label1 = plainLabel(this, QStringLiteral("Winning Score Value:"), {8, 134, 128, 18});
     WinScore = new QLineEdit(this);
-    WinScore->setFont(arial(12));
+    WinScore->setFont(arialFont(12));
     WinScore->setMaxLength(4);
     WinScore->setGeometry(140, 132, 41, 21);
 
     OK = new QPushButton(QStringLiteral("&Ok"), this);
     OK->setGeometry(87, 156, 75, 23);
     OK->setDefault(true);
+    // Esc presses Ok rather than cancelling: Ok also saves the settings file.
+    setEscapeButton(OK);
 
     for (QRadioButton* radio : {PlayerChoose, ProgChoose, DiffWord, SameWord}) {
         connect(radio, &QRadioButton::toggled, this, &TGameOptions::EnableDisable);
@@ -121,50 +100,8 @@ void TGameOptions::FormClose() {
     settings_.WinScore = EnteredWinScore();
 }
 
-bool TGameOptions::CloseChecked() {
-    // Closing the dialog may send it a close event of its own; that one is already checked.
-    if (closing_) {
-        return true;
-    }
-    if (!FormCloseQuery()) {
-        return false;
-    }
-    FormClose();
-    closing_ = true;
-    QDialog::done(Accepted);
-    closing_ = false;
-    return true;
-}
-
 void TGameOptions::OKClick() {
     if (CloseChecked()) {
         SaveSettings(settings_);
     }
-}
-
-void TGameOptions::done(int) {
-    CloseChecked();
-}
-
-void TGameOptions::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    centreOnScreen(*this);
-}
-
-void TGameOptions::closeEvent(QCloseEvent* event) {
-    // The close box stores the options but leaves saving the file to the next save.
-    if (CloseChecked()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
-
-void TGameOptions::keyPressEvent(QKeyEvent* event) {
-    // Esc presses Ok rather than cancelling.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        OK->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,24 +1,20 @@
 #pragma once
 
-#include <QDialog>
-
+#include "dialogs/CheckedDialog.h"
 #include "settings/Settings.h"
 
 class QCheckBox;
-class QCloseEvent;
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QShowEvent;
 class Prompts;
 
 // Edits the five two-player options in the settings record. There is no Cancel: every way
 // out (Ok, Enter, Esc, the close box) first checks the winning score and then stores the
 // options; Ok and Esc also save the settings file.
-class TGameOptions : public QDialog {
+class TGameOptions : public CheckedDialog {
     Q_OBJECT
 public:
     TGameOptions(Settings& settings, Prompts& prompts, QWidget* parent = nullptr);
@@ -39,24 +35,13 @@ public:
     void EnableDisable();
     void OKClick();
     // The winning score check; shows the error box and returns false when it fails.
-    bool FormCloseQuery();
-
-    // Every close goes through here, whatever result was asked for.
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    bool FormCloseQuery() override;
 
 private:
     void FormShow();
-    void FormClose();
-    // Checks, stores and closes; false when the dialog stays open.
-    bool CloseChecked();
+    void FormClose() override;
     int EnteredWinScore() const;
 
     Settings& settings_;
     Prompts& prompts_;
-    bool closing_ = false;
 };

@@ -1,11 +1,10 @@
 #include "dialogs/TGetTheWord.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
+#include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
 
@@ -18,38 +17,21 @@ constexpr int kHeightWithoutClue = 80;
 constexpr int kOkTopWithClue = 106;
 constexpr int kOkTopWithoutClue = 54;
 
-void centreOnScreen(QWidget& w) {
-    if (const QScreen* screen = w.screen()) {
-        const QRect area = screen->geometry();
-        const QSize outer = w.frameGeometry().size();
-        w.move(area.x() + (area.width() - outer.width()) / 2,
-               area.y() + (area.height() - outer.height()) / 2);
-    }
-}
-
-QLabel* centredLabel(QWidget* parent, const QString& text, int top) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(4, top, kWidth - 8, 18);
-    return label;
-}
-
 }  // namespace
 
 TGetTheWord::TGetTheWord(const Settings& settings, int wordIndex, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), settings_(settings), prompts_(prompts), wordIndex_(wordIndex) {
+    : CheckedDialog(parent), settings_(settings), prompts_(prompts), wordIndex_(wordIndex) {
     setWindowTitle(QStringLiteral("Enter Word"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(13);
-    setFont(f);
+    setFont(arialFont(13));
     setFixedSize(kWidth, kHeightWithClue);
 
-    Label1 = centredLabel(this, QStringLiteral("Enter a word for your opponent"), 4);
+    Label1 = plainLabel(this, QStringLiteral("Enter a word for your opponent"),
+                        {4, 4, kWidth - 8, 18}, Qt::AlignCenter);
     AWord = new QLineEdit(this);
     AWord->setMaxLength(kMaxWord);
     AWord->setGeometry(56, 24, 142, 22);
-    ClueLabel = centredLabel(this, QStringLiteral("Enter a clue for your opponent"), 56);
+    ClueLabel = plainLabel(this, QStringLiteral("Enter a clue for your opponent"),
+                           {4, 56, kWidth - 8, 18}, Qt::AlignCenter);
     Clue = new QLineEdit(this);
     Clue->setGeometry(8, 76, kWidth - 16, 22);
 
@@ -122,36 +104,4 @@ bool TGetTheWord::FormCloseQuery() {
             text::bounded(TheWord + QLatin1Char(':') + text::trimSpaces(Clue->text()), kMaxResult);
     }
     return canClose;
-}
-
-bool TGetTheWord::CloseChecked() {
-    // Closing the dialog may send it a close event of its own; that one is already checked.
-    if (closing_) {
-        return true;
-    }
-    if (!FormCloseQuery()) {
-        return false;
-    }
-    closing_ = true;
-    // Every way out that passes the checks hands back a word: there is nothing to cancel.
-    QDialog::done(Accepted);
-    closing_ = false;
-    return true;
-}
-
-void TGetTheWord::done(int) {
-    CloseChecked();
-}
-
-void TGetTheWord::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    centreOnScreen(*this);
-}
-
-void TGetTheWord::closeEvent(QCloseEvent* event) {
-    if (CloseChecked()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }

@@ -1,21 +1,19 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
+#include "dialogs/CheckedDialog.h"
 #include "settings/Settings.h"
 
-class QCloseEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QShowEvent;
 class Prompts;
 
 // Asks this player for the word the opponent must guess and, with hints in use, a clue.
 // There is no Cancel: the dialog can only be left with a word that passes every check.
 // The caller reads TheWord afterwards: the word, or the word, ':' and the clue.
-class TGetTheWord : public QDialog {
+class TGetTheWord : public CheckedDialog {
     Q_OBJECT
 public:
     // wordIndex is the index of the current word (-1 before the first); it picks the
@@ -42,21 +40,14 @@ public:
     static bool ValidWordCharacters(const QString& word);
 
     // Runs the checks in order, one box for each that fails; false keeps the dialog open.
-    bool FormCloseQuery();
-
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // Esc is checked like every other way out.
+    bool FormCloseQuery() override;
 
 private:
     void FormCreate();
     void FormShow();
-    bool CloseChecked();
 
     const Settings& settings_;
     Prompts& prompts_;
     int wordIndex_;
-    bool closing_ = false;
 };
