@@ -20,6 +20,7 @@
 #include <QUrl>
 
 #include "app/ClickLabel.h"
+#include "app/Ui.h"
 #include "core/Pictures.h"
 #include "core/Text.h"
 #include "net/TWSocket.h"
@@ -29,14 +30,6 @@ namespace {
 constexpr int kMemoLines = 500;
 constexpr int kUnLogWaitMs = 3000;
 const char* const kWebSite = "https://ropewit.example.org/";
-
-QFont arial(int pixels, bool bold = false, bool italic = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
 
 void setColors(QWidget* w, const QColor& background, const QColor& foreground = QColor()) {
     QPalette pal = w->palette();
@@ -58,19 +51,9 @@ QFrame* makePanel(QWidget* parent, const QRect& place, QFrame::Shadow shadow = Q
     return panel;
 }
 
-// Every label shows plain text: names and words may come from a peer.
-QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& place,
-                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(place);
-    label->setAlignment(align);
-    return label;
-}
-
 // A panel that shows one line of text in its middle.
 QLabel* makeTextPanel(QWidget* parent, const QRect& place, QFrame::Shadow shadow) {
-    QLabel* label = makeLabel(parent, QString(), place, Qt::AlignCenter);
+    QLabel* label = plainLabel(parent, QString(), place, Qt::AlignCenter);
     label->setFrameStyle(QFrame::Panel | shadow);
     return label;
 }
@@ -121,7 +104,7 @@ void TMainWin::FormCreate() {
     }
 
     auto* central = new QWidget(this);
-    central->setFont(arial(13));
+    central->setFont(arialFont(13));
     setColors(central, QColor(), Qt::black);
     setCentralWidget(central);
     BuildMenus();
@@ -230,13 +213,13 @@ void TMainWin::BuildMenus() {
 
 void TMainWin::BuildWelcomePanel() {
     BlankPanel = makePanel(centralWidget(), QRect(4, 0, 469, 313));
-    Label4 = makeLabel(BlankPanel, QStringLiteral("Welcome To Ropewit"), QRect(48, 24, 369, 37),
-                       Qt::AlignHCenter | Qt::AlignTop);
-    Label4->setFont(arial(27, true));
+    Label4 = plainLabel(BlankPanel, QStringLiteral("Welcome To Ropewit"), QRect(48, 24, 369, 37),
+                        Qt::AlignHCenter | Qt::AlignTop);
+    Label4->setFont(arialFont(27, true));
     setColors(Label4, QColor(), Qt::red);
-    Label5 = makeLabel(BlankPanel, QStringLiteral("The Internet Hangman Game!"),
-                       QRect(36, 68, 401, 37), Qt::AlignHCenter | Qt::AlignTop);
-    Label5->setFont(arial(27, true, true));
+    Label5 = plainLabel(BlankPanel, QStringLiteral("The Internet Hangman Game!"),
+                        QRect(36, 68, 401, 37), Qt::AlignHCenter | Qt::AlignTop);
+    Label5->setFont(arialFont(27, true, true));
     setColors(Label5, QColor(), Qt::blue);
     StartGame = new QPushButton(QStringLiteral("&Start New Game"), BlankPanel);
     StartGame->setGeometry(184, 160, 113, 25);
@@ -245,7 +228,7 @@ void TMainWin::BuildWelcomePanel() {
 
 void TMainWin::BuildMainPanel() {
     MainPanel = makePanel(centralWidget(), QRect(4, 0, 469, 313));
-    MainPanel->setFont(arial(13, true));
+    MainPanel->setFont(arialFont(13, true));
     setColors(MainPanel, QColor(), Qt::red);
     MainPanel->setFocusPolicy(Qt::ClickFocus);
     MainPanel->hide();
@@ -263,19 +246,22 @@ void TMainWin::BuildMainPanel() {
 
     HintPanel = new QFrame(MainPanel);
     HintPanel->setGeometry(8, 36, 137, 32);
-    Label8 = makeLabel(HintPanel, QStringLiteral("Hint:"), QRect(4, 0, 28, 16));
-    Label8->setFont(arial(12, true));
-    HintLabel = makeLabel(HintPanel, QString(), QRect(32, 0, 101, 33));
+    Label8 = plainLabel(HintPanel, QStringLiteral("Hint:"), QRect(4, 0, 28, 16),
+                        Qt::AlignLeft | Qt::AlignTop);
+    Label8->setFont(arialFont(12, true));
+    HintLabel =
+        plainLabel(HintPanel, QString(), QRect(32, 0, 101, 33), Qt::AlignLeft | Qt::AlignTop);
     HintLabel->setWordWrap(true);
-    HintLabel->setFont(arial(12));
+    HintLabel->setFont(arialFont(12));
 
     UsedPanel = makePanel(MainPanel, QRect(8, 40, 137, 97), QFrame::Sunken);
-    Label3 = makeLabel(UsedPanel, QStringLiteral("Used Letters"), QRect(12, 4, 113, 17),
-                       Qt::AlignHCenter | Qt::AlignTop);
-    Label3->setFont(arial(15));
-    UsedLettersLabel = makeLabel(UsedPanel, QString(), QRect(4, 20, 129, 73));
+    Label3 = plainLabel(UsedPanel, QStringLiteral("Used Letters"), QRect(12, 4, 113, 17),
+                        Qt::AlignHCenter | Qt::AlignTop);
+    Label3->setFont(arialFont(15));
+    UsedLettersLabel =
+        plainLabel(UsedPanel, QString(), QRect(4, 20, 129, 73), Qt::AlignLeft | Qt::AlignTop);
     UsedLettersLabel->setWordWrap(true);
-    UsedLettersLabel->setFont(arial(15, true));
+    UsedLettersLabel->setFont(arialFont(15, true));
 
     NoHang = new ClickLabel(MainPanel);
     NoHang->setGeometry(150, 40, pictures::kGallowsWidth, pictures::kGallowsHeight);
@@ -283,19 +269,19 @@ void TMainWin::BuildMainPanel() {
     ShowPicture();
 
     Guesses = makeTextPanel(MainPanel, QRect(150, 284, 177, 25), QFrame::Sunken);
-    Guesses->setFont(arial(12, true));
+    Guesses->setFont(arialFont(12, true));
     WordNumPanel = makeTextPanel(MainPanel, QRect(332, 60, 133, 21), QFrame::Sunken);
 
     Bevel3 = makePanel(MainPanel, QRect(332, 84, 133, 73), QFrame::Sunken);
     Bevel3->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Label7 =
-        makeLabel(MainPanel, QStringLiteral("Score"), QRect(356, 92, 89, 16), Qt::AlignHCenter);
-    Play1ScoreLab = makeLabel(MainPanel, QStringLiteral("Player"), QRect(340, 112, 89, 16),
-                              Qt::AlignRight | Qt::AlignTop);
+        plainLabel(MainPanel, QStringLiteral("Score"), QRect(356, 92, 89, 16), Qt::AlignHCenter);
+    Play1ScoreLab = plainLabel(MainPanel, QStringLiteral("Player"), QRect(340, 112, 89, 16),
+                               Qt::AlignRight | Qt::AlignTop);
     Play1ScorePan = makeTextPanel(MainPanel, QRect(432, 108, 29, 21), QFrame::Raised);
     Play1ScorePan->setText(QStringLiteral("0"));
-    Play2ScoreLab = makeLabel(MainPanel, QStringLiteral("Word"), QRect(340, 136, 89, 16),
-                              Qt::AlignRight | Qt::AlignTop);
+    Play2ScoreLab = plainLabel(MainPanel, QStringLiteral("Word"), QRect(340, 136, 89, 16),
+                               Qt::AlignRight | Qt::AlignTop);
     Play2ScorePan = makeTextPanel(MainPanel, QRect(432, 132, 29, 21), QFrame::Raised);
     Play2ScorePan->setText(QStringLiteral("0"));
 
@@ -308,42 +294,43 @@ void TMainWin::BuildMainPanel() {
     }
 
     ConnectPanel = makePanel(MainPanel, QRect(332, 160, 133, 149), QFrame::Sunken);
-    Label2 = makeLabel(ConnectPanel, QStringLiteral("Connection Status"), QRect(4, 4, 125, 16),
-                       Qt::AlignHCenter | Qt::AlignTop);
+    Label2 = plainLabel(ConnectPanel, QStringLiteral("Connection Status"), QRect(4, 4, 125, 16),
+                        Qt::AlignHCenter | Qt::AlignTop);
     ConMemo = makeMemo(ConnectPanel, QRect(4, 24, 125, 121));
-    ConMemo->setFont(arial(11));
+    ConMemo->setFont(arialFont(11));
     ConnectPanel->hide();
     ConnectPanel->setEnabled(false);
 }
 
 void TMainWin::BuildWebPanel() {
     WebPanel = makePanel(centralWidget(), QRect(476, 0, 153, 313));
-    WebPanel->setFont(arial(13, true));
+    WebPanel->setFont(arialFont(13, true));
     Bevel2 = makePanel(WebPanel, QRect(4, 60, 145, 57), QFrame::Sunken);
     Bevel2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1 = makePanel(WebPanel, QRect(4, 148, 145, 161), QFrame::Sunken);
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     OppPanel = makeTextPanel(WebPanel, QRect(8, 4, 133, 21), QFrame::Raised);
     setColors(OppPanel, Qt::yellow, Qt::red);
-    WebWordlabel = makeLabel(WebPanel, QStringLiteral("_______________"), QRect(4, 36, 145, 21),
-                             Qt::AlignHCenter | Qt::AlignTop);
-    WebWordlabel->setFont(arial(15, true));
-    Label6 = makeLabel(WebPanel, QStringLiteral("Used Letters"), QRect(8, 64, 137, 16),
-                       Qt::AlignHCenter | Qt::AlignTop);
-    MissedWebLabel = makeLabel(WebPanel, QString(), QRect(8, 80, 137, 33));
+    WebWordlabel = plainLabel(WebPanel, QStringLiteral("_______________"), QRect(4, 36, 145, 21),
+                              Qt::AlignHCenter | Qt::AlignTop);
+    WebWordlabel->setFont(arialFont(15, true));
+    Label6 = plainLabel(WebPanel, QStringLiteral("Used Letters"), QRect(8, 64, 137, 16),
+                        Qt::AlignHCenter | Qt::AlignTop);
+    MissedWebLabel =
+        plainLabel(WebPanel, QString(), QRect(8, 80, 137, 33), Qt::AlignLeft | Qt::AlignTop);
     MissedWebLabel->setWordWrap(true);
     WebGuesses = makeTextPanel(WebPanel, QRect(4, 120, 145, 25), QFrame::Sunken);
-    Label1 = makeLabel(WebPanel, QStringLiteral("Communication"), QRect(8, 152, 137, 16),
-                       Qt::AlignHCenter | Qt::AlignTop);
+    Label1 = plainLabel(WebPanel, QStringLiteral("Communication"), QRect(8, 152, 137, 16),
+                        Qt::AlignHCenter | Qt::AlignTop);
     MyMemo = makeMemo(WebPanel, QRect(8, 172, 137, 109));
-    MyMemo->setFont(arial(11));
+    MyMemo->setFont(arialFont(11));
     MyMess = new QLineEdit(WebPanel);
     MyMess->setGeometry(8, 284, 97, 22);
     MyMess->setMaxLength(1000);
-    MyMess->setFont(arial(12));
+    MyMess->setFont(arialFont(12));
     SendButton = new QPushButton(QStringLiteral("&Send"), WebPanel);
     SendButton->setGeometry(108, 288, 37, 17);
-    SendButton->setFont(arial(11));
+    SendButton->setFont(arialFont(11));
     connect(SendButton, &QPushButton::clicked, this, &TMainWin::SendButtonClick);
     connect(MyMess, &QLineEdit::returnPressed, this, &TMainWin::SendButtonClick);
     WebPanel->hide();
@@ -361,7 +348,7 @@ void TMainWin::BuildControlPanel() {
 
     ActionButton = new QPushButton(QStringLiteral("Start &Game"), ControlPanel);
     ActionButton->setGeometry(24, 92, 129, 25);
-    ActionButton->setFont(arial(15, true));
+    ActionButton->setFont(arialFont(15, true));
     {
         QPalette pal = ActionButton->palette();
         pal.setColor(QPalette::ButtonText, Qt::red);
@@ -371,9 +358,9 @@ void TMainWin::BuildControlPanel() {
     ActionButton->setEnabled(false);
     connect(ActionButton, &QPushButton::clicked, this, &TMainWin::ActionButtonClick);
 
-    WaitStatus = makeLabel(ControlPanel, QString(), QRect(24, 128, 129, 33), Qt::AlignCenter);
+    WaitStatus = plainLabel(ControlPanel, QString(), QRect(24, 128, 129, 33), Qt::AlignCenter);
     WaitStatus->setWordWrap(true);
-    WaitStatus->setFont(arial(13, true));
+    WaitStatus->setFont(arialFont(13, true));
     setColors(WaitStatus, Qt::black, Qt::white);
     WaitStatus->hide();
     WaitStatus->setEnabled(false);

@@ -8,23 +8,11 @@
 #include <QPushButton>
 
 #include "app/MainWin.h"
+#include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
 
 namespace {
-
-QFont arial(int pixels) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    return f;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& place) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(place);
-    return label;
-}
 
 QPushButton* makeButton(QWidget* parent, const QString& caption, const QRect& place) {
     auto* button = new QPushButton(caption, parent);
@@ -53,28 +41,28 @@ QLineEdit* makeEdit(QWidget* parent, const QRect& place) {
 
 TDoSounds::TDoSounds(TMainWin& main) : QDialog(&main), main_(main) {
     setWindowTitle(QStringLiteral("Sounds"));
-    setFont(arial(13));
+    setFont(arialFont(13));
     setFixedSize(kClientWidth, kClientHeight);
 
     constexpr int kButtonX = 288;
     UseSounds = new QCheckBox(QStringLiteral("&Use Sound Effects"), this);
     UseSounds->setGeometry(12, 10, 250, 20);
 
-    Label1 = makeLabel(this, QStringLiteral("Sounds When A Correct Letter Is Guessed"),
-                       {12, 40, 350, 17});
+    Label1 = plainLabel(this, QStringLiteral("Sounds When A Correct Letter Is Guessed"),
+                        {12, 40, 350, 17});
     CompBox = makeList(this, {12, 58, 266, 108});
     AddComp = makeButton(this, QStringLiteral("&Add"), {kButtonX, 58, 75, 24});
     DeleteComp = makeButton(this, QStringLiteral("D&elete"), {kButtonX, 88, 75, 24});
-    Label2 = makeLabel(this, QStringLiteral("Word Complete Sound"), {12, 179, 134, 17});
+    Label2 = plainLabel(this, QStringLiteral("Word Complete Sound"), {12, 179, 134, 17});
     WordComplete = makeEdit(this, {152, 176, 126, 23});
     BrowseComp = makeButton(this, QStringLiteral("&Browse"), {kButtonX, 175, 75, 24});
 
-    Label3 = makeLabel(this, QStringLiteral("Sounds When An Incorrect Letter Is Guessed"),
-                       {12, 216, 350, 17});
+    Label3 = plainLabel(this, QStringLiteral("Sounds When An Incorrect Letter Is Guessed"),
+                        {12, 216, 350, 17});
     MissBox = makeList(this, {12, 234, 266, 108});
     AddMiss = makeButton(this, QStringLiteral("A&dd"), {kButtonX, 234, 75, 24});
     DeleteMiss = makeButton(this, QStringLiteral("Dele&te"), {kButtonX, 264, 75, 24});
-    Label4 = makeLabel(this, QStringLiteral("Word Missed Sound"), {12, 355, 134, 17});
+    Label4 = plainLabel(this, QStringLiteral("Word Missed Sound"), {12, 355, 134, 17});
     WordMissed = makeEdit(this, {152, 352, 126, 23});
     BrowseMiss = makeButton(this, QStringLiteral("B&rowse"), {kButtonX, 351, 75, 24});
 

@@ -7,23 +7,15 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Random.h"
 
 namespace {
 
-QFont arial(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& place) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(arial(13, true));
-    label->setGeometry(place);
+    QLabel* label = plainLabel(parent, text, place);
+    label->setFont(arialFont(13, true));
     return label;
 }
 
@@ -52,7 +44,7 @@ FileDialogSpec wordListSpec(const QString& title, const QString& filter) {
 
 TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
     setWindowTitle(QStringLiteral("Create A Word List"));
-    setFont(arial(13));
+    setFont(arialFont(13));
     setFixedSize(kClientWidth, kClientHeight);
 
     Label1 = makeLabel(this, QStringLiteral("Word List Title"), {8, 6, 200, 17});

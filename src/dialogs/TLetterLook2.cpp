@@ -9,19 +9,13 @@
 #include <QScreen>
 
 #include "app/MainWin.h"
+#include "app/Ui.h"
 #include "core/LetterTile.h"
 #include "core/Pictures.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
 
 namespace {
-
-QFont arial(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 QLabel* makePreview(QWidget* parent, int x) {
     auto* tile = new QLabel(parent);
@@ -30,11 +24,7 @@ QLabel* makePreview(QWidget* parent, int x) {
 }
 
 QLabel* makeHeading(QWidget* parent, const QString& text, int x) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(x, 56, 108, 18);
-    return label;
+    return plainLabel(parent, text, {x, 56, 108, 18}, Qt::AlignCenter);
 }
 
 QFrame* makeBevel(QWidget* parent, int x) {
@@ -58,7 +48,7 @@ void showTile(QLabel* label, const QImage& background, const TileFont& font, QCh
 
 TLetterLook2::TLetterLook2(TMainWin& main) : QDialog(&main), main_(main) {
     setWindowTitle(QStringLiteral("Fonts"));
-    setFont(arial(13));
+    setFont(arialFont(13));
     setFixedSize(kClientWidth, kClientHeight);
 
     Label3 = new QLabel(
@@ -67,7 +57,7 @@ TLetterLook2::TLetterLook2(TMainWin& main) : QDialog(&main), main_(main) {
             "colors."),
         this);
     Label3->setTextFormat(Qt::PlainText);
-    Label3->setFont(arial(12, true));
+    Label3->setFont(arialFont(12, true));
     Label3->setWordWrap(true);
     Label3->setGeometry(8, 6, 292, 36);
 

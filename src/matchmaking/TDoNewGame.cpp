@@ -12,17 +12,11 @@
 
 #include "app/ClickLabel.h"
 #include "app/MainWin.h"
+#include "app/Ui.h"
 #include "core/Text.h"
 #include "net/TWSocket.h"
 
 namespace {
-
-QFont arial(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 QFrame* makeStepPanel(QWidget* parent) {
     auto* panel = new QFrame(parent);
@@ -32,11 +26,8 @@ QFrame* makeStepPanel(QWidget* parent) {
 }
 
 QLabel* makeHeading(QWidget* parent, const QString& text, Qt::Alignment align = Qt::AlignLeft) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(arial(15, true));
-    label->setGeometry(16, 10, 317, 22);
-    label->setAlignment(align | Qt::AlignVCenter);
+    QLabel* label = plainLabel(parent, text, {16, 10, 317, 22}, align | Qt::AlignVCenter);
+    label->setFont(arialFont(15, true));
     return label;
 }
 
@@ -50,7 +41,7 @@ QRadioButton* makeRadio(QWidget* parent, const QString& caption, int y) {
 
 TDoNewGame::TDoNewGame(TMainWin& main) : QDialog(&main), main_(main) {
     setWindowTitle(QStringLiteral("New Player"));
-    setFont(arial(13));
+    setFont(arialFont(13));
     setFixedSize(353, 188);
 
     Panel1 = makeStepPanel(this);
@@ -71,7 +62,7 @@ TDoNewGame::TDoNewGame(TMainWin& main) : QDialog(&main), main_(main) {
     auto* heading3 = new ClickLabel(Panel3);
     heading3->setText(QStringLiteral("Enter your opponent's IP Address"));
     heading3->setTextFormat(Qt::PlainText);
-    heading3->setFont(arial(15, true));
+    heading3->setFont(arialFont(15, true));
     heading3->setGeometry(16, 30, 317, 22);
     heading3->setAlignment(Qt::AlignCenter);
     Label3 = heading3;

@@ -7,13 +7,12 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "app/Ui.h"
 #include "core/Text.h"
 
 TWebOpponent::TWebOpponent(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Opponent"));
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(13);
-    setFont(arial);
+    setFont(arialFont(13));
     setFixedSize(171, 307);
 
     Label1 = new QLabel(this);
