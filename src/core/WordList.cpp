@@ -18,55 +18,42 @@ Entry splitEntry(const QString& line) {
     return {line.left(colon), line.mid(colon + 1)};
 }
 
+qsizetype textEnd(const QByteArray& bytes) {
+    const qsizetype end = bytes.indexOf('\x1a');
+    return end < 0 ? bytes.size() : end;
+}
+
+qsizetype wordLength(const char* line, qsizetype length) {
+    const void* colon = memchr(line, ':', static_cast<size_t>(length));
+    return colon ? static_cast<const char*>(colon) - line : length;
+}
+
 Parsed parse(const QByteArray& bytes) {
     Parsed out;
-    const char* data = bytes.constData();
-    qsizetype end = bytes.indexOf('\x1a');
-    if (end < 0) {
-        end = bytes.size();
-    }
     // One entry per carriage return at most: reserve once instead of growing.
-    const qsizetype lines = std::count(data, data + end, '\r') + 1;
+    const qsizetype lines =
+        std::count(bytes.constData(), bytes.constData() + textEnd(bytes), '\r') + 1;
     out.words.reserve(lines);
     out.hints.reserve(lines);
-    qsizetype pos = 0;
-    bool first = true;
-    while (pos < end) {
-        qsizetype lineEnd = pos;
-        while (lineEnd < end && data[lineEnd] != '\r') {
-            ++lineEnd;
-        }
-        const qsizetype length = qMin<qsizetype>(lineEnd - pos, kMaxLine);
-        if (first) {
+    forEachLine(bytes, [&out](const char* line, qsizetype length) {
+        if (!out.hasTitle) {
             out.hasTitle = true;
-            out.title = text::fromAnsi(data + pos, length);
-            first = false;
-        } else {
-            // The word ends at the first colon; only then is the text worth decoding.
-            const char* lineStart = data + pos;
-            const void* colon = memchr(lineStart, ':', static_cast<size_t>(length));
-            const qsizetype wordLength =
-                colon ? static_cast<const char*>(colon) - lineStart : length;
-            if (wordLength <= kMaxWord) {
-                out.words.append(text::fromAnsi(lineStart, wordLength));
-                out.hints.append(
-                    colon ? text::fromAnsi(lineStart + wordLength + 1, length - wordLength - 1)
-                          : QString());
-            }
+            out.title = text::fromAnsi(line, length);
+            return;
         }
-        pos = lineEnd;
-        if (pos < end) {
-            ++pos;  // the carriage return
-            if (pos < end && data[pos] == '\n') {
-                ++pos;
-            }
+        // The word ends at the first colon; only then is the text worth decoding.
+        const qsizetype word = wordLength(line, length);
+        if (word <= kMaxWord) {
+            out.words.append(text::fromAnsi(line, word));
+            out.hints.append(word < length ? text::fromAnsi(line + word + 1, length - word - 1)
+                                           : QString());
         }
-    }
+    });
     return out;
 }
 
-FileResult readFile(const QString& path) {
-    FileResult result;
+FileBytes readBytes(const QString& path) {
+    FileBytes result;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         result.status = Status::CannotOpen;
@@ -79,12 +66,20 @@ FileResult readFile(const QString& path) {
         result.errorString = QStringLiteral("File is too large");
         return result;
     }
-    QByteArray bytes = file.readAll();
+    result.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         result.status = Status::ReadError;
         result.errorString = file.errorString();
     }
-    result.list = parse(bytes);
+    return result;
+}
+
+FileResult readFile(const QString& path) {
+    FileBytes file = readBytes(path);
+    FileResult result;
+    result.status = file.status;
+    result.errorString = file.errorString;
+    result.list = parse(file.bytes);
     return result;
 }
 

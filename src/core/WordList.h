@@ -32,10 +32,48 @@ struct Parsed {
     QStringList hints;
 };
 
+// Where a file's text ends: at byte 26, or at the end of the bytes.
+qsizetype textEnd(const QByteArray& bytes);
+
+// Calls visit(line, length) for every line of a file's bytes in order, the title line first;
+// the length is already cut to kMaxLine.
+template <typename Visit>
+void forEachLine(const QByteArray& bytes, Visit&& visit) {
+    const char* data = bytes.constData();
+    const qsizetype end = textEnd(bytes);
+    qsizetype pos = 0;
+    while (pos < end) {
+        qsizetype lineEnd = pos;
+        while (lineEnd < end && data[lineEnd] != '\r') {
+            ++lineEnd;
+        }
+        visit(data + pos, qMin<qsizetype>(lineEnd - pos, kMaxLine));
+        pos = lineEnd;
+        if (pos < end) {
+            ++pos;  // the carriage return
+            if (pos < end && data[pos] == '\n') {
+                ++pos;
+            }
+        }
+    }
+}
+
+// The length of an entry line's word: up to its first colon, or the whole line.
+qsizetype wordLength(const char* line, qsizetype length);
+
 // Applies the line and entry rules to the bytes of a file.
 Parsed parse(const QByteArray& bytes);
 
 enum class Status { Ok, CannotOpen, TooLarge, ReadError };
+
+struct FileBytes {
+    Status status = Status::Ok;
+    QByteArray bytes;     // what could be read, also after a read error
+    QString errorString;  // why it failed, in words a person understands
+};
+
+// Reads a whole word list file, refusing what is not a readable file or is too large.
+FileBytes readBytes(const QString& path);
 
 struct FileResult {
     Status status = Status::Ok;

@@ -122,62 +122,29 @@ int WordListEditorModel::shuffle(Random& random, int follow) {
 
 WordListEditorModel::Parsed WordListEditorModel::parse(const QByteArray& bytes) {
     Parsed out;
-    const char* data = bytes.constData();
-    qsizetype end = bytes.indexOf('\x1a');
-    if (end < 0) {
-        end = bytes.size();
-    }
-    qsizetype pos = 0;
-    while (pos < end) {
-        qsizetype lineEnd = pos;
-        while (lineEnd < end && data[lineEnd] != '\r') {
-            ++lineEnd;
-        }
-        const qsizetype length = qMin<qsizetype>(lineEnd - pos, kMaxLine);
-        const char* line = data + pos;
+    wordlist::forEachLine(bytes, [&out](const char* line, qsizetype length) {
         if (!out.hasTitle) {
             out.hasTitle = true;
             out.title = text::fromAnsi(line, length);
-        } else {
-            const void* colon = memchr(line, ':', static_cast<size_t>(length));
-            const qsizetype wordLength = colon ? static_cast<const char*>(colon) - line : length;
-            if (wordLength <= kMaxWord) {
-                out.entries.append(text::fromAnsi(line, length));
-            }
+        } else if (wordlist::wordLength(line, length) <= kMaxWord) {
+            out.entries.append(text::fromAnsi(line, length));
         }
-        pos = lineEnd;
-        if (pos < end) {
-            ++pos;  // the carriage return
-            if (pos < end && data[pos] == '\n') {
-                ++pos;
-            }
-        }
-    }
+    });
     return out;
 }
 
 WordListEditorModel::OpenOutcome WordListEditorModel::open(const QString& path) {
     entries_.clear();
     OpenOutcome out;
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    const wordlist::FileBytes file = wordlist::readBytes(path);
+    if (file.status != wordlist::Status::Ok) {
         out.ok = false;
-        out.error = QFileInfo::exists(path) ? QStringLiteral("File access denied")
-                                            : QStringLiteral("File not found");
+        // The editor keeps nothing of a file it could not read to the end.
+        out.error = file.status == wordlist::Status::ReadError ? QStringLiteral("Disk read error")
+                                                               : file.errorString;
         return out;
     }
-    if (file.size() > wordlist::kMaxFileBytes) {
-        out.ok = false;
-        out.error = QStringLiteral("File is too large");
-        return out;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        out.ok = false;
-        out.error = QStringLiteral("Disk read error");
-        return out;
-    }
-    Parsed parsed = parse(bytes);
+    Parsed parsed = parse(file.bytes);
     entries_ = std::move(parsed.entries);
     out.hasTitle = parsed.hasTitle;
     out.title = parsed.title;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/WordList.h"
+
 class Random;
 
 // The word list editor's list: its entries in display order, the editing operations, and the
@@ -12,8 +14,8 @@ class Random;
 // return the index the list should select afterwards (-1 for none).
 class WordListEditorModel {
 public:
-    static constexpr int kMaxLine = 255;
-    static constexpr int kMaxWord = 15;
+    static constexpr int kMaxLine = wordlist::kMaxLine;
+    static constexpr int kMaxWord = wordlist::kMaxWord;
 
     struct Parsed {
         bool hasTitle = false;  // false for a file without any line
