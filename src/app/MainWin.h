@@ -292,6 +292,10 @@ private:
     void SetClientWidth(int width);
     void LoadTileBackgrounds();
     QString ShowOpenWordList(bool mustExist);
+    // Marks player 1's or player 2's readiness as posted and says so in the log.
+    void PostReadyToStart(bool player1);
+    // Moves what the socket has into the buffer; false when there was nothing to read.
+    bool ReceiveInto(TWSocket& socket, MessageBuffer& buffer, const QString& from);
 
     bool closing_ = false;
     bool shownOnce_ = false;

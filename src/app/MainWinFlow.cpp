@@ -129,13 +129,7 @@ void TMainWin::ActionButtonClick() {
             }
             ActionButton->setEnabled(false);
             SendPeer(4);
-            if (IsPlayer1) {
-                Player1Posted = true;
-                LogLine(QStringLiteral(">>") + Player1Name + QStringLiteral(" Ready To Start"));
-            } else {
-                Player2Posted = true;
-                LogLine(QStringLiteral(">>") + Player2Name + QStringLiteral(" Ready To Start"));
-            }
+            PostReadyToStart(IsPlayer1);
             if (!SoloGame) {
                 OpponentGuessesLeft = GuessesAllowed;
                 WebGuesses->setText(guessesText(OpponentGuessesLeft));

@@ -56,15 +56,28 @@ QString TMainWin::OpponentName() const {
 
 // --- Receiving ---
 
+void TMainWin::PostReadyToStart(bool player1) {
+    (player1 ? Player1Posted : Player2Posted) = true;
+    LogLine(QStringLiteral(">>") + (player1 ? Player1Name : Player2Name) +
+            QStringLiteral(" Ready To Start"));
+}
+
+bool TMainWin::ReceiveInto(TWSocket& socket, MessageBuffer& buffer, const QString& from) {
+    char bytes[kReadSize];
+    const int n = socket.Receive(bytes, kReadSize);
+    if (n <= 0) {
+        return false;
+    }
+    if (!buffer.append(bytes, n)) {
+        LogLine(QStringLiteral("NOTICE:> Dropped an overlong message from ") + from);
+    }
+    return true;
+}
+
 void TMainWin::CliWSocketDataAvailable(int) {
     try {
-        char buffer[kReadSize + 1];
-        const int n = CliWSocket->Receive(buffer, kReadSize);
-        if (n <= 0) {
+        if (!ReceiveInto(*CliWSocket, PeerReceiveBuffer, QStringLiteral("the opponent"))) {
             return;
-        }
-        if (!PeerReceiveBuffer.append(buffer, n)) {
-            LogLine(QStringLiteral("NOTICE:> Dropped an overlong message from the opponent"));
         }
         // Each message leaves the buffer before its action runs: an action that opens a box
         // lets this handler run again inside it, and the two runs share the buffer safely.
@@ -111,13 +124,7 @@ void TMainWin::HandlePeerMessage(int code, const QString& payload) {
                 HideWaitStatus();
                 FlashIt(false);
             }
-            if (IsPlayer1) {
-                Player2Posted = true;
-                LogLine(QStringLiteral(">>") + Player2Name + QStringLiteral(" Ready To Start"));
-            } else {
-                Player1Posted = true;
-                LogLine(QStringLiteral(">>") + Player1Name + QStringLiteral(" Ready To Start"));
-            }
+            PostReadyToStart(!IsPlayer1);
             break;
         case 5:  // StatusLine
             LogLine(text::bounded(payload));

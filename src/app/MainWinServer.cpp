@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kReadSize = 1024;
 constexpr int kMaxUserName = 20;
 
 QString unableToConnect() {
@@ -102,13 +101,8 @@ void TMainWin::CliSrvWSocketSessionConnected(int error) {
 
 void TMainWin::CliSrvWSocketDataAvailable(int) {
     try {
-        char buffer[kReadSize];
-        const int n = CliSrvWSocket->Receive(buffer, kReadSize);
-        if (n <= 0) {
+        if (!ReceiveInto(*CliSrvWSocket, ServerReceiveBuffer, QStringLiteral("the server"))) {
             return;
-        }
-        if (!ServerReceiveBuffer.append(buffer, n)) {
-            LogLine(QStringLiteral("NOTICE:> Dropped an overlong message from the server"));
         }
         // Each reply leaves the buffer before it is acted on: the opponent list is modal,
         // and this handler may run again inside it.
