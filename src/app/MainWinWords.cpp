@@ -30,7 +30,10 @@ void TMainWin::LoadGame(const QString& path) {
     Words.clear();
     Hints.clear();
 
-    wordlist::FileResult file = wordlist::readFile(path);
+    // Scrambling happens while the file is read, so that a big list is built in its final
+    // order; the fallback list is scrambled like any other.
+    Random* scramble = settings.ScrambleList ? &programRandom() : nullptr;
+    wordlist::FileResult file = wordlist::readFile(path, scramble);
     if (file.status == wordlist::Status::ReadError) {
         // What could be read before the error is kept.
         ctx.prompts->message(
@@ -46,6 +49,9 @@ void TMainWin::LoadGame(const QString& path) {
         ListTitle = QStringLiteral("File Not Found");
         Words.append(QStringLiteral("NoWords"));
         Hints.append(QString());
+        if (scramble) {
+            wordlist::shuffle(Words, Hints, *scramble);
+        }
     } else {
         if (file.list.hasTitle) {
             ListTitle = file.list.title;
@@ -54,9 +60,6 @@ void TMainWin::LoadGame(const QString& path) {
         Hints = std::move(file.list.hints);
     }
 
-    if (settings.ScrambleList && !Words.isEmpty()) {
-        wordlist::shuffle(Words, Hints, programRandom());
-    }
     setWindowTitle(QStringLiteral("Ropewit: ") + ListTitle);
 
     const int n = static_cast<int>(Words.size());

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "core/Random.h"
 #include "core/Text.h"
@@ -28,27 +29,56 @@ qsizetype wordLength(const char* line, qsizetype length) {
     return colon ? static_cast<const char*>(colon) - line : length;
 }
 
-Parsed parse(const QByteArray& bytes) {
+namespace {
+
+// Where an entry's word and clue lie in the file's bytes.
+struct EntryRef {
+    qsizetype word;
+    qsizetype wordLength;
+    qsizetype clue;  // -1: no colon, no clue
+    qsizetype clueLength;
+};
+
+template <typename T>
+void shuffleItems(T& items, Random& random) {
+    const auto n = static_cast<uint32_t>(items.size());
+    for (uint32_t i = 0; i < n; ++i) {
+        const uint32_t a = random.next(n);
+        const uint32_t b = random.next(n);
+        std::swap(items[a], items[b]);
+    }
+}
+
+}  // namespace
+
+Parsed parse(const QByteArray& bytes, Random* shuffleWith) {
     Parsed out;
+    const char* base = bytes.constData();
     // One entry per carriage return at most: reserve once instead of growing.
-    const qsizetype lines =
-        std::count(bytes.constData(), bytes.constData() + textEnd(bytes), '\r') + 1;
-    out.words.reserve(lines);
-    out.hints.reserve(lines);
-    forEachLine(bytes, [&out](const char* line, qsizetype length) {
+    const qsizetype lines = std::count(base, base + textEnd(bytes), '\r') + 1;
+    std::vector<EntryRef> entries;
+    entries.reserve(static_cast<size_t>(lines));
+    forEachLine(bytes, [&](const char* line, qsizetype length) {
         if (!out.hasTitle) {
             out.hasTitle = true;
             out.title = text::fromAnsi(line, length);
             return;
         }
-        // The word ends at the first colon; only then is the text worth decoding.
         const qsizetype word = wordLength(line, length);
         if (word <= kMaxWord) {
-            out.words.append(text::fromAnsi(line, word));
-            out.hints.append(word < length ? text::fromAnsi(line + word + 1, length - word - 1)
-                                           : QString());
+            const qsizetype at = line - base;
+            entries.push_back({at, word, word < length ? at + word + 1 : -1, length - word - 1});
         }
     });
+    if (shuffleWith) {
+        shuffleItems(entries, *shuffleWith);
+    }
+    out.words.reserve(static_cast<qsizetype>(entries.size()));
+    out.hints.reserve(static_cast<qsizetype>(entries.size()));
+    for (const EntryRef& e : entries) {
+        out.words.append(text::fromAnsi(base + e.word, e.wordLength));
+        out.hints.append(e.clue < 0 ? QString() : text::fromAnsi(base + e.clue, e.clueLength));
+    }
     return out;
 }
 
@@ -74,12 +104,12 @@ FileBytes readBytes(const QString& path) {
     return result;
 }
 
-FileResult readFile(const QString& path) {
+FileResult readFile(const QString& path, Random* shuffleWith) {
     FileBytes file = readBytes(path);
     FileResult result;
     result.status = file.status;
     result.errorString = file.errorString;
-    result.list = parse(file.bytes);
+    result.list = parse(file.bytes, shuffleWith);
     return result;
 }
 

@@ -62,7 +62,10 @@ void forEachLine(const QByteArray& bytes, Visit&& visit) {
 qsizetype wordLength(const char* line, qsizetype length);
 
 // Applies the line and entry rules to the bytes of a file.
-Parsed parse(const QByteArray& bytes);
+// With a generator, the entries are shuffled as shuffle() would do it, before any text is
+// made: the lists then lie in memory in their final order, which keeps releasing a big list
+// fast.
+Parsed parse(const QByteArray& bytes, Random* shuffleWith = nullptr);
 
 enum class Status { Ok, CannotOpen, TooLarge, ReadError };
 
@@ -81,7 +84,7 @@ struct FileResult {
     QString errorString;  // why it failed, in words a person understands
 };
 
-FileResult readFile(const QString& path);
+FileResult readFile(const QString& path, Random* shuffleWith = nullptr);
 
 // n exchanges of two positions drawn from the generator (a first, then b), applied to both
 // lists alike.

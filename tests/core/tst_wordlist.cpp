@@ -109,6 +109,22 @@ private Q_SLOTS:
         QCOMPARE(one, QStringList{"ONLY"});
     }
 
+    void shufflingWhileReadingMatchesShufflingAfterwards() {
+        QByteArray bytes = "T\r\n";
+        for (int i = 0; i < 50; ++i) {
+            bytes +=
+                "W" + QByteArray::number(i) + (i % 3 ? ":c" + QByteArray::number(i) : "") + "\r\n";
+        }
+        Random early;
+        const auto whileReading = wordlist::parse(bytes, &early);
+        auto afterwards = wordlist::parse(bytes);
+        Random late;
+        wordlist::shuffle(afterwards.words, afterwards.hints, late);
+        QCOMPARE(whileReading.words, afterwards.words);
+        QCOMPARE(whileReading.hints, afterwards.hints);
+        QCOMPARE(early.state(), late.state());
+    }
+
     void unreadableFilesSayWhy() {
         const auto missing = wordlist::readFile(QStringLiteral("/no/such/dir/list.txt"));
         QCOMPARE(missing.status, wordlist::Status::CannotOpen);
