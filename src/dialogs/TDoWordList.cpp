@@ -114,6 +114,22 @@ void TDoWordList::error(const QString& text) {
     prompts_.message(this, QStringLiteral("Error"), text);
 }
 
+int TDoWordList::selectedOrError(const QString& text) {
+    const int i = selectedIndex();
+    if (i < 0) {
+        error(text);
+        WordList->setFocus();
+    }
+    return i;
+}
+
+void TDoWordList::showMove(int from, int to) {
+    // An entry at the edge stays where it is, and so does the list.
+    if (to != from) {
+        showEntries(to);
+    }
+}
+
 void TDoWordList::Button1Click() {
     if (!model_.add(AddWord->text(), Clue->text())) {
         error(QStringLiteral("No word has been entered."));
@@ -127,39 +143,27 @@ void TDoWordList::Button1Click() {
 }
 
 void TDoWordList::DeleteButtonClick() {
-    const int i = selectedIndex();
+    const int i = selectedOrError(QStringLiteral("No word has been highlighted for deletion."));
     if (i < 0) {
-        error(QStringLiteral("No word has been highlighted for deletion."));
-        WordList->setFocus();
         return;
     }
     showEntries(model_.remove(i));
 }
 
 void TDoWordList::UpButtonClick() {
-    const int i = selectedIndex();
+    const int i = selectedOrError(QStringLiteral("No word has been highlighted for moving up."));
     if (i < 0) {
-        error(QStringLiteral("No word has been highlighted for moving up."));
-        WordList->setFocus();
         return;
     }
-    const int moved = model_.moveUp(i);
-    if (moved != i) {
-        showEntries(moved);
-    }
+    showMove(i, model_.moveUp(i));
 }
 
 void TDoWordList::DownButtonClick() {
-    const int i = selectedIndex();
+    const int i = selectedOrError(QStringLiteral("No word has been highlighted for moving down."));
     if (i < 0) {
-        error(QStringLiteral("No word has been highlighted for moving down."));
-        WordList->setFocus();
         return;
     }
-    const int moved = model_.moveDown(i);
-    if (moved != i) {
-        showEntries(moved);
-    }
+    showMove(i, model_.moveDown(i));
 }
 
 void TDoWordList::SortButtonClick() {

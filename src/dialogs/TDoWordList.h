@@ -56,6 +56,10 @@ public:
 private:
     void showEntries(int select);
     void error(const QString& text);
+    // The selected entry; with none, shows the error and returns -1.
+    int selectedOrError(const QString& text);
+    // Shows the list after a move that may have left the entry where it was.
+    void showMove(int from, int to);
 
     Prompts& prompts_;
     WordListEditorModel model_;

@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 #include "app/MainWin.h"
 #include "app/Ui.h"
@@ -133,7 +132,7 @@ bool TLetterLook2::chooseFont(TileFont& font) {
     return true;
 }
 
-QImage TLetterLook2::chooseBitmap(QString& path) {
+bool TLetterLook2::chooseBitmap(QImage& own, QImage& window, QString& setting) {
     FileDialogSpec spec;
     spec.title = QStringLiteral("Background Bitmaps");
     spec.filter = QStringLiteral("Bitmaps (*.bmp *.BMP)");
@@ -142,41 +141,31 @@ QImage TLetterLook2::chooseBitmap(QString& path) {
     spec.picturePreview = true;
     const auto chosen = main_.ctx.prompts->openFile(this, spec);
     if (!chosen) {
-        return {};
+        return false;
     }
-    QImage image = pictures::loadBitmap(*chosen);
+    const QImage image = pictures::loadBitmap(*chosen);
     if (image.isNull()) {
         // Nothing changes, so the setting never names a picture that fails at every start.
         main_.ctx.prompts->message(this, QStringLiteral("Error"),
                                    QStringLiteral("Bitmap image is not valid"));
-        return {};
+        return false;
     }
-    path = text::bounded(*chosen);
-    return image;
+    own = image;
+    window = image;
+    setting = text::bounded(*chosen);
+    return true;
 }
 
 void TLetterLook2::AlphaImageClick() {
-    QString path;
-    const QImage image = chooseBitmap(path);
-    if (image.isNull()) {
-        return;
+    if (chooseBitmap(SavedAlpha, main_.SavedAlpha, main_.settings.AlphabetBitmap)) {
+        AdjustAlphaBitmaps();
     }
-    SavedAlpha = image;
-    main_.SavedAlpha = image;
-    main_.settings.AlphabetBitmap = path;
-    AdjustAlphaBitmaps();
 }
 
 void TLetterLook2::WordImageClick() {
-    QString path;
-    const QImage image = chooseBitmap(path);
-    if (image.isNull()) {
-        return;
+    if (chooseBitmap(SavedWord, main_.SavedWord, main_.settings.WordBitmap)) {
+        AdjustWordBitmaps();
     }
-    SavedWord = image;
-    main_.SavedWord = image;
-    main_.settings.WordBitmap = path;
-    AdjustWordBitmaps();
 }
 
 void TLetterLook2::AlphaFontClick() {

@@ -59,8 +59,9 @@ protected:
 private:
     QImage storedBackground(const QString& path, const QImage& builtin);
     bool chooseFont(TileFont& font);
-    // The chosen picture, or a null image when cancelled or unreadable (then reported).
-    QImage chooseBitmap(QString& path);
+    // Lets the player pick the picture behind one set of tiles and keeps it here, in the
+    // window and in the setting; false when cancelled or unreadable (then reported).
+    bool chooseBitmap(QImage& own, QImage& window, QString& setting);
     void leave();
 
     TMainWin& main_;
