@@ -30,7 +30,7 @@ build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	./tools/run-game.sh $(BUILD_DIR)
+	./tools/run-game.sh $(BUILD_DIR) $(ARGS)
 
 test: build
 	./tools/run-tests.sh $(BUILD_DIR) $(CTEST_FLAGS)
