@@ -294,6 +294,8 @@ private:
     QString ShowOpenWordList(bool mustExist);
     // Marks player 1's or player 2's readiness as posted and says so in the log.
     void PostReadyToStart(bool player1);
+    // Adds a word's points to player 1's or player 2's score and marks it posted.
+    void PostScore(bool player1, long long points);
     // Moves what the socket has into the buffer; false when there was nothing to read.
     bool ReceiveInto(TWSocket& socket, MessageBuffer& buffer, const QString& from);
 

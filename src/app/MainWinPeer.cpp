@@ -194,13 +194,7 @@ void TMainWin::HandlePeerMessage(int code, const QString& payload) {
             break;
         case 9: {  // WordScore
             const long long points = text::payloadNumber(payload);
-            if (IsPlayer1) {
-                Player2Score += points;
-                Player2Posted = true;
-            } else {
-                Player1Score += points;
-                Player1Posted = true;
-            }
+            PostScore(!IsPlayer1, points);
             OpponentScoreReceived = true;
             if (MyScoreSent) {
                 HideWaitStatus();

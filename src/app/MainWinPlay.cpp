@@ -358,19 +358,18 @@ void TMainWin::CheckComplete() {
     WordFinished = true;
 }
 
+void TMainWin::PostScore(bool player1, long long points) {
+    (player1 ? Player1Score : Player2Score) += points;
+    (player1 ? Player1Posted : Player2Posted) = true;
+}
+
 void TMainWin::CalcTheScore(int points, bool twoPlayer) {
     if (!twoPlayer) {
         Player1Score += points;
         Play1ScorePan->setText(QString::number(Player1Score));
         return;
     }
-    if (IsPlayer1) {
-        Player1Score += points;
-        Player1Posted = true;
-    } else {
-        Player2Score += points;
-        Player2Posted = true;
-    }
+    PostScore(IsPlayer1, points);
     Play1ScorePan->setText(QString::number(Player1Score));
     Play2ScorePan->setText(QString::number(Player2Score));
     SendPeer(9, scoring::scorePayload(points));
