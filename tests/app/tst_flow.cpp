@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "DialogAnswers.h"
 #include "PeerPair.h"
 #include "dialogs/TGetTheWord.h"
 
@@ -300,12 +301,8 @@ private Q_SLOTS:
         twoPlayerAlone(v);
         v->settings.GameType = 1;
         v->settings.SameWordLength = false;
-        v.prompts.dialogScript.push_back([](QDialog& d) {
-            auto& dialog = static_cast<TGetTheWord&>(d);
-            dialog.AWord->setText(QStringLiteral("WORD"));
-            dialog.OK->click();
-            return d.result();
-        });
+        v.prompts.dialogScript.push_back(
+            typeAndPressOk(&TGetTheWord::AWord, QStringLiteral("WORD")));
         v->DoAWebWord();
         QCOMPARE(v.prompts.count(QStringLiteral("dialog")), 1);
         QVERIFY(!v->MyWordSent);

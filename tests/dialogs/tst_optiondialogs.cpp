@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "DialogAnswers.h"
 #include "ScriptedPrompts.h"
 #include "TestWindow.h"
 #include "dialogs/TGameOptions.h"
@@ -357,24 +358,15 @@ void TstOptionDialogs::menuCommandsAlone() {
     t->MenuUserNameClick();
     QCOMPARE(t->PlayerPanel->text(), QStringLiteral("untouched"));
 
-    t.prompts.dialogScript.push_back([](QDialog& d) {
-        auto& n = static_cast<TGetYourName&>(d);
-        n.TheGuess->setText(QStringLiteral(" Zed"));
-        n.OK->click();
-        return d.result();
-    });
+    t.prompts.dialogScript.push_back(
+        typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral(" Zed")));
     t->MenuUserNameClick();
     QCOMPARE(t->settings.UserName, QStringLiteral("Zed"));
     QCOMPARE(t->Player1Name, QStringLiteral("Zed"));
     QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Zed"));
     QCOMPARE(t->Play1ScoreLab->text(), QStringLiteral("Zed"));
 
-    t.prompts.dialogScript.push_back([](QDialog& d) {
-        auto& n = static_cast<TGetYourName&>(d);
-        n.TheGuess->clear();
-        n.OK->click();
-        return d.result();
-    });
+    t.prompts.dialogScript.push_back(typeAndPressOk(&TGetYourName::TheGuess, QString()));
     t->MenuUserNameClick();
     QCOMPARE(t->settings.UserName, QString());
     QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Player 1"));
@@ -485,23 +477,14 @@ void TstOptionDialogs::connectedChangesReachThePeer() {
     t->MenuUserNameClick();
     t.prompts.dialogScript.push_back(untouched);
     t->MenuGuessesClick();
-    t.prompts.dialogScript.push_back([](QDialog& d) {
-        auto& g = static_cast<TGuess&>(d);
-        g.TheGuess->setText(QStringLiteral("5"));
-        g.OK->click();
-        return d.result();
-    });
+    t.prompts.dialogScript.push_back(typeAndPressOk(&TGuess::TheGuess, QStringLiteral("5")));
     t->MenuGuessesClick();
     QTRY_COMPARE(framesSoFar(), QList<QByteArray>{"0205"});
     QCOMPARE(t->ConMemo->toPlainText(), QStringLiteral(">>Guess Attempts Changed To 5"));
     t->ConMemo->clear();
 
-    t.prompts.dialogScript.push_back([](QDialog& d) {
-        auto& o = static_cast<TGameOptions&>(d);
-        o.WinScore->setText(QStringLiteral("150"));
-        o.OK->click();
-        return d.result();
-    });
+    t.prompts.dialogScript.push_back(
+        typeAndPressOk(&TGameOptions::WinScore, QStringLiteral("150")));
     t->MenuWords->setEnabled(true);
     t->MenuGameClick();
     QTRY_COMPARE(framesSoFar(), (QList<QByteArray>{"0205", "0322010150"}));
@@ -512,24 +495,15 @@ void TstOptionDialogs::connectedChangesReachThePeer() {
     QVERIFY(!t->MenuWords->isEnabled());
     t->ConMemo->clear();
 
-    t.prompts.dialogScript.push_back([](QDialog& d) {
-        auto& n = static_cast<TGetYourName&>(d);
-        n.TheGuess->setText(QStringLiteral("Zed "));
-        n.OK->click();
-        return d.result();
-    });
+    t.prompts.dialogScript.push_back(
+        typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral("Zed ")));
     t->MenuUserNameClick();
     QCOMPARE(t->Player2Name, QStringLiteral("Zed"));
     QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Zed"));
     QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("Zed"));
     QCOMPARE(t->Player1Name, QStringLiteral("Ann"));
 
-    t.prompts.dialogScript.push_back([](QDialog& d) {
-        auto& n = static_cast<TGetYourName&>(d);
-        n.TheGuess->clear();
-        n.OK->click();
-        return d.result();
-    });
+    t.prompts.dialogScript.push_back(typeAndPressOk(&TGetYourName::TheGuess, QString()));
     t->MenuUserNameClick();
     QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Player 2"));
     QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("Player 2"));

@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "DialogAnswers.h"
 #include "FakeMatchServer.h"
 #include "TestWindow.h"
 #include "dialogs/TGetYourName.h"
@@ -225,12 +226,8 @@ private Q_SLOTS:
             w.CancelButton->click();
             return d.result();
         });
-        t.prompts.dialogScript.push_back([](QDialog& d) {
-            auto& name = static_cast<TGetYourName&>(d);
-            name.TheGuess->setText(QStringLiteral("Zed"));
-            name.OK->click();
-            return d.result();
-        });
+        t.prompts.dialogScript.push_back(
+            typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral("Zed")));
         t->RunNewGameWizard();
         QCOMPARE(step, 2);
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Notice")),
