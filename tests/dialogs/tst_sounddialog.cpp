@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "TestFiles.h"
 #include "TestWindow.h"
 #include "dialogs/TDoSounds.h"
 
@@ -18,11 +19,6 @@ QStringList items(const QListWidget* list) {
         out << list->item(i)->text();
     }
     return out;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QString wave(int n) {

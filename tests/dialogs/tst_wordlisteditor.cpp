@@ -8,22 +8,12 @@
 #include <QtTest>
 
 #include "ScriptedPrompts.h"
+#include "TestFiles.h"
 #include "core/Random.h"
 #include "core/WordList.h"
 #include "dialogs/TDoWordList.h"
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QStringList items(const QListWidget* list) {
     QStringList out;
@@ -221,15 +211,14 @@ void TestWordListEditor::openKeepsLinesAsRead() {
     Editor e;
     const QByteArray longTitle = "A title that is much longer than thirty characters";
     const QString file = e.path(QStringLiteral("IN.TXT"));
-    writeAll(file, longTitle +
-                       "\r\n"
-                       "ABCDEFGHIJKLMNOP:sixteen before the colon\r\n"
-                       "ABCDEFGHIJKLMNOP\r\n"
-                       "ABCDEFGHIJKLMNO\r\n"
-                       "\r\n"
-                       " padded :clue: with colon \r\n"
-                       ":only a clue\r\n"
-                       "last:no line end");
+    QVERIFY(writeAll(file, longTitle + "\r\n"
+                                       "ABCDEFGHIJKLMNOP:sixteen before the colon\r\n"
+                                       "ABCDEFGHIJKLMNOP\r\n"
+                                       "ABCDEFGHIJKLMNO\r\n"
+                                       "\r\n"
+                                       " padded :clue: with colon \r\n"
+                                       ":only a clue\r\n"
+                                       "last:no line end"));
     e.dialog.AddWord->setText(QStringLiteral("typed"));
     e.dialog.Clue->setText(QStringLiteral("kept"));
     e.open(file);
@@ -255,8 +244,8 @@ void TestWordListEditor::openKeepsLinesAsRead() {
     // Lines are cut at 255 characters, the title too.
     Editor cut;
     const QString longFile = cut.path(QStringLiteral("LONG.TXT"));
-    writeAll(longFile,
-             QByteArray(300, 'T') + "\r\nWORD:" + QByteArray(300, 'c') + "\r\n" + "x\ny\r\n");
+    QVERIFY(writeAll(
+        longFile, QByteArray(300, 'T') + "\r\nWORD:" + QByteArray(300, 'c') + "\r\n" + "x\ny\r\n"));
     cut.open(longFile);
     QCOMPARE(cut.dialog.Title->text(), QString(255, QLatin1Char('T')));
     QCOMPARE(items(cut.dialog.WordList),
@@ -269,14 +258,14 @@ void TestWordListEditor::openOfEmptyFileOrEmptyTitle() {
     e.dialog.Title->setText(QStringLiteral("Old title"));
     e.fill({QStringLiteral("CAT:Purrs")});
     const QString empty = e.path(QStringLiteral("EMPTY.TXT"));
-    writeAll(empty, QByteArray());
+    QVERIFY(writeAll(empty, QByteArray()));
     e.open(empty);
     QVERIFY(e.prompts.messages().isEmpty());
     QCOMPARE(e.dialog.Title->text(), QStringLiteral("Old title"));
     QCOMPARE(e.dialog.WordList->count(), 0);
 
     const QString noTitle = e.path(QStringLiteral("NOTITLE.TXT"));
-    writeAll(noTitle, "\r\nDOG\r\n");
+    QVERIFY(writeAll(noTitle, "\r\nDOG\r\n"));
     e.open(noTitle);
     QCOMPARE(e.dialog.Title->text(), QString());
     QCOMPARE(items(e.dialog.WordList), QStringList{QStringLiteral("DOG")});
@@ -424,7 +413,7 @@ void TestWordListEditor::failedSaveKeepsOldFileAndEditor() {
     // An old file whose replacement cannot be made: the temporary name is too long for the
     // file system. The old content stays whole.
     const QString old = e.path(QString(250, QLatin1Char('L')));
-    writeAll(old, "Old list\r\nDOG:Barks\r\n");
+    QVERIFY(writeAll(old, "Old list\r\nDOG:Barks\r\n"));
     e.save(old);
     QCOMPARE(e.prompts.messages().size(), 2);
     QVERIFY(!e.prompts.messages().constLast().isEmpty());

@@ -5,19 +5,10 @@
 
 #include <unistd.h>
 
+#include "TestFiles.h"
 #include "settings/IniFile.h"
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 IniFile parsed(const QByteArray& bytes) {
     IniFile ini;

@@ -4,21 +4,12 @@
 
 #include <climits>
 
+#include "TestFiles.h"
 #include "settings/Settings.h"
 
 namespace {
 
 const QString kProgramDir = QStringLiteral("/opt/ropewit");
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // A record whose file lies in the given directory.
 Settings recordIn(const QTemporaryDir& dir) {
