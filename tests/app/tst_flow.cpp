@@ -16,10 +16,6 @@ namespace {
 const QString kStart = QStringLiteral("Start &Game");
 const QString kPlay = QStringLiteral("Play &Word");
 
-QStringList linesOf(const QPlainTextEdit* memo) {
-    return memo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 // One window in a two-player game that is not connected; the tick is driven by hand.
 void twoPlayerAlone(TestWindow& t) {
     PeerPair::enterTwoPlayer(t);
@@ -61,14 +57,6 @@ void connectPair(PeerPair& pair) {
         w->ConnectTimer->setInterval(24 * 3600 * 1000);
     }
 }
-
-#define CHECKED(call)                     \
-    do {                                  \
-        call;                             \
-        if (QTest::currentTestFailed()) { \
-            return;                       \
-        }                                 \
-    } while (0)
 
 }  // namespace
 

@@ -10,13 +10,7 @@
 
 #include "PeerPair.h"
 
-namespace {
-
-QStringList logOf(TestWindow& t) {
-    return t->ConMemo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class TestConnect : public QObject {
     Q_OBJECT

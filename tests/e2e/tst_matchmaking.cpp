@@ -72,10 +72,6 @@ QByteArray ask(quint16 port, const QByteArray& request) {
     return reply + socket.readAll();
 }
 
-QStringList logOf(TestWindow& t) {
-    return t->ConMemo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 void useServer(TestWindow& t, quint16 port) {
     t->ctx.matchmakingHost = QStringLiteral("127.0.0.1");
     t->ctx.matchmakingPort = port;

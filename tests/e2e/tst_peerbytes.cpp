@@ -16,7 +16,8 @@ const QByteArray kOpening =
     "08Player 1\x02"
     "110\x02";
 
-QStringList logOf(TestWindow& t) {
+// Every line of the log, empty ones too.
+QStringList fullLogOf(TestWindow& t) {
     return t->ConMemo->toPlainText().split(QLatin1Char('\n'));
 }
 
@@ -40,9 +41,9 @@ private Q_SLOTS:
         QVERIFY(t->IsPlayer1);
         QCOMPARE(t->Player1Name, QStringLiteral("Player 1"));
         QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Player 1"));
-        QCOMPARE(logOf(t), QStringList({QStringLiteral(">>Waiting for a connection"),
-                                        QStringLiteral(">>Connected with 127.0.0.1"),
-                                        QStringLiteral(">>Syncing options")}));
+        QCOMPARE(fullLogOf(t), QStringList({QStringLiteral(">>Waiting for a connection"),
+                                            QStringLiteral(">>Connected with 127.0.0.1"),
+                                            QStringLiteral(">>Syncing options")}));
         QVERIFY(t.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty());
 
         raw.send("08Bea\x02");
@@ -108,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(t->OppPanel->text(), QStringLiteral("Player 1"));
         QVERIFY(!t->MenuWords->isEnabled());  // Player 1 chooses the list
 
-        QStringList log = logOf(t);
+        QStringList log = fullLogOf(t);
         log.removeLast();  // the sync line
         QCOMPARE(log,
                  QStringList({

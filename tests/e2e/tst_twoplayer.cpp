@@ -22,18 +22,6 @@ const QString kWaitWord = QStringLiteral("Waiting for opponent's word.");
 const QByteArray kFruit =
     "Fruit\r\nAPPLE:Red\r\nPEAR\r\nPLUM:Purple\r\nGRAPE:Vine\r\nMELON\r\nKIWI\r\nLEMON:Sour\r\n";
 
-#define CHECKED(call)                     \
-    do {                                  \
-        call;                             \
-        if (QTest::currentTestFailed()) { \
-            return;                       \
-        }                                 \
-    } while (0)
-
-QStringList linesOf(const QPlainTextEdit* memo) {
-    return memo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 bool offers(TestWindow& t, const QString& caption) {
     return !t->ActionButton->isHidden() && t->ActionButton->isEnabled() &&
            t->ActionButton->text() == caption;

@@ -24,10 +24,6 @@
 
 namespace {
 
-QStringList logOf(TestWindow& t) {
-    return t->ConMemo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 QByteArray entry(const QByteArray& name, const QByteArray& address) {
     return name + '\x01' + address + '\x03';
 }

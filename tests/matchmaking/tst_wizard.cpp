@@ -21,10 +21,6 @@ namespace {
 
 constexpr const char* kNamedAnn = "[Options]\r\nUser Name=Ann\r\n";
 
-QStringList logOf(TestWindow& t) {
-    return t->ConMemo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 // Runs the wizard once; drive plays the player's part on it. False when it was cancelled.
 bool runWizard(TestWindow& t, const std::function<void(TDoNewGame&)>& drive) {
     t.prompts.dialogScript.push_back([drive](QDialog& d) {

@@ -28,7 +28,8 @@ namespace {
 const QByteArray kAnn = "[Options]\r\nUser Name=Ann\r\nUse Sound=No\r\nNumber of Guesses=6\r\n";
 const QByteArray kBea = "[Options]\r\nUser Name=Bea\r\nUse Sound=No\r\nNumber of Guesses=6\r\n";
 
-QStringList logOf(TestWindow& t) {
+// Every line of the log, empty ones too.
+QStringList fullLogOf(TestWindow& t) {
     return t->ConMemo->toPlainText().split(QLatin1Char('\n'));
 }
 
@@ -143,13 +144,13 @@ void TestPeerProtocol::guessAttemptsAreTakenButNotSaved() {
     raw.sync(t);
     REQUIRE_OK();
     QCOMPARE(t->settings.NumGuesses, QStringLiteral("8"));
-    QVERIFY(logOf(t).contains(QStringLiteral(">>Guess Attempts Changed To 8")));
+    QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Guess Attempts Changed To 8")));
 
     raw.send("0212\x02");
     raw.sync(t);
     REQUIRE_OK();
     QCOMPARE(t->settings.NumGuesses, QStringLiteral("12"));
-    QVERIFY(logOf(t).contains(QStringLiteral(">>Guess Attempts Changed To 12")));
+    QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Guess Attempts Changed To 12")));
     QCOMPARE(fileBytes(t->settings.IniPath), before);
 }
 
@@ -163,7 +164,7 @@ void TestPeerProtocol::gameOptionsAreTakenDescribedAndSaved() {
     raw.send("0321110100\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QVERIFY(logOf(t).contains(
+    QVERIFY(fullLogOf(t).contains(
         QStringLiteral(">>Game Type Changed: Program Chooses Words, Players Get Different Words, "
                        "Ensure Words Are Same Length, Ann Chooses Word List")));
     QCOMPARE(t->settings.GameType, 2);
@@ -177,7 +178,7 @@ void TestPeerProtocol::gameOptionsAreTakenDescribedAndSaved() {
     raw.send("0311100150\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QVERIFY(logOf(t).contains(
+    QVERIFY(fullLogOf(t).contains(
         QStringLiteral(">>Game Type Changed: Player Chooses Words , Ensure Words Are Same Length, "
                        "Winning Score is 150")));
     QCOMPARE(t->settings.GameType, 1);
@@ -194,7 +195,7 @@ void TestPeerProtocol::gameOptionsAreTakenDescribedAndSaved() {
     raw.send("0322000150\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QVERIFY(logOf(t).contains(QStringLiteral(
+    QVERIFY(fullLogOf(t).contains(QStringLiteral(
         ">>Game Type Changed: Program Chooses Words, Players Get Same Words, Bea Chooses Word "
         "List")));
     saved = savedSettings(t);
@@ -219,7 +220,7 @@ void TestPeerProtocol::readyToStartPostsTheOpponentOnEitherSide() {
         QVERIFY(!t->Player1Posted);
         QVERIFY(t->WaitStatus->isHidden());
         QVERIFY(!t->WaitStatus->isEnabled());
-        QVERIFY(logOf(t).contains(QStringLiteral(">>Bea Ready To Start")));
+        QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Bea Ready To Start")));
     }
     {
         TestWindow t(kBea);
@@ -235,7 +236,7 @@ void TestPeerProtocol::readyToStartPostsTheOpponentOnEitherSide() {
         QVERIFY(t->Player1Posted);
         QVERIFY(!t->Player2Posted);
         QVERIFY(!t->WaitStatus->isHidden());
-        QVERIFY(logOf(t).contains(QStringLiteral(">>Ann Ready To Start")));
+        QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Ann Ready To Start")));
     }
 }
 
@@ -254,7 +255,7 @@ void TestPeerProtocol::yourWordSplitsWordAndClueAndOffersPlay() {
     QCOMPARE(t->CurrentWord, QStringLiteral("CAT"));
     QCOMPARE(t->CurrentHint, QStringLiteral("No hint given"));
     QCOMPARE(t->HintLabel->text(), QStringLiteral("No hint given"));
-    QVERIFY(logOf(t).contains(QStringLiteral(">>Received word")));
+    QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Received word")));
     QCOMPARE(t->ActionButton->text(), QStringLiteral("Play &Word"));
     QVERIFY(!t->ActionButton->isHidden());
     QVERIFY(t->ActionButton->isEnabled());
@@ -408,7 +409,7 @@ void TestPeerProtocol::wordScoreIsAddedToTheOpponent() {
         QVERIFY(t->WaitStatus->isHidden());
         QCOMPARE(t->Play1ScorePan->text(), QStringLiteral("30"));
         QCOMPARE(t->Play2ScorePan->text(), QStringLiteral("12"));
-        QVERIFY(logOf(t).contains(QStringLiteral(">>Received opponent's score")));
+        QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Received opponent's score")));
         raw.send("09007\x02");
         raw.sync(t);
         REQUIRE_OK();
@@ -465,7 +466,7 @@ void TestPeerProtocol::hintModeTitleAndNameChanges() {
     QVERIFY(t->settings.UseHints);
     QVERIFY(t->MenuHints->isChecked());
     QVERIFY(!t->HintPanel->isHidden());
-    QVERIFY(logOf(t).contains(QStringLiteral(">>Hints Turned On")));
+    QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Hints Turned On")));
     QVERIFY(savedSettings(t).UseHints);
 
     // Only exactly "1" is on.
@@ -475,7 +476,7 @@ void TestPeerProtocol::hintModeTitleAndNameChanges() {
     QVERIFY(!t->settings.UseHints);
     QVERIFY(!t->MenuHints->isChecked());
     QVERIFY(t->HintPanel->isHidden());
-    QCOMPARE(logOf(t).filter(QStringLiteral(">>Hints Turned Off")).size(), 1);
+    QCOMPARE(fullLogOf(t).filter(QStringLiteral(">>Hints Turned Off")).size(), 1);
     QVERIFY(!savedSettings(t).UseHints);
 
     raw.send("12Animals of the World\x02");
@@ -521,7 +522,7 @@ void TestPeerProtocol::severalMessagesInOneRead() {
         "05three\x02");
     raw.sync(t);
     REQUIRE_OK();
-    const QStringList log = logOf(t);
+    const QStringList log = fullLogOf(t);
     const qsizetype one = log.indexOf(QStringLiteral("one"));
     QVERIFY(one >= 0);
     QCOMPARE(log.mid(one, 3),
@@ -558,7 +559,7 @@ void TestPeerProtocol::zeroByteDropsTheRestOfItsRead() {
     raw.send("back\x02");
     raw.sync(t);
     REQUIRE_OK();
-    const QStringList log = logOf(t);
+    const QStringList log = fullLogOf(t);
     QVERIFY(log.contains(QStringLiteral("frontback")));
     QVERIFY(!log.contains(QStringLiteral("lost")));
     QVERIFY(log.filter(QStringLiteral("dropped")).isEmpty());
@@ -580,7 +581,7 @@ void TestPeerProtocol::messagesArrivingWhileTheSummaryIsOpenAreHandledOnceInOrde
             "05m3\x02"
             "13Cat\x02"
             "05m4\x02");
-        QTRY_VERIFY(logOf(t).contains(QStringLiteral("m4")));
+        QTRY_VERIFY(fullLogOf(t).contains(QStringLiteral("m4")));
         QCOMPARE(t->Player1Name, QStringLiteral("Cat"));
     };
     raw.send(
@@ -590,7 +591,7 @@ void TestPeerProtocol::messagesArrivingWhileTheSummaryIsOpenAreHandledOnceInOrde
     QTRY_COMPARE(boxes, 1);
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(logOf(t).filter(QRegularExpression(QStringLiteral("^m\\d$"))),
+    QCOMPARE(fullLogOf(t).filter(QRegularExpression(QStringLiteral("^m\\d$"))),
              QStringList({QStringLiteral("m1"), QStringLiteral("m2"), QStringLiteral("m3"),
                           QStringLiteral("m4")}));
     QCOMPARE(boxes, 1);
@@ -621,7 +622,7 @@ void TestPeerProtocol::aStreamOfNamesNeverStacksSummaryBoxes() {
                 "08Cat\x02"
                 "08Dan\x02"
                 "05names sent\x02");
-            QTRY_VERIFY(logOf(t).contains(QStringLiteral("names sent")));
+            QTRY_VERIFY(fullLogOf(t).contains(QStringLiteral("names sent")));
         }
         --depth;
     };
@@ -653,13 +654,13 @@ void TestPeerProtocol::overlongMessageIsDroppedAndTheConnectionGoesOn() {
     wireAsPlayer2(t, raw);
     REQUIRE_OK();
     raw.send("01" + QByteArray(70 * 1024, 'A'));
-    QTRY_VERIFY(!logOf(t).filter(QRegularExpression(QStringLiteral("^NOTICE:> "))).isEmpty());
+    QTRY_VERIFY(!fullLogOf(t).filter(QRegularExpression(QStringLiteral("^NOTICE:> "))).isEmpty());
     raw.send(
         "\x02"
         "05after\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QVERIFY(logOf(t).contains(QStringLiteral("after")));
+    QVERIFY(fullLogOf(t).contains(QStringLiteral("after")));
     QVERIFY(!t->MyMemo->toPlainText().contains(QStringLiteral("AAAA")));
     QVERIFY(t->Connected);
     QVERIFY(t->PeerReceiveBuffer.isEmpty());
@@ -720,7 +721,7 @@ void TestPeerProtocol::malformedMessagesAreIgnored() {
     QCOMPARE(t->OpponentGuessesLeft, left);
     QCOMPARE(t->OpponentProgress, QStringLiteral("__"));
     QVERIFY(t->MyMemo->toPlainText().isEmpty());
-    QVERIFY(!logOf(t).contains(QStringLiteral("y")));
+    QVERIFY(!fullLogOf(t).contains(QStringLiteral("y")));
 
     // Short and odd option payloads: nothing but 1 and 2 is ever taken as a type.
     raw.send("0321\x02");
@@ -781,7 +782,7 @@ void TestPeerProtocol::peerTextIsShownLiterally() {
     REQUIRE_OK();
     QCOMPARE(t->OppPanel->text(), QStringLiteral("<i>y</i>"));
     QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("<i>y</i>"));
-    QVERIFY(logOf(t).contains(QStringLiteral("\u00c0\u00ff\u20ac")));
+    QVERIFY(fullLogOf(t).contains(QStringLiteral("\u00c0\u00ff\u20ac")));
 }
 
 void TestPeerProtocol::sendingAfterThePeerLeftIsHarmless() {
@@ -794,7 +795,7 @@ void TestPeerProtocol::sendingAfterThePeerLeftIsHarmless() {
     t->SendPeer(1, QStringLiteral("Ann> anyone there?"));
     t->SendPeer(9, QStringLiteral("012"));
     QTRY_VERIFY(!t->Connected);
-    QVERIFY(logOf(t).contains(QStringLiteral(">>Disconnected")));
+    QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Disconnected")));
     t->SendPeer(1, QStringLiteral("Ann> hello?"));
     t->SendPeer(4);
     QCOMPARE(t->CliWSocket->state(), TWSocket::wsClosed);

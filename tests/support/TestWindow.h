@@ -3,8 +3,11 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 #include "RecordingSound.h"
@@ -47,3 +50,22 @@ struct TestWindow {
         return path;
     }
 };
+
+// The lines of a log or chat memo, without empty ones.
+inline QStringList linesOf(const QPlainTextEdit* memo) {
+    return memo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// The lines of a window's connection log.
+inline QStringList logOf(TestWindow& t) {
+    return linesOf(t->ConMemo);
+}
+
+// Runs a helper that checks as it goes, and stops the calling test when a check failed.
+#define CHECKED(call)                     \
+    do {                                  \
+        call;                             \
+        if (QTest::currentTestFailed()) { \
+            return;                       \
+        }                                 \
+    } while (0)
