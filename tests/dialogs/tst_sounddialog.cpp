@@ -7,19 +7,12 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "ListItems.h"
 #include "TestFiles.h"
 #include "TestWindow.h"
 #include "dialogs/TDoSounds.h"
 
 namespace {
-
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) {
-        out << list->item(i)->text();
-    }
-    return out;
-}
 
 QString wave(int n) {
     return QStringLiteral("/sounds/S%1.WAV").arg(n);

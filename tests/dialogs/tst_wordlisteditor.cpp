@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "ListItems.h"
 #include "ScriptedPrompts.h"
 #include "TestFiles.h"
 #include "core/Random.h"
@@ -14,14 +15,6 @@
 #include "dialogs/TDoWordList.h"
 
 namespace {
-
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) {
-        out << list->item(i)->text();
-    }
-    return out;
-}
 
 // One editor with its scripted prompts and a directory for its files.
 struct Editor {

@@ -114,8 +114,7 @@ private Q_SLOTS:
         QTRY_COMPARE(got, expected);
         QCOMPARE(p1->CurrentHint, QStringLiteral("Small"));
 
-        const QStringList log =
-            p1->ConMemo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList log = logOf(p1);
         QCOMPARE(log.filter(QStringLiteral(">>Word Sent")).size(), 2);
         QVERIFY(log.contains(QStringLiteral(">>Ann Ready To Start")));
         QVERIFY(log.contains(QStringLiteral(">>Bea Ready To Start")));

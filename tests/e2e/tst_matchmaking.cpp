@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "ListItems.h"
 #include "TestWindow.h"
 #include "matchmaking/TDoNewGame.h"
 #include "matchmaking/TWebOpponent.h"
@@ -132,9 +133,7 @@ private Q_SLOTS:
         b.prompts.dialogScript.push_back([&](QDialog& d) {
             auto& list = static_cast<TWebOpponent&>(d);
             d.show();
-            for (int i = 0; i < list.UserList->count(); ++i) {
-                shown << list.UserList->item(i)->text();
-            }
+            shown += items(list.UserList);
             list.OK->click();
             return d.result();
         });
