@@ -22,6 +22,10 @@ class QPushButton;
 class QTimer;
 class ClickLabel;
 class TWSocket;
+struct FileDialogSpec;
+
+// The chooser for a word list to play from.
+FileDialogSpec openWordListSpec(bool mustExist);
 
 // The main window: the whole visible game and the owner of the game state, the settings
 // record, the sockets and the timers. The rules it applies live in core/, net/ and

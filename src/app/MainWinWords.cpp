@@ -3,13 +3,12 @@
 #include <QLabel>
 
 #include "app/MainWin.h"
+#include "core/Prompts.h"
 #include "core/Random.h"
 #include "core/Text.h"
 #include "core/WordList.h"
 
-namespace {
-
-FileDialogSpec wordListDialog(bool mustExist) {
+FileDialogSpec openWordListSpec(bool mustExist) {
     FileDialogSpec spec;
     spec.title = QStringLiteral("Open Text File of Words");
     spec.filter = QStringLiteral("Text Files (*.TXT *.txt);;All Files (*)");
@@ -18,10 +17,8 @@ FileDialogSpec wordListDialog(bool mustExist) {
     return spec;
 }
 
-}  // namespace
-
 QString TMainWin::ShowOpenWordList(bool mustExist) {
-    const auto path = ctx.prompts->openFile(this, wordListDialog(mustExist));
+    const auto path = ctx.prompts->openFile(this, openWordListSpec(mustExist));
     return path ? text::bounded(*path) : QString();
 }
 

@@ -188,12 +188,7 @@ void TDoNewGame::NextButtonClick() {
         case 1:
             if (PlaySol->isChecked()) {
                 StopNetworkPlay();
-                FileDialogSpec spec;
-                spec.title = QStringLiteral("Open Text File of Words");
-                spec.filter = QStringLiteral("Text Files (*.TXT *.txt);;All Files (*)");
-                spec.defaultSuffix = QStringLiteral("TXT");
-                spec.mustExist = true;
-                const auto path = main_.ctx.prompts->openFile(this, spec);
+                const auto path = main_.ctx.prompts->openFile(this, openWordListSpec(true));
                 if (path) {
                     main_.LoadGame(text::bounded(*path));
                     accept();
