@@ -297,6 +297,8 @@ private:
     void LoadTileBackgrounds();
     QString ShowOpenWordList(bool mustExist);
     // Marks player 1's or player 2's readiness as posted and says so in the log.
+    // A new opponent connection: a clean receive buffer, the connect sound, the game board.
+    void BeginPeerSession();
     void PostReadyToStart(bool player1);
     // Adds a word's points to player 1's or player 2's score and marks it posted.
     void PostScore(bool player1, long long points);

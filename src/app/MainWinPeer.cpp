@@ -293,6 +293,17 @@ void TMainWin::CliWSocketDnsLookupDone(int error) {
     CliWSocket->Connect();
 }
 
+void TMainWin::BeginPeerSession() {
+    // Bytes left over from an earlier connection (a busy reply) are not messages.
+    PeerReceiveBuffer.clear();
+    if (settings.UseSound) {
+        for (int i = 0; i < 3; ++i) {
+            DoWave(settings.ProgramDir + QStringLiteral("/FLOOP.WAV"), true);
+        }
+    }
+    SetMainWin();
+}
+
 void TMainWin::CliWSocketSessionConnected(int error) {
     if (error == wsa::kConnectionRefused) {
         LogLine(QStringLiteral(">>Selected opponent is not waiting to play."));
@@ -300,14 +311,7 @@ void TMainWin::CliWSocketSessionConnected(int error) {
         LogLine(QStringLiteral(">>Can't connect, error #") +
                 QString::number(static_cast<quint16>(error)));
     } else {
-        // Bytes left over from an earlier connection (a busy reply) are not messages.
-        PeerReceiveBuffer.clear();
-        if (settings.UseSound) {
-            for (int i = 0; i < 3; ++i) {
-                DoWave(settings.ProgramDir + QStringLiteral("/FLOOP.WAV"), true);
-            }
-        }
-        SetMainWin();
+        BeginPeerSession();
         LogLine(QStringLiteral(">>Connected"));
         Connected = true;
         EnableDisable();
@@ -346,13 +350,7 @@ void TMainWin::SrvWSocketSessionAvailable(int) {
     // comes to give the player the menu back.
     CliWSocket->Dup(std::move(caller));
     MenuPlayer->setEnabled(true);
-    PeerReceiveBuffer.clear();
-    if (settings.UseSound) {
-        for (int i = 0; i < 3; ++i) {
-            DoWave(settings.ProgramDir + QStringLiteral("/FLOOP.WAV"), true);
-        }
-    }
-    SetMainWin();
+    BeginPeerSession();
     LogLine(QStringLiteral(">>Connected with ") + CliWSocket->GetPeerAddr());
     Connected = true;
     IsPlayer1 = true;
