@@ -11,67 +11,13 @@
 #include <memory>
 
 #include "ListItems.h"
+#include "Matchd.h"
 #include "TestWindow.h"
 #include "matchmaking/TDoNewGame.h"
 #include "matchmaking/TWebOpponent.h"
 #include "net/TWSocket.h"
 
 namespace {
-
-// The server on a port the system chose, which its first log line names.
-class Matchd {
-public:
-    Matchd() {
-        process_.setProgram(QStringLiteral(ROPEWIT_MATCHD_PATH));
-        process_.setArguments({QStringLiteral("--listen"), QStringLiteral("127.0.0.1"),
-                               QStringLiteral("--port"), QStringLiteral("0")});
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start();
-        if (!process_.waitForStarted(10000)) {
-            return;
-        }
-        static const QRegularExpression portLine(QStringLiteral("listening on .* port (\\d+);"));
-        QDeadlineTimer deadline(10000);
-        while (!deadline.hasExpired() && process_.state() == QProcess::Running) {
-            process_.waitForReadyRead(100);
-            output_ += process_.readAllStandardOutput();
-            const QRegularExpressionMatch m = portLine.match(QString::fromUtf8(output_));
-            if (m.hasMatch()) {
-                port_ = static_cast<quint16>(m.captured(1).toUInt());
-                return;
-            }
-        }
-    }
-    ~Matchd() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(10000);
-        }
-    }
-    quint16 port() const { return port_; }
-
-private:
-    QProcess process_;
-    QByteArray output_;
-    quint16 port_ = 0;
-};
-
-// One request on a connection of its own; what came back before the server closed it.
-QByteArray ask(quint16 port, const QByteArray& request) {
-    QTcpSocket socket;
-    QByteArray reply;
-    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { reply += socket.readAll(); });
-    QSignalSpy closed(&socket, &QTcpSocket::disconnected);
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    if (!socket.waitForConnected(10000)) {
-        return "(no connection)";
-    }
-    socket.write(request);
-    if (closed.isEmpty() && !closed.wait(10000)) {
-        return "(left open)";
-    }
-    return reply + socket.readAll();
-}
 
 void useServer(TestWindow& t, quint16 port) {
     t->ctx.matchmakingHost = QStringLiteral("127.0.0.1");
@@ -102,7 +48,7 @@ class TestMatchmaking : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void playersMeetThroughTheServer() {
-        Matchd server;
+        Matchd server({}, QProcess::ForwardedErrorChannel);
         QVERIFY(server.port() != 0);
         TestWindow a(kAnn);
         TestWindow b(kBea);
@@ -114,8 +60,8 @@ private Q_SLOTS:
         QVERIFY(a->LoggedOnServer);
         QVERIFY(a->Listening);
         QCOMPARE(a->SrvWSocket->state(), TWSocket::wsListening);
-        QCOMPARE(ask(server.port(), "03\x02"), QByteArray("05Ann\x01"
-                                                          "127.0.0.1\x03\x02"));
+        QCOMPARE(answer(server.port(), "03\x02"), QByteArray("05Ann\x01"
+                                                             "127.0.0.1\x03\x02"));
 
         // Bea asks for the longest-waiting players and calls Ann.
         b->ctx.peerPort = a->SrvWSocket->localPort();
@@ -149,7 +95,7 @@ private Q_SLOTS:
         // Ann leaves the server as soon as she has an opponent.
         QTRY_VERIFY(logOf(a).contains(QStringLiteral(">>Removed from server")));
         QVERIFY(!a->LoggedOnServer);
-        QTRY_COMPARE(ask(server.port(), "03\x02"), QByteArray("05\x02"));
+        QTRY_COMPARE(answer(server.port(), "03\x02"), QByteArray("05\x02"));
 
         QTRY_VERIFY(!a.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty() &&
                     !b.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty());
@@ -160,14 +106,14 @@ private Q_SLOTS:
     }
 
     void closingWhileRegisteredLeavesTheServer() {
-        Matchd server;
+        Matchd server({}, QProcess::ForwardedErrorChannel);
         QVERIFY(server.port() != 0);
         auto a = std::make_unique<TestWindow>(kAnn);
         useServer(*a, server.port());
         registerThroughTheWizard(*a);
         QTRY_VERIFY((*a)->LoggedOnServer);
-        QCOMPARE(ask(server.port(), "03\x02"), QByteArray("05Ann\x01"
-                                                          "127.0.0.1\x03\x02"));
+        QCOMPARE(answer(server.port(), "03\x02"), QByteArray("05Ann\x01"
+                                                             "127.0.0.1\x03\x02"));
 
         (*a)->close();
         QVERIFY(!(*a)->isVisible());
@@ -175,7 +121,7 @@ private Q_SLOTS:
         QVERIFY(logOf(*a).contains(QStringLiteral(">>Removed from server")));
         // The removal is on its way before the window and its sockets are gone.
         a.reset();
-        QTRY_COMPARE(ask(server.port(), "03\x02"), QByteArray("05\x02"));
+        QTRY_COMPARE(answer(server.port(), "03\x02"), QByteArray("05\x02"));
     }
 };
 

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QHostAddress>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QString>
+#include <QStringList>
+#include <QTcpSocket>
+
+// One ropewit-matchd process listening on a port the system chose, which its first log
+// line names; port() stays 0 when it did not come up.
+class Matchd {
+public:
+    explicit Matchd(const QStringList& extraArgs,
+                    QProcess::ProcessChannelMode channels = QProcess::SeparateChannels) {
+        QObject::connect(&process_, &QProcess::readyReadStandardOutput,
+                         [this] { output_ += process_.readAllStandardOutput(); });
+        process_.setProgram(QStringLiteral(ROPEWIT_MATCHD_PATH));
+        process_.setArguments(QStringList{"--listen", "127.0.0.1", "--port", "0"} + extraArgs);
+        process_.setProcessChannelMode(channels);
+        process_.start();
+        if (!process_.waitForStarted(10000)) {
+            return;
+        }
+        static const QRegularExpression portLine(QStringLiteral("listening on .* port (\\d+);"));
+        QDeadlineTimer deadline(10000);
+        while (!deadline.hasExpired() && process_.state() == QProcess::Running) {
+            const QRegularExpressionMatch m = portLine.match(QString::fromUtf8(output_));
+            if (m.hasMatch()) {
+                port_ = static_cast<quint16>(m.captured(1).toUInt());
+                return;
+            }
+            process_.waitForReadyRead(100);
+            output_ += process_.readAllStandardOutput();
+        }
+    }
+    ~Matchd() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(10000);
+        }
+    }
+    Matchd(const Matchd&) = delete;
+    Matchd& operator=(const Matchd&) = delete;
+
+    quint16 port() const { return port_; }
+    bool running() const { return process_.state() == QProcess::Running; }
+    QString output() const { return QString::fromUtf8(output_); }
+
+private:
+    QProcess process_;
+    QByteArray output_;
+    quint16 port_ = 0;
+};
+
+struct Exchange {
+    QByteArray reply;
+    bool closedByServer = false;
+};
+
+// Connects, sends `request` and collects whatever comes back until the server closes.
+inline Exchange exchange(quint16 port, const QByteArray& request, int timeoutMs = 10000) {
+    Exchange result;
+    QTcpSocket socket;
+    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { result.reply += socket.readAll(); });
+    QSignalSpy closed(&socket, &QTcpSocket::disconnected);
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    if (!socket.waitForConnected(10000)) {
+        return result;
+    }
+    socket.write(request);
+    result.closedByServer = closed.count() > 0 || closed.wait(timeoutMs);
+    result.reply += socket.readAll();
+    return result;
+}
+
+// The server's answer to one request on a connection of its own, marked when the server
+// left the connection open.
+inline QByteArray answer(quint16 port, const QByteArray& request) {
+    const Exchange e = exchange(port, request);
+    return e.closedByServer ? e.reply : QByteArray("(left open) ") + e.reply;
+}
