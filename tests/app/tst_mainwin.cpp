@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "PeerPair.h"
 #include "TestWindow.h"
 #include "app/ClickLabel.h"
 #include "core/Pictures.h"
@@ -95,14 +96,7 @@ private Q_SLOTS:
 
     void enablingRulesFollowTheMode() {
         TestWindow t;
-        t->show();
-        // Leaving the welcome panel as a two-player game that is not connected.
-        t->BlankPanel->setEnabled(false);
-        t->BlankPanel->hide();
-        t->MainPanel->setEnabled(true);
-        t->MainPanel->show();
-        t->SoloGame = false;
-        t->EnableDisable();
+        PeerPair::leaveWelcomeForTwoPlayer(t);
         QVERIFY(t->ConnectPanel->isVisible());
         QVERIFY(!t->WebPanel->isVisible());
         QCOMPARE(t->clientWidth(), 476);

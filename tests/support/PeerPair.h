@@ -18,8 +18,8 @@ struct PeerPair {
 
     PeerPair(const QByteArray& ini1 = {}, const QByteArray& ini2 = {}) : p1(ini1), p2(ini2) {}
 
-    // Both windows leave the welcome panel as a two-player game that is not yet connected.
-    static void enterTwoPlayer(TestWindow& t) {
+    // A window leaves the welcome panel as a two-player game that is not connected.
+    static void leaveWelcomeForTwoPlayer(TestWindow& t) {
         t->show();
         t->BlankPanel->setEnabled(false);
         t->BlankPanel->hide();
@@ -27,6 +27,11 @@ struct PeerPair {
         t->MainPanel->show();
         t->SoloGame = false;
         t->EnableDisable();
+    }
+
+    // Both windows leave the welcome panel as a two-player game that is not yet connected.
+    static void enterTwoPlayer(TestWindow& t) {
+        leaveWelcomeForTwoPlayer(t);
         t->StartIt();
     }
 
