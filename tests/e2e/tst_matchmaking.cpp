@@ -19,11 +19,6 @@
 
 namespace {
 
-void useServer(TestWindow& t, quint16 port) {
-    t->ctx.matchmakingHost = QStringLiteral("127.0.0.1");
-    t->ctx.matchmakingPort = port;
-}
-
 // Registers on the server through the new game wizard, as Ann at 127.0.0.1.
 void registerThroughTheWizard(TestWindow& t) {
     t->ctx.localAddresses = [] { return QStringList{QStringLiteral("127.0.0.1")}; };

@@ -57,9 +57,3 @@ inline quint16 unusedPort() {
     probe.listen(QHostAddress::LocalHost, 0);
     return probe.serverPort();
 }
-
-inline void useServer(TestWindow& t, quint16 port,
-                      const QString& host = QStringLiteral("127.0.0.1")) {
-    t->ctx.matchmakingHost = host;
-    t->ctx.matchmakingPort = port;
-}

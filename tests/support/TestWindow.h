@@ -51,6 +51,13 @@ struct TestWindow {
     }
 };
 
+// Points the window's matchmaking client at a server.
+inline void useServer(TestWindow& t, quint16 port,
+                      const QString& host = QStringLiteral("127.0.0.1")) {
+    t->ctx.matchmakingHost = host;
+    t->ctx.matchmakingPort = port;
+}
+
 // The lines of a log or chat memo, without empty ones.
 inline QStringList linesOf(const QPlainTextEdit* memo) {
     return memo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
