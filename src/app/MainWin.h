@@ -302,6 +302,11 @@ private:
     void PostReadyToStart(bool player1);
     // Adds a word's points to player 1's or player 2's score and marks it posted.
     void PostScore(bool player1, long long points);
+    // The opponent's new word: all of it still to guess, a full count of guesses.
+    void SetOpponentWord(const QString& word);
+    void ShowOpponentGuesses();
+    // Stores the opponent's name (the player's number for none) and shows it; returns it.
+    const QString& TakeOpponentName(const QString& payload);
     // Moves what the socket has into the buffer; false when there was nothing to read.
     bool ReceiveInto(TWSocket& socket, MessageBuffer& buffer, const QString& from);
 

@@ -26,10 +26,6 @@ QString playCaption() {
     return QStringLiteral("Play &Word");
 }
 
-QString guessesText(long long n) {
-    return text::withThousands(n) + QStringLiteral(" Guesses Left");
-}
-
 // Moves a list position on by one; past the last word it starts again at 0. True when it
 // went round like that.
 bool advance(int& index, int count) {
@@ -132,7 +128,7 @@ void TMainWin::ActionButtonClick() {
             PostReadyToStart(IsPlayer1);
             if (!SoloGame) {
                 OpponentGuessesLeft = GuessesAllowed;
-                WebGuesses->setText(guessesText(OpponentGuessesLeft));
+                ShowOpponentGuesses();
             }
         } else if (caption == playCaption()) {
             // The word can arrive before this side's next tick has begun the step. Begin it
@@ -154,7 +150,7 @@ void TMainWin::ActionButtonClick() {
             MyWordSent = MyScoreSent = false;
             WordFinished = false;
             OpponentGuessesLeft = GuessesAllowed;
-            WebGuesses->setText(guessesText(OpponentGuessesLeft));
+            ShowOpponentGuesses();
             SendPeer(14);
         }
         SetControlState();
@@ -272,12 +268,20 @@ void TMainWin::DoAWebWord() {
         MyWordSent = true;
     }
 
-    OpponentWord = text::bounded(otherWord);
+    SetOpponentWord(otherWord);
+}
+
+void TMainWin::SetOpponentWord(const QString& word) {
+    OpponentWord = text::bounded(word);
     MissedWebLabel->clear();
     OpponentProgress = QString(OpponentWord.size(), QLatin1Char('_'));
     WebWordlabel->setText(OpponentProgress);
     OpponentGuessesLeft = scoring::guessesFromSetting(settings.NumGuesses);
-    WebGuesses->setText(guessesText(OpponentGuessesLeft));
+    ShowOpponentGuesses();
+}
+
+void TMainWin::ShowOpponentGuesses() {
+    WebGuesses->setText(text::withThousands(OpponentGuessesLeft) + QStringLiteral(" Guesses Left"));
 }
 
 std::pair<QString, QString> TMainWin::FindSameLengthWord(int p, int n) {

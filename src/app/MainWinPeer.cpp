@@ -95,6 +95,13 @@ void TMainWin::CliWSocketDataAvailable(int) {
     }
 }
 
+const QString& TMainWin::TakeOpponentName(const QString& payload) {
+    QString& name = IsPlayer1 ? Player2Name : Player1Name;
+    name = orDefault(payload, IsPlayer1 ? "Player 2" : "Player 1");
+    OppPanel->setText(name);
+    return name;
+}
+
 void TMainWin::HandlePeerMessage(int code, const QString& payload) {
     switch (code) {
         case 1:  // Chat
@@ -145,8 +152,7 @@ void TMainWin::HandlePeerMessage(int code, const QString& payload) {
             }
             HintLabel->setText(CurrentHint);
             OpponentGuessesLeft = scoring::guessesFromSetting(settings.NumGuesses);
-            WebGuesses->setText(text::withThousands(OpponentGuessesLeft) +
-                                QStringLiteral(" Guesses Left"));
+            ShowOpponentGuesses();
             break;
         }
         case 7: {  // LetterGuessed
@@ -177,17 +183,12 @@ void TMainWin::HandlePeerMessage(int code, const QString& payload) {
             if (!found) {
                 --OpponentGuessesLeft;
             }
-            WebGuesses->setText(text::withThousands(OpponentGuessesLeft) +
-                                QStringLiteral(" Guesses Left"));
+            ShowOpponentGuesses();
             break;
         }
         case 8:  // PlayerName
-            if (IsPlayer1) {
-                Player2Name = orDefault(payload, "Player 2");
-                OppPanel->setText(Player2Name);
-            } else {
-                Player1Name = orDefault(payload, "Player 1");
-                OppPanel->setText(Player1Name);
+            TakeOpponentName(payload);
+            if (!IsPlayer1) {
                 SendPeer(8, settings.UserName);
             }
             DoStartMessage();
@@ -206,13 +207,7 @@ void TMainWin::HandlePeerMessage(int code, const QString& payload) {
             break;
         }
         case 10:  // SenderWord
-            OpponentWord = text::bounded(payload);
-            MissedWebLabel->clear();
-            OpponentProgress = QString(OpponentWord.size(), QLatin1Char('_'));
-            WebWordlabel->setText(OpponentProgress);
-            OpponentGuessesLeft = scoring::guessesFromSetting(settings.NumGuesses);
-            WebGuesses->setText(text::withThousands(OpponentGuessesLeft) +
-                                QStringLiteral(" Guesses Left"));
+            SetOpponentWord(payload);
             break;
         case 11:  // HintMode
             settings.UseHints = payload == QLatin1String("1");
@@ -226,15 +221,7 @@ void TMainWin::HandlePeerMessage(int code, const QString& payload) {
             setWindowTitle(QStringLiteral("Ropewit: ") + text::bounded(payload));
             break;
         case 13:  // NameChanged
-            if (IsPlayer1) {
-                Player2Name = orDefault(payload, "Player 2");
-                OppPanel->setText(Player2Name);
-                Play2ScoreLab->setText(Player2Name);
-            } else {
-                Player1Name = orDefault(payload, "Player 1");
-                OppPanel->setText(Player1Name);
-                Play1ScoreLab->setText(Player1Name);
-            }
+            (IsPlayer1 ? Play2ScoreLab : Play1ScoreLab)->setText(TakeOpponentName(payload));
             break;
         case 14:  // WordStarted
             OpponentWordType = settings.WordType;
