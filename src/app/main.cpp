@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <cstdio>
 
+#include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/MainWin.h"
 #include "core/Prompts.h"
@@ -31,9 +32,7 @@ QString findProgramDir() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ropewit"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ropewit"));
-    QApplication::setApplicationVersion(QStringLiteral(ROPEWIT_VERSION));
+    setUpApplication();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Ropewit, the hangman word game."));

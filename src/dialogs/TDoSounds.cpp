@@ -133,6 +133,10 @@ void TDoSounds::deleteFrom(QListWidget* box, QPushButton* addButton) {
         return;
     }
     delete box->takeItem(box->row(selected.constFirst()));
+    // The list moves its current row to the neighbour; left selected, a second Delete would
+    // silently remove an entry the player never chose.
+    box->setCurrentRow(-1);
+    box->clearSelection();
     addButton->setEnabled(true);
 }
 

@@ -125,6 +125,12 @@ void TestSoundDialog::deleteNeedsASelection() {
     d.DeleteMiss->click();
     QCOMPARE(d.MissBox->count(), before - 1);
     QCOMPARE(d.MissBox->item(0)->text(), second);
+
+    // Nothing stays selected: a second Delete asks again instead of removing the neighbour.
+    QVERIFY(d.MissBox->selectedItems().isEmpty());
+    d.DeleteMiss->click();
+    QCOMPARE(d.MissBox->count(), before - 1);
+    QCOMPARE(w.prompts.withCaption(QStringLiteral("Error")).size(), 3);
 }
 
 void TestSoundDialog::browseFillsTheEdits() {
