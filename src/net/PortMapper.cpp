@@ -513,6 +513,18 @@ bool PortMapper::parseMode(const QString& text, Config& config, QString& error) 
     return false;
 }
 
+bool PortMapper::chooseMode(const QString& option, const QString& environment, bool settingOn,
+                            Config& config, QString& error) {
+    if (!option.trimmed().isEmpty()) {
+        return parseMode(option, config, error);
+    }
+    if (!environment.trimmed().isEmpty()) {
+        return parseMode(environment, config, error);
+    }
+    config.mode = settingOn ? Mode::Discover : Mode::Off;
+    return true;
+}
+
 QString PortMapper::offAdvice(const QString& ownAddress, quint16 port) {
     if (addressscope::classify(ownAddress) != addressscope::Scope::Private) {
         return {};

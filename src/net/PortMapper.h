@@ -41,6 +41,11 @@ public:
     // Reads the value of --router or ROPEWIT_ROUTER: "off", "discover" or an http:// URL.
     // Returns false with a sentence in error when the text is none of these.
     static bool parseMode(const QString& text, Config& config, QString& error);
+    // Which router mode applies: --router when given, else ROPEWIT_ROUTER when set, else the
+    // player's setting (on: discover, off: off). False with the reason when the text that
+    // counts is malformed; config keeps its other fields.
+    static bool chooseMode(const QString& option, const QString& environment, bool settingOn,
+                           Config& config, QString& error);
 
     // The one line logged when the player waits from an address nobody on the internet can
     // call and the router is not asked: what asking would do and where to turn it on. Empty

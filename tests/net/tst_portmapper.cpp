@@ -79,6 +79,7 @@ private Q_SLOTS:
     void offModeNeverTalksToARouter();
     void parseMode_data();
     void parseMode();
+    void optionThenEnvironmentThenSetting();
     void offAdvice();
 };
 
@@ -453,6 +454,31 @@ void TestPortMapper::parseMode() {
     if (mode == static_cast<int>(PortMapper::Mode::Url)) {
         QCOMPARE(config.rootUrl, text);
     }
+}
+
+void TestPortMapper::optionThenEnvironmentThenSetting() {
+    const QString url = QStringLiteral("http://127.0.0.1:5000/rootDesc.xml");
+    PortMapper::Config config;
+    QString error;
+    QVERIFY(PortMapper::chooseMode({}, {}, true, config, error));
+    QCOMPARE(config.mode, PortMapper::Mode::Discover);
+    QVERIFY(PortMapper::chooseMode({}, {}, false, config, error));
+    QCOMPARE(config.mode, PortMapper::Mode::Off);
+    // Tests and CI set the environment to keep a player's setting from sending discovery.
+    QVERIFY(PortMapper::chooseMode({}, QStringLiteral("off"), true, config, error));
+    QCOMPARE(config.mode, PortMapper::Mode::Off);
+    QVERIFY(PortMapper::chooseMode({}, url, false, config, error));
+    QCOMPARE(config.mode, PortMapper::Mode::Url);
+    QCOMPARE(config.rootUrl, url);
+    QVERIFY(PortMapper::chooseMode(QStringLiteral("off"), url, true, config, error));
+    QCOMPARE(config.mode, PortMapper::Mode::Off);
+    QVERIFY(error.isEmpty());
+    // A malformed value that counts is an error, not a silent fallback to the setting.
+    config.mode = PortMapper::Mode::Off;
+    QVERIFY(!PortMapper::chooseMode(QStringLiteral("maybe"), QStringLiteral("discover"), true,
+                                    config, error));
+    QCOMPARE(config.mode, PortMapper::Mode::Off);
+    QVERIFY(error.contains(QStringLiteral("maybe")));
 }
 
 void TestPortMapper::offAdvice() {
