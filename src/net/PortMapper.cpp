@@ -252,11 +252,11 @@ void Worker::begin(quint16 port, const PortMapper::Config& config) {
 
 std::unique_ptr<Router> Worker::findRouter(const PortMapper::Config& config, QString& why) {
     auto router = std::make_unique<Router>();
-    const QString byHand = QStringLiteral(
-                               "; if players on the internet cannot call you, forward port %1 by "
-                               "hand in your router's "
-                               "settings")
-                               .arg(number(port_));
+    const QString byHand =
+        QStringLiteral(
+            "; if players on the internet cannot call you, forward port %1 by hand "
+            "in your router's settings")
+            .arg(number(port_));
     if (config.mode == PortMapper::Mode::Url) {
         const QByteArray url = config.rootUrl.toLatin1();
         if (url.isEmpty() || url.size() > kMaxRootUrl ||
