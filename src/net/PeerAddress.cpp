@@ -1,0 +1,274 @@
+#include "net/PeerAddress.h"
+
+#include <QList>
+#include <QStringView>
+
+namespace peeraddress {
+
+namespace {
+
+const QString kPortRange = QStringLiteral("a port is a number from 1 to 65535");
+
+bool isHexDigit(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+}
+
+bool isDigit(QChar c) {
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
+
+bool isDottedIpv4(QStringView s) {
+    const auto parts = s.split(u'.');
+    if (parts.size() != 4) {
+        return false;
+    }
+    for (const QStringView part : parts) {
+        if (part.isEmpty() || part.size() > 3) {
+            return false;
+        }
+        int value = 0;
+        for (const QChar c : part) {
+            if (!isDigit(c)) {
+                return false;
+            }
+            value = value * 10 + (c.unicode() - '0');
+        }
+        if (value > 255) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Groups of one side of "::" (or of the whole address); -1 when one is malformed. A dotted
+// IPv4 tail counts as two groups and may only end the address.
+int groupCount(QStringView s, bool endsAddress) {
+    if (s.isEmpty()) {
+        return 0;
+    }
+    const auto groups = s.split(u':');
+    int count = 0;
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        const QStringView group = groups.at(i);
+        if (endsAddress && i == groups.size() - 1 && group.contains(u'.')) {
+            if (!isDottedIpv4(group)) {
+                return -1;
+            }
+            count += 2;
+            continue;
+        }
+        if (group.isEmpty() || group.size() > 4) {
+            return -1;
+        }
+        for (const QChar c : group) {
+            if (!isHexDigit(c)) {
+                return -1;
+            }
+        }
+        ++count;
+    }
+    return count;
+}
+
+bool isZoneChar(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || isDigit(c) || u == '.' || u == '_' ||
+           u == '-';
+}
+
+bool isIpv6(QStringView s) {
+    const qsizetype zone = s.indexOf(u'%');
+    if (zone >= 0) {
+        const QStringView name = s.mid(zone + 1);
+        if (name.isEmpty()) {
+            return false;
+        }
+        for (const QChar c : name) {
+            if (!isZoneChar(c)) {
+                return false;
+            }
+        }
+        s = s.left(zone);
+    }
+    const qsizetype gap = s.indexOf(u"::");
+    if (gap < 0) {
+        return groupCount(s, true) == 8;
+    }
+    if (s.indexOf(u"::", gap + 1) >= 0) {
+        return false;
+    }
+    const int head = groupCount(s.left(gap), false);
+    const int tail = groupCount(s.mid(gap + 2), true);
+    return head >= 0 && tail >= 0 && head + tail <= 7;
+}
+
+// The port after a ':'; an empty optional with the reason in error.
+std::optional<quint16> parsePort(QStringView text, QString& error) {
+    if (text.isEmpty()) {
+        error = QStringLiteral("There is no port after ':'; write one (") + kPortRange +
+                QStringLiteral(") or leave out the ':'.");
+        return std::nullopt;
+    }
+    for (const QChar c : text) {
+        if (!isDigit(c)) {
+            error = QStringLiteral("The port \"") + text.toString() +
+                    QStringLiteral("\" is not a number; ") + kPortRange + QLatin1Char('.');
+            return std::nullopt;
+        }
+    }
+    QStringView digits = text;
+    while (digits.size() > 1 && digits.front() == u'0') {
+        digits = digits.mid(1);
+    }
+    int value = 0;
+    if (digits.size() <= 5) {
+        for (const QChar c : digits) {
+            value = value * 10 + (c.unicode() - '0');
+        }
+    }
+    if (digits.size() > 5 || value < 1 || value > 65535) {
+        error = QStringLiteral("The port ") + text.toString() +
+                QStringLiteral(" is out of range; ") + kPortRange + QLatin1Char('.');
+        return std::nullopt;
+    }
+    return static_cast<quint16>(value);
+}
+
+Parsed refuse(const QString& error) {
+    return Parsed{std::nullopt, error};
+}
+
+Parsed bracketed(QStringView text, quint16 defaultPort) {
+    const qsizetype close = text.indexOf(u']');
+    if (close < 0) {
+        return refuse(
+            QStringLiteral("The address opens a bracket '[' but never closes it with ']'."));
+    }
+    const QStringView inside = text.mid(1, close - 1);
+    if (!isIpv6(inside)) {
+        return refuse(
+            QStringLiteral("Only an IPv6 address goes in brackets, like [2001:db8::1]:52201."));
+    }
+    Target target;
+    target.host = inside.toString();
+    target.ipv6 = true;
+    target.port = defaultPort;
+    const QStringView rest = text.mid(close + 1);
+    if (rest.isEmpty()) {
+        return Parsed{target, {}};
+    }
+    if (rest.front() != u':') {
+        return refuse(
+            QStringLiteral("After ']' only ':' and a port may follow, like [2001:db8::1]:52201."));
+    }
+    QString error;
+    const auto port = parsePort(rest.mid(1), error);
+    if (!port) {
+        return refuse(error);
+    }
+    target.port = *port;
+    target.portGiven = true;
+    return Parsed{target, {}};
+}
+
+bool looksLikeIpv4(QStringView host) {
+    bool dot = false;
+    for (const QChar c : host) {
+        if (c == u'.') {
+            dot = true;
+        } else if (!isDigit(c)) {
+            return false;
+        }
+    }
+    return dot;
+}
+
+}  // namespace
+
+Parsed parse(const QString& raw, quint16 defaultPort, int maxBytes) {
+    QStringView text(raw);
+    while (!text.isEmpty() && text.front() == u' ') {
+        text = text.mid(1);
+    }
+    while (!text.isEmpty() && text.back() == u' ') {
+        text.chop(1);
+    }
+    if (text.isEmpty()) {
+        return refuse(QStringLiteral("No address has been entered."));
+    }
+    if (text.size() > maxBytes) {
+        return refuse(QStringLiteral("An address has at most %1 characters; this one has %2.")
+                          .arg(maxBytes)
+                          .arg(text.size()));
+    }
+    for (const QChar c : text) {
+        if (c.unicode() < 32 || c.unicode() == 127) {
+            return refuse(QStringLiteral("The address holds a control character."));
+        }
+        if (c == u' ') {
+            return refuse(QStringLiteral("An address cannot contain blanks."));
+        }
+    }
+    if (text.front() == u'[') {
+        return bracketed(text, defaultPort);
+    }
+    if (text.contains(u'[')) {
+        return refuse(QStringLiteral(
+            "A bracket '[' may only begin an IPv6 address, like [2001:db8::1]:52201."));
+    }
+    if (text.contains(u']')) {
+        return refuse(QStringLiteral("The address closes a bracket ']' that it never opened."));
+    }
+
+    Target target;
+    target.port = defaultPort;
+    const qsizetype colons = text.count(u':');
+    if (colons == 0) {
+        target.host = text.toString();
+        return Parsed{target, {}};
+    }
+    if (colons > 1) {
+        if (isIpv6(text)) {
+            target.host = text.toString();
+            target.ipv6 = true;
+            return Parsed{target, {}};
+        }
+        if (looksLikeIpv4(text.left(text.indexOf(u':')))) {
+            return refuse(QStringLiteral(
+                "An IPv4 address has at most one ':', before its port, like 192.0.2.7:52201."));
+        }
+        return refuse(QStringLiteral(
+            "An IPv6 address with a port is written in brackets, like [2001:db8::1]:52201."));
+    }
+    const qsizetype colon = text.indexOf(u':');
+    if (colon == 0) {
+        return refuse(QStringLiteral("The address has no host name or number before ':'."));
+    }
+    QString error;
+    const auto port = parsePort(text.mid(colon + 1), error);
+    if (!port) {
+        return refuse(error);
+    }
+    target.host = text.left(colon).toString();
+    target.port = *port;
+    target.portGiven = true;
+    return Parsed{target, {}};
+}
+
+QString display(const QString& host, quint16 port) {
+    if (port == kDefaultPort) {
+        return host;
+    }
+    const QString number = QString::number(port);
+    if (host.contains(QLatin1Char(':')) && !host.startsWith(QLatin1Char('['))) {
+        return QLatin1Char('[') + host + QStringLiteral("]:") + number;
+    }
+    return host + QLatin1Char(':') + number;
+}
+
+QString registration(const QString& ownAddress, quint16 port) {
+    return port == kDefaultPort ? ownAddress : display(ownAddress, port);
+}
+
+}  // namespace peeraddress
