@@ -85,9 +85,9 @@ void TMainWin::FormCreate() {
     WordUsedCount = 0;
     WordFinished = TwoPlayerStarted = Connected = Player1Posted = Player2Posted = false;
 
-    EmptyGallows = pictures::emptyGallows();
+    EmptyGallows = pictures::emptyGallows(devicePixelRatioF());
     NoHangPicture = EmptyGallows;
-    YesHang = pictures::hangedFigure();
+    YesHang = pictures::hangedFigure(devicePixelRatioF());
     AlphaImage = pictures::builtinAlphabetTile();
     WordImage = pictures::builtinWordTile();
 

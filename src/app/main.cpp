@@ -7,6 +7,7 @@
 
 #include "app/CommandLine.h"
 #include "app/MainWin.h"
+#include "core/Pictures.h"
 #include "core/Prompts.h"
 #include "core/QtSoundPlayer.h"
 
@@ -34,6 +35,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("ropewit"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ropewit"));
     QApplication::setApplicationVersion(QStringLiteral(ROPEWIT_VERSION));
+    QApplication::setWindowIcon(pictures::programIcon());
+    // Lets the desktop match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ropewit.Ropewit"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Ropewit, the hangman word game."));
