@@ -231,6 +231,9 @@ private Q_SLOTS:
         t->MenuWordsClick();
         QVERIFY(!t->WordListLoaded);
         QCOMPARE(t.prompts.fileSpecs.back().title, QStringLiteral("Open Text File of Words"));
+        // It opens where the lists that come with the game lie.
+        QCOMPARE(t.prompts.fileSpecs.back().directory, t->settings.ProgramDir);
+        QVERIFY(QFileInfo::exists(t->settings.ProgramDir + QStringLiteral("/ANIMALS.TXT")));
         t.prompts.fileAnswers.push_back(path);
         t->MenuWordsClick();
         QCOMPARE(t->Words, QStringList{"CAT"});
