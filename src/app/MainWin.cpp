@@ -20,6 +20,7 @@
 #include <QUrl>
 
 #include "app/ClickLabel.h"
+#include "app/ElidingLabel.h"
 #include "app/Ui.h"
 #include "core/Pictures.h"
 #include "core/Text.h"
@@ -85,9 +86,9 @@ void TMainWin::FormCreate() {
     WordUsedCount = 0;
     WordFinished = TwoPlayerStarted = Connected = Player1Posted = Player2Posted = false;
 
-    EmptyGallows = pictures::emptyGallows();
+    EmptyGallows = pictures::emptyGallows(devicePixelRatioF());
     NoHangPicture = EmptyGallows;
-    YesHang = pictures::hangedFigure();
+    YesHang = pictures::hangedFigure(devicePixelRatioF());
     AlphaImage = pictures::builtinAlphabetTile();
     WordImage = pictures::builtinWordTile();
 
@@ -176,6 +177,8 @@ void TMainWin::BuildMenus() {
     file->addSeparator();
     MenuExit =
         add(file, QStringLiteral("E&xit"), QStringLiteral("Ctrl+X"), &TMainWin::MenuExitClick);
+    MenuExit->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Ctrl+Q"))});
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     MenuUserName = add(options, QStringLiteral("User &Name"), QStringLiteral("Ctrl+N"),
@@ -206,7 +209,8 @@ void TMainWin::BuildMenus() {
                          &TMainWin::MenuCreateListClick);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    MenuContents = add(help, QStringLiteral("&Contents"), QString(), &TMainWin::MenuContentsClick);
+    MenuContents =
+        add(help, QStringLiteral("&Contents"), QStringLiteral("F1"), &TMainWin::MenuContentsClick);
     MenuWebSite = add(help, QStringLiteral("&Web Site"), QString(), &TMainWin::MenuWebSiteClick);
     MenuAbout = add(help, QStringLiteral("&About"), QString(), &TMainWin::MenuAboutClick);
 }
@@ -276,12 +280,12 @@ void TMainWin::BuildMainPanel() {
     Bevel3->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Label7 =
         plainLabel(MainPanel, QStringLiteral("Score"), QRect(356, 92, 89, 16), Qt::AlignHCenter);
-    Play1ScoreLab = plainLabel(MainPanel, QStringLiteral("Player"), QRect(340, 112, 89, 16),
-                               Qt::AlignRight | Qt::AlignTop);
+    Play1ScoreLab = new ElidingLabel(MainPanel, QStringLiteral("Player"), QRect(340, 112, 89, 16),
+                                     Qt::AlignRight | Qt::AlignTop);
     Play1ScorePan = makeTextPanel(MainPanel, QRect(432, 108, 29, 21), QFrame::Raised);
     Play1ScorePan->setText(QStringLiteral("0"));
-    Play2ScoreLab = plainLabel(MainPanel, QStringLiteral("Word"), QRect(340, 136, 89, 16),
-                               Qt::AlignRight | Qt::AlignTop);
+    Play2ScoreLab = new ElidingLabel(MainPanel, QStringLiteral("Word"), QRect(340, 136, 89, 16),
+                                     Qt::AlignRight | Qt::AlignTop);
     Play2ScorePan = makeTextPanel(MainPanel, QRect(432, 132, 29, 21), QFrame::Raised);
     Play2ScorePan->setText(QStringLiteral("0"));
 
@@ -534,7 +538,11 @@ void TMainWin::MenuContentsClick() {
 }
 
 void TMainWin::MenuWebSiteClick() {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebSite)));
+    if (!QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebSite)))) {
+        ctx.prompts->message(
+            this, QStringLiteral("Error"),
+            QStringLiteral("The web site could not be opened: ") + QString::fromLatin1(kWebSite));
+    }
 }
 
 void TMainWin::MenuAboutClick() {

@@ -25,7 +25,8 @@ class TWSocket;
 struct FileDialogSpec;
 
 // The chooser for a word list to play from.
-FileDialogSpec openWordListSpec(bool mustExist);
+// Opens where the lists that come with the game lie (`directory`).
+FileDialogSpec openWordListSpec(bool mustExist, const QString& directory);
 
 // The main window: the whole visible game and the owner of the game state, the settings
 // record, the sockets and the timers. The rules it applies live in core/, net/ and

@@ -12,6 +12,7 @@
 #include "app/ClickLabel.h"
 #include "app/MainWin.h"
 #include "core/LetterTile.h"
+#include "core/Pictures.h"
 #include "core/Random.h"
 #include "core/Scoring.h"
 #include "core/Sound.h"
@@ -132,10 +133,7 @@ void TMainWin::TestIt2(int index) {
 void TMainWin::UncoverFigure() {
     const scoring::Band band = scoring::figureBand(GuessesAllowed - GuessesLeft, GuessesAllowed);
     const QRect rect(QPoint(band.left, band.top), QPoint(band.right - 1, band.bottom - 1));
-    QPainter painter(&NoHangPicture);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(rect.topLeft(), YesHang, rect);
-    painter.end();
+    pictures::copyBand(NoHangPicture, YesHang, rect);
     ShowPicture();
 }
 
@@ -146,12 +144,12 @@ void TMainWin::ShowPicture() {
 // --- The board ---
 
 QImage TMainWin::AlphabetTile(QChar c) const {
-    return MakeLetterTile(c, SavedAlpha, settings.AlphabetFont);
+    return MakeLetterTile(c, SavedAlpha, settings.AlphabetFont, devicePixelRatioF());
 }
 
 QImage TMainWin::WordTile(QChar c) const {
-    return MakeLetterTile(settings.UseUpper ? text::asciiUpper(c) : c, SavedWord,
-                          settings.WordFont);
+    return MakeLetterTile(settings.UseUpper ? text::asciiUpper(c) : c, SavedWord, settings.WordFont,
+                          devicePixelRatioF());
 }
 
 void TMainWin::DisplayWord() {

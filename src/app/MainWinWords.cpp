@@ -8,8 +8,9 @@
 #include "core/Text.h"
 #include "core/WordList.h"
 
-FileDialogSpec openWordListSpec(bool mustExist) {
+FileDialogSpec openWordListSpec(bool mustExist, const QString& directory) {
     FileDialogSpec spec;
+    spec.directory = directory;
     spec.title = QStringLiteral("Open Text File of Words");
     spec.filter = QStringLiteral("Text Files (*.TXT *.txt);;All Files (*)");
     spec.defaultSuffix = QStringLiteral("TXT");
@@ -18,7 +19,7 @@ FileDialogSpec openWordListSpec(bool mustExist) {
 }
 
 QString TMainWin::ShowOpenWordList(bool mustExist) {
-    const auto path = ctx.prompts->openFile(this, openWordListSpec(mustExist));
+    const auto path = ctx.prompts->openFile(this, openWordListSpec(mustExist, settings.ProgramDir));
     return path ? text::bounded(*path) : QString();
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/GamePicture.h"
 #include "app/MainWin.h"
 #include "core/Prompts.h"
 #include "core/QtSoundPlayer.h"
@@ -51,7 +52,12 @@ int main(int argc, char* argv[]) {
                                     QStringLiteral("Matchmaking server (default localhost:52202)."),
                                     QStringLiteral("HOST[:PORT]"),
                                     QStringLiteral("localhost:52202"));
+    const QCommandLineOption picture(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Saves a picture of a game in progress to FILE (PNG) and exits."),
+        QStringLiteral("FILE"));
     parser.addOption(configDir);
+    parser.addOption(picture);
     parser.addOption(peerPort);
     parser.addOption(server);
     if (!parser.parse(QCoreApplication::arguments())) {
@@ -89,6 +95,9 @@ int main(int argc, char* argv[]) {
         fail(QStringLiteral("--config-dir: cannot create '%1'").arg(context.configDir));
     }
     context.programDir = findProgramDir();
+    if (parser.isSet(picture)) {
+        return saveGameInProgressPicture(context, parser.value(picture));
+    }
 
     WidgetPrompts prompts;
     QtSoundPlayer sound;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
 
 namespace pictures {
 
@@ -26,23 +27,71 @@ QImage raisedTile(const QColor& face) {
 
 namespace {
 
-QImage loadResource(const QString& name) {
-    QImage image(QStringLiteral(":/images/") + name);
-    if (image.isNull() || image.width() != kGallowsWidth || image.height() != kGallowsHeight) {
+QImage loadAtScale(const QString& name, int scale) {
+    const QString suffix =
+        scale == 1 ? QStringLiteral(".png") : QStringLiteral("@%1x.png").arg(scale);
+    QImage image(QStringLiteral(":/images/") + name + suffix);
+    if (image.isNull() || image.width() != kGallowsWidth * scale ||
+        image.height() != kGallowsHeight * scale) {
+        return {};
+    }
+    image = image.convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+QImage loadResource(const QString& name, qreal devicePixelRatio) {
+    QImage image = loadAtScale(name, artScale(devicePixelRatio));
+    if (image.isNull()) {
+        image = loadAtScale(name, 1);
+    }
+    if (image.isNull()) {
         // The program must still start without its pictures: a plain sky-coloured board.
         image = QImage(kGallowsWidth, kGallowsHeight, QImage::Format_RGB32);
         image.fill(QColor(230, 210, 160));
     }
-    return image.convertToFormat(QImage::Format_RGB32);
+    return image;
 }
 
 }  // namespace
 
-QImage emptyGallows() {
-    return loadResource(QStringLiteral("nohang.png"));
+int artScale(qreal devicePixelRatio) {
+    if (!(devicePixelRatio > 1.0)) {
+        return 1;
+    }
+    return devicePixelRatio > 2.0 ? 3 : 2;
 }
-QImage hangedFigure() {
-    return loadResource(QStringLiteral("yeshang.png"));
+
+QImage emptyGallows(qreal devicePixelRatio) {
+    return loadResource(QStringLiteral("nohang"), devicePixelRatio);
+}
+QImage hangedFigure(qreal devicePixelRatio) {
+    return loadResource(QStringLiteral("yeshang"), devicePixelRatio);
+}
+
+void copyBand(QImage& target, const QImage& source, const QRect& logical) {
+    const qreal ratio = target.devicePixelRatio();
+    if (source.devicePixelRatio() != ratio || source.format() != target.format() ||
+        source.depth() != 32) {
+        return;
+    }
+    const QRect device = QRect(qRound(logical.x() * ratio), qRound(logical.y() * ratio),
+                               qRound(logical.width() * ratio), qRound(logical.height() * ratio))
+                             .intersected(target.rect())
+                             .intersected(source.rect());
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y)) + device.x();
+        auto* to = reinterpret_cast<QRgb*>(target.scanLine(y)) + device.x();
+        std::copy(from, from + device.width(), to);
+    }
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : kIconSizes) {
+        icon.addFile(QStringLiteral(":/images/icon-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
 }
 
 QImage loadBitmap(const QString& path) {

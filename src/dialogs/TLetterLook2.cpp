@@ -40,7 +40,8 @@ QPushButton* makeButton(QWidget* parent, const QString& caption, int x, int y) {
 }
 
 void showTile(QLabel* label, const QImage& background, const TileFont& font, QChar c) {
-    label->setPixmap(QPixmap::fromImage(MakeLetterTile(c, background, font)));
+    label->setPixmap(
+        QPixmap::fromImage(MakeLetterTile(c, background, font, label->devicePixelRatioF())));
 }
 
 }  // namespace

@@ -188,7 +188,8 @@ void TDoNewGame::NextButtonClick() {
         case 1:
             if (PlaySol->isChecked()) {
                 StopNetworkPlay();
-                const auto path = main_.ctx.prompts->openFile(this, openWordListSpec(true));
+                const auto path = main_.ctx.prompts->openFile(
+                    this, openWordListSpec(true, main_.settings.ProgramDir));
                 if (path) {
                     main_.LoadGame(text::bounded(*path));
                     accept();

@@ -6,6 +6,7 @@
 #include "PeerPair.h"
 #include "TestWindow.h"
 #include "app/ClickLabel.h"
+#include "app/ElidingLabel.h"
 #include "core/Pictures.h"
 #include "core/Random.h"
 
@@ -44,6 +45,50 @@ private Q_SLOTS:
         QVERIFY(t->MenuScramble->isChecked());
         QCOMPARE(t->MenuPlayer->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
         QCOMPARE(t->DisplayyourIPAddress1->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
+    }
+
+    // F1 and Ctrl+Q work beside the menus' own shortcuts, and do what the menus do.
+    void helpAndQuitKeys() {
+        TestWindow t;
+        QCOMPARE(t->MenuContents->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(t->MenuExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+        QVERIFY(t->MenuExit->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Q"))));
+
+        t->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.win.get()));
+        t->activateWindow();
+        // The help file is not beside the tests' program: its error shows that F1 asked.
+        t->settings.ProgramDir = t.dir.path();
+        QTest::keyClick(t.win.get(), Qt::Key_F1);
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 1);
+        QVERIFY(t->isVisible());
+        QTest::keyClick(t.win.get(), Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!t->isVisible());
+    }
+
+    // Without a browser the web site command says so, as the help command does.
+    void webSiteWithoutBrowserIsReported() {
+        TestWindow t;
+        t->MenuWebSiteClick();
+        const QStringList errors = t.prompts.withCaption(QStringLiteral("Error"));
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors.front().startsWith(QStringLiteral("The web site could not be opened: ")));
+    }
+
+    // A long name in the score box shows its beginning, cut at the end.
+    void longScoreNamesShowTheirStart() {
+        TestWindow t;
+        auto* label = qobject_cast<ElidingLabel*>(t->Play1ScoreLab);
+        QVERIFY(label);
+        label->setText(QStringLiteral("Ann"));
+        QCOMPARE(label->shownText(), QStringLiteral("Ann"));
+        label->setText(QStringLiteral("Alexandra the Great"));
+        QCOMPARE(label->text(), QStringLiteral("Alexandra the Great"));
+        const QString shown = label->shownText();
+        QVERIFY2(shown.startsWith(QStringLiteral("Alex")), qPrintable(shown));
+        QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
+        QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->contentsRect().width());
+        QVERIFY(qobject_cast<ElidingLabel*>(t->Play2ScoreLab));
     }
 
     void tilesLieOnTheirGrid() {
@@ -231,6 +276,9 @@ private Q_SLOTS:
         t->MenuWordsClick();
         QVERIFY(!t->WordListLoaded);
         QCOMPARE(t.prompts.fileSpecs.back().title, QStringLiteral("Open Text File of Words"));
+        // It opens where the lists that come with the game lie.
+        QCOMPARE(t.prompts.fileSpecs.back().directory, t->settings.ProgramDir);
+        QVERIFY(QFileInfo::exists(t->settings.ProgramDir + QStringLiteral("/ANIMALS.TXT")));
         t.prompts.fileAnswers.push_back(path);
         t->MenuWordsClick();
         QCOMPARE(t->Words, QStringList{"CAT"});

@@ -424,6 +424,7 @@ private Q_SLOTS:
         QCOMPARE(atOpen[0].request, 4);
         QCOMPARE(prompts.fileSpecs.front().title, QStringLiteral("Open Text File of Words"));
         QVERIFY(prompts.fileSpecs.front().mustExist);
+        QCOMPARE(prompts.fileSpecs.front().directory, t->settings.ProgramDir);
         QVERIFY(t->SoloGame);
         QCOMPARE(t->ListTitle, QStringLiteral("Title"));
         QVERIFY(fs.waitForConnections(1));

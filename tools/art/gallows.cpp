@@ -6,7 +6,9 @@
 // checks that after writing them and fails if they do not.
 //
 // Everything is painted at SS times the final size and averaged down, which gives
-// smooth edges even where a clip path (stripes) is involved.
+// smooth edges even where a clip path (stripes) is involved. Each picture is written at
+// 1x, 2x and 3x (name@2x.png, name@3x.png) from the same drawing, so that screens scaled
+// to 200 % or 300 % get as many pixels as they show instead of an enlarged 1x picture.
 //
 // Build and run: see README.md beside this file.
 
@@ -854,13 +856,15 @@ void drawScene(QPainter& p) {
              QColor(168, 134, 116));
 }
 
-QImage render(bool withFigure) {
-    QImage big(W * SS, H * SS, QImage::Format_RGB32);
+QImage render(bool withFigure, int scale) {
+    const int w = W * scale;
+    const int h = H * scale;
+    QImage big(w * SS, h * SS, QImage::Format_RGB32);
     big.fill(Qt::white);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(SS, SS);
+        p.scale(SS * scale, SS * scale);
         drawScene(p);
         if (withFigure)
             drawFigure(p);
@@ -869,9 +873,9 @@ QImage render(bool withFigure) {
     }
     // Average each SS x SS block: a plain box filter, so the result does not depend on
     // the smoothing of any scaler.
-    QImage out(W, H, QImage::Format_RGB888);
-    for (int y = 0; y < H; ++y) {
-        for (int x = 0; x < W; ++x) {
+    QImage out(w, h, QImage::Format_RGB888);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
             int r = 0, g = 0, b = 0;
             for (int sy = 0; sy < SS; ++sy) {
                 const QRgb* line = reinterpret_cast<const QRgb*>(big.constScanLine(y * SS + sy));
@@ -894,47 +898,50 @@ QImage render(bool withFigure) {
 
 // The game copies the figure in bands from the full picture onto the empty one; any
 // difference outside the figure's box would leave a patch of the wrong scene behind.
-bool verify(const QString& noPath, const QString& yesPath) {
+bool verify(const QString& noPath, const QString& yesPath, int scale) {
     const QImage no(noPath);
     const QImage yes(yesPath);
     if (no.isNull() || yes.isNull()) {
         std::fprintf(stderr, "check: cannot read the written pictures back\n");
         return false;
     }
-    if (no.size() != QSize(W, H) || yes.size() != QSize(W, H)) {
-        std::fprintf(stderr, "check: pictures must be %d x %d\n", W, H);
+    const int w = W * scale;
+    const int h = H * scale;
+    if (no.size() != QSize(w, h) || yes.size() != QSize(w, h)) {
+        std::fprintf(stderr, "check: pictures must be %d x %d\n", w, h);
         return false;
     }
     if (no.hasAlphaChannel() || yes.hasAlphaChannel()) {
         std::fprintf(stderr, "check: pictures must be opaque\n");
         return false;
     }
-    int minX = W, maxX = -1, minY = H, maxY = -1, headDiffs = 0, bodyDiffs = 0, outside = 0;
-    for (int y = 0; y < H; ++y) {
-        for (int x = 0; x < W; ++x) {
+    int minX = w, maxX = -1, minY = h, maxY = -1, headDiffs = 0, bodyDiffs = 0, outside = 0;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
             if (no.pixel(x, y) == yes.pixel(x, y))
                 continue;
             minX = std::min(minX, x);
             maxX = std::max(maxX, x);
             minY = std::min(minY, y);
             maxY = std::max(maxY, y);
-            const bool inColumns = x >= 78 && x <= 135;
-            if (!inColumns || y < HeadTop || y > 214) {
+            // The game copies the bands in device pixels: the box scales with the picture.
+            const bool inColumns = x >= 78 * scale && x < 136 * scale;
+            if (!inColumns || y < HeadTop * scale || y >= 215 * scale) {
                 if (outside++ < 10)
                     std::fprintf(stderr, "check: pixel (%d, %d) differs outside the figure box\n",
                                  x, y);
-            } else if (y < BodyTop) {
+            } else if (y < BodyTop * scale) {
                 ++headDiffs;
             } else {
                 ++bodyDiffs;
             }
         }
     }
-    std::printf("differences: columns %d..%d, rows %d..%d; head band %d px, body %d px\n", minX,
-                maxX, minY, maxY, headDiffs, bodyDiffs);
+    std::printf("%dx differences: columns %d..%d, rows %d..%d; head band %d px, body %d px\n",
+                scale, minX, maxX, minY, maxY, headDiffs, bodyDiffs);
     if (outside > 0) {
-        std::fprintf(stderr, "check: %d pixels differ outside columns 78..135, rows 69..214\n",
-                     outside);
+        std::fprintf(stderr, "check: %d pixels differ outside the figure box at %dx\n", outside,
+                     scale);
         return false;
     }
     if (headDiffs == 0 || bodyDiffs == 0) {
@@ -949,14 +956,19 @@ bool verify(const QString& noPath, const QString& yesPath) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    const QString noPath = dir + QStringLiteral("/nohang.png");
-    const QString yesPath = dir + QStringLiteral("/yeshang.png");
-    if (!render(false).save(noPath, "PNG") || !render(true).save(yesPath, "PNG")) {
-        std::fprintf(stderr, "cannot write the pictures into %s\n", qPrintable(dir));
-        return 1;
+    for (int scale = 1; scale <= 3; ++scale) {
+        const QString suffix =
+            scale == 1 ? QStringLiteral(".png") : QStringLiteral("@%1x.png").arg(scale);
+        const QString noPath = dir + QStringLiteral("/nohang") + suffix;
+        const QString yesPath = dir + QStringLiteral("/yeshang") + suffix;
+        if (!render(false, scale).save(noPath, "PNG") ||
+            !render(true, scale).save(yesPath, "PNG")) {
+            std::fprintf(stderr, "cannot write the pictures into %s\n", qPrintable(dir));
+            return 1;
+        }
+        if (!verify(noPath, yesPath, scale))
+            return 1;
+        std::printf("wrote %s and %s\n", qPrintable(noPath), qPrintable(yesPath));
     }
-    if (!verify(noPath, yesPath))
-        return 1;
-    std::printf("wrote %s and %s\n", qPrintable(noPath), qPrintable(yesPath));
     return 0;
 }

@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
-"""Checks a word list file against the rules the default list keeps.
+"""Checks word list files against the rules the lists we ship keep.
 
-    tools/wordlist/check-wordlist.py [file]      (default: src/resources/data/ROPEWIT.TXT)
+    tools/wordlist/check-wordlist.py [--min-words N] [file ...]
 
-The game itself reads looser files; these rules keep the list we ship pleasant to play:
-every line ends with CR LF, plain ASCII, a title line, then WORD:Clue lines whose words
-are 3 to 15 letters A-Z (upper case, at most a few with one inner blank), with a short clue
-that does not give the word away, no word twice, and at least 500 words.
+Without files it checks every list in src/resources/data. The game itself reads looser
+files; these rules keep the lists we ship pleasant to play: every line ends with CR LF,
+plain ASCII, a title line, then WORD:Clue lines whose words are 3 to 15 letters A-Z (upper
+case, at most a few with one inner blank), with a short clue that does not give the word
+away, no word twice, and at least 500 words in the default list ROPEWIT.TXT and 200 in each
+themed list (or N with --min-words).
 Exits with status 1 and lists the problems if any rule is broken.
 """
 
@@ -15,11 +17,13 @@ import re
 import sys
 
 MIN_WORDS = 500
+MIN_THEMED_WORDS = 200
+DEFAULT_LIST = "ROPEWIT.TXT"
 MAX_CLUE = 40
 WORD_RE = re.compile(r"^[A-Z]+( [A-Z]+)?$")
 
 
-def check(data):
+def check(data, min_words=MIN_WORDS):
     problems = []
     if not data:
         return ["the file is empty"]
@@ -69,25 +73,39 @@ def check(data):
         else:
             seen[word] = number
 
-    if len(lines) - 1 < MIN_WORDS:
-        problems.append(f"only {len(lines) - 1} words, want at least {MIN_WORDS}")
+    if len(lines) - 1 < min_words:
+        problems.append(f"only {len(lines) - 1} words, want at least {min_words}")
     return problems
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    default = os.path.join(here, "..", "..", "src", "resources", "data", "ROPEWIT.TXT")
-    path = sys.argv[1] if len(sys.argv) > 1 else default
-    with open(path, "rb") as f:
-        data = f.read()
-    problems = check(data)
-    for p in problems:
-        print(f"{path}: {p}")
-    if problems:
-        return 1
-    count = data.count(b"\r\n") - 1
-    print(f"{path}: OK, {count} words")
-    return 0
+    args = sys.argv[1:]
+    min_words = None
+    if len(args) >= 2 and args[0] == "--min-words":
+        min_words = int(args[1])
+        args = args[2:]
+    if not args:
+        here = os.path.dirname(os.path.abspath(__file__))
+        data = os.path.join(here, "..", "..", "src", "resources", "data")
+        args = sorted(
+            os.path.join(data, name) for name in os.listdir(data) if name.upper().endswith(".TXT")
+        )
+    failed = False
+    for path in args:
+        wanted = min_words
+        if wanted is None:
+            wanted = MIN_WORDS if os.path.basename(path) == DEFAULT_LIST else MIN_THEMED_WORDS
+        with open(path, "rb") as f:
+            data = f.read()
+        problems = check(data, wanted)
+        for p in problems:
+            print(f"{path}: {p}")
+        if problems:
+            failed = True
+            continue
+        count = data.count(b"\r\n") - 1
+        print(f"{path}: OK, {count} words")
+    return 1 if failed else 0
 
 
 if __name__ == "__main__":

@@ -1,0 +1,121 @@
+#include "app/GamePicture.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <cstdio>
+
+#include "app/MainWin.h"
+#include "core/Prompts.h"
+#include "core/Sound.h"
+#include "matchmaking/TDoNewGame.h"
+
+namespace {
+
+const char* const kList = "ANIMALS.TXT";
+const char* const kListTitle = "Animals";
+// Letters tried in this order, the most common first, so the board looks like a real game.
+const char* const kTryOrder = "EATOINSRHLDCUMFPGWYBVKXJQZ";
+constexpr int kMisses = 3;
+
+// Answers every question of the window without a modal loop: the wizard plays alone, the
+// word list chooser picks the list, everything else is declined and noted.
+class PicturePrompts : public Prompts {
+public:
+    explicit PicturePrompts(QString list) : list_(std::move(list)) {}
+
+    QStringList notes;
+
+    void message(QWidget*, const QString& caption, const QString& text) override {
+        notes << caption + QStringLiteral(": ") + text;
+    }
+    bool question(QWidget*, const QString& caption, const QString& text) override {
+        notes << caption + QStringLiteral(": ") + text;
+        return false;
+    }
+    std::optional<QString> openFile(QWidget*, const FileDialogSpec&) override { return list_; }
+    std::optional<QString> saveFile(QWidget*, const FileDialogSpec&) override { return {}; }
+    std::optional<TileFont> chooseFont(QWidget*, const TileFont&, int) override { return {}; }
+    int runDialog(QDialog& dialog) override {
+        if (auto* wizard = qobject_cast<TDoNewGame*>(&dialog)) {
+            wizard->PlaySol->setChecked(true);
+            wizard->NextButton->click();
+            return wizard->result();
+        }
+        return QDialog::Rejected;
+    }
+
+private:
+    QString list_;
+};
+
+class Silence : public SoundPlayer {
+public:
+    void play(const QString&, bool) override {}
+};
+
+int fail(const QString& why) {
+    std::fprintf(stderr, "ropewit: %s\n", qPrintable(why));
+    return 1;
+}
+
+int tileIndex(QChar c) {
+    return c == QLatin1Char(' ') ? TMainWin::kAlphabetTiles : c.toUpper().unicode() - 'A' + 1;
+}
+
+// A few hits and kMisses misses, always leaving part of the word to find.
+void guessSome(TMainWin& window) {
+    const QString word = window.CurrentWord.toUpper();
+    if (word.contains(QLatin1Char(' '))) {
+        window.TestIt2(tileIndex(QLatin1Char(' ')));
+    }
+    int hidden = int(word.count(QRegularExpression(QStringLiteral("[A-Z]"))));
+    int misses = 0;
+    for (const char* p = kTryOrder; *p != '\0'; ++p) {
+        const QChar letter = QLatin1Char(*p);
+        const int hits = int(word.count(letter));
+        if (hits == 0 && misses < kMisses) {
+            window.TestIt2(tileIndex(letter));
+            ++misses;
+        } else if (hits > 0 && hidden - hits >= (word.size() + 1) / 2) {
+            window.TestIt2(tileIndex(letter));
+            hidden -= hits;
+        }
+    }
+}
+
+}  // namespace
+
+int saveGameInProgressPicture(AppContext context, const QString& path) {
+    const QString list = QDir(context.programDir).filePath(QString::fromLatin1(kList));
+    if (!QFileInfo(list).isFile()) {
+        return fail(QStringLiteral("no word list at %1").arg(list));
+    }
+    PicturePrompts prompts(list);
+    Silence silence;
+    context.prompts = &prompts;
+    context.sound = &silence;
+
+    TMainWin window(context);
+    window.show();
+    window.StartGame->click();
+    if (window.ListTitle != QLatin1String(kListTitle) || window.CurrentWord.isEmpty()) {
+        return fail(QStringLiteral("could not start a game on %1 (%2)")
+                        .arg(list, prompts.notes.join(QStringLiteral("; "))));
+    }
+    guessSome(window);
+    QCoreApplication::processEvents();
+
+    const QPixmap picture = window.grab();
+    if (picture.isNull() || !picture.save(path, "PNG")) {
+        return fail(QStringLiteral("cannot write %1").arg(path));
+    }
+    std::printf("wrote %s (%dx%d) from %s\n", qPrintable(path), picture.width(), picture.height(),
+                qPrintable(list));
+    return 0;
+}

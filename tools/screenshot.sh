@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Makes the picture of a game in progress that the README, the help and the AppStream data
+# show: the real program, built in BUILD_DIR, plays the opening of a game offscreen and saves
+# its window. The picture is taken at twice the normal scale, so it stays sharp on scaled
+# screens; the README and the help show it at half its size.
+#
+#   tools/screenshot.sh [BUILD_DIR] [OUTPUT]
+#       default: build, src/resources/data/screenshot.png
+#   SCALE=1 tools/screenshot.sh ...   the picture at 100 %
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+output=${2:-src/resources/data/screenshot.png}
+scale=${SCALE:-2}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -m 700 "$work/runtime"
+# A fresh settings directory: the picture shows the game as a new player sees it.
+XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale \
+  "$build/ropewit" --config-dir "$work/config" --screenshot "$output"
