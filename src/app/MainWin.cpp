@@ -82,7 +82,6 @@ TMainWin::~TMainWin() {
 
 void TMainWin::FormCreate() {
     LoggedOnServer = false;
-    WordUsedCount = 0;
     WordFinished = TwoPlayerStarted = Connected = Player1Posted = Player2Posted = false;
 
     EmptyGallows = pictures::emptyGallows();
@@ -92,7 +91,6 @@ void TMainWin::FormCreate() {
     WordImage = pictures::builtinWordTile();
 
     SoloGame = true;
-    WordListLoaded = false;
 
     settings.ProgramDir = ctx.programDir;
     settings.IniPath = QDir(ctx.configDir).filePath(QStringLiteral("ROPEWIT.INI"));
@@ -125,9 +123,6 @@ void TMainWin::FormCreate() {
     for (int p = 1; p <= kMaxWord; ++p) {
         WordTiles[p]->setPixmap(QPixmap::fromImage(SavedWord));
     }
-    Revealed.fill(false);
-    Words.clear();
-    Hints.clear();
 
     FlashTimer = new QTimer(this);
     FlashTimer->setInterval(1000);
@@ -514,8 +509,6 @@ void TMainWin::FormClose() {
     }
     FlashTimer->stop();
     ConnectTimer->stop();
-    WordUsed.clear();
-    WordUsedCount = 0;
     SaveSettings(settings);
 }
 

@@ -9,6 +9,10 @@
 #include <vector>
 
 #include "core/AppContext.h"
+#include "core/WordList.h"
+#include "game/Round.h"
+#include "game/Scores.h"
+#include "game/WordSource.h"
 #include "net/MessageFraming.h"
 #include "settings/Settings.h"
 
@@ -35,8 +39,8 @@ FileDialogSpec openWordListSpec(bool mustExist);
 class TMainWin : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kMaxWord = 15;
-    static constexpr int kAlphabetTiles = 27;
+    static constexpr int kMaxWord = wordlist::kMaxWord;
+    static constexpr int kAlphabetTiles = Round::kTiles;
     static constexpr int kClientWidthSolo = 476;
     static constexpr int kClientWidthWide = 632;
     static constexpr int kClientHeight = 316;
@@ -47,6 +51,24 @@ public:
     // --- Settings and context ---
     Settings settings;
     AppContext ctx;
+
+    // --- The game: the word in play, the word list, the scores ---
+    const Round& round() const { return round_; }
+    WordSource& wordSource() { return wordSource_; }
+    const WordSource& wordSource() const { return wordSource_; }
+    Scores& scores() { return scores_; }
+    const Scores& scores() const { return scores_; }
+
+private:
+    Round round_;
+    WordSource wordSource_;
+    Scores scores_;
+
+public:
+    // Read-only views kept for the peer handlers, which read these names.
+    const long long& Player1Score = scores_.player1();
+    const long long& Player2Score = scores_.player2();
+    const int& GuessesAllowed = round_.guessesAllowed();
 
     // --- Game state ---
     bool SoloGame = true;
@@ -60,22 +82,12 @@ public:
     bool WordFinished = false;
     bool LoggedOnServer = false;
     bool UnLogDone = true;
-    bool WordListLoaded = false;
-    QString CurrentWord;  // at most kMaxWord characters
+    // The word dealt to this player for the next two-player word (by the opponent, or by
+    // this side when the program chooses); DoNextWord puts it in play.
+    QString CurrentWord;
     QString CurrentHint;
-    std::array<bool, kMaxWord + 1> Revealed{};  // index 1..15
-    QString UsedLetters;
-    int GuessesLeft = 0;
-    int GuessesAllowed = 0;
     int OpponentGuessesLeft = 0;
-    int WordIndex = -1;
-    int WordNumber = 0;
-    long long Player1Score = 0, Player2Score = 0;
     QString Player1Name, Player2Name;
-    QString ListTitle;
-    QStringList Words, Hints;
-    std::vector<unsigned char> WordUsed;  // WordUsedCount + 1 flags
-    int WordUsedCount = 0;
     QImage EmptyGallows;
     int ScreenWidth = 0, ScreenHeight = 0;
 
@@ -199,6 +211,11 @@ public:
     void MenuHintsClick();
     void UncoverFigure();
     void ShowPicture();
+    // The board after a guess: the letter's tile gone, the used letters, what it uncovered.
+    void ShowGuess(const Round::Guess& guess);
+    // The end of this player's word, solved or hanged, with its points.
+    void FinishWord(int points, const QString& soloMessage);
+    void ShowScores();
 
     // --- Progression, scoring, game end ---
     void StartGameClick();

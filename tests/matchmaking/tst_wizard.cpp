@@ -425,7 +425,7 @@ private Q_SLOTS:
         QCOMPARE(prompts.fileSpecs.front().title, QStringLiteral("Open Text File of Words"));
         QVERIFY(prompts.fileSpecs.front().mustExist);
         QVERIFY(t->SoloGame);
-        QCOMPARE(t->ListTitle, QStringLiteral("Title"));
+        QCOMPARE(t->wordSource().title(), QStringLiteral("Title"));
         QVERIFY(fs.waitForConnections(1));
         QTRY_COMPARE(fs.received(0), QByteArray("02Ann\x01"
                                                 "192.0.2.7\x02"));
