@@ -39,6 +39,7 @@ FileDialogSpec openWordListSpec(bool mustExist);
 class TMainWin : public QMainWindow {
     Q_OBJECT
 public:
+    // The word tiles: as many as a word may have letters.
     static constexpr int kMaxWord = wordlist::kMaxWord;
     static constexpr int kAlphabetTiles = Round::kTiles;
     static constexpr int kClientWidthSolo = 476;
@@ -307,6 +308,8 @@ private:
     void BuildMenus();
     void BuildWelcomePanel();
     void BuildMainPanel();
+    void BuildScoreBox();
+    void BuildConnectPanel();
     void BuildWebPanel();
     void BuildControlPanel();
     void BuildSockets();

@@ -9,6 +9,7 @@
 
 #include "DialogAnswers.h"
 #include "PeerPair.h"
+#include "app/ClickLabel.h"
 #include "dialogs/TGetTheWord.h"
 
 namespace {
@@ -228,6 +229,34 @@ private Q_SLOTS:
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("ONE"));
         QCOMPARE(t->OpponentWord, QStringLiteral("TWO"));
+    }
+
+    void theNextWordStaysHiddenUntilItIsPlayed() {
+        TestWindow t;
+        twoPlayerAlone(t);
+        t->Connected = true;
+        t->settings.NumGuesses = QStringLiteral("1");
+        t->CurrentWord = QStringLiteral("OX");
+        t->DoNextWord();
+        t->TwoPlayerStarted = true;
+        t->AlphaClicked(26);  // hanged: the whole word shows
+        QVERIFY(t->WordFinished);
+        // The opponent's next word arrives before it is played; redrawing the board (here by
+        // the uppercase switch) must not show it in the positions the last word uncovered.
+        t->HandlePeerMessage(6, QStringLiteral("CAT:Meows"));
+        t->MenuUpperClick();
+        const auto shows = [&](int p, QChar c) {
+            const QImage tile = t->WordTiles[p]->pixmap().toImage();
+            return tile == t->WordTile(c).convertToFormat(tile.format());
+        };
+        QVERIFY(!shows(1, QLatin1Char('C')) && !shows(2, QLatin1Char('A')));
+        QVERIFY(shows(1, QLatin1Char('O')) && shows(2, QLatin1Char('X')));
+        QVERIFY(t->WordTiles[3]->isHidden());
+        // Played, it starts hidden.
+        t->ActionButtonClick();
+        QCOMPARE(t->round().word(), QStringLiteral("CAT"));
+        QVERIFY(!t->round().isRevealed(1));
+        QCOMPARE(t->HintLabel->text(), QStringLiteral("Meows"));
     }
 
     void waitingTexts() {
