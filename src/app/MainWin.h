@@ -32,7 +32,7 @@ struct FileDialogSpec;
 FileDialogSpec openWordListSpec(bool mustExist);
 
 // The main window: the whole visible game and the owner of the game state, the settings
-// record, the sockets and the timers. The rules it applies live in core/, net/ and
+// record, the sockets and the timers. The rules it applies live in game/, core/, net/ and
 // matchmaking/; the handlers here wire them to the controls.
 //
 // State and controls are public so that tests can look at them the way a player would.
@@ -66,7 +66,8 @@ private:
     Scores scores_;
 
 public:
-    // Read-only views kept for the peer handlers, which read these names.
+    // Read-only views under their former names, for the peer and two-player handlers that
+    // still read them.
     const long long& Player1Score = scores_.player1();
     const long long& Player2Score = scores_.player2();
     const int& GuessesAllowed = round_.guessesAllowed();

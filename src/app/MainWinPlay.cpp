@@ -103,10 +103,8 @@ void TMainWin::ShowGuess(const Round::Guess& guess) {
     if (!SoloGame && Connected) {
         SendPeer(7, QString(guess.letter));
     }
-    const int tile =
-        guess.letter == QLatin1Char(' ') ? kAlphabetTiles : guess.letter.unicode() - 64;
-    AlphabetTiles[tile]->setEnabled(false);
-    AlphabetTiles[tile]->hide();
+    AlphabetTiles[guess.tile]->setEnabled(false);
+    AlphabetTiles[guess.tile]->hide();
 }
 
 void TMainWin::FinishWord(int points, const QString& soloMessage) {

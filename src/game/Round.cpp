@@ -20,6 +20,7 @@ void Round::begin(const QString& word, const QString& clue, int guessesAllowed) 
 
 Round::Guess Round::guess(int tile) {
     Guess result;
+    result.tile = tile;
     result.letter = letterOfTile(tile);
     if (result.letter.isNull() || used_.contains(result.letter)) {
         return result;

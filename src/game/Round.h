@@ -28,6 +28,7 @@ public:
     };
     struct Guess {
         Outcome outcome = Outcome::Ignored;
+        int tile = 0;
         QChar letter;
         std::vector<int> positions;  // the positions (1..) the letter uncovered
     };

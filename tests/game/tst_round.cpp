@@ -36,6 +36,7 @@ private Q_SLOTS:
         const Round::Guess s = round.guess(tileOf('S'));
         QCOMPARE(s.outcome, Round::Outcome::Hit);
         QCOMPARE(s.letter, QLatin1Char('S'));
+        QCOMPARE(s.tile, 19);
         QCOMPARE(s.positions, (std::vector<int>{3, 4, 6, 7}));
         QCOMPARE(shown(round), (std::vector<int>{3, 4, 6, 7}));
         QCOMPARE(round.word(), QStringLiteral("Mississippi"));
