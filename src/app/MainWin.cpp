@@ -83,7 +83,6 @@ TMainWin::~TMainWin() {
 
 void TMainWin::FormCreate() {
     LoggedOnServer = false;
-    WordUsedCount = 0;
     WordFinished = TwoPlayerStarted = Connected = Player1Posted = Player2Posted = false;
 
     EmptyGallows = pictures::emptyGallows(devicePixelRatioF());
@@ -93,7 +92,6 @@ void TMainWin::FormCreate() {
     WordImage = pictures::builtinWordTile();
 
     SoloGame = true;
-    WordListLoaded = false;
 
     settings.ProgramDir = ctx.programDir;
     settings.IniPath = QDir(ctx.configDir).filePath(QStringLiteral("ROPEWIT.INI"));
@@ -126,9 +124,6 @@ void TMainWin::FormCreate() {
     for (int p = 1; p <= kMaxWord; ++p) {
         WordTiles[p]->setPixmap(QPixmap::fromImage(SavedWord));
     }
-    Revealed.fill(false);
-    Words.clear();
-    Hints.clear();
 
     FlashTimer = new QTimer(this);
     FlashTimer->setInterval(1000);
@@ -275,7 +270,31 @@ void TMainWin::BuildMainPanel() {
     Guesses = makeTextPanel(MainPanel, QRect(150, 284, 177, 25), QFrame::Sunken);
     Guesses->setFont(arialFont(12, true));
     WordNumPanel = makeTextPanel(MainPanel, QRect(332, 60, 133, 21), QFrame::Sunken);
+    BuildScoreBox();
 
+    for (int i = 1; i <= kAlphabetTiles; ++i) {
+        auto* tile = new ClickLabel(MainPanel);
+        tile->setGeometry(7 + 28 * ((i - 1) % 5), 140 + 28 * ((i - 1) / 5), 28, 28);
+        tile->raise();
+        connect(tile, &ClickLabel::pressed, this, [this, i] { AlphaClicked(i); });
+        AlphabetTiles[i] = tile;
+    }
+    BuildConnectPanel();
+}
+
+// The connection log.
+void TMainWin::BuildConnectPanel() {
+    ConnectPanel = makePanel(MainPanel, QRect(332, 160, 133, 149), QFrame::Sunken);
+    Label2 = plainLabel(ConnectPanel, QStringLiteral("Connection Status"), QRect(4, 4, 125, 16),
+                        Qt::AlignHCenter | Qt::AlignTop);
+    ConMemo = makeMemo(ConnectPanel, QRect(4, 24, 125, 121));
+    ConMemo->setFont(arialFont(11));
+    ConnectPanel->hide();
+    ConnectPanel->setEnabled(false);
+}
+
+// The score box: the two players' names and totals.
+void TMainWin::BuildScoreBox() {
     Bevel3 = makePanel(MainPanel, QRect(332, 84, 133, 73), QFrame::Sunken);
     Bevel3->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Label7 =
@@ -288,22 +307,6 @@ void TMainWin::BuildMainPanel() {
                                      Qt::AlignRight | Qt::AlignTop);
     Play2ScorePan = makeTextPanel(MainPanel, QRect(432, 132, 29, 21), QFrame::Raised);
     Play2ScorePan->setText(QStringLiteral("0"));
-
-    for (int i = 1; i <= kAlphabetTiles; ++i) {
-        auto* tile = new ClickLabel(MainPanel);
-        tile->setGeometry(7 + 28 * ((i - 1) % 5), 140 + 28 * ((i - 1) / 5), 28, 28);
-        tile->raise();
-        connect(tile, &ClickLabel::pressed, this, [this, i] { AlphaClicked(i); });
-        AlphabetTiles[i] = tile;
-    }
-
-    ConnectPanel = makePanel(MainPanel, QRect(332, 160, 133, 149), QFrame::Sunken);
-    Label2 = plainLabel(ConnectPanel, QStringLiteral("Connection Status"), QRect(4, 4, 125, 16),
-                        Qt::AlignHCenter | Qt::AlignTop);
-    ConMemo = makeMemo(ConnectPanel, QRect(4, 24, 125, 121));
-    ConMemo->setFont(arialFont(11));
-    ConnectPanel->hide();
-    ConnectPanel->setEnabled(false);
 }
 
 void TMainWin::BuildWebPanel() {
@@ -518,8 +521,6 @@ void TMainWin::FormClose() {
     }
     FlashTimer->stop();
     ConnectTimer->stop();
-    WordUsed.clear();
-    WordUsedCount = 0;
     SaveSettings(settings);
 }
 

@@ -9,6 +9,10 @@
 #include <vector>
 
 #include "core/AppContext.h"
+#include "core/WordList.h"
+#include "game/Round.h"
+#include "game/Scores.h"
+#include "game/WordSource.h"
 #include "net/MessageFraming.h"
 #include "settings/Settings.h"
 
@@ -29,15 +33,16 @@ struct FileDialogSpec;
 FileDialogSpec openWordListSpec(bool mustExist, const QString& directory);
 
 // The main window: the whole visible game and the owner of the game state, the settings
-// record, the sockets and the timers. The rules it applies live in core/, net/ and
+// record, the sockets and the timers. The rules it applies live in game/, core/, net/ and
 // matchmaking/; the handlers here wire them to the controls.
 //
 // State and controls are public so that tests can look at them the way a player would.
 class TMainWin : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kMaxWord = 15;
-    static constexpr int kAlphabetTiles = 27;
+    // The word tiles: as many as a word may have letters.
+    static constexpr int kMaxWord = wordlist::kMaxWord;
+    static constexpr int kAlphabetTiles = Round::kTiles;
     static constexpr int kClientWidthSolo = 476;
     static constexpr int kClientWidthWide = 632;
     static constexpr int kClientHeight = 316;
@@ -48,6 +53,25 @@ public:
     // --- Settings and context ---
     Settings settings;
     AppContext ctx;
+
+    // --- The game: the word in play, the word list, the scores ---
+    const Round& round() const { return round_; }
+    WordSource& wordSource() { return wordSource_; }
+    const WordSource& wordSource() const { return wordSource_; }
+    Scores& scores() { return scores_; }
+    const Scores& scores() const { return scores_; }
+
+private:
+    Round round_;
+    WordSource wordSource_;
+    Scores scores_;
+
+public:
+    // Read-only views under their former names, for the peer and two-player handlers that
+    // still read them.
+    const long long& Player1Score = scores_.player1();
+    const long long& Player2Score = scores_.player2();
+    const int& GuessesAllowed = round_.guessesAllowed();
 
     // --- Game state ---
     bool SoloGame = true;
@@ -61,22 +85,12 @@ public:
     bool WordFinished = false;
     bool LoggedOnServer = false;
     bool UnLogDone = true;
-    bool WordListLoaded = false;
-    QString CurrentWord;  // at most kMaxWord characters
+    // The word dealt to this player for the next two-player word (by the opponent, or by
+    // this side when the program chooses); DoNextWord puts it in play.
+    QString CurrentWord;
     QString CurrentHint;
-    std::array<bool, kMaxWord + 1> Revealed{};  // index 1..15
-    QString UsedLetters;
-    int GuessesLeft = 0;
-    int GuessesAllowed = 0;
     int OpponentGuessesLeft = 0;
-    int WordIndex = -1;
-    int WordNumber = 0;
-    long long Player1Score = 0, Player2Score = 0;
     QString Player1Name, Player2Name;
-    QString ListTitle;
-    QStringList Words, Hints;
-    std::vector<unsigned char> WordUsed;  // WordUsedCount + 1 flags
-    int WordUsedCount = 0;
     QImage EmptyGallows;
     int ScreenWidth = 0, ScreenHeight = 0;
 
@@ -200,6 +214,11 @@ public:
     void MenuHintsClick();
     void UncoverFigure();
     void ShowPicture();
+    // The board after a guess: the letter's tile gone, the used letters, what it uncovered.
+    void ShowGuess(const Round::Guess& guess);
+    // The end of this player's word, solved or hanged, with its points.
+    void FinishWord(int points, const QString& soloMessage);
+    void ShowScores();
 
     // --- Progression, scoring, game end ---
     void StartGameClick();
@@ -291,6 +310,8 @@ private:
     void BuildMenus();
     void BuildWelcomePanel();
     void BuildMainPanel();
+    void BuildScoreBox();
+    void BuildConnectPanel();
     void BuildWebPanel();
     void BuildControlPanel();
     void BuildSockets();

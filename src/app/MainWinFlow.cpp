@@ -26,50 +26,6 @@ QString playCaption() {
     return QStringLiteral("Play &Word");
 }
 
-// Moves a list position on by one; past the last word it starts again at 0. True when it
-// went round like that.
-bool advance(int& index, int count) {
-    if (index >= count - 1) {
-        index = 0;
-        return true;
-    }
-    index = std::max(index, -1) + 1;
-    return false;
-}
-
-// The word list as the flow may index it: at least one word (a list that has lost all its
-// words plays the same stand-in a file that cannot be read gives), a clue and a mark for
-// every word.
-void makeListUsable(TMainWin& w) {
-    if (w.Words.isEmpty()) {
-        w.Words = QStringList{QStringLiteral("NoWords")};
-        w.Hints = QStringList{QString()};
-    }
-    while (w.Hints.size() < w.Words.size()) {
-        w.Hints.append(QString());
-    }
-    const size_t needed = static_cast<size_t>(w.Words.size()) + 1;
-    if (w.WordUsed.size() < needed) {
-        w.WordUsed.resize(needed, 0);
-        w.WordUsedCount = static_cast<int>(w.Words.size());
-    }
-}
-
-// This player's word and clue from the current list position.
-void takeOwnWord(TMainWin& w) {
-    w.CurrentWord = w.Words.at(w.WordIndex).left(TMainWin::kMaxWord);
-    w.CurrentHint = text::bounded(w.Hints.at(w.WordIndex));
-    if (w.CurrentHint.isEmpty()) {
-        w.CurrentHint = QStringLiteral("No hint given");
-    }
-}
-
-// The opponent's word and clue from the current list position; an empty clue stays empty.
-std::pair<QString, QString> takeOtherWord(const TMainWin& w) {
-    return {w.Words.at(w.WordIndex).left(TMainWin::kMaxWord),
-            text::bounded(w.Hints.at(w.WordIndex))};
-}
-
 }  // namespace
 
 void TMainWin::ShowWaitStatus(const QString& text) {
@@ -186,7 +142,7 @@ void TMainWin::ConnectTimerTimer() {
 void TMainWin::DoAWebWord() {
     QString otherWord;
     if (settings.GameType == 1) {
-        TGetTheWord dialog(settings, WordIndex, *ctx.prompts, this);
+        TGetTheWord dialog(settings, wordSource_.index(), *ctx.prompts, this);
         // The dialog only ends accepted with a word that passed its checks.
         const int result = ctx.prompts->runDialog(dialog);
         if (!Connected || result != QDialog::Accepted || dialog.TheWord.isEmpty()) {
@@ -210,8 +166,8 @@ void TMainWin::DoAWebWord() {
         }
         return;
     } else {
-        if (WordListLoaded) {
-            SendPeer(12, ListTitle);
+        if (wordSource_.loaded()) {
+            SendPeer(12, wordSource_.title());
         } else {
             LoadGame(QDir(settings.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
             const QString path = ShowOpenWordList(true);
@@ -219,46 +175,16 @@ void TMainWin::DoAWebWord() {
                 LoadGame(path);
             }
         }
-        makeListUsable(*this);
-        const int count = static_cast<int>(Words.size());
-        QString otherClue;
-        if (settings.WordType != 1) {
-            advance(WordIndex, count);
-            takeOwnWord(*this);
-            otherWord = CurrentWord;
-            otherClue = CurrentHint;
-        } else if (!settings.SameWordLength) {
-            advance(WordIndex, count);
-            takeOwnWord(*this);
-            advance(WordIndex, count);
-            std::tie(otherWord, otherClue) = takeOtherWord(*this);
-        } else {
-            // A start outside the list counts as its last position, so every pass ends.
-            const int start = (WordIndex < 0 || WordIndex > count - 1) ? count - 1 : WordIndex;
-            for (;;) {
-                if (advance(WordIndex, count)) {
-                    std::fill(WordUsed.begin(), WordUsed.end(), 0);
-                }
-                if (WordIndex == start) {
-                    // No two words of the same length: from now on any two words will do.
-                    settings.SameWordLength = false;
-                    WordIndex = start;
-                    advance(WordIndex, count);
-                    takeOwnWord(*this);
-                    advance(WordIndex, count);
-                    std::tie(otherWord, otherClue) = takeOtherWord(*this);
-                    break;
-                }
-                takeOwnWord(*this);
-                const auto found =
-                    FindSameLengthWord(WordIndex, static_cast<int>(CurrentWord.size()));
-                if (!found.first.isEmpty()) {
-                    otherWord = found.first.left(kMaxWord);
-                    otherClue = found.second;
-                    break;
-                }
-            }
+        const WordSource::Deal deal =
+            wordSource_.deal(settings.WordType != 1, settings.SameWordLength);
+        if (deal.sameLengthDropped) {
+            // No two words of the same length: from now on any two words will do.
+            settings.SameWordLength = false;
         }
+        CurrentWord = deal.own.word;
+        CurrentHint = deal.own.clue;
+        otherWord = deal.other.word;
+        const QString& otherClue = deal.other.clue;
         if (Connected) {
             SendPeer(10, CurrentWord);
             SendPeer(6, otherWord + QLatin1Char(':') + otherClue);
@@ -285,28 +211,8 @@ void TMainWin::ShowOpponentGuesses() {
 }
 
 std::pair<QString, QString> TMainWin::FindSameLengthWord(int p, int n) {
-    const int count = static_cast<int>(Words.size());
-    // At most one round of the list: a start outside it never comes round again.
-    int i = p;
-    for (int step = 0; step < count; ++step) {
-        i = (i < -1 || i >= count - 1) ? 0 : i + 1;
-        if (i == p) {
-            break;
-        }
-        const size_t at = static_cast<size_t>(i);
-        if (at < WordUsed.size() && WordUsed[at] != 0) {
-            continue;
-        }
-        if (Words.at(i).size() != n) {
-            continue;
-        }
-        if (at < WordUsed.size()) {
-            WordUsed[at] = 1;
-        }
-        const QString clue = i < Hints.size() ? Hints.at(i) : QString();
-        return {Words.at(i), text::bounded(clue)};
-    }
-    return {};
+    const wordlist::Entry found = wordSource_.findSameLengthWord(p, n);
+    return {found.word, found.clue};
 }
 
 void TMainWin::SendButtonClick() {

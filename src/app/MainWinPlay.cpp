@@ -14,12 +14,16 @@
 #include "core/LetterTile.h"
 #include "core/Pictures.h"
 #include "core/Random.h"
-#include "core/Scoring.h"
 #include "core/Sound.h"
 #include "core/Text.h"
+#include "game/Scoring.h"
 #include "matchmaking/TDoNewGame.h"
 
 namespace {
+
+QString guessesText(int guesses) {
+    return text::withThousands(guesses) + QStringLiteral(" Guesses Left");
+}
 
 QFont pixelFont(const QFont& base, int pixels) {
     QFont f = base;
@@ -62,76 +66,66 @@ bool TMainWin::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TMainWin::TestIt2(int index) {
-    if (index < 1 || index > kAlphabetTiles) {
+    const Round::Guess guess = round_.guess(index);
+    if (guess.outcome == Round::Outcome::Ignored) {
         return;
     }
-    const QChar ch = index == kAlphabetTiles ? QLatin1Char(' ') : QChar(char16_t(64 + index));
-    if (UsedLetters.contains(ch)) {
-        return;
-    }
-    bool hit = false;
-    const int length = static_cast<int>(qMin<qsizetype>(CurrentWord.size(), kMaxWord));
-    for (int p = 1; p <= length; ++p) {
-        if (text::asciiUpper(CurrentWord.at(p - 1)) == ch) {
-            Revealed[p] = true;
-            DisplayLetter(p);
-            hit = true;
-        }
-    }
-    UsedLettersLabel->setText(UsedLettersLabel->text() + QLatin1Char(' ') + ch);
-    UsedLetters += ch;
-    if (!SoloGame && Connected) {
-        SendPeer(7, QString(ch));
-    }
-    AlphabetTiles[index]->setEnabled(false);
-    AlphabetTiles[index]->hide();
-
-    if (hit) {
+    ShowGuess(guess);
+    if (guess.outcome == Round::Outcome::Hit) {
         if (settings.UseSound) {
             PlayRandomSound(settings.CorrectLetterSounds, settings.CorrectLetterCount);
         }
         CheckComplete();
         return;
     }
-
     if (settings.UseSound) {
         PlayRandomSound(settings.MissedLetterSounds, settings.MissedLetterCount);
     }
-    --GuessesLeft;
-    Guesses->setText(text::withThousands(GuessesLeft) + QStringLiteral(" Guesses Left"));
-    if (GuessesLeft > 0) {
+    Guesses->setText(guessesText(round_.guessesLeft()));
+    if (guess.outcome == Round::Outcome::Miss) {
         UncoverFigure();
         return;
     }
-
     // Hanged: the whole figure, the word shown, no points.
     NoHangPicture = YesHang;
     ShowPicture();
     if (settings.UseSound) {
         PlayIfExists(settings.MissedWordSound);
     }
-    for (int p = 1; p <= length; ++p) {
-        Revealed[p] = true;
-    }
     DisplayWord();
-    if (SoloGame) {
-        CalcTheScore(0, false);
-        ctx.prompts->message(this, QStringLiteral("More"),
-                             QStringLiteral("Sorry, you've been hung.  Click for next word."));
-        DoNextWord();
-    } else {
-        CalcTheScore(0, true);
-        MyScoreSent = true;
-        if (!OpponentScoreReceived) {
-            ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
-        }
-        ConnectTimer->start();
-        WordFinished = true;
+    FinishWord(0, QStringLiteral("Sorry, you've been hung.  Click for next word."));
+}
+
+void TMainWin::ShowGuess(const Round::Guess& guess) {
+    for (const int p : guess.positions) {
+        DisplayLetter(p);
     }
+    UsedLettersLabel->setText(round_.usedLettersLine());
+    if (!SoloGame && Connected) {
+        SendPeer(7, QString(guess.letter));
+    }
+    AlphabetTiles[guess.tile]->setEnabled(false);
+    AlphabetTiles[guess.tile]->hide();
+}
+
+void TMainWin::FinishWord(int points, const QString& soloMessage) {
+    if (SoloGame) {
+        CalcTheScore(points, false);
+        ctx.prompts->message(this, QStringLiteral("More"), soloMessage);
+        DoNextWord();
+        return;
+    }
+    CalcTheScore(points, true);
+    ConnectTimer->start();
+    MyScoreSent = true;
+    if (!OpponentScoreReceived) {
+        ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
+    }
+    WordFinished = true;
 }
 
 void TMainWin::UncoverFigure() {
-    const scoring::Band band = scoring::figureBand(GuessesAllowed - GuessesLeft, GuessesAllowed);
+    const scoring::Band band = round_.figureBand();
     const QRect rect(QPoint(band.left, band.top), QPoint(band.right - 1, band.bottom - 1));
     pictures::copyBand(NoHangPicture, YesHang, rect);
     ShowPicture();
@@ -162,27 +156,27 @@ void TMainWin::DisplayWord() {
     const QPixmap whiteSquare = QPixmap::fromImage(blank);
     for (int p = 1; p <= kMaxWord; ++p) {
         ClickLabel* tile = WordTiles[p];
-        if (p > CurrentWord.size()) {
+        if (p > round_.length()) {
             tile->setEnabled(false);
             tile->hide();
             continue;
         }
         tile->setEnabled(true);
         tile->show();
-        if (Revealed[p]) {
-            tile->setPixmap(QPixmap::fromImage(WordTile(CurrentWord.at(p - 1))));
+        if (round_.isRevealed(p)) {
+            tile->setPixmap(QPixmap::fromImage(WordTile(round_.word().at(p - 1))));
         } else {
             tile->setPixmap(whiteSquare);
         }
     }
-    HintLabel->setText(CurrentHint);
+    HintLabel->setText(round_.clue());
 }
 
 void TMainWin::DisplayLetter(int position) {
-    if (position < 1 || position > kMaxWord || position > CurrentWord.size()) {
+    if (position < 1 || position > round_.length()) {
         return;
     }
-    WordTiles[position]->setPixmap(QPixmap::fromImage(WordTile(CurrentWord.at(position - 1))));
+    WordTiles[position]->setPixmap(QPixmap::fromImage(WordTile(round_.word().at(position - 1))));
 }
 
 void TMainWin::DisplayHints() {
@@ -246,21 +240,20 @@ void TMainWin::DoANewGame() {
 }
 
 void TMainWin::StartIt() {
+    if (SoloGame && wordSource_.count() == 0) {
+        // The wizard can be closed before a list was chosen: play the default list.
+        LoadGame(QDir(settings.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
+    }
+    wordSource_.restart();
+    scores_.reset();
     if (SoloGame) {
-        if (Words.isEmpty()) {
-            // The wizard can be closed before a list was chosen: play the default list.
-            LoadGame(QDir(settings.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
-        }
         // A player without a name is "Player 1", as everywhere else, rather than a blank.
         Player1Name = settings.UserName.isEmpty() ? QStringLiteral("Player 1") : settings.UserName;
         PlayerPanel->setText(Player1Name);
         Play1ScoreLab->setText(Player1Name);
-        Player1Score = 0;
         Play1ScorePan->setText(QStringLiteral("0"));
         Play2ScoreLab->hide();
         Play2ScorePan->hide();
-        WordIndex = -1;
-        WordNumber = 0;
         DoNextWord();
         ControlPanel->setEnabled(false);
         ControlPanel->hide();
@@ -271,12 +264,8 @@ void TMainWin::StartIt() {
         FlashIt(false);
         return;
     }
-    WordIndex = -1;
-    WordNumber = 0;
     Play2ScoreLab->show();
     Play2ScorePan->show();
-    Player1Score = 0;
-    Player2Score = 0;
     Play1ScorePan->setText(QStringLiteral("0"));
     Play2ScorePan->setText(QStringLiteral("0"));
     ConnectTimer->start();
@@ -288,41 +277,21 @@ void TMainWin::DoNextWord() {
     NoHangPicture = EmptyGallows;
     ShowPicture();
 
-    GuessesLeft = scoring::guessesFromSetting(settings.NumGuesses);
-    GuessesAllowed = GuessesLeft;
-    Guesses->setText(text::withThousands(GuessesLeft) + QStringLiteral(" Guesses Left"));
-
-    ++WordIndex;
-    ++WordNumber;
+    const int guesses = scoring::guessesFromSetting(settings.NumGuesses);
+    Guesses->setText(guessesText(guesses));
     if (SoloGame) {
-        const int n = static_cast<int>(Words.size());
-        if (WordIndex > n - 1) {
-            WordIndex = 0;
-        }
-        if (WordNumber > n) {
-            WordNumber = 1;
-        }
-        if (WordIndex < n && WordIndex < Hints.size()) {
-            CurrentWord = Words.at(WordIndex).left(kMaxWord);
-            CurrentHint = text::bounded(Hints.at(WordIndex));
-        } else {
-            CurrentWord.clear();
-            CurrentHint.clear();
-        }
-        if (CurrentHint.isEmpty()) {
-            CurrentHint = QStringLiteral("No hint given");
-        }
-        WordNumPanel->setText(QStringLiteral("Word ") + text::withThousands(WordNumber) +
-                              QStringLiteral(" of ") + text::withThousands(n));
+        const wordlist::Entry next = wordSource_.nextWord();
+        round_.begin(next.word, next.clue, guesses);
+        WordNumPanel->setText(QStringLiteral("Word ") + text::withThousands(wordSource_.number()) +
+                              QStringLiteral(" of ") + text::withThousands(wordSource_.count()));
     } else {
-        // The word came from the opponent; it must still fit the tiles.
-        CurrentWord = CurrentWord.left(kMaxWord);
-        WordNumPanel->setText(QStringLiteral("Word ") + text::withThousands(WordNumber));
+        // The word was dealt by the opponent or by this side's own choice.
+        wordSource_.countWord();
+        round_.begin(CurrentWord, CurrentHint, guesses);
+        WordNumPanel->setText(QStringLiteral("Word ") + text::withThousands(wordSource_.number()));
     }
 
-    Revealed.fill(false);
     UsedLettersLabel->clear();
-    UsedLetters.clear();
     for (int i = 1; i <= kAlphabetTiles; ++i) {
         AlphabetTiles[i]->setEnabled(true);
         AlphabetTiles[i]->show();
@@ -331,56 +300,44 @@ void TMainWin::DoNextWord() {
 }
 
 void TMainWin::CheckComplete() {
-    const int length = static_cast<int>(qMin<qsizetype>(CurrentWord.size(), kMaxWord));
-    for (int p = 1; p <= length; ++p) {
-        if (!Revealed[p]) {
-            return;
-        }
+    if (!round_.isComplete()) {
+        return;
     }
     if (settings.UseSound) {
         PlayIfExists(settings.CorrectWordSound);
     }
-    if (SoloGame) {
-        CalcTheScore(GuessesLeft, false);
-        ctx.prompts->message(this, QStringLiteral("More"),
-                             QStringLiteral("Word Completed Successfully! Click for next word"));
-        DoNextWord();
-        return;
-    }
-    CalcTheScore(GuessesLeft, true);
-    ConnectTimer->start();
-    MyScoreSent = true;
-    if (!OpponentScoreReceived) {
-        ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
-    }
-    WordFinished = true;
+    FinishWord(round_.guessesLeft(),
+               QStringLiteral("Word Completed Successfully! Click for next word"));
 }
 
 void TMainWin::PostScore(bool player1, long long points) {
-    (player1 ? Player1Score : Player2Score) += points;
+    scores_.add(player1, points);
     (player1 ? Player1Posted : Player2Posted) = true;
+}
+
+void TMainWin::ShowScores() {
+    Play1ScorePan->setText(QString::number(scores_.player1()));
+    Play2ScorePan->setText(QString::number(scores_.player2()));
 }
 
 void TMainWin::CalcTheScore(int points, bool twoPlayer) {
     if (!twoPlayer) {
-        Player1Score += points;
-        Play1ScorePan->setText(QString::number(Player1Score));
+        scores_.add(true, points);
+        Play1ScorePan->setText(QString::number(scores_.player1()));
         return;
     }
     PostScore(IsPlayer1, points);
-    Play1ScorePan->setText(QString::number(Player1Score));
-    Play2ScorePan->setText(QString::number(Player2Score));
+    ShowScores();
     SendPeer(9, scoring::scorePayload(points));
     LogLine(QStringLiteral(">>Your score sent"));
 }
 
 bool TMainWin::WehaveWinner() {
-    const scoring::Winner winner = scoring::winnerOf(Player1Score, Player2Score, settings.WinScore);
+    const scoring::Winner winner = scores_.winner(settings.WinScore);
     if (winner == scoring::Winner::None) {
         return false;
     }
-    const QString message =
-        scoring::gameOverText(winner, Player1Name, Player1Score, Player2Name, Player2Score);
+    const QString message = scores_.gameOverText(winner, Player1Name, Player2Name);
     if (!ctx.prompts->question(this, QStringLiteral("Game Over"), message)) {
         RunNewGameWizard();
     }

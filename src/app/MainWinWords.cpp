@@ -6,7 +6,6 @@
 #include "core/Prompts.h"
 #include "core/Random.h"
 #include "core/Text.h"
-#include "core/WordList.h"
 
 FileDialogSpec openWordListSpec(bool mustExist, const QString& directory) {
     FileDialogSpec spec;
@@ -24,52 +23,29 @@ QString TMainWin::ShowOpenWordList(bool mustExist) {
 }
 
 void TMainWin::LoadGame(const QString& path) {
-    WordListLoaded = true;
-    Words.clear();
-    Hints.clear();
-
     // Scrambling happens while the file is read, so that a big list is built in its final
-    // order; the fallback list is scrambled like any other.
+    // order; the stand-in list is scrambled like any other.
     Random* scramble = settings.ScrambleList ? &programRandom() : nullptr;
-    wordlist::FileResult file = wordlist::readFile(path, scramble);
-    if (file.status == wordlist::Status::ReadError) {
+    const WordSource::LoadOutcome outcome = wordSource_.load(path, scramble);
+    if (outcome.status == wordlist::Status::ReadError) {
         // What could be read before the error is kept.
         ctx.prompts->message(
             this, QStringLiteral("Error"),
-            QStringLiteral("The word list could not be read to its end: ") + file.errorString);
+            QStringLiteral("The word list could not be read to its end: ") + outcome.errorString);
     }
-    // A list without a single word would leave nothing to play: it is refused like a
-    // file that cannot be opened.
-    if (file.status == wordlist::Status::CannotOpen || file.status == wordlist::Status::TooLarge ||
-        file.list.words.isEmpty()) {
+    if (outcome.fellBack) {
         ctx.prompts->message(this, QStringLiteral("Error"),
                              QStringLiteral("File could not be loaded."));
-        ListTitle = QStringLiteral("File Not Found");
-        Words.append(QStringLiteral("NoWords"));
-        Hints.append(QString());
-        if (scramble) {
-            wordlist::shuffle(Words, Hints, *scramble);
-        }
-    } else {
-        if (file.list.hasTitle) {
-            ListTitle = file.list.title;
-        }
-        Words = std::move(file.list.words);
-        Hints = std::move(file.list.hints);
     }
 
-    setWindowTitle(QStringLiteral("Ropewit: ") + ListTitle);
-
-    const int n = static_cast<int>(Words.size());
+    setWindowTitle(QStringLiteral("Ropewit: ") + wordSource_.title());
     if (SoloGame) {
-        WordIndex = 0;
-        WordNumber = 0;
-        WordNumPanel->setText(QStringLiteral("Word 1 of ") + text::withThousands(n));
+        wordSource_.rewind();
+        WordNumPanel->setText(QStringLiteral("Word 1 of ") +
+                              text::withThousands(wordSource_.count()));
     } else if (Connected) {
-        SendPeer(12, ListTitle);
+        SendPeer(12, wordSource_.title());
     }
-    WordUsedCount = n;
-    WordUsed.assign(static_cast<size_t>(n) + 1, 0);
 }
 
 void TMainWin::MenuWordsClick() {

@@ -7,6 +7,7 @@
 #include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
+#include "core/WordList.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ TGetTheWord::TGetTheWord(const Settings& settings, int wordIndex, Prompts& promp
     Label1 = plainLabel(this, QStringLiteral("Enter a word for your opponent"),
                         {4, 4, kWidth - 8, 18}, Qt::AlignCenter);
     AWord = new QLineEdit(this);
-    AWord->setMaxLength(kMaxWord);
+    AWord->setMaxLength(wordlist::kMaxWord);
     AWord->setGeometry(56, 24, 142, 22);
     ClueLabel = plainLabel(this, QStringLiteral("Enter a clue for your opponent"),
                            {4, 56, kWidth - 8, 18}, Qt::AlignCenter);

@@ -21,7 +21,6 @@ public:
     TGetTheWord(const Settings& settings, int wordIndex, Prompts& prompts,
                 QWidget* parent = nullptr);
 
-    static constexpr int kMaxWord = 15;
     static constexpr int kMaxResult = 255;
 
     bool CheckLength = false;

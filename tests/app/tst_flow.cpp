@@ -9,6 +9,7 @@
 
 #include "DialogAnswers.h"
 #include "PeerPair.h"
+#include "app/ClickLabel.h"
 #include "dialogs/TGetTheWord.h"
 
 namespace {
@@ -30,14 +31,24 @@ void twoPlayerAlone(TestWindow& t) {
 
 // A list in memory as a load leaves it.
 void setList(TestWindow& t, const QStringList& words, const QStringList& hints = {}) {
-    t->Words = words;
-    t->Hints = hints;
-    while (t->Hints.size() < words.size()) {
-        t->Hints.append(QString());
+    t->wordSource().setList(QStringLiteral("Test"), words, hints);
+}
+
+// The list position as after the given word has been put in play (-1: none yet).
+void moveTo(TestWindow& t, int index) {
+    t->wordSource().restart();
+    for (int i = -1; i < index; ++i) {
+        t->wordSource().countWord();
     }
-    t->WordUsedCount = static_cast<int>(words.size());
-    t->WordUsed.assign(static_cast<size_t>(words.size()) + 1, 0);
-    t->WordListLoaded = true;
+}
+
+// The marks of words handed out, one per word and one more.
+std::vector<unsigned char> marks(TestWindow& t) {
+    std::vector<unsigned char> used;
+    for (int i = 0; i <= t->wordSource().count(); ++i) {
+        used.push_back(t->wordSource().isUsed(i) ? 1 : 0);
+    }
+    return used;
 }
 
 bool offersPlay(TestWindow& t) {
@@ -70,7 +81,7 @@ private Q_SLOTS:
         auto found = t->FindSameLengthWord(2, 3);
         QCOMPARE(found.first, QStringLiteral("EMU"));
         QCOMPARE(found.second, QString(255, QLatin1Char('e')));
-        QCOMPARE(int(t->WordUsed[3]), 1);
+        QCOMPARE(int(t->wordSource().isUsed(3)), 1);
         QCOMPARE(t->FindSameLengthWord(2, 3).first, QStringLiteral("PIG"));
         // It wraps from the last position to the first.
         found = t->FindSameLengthWord(2, 3);
@@ -78,22 +89,21 @@ private Q_SLOTS:
         QCOMPARE(found.second, QStringLiteral("Purrs"));
         // The word at the start itself is never taken, nor marked.
         QVERIFY(t->FindSameLengthWord(2, 3).first.isEmpty());
-        QCOMPARE(int(t->WordUsed[2]), 0);
+        QCOMPARE(int(t->wordSource().isUsed(2)), 0);
         QCOMPARE(t->FindSameLengthWord(0, 4).first, QStringLiteral("DOGS"));
         QVERIFY(t->FindSameLengthWord(0, 4).first.isEmpty());
 
         // A start outside the list looks at every position once and comes to an end.
-        t->WordUsed.assign(6, 0);
+        setList(t, {"CAT", "DOGS", "COW", "EMU", "PIG"});
         QCOMPARE(t->FindSameLengthWord(-1, 3).first, QStringLiteral("CAT"));
         QCOMPARE(t->FindSameLengthWord(99, 4).first, QStringLiteral("DOGS"));
         QVERIFY(t->FindSameLengthWord(-1, 7).first.isEmpty());
-        // Marks and clues missing for part of the list do not reach outside it.
-        t->WordUsed.clear();
-        t->Hints.clear();
+        // Words without clues give empty clues; an empty list gives nothing.
+        setList(t, {"CAT", "DOGS", "COW"});
         found = t->FindSameLengthWord(0, 3);
         QCOMPARE(found.first, QStringLiteral("COW"));
         QVERIFY(found.second.isEmpty());
-        t->Words.clear();
+        setList(t, {});
         QVERIFY(t->FindSameLengthWord(0, 3).first.isEmpty());
     }
 
@@ -110,8 +120,7 @@ private Q_SLOTS:
         QCOMPARE(t->OpponentWord, QStringLiteral("CCC"));
         QCOMPARE(t->WebWordlabel->text(), QStringLiteral("___"));
         QCOMPARE(t->WebGuesses->text(), QStringLiteral("8 Guesses Left"));
-        QCOMPARE(std::vector<unsigned char>(t->WordUsed),
-                 (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
+        QCOMPARE(marks(t), (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
         QVERIFY(offersPlay(t));
         QVERIFY(t->MyWordSent);
         QVERIFY(t->FlashTimer->isActive());
@@ -119,24 +128,23 @@ private Q_SLOTS:
         QVERIFY(!linesOf(t->ConMemo).contains(QStringLiteral(">>Word Sent")));
 
         // As after "Play Word" (one position on); the chooser's own word is never marked.
-        t->WordIndex = 1;
+        moveTo(t, 1);
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("CCC"));
         QCOMPARE(t->OpponentWord, QStringLiteral("AAA"));
-        QCOMPARE(int(t->WordUsed[0]), 1);
-        QCOMPARE(int(t->WordUsed[2]), 1);
+        QCOMPARE(int(t->wordSource().isUsed(0)), 1);
+        QCOMPARE(int(t->wordSource().isUsed(2)), 1);
 
         // EEEEE has no partner; going round to 0 forgets the marks, so CCC is free again.
-        t->WordIndex = 3;
+        moveTo(t, 3);
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
         QCOMPARE(t->OpponentWord, QStringLiteral("CCC"));
-        QCOMPARE(std::vector<unsigned char>(t->WordUsed),
-                 (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
+        QCOMPARE(marks(t), (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
         QVERIFY(t->settings.SameWordLength);
 
         // A start one past the end (after the last word was played) counts as the last.
-        t->WordIndex = 5;
+        moveTo(t, 5);
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
         QCOMPARE(t->OpponentWord, QStringLiteral("CCC"));
@@ -151,14 +159,14 @@ private Q_SLOTS:
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("A"));
         QCOMPARE(t->OpponentWord, QStringLiteral("BB"));
-        QCOMPARE(t->WordIndex, 1);
+        QCOMPARE(t->wordSource().index(), 1);
         QVERIFY(!t->settings.SameWordLength);
         Settings onDisk;
         onDisk.IniPath = t->settings.IniPath;
         LoadSettings(onDisk);
         QVERIFY(onDisk.SameWordLength);
         // From now on the plain rule: two consecutive words, wrapping at the end.
-        t->WordIndex = 2;
+        moveTo(t, 2);
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("DDDD"));
         QCOMPARE(t->CurrentHint, QStringLiteral("four"));
@@ -167,7 +175,7 @@ private Q_SLOTS:
         // A list of one word: both get it, and the search still ends.
         t->settings.SameWordLength = true;
         setList(t, {"SOLO"});
-        t->WordIndex = -1;
+        moveTo(t, -1);
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("SOLO"));
         QCOMPARE(t->OpponentWord, QStringLiteral("SOLO"));
@@ -177,14 +185,14 @@ private Q_SLOTS:
         TestWindow t;
         twoPlayerAlone(t);
         t->settings.WordType = 2;
-        QVERIFY(!t->WordListLoaded);
+        QVERIFY(!t->wordSource().loaded());
         // Cancelled: the default list stays.
         t->DoAWebWord();
         QCOMPARE(t.prompts.count(QStringLiteral("open")), 1);
         QVERIFY(t.prompts.fileSpecs.back().mustExist);
-        QVERIFY(t->WordListLoaded);
-        QVERIFY(t->Words.size() > 1);
-        QCOMPARE(t->CurrentWord, t->Words.at(0).left(15));
+        QVERIFY(t->wordSource().loaded());
+        QVERIFY(t->wordSource().count() > 1);
+        QCOMPARE(t->CurrentWord, t->wordSource().words().at(0).left(15));
         QCOMPARE(t->OpponentWord, t->CurrentWord);
 
         // Once a list is loaded the dialog is not shown again.
@@ -197,7 +205,7 @@ private Q_SLOTS:
         u.prompts.fileAnswers.push_back(
             u.writeFile(QStringLiteral("mine.txt"), "Mine\r\nQUOKKA:Smiles\r\n"));
         u->DoAWebWord();
-        QCOMPARE(u->Words, QStringList{QStringLiteral("QUOKKA")});
+        QCOMPARE(u->wordSource().words(), QStringList{QStringLiteral("QUOKKA")});
         QCOMPARE(u->CurrentWord, QStringLiteral("QUOKKA"));
         QCOMPARE(u->CurrentHint, QStringLiteral("Smiles"));
         QCOMPARE(u->windowTitle(), QStringLiteral("Ropewit: Mine"));
@@ -216,13 +224,39 @@ private Q_SLOTS:
         }
         // Clues and marks shorter than the list.
         t->settings.WordType = 1;
-        t->Words = QStringList{"ONE", "TWO", "SIX"};
-        t->Hints.clear();
-        t->WordUsed.clear();
-        t->WordIndex = 7;
+        setList(t, {"ONE", "TWO", "SIX"});
+        moveTo(t, 7);
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("ONE"));
         QCOMPARE(t->OpponentWord, QStringLiteral("TWO"));
+    }
+
+    void theNextWordStaysHiddenUntilItIsPlayed() {
+        TestWindow t;
+        twoPlayerAlone(t);
+        t->Connected = true;
+        t->settings.NumGuesses = QStringLiteral("1");
+        t->CurrentWord = QStringLiteral("OX");
+        t->DoNextWord();
+        t->TwoPlayerStarted = true;
+        t->AlphaClicked(26);  // hanged: the whole word shows
+        QVERIFY(t->WordFinished);
+        // The opponent's next word arrives before it is played; redrawing the board (here by
+        // the uppercase switch) must not show it in the positions the last word uncovered.
+        t->HandlePeerMessage(6, QStringLiteral("CAT:Meows"));
+        t->MenuUpperClick();
+        const auto shows = [&](int p, QChar c) {
+            const QImage tile = t->WordTiles[p]->pixmap().toImage();
+            return tile == t->WordTile(c).convertToFormat(tile.format());
+        };
+        QVERIFY(!shows(1, QLatin1Char('C')) && !shows(2, QLatin1Char('A')));
+        QVERIFY(shows(1, QLatin1Char('O')) && shows(2, QLatin1Char('X')));
+        QVERIFY(t->WordTiles[3]->isHidden());
+        // Played, it starts hidden.
+        t->ActionButtonClick();
+        QCOMPARE(t->round().word(), QStringLiteral("CAT"));
+        QVERIFY(!t->round().isRevealed(1));
+        QCOMPARE(t->HintLabel->text(), QStringLiteral("Meows"));
     }
 
     void waitingTexts() {
@@ -391,7 +425,7 @@ private Q_SLOTS:
         p2->ConnectTimerTimer();
         p1->ActionButtonClick();
         p2->ActionButtonClick();
-        QCOMPARE(p2->CurrentWord, QStringLiteral("EEL"));
+        QCOMPARE(p2->round().word(), QStringLiteral("EEL"));
         for (QChar c : QStringLiteral("XEL")) {
             p2->AlphaClicked(c.unicode() - 64);
         }
@@ -411,19 +445,19 @@ private Q_SLOTS:
         QCOMPARE(p2->controlPanelColor(), p2->palette().color(QPalette::Button));
         QVERIFY(p2->WaitStatus->isHidden());
         // No: everything else stays as it was.
-        QCOMPARE(p2->Player2Score, 7LL);
-        QCOMPARE(p2->Player1Score, 0LL);
+        QCOMPARE(p2->scores().player2(), 7LL);
+        QCOMPARE(p2->scores().player1(), 0LL);
         QCOMPARE(p2->Play2ScorePan->text(), QStringLiteral("7"));
         QCOMPARE(p2->Player1Name, QStringLiteral("Ann"));
         QCOMPARE(p2->Player2Name, QStringLiteral("Bea"));
-        QCOMPARE(p2->CurrentWord, QStringLiteral("EEL"));
+        QCOMPARE(p2->round().word(), QStringLiteral("EEL"));
         QVERIFY(p2->IAmReady && p2->OpponentReady && p2->MyScoreSent && p2->WordFinished);
         QVERIFY(p2->TwoPlayerStarted && !p2->SoloGame && !p2->IsPlayer1);
         QVERIFY(p2->BlankPanel->isHidden());
         QCOMPARE(p2.prompts.count(QStringLiteral("dialog")), 0);
         // The side in the middle of its word is told as well; its board stays.
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
-        QCOMPARE(p1->CurrentWord, QStringLiteral("OWL"));
+        QCOMPARE(p1->round().word(), QStringLiteral("OWL"));
         QVERIFY(!p1->GuessingAllowed());
     }
 

@@ -209,28 +209,28 @@ private Q_SLOTS:
         const QString path = t.writeFile(QStringLiteral("big.txt"), listOf(1234));
         t->LoadGame(path);
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Numbers"));
-        QCOMPARE(t->Words.size(), 1234);
-        QCOMPARE(t->Words.first(), QStringLiteral("W0"));
-        QCOMPARE(t->Hints.first(), QStringLiteral("clue 0"));
+        QCOMPARE(t->wordSource().words().size(), 1234);
+        QCOMPARE(t->wordSource().words().first(), QStringLiteral("W0"));
+        QCOMPARE(t->wordSource().hints().first(), QStringLiteral("clue 0"));
         QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 1 of 1,234"));
-        QCOMPARE(t->WordUsedCount, 1234);
-        QCOMPARE(t->WordUsed.size(), size_t(1235));
-        QVERIFY(t->WordListLoaded);
+        QVERIFY(!t->wordSource().isUsed(0));
+        QCOMPARE(t->wordSource().usedCount(), 1234);
+        QVERIFY(t->wordSource().loaded());
 
         // Scrambling is reproducible from the same generator state, and switching it off
         // again does not reorder the list in play.
         t->settings.ScrambleList = true;
         programRandom().setState(0);
         t->LoadGame(path);
-        const QStringList shuffled = t->Words;
-        QVERIFY(shuffled != (TestWindow().win->Words));
+        const QStringList shuffled = t->wordSource().words();
+        QVERIFY(shuffled != (TestWindow().win->wordSource().words()));
         programRandom().setState(0);
         t->LoadGame(path);
-        QCOMPARE(t->Words, shuffled);
+        QCOMPARE(t->wordSource().words(), shuffled);
         t->MenuScrambleClick();
         QVERIFY(!t->settings.ScrambleList);
         QVERIFY(!t->MenuScramble->isChecked());
-        QCOMPARE(t->Words, shuffled);
+        QCOMPARE(t->wordSource().words(), shuffled);
     }
 
     void unusableListsFallBackToNoWords() {
@@ -239,16 +239,16 @@ private Q_SLOTS:
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")),
                  QStringList{"File could not be loaded."});
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: File Not Found"));
-        QCOMPARE(t->Words, QStringList{"NoWords"});
-        QCOMPARE(t->Hints, QStringList{QString()});
+        QCOMPARE(t->wordSource().words(), QStringList{"NoWords"});
+        QCOMPARE(t->wordSource().hints(), QStringList{QString()});
 
         // A title without words is refused the same way, as is an empty file.
         t.prompts.clear();
         t->LoadGame(t.writeFile(QStringLiteral("title.txt"), "Just a title\r\n"));
         QCOMPARE(t.prompts.messages(), QStringList{"File could not be loaded."});
-        QCOMPARE(t->Words, QStringList{"NoWords"});
+        QCOMPARE(t->wordSource().words(), QStringList{"NoWords"});
         t->LoadGame(t.writeFile(QStringLiteral("empty.txt"), QByteArray()));
-        QCOMPARE(t->Words, QStringList{"NoWords"});
+        QCOMPARE(t->wordSource().words(), QStringList{"NoWords"});
     }
 
     void hostileListsLoadByTheRules() {
@@ -260,13 +260,13 @@ private Q_SLOTS:
             junk.append(static_cast<char>((i * 7919) & 0xff));
         }
         t->LoadGame(t.writeFile(QStringLiteral("junk.txt"), junk));
-        for (const QString& w : std::as_const(t->Words)) {
+        for (const QString& w : std::as_const(t->wordSource().words())) {
             QVERIFY(w.size() <= 15);
         }
-        QCOMPARE(t->Words.size(), t->Hints.size());
+        QCOMPARE(t->wordSource().words().size(), t->wordSource().hints().size());
         // One enormous line is a title and nothing else.
         t->LoadGame(t.writeFile(QStringLiteral("line.txt"), QByteArray(5 * 1024 * 1024, 'x')));
-        QCOMPARE(t->Words, QStringList{"NoWords"});
+        QCOMPARE(t->wordSource().words(), QStringList{"NoWords"});
     }
 
     void wordsMenuLoadsTheChosenFile() {
@@ -274,14 +274,14 @@ private Q_SLOTS:
         const QString path = t.writeFile(QStringLiteral("a.txt"), "Animals\r\nCAT:Purrs\r\n");
         t.prompts.fileAnswers.push_back(std::nullopt);
         t->MenuWordsClick();
-        QVERIFY(!t->WordListLoaded);
+        QVERIFY(!t->wordSource().loaded());
         QCOMPARE(t.prompts.fileSpecs.back().title, QStringLiteral("Open Text File of Words"));
         // It opens where the lists that come with the game lie.
         QCOMPARE(t.prompts.fileSpecs.back().directory, t->settings.ProgramDir);
         QVERIFY(QFileInfo::exists(t->settings.ProgramDir + QStringLiteral("/ANIMALS.TXT")));
         t.prompts.fileAnswers.push_back(path);
         t->MenuWordsClick();
-        QCOMPARE(t->Words, QStringList{"CAT"});
+        QCOMPARE(t->wordSource().words(), QStringList{"CAT"});
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Animals"));
     }
 

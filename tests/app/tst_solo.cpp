@@ -65,8 +65,8 @@ private Q_SLOTS:
         QVERIFY(!t->BlankPanel->isVisible());
         QVERIFY(t->MainPanel->isVisible());
         QVERIFY(t->SoloGame);
-        QCOMPARE(t->CurrentWord, QStringLiteral("CAT"));
-        QCOMPARE(t->CurrentHint, QStringLiteral("Purrs"));
+        QCOMPARE(t->round().word(), QStringLiteral("CAT"));
+        QCOMPARE(t->round().clue(), QStringLiteral("Purrs"));
         QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 1 of 2"));
         QCOMPARE(t->Guesses->text(), QStringLiteral("8 Guesses Left"));
         QVERIFY(!t->WordTiles[3]->isHidden());
@@ -95,27 +95,28 @@ private Q_SLOTS:
         // A click on the S tile.
         QTest::mouseClick(t->AlphabetTiles[19], Qt::LeftButton);
         for (int p : {3, 4, 6, 7}) {
-            QVERIFY(t->Revealed[p]);
+            QVERIFY(t->round().isRevealed(p));
         }
-        QVERIFY(!t->Revealed[1] && !t->Revealed[2] && !t->Revealed[5]);
+        QVERIFY(!t->round().isRevealed(1) && !t->round().isRevealed(2) &&
+                !t->round().isRevealed(5));
         QVERIFY(t->AlphabetTiles[19]->isHidden());
         QCOMPARE(t->UsedLettersLabel->text(), QStringLiteral(" S"));
         // Typed letters whatever the Shift state.
         QTest::keyClick(t.win.get(), Qt::Key_I, Qt::ShiftModifier);
-        QVERIFY(t->Revealed[2]);
+        QVERIFY(t->round().isRevealed(2));
         QTest::keyClick(t.win.get(), Qt::Key_Z);
-        QCOMPARE(t->GuessesLeft, 7);
+        QCOMPARE(t->round().guessesLeft(), 7);
         QCOMPARE(t->Guesses->text(), QStringLiteral("7 Guesses Left"));
-        QCOMPARE(t->UsedLetters, QStringLiteral("SIZ"));
+        QCOMPARE(t->round().usedLetters(), QStringLiteral("SIZ"));
         QCOMPARE(t->UsedLettersLabel->text(), QStringLiteral(" S I Z"));
         // Ctrl and Alt combinations are not guesses.
         QTest::keyClick(t.win.get(), Qt::Key_P, Qt::ControlModifier);
         QTest::keyClick(t.win.get(), Qt::Key_F, Qt::AltModifier);
-        QCOMPARE(t->UsedLetters, QStringLiteral("SIZ"));
+        QCOMPARE(t->round().usedLetters(), QStringLiteral("SIZ"));
         // A repeated guess costs nothing.
         QTest::keyClick(t.win.get(), Qt::Key_Z);
-        QCOMPARE(t->GuessesLeft, 7);
-        QCOMPARE(t->UsedLetters, QStringLiteral("SIZ"));
+        QCOMPARE(t->round().guessesLeft(), 7);
+        QCOMPARE(t->round().usedLetters(), QStringLiteral("SIZ"));
         // Letters typed into the chat edit stay there.
         t->WebPanel->setEnabled(true);
         t->WebPanel->show();
@@ -123,7 +124,7 @@ private Q_SLOTS:
         t->MyMess->setFocus();
         QTest::keyClick(t->MyMess, Qt::Key_M);
         QCOMPARE(t->MyMess->text(), QStringLiteral("m"));
-        QVERIFY(!t->UsedLetters.contains(QLatin1Char('M')));
+        QVERIFY(!t->round().usedLetters().contains(QLatin1Char('M')));
     }
 
     void lettersAreDrawnInTheCaseWrittenUnlessUpperCaseIsOn() {
@@ -152,7 +153,7 @@ private Q_SLOTS:
         white.fill(Qt::white);
         QCOMPARE(tileImage(t->WordTiles[4]), white);
         QTest::keyClick(t.win.get(), Qt::Key_Space);
-        QVERIFY(t->Revealed[4]);
+        QVERIFY(t->round().isRevealed(4));
         QCOMPARE(tileImage(t->WordTiles[4]), t->SavedWord);
         QCOMPARE(tileImage(t->AlphabetTiles[27]).size(), QSize(28, 28));
     }
@@ -186,9 +187,9 @@ private Q_SLOTS:
         guess(t, QStringLiteral("Z"));
         QCOMPARE(t.prompts.withCaption(QStringLiteral("More")),
                  QStringList{"Sorry, you've been hung.  Click for next word."});
-        QCOMPARE(t->Player1Score, 0);
+        QCOMPARE(t->scores().player1(), 0);
         // The next word follows at once with a fresh gallows.
-        QCOMPARE(t->CurrentWord, QStringLiteral("CD"));
+        QCOMPARE(t->round().word(), QStringLiteral("CD"));
         QCOMPARE(t->NoHangPicture, t->EmptyGallows);
     }
 
@@ -211,17 +212,17 @@ private Q_SLOTS:
         guess(t, QStringLiteral("XYAB"));
         QCOMPARE(t.prompts.withCaption(QStringLiteral("More")),
                  QStringList{"Word Completed Successfully! Click for next word"});
-        QCOMPARE(t->Player1Score, 6);
+        QCOMPARE(t->scores().player1(), 6);
         QCOMPARE(t->Play1ScorePan->text(), QStringLiteral("6"));
-        QCOMPARE(t->CurrentWord, QStringLiteral("CD"));
-        QCOMPARE(t->GuessesLeft, 8);
+        QCOMPARE(t->round().word(), QStringLiteral("CD"));
+        QCOMPARE(t->round().guessesLeft(), 8);
         QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 2 of 3"));
         guess(t, QStringLiteral("CD"));
         QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 3 of 3"));
         guess(t, QStringLiteral("EF"));
-        QCOMPARE(t->CurrentWord, QStringLiteral("AB"));
+        QCOMPARE(t->round().word(), QStringLiteral("AB"));
         QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 1 of 3"));
-        QCOMPARE(t->Player1Score, 22);
+        QCOMPARE(t->scores().player1(), 22);
     }
 
     void oddWordsAreHandled() {
@@ -231,15 +232,15 @@ private Q_SLOTS:
             QVERIFY(!t->WordTiles[p]->isHidden());
         }
         guess(t, QStringLiteral("ABCDEFGHIJKLMNO"));
-        QCOMPARE(t->Player1Score, 8);
+        QCOMPARE(t->scores().player1(), 8);
         // The empty entry is complete at its first correct... and at any guess: it has no
         // positions, so a guess misses but the word counts as complete when checked.
-        QCOMPARE(t->CurrentWord, QString());
+        QCOMPARE(t->round().word(), QString());
         for (int p = 1; p <= 15; ++p) {
             QVERIFY(t->WordTiles[p]->isHidden());
         }
         t->CheckComplete();
-        QCOMPARE(t->Player1Score, 16);
+        QCOMPARE(t->scores().player1(), 16);
     }
 
     void guessCountsFromTheSettings() {
@@ -250,8 +251,8 @@ private Q_SLOTS:
         QCOMPARE(scoring::guessesFromSetting(QStringLiteral("5x")), 5);
         TestWindow t("[Options]\r\nNumber of Guesses=ab\r\n");
         startSolo(t, "T\r\nAB\r\n");
-        QCOMPARE(t->GuessesLeft, 5);
-        QCOMPARE(t->GuessesAllowed, 5);
+        QCOMPARE(t->round().guessesLeft(), 5);
+        QCOMPARE(t->round().guessesAllowed(), 5);
     }
 
     void winnerTableAndGameOverText() {
@@ -271,8 +272,8 @@ private Q_SLOTS:
         QCOMPARE(scoring::scorePayload(1234), QStringLiteral("1234"));
 
         TestWindow t;
-        t->Player1Score = 100;
-        t->Player2Score = 95;
+        t->scores().add(true, 100);
+        t->scores().add(false, 95);
         QVERIFY(!t->WehaveWinner());
         QVERIFY(t.prompts.shown.empty());
     }
@@ -410,14 +411,14 @@ private Q_SLOTS:
         t->TwoPlayerStarted = false;
         QTest::keyClick(t.win.get(), Qt::Key_A);
         QTest::mouseClick(t->AlphabetTiles[2], Qt::LeftButton);
-        QVERIFY(t->UsedLetters.isEmpty());
+        QVERIFY(t->round().usedLetters().isEmpty());
         t->TwoPlayerStarted = true;
         t->WordFinished = true;
         QTest::keyClick(t.win.get(), Qt::Key_A);
-        QVERIFY(t->UsedLetters.isEmpty());
+        QVERIFY(t->round().usedLetters().isEmpty());
         t->WordFinished = false;
         QTest::keyClick(t.win.get(), Qt::Key_A);
-        QCOMPARE(t->UsedLetters, QStringLiteral("A"));
+        QCOMPARE(t->round().usedLetters(), QStringLiteral("A"));
     }
 };
 

@@ -99,8 +99,8 @@ private Q_SLOTS:
         QCOMPARE(p1->WebWordlabel->text(), QStringLiteral("PEAR"));
         QCOMPARE(p1->MissedWebLabel->text(), QStringLiteral("R A E Q P "));
         QCOMPARE(p1->WebGuesses->text(), QStringLiteral("7 Guesses Left"));
-        QCOMPARE(p1->Player1Score, 7LL);
-        QCOMPARE(p1->Player2Score, 7LL);
+        QCOMPARE(p1->scores().player1(), 7LL);
+        QCOMPARE(p1->scores().player2(), 7LL);
         QCOMPARE(p1->Play2ScorePan->text(), QStringLiteral("7"));
         QVERIFY(p1->WaitStatus->isHidden());
         QVERIFY(p1->Player1Posted && p1->Player2Posted);

@@ -109,8 +109,8 @@ struct Game {
         }
         QTRY_VERIFY(bothPosted(p1) && bothPosted(p2));
         QTRY_VERIFY(p1->WaitStatus->isHidden() && p2->WaitStatus->isHidden());
-        QCOMPARE(p1->Player1Score, p2->Player1Score);
-        QCOMPARE(p1->Player2Score, p2->Player2Score);
+        QCOMPARE(p1->scores().player1(), p2->scores().player1());
+        QCOMPARE(p1->scores().player2(), p2->scores().player2());
     }
 
     static void guess(TestWindow& t, int misses) {
@@ -137,9 +137,9 @@ struct Game {
             QVERIFY2(over.first().startsWith(winnerLine + QStringLiteral("\n\r\n\r")),
                      qPrintable(over.first()));
             QVERIFY(offers(*t, kStart));
-            QCOMPARE((*t)->Player1Score, 0LL);
-            QCOMPARE((*t)->Player2Score, 0LL);
-            QCOMPARE((*t)->WordIndex, -1);
+            QCOMPARE((*t)->scores().player1(), 0LL);
+            QCOMPARE((*t)->scores().player2(), 0LL);
+            QCOMPARE((*t)->wordSource().index(), -1);
             QVERIFY(!(*t)->IAmReady && !(*t)->OpponentReady);
         }
     }
@@ -273,8 +273,8 @@ private Q_SLOTS:
         Game::guess(g.p2, 1);
         QTRY_COMPARE(g.p1->WebWordlabel->text(), QStringLiteral("XXXXX"));
         QTRY_VERIFY(bothPosted(g.p1) && bothPosted(g.p2));
-        QCOMPARE(g.p1->Player1Score, 7LL);
-        QCOMPARE(g.p1->Player2Score, 7LL);
+        QCOMPARE(g.p1->scores().player1(), 7LL);
+        QCOMPARE(g.p1->scores().player2(), 7LL);
 
         // "Play Word" moved the list on by one, so the next word is two entries further.
         CHECKED(g.tick(g.p2));
@@ -314,8 +314,8 @@ private Q_SLOTS:
         CHECKED(g.tick(g.p1));
         QCOMPARE(g.p1->CurrentWord, QStringLiteral("PLUM"));
         QCOMPARE(g.p2->CurrentWord, QStringLiteral("KIWI"));
-        QCOMPARE(int(g.p1->WordUsed[3]), 1);
-        QCOMPARE(int(g.p1->WordUsed[5]), 1);
+        QCOMPARE(int(g.p1->wordSource().isUsed(3)), 1);
+        QCOMPARE(int(g.p1->wordSource().isUsed(5)), 1);
         CHECKED(g.play(0, 1));
         CHECKED(g.tickToGameOver(QStringLiteral("Ann is the winner!")));
         QVERIFY(g.p1->settings.SameWordLength);

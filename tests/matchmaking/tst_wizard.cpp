@@ -426,7 +426,7 @@ private Q_SLOTS:
         QVERIFY(prompts.fileSpecs.front().mustExist);
         QCOMPARE(prompts.fileSpecs.front().directory, t->settings.ProgramDir);
         QVERIFY(t->SoloGame);
-        QCOMPARE(t->ListTitle, QStringLiteral("Title"));
+        QCOMPARE(t->wordSource().title(), QStringLiteral("Title"));
         QVERIFY(fs.waitForConnections(1));
         QTRY_COMPARE(fs.received(0), QByteArray("02Ann\x01"
                                                 "192.0.2.7\x02"));

@@ -396,14 +396,14 @@ void TestPeerProtocol::wordScoreIsAddedToTheOpponent() {
         RawPeer raw;
         wireAsPlayer1(t, raw);
         REQUIRE_OK();
-        t->Player1Score = 30;
+        t->scores().add(true, 30);
         t->MyScoreSent = true;
         t->ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
         raw.send("09012\x02");
         raw.sync(t);
         REQUIRE_OK();
-        QCOMPARE(t->Player2Score, 12);
-        QCOMPARE(t->Player1Score, 30);
+        QCOMPARE(t->scores().player2(), 12);
+        QCOMPARE(t->scores().player1(), 30);
         QVERIFY(t->Player2Posted);
         QVERIFY(t->OpponentScoreReceived);
         QVERIFY(t->WaitStatus->isHidden());
@@ -413,7 +413,7 @@ void TestPeerProtocol::wordScoreIsAddedToTheOpponent() {
         raw.send("09007\x02");
         raw.sync(t);
         REQUIRE_OK();
-        QCOMPARE(t->Player2Score, 19);
+        QCOMPARE(t->scores().player2(), 19);
     }
     {
         TestWindow t(kBea);
@@ -424,8 +424,8 @@ void TestPeerProtocol::wordScoreIsAddedToTheOpponent() {
         raw.send("09120\x02");
         raw.sync(t);
         REQUIRE_OK();
-        QCOMPARE(t->Player1Score, 120);
-        QCOMPARE(t->Player2Score, 0);
+        QCOMPARE(t->scores().player1(), 120);
+        QCOMPARE(t->scores().player2(), 0);
         QVERIFY(t->Player1Posted);
         QVERIFY(!t->WaitStatus->isHidden());  // this side's score is not out yet
         QCOMPARE(t->Play1ScorePan->text(), QStringLiteral("120"));
@@ -682,9 +682,9 @@ void TestPeerProtocol::oversizedWordsNumbersAndTextsAreBounded() {
     REQUIRE_OK();
     QCOMPARE(t->CurrentWord, QString(15, QLatin1Char('W')));
     QCOMPARE(t->CurrentHint.size(), 255);
-    QVERIFY(t->Player2Score > 0);
-    QVERIFY(t->Player2Score <= 2000000000LL);
-    QCOMPARE(t->Play2ScorePan->text(), QString::number(t->Player2Score));
+    QVERIFY(t->scores().player2() > 0);
+    QVERIFY(t->scores().player2() <= 2000000000LL);
+    QCOMPARE(t->Play2ScorePan->text(), QString::number(t->scores().player2()));
     QCOMPARE(t->OpponentWord.size(), 255);
     QCOMPARE(t->OpponentProgress.size(), 255);
     QVERIFY(t->windowTitle().size() <= 9 + 255);
@@ -748,7 +748,7 @@ void TestPeerProtocol::malformedMessagesAreIgnored() {
     raw.sync(t);
     REQUIRE_OK();
     QCOMPARE(t->settings.NumGuesses, QStringLiteral("0"));
-    QCOMPARE(t->Player2Score, 0);
+    QCOMPARE(t->scores().player2(), 0);
     QVERIFY(t->Connected);
 }
 

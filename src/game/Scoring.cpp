@@ -1,4 +1,4 @@
-#include "core/Scoring.h"
+#include "game/Scoring.h"
 
 #include "core/Text.h"
 

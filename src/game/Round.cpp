@@ -1,0 +1,73 @@
+#include "game/Round.h"
+
+#include "core/Text.h"
+
+QChar Round::letterOfTile(int tile) {
+    if (tile < 1 || tile > kTiles) {
+        return {};
+    }
+    return tile == kTiles ? QLatin1Char(' ') : QChar(char16_t(64 + tile));
+}
+
+void Round::begin(const QString& word, const QString& clue, int guessesAllowed) {
+    word_ = word.left(wordlist::kMaxWord);
+    clue_ = clue;
+    revealed_.fill(false);
+    used_.clear();
+    guessesLeft_ = guessesAllowed;
+    guessesAllowed_ = guessesAllowed;
+}
+
+Round::Guess Round::guess(int tile) {
+    Guess result;
+    result.tile = tile;
+    result.letter = letterOfTile(tile);
+    if (result.letter.isNull() || used_.contains(result.letter)) {
+        return result;
+    }
+    for (int p = 1; p <= length(); ++p) {
+        if (text::asciiUpper(word_.at(p - 1)) == result.letter) {
+            revealed_[p] = true;
+            result.positions.push_back(p);
+        }
+    }
+    used_ += result.letter;
+    if (!result.positions.empty()) {
+        result.outcome = Outcome::Hit;
+        return result;
+    }
+    --guessesLeft_;
+    if (guessesLeft_ > 0) {
+        result.outcome = Outcome::Miss;
+        return result;
+    }
+    revealed_.fill(true);
+    result.outcome = Outcome::Hanged;
+    return result;
+}
+
+bool Round::isRevealed(int p) const {
+    return p >= 1 && p <= length() && revealed_[p];
+}
+
+bool Round::isComplete() const {
+    for (int p = 1; p <= length(); ++p) {
+        if (!revealed_[p]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString Round::usedLettersLine() const {
+    QString line;
+    for (const QChar c : used_) {
+        line += QLatin1Char(' ');
+        line += c;
+    }
+    return line;
+}
+
+scoring::Band Round::figureBand() const {
+    return scoring::figureBand(guessesAllowed_ - guessesLeft_, guessesAllowed_);
+}

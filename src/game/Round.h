@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "core/WordList.h"
+#include "game/Scoring.h"
+
+// One word being guessed: the word and its clue, which positions show, the letters tried,
+// and the misses still allowed.
+class Round {
+public:
+    // Tile indices of a guess: 1..26 stand for 'A'..'Z', 27 for the space.
+    static constexpr int kTiles = 27;
+    // The character a tile stands for; a null character outside 1..27.
+    static QChar letterOfTile(int tile);
+
+    // Puts a word in play (cut to the tiles' length) with nothing shown and nothing tried.
+    void begin(const QString& word, const QString& clue, int guessesAllowed);
+
+    enum class Outcome {
+        Ignored,  // not a tile, or a letter already tried: nothing changes
+        Hit,      // the letter stands in the word
+        Miss,     // a miss with guesses still left
+        Hanged    // the last miss: the whole word is shown
+    };
+    struct Guess {
+        Outcome outcome = Outcome::Ignored;
+        int tile = 0;
+        QChar letter;
+        std::vector<int> positions;  // the positions (1..) the letter uncovered
+    };
+    // Tries the letter of a tile. Words are compared with 'a'..'z' folded to upper case.
+    Guess guess(int tile);
+
+    const QString& word() const { return word_; }
+    const QString& clue() const { return clue_; }
+    int length() const { return static_cast<int>(word_.size()); }
+    // Position p counts from 1; false outside the word.
+    bool isRevealed(int p) const;
+    // Every position shows (an empty word counts as complete).
+    bool isComplete() const;
+    const QString& usedLetters() const { return used_; }
+    // The used letters as the board lists them: each after a blank (" E T A").
+    QString usedLettersLine() const;
+    int guessesLeft() const { return guessesLeft_; }
+    const int& guessesAllowed() const { return guessesAllowed_; }
+    // The part of the figure the misses so far uncover (while guesses are left).
+    scoring::Band figureBand() const;
+
+private:
+    QString word_;
+    QString clue_;
+    std::array<bool, wordlist::kMaxWord + 1> revealed_{};  // index 1..kMaxWord
+    QString used_;
+    int guessesLeft_ = 0;
+    int guessesAllowed_ = 0;
+};

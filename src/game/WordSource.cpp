@@ -1,0 +1,167 @@
+#include "game/WordSource.h"
+
+#include <algorithm>
+
+#include "core/Random.h"
+#include "core/Text.h"
+
+namespace {
+
+QString noHintGiven(const QString& clue) {
+    return clue.isEmpty() ? QStringLiteral("No hint given") : clue;
+}
+
+}  // namespace
+
+WordSource::LoadOutcome WordSource::load(const QString& path, Random* scramble) {
+    loaded_ = true;
+    wordlist::FileResult file = wordlist::readFile(path, scramble);
+    LoadOutcome outcome{file.status, file.errorString, false};
+    // A list without a single word would leave nothing to play: it is refused like a file
+    // that cannot be opened.
+    if (file.status == wordlist::Status::CannotOpen || file.status == wordlist::Status::TooLarge ||
+        file.list.words.isEmpty()) {
+        outcome.fellBack = true;
+        QStringList words{QStringLiteral("NoWords")};
+        QStringList hints{QString()};
+        if (scramble) {
+            wordlist::shuffle(words, hints, *scramble);
+        }
+        setList(QStringLiteral("File Not Found"), words, hints);
+        return outcome;
+    }
+    setList(file.list.hasTitle ? file.list.title : title_, file.list.words, file.list.hints);
+    return outcome;
+}
+
+void WordSource::setList(const QString& title, const QStringList& words, const QStringList& hints) {
+    loaded_ = true;
+    title_ = text::bounded(title);
+    words_ = words;
+    hints_ = hints;
+    // Every word has a clue, and nothing else does.
+    hints_.resize(words_.size());
+    used_.assign(words_.size() + 1, 0);
+}
+
+void WordSource::restart() {
+    index_ = -1;
+    number_ = 0;
+}
+
+void WordSource::rewind() {
+    index_ = 0;
+    number_ = 0;
+}
+
+wordlist::Entry WordSource::nextWord() {
+    countWord();
+    const int n = count();
+    if (index_ > n - 1) {
+        index_ = 0;
+    }
+    if (number_ > n) {
+        number_ = 1;
+    }
+    if (index_ >= n) {
+        return {QString(), noHintGiven(QString())};
+    }
+    return ownAt(index_);
+}
+
+void WordSource::countWord() {
+    ++index_;
+    ++number_;
+}
+
+bool WordSource::isUsed(int position) const {
+    return position >= 0 && static_cast<size_t>(position) < used_.size() &&
+           used_[static_cast<size_t>(position)] != 0;
+}
+
+wordlist::Entry WordSource::findSameLengthWord(int p, int n) {
+    const int total = count();
+    // At most one round of the list: a start outside it never comes round again.
+    int i = p;
+    for (int step = 0; step < total; ++step) {
+        i = (i < -1 || i >= total - 1) ? 0 : i + 1;
+        if (i == p) {
+            break;
+        }
+        if (isUsed(i) || words_.at(i).size() != n) {
+            continue;
+        }
+        used_[static_cast<size_t>(i)] = 1;
+        return {words_.at(i), text::bounded(hints_.at(i))};
+    }
+    return {};
+}
+
+WordSource::Deal WordSource::deal(bool sameWord, bool sameLength) {
+    ensurePlayable();
+    Deal result;
+    if (sameWord) {
+        advance();
+        result.own = ownAt(index_);
+        result.other = result.own;
+    } else if (!sameLength) {
+        advance();
+        result.own = ownAt(index_);
+        advance();
+        result.other = otherAt(index_);
+    } else {
+        result = dealSameLength();
+    }
+    return result;
+}
+
+WordSource::Deal WordSource::dealSameLength() {
+    Deal result;
+    // A start outside the list counts as its last position, so every pass ends.
+    const int start = (index_ < 0 || index_ > count() - 1) ? count() - 1 : index_;
+    for (;;) {
+        if (advance()) {
+            std::fill(used_.begin(), used_.end(), 0);
+        }
+        if (index_ == start) {
+            // No two words of the same length: any two words will do.
+            result.sameLengthDropped = true;
+            advance();
+            result.own = ownAt(index_);
+            advance();
+            result.other = otherAt(index_);
+            return result;
+        }
+        result.own = ownAt(index_);
+        const wordlist::Entry found = findSameLengthWord(index_, result.own.word.size());
+        if (!found.word.isEmpty()) {
+            result.other = {found.word.left(wordlist::kMaxWord), found.clue};
+            return result;
+        }
+    }
+}
+
+bool WordSource::advance() {
+    if (index_ >= count() - 1) {
+        index_ = 0;
+        return true;
+    }
+    index_ = std::max(index_, -1) + 1;
+    return false;
+}
+
+wordlist::Entry WordSource::ownAt(int position) const {
+    return {words_.at(position).left(wordlist::kMaxWord),
+            noHintGiven(text::bounded(hints_.at(position)))};
+}
+
+wordlist::Entry WordSource::otherAt(int position) const {
+    return {words_.at(position).left(wordlist::kMaxWord), text::bounded(hints_.at(position))};
+}
+
+void WordSource::ensurePlayable() {
+    // A list that has lost all its words plays the stand-in an unreadable file gives.
+    if (words_.isEmpty()) {
+        setList(title_, {QStringLiteral("NoWords")}, {QString()});
+    }
+}

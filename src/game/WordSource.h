@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "core/WordList.h"
+
+class Random;
+
+// The loaded word list and the place in it: the words and clues, the list's title, the
+// position and number of the current word, and which words have been handed to an opponent.
+class WordSource {
+public:
+    struct LoadOutcome {
+        wordlist::Status status = wordlist::Status::Ok;
+        QString errorString;    // why reading stopped early or failed
+        bool fellBack = false;  // the file gave no words: the stand-in list is in place
+    };
+    // Replaces the list by a file's. A file that cannot be read or holds no word gives the
+    // stand-in list "NoWords" titled "File Not Found". With a generator the list is
+    // scrambled as it is read (the stand-in too).
+    LoadOutcome load(const QString& path, Random* scramble);
+    // Replaces the list by the given one, as a load would leave it.
+    void setList(const QString& title, const QStringList& words, const QStringList& hints);
+
+    bool loaded() const { return loaded_; }
+    const QString& title() const { return title_; }
+    const QStringList& words() const { return words_; }
+    const QStringList& hints() const { return hints_; }
+    int count() const { return static_cast<int>(words_.size()); }
+
+    // Index (from 0) of the current word, -1 before the first; and its number as shown.
+    int index() const { return index_; }
+    int number() const { return number_; }
+    // Before the first word of a game.
+    void restart();
+    // After a list is loaded for solo play: the next word is the list's second.
+    void rewind();
+
+    // Solo: the next word and its clue (an empty clue reads "No hint given"); after the last
+    // word the list starts again.
+    wordlist::Entry nextWord();
+    // Two-player: counts one more word, which the flow itself provides.
+    void countWord();
+
+    // Marks of the words handed to an opponent.
+    bool isUsed(int position) const;
+    int usedCount() const { return static_cast<int>(used_.size()) - 1; }
+
+    // The first word after position p (going round the list, never past p itself) that is
+    // not marked and has n characters; it is marked. An empty word when there is none.
+    wordlist::Entry findSameLengthWord(int p, int n);
+
+    // Both players' words of a two-player step when the program chooses them.
+    struct Deal {
+        wordlist::Entry own;    // this player's word; an empty clue reads "No hint given"
+        wordlist::Entry other;  // the opponent's; an empty clue stays empty
+        // No two words of the same length were found: any two words were dealt instead.
+        bool sameLengthDropped = false;
+    };
+    Deal deal(bool sameWord, bool sameLength);
+
+private:
+    // Moves on by one, to 0 after the last word; true when it went round like that.
+    bool advance();
+    wordlist::Entry ownAt(int position) const;
+    wordlist::Entry otherAt(int position) const;
+    Deal dealSameLength();
+    void ensurePlayable();
+
+    bool loaded_ = false;
+    QString title_;
+    QStringList words_;
+    QStringList hints_;
+    std::vector<unsigned char> used_ = std::vector<unsigned char>(1, 0);  // count() + 1 marks
+    int index_ = -1;
+    int number_ = 0;
+};

@@ -1,0 +1,226 @@
+// The word list in play: loading, going through it, and the words the program deals to two
+// players; without any window.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "TestFiles.h"
+#include "core/Random.h"
+#include "game/WordSource.h"
+
+namespace {
+
+WordSource listOf(const QStringList& words, const QStringList& hints = {}) {
+    WordSource source;
+    source.setList(QStringLiteral("Test"), words, hints);
+    return source;
+}
+
+QStringList wordsOf(const std::vector<wordlist::Entry>& entries) {
+    QStringList words;
+    for (const wordlist::Entry& e : entries) {
+        words.append(e.word);
+    }
+    return words;
+}
+
+QStringList marked(const WordSource& source) {
+    QStringList words;
+    for (int i = 0; i < source.count(); ++i) {
+        if (source.isUsed(i)) {
+            words.append(source.words().at(i));
+        }
+    }
+    return words;
+}
+
+// own/other of one deal, written "own/other".
+QString pair(const WordSource::Deal& deal) {
+    return deal.own.word + QLatin1Char('/') + deal.other.word;
+}
+
+}  // namespace
+
+class TestWordSource : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void loadingReadsTheFileAndScramblesWithTheGivenGenerator() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("pets.txt"));
+        QVERIFY(writeAll(path, "Pets\r\nant:Small\r\nbee\r\ncat:Purrs\r\ndog\r\neel\r\n"));
+        WordSource source;
+        QVERIFY(!source.loaded());
+        QVERIFY(!source.load(path, nullptr).fellBack);
+        QVERIFY(source.loaded());
+        QCOMPARE(source.title(), QStringLiteral("Pets"));
+        QCOMPARE(source.words(), (QStringList{"ant", "bee", "cat", "dog", "eel"}));
+        QCOMPARE(source.hints(), (QStringList{"Small", "", "Purrs", "", ""}));
+        QCOMPARE(source.usedCount(), 5);
+
+        // The program's generator starts at 0; two loads in a row continue its sequence.
+        Random random;
+        source.load(path, &random);
+        QCOMPARE(source.words(), (QStringList{"dog", "cat", "ant", "eel", "bee"}));
+        QCOMPARE(source.hints(), (QStringList{"", "Purrs", "Small", "", ""}));
+        source.load(path, &random);
+        QCOMPARE(source.words(), (QStringList{"bee", "dog", "ant", "cat", "eel"}));
+        QCOMPARE(random.state(), 1408429452u);
+    }
+
+    void aFileWithoutWordsGivesTheStandIn_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("title only") << QByteArray("Nothing\r\n") << true;
+        QTest::newRow("empty") << QByteArray() << true;
+    }
+    void aFileWithoutWordsGivesTheStandIn() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("list.txt"));
+        if (exists) {
+            QVERIFY(writeAll(path, bytes));
+        }
+        WordSource source = listOf({"ONE", "TWO"});
+        Random random;
+        const WordSource::LoadOutcome outcome = source.load(path, &random);
+        QVERIFY(outcome.fellBack);
+        QCOMPARE(source.title(), QStringLiteral("File Not Found"));
+        QCOMPARE(source.words(), QStringList{"NoWords"});
+        QCOMPARE(source.hints(), QStringList{QString()});
+        // The stand-in is scrambled like any list: one exchange, two draws.
+        QCOMPARE(random.state(), 134775814u);
+    }
+
+    void soloWordsComeInListOrderAndStartAgainAfterTheLast() {
+        WordSource source = listOf({"CAT", "Dog", "EMU"}, {"Purrs", "", QString(300, 'h')});
+        source.restart();
+        std::vector<wordlist::Entry> taken;
+        QList<int> numbers;
+        for (int i = 0; i < 5; ++i) {
+            taken.push_back(source.nextWord());
+            numbers.append(source.number());
+        }
+        QCOMPARE(wordsOf(taken), (QStringList{"CAT", "Dog", "EMU", "CAT", "Dog"}));
+        QCOMPARE(numbers, (QList<int>{1, 2, 3, 1, 2}));
+        QCOMPARE(taken[0].clue, QStringLiteral("Purrs"));
+        QCOMPARE(taken[1].clue, QStringLiteral("No hint given"));
+        QCOMPARE(taken[2].clue.size(), 255);
+        QCOMPARE(source.index(), 1);
+
+        // After a solo load the next word is the list's second.
+        source.rewind();
+        QCOMPARE(source.nextWord().word, QStringLiteral("Dog"));
+        QCOMPARE(source.number(), 1);
+        // An empty list has no word to give.
+        WordSource none;
+        none.restart();
+        const wordlist::Entry nothing = none.nextWord();
+        QVERIFY(nothing.word.isEmpty());
+        QCOMPARE(nothing.clue, QStringLiteral("No hint given"));
+    }
+
+    void twoPlayerWordsAreCountedWithoutGoingRound() {
+        WordSource source = listOf({"A", "B"});
+        source.restart();
+        for (int i = 0; i < 3; ++i) {
+            source.countWord();
+        }
+        QCOMPARE(source.index(), 2);
+        QCOMPARE(source.number(), 3);
+    }
+
+    void theSameLengthSearchWalksOnceRoundTheUnmarkedWords() {
+        WordSource source = listOf({"AAA", "BB", "CCC", "DDD", "EE"}, {"a", "", "c", "d", ""});
+        // From 3 it goes round: EE has the wrong length, AAA is the first fit.
+        const wordlist::Entry first = source.findSameLengthWord(3, 3);
+        QCOMPARE(first.word, QStringLiteral("AAA"));
+        QCOMPARE(first.clue, QStringLiteral("a"));
+        QCOMPARE(marked(source), QStringList{"AAA"});
+        QCOMPARE(source.findSameLengthWord(3, 3).word, QStringLiteral("CCC"));
+        // DDD itself is never its own partner; nothing is left.
+        QVERIFY(source.findSameLengthWord(3, 3).word.isEmpty());
+        QCOMPARE(marked(source), (QStringList{"AAA", "CCC"}));
+        // A start before the list walks it all once.
+        QCOMPARE(source.findSameLengthWord(-1, 2).word, QStringLiteral("BB"));
+        QVERIFY(source.findSameLengthWord(-1, 4).word.isEmpty());
+    }
+
+    void dealsFollowTheOptions_data() {
+        QTest::addColumn<bool>("sameWord");
+        QTest::addColumn<bool>("sameLength");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QStringList>("deals");
+        QTest::addColumn<bool>("dropped");
+        const QStringList fruit{"APPLE", "PEAR", "GRAPE", "MELON", "PLUM", "KIWI"};
+        QTest::newRow("same word")
+            << true << false << fruit << QStringList{"APPLE/APPLE", "PEAR/PEAR", "GRAPE/GRAPE"}
+            << false;
+        QTest::newRow("same word ignores the length")
+            << true << true << fruit << QStringList{"APPLE/APPLE", "PEAR/PEAR"} << false;
+        QTest::newRow("different words")
+            << false << false << fruit
+            << QStringList{"APPLE/PEAR", "GRAPE/MELON", "PLUM/KIWI", "APPLE/PEAR"} << false;
+        QTest::newRow("different words of one length")
+            << false << true << fruit
+            << QStringList{"APPLE/GRAPE", "PEAR/PLUM", "GRAPE/MELON", "MELON/APPLE", "PLUM/KIWI"}
+            << false;
+        QTest::newRow("no two of one length") << false << true << QStringList{"OX", "COW", "HORSE"}
+                                              << QStringList{"OX/COW", "HORSE/OX"} << true;
+    }
+    void dealsFollowTheOptions() {
+        QFETCH(bool, sameWord);
+        QFETCH(bool, sameLength);
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, deals);
+        QFETCH(bool, dropped);
+        WordSource source = listOf(words);
+        source.restart();
+        QStringList got;
+        bool anyDropped = false;
+        for (int i = 0; i < deals.size(); ++i) {
+            const WordSource::Deal deal = source.deal(sameWord, sameLength && !anyDropped);
+            anyDropped = anyDropped || deal.sameLengthDropped;
+            got.append(pair(deal));
+        }
+        QCOMPARE(got, deals);
+        QCOMPARE(anyDropped, dropped);
+    }
+
+    void dealtCluesFollowTheirWords() {
+        WordSource source = listOf({"APPLE", "PEAR"}, {"", "Green"});
+        source.restart();
+        const WordSource::Deal same = source.deal(true, false);
+        QCOMPARE(same.own.clue, QStringLiteral("No hint given"));
+        QCOMPARE(same.other.clue, QStringLiteral("No hint given"));
+        const WordSource::Deal swap = listOf({"PEAR", "APPLE"}, {"Green", ""}).deal(false, false);
+        QCOMPARE(swap.own.clue, QStringLiteral("Green"));
+        QCOMPARE(swap.other.clue, QString());
+    }
+
+    void aSameLengthRoundClearsTheMarksWhenTheListStartsAgain() {
+        WordSource source = listOf({"APPLE", "PEAR", "GRAPE", "MELON", "PLUM", "KIWI"});
+        source.restart();
+        QCOMPARE(pair(source.deal(false, true)), QStringLiteral("APPLE/GRAPE"));
+        QCOMPARE(marked(source), QStringList{"GRAPE"});
+        // Playing the word counts it, as pressing "Play Word" does.
+        source.countWord();
+        QCOMPARE(pair(source.deal(false, true)), QStringLiteral("GRAPE/MELON"));
+        source.countWord();
+        QCOMPARE(pair(source.deal(false, true)), QStringLiteral("PLUM/KIWI"));
+        source.countWord();
+        // Past the end: back to 0, every mark cleared, GRAPE can be handed out again.
+        QCOMPARE(pair(source.deal(false, true)), QStringLiteral("APPLE/GRAPE"));
+        QCOMPARE(marked(source), QStringList{"GRAPE"});
+    }
+
+    void aListThatLostItsWordsDealsTheStandIn() {
+        WordSource source = listOf({});
+        source.restart();
+        QCOMPARE(pair(source.deal(false, true)), QStringLiteral("NoWords/NoWords"));
+        QCOMPARE(source.index(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWordSource)
+#include "tst_wordsource.moc"
