@@ -9,7 +9,7 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DROPEWIT_WERROR=ON
 endif
 
-PACKAGES = cmake g++ make ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation ccache
+PACKAGES = cmake g++ make ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation ccache libhiredis-dev redis-server
 
 .PHONY: deps configure build run test clean format
 

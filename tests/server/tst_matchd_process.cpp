@@ -53,7 +53,7 @@ private Q_SLOTS:
 };
 
 void TestMatchdProcess::registerRefreshRemove() {
-    Matchd server({});
+    Matchd server({"--log-requests"});
     QVERIFY(server.port() != 0);
     const quint16 port = server.port();
 
@@ -91,7 +91,7 @@ void TestMatchdProcess::fullListAnswers06() {
 }
 
 void TestMatchdProcess::longestWaitingFirstAtMostTen() {
-    Matchd server({});
+    Matchd server({"--max-per-address", "0"});
     QVERIFY(server.port() != 0);
     const quint16 port = server.port();
     QList<QPair<QByteArray, QByteArray>> expected;
