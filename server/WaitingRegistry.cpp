@@ -311,6 +311,30 @@ void WaitingRegistry::unlink(quint32 id) {
     e.older = e.newer = kNil;
 }
 
+void WaitingRegistry::linkLast(quint32 id) {
+    Entry& e = entries_[id];
+    e.before = last_;
+    e.after = kNil;
+    if (last_ != kNil)
+        entries_[last_].after = id;
+    else
+        first_ = id;
+    last_ = id;
+}
+
+void WaitingRegistry::unlinkOrder(quint32 id) {
+    Entry& e = entries_[id];
+    if (e.before != kNil)
+        entries_[e.before].after = e.after;
+    else
+        first_ = e.after;
+    if (e.after != kNil)
+        entries_[e.after].before = e.before;
+    else
+        last_ = e.before;
+    e.before = e.after = kNil;
+}
+
 void WaitingRegistry::linkNewest(quint32 id) {
     Entry& e = entries_[id];
     e.older = newest_;
@@ -383,6 +407,7 @@ void WaitingRegistry::drop(quint32 id) {
     root_ = erase(root_, id);
     eraseIdentity(id);
     unlink(id);
+    unlinkOrder(id);
     Entry& e = entries_[id];
     releaseSource(e.source);
     e = Entry();
@@ -431,6 +456,7 @@ AddResult WaitingRegistry::add(const Registration& registration, qint64 nowMs) {
     root_ = insert(root_, id);
     insertIdentity(id);
     linkNewest(id);
+    linkLast(id);  // its seq is the largest there is
     ++count_;
     return AddResult::Added;
 }
@@ -457,16 +483,27 @@ QList<WaitingPlayer> WaitingRegistry::withPrefix(const QByteArray& letters, int 
     QList<WaitingPlayer> result;
     if (max <= 0 || root_ == kNil)
         return result;
+    const auto player = [this](const Entry& e) {
+        return WaitingPlayer{QByteArray(nameOf(e), nameLength(e)), listedOf(e)};
+    };
+    if (letters.isEmpty()) {
+        for (quint32 id = first_; id != kNil && result.size() < max; id = entries_[id].after)
+            result.append(player(entries_[id]));
+        return result;
+    }
     const QByteArray wanted = foldedCopy(letters);
 
     // Best first: a subtree is ranked by the earliest registration below it, which is a
     // lower bound for its matches; a single entry by its own. When an entry comes out on
     // top, nothing left can be earlier. Only the subtrees on the two edges of the range are
-    // ever opened without yielding a match, so a miss costs one walk down the tree.
+    // ever opened without yielding a match, so a miss costs one walk down the tree. A
+    // subtree known to lie inside the range on both sides needs no name compared.
     struct Item {
         quint64 rank;
         quint32 id;
         bool single;
+        bool lowKnown;   // nothing below sorts before the range
+        bool highKnown;  // nothing below sorts after it
     };
     const auto later = [](const Item& a, const Item& b) { return a.rank > b.rank; };
     std::vector<Item> heap;
@@ -475,27 +512,28 @@ QList<WaitingPlayer> WaitingRegistry::withPrefix(const QByteArray& letters, int 
         heap.push_back(item);
         std::push_heap(heap.begin(), heap.end(), later);
     };
-    const auto pushTree = [&](quint32 t) {
+    const auto pushTree = [&](quint32 t, bool lowKnown, bool highKnown) {
         if (t != kNil)
-            push({entries_[t].minSeq, t, false});
+            push({entries_[t].minSeq, t, false, lowKnown, highKnown});
     };
-    pushTree(root_);
+    pushTree(root_, false, false);
     while (!heap.empty() && result.size() < max) {
         std::pop_heap(heap.begin(), heap.end(), later);
         const Item item = heap.back();
         heap.pop_back();
         const Entry& e = entries_[item.id];
         if (item.single) {
-            result.append({QByteArray(nameOf(e), nameLength(e)), listedOf(e)});
+            result.append(player(e));
             continue;
         }
-        const int where = compareToPrefix(nameOf(e), nameLength(e), wanted);
+        const int where =
+            item.lowKnown && item.highKnown ? 0 : compareToPrefix(nameOf(e), nameLength(e), wanted);
         if (where == 0)
-            push({e.seq, item.id, true});
+            push({e.seq, item.id, true, true, true});
         if (where >= 0)
-            pushTree(e.left);
+            pushTree(e.left, item.lowKnown, item.highKnown || where == 0);
         if (where <= 0)
-            pushTree(e.right);
+            pushTree(e.right, item.lowKnown || where == 0, item.highKnown);
     }
     return result;
 }
@@ -553,6 +591,14 @@ bool WaitingRegistry::checkInvariants() const {
     for (quint32 id = oldest_; id != kNil; id = entries_[id].newer)
         ++linked;
     if (linked != count_)
+        return false;
+    int ordered = 0;
+    for (quint32 id = first_; id != kNil; id = entries_[id].after) {
+        if (entries_[id].after != kNil && entries_[entries_[id].after].seq <= entries_[id].seq)
+            return false;
+        ++ordered;
+    }
+    if (ordered != count_)
         return false;
     for (const quint32 id : order) {
         const Entry& e = entries_[id];

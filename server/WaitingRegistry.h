@@ -24,8 +24,9 @@ namespace matchd {
 //
 // The entries sit in a treap ordered by case-folded name, then by order of registration;
 // every node knows the earliest registration below it. A name search walks only the part
-// of the tree whose names start with the letters and takes the earliest first, so it costs
-// O(log n + k) for k results however many players match or miss.
+// of the tree whose names start with the letters and takes the earliest first, so a miss
+// costs one walk down the tree and k results about k short walks, however many players
+// match. A list of everyone (no letters) follows a plain list in order of waiting.
 class WaitingRegistry {
 public:
     // maxPerSource 0: no limit per source address.
@@ -60,7 +61,7 @@ public:
 private:
     static constexpr quint32 kNil = 0xFFFFFFFFu;
 
-    // 52 bytes plus the one block that holds the texts: [name length][address length] name
+    // 60 bytes plus the one block that holds the texts: [name length][address length] name
     // address [listed length] listed. The first part is the player's identity.
     struct Entry {
         std::unique_ptr<char[]> text;
@@ -68,7 +69,8 @@ private:
         quint64 minSeq = 0;  // the smallest seq in this node's subtree
         qint64 refreshedMs = 0;
         quint32 left = kNil, right = kNil;
-        quint32 older = kNil, newer = kNil;  // refresh order, least recently refreshed first
+        quint32 older = kNil, newer = kNil;   // refresh order, least recently refreshed first
+        quint32 before = kNil, after = kNil;  // order of waiting, longest waiting first
         quint32 source = kNil;
     };
     struct Source {
@@ -108,6 +110,9 @@ private:
     // Refresh order.
     void unlink(quint32 id);
     void linkNewest(quint32 id);
+    // Order of waiting.
+    void linkLast(quint32 id);
+    void unlinkOrder(quint32 id);
 
     quint32 sourceOf(const QByteArray& address);
     void releaseSource(quint32 index);
@@ -123,6 +128,7 @@ private:
     std::vector<quint32> freeEntries_;
     quint32 root_ = kNil;
     quint32 oldest_ = kNil, newest_ = kNil;
+    quint32 first_ = kNil, last_ = kNil;
     std::vector<quint32> identities_;  // kNil: empty slot
     quint32 prioritySeed_;
     quint64 hashSeed_;
