@@ -46,6 +46,14 @@ public:
     Matchd(const Matchd&) = delete;
     Matchd& operator=(const Matchd&) = delete;
 
+    // Asks it to stop (SIGTERM) and waits; false when it did not stop in time.
+    bool terminate() {
+        process_.terminate();
+        const bool stopped = process_.waitForFinished(10000);
+        output_ += process_.readAllStandardOutput();
+        return stopped && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
+    }
+
     quint16 port() const { return port_; }
     bool running() const { return process_.state() == QProcess::Running; }
     QString output() const { return QString::fromUtf8(output_); }
