@@ -17,6 +17,8 @@ namespace matchd::redis_scripts {
 // Lapsed entries leave their index members behind until a script comes across them; every
 // script drops some, and lists drop those they meet.
 inline constexpr char kCommon[] = R"lua(
+-- Before Redis 5 a script must ask for this to write after reading the time.
+if redis.replicate_commands then redis.replicate_commands() end
 local P = ARGV[1]
 local t = redis.call('TIME')
 local now = tonumber(t[1]) * 1000 + math.floor(tonumber(t[2]) / 1000)
