@@ -1,5 +1,6 @@
 #include "RedisStore.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QHostAddress>
 #include <QHostInfo>
@@ -134,27 +135,12 @@ void RedisStore::onConnected(const redisAsyncContext* context, int status) {
     }
     self->connected_ = true;
     if (self->settings_.address.db != 0) {
-        QList<QByteArray> select{"SELECT", QByteArray::number(self->settings_.address.db)};
-        std::vector<const char*> argv;
-        std::vector<size_t> lengths;
-        for (const QByteArray& a : select) {
-            argv.push_back(a.constData());
-            lengths.push_back(static_cast<size_t>(a.size()));
-        }
-        auto* pending = new Pending{[self](const redisReply* r) {
-            if (r == nullptr)
-                return;
-            if (r->type == REDIS_REPLY_ERROR)
-                self->dropConnection(QStringLiteral("SELECT refused: ") +
-                                     QString::fromLatin1(text(r)));
-        }};
-        if (redisAsyncCommandArgv(const_cast<redisAsyncContext*>(context), &RedisStore::onReply,
-                                  pending, static_cast<int>(argv.size()), argv.data(),
-                                  lengths.data()) != REDIS_OK) {
-            delete pending;
-        } else {
-            self->sentAt_.push_back(self->clock_.elapsed());
-        }
+        self->send({"SELECT", QByteArray::number(self->settings_.address.db)},
+                   [self](const redisReply* r) {
+                       if (r != nullptr && r->type == REDIS_REPLY_ERROR)
+                           self->dropConnection(QStringLiteral("SELECT refused: ") +
+                                                QString::fromLatin1(text(r)));
+                   });
     }
     self->backoffMs_ = 0;
     if (self->inOutage_) {
@@ -267,18 +253,27 @@ void RedisStore::onReply(redisAsyncContext* context, void* reply, void* privdata
     pending->done(static_cast<const redisReply*>(reply));
 }
 
-void RedisStore::script(const char* body, QList<QByteArray> args, ReplyDone done) {
+const RedisStore::Script& RedisStore::scriptFor(const char* body) {
+    auto found = scripts_.find(body);
+    if (found == scripts_.end()) {
+        Script s;
+        s.text = QByteArray(redis_scripts::kCommon) + body;
+        s.sha = QCryptographicHash::hash(s.text, QCryptographicHash::Sha1).toHex();
+        found = scripts_.emplace(body, std::move(s)).first;
+    }
+    return found->second;
+}
+
+void RedisStore::send(const QList<QByteArray>& command, ReplyDone done) {
     if (!connected_ || context_ == nullptr) {
         done(nullptr);
         return;
     }
-    static const QByteArray eval("EVAL");
-    static const QByteArray none("0");
-    const QByteArray source = QByteArray(redis_scripts::kCommon) + body;
-    std::vector<const char*> argv{eval.constData(), source.constData(), none.constData()};
-    std::vector<size_t> lengths{4, static_cast<size_t>(source.size()), 1};
-    args.prepend(settings_.keyPrefix);
-    for (const QByteArray& a : args) {
+    std::vector<const char*> argv;
+    std::vector<size_t> lengths;
+    argv.reserve(static_cast<size_t>(command.size()));
+    lengths.reserve(static_cast<size_t>(command.size()));
+    for (const QByteArray& a : command) {
         argv.push_back(a.constData());
         lengths.push_back(static_cast<size_t>(a.size()));
     }
@@ -291,6 +286,21 @@ void RedisStore::script(const char* body, QList<QByteArray> args, ReplyDone done
     }
     pending.release();  // hiredis hands it back to onReply
     sentAt_.push_back(clock_.elapsed());
+}
+
+void RedisStore::script(const char* body, QList<QByteArray> args, ReplyDone done) {
+    // By its digest; Redis learns the text the first time it asks for it (and again after
+    // a restart or SCRIPT FLUSH).
+    args.prepend(settings_.keyPrefix);
+    const Script& s = scriptFor(body);
+    send(QList<QByteArray>{"EVALSHA", s.sha, "0"} + args,
+         [this, body, args, done = std::move(done)](const redisReply* r) {
+             if (r != nullptr && r->type == REDIS_REPLY_ERROR && text(r).startsWith("NOSCRIPT")) {
+                 send(QList<QByteArray>{"EVAL", scriptFor(body).text, "0"} + args, done);
+                 return;
+             }
+             done(r);
+         });
 }
 
 void RedisStore::add(const Registration& registration, AddDone done) {

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <unordered_map>
 
 #include <hiredis/async.h>
 
@@ -67,6 +68,12 @@ private:
     void dropConnection(const QString& why);
     void retireAdapter(redisAsyncContext* context);
     void checkTimeouts();
+    struct Script {
+        QByteArray text;
+        QByteArray sha;  // hex SHA-1 of the text, as EVALSHA wants it
+    };
+    const Script& scriptFor(const char* body);
+    void send(const QList<QByteArray>& command, ReplyDone done);
     void script(const char* body, QList<QByteArray> args, ReplyDone done);
     void outage(const QString& why);
     void badReply(const QString& why);
@@ -96,6 +103,7 @@ private:
     qint64 outageSinceMs_ = 0;
     int backoffMs_ = 0;
     std::deque<qint64> sentAt_;  // replies come in the order the commands went out
+    std::unordered_map<const char*, Script> scripts_;
     QTimer reconnectTimer_;
     QTimer watchdog_;
 };

@@ -62,6 +62,10 @@ private:
             if (!parse(buffer, &pos, &command))
                 return;
             buffer.remove(0, pos);
+            if (!command.isEmpty() && command[0].toUpper() == "EVALSHA") {
+                s->write("-NOSCRIPT No matching script. Please use EVAL.\r\n");
+                continue;
+            }
             if (command.isEmpty() || command[0].toUpper() != "EVAL") {
                 s->write("+OK\r\n");
                 continue;
@@ -147,8 +151,8 @@ private Q_SLOTS:
 void TestMatchdRedis::twoServersShareOneList() {
     RedisProcess redis;
     QVERIFY2(redis.port() != 0, "redis-server did not start");
-    Matchd a({"--store", redis.url(), "--max-per-address", "0"});
-    Matchd b({"--store", redis.url(), "--max-per-address", "0"});
+    Matchd a({"--store", redis.url() + "/3", "--max-per-address", "0"});
+    Matchd b({"--store", redis.url() + "/3", "--max-per-address", "0"});
     QVERIFY(a.port() != 0 && b.port() != 0);
 
     QCOMPARE(answer(b.port(), "03\x02"), kEmptyList);
@@ -176,6 +180,11 @@ void TestMatchdRedis::twoServersShareOneList() {
     QCOMPARE(answer(b.port(), removal("An0", "192.0.2.0")), QByteArray());
     QCOMPARE(answer(b.port(), removal("Bo1", "192.0.2.1")), QByteArray());
     QCOMPARE(answer(a.port(), "03\x02"), listOf(expected.mid(2, 10)));
+
+    // Another database holds another list.
+    Matchd other({"--store", redis.url() + "/4"});
+    QVERIFY(other.port() != 0);
+    QCOMPARE(answer(other.port(), "03\x02"), kEmptyList);
 }
 
 void TestMatchdRedis::bytesRoundTrip() {
