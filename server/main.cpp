@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
@@ -82,9 +83,10 @@ int main(int argc, char* argv[]) {
     raiseDescriptorLimit();
 
     std::unique_ptr<matchd::MatchServer> server;
-    const auto log = [&server](const QString& line) {
-        if (server)
-            server->log(QStringLiteral("-"), line);
+    // The store may have something to say before the server exists.
+    const auto log = [](const QString& line) {
+        writeLine(stdout,
+                  QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) + " - " + line);
     };
     std::unique_ptr<matchd::WaitingStore> store;
     QString storeName = QStringLiteral("memory");
