@@ -29,6 +29,54 @@ bool readNumber(const QString& text, qint64 low, qint64 high, qint64* out) {
 
 }  // namespace
 
+std::optional<RedisAddress> parseRedisUrl(const QString& url) {
+    static const QLatin1String scheme("redis://");
+    if (!url.startsWith(scheme))
+        return std::nullopt;
+    QString rest = url.mid(scheme.size());
+    RedisAddress a;
+    const qsizetype slash = rest.indexOf(QLatin1Char('/'));
+    if (slash >= 0) {
+        const QString db = rest.mid(slash + 1);
+        qint64 value = 0;
+        if (!db.isEmpty()) {
+            if (!readNumber(db, 0, 1000000, &value))
+                return std::nullopt;
+            a.db = static_cast<int>(value);
+        }
+        rest.truncate(slash);
+    }
+    QString port;
+    if (rest.startsWith(QLatin1Char('['))) {
+        const qsizetype close = rest.indexOf(QLatin1Char(']'));
+        if (close < 0)
+            return std::nullopt;
+        a.host = rest.mid(1, close - 1);
+        const QString after = rest.mid(close + 1);
+        if (!after.isEmpty() && !after.startsWith(QLatin1Char(':')))
+            return std::nullopt;
+        port = after.mid(1);
+        if (after.isEmpty())
+            port.clear();
+    } else {
+        const qsizetype colon = rest.lastIndexOf(QLatin1Char(':'));
+        a.host = colon >= 0 ? rest.left(colon) : rest;
+        if (colon >= 0)
+            port = rest.mid(colon + 1);
+        if (a.host.contains(QLatin1Char(':')))
+            return std::nullopt;
+    }
+    if (a.host.isEmpty() || a.host.contains(QLatin1Char('@')))
+        return std::nullopt;
+    if (!port.isEmpty() || rest.endsWith(QLatin1Char(':'))) {
+        qint64 value = 0;
+        if (!readNumber(port, 1, 65535, &value))
+            return std::nullopt;
+        a.port = static_cast<quint16>(value);
+    }
+    return a;
+}
+
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -64,7 +112,33 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Milliseconds a connection may take to deliver its request."),
         QStringLiteral("MS"));
     idleTimeout.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help, version, listen, port, capacity, expiry, maxConnections, idleTimeout});
+    const QCommandLineOption store(
+        QStringLiteral("store"),
+        QStringLiteral("Where the waiting players live: memory (this process, the default) or "
+                       "redis://HOST:PORT[/DB], shared by every server on that Redis."),
+        QStringLiteral("STORE"));
+    const QCommandLineOption maxPerAddress(
+        QStringLiteral("max-per-address"),
+        QStringLiteral("Most players waiting from one source address (default 8; 0: no "
+                       "limit)."),
+        QStringLiteral("N"));
+    const QCommandLineOption addressPolicy(
+        QStringLiteral("address-policy"),
+        QStringLiteral("The address a player is listed with: claimed (as sent), observed (the "
+                       "connection's source address, with the port sent) or auto (observed "
+                       "only when the claimed one is private and the observed one is not; "
+                       "the default)."),
+        QStringLiteral("POLICY"));
+    const QCommandLineOption logRequests(
+        QStringLiteral("log-requests"),
+        QStringLiteral("Logs every request (refusals are logged either way)."));
+    const QCommandLineOption statsInterval(
+        QStringLiteral("stats-interval"),
+        QStringLiteral("Logs counts of requests, refusals, connections and waiting players "
+                       "every SECONDS (default 0: never)."),
+        QStringLiteral("SECONDS"));
+    parser.addOptions({help, version, listen, port, capacity, expiry, maxConnections, idleTimeout,
+                       store, maxPerAddress, addressPolicy, logRequests, statsInterval});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -95,6 +169,32 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 QStringLiteral("--listen: \"%1\" is not an IPv4 or IPv6 address").arg(value));
         }
     }
+    if (parser.isSet(store)) {
+        const QString value = parser.value(store);
+        if (value != QLatin1String("memory")) {
+            o.redis = parseRedisUrl(value);
+            if (!o.redis) {
+                return failure(QStringLiteral("--store: expected memory or redis://HOST:PORT[/DB], "
+                                              "got \"%1\"")
+                                   .arg(value));
+            }
+        }
+    }
+    if (parser.isSet(addressPolicy)) {
+        const QString value = parser.value(addressPolicy);
+        if (value == QLatin1String("auto")) {
+            o.addressPolicy = AddressPolicy::Auto;
+        } else if (value == QLatin1String("claimed")) {
+            o.addressPolicy = AddressPolicy::Claimed;
+        } else if (value == QLatin1String("observed")) {
+            o.addressPolicy = AddressPolicy::Observed;
+        } else {
+            return failure(
+                QStringLiteral("--address-policy: expected auto, claimed or observed, got \"%1\"")
+                    .arg(value));
+        }
+    }
+    o.logRequests = parser.isSet(logRequests);
     struct NumberOption {
         const QCommandLineOption& option;
         qint64 low;
@@ -108,6 +208,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {expiry, 1, 31536000, &o.expirySeconds},
         {maxConnections, 1, 1000000, &o.maxConnections},
         {idleTimeout, 1, 86400000, &o.idleTimeoutMs},
+        {maxPerAddress, 0, 1000000, &o.maxPerAddress},
+        {statsInterval, 0, 86400, &o.statsIntervalSeconds},
     };
     for (const NumberOption& n : numbers) {
         if (!parser.isSet(n.option))

@@ -3,8 +3,21 @@
 #include <QHostAddress>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "AddressPolicy.h"
 
 namespace matchd {
+
+// Where a Redis store is: redis://HOST:PORT[/DB].
+struct RedisAddress {
+    QString host;
+    quint16 port = 6379;
+    int db = 0;
+};
+
+// Reads redis://HOST[:PORT][/DB]; HOST may be an IPv6 address in brackets.
+std::optional<RedisAddress> parseRedisUrl(const QString& url);
 
 struct Options {
     QHostAddress listen = QHostAddress(QHostAddress::Any);
@@ -13,6 +26,11 @@ struct Options {
     int expirySeconds = 600;
     int maxConnections = 20000;
     int idleTimeoutMs = 30000;
+    std::optional<RedisAddress> redis;  // none: the list lives in this process
+    int maxPerAddress = 8;
+    AddressPolicy addressPolicy = AddressPolicy::Auto;
+    bool logRequests = false;
+    int statsIntervalSeconds = 0;  // 0: no stats lines
 };
 
 struct CommandLine {

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "WaitingRegistry.h"
+#include "WaitingStore.h"
 
 // The matchmaking exchange as the server sees it: one request per connection, a two-digit
 // code, a payload and the end byte 0x02; nothing here knows about sockets.
@@ -65,24 +65,5 @@ QByteArray listReply(const QList<WaitingPlayer>& players);
 // Bytes from a peer made safe for one log line: printable ASCII as it is, backslash and
 // double quote escaped, everything else as \xNN.
 QString printable(const QByteArray& bytes, qsizetype max = 64);
-
-// What became of one request: the reply to send (nothing for a removal or a refusal) and
-// the two halves of its log line.
-struct Outcome {
-    QByteArray reply;
-    QString request;
-    QString result;
-};
-
-class MatchService {
-public:
-    MatchService(int capacity, qint64 expiryMs) : registry_(capacity, expiryMs) {}
-
-    Outcome handle(const QByteArray& message, qint64 nowMs);
-    WaitingRegistry& registry() { return registry_; }
-
-private:
-    WaitingRegistry registry_;
-};
 
 }  // namespace matchd

@@ -1,9 +1,12 @@
 #include "MatchServer.h"
 
 #include <QDateTime>
-#include <QTcpSocket>
+#include <QSocketNotifier>
 #include <algorithm>
+#include <cerrno>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace matchd {
@@ -14,6 +17,9 @@ namespace {
 constexpr int kListenBacklog = 1024;
 // After the system ran out of descriptors, accepting is paused this long.
 constexpr int kResumeAcceptMs = 100;
+// Bytes a client sent after its request are read away before closing (up to this many),
+// so the close does not turn into a reset that could destroy the reply on its way.
+constexpr int kDrainBytes = 4096;
 
 }  // namespace
 
@@ -32,8 +38,10 @@ MatchServer::MatchServer(MatchService& service, ServerLimits limits, LogSink log
 }
 
 MatchServer::~MatchServer() {
-    for (Connection& c : connections_)
-        c.socket->disconnect(this);
+    for (Connection& c : connections_) {
+        c.notifier.reset();
+        ::close(c.fd);
+    }
 }
 
 void MatchServer::log(const QString& who, const QString& what) {
@@ -43,19 +51,37 @@ void MatchServer::log(const QString& who, const QString& what) {
          QLatin1Char(' ') + what);
 }
 
-QString MatchServer::peerOf(const QTcpSocket* socket) {
-    const QHostAddress address = socket->peerAddress();
-    bool isV4 = false;
-    const quint32 v4 = address.toIPv4Address(&isV4);
-    const QString host = isV4 ? QHostAddress(v4).toString()
-                              : QLatin1Char('[') + address.toString() + QLatin1Char(']');
-    return host + QLatin1Char(':') + QString::number(socket->peerPort());
+QHostAddress MatchServer::peerAddressOf(int fd, quint16* port) {
+    sockaddr_storage storage{};
+    socklen_t length = sizeof storage;
+    if (::getpeername(fd, reinterpret_cast<sockaddr*>(&storage), &length) != 0)
+        return {};
+    if (port != nullptr) {
+        if (storage.ss_family == AF_INET)
+            *port = ntohs(reinterpret_cast<const sockaddr_in*>(&storage)->sin_port);
+        else if (storage.ss_family == AF_INET6)
+            *port = ntohs(reinterpret_cast<const sockaddr_in6*>(&storage)->sin6_port);
+    }
+    return QHostAddress(reinterpret_cast<const sockaddr*>(&storage));
+}
+
+QString MatchServer::peerOf(int fd) {
+    quint16 port = 0;
+    const QHostAddress address = peerAddressOf(fd, &port);
+    if (address.isNull())
+        return QStringLiteral("?");
+    const QString host = QString::fromLatin1(addressText(address));
+    const bool v6 = host.contains(QLatin1Char(':'));
+    return (v6 ? QLatin1Char('[') + host + QLatin1Char(']') : host) + QLatin1Char(':') +
+           QString::number(port);
 }
 
 void MatchServer::incomingConnection(qintptr descriptor) {
+    const int fd = static_cast<int>(descriptor);
     if (openConnections() >= limits_.maxConnections) {
-        // Refused before any socket object exists, so a flood costs next to nothing.
-        ::close(static_cast<int>(descriptor));
+        // Refused before anything is allocated for it, so a flood costs next to nothing.
+        ::close(fd);
+        ++counts_.connectionsRefused;
         if (refusedAtLimit_++ == 0) {
             log(QStringLiteral("-"),
                 QStringLiteral("connection refused: %1 connections open (the limit); further "
@@ -70,94 +96,159 @@ void MatchServer::incomingConnection(qintptr descriptor) {
         refusedAtLimit_ = 0;
     }
 
-    auto* socket = new QTcpSocket(this);
-    if (!socket->setSocketDescriptor(descriptor)) {
-        ::close(static_cast<int>(descriptor));
-        delete socket;
-        return;
-    }
-    // Nothing longer than a request is ever useful, so Qt need not hold more.
-    socket->setReadBufferSize(kMaxRequestBytes);
-
     Connection connection;
-    connection.socket = socket;
+    connection.fd = fd;
+    connection.id = nextId_++;
     connection.deadlineMs = clock_.elapsed() + limits_.idleTimeoutMs;
     const ConnIt it = connections_.insert(connections_.end(), std::move(connection));
-    connect(socket, &QTcpSocket::readyRead, this, [this, it] { onReadyRead(it); });
-    connect(socket, &QTcpSocket::disconnected, this, [this, it] { onPeerGone(it); });
-    connect(socket, &QTcpSocket::errorOccurred, this, [this, it] { onPeerGone(it); });
+    byId_.emplace(it->id, it);
     if (!sweepTimer_.isActive())
         armSweep();
+    // The request is usually there already; otherwise the notifier waits for it.
+    readFrom(it);
 }
 
-void MatchServer::onReadyRead(ConnIt it) {
+void MatchServer::watch(ConnIt it, bool forWriting) {
     Connection& c = *it;
-    if (c.closing) {
-        c.socket->readAll();  // whatever follows the request is not read
+    const QSocketNotifier::Type type = forWriting ? QSocketNotifier::Write : QSocketNotifier::Read;
+    if (c.notifier && c.notifier->type() == type) {
+        c.notifier->setEnabled(true);
         return;
     }
+    if (c.notifier) {
+        c.notifier->setEnabled(false);
+        c.notifier.release()->deleteLater();
+    }
+    c.notifier = std::make_unique<QSocketNotifier>(c.fd, type);
+    const quint64 id = c.id;
+    connect(c.notifier.get(), &QSocketNotifier::activated, this, [this, id, forWriting] {
+        const auto found = byId_.find(id);
+        if (found == byId_.end())
+            return;
+        if (forWriting)
+            writeMore(found->second);
+        else
+            readFrom(found->second);
+    });
+}
+
+void MatchServer::readFrom(ConnIt it) {
+    Connection& c = *it;
+    if (c.waiting || c.writing)
+        return;
     char chunk[kMaxRequestBytes];
     while (c.buffer.state() == RequestBuffer::State::NeedMore) {
-        const qint64 n = c.socket->read(chunk, sizeof chunk);
-        if (n <= 0)
-            break;
-        c.buffer.append(chunk, n);
-    }
-    switch (c.buffer.state()) {
-        case RequestBuffer::State::NeedMore:
-            return;
-        case RequestBuffer::State::Overflow:
-            log(peerOf(c.socket),
-                QStringLiteral("- -> closed: %1 bytes without an end mark").arg(kMaxRequestBytes));
-            closeConnection(it, {});
-            return;
-        case RequestBuffer::State::Complete: {
-            const Outcome outcome = service_.handle(c.buffer.message(), clock_.elapsed());
-            log(peerOf(c.socket), outcome.request + QLatin1String(" -> ") + outcome.result);
-            closeConnection(it, outcome.reply);
+        const ssize_t n = ::recv(c.fd, chunk, sizeof chunk, MSG_DONTWAIT);
+        if (n > 0) {
+            c.buffer.append(chunk, n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            watch(it, false);
             return;
         }
-    }
-}
-
-void MatchServer::onPeerGone(ConnIt it) {
-    const Connection& c = *it;
-    if (!c.closing) {
-        const QString why = c.socket->error() == QAbstractSocket::RemoteHostClosedError ||
-                                    c.socket->error() == QAbstractSocket::UnknownSocketError
-                                ? QStringLiteral("closed by peer")
-                                : QStringLiteral("peer error: ") + c.socket->errorString();
-        log(peerOf(c.socket), QStringLiteral("- -> %1 before a complete request (%2 bytes)")
-                                  .arg(why)
+        if (limits_.logRequests) {
+            log(peerOf(c.fd), QStringLiteral("- -> %1 before a complete request (%2 bytes)")
+                                  .arg(n == 0 ? QStringLiteral("closed by peer")
+                                              : QStringLiteral("peer error: ") +
+                                                    QString::fromLocal8Bit(strerror(errno)))
                                   .arg(c.buffer.size()));
+        }
+        release(it);
+        return;
     }
-    release(it);
+    if (c.buffer.state() == RequestBuffer::State::Overflow) {
+        ++counts_.refused;
+        log(peerOf(c.fd),
+            QStringLiteral("- -> closed: %1 bytes without an end mark").arg(kMaxRequestBytes));
+        release(it);
+        return;
+    }
+    c.waiting = true;
+    if (c.notifier)
+        c.notifier->setEnabled(false);
+    const quint64 id = c.id;
+    // May answer before it returns; `it` is not used after this.
+    service_.handle(c.buffer.message(), peerAddressOf(c.fd),
+                    [this, id](const Outcome& outcome) { answer(id, outcome); });
 }
 
-void MatchServer::closeConnection(ConnIt it, const QByteArray& reply) {
-    Connection& c = *it;
-    c.closing = true;
-    if (!reply.isEmpty()) {
-        c.socket->write(reply);
-        c.socket->flush();
+void MatchServer::answer(quint64 id, const Outcome& outcome) {
+    const auto found = byId_.find(id);
+    if (found == byId_.end())
+        return;  // the connection timed out while the store was asked
+    const ConnIt it = found->second;
+    switch (outcome.kind) {
+        case Outcome::Kind::Register:
+            ++counts_.registers;
+            break;
+        case Outcome::Kind::Remove:
+            ++counts_.removals;
+            break;
+        case Outcome::Kind::List:
+            ++counts_.lists;
+            break;
+        case Outcome::Kind::Search:
+            ++counts_.searches;
+            break;
+        case Outcome::Kind::Refused:
+            ++counts_.refused;
+            break;
     }
-    if (c.socket->bytesToWrite() > 0) {
-        // The system would not take the reply yet: it leaves when it can, and the socket
-        // closes then (disconnected) or at its deadline, whichever comes first.
-        c.socket->disconnectFromHost();
-        return;
+    if (outcome.unavailable)
+        ++counts_.unanswered;
+    else if (outcome.reply.startsWith("06"))
+        ++counts_.turnedAway;
+    else if (outcome.notable && outcome.kind == Outcome::Kind::Remove)
+        ++counts_.ignored;
+    if (limits_.logRequests || outcome.notable)
+        log(peerOf(it->fd), outcome.request + QLatin1String(" -> ") + outcome.result);
+    it->waiting = false;
+    sendReply(it, outcome.reply);
+}
+
+void MatchServer::sendReply(ConnIt it, const QByteArray& reply) {
+    it->unsent = reply;
+    it->writing = true;
+    writeMore(it);
+}
+
+void MatchServer::writeMore(ConnIt it) {
+    Connection& c = *it;
+    while (!c.unsent.isEmpty()) {
+        const ssize_t n = ::send(c.fd, c.unsent.constData(), static_cast<size_t>(c.unsent.size()),
+                                 MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n > 0) {
+            c.unsent.remove(0, n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            // It leaves when the system takes it, or the connection closes at its deadline.
+            watch(it, true);
+            return;
+        }
+        break;  // the peer is gone; nothing more to say
+    }
+    char sink[kDrainBytes];
+    while (::recv(c.fd, sink, sizeof sink, MSG_DONTWAIT) > 0) {
     }
     release(it);
 }
 
 void MatchServer::release(ConnIt it) {
-    QTcpSocket* socket = it->socket;
-    socket->disconnect(this);
+    Connection& c = *it;
+    if (c.notifier) {
+        // It may be the one whose signal is running now.
+        c.notifier->setEnabled(false);
+        c.notifier.release()->deleteLater();
+    }
+    ::close(c.fd);
+    byId_.erase(c.id);
     connections_.erase(it);
-    socket->disconnectFromHost();
-    if (socket->state() != QAbstractSocket::UnconnectedState)
-        socket->abort();
-    socket->deleteLater();
 }
 
 void MatchServer::armSweep() {
@@ -171,11 +262,16 @@ void MatchServer::sweep() {
     const qint64 now = clock_.elapsed();
     while (!connections_.empty() && connections_.front().deadlineMs <= now) {
         const ConnIt it = connections_.begin();
-        if (!it->closing) {
-            log(peerOf(it->socket),
-                QStringLiteral("- -> closed: no request within %1 ms (%2 bytes)")
-                    .arg(limits_.idleTimeoutMs)
-                    .arg(it->buffer.size()));
+        if (it->waiting) {
+            ++counts_.unanswered;
+            log(peerOf(it->fd), QStringLiteral("- -> closed: no answer from the store within "
+                                               "%1 ms")
+                                    .arg(limits_.idleTimeoutMs));
+        } else if (!it->writing) {
+            ++counts_.refused;
+            log(peerOf(it->fd), QStringLiteral("- -> closed: no request within %1 ms (%2 bytes)")
+                                    .arg(limits_.idleTimeoutMs)
+                                    .arg(it->buffer.size()));
         }
         release(it);
     }

@@ -1,12 +1,20 @@
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <cstdio>
+#include <memory>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "MatchOptions.h"
-#include "MatchProtocol.h"
 #include "MatchServer.h"
+#include "MatchService.h"
+#include "MemoryStore.h"
+#include "RedisStore.h"
 
 namespace {
 
@@ -26,6 +34,27 @@ void raiseDescriptorLimit() {
         limit.rlim_cur = limit.rlim_max;
         setrlimit(RLIMIT_NOFILE, &limit);
     }
+}
+
+// SIGTERM and SIGINT reach the event loop through a pipe, so that stopping is logged like
+// everything else.
+int stopPipe[2] = {-1, -1};
+
+void onStopSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(stopPipe[1], &byte, 1);
+}
+
+QString policyName(matchd::AddressPolicy policy) {
+    switch (policy) {
+        case matchd::AddressPolicy::Auto:
+            return QStringLiteral("auto");
+        case matchd::AddressPolicy::Claimed:
+            return QStringLiteral("claimed");
+        case matchd::AddressPolicy::Observed:
+            return QStringLiteral("observed");
+    }
+    return {};
 }
 
 }  // namespace
@@ -53,26 +82,103 @@ int main(int argc, char* argv[]) {
     signal(SIGPIPE, SIG_IGN);
     raiseDescriptorLimit();
 
-    matchd::MatchService service(o.capacity, qint64{o.expirySeconds} * 1000);
-    matchd::MatchServer server(service, {o.maxConnections, o.idleTimeoutMs},
-                               [](const QString& line) { writeLine(stdout, line); });
-    if (!server.listen(o.listen, o.port)) {
+    std::unique_ptr<matchd::MatchServer> server;
+    // The store may have something to say before the server exists.
+    const auto log = [](const QString& line) {
+        writeLine(stdout,
+                  QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) + " - " + line);
+    };
+    std::unique_ptr<matchd::WaitingStore> store;
+    QString storeName = QStringLiteral("memory");
+    if (o.redis) {
+        matchd::RedisStore::Settings settings;
+        settings.address = *o.redis;
+        settings.capacity = o.capacity;
+        settings.expiryMs = qint64{o.expirySeconds} * 1000;
+        settings.maxPerSource = o.maxPerAddress;
+        store = std::make_unique<matchd::RedisStore>(settings, log);
+        storeName = QStringLiteral("redis://%1:%2/%3")
+                        .arg(o.redis->host.contains(QLatin1Char(':'))
+                                 ? QLatin1Char('[') + o.redis->host + QLatin1Char(']')
+                                 : o.redis->host)
+                        .arg(o.redis->port)
+                        .arg(o.redis->db);
+    } else {
+        store = std::make_unique<matchd::MemoryStore>(o.capacity, qint64{o.expirySeconds} * 1000,
+                                                      o.maxPerAddress);
+    }
+    matchd::MatchService service(*store, o.addressPolicy);
+    server = std::make_unique<matchd::MatchServer>(
+        service, matchd::ServerLimits{o.maxConnections, o.idleTimeoutMs, o.logRequests},
+        [](const QString& line) { writeLine(stdout, line); });
+    if (!server->listen(o.listen, o.port)) {
         writeLine(stderr, QStringLiteral("ropewit-matchd: cannot listen on %1 port %2: %3")
                               .arg(o.listen.toString())
                               .arg(o.port)
-                              .arg(server.errorString()));
+                              .arg(server->errorString()));
         return 1;
     }
-    server.log(
+    server->log(
         QStringLiteral("-"),
-        QStringLiteral("listening on %1 port %2; capacity %3, expiry %4 s, idle timeout "
-                       "%5 ms, at most %6 connections")
+        QStringLiteral("listening on %1 port %2; store %3, capacity %4, expiry %5 s, at most %6 "
+                       "per address, address policy %7, idle timeout %8 ms, at most %9 "
+                       "connections")
             .arg(o.listen == QHostAddress(QHostAddress::Any) ? QStringLiteral("every address")
                                                              : o.listen.toString())
-            .arg(server.serverPort())
+            .arg(server->serverPort())
+            .arg(storeName)
             .arg(o.capacity)
             .arg(o.expirySeconds)
+            .arg(o.maxPerAddress)
+            .arg(policyName(o.addressPolicy))
             .arg(o.idleTimeoutMs)
             .arg(o.maxConnections));
-    return QCoreApplication::exec();
+
+    std::unique_ptr<QSocketNotifier> stopNotifier;
+    if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
+        stopNotifier = std::make_unique<QSocketNotifier>(stopPipe[0], QSocketNotifier::Read);
+        QObject::connect(stopNotifier.get(), &QSocketNotifier::activated, &app, [&] {
+            char byte = 0;
+            while (::read(stopPipe[0], &byte, 1) > 0) {
+            }
+            server->log(QStringLiteral("-"), QStringLiteral("stopping"));
+            QCoreApplication::quit();
+        });
+        struct sigaction action {};
+        action.sa_handler = onStopSignal;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGTERM, &action, nullptr);
+        sigaction(SIGINT, &action, nullptr);
+    }
+
+    QTimer stats;
+    if (o.statsIntervalSeconds > 0) {
+        QObject::connect(&stats, &QTimer::timeout, &app, [&] {
+            store->count([&](qint64 waiting) {
+                const matchd::ServerCounts& c = server->counts();
+                server->log(
+                    QStringLiteral("-"),
+                    QStringLiteral("stats: requests register=%1 remove=%2 list=%3 "
+                                   "search=%4; refused=%5 turned-away=%6 ignored=%7 "
+                                   "unanswered=%8 connections-refused=%9; open "
+                                   "connections=%10; waiting players=%11")
+                        .arg(c.registers)
+                        .arg(c.removals)
+                        .arg(c.lists)
+                        .arg(c.searches)
+                        .arg(c.refused)
+                        .arg(c.turnedAway)
+                        .arg(c.ignored)
+                        .arg(c.unanswered)
+                        .arg(c.connectionsRefused)
+                        .arg(server->openConnections())
+                        .arg(waiting < 0 ? QStringLiteral("unknown") : QString::number(waiting)));
+            });
+        });
+        stats.start(o.statsIntervalSeconds * 1000);
+    }
+    const int code = QCoreApplication::exec();
+    server->close();
+    server.reset();
+    return code;
 }

@@ -1,9 +1,15 @@
-// The matchmaking server's rules without sockets: the waiting list, request reading and
-// the command line.
+// The matchmaking server's rules without sockets: the waiting list and its index, request
+// reading, the address policy and the command line.
+#include <QRandomGenerator>
 #include <QtTest>
+#include <map>
 
+#include "AddressPolicy.h"
 #include "MatchOptions.h"
 #include "MatchProtocol.h"
+#include "MatchService.h"
+#include "MemoryStore.h"
+#include "RedisStore.h"
 #include "WaitingRegistry.h"
 
 using namespace matchd;
@@ -17,6 +23,19 @@ QByteArrayList names(const QList<WaitingPlayer>& players) {
     return out;
 }
 
+Outcome run(MatchService& service, const QByteArray& message,
+            const QHostAddress& from = QHostAddress(QHostAddress::LocalHost)) {
+    Outcome result;
+    int calls = 0;
+    service.handle(message, from, [&](const Outcome& o) {
+        result = o;
+        ++calls;
+    });
+    if (calls != 1)
+        qWarning("handle answered %d times", calls);
+    return result;
+}
+
 }  // namespace
 
 class TestMatchd : public QObject {
@@ -27,11 +46,19 @@ private Q_SLOTS:
     void removeNeedsNameAndAddress();
     void listsAreBoundedAndOrdered();
     void searchIgnoresCase();
+    void limitPerSourceAndOwnership();
+    void indexAgreesWithAScan();
     void requestBufferBounds();
     void parseRequest_data();
     void parseRequest();
     void serviceReplies();
     void logTextIsPrintable();
+    void addressPolicy_data();
+    void addressPolicy();
+    void routableAddresses();
+    void redisUrls_data();
+    void redisUrls();
+    void lexBounds();
     void commandLine_data();
     void commandLine();
     void commandLineValues();
@@ -39,11 +66,11 @@ private Q_SLOTS:
 
 void TestMatchd::refreshKeepsPlaceAndRestartsExpiry() {
     WaitingRegistry r(10, 1000);
-    QCOMPARE(r.add("ann", "a1", 0), WaitingRegistry::AddResult::Added);
-    QCOMPARE(r.add("bob", "b1", 100), WaitingRegistry::AddResult::Added);
-    QCOMPARE(r.add("cy", "c1", 200), WaitingRegistry::AddResult::Added);
+    QCOMPARE(r.add("ann", "a1", 0), AddResult::Added);
+    QCOMPARE(r.add("bob", "b1", 100), AddResult::Added);
+    QCOMPARE(r.add("cy", "c1", 200), AddResult::Added);
     // ann renews shortly before her entry would lapse: still first, still one entry.
-    QCOMPARE(r.add("ann", "a1", 900), WaitingRegistry::AddResult::Refreshed);
+    QCOMPARE(r.add("ann", "a1", 900), AddResult::Refreshed);
     QCOMPARE(names(r.longestWaiting(10, 950)), (QByteArrayList{"ann", "bob", "cy"}));
     QCOMPARE(r.count(950), 3);
     // bob and cy lapse at 1100 and 1200; ann lives until 1900.
@@ -54,23 +81,23 @@ void TestMatchd::refreshKeepsPlaceAndRestartsExpiry() {
     // A clock reading from the past does not bring anyone back.
     QCOMPARE(r.count(0), 0);
     // Once lapsed, the same player registers anew and goes to the end of the line.
-    QCOMPARE(r.add("dee", "d1", 2000), WaitingRegistry::AddResult::Added);
-    QCOMPARE(r.add("ann", "a1", 2001), WaitingRegistry::AddResult::Added);
+    QCOMPARE(r.add("dee", "d1", 2000), AddResult::Added);
+    QCOMPARE(r.add("ann", "a1", 2001), AddResult::Added);
     QCOMPARE(names(r.longestWaiting(10, 2002)), (QByteArrayList{"dee", "ann"}));
 }
 
 void TestMatchd::capacityCountsLivePlayersOnly() {
     WaitingRegistry r(2, 1000);
-    QCOMPARE(r.add("a", "1", 0), WaitingRegistry::AddResult::Added);
-    QCOMPARE(r.add("b", "2", 10), WaitingRegistry::AddResult::Added);
-    QCOMPARE(r.add("c", "3", 20), WaitingRegistry::AddResult::Full);
+    QCOMPARE(r.add("a", "1", 0), AddResult::Added);
+    QCOMPARE(r.add("b", "2", 10), AddResult::Added);
+    QCOMPARE(r.add("c", "3", 20), AddResult::Full);
     // Renewing while full is not a new entry.
-    QCOMPARE(r.add("a", "1", 30), WaitingRegistry::AddResult::Refreshed);
-    QVERIFY(r.remove("a", "1", 40));
-    QCOMPARE(r.add("c", "3", 50), WaitingRegistry::AddResult::Added);
-    QCOMPARE(r.add("d", "4", 60), WaitingRegistry::AddResult::Full);
+    QCOMPARE(r.add("a", "1", 30), AddResult::Refreshed);
+    QCOMPARE(r.remove("a", "1", {}, 40), RemoveResult::Removed);
+    QCOMPARE(r.add("c", "3", 50), AddResult::Added);
+    QCOMPARE(r.add("d", "4", 60), AddResult::Full);
     // b lapses at 1010 and makes room.
-    QCOMPARE(r.add("d", "4", 1010), WaitingRegistry::AddResult::Added);
+    QCOMPARE(r.add("d", "4", 1010), AddResult::Added);
     QCOMPARE(names(r.longestWaiting(10, 1011)), (QByteArrayList{"c", "d"}));
 }
 
@@ -78,10 +105,10 @@ void TestMatchd::removeNeedsNameAndAddress() {
     WaitingRegistry r(10, 1000);
     r.add("ann", "a1", 0);
     r.add("ann", "a2", 0);  // the same name elsewhere is another player
-    QVERIFY(!r.remove("ann", "a3", 1));
-    QVERIFY(!r.remove("Ann", "a1", 1));
-    QVERIFY(r.remove("ann", "a1", 1));
-    QVERIFY(!r.remove("ann", "a1", 2));
+    QCOMPARE(r.remove("ann", "a3", {}, 1), RemoveResult::NotWaiting);
+    QCOMPARE(r.remove("Ann", "a1", {}, 1), RemoveResult::NotWaiting);
+    QCOMPARE(r.remove("ann", "a1", {}, 1), RemoveResult::Removed);
+    QCOMPARE(r.remove("ann", "a1", {}, 2), RemoveResult::NotWaiting);
     const QList<WaitingPlayer> left = r.longestWaiting(10, 3);
     QCOMPARE(left.size(), 1);
     QCOMPARE(left[0].address, QByteArray("a2"));
@@ -242,49 +269,77 @@ void TestMatchd::parseRequest() {
 }
 
 void TestMatchd::serviceReplies() {
-    MatchService s(2, 10000);
-    QCOMPARE(s.handle("03", 0).reply, QByteArray("05\x02"));
-    QCOMPARE(s.handle("01Ann\x01"
-                      "192.0.2.7",
-                      1)
+    MemoryStore store(2, 600000, 0);
+    MatchService s(store, AddressPolicy::Claimed);
+    QCOMPARE(run(s, "03").reply, QByteArray("05\x02"));
+    QCOMPARE(run(s,
+                 "01Ann\x01"
+                 "192.0.2.7")
                  .reply,
              QByteArray("07\x02"));
-    QCOMPARE(s.handle("01Ann\x01"
-                      "192.0.2.7",
-                      2)
+    QCOMPARE(run(s,
+                 "01Ann\x01"
+                 "192.0.2.7")
+                 .result,
+             QStringLiteral("07 refreshed"));
+    QCOMPARE(run(s,
+                 "01\x01"
+                 "h2")
                  .reply,
              QByteArray("07\x02"));
-    QCOMPARE(s.handle("01\x01"
-                      "h2",
-                      3)
-                 .reply,
-             QByteArray("07\x02"));
-    QCOMPARE(s.handle("01Cy\x01h3", 4).reply, QByteArray("06\x02"));
-    QCOMPARE(s.handle("03", 5).reply, QByteArray("05Ann\x01"
-                                                 "192.0.2.7\x03\x01h2\x03\x02"));
-    QCOMPARE(s.handle("04a", 5).reply, QByteArray("05Ann\x01"
-                                                  "192.0.2.7\x03\x02"));
+    const Outcome full = run(s, "01Cy\x01h3");
+    QCOMPARE(full.reply, QByteArray("06\x02"));
+    QVERIFY(full.notable);
+    QCOMPARE(run(s, "03").reply, QByteArray("05Ann\x01"
+                                            "192.0.2.7\x03\x01h2\x03\x02"));
+    QCOMPARE(run(s, "04a").reply, QByteArray("05Ann\x01"
+                                             "192.0.2.7\x03\x02"));
 
-    const Outcome removed = s.handle(
-        "02Ann\x01"
-        "192.0.2.7",
-        6);
+    // Only the address that registered a player can remove it.
+    const Outcome elsewhere = run(s,
+                                  "02Ann\x01"
+                                  "192.0.2.7",
+                                  QHostAddress("127.0.0.2"));
+    QVERIFY(elsewhere.reply.isEmpty());
+    QVERIFY(elsewhere.notable);
+    QVERIFY(elsewhere.result.startsWith(QStringLiteral("ignored")));
+    const Outcome removed = run(s,
+                                "02Ann\x01"
+                                "192.0.2.7");
     QVERIFY(removed.reply.isEmpty());
     QCOMPARE(removed.result, QStringLiteral("removed"));
-    QCOMPARE(s.handle("03", 7).reply, QByteArray("05\x01h2\x03\x02"));
+    QCOMPARE(run(s, "03").reply, QByteArray("05\x01h2\x03\x02"));
 
-    const Outcome bad = s.handle("01Bad\x03\x01h4", 8);
+    const Outcome bad = run(s, "01Bad\x03\x01h4");
     QVERIFY(bad.reply.isEmpty());
+    QVERIFY(bad.notable);
     QVERIFY(bad.result.startsWith(QStringLiteral("refused")));
-    QCOMPARE(s.registry().count(8), 1);
+    QCOMPARE(store.registry().count(0), 1);
 
     // Fields are stored cut, so a removal sent in the same long form finds the entry.
     const QByteArray longReg = "01" + QByteArray(25, 'n') + '\x01' + QByteArray(55, 'a');
-    QCOMPARE(s.handle(longReg, 9).reply, QByteArray("07\x02"));
-    QVERIFY(s.handle(longReg, 9).request.contains(QStringLiteral("(cut)")));
+    QCOMPARE(run(s, longReg).reply, QByteArray("07\x02"));
+    QVERIFY(run(s, longReg).request.contains(QStringLiteral("(cut)")));
     QByteArray longRemove = longReg;
     longRemove[1] = '2';
-    QCOMPARE(s.handle(longRemove, 10).result, QStringLiteral("removed"));
+    QCOMPARE(run(s, longRemove).result, QStringLiteral("removed"));
+
+    // The listed address follows the policy; the identity stays what the client sent.
+    MemoryStore observedStore(10, 600000, 0);
+    MatchService observed(observedStore, AddressPolicy::Observed);
+    QCOMPARE(run(observed,
+                 "01Di\x01"
+                 "192.168.1.5:52201",
+                 QHostAddress("::ffff:198.51.100.4"))
+                 .reply,
+             QByteArray("07\x02"));
+    QCOMPARE(run(observed, "03").reply, QByteArray("05Di\x01"
+                                                   "198.51.100.4:52201\x03\x02"));
+    run(observed,
+        "02Di\x01"
+        "192.168.1.5:52201",
+        QHostAddress("198.51.100.4"));
+    QCOMPARE(run(observed, "03").reply, QByteArray("05\x02"));
 }
 
 void TestMatchd::logTextIsPrintable() {
@@ -316,6 +371,15 @@ void TestMatchd::commandLine_data() {
     QTest::newRow("missing value") << QStringList{"--port"} << err;
     QTest::newRow("unknown") << QStringList{"--verbose"} << err;
     QTest::newRow("positional") << QStringList{"52202"} << err;
+    QTest::newRow("store memory") << QStringList{"--store", "memory"} << run;
+    QTest::newRow("store redis") << QStringList{"--store", "redis://127.0.0.1:6379/2"} << run;
+    QTest::newRow("store other") << QStringList{"--store", "disk"} << err;
+    QTest::newRow("per address 0") << QStringList{"--max-per-address=0"} << run;
+    QTest::newRow("per address negative") << QStringList{"--max-per-address=-1"} << err;
+    QTest::newRow("policy") << QStringList{"--address-policy", "observed"} << run;
+    QTest::newRow("policy unknown") << QStringList{"--address-policy", "nat"} << err;
+    QTest::newRow("stats") << QStringList{"--stats-interval", "60"} << run;
+    QTest::newRow("stats text") << QStringList{"--stats-interval", "often"} << err;
 }
 
 void TestMatchd::commandLine() {
@@ -335,6 +399,11 @@ void TestMatchd::commandLineValues() {
     QCOMPARE(defaults.expirySeconds, 600);
     QCOMPARE(defaults.idleTimeoutMs, 30000);
     QCOMPARE(defaults.listen, QHostAddress(QHostAddress::Any));
+    QVERIFY(!defaults.redis.has_value());
+    QCOMPARE(defaults.maxPerAddress, 8);
+    QCOMPARE(int(defaults.addressPolicy), int(AddressPolicy::Auto));
+    QVERIFY(!defaults.logRequests);
+    QCOMPARE(defaults.statsIntervalSeconds, 0);
 
     const CommandLine cl =
         parseCommandLine({"ropewit-matchd", "--listen", "::1", "--port", "4000", "--capacity", "5",
@@ -347,6 +416,206 @@ void TestMatchd::commandLineValues() {
     QCOMPARE(cl.options.maxConnections, 7);
     QCOMPARE(cl.options.idleTimeoutMs, 250);
     QVERIFY(parseCommandLine({"ropewit-matchd", "--port", "x"}).text.contains("--port"));
+}
+
+void TestMatchd::limitPerSourceAndOwnership() {
+    WaitingRegistry r(100, 1000, 2);
+    const auto reg = [](const QByteArray& name, const QByteArray& source) {
+        return Registration{name, "h-" + name, {}, source};
+    };
+    QCOMPARE(r.add(reg("a", "10.0.0.1"), 0), AddResult::Added);
+    QCOMPARE(r.add(reg("b", "10.0.0.1"), 0), AddResult::Added);
+    QCOMPARE(r.add(reg("c", "10.0.0.1"), 0), AddResult::AddressFull);
+    // Renewals still count as registered, and another address has its own allowance.
+    QCOMPARE(r.add(reg("a", "10.0.0.1"), 10), AddResult::Refreshed);
+    QCOMPARE(r.add(reg("c", "10.0.0.2"), 10), AddResult::Added);
+    // Somebody else cannot renew or remove a player, nor take its name and address.
+    QCOMPARE(r.add(reg("a", "10.0.0.2"), 20), AddResult::TakenElsewhere);
+    QCOMPARE(r.remove("a", "h-a", "10.0.0.2", 20), RemoveResult::OtherSource);
+    QCOMPARE(r.count(20), 3);
+    // A removal or a lapse gives the allowance back.
+    QCOMPARE(r.remove("a", "h-a", "10.0.0.1", 30), RemoveResult::Removed);
+    QCOMPARE(r.add(reg("d", "10.0.0.1"), 40), AddResult::Added);
+    QCOMPARE(r.add(reg("e", "10.0.0.1"), 40), AddResult::AddressFull);
+    QCOMPARE(r.count(1009), 2);  // b lapsed at 1000: c and d are left
+    QCOMPARE(r.add(reg("e", "10.0.0.1"), 1009), AddResult::Added);
+    QVERIFY(r.checkInvariants());
+}
+
+void TestMatchd::indexAgreesWithAScan() {
+    // Random registrations, renewals, removals and lapses; every search must give what a
+    // plain scan of the waiting players in order gives, and the tree must stay sound.
+    QRandomGenerator rng(424242);
+    WaitingRegistry r(5000, 400, 0);
+    struct Model {
+        QByteArray name;
+        qint64 refreshed;
+    };
+    std::map<quint64, Model> model;  // by order of first registration
+    std::map<QByteArray, quint64> seqOf;
+    quint64 nextSeq = 0;
+    static const char letters[] = "aAbB\xe9\xc9\x8a\x9a[z";
+    const auto randomName = [&] {
+        QByteArray n;
+        const int length = rng.bounded(4);
+        for (int i = 0; i < length; ++i)
+            n += letters[rng.bounded(int(sizeof letters) - 1)];
+        return n;
+    };
+    qint64 now = 0;
+    for (int step = 0; step < 6000; ++step) {
+        now += rng.bounded(3);
+        for (auto it = model.begin(); it != model.end();) {
+            if (now - it->second.refreshed >= 400) {
+                seqOf.erase(it->second.name);
+                it = model.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        const QByteArray name = randomName();
+        switch (rng.bounded(4)) {
+            case 0:
+            case 1: {
+                const AddResult got = r.add(name, "x", now);
+                const auto known = seqOf.find(name);
+                if (known != seqOf.end()) {
+                    QCOMPARE(got, AddResult::Refreshed);
+                    model[known->second].refreshed = now;
+                } else {
+                    QCOMPARE(got, AddResult::Added);
+                    seqOf[name] = nextSeq;
+                    model[nextSeq++] = {name, now};
+                }
+                break;
+            }
+            case 2: {
+                const auto known = seqOf.find(name);
+                QCOMPARE(r.remove(name, "x", {}, now),
+                         known != seqOf.end() ? RemoveResult::Removed : RemoveResult::NotWaiting);
+                if (known != seqOf.end()) {
+                    model.erase(known->second);
+                    seqOf.erase(known);
+                }
+                break;
+            }
+            default: {
+                const QByteArray prefix = name.left(rng.bounded(3));
+                QByteArrayList expected;
+                for (const auto& [seq, m] : model) {
+                    if (startsWithFolded(m.name, prefix) && expected.size() < 10)
+                        expected.append(m.name);
+                }
+                QCOMPARE(names(r.withPrefix(prefix, 10, now)), expected);
+                break;
+            }
+        }
+        if (step % 500 == 0)
+            QVERIFY(r.checkInvariants());
+    }
+    QCOMPARE(r.count(now), int(model.size()));
+    QVERIFY(r.checkInvariants());
+}
+
+void TestMatchd::addressPolicy_data() {
+    QTest::addColumn<int>("policy");
+    QTest::addColumn<QByteArray>("claimed");
+    QTest::addColumn<QString>("observed");
+    QTest::addColumn<QByteArray>("listed");
+    const int automatic = int(AddressPolicy::Auto);
+    const int claimed = int(AddressPolicy::Claimed);
+    const int observed = int(AddressPolicy::Observed);
+    QTest::newRow("claimed keeps a private address")
+        << claimed << QByteArray("192.168.1.5") << "203.0.113.9" << QByteArray("192.168.1.5");
+    QTest::newRow("observed takes the source")
+        << observed << QByteArray("192.0.2.7") << "203.0.113.9" << QByteArray("203.0.113.9");
+    QTest::newRow("observed keeps the port sent")
+        << observed << QByteArray("10.1.2.3:52201") << "203.0.113.9"
+        << QByteArray("203.0.113.9:52201");
+    QTest::newRow("observed IPv6 with port") << observed << QByteArray("[fd00::5]:4000")
+                                             << "2001:db8::7" << QByteArray("[2001:db8::7]:4000");
+    QTest::newRow("observed IPv4-mapped")
+        << observed << QByteArray("h") << "::ffff:198.51.100.4" << QByteArray("198.51.100.4");
+    QTest::newRow("auto: private claim, public source")
+        << automatic << QByteArray("192.168.1.5:52201") << "203.0.113.9"
+        << QByteArray("203.0.113.9:52201");
+    QTest::newRow("auto: shared address space")
+        << automatic << QByteArray("100.64.3.4") << "203.0.113.9" << QByteArray("203.0.113.9");
+    QTest::newRow("auto: link-local")
+        << automatic << QByteArray("169.254.1.1") << "203.0.113.9" << QByteArray("203.0.113.9");
+    QTest::newRow("auto: unique-local IPv6")
+        << automatic << QByteArray("fd12::1") << "2001:db8::7" << QByteArray("2001:db8::7");
+    QTest::newRow("auto: public claim stays")
+        << automatic << QByteArray("198.51.100.1") << "203.0.113.9" << QByteArray("198.51.100.1");
+    QTest::newRow("auto: on a LAN both are private")
+        << automatic << QByteArray("192.168.1.5") << "192.168.1.9" << QByteArray("192.168.1.5");
+    QTest::newRow("auto: over loopback")
+        << automatic << QByteArray("127.0.0.1") << "127.0.0.1" << QByteArray("127.0.0.1");
+    QTest::newRow("auto: a host name is not judged")
+        << automatic << QByteArray("home.example") << "203.0.113.9" << QByteArray("home.example");
+    QTest::newRow("auto: odd port text is part of the host")
+        << automatic << QByteArray("10.0.0.1:x") << "203.0.113.9" << QByteArray("10.0.0.1:x");
+}
+
+void TestMatchd::addressPolicy() {
+    QFETCH(int, policy);
+    QFETCH(QByteArray, claimed);
+    QFETCH(QString, observed);
+    QFETCH(QByteArray, listed);
+    QCOMPARE(listedAddress(claimed, QHostAddress(observed), AddressPolicy(policy)), listed);
+}
+
+void TestMatchd::routableAddresses() {
+    for (const char* local : {"10.1.1.1", "172.16.0.1", "172.31.255.255", "192.168.0.1",
+                              "100.64.0.1", "100.127.255.255", "127.0.0.1", "169.254.9.9",
+                              "0.0.0.0", "::1", "fe80::1", "fc00::1", "fdff::1", "224.0.0.1"})
+        QVERIFY2(!isGloballyRoutable(QHostAddress(QString::fromLatin1(local))), local);
+    for (const char* global :
+         {"8.8.8.8", "172.32.0.1", "100.128.0.1", "203.0.113.9", "2001:db8::1", "2a00::1"})
+        QVERIFY2(isGloballyRoutable(QHostAddress(QString::fromLatin1(global))), global);
+    QCOMPARE(addressText(QHostAddress("::ffff:10.0.0.1")), QByteArray("10.0.0.1"));
+}
+
+void TestMatchd::redisUrls_data() {
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<int>("db");
+    QTest::newRow("full") << "redis://10.0.0.5:6380/3" << true << "10.0.0.5" << 6380 << 3;
+    QTest::newRow("default port") << "redis://cache.example" << true << "cache.example" << 6379
+                                  << 0;
+    QTest::newRow("trailing slash") << "redis://h:1/" << true << "h" << 1 << 0;
+    QTest::newRow("ipv6") << "redis://[::1]:7000/1" << true << "::1" << 7000 << 1;
+    QTest::newRow("other scheme") << "http://h:1" << false << "" << 0 << 0;
+    QTest::newRow("no host") << "redis://:6379" << false << "" << 0 << 0;
+    QTest::newRow("port 0") << "redis://h:0" << false << "" << 0 << 0;
+    QTest::newRow("empty port") << "redis://h:" << false << "" << 0 << 0;
+    QTest::newRow("bad db") << "redis://h:1/x" << false << "" << 0 << 0;
+    QTest::newRow("bare ipv6") << "redis://::1:6379" << false << "" << 0 << 0;
+    QTest::newRow("credentials") << "redis://u:p@h:1" << false << "" << 0 << 0;
+}
+
+void TestMatchd::redisUrls() {
+    QFETCH(QString, url);
+    QFETCH(bool, ok);
+    const std::optional<RedisAddress> a = parseRedisUrl(url);
+    QCOMPARE(a.has_value(), ok);
+    if (!ok)
+        return;
+    QFETCH(QString, host);
+    QFETCH(int, port);
+    QFETCH(int, db);
+    QCOMPARE(a->host, host);
+    QCOMPARE(int(a->port), port);
+    QCOMPARE(a->db, db);
+}
+
+void TestMatchd::lexBounds() {
+    QCOMPARE(RedisStore::lowerLexBound("ab"), QByteArray("[ab"));
+    QCOMPARE(RedisStore::upperLexBound("ab"), QByteArray("(ac"));
+    QCOMPARE(RedisStore::upperLexBound("a\xff\xff"), QByteArray("(b"));
+    QCOMPARE(RedisStore::upperLexBound("\xff"), QByteArray("+"));
 }
 
 QTEST_GUILESS_MAIN(TestMatchd)

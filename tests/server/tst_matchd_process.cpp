@@ -50,10 +50,11 @@ private Q_SLOTS:
     void badOptions_data();
     void badOptions();
     void helpVersionAndTakenPort();
+    void quietLogStatsAndStop();
 };
 
 void TestMatchdProcess::registerRefreshRemove() {
-    Matchd server({});
+    Matchd server({"--log-requests"});
     QVERIFY(server.port() != 0);
     const quint16 port = server.port();
 
@@ -91,7 +92,7 @@ void TestMatchdProcess::fullListAnswers06() {
 }
 
 void TestMatchdProcess::longestWaitingFirstAtMostTen() {
-    Matchd server({});
+    Matchd server({"--max-per-address", "0"});
     QVERIFY(server.port() != 0);
     const quint16 port = server.port();
     QList<QPair<QByteArray, QByteArray>> expected;
@@ -340,6 +341,32 @@ void TestMatchdProcess::helpVersionAndTakenPort() {
     QVERIFY(second.waitForFinished(10000));
     QCOMPARE(second.exitCode(), 1);
     QVERIFY(second.readAllStandardError().contains("cannot listen"));
+}
+
+void TestMatchdProcess::quietLogStatsAndStop() {
+    Matchd server({"--stats-interval", "1", "--capacity", "1"});
+    QVERIFY(server.port() != 0);
+    const quint16 port = server.port();
+    QCOMPARE(answer(port, registration("Ann", "h1")), QByteArray("07\x02"));
+    QCOMPARE(answer(port, registration("Bo", "h2")), QByteArray("06\x02"));
+    QCOMPARE(answer(port, "03\x02"), listOf({{"Ann", "h1"}}));
+    QCOMPARE(answer(port, "04a\x02"), listOf({{"Ann", "h1"}}));
+    QCOMPARE(answer(port, "09\x02"), QByteArray());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        server.output().contains(QStringLiteral(
+            "stats: requests register=2 remove=0 list=1 search=1; refused=1 turned-away=1 "
+            "ignored=0 unanswered=0 connections-refused=0; open connections=0; waiting "
+            "players=1")),
+        10000);
+    // Ordinary requests leave no line of their own; refusals and turned-away ones do.
+    const QString log = server.output();
+    QVERIFY(!log.contains(QStringLiteral("-> 07")));
+    QVERIFY(!log.contains(QStringLiteral("-> 05")));
+    QVERIFY(log.contains(QStringLiteral("name=\"Bo\" address=\"h2\" -> 06 full")));
+    QVERIFY(log.contains(QStringLiteral("-> refused: unknown code")));
+
+    QVERIFY(server.terminate());
+    QVERIFY(server.output().trimmed().endsWith(QStringLiteral("- stopping")));
 }
 
 QTEST_GUILESS_MAIN(TestMatchdProcess)

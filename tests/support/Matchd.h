@@ -46,6 +46,14 @@ public:
     Matchd(const Matchd&) = delete;
     Matchd& operator=(const Matchd&) = delete;
 
+    // Asks it to stop (SIGTERM) and waits; false when it did not stop in time.
+    bool terminate() {
+        process_.terminate();
+        const bool stopped = process_.waitForFinished(10000);
+        output_ += process_.readAllStandardOutput();
+        return stopped && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
+    }
+
     quint16 port() const { return port_; }
     bool running() const { return process_.state() == QProcess::Running; }
     QString output() const { return QString::fromUtf8(output_); }
@@ -61,10 +69,14 @@ struct Exchange {
     bool closedByServer = false;
 };
 
-// Connects, sends `request` and collects whatever comes back until the server closes.
-inline Exchange exchange(quint16 port, const QByteArray& request, int timeoutMs = 10000) {
+// Connects (from `from` when given, any loopback address works), sends `request` and
+// collects whatever comes back until the server closes.
+inline Exchange exchange(quint16 port, const QByteArray& request, int timeoutMs = 10000,
+                         const QHostAddress& from = QHostAddress()) {
     Exchange result;
     QTcpSocket socket;
+    if (!from.isNull() && !socket.bind(from))
+        return result;
     QObject::connect(&socket, &QTcpSocket::readyRead, [&] { result.reply += socket.readAll(); });
     QSignalSpy closed(&socket, &QTcpSocket::disconnected);
     socket.connectToHost(QHostAddress::LocalHost, port);
@@ -79,7 +91,8 @@ inline Exchange exchange(quint16 port, const QByteArray& request, int timeoutMs 
 
 // The server's answer to one request on a connection of its own, marked when the server
 // left the connection open.
-inline QByteArray answer(quint16 port, const QByteArray& request) {
-    const Exchange e = exchange(port, request);
+inline QByteArray answer(quint16 port, const QByteArray& request,
+                         const QHostAddress& from = QHostAddress()) {
+    const Exchange e = exchange(port, request, 10000, from);
     return e.closedByServer ? e.reply : QByteArray("(left open) ") + e.reply;
 }

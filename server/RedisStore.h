@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+
+#include <hiredis/async.h>
+
+#include "MatchOptions.h"
+#include "WaitingStore.h"
+
+class RedisQtAdapter;
+struct redisReply;
+
+namespace matchd {
+
+// The waiting list in Redis, so that any number of servers on one Redis serve one list.
+// Every operation is one Lua script, which Redis runs atomically: capacity and the limit per
+// source address hold across all servers, and a registration exists with all its index
+// entries or not at all. Registrations lapse through Redis's own key expiry.
+//
+// Asynchronous throughout (hiredis with its Qt adapter): a slow Redis delays only the
+// requests that wait for it. When Redis cannot be reached, does not answer within a few
+// seconds or answers nonsense, the waiting requests get Unavailable, the log says so once,
+// and the store reconnects by itself, waiting longer after each failed attempt.
+class RedisStore : public QObject, public WaitingStore {
+    Q_OBJECT
+public:
+    using LogSink = std::function<void(const QString&)>;
+
+    struct Settings {
+        RedisAddress address;
+        int capacity = 1000;
+        qint64 expiryMs = 600000;
+        int maxPerSource = 8;
+        // Time a reply (or a connection) may take before Redis counts as unreachable.
+        int replyTimeoutMs = 3000;
+        QByteArray keyPrefix = "ropewit-matchd:{list}:";
+    };
+
+    RedisStore(Settings settings, LogSink log, QObject* parent = nullptr);
+    ~RedisStore() override;
+
+    bool connected() const { return connected_; }
+
+    void add(const Registration& registration, AddDone done) override;
+    void remove(const QByteArray& name, const QByteArray& address, const QByteArray& source,
+                RemoveDone done) override;
+    void list(const QByteArray& letters, int max, ListDone done) override;
+    void count(CountDone done) override;
+
+    // The bounds of ZRANGEBYLEX for the folded names that start with `folded`.
+    static QByteArray lowerLexBound(const QByteArray& folded);
+    static QByteArray upperLexBound(const QByteArray& folded);
+
+private:
+    using ReplyDone = std::function<void(const redisReply*)>;  // nullptr: no reply
+    struct Pending;
+
+    void startConnecting();
+    void connectTo(const QString& ip);
+    void scheduleReconnect();
+    void dropConnection(const QString& why);
+    void retireAdapter(redisAsyncContext* context);
+    void checkTimeouts();
+    struct Script {
+        QByteArray text;
+        QByteArray sha;  // hex SHA-1 of the text, as EVALSHA wants it
+    };
+    const Script& scriptFor(const char* body);
+    void send(const QList<QByteArray>& command, ReplyDone done);
+    void script(const char* body, QList<QByteArray> args, ReplyDone done);
+    void outage(const QString& why);
+    void badReply(const QString& why);
+    void goodReply();
+    void say(const QString& line);
+    QString where() const;
+
+    static void onConnected(const redisAsyncContext* context, int status);
+    static void onDisconnected(const redisAsyncContext* context, int status);
+    static void onReply(redisAsyncContext* context, void* reply, void* privdata);
+
+    Settings settings_;
+    LogSink log_;
+    QElapsedTimer clock_;
+    // The adapter's destructor writes into the context it was given; a retired adapter is
+    // pointed at `parked_`, which outlives it, instead of a context hiredis has freed.
+    redisAsyncContext parked_{};
+    std::unique_ptr<RedisQtAdapter> retired_;
+    std::unique_ptr<RedisQtAdapter> adapter_;
+    redisAsyncContext* context_ = nullptr;
+    bool connected_ = false;
+    bool destroying_ = false;
+    bool inOutage_ = false;
+    bool replyTrouble_ = false;
+    bool everConnected_ = false;
+    qint64 connectStartedMs = 0;
+    qint64 outageSinceMs_ = 0;
+    int backoffMs_ = 0;
+    std::deque<qint64> sentAt_;  // replies come in the order the commands went out
+    std::unordered_map<const char*, Script> scripts_;
+    QTimer reconnectTimer_;
+    QTimer watchdog_;
+};
+
+}  // namespace matchd
