@@ -96,6 +96,12 @@ void TMainWin::FormCreate() {
 
     settings.ProgramDir = ctx.programDir;
     settings.IniPath = QDir(ctx.configDir).filePath(QStringLiteral("ROPEWIT.INI"));
+    // A settings file that cannot be read or written is told once, after the handler that met it.
+    settings.ReportProblem = [this](const QString& problem) {
+        QTimer::singleShot(0, this, [this, problem] {
+            ctx.prompts->message(this, QStringLiteral("Error"), problem);
+        });
+    };
     LoadSettings(settings);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

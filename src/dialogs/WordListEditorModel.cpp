@@ -4,13 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <numeric>
 #include <vector>
 
 #include "core/Random.h"
 #include "core/Text.h"
+#include "core/WholeFile.h"
 #include "core/WordList.h"
 
 namespace {
@@ -175,20 +175,14 @@ WordListEditorModel::Outcome WordListEditorModel::save(const QString& path,
         out.error = QStringLiteral("File access denied");
         return out;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    WholeFile file(path);
+    if (!file.open()) {
         out.ok = false;
         out.error = QStringLiteral("File access denied");
         return out;
     }
-    const QByteArray bytes = format(title, entries_);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        out.ok = false;
-        out.error = QStringLiteral("Disk write error");
-        return out;
-    }
-    if (!file.commit()) {
+    // Every write and the sync are checked; the old list is replaced only by a whole one.
+    if (!file.write(format(title, entries_)) || !file.commit()) {
         out.ok = false;
         out.error = QStringLiteral("Disk write error");
         return out;

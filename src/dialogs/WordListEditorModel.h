@@ -65,7 +65,8 @@ public:
 
     // Title and entries trimmed, one per line, every line ended by CR LF, 8-bit text.
     static QByteArray format(const QString& title, const QStringList& entries);
-    // Writes the list through a temporary file that replaces the old one only when complete.
+    // Writes the list to a new file that replaces the old one only when every write and the
+    // sync succeeded; on failure the old file is as it was.
     Outcome save(const QString& path, const QString& title) const;
 
 private:

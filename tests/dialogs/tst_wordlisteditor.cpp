@@ -10,9 +10,11 @@
 #include "ListItems.h"
 #include "ScriptedPrompts.h"
 #include "TestFiles.h"
+#include "Unprivileged.h"
 #include "core/Random.h"
 #include "core/WordList.h"
 #include "dialogs/TDoWordList.h"
+#include "dialogs/WordListEditorModel.h"
 
 namespace {
 
@@ -63,6 +65,7 @@ private Q_SLOTS:
     void sortIgnoresCase();
     void randomUsesTheProgramGenerator();
     void failedSaveKeepsOldFileAndEditor();
+    void fullDiskKeepsOldFileAndSaysSo();
     void cancelWritesNothing();
 };
 
@@ -420,6 +423,33 @@ void TestWordListEditor::failedSaveKeepsOldFileAndEditor() {
     e.save(e.path(QStringLiteral("GOOD.TXT")));
     QCOMPARE(accepted.count(), 1);
     QCOMPARE(readAll(e.path(QStringLiteral("GOOD.TXT"))), QByteArray("Title\r\nCAT:Purrs\r\n"));
+}
+
+void TestWordListEditor::fullDiskKeepsOldFileAndSaysSo() {
+    Editor e;
+    e.dialog.Title->setText(QStringLiteral("Title"));
+    QStringList entries;
+    for (int i = 0; i < 300; ++i) {
+        entries << QStringLiteral("WORD%1:A clue for it").arg(i);
+    }
+    e.fill(entries);
+    QSignalSpy accepted(&e.dialog, &QDialog::accepted);
+    const QString old = e.path(QStringLiteral("LIST.TXT"));
+    const QByteArray oldBytes = "Old list\r\nDOG:Barks\r\n";
+    QVERIFY(writeAll(old, oldBytes));
+    {
+        // The list (about 6 KB) would fit in a write buffer; the failure must still be seen.
+        FileSizeLimit full(4096);
+        e.save(old);
+    }
+    QCOMPARE(e.prompts.withCaption(QStringLiteral("Error")),
+             QStringList{QStringLiteral("Disk write error")});
+    QCOMPARE(readAll(old), oldBytes);
+    QCOMPARE(accepted.count(), 0);
+    QCOMPARE(QDir(e.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"LIST.TXT"});
+    e.save(old);
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(readAll(old), WordListEditorModel::format(QStringLiteral("Title"), entries));
 }
 
 void TestWordListEditor::cancelWritesNothing() {
