@@ -381,6 +381,11 @@ void TMainWin::BuildSockets() {
     connect(CliWSocket, &TWSocket::SessionConnected, this, &TMainWin::CliWSocketSessionConnected);
     connect(CliWSocket, &TWSocket::DataAvailable, this, &TMainWin::CliWSocketDataAvailable);
     connect(CliWSocket, &TWSocket::SessionClosed, this, &TMainWin::CliWSocketSessionClosed);
+    connect(CliWSocket, &TWSocket::BacklogDropped, this, [this](qint64 n) {
+        LogLine(QStringLiteral("NOTICE:> The opponent left %1 unread bytes behind, more than any "
+                               "game sends; they were dropped")
+                    .arg(n));
+    });
     connect(SrvWSocket, &TWSocket::SessionAvailable, this, &TMainWin::SrvWSocketSessionAvailable);
     connect(CliSrvWSocket, &TWSocket::DnsLookupDone, this, &TMainWin::CliSrvWSocketDnsLookupDone);
     connect(CliSrvWSocket, &TWSocket::SessionConnected, this,
