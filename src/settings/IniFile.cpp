@@ -57,6 +57,12 @@ QString oneLine(const QString& s) {
     return out;
 }
 
+// A section or key name as the file holds it: what writing would make of it, so that a name
+// reads what the same name wrote.
+QString nameOf(const QString& s) {
+    return trimBlanks(oneLine(s));
+}
+
 // A byte that no text line of the file holds: control characters other than TAB.
 bool isGarbageByte(char c) {
     const auto b = static_cast<unsigned char>(c);
@@ -182,7 +188,7 @@ void IniFile::addLine(const QString& line) {
 }
 
 const IniFile::Section* IniFile::findSection(const QString& name) const {
-    const QString trimmed = trimBlanks(name);
+    const QString trimmed = nameOf(name);
     if (trimmed.isEmpty()) {
         return nullptr;
     }
@@ -192,7 +198,7 @@ const IniFile::Section* IniFile::findSection(const QString& name) const {
 
 bool IniFile::contains(const QString& section, const QString& key) const {
     const Section* s = findSection(section);
-    return s != nullptr && s->keys.contains(foldCase(trimBlanks(key)));
+    return s != nullptr && s->keys.contains(foldCase(nameOf(key)));
 }
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& defaultValue,
@@ -202,7 +208,7 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
     }
     QString value;
     const Section* s = findSection(section);
-    const auto it = s != nullptr ? s->keys.constFind(foldCase(trimBlanks(key)))
+    const auto it = s != nullptr ? s->keys.constFind(foldCase(nameOf(key)))
                                  : QHash<QString, qsizetype>::const_iterator();
     if (s != nullptr && it != s->keys.constEnd()) {
         value = s->lines[static_cast<size_t>(*it)].value;
@@ -219,8 +225,8 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
 }
 
 bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
-    const QString sectionName = trimBlanks(oneLine(section));
-    const QString keyName = trimBlanks(oneLine(key));
+    const QString sectionName = nameOf(section);
+    const QString keyName = nameOf(key);
     if (sectionName.isEmpty() || keyName.isEmpty() || keyName.contains(QLatin1Char('=')) ||
         keyName.startsWith(QLatin1Char('[')) || keyName.startsWith(QLatin1Char(';'))) {
         return false;

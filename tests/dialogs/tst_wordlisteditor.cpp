@@ -59,6 +59,7 @@ private Q_SLOTS:
     void savedListsReadBackByEditorAndGame();
     void openKeepsLinesAsRead();
     void openOfEmptyFileOrEmptyTitle();
+    void opensLineFeedAndUtf8FilesAndWritesAsEver();
     void openFailures();
     void deleteSelection();
     void moveAtTheEdges();
@@ -290,6 +291,25 @@ void TestWordListEditor::openFailures() {
     // A cancelled chooser changes nothing.
     e.dialog.OpenButton->click();
     QCOMPARE(items(e.dialog.WordList), QStringList{QStringLiteral("EMU:")});
+}
+
+void TestWordListEditor::opensLineFeedAndUtf8FilesAndWritesAsEver() {
+    // A list as other editors here save it: line feeds, UTF-8. The editor reads it as the
+    // game does and writes it back in its own format (CR LF, 8-bit).
+    Editor e;
+    const QString file = e.path(QStringLiteral("UTF8.TXT"));
+    QVERIFY(writeAll(file, QString::fromUtf8("Caf\u00e9s\nCR\u00c8ME:Br\u00fbl\u00e9e\n"
+                                             "ABCDEFGHIJKLMNOP\nTEA:\n")
+                               .toUtf8()));
+    e.open(file);
+    QVERIFY(e.prompts.messages().isEmpty());
+    QCOMPARE(e.dialog.Title->text(), QString::fromUtf8("Caf\u00e9s"));
+    QCOMPARE(items(e.dialog.WordList),
+             (QStringList{QString::fromUtf8("CR\u00c8ME:Br\u00fbl\u00e9e"), "TEA:"}));
+    const QString out = e.path(QStringLiteral("OUT.TXT"));
+    e.save(out);
+    QCOMPARE(readAll(out), QByteArray("Caf\xe9s\r\nCR\xc8ME:Br\xfbl\xe9"
+                                      "e\r\nTEA:\r\n"));
 }
 
 void TestWordListEditor::deleteSelection() {
