@@ -95,6 +95,12 @@ void TMainWin::FormCreate() {
 
     settings.ProgramDir = ctx.programDir;
     settings.IniPath = QDir(ctx.configDir).filePath(QStringLiteral("ROPEWIT.INI"));
+    // A settings file that cannot be read or written is told once, after the handler that met it.
+    settings.ReportProblem = [this](const QString& problem) {
+        QTimer::singleShot(0, this, [this, problem] {
+            ctx.prompts->message(this, QStringLiteral("Error"), problem);
+        });
+    };
     LoadSettings(settings);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -382,6 +388,11 @@ void TMainWin::BuildSockets() {
     connect(CliWSocket, &TWSocket::SessionConnected, this, &TMainWin::CliWSocketSessionConnected);
     connect(CliWSocket, &TWSocket::DataAvailable, this, &TMainWin::CliWSocketDataAvailable);
     connect(CliWSocket, &TWSocket::SessionClosed, this, &TMainWin::CliWSocketSessionClosed);
+    connect(CliWSocket, &TWSocket::BacklogDropped, this, [this](qint64 n) {
+        LogLine(QStringLiteral("NOTICE:> The opponent left %1 unread bytes behind, more than any "
+                               "game sends; they were dropped")
+                    .arg(n));
+    });
     connect(SrvWSocket, &TWSocket::SessionAvailable, this, &TMainWin::SrvWSocketSessionAvailable);
     connect(CliSrvWSocket, &TWSocket::DnsLookupDone, this, &TMainWin::CliSrvWSocketDnsLookupDone);
     connect(CliSrvWSocket, &TWSocket::SessionConnected, this,

@@ -8,6 +8,10 @@ std::optional<int> waveDurationMs(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
+    return waveDurationMs(file);
+}
+
+std::optional<int> waveDurationMs(QIODevice& file) {
     const QByteArray head = file.read(12);
     if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") {
         return std::nullopt;

@@ -24,20 +24,134 @@ qsizetype textEnd(const QByteArray& bytes) {
     return end < 0 ? bytes.size() : end;
 }
 
-qsizetype wordLength(const char* line, qsizetype length) {
+namespace {
+
+bool isContinuation(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing past
+// U+10FFFF); *nonAscii tells whether any byte is above 127.
+bool isUtf8(const unsigned char* p, qsizetype n, bool* nonAscii) {
+    *nonAscii = false;
+    qsizetype i = 0;
+    while (i < n) {
+        // Nearly every list is mostly ASCII: skip it eight bytes at a time.
+        while (n - i >= 8) {
+            quint64 word;
+            std::memcpy(&word, p + i, sizeof word);
+            if ((word & 0x8080808080808080ULL) != 0) {
+                break;
+            }
+            i += 8;
+        }
+        if (i >= n) {
+            break;
+        }
+        const unsigned char b = p[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        *nonAscii = true;
+        int extra = 0;
+        unsigned min = 0;
+        unsigned cp = 0;
+        if ((b & 0xE0) == 0xC0) {
+            extra = 1, min = 0x80, cp = b & 0x1F;
+        } else if ((b & 0xF0) == 0xE0) {
+            extra = 2, min = 0x800, cp = b & 0x0F;
+        } else if ((b & 0xF8) == 0xF0) {
+            extra = 3, min = 0x10000, cp = b & 0x07;
+        } else {
+            return false;
+        }
+        if (n - i <= extra) {
+            return false;
+        }
+        for (int k = 1; k <= extra; ++k) {
+            if (!isContinuation(p[i + k])) {
+                return false;
+            }
+            cp = (cp << 6) | (p[i + k] & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            return false;
+        }
+        i += extra + 1;
+    }
+    return true;
+}
+
+// Characters in UTF-8 bytes: every byte that does not continue a character starts one.
+qsizetype utf8Characters(const char* p, qsizetype n) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        count += isContinuation(static_cast<unsigned char>(p[i])) ? 0 : 1;
+    }
+    return count;
+}
+
+}  // namespace
+
+Layout layoutOf(const QByteArray& bytes) {
+    Layout layout;
+    layout.end = textEnd(bytes);
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    if (layout.end >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
+        layout.begin = 3;
+        layout.utf8 = true;
+    } else {
+        bool nonAscii = false;
+        layout.utf8 = isUtf8(data, layout.end, &nonAscii) && nonAscii;
+        layout.ascii = !nonAscii;
+    }
+    const qsizetype size = layout.end - layout.begin;
+    if (memchr(bytes.constData() + layout.begin, '\r', static_cast<size_t>(size)) == nullptr) {
+        layout.lineEnd = '\n';
+    }
+    return layout;
+}
+
+qsizetype cutLine(const Layout& layout, const char* line, qsizetype length) {
+    if (length <= kMaxLine) {
+        return length;  // never more characters than bytes
+    }
+    if (!layout.utf8) {
+        return kMaxLine;
+    }
+    qsizetype characters = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        if (!isContinuation(static_cast<unsigned char>(line[i])) && ++characters > kMaxLine) {
+            return i;
+        }
+    }
+    return length;
+}
+
+QString decode(const Layout& layout, const char* line, qsizetype length) {
+    if (layout.ascii) {
+        return QString::fromLatin1(line, length);
+    }
+    return layout.utf8 ? QString::fromUtf8(line, length) : text::fromAnsi(line, length);
+}
+
+qsizetype wordLength(const Layout& layout, const char* line, qsizetype length) {
     const void* colon = memchr(line, ':', static_cast<size_t>(length));
-    return colon ? static_cast<const char*>(colon) - line : length;
+    const qsizetype bytes = colon ? static_cast<const char*>(colon) - line : length;
+    return layout.utf8 && bytes > kMaxWord ? utf8Characters(line, bytes) : bytes;
 }
 
 namespace {
 
-// Where an entry's word and clue lie in the file's bytes.
+// Where an entry's word and clue lie in the file's bytes (a line has at most 255
+// characters, 1020 bytes of UTF-8).
 struct EntryRef {
-    qsizetype word;
-    qsizetype wordLength;
-    qsizetype clue;  // -1: no colon, no clue
-    qsizetype clueLength;
+    quint32 at;
+    quint16 wordBytes;
+    quint16 clueBytes;  // 0xFFFF: no colon, no clue
 };
+constexpr quint16 kNoClue = 0xFFFF;
 
 template <typename T>
 void shuffleItems(T& items, Random& random) {
@@ -49,35 +163,71 @@ void shuffleItems(T& items, Random& random) {
     }
 }
 
+// What one text of the lists costs: the allocator's chunk for Qt's header and the
+// characters (an empty text allocates nothing).
+qint64 textCost(qsizetype bytes) {
+    if (bytes <= 0) {
+        return 0;
+    }
+    const qint64 request = 16 + 2 * (bytes + 1) + 8;
+    return std::max<qint64>(32, (request + 15) / 16 * 16);
+}
+
 }  // namespace
 
-Parsed parse(const QByteArray& bytes, Random* shuffleWith) {
+Parsed parse(const QByteArray& bytes, Random* shuffleWith, bool* tooLarge) {
     Parsed out;
+    if (tooLarge) {
+        *tooLarge = false;
+    }
+    const Layout layout = layoutOf(bytes);
     const char* base = bytes.constData();
-    // One entry per carriage return at most: reserve once instead of growing.
-    const qsizetype lines = std::count(base, base + textEnd(bytes), '\r') + 1;
+
+    // First the entries' places, and what the lists will cost; skipped lines cost nothing.
     std::vector<EntryRef> entries;
-    entries.reserve(static_cast<size_t>(lines));
-    forEachLine(bytes, [&](const char* line, qsizetype length) {
+    qint64 cost = 0;
+    const qint64 budget = kMemoryPerFileByte * static_cast<qint64>(bytes.size()) + kMemoryAllowance;
+    bool overBudget = false;
+    forEachLine(layout, bytes, [&](const char* line, qsizetype length) {
         if (!out.hasTitle) {
             out.hasTitle = true;
-            out.title = text::fromAnsi(line, length);
+            out.title = decode(layout, line, length);
             return;
         }
-        const qsizetype word = wordLength(line, length);
-        if (word <= kMaxWord) {
-            const qsizetype at = line - base;
-            entries.push_back({at, word, word < length ? at + word + 1 : -1, length - word - 1});
+        if (overBudget) {
+            return;
         }
+        const void* colon = memchr(line, ':', static_cast<size_t>(length));
+        const qsizetype word = colon ? static_cast<const char*>(colon) - line : length;
+        if (wordLength(layout, line, length) > kMaxWord) {
+            return;
+        }
+        const qsizetype clue = colon ? length - word - 1 : -1;
+        cost += qint64(2 * sizeof(QString) + sizeof(EntryRef)) + textCost(word) + textCost(clue);
+        if (cost > budget) {
+            overBudget = true;
+            return;
+        }
+        entries.push_back({static_cast<quint32>(line - base), static_cast<quint16>(word),
+                           clue < 0 ? kNoClue : static_cast<quint16>(clue)});
     });
+    if (overBudget) {
+        if (tooLarge) {
+            *tooLarge = true;
+        }
+        return Parsed{out.hasTitle, out.title, {}, {}};
+    }
+    entries.shrink_to_fit();
     if (shuffleWith) {
         shuffleItems(entries, *shuffleWith);
     }
     out.words.reserve(static_cast<qsizetype>(entries.size()));
     out.hints.reserve(static_cast<qsizetype>(entries.size()));
     for (const EntryRef& e : entries) {
-        out.words.append(text::fromAnsi(base + e.word, e.wordLength));
-        out.hints.append(e.clue < 0 ? QString() : text::fromAnsi(base + e.clue, e.clueLength));
+        out.words.append(decode(layout, base + e.at, e.wordBytes));
+        out.hints.append(e.clueBytes == kNoClue
+                             ? QString()
+                             : decode(layout, base + e.at + e.wordBytes + 1, e.clueBytes));
     }
     return out;
 }
@@ -109,7 +259,12 @@ FileResult readFile(const QString& path, Random* shuffleWith) {
     FileResult result;
     result.status = file.status;
     result.errorString = file.errorString;
-    result.list = parse(file.bytes, shuffleWith);
+    bool tooLarge = false;
+    result.list = parse(file.bytes, shuffleWith, &tooLarge);
+    if (tooLarge && result.status == Status::Ok) {
+        result.status = Status::TooLarge;
+        result.errorString = QStringLiteral("File is too large");
+    }
     return result;
 }
 

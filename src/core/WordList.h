@@ -3,19 +3,32 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <cstring>
 
 class Random;
 
 // Word list files: a title line, then one entry per line, the word optionally followed by
-// ":" and a clue. A line ends at a carriage return (a line feed right after it belongs to
-// the line end; a lone line feed is an ordinary character); byte 26 ends the file; only
-// the first 255 characters of a line are read.
+// ":" and a clue. Byte 26 ends the file; only the first 255 characters of a line are read.
+//
+// Files come in two shapes, and the reader tells them apart by their bytes:
+// - As the game has always written them: a line ends at a carriage return (a line feed
+//   right after it belongs to the line end; a lone line feed is an ordinary character), and
+//   the text is 8-bit, one byte per character.
+// - As other editors on this platform write them: a file without any carriage return ends
+//   its lines at line feeds. A file that begins with the UTF-8 byte order mark, or that is
+//   valid UTF-8 and holds bytes above 127, is read as UTF-8 (the mark is not part of the
+//   title).
 namespace wordlist {
 
 constexpr int kMaxLine = 255;
 constexpr int kMaxWord = 15;
 // Larger files are refused: a word list this big is not a word list.
 constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+// A list is refused, too, when its lists would take more than five times the file's size
+// plus this much memory: a file of millions of empty or one-letter lines is no word list
+// either. (A line of a usual list, some 30 bytes, costs about 170 bytes as two texts.)
+constexpr qint64 kMemoryAllowance = 40LL * 1024 * 1024;
+constexpr qint64 kMemoryPerFileByte = 5;
 
 struct Entry {
     QString word;
@@ -35,37 +48,32 @@ struct Parsed {
 // Where a file's text ends: at byte 26, or at the end of the bytes.
 qsizetype textEnd(const QByteArray& bytes);
 
-// Calls visit(line, length) for every line of a file's bytes in order, the title line first;
-// the length is already cut to kMaxLine.
-template <typename Visit>
-void forEachLine(const QByteArray& bytes, Visit&& visit) {
-    const char* data = bytes.constData();
-    const qsizetype end = textEnd(bytes);
-    qsizetype pos = 0;
-    while (pos < end) {
-        qsizetype lineEnd = pos;
-        while (lineEnd < end && data[lineEnd] != '\r') {
-            ++lineEnd;
-        }
-        visit(data + pos, qMin<qsizetype>(lineEnd - pos, kMaxLine));
-        pos = lineEnd;
-        if (pos < end) {
-            ++pos;  // the carriage return
-            if (pos < end && data[pos] == '\n') {
-                ++pos;
-            }
-        }
-    }
-}
+// How a file's bytes are to be read.
+struct Layout {
+    qsizetype begin = 0;  // after a byte order mark
+    qsizetype end = 0;    // textEnd()
+    char lineEnd = '\r';  // '\n' for a file without any carriage return
+    bool utf8 = false;
+    bool ascii = false;  // no byte above 127: every way of reading gives the same text
+};
+Layout layoutOf(const QByteArray& bytes);
 
-// The length of an entry line's word: up to its first colon, or the whole line.
-qsizetype wordLength(const char* line, qsizetype length);
+// The text of a line's bytes, and the number of characters of its word (up to the first
+// colon, or the whole line).
+QString decode(const Layout& layout, const char* line, qsizetype length);
+qsizetype wordLength(const Layout& layout, const char* line, qsizetype length);
+
+// Calls visit(line, length) for every line of a file's bytes in order, the title line first;
+// the length is already cut to kMaxLine characters.
+template <typename Visit>
+void forEachLine(const Layout& layout, const QByteArray& bytes, Visit&& visit);
 
 // Applies the line and entry rules to the bytes of a file.
 // With a generator, the entries are shuffled as shuffle() would do it, before any text is
 // made: the lists then lie in memory in their final order, which keeps releasing a big list
-// fast.
-Parsed parse(const QByteArray& bytes, Random* shuffleWith = nullptr);
+// fast. A list that would take too much memory (kMemoryAllowance) comes back empty, with
+// tooLarge set.
+Parsed parse(const QByteArray& bytes, Random* shuffleWith = nullptr, bool* tooLarge = nullptr);
 
 enum class Status { Ok, CannotOpen, TooLarge, ReadError };
 
@@ -89,5 +97,27 @@ FileResult readFile(const QString& path, Random* shuffleWith = nullptr);
 // n exchanges of two positions drawn from the generator (a first, then b), applied to both
 // lists alike.
 void shuffle(QStringList& words, QStringList& hints, Random& random);
+
+// The byte length of at most kMaxLine characters at the start of a line.
+qsizetype cutLine(const Layout& layout, const char* line, qsizetype length);
+
+template <typename Visit>
+void forEachLine(const Layout& layout, const QByteArray& bytes, Visit&& visit) {
+    const char* data = bytes.constData();
+    qsizetype pos = layout.begin;
+    while (pos < layout.end) {
+        const void* found =
+            memchr(data + pos, layout.lineEnd, static_cast<size_t>(layout.end - pos));
+        const qsizetype lineEnd = found ? static_cast<const char*>(found) - data : layout.end;
+        visit(data + pos, cutLine(layout, data + pos, lineEnd - pos));
+        pos = lineEnd;
+        if (pos < layout.end) {
+            ++pos;  // the line end
+            if (layout.lineEnd == '\r' && pos < layout.end && data[pos] == '\n') {
+                ++pos;
+            }
+        }
+    }
+}
 
 }  // namespace wordlist

@@ -4,13 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <numeric>
 #include <vector>
 
 #include "core/Random.h"
 #include "core/Text.h"
+#include "core/WholeFile.h"
 #include "core/WordList.h"
 
 namespace {
@@ -122,12 +122,24 @@ int WordListEditorModel::shuffle(Random& random, int follow) {
 
 WordListEditorModel::Parsed WordListEditorModel::parse(const QByteArray& bytes) {
     Parsed out;
-    wordlist::forEachLine(bytes, [&out](const char* line, qsizetype length) {
+    const wordlist::Layout layout = wordlist::layoutOf(bytes);
+    // The same bound on memory as the game's reading: a list of millions of empty lines is
+    // refused, not held.
+    const qint64 budget = wordlist::kMemoryPerFileByte * static_cast<qint64>(bytes.size()) +
+                          wordlist::kMemoryAllowance;
+    qint64 cost = 0;
+    wordlist::forEachLine(layout, bytes, [&](const char* line, qsizetype length) {
         if (!out.hasTitle) {
             out.hasTitle = true;
-            out.title = text::fromAnsi(line, length);
-        } else if (wordlist::wordLength(line, length) <= kMaxWord) {
-            out.entries.append(text::fromAnsi(line, length));
+            out.title = wordlist::decode(layout, line, length);
+        } else if (!out.tooLarge && wordlist::wordLength(layout, line, length) <= kMaxWord) {
+            cost += qint64(sizeof(QString)) + 32 + 2 * length;
+            if (cost > budget) {
+                out.tooLarge = true;
+                out.entries = QStringList();
+                return;
+            }
+            out.entries.append(wordlist::decode(layout, line, length));
         }
     });
     return out;
@@ -145,6 +157,11 @@ WordListEditorModel::OpenOutcome WordListEditorModel::open(const QString& path) 
         return out;
     }
     Parsed parsed = parse(file.bytes);
+    if (parsed.tooLarge) {
+        out.ok = false;
+        out.error = QStringLiteral("File is too large");
+        return out;
+    }
     entries_ = std::move(parsed.entries);
     out.hasTitle = parsed.hasTitle;
     out.title = parsed.title;
@@ -175,20 +192,14 @@ WordListEditorModel::Outcome WordListEditorModel::save(const QString& path,
         out.error = QStringLiteral("File access denied");
         return out;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    WholeFile file(path);
+    if (!file.open()) {
         out.ok = false;
         out.error = QStringLiteral("File access denied");
         return out;
     }
-    const QByteArray bytes = format(title, entries_);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        out.ok = false;
-        out.error = QStringLiteral("Disk write error");
-        return out;
-    }
-    if (!file.commit()) {
+    // Every write and the sync are checked; the old list is replaced only by a whole one.
+    if (!file.write(format(title, entries_)) || !file.commit()) {
         out.ok = false;
         out.error = QStringLiteral("Disk write error");
         return out;

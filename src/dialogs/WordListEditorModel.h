@@ -21,6 +21,7 @@ public:
         bool hasTitle = false;  // false for a file without any line
         QString title;
         QStringList entries;
+        bool tooLarge = false;  // the entries would take too much memory; none are kept
     };
 
     struct Outcome {
@@ -57,7 +58,7 @@ public:
     // The editor's reading of a word list file: the first line is the title as read, whatever
     // its length; every further line whose word part (before the first colon) has at most 15
     // characters is an entry exactly as read, an empty line too. Lines are cut at 255
-    // characters; line ends as the game reads them.
+    // characters; line ends and the text encoding as the game reads them.
     static Parsed parse(const QByteArray& bytes);
     // Empties the list, then reads the file into it. The title comes back only when the file
     // has a first line.
@@ -65,7 +66,8 @@ public:
 
     // Title and entries trimmed, one per line, every line ended by CR LF, 8-bit text.
     static QByteArray format(const QString& title, const QStringList& entries);
-    // Writes the list through a temporary file that replaces the old one only when complete.
+    // Writes the list to a new file that replaces the old one only when every write and the
+    // sync succeeded; on failure the old file is as it was.
     Outcome save(const QString& path, const QString& title) const;
 
 private:

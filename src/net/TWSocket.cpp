@@ -10,6 +10,8 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #endif
 
@@ -52,10 +54,11 @@ bool endsConnection(QAbstractSocket::SocketError error) {
            error != QAbstractSocket::UnfinishedSocketOperationError;
 }
 
-// No Nagle delay (the messages are small and interactive), and linger on with time 0 so
-// a close never waits for unsent data.
+// No Nagle delay (the messages are small and interactive), linger on with time 0 so a close
+// never waits for unsent data, and a bounded read buffer.
 void configure(QTcpSocket* socket) {
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    socket->setReadBufferSize(TWSocket::kReadBufferBytes);
 #ifdef Q_OS_UNIX
     const qintptr fd = socket->socketDescriptor();
     if (fd != -1) {
@@ -257,22 +260,31 @@ void TWSocket::peerClosed(quint64 serial) {
     if (closedSignalled_) {
         return;  // the connection was never announced, so neither is its end
     }
-    // Hand out what arrived before the close; a handler may call Close meanwhile, which
-    // then announces the end itself.
     QPointer<TWSocket> alive(this);
-    while (!closedSignalled_ && available() > 0) {
-        const quint64 before = bytesRead_;
-        Q_EMIT DataAvailable(0);
-        if (!alive) {
+    const qint64 unread = available();
+    if (unread > honestBacklog_) {
+        leftover_.clear();
+        leftoverPos_ = 0;
+        Q_EMIT BacklogDropped(unread);
+        if (!alive || serial != serial_) {
             return;
         }
-        if (bytesRead_ == before) {
-            break;
+    }
+    // What arrived before the close is handed out one piece per turn of the event loop; a
+    // handler may call Close meanwhile, which then announces the end itself.
+    if (available() > 0) {
+        const quint64 before = bytesRead_;
+        Q_EMIT DataAvailable(0);
+        if (!alive || serial != serial_ || closedSignalled_) {
+            return;
+        }
+        if (bytesRead_ != before && available() > 0) {
+            post([this, serial] { peerClosed(serial); });
+            return;
         }
     }
-    if (closedSignalled_) {
-        return;
-    }
+    leftover_.clear();
+    leftoverPos_ = 0;
     closedSignalled_ = true;
     Q_EMIT SessionClosed(closeError_);
 }
@@ -374,6 +386,10 @@ int TWSocket::SendStr(const QByteArray& data) {
     return static_cast<int>(qMin<qint64>(queued, INT_MAX));
 }
 
+qint64 TWSocket::bufferedBytes() const {
+    return available();
+}
+
 qint64 TWSocket::available() const {
     qint64 n = leftover_.size() - leftoverPos_;
     if (socket_ && socket_->isReadable()) {
@@ -424,17 +440,60 @@ void TWSocket::deliverData() {
     if (state_ != wsConnected || !socket_ || socket_->bytesAvailable() <= 0) {
         return;
     }
+    if (dropIfAbandoned()) {
+        return;
+    }
     const quint64 before = bytesRead_;
     QPointer<TWSocket> alive(this);
     Q_EMIT DataAvailable(0);
     if (!alive) {
         return;
     }
-    // The handler takes a bounded piece per event; what it left is announced again. A
-    // handler that read nothing is not pressed again until more data comes in.
+    // The handler takes a bounded piece per event; what it left is announced again in the
+    // next turn. A handler that read nothing is not pressed again until more data comes in.
     if (bytesRead_ != before && state_ == wsConnected && socket_ && socket_->bytesAvailable() > 0) {
         scheduleData();
     }
+}
+
+// Bytes the system holds for this socket that are not read yet.
+qint64 TWSocket::waitingInSystem() const {
+#ifdef Q_OS_UNIX
+    const qintptr fd = socket_ ? socket_->socketDescriptor() : -1;
+    int pending = 0;
+    if (fd != -1 && ::ioctl(static_cast<int>(fd), FIONREAD, &pending) == 0 && pending > 0) {
+        return pending;
+    }
+#endif
+    return 0;
+}
+
+// A peer that has closed while far more is unread than an honest peer ever sends: all of it
+// is dropped at once instead of being handed out piece by piece. Only looked at while the
+// read buffer is at least half full, so an ordinary exchange costs nothing.
+bool TWSocket::dropIfAbandoned() {
+#ifdef Q_OS_UNIX
+    if (socket_->bytesAvailable() < qMin(kReadBufferBytes / 2, honestBacklog_)) {
+        return false;
+    }
+    const qint64 unread = available() + waitingInSystem();
+    if (unread <= honestBacklog_) {
+        return false;
+    }
+    pollfd p{static_cast<int>(socket_->socketDescriptor()), POLLIN | POLLRDHUP, 0};
+    if (::poll(&p, 1, 0) != 1 || (p.revents & (POLLRDHUP | POLLHUP)) == 0) {
+        return false;
+    }
+    const quint64 serial = serial_;
+    QPointer<TWSocket> alive(this);
+    Q_EMIT BacklogDropped(unread);
+    if (alive && serial == serial_) {
+        shutDown();
+    }
+    return true;
+#else
+    return false;
+#endif
 }
 
 // ---- closing ----

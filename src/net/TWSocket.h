@@ -49,6 +49,14 @@ constexpr int kNoBuffers = 10055;            // WSAENOBUFS
 // handler left unread, is announced again, so nothing is stranded in the buffer.
 // A connection ends with exactly one SessionClosed, whoever closed it; bytes received
 // before the peer closed are still announced (DataAvailable) before it.
+//
+// A peer must not be able to freeze the program or fill its memory. Reading is bounded: at
+// most kReadBufferBytes wait here, the rest stays with the system, which then slows the
+// peer down. Each DataAvailable is its own turn of the event loop, also for the bytes left
+// after the peer's close, so timers and other sockets are served between any two. A peer
+// that closes with more than honestBacklog() bytes still unread (no honest peer has that
+// much in flight) has all of them dropped at once: BacklogDropped tells how many, and
+// SessionClosed follows.
 class TWSocket : public QObject {
     Q_OBJECT
 public:
@@ -116,12 +124,23 @@ public:
     // How long Connect waits for an answer before it gives up with 10060.
     void setConnectTimeout(int ms) { connectTimeoutMs_ = ms; }
 
+    static constexpr qint64 kReadBufferBytes = 64 * 1024;
+    static constexpr qint64 kHonestBacklog = 1024 * 1024;
+    // More unread bytes than this at the peer's close are dropped (tests make it small).
+    qint64 honestBacklog() const { return honestBacklog_; }
+    void setHonestBacklog(qint64 bytes) { honestBacklog_ = bytes; }
+    // Received bytes held in memory, not yet taken with Receive.
+    qint64 bufferedBytes() const;
+
 Q_SIGNALS:
     void DnsLookupDone(int error);
     void SessionConnected(int error);
     void DataAvailable(int error);
     void SessionClosed(int error);
     void SessionAvailable(int error);
+    // The peer closed with this many bytes unread, more than an honest peer sends; they
+    // were dropped unread. SessionClosed follows.
+    void BacklogDropped(qint64 bytes);
 
 private:
     void wire(QTcpSocket* socket);
@@ -136,6 +155,8 @@ private:
     void peerClosed(quint64 serial);
     void scheduleData();
     void deliverData();
+    bool dropIfAbandoned();
+    qint64 waitingInSystem() const;
     qint64 available() const;
     void shutDown();
     void dropSocket();
@@ -147,6 +168,7 @@ private:
     std::unique_ptr<QTcpServer> server_;
     QTimer* connectTimer_ = nullptr;  // child
     int connectTimeoutMs_ = 30000;
+    qint64 honestBacklog_ = kHonestBacklog;
     int lookupId_ = -1;
     quint64 lookupSerial_ = 0;
     // Each connection or attempt gets a number; events queued for an earlier one are dropped.

@@ -1,11 +1,12 @@
 #include "settings/IniFile.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 #include "core/Text.h"
+#include "core/WholeFile.h"
 
 namespace {
 
@@ -56,6 +57,12 @@ QString oneLine(const QString& s) {
     return out;
 }
 
+// A section or key name as the file holds it: what writing would make of it, so that a name
+// reads what the same name wrote.
+QString nameOf(const QString& s) {
+    return trimBlanks(oneLine(s));
+}
+
 // A byte that no text line of the file holds: control characters other than TAB.
 bool isGarbageByte(char c) {
     const auto b = static_cast<unsigned char>(c);
@@ -65,30 +72,52 @@ bool isGarbageByte(char c) {
 }  // namespace
 
 bool IniFile::load(const QString& path) {
-    // Only a regular file: a device or a pipe could block or never end.
-    if (!QFileInfo(path).isFile()) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
         parse(QByteArray());
+        source_ = Source::Missing;
         return false;
     }
+    // Only a regular file: a device or a pipe could block or never end.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
         parse(QByteArray());
+        source_ = Source::Unreadable;
         return false;
     }
     // One byte more than the limit tells parse() that the file went on.
-    parse(file.read(kMaxFileBytes + 1));
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        parse(QByteArray());
+        source_ = Source::Unreadable;
+        return false;
+    }
+    parse(bytes);
+    if (source_ == Source::Partial) {
+        sourcePath_ = path;
+        sourceSize_ = file.size();
+        sourceModified_ = info.lastModified().toMSecsSinceEpoch();
+    } else {
+        source_ = Source::Read;
+    }
     return true;
 }
 
 void IniFile::parse(const QByteArray& input) {
     sections_.assign(1, Section{});
     sectionIndex_.clear();
+    source_ = Source::None;
+    sourcePath_.clear();
 
     QByteArray bytes = input.left(kMaxFileBytes);
+    parsedBytes_ = bytes.size();
     if (input.size() > kMaxFileBytes) {
-        // The last line was cut by the limit: keep only whole lines.
+        // The last line was cut by the limit: keep only whole lines, and note where the
+        // part that was not read begins (after the line end).
         const qsizetype end = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
         bytes.truncate(end < 0 ? 0 : end);
+        parsedBytes_ = end < 0 ? 0 : end + 1;
+        source_ = Source::Partial;
     }
 
     const char* data = bytes.constData();
@@ -159,7 +188,7 @@ void IniFile::addLine(const QString& line) {
 }
 
 const IniFile::Section* IniFile::findSection(const QString& name) const {
-    const QString trimmed = trimBlanks(name);
+    const QString trimmed = nameOf(name);
     if (trimmed.isEmpty()) {
         return nullptr;
     }
@@ -169,7 +198,7 @@ const IniFile::Section* IniFile::findSection(const QString& name) const {
 
 bool IniFile::contains(const QString& section, const QString& key) const {
     const Section* s = findSection(section);
-    return s != nullptr && s->keys.contains(foldCase(trimBlanks(key)));
+    return s != nullptr && s->keys.contains(foldCase(nameOf(key)));
 }
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& defaultValue,
@@ -179,7 +208,7 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
     }
     QString value;
     const Section* s = findSection(section);
-    const auto it = s != nullptr ? s->keys.constFind(foldCase(trimBlanks(key)))
+    const auto it = s != nullptr ? s->keys.constFind(foldCase(nameOf(key)))
                                  : QHash<QString, qsizetype>::const_iterator();
     if (s != nullptr && it != s->keys.constEnd()) {
         value = s->lines[static_cast<size_t>(*it)].value;
@@ -195,11 +224,12 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
     return value.left(bufferSize - 1);
 }
 
-void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
-    const QString sectionName = trimBlanks(oneLine(section));
-    const QString keyName = trimBlanks(oneLine(key));
-    if (sectionName.isEmpty() || keyName.isEmpty() || keyName.contains(QLatin1Char('='))) {
-        return;
+bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+    const QString sectionName = nameOf(section);
+    const QString keyName = nameOf(key);
+    if (sectionName.isEmpty() || keyName.isEmpty() || keyName.contains(QLatin1Char('=')) ||
+        keyName.startsWith(QLatin1Char('[')) || keyName.startsWith(QLatin1Char(';'))) {
+        return false;
     }
     const qsizetype room = std::max<qsizetype>(0, kMaxLineLength - keyName.size() - 1);
     const QString cleanValue = oneLine(value).left(room);
@@ -222,7 +252,7 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
         Line& line = target.lines[static_cast<size_t>(*kit)];
         line.text = line.key + QLatin1Char('=') + cleanValue;
         line.value = trimBlanks(cleanValue);
-        return;
+        return true;
     }
     // After the section's last non-blank line, so blank lines that separate it from the
     // next section stay where they are. Every key line lies before that point, so the
@@ -237,6 +267,7 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     added.value = trimBlanks(cleanValue);
     target.lines.insert(target.lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(added));
     target.keys.insert(foldedKey, static_cast<qsizetype>(at));
+    return true;
 }
 
 QByteArray IniFile::toBytes() const {
@@ -254,15 +285,54 @@ QByteArray IniFile::toBytes() const {
     return text::toAnsi(out);
 }
 
-bool IniFile::save(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+bool IniFile::save(const QString& path, QString* error) const {
+    auto failed = [error](const QString& why) {
+        if (error) {
+            *error = why;
+        }
+        return false;
+    };
+    if (source_ == Source::Unreadable) {
+        return failed(QStringLiteral("the file could not be read"));
+    }
+    WholeFile file(path);
+    if (!file.open() || !file.write(toBytes())) {
+        return failed(file.errorString());
+    }
+    if (source_ == Source::Partial && !copyUnreadPart(file, error)) {
         return false;
     }
-    const QByteArray bytes = toBytes();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    if (!file.commit()) {
+        return failed(file.errorString());
     }
-    return file.commit();
+    return true;
+}
+
+bool IniFile::copyUnreadPart(WholeFile& out, QString* error) const {
+    auto failed = [error](const QString& why) {
+        if (error) {
+            *error = why;
+        }
+        return false;
+    };
+    QFile in(sourcePath_);
+    const QFileInfo info(sourcePath_);
+    if (!in.open(QIODevice::ReadOnly) || in.size() != sourceSize_ ||
+        info.lastModified().toMSecsSinceEpoch() != sourceModified_ || !in.seek(parsedBytes_)) {
+        return failed(QStringLiteral("the file changed while it was in use"));
+    }
+    // In pieces: the part may be far larger than what is kept in memory.
+    constexpr qint64 kPiece = 64 * 1024;
+    qint64 copied = 0;
+    while (copied < sourceSize_ - parsedBytes_) {
+        const QByteArray piece = in.read(kPiece);
+        if (piece.isEmpty() || in.error() != QFileDevice::NoError) {
+            return failed(QStringLiteral("the file could not be read to its end"));
+        }
+        if (!out.write(piece)) {
+            return failed(out.errorString());
+        }
+        copied += piece.size();
+    }
+    return true;
 }

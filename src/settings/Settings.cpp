@@ -135,6 +135,14 @@ int countUpToFirstEmpty(const std::array<QString, Settings::kSoundSlots>& list) 
     return count;
 }
 
+void reportOnce(Settings& s, const QString& problem) {
+    if (s.ProblemReported || !s.ReportProblem) {
+        return;
+    }
+    s.ProblemReported = true;
+    s.ReportProblem(problem);
+}
+
 }  // namespace
 
 Settings::Settings() : AlphabetFont(defaultTileFont()), WordFont(defaultTileFont()) {}
@@ -172,8 +180,16 @@ QString WriteYesNo(bool value) {
 
 void LoadSettings(Settings& s) {
     IniFile ini;
+    s.IniUnreadable = false;
     if (!s.IniPath.isEmpty()) {
         ini.load(s.IniPath);
+        if (ini.source() == IniFile::Source::Unreadable) {
+            s.IniUnreadable = true;
+            reportOnce(s, QStringLiteral("The settings file %1 could not be read. The program "
+                                         "runs with the default settings and leaves that file "
+                                         "as it is.")
+                              .arg(s.IniPath));
+        }
     }
 
     s.FirstTime = readFlag(ini, kMisc, QStringLiteral("First Time"), true);
@@ -228,7 +244,7 @@ void LoadSettings(Settings& s) {
 }
 
 bool SaveSettings(Settings& s) {
-    if (s.IniPath.isEmpty()) {
+    if (s.IniPath.isEmpty() || s.IniUnreadable) {
         return false;
     }
     // Start from the file as it is, so keys and sections of others survive the rewrite.
@@ -268,5 +284,11 @@ bool SaveSettings(Settings& s) {
     ini.writeString(kSounds, QStringLiteral("Correct Word Sound"), s.CorrectWordSound);
     ini.writeString(kSounds, QStringLiteral("Missed Word Sound"), s.MissedWordSound);
 
-    return ini.save(s.IniPath);
+    QString error;
+    if (!ini.save(s.IniPath, &error)) {
+        reportOnce(
+            s, QStringLiteral("The settings could not be saved to %1: %2.").arg(s.IniPath, error));
+        return false;
+    }
+    return true;
 }

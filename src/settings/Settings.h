@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "core/Prompts.h"
 
@@ -47,6 +48,14 @@ struct Settings {
     QString ProgramDir;  // not stored
     QString IniPath;     // full path of ROPEWIT.INI; not stored
 
+    // Not stored. True when ROPEWIT.INI exists but could not be read: the program then runs
+    // with the defaults and never saves over that file.
+    bool IniUnreadable = false;
+    // Not stored. Told, once per run, in a sentence for the player, when the settings file
+    // could not be read or a save failed; the window shows it.
+    std::function<void(const QString&)> ReportProblem;
+    bool ProblemReported = false;
+
     Settings();
 };
 
@@ -63,7 +72,9 @@ QString WriteYesNo(bool value);
 // Reads every key of the file named by settings.IniPath into the record (defaults for
 // what is missing), sets up the two fonts and counts the two sound lists.
 void LoadSettings(Settings& settings);
-// Writes every key. Keys and sections the program does not know are kept. The file is
-// replaced whole (a temporary file, then a rename). The style flags of the record are first
-// taken again from the fonts themselves. False when the file could not be written.
+// Writes every key. Keys and sections the program does not know are kept, and so is a part
+// of a big file that was never read. The file is replaced whole (a new file, every write
+// checked, then a rename) or not at all. The style flags of the record are first taken again
+// from the fonts themselves. False when the file was not written; a file that could not be
+// read is never written over. A failure is told to ReportProblem (once per run).
 bool SaveSettings(Settings& settings);

@@ -17,10 +17,10 @@ private Q_SLOTS:
     }
 
     void lineEndsFollowTheCarriageReturn() {
-        // Line feeds alone do not end a line: the whole file is the title.
-        const auto lfOnly = wordlist::parse("Title\nCAT\nDOG\n");
-        QCOMPARE(lfOnly.title, QStringLiteral("Title\nCAT\nDOG\n"));
-        QVERIFY(lfOnly.words.isEmpty());
+        // In a file with carriage returns a line feed alone does not end a line.
+        const auto mixed = wordlist::parse("Title\nCAT\nDOG\r\nEMU\n");
+        QCOMPARE(mixed.title, QStringLiteral("Title\nCAT\nDOG"));
+        QCOMPARE(mixed.words, QStringList{"EMU\n"});
         // A last line without a line end counts; a final line end adds nothing.
         QCOMPARE(wordlist::parse("T\r\nA\r\nB").words, (QStringList{"A", "B"}));
         QCOMPARE(wordlist::parse("T\r\nA\r\nB\r\n").words, (QStringList{"A", "B"}));
@@ -36,6 +36,79 @@ private Q_SLOTS:
         // No trimming: blanks and case stay.
         QCOMPARE(wordlist::parse(" T \r\n Cat : x\r\n").words, (QStringList{" Cat "}));
         QCOMPARE(wordlist::parse(" T \r\n").title, QStringLiteral(" T "));
+    }
+
+    void fileWithoutCarriageReturnsEndsLinesAtLineFeeds() {
+        const auto list = wordlist::parse("Animals\nCAT:Purrs\n\nDog\nhippopotamuses:Big\n");
+        QCOMPARE(list.title, QStringLiteral("Animals"));
+        QCOMPARE(list.words, (QStringList{"CAT", "", "Dog", "hippopotamuses"}));
+        QCOMPARE(list.hints, (QStringList{"Purrs", "", "", "Big"}));
+        // The same rules as ever: no extra entry after the last line end, byte 26 ends the
+        // file, long words are dropped, lines are cut at 255 characters.
+        QCOMPARE(wordlist::parse("T\nA\nB").words, (QStringList{"A", "B"}));
+        QCOMPARE(wordlist::parse("T\nA\n\x1a\rB\n").words, QStringList{"A"});
+        QCOMPARE(wordlist::parse("T\nabcdefghijklmnop\nOK\n").words, QStringList{"OK"});
+        QCOMPARE(wordlist::parse(QByteArray(300, 'T') + "\nA\n").title.size(), 255);
+        // 8-bit text stays 8-bit.
+        QCOMPARE(wordlist::parse("T\nCAF\xc9\n").words,
+                 QStringList{QString::fromUtf8("CAF\u00c9")});
+    }
+
+    void utf8FilesAreReadAsUtf8() {
+        // Valid UTF-8 holding letters above ASCII, with either line end.
+        const QByteArray text = QString::fromUtf8(
+                                    "Tiere \u00e4\u00f6\nB\u00c4R:Brummt\n"
+                                    "\u00c9L\u00c9PHANT:Gro\u00df\n")
+                                    .toUtf8();
+        for (const QByteArray& bytes : {text, QByteArray(text).replace("\n", "\r\n")}) {
+            const auto list = wordlist::parse(bytes);
+            QCOMPARE(list.title, QString::fromUtf8("Tiere \u00e4\u00f6"));
+            QCOMPARE(list.words, (QStringList{QString::fromUtf8("B\u00c4R"),
+                                              QString::fromUtf8("\u00c9L\u00c9PHANT")}));
+            QCOMPARE(list.hints.at(1), QString::fromUtf8("Gro\u00df"));
+        }
+        // A byte order mark makes a file UTF-8 and is not part of the title.
+        const auto marked = wordlist::parse("\xEF\xBB\xBFPlain\r\nCAT\r\n");
+        QCOMPARE(marked.title, QStringLiteral("Plain"));
+        QCOMPARE(marked.words, QStringList{"CAT"});
+        // Words and lines are measured in characters: 15 two-byte letters are a word, and a
+        // line is cut after 255 characters, never inside one.
+        const QString fifteen(15, QChar(0xC4));
+        const QString longClue(300, QChar(0xE9));
+        const auto measured = wordlist::parse(
+            ("T\n" + fifteen + "\n" + fifteen + "X\nW:" + longClue + "\n").toUtf8());
+        QCOMPARE(measured.words, (QStringList{fifteen, "W"}));
+        QCOMPARE(measured.hints.at(1), longClue.left(253));
+        // Not valid UTF-8: read byte by byte as ever (0xC3 0x28 is no character).
+        const auto eightBit = wordlist::parse("T\r\n\xC3\x28\xC3\xA9\r\n");
+        QCOMPARE(eightBit.words, QStringList{QString::fromUtf8("\u00c3(\u00c3\u00a9")});
+    }
+
+    void skippedLinesCostNothingAndHugeListsAreRefused() {
+        // Millions of skipped lines: nothing is kept for them.
+        QByteArray skipped = "T\r\n";
+        const QByteArray longWord = "abcdefghijklmnopqrstuvwxyz\r";
+        for (int i = 0; i < 200000; ++i) {
+            skipped += longWord;
+        }
+        skipped += "LAST\r";
+        bool tooLarge = true;
+        QCOMPARE(wordlist::parse(skipped, nullptr, &tooLarge).words, QStringList{"LAST"});
+        QVERIFY(!tooLarge);
+        // 48 MiB of carriage returns would be 50 million empty entries: far more memory than
+        // the file's size warrants, so the list is refused rather than held.
+        const QByteArray empties = "T\r" + QByteArray(48 * 1024 * 1024, '\r');
+        const auto refused = wordlist::parse(empties, nullptr, &tooLarge);
+        QVERIFY(tooLarge);
+        QVERIFY(refused.words.isEmpty());
+        QVERIFY(refused.hints.isEmpty());
+        // A list of real entries of the same size is no problem.
+        QByteArray real = "T\r\n";
+        while (real.size() < 8 * 1024 * 1024) {
+            real += "WORD" + QByteArray::number(real.size() % 99991) + ":a clue for it\r\n";
+        }
+        QVERIFY(!wordlist::parse(real, nullptr, &tooLarge).words.isEmpty());
+        QVERIFY(!tooLarge);
     }
 
     void emptyFileHasNoTitle() {

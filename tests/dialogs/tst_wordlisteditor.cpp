@@ -10,9 +10,11 @@
 #include "ListItems.h"
 #include "ScriptedPrompts.h"
 #include "TestFiles.h"
+#include "Unprivileged.h"
 #include "core/Random.h"
 #include "core/WordList.h"
 #include "dialogs/TDoWordList.h"
+#include "dialogs/WordListEditorModel.h"
 
 namespace {
 
@@ -57,12 +59,14 @@ private Q_SLOTS:
     void savedListsReadBackByEditorAndGame();
     void openKeepsLinesAsRead();
     void openOfEmptyFileOrEmptyTitle();
+    void opensLineFeedAndUtf8FilesAndWritesAsEver();
     void openFailures();
     void deleteSelection();
     void moveAtTheEdges();
     void sortIgnoresCase();
     void randomUsesTheProgramGenerator();
     void failedSaveKeepsOldFileAndEditor();
+    void fullDiskKeepsOldFileAndSaysSo();
     void cancelWritesNothing();
 };
 
@@ -289,6 +293,25 @@ void TestWordListEditor::openFailures() {
     QCOMPARE(items(e.dialog.WordList), QStringList{QStringLiteral("EMU:")});
 }
 
+void TestWordListEditor::opensLineFeedAndUtf8FilesAndWritesAsEver() {
+    // A list as other editors here save it: line feeds, UTF-8. The editor reads it as the
+    // game does and writes it back in its own format (CR LF, 8-bit).
+    Editor e;
+    const QString file = e.path(QStringLiteral("UTF8.TXT"));
+    QVERIFY(writeAll(file, QString::fromUtf8("Caf\u00e9s\nCR\u00c8ME:Br\u00fbl\u00e9e\n"
+                                             "ABCDEFGHIJKLMNOP\nTEA:\n")
+                               .toUtf8()));
+    e.open(file);
+    QVERIFY(e.prompts.messages().isEmpty());
+    QCOMPARE(e.dialog.Title->text(), QString::fromUtf8("Caf\u00e9s"));
+    QCOMPARE(items(e.dialog.WordList),
+             (QStringList{QString::fromUtf8("CR\u00c8ME:Br\u00fbl\u00e9e"), "TEA:"}));
+    const QString out = e.path(QStringLiteral("OUT.TXT"));
+    e.save(out);
+    QCOMPARE(readAll(out), QByteArray("Caf\xe9s\r\nCR\xc8ME:Br\xfbl\xe9"
+                                      "e\r\nTEA:\r\n"));
+}
+
 void TestWordListEditor::deleteSelection() {
     Editor e;
     e.dialog.DeleteButton->click();
@@ -420,6 +443,33 @@ void TestWordListEditor::failedSaveKeepsOldFileAndEditor() {
     e.save(e.path(QStringLiteral("GOOD.TXT")));
     QCOMPARE(accepted.count(), 1);
     QCOMPARE(readAll(e.path(QStringLiteral("GOOD.TXT"))), QByteArray("Title\r\nCAT:Purrs\r\n"));
+}
+
+void TestWordListEditor::fullDiskKeepsOldFileAndSaysSo() {
+    Editor e;
+    e.dialog.Title->setText(QStringLiteral("Title"));
+    QStringList entries;
+    for (int i = 0; i < 300; ++i) {
+        entries << QStringLiteral("WORD%1:A clue for it").arg(i);
+    }
+    e.fill(entries);
+    QSignalSpy accepted(&e.dialog, &QDialog::accepted);
+    const QString old = e.path(QStringLiteral("LIST.TXT"));
+    const QByteArray oldBytes = "Old list\r\nDOG:Barks\r\n";
+    QVERIFY(writeAll(old, oldBytes));
+    {
+        // The list (about 6 KB) would fit in a write buffer; the failure must still be seen.
+        FileSizeLimit full(4096);
+        e.save(old);
+    }
+    QCOMPARE(e.prompts.withCaption(QStringLiteral("Error")),
+             QStringList{QStringLiteral("Disk write error")});
+    QCOMPARE(readAll(old), oldBytes);
+    QCOMPARE(accepted.count(), 0);
+    QCOMPARE(QDir(e.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"LIST.TXT"});
+    e.save(old);
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(readAll(old), WordListEditorModel::format(QStringLiteral("Title"), entries));
 }
 
 void TestWordListEditor::cancelWritesNothing() {

@@ -86,6 +86,69 @@ quint16 closedPort() {
     return port;
 }
 
+// Bytes a test can check for order: no two neighbouring pieces of 1 KiB are alike.
+QByteArray pattern(qsizetype size) {
+    QByteArray out(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i) {
+        out[i] = static_cast<char>((i * 7 + i / 1024) % 251);
+    }
+    return out;
+}
+
+// A peer that is a plain socket: it sends as fast as the system takes the bytes and then
+// closes its side politely, so all it sent arrives before its close.
+struct Flood {
+    TWSocket listener;
+    TWSocket served;
+    QTcpSocket peer;
+    QTimer ticker;  // fires once per turn of the event loop
+    int ticks = 0;
+
+    // What the game's handler sees: 1 KiB per DataAvailable.
+    QByteArray received;
+    QList<int> ticksAtData;  // the tick count at each DataAvailable
+    qint64 mostBuffered = 0;
+    QStringList events;
+
+    bool open() {
+        listener.Addr = QStringLiteral("127.0.0.1");
+        listener.Listen();
+        QSignalSpy available(&listener, &TWSocket::SessionAvailable);
+        peer.connectToHost(QHostAddress::LocalHost, listener.localPort());
+        if (!QTest::qWaitFor([&] { return available.size() == 1; }, 5000)) {
+            return false;
+        }
+        served.Dup(listener.Accept());
+        QObject::connect(&served, &TWSocket::DataAvailable, &served, [this](int) {
+            ticksAtData.append(ticks);
+            mostBuffered = qMax(mostBuffered, served.bufferedBytes());
+            char buffer[1024];
+            const int n = served.Receive(buffer, sizeof buffer);
+            if (n > 0) {
+                received.append(buffer, n);
+            }
+        });
+        QObject::connect(&served, &TWSocket::BacklogDropped, &served,
+                         [this](qint64 n) { events << QStringLiteral("dropped %1").arg(n); });
+        QObject::connect(&served, &TWSocket::SessionClosed, &served,
+                         [this](int) { events << QStringLiteral("closed"); });
+        QObject::connect(&ticker, &QTimer::timeout, &ticker, [this] { ++ticks; });
+        ticker.start(0);
+        return served.state() == TWSocket::wsConnected;
+    }
+
+    // The longest run of DataAvailable events without a turn of the event loop between.
+    int longestRunWithoutATurn() const {
+        int longest = 0;
+        int run = 0;
+        for (qsizetype i = 0; i < ticksAtData.size(); ++i) {
+            run = (i > 0 && ticksAtData[i] == ticksAtData[i - 1]) ? run + 1 : 1;
+            longest = qMax(longest, run);
+        }
+        return longest;
+    }
+};
+
 }  // namespace
 
 class TestTWSocket : public QObject {
@@ -98,6 +161,8 @@ private Q_SLOTS:
     void dataArrivingInsideAHandlerIsAnnounced();
     void closeAnnouncesOnceOnEachSide();
     void dataBeforeAPeerCloseIsDelivered();
+    void floodThenCloseIsHandedOutTurnByTurn();
+    void abandonedFloodIsDroppedAtOnce();
     void dupClosesTheConnectionHeldBefore();
     void refusedAndInvalidConnects();
     void busyPortThrows10048();
@@ -291,6 +356,44 @@ void TestTWSocket::dataBeforeAPeerCloseIsDelivered() {
     QVERIFY(atClient.events.last().startsWith(QLatin1String("closed ")));
     QCOMPARE(atClient.data, text);
     QCOMPARE(link.client.state(), TWSocket::wsClosed);
+}
+
+void TestTWSocket::floodThenCloseIsHandedOutTurnByTurn() {
+    // Half a MiB, then the close: an honest amount, so every byte is handed out, in order,
+    // but never more than a little per turn of the event loop, and never much held here.
+    Flood flood;
+    QVERIFY(flood.open());
+    const QByteArray sent = pattern(512 * 1024);
+    flood.peer.write(sent);
+    flood.peer.disconnectFromHost();
+    QTRY_COMPARE_WITH_TIMEOUT(flood.events, QStringList{"closed"}, 30000);
+    QCOMPARE(flood.received.size(), sent.size());
+    QVERIFY(flood.received == sent);
+    QVERIFY2(flood.longestRunWithoutATurn() <= 2,
+             qPrintable(QString::number(flood.longestRunWithoutATurn())));
+    QVERIFY2(flood.mostBuffered <= TWSocket::kReadBufferBytes,
+             qPrintable(QString::number(flood.mostBuffered)));
+}
+
+void TestTWSocket::abandonedFloodIsDroppedAtOnce() {
+    // More than an honest peer ever has in flight, then the close: what is still unread is
+    // dropped in one go, told once, and the end of the connection follows.
+    Flood flood;
+    QVERIFY(flood.open());
+    flood.served.setHonestBacklog(16 * 1024);
+    const QByteArray sent = pattern(4 * 1024 * 1024);
+    flood.peer.write(sent);
+    flood.peer.disconnectFromHost();
+    QTRY_COMPARE_WITH_TIMEOUT(flood.events.size(), 2, 30000);
+    QVERIFY(flood.events.first().startsWith("dropped "));
+    const qint64 dropped = flood.events.first().mid(8).toLongLong();
+    QVERIFY(dropped > 16 * 1024);
+    QCOMPARE(flood.events.last(), QStringLiteral("closed"));
+    QCOMPARE(flood.received.size() + dropped, sent.size());
+    QVERIFY(sent.startsWith(flood.received));
+    QVERIFY(flood.longestRunWithoutATurn() <= 2);
+    QVERIFY(flood.mostBuffered <= TWSocket::kReadBufferBytes);
+    QCOMPARE(flood.served.state(), TWSocket::wsClosed);
 }
 
 void TestTWSocket::dupClosesTheConnectionHeldBefore() {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "TestFiles.h"
+#include "Unprivileged.h"
 #include "settings/IniFile.h"
 
 namespace {
@@ -50,14 +51,18 @@ private Q_SLOTS:
     void writeKeepsEverythingElse();
     void newKeyGoesBeforeTrailingBlankLines();
     void writtenValuesStayOnOneLine();
+    void keysThatCouldNotBeReadAreRefused();
 
     void saveReplacesTheFileWhole();
     void saveFailsWithoutDirectory();
     void saveFailsIntoReadOnlyDirectory();
     void loadOfMissingOrSpecialFile();
+    void saveOnFullDiskKeepsTheOldFile();
+    void unreadableFileIsNeverSavedOver();
 
     void garbageIsDroppedAndRewrittenClean();
     void hugeInputIsBounded();
+    void unreadPartIsKeptAtSave();
 };
 
 void TestIniFile::namesIgnoreAsciiCase() {
@@ -252,6 +257,20 @@ void TestIniFile::writtenValuesStayOnOneLine() {
     QCOMPARE(again.readString("S", "Next", "", 15), QString("ok"));
 }
 
+void TestIniFile::keysThatCouldNotBeReadAreRefused() {
+    IniFile ini;
+    for (const char* key : {"[Key", "; Key", ";", "[", "A=B", "  [x]"}) {
+        QVERIFY2(!ini.writeString("S", key, "v"), key);
+    }
+    for (const char* key : {"K[ey]", "K;ey", "Key]", " Key ", "\tKey"}) {
+        QVERIFY2(ini.writeString("S", key, "v"), key);
+        const IniFile again = parsed(ini.toBytes());
+        QVERIFY2(again.contains("S", key), key);
+        QCOMPARE(again.readString("S", key, "d", 15), QString("v"));
+    }
+    QCOMPARE(parsed(ini.toBytes()).toBytes(), ini.toBytes());
+}
+
 void TestIniFile::saveReplacesTheFileWhole() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -287,18 +306,21 @@ void TestIniFile::saveFailsWithoutDirectory() {
 }
 
 void TestIniFile::saveFailsIntoReadOnlyDirectory() {
-    if (::geteuid() == 0) {
-        QSKIP("permissions do not bind the superuser");
-    }
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("ROPEWIT.INI");
     const QByteArray old = "[Old]\r\nKey=old\r\n";
     QVERIFY(writeAll(path, old));
+    AsUnprivileged::handOver(dir.path());
+    AsUnprivileged::handOver(path);
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     IniFile ini;
     ini.writeString("Old", "Key", "new");
-    const bool saved = ini.save(path);
+    bool saved = true;
+    {
+        AsUnprivileged nobody;
+        saved = ini.save(path);
+    }
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY(!saved);
@@ -367,6 +389,7 @@ void TestIniFile::hugeInputIsBounded() {
     // Past the first MiB nothing is read.
     QCOMPARE(ini.readString("S", "After", "d", 15), QString("d"));
     QCOMPARE(ini.toBytes(), QByteArray("[S]\r\nBefore=1\r\n"));
+    QCOMPARE(ini.source(), IniFile::Source::Partial);
 
     // A long file of short lines: read up to the last whole line within the limit.
     QByteArray lines = "[S]\n";
@@ -379,11 +402,104 @@ void TestIniFile::hugeInputIsBounded() {
     const QByteArray kept = ini.toBytes();
     QVERIFY(kept.size() > IniFile::kMaxFileBytes * 9 / 10);
     QVERIFY(kept.endsWith("=value\r\n"));
-    for (int i = 0; i < 100; ++i) {
-        ini.writeString("S", "New" + QString::number(i), "x");
-    }
-    QVERIFY(ini.save(path));
     QVERIFY(timer.elapsed() < 20000);
+}
+
+void TestIniFile::unreadPartIsKeptAtSave() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("ROPEWIT.INI");
+
+    // One enormous line after good ones: the line is never read, but a save keeps it.
+    const QByteArray huge = "Huge=" + QByteArray(3 * 1024 * 1024, 'a') + "\r\nAfter=2\r\n";
+    QVERIFY(writeAll(path, "[S]\r\nBefore=1\r\n" + huge));
+    IniFile ini;
+    QVERIFY(ini.load(path));
+    QVERIFY(ini.writeString("S", "Before", "changed"));
+    QVERIFY(ini.writeString("S", "New", "x"));
+    QVERIFY(ini.save(path));
+    QCOMPARE(readAll(path), "[S]\r\nBefore=changed\r\nNew=x\r\n" + huge);
+
+    // A long file of short lines: the lines past the limit come after the rewritten ones,
+    // byte for byte; what was written reads back.
+    QByteArray lines = "[S]\n";
+    for (int i = 0; lines.size() <= IniFile::kMaxFileBytes + 5000; ++i) {
+        lines += "Key" + QByteArray::number(i) + "=value\n";
+    }
+    QVERIFY(writeAll(path, lines));
+    QVERIFY(ini.load(path));
+    const QByteArray head = ini.toBytes();
+    const qsizetype unread =
+        lines.size() - (lines.left(IniFile::kMaxFileBytes).lastIndexOf('\n') + 1);
+    QVERIFY(unread > 5000);
+    QVERIFY(ini.writeString("S", "Key0", "changed"));
+    QVERIFY(ini.save(path));
+    const QByteArray saved = readAll(path);
+    QVERIFY(saved.endsWith(lines.right(unread)));
+    QCOMPARE(saved.size(), head.size() + unread + 2);  // "value" became "changed"
+    IniFile again;
+    QVERIFY(again.load(path));
+    QCOMPARE(again.readString("S", "key0", "", 15), QString("changed"));
+
+    // A file changed behind its back is not spliced: the save fails and leaves it alone.
+    QVERIFY(ini.load(path));
+    QVERIFY(writeAll(path, "[S]\r\nOther=1\r\n" + QByteArray(2 * 1024 * 1024, 'b')));
+    QVERIFY(!ini.save(path));
+    QVERIFY(readAll(path).startsWith("[S]\r\nOther=1\r\n"));
+}
+
+void TestIniFile::saveOnFullDiskKeepsTheOldFile() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("ROPEWIT.INI");
+    const QByteArray old = "[Old]\r\nKey=old\r\n";
+    QVERIFY(writeAll(path, old));
+    IniFile ini;
+    QVERIFY(ini.load(path));
+    // Small enough to sit in a write buffer: the failure must still be seen.
+    for (int i = 0; i < 100; ++i) {
+        ini.writeString("Old", "Key" + QString::number(i), "some value to fill the disk");
+    }
+    QVERIFY(ini.toBytes().size() > 2000);
+    QVERIFY(ini.toBytes().size() < 8000);
+    bool saved = true;
+    QString error;
+    {
+        FileSizeLimit full(1000);
+        saved = ini.save(path, &error);
+    }
+    QVERIFY(!saved);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    // With room again the same save succeeds.
+    QVERIFY(ini.save(path));
+    QCOMPARE(readAll(path), ini.toBytes());
+}
+
+void TestIniFile::unreadableFileIsNeverSavedOver() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("ROPEWIT.INI");
+    const QByteArray old = "[Options]\r\nWin Score=5\r\n";
+    QVERIFY(writeAll(path, old));
+    AsUnprivileged::handOver(dir.path());
+    AsUnprivileged::handOver(path);
+    QFile::setPermissions(path, QFileDevice::WriteOwner);  // mode 0200
+    bool loaded = true;
+    bool saved = true;
+    IniFile ini;
+    {
+        AsUnprivileged nobody;
+        loaded = ini.load(path);
+        ini.writeString("Options", "Win Score", "100");
+        saved = ini.save(path);
+    }
+    QVERIFY(!loaded);
+    QCOMPARE(ini.source(), IniFile::Source::Unreadable);
+    QVERIFY(!saved);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(readAll(path), old);
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "TestFiles.h"
+#include "Unprivileged.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -83,6 +84,8 @@ private Q_SLOTS:
     void unknownSectionsAndKeysSurvive();
     void failedSaveIsReported();
     void garbageFileGivesDefaultsAndIsRewritten();
+    void unreadableFileGivesDefaultsAndIsKept();
+    void fullDiskKeepsTheFileAndIsReportedOnce();
 
     void yesNo_data();
     void yesNo();
@@ -246,7 +249,61 @@ void TestSettings::garbageFileGivesDefaultsAndIsRewritten() {
     QCOMPARE(s.GameType, 2);
     QCOMPARE(s.CorrectLetterCount, 3);
     QVERIFY(SaveSettings(s));
-    QCOMPARE(readAll(s.IniPath), defaultFile());
+    // The part after the last line end within the first MiB was never read; it is kept.
+    QCOMPARE(readAll(s.IniPath), defaultFile() + garbage.mid(garbage.lastIndexOf('\n') + 1));
+}
+
+void TestSettings::unreadableFileGivesDefaultsAndIsKept() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    Settings s = recordIn(dir);
+    const QByteArray old = "[Options]\r\nWin Score=5\r\nUse Sound=No\r\n";
+    QVERIFY(writeAll(s.IniPath, old));
+    AsUnprivileged::handOver(dir.path());
+    AsUnprivileged::handOver(s.IniPath);
+    QFile::setPermissions(s.IniPath, QFileDevice::WriteOwner);  // mode 0200
+    QStringList told;
+    s.ReportProblem = [&told](const QString& problem) { told << problem; };
+    bool saved = true;
+    {
+        AsUnprivileged nobody;
+        LoadSettings(s);
+        s.WinScore = 7;
+        saved = SaveSettings(s);
+        SaveSettings(s);
+    }
+    QVERIFY(s.IniUnreadable);
+    QVERIFY(s.UseSound);
+    QVERIFY(!saved);
+    QCOMPARE(told.size(), 1);
+    QVERIFY(told.first().contains("could not be read"));
+    QFile::setPermissions(s.IniPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(readAll(s.IniPath), old);
+}
+
+void TestSettings::fullDiskKeepsTheFileAndIsReportedOnce() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    Settings s = loadedFrom(dir, "[Options]\r\nWin Score=5\r\n");
+    QStringList told;
+    s.ReportProblem = [&told](const QString& problem) { told << problem; };
+    s.WinScore = 7;
+    bool first = true;
+    bool second = true;
+    {
+        FileSizeLimit full(500);
+        first = SaveSettings(s);
+        second = SaveSettings(s);
+    }
+    QVERIFY(!first);
+    QVERIFY(!second);
+    QCOMPARE(readAll(s.IniPath), QByteArray("[Options]\r\nWin Score=5\r\n"));
+    QCOMPARE(told.size(), 1);
+    QVERIFY(told.first().startsWith("The settings could not be saved"));
+    QVERIFY(SaveSettings(s));
+    Settings back = recordIn(dir);
+    LoadSettings(back);
+    QCOMPARE(back.WinScore, 7);
 }
 
 void TestSettings::yesNo_data() {

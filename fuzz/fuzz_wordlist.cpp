@@ -1,0 +1,75 @@
+// Feeds arbitrary bytes to the word list reader of the game and of the editor, and checks
+// the rules the game relies on: word and clue lists of equal length, words of at most 15
+// characters, lines of at most 255, the editor and the game agreeing on the entries, a
+// shuffle that keeps the pairs, and an ASCII list surviving the editor's write and a read
+// (trimmed, as the editor writes entries).
+#include <QByteArray>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+
+#include "FuzzCheck.h"
+#include "core/Random.h"
+#include "core/Text.h"
+#include "core/WordList.h"
+#include "dialogs/WordListEditorModel.h"
+
+namespace {
+
+qsizetype characters(const QString& s) {
+    return s.toUcs4().size();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    bool tooLarge = false;
+    const wordlist::Parsed game = wordlist::parse(bytes, nullptr, &tooLarge);
+    require(!tooLarge);  // inputs this small are never refused
+    require(game.words.size() == game.hints.size());
+    require(characters(game.title) <= wordlist::kMaxLine);
+    for (qsizetype i = 0; i < game.words.size(); ++i) {
+        require(characters(game.words[i]) <= wordlist::kMaxWord);
+        require(characters(game.words[i]) + characters(game.hints[i]) < wordlist::kMaxLine);
+    }
+
+    const WordListEditorModel::Parsed editor = WordListEditorModel::parse(bytes);
+    require(editor.hasTitle == game.hasTitle);
+    require(editor.title == game.title);
+    require(editor.entries.size() == game.words.size());
+    for (qsizetype i = 0; i < editor.entries.size(); ++i) {
+        const wordlist::Entry e = wordlist::splitEntry(editor.entries[i]);
+        require(e.word == game.words[i] && e.clue == game.hints[i]);
+    }
+
+    // Shuffled while reading: the same pairs, in the order shuffle() gives.
+    Random early;
+    const wordlist::Parsed shuffled = wordlist::parse(bytes, &early);
+    QStringList words = game.words;
+    QStringList hints = game.hints;
+    Random late;
+    wordlist::shuffle(words, hints, late);
+    require(shuffled.words == words && shuffled.hints == hints);
+    require(early.state() == late.state());
+
+    // An ASCII list comes back from the editor's file as it was, trimmed as the editor trims.
+    bool ascii = true;
+    for (const QString& entry : editor.entries) {
+        for (QChar c : entry) {
+            ascii = ascii && c.unicode() >= 0x20 && c.unicode() < 0x7f;
+        }
+    }
+    if (ascii && game.hasTitle) {
+        WordListEditorModel model;
+        model.setEntries(editor.entries);
+        const QByteArray file = WordListEditorModel::format(QStringLiteral("T"), model.entries());
+        const WordListEditorModel::Parsed back = WordListEditorModel::parse(file);
+        require(back.title == QStringLiteral("T"));
+        require(back.entries.size() == editor.entries.size());
+        for (qsizetype i = 0; i < back.entries.size(); ++i) {
+            require(back.entries[i] == text::trimControl(editor.entries[i]));
+        }
+    }
+    return 0;
+}
