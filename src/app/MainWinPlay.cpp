@@ -16,7 +16,7 @@
 #include "core/Scoring.h"
 #include "core/Sound.h"
 #include "core/Text.h"
-#include "matchmaking/TDoNewGame.h"
+#include "dialogs/TDoNewGame.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "core/Prompts.h"
 #include "core/Text.h"
 #include "matchmaking/OpponentList.h"
-#include "matchmaking/TWebOpponent.h"
+#include "dialogs/TWebOpponent.h"
 #include "net/MessageFraming.h"
 #include "net/TWSocket.h"
 

@@ -10,7 +10,7 @@
 #include "core/LetterTile.h"
 #include "core/Random.h"
 #include "core/Scoring.h"
-#include "matchmaking/TDoNewGame.h"
+#include "dialogs/TDoNewGame.h"
 
 namespace {
 

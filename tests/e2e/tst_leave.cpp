@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "PeerPair.h"
-#include "matchmaking/TDoNewGame.h"
+#include "dialogs/TDoNewGame.h"
 
 class TestLeave : public QObject {
     Q_OBJECT

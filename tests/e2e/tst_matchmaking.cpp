@@ -13,8 +13,8 @@
 #include "ListItems.h"
 #include "Matchd.h"
 #include "TestWindow.h"
-#include "matchmaking/TDoNewGame.h"
-#include "matchmaking/TWebOpponent.h"
+#include "dialogs/TDoNewGame.h"
+#include "dialogs/TWebOpponent.h"
 #include "net/TWSocket.h"
 
 namespace {

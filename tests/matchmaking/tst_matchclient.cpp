@@ -19,7 +19,7 @@
 
 #include "FakeMatchServer.h"
 #include "TestWindow.h"
-#include "matchmaking/TWebOpponent.h"
+#include "dialogs/TWebOpponent.h"
 #include "net/TWSocket.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "FakeMatchServer.h"
 #include "TestWindow.h"
 #include "dialogs/TGetYourName.h"
-#include "matchmaking/TDoNewGame.h"
+#include "dialogs/TDoNewGame.h"
 #include "net/TWSocket.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "matchmaking/TDoNewGame.h"
+#include "dialogs/TDoNewGame.h"
 
 #include <QAction>
 #include <QButtonGroup>
