@@ -8,8 +8,10 @@
 #include <array>
 #include <vector>
 
+#include "app/PeerFlag.h"
 #include "core/AppContext.h"
-#include "net/MessageFraming.h"
+#include "net/MessageGate.h"
+#include "net/PeerConnection.h"
 #include "settings/Settings.h"
 
 class QAction;
@@ -21,15 +23,16 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class ClickLabel;
+class MatchClient;
 class TWSocket;
 struct FileDialogSpec;
 
 // The chooser for a word list to play from.
 FileDialogSpec openWordListSpec(bool mustExist);
 
-// The main window: the whole visible game and the owner of the game state, the settings
-// record, the sockets and the timers. The rules it applies live in core/, net/ and
-// matchmaking/; the handlers here wire them to the controls.
+// The main window: the whole visible game, the settings record and the timers. The
+// connection to the opponent (PeerConnection) and to the matchmaking server (MatchClient)
+// are objects of their own; the handlers here forward to them and show what they report.
 //
 // State and controls are public so that tests can look at them the way a player would.
 class TMainWin : public QMainWindow {
@@ -50,16 +53,6 @@ public:
 
     // --- Game state ---
     bool SoloGame = true;
-    bool Connected = false;
-    bool IsPlayer1 = false;
-    bool TwoPlayerStarted = false;
-    bool Player1Posted = false, Player2Posted = false;
-    bool OpponentReady = false, IAmReady = false;
-    bool OpponentWordReceived = false, MyWordSent = false;
-    bool OpponentScoreReceived = false, MyScoreSent = false;
-    bool WordFinished = false;
-    bool LoggedOnServer = false;
-    bool UnLogDone = true;
     bool WordListLoaded = false;
     QString CurrentWord;  // at most kMaxWord characters
     QString CurrentHint;
@@ -67,7 +60,6 @@ public:
     QString UsedLetters;
     int GuessesLeft = 0;
     int GuessesAllowed = 0;
-    int OpponentGuessesLeft = 0;
     int WordIndex = -1;
     int WordNumber = 0;
     long long Player1Score = 0, Player2Score = 0;
@@ -79,20 +71,42 @@ public:
     QImage EmptyGallows;
     int ScreenWidth = 0, ScreenHeight = 0;
 
-    // Peer protocol and two-player flow.
-    QString OpponentWord;
-    QString OpponentProgress;
-    int OpponentGameType = 0;
-    int OpponentWordType = 0;
-    MessageBuffer PeerReceiveBuffer;
+    // The two-player connection and the matchmaking client.
+    PeerConnection& peer() { return *peer_; }
+    const PeerConnection& peer() const { return *peer_; }
+    MatchClient& match() { return *match_; }
 
-    // Matchmaking client.
-    int ServerRequest = 0;
-    QString ServerLetters;
-    QString OwnAddress;
-    QString PeerAddress;
-    MessageBuffer ServerReceiveBuffer;
-    bool Listening = false;
+    // Two-player flags by the names the game code uses; they live in PeerConnection.
+    PeerFlag Connected{[this] { return peer_->connected(); },
+                       [this](bool v) {
+                           if (v != peer_->connected()) {
+                               peer_->setPhase(v ? PeerConnection::Phase::ReadyToStart
+                                                 : PeerConnection::Phase::NotConnected);
+                           }
+                       }};
+    PeerFlag IsPlayer1{[this] { return peer_->isPlayer1(); },
+                       [this](bool v) { peer_->setPlayer1(v); }};
+    PeerFlag TwoPlayerStarted{[this] { return peer_->started(); }};
+    PeerFlag WordFinished{[this] { return peer_->wordFinished(); },
+                          [this](bool v) { peer_->setWordFinished(v); }};
+    PeerFlag Player1Posted{[this] { return peer_->playerPosted(true); },
+                           [this](bool v) { peer_->setPlayerPosted(true, v); }};
+    PeerFlag Player2Posted{[this] { return peer_->playerPosted(false); },
+                           [this](bool v) { peer_->setPlayerPosted(false, v); }};
+    PeerFlag IAmReady{[this] { return peer_->ready().mine; },
+                      [this](bool v) { peer_->ready().mine = v; }};
+    PeerFlag OpponentReady{[this] { return peer_->ready().theirs; },
+                           [this](bool v) { peer_->ready().theirs = v; }};
+    PeerFlag MyWordSent{[this] { return peer_->word().mine; },
+                        [this](bool v) { peer_->word().mine = v; }};
+    PeerFlag OpponentWordReceived{[this] { return peer_->word().theirs; },
+                                  [this](bool v) { peer_->word().theirs = v; }};
+    PeerFlag MyScoreSent{[this] { return peer_->score().mine; },
+                         [this](bool v) { peer_->score().mine = v; }};
+    PeerFlag OpponentScoreReceived{[this] { return peer_->score().theirs; },
+                                   [this](bool v) { peer_->score().theirs = v; }};
+    // The opponent's guesses left, as the opponent panel counts them.
+    int& OpponentGuessesLeft() { return peer_->opponent().guessesLeft; }
 
     // --- Controls (children of the window) ---
     QFrame* BlankPanel = nullptr;
@@ -145,11 +159,6 @@ public:
 
     QTimer* FlashTimer = nullptr;
     QTimer* ConnectTimer = nullptr;
-
-    TWSocket* CliWSocket = nullptr;
-    TWSocket* SrvWSocket = nullptr;
-    TWSocket* TmpWSocket = nullptr;
-    TWSocket* CliSrvWSocket = nullptr;
 
     // Menu items.
     QAction* MenuPlayer = nullptr;
@@ -221,14 +230,13 @@ public:
 
     // --- Peer protocol and connections ---
     void SendPeer(int code, const QString& payload = {});
-    void CliWSocketDataAvailable(int error);
-    void HandlePeerMessage(int code, const QString& payload);
+    // Shows what a received message changed (PeerConnection has taken it in).
+    void HandlePeerMessage(PeerMessage message, const QString& payload);
     void StartServer();
     void ConnectToIP();
-    void CliWSocketDnsLookupDone(int error);
-    void CliWSocketSessionConnected(int error);
-    void SrvWSocketSessionAvailable(int error);
-    void CliWSocketSessionClosed(int error);
+    // A connection was made: greet the opponent (sounds, names, the wide window).
+    void CliWSocketSessionConnected(bool asPlayer1);
+    void CliWSocketSessionClosed(bool gameLost);
     void DisplayyourIPAddress1Click();
     void DoStartMessage();
     QString OwnName() const;
@@ -241,28 +249,30 @@ public:
     // Word and clue at the first unused position after p whose word has n characters;
     // an empty word when there is none.
     std::pair<QString, QString> FindSameLengthWord(int p, int n);
+    void SetOpponentWord(const QString& word);
     void SendButtonClick();
     void MenuGameClick();
     void MenuGuessesClick();
     void MenuUserNameClick();
     // The connection went away in the middle of a game: stop waiting and say so.
     void GameInterrupted();
-    // Set when this side closes the peer connection itself (a new game is being set up),
-    // until the end of that connection has been reported.
-    bool LeavingPeer = false;
     // Shows the user name dialog (TGetYourName), which saves the settings.
     void RunUserNameDialog();
     void ShowWaitStatus(const QString& text);
     void HideWaitStatus();
     void OfferAction(const QString& caption);
+    // Shows the action button and the wait label as PeerConnection has them.
+    void ShowControls();
+    // A new connection: nothing of an earlier game stays on the board.
+    void ClearTwoPlayerBoard();
 
     // --- Matchmaking client ---
     void BeginServerRequest(int request);
     void UnLog();
-    void CliSrvWSocketDnsLookupDone(int error);
-    void CliSrvWSocketSessionConnected(int error);
-    void CliSrvWSocketDataAvailable(int error);
-    void CliSrvWSocketSessionClosed(int error);
+    // A list of waiting players came: the player picks one, who is then called.
+    void CliSrvWSocketDataAvailable(const QString& list);
+    // The server added this player: listen for a caller.
+    void CliSrvWSocketRegistered();
     void AddressHistory(const QString& address);
     QStringList LocalAddresses() const;
 
@@ -292,24 +302,23 @@ private:
     void BuildMainPanel();
     void BuildWebPanel();
     void BuildControlPanel();
-    void BuildSockets();
+    void BuildConnections();
     void SetClientWidth(int width);
     void LoadTileBackgrounds();
     QString ShowOpenWordList(bool mustExist);
     // Marks player 1's or player 2's readiness as posted and says so in the log.
-    // A new opponent connection: a clean receive buffer, the connect sound, the game board.
-    void BeginPeerSession();
     void PostReadyToStart(bool player1);
     // Adds a word's points to player 1's or player 2's score and marks it posted.
     void PostScore(bool player1, long long points);
-    // The opponent's new word: all of it still to guess, a full count of guesses.
-    void SetOpponentWord(const QString& word);
     void ShowOpponentGuesses();
+    // The opponent's word, letters and guesses as PeerConnection has them.
+    void ShowOpponentProgress();
     // Stores the opponent's name (the player's number for none) and shows it; returns it.
     const QString& TakeOpponentName(const QString& payload);
-    // Moves what the socket has into the buffer; false when there was nothing to read.
-    bool ReceiveInto(TWSocket& socket, MessageBuffer& buffer, const QString& from);
 
+    MessageGate gate_;
+    PeerConnection* peer_ = nullptr;  // child
+    MatchClient* match_ = nullptr;    // child
     bool closing_ = false;
     bool shownOnce_ = false;
 };

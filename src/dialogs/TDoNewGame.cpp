@@ -14,7 +14,8 @@
 #include "app/MainWin.h"
 #include "app/Ui.h"
 #include "core/Text.h"
-#include "net/TWSocket.h"
+#include "matchmaking/MatchClient.h"
+#include "net/PeerConnection.h"
 
 namespace {
 
@@ -169,18 +170,15 @@ void TDoNewGame::ShowStep(int step) {
 }
 
 void TDoNewGame::StopNetworkPlay() {
-    if (main_.SrvWSocket->state() == TWSocket::wsListening) {
-        main_.SrvWSocket->Close();
-        main_.Listening = false;
-        if (main_.LoggedOnServer) {
+    PeerConnection& peer = main_.peer();
+    if (peer.isListening()) {
+        peer.stopListening();
+        if (main_.match().loggedOn()) {
             main_.UnLog();
         }
     }
-    if (main_.CliWSocket->state() == TWSocket::wsConnected) {
-        // Not a lost game: the end of this connection is ours.
-        main_.LeavingPeer = true;
-        main_.CliWSocket->Close();
-    }
+    // Not a lost game: the end of this connection is ours.
+    peer.leave();
 }
 
 void TDoNewGame::NextButtonClick() {
@@ -209,8 +207,8 @@ void TDoNewGame::NextButtonClick() {
                 ShowStep(3);
                 IPAdd->setFocus();
             } else if (WaitIP->isChecked()) {
-                if (!main_.Listening) {
-                    main_.Listening = true;
+                if (!main_.peer().listening()) {
+                    main_.peer().setListening(true);
                     main_.StartServer();
                 }
                 accept();
@@ -241,7 +239,7 @@ void TDoNewGame::NextButtonClick() {
                 return;
             }
             StopNetworkPlay();
-            main_.PeerAddress = address;
+            main_.peer().setPeerAddress(address);
             main_.AddressHistory(address);
             main_.ConnectToIP();
             main_.MenuPlayer->setEnabled(false);
@@ -249,14 +247,13 @@ void TDoNewGame::NextButtonClick() {
             return;
         }
         case 4:
-            if (main_.SrvWSocket->state() == TWSocket::wsListening) {
-                main_.SrvWSocket->Close();
-                main_.Listening = false;
+            if (main_.peer().isListening()) {
+                main_.peer().stopListening();
             }
             if (LongestWait->isChecked()) {
                 main_.BeginServerRequest(2);
             } else {
-                main_.ServerLetters = text::bounded(TheLetters->text());
+                main_.match().setLetters(TheLetters->text());
                 main_.BeginServerRequest(3);
             }
             accept();
@@ -274,7 +271,7 @@ void TDoNewGame::CancelButtonClick() {
 bool TDoNewGame::GetMyIP() {
     const QStringList addresses = main_.LocalAddresses();
     if (addresses.isEmpty()) {
-        main_.OwnAddress.clear();
+        main_.match().setOwnAddress(QString());
         return false;
     }
     QString chosen = addresses.constFirst();
@@ -294,8 +291,8 @@ bool TDoNewGame::GetMyIP() {
             }
         }
     }
-    main_.OwnAddress = text::bounded(chosen.trimmed());
-    return !main_.OwnAddress.isEmpty();
+    main_.match().setOwnAddress(chosen);
+    return !main_.match().ownAddress().isEmpty();
 }
 
 void TDoNewGame::done(int result) {

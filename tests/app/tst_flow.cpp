@@ -107,7 +107,7 @@ private Q_SLOTS:
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
         QCOMPARE(t->CurrentHint, QStringLiteral("No hint given"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("CCC"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
         QCOMPARE(t->WebWordlabel->text(), QStringLiteral("___"));
         QCOMPARE(t->WebGuesses->text(), QStringLiteral("8 Guesses Left"));
         QCOMPARE(std::vector<unsigned char>(t->WordUsed),
@@ -122,7 +122,7 @@ private Q_SLOTS:
         t->WordIndex = 1;
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("CCC"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("AAA"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("AAA"));
         QCOMPARE(int(t->WordUsed[0]), 1);
         QCOMPARE(int(t->WordUsed[2]), 1);
 
@@ -130,7 +130,7 @@ private Q_SLOTS:
         t->WordIndex = 3;
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("CCC"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
         QCOMPARE(std::vector<unsigned char>(t->WordUsed),
                  (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
         QVERIFY(t->settings.SameWordLength);
@@ -139,7 +139,7 @@ private Q_SLOTS:
         t->WordIndex = 5;
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("CCC"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
     }
 
     void withoutAPairTheSearchGivesTwoWordsAndDropsTheLengthRuleInMemory() {
@@ -150,7 +150,7 @@ private Q_SLOTS:
         setList(t, {"A", "BB", "CCC", "DDDD"}, {"", "", "", "four"});
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("A"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("BB"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("BB"));
         QCOMPARE(t->WordIndex, 1);
         QVERIFY(!t->settings.SameWordLength);
         Settings onDisk;
@@ -162,7 +162,7 @@ private Q_SLOTS:
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("DDDD"));
         QCOMPARE(t->CurrentHint, QStringLiteral("four"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("A"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("A"));
 
         // A list of one word: both get it, and the search still ends.
         t->settings.SameWordLength = true;
@@ -170,7 +170,7 @@ private Q_SLOTS:
         t->WordIndex = -1;
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("SOLO"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("SOLO"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("SOLO"));
     }
 
     void theChoosingSideLoadsTheDefaultListAndOffersTheOpenDialog() {
@@ -185,7 +185,7 @@ private Q_SLOTS:
         QVERIFY(t->WordListLoaded);
         QVERIFY(t->Words.size() > 1);
         QCOMPARE(t->CurrentWord, t->Words.at(0).left(15));
-        QCOMPARE(t->OpponentWord, t->CurrentWord);
+        QCOMPARE(t->peer().opponent().word, t->CurrentWord);
 
         // Once a list is loaded the dialog is not shown again.
         t->DoAWebWord();
@@ -212,7 +212,7 @@ private Q_SLOTS:
             setList(t, {});
             t->DoAWebWord();
             QCOMPARE(t->CurrentWord, QStringLiteral("NoWords"));
-            QCOMPARE(t->OpponentWord, QStringLiteral("NoWords"));
+            QCOMPARE(t->peer().opponent().word, QStringLiteral("NoWords"));
         }
         // Clues and marks shorter than the list.
         t->settings.WordType = 1;
@@ -222,7 +222,7 @@ private Q_SLOTS:
         t->WordIndex = 7;
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("ONE"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("TWO"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("TWO"));
     }
 
     void waitingTexts() {
@@ -280,8 +280,8 @@ private Q_SLOTS:
         w->DoAWebWord();
         QCOMPARE(w->WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
         QVERIFY(w->MyWordSent);
-        QCOMPARE(w->OpponentWord, QStringLiteral("Ice cream"));
-        QCOMPARE(w->OpponentProgress, QStringLiteral("_________"));
+        QCOMPARE(w->peer().opponent().word, QStringLiteral("Ice cream"));
+        QCOMPARE(w->peer().opponent().progress, QStringLiteral("_________"));
         QVERIFY(linesOf(w->ConMemo).contains(QStringLiteral(">>Word Sent")));
 
         // The connection went while the dialog was open: nothing more happens.
@@ -295,7 +295,7 @@ private Q_SLOTS:
         QCOMPARE(v.prompts.count(QStringLiteral("dialog")), 1);
         QVERIFY(!v->MyWordSent);
         QVERIFY(v->WaitStatus->isHidden());
-        QVERIFY(v->OpponentWord.isEmpty());
+        QVERIFY(v->peer().opponent().word.isEmpty());
     }
 
     void theActionButtonIgnoresOtherCaptionsAndTheTickWaitsForBothPlayers() {
@@ -403,7 +403,7 @@ private Q_SLOTS:
 
         p1.prompts.questionAnswers.push_back(false);
         p2.prompts.questionAnswers.push_back(false);
-        p1->CliWSocket->Close();
+        p1->peer().cliWSocket().Close();
         QTRY_VERIFY(!p2->Connected);
         QVERIFY(linesOf(p2->ConMemo).contains(QStringLiteral(">>Disconnected")));
         QCOMPARE(p2.prompts.withCaption(QStringLiteral("Notice")).size(), 1);

@@ -406,12 +406,12 @@ private Q_SLOTS:
         TestWindow t;
         startSolo(t, "T\r\nAB\r\n");
         t->SoloGame = false;
-        t->Connected = true;
-        t->TwoPlayerStarted = false;
+        t->peer().setPhase(PeerConnection::Phase::WordExchange);
+        t->peer().setStarted(false);
         QTest::keyClick(t.win.get(), Qt::Key_A);
         QTest::mouseClick(t->AlphabetTiles[2], Qt::LeftButton);
         QVERIFY(t->UsedLetters.isEmpty());
-        t->TwoPlayerStarted = true;
+        t->peer().setStarted(true);
         t->WordFinished = true;
         QTest::keyClick(t.win.get(), Qt::Key_A);
         QVERIFY(t->UsedLetters.isEmpty());
