@@ -24,6 +24,8 @@ class QPushButton;
 class QTimer;
 class ClickLabel;
 class MatchClient;
+struct NewGameChoice;
+struct NewGameHooks;
 class TWSocket;
 struct FileDialogSpec;
 
@@ -222,6 +224,11 @@ public:
     void FlashTimerTimer();
     // The wizard; false when it was cancelled.
     bool RunNewGameWizard();
+    // What the wizard needs from the window, and what the window does with its choice.
+    NewGameHooks NewGameWizardHooks();
+    void CarryOutNewGame(const NewGameChoice& choice);
+    // Stops listening (taking this player off the server) and leaves the opponent.
+    void StopNetworkPlay();
 
     // --- Sound ---
     void DoWave(const QString& path, bool wait);

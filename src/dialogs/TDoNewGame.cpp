@@ -11,11 +11,14 @@
 #include <QRadioButton>
 
 #include "app/ClickLabel.h"
-#include "app/MainWin.h"
 #include "app/Ui.h"
+#include "core/Prompts.h"
 #include "core/Text.h"
-#include "matchmaking/MatchClient.h"
-#include "net/PeerConnection.h"
+#include "dialogs/TGetYourName.h"
+#include "settings/Settings.h"
+
+// The chooser for a word list to play from (the main window's).
+FileDialogSpec openWordListSpec(bool mustExist);
 
 namespace {
 
@@ -40,7 +43,8 @@ QRadioButton* makeRadio(QWidget* parent, const QString& caption, int y) {
 
 }  // namespace
 
-TDoNewGame::TDoNewGame(TMainWin& main) : QDialog(&main), main_(main) {
+TDoNewGame::TDoNewGame(Settings& settings, Prompts& prompts, NewGameHooks hooks, QWidget* parent)
+    : QDialog(parent), settings_(settings), prompts_(prompts), hooks_(std::move(hooks)) {
     setWindowTitle(QStringLiteral("New Player"));
     setFont(arialFont(13));
     setFixedSize(353, 188);
@@ -94,7 +98,7 @@ TDoNewGame::TDoNewGame(TMainWin& main) : QDialog(&main), main_(main) {
     connect(CancelButton, &QPushButton::clicked, this, &TDoNewGame::CancelButtonClick);
 
     // Each group of choices is remembered as soon as it is clicked.
-    Settings& s = main_.settings;
+    Settings& s = settings_;
     auto remember = [this](QRadioButton* radio, int& setting, int value) {
         connect(radio, &QRadioButton::clicked, this, [&setting, value] { setting = value; });
     };
@@ -118,8 +122,8 @@ TDoNewGame::TDoNewGame(TMainWin& main) : QDialog(&main), main_(main) {
 
 void TDoNewGame::FormShow() {
     Cancelled = false;
-    if (main_.ScreenWidth > 0) {
-        move((main_.ScreenWidth - width()) / 2, (main_.ScreenHeight - height()) / 2);
+    if (hooks_.screen.width() > 0) {
+        move((hooks_.screen.width() - width()) / 2, (hooks_.screen.height() - height()) / 2);
     }
     Panel2->setEnabled(false);
     Panel2->hide();
@@ -129,7 +133,7 @@ void TDoNewGame::FormShow() {
     Panel1->show();
     Panel4->hide();
 
-    const Settings& s = main_.settings;
+    const Settings& s = settings_;
     // A remembered value out of range checks nothing in its group.
     auto check = [](std::initializer_list<QRadioButton*> group, int value) {
         int i = 1;
@@ -169,36 +173,32 @@ void TDoNewGame::ShowStep(int step) {
     }
 }
 
-void TDoNewGame::StopNetworkPlay() {
-    PeerConnection& peer = main_.peer();
-    if (peer.isListening()) {
-        peer.stopListening();
-        if (main_.match().loggedOn()) {
-            main_.UnLog();
-        }
-    }
-    // Not a lost game: the end of this connection is ours.
-    peer.leave();
+void TDoNewGame::Choose(NewGameChoice::Action action) {
+    choice_.action = action;
+    accept();
 }
 
 void TDoNewGame::NextButtonClick() {
     switch (currentStep()) {
         case 1:
             if (PlaySol->isChecked()) {
-                StopNetworkPlay();
-                const auto path = main_.ctx.prompts->openFile(this, openWordListSpec(true));
+                if (hooks_.stopNetworkPlay) {
+                    hooks_.stopNetworkPlay();
+                }
+                const auto path = prompts_.openFile(this, openWordListSpec(true));
                 if (path) {
-                    main_.LoadGame(text::bounded(*path));
-                    accept();
+                    choice_.wordListPath = text::bounded(*path);
+                    Choose(NewGameChoice::Action::PlayAlone);
                 }
                 return;
             }
-            if (main_.settings.UserName.isEmpty() &&
-                main_.ctx.prompts->question(
+            if (settings_.UserName.isEmpty() &&
+                prompts_.question(
                     this, QStringLiteral("Notice"),
                     QStringLiteral("It appears that you have not entered a user name for "
                                    "yourself yet. Would you like to do so now?"))) {
-                main_.RunUserNameDialog();
+                TGetYourName dialog(settings_, this);
+                prompts_.runDialog(dialog);
             }
             ShowStep(2);
             return;
@@ -207,11 +207,7 @@ void TDoNewGame::NextButtonClick() {
                 ShowStep(3);
                 IPAdd->setFocus();
             } else if (WaitIP->isChecked()) {
-                if (!main_.peer().listening()) {
-                    main_.peer().setListening(true);
-                    main_.StartServer();
-                }
-                accept();
+                Choose(NewGameChoice::Action::WaitForCall);
             } else if (LogServer->isChecked()) {
                 ShowStep(4);
                 if (AlphaNames->isChecked()) {
@@ -220,43 +216,33 @@ void TDoNewGame::NextButtonClick() {
             } else if (RegServer->isChecked()) {
                 // Without an address of our own there is nothing to register.
                 if (!GetMyIP()) {
-                    main_.ctx.prompts->message(
-                        this, QStringLiteral("Error"),
-                        QStringLiteral("This computer has no network address to register "
-                                       "with the server."));
+                    prompts_.message(this, QStringLiteral("Error"),
+                                     QStringLiteral("This computer has no network address to "
+                                                    "register with the server."));
                     return;
                 }
-                main_.BeginServerRequest(1);
-                accept();
+                Choose(NewGameChoice::Action::Register);
             }
             return;
         case 3: {
             const QString address = text::bounded(text::trimSpaces(IPAdd->currentText()));
             if (address.isEmpty()) {
-                main_.ctx.prompts->message(this, QStringLiteral("Error"),
-                                           QStringLiteral("No IP Address has been entered."));
+                prompts_.message(this, QStringLiteral("Error"),
+                                 QStringLiteral("No IP Address has been entered."));
                 IPAdd->setFocus();
                 return;
             }
-            StopNetworkPlay();
-            main_.peer().setPeerAddress(address);
-            main_.AddressHistory(address);
-            main_.ConnectToIP();
-            main_.MenuPlayer->setEnabled(false);
-            accept();
+            choice_.address = address;
+            Choose(NewGameChoice::Action::CallAddress);
             return;
         }
         case 4:
-            if (main_.peer().isListening()) {
-                main_.peer().stopListening();
-            }
             if (LongestWait->isChecked()) {
-                main_.BeginServerRequest(2);
+                Choose(NewGameChoice::Action::ListLongest);
             } else {
-                main_.match().setLetters(TheLetters->text());
-                main_.BeginServerRequest(3);
+                choice_.letters = text::bounded(TheLetters->text());
+                Choose(NewGameChoice::Action::ListByLetters);
             }
-            accept();
             return;
         default:
             return;
@@ -269,16 +255,16 @@ void TDoNewGame::CancelButtonClick() {
 }
 
 bool TDoNewGame::GetMyIP() {
-    const QStringList addresses = main_.LocalAddresses();
+    const QStringList addresses = hooks_.localAddresses ? hooks_.localAddresses() : QStringList();
+    choice_.ownAddress.clear();
     if (addresses.isEmpty()) {
-        main_.match().setOwnAddress(QString());
         return false;
     }
     QString chosen = addresses.constFirst();
     if (addresses.size() >= 2) {
         for (qsizetype i = 0; i < addresses.size(); ++i) {
             const QString entry = addresses.at(i).trimmed();
-            if (main_.ctx.prompts->question(
+            if (prompts_.question(
                     this, QStringLiteral("Notice"),
                     QStringLiteral("You have multiple IP Addresses.  Is the correct IP Address ") +
                         entry + QStringLiteral("?"))) {
@@ -291,17 +277,17 @@ bool TDoNewGame::GetMyIP() {
             }
         }
     }
-    main_.match().setOwnAddress(chosen);
-    return !main_.match().ownAddress().isEmpty();
+    choice_.ownAddress = text::bounded(chosen.trimmed());
+    return !choice_.ownAddress.isEmpty();
 }
 
 void TDoNewGame::done(int result) {
     // Every way out but Cancel, the close box included, counts as finishing.
     if (!finished_) {
         finished_ = true;
-        if (!Cancelled) {
-            main_.SoloGame = PlaySol->isChecked();
-            main_.EnableDisable();
+        if (!Cancelled && hooks_.chosen) {
+            choice_.solo = PlaySol->isChecked();
+            hooks_.chosen(choice_);
         }
     }
     QDialog::done(result);
