@@ -30,11 +30,11 @@ void TMainWin::MenuUserNameClick() {
         return;
     }
     if (SoloGame || !peer_->connected() || peer_->isPlayer1()) {
-        Player1Name = name.isEmpty() ? QStringLiteral("Player 1") : name;
+        Player1Name = peertext::playerName(name, true);
         PlayerPanel->setText(Player1Name);
         Play1ScoreLab->setText(Player1Name);
     } else {
-        Player2Name = name.isEmpty() ? QStringLiteral("Player 2") : name;
+        Player2Name = peertext::playerName(name, false);
         PlayerPanel->setText(Player2Name);
         Play2ScoreLab->setText(Player2Name);
     }

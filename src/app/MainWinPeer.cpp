@@ -22,10 +22,6 @@ constexpr int kMaxChatLine = 255 + 2 + 1000;
 // Set on the window while its start summary is open (see DoStartMessage).
 constexpr char kSummaryOpen[] = "ropewitStartSummaryOpen";
 
-QString orDefault(const QString& name, const char* fallback) {
-    return name.isEmpty() ? QString::fromLatin1(fallback) : text::bounded(name);
-}
-
 void setPointSize(QLabel* label, int points) {
     QFont f = label->font();
     f.setPixelSize((points * 96 + 36) / 72);
@@ -59,7 +55,7 @@ void TMainWin::PostReadyToStart(bool player1) {
 const QString& TMainWin::TakeOpponentName(const QString& payload) {
     const bool player1 = peer_->isPlayer1();
     QString& name = player1 ? Player2Name : Player1Name;
-    name = orDefault(payload, player1 ? "Player 2" : "Player 1");
+    name = peertext::playerName(payload, !player1);
     OppPanel->setText(name);
     return name;
 }
@@ -227,11 +223,11 @@ void TMainWin::CliWSocketSessionConnected(bool asPlayer1) {
     CentreWindow();
     if (asPlayer1) {
         LogLine(QStringLiteral(">>Syncing options"));
-        Player1Name = orDefault(settings.UserName, "Player 1");
+        Player1Name = peertext::playerName(settings.UserName, true);
         PlayerPanel->setText(Player1Name);
         return;
     }
-    Player2Name = orDefault(settings.UserName, "Player 2");
+    Player2Name = peertext::playerName(settings.UserName, false);
     PlayerPanel->setText(Player2Name);
     if (match().loggedOn()) {
         UnLog();

@@ -14,10 +14,6 @@ namespace {
 // What the opponent's used letters keep of a long run of letters.
 constexpr int kMaxMissedText = 255;
 
-QString orDefault(const QString& name, const char* fallback) {
-    return name.isEmpty() ? QString::fromLatin1(fallback) : text::bounded(name);
-}
-
 }  // namespace
 
 PeerConnection::PeerConnection(const Settings& settings, MessageGate& gate, QObject* parent)
@@ -179,7 +175,7 @@ void PeerConnection::sendOpening() {
     send(PeerMessage::StatusLine, QStringLiteral(">>Syncing Options"));
     send(PeerMessage::GuessAttempts, peertext::guessAttemptsPayload(settings_.NumGuesses));
     send(PeerMessage::GameOptions, peertext::gameOptionsPayload(peertext::optionsOf(settings_)));
-    send(PeerMessage::PlayerName, orDefault(settings_.UserName, "Player 1"));
+    send(PeerMessage::PlayerName, peertext::playerName(settings_.UserName, true));
     send(PeerMessage::HintMode, settings_.UseHints ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
