@@ -317,6 +317,9 @@ private:
     void PostReadyToStart(bool player1);
     // Adds a word's points to player 1's or player 2's score and marks it posted.
     void PostScore(bool player1, long long points);
+    // The messages of the game's steps; chat, options and names.
+    void ShowStepMessage(PeerMessage message, const QString& payload);
+    void TakeOptionsMessage(PeerMessage message, const QString& payload);
     void ShowOpponentGuesses();
     // The opponent's word, letters and guesses as PeerConnection has them.
     void ShowOpponentProgress();

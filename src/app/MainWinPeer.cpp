@@ -67,29 +67,25 @@ void TMainWin::ShowOpponentProgress() {
 }
 
 void TMainWin::HandlePeerMessage(PeerMessage message, const QString& payload) {
+    switch (message) {
+        case PeerMessage::ReadyToStart:
+        case PeerMessage::YourWord:
+        case PeerMessage::LetterGuessed:
+        case PeerMessage::PlayerName:
+        case PeerMessage::WordScore:
+        case PeerMessage::SenderWord:
+        case PeerMessage::WordStarted:
+            ShowStepMessage(message, payload);
+            break;
+        default:
+            TakeOptionsMessage(message, payload);
+            break;
+    }
+}
+
+void TMainWin::ShowStepMessage(PeerMessage message, const QString& payload) {
     const bool player1 = peer_->isPlayer1();
     switch (message) {
-        case PeerMessage::Chat:
-            ChatLine(text::bounded(payload, kMaxChatLine));
-            if (settings.UseSound) {
-                DoWave(settings.ProgramDir + QStringLiteral("/FLOOP.WAV"), false);
-            }
-            break;
-        case PeerMessage::GuessAttempts:
-            settings.NumGuesses = QString::number(text::payloadNumber(payload)).left(2);
-            LogLine(QStringLiteral(">>Guess Attempts Changed To ") + settings.NumGuesses);
-            break;
-        case PeerMessage::GameOptions: {
-            const int oldWinScore = settings.WinScore;
-            const peertext::GameOptions options = peertext::parseGameOptions(payload);
-            peertext::applyOptions(options, settings);
-            const QString description = peertext::optionsDescription(
-                options, Player1Name, Player2Name, settings.WinScore != oldWinScore);
-            SetWordListMenuItem();
-            LogLine(QStringLiteral(">>Game Type Changed: ") + description);
-            SaveSettings(settings);
-            break;
-        }
         case PeerMessage::ReadyToStart:
             if (peer_->ready().mine) {
                 HideWaitStatus();
@@ -97,9 +93,6 @@ void TMainWin::HandlePeerMessage(PeerMessage message, const QString& payload) {
             }
             LogLine(QStringLiteral(">>") + (player1 ? Player2Name : Player1Name) +
                     QStringLiteral(" Ready To Start"));
-            break;
-        case PeerMessage::StatusLine:
-            LogLine(text::bounded(payload));
             break;
         case PeerMessage::YourWord: {
             LogLine(QStringLiteral(">>Received word"));
@@ -150,6 +143,40 @@ void TMainWin::HandlePeerMessage(PeerMessage message, const QString& payload) {
             MissedWebLabel->clear();
             ShowOpponentProgress();
             break;
+        case PeerMessage::WordStarted:
+            break;
+        default:
+            break;
+    }
+}
+
+void TMainWin::TakeOptionsMessage(PeerMessage message, const QString& payload) {
+    const bool player1 = peer_->isPlayer1();
+    switch (message) {
+        case PeerMessage::Chat:
+            ChatLine(text::bounded(payload, kMaxChatLine));
+            if (settings.UseSound) {
+                DoWave(settings.ProgramDir + QStringLiteral("/FLOOP.WAV"), false);
+            }
+            break;
+        case PeerMessage::GuessAttempts:
+            settings.NumGuesses = QString::number(text::payloadNumber(payload)).left(2);
+            LogLine(QStringLiteral(">>Guess Attempts Changed To ") + settings.NumGuesses);
+            break;
+        case PeerMessage::GameOptions: {
+            const int oldWinScore = settings.WinScore;
+            const peertext::GameOptions options = peertext::parseGameOptions(payload);
+            peertext::applyOptions(options, settings);
+            const QString description = peertext::optionsDescription(
+                options, Player1Name, Player2Name, settings.WinScore != oldWinScore);
+            SetWordListMenuItem();
+            LogLine(QStringLiteral(">>Game Type Changed: ") + description);
+            SaveSettings(settings);
+            break;
+        }
+        case PeerMessage::StatusLine:
+            LogLine(text::bounded(payload));
+            break;
         case PeerMessage::HintMode:
             settings.UseHints = payload == QLatin1String("1");
             SaveSettings(settings);
@@ -164,7 +191,7 @@ void TMainWin::HandlePeerMessage(PeerMessage message, const QString& payload) {
         case PeerMessage::NameChanged:
             (player1 ? Play2ScoreLab : Play1ScoreLab)->setText(TakeOpponentName(payload));
             break;
-        case PeerMessage::WordStarted:
+        default:
             break;
     }
 }

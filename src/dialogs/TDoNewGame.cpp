@@ -181,71 +181,85 @@ void TDoNewGame::Choose(NewGameChoice::Action action) {
 void TDoNewGame::NextButtonClick() {
     switch (currentStep()) {
         case 1:
-            if (PlaySol->isChecked()) {
-                if (hooks_.stopNetworkPlay) {
-                    hooks_.stopNetworkPlay();
-                }
-                const auto path = prompts_.openFile(this, openWordListSpec(true));
-                if (path) {
-                    choice_.wordListPath = text::bounded(*path);
-                    Choose(NewGameChoice::Action::PlayAlone);
-                }
-                return;
-            }
-            if (settings_.UserName.isEmpty() &&
-                prompts_.question(
-                    this, QStringLiteral("Notice"),
-                    QStringLiteral("It appears that you have not entered a user name for "
-                                   "yourself yet. Would you like to do so now?"))) {
-                TGetYourName dialog(settings_, this);
-                prompts_.runDialog(dialog);
-            }
-            ShowStep(2);
+            NextFromStep1();
             return;
         case 2:
-            if (KnowIp->isChecked()) {
-                ShowStep(3);
-                IPAdd->setFocus();
-            } else if (WaitIP->isChecked()) {
-                Choose(NewGameChoice::Action::WaitForCall);
-            } else if (LogServer->isChecked()) {
-                ShowStep(4);
-                if (AlphaNames->isChecked()) {
-                    TheLetters->setFocus();
-                }
-            } else if (RegServer->isChecked()) {
-                // Without an address of our own there is nothing to register.
-                if (!GetMyIP()) {
-                    prompts_.message(this, QStringLiteral("Error"),
-                                     QStringLiteral("This computer has no network address to "
-                                                    "register with the server."));
-                    return;
-                }
-                Choose(NewGameChoice::Action::Register);
-            }
+            NextFromStep2();
             return;
-        case 3: {
-            const QString address = text::bounded(text::trimSpaces(IPAdd->currentText()));
-            if (address.isEmpty()) {
-                prompts_.message(this, QStringLiteral("Error"),
-                                 QStringLiteral("No IP Address has been entered."));
-                IPAdd->setFocus();
-                return;
-            }
-            choice_.address = address;
-            Choose(NewGameChoice::Action::CallAddress);
+        case 3:
+            NextFromStep3();
             return;
-        }
         case 4:
-            if (LongestWait->isChecked()) {
-                Choose(NewGameChoice::Action::ListLongest);
-            } else {
-                choice_.letters = text::bounded(TheLetters->text());
-                Choose(NewGameChoice::Action::ListByLetters);
-            }
+            NextFromStep4();
             return;
         default:
             return;
+    }
+}
+
+void TDoNewGame::NextFromStep1() {
+    if (PlaySol->isChecked()) {
+        if (hooks_.stopNetworkPlay) {
+            hooks_.stopNetworkPlay();
+        }
+        const auto path = prompts_.openFile(this, openWordListSpec(true));
+        if (path) {
+            choice_.wordListPath = text::bounded(*path);
+            Choose(NewGameChoice::Action::PlayAlone);
+        }
+        return;
+    }
+    if (settings_.UserName.isEmpty() &&
+        prompts_.question(this, QStringLiteral("Notice"),
+                          QStringLiteral("It appears that you have not entered a user name for "
+                                         "yourself yet. Would you like to do so now?"))) {
+        TGetYourName dialog(settings_, this);
+        prompts_.runDialog(dialog);
+    }
+    ShowStep(2);
+}
+
+void TDoNewGame::NextFromStep2() {
+    if (KnowIp->isChecked()) {
+        ShowStep(3);
+        IPAdd->setFocus();
+    } else if (WaitIP->isChecked()) {
+        Choose(NewGameChoice::Action::WaitForCall);
+    } else if (LogServer->isChecked()) {
+        ShowStep(4);
+        if (AlphaNames->isChecked()) {
+            TheLetters->setFocus();
+        }
+    } else if (RegServer->isChecked()) {
+        // Without an address of our own there is nothing to register.
+        if (!GetMyIP()) {
+            prompts_.message(this, QStringLiteral("Error"),
+                             QStringLiteral("This computer has no network address to "
+                                            "register with the server."));
+            return;
+        }
+        Choose(NewGameChoice::Action::Register);
+    }
+}
+
+void TDoNewGame::NextFromStep3() {
+    const QString address = text::bounded(text::trimSpaces(IPAdd->currentText()));
+    if (address.isEmpty()) {
+        prompts_.message(this, QStringLiteral("Error"),
+                         QStringLiteral("No IP Address has been entered."));
+        IPAdd->setFocus();
+        return;
+    }
+    choice_.address = address;
+    Choose(NewGameChoice::Action::CallAddress);
+}
+
+void TDoNewGame::NextFromStep4() {
+    if (LongestWait->isChecked()) {
+        Choose(NewGameChoice::Action::ListLongest);
+    } else {
+        choice_.letters = text::bounded(TheLetters->text());
+        Choose(NewGameChoice::Action::ListByLetters);
     }
 }
 

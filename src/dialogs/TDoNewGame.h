@@ -96,6 +96,11 @@ private:
     void FormShow();
     void ShowStep(int step);
     void Choose(NewGameChoice::Action action);
+    // Next on each step: alone or an opponent; how to find one; the address; what to ask.
+    void NextFromStep1();
+    void NextFromStep2();
+    void NextFromStep3();
+    void NextFromStep4();
 
     Settings& settings_;
     Prompts& prompts_;
