@@ -113,6 +113,8 @@ void PeerConnection::onDnsLookupDone(int error) {
 }
 
 void PeerConnection::onSessionConnected(int error) {
+    // Whatever the opponent sends first waits until the call has been dealt with in full.
+    MessageGate::Hold hold(gate_);
     if (error == wsa::kConnectionRefused) {
         Q_EMIT logLine(QStringLiteral(">>Selected opponent is not waiting to play."));
     } else if (error != 0) {
