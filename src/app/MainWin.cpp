@@ -271,6 +271,10 @@ void TMainWin::BuildMainPanel() {
     Guesses->setFont(arialFont(12, true));
     WordNumPanel = makeTextPanel(MainPanel, QRect(332, 60, 133, 21), QFrame::Sunken);
 
+    BuildScoresAndLetters();
+}
+
+void TMainWin::BuildScoresAndLetters() {
     Bevel3 = makePanel(MainPanel, QRect(332, 84, 133, 73), QFrame::Sunken);
     Bevel3->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Label7 =

@@ -307,6 +307,7 @@ private:
     void BuildMenus();
     void BuildWelcomePanel();
     void BuildMainPanel();
+    void BuildScoresAndLetters();
     void BuildWebPanel();
     void BuildControlPanel();
     void BuildConnections();

@@ -87,6 +87,11 @@ TDoNewGame::TDoNewGame(Settings& settings, Prompts& prompts, NewGameHooks hooks,
     TheLetters->setMaxLength(20);
     TheLetters->setGeometry(276, 78, 61, 22);
 
+    BuildButtons();
+    FormShow();
+}
+
+void TDoNewGame::BuildButtons() {
     NextButton = new QPushButton(QStringLiteral("&Next"), this);
     NextButton->setGeometry(184, 161, 75, 25);
     NextButton->setDefault(true);
@@ -116,8 +121,6 @@ TDoNewGame::TDoNewGame(Settings& settings, Prompts& prompts, NewGameHooks hooks,
             TheLetters->setFocus();
         }
     });
-
-    FormShow();
 }
 
 void TDoNewGame::FormShow() {

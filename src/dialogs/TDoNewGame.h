@@ -94,6 +94,8 @@ protected:
 
 private:
     void FormShow();
+    // The buttons, and the settings each choice is remembered in.
+    void BuildButtons();
     void ShowStep(int step);
     void Choose(NewGameChoice::Action action);
     // Next on each step: alone or an opponent; how to find one; the address; what to ask.
