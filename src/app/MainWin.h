@@ -224,11 +224,8 @@ public:
     void FlashTimerTimer();
     // The wizard; false when it was cancelled.
     bool RunNewGameWizard();
-    // What the wizard needs from the window, and what the window does with its choice.
+    // What the wizard needs from the window (the choice comes back to CarryOutNewGame).
     NewGameHooks NewGameWizardHooks();
-    void CarryOutNewGame(const NewGameChoice& choice);
-    // Stops listening (taking this player off the server) and leaves the opponent.
-    void StopNetworkPlay();
 
     // --- Sound ---
     void DoWave(const QString& path, bool wait);
@@ -268,10 +265,6 @@ public:
     void ShowWaitStatus(const QString& text);
     void HideWaitStatus();
     void OfferAction(const QString& caption);
-    // Shows the action button and the wait label as PeerConnection has them.
-    void ShowControls();
-    // A new connection: nothing of an earlier game stays on the board.
-    void ClearTwoPlayerBoard();
 
     // --- Matchmaking client ---
     void BeginServerRequest(int request);
@@ -314,10 +307,18 @@ private:
     void SetClientWidth(int width);
     void LoadTileBackgrounds();
     QString ShowOpenWordList(bool mustExist);
-    // Marks player 1's or player 2's readiness as posted and says so in the log.
+    // Says in the log that player 1 or player 2 is ready to start (PeerConnection has
+    // posted the readiness).
     void PostReadyToStart(bool player1);
     // Adds a word's points to player 1's or player 2's score and marks it posted.
     void PostScore(bool player1, long long points);
+    // Shows the action button and the wait label as PeerConnection has them.
+    void ShowControls();
+    // A new connection: nothing of an earlier game stays on the board.
+    void ClearTwoPlayerBoard();
+    void CarryOutNewGame(const NewGameChoice& choice);
+    // Stops listening (taking this player off the server) and leaves the opponent.
+    void StopNetworkPlay();
     // The messages of the game's steps; chat, options and names.
     void ShowStepMessage(PeerMessage message, const QString& payload);
     void TakeOptionsMessage(PeerMessage message, const QString& payload);

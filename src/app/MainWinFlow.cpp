@@ -142,7 +142,7 @@ void TMainWin::ActionButtonClick() {
                     ShowWaitStatus(peer_->waiting());
                 }
                 ActionButton->setEnabled(false);
-                LogLine(QStringLiteral(">>") + OwnName() + QStringLiteral(" Ready To Start"));
+                PostReadyToStart(peer_->isPlayer1());
                 if (!SoloGame) {
                     OpponentGuessesLeft() = GuessesAllowed;
                     ShowOpponentGuesses();

@@ -47,7 +47,6 @@ QString TMainWin::OpponentName() const {
 // --- Receiving ---
 
 void TMainWin::PostReadyToStart(bool player1) {
-    peer_->setPlayerPosted(player1, true);
     LogLine(QStringLiteral(">>") + (player1 ? Player1Name : Player2Name) +
             QStringLiteral(" Ready To Start"));
 }
@@ -91,8 +90,7 @@ void TMainWin::ShowStepMessage(PeerMessage message, const QString& payload) {
                 HideWaitStatus();
                 FlashIt(false);
             }
-            LogLine(QStringLiteral(">>") + (player1 ? Player2Name : Player1Name) +
-                    QStringLiteral(" Ready To Start"));
+            PostReadyToStart(!player1);
             break;
         case PeerMessage::YourWord: {
             LogLine(QStringLiteral(">>Received word"));
