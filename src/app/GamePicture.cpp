@@ -13,7 +13,7 @@
 #include "app/MainWin.h"
 #include "core/Prompts.h"
 #include "core/Sound.h"
-#include "matchmaking/TDoNewGame.h"
+#include "dialogs/TDoNewGame.h"
 
 namespace {
 

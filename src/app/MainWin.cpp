@@ -24,6 +24,7 @@
 #include "app/Ui.h"
 #include "core/Pictures.h"
 #include "core/Text.h"
+#include "matchmaking/MatchClient.h"
 #include "net/TWSocket.h"
 
 namespace {
@@ -82,9 +83,6 @@ TMainWin::~TMainWin() {
 }
 
 void TMainWin::FormCreate() {
-    LoggedOnServer = false;
-    WordFinished = TwoPlayerStarted = Connected = Player1Posted = Player2Posted = false;
-
     EmptyGallows = pictures::emptyGallows(devicePixelRatioF());
     NoHangPicture = EmptyGallows;
     YesHang = pictures::hangedFigure(devicePixelRatioF());
@@ -117,7 +115,7 @@ void TMainWin::FormCreate() {
     BuildMainPanel();
     BuildWebPanel();
     BuildControlPanel();
-    BuildSockets();
+    BuildConnections();
 
     MenuUpper->setChecked(settings.UseUpper);
     MenuHints->setChecked(settings.UseHints);
@@ -379,26 +377,26 @@ void TMainWin::BuildControlPanel() {
     WaitStatus->setEnabled(false);
 }
 
-void TMainWin::BuildSockets() {
-    CliWSocket = new TWSocket(this);
-    SrvWSocket = new TWSocket(this);
-    TmpWSocket = new TWSocket(this);
-    CliSrvWSocket = new TWSocket(this);
-    connect(CliWSocket, &TWSocket::DnsLookupDone, this, &TMainWin::CliWSocketDnsLookupDone);
-    connect(CliWSocket, &TWSocket::SessionConnected, this, &TMainWin::CliWSocketSessionConnected);
-    connect(CliWSocket, &TWSocket::DataAvailable, this, &TMainWin::CliWSocketDataAvailable);
-    connect(CliWSocket, &TWSocket::SessionClosed, this, &TMainWin::CliWSocketSessionClosed);
-    connect(CliWSocket, &TWSocket::BacklogDropped, this, [this](qint64 n) {
-        LogLine(QStringLiteral("NOTICE:> The opponent left %1 unread bytes behind, more than any "
-                               "game sends; they were dropped")
-                    .arg(n));
-    });
-    connect(SrvWSocket, &TWSocket::SessionAvailable, this, &TMainWin::SrvWSocketSessionAvailable);
-    connect(CliSrvWSocket, &TWSocket::DnsLookupDone, this, &TMainWin::CliSrvWSocketDnsLookupDone);
-    connect(CliSrvWSocket, &TWSocket::SessionConnected, this,
-            &TMainWin::CliSrvWSocketSessionConnected);
-    connect(CliSrvWSocket, &TWSocket::DataAvailable, this, &TMainWin::CliSrvWSocketDataAvailable);
-    connect(CliSrvWSocket, &TWSocket::SessionClosed, this, &TMainWin::CliSrvWSocketSessionClosed);
+void TMainWin::BuildConnections() {
+    peer_ = new PeerConnection(settings, gate_, this);
+    match_ = new MatchClient(settings, gate_, this);
+    connect(peer_, &PeerConnection::logLine, this, &TMainWin::LogLine);
+    connect(peer_, &PeerConnection::sessionBegun, this, &TMainWin::CliWSocketSessionConnected);
+    connect(peer_, &PeerConnection::sessionEnded, this, &TMainWin::CliWSocketSessionClosed);
+    connect(peer_, &PeerConnection::received, this, &TMainWin::HandlePeerMessage);
+    connect(peer_, &PeerConnection::callEnded, this, [this] { MenuPlayer->setEnabled(true); });
+    // A call that ends before it connects never reaches callEnded. A dotted address ends
+    // inside ConnectToIP itself, before its caller has taken the menu away, so the menu
+    // comes back once the caller is done.
+    connect(peer_, &PeerConnection::callFailed, this,
+            [this] { QTimer::singleShot(0, this, [this] { MenuPlayer->setEnabled(true); }); });
+    connect(match_, &MatchClient::logLine, this, &TMainWin::LogLine);
+    connect(match_, &MatchClient::notice, this,
+            [this](const QString& caption, const QString& text) {
+                ctx.prompts->message(this, caption, text);
+            });
+    connect(match_, &MatchClient::opponentsListed, this, &TMainWin::CliSrvWSocketDataAvailable);
+    connect(match_, &MatchClient::registered, this, &TMainWin::CliSrvWSocketRegistered);
 }
 
 // --- Window, layout and enabling rules ---
@@ -440,9 +438,9 @@ void TMainWin::EnableDisable() {
         WebPanel->setEnabled(false);
         WebPanel->hide();
         SetClientWidth(kClientWidthSolo);
-    } else if (Connected) {
+    } else if (peer_->connected()) {
         MenuGuesses->setEnabled(true);
-        MenuWords->setEnabled(IsPlayer1);
+        MenuWords->setEnabled(peer_->isPlayer1());
         ConnectPanel->setEnabled(true);
         ConnectPanel->show();
         PlayerPanel->setEnabled(true);
@@ -517,14 +515,14 @@ void TMainWin::closeEvent(QCloseEvent* event) {
 }
 
 void TMainWin::FormClose() {
-    if (LoggedOnServer) {
+    if (match_->loggedOn()) {
         // The removal from the server must go out before the window closes, but a server
         // that never answers must not keep the player from quitting.
-        UnLogDone = false;
+        match_->setUnLogDone(false);
         UnLog();
         QElapsedTimer waited;
         waited.start();
-        while (!UnLogDone && waited.elapsed() < kUnLogWaitMs) {
+        while (!match_->unLogDone() && waited.elapsed() < kUnLogWaitMs) {
             QEventLoop loop;
             QTimer::singleShot(20, &loop, &QEventLoop::quit);
             loop.exec();

@@ -8,12 +8,14 @@
 #include <array>
 #include <vector>
 
+#include "app/PeerFlag.h"
 #include "core/AppContext.h"
 #include "core/WordList.h"
 #include "game/Round.h"
 #include "game/Scores.h"
 #include "game/WordSource.h"
-#include "net/MessageFraming.h"
+#include "net/MessageGate.h"
+#include "net/PeerConnection.h"
 #include "settings/Settings.h"
 
 class QAction;
@@ -25,6 +27,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class ClickLabel;
+class MatchClient;
+struct NewGameChoice;
+struct NewGameHooks;
 class TWSocket;
 struct FileDialogSpec;
 
@@ -32,9 +37,10 @@ struct FileDialogSpec;
 // Opens where the lists that come with the game lie (`directory`).
 FileDialogSpec openWordListSpec(bool mustExist, const QString& directory);
 
-// The main window: the whole visible game and the owner of the game state, the settings
-// record, the sockets and the timers. The rules it applies live in game/, core/, net/ and
-// matchmaking/; the handlers here wire them to the controls.
+// The main window: the whole visible game, the settings record and the timers. The game
+// (game/), the connection to the opponent (PeerConnection) and to the matchmaking server
+// (MatchClient) are objects of their own; the handlers here forward to them and show what
+// they report.
 //
 // State and controls are public so that tests can look at them the way a player would.
 class TMainWin : public QMainWindow {
@@ -75,39 +81,50 @@ public:
 
     // --- Game state ---
     bool SoloGame = true;
-    bool Connected = false;
-    bool IsPlayer1 = false;
-    bool TwoPlayerStarted = false;
-    bool Player1Posted = false, Player2Posted = false;
-    bool OpponentReady = false, IAmReady = false;
-    bool OpponentWordReceived = false, MyWordSent = false;
-    bool OpponentScoreReceived = false, MyScoreSent = false;
-    bool WordFinished = false;
-    bool LoggedOnServer = false;
-    bool UnLogDone = true;
     // The word dealt to this player for the next two-player word (by the opponent, or by
     // this side when the program chooses); DoNextWord puts it in play.
     QString CurrentWord;
     QString CurrentHint;
-    int OpponentGuessesLeft = 0;
     QString Player1Name, Player2Name;
     QImage EmptyGallows;
     int ScreenWidth = 0, ScreenHeight = 0;
 
-    // Peer protocol and two-player flow.
-    QString OpponentWord;
-    QString OpponentProgress;
-    int OpponentGameType = 0;
-    int OpponentWordType = 0;
-    MessageBuffer PeerReceiveBuffer;
+    // The two-player connection and the matchmaking client.
+    PeerConnection& peer() { return *peer_; }
+    const PeerConnection& peer() const { return *peer_; }
+    MatchClient& match() { return *match_; }
 
-    // Matchmaking client.
-    int ServerRequest = 0;
-    QString ServerLetters;
-    QString OwnAddress;
-    QString PeerAddress;
-    MessageBuffer ServerReceiveBuffer;
-    bool Listening = false;
+    // Two-player flags by the names the game code uses; they live in PeerConnection.
+    PeerFlag Connected{[this] { return peer_->connected(); },
+                       [this](bool v) {
+                           if (v != peer_->connected()) {
+                               peer_->setPhase(v ? PeerConnection::Phase::ReadyToStart
+                                                 : PeerConnection::Phase::NotConnected);
+                           }
+                       }};
+    PeerFlag IsPlayer1{[this] { return peer_->isPlayer1(); },
+                       [this](bool v) { peer_->setPlayer1(v); }};
+    PeerFlag TwoPlayerStarted{[this] { return peer_->started(); }};
+    PeerFlag WordFinished{[this] { return peer_->wordFinished(); },
+                          [this](bool v) { peer_->setWordFinished(v); }};
+    PeerFlag Player1Posted{[this] { return peer_->playerPosted(true); },
+                           [this](bool v) { peer_->setPlayerPosted(true, v); }};
+    PeerFlag Player2Posted{[this] { return peer_->playerPosted(false); },
+                           [this](bool v) { peer_->setPlayerPosted(false, v); }};
+    PeerFlag IAmReady{[this] { return peer_->ready().mine; },
+                      [this](bool v) { peer_->ready().mine = v; }};
+    PeerFlag OpponentReady{[this] { return peer_->ready().theirs; },
+                           [this](bool v) { peer_->ready().theirs = v; }};
+    PeerFlag MyWordSent{[this] { return peer_->word().mine; },
+                        [this](bool v) { peer_->word().mine = v; }};
+    PeerFlag OpponentWordReceived{[this] { return peer_->word().theirs; },
+                                  [this](bool v) { peer_->word().theirs = v; }};
+    PeerFlag MyScoreSent{[this] { return peer_->score().mine; },
+                         [this](bool v) { peer_->score().mine = v; }};
+    PeerFlag OpponentScoreReceived{[this] { return peer_->score().theirs; },
+                                   [this](bool v) { peer_->score().theirs = v; }};
+    // The opponent's guesses left, as the opponent panel counts them.
+    int& OpponentGuessesLeft() { return peer_->opponent().guessesLeft; }
 
     // --- Controls (children of the window) ---
     QFrame* BlankPanel = nullptr;
@@ -160,11 +177,6 @@ public:
 
     QTimer* FlashTimer = nullptr;
     QTimer* ConnectTimer = nullptr;
-
-    TWSocket* CliWSocket = nullptr;
-    TWSocket* SrvWSocket = nullptr;
-    TWSocket* TmpWSocket = nullptr;
-    TWSocket* CliSrvWSocket = nullptr;
 
     // Menu items.
     QAction* MenuPlayer = nullptr;
@@ -233,6 +245,8 @@ public:
     void FlashTimerTimer();
     // The wizard; false when it was cancelled.
     bool RunNewGameWizard();
+    // What the wizard needs from the window (the choice comes back to CarryOutNewGame).
+    NewGameHooks NewGameWizardHooks();
 
     // --- Sound ---
     void DoWave(const QString& path, bool wait);
@@ -241,14 +255,13 @@ public:
 
     // --- Peer protocol and connections ---
     void SendPeer(int code, const QString& payload = {});
-    void CliWSocketDataAvailable(int error);
-    void HandlePeerMessage(int code, const QString& payload);
+    // Shows what a received message changed (PeerConnection has taken it in).
+    void HandlePeerMessage(PeerMessage message, const QString& payload);
     void StartServer();
     void ConnectToIP();
-    void CliWSocketDnsLookupDone(int error);
-    void CliWSocketSessionConnected(int error);
-    void SrvWSocketSessionAvailable(int error);
-    void CliWSocketSessionClosed(int error);
+    // A connection was made: greet the opponent (sounds, names, the wide window).
+    void CliWSocketSessionConnected(bool asPlayer1);
+    void CliWSocketSessionClosed(bool gameLost);
     void DisplayyourIPAddress1Click();
     void DoStartMessage();
     QString OwnName() const;
@@ -261,15 +274,13 @@ public:
     // Word and clue at the first unused position after p whose word has n characters;
     // an empty word when there is none.
     std::pair<QString, QString> FindSameLengthWord(int p, int n);
+    void SetOpponentWord(const QString& word);
     void SendButtonClick();
     void MenuGameClick();
     void MenuGuessesClick();
     void MenuUserNameClick();
     // The connection went away in the middle of a game: stop waiting and say so.
     void GameInterrupted();
-    // Set when this side closes the peer connection itself (a new game is being set up),
-    // until the end of that connection has been reported.
-    bool LeavingPeer = false;
     // Shows the user name dialog (TGetYourName), which saves the settings.
     void RunUserNameDialog();
     void ShowWaitStatus(const QString& text);
@@ -279,10 +290,10 @@ public:
     // --- Matchmaking client ---
     void BeginServerRequest(int request);
     void UnLog();
-    void CliSrvWSocketDnsLookupDone(int error);
-    void CliSrvWSocketSessionConnected(int error);
-    void CliSrvWSocketDataAvailable(int error);
-    void CliSrvWSocketSessionClosed(int error);
+    // A list of waiting players came: the player picks one, who is then called.
+    void CliSrvWSocketDataAvailable(const QString& list);
+    // The server added this player: listen for a caller.
+    void CliSrvWSocketRegistered();
     void AddressHistory(const QString& address);
     QStringList LocalAddresses() const;
 
@@ -314,24 +325,34 @@ private:
     void BuildConnectPanel();
     void BuildWebPanel();
     void BuildControlPanel();
-    void BuildSockets();
+    void BuildConnections();
     void SetClientWidth(int width);
     void LoadTileBackgrounds();
     QString ShowOpenWordList(bool mustExist);
-    // Marks player 1's or player 2's readiness as posted and says so in the log.
-    // A new opponent connection: a clean receive buffer, the connect sound, the game board.
-    void BeginPeerSession();
+    // Says in the log that player 1 or player 2 is ready to start (PeerConnection has
+    // posted the readiness).
     void PostReadyToStart(bool player1);
     // Adds a word's points to player 1's or player 2's score and marks it posted.
     void PostScore(bool player1, long long points);
-    // The opponent's new word: all of it still to guess, a full count of guesses.
-    void SetOpponentWord(const QString& word);
+    // Shows the action button and the wait label as PeerConnection has them.
+    void ShowControls();
+    // A new connection: nothing of an earlier game stays on the board.
+    void ClearTwoPlayerBoard();
+    void CarryOutNewGame(const NewGameChoice& choice);
+    // Stops listening (taking this player off the server) and leaves the opponent.
+    void StopNetworkPlay();
+    // The messages of the game's steps; chat, options and names.
+    void ShowStepMessage(PeerMessage message, const QString& payload);
+    void TakeOptionsMessage(PeerMessage message, const QString& payload);
     void ShowOpponentGuesses();
+    // The opponent's word, letters and guesses as PeerConnection has them.
+    void ShowOpponentProgress();
     // Stores the opponent's name (the player's number for none) and shows it; returns it.
     const QString& TakeOpponentName(const QString& payload);
-    // Moves what the socket has into the buffer; false when there was nothing to read.
-    bool ReceiveInto(TWSocket& socket, MessageBuffer& buffer, const QString& from);
 
+    MessageGate gate_;
+    PeerConnection* peer_ = nullptr;  // child
+    MatchClient* match_ = nullptr;    // child
     bool closing_ = false;
     bool shownOnce_ = false;
 };

@@ -29,6 +29,7 @@ QString playCaption() {
 }  // namespace
 
 void TMainWin::ShowWaitStatus(const QString& text) {
+    peer_->setWaiting(text);
     WaitStatus->setText(text);
     WaitStatus->setEnabled(true);
     WaitStatus->show();
@@ -37,12 +38,16 @@ void TMainWin::ShowWaitStatus(const QString& text) {
 }
 
 void TMainWin::HideWaitStatus() {
+    peer_->setWaiting(QString());
     WaitStatus->setEnabled(false);
     WaitStatus->hide();
     SetControlState();
 }
 
 void TMainWin::OfferAction(const QString& caption) {
+    peer_->setOffer(caption == playCaption()    ? PeerConnection::Offer::PlayWord
+                    : caption == startCaption() ? PeerConnection::Offer::StartGame
+                                                : PeerConnection::Offer::None);
     ActionButton->setText(caption);
     ActionButton->setEnabled(true);
     ActionButton->show();
@@ -51,18 +56,31 @@ void TMainWin::OfferAction(const QString& caption) {
     FlashIt(true);
 }
 
+void TMainWin::ShowControls() {
+    const PeerConnection::Offer offer = peer_->offer();
+    if (offer != PeerConnection::Offer::None) {
+        ActionButton->setText(offer == PeerConnection::Offer::PlayWord ? playCaption()
+                                                                       : startCaption());
+    }
+    ActionButton->setEnabled(peer_->offerEnabled());
+    ActionButton->setVisible(offer != PeerConnection::Offer::None);
+    const QString& waiting = peer_->waiting();
+    WaitStatus->setText(waiting);
+    WaitStatus->setEnabled(!waiting.isEmpty());
+    WaitStatus->setVisible(!waiting.isEmpty());
+    SetControlState();
+}
+
 void TMainWin::GameInterrupted() {
-    const bool waiting = !WaitStatus->isHidden() || !ActionButton->isHidden();
-    if (SoloGame || LeavingPeer || closing_ || (!waiting && !TwoPlayerStarted)) {
+    if (SoloGame || closing_) {
         return;
     }
     // Nothing can arrive any more: stop the flashing and the waiting, keep the rest (board,
     // scores, names) as it is so the player can still see how the game stood.
     FlashIt(false);
-    HideWaitStatus();
-    ActionButton->setEnabled(false);
-    ActionButton->hide();
-    SetControlState();
+    peer_->setWaiting(QString());
+    peer_->setOffer(PeerConnection::Offer::None);
+    ShowControls();
     if (ctx.prompts->question(this, QStringLiteral("Notice"),
                               QStringLiteral("The connection to your opponent has been lost, so "
                                              "this game cannot go on.\n\nWould you like to "
@@ -73,41 +91,39 @@ void TMainWin::GameInterrupted() {
 
 void TMainWin::ActionButtonClick() {
     try {
-        const QString caption = ActionButton->text();
-        if (caption == startCaption()) {
-            IAmReady = true;
-            if (!OpponentReady) {
-                ShowWaitStatus(QStringLiteral("Waiting for opponent to start"));
-            }
-            ActionButton->setEnabled(false);
-            SendPeer(4);
-            PostReadyToStart(IsPlayer1);
-            if (!SoloGame) {
-                OpponentGuessesLeft = GuessesAllowed;
-                ShowOpponentGuesses();
-            }
-        } else if (caption == playCaption()) {
-            // The word can arrive before this side's next tick has begun the step. Begin it
-            // now, or the tick would come in the middle of the word and wait for a word that
-            // is already being played (or ask for one to send only afterwards).
-            if (Connected && Player1Posted && Player2Posted) {
-                ConnectTimerTimer();
-                if (ActionButton->isHidden() || ActionButton->text() != playCaption()) {
-                    SetControlState();
-                    return;
+        switch (peer_->offer()) {
+            case PeerConnection::Offer::StartGame:
+                peer_->pressStart();
+                if (!peer_->ready().theirs) {
+                    ShowWaitStatus(peer_->waiting());
                 }
-            }
-            TwoPlayerStarted = true;
-            DoNextWord();
-            ActionButton->setEnabled(false);
-            ActionButton->hide();
-            FlashIt(false);
-            OpponentWordReceived = OpponentScoreReceived = false;
-            MyWordSent = MyScoreSent = false;
-            WordFinished = false;
-            OpponentGuessesLeft = GuessesAllowed;
-            ShowOpponentGuesses();
-            SendPeer(14);
+                ActionButton->setEnabled(false);
+                PostReadyToStart(peer_->isPlayer1());
+                if (!SoloGame) {
+                    OpponentGuessesLeft() = GuessesAllowed;
+                    ShowOpponentGuesses();
+                }
+                break;
+            case PeerConnection::Offer::PlayWord:
+                // The word can arrive before this side's next tick has begun the step. Begin
+                // it now, or the tick would come in the middle of the word and wait for a word
+                // that is already being played (or ask for one to send only afterwards).
+                if (peer_->stepDue()) {
+                    ConnectTimerTimer();
+                    if (peer_->offer() != PeerConnection::Offer::PlayWord) {
+                        SetControlState();
+                        return;
+                    }
+                }
+                DoNextWord();
+                peer_->playWord(GuessesAllowed);
+                ActionButton->setEnabled(false);
+                ActionButton->hide();
+                FlashIt(false);
+                ShowOpponentGuesses();
+                break;
+            case PeerConnection::Offer::None:
+                break;
         }
         SetControlState();
     } catch (const std::exception& e) {
@@ -116,24 +132,19 @@ void TMainWin::ActionButtonClick() {
 }
 
 void TMainWin::ConnectTimerTimer() {
-    if (!(Connected && Player1Posted && Player2Posted)) {
+    if (!peer_->stepDue()) {
         return;
     }
     try {
-        HideWaitStatus();
-        // The button is kept when it already offers this step's word: the opponent's word
-        // may have arrived before this tick, and hiding the offer would leave no way on.
-        if (!WordFinished && !OpponentWordReceived) {
-            ActionButton->setEnabled(false);
-            ActionButton->hide();
-        }
-        SetControlState();
+        peer_->beginStep();
+        ShowControls();
         ConnectTimer->stop();
         FlashIt(false);
-        Player1Posted = Player2Posted = false;
-        if (!WehaveWinner()) {
-            DoAWebWord();
+        if (WehaveWinner()) {
+            peer_->gameOver();
+            return;
         }
+        DoAWebWord();
     } catch (const std::exception& e) {
         LogLine(QStringLiteral("NOTICE:> ") + QString::fromUtf8(e.what()));
     }
@@ -198,16 +209,14 @@ void TMainWin::DoAWebWord() {
 }
 
 void TMainWin::SetOpponentWord(const QString& word) {
-    OpponentWord = text::bounded(word);
+    peer_->setOpponentWord(word);
     MissedWebLabel->clear();
-    OpponentProgress = QString(OpponentWord.size(), QLatin1Char('_'));
-    WebWordlabel->setText(OpponentProgress);
-    OpponentGuessesLeft = scoring::guessesFromSetting(settings.NumGuesses);
-    ShowOpponentGuesses();
+    ShowOpponentProgress();
 }
 
 void TMainWin::ShowOpponentGuesses() {
-    WebGuesses->setText(text::withThousands(OpponentGuessesLeft) + QStringLiteral(" Guesses Left"));
+    WebGuesses->setText(text::withThousands(OpponentGuessesLeft()) +
+                        QStringLiteral(" Guesses Left"));
 }
 
 std::pair<QString, QString> TMainWin::FindSameLengthWord(int p, int n) {

@@ -11,7 +11,7 @@ void TMainWin::MenuGuessesClick() {
     const QString before = settings.NumGuesses;
     TGuess dialog(settings, *ctx.prompts, this);
     ctx.prompts->runDialog(dialog);
-    if (!SoloGame && Connected && settings.NumGuesses != before) {
+    if (!SoloGame && peer_->connected() && settings.NumGuesses != before) {
         SendPeer(2, peertext::guessAttemptsPayload(settings.NumGuesses));
         LogLine(QStringLiteral(">>Guess Attempts Changed To ") + settings.NumGuesses);
     }
@@ -29,16 +29,16 @@ void TMainWin::MenuUserNameClick() {
     if (name == before) {
         return;
     }
-    if (SoloGame || !Connected || IsPlayer1) {
-        Player1Name = name.isEmpty() ? QStringLiteral("Player 1") : name;
+    if (SoloGame || !peer_->connected() || peer_->isPlayer1()) {
+        Player1Name = peertext::playerName(name, true);
         PlayerPanel->setText(Player1Name);
         Play1ScoreLab->setText(Player1Name);
     } else {
-        Player2Name = name.isEmpty() ? QStringLiteral("Player 2") : name;
+        Player2Name = peertext::playerName(name, false);
         PlayerPanel->setText(Player2Name);
         Play2ScoreLab->setText(Player2Name);
     }
-    if (!SoloGame && Connected) {
+    if (!SoloGame && peer_->connected()) {
         SendPeer(13, name);
     }
 }
@@ -47,7 +47,7 @@ void TMainWin::MenuGameClick() {
     const peertext::GameOptions before = peertext::optionsOf(settings);
     TGameOptions dialog(settings, *ctx.prompts, this);
     ctx.prompts->runDialog(dialog);
-    if (SoloGame || !Connected) {
+    if (SoloGame || !peer_->connected()) {
         return;
     }
     const peertext::GameOptions after = peertext::optionsOf(settings);

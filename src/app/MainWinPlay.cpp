@@ -16,8 +16,8 @@
 #include "core/Random.h"
 #include "core/Sound.h"
 #include "core/Text.h"
+#include "dialogs/TDoNewGame.h"
 #include "game/Scoring.h"
-#include "matchmaking/TDoNewGame.h"
 
 namespace {
 

@@ -105,4 +105,11 @@ QString startSummary(const Settings& s, const QString& ownName, const QString& o
     return t;
 }
 
+QString playerName(const QString& name, bool player1) {
+    if (name.isEmpty()) {
+        return player1 ? QStringLiteral("Player 1") : QStringLiteral("Player 2");
+    }
+    return text::bounded(name);
+}
+
 }  // namespace peertext

@@ -26,6 +26,9 @@ QString gameOptionsPayload(const GameOptions& options);
 // missing or non-numeric WinScore as 0.
 GameOptions parseGameOptions(const QString& payload);
 
+// A player's name as shown and sent: the name, or "Player 1" / "Player 2" for none.
+QString playerName(const QString& name, bool player1);
+
 // NumGuesses as two digits: a one-character value gets a leading '0'.
 QString guessAttemptsPayload(const QString& numGuesses);
 

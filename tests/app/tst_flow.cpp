@@ -117,7 +117,7 @@ private Q_SLOTS:
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
         QCOMPARE(t->CurrentHint, QStringLiteral("No hint given"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("CCC"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
         QCOMPARE(t->WebWordlabel->text(), QStringLiteral("___"));
         QCOMPARE(t->WebGuesses->text(), QStringLiteral("8 Guesses Left"));
         QCOMPARE(marks(t), (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
@@ -131,7 +131,7 @@ private Q_SLOTS:
         moveTo(t, 1);
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("CCC"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("AAA"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("AAA"));
         QCOMPARE(int(t->wordSource().isUsed(0)), 1);
         QCOMPARE(int(t->wordSource().isUsed(2)), 1);
 
@@ -139,7 +139,7 @@ private Q_SLOTS:
         moveTo(t, 3);
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("CCC"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
         QCOMPARE(marks(t), (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
         QVERIFY(t->settings.SameWordLength);
 
@@ -147,7 +147,7 @@ private Q_SLOTS:
         moveTo(t, 5);
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("CCC"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
     }
 
     void withoutAPairTheSearchGivesTwoWordsAndDropsTheLengthRuleInMemory() {
@@ -158,7 +158,7 @@ private Q_SLOTS:
         setList(t, {"A", "BB", "CCC", "DDDD"}, {"", "", "", "four"});
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("A"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("BB"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("BB"));
         QCOMPARE(t->wordSource().index(), 1);
         QVERIFY(!t->settings.SameWordLength);
         Settings onDisk;
@@ -170,7 +170,7 @@ private Q_SLOTS:
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("DDDD"));
         QCOMPARE(t->CurrentHint, QStringLiteral("four"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("A"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("A"));
 
         // A list of one word: both get it, and the search still ends.
         t->settings.SameWordLength = true;
@@ -178,7 +178,7 @@ private Q_SLOTS:
         moveTo(t, -1);
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("SOLO"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("SOLO"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("SOLO"));
     }
 
     void theChoosingSideLoadsTheDefaultListAndOffersTheOpenDialog() {
@@ -193,7 +193,7 @@ private Q_SLOTS:
         QVERIFY(t->wordSource().loaded());
         QVERIFY(t->wordSource().count() > 1);
         QCOMPARE(t->CurrentWord, t->wordSource().words().at(0).left(15));
-        QCOMPARE(t->OpponentWord, t->CurrentWord);
+        QCOMPARE(t->peer().opponent().word, t->CurrentWord);
 
         // Once a list is loaded the dialog is not shown again.
         t->DoAWebWord();
@@ -220,7 +220,7 @@ private Q_SLOTS:
             setList(t, {});
             t->DoAWebWord();
             QCOMPARE(t->CurrentWord, QStringLiteral("NoWords"));
-            QCOMPARE(t->OpponentWord, QStringLiteral("NoWords"));
+            QCOMPARE(t->peer().opponent().word, QStringLiteral("NoWords"));
         }
         // Clues and marks shorter than the list.
         t->settings.WordType = 1;
@@ -228,7 +228,7 @@ private Q_SLOTS:
         moveTo(t, 7);
         t->DoAWebWord();
         QCOMPARE(t->CurrentWord, QStringLiteral("ONE"));
-        QCOMPARE(t->OpponentWord, QStringLiteral("TWO"));
+        QCOMPARE(t->peer().opponent().word, QStringLiteral("TWO"));
     }
 
     void theNextWordStaysHiddenUntilItIsPlayed() {
@@ -238,12 +238,13 @@ private Q_SLOTS:
         t->settings.NumGuesses = QStringLiteral("1");
         t->CurrentWord = QStringLiteral("OX");
         t->DoNextWord();
-        t->TwoPlayerStarted = true;
+        t->peer().setStarted(true);
         t->AlphaClicked(26);  // hanged: the whole word shows
         QVERIFY(t->WordFinished);
         // The opponent's next word arrives before it is played; redrawing the board (here by
         // the uppercase switch) must not show it in the positions the last word uncovered.
-        t->HandlePeerMessage(6, QStringLiteral("CAT:Meows"));
+        t->peer().setOffer(PeerConnection::Offer::PlayWord);
+        t->HandlePeerMessage(PeerMessage::YourWord, QStringLiteral("CAT:Meows"));
         t->MenuUpperClick();
         const auto shows = [&](int p, QChar c) {
             const QImage tile = t->WordTiles[p]->pixmap().toImage();
@@ -314,8 +315,8 @@ private Q_SLOTS:
         w->DoAWebWord();
         QCOMPARE(w->WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
         QVERIFY(w->MyWordSent);
-        QCOMPARE(w->OpponentWord, QStringLiteral("Ice cream"));
-        QCOMPARE(w->OpponentProgress, QStringLiteral("_________"));
+        QCOMPARE(w->peer().opponent().word, QStringLiteral("Ice cream"));
+        QCOMPARE(w->peer().opponent().progress, QStringLiteral("_________"));
         QVERIFY(linesOf(w->ConMemo).contains(QStringLiteral(">>Word Sent")));
 
         // The connection went while the dialog was open: nothing more happens.
@@ -329,7 +330,7 @@ private Q_SLOTS:
         QCOMPARE(v.prompts.count(QStringLiteral("dialog")), 1);
         QVERIFY(!v->MyWordSent);
         QVERIFY(v->WaitStatus->isHidden());
-        QVERIFY(v->OpponentWord.isEmpty());
+        QVERIFY(v->peer().opponent().word.isEmpty());
     }
 
     void theActionButtonIgnoresOtherCaptionsAndTheTickWaitsForBothPlayers() {
@@ -437,7 +438,7 @@ private Q_SLOTS:
 
         p1.prompts.questionAnswers.push_back(false);
         p2.prompts.questionAnswers.push_back(false);
-        p1->CliWSocket->Close();
+        p1->peer().cliWSocket().Close();
         QTRY_VERIFY(!p2->Connected);
         QVERIFY(linesOf(p2->ConMemo).contains(QStringLiteral(">>Disconnected")));
         QCOMPARE(p2.prompts.withCaption(QStringLiteral("Notice")).size(), 1);

@@ -10,7 +10,7 @@
 #include "core/LetterTile.h"
 #include "core/Random.h"
 #include "core/Scoring.h"
-#include "matchmaking/TDoNewGame.h"
+#include "dialogs/TDoNewGame.h"
 
 namespace {
 
@@ -407,12 +407,12 @@ private Q_SLOTS:
         TestWindow t;
         startSolo(t, "T\r\nAB\r\n");
         t->SoloGame = false;
-        t->Connected = true;
-        t->TwoPlayerStarted = false;
+        t->peer().setPhase(PeerConnection::Phase::WordExchange);
+        t->peer().setStarted(false);
         QTest::keyClick(t.win.get(), Qt::Key_A);
         QTest::mouseClick(t->AlphabetTiles[2], Qt::LeftButton);
         QVERIFY(t->round().usedLetters().isEmpty());
-        t->TwoPlayerStarted = true;
+        t->peer().setStarted(true);
         t->WordFinished = true;
         QTest::keyClick(t.win.get(), Qt::Key_A);
         QVERIFY(t->round().usedLetters().isEmpty());

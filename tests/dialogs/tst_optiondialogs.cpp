@@ -430,10 +430,10 @@ void TstOptionDialogs::connectedChangesReachThePeer() {
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost, 0));
     TestWindow t;
-    QSignalSpy sessionConnected(t->CliWSocket, &TWSocket::SessionConnected);
-    t->CliWSocket->Addr = QStringLiteral("127.0.0.1");
-    t->CliWSocket->Port = QString::number(server.serverPort());
-    t->CliWSocket->Connect();
+    QSignalSpy sessionConnected(&t->peer().cliWSocket(), &TWSocket::SessionConnected);
+    t->peer().cliWSocket().Addr = QStringLiteral("127.0.0.1");
+    t->peer().cliWSocket().Port = QString::number(server.serverPort());
+    t->peer().cliWSocket().Connect();
     QVERIFY(sessionConnected.wait());
     QCOMPARE(sessionConnected.at(0).at(0).toInt(), 0);
     QTRY_VERIFY(server.hasPendingConnections());

@@ -87,7 +87,7 @@ private Q_SLOTS:
         p2.prompts.defaultQuestionAnswer = false;
         pair.connect();
         pair.waitForStartSummaries();
-        const quint16 port = p1->SrvWSocket->localPort();
+        const quint16 port = p1->peer().srvWSocket().localPort();
 
         QTcpSocket intruder;
         QSignalSpy intruderClosed(&intruder, &QTcpSocket::disconnected);
@@ -97,7 +97,7 @@ private Q_SLOTS:
         // The game goes on as it was.
         QVERIFY(p1->Connected && p2->Connected);
         QVERIFY(p1->IsPlayer1);
-        QCOMPARE(p1->CliWSocket->state(), TWSocket::wsConnected);
+        QCOMPARE(p1->peer().cliWSocket().state(), TWSocket::wsConnected);
         QCOMPARE(p1->Player2Name, QStringLiteral("Bea"));
         QCOMPARE(p1->OppPanel->text(), QStringLiteral("Bea"));
         QCOMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
@@ -106,16 +106,16 @@ private Q_SLOTS:
         p2->SendPeer(1, QStringLiteral("Bea> still here"));
         QTRY_COMPARE(p1->MyMemo->toPlainText(), QStringLiteral("Bea> still here"));
 
-        p2->CliWSocket->Close();
+        p2->peer().cliWSocket().Close();
         QTRY_VERIFY(logOf(p1).contains(QStringLiteral(">>Disconnected")));
         QVERIFY(!p1->Connected);
         QVERIFY(!p1->Player1Posted && !p1->Player2Posted);
-        QCOMPARE(p1->SrvWSocket->state(), TWSocket::wsListening);
+        QCOMPARE(p1->peer().srvWSocket().state(), TWSocket::wsListening);
 
         TestWindow p3("[Options]\r\nUser Name=Cat\r\nUse Sound=No\r\n");
         PeerPair::enterTwoPlayer(p3);
         p3->ctx.peerPort = port;
-        p3->PeerAddress = QStringLiteral("127.0.0.1");
+        p3->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
         p3->ConnectToIP();
         QTRY_VERIFY(p1->Connected && p3->Connected);
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 2);
@@ -158,10 +158,10 @@ private Q_SLOTS:
         PeerPair::enterTwoPlayer(t);
         if (listening) {
             t->StartServer();
-            QCOMPARE(t->SrvWSocket->state(), TWSocket::wsListening);
+            QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
         }
         t->ctx.peerPort = freePort;
-        t->PeerAddress = address;
+        t->peer().setPeerAddress(address);
         // As the new game wizard does it: the menu goes away once the call is under way.
         t->ConnectToIP();
         t->MenuPlayer->setEnabled(false);
@@ -176,15 +176,15 @@ private Q_SLOTS:
     void aTakenPortIsReportedAndNotFatal() {
         TestWindow first("[Options]\r\nUse Sound=No\r\n");
         first->StartServer();
-        QCOMPARE(first->SrvWSocket->state(), TWSocket::wsListening);
-        const quint16 port = first->SrvWSocket->localPort();
+        QCOMPARE(first->peer().srvWSocket().state(), TWSocket::wsListening);
+        const quint16 port = first->peer().srvWSocket().localPort();
         first->ctx.peerPort = port;
 
         TestWindow second("[Options]\r\nUse Sound=No\r\n", port);
         second->StartServer();
         QCOMPARE(logOf(second), QStringList{QStringLiteral(">>Ropewit already running as server")});
-        QVERIFY(second->SrvWSocket->state() != TWSocket::wsListening);
-        QCOMPARE(first->SrvWSocket->state(), TWSocket::wsListening);
+        QVERIFY(second->peer().srvWSocket().state() != TWSocket::wsListening);
+        QCOMPARE(first->peer().srvWSocket().state(), TWSocket::wsListening);
     }
 };
 

@@ -28,14 +28,14 @@ private Q_SLOTS:
                                   "Fruit\r\nAPPLE:Red\r\nPEAR:Green\r\nPLUM\r\nFIG:Small\r\n"));
         PeerPair::enterTwoPlayer(p1);
         p1->ConnectTimer->setInterval(24 * 3600 * 1000);
-        p1->Listening = true;
+        p1->peer().setListening(true);
         p1->StartServer();
-        QVERIFY(p1->SrvWSocket->state() == TWSocket::wsListening);
+        QVERIFY(p1->peer().srvWSocket().state() == TWSocket::wsListening);
 
         QTcpSocket p2;
         QByteArray got;
         connect(&p2, &QTcpSocket::readyRead, this, [&] { got += p2.readAll(); });
-        p2.connectToHost(QStringLiteral("127.0.0.1"), p1->SrvWSocket->localPort());
+        p2.connectToHost(QStringLiteral("127.0.0.1"), p1->peer().srvWSocket().localPort());
         const QByteArray opening =
             "05>>Syncing Options\x02"
             "0208\x02"
@@ -63,15 +63,15 @@ private Q_SLOTS:
             "10APPLE\x02"
             "06PEAR:Green\x02";
         QTRY_COMPARE(got, expected);
-        QCOMPARE(p1->OpponentWord, QStringLiteral("PEAR"));
+        QCOMPARE(p1->peer().opponent().word, QStringLiteral("PEAR"));
         QCOMPARE(p1->WebWordlabel->text(), QStringLiteral("____"));
 
         p1->ActionButtonClick();  // Play Word
         expected += "14\x02";
         QTRY_COMPARE(got, expected);
         p2.write("14\x02");
-        QTRY_COMPARE(p1->OpponentGameType, 2);
-        QCOMPARE(p1->OpponentWordType, 1);
+        QTRY_COMPARE(p1->peer().opponent().gameType, 2);
+        QCOMPARE(p1->peer().opponent().wordType, 1);
 
         // A miss, a hit, the same letter again (nothing sent), then the rest of the word.
         for (char c : QByteArray("ZAAPLE")) {

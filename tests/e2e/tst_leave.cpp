@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "PeerPair.h"
-#include "matchmaking/TDoNewGame.h"
+#include "dialogs/TDoNewGame.h"
 
 class TestLeave : public QObject {
     Q_OBJECT
@@ -43,7 +43,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!pair.p2->Connected);
         QTRY_VERIFY(pair.p1->ConMemo->toPlainText().contains(QStringLiteral(">>Disconnected")));
         QVERIFY(pair.p1.prompts.withCaption(QStringLiteral("Notice")).isEmpty());
-        QVERIFY(!pair.p1->LeavingPeer);
+        QVERIFY(!pair.p1->peer().leaving());
         QTRY_VERIFY(pair.p1->ConMemo->toPlainText().contains(
             QStringLiteral(">>Selected opponent is not waiting to play.")));
         QTRY_COMPARE(pair.p2.prompts.withCaption(QStringLiteral("Notice")).size(), 1);

@@ -13,8 +13,8 @@
 #include "ListItems.h"
 #include "Matchd.h"
 #include "TestWindow.h"
-#include "matchmaking/TDoNewGame.h"
-#include "matchmaking/TWebOpponent.h"
+#include "dialogs/TDoNewGame.h"
+#include "dialogs/TWebOpponent.h"
 #include "net/TWSocket.h"
 
 namespace {
@@ -52,14 +52,14 @@ private Q_SLOTS:
 
         registerThroughTheWizard(a);
         QTRY_VERIFY(logOf(a).contains(QStringLiteral(">>Added to server as a player")));
-        QVERIFY(a->LoggedOnServer);
-        QVERIFY(a->Listening);
-        QCOMPARE(a->SrvWSocket->state(), TWSocket::wsListening);
+        QVERIFY(a->match().loggedOn());
+        QVERIFY(a->peer().listening());
+        QCOMPARE(a->peer().srvWSocket().state(), TWSocket::wsListening);
         QCOMPARE(answer(server.port(), "03\x02"), QByteArray("05Ann\x01"
                                                              "127.0.0.1\x03\x02"));
 
         // Bea asks for the longest-waiting players and calls Ann.
-        b->ctx.peerPort = a->SrvWSocket->localPort();
+        b->ctx.peerPort = a->peer().srvWSocket().localPort();
         QStringList shown;
         b.prompts.dialogScript.push_back([](QDialog& d) {
             auto& w = static_cast<TDoNewGame&>(d);
@@ -82,14 +82,14 @@ private Q_SLOTS:
         b->StartGame->click();
         QTRY_VERIFY(a->Connected && b->Connected);
         QCOMPARE(shown, QStringList{QStringLiteral("Ann")});
-        QCOMPARE(b->PeerAddress, QStringLiteral("127.0.0.1"));
+        QCOMPARE(b->peer().peerAddress(), QStringLiteral("127.0.0.1"));
         QCOMPARE(b->settings.LastIpAddresses[0], QStringLiteral("127.0.0.1"));
         QVERIFY(a->IsPlayer1);
         QVERIFY(!b->IsPlayer1);
 
         // Ann leaves the server as soon as she has an opponent.
         QTRY_VERIFY(logOf(a).contains(QStringLiteral(">>Removed from server")));
-        QVERIFY(!a->LoggedOnServer);
+        QVERIFY(!a->match().loggedOn());
         QTRY_COMPARE(answer(server.port(), "03\x02"), QByteArray("05\x02"));
 
         QTRY_VERIFY(!a.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty() &&
@@ -106,13 +106,13 @@ private Q_SLOTS:
         auto a = std::make_unique<TestWindow>(kAnn);
         useServer(*a, server.port());
         registerThroughTheWizard(*a);
-        QTRY_VERIFY((*a)->LoggedOnServer);
+        QTRY_VERIFY((*a)->match().loggedOn());
         QCOMPARE(answer(server.port(), "03\x02"), QByteArray("05Ann\x01"
                                                              "127.0.0.1\x03\x02"));
 
         (*a)->close();
         QVERIFY(!(*a)->isVisible());
-        QVERIFY((*a)->UnLogDone);
+        QVERIFY((*a)->match().unLogDone());
         QVERIFY(logOf(*a).contains(QStringLiteral(">>Removed from server")));
         // The removal is on its way before the window and its sockets are gone.
         a.reset();

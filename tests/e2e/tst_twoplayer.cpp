@@ -179,7 +179,7 @@ private Q_SLOTS:
         g.p1->ConnectTimerTimer();
         QCOMPARE(g.p1->WaitStatus->text(), kWaitWord);
         QVERIFY(g.p1->WaitStatus->isVisible());
-        QCOMPARE(g.p1->OpponentWord, QStringLiteral("garden"));
+        QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("garden"));
         QCOMPARE(g.p1->WebWordlabel->text(), QStringLiteral("______"));
         CHECKED(g.tick(g.p2));
         QCOMPARE(g.p1->CurrentWord, QStringLiteral("ROSE"));
@@ -232,8 +232,8 @@ private Q_SLOTS:
         QCOMPARE(g.p2->CurrentWord, QStringLiteral("Garden"));
         QCOMPARE(g.p2->CurrentHint, QStringLiteral("Grows: green"));
         QCOMPARE(g.p1->CurrentHint, QStringLiteral("No hint given"));
-        QCOMPARE(g.p1->OpponentWord, QStringLiteral("Garden"));
-        QCOMPARE(g.p2->OpponentWord, QStringLiteral("ORCHID"));
+        QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("Garden"));
+        QCOMPARE(g.p2->peer().opponent().word, QStringLiteral("ORCHID"));
         CHECKED(g.play(3, 0));
         QCOMPARE(g.p2->HintLabel->text(), QStringLiteral("Grows: green"));
 
@@ -302,8 +302,8 @@ private Q_SLOTS:
         QCOMPARE(g.p2->CurrentWord, QStringLiteral("GRAPE"));
         CHECKED(g.tick(g.p2));
         QCOMPARE(g.p1->CurrentWord, QStringLiteral("APPLE"));
-        QCOMPARE(g.p2->OpponentWord, QStringLiteral("APPLE"));
-        QCOMPARE(g.p1->OpponentWord, QStringLiteral("GRAPE"));
+        QCOMPARE(g.p2->peer().opponent().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("GRAPE"));
         QCOMPARE(g.p2->CurrentHint, QStringLiteral("Vine"));
         QCOMPARE(linesOf(g.p1->ConMemo).count(QStringLiteral(">>Word Sent")), 1);
         CHECKED(g.play(1, 1));
@@ -341,7 +341,7 @@ private Q_SLOTS:
         QCOMPARE(g.p2->CurrentWord, QStringLiteral("APPLE"));
         QCOMPARE(g.p1->CurrentWord, QStringLiteral("PEAR"));
         QCOMPARE(g.p1->CurrentHint, QStringLiteral("No hint given"));
-        QCOMPARE(g.p1->OpponentWord, QStringLiteral("APPLE"));
+        QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("APPLE"));
         CHECKED(g.play(0, 0));
         CHECKED(g.tick(g.p1));
         QCOMPARE(g.p2.prompts.count(QStringLiteral("open")), 1);

@@ -19,7 +19,7 @@
 
 #include "FakeMatchServer.h"
 #include "TestWindow.h"
-#include "matchmaking/TWebOpponent.h"
+#include "dialogs/TWebOpponent.h"
 #include "net/TWSocket.h"
 
 namespace {
@@ -42,7 +42,7 @@ Seen look(QDialog& d, TMainWin* win = nullptr) {
         seen.names << list.UserList->item(i)->text();
         seen.addresses << list.Addresses[static_cast<size_t>(i)];
     }
-    seen.loggedOn = win && win->LoggedOnServer;
+    seen.loggedOn = win && win->match().loggedOn();
     return seen;
 }
 
@@ -81,16 +81,16 @@ private Q_SLOTS:
         TestWindow t("[Options]\r\nUser Name=Ann\r\n");
         FakeMatchServer fs;
         useServer(t, fs.port());
-        t->OwnAddress = QStringLiteral("192.0.2.7");
+        t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
 
-        t->UnLogDone = false;
+        t->match().setUnLogDone(false);
         t->BeginServerRequest(1);
         QVERIFY(fs.waitForConnections(1));
         QTRY_COMPARE(fs.received(0), QByteArray("01Ann\x01"
                                                 "192.0.2.7\x02",
                                                 16));
-        QVERIFY(t->UnLogDone);
-        QCOMPARE(t->ServerRequest, 1);
+        QVERIFY(t->match().unLogDone());
+        QCOMPARE(static_cast<int>(t->match().request()), 1);
 
         // The next request closes the connection the server left open.
         t->BeginServerRequest(2);
@@ -99,20 +99,20 @@ private Q_SLOTS:
         QTRY_VERIFY(fs.closedByClient(0));
         QCOMPARE(fs.received(0).size(), 16);
 
-        t->ServerLetters.clear();
+        t->match().setLetters(QString());
         t->BeginServerRequest(3);
         QVERIFY(fs.waitForConnections(3));
         QTRY_COMPARE(fs.received(2), QByteArray("04\x02"));
 
-        t->ServerLetters = QStringLiteral("ab");
+        t->match().setLetters(QStringLiteral("ab"));
         t->BeginServerRequest(3);
         QVERIFY(fs.waitForConnections(4));
         QTRY_COMPARE(fs.received(3), QByteArray("04ab\x02"));
 
-        t->LoggedOnServer = true;
+        t->match().setLoggedOn(true);
         t->UnLog();
-        QVERIFY(!t->LoggedOnServer);
-        QCOMPARE(t->ServerRequest, 4);
+        QVERIFY(!t->match().loggedOn());
+        QCOMPARE(static_cast<int>(t->match().request()), 4);
         QVERIFY(fs.waitForConnections(5));
         QTRY_COMPARE(fs.received(4), QByteArray("02Ann\x01"
                                                 "192.0.2.7\x02"));
@@ -138,8 +138,8 @@ private Q_SLOTS:
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
         QVERIFY(seen.loggedOn);  // the 07 in front was handled first
         QCOMPARE(seen.names, QStringList{QStringLiteral("Bob")});
-        QVERIFY(t->Listening);
-        QCOMPARE(t->SrvWSocket->state(), TWSocket::wsListening);
+        QVERIFY(t->peer().listening());
+        QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
         const QStringList log = logOf(t);
         QVERIFY(log.indexOf(QStringLiteral(">>Added to server as a player")) <
                 log.indexOf(QStringLiteral(">>Waiting for a connection")));
@@ -158,14 +158,14 @@ private Q_SLOTS:
         });
         const int c = answerList(t, fs, "05Bo");
         QVERIFY(c >= 0);
-        QTRY_COMPARE(t->ServerReceiveBuffer.pending(), QByteArray("05Bo"));
+        QTRY_COMPARE(t->match().receiveBuffer().pending(), QByteArray("05Bo"));
         QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 0);
         fs.reply(c, QByteArray("b\x01"
                                "1.2.3.4\x03\x02"));
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
         QCOMPARE(seen.names, QStringList{QStringLiteral("Bob")});
         QCOMPARE(seen.addresses, QStringList{QStringLiteral("1.2.3.4")});
-        QVERIFY(t->ServerReceiveBuffer.isEmpty());
+        QVERIFY(t->match().receiveBuffer().isEmpty());
     }
 
     void choosingAnEntryCallsItsAddress() {
@@ -190,7 +190,7 @@ private Q_SLOTS:
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
         QCOMPARE(seen.names,
                  (QStringList{QStringLiteral("Ann"), QStringLiteral("Bea"), QStringLiteral("Cy")}));
-        QCOMPARE(t->PeerAddress, QStringLiteral("127.0.0.1"));
+        QCOMPARE(t->peer().peerAddress(), QStringLiteral("127.0.0.1"));
         QTRY_VERIFY(opponent.hasPendingConnections());
         QTRY_VERIFY(t->Connected);
         const QStringList log = logOf(t);
@@ -229,7 +229,7 @@ private Q_SLOTS:
         QVERIFY(answerList(t, fs, "05" + entry("Ann", address60) + '\x02') >= 0);
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
         QCOMPARE(seen.addresses.at(0), QString::fromLatin1(address60.left(50)));
-        QCOMPARE(t->PeerAddress, QString::fromLatin1(address60.left(50)));
+        QCOMPARE(t->peer().peerAddress(), QString::fromLatin1(address60.left(50)));
         QCOMPARE(t->settings.LastIpAddresses[0], QString::fromLatin1(address60.left(50)));
 
         QByteArray list = "05";
@@ -241,7 +241,7 @@ private Q_SLOTS:
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 2);
         QCOMPARE(seen.names.size(), 11);
         QCOMPARE(seen.names.last(), QStringLiteral("P10"));
-        QCOMPARE(t->PeerAddress, QStringLiteral("10.1.0.10"));
+        QCOMPARE(t->peer().peerAddress(), QStringLiteral("10.1.0.10"));
     }
 
     void emptyListShowsANoticeAndNoDialog() {
@@ -279,7 +279,7 @@ private Q_SLOTS:
             QVERIFY(answerList(t, fs, "05" + entry("Ann", "127.0.0.1") + '\x02') >= 0);
             QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), i);
         }
-        QVERIFY(t->PeerAddress.isEmpty());
+        QVERIFY(t->peer().peerAddress().isEmpty());
         QCOMPARE(t->settings.LastIpAddresses, history);
         QVERIFY(!logOf(t).contains(QStringLiteral(">>Attempting To Connect")));
         QVERIFY(t->MenuPlayer->isEnabled());
@@ -289,7 +289,7 @@ private Q_SLOTS:
         TestWindow t;
         FakeMatchServer fs;
         useServer(t, fs.port());
-        t->OwnAddress = QStringLiteral("192.0.2.7");
+        t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
 
         t->BeginServerRequest(1);
         QVERIFY(fs.waitForConnections(1));
@@ -298,9 +298,9 @@ private Q_SLOTS:
         QTRY_COMPARE(
             t.prompts.withCaption(QStringLiteral("Notice")),
             QStringList{QStringLiteral("The user list on the server is full.  Name not added.")});
-        QVERIFY(!t->LoggedOnServer);
-        QVERIFY(!t->Listening);
-        QCOMPARE(t->SrvWSocket->state(), TWSocket::wsClosed);
+        QVERIFY(!t->match().loggedOn());
+        QVERIFY(!t->peer().listening());
+        QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsClosed);
 
         // Added twice: listening starts once.
         for (int i = 1; i <= 2; ++i) {
@@ -310,24 +310,24 @@ private Q_SLOTS:
             fs.reply(i, "07\x02");
             QTRY_COMPARE(logOf(t).count(QStringLiteral(">>Added to server as a player")), i);
         }
-        QVERIFY(t->LoggedOnServer);
-        QCOMPARE(t->SrvWSocket->state(), TWSocket::wsListening);
+        QVERIFY(t->match().loggedOn());
+        QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
         QCOMPARE(logOf(t).count(QStringLiteral(">>Waiting for a connection")), 1);
     }
 
     void unreachableServer() {
         TestWindow t;
         useServer(t, unusedPort(), QStringLiteral("no-such-host.invalid"));
-        t->UnLogDone = false;
+        t->match().setUnLogDone(false);
         t->BeginServerRequest(2);
-        QTRY_VERIFY_WITH_TIMEOUT(t->UnLogDone, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(t->match().unLogDone(), 30000);
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")),
                  QStringList{QStringLiteral("Unable to connect to the server.")});
 
         useServer(t, unusedPort());
-        t->UnLogDone = false;
+        t->match().setUnLogDone(false);
         t->BeginServerRequest(2);
-        QTRY_VERIFY(t->UnLogDone);
+        QTRY_VERIFY(t->match().unLogDone());
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 2);
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).last(),
                  QStringLiteral("Unable to connect to the server."));
@@ -342,7 +342,7 @@ private Q_SLOTS:
         QVERIFY(c >= 0);
         QTRY_VERIFY(logOf(t).contains(
             QStringLiteral("NOTICE:> Dropped an overlong message from the server")));
-        QVERIFY(t->ServerReceiveBuffer.pending().size() <= MessageBuffer::kDefaultCap);
+        QVERIFY(t->match().receiveBuffer().pending().size() <= MessageBuffer::kDefaultCap);
         // Replies without a code or with unknown codes are passed over.
         fs.reply(c, QByteArray("\x02"
                                "\x02"
@@ -350,13 +350,13 @@ private Q_SLOTS:
                                "99xx\x02"
                                "ab\x02"
                                "07\x02"));
-        QTRY_VERIFY(t->LoggedOnServer);
+        QTRY_VERIFY(t->match().loggedOn());
         QCOMPARE(t.prompts.shown.size(), size_t(0));
 
         // An unfinished reply does not run into the reply of the next connection.
         c = answerList(t, fs, "05Mallory\x01");
         QVERIFY(c >= 0);
-        QTRY_VERIFY(!t->ServerReceiveBuffer.isEmpty());
+        QTRY_VERIFY(!t->match().receiveBuffer().isEmpty());
         fs.hangUp(c);
         QVERIFY(answerList(t, fs, QByteArrayLiteral("05\x02")) >= 0);
         QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
@@ -368,11 +368,11 @@ private Q_SLOTS:
         FakeMatchServer fs;  // takes the removal and never answers
         useServer(t, fs.port());
         t->show();
-        t->OwnAddress = QStringLiteral("192.0.2.7");
-        t->LoggedOnServer = true;
+        t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
+        t->match().setLoggedOn(true);
         t->close();
         QVERIFY(!t->isVisible());
-        QVERIFY(t->UnLogDone);
+        QVERIFY(t->match().unLogDone());
         QVERIFY(logOf(t).contains(QStringLiteral(">>Removed from server")));
         QVERIFY(fs.waitForConnections(1));
         QTRY_COMPARE(fs.received(0), QByteArray("02Ann\x01"
@@ -384,8 +384,8 @@ private Q_SLOTS:
         TestWindow t;
         useServer(t, unusedPort());
         t->show();
-        t->OwnAddress = QStringLiteral("192.0.2.7");
-        t->LoggedOnServer = true;
+        t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
+        t->match().setLoggedOn(true);
         QElapsedTimer clock;
         clock.start();
         t->close();
@@ -420,8 +420,8 @@ private Q_SLOTS:
         TestWindow t;
         useServer(t, port);
         t->show();
-        t->OwnAddress = QStringLiteral("192.0.2.7");
-        t->LoggedOnServer = true;
+        t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
+        t->match().setLoggedOn(true);
         QElapsedTimer clock;
         clock.start();
         t->close();
@@ -429,7 +429,7 @@ private Q_SLOTS:
         ::close(fd);
         QVERIFY(!t->isVisible());
         QVERIFY2(waited < 4500, qPrintable(QString::number(waited)));
-        QVERIFY(!t->UnLogDone);  // gave up waiting rather than hang
+        QVERIFY(!t->match().unLogDone());  // gave up waiting rather than hang
     }
 #endif
 };

@@ -13,8 +13,8 @@
 #include "DialogAnswers.h"
 #include "FakeMatchServer.h"
 #include "TestWindow.h"
+#include "dialogs/TDoNewGame.h"
 #include "dialogs/TGetYourName.h"
-#include "matchmaking/TDoNewGame.h"
 #include "net/TWSocket.h"
 
 namespace {
@@ -166,7 +166,7 @@ private Q_SLOTS:
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")),
                  (QStringList{QStringLiteral("No IP Address has been entered."),
                               QStringLiteral("No IP Address has been entered.")}));
-        QCOMPARE(t->PeerAddress, QStringLiteral("10.0.0.5"));
+        QCOMPARE(t->peer().peerAddress(), QStringLiteral("10.0.0.5"));
         QCOMPARE(t->settings.LastIpAddresses[0], QStringLiteral("10.0.0.5"));
         QCOMPARE(t->settings.LastIpAddresses[1], QStringLiteral("10.0.0.9"));
         QCOMPARE(t->settings.LastIpAddresses[2], QStringLiteral("10.0.0.8"));
@@ -192,7 +192,7 @@ private Q_SLOTS:
         });
         QVERIFY(stillOpen);
         QVERIFY(!finished);
-        QVERIFY(t->PeerAddress.isEmpty());
+        QVERIFY(t->peer().peerAddress().isEmpty());
     }
 
     void waitingTwiceListensOnce() {
@@ -204,8 +204,8 @@ private Q_SLOTS:
                 w.NextButton->click();
             }));
         }
-        QVERIFY(t->Listening);
-        QCOMPARE(t->SrvWSocket->state(), TWSocket::wsListening);
+        QVERIFY(t->peer().listening());
+        QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
         QCOMPARE(logOf(t).count(QStringLiteral(">>Waiting for a connection")), 1);
         QVERIFY(!t->SoloGame);
     }
@@ -254,7 +254,7 @@ private Q_SLOTS:
         const auto registerWith = [&](const QStringList& addresses) {
             t->ctx.localAddresses = [addresses] { return addresses; };
             t.prompts.clear();
-            t->OwnAddress.clear();
+            t->match().setOwnAddress(QString());
             return runWizard(t, [](TDoNewGame& w) {
                 toStep2(w);
                 w.RegServer->click();
@@ -267,14 +267,14 @@ private Q_SLOTS:
         // One address: no question, and the request goes out with it.
         QVERIFY(registerWith({QStringLiteral(" 192.0.2.7 ")}));
         QCOMPARE(t.prompts.count(QStringLiteral("question")), 0);
-        QCOMPARE(t->OwnAddress, QStringLiteral("192.0.2.7"));
-        QCOMPARE(t->ServerRequest, 1);
+        QCOMPARE(t->match().ownAddress(), QStringLiteral("192.0.2.7"));
+        QCOMPARE(static_cast<int>(t->match().request()), 1);
         QVERIFY(fs.waitForConnections(1));
         QTRY_COMPARE(fs.received(0), QByteArray("01Ann\x01"
                                                 "192.0.2.7\x02"));
         // Listening waits for the server's answer.
-        QVERIFY(!t->Listening);
-        QCOMPARE(t->SrvWSocket->state(), TWSocket::wsClosed);
+        QVERIFY(!t->peer().listening());
+        QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsClosed);
 
         // Each run's request carries the address chosen.
         const auto sent = [&](const char* address) {
@@ -293,25 +293,25 @@ private Q_SLOTS:
         QCOMPARE(
             t.prompts.withCaption(QStringLiteral("Notice")),
             (QStringList{ask + QStringLiteral("10.0.0.1?"), ask + QStringLiteral("10.0.0.2?")}));
-        QCOMPARE(t->OwnAddress, QStringLiteral("10.0.0.3"));
+        QCOMPARE(t->match().ownAddress(), QStringLiteral("10.0.0.3"));
         QVERIFY(sent("10.0.0.3"));
 
         t.prompts.questionAnswers = {false, true};
         QVERIFY(registerWith(three));
         QCOMPARE(t.prompts.count(QStringLiteral("question")), 2);
-        QCOMPARE(t->OwnAddress, QStringLiteral("10.0.0.2"));
+        QCOMPARE(t->match().ownAddress(), QStringLiteral("10.0.0.2"));
         QVERIFY(sent("10.0.0.2"));
 
         t.prompts.questionAnswers = {true};
         QVERIFY(registerWith(three));
         QCOMPARE(t.prompts.count(QStringLiteral("question")), 1);
-        QCOMPARE(t->OwnAddress, QStringLiteral("10.0.0.1"));
+        QCOMPARE(t->match().ownAddress(), QStringLiteral("10.0.0.1"));
         QVERIFY(sent("10.0.0.1"));
 
         // Without an address there is nothing to register: an error, no request (the last
         // connection stays open), and the wizard stays on step 2.
-        QTRY_COMPARE(t->CliSrvWSocket->state(), TWSocket::wsConnected);
-        t->ServerRequest = 0;
+        QTRY_COMPARE(t->match().cliSrvWSocket().state(), TWSocket::wsConnected);
+        t->match().setRequest(MatchRequest(0));
         int step = 0;
         t->ctx.localAddresses = [] { return QStringList(); };
         t.prompts.clear();
@@ -324,17 +324,17 @@ private Q_SLOTS:
         });
         QCOMPARE(step, 2);
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 1);
-        QCOMPARE(t->ServerRequest, 0);
-        QCOMPARE(t->CliSrvWSocket->state(), TWSocket::wsConnected);
+        QCOMPARE(static_cast<int>(t->match().request()), 0);
+        QCOMPARE(t->match().cliSrvWSocket().state(), TWSocket::wsConnected);
     }
 
     void askingTheServerForPlayers() {
         TestWindow t(kNamedAnn);
         FakeMatchServer fs;
         useServer(t, fs.port());
-        t->Listening = true;
+        t->peer().setListening(true);
         t->StartServer();
-        t->LoggedOnServer = true;
+        t->match().setLoggedOn(true);
         bool focusMoved = false;
         QVERIFY(runWizard(t, [&](TDoNewGame& w) {
             toStep2(w);
@@ -348,14 +348,14 @@ private Q_SLOTS:
             w.NextButton->click();
         }));
         QVERIFY(focusMoved);
-        QCOMPARE(t->ServerRequest, 3);
-        QCOMPARE(t->ServerLetters, QStringLiteral("ab "));
+        QCOMPARE(static_cast<int>(t->match().request()), 3);
+        QCOMPARE(t->match().letters(), QStringLiteral("ab "));
         QVERIFY(fs.waitForConnections(1));
         QTRY_COMPARE(fs.received(0), QByteArray("04ab \x02"));
         // Listening stops, but the registration is kept and nobody is removed.
-        QCOMPARE(t->SrvWSocket->state(), TWSocket::wsClosed);
-        QVERIFY(!t->Listening);
-        QVERIFY(t->LoggedOnServer);
+        QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsClosed);
+        QVERIFY(!t->peer().listening());
+        QVERIFY(t->match().loggedOn());
 
         QVERIFY(runWizard(t, [](TDoNewGame& w) {
             toStep2(w);
@@ -363,7 +363,7 @@ private Q_SLOTS:
             w.LongestWait->click();
             w.NextButton->click();
         }));
-        QCOMPARE(t->ServerRequest, 2);
+        QCOMPARE(static_cast<int>(t->match().request()), 2);
         QVERIFY(fs.waitForConnections(2));
         QTRY_COMPARE(fs.received(1), QByteArray("03\x02"));
         QCOMPARE(fs.count(), 2);
@@ -379,17 +379,17 @@ private Q_SLOTS:
         QTcpServer opponent;
         QVERIFY(opponent.listen(QHostAddress::LocalHost, 0));
         t->ctx.peerPort = opponent.serverPort();
-        t->PeerAddress = QStringLiteral("127.0.0.1");
+        t->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
         t->ConnectToIP();
         QTRY_VERIFY(t->Connected);
         QTRY_VERIFY(opponent.hasPendingConnections());
         std::unique_ptr<QTcpSocket> peer(opponent.nextPendingConnection());
         t->ctx.peerPort = 0;
-        t->Listening = true;
+        t->peer().setListening(true);
         t->StartServer();
-        QCOMPARE(t->SrvWSocket->state(), TWSocket::wsListening);
-        t->LoggedOnServer = true;
-        t->OwnAddress = QStringLiteral("192.0.2.7");
+        QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
+        t->match().setLoggedOn(true);
+        t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
 
         struct AtOpen {
             TWSocket::State listener;
@@ -400,8 +400,9 @@ private Q_SLOTS:
         };
         std::vector<AtOpen> atOpen;
         prompts.onOpen = [&] {
-            atOpen.push_back({t->SrvWSocket->state(), t->CliWSocket->state(), t->Listening,
-                              t->LoggedOnServer, t->ServerRequest});
+            atOpen.push_back({t->peer().srvWSocket().state(), t->peer().cliWSocket().state(),
+                              t->peer().listening(), t->match().loggedOn(),
+                              static_cast<int>(t->match().request())});
         };
         const QString list = t.writeFile(QStringLiteral("list.txt"), "Title\r\nWORD\r\n");
         int stepAfterCancel = 0;

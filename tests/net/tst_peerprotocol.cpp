@@ -261,7 +261,7 @@ void TestPeerProtocol::yourWordSplitsWordAndClueAndOffersPlay() {
     QVERIFY(t->ActionButton->isEnabled());
     QVERIFY(t->OpponentWordReceived);
     QVERIFY(t->WaitStatus->isHidden());
-    QCOMPARE(t->OpponentGuessesLeft, 6);
+    QCOMPARE(t->OpponentGuessesLeft(), 6);
     QCOMPARE(t->WebGuesses->text(), QStringLiteral("6 Guesses Left"));
 
     // The clue is everything behind the first ':'.
@@ -299,23 +299,23 @@ void TestPeerProtocol::lettersOfTheSameWordShowAsX() {
     REQUIRE_OK();
     // What counts is how things stood when the opponent started the word.
     t->settings.WordType = 1;
-    QCOMPARE(t->OpponentGuessesLeft, 6);
+    QCOMPARE(t->OpponentGuessesLeft(), 6);
 
     raw.send("07P\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->OpponentProgress, QStringLiteral("_XX__"));
+    QCOMPARE(t->peer().opponent().progress, QStringLiteral("_XX__"));
     QCOMPARE(t->WebWordlabel->text(), QStringLiteral("_XX__"));
     QCOMPARE(t->MissedWebLabel->text(),
              QStringLiteral("You are playing the same word--cannot reveal"));
-    QCOMPARE(t->OpponentGuessesLeft, 6);
+    QCOMPARE(t->OpponentGuessesLeft(), 6);
 
     raw.send("07z\x02");
     raw.send("07e\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->OpponentProgress, QStringLiteral("_XX_X"));
-    QCOMPARE(t->OpponentGuessesLeft, 5);
+    QCOMPARE(t->peer().opponent().progress, QStringLiteral("_XX_X"));
+    QCOMPARE(t->OpponentGuessesLeft(), 5);
     QCOMPARE(t->WebGuesses->text(), QStringLiteral("5 Guesses Left"));
     QCOMPARE(t->MissedWebLabel->text(),
              QStringLiteral("You are playing the same word--cannot reveal"));
@@ -334,18 +334,18 @@ void TestPeerProtocol::lettersOfAnotherWordShowNewestFirst() {
     raw.send("07p\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->OpponentProgress, QStringLiteral("_PP__"));
+    QCOMPARE(t->peer().opponent().progress, QStringLiteral("_PP__"));
     QCOMPARE(t->MissedWebLabel->text(), QStringLiteral("P "));
 
     raw.send("07Z\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->OpponentGuessesLeft, 5);
+    QCOMPARE(t->OpponentGuessesLeft(), 5);
     raw.send("07A\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->OpponentGuessesLeft, 5);
-    QCOMPARE(t->OpponentProgress, QStringLiteral("APP__"));
+    QCOMPARE(t->OpponentGuessesLeft(), 5);
+    QCOMPARE(t->peer().opponent().progress, QStringLiteral("APP__"));
     QCOMPARE(t->WebWordlabel->text(), QStringLiteral("APP__"));
     QCOMPARE(t->MissedWebLabel->text(), QStringLiteral("A Z P "));
     QCOMPARE(t->WebGuesses->text(), QStringLiteral("5 Guesses Left"));
@@ -444,14 +444,14 @@ void TestPeerProtocol::senderWordAndWordStartedPrepareTheOpponentsDisplay() {
     raw.send("14\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->OpponentWord, QStringLiteral("HOUSE"));
-    QCOMPARE(t->OpponentProgress, QStringLiteral("_____"));
+    QCOMPARE(t->peer().opponent().word, QStringLiteral("HOUSE"));
+    QCOMPARE(t->peer().opponent().progress, QStringLiteral("_____"));
     QCOMPARE(t->WebWordlabel->text(), QStringLiteral("_____"));
     QVERIFY(t->MissedWebLabel->text().isEmpty());
-    QCOMPARE(t->OpponentGuessesLeft, 6);
+    QCOMPARE(t->OpponentGuessesLeft(), 6);
     QCOMPARE(t->WebGuesses->text(), QStringLiteral("6 Guesses Left"));
-    QCOMPARE(t->OpponentGameType, 1);
-    QCOMPARE(t->OpponentWordType, 2);
+    QCOMPARE(t->peer().opponent().gameType, 1);
+    QCOMPARE(t->peer().opponent().wordType, 2);
 }
 
 void TestPeerProtocol::hintModeTitleAndNameChanges() {
@@ -535,7 +535,7 @@ void TestPeerProtocol::messageSplitOverManyReads() {
     RawPeer raw;
     wireAsPlayer2(t, raw);
     REQUIRE_OK();
-    QSignalSpy reads(t->CliWSocket, &TWSocket::DataAvailable);
+    QSignalSpy reads(&t->peer().cliWSocket(), &TWSocket::DataAvailable);
     const QByteArray message = "13Zedekiah\x02";
     for (char byte : message) {
         QCOMPARE(t->Player1Name, QStringLiteral("Ann"));
@@ -551,7 +551,7 @@ void TestPeerProtocol::zeroByteDropsTheRestOfItsRead() {
     RawPeer raw;
     wireAsPlayer2(t, raw);
     REQUIRE_OK();
-    QSignalSpy reads(t->CliWSocket, &TWSocket::DataAvailable);
+    QSignalSpy reads(&t->peer().cliWSocket(), &TWSocket::DataAvailable);
     raw.send(QByteArray("05front", 7) + '\0' +
              QByteArray("dropped\x02"
                         "05lost\x02"));
@@ -663,7 +663,7 @@ void TestPeerProtocol::overlongMessageIsDroppedAndTheConnectionGoesOn() {
     QVERIFY(fullLogOf(t).contains(QStringLiteral("after")));
     QVERIFY(!t->MyMemo->toPlainText().contains(QStringLiteral("AAAA")));
     QVERIFY(t->Connected);
-    QVERIFY(t->PeerReceiveBuffer.isEmpty());
+    QVERIFY(t->peer().receiveBuffer().isEmpty());
 }
 
 void TestPeerProtocol::oversizedWordsNumbersAndTextsAreBounded() {
@@ -685,8 +685,8 @@ void TestPeerProtocol::oversizedWordsNumbersAndTextsAreBounded() {
     QVERIFY(t->scores().player2() > 0);
     QVERIFY(t->scores().player2() <= 2000000000LL);
     QCOMPARE(t->Play2ScorePan->text(), QString::number(t->scores().player2()));
-    QCOMPARE(t->OpponentWord.size(), 255);
-    QCOMPARE(t->OpponentProgress.size(), 255);
+    QCOMPARE(t->peer().opponent().word.size(), 255);
+    QCOMPARE(t->peer().opponent().progress.size(), 255);
     QVERIFY(t->windowTitle().size() <= 9 + 255);
     QCOMPARE(t->Player2Name.size(), 255);
     QCOMPARE(t->settings.NumGuesses, QStringLiteral("99"));
@@ -701,7 +701,7 @@ void TestPeerProtocol::malformedMessagesAreIgnored() {
     raw.sync(t);
     REQUIRE_OK();
     const QString missed = t->MissedWebLabel->text();
-    const int left = t->OpponentGuessesLeft;
+    const int left = t->OpponentGuessesLeft();
 
     // Letters that are not one character; codes out of range, not numbers, or too short.
     raw.send(
@@ -718,8 +718,8 @@ void TestPeerProtocol::malformedMessagesAreIgnored() {
     raw.sync(t);
     REQUIRE_OK();
     QCOMPARE(t->MissedWebLabel->text(), missed);
-    QCOMPARE(t->OpponentGuessesLeft, left);
-    QCOMPARE(t->OpponentProgress, QStringLiteral("__"));
+    QCOMPARE(t->OpponentGuessesLeft(), left);
+    QCOMPARE(t->peer().opponent().progress, QStringLiteral("__"));
     QVERIFY(t->MyMemo->toPlainText().isEmpty());
     QVERIFY(!fullLogOf(t).contains(QStringLiteral("y")));
 
@@ -798,7 +798,7 @@ void TestPeerProtocol::sendingAfterThePeerLeftIsHarmless() {
     QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Disconnected")));
     t->SendPeer(1, QStringLiteral("Ann> hello?"));
     t->SendPeer(4);
-    QCOMPARE(t->CliWSocket->state(), TWSocket::wsClosed);
+    QCOMPARE(t->peer().cliWSocket().state(), TWSocket::wsClosed);
 }
 
 void TestPeerProtocol::randomMessagesLeaveTheConnectionWorking() {
@@ -823,8 +823,8 @@ void TestPeerProtocol::randomMessagesLeaveTheConnectionWorking() {
     raw.sync(t);
     REQUIRE_OK();
     QVERIFY(t->Connected);
-    QCOMPARE(t->CliWSocket->state(), TWSocket::wsConnected);
-    QVERIFY(t->PeerReceiveBuffer.isEmpty());
+    QCOMPARE(t->peer().cliWSocket().state(), TWSocket::wsConnected);
+    QVERIFY(t->peer().receiveBuffer().isEmpty());
 
     // Names the stream made it answer may still be on their way: a new user name tells
     // the answer to this last one apart.

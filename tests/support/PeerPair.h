@@ -39,11 +39,11 @@ struct PeerPair {
     void connect() {
         enterTwoPlayer(p1);
         enterTwoPlayer(p2);
-        p1->Listening = true;
+        p1->peer().setListening(true);
         p1->StartServer();
-        QVERIFY(p1->SrvWSocket->state() == TWSocket::wsListening);
-        p2->ctx.peerPort = p1->SrvWSocket->localPort();
-        p2->PeerAddress = QStringLiteral("127.0.0.1");
+        QVERIFY(p1->peer().srvWSocket().state() == TWSocket::wsListening);
+        p2->ctx.peerPort = p1->peer().srvWSocket().localPort();
+        p2->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
         p2->ConnectToIP();
         QTRY_VERIFY(p1->Connected && p2->Connected);
     }
@@ -72,9 +72,9 @@ struct RawPeer {
     void callWindow(TestWindow& t) {
         PeerPair::enterTwoPlayer(t);
         t->StartServer();
-        QVERIFY(t->SrvWSocket->state() == TWSocket::wsListening);
+        QVERIFY(t->peer().srvWSocket().state() == TWSocket::wsListening);
         take(new QTcpSocket);
-        socket->connectToHost(QHostAddress::LocalHost, t->SrvWSocket->localPort());
+        socket->connectToHost(QHostAddress::LocalHost, t->peer().srvWSocket().localPort());
         QTRY_VERIFY(t->Connected && socket->state() == QAbstractSocket::ConnectedState);
     }
 
@@ -82,7 +82,7 @@ struct RawPeer {
         PeerPair::enterTwoPlayer(t);
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
         t->ctx.peerPort = server.serverPort();
-        t->PeerAddress = QStringLiteral("127.0.0.1");
+        t->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
         t->ConnectToIP();
         QTRY_VERIFY(server.hasPendingConnections());
         QTcpSocket* accepted = server.nextPendingConnection();

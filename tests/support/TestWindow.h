@@ -13,6 +13,7 @@
 #include "RecordingSound.h"
 #include "ScriptedPrompts.h"
 #include "app/MainWin.h"
+#include "matchmaking/MatchClient.h"
 
 // One main window for a test: its own settings directory, scripted prompts, recorded
 // sounds, and the real program directory of the build (sounds, ROPEWIT.TXT).

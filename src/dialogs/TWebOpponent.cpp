@@ -1,4 +1,4 @@
-#include "matchmaking/TWebOpponent.h"
+#include "dialogs/TWebOpponent.h"
 
 #include <QGuiApplication>
 #include <QLabel>

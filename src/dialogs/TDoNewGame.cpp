@@ -1,4 +1,4 @@
-#include "matchmaking/TDoNewGame.h"
+#include "dialogs/TDoNewGame.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -11,10 +11,14 @@
 #include <QRadioButton>
 
 #include "app/ClickLabel.h"
-#include "app/MainWin.h"
 #include "app/Ui.h"
+#include "core/Prompts.h"
 #include "core/Text.h"
-#include "net/TWSocket.h"
+#include "dialogs/TGetYourName.h"
+#include "settings/Settings.h"
+
+// The chooser for a word list to play from (the main window's).
+FileDialogSpec openWordListSpec(bool mustExist, const QString& directory);
 
 namespace {
 
@@ -39,7 +43,8 @@ QRadioButton* makeRadio(QWidget* parent, const QString& caption, int y) {
 
 }  // namespace
 
-TDoNewGame::TDoNewGame(TMainWin& main) : QDialog(&main), main_(main) {
+TDoNewGame::TDoNewGame(Settings& settings, Prompts& prompts, NewGameHooks hooks, QWidget* parent)
+    : QDialog(parent), settings_(settings), prompts_(prompts), hooks_(std::move(hooks)) {
     setWindowTitle(QStringLiteral("New Player"));
     setFont(arialFont(13));
     setFixedSize(353, 188);
@@ -82,6 +87,11 @@ TDoNewGame::TDoNewGame(TMainWin& main) : QDialog(&main), main_(main) {
     TheLetters->setMaxLength(20);
     TheLetters->setGeometry(276, 78, 61, 22);
 
+    BuildButtons();
+    FormShow();
+}
+
+void TDoNewGame::BuildButtons() {
     NextButton = new QPushButton(QStringLiteral("&Next"), this);
     NextButton->setGeometry(184, 161, 75, 25);
     NextButton->setDefault(true);
@@ -93,7 +103,7 @@ TDoNewGame::TDoNewGame(TMainWin& main) : QDialog(&main), main_(main) {
     connect(CancelButton, &QPushButton::clicked, this, &TDoNewGame::CancelButtonClick);
 
     // Each group of choices is remembered as soon as it is clicked.
-    Settings& s = main_.settings;
+    Settings& s = settings_;
     auto remember = [this](QRadioButton* radio, int& setting, int value) {
         connect(radio, &QRadioButton::clicked, this, [&setting, value] { setting = value; });
     };
@@ -111,14 +121,12 @@ TDoNewGame::TDoNewGame(TMainWin& main) : QDialog(&main), main_(main) {
             TheLetters->setFocus();
         }
     });
-
-    FormShow();
 }
 
 void TDoNewGame::FormShow() {
     Cancelled = false;
-    if (main_.ScreenWidth > 0) {
-        move((main_.ScreenWidth - width()) / 2, (main_.ScreenHeight - height()) / 2);
+    if (hooks_.screen.width() > 0) {
+        move((hooks_.screen.width() - width()) / 2, (hooks_.screen.height() - height()) / 2);
     }
     Panel2->setEnabled(false);
     Panel2->hide();
@@ -128,7 +136,7 @@ void TDoNewGame::FormShow() {
     Panel1->show();
     Panel4->hide();
 
-    const Settings& s = main_.settings;
+    const Settings& s = settings_;
     // A remembered value out of range checks nothing in its group.
     auto check = [](std::initializer_list<QRadioButton*> group, int value) {
         int i = 1;
@@ -168,102 +176,93 @@ void TDoNewGame::ShowStep(int step) {
     }
 }
 
-void TDoNewGame::StopNetworkPlay() {
-    if (main_.SrvWSocket->state() == TWSocket::wsListening) {
-        main_.SrvWSocket->Close();
-        main_.Listening = false;
-        if (main_.LoggedOnServer) {
-            main_.UnLog();
-        }
-    }
-    if (main_.CliWSocket->state() == TWSocket::wsConnected) {
-        // Not a lost game: the end of this connection is ours.
-        main_.LeavingPeer = true;
-        main_.CliWSocket->Close();
-    }
+void TDoNewGame::Choose(NewGameChoice::Action action) {
+    choice_.action = action;
+    accept();
 }
 
 void TDoNewGame::NextButtonClick() {
     switch (currentStep()) {
         case 1:
-            if (PlaySol->isChecked()) {
-                StopNetworkPlay();
-                const auto path = main_.ctx.prompts->openFile(
-                    this, openWordListSpec(true, main_.settings.ProgramDir));
-                if (path) {
-                    main_.LoadGame(text::bounded(*path));
-                    accept();
-                }
-                return;
-            }
-            if (main_.settings.UserName.isEmpty() &&
-                main_.ctx.prompts->question(
-                    this, QStringLiteral("Notice"),
-                    QStringLiteral("It appears that you have not entered a user name for "
-                                   "yourself yet. Would you like to do so now?"))) {
-                main_.RunUserNameDialog();
-            }
-            ShowStep(2);
+            NextFromStep1();
             return;
         case 2:
-            if (KnowIp->isChecked()) {
-                ShowStep(3);
-                IPAdd->setFocus();
-            } else if (WaitIP->isChecked()) {
-                if (!main_.Listening) {
-                    main_.Listening = true;
-                    main_.StartServer();
-                }
-                accept();
-            } else if (LogServer->isChecked()) {
-                ShowStep(4);
-                if (AlphaNames->isChecked()) {
-                    TheLetters->setFocus();
-                }
-            } else if (RegServer->isChecked()) {
-                // Without an address of our own there is nothing to register.
-                if (!GetMyIP()) {
-                    main_.ctx.prompts->message(
-                        this, QStringLiteral("Error"),
-                        QStringLiteral("This computer has no network address to register "
-                                       "with the server."));
-                    return;
-                }
-                main_.BeginServerRequest(1);
-                accept();
-            }
+            NextFromStep2();
             return;
-        case 3: {
-            const QString address = text::bounded(text::trimSpaces(IPAdd->currentText()));
-            if (address.isEmpty()) {
-                main_.ctx.prompts->message(this, QStringLiteral("Error"),
-                                           QStringLiteral("No IP Address has been entered."));
-                IPAdd->setFocus();
-                return;
-            }
-            StopNetworkPlay();
-            main_.PeerAddress = address;
-            main_.AddressHistory(address);
-            main_.ConnectToIP();
-            main_.MenuPlayer->setEnabled(false);
-            accept();
+        case 3:
+            NextFromStep3();
             return;
-        }
         case 4:
-            if (main_.SrvWSocket->state() == TWSocket::wsListening) {
-                main_.SrvWSocket->Close();
-                main_.Listening = false;
-            }
-            if (LongestWait->isChecked()) {
-                main_.BeginServerRequest(2);
-            } else {
-                main_.ServerLetters = text::bounded(TheLetters->text());
-                main_.BeginServerRequest(3);
-            }
-            accept();
+            NextFromStep4();
             return;
         default:
             return;
+    }
+}
+
+void TDoNewGame::NextFromStep1() {
+    if (PlaySol->isChecked()) {
+        if (hooks_.stopNetworkPlay) {
+            hooks_.stopNetworkPlay();
+        }
+        const auto path = prompts_.openFile(this, openWordListSpec(true, settings_.ProgramDir));
+        if (path) {
+            choice_.wordListPath = text::bounded(*path);
+            Choose(NewGameChoice::Action::PlayAlone);
+        }
+        return;
+    }
+    if (settings_.UserName.isEmpty() &&
+        prompts_.question(this, QStringLiteral("Notice"),
+                          QStringLiteral("It appears that you have not entered a user name for "
+                                         "yourself yet. Would you like to do so now?"))) {
+        TGetYourName dialog(settings_, this);
+        prompts_.runDialog(dialog);
+    }
+    ShowStep(2);
+}
+
+void TDoNewGame::NextFromStep2() {
+    if (KnowIp->isChecked()) {
+        ShowStep(3);
+        IPAdd->setFocus();
+    } else if (WaitIP->isChecked()) {
+        Choose(NewGameChoice::Action::WaitForCall);
+    } else if (LogServer->isChecked()) {
+        ShowStep(4);
+        if (AlphaNames->isChecked()) {
+            TheLetters->setFocus();
+        }
+    } else if (RegServer->isChecked()) {
+        // Without an address of our own there is nothing to register.
+        if (!GetMyIP()) {
+            prompts_.message(this, QStringLiteral("Error"),
+                             QStringLiteral("This computer has no network address to "
+                                            "register with the server."));
+            return;
+        }
+        Choose(NewGameChoice::Action::Register);
+    }
+}
+
+void TDoNewGame::NextFromStep3() {
+    const QString address = text::bounded(text::trimSpaces(IPAdd->currentText()));
+    if (address.isEmpty()) {
+        prompts_.message(this, QStringLiteral("Error"),
+                         QStringLiteral("No IP Address has been entered."));
+        IPAdd->setFocus();
+        return;
+    }
+    choice_.address = address;
+    Choose(NewGameChoice::Action::CallAddress);
+}
+
+void TDoNewGame::NextFromStep4() {
+    if (LongestWait->isChecked()) {
+        Choose(NewGameChoice::Action::ListLongest);
+    } else {
+        choice_.letters = text::bounded(TheLetters->text());
+        Choose(NewGameChoice::Action::ListByLetters);
     }
 }
 
@@ -273,16 +272,16 @@ void TDoNewGame::CancelButtonClick() {
 }
 
 bool TDoNewGame::GetMyIP() {
-    const QStringList addresses = main_.LocalAddresses();
+    const QStringList addresses = hooks_.localAddresses ? hooks_.localAddresses() : QStringList();
+    choice_.ownAddress.clear();
     if (addresses.isEmpty()) {
-        main_.OwnAddress.clear();
         return false;
     }
     QString chosen = addresses.constFirst();
     if (addresses.size() >= 2) {
         for (qsizetype i = 0; i < addresses.size(); ++i) {
             const QString entry = addresses.at(i).trimmed();
-            if (main_.ctx.prompts->question(
+            if (prompts_.question(
                     this, QStringLiteral("Notice"),
                     QStringLiteral("You have multiple IP Addresses.  Is the correct IP Address ") +
                         entry + QStringLiteral("?"))) {
@@ -295,17 +294,17 @@ bool TDoNewGame::GetMyIP() {
             }
         }
     }
-    main_.OwnAddress = text::bounded(chosen.trimmed());
-    return !main_.OwnAddress.isEmpty();
+    choice_.ownAddress = text::bounded(chosen.trimmed());
+    return !choice_.ownAddress.isEmpty();
 }
 
 void TDoNewGame::done(int result) {
     // Every way out but Cancel, the close box included, counts as finishing.
     if (!finished_) {
         finished_ = true;
-        if (!Cancelled) {
-            main_.SoloGame = PlaySol->isChecked();
-            main_.EnableDisable();
+        if (!Cancelled && hooks_.chosen) {
+            choice_.solo = PlaySol->isChecked();
+            hooks_.chosen(choice_);
         }
     }
     QDialog::done(result);

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QDialog>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class Prompts;
+class TMainWin;
+struct Settings;
+
+// What the player chose in the new game wizard; the window carries it out.
+struct NewGameChoice {
+    enum class Action {
+        None,
+        PlayAlone,      // with the word list at wordListPath
+        CallAddress,    // call address
+        WaitForCall,    // listen for a caller
+        Register,       // register on the server as waiting, with ownAddress
+        ListLongest,    // ask the server for the players who waited longest
+        ListByLetters,  // ask the server for the players whose names start with letters
+    };
+    Action action = Action::None;
+    QString wordListPath;
+    QString address;
+    QString ownAddress;
+    QString letters;
+    bool solo = false;  // "play alone" was checked when the wizard was finished
+};
+
+// What the wizard needs from the program around it.
+struct NewGameHooks {
+    // This machine's addresses in dotted form.
+    std::function<QStringList()> localAddresses;
+    // Stops network play at once (play alone is chosen, before the word list is asked for).
+    std::function<void()> stopNetworkPlay;
+    // The player finished the wizard (every way out but Cancel).
+    std::function<void(const NewGameChoice&)> chosen;
+    QSize screen;
+};
+
+// The new game wizard: alone against the program, or against an opponent found by address,
+// by waiting for a call, or through the matchmaking server. It returns the player's choice
+// (chosen, and choice()) and touches no connection; every way of closing except Cancel
+// counts as finishing.
+class TDoNewGame : public QDialog {
+    Q_OBJECT
+public:
+    TDoNewGame(Settings& settings, Prompts& prompts, NewGameHooks hooks, QWidget* parent);
+    // The wizard of the main window, which carries the choice out.
+    explicit TDoNewGame(TMainWin& main);
+
+    const NewGameChoice& choice() const { return choice_; }
+
+    bool Cancelled = false;
+
+    QFrame* Panel1 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QFrame* Panel3 = nullptr;
+    QFrame* Panel4 = nullptr;
+    QRadioButton* PlaySol = nullptr;
+    QRadioButton* PlayOpp = nullptr;
+    QRadioButton* KnowIp = nullptr;
+    QRadioButton* WaitIP = nullptr;
+    QRadioButton* LogServer = nullptr;
+    QRadioButton* RegServer = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* IPAdd = nullptr;
+    QRadioButton* LongestWait = nullptr;
+    QRadioButton* AlphaNames = nullptr;
+    QLineEdit* TheLetters = nullptr;
+    QPushButton* NextButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+
+    // The step on show: the first enabled panel (1..4).
+    int currentStep() const;
+
+    void NextButtonClick();
+    void CancelButtonClick();
+    // Chooses the address this player registers with; false when the machine has none.
+    bool GetMyIP();
+
+    void done(int result) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormShow();
+    // The buttons, and the settings each choice is remembered in.
+    void BuildButtons();
+    void ShowStep(int step);
+    void Choose(NewGameChoice::Action action);
+    // Next on each step: alone or an opponent; how to find one; the address; what to ask.
+    void NextFromStep1();
+    void NextFromStep2();
+    void NextFromStep3();
+    void NextFromStep4();
+
+    Settings& settings_;
+    Prompts& prompts_;
+    NewGameHooks hooks_;
+    NewGameChoice choice_;
+    bool finished_ = false;
+};

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "net/MessageChannel.h"
+
+class MessageGate;
+class TWSocket;
+struct Settings;
+
+// The four requests a connection to the matchmaking server carries, by the number the
+// program has always given them (the codes on the wire differ).
+enum class MatchRequest {
+    None = 0,
+    Register = 1,       // 01: add me as a waiting player
+    ListLongest = 2,    // 03: the players who have waited longest
+    ListByLetters = 3,  // 04: the players whose names start with given letters
+    Remove = 4,         // 02: take me off the list
+};
+
+// The client of the matchmaking server: one request per connection, its replies as signals.
+// It owns no widgets; the window shows the boxes and the opponent list.
+class MatchClient : public QObject {
+    Q_OBJECT
+public:
+    MatchClient(const Settings& settings, MessageGate& gate, QObject* parent = nullptr);
+    ~MatchClient() override;
+
+    TWSocket& cliSrvWSocket() { return *socket_; }
+
+    void setServer(const QString& host, quint16 port);
+
+    // Starts one exchange: looks the server up, connects, sends the request.
+    void BeginServerRequest(MatchRequest request);
+    // Takes this player off the server's list.
+    void UnLog();
+
+    MatchRequest request() const { return request_; }
+    void setRequest(MatchRequest request) { request_ = request; }
+    const MessageBuffer& receiveBuffer() const { return channel_->buffer(); }
+    const QString& letters() const { return letters_; }
+    void setLetters(const QString& letters);
+    const QString& ownAddress() const { return ownAddress_; }
+    void setOwnAddress(const QString& address);
+    bool loggedOn() const { return loggedOn_; }
+    void setLoggedOn(bool on) { loggedOn_ = on; }
+    // The current exchange has finished (the removal has been sent, or has failed).
+    bool unLogDone() const { return unLogDone_; }
+    void setUnLogDone(bool done) { unLogDone_ = done; }
+
+Q_SIGNALS:
+    void logLine(const QString& line);
+    // A box for the player: caption and text.
+    void notice(const QString& caption, const QString& text);
+    // A list of waiting players (the payload of the reply, possibly empty).
+    void opponentsListed(const QString& list);
+    // The server has added this player as waiting.
+    void registered();
+
+private:
+    void onDnsLookupDone(int error);
+    void onSessionConnected(int error);
+    void onDataAvailable(int error);
+    void handle(int code, const QByteArray& payload);
+
+    const Settings& settings_;
+    MessageGate& gate_;
+    TWSocket* socket_;  // child
+    std::unique_ptr<MessageChannel> channel_;
+    QString host_ = QStringLiteral("localhost");
+    quint16 port_ = 52202;
+    MatchRequest request_ = MatchRequest::None;
+    QString letters_;
+    QString ownAddress_;
+    bool loggedOn_ = false;
+    bool unLogDone_ = true;
+};
