@@ -125,7 +125,7 @@ void TMainWin::FormCreate() {
     for (int i = 1; i <= kAlphabetTiles; ++i) {
         AlphabetTiles[i]->setPixmap(QPixmap::fromImage(SavedAlpha));
     }
-    for (int p = 1; p <= kMaxWord; ++p) {
+    for (int p = 1; p <= wordlist::kMaxWord; ++p) {
         WordTiles[p]->setPixmap(QPixmap::fromImage(SavedWord));
     }
 
@@ -237,7 +237,7 @@ void TMainWin::BuildMainPanel() {
     MainPanel->hide();
     MainPanel->setEnabled(false);
 
-    for (int p = 1; p <= kMaxWord; ++p) {
+    for (int p = 1; p <= wordlist::kMaxWord; ++p) {
         auto* tile = new ClickLabel(MainPanel);
         tile->setGeometry(30 * p - 18, 4, 28, 28);
         tile->raise();

@@ -8,7 +8,6 @@
 #include <array>
 #include <vector>
 
-#include "app/PeerFlag.h"
 #include "core/AppContext.h"
 #include "core/WordList.h"
 #include "game/Round.h"
@@ -46,8 +45,6 @@ FileDialogSpec openWordListSpec(bool mustExist, const QString& directory);
 class TMainWin : public QMainWindow {
     Q_OBJECT
 public:
-    // The word tiles: as many as a word may have letters.
-    static constexpr int kMaxWord = wordlist::kMaxWord;
     static constexpr int kAlphabetTiles = Round::kTiles;
     static constexpr int kClientWidthSolo = 476;
     static constexpr int kClientWidthWide = 632;
@@ -73,18 +70,8 @@ private:
     Scores scores_;
 
 public:
-    // Read-only views under their former names, for the peer and two-player handlers that
-    // still read them.
-    const long long& Player1Score = scores_.player1();
-    const long long& Player2Score = scores_.player2();
-    const int& GuessesAllowed = round_.guessesAllowed();
-
     // --- Game state ---
     bool SoloGame = true;
-    // The word dealt to this player for the next two-player word (by the opponent, or by
-    // this side when the program chooses); DoNextWord puts it in play.
-    QString CurrentWord;
-    QString CurrentHint;
     QString Player1Name, Player2Name;
     QImage EmptyGallows;
     int ScreenWidth = 0, ScreenHeight = 0;
@@ -94,37 +81,9 @@ public:
     const PeerConnection& peer() const { return *peer_; }
     MatchClient& match() { return *match_; }
 
-    // Two-player flags by the names the game code uses; they live in PeerConnection.
-    PeerFlag Connected{[this] { return peer_->connected(); },
-                       [this](bool v) {
-                           if (v != peer_->connected()) {
-                               peer_->setPhase(v ? PeerConnection::Phase::ReadyToStart
-                                                 : PeerConnection::Phase::NotConnected);
-                           }
-                       }};
-    PeerFlag IsPlayer1{[this] { return peer_->isPlayer1(); },
-                       [this](bool v) { peer_->setPlayer1(v); }};
-    PeerFlag TwoPlayerStarted{[this] { return peer_->started(); }};
-    PeerFlag WordFinished{[this] { return peer_->wordFinished(); },
-                          [this](bool v) { peer_->setWordFinished(v); }};
-    PeerFlag Player1Posted{[this] { return peer_->playerPosted(true); },
-                           [this](bool v) { peer_->setPlayerPosted(true, v); }};
-    PeerFlag Player2Posted{[this] { return peer_->playerPosted(false); },
-                           [this](bool v) { peer_->setPlayerPosted(false, v); }};
-    PeerFlag IAmReady{[this] { return peer_->ready().mine; },
-                      [this](bool v) { peer_->ready().mine = v; }};
-    PeerFlag OpponentReady{[this] { return peer_->ready().theirs; },
-                           [this](bool v) { peer_->ready().theirs = v; }};
-    PeerFlag MyWordSent{[this] { return peer_->word().mine; },
-                        [this](bool v) { peer_->word().mine = v; }};
-    PeerFlag OpponentWordReceived{[this] { return peer_->word().theirs; },
-                                  [this](bool v) { peer_->word().theirs = v; }};
-    PeerFlag MyScoreSent{[this] { return peer_->score().mine; },
-                         [this](bool v) { peer_->score().mine = v; }};
-    PeerFlag OpponentScoreReceived{[this] { return peer_->score().theirs; },
-                                   [this](bool v) { peer_->score().theirs = v; }};
-    // The opponent's guesses left, as the opponent panel counts them.
-    int& OpponentGuessesLeft() { return peer_->opponent().guessesLeft; }
+    // The word dealt to this player for the next two-player word (by the opponent, or by
+    // this side when the program chooses); DoNextWord puts it in play.
+    const wordlist::Entry& dealtWord() const { return dealt_; }
 
     // --- Controls (children of the window) ---
     QFrame* BlankPanel = nullptr;
@@ -132,7 +91,7 @@ public:
     QLabel* Label5 = nullptr;
     QPushButton* StartGame = nullptr;
     QFrame* MainPanel = nullptr;
-    std::array<ClickLabel*, kMaxWord + 1> WordTiles{};            // 1..15
+    std::array<ClickLabel*, wordlist::kMaxWord + 1> WordTiles{};  // 1..15
     std::array<ClickLabel*, kAlphabetTiles + 1> AlphabetTiles{};  // 1..27
     QLabel* PlayerPanel = nullptr;
     QFrame* HintPanel = nullptr;
@@ -351,6 +310,7 @@ private:
     const QString& TakeOpponentName(const QString& payload);
 
     MessageGate gate_;
+    wordlist::Entry dealt_;
     PeerConnection* peer_ = nullptr;  // child
     MatchClient* match_ = nullptr;    // child
     bool closing_ = false;

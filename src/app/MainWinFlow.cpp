@@ -100,7 +100,7 @@ void TMainWin::ActionButtonClick() {
                 ActionButton->setEnabled(false);
                 PostReadyToStart(peer_->isPlayer1());
                 if (!SoloGame) {
-                    OpponentGuessesLeft() = GuessesAllowed;
+                    peer_->opponent().guessesLeft = round_.guessesAllowed();
                     ShowOpponentGuesses();
                 }
                 break;
@@ -116,7 +116,7 @@ void TMainWin::ActionButtonClick() {
                     }
                 }
                 DoNextWord();
-                peer_->playWord(GuessesAllowed);
+                peer_->playWord(round_.guessesAllowed());
                 ActionButton->setEnabled(false);
                 ActionButton->hide();
                 FlashIt(false);
@@ -156,23 +156,23 @@ void TMainWin::DoAWebWord() {
         TGetTheWord dialog(settings, wordSource_.index(), *ctx.prompts, this);
         // The dialog only ends accepted with a word that passed its checks.
         const int result = ctx.prompts->runDialog(dialog);
-        if (!Connected || result != QDialog::Accepted || dialog.TheWord.isEmpty()) {
+        if (!peer_->connected() || result != QDialog::Accepted || dialog.TheWord.isEmpty()) {
             return;
         }
         const QString word = dialog.TheWord;
         SendPeer(6, word);
         LogLine(QStringLiteral(">>Word Sent"));
-        MyWordSent = true;
-        if (!OpponentWordReceived) {
+        peer_->word().mine = true;
+        if (!peer_->word().theirs) {
             ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
         }
         // A word never holds a colon, so the first one always starts the clue (hint mode may
         // even have changed while the dialog was open).
         otherWord = word.section(QLatin1Char(':'), 0, 0);
-    } else if (settings.Player1Chooses != IsPlayer1) {
+    } else if (settings.Player1Chooses != peer_->isPlayer1()) {
         // The other side chooses; its words arrive as 10 and 06.
-        MyWordSent = true;
-        if (!OpponentWordReceived) {
+        peer_->word().mine = true;
+        if (!peer_->word().theirs) {
             ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
         }
         return;
@@ -192,17 +192,16 @@ void TMainWin::DoAWebWord() {
             // No two words of the same length: from now on any two words will do.
             settings.SameWordLength = false;
         }
-        CurrentWord = deal.own.word;
-        CurrentHint = deal.own.clue;
+        dealt_ = deal.own;
         otherWord = deal.other.word;
         const QString& otherClue = deal.other.clue;
-        if (Connected) {
-            SendPeer(10, CurrentWord);
+        if (peer_->connected()) {
+            SendPeer(10, dealt_.word);
             SendPeer(6, otherWord + QLatin1Char(':') + otherClue);
             LogLine(QStringLiteral(">>Word Sent"));
         }
         OfferAction(playCaption());
-        MyWordSent = true;
+        peer_->word().mine = true;
     }
 
     SetOpponentWord(otherWord);
@@ -215,7 +214,7 @@ void TMainWin::SetOpponentWord(const QString& word) {
 }
 
 void TMainWin::ShowOpponentGuesses() {
-    WebGuesses->setText(text::withThousands(OpponentGuessesLeft()) +
+    WebGuesses->setText(text::withThousands(peer_->opponent().guessesLeft) +
                         QStringLiteral(" Guesses Left"));
 }
 

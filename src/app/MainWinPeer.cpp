@@ -98,14 +98,8 @@ void TMainWin::ShowStepMessage(PeerMessage message, const QString& payload) {
             if (peer_->word().mine) {
                 HideWaitStatus();
             }
-            const qsizetype colon = payload.indexOf(QLatin1Char(':'));
-            // The tiles hold 15 letters: a longer word from the peer is cut to fit.
-            CurrentWord = (colon < 0 ? payload : payload.left(colon)).left(kMaxWord);
-            CurrentHint = colon < 0 ? QString() : text::bounded(payload.mid(colon + 1));
-            if (CurrentHint.isEmpty()) {
-                CurrentHint = QStringLiteral("No hint given");
-            }
-            HintLabel->setText(CurrentHint);
+            dealt_ = WordSource::fromOpponent(payload);
+            HintLabel->setText(dealt_.clue);
             ShowOpponentGuesses();
             break;
         }
@@ -210,7 +204,7 @@ void TMainWin::ClearTwoPlayerBoard() {
     ShowControls();
     NoHangPicture = EmptyGallows;
     ShowPicture();
-    for (int p = 1; p <= kMaxWord; ++p) {
+    for (int p = 1; p <= wordlist::kMaxWord; ++p) {
         WordTiles[p]->setEnabled(false);
         WordTiles[p]->hide();
     }

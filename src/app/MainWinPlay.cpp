@@ -36,7 +36,7 @@ QFont pixelFont(const QFont& base, int pixels) {
 // --- Guessing ---
 
 bool TMainWin::GuessingAllowed() const {
-    return SoloGame || (Connected && TwoPlayerStarted && !WordFinished);
+    return SoloGame || (peer_->connected() && peer_->started() && !peer_->wordFinished());
 }
 
 void TMainWin::AlphaClicked(int index) {
@@ -101,7 +101,7 @@ void TMainWin::ShowGuess(const Round::Guess& guess) {
         DisplayLetter(p);
     }
     UsedLettersLabel->setText(round_.usedLettersLine());
-    if (!SoloGame && Connected) {
+    if (!SoloGame && peer_->connected()) {
         SendPeer(7, QString(guess.letter));
     }
     AlphabetTiles[guess.tile]->setEnabled(false);
@@ -117,11 +117,11 @@ void TMainWin::FinishWord(int points, const QString& soloMessage) {
     }
     CalcTheScore(points, true);
     ConnectTimer->start();
-    MyScoreSent = true;
-    if (!OpponentScoreReceived) {
+    peer_->score().mine = true;
+    if (!peer_->score().theirs) {
         ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
     }
-    WordFinished = true;
+    peer_->setWordFinished(true);
 }
 
 void TMainWin::UncoverFigure() {
@@ -154,7 +154,7 @@ void TMainWin::DisplayWord() {
     QImage blank(28, 28, QImage::Format_RGB32);
     blank.fill(Qt::white);
     const QPixmap whiteSquare = QPixmap::fromImage(blank);
-    for (int p = 1; p <= kMaxWord; ++p) {
+    for (int p = 1; p <= wordlist::kMaxWord; ++p) {
         ClickLabel* tile = WordTiles[p];
         if (p > round_.length()) {
             tile->setEnabled(false);
@@ -204,7 +204,7 @@ void TMainWin::MenuHintsClick() {
     MenuHints->setChecked(settings.UseHints);
     SaveSettings(settings);
     DisplayHints();
-    if (!SoloGame && Connected) {
+    if (!SoloGame && peer_->connected()) {
         SendPeer(11, settings.UseHints ? QStringLiteral("1") : QStringLiteral("0"));
         LogLine(settings.UseHints ? QStringLiteral(">>Hints Turned On")
                                   : QStringLiteral(">>Hints Turned Off"));
@@ -269,8 +269,7 @@ void TMainWin::StartIt() {
     Play1ScorePan->setText(QStringLiteral("0"));
     Play2ScorePan->setText(QStringLiteral("0"));
     ConnectTimer->start();
-    OpponentReady = OpponentWordReceived = OpponentScoreReceived = false;
-    IAmReady = MyWordSent = MyScoreSent = false;
+    peer_->newGame();
 }
 
 void TMainWin::DoNextWord() {
@@ -287,7 +286,7 @@ void TMainWin::DoNextWord() {
     } else {
         // The word was dealt by the opponent or by this side's own choice.
         wordSource_.countWord();
-        round_.begin(CurrentWord, CurrentHint, guesses);
+        round_.begin(dealt_.word, dealt_.clue, guesses);
         WordNumPanel->setText(QStringLiteral("Word ") + text::withThousands(wordSource_.number()));
     }
 
@@ -312,7 +311,7 @@ void TMainWin::CheckComplete() {
 
 void TMainWin::PostScore(bool player1, long long points) {
     scores_.add(player1, points);
-    (player1 ? Player1Posted : Player2Posted) = true;
+    peer_->setPlayerPosted(player1, true);
 }
 
 void TMainWin::ShowScores() {
@@ -326,7 +325,7 @@ void TMainWin::CalcTheScore(int points, bool twoPlayer) {
         Play1ScorePan->setText(QString::number(scores_.player1()));
         return;
     }
-    PostScore(IsPlayer1, points);
+    PostScore(peer_->isPlayer1(), points);
     ShowScores();
     SendPeer(9, scoring::scorePayload(points));
     LogLine(QStringLiteral(">>Your score sent"));

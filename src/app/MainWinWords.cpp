@@ -43,7 +43,7 @@ void TMainWin::LoadGame(const QString& path) {
         wordSource_.rewind();
         WordNumPanel->setText(QStringLiteral("Word 1 of ") +
                               text::withThousands(wordSource_.count()));
-    } else if (Connected) {
+    } else if (peer_->connected()) {
         SendPeer(12, wordSource_.title());
     }
 }
@@ -62,5 +62,5 @@ void TMainWin::MenuScrambleClick() {
 }
 
 void TMainWin::SetWordListMenuItem() {
-    MenuWords->setEnabled(settings.Player1Chooses == IsPlayer1);
+    MenuWords->setEnabled(settings.Player1Chooses == peer_->isPlayer1());
 }

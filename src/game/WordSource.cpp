@@ -11,6 +11,11 @@ QString noHintGiven(const QString& clue) {
     return clue.isEmpty() ? QStringLiteral("No hint given") : clue;
 }
 
+// A word this player is to guess: as many letters as there are tiles, always a clue.
+wordlist::Entry playable(const QString& word, const QString& clue) {
+    return {word.left(wordlist::kMaxWord), noHintGiven(text::bounded(clue))};
+}
+
 }  // namespace
 
 WordSource::LoadOutcome WordSource::load(const QString& path, Random* scramble) {
@@ -151,8 +156,12 @@ bool WordSource::advance() {
 }
 
 wordlist::Entry WordSource::ownAt(int position) const {
-    return {words_.at(position).left(wordlist::kMaxWord),
-            noHintGiven(text::bounded(hints_.at(position)))};
+    return playable(words_.at(position), hints_.at(position));
+}
+
+wordlist::Entry WordSource::fromOpponent(const QString& payload) {
+    const wordlist::Entry entry = wordlist::splitEntry(payload);
+    return playable(entry.word, entry.clue);
 }
 
 wordlist::Entry WordSource::otherAt(int position) const {

@@ -61,6 +61,10 @@ public:
     };
     Deal deal(bool sameWord, bool sameLength);
 
+    // The word and clue an opponent dealt this player ("word:clue" as sent): the word cut
+    // to the tiles, an empty clue reads "No hint given", as for a word of the own list.
+    static wordlist::Entry fromOpponent(const QString& payload);
+
 private:
     // Moves on by one, to 0 after the last word; true when it went round like that.
     bool advance();

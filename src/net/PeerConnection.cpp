@@ -337,6 +337,12 @@ void PeerConnection::beginStep() {
     phase_ = Phase::WordExchange;
 }
 
+void PeerConnection::newGame() {
+    ready_.clear();
+    word_.clear();
+    score_.clear();
+}
+
 void PeerConnection::gameOver() {
     phase_ = Phase::GameOver;
     waiting_.clear();

@@ -117,6 +117,8 @@ public:
     void pressStart();
     // Begins the step when both have posted (after the winner check).
     void beginStep();
+    // A new game with the same opponent: no one is ready yet, no word or score of it passed.
+    void newGame();
     // A winner was found; "Start Game" is offered again for a new game.
     void gameOver();
     // "Play Word": this player's word is in play; 14 sent.

@@ -21,7 +21,7 @@ const QString kPlay = QStringLiteral("Play &Word");
 void twoPlayerAlone(TestWindow& t) {
     PeerPair::enterTwoPlayer(t);
     t->ConnectTimer->stop();
-    t->IsPlayer1 = true;
+    t->peer().setPlayer1(true);
     t->Player1Name = QStringLiteral("Ann");
     t->Player2Name = QStringLiteral("Bea");
     t->settings.GameType = 2;
@@ -115,14 +115,14 @@ private Q_SLOTS:
         setList(t, {"AAA", "BBBB", "CCC", "DDDD", "EEEEE"}, {"", "b", "c"});
 
         t->DoAWebWord();
-        QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
-        QCOMPARE(t->CurrentHint, QStringLiteral("No hint given"));
+        QCOMPARE(t->dealtWord().word, QStringLiteral("AAA"));
+        QCOMPARE(t->dealtWord().clue, QStringLiteral("No hint given"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
         QCOMPARE(t->WebWordlabel->text(), QStringLiteral("___"));
         QCOMPARE(t->WebGuesses->text(), QStringLiteral("8 Guesses Left"));
         QCOMPARE(marks(t), (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
         QVERIFY(offersPlay(t));
-        QVERIFY(t->MyWordSent);
+        QVERIFY(t->peer().word().mine);
         QVERIFY(t->FlashTimer->isActive());
         // Not connected: nothing is logged as sent.
         QVERIFY(!linesOf(t->ConMemo).contains(QStringLiteral(">>Word Sent")));
@@ -130,7 +130,7 @@ private Q_SLOTS:
         // As after "Play Word" (one position on); the chooser's own word is never marked.
         moveTo(t, 1);
         t->DoAWebWord();
-        QCOMPARE(t->CurrentWord, QStringLiteral("CCC"));
+        QCOMPARE(t->dealtWord().word, QStringLiteral("CCC"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("AAA"));
         QCOMPARE(int(t->wordSource().isUsed(0)), 1);
         QCOMPARE(int(t->wordSource().isUsed(2)), 1);
@@ -138,7 +138,7 @@ private Q_SLOTS:
         // EEEEE has no partner; going round to 0 forgets the marks, so CCC is free again.
         moveTo(t, 3);
         t->DoAWebWord();
-        QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
+        QCOMPARE(t->dealtWord().word, QStringLiteral("AAA"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
         QCOMPARE(marks(t), (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
         QVERIFY(t->settings.SameWordLength);
@@ -146,7 +146,7 @@ private Q_SLOTS:
         // A start one past the end (after the last word was played) counts as the last.
         moveTo(t, 5);
         t->DoAWebWord();
-        QCOMPARE(t->CurrentWord, QStringLiteral("AAA"));
+        QCOMPARE(t->dealtWord().word, QStringLiteral("AAA"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
     }
 
@@ -157,7 +157,7 @@ private Q_SLOTS:
         t->settings.SameWordLength = true;
         setList(t, {"A", "BB", "CCC", "DDDD"}, {"", "", "", "four"});
         t->DoAWebWord();
-        QCOMPARE(t->CurrentWord, QStringLiteral("A"));
+        QCOMPARE(t->dealtWord().word, QStringLiteral("A"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("BB"));
         QCOMPARE(t->wordSource().index(), 1);
         QVERIFY(!t->settings.SameWordLength);
@@ -168,8 +168,8 @@ private Q_SLOTS:
         // From now on the plain rule: two consecutive words, wrapping at the end.
         moveTo(t, 2);
         t->DoAWebWord();
-        QCOMPARE(t->CurrentWord, QStringLiteral("DDDD"));
-        QCOMPARE(t->CurrentHint, QStringLiteral("four"));
+        QCOMPARE(t->dealtWord().word, QStringLiteral("DDDD"));
+        QCOMPARE(t->dealtWord().clue, QStringLiteral("four"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("A"));
 
         // A list of one word: both get it, and the search still ends.
@@ -177,7 +177,7 @@ private Q_SLOTS:
         setList(t, {"SOLO"});
         moveTo(t, -1);
         t->DoAWebWord();
-        QCOMPARE(t->CurrentWord, QStringLiteral("SOLO"));
+        QCOMPARE(t->dealtWord().word, QStringLiteral("SOLO"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("SOLO"));
     }
 
@@ -192,8 +192,8 @@ private Q_SLOTS:
         QVERIFY(t.prompts.fileSpecs.back().mustExist);
         QVERIFY(t->wordSource().loaded());
         QVERIFY(t->wordSource().count() > 1);
-        QCOMPARE(t->CurrentWord, t->wordSource().words().at(0).left(15));
-        QCOMPARE(t->peer().opponent().word, t->CurrentWord);
+        QCOMPARE(t->dealtWord().word, t->wordSource().words().at(0).left(15));
+        QCOMPARE(t->peer().opponent().word, t->dealtWord().word);
 
         // Once a list is loaded the dialog is not shown again.
         t->DoAWebWord();
@@ -206,8 +206,8 @@ private Q_SLOTS:
             u.writeFile(QStringLiteral("mine.txt"), "Mine\r\nQUOKKA:Smiles\r\n"));
         u->DoAWebWord();
         QCOMPARE(u->wordSource().words(), QStringList{QStringLiteral("QUOKKA")});
-        QCOMPARE(u->CurrentWord, QStringLiteral("QUOKKA"));
-        QCOMPARE(u->CurrentHint, QStringLiteral("Smiles"));
+        QCOMPARE(u->dealtWord().word, QStringLiteral("QUOKKA"));
+        QCOMPARE(u->dealtWord().clue, QStringLiteral("Smiles"));
         QCOMPARE(u->windowTitle(), QStringLiteral("Ropewit: Mine"));
     }
 
@@ -219,7 +219,7 @@ private Q_SLOTS:
             t->settings.SameWordLength = wordType == 1;
             setList(t, {});
             t->DoAWebWord();
-            QCOMPARE(t->CurrentWord, QStringLiteral("NoWords"));
+            QCOMPARE(t->dealtWord().word, QStringLiteral("NoWords"));
             QCOMPARE(t->peer().opponent().word, QStringLiteral("NoWords"));
         }
         // Clues and marks shorter than the list.
@@ -227,20 +227,20 @@ private Q_SLOTS:
         setList(t, {"ONE", "TWO", "SIX"});
         moveTo(t, 7);
         t->DoAWebWord();
-        QCOMPARE(t->CurrentWord, QStringLiteral("ONE"));
+        QCOMPARE(t->dealtWord().word, QStringLiteral("ONE"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("TWO"));
     }
 
     void theNextWordStaysHiddenUntilItIsPlayed() {
         TestWindow t;
         twoPlayerAlone(t);
-        t->Connected = true;
+        t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
         t->settings.NumGuesses = QStringLiteral("1");
-        t->CurrentWord = QStringLiteral("OX");
+        t->HandlePeerMessage(PeerMessage::YourWord, QStringLiteral("OX"));
         t->DoNextWord();
         t->peer().setStarted(true);
         t->AlphaClicked(26);  // hanged: the whole word shows
-        QVERIFY(t->WordFinished);
+        QVERIFY(t->peer().wordFinished());
         // The opponent's next word arrives before it is played; redrawing the board (here by
         // the uppercase switch) must not show it in the positions the last word uncovered.
         t->peer().setOffer(PeerConnection::Offer::PlayWord);
@@ -265,9 +265,9 @@ private Q_SLOTS:
         twoPlayerAlone(t);
         t->OfferAction(kStart);
         t->ActionButtonClick();
-        QVERIFY(t->IAmReady);
-        QVERIFY(t->Player1Posted);
-        QVERIFY(!t->Player2Posted);
+        QVERIFY(t->peer().ready().mine);
+        QVERIFY(t->peer().playerPosted(true));
+        QVERIFY(!t->peer().playerPosted(false));
         QCOMPARE(t->WaitStatus->text(), QStringLiteral("Waiting for opponent to start"));
         QVERIFY(t->WaitStatus->isVisible());
         QVERIFY(t->ControlPanel->isVisible());
@@ -279,29 +279,29 @@ private Q_SLOTS:
         // The opponent was ready first: no waiting.
         TestWindow u;
         twoPlayerAlone(u);
-        u->IsPlayer1 = false;
-        u->OpponentReady = true;
+        u->peer().setPlayer1(false);
+        u->peer().ready().theirs = true;
         u->OfferAction(kStart);
         u->ActionButtonClick();
         QVERIFY(u->WaitStatus->isHidden());
-        QVERIFY(u->Player2Posted);
+        QVERIFY(u->peer().playerPosted(false));
         QVERIFY(linesOf(u->ConMemo).contains(QStringLiteral(">>Bea Ready To Start")));
 
         // The side that does not choose waits for its word, unless it is already here.
         u->settings.Player1Chooses = true;
         u->DoAWebWord();
-        QVERIFY(u->MyWordSent);
+        QVERIFY(u->peer().word().mine);
         QCOMPARE(u->WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
         QVERIFY(u->WaitStatus->isVisible());
         u->HideWaitStatus();
-        u->OpponentWordReceived = true;
+        u->peer().word().theirs = true;
         u->DoAWebWord();
         QVERIFY(u->WaitStatus->isHidden());
 
         // Players choose the words: after sending, wait for the opponent's.
         TestWindow w;
         twoPlayerAlone(w);
-        w->Connected = true;
+        w->peer().setPhase(PeerConnection::Phase::ReadyToStart);
         w->settings.GameType = 1;
         w->settings.SameWordLength = false;
         w->settings.UseHints = true;
@@ -314,7 +314,7 @@ private Q_SLOTS:
         });
         w->DoAWebWord();
         QCOMPARE(w->WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
-        QVERIFY(w->MyWordSent);
+        QVERIFY(w->peer().word().mine);
         QCOMPARE(w->peer().opponent().word, QStringLiteral("Ice cream"));
         QCOMPARE(w->peer().opponent().progress, QStringLiteral("_________"));
         QVERIFY(linesOf(w->ConMemo).contains(QStringLiteral(">>Word Sent")));
@@ -328,7 +328,7 @@ private Q_SLOTS:
             typeAndPressOk(&TGetTheWord::AWord, QStringLiteral("WORD")));
         v->DoAWebWord();
         QCOMPARE(v.prompts.count(QStringLiteral("dialog")), 1);
-        QVERIFY(!v->MyWordSent);
+        QVERIFY(!v->peer().word().mine);
         QVERIFY(v->WaitStatus->isHidden());
         QVERIFY(v->peer().opponent().word.isEmpty());
     }
@@ -339,27 +339,28 @@ private Q_SLOTS:
         t->OfferAction(QStringLiteral("Start Game"));
         const int lines = t->ConMemo->blockCount();
         t->ActionButtonClick();
-        QVERIFY(!t->IAmReady && !t->Player1Posted && !t->TwoPlayerStarted);
+        QVERIFY(!t->peer().ready().mine && !t->peer().playerPosted(true) && !t->peer().started());
         QVERIFY(t->ActionButton->isEnabled());
         QCOMPARE(t->ConMemo->blockCount(), lines);
 
         // Not connected, or one player not posted: the tick does nothing.
-        t->Player1Posted = t->Player2Posted = true;
+        t->peer().setPlayerPosted(true, true);
+        t->peer().setPlayerPosted(false, true);
         t->ConnectTimer->start();
         t->ConnectTimerTimer();
-        QVERIFY(t->Player1Posted && t->ConnectTimer->isActive());
-        t->Connected = true;
-        t->Player2Posted = false;
+        QVERIFY(t->peer().playerPosted(true) && t->ConnectTimer->isActive());
+        t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
+        t->peer().setPlayerPosted(false, false);
         t->ConnectTimerTimer();
-        QVERIFY(t->Player1Posted && t->ConnectTimer->isActive());
+        QVERIFY(t->peer().playerPosted(true) && t->ConnectTimer->isActive());
         // Both posted: the step begins and the timer stops.
-        t->Player2Posted = true;
+        t->peer().setPlayerPosted(false, true);
         setList(t, {"ONE", "TWO"});
         t->settings.WordType = 2;
         t->ConnectTimerTimer();
-        QVERIFY(!t->Player1Posted && !t->Player2Posted);
+        QVERIFY(!t->peer().playerPosted(true) && !t->peer().playerPosted(false));
         QVERIFY(!t->ConnectTimer->isActive());
-        QCOMPARE(t->CurrentWord, QStringLiteral("ONE"));
+        QCOMPARE(t->dealtWord().word, QStringLiteral("ONE"));
         QVERIFY(offersPlay(t));
     }
 
@@ -397,7 +398,8 @@ private Q_SLOTS:
         TestWindow& p2 = pair.p2;
         QCOMPARE(p2->OppPanel->text(), QStringLiteral("<i>Ann</i>"));
         QCOMPARE(p2->OppPanel->textFormat(), Qt::PlainText);
-        pair.p1->Player2Posted = pair.p1->Player1Posted = true;
+        pair.p1->peer().setPlayerPosted(false, true);
+        pair.p1->peer().setPlayerPosted(true, true);
         pair.p1->ConnectTimerTimer();
         QTRY_VERIFY(offersPlay(p2));
         QCOMPARE(p2->windowTitle(), QStringLiteral("Ropewit: <h1>Big</h1>"));
@@ -420,7 +422,7 @@ private Q_SLOTS:
         TestWindow& p2 = pair.p2;
         p1->ActionButtonClick();
         p2->ActionButtonClick();
-        QTRY_VERIFY(p1->Player2Posted && p2->Player1Posted);
+        QTRY_VERIFY(p1->peer().playerPosted(false) && p2->peer().playerPosted(true));
         p1->ConnectTimerTimer();
         QTRY_VERIFY(offersPlay(p2));
         p2->ConnectTimerTimer();
@@ -430,7 +432,7 @@ private Q_SLOTS:
         for (QChar c : QStringLiteral("XEL")) {
             p2->AlphaClicked(c.unicode() - 64);
         }
-        QVERIFY(p2->WordFinished);
+        QVERIFY(p2->peer().wordFinished());
         QCOMPARE(p2->WaitStatus->text(), QStringLiteral("Waiting for opponent's score."));
         QVERIFY(p2->FlashTimer->isActive());
         p2->FlashTimerTimer();  // in the dark phase of the blinking
@@ -439,7 +441,7 @@ private Q_SLOTS:
         p1.prompts.questionAnswers.push_back(false);
         p2.prompts.questionAnswers.push_back(false);
         p1->peer().cliWSocket().Close();
-        QTRY_VERIFY(!p2->Connected);
+        QTRY_VERIFY(!p2->peer().connected());
         QVERIFY(linesOf(p2->ConMemo).contains(QStringLiteral(">>Disconnected")));
         QCOMPARE(p2.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
         QVERIFY(!p2->FlashTimer->isActive());
@@ -452,8 +454,9 @@ private Q_SLOTS:
         QCOMPARE(p2->Player1Name, QStringLiteral("Ann"));
         QCOMPARE(p2->Player2Name, QStringLiteral("Bea"));
         QCOMPARE(p2->round().word(), QStringLiteral("EEL"));
-        QVERIFY(p2->IAmReady && p2->OpponentReady && p2->MyScoreSent && p2->WordFinished);
-        QVERIFY(p2->TwoPlayerStarted && !p2->SoloGame && !p2->IsPlayer1);
+        QVERIFY(p2->peer().ready().mine && p2->peer().ready().theirs && p2->peer().score().mine &&
+                p2->peer().wordFinished());
+        QVERIFY(p2->peer().started() && !p2->SoloGame && !p2->peer().isPlayer1());
         QVERIFY(p2->BlankPanel->isHidden());
         QCOMPARE(p2.prompts.count(QStringLiteral("dialog")), 0);
         // The side in the middle of its word is told as well; its board stays.

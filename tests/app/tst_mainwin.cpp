@@ -146,15 +146,15 @@ private Q_SLOTS:
         QVERIFY(!t->WebPanel->isVisible());
         QCOMPARE(t->clientWidth(), 476);
         // Connected Player 2: the opponent panel, a wider window, no word lists.
-        t->Connected = true;
-        t->IsPlayer1 = false;
+        t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
+        t->peer().setPlayer1(false);
         t->EnableDisable();
         QVERIFY(t->WebPanel->isVisible());
         QCOMPARE(t->clientWidth(), 632);
         QCOMPARE(t->centralWidget()->height(), 316);
         QVERIFY(!t->MenuWords->isEnabled());
         QVERIFY(t->MenuGuesses->isEnabled());
-        t->IsPlayer1 = true;
+        t->peer().setPlayer1(true);
         t->EnableDisable();
         QVERIFY(t->MenuWords->isEnabled());
         // Solo hides both network panels again.
@@ -173,10 +173,10 @@ private Q_SLOTS:
     void wordListMenuFollowsWhoChoosesTheList() {
         TestWindow t;
         t->settings.Player1Chooses = true;
-        t->IsPlayer1 = true;
+        t->peer().setPlayer1(true);
         t->SetWordListMenuItem();
         QVERIFY(t->MenuWords->isEnabled());
-        t->IsPlayer1 = false;
+        t->peer().setPlayer1(false);
         t->SetWordListMenuItem();
         QVERIFY(!t->MenuWords->isEnabled());
         t->settings.Player1Chooses = false;

@@ -413,10 +413,10 @@ private Q_SLOTS:
         QTest::mouseClick(t->AlphabetTiles[2], Qt::LeftButton);
         QVERIFY(t->round().usedLetters().isEmpty());
         t->peer().setStarted(true);
-        t->WordFinished = true;
+        t->peer().setWordFinished(true);
         QTest::keyClick(t.win.get(), Qt::Key_A);
         QVERIFY(t->round().usedLetters().isEmpty());
-        t->WordFinished = false;
+        t->peer().setWordFinished(false);
         QTest::keyClick(t.win.get(), Qt::Key_A);
         QCOMPARE(t->round().usedLetters(), QStringLiteral("A"));
     }

@@ -440,8 +440,8 @@ void TstOptionDialogs::connectedChangesReachThePeer() {
     QTcpSocket* peer = server.nextPendingConnection();
     QVERIFY(peer);
     t->SoloGame = false;
-    t->Connected = true;
-    t->IsPlayer1 = false;
+    t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
+    t->peer().setPlayer1(false);
     t->Player1Name = QStringLiteral("Ann");
     t->Player2Name = QStringLiteral("Old");
     t->settings.UserName = QStringLiteral("Old");

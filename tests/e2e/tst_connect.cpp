@@ -25,8 +25,8 @@ private Q_SLOTS:
         TestWindow& p1 = pair.p1;
         TestWindow& p2 = pair.p2;
         QTRY_VERIFY(p2->settings.UseHints);
-        QVERIFY(p1->IsPlayer1);
-        QVERIFY(!p2->IsPlayer1);
+        QVERIFY(p1->peer().isPlayer1());
+        QVERIFY(!p2->peer().isPlayer1());
         QCOMPARE(p2->settings.NumGuesses, QStringLiteral("12"));
         QCOMPARE(p2->settings.GameType, 1);
         QCOMPARE(p2->settings.WinScore, 150);
@@ -95,8 +95,8 @@ private Q_SLOTS:
         QTRY_VERIFY(logOf(p1).contains(QStringLiteral("NOTICE:> 127.0.0.1 is trying to call you")));
         QTRY_VERIFY(!intruderClosed.isEmpty());
         // The game goes on as it was.
-        QVERIFY(p1->Connected && p2->Connected);
-        QVERIFY(p1->IsPlayer1);
+        QVERIFY(p1->peer().connected() && p2->peer().connected());
+        QVERIFY(p1->peer().isPlayer1());
         QCOMPARE(p1->peer().cliWSocket().state(), TWSocket::wsConnected);
         QCOMPARE(p1->Player2Name, QStringLiteral("Bea"));
         QCOMPARE(p1->OppPanel->text(), QStringLiteral("Bea"));
@@ -108,8 +108,8 @@ private Q_SLOTS:
 
         p2->peer().cliWSocket().Close();
         QTRY_VERIFY(logOf(p1).contains(QStringLiteral(">>Disconnected")));
-        QVERIFY(!p1->Connected);
-        QVERIFY(!p1->Player1Posted && !p1->Player2Posted);
+        QVERIFY(!p1->peer().connected());
+        QVERIFY(!p1->peer().playerPosted(true) && !p1->peer().playerPosted(false));
         QCOMPARE(p1->peer().srvWSocket().state(), TWSocket::wsListening);
 
         TestWindow p3("[Options]\r\nUser Name=Cat\r\nUse Sound=No\r\n");
@@ -117,10 +117,10 @@ private Q_SLOTS:
         p3->ctx.peerPort = port;
         p3->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
         p3->ConnectToIP();
-        QTRY_VERIFY(p1->Connected && p3->Connected);
+        QTRY_VERIFY(p1->peer().connected() && p3->peer().connected());
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 2);
         QTRY_COMPARE(p3.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
-        QVERIFY(p1->IsPlayer1);
+        QVERIFY(p1->peer().isPlayer1());
         QCOMPARE(p1->Player2Name, QStringLiteral("Cat"));
         QCOMPARE(p1->OppPanel->text(), QStringLiteral("Cat"));
         QCOMPARE(p3->Player1Name, QStringLiteral("Ann"));
@@ -169,7 +169,7 @@ private Q_SLOTS:
         QTRY_VERIFY(t->MenuPlayer->isEnabled());
         QCOMPARE(logOf(t).first(), listening ? QStringLiteral(">>Waiting for a connection")
                                              : QStringLiteral(">>Attempting To Connect"));
-        QVERIFY(!t->Connected);
+        QVERIFY(!t->peer().connected());
         QVERIFY(!logOf(t).contains(QStringLiteral(">>Connected")));
     }
 

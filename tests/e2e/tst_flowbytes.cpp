@@ -54,7 +54,7 @@ private Q_SLOTS:
         expected += "04\x02";
         QTRY_COMPARE(got, expected);
         p2.write("04\x02");
-        QTRY_VERIFY(p1->Player2Posted);
+        QTRY_VERIFY(p1->peer().playerPosted(false));
         QVERIFY(p1->WaitStatus->isHidden());
 
         p1->ConnectTimerTimer();
@@ -95,7 +95,7 @@ private Q_SLOTS:
             "07A\x02"
             "07R\x02"
             "09007\x02");
-        QTRY_VERIFY(p1->OpponentScoreReceived);
+        QTRY_VERIFY(p1->peer().score().theirs);
         QCOMPARE(p1->WebWordlabel->text(), QStringLiteral("PEAR"));
         QCOMPARE(p1->MissedWebLabel->text(), QStringLiteral("R A E Q P "));
         QCOMPARE(p1->WebGuesses->text(), QStringLiteral("7 Guesses Left"));
@@ -103,7 +103,7 @@ private Q_SLOTS:
         QCOMPARE(p1->scores().player2(), 7LL);
         QCOMPARE(p1->Play2ScorePan->text(), QStringLiteral("7"));
         QVERIFY(p1->WaitStatus->isHidden());
-        QVERIFY(p1->Player1Posted && p1->Player2Posted);
+        QVERIFY(p1->peer().playerPosted(true) && p1->peer().playerPosted(false));
 
         // No winner yet: the next step, two list positions further on, wrapping at the end.
         p1->ConnectTimerTimer();
@@ -112,7 +112,7 @@ private Q_SLOTS:
             "10FIG\x02"
             "06APPLE:Red\x02";
         QTRY_COMPARE(got, expected);
-        QCOMPARE(p1->CurrentHint, QStringLiteral("Small"));
+        QCOMPARE(p1->dealtWord().clue, QStringLiteral("Small"));
 
         const QStringList log = logOf(p1);
         QCOMPARE(log.filter(QStringLiteral(">>Word Sent")).size(), 2);

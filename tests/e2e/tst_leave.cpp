@@ -40,7 +40,7 @@ private Q_SLOTS:
         pair.p2.prompts.questionAnswers.push_back(false);
         pair.p1->MenuPlayerClick();
 
-        QTRY_VERIFY(!pair.p2->Connected);
+        QTRY_VERIFY(!pair.p2->peer().connected());
         QTRY_VERIFY(pair.p1->ConMemo->toPlainText().contains(QStringLiteral(">>Disconnected")));
         QVERIFY(pair.p1.prompts.withCaption(QStringLiteral("Notice")).isEmpty());
         QVERIFY(!pair.p1->peer().leaving());

@@ -80,12 +80,12 @@ private Q_SLOTS:
         });
         b->show();
         b->StartGame->click();
-        QTRY_VERIFY(a->Connected && b->Connected);
+        QTRY_VERIFY(a->peer().connected() && b->peer().connected());
         QCOMPARE(shown, QStringList{QStringLiteral("Ann")});
         QCOMPARE(b->peer().peerAddress(), QStringLiteral("127.0.0.1"));
         QCOMPARE(b->settings.LastIpAddresses[0], QStringLiteral("127.0.0.1"));
-        QVERIFY(a->IsPlayer1);
-        QVERIFY(!b->IsPlayer1);
+        QVERIFY(a->peer().isPlayer1());
+        QVERIFY(!b->peer().isPlayer1());
 
         // Ann leaves the server as soon as she has an opponent.
         QTRY_VERIFY(logOf(a).contains(QStringLiteral(">>Removed from server")));

@@ -38,7 +38,7 @@ private Q_SLOTS:
         }
         QTRY_VERIFY(raw.received.size() >= kOpening.size());
         QCOMPARE(raw.received, kOpening);
-        QVERIFY(t->IsPlayer1);
+        QVERIFY(t->peer().isPlayer1());
         QCOMPARE(t->Player1Name, QStringLiteral("Player 1"));
         QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Player 1"));
         QCOMPARE(fullLogOf(t), QStringList({QStringLiteral(">>Waiting for a connection"),
@@ -87,7 +87,7 @@ private Q_SLOTS:
         if (QTest::currentTestFailed()) {
             return;
         }
-        QVERIFY(!t->IsPlayer1);
+        QVERIFY(!t->peer().isPlayer1());
         QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Bea"));
 
         raw.send(kOpening);  // all five in one write

@@ -192,7 +192,7 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("Ann"), QStringLiteral("Bea"), QStringLiteral("Cy")}));
         QCOMPARE(t->peer().peerAddress(), QStringLiteral("127.0.0.1"));
         QTRY_VERIFY(opponent.hasPendingConnections());
-        QTRY_VERIFY(t->Connected);
+        QTRY_VERIFY(t->peer().connected());
         const QStringList log = logOf(t);
         QVERIFY(log.indexOf(QStringLiteral(">>Attempting To Connect")) <
                 log.indexOf(QStringLiteral(">>Connected")));
@@ -212,7 +212,7 @@ private Q_SLOTS:
         QVERIFY(answerList(t, fs, "05" + entry("Bea", "127.0.0.1") + '\x02') >= 0);
         QTRY_COMPARE(first->state(), QAbstractSocket::UnconnectedState);
         QTRY_VERIFY(opponent.hasPendingConnections());
-        QTRY_VERIFY(t->Connected);
+        QTRY_VERIFY(t->peer().connected());
         QCOMPARE(t.prompts.count(QStringLiteral("message")), 0);
         QCOMPARE(std::count(t->settings.LastIpAddresses.begin(), t->settings.LastIpAddresses.end(),
                             QStringLiteral("127.0.0.1")),

@@ -381,7 +381,7 @@ private Q_SLOTS:
         t->ctx.peerPort = opponent.serverPort();
         t->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
         t->ConnectToIP();
-        QTRY_VERIFY(t->Connected);
+        QTRY_VERIFY(t->peer().connected());
         QTRY_VERIFY(opponent.hasPendingConnections());
         std::unique_ptr<QTcpSocket> peer(opponent.nextPendingConnection());
         t->ctx.peerPort = 0;

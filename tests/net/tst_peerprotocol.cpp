@@ -210,14 +210,14 @@ void TestPeerProtocol::readyToStartPostsTheOpponentOnEitherSide() {
         RawPeer raw;
         wireAsPlayer1(t, raw);
         REQUIRE_OK();
-        t->IAmReady = true;
+        t->peer().ready().mine = true;
         t->ShowWaitStatus(QStringLiteral("Waiting for opponent to start"));
         raw.send("04\x02");
         raw.sync(t);
         REQUIRE_OK();
-        QVERIFY(t->OpponentReady);
-        QVERIFY(t->Player2Posted);
-        QVERIFY(!t->Player1Posted);
+        QVERIFY(t->peer().ready().theirs);
+        QVERIFY(t->peer().playerPosted(false));
+        QVERIFY(!t->peer().playerPosted(true));
         QVERIFY(t->WaitStatus->isHidden());
         QVERIFY(!t->WaitStatus->isEnabled());
         QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Bea Ready To Start")));
@@ -232,9 +232,9 @@ void TestPeerProtocol::readyToStartPostsTheOpponentOnEitherSide() {
         raw.send("04\x02");
         raw.sync(t);
         REQUIRE_OK();
-        QVERIFY(t->OpponentReady);
-        QVERIFY(t->Player1Posted);
-        QVERIFY(!t->Player2Posted);
+        QVERIFY(t->peer().ready().theirs);
+        QVERIFY(t->peer().playerPosted(true));
+        QVERIFY(!t->peer().playerPosted(false));
         QVERIFY(!t->WaitStatus->isHidden());
         QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Ann Ready To Start")));
     }
@@ -246,42 +246,42 @@ void TestPeerProtocol::yourWordSplitsWordAndClueAndOffersPlay() {
     wireAsPlayer2(t, raw);
     REQUIRE_OK();
     t->ActionButton->hide();
-    t->MyWordSent = true;
+    t->peer().word().mine = true;
     t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
 
     raw.send("06CAT\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->CurrentWord, QStringLiteral("CAT"));
-    QCOMPARE(t->CurrentHint, QStringLiteral("No hint given"));
+    QCOMPARE(t->dealtWord().word, QStringLiteral("CAT"));
+    QCOMPARE(t->dealtWord().clue, QStringLiteral("No hint given"));
     QCOMPARE(t->HintLabel->text(), QStringLiteral("No hint given"));
     QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Received word")));
     QCOMPARE(t->ActionButton->text(), QStringLiteral("Play &Word"));
     QVERIFY(!t->ActionButton->isHidden());
     QVERIFY(t->ActionButton->isEnabled());
-    QVERIFY(t->OpponentWordReceived);
+    QVERIFY(t->peer().word().theirs);
     QVERIFY(t->WaitStatus->isHidden());
-    QCOMPARE(t->OpponentGuessesLeft(), 6);
+    QCOMPARE(t->peer().opponent().guessesLeft, 6);
     QCOMPARE(t->WebGuesses->text(), QStringLiteral("6 Guesses Left"));
 
     // The clue is everything behind the first ':'.
     raw.send("06DOG:a pet: furry\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->CurrentWord, QStringLiteral("DOG"));
-    QCOMPARE(t->CurrentHint, QStringLiteral("a pet: furry"));
+    QCOMPARE(t->dealtWord().word, QStringLiteral("DOG"));
+    QCOMPARE(t->dealtWord().clue, QStringLiteral("a pet: furry"));
     QCOMPARE(t->HintLabel->text(), QStringLiteral("a pet: furry"));
 
     // An empty clue, a word that has not been sent yet here, and a guess count that is no
     // number.
-    t->MyWordSent = false;
+    t->peer().word().mine = false;
     t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
     t->settings.NumGuesses = QStringLiteral("x");
     raw.send("06EMU:\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->CurrentWord, QStringLiteral("EMU"));
-    QCOMPARE(t->CurrentHint, QStringLiteral("No hint given"));
+    QCOMPARE(t->dealtWord().word, QStringLiteral("EMU"));
+    QCOMPARE(t->dealtWord().clue, QStringLiteral("No hint given"));
     QVERIFY(!t->WaitStatus->isHidden());
     QCOMPARE(t->WebGuesses->text(), QStringLiteral("5 Guesses Left"));
 }
@@ -299,7 +299,7 @@ void TestPeerProtocol::lettersOfTheSameWordShowAsX() {
     REQUIRE_OK();
     // What counts is how things stood when the opponent started the word.
     t->settings.WordType = 1;
-    QCOMPARE(t->OpponentGuessesLeft(), 6);
+    QCOMPARE(t->peer().opponent().guessesLeft, 6);
 
     raw.send("07P\x02");
     raw.sync(t);
@@ -308,14 +308,14 @@ void TestPeerProtocol::lettersOfTheSameWordShowAsX() {
     QCOMPARE(t->WebWordlabel->text(), QStringLiteral("_XX__"));
     QCOMPARE(t->MissedWebLabel->text(),
              QStringLiteral("You are playing the same word--cannot reveal"));
-    QCOMPARE(t->OpponentGuessesLeft(), 6);
+    QCOMPARE(t->peer().opponent().guessesLeft, 6);
 
     raw.send("07z\x02");
     raw.send("07e\x02");
     raw.sync(t);
     REQUIRE_OK();
     QCOMPARE(t->peer().opponent().progress, QStringLiteral("_XX_X"));
-    QCOMPARE(t->OpponentGuessesLeft(), 5);
+    QCOMPARE(t->peer().opponent().guessesLeft, 5);
     QCOMPARE(t->WebGuesses->text(), QStringLiteral("5 Guesses Left"));
     QCOMPARE(t->MissedWebLabel->text(),
              QStringLiteral("You are playing the same word--cannot reveal"));
@@ -340,11 +340,11 @@ void TestPeerProtocol::lettersOfAnotherWordShowNewestFirst() {
     raw.send("07Z\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->OpponentGuessesLeft(), 5);
+    QCOMPARE(t->peer().opponent().guessesLeft, 5);
     raw.send("07A\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->OpponentGuessesLeft(), 5);
+    QCOMPARE(t->peer().opponent().guessesLeft, 5);
     QCOMPARE(t->peer().opponent().progress, QStringLiteral("APP__"));
     QCOMPARE(t->WebWordlabel->text(), QStringLiteral("APP__"));
     QCOMPARE(t->MissedWebLabel->text(), QStringLiteral("A Z P "));
@@ -397,15 +397,15 @@ void TestPeerProtocol::wordScoreIsAddedToTheOpponent() {
         wireAsPlayer1(t, raw);
         REQUIRE_OK();
         t->scores().add(true, 30);
-        t->MyScoreSent = true;
+        t->peer().score().mine = true;
         t->ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
         raw.send("09012\x02");
         raw.sync(t);
         REQUIRE_OK();
         QCOMPARE(t->scores().player2(), 12);
         QCOMPARE(t->scores().player1(), 30);
-        QVERIFY(t->Player2Posted);
-        QVERIFY(t->OpponentScoreReceived);
+        QVERIFY(t->peer().playerPosted(false));
+        QVERIFY(t->peer().score().theirs);
         QVERIFY(t->WaitStatus->isHidden());
         QCOMPARE(t->Play1ScorePan->text(), QStringLiteral("30"));
         QCOMPARE(t->Play2ScorePan->text(), QStringLiteral("12"));
@@ -426,7 +426,7 @@ void TestPeerProtocol::wordScoreIsAddedToTheOpponent() {
         REQUIRE_OK();
         QCOMPARE(t->scores().player1(), 120);
         QCOMPARE(t->scores().player2(), 0);
-        QVERIFY(t->Player1Posted);
+        QVERIFY(t->peer().playerPosted(true));
         QVERIFY(!t->WaitStatus->isHidden());  // this side's score is not out yet
         QCOMPARE(t->Play1ScorePan->text(), QStringLiteral("120"));
     }
@@ -448,7 +448,7 @@ void TestPeerProtocol::senderWordAndWordStartedPrepareTheOpponentsDisplay() {
     QCOMPARE(t->peer().opponent().progress, QStringLiteral("_____"));
     QCOMPARE(t->WebWordlabel->text(), QStringLiteral("_____"));
     QVERIFY(t->MissedWebLabel->text().isEmpty());
-    QCOMPARE(t->OpponentGuessesLeft(), 6);
+    QCOMPARE(t->peer().opponent().guessesLeft, 6);
     QCOMPARE(t->WebGuesses->text(), QStringLiteral("6 Guesses Left"));
     QCOMPARE(t->peer().opponent().gameType, 1);
     QCOMPARE(t->peer().opponent().wordType, 2);
@@ -662,7 +662,7 @@ void TestPeerProtocol::overlongMessageIsDroppedAndTheConnectionGoesOn() {
     REQUIRE_OK();
     QVERIFY(fullLogOf(t).contains(QStringLiteral("after")));
     QVERIFY(!t->MyMemo->toPlainText().contains(QStringLiteral("AAAA")));
-    QVERIFY(t->Connected);
+    QVERIFY(t->peer().connected());
     QVERIFY(t->peer().receiveBuffer().isEmpty());
 }
 
@@ -680,8 +680,8 @@ void TestPeerProtocol::oversizedWordsNumbersAndTextsAreBounded() {
     raw.send("0299999\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->CurrentWord, QString(15, QLatin1Char('W')));
-    QCOMPARE(t->CurrentHint.size(), 255);
+    QCOMPARE(t->dealtWord().word, QString(15, QLatin1Char('W')));
+    QCOMPARE(t->dealtWord().clue.size(), 255);
     QVERIFY(t->scores().player2() > 0);
     QVERIFY(t->scores().player2() <= 2000000000LL);
     QCOMPARE(t->Play2ScorePan->text(), QString::number(t->scores().player2()));
@@ -701,7 +701,7 @@ void TestPeerProtocol::malformedMessagesAreIgnored() {
     raw.sync(t);
     REQUIRE_OK();
     const QString missed = t->MissedWebLabel->text();
-    const int left = t->OpponentGuessesLeft();
+    const int left = t->peer().opponent().guessesLeft;
 
     // Letters that are not one character; codes out of range, not numbers, or too short.
     raw.send(
@@ -718,7 +718,7 @@ void TestPeerProtocol::malformedMessagesAreIgnored() {
     raw.sync(t);
     REQUIRE_OK();
     QCOMPARE(t->MissedWebLabel->text(), missed);
-    QCOMPARE(t->OpponentGuessesLeft(), left);
+    QCOMPARE(t->peer().opponent().guessesLeft, left);
     QCOMPARE(t->peer().opponent().progress, QStringLiteral("__"));
     QVERIFY(t->MyMemo->toPlainText().isEmpty());
     QVERIFY(!fullLogOf(t).contains(QStringLiteral("y")));
@@ -749,7 +749,7 @@ void TestPeerProtocol::malformedMessagesAreIgnored() {
     REQUIRE_OK();
     QCOMPARE(t->settings.NumGuesses, QStringLiteral("0"));
     QCOMPARE(t->scores().player2(), 0);
-    QVERIFY(t->Connected);
+    QVERIFY(t->peer().connected());
 }
 
 void TestPeerProtocol::peerTextIsShownLiterally() {
@@ -794,7 +794,7 @@ void TestPeerProtocol::sendingAfterThePeerLeftIsHarmless() {
     // Before the window has noticed, and after.
     t->SendPeer(1, QStringLiteral("Ann> anyone there?"));
     t->SendPeer(9, QStringLiteral("012"));
-    QTRY_VERIFY(!t->Connected);
+    QTRY_VERIFY(!t->peer().connected());
     QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Disconnected")));
     t->SendPeer(1, QStringLiteral("Ann> hello?"));
     t->SendPeer(4);
@@ -822,7 +822,7 @@ void TestPeerProtocol::randomMessagesLeaveTheConnectionWorking() {
     raw.send(stream);
     raw.sync(t);
     REQUIRE_OK();
-    QVERIFY(t->Connected);
+    QVERIFY(t->peer().connected());
     QCOMPARE(t->peer().cliWSocket().state(), TWSocket::wsConnected);
     QVERIFY(t->peer().receiveBuffer().isEmpty());
 

@@ -45,7 +45,7 @@ struct PeerPair {
         p2->ctx.peerPort = p1->peer().srvWSocket().localPort();
         p2->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
         p2->ConnectToIP();
-        QTRY_VERIFY(p1->Connected && p2->Connected);
+        QTRY_VERIFY(p1->peer().connected() && p2->peer().connected());
     }
 
     // Waits until both start summaries have been shown.
@@ -75,7 +75,7 @@ struct RawPeer {
         QVERIFY(t->peer().srvWSocket().state() == TWSocket::wsListening);
         take(new QTcpSocket);
         socket->connectToHost(QHostAddress::LocalHost, t->peer().srvWSocket().localPort());
-        QTRY_VERIFY(t->Connected && socket->state() == QAbstractSocket::ConnectedState);
+        QTRY_VERIFY(t->peer().connected() && socket->state() == QAbstractSocket::ConnectedState);
     }
 
     void answerWindow(TestWindow& t) {
@@ -88,7 +88,7 @@ struct RawPeer {
         QTcpSocket* accepted = server.nextPendingConnection();
         accepted->setParent(nullptr);
         take(accepted);
-        QTRY_VERIFY(t->Connected);
+        QTRY_VERIFY(t->peer().connected());
     }
 
     void send(const QByteArray& bytes) {
