@@ -20,8 +20,8 @@ class SilentPrompts : public Prompts {
 public:
     void message(QWidget*, const QString&, const QString&) override {}
     bool question(QWidget*, const QString&, const QString&) override { return true; }
-    std::optional<QString> openFile(QWidget*, const FileDialogSpec&) override { return {}; }
-    std::optional<QString> saveFile(QWidget*, const FileDialogSpec&) override { return {}; }
+    std::optional<QString> openFile(QWidget*, const FileChooserRequest&) override { return {}; }
+    std::optional<QString> saveFile(QWidget*, const FileChooserRequest&) override { return {}; }
     std::optional<TileFont> chooseFont(QWidget*, const TileFont&, int) override { return {}; }
     int runDialog(QDialog&) override { return 0; }
 };

@@ -38,8 +38,8 @@ public:
         notes << caption + QStringLiteral(": ") + text;
         return false;
     }
-    std::optional<QString> openFile(QWidget*, const FileDialogSpec&) override { return list_; }
-    std::optional<QString> saveFile(QWidget*, const FileDialogSpec&) override { return {}; }
+    std::optional<QString> openFile(QWidget*, const FileChooserRequest&) override { return list_; }
+    std::optional<QString> saveFile(QWidget*, const FileChooserRequest&) override { return {}; }
     std::optional<TileFont> chooseFont(QWidget*, const TileFont&, int) override { return {}; }
     int runDialog(QDialog& dialog) override {
         if (auto* wizard = qobject_cast<TDoNewGame*>(&dialog)) {
@@ -103,8 +103,9 @@ int saveGameInProgressPicture(AppContext context, const QString& path) {
 
     TMainWin window(context);
     window.show();
-    window.StartGame->click();
-    if (window.wordSource().title() != QLatin1String(kListTitle) || window.round().word().isEmpty()) {
+    window.ui().StartGame->click();
+    if (window.wordSource().title() != QLatin1String(kListTitle) ||
+        window.round().word().isEmpty()) {
         return fail(QStringLiteral("could not start a game on %1 (%2)")
                         .arg(list, prompts.notes.join(QStringLiteral("; "))));
     }

@@ -72,7 +72,8 @@ QPlainTextEdit* makeMemo(QWidget* parent, const QRect& place) {
 
 }  // namespace
 
-TMainWin::TMainWin(const AppContext& context, QWidget* parent) : QMainWindow(parent), ctx(context) {
+TMainWin::TMainWin(const AppContext& context, QWidget* parent)
+    : QMainWindow(parent), ctx_(context) {
     setWindowTitle(QStringLiteral("Ropewit"));
     FormCreate();
     qApp->installEventFilter(this);
@@ -83,27 +84,27 @@ TMainWin::~TMainWin() {
 }
 
 void TMainWin::FormCreate() {
-    EmptyGallows = pictures::emptyGallows(devicePixelRatioF());
-    NoHangPicture = EmptyGallows;
-    YesHang = pictures::hangedFigure(devicePixelRatioF());
-    AlphaImage = pictures::builtinAlphabetTile();
-    WordImage = pictures::builtinWordTile();
+    pictures_.EmptyGallows = pictures::emptyGallows(devicePixelRatioF());
+    pictures_.NoHangPicture = pictures_.EmptyGallows;
+    pictures_.YesHang = pictures::hangedFigure(devicePixelRatioF());
+    pictures_.AlphaImage = pictures::builtinAlphabetTile();
+    pictures_.WordImage = pictures::builtinWordTile();
 
-    SoloGame = true;
+    soloGame_ = true;
 
-    settings.ProgramDir = ctx.programDir;
-    settings.IniPath = QDir(ctx.configDir).filePath(QStringLiteral("ROPEWIT.INI"));
+    settings_.ProgramDir = ctx_.programDir;
+    settings_.IniPath = QDir(ctx_.configDir).filePath(QStringLiteral("ROPEWIT.INI"));
     // A settings file that cannot be read or written is told once, after the handler that met it.
-    settings.ReportProblem = [this](const QString& problem) {
+    settings_.ReportProblem = [this](const QString& problem) {
         QTimer::singleShot(0, this, [this, problem] {
-            ctx.prompts->message(this, QStringLiteral("Error"), problem);
+            ctx_.prompts->message(this, QStringLiteral("Error"), problem);
         });
     };
-    LoadSettings(settings);
+    LoadSettings(settings_);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        ScreenWidth = screen->geometry().width();
-        ScreenHeight = screen->geometry().height();
+        screenWidth_ = screen->geometry().width();
+        screenHeight_ = screen->geometry().height();
     }
 
     auto* central = new QWidget(this);
@@ -117,27 +118,32 @@ void TMainWin::FormCreate() {
     BuildControlPanel();
     BuildConnections();
 
-    MenuUpper->setChecked(settings.UseUpper);
-    MenuHints->setChecked(settings.UseHints);
-    MenuScramble->setChecked(settings.ScrambleList);
+    ui_.MenuUpper->setChecked(settings_.UseUpper);
+    ui_.MenuHints->setChecked(settings_.UseHints);
+    ui_.MenuScramble->setChecked(settings_.ScrambleList);
 
     LoadTileBackgrounds();
     for (int i = 1; i <= kAlphabetTiles; ++i) {
-        AlphabetTiles[i]->setPixmap(QPixmap::fromImage(SavedAlpha));
+        ui_.AlphabetTiles[i]->setPixmap(QPixmap::fromImage(pictures_.SavedAlpha));
     }
     for (int p = 1; p <= wordlist::kMaxWord; ++p) {
-        WordTiles[p]->setPixmap(QPixmap::fromImage(SavedWord));
+        ui_.WordTiles[p]->setPixmap(QPixmap::fromImage(pictures_.SavedWord));
     }
 
-    FlashTimer = new QTimer(this);
-    FlashTimer->setInterval(1000);
-    connect(FlashTimer, &QTimer::timeout, this, &TMainWin::FlashTimerTimer);
-    ConnectTimer = new QTimer(this);
-    ConnectTimer->setInterval(1000);
-    connect(ConnectTimer, &QTimer::timeout, this, &TMainWin::ConnectTimerTimer);
+    ui_.FlashTimer = new QTimer(this);
+    ui_.FlashTimer->setInterval(1000);
+    connect(ui_.FlashTimer, &QTimer::timeout, this, &TMainWin::FlashTimerTimer);
+    ui_.ConnectTimer = new QTimer(this);
+    ui_.ConnectTimer->setInterval(1000);
+    connect(ui_.ConnectTimer, &QTimer::timeout, this, &TMainWin::ConnectTimerTimer);
 
     DisplayHints();
     SetClientWidth(kClientWidthSolo);
+}
+
+void TMainWin::setTileBackgrounds(const QImage& alphabet, const QImage& word) {
+    pictures_.SavedAlpha = alphabet;
+    pictures_.SavedWord = word;
 }
 
 void TMainWin::LoadTileBackgrounds() {
@@ -149,13 +155,13 @@ void TMainWin::LoadTileBackgrounds() {
             if (!image.isNull()) {
                 return image;
             }
-            ctx.prompts->message(this, QStringLiteral("Error"),
-                                 QStringLiteral("Bitmap image is not valid"));
+            ctx_.prompts->message(this, QStringLiteral("Error"),
+                                  QStringLiteral("Bitmap image is not valid"));
         }
         return builtin;
     };
-    SavedAlpha = load(settings.AlphabetBitmap, AlphaImage);
-    SavedWord = load(settings.WordBitmap, WordImage);
+    pictures_.SavedAlpha = load(settings_.AlphabetBitmap, pictures_.AlphaImage);
+    pictures_.SavedWord = load(settings_.WordBitmap, pictures_.WordImage);
 }
 
 void TMainWin::BuildMenus() {
@@ -169,231 +175,235 @@ void TMainWin::BuildMenus() {
         return action;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    MenuPlayer = add(file, QStringLiteral("New &Player / Game"), QStringLiteral("Ctrl+P"),
-                     &TMainWin::MenuPlayerClick);
-    MenuWords = add(file, QStringLiteral("New &Words"), QStringLiteral("Ctrl+W"),
-                    &TMainWin::MenuWordsClick);
+    ui_.MenuPlayer = add(file, QStringLiteral("New &Player / Game"), QStringLiteral("Ctrl+P"),
+                         &TMainWin::MenuPlayerClick);
+    ui_.MenuWords = add(file, QStringLiteral("New &Words"), QStringLiteral("Ctrl+W"),
+                        &TMainWin::MenuWordsClick);
     file->addSeparator();
-    MenuExit =
+    ui_.MenuExit =
         add(file, QStringLiteral("E&xit"), QStringLiteral("Ctrl+X"), &TMainWin::MenuExitClick);
-    MenuExit->setShortcuts(
+    ui_.MenuExit->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Ctrl+Q"))});
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    MenuUserName = add(options, QStringLiteral("User &Name"), QStringLiteral("Ctrl+N"),
-                       &TMainWin::MenuUserNameClick);
-    MenuGame = add(options, QStringLiteral("&Two Player Game Options"), QStringLiteral("Ctrl+T"),
-                   &TMainWin::MenuGameClick);
-    MenuSound = add(options, QStringLiteral("&Sound Effects"), QStringLiteral("Ctrl+S"),
-                    &TMainWin::MenuSoundClick);
-    MenuFonts =
+    ui_.MenuUserName = add(options, QStringLiteral("User &Name"), QStringLiteral("Ctrl+N"),
+                           &TMainWin::MenuUserNameClick);
+    ui_.MenuGame = add(options, QStringLiteral("&Two Player Game Options"),
+                       QStringLiteral("Ctrl+T"), &TMainWin::MenuGameClick);
+    ui_.MenuSound = add(options, QStringLiteral("&Sound Effects"), QStringLiteral("Ctrl+S"),
+                        &TMainWin::MenuSoundClick);
+    ui_.MenuFonts =
         add(options, QStringLiteral("&Fonts"), QStringLiteral("Ctrl+F"), &TMainWin::MenuFontsClick);
-    MenuGuesses = add(options, QStringLiteral("&Guess Attempts"), QStringLiteral("Ctrl+G"),
-                      &TMainWin::MenuGuessesClick);
+    ui_.MenuGuesses = add(options, QStringLiteral("&Guess Attempts"), QStringLiteral("Ctrl+G"),
+                          &TMainWin::MenuGuessesClick);
     options->addSeparator();
-    MenuUpper =
+    ui_.MenuUpper =
         add(options, QStringLiteral("&Uppercase Answer"), QString(), &TMainWin::MenuUpperClick);
-    MenuHints = add(options, QStringLiteral("Use &Hints"), QString(), &TMainWin::MenuHintsClick);
-    MenuScramble = add(options, QStringLiteral("&Scramble Word List When Loading"), QString(),
-                       &TMainWin::MenuScrambleClick);
-    MenuUpper->setCheckable(true);
-    MenuHints->setCheckable(true);
-    MenuScramble->setCheckable(true);
+    ui_.MenuHints =
+        add(options, QStringLiteral("Use &Hints"), QString(), &TMainWin::MenuHintsClick);
+    ui_.MenuScramble = add(options, QStringLiteral("&Scramble Word List When Loading"), QString(),
+                           &TMainWin::MenuScrambleClick);
+    ui_.MenuUpper->setCheckable(true);
+    ui_.MenuHints->setCheckable(true);
+    ui_.MenuScramble->setCheckable(true);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    DisplayyourIPAddress1 = add(tools, QStringLiteral("&Display your IP Address"),
-                                QStringLiteral("Ctrl+I"), &TMainWin::DisplayyourIPAddress1Click);
+    ui_.DisplayyourIPAddress1 =
+        add(tools, QStringLiteral("&Display your IP Address"), QStringLiteral("Ctrl+I"),
+            &TMainWin::DisplayyourIPAddress1Click);
     tools->addSeparator();
-    MenuCreateList = add(tools, QStringLiteral("&Create A Word List"), QStringLiteral("Ctrl+L"),
-                         &TMainWin::MenuCreateListClick);
+    ui_.MenuCreateList = add(tools, QStringLiteral("&Create A Word List"), QStringLiteral("Ctrl+L"),
+                             &TMainWin::MenuCreateListClick);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    MenuContents =
+    ui_.MenuContents =
         add(help, QStringLiteral("&Contents"), QStringLiteral("F1"), &TMainWin::MenuContentsClick);
-    MenuWebSite = add(help, QStringLiteral("&Web Site"), QString(), &TMainWin::MenuWebSiteClick);
-    MenuAbout = add(help, QStringLiteral("&About"), QString(), &TMainWin::MenuAboutClick);
+    ui_.MenuWebSite =
+        add(help, QStringLiteral("&Web Site"), QString(), &TMainWin::MenuWebSiteClick);
+    ui_.MenuAbout = add(help, QStringLiteral("&About"), QString(), &TMainWin::MenuAboutClick);
 }
 
 void TMainWin::BuildWelcomePanel() {
-    BlankPanel = makePanel(centralWidget(), QRect(4, 0, 469, 313));
-    Label4 = plainLabel(BlankPanel, QStringLiteral("Welcome To Ropewit"), QRect(48, 24, 369, 37),
-                        Qt::AlignHCenter | Qt::AlignTop);
-    Label4->setFont(arialFont(27, true));
-    setColors(Label4, QColor(), Qt::red);
-    Label5 = plainLabel(BlankPanel, QStringLiteral("The Internet Hangman Game!"),
-                        QRect(36, 68, 401, 37), Qt::AlignHCenter | Qt::AlignTop);
-    Label5->setFont(arialFont(27, true, true));
-    setColors(Label5, QColor(), Qt::blue);
-    StartGame = new QPushButton(QStringLiteral("&Start New Game"), BlankPanel);
-    StartGame->setGeometry(184, 160, 113, 25);
-    connect(StartGame, &QPushButton::clicked, this, &TMainWin::StartGameClick);
+    ui_.BlankPanel = makePanel(centralWidget(), QRect(4, 0, 469, 313));
+    ui_.Label4 = plainLabel(ui_.BlankPanel, QStringLiteral("Welcome To Ropewit"),
+                            QRect(48, 24, 369, 37), Qt::AlignHCenter | Qt::AlignTop);
+    ui_.Label4->setFont(arialFont(27, true));
+    setColors(ui_.Label4, QColor(), Qt::red);
+    ui_.Label5 = plainLabel(ui_.BlankPanel, QStringLiteral("The Internet Hangman Game!"),
+                            QRect(36, 68, 401, 37), Qt::AlignHCenter | Qt::AlignTop);
+    ui_.Label5->setFont(arialFont(27, true, true));
+    setColors(ui_.Label5, QColor(), Qt::blue);
+    ui_.StartGame = new QPushButton(QStringLiteral("&Start New Game"), ui_.BlankPanel);
+    ui_.StartGame->setGeometry(184, 160, 113, 25);
+    connect(ui_.StartGame, &QPushButton::clicked, this, &TMainWin::StartGameClick);
 }
 
 void TMainWin::BuildMainPanel() {
-    MainPanel = makePanel(centralWidget(), QRect(4, 0, 469, 313));
-    MainPanel->setFont(arialFont(13, true));
-    setColors(MainPanel, QColor(), Qt::red);
-    MainPanel->setFocusPolicy(Qt::ClickFocus);
-    MainPanel->hide();
-    MainPanel->setEnabled(false);
+    ui_.MainPanel = makePanel(centralWidget(), QRect(4, 0, 469, 313));
+    ui_.MainPanel->setFont(arialFont(13, true));
+    setColors(ui_.MainPanel, QColor(), Qt::red);
+    ui_.MainPanel->setFocusPolicy(Qt::ClickFocus);
+    ui_.MainPanel->hide();
+    ui_.MainPanel->setEnabled(false);
 
     for (int p = 1; p <= wordlist::kMaxWord; ++p) {
-        auto* tile = new ClickLabel(MainPanel);
+        auto* tile = new ClickLabel(ui_.MainPanel);
         tile->setGeometry(30 * p - 18, 4, 28, 28);
         tile->raise();
-        WordTiles[p] = tile;
+        ui_.WordTiles[p] = tile;
     }
 
-    PlayerPanel = makeTextPanel(MainPanel, QRect(332, 36, 133, 21), QFrame::Raised);
-    setColors(PlayerPanel, Qt::yellow);
+    ui_.PlayerPanel = makeTextPanel(ui_.MainPanel, QRect(332, 36, 133, 21), QFrame::Raised);
+    setColors(ui_.PlayerPanel, Qt::yellow);
 
-    HintPanel = new QFrame(MainPanel);
-    HintPanel->setGeometry(8, 36, 137, 32);
-    Label8 = plainLabel(HintPanel, QStringLiteral("Hint:"), QRect(4, 0, 28, 16),
-                        Qt::AlignLeft | Qt::AlignTop);
-    Label8->setFont(arialFont(12, true));
-    HintLabel =
-        plainLabel(HintPanel, QString(), QRect(32, 0, 101, 33), Qt::AlignLeft | Qt::AlignTop);
-    HintLabel->setWordWrap(true);
-    HintLabel->setFont(arialFont(12));
+    ui_.HintPanel = new QFrame(ui_.MainPanel);
+    ui_.HintPanel->setGeometry(8, 36, 137, 32);
+    ui_.Label8 = plainLabel(ui_.HintPanel, QStringLiteral("Hint:"), QRect(4, 0, 28, 16),
+                            Qt::AlignLeft | Qt::AlignTop);
+    ui_.Label8->setFont(arialFont(12, true));
+    ui_.HintLabel =
+        plainLabel(ui_.HintPanel, QString(), QRect(32, 0, 101, 33), Qt::AlignLeft | Qt::AlignTop);
+    ui_.HintLabel->setWordWrap(true);
+    ui_.HintLabel->setFont(arialFont(12));
 
-    UsedPanel = makePanel(MainPanel, QRect(8, 40, 137, 97), QFrame::Sunken);
-    Label3 = plainLabel(UsedPanel, QStringLiteral("Used Letters"), QRect(12, 4, 113, 17),
-                        Qt::AlignHCenter | Qt::AlignTop);
-    Label3->setFont(arialFont(15));
-    UsedLettersLabel =
-        plainLabel(UsedPanel, QString(), QRect(4, 20, 129, 73), Qt::AlignLeft | Qt::AlignTop);
-    UsedLettersLabel->setWordWrap(true);
-    UsedLettersLabel->setFont(arialFont(15, true));
+    ui_.UsedPanel = makePanel(ui_.MainPanel, QRect(8, 40, 137, 97), QFrame::Sunken);
+    ui_.Label3 = plainLabel(ui_.UsedPanel, QStringLiteral("Used Letters"), QRect(12, 4, 113, 17),
+                            Qt::AlignHCenter | Qt::AlignTop);
+    ui_.Label3->setFont(arialFont(15));
+    ui_.UsedLettersLabel =
+        plainLabel(ui_.UsedPanel, QString(), QRect(4, 20, 129, 73), Qt::AlignLeft | Qt::AlignTop);
+    ui_.UsedLettersLabel->setWordWrap(true);
+    ui_.UsedLettersLabel->setFont(arialFont(15, true));
 
-    NoHang = new ClickLabel(MainPanel);
-    NoHang->setGeometry(150, 40, pictures::kGallowsWidth, pictures::kGallowsHeight);
-    connect(NoHang, &ClickLabel::pressed, this, [this] { MainPanel->setFocus(); });
+    ui_.NoHang = new ClickLabel(ui_.MainPanel);
+    ui_.NoHang->setGeometry(150, 40, pictures::kGallowsWidth, pictures::kGallowsHeight);
+    connect(ui_.NoHang, &ClickLabel::pressed, this, [this] { ui_.MainPanel->setFocus(); });
     ShowPicture();
 
-    Guesses = makeTextPanel(MainPanel, QRect(150, 284, 177, 25), QFrame::Sunken);
-    Guesses->setFont(arialFont(12, true));
-    WordNumPanel = makeTextPanel(MainPanel, QRect(332, 60, 133, 21), QFrame::Sunken);
+    ui_.Guesses = makeTextPanel(ui_.MainPanel, QRect(150, 284, 177, 25), QFrame::Sunken);
+    ui_.Guesses->setFont(arialFont(12, true));
+    ui_.WordNumPanel = makeTextPanel(ui_.MainPanel, QRect(332, 60, 133, 21), QFrame::Sunken);
     BuildScoreBox();
 
     for (int i = 1; i <= kAlphabetTiles; ++i) {
-        auto* tile = new ClickLabel(MainPanel);
+        auto* tile = new ClickLabel(ui_.MainPanel);
         tile->setGeometry(7 + 28 * ((i - 1) % 5), 140 + 28 * ((i - 1) / 5), 28, 28);
         tile->raise();
         connect(tile, &ClickLabel::pressed, this, [this, i] { AlphaClicked(i); });
-        AlphabetTiles[i] = tile;
+        ui_.AlphabetTiles[i] = tile;
     }
     BuildConnectPanel();
 }
 
 // The connection log.
 void TMainWin::BuildConnectPanel() {
-    ConnectPanel = makePanel(MainPanel, QRect(332, 160, 133, 149), QFrame::Sunken);
-    Label2 = plainLabel(ConnectPanel, QStringLiteral("Connection Status"), QRect(4, 4, 125, 16),
-                        Qt::AlignHCenter | Qt::AlignTop);
-    ConMemo = makeMemo(ConnectPanel, QRect(4, 24, 125, 121));
-    ConMemo->setFont(arialFont(11));
-    ConnectPanel->hide();
-    ConnectPanel->setEnabled(false);
+    ui_.ConnectPanel = makePanel(ui_.MainPanel, QRect(332, 160, 133, 149), QFrame::Sunken);
+    ui_.Label2 = plainLabel(ui_.ConnectPanel, QStringLiteral("Connection Status"),
+                            QRect(4, 4, 125, 16), Qt::AlignHCenter | Qt::AlignTop);
+    ui_.ConMemo = makeMemo(ui_.ConnectPanel, QRect(4, 24, 125, 121));
+    ui_.ConMemo->setFont(arialFont(11));
+    ui_.ConnectPanel->hide();
+    ui_.ConnectPanel->setEnabled(false);
 }
 
 // The score box: the two players' names and totals.
 void TMainWin::BuildScoreBox() {
-    Bevel3 = makePanel(MainPanel, QRect(332, 84, 133, 73), QFrame::Sunken);
-    Bevel3->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Label7 =
-        plainLabel(MainPanel, QStringLiteral("Score"), QRect(356, 92, 89, 16), Qt::AlignHCenter);
-    Play1ScoreLab = new ElidingLabel(MainPanel, QStringLiteral("Player"), QRect(340, 112, 89, 16),
-                                     Qt::AlignRight | Qt::AlignTop);
-    Play1ScorePan = makeTextPanel(MainPanel, QRect(432, 108, 29, 21), QFrame::Raised);
-    Play1ScorePan->setText(QStringLiteral("0"));
-    Play2ScoreLab = new ElidingLabel(MainPanel, QStringLiteral("Word"), QRect(340, 136, 89, 16),
-                                     Qt::AlignRight | Qt::AlignTop);
-    Play2ScorePan = makeTextPanel(MainPanel, QRect(432, 132, 29, 21), QFrame::Raised);
-    Play2ScorePan->setText(QStringLiteral("0"));
+    ui_.Bevel3 = makePanel(ui_.MainPanel, QRect(332, 84, 133, 73), QFrame::Sunken);
+    ui_.Bevel3->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    ui_.Label7 = plainLabel(ui_.MainPanel, QStringLiteral("Score"), QRect(356, 92, 89, 16),
+                            Qt::AlignHCenter);
+    ui_.Play1ScoreLab = new ElidingLabel(ui_.MainPanel, QStringLiteral("Player"),
+                                         QRect(340, 112, 89, 16), Qt::AlignRight | Qt::AlignTop);
+    ui_.Play1ScorePan = makeTextPanel(ui_.MainPanel, QRect(432, 108, 29, 21), QFrame::Raised);
+    ui_.Play1ScorePan->setText(QStringLiteral("0"));
+    ui_.Play2ScoreLab = new ElidingLabel(ui_.MainPanel, QStringLiteral("Word"),
+                                         QRect(340, 136, 89, 16), Qt::AlignRight | Qt::AlignTop);
+    ui_.Play2ScorePan = makeTextPanel(ui_.MainPanel, QRect(432, 132, 29, 21), QFrame::Raised);
+    ui_.Play2ScorePan->setText(QStringLiteral("0"));
 }
 
 void TMainWin::BuildWebPanel() {
-    WebPanel = makePanel(centralWidget(), QRect(476, 0, 153, 313));
-    WebPanel->setFont(arialFont(13, true));
-    Bevel2 = makePanel(WebPanel, QRect(4, 60, 145, 57), QFrame::Sunken);
-    Bevel2->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1 = makePanel(WebPanel, QRect(4, 148, 145, 161), QFrame::Sunken);
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    OppPanel = makeTextPanel(WebPanel, QRect(8, 4, 133, 21), QFrame::Raised);
-    setColors(OppPanel, Qt::yellow, Qt::red);
-    WebWordlabel = plainLabel(WebPanel, QStringLiteral("_______________"), QRect(4, 36, 145, 21),
-                              Qt::AlignHCenter | Qt::AlignTop);
-    WebWordlabel->setFont(arialFont(15, true));
-    Label6 = plainLabel(WebPanel, QStringLiteral("Used Letters"), QRect(8, 64, 137, 16),
-                        Qt::AlignHCenter | Qt::AlignTop);
-    MissedWebLabel =
-        plainLabel(WebPanel, QString(), QRect(8, 80, 137, 33), Qt::AlignLeft | Qt::AlignTop);
-    MissedWebLabel->setWordWrap(true);
-    WebGuesses = makeTextPanel(WebPanel, QRect(4, 120, 145, 25), QFrame::Sunken);
-    Label1 = plainLabel(WebPanel, QStringLiteral("Communication"), QRect(8, 152, 137, 16),
-                        Qt::AlignHCenter | Qt::AlignTop);
-    MyMemo = makeMemo(WebPanel, QRect(8, 172, 137, 109));
-    MyMemo->setFont(arialFont(11));
-    MyMess = new QLineEdit(WebPanel);
-    MyMess->setGeometry(8, 284, 97, 22);
-    MyMess->setMaxLength(1000);
-    MyMess->setFont(arialFont(12));
-    SendButton = new QPushButton(QStringLiteral("&Send"), WebPanel);
-    SendButton->setGeometry(108, 288, 37, 17);
-    SendButton->setFont(arialFont(11));
-    connect(SendButton, &QPushButton::clicked, this, &TMainWin::SendButtonClick);
-    connect(MyMess, &QLineEdit::returnPressed, this, &TMainWin::SendButtonClick);
-    WebPanel->hide();
-    WebPanel->setEnabled(false);
+    ui_.WebPanel = makePanel(centralWidget(), QRect(476, 0, 153, 313));
+    ui_.WebPanel->setFont(arialFont(13, true));
+    ui_.Bevel2 = makePanel(ui_.WebPanel, QRect(4, 60, 145, 57), QFrame::Sunken);
+    ui_.Bevel2->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    ui_.Bevel1 = makePanel(ui_.WebPanel, QRect(4, 148, 145, 161), QFrame::Sunken);
+    ui_.Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    ui_.OppPanel = makeTextPanel(ui_.WebPanel, QRect(8, 4, 133, 21), QFrame::Raised);
+    setColors(ui_.OppPanel, Qt::yellow, Qt::red);
+    ui_.WebWordlabel = plainLabel(ui_.WebPanel, QStringLiteral("_______________"),
+                                  QRect(4, 36, 145, 21), Qt::AlignHCenter | Qt::AlignTop);
+    ui_.WebWordlabel->setFont(arialFont(15, true));
+    ui_.Label6 = plainLabel(ui_.WebPanel, QStringLiteral("Used Letters"), QRect(8, 64, 137, 16),
+                            Qt::AlignHCenter | Qt::AlignTop);
+    ui_.MissedWebLabel =
+        plainLabel(ui_.WebPanel, QString(), QRect(8, 80, 137, 33), Qt::AlignLeft | Qt::AlignTop);
+    ui_.MissedWebLabel->setWordWrap(true);
+    ui_.WebGuesses = makeTextPanel(ui_.WebPanel, QRect(4, 120, 145, 25), QFrame::Sunken);
+    ui_.Label1 = plainLabel(ui_.WebPanel, QStringLiteral("Communication"), QRect(8, 152, 137, 16),
+                            Qt::AlignHCenter | Qt::AlignTop);
+    ui_.MyMemo = makeMemo(ui_.WebPanel, QRect(8, 172, 137, 109));
+    ui_.MyMemo->setFont(arialFont(11));
+    ui_.MyMess = new QLineEdit(ui_.WebPanel);
+    ui_.MyMess->setGeometry(8, 284, 97, 22);
+    ui_.MyMess->setMaxLength(1000);
+    ui_.MyMess->setFont(arialFont(12));
+    ui_.SendButton = new QPushButton(QStringLiteral("&Send"), ui_.WebPanel);
+    ui_.SendButton->setGeometry(108, 288, 37, 17);
+    ui_.SendButton->setFont(arialFont(11));
+    connect(ui_.SendButton, &QPushButton::clicked, this, &TMainWin::SendButtonClick);
+    connect(ui_.MyMess, &QLineEdit::returnPressed, this, &TMainWin::SendButtonClick);
+    ui_.WebPanel->hide();
+    ui_.WebPanel->setEnabled(false);
 }
 
 void TMainWin::BuildControlPanel() {
-    ControlPanel = new QFrame(centralWidget());
-    ControlPanel->setGeometry(154, 40, 177, 241);
-    ControlPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    ControlPanel->setLineWidth(2);
-    setColors(ControlPanel, palette().color(QPalette::Button));
-    ControlPanel->hide();
-    ControlPanel->setEnabled(false);
+    ui_.ControlPanel = new QFrame(centralWidget());
+    ui_.ControlPanel->setGeometry(154, 40, 177, 241);
+    ui_.ControlPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ui_.ControlPanel->setLineWidth(2);
+    setColors(ui_.ControlPanel, palette().color(QPalette::Button));
+    ui_.ControlPanel->hide();
+    ui_.ControlPanel->setEnabled(false);
 
-    ActionButton = new QPushButton(QStringLiteral("Start &Game"), ControlPanel);
-    ActionButton->setGeometry(24, 92, 129, 25);
-    ActionButton->setFont(arialFont(15, true));
+    ui_.ActionButton = new QPushButton(QStringLiteral("Start &Game"), ui_.ControlPanel);
+    ui_.ActionButton->setGeometry(24, 92, 129, 25);
+    ui_.ActionButton->setFont(arialFont(15, true));
     {
-        QPalette pal = ActionButton->palette();
+        QPalette pal = ui_.ActionButton->palette();
         pal.setColor(QPalette::ButtonText, Qt::red);
-        ActionButton->setPalette(pal);
+        ui_.ActionButton->setPalette(pal);
     }
-    ActionButton->hide();
-    ActionButton->setEnabled(false);
-    connect(ActionButton, &QPushButton::clicked, this, &TMainWin::ActionButtonClick);
+    ui_.ActionButton->hide();
+    ui_.ActionButton->setEnabled(false);
+    connect(ui_.ActionButton, &QPushButton::clicked, this, &TMainWin::ActionButtonClick);
 
-    WaitStatus = plainLabel(ControlPanel, QString(), QRect(24, 128, 129, 33), Qt::AlignCenter);
-    WaitStatus->setWordWrap(true);
-    WaitStatus->setFont(arialFont(13, true));
-    setColors(WaitStatus, Qt::black, Qt::white);
-    WaitStatus->hide();
-    WaitStatus->setEnabled(false);
+    ui_.WaitStatus =
+        plainLabel(ui_.ControlPanel, QString(), QRect(24, 128, 129, 33), Qt::AlignCenter);
+    ui_.WaitStatus->setWordWrap(true);
+    ui_.WaitStatus->setFont(arialFont(13, true));
+    setColors(ui_.WaitStatus, Qt::black, Qt::white);
+    ui_.WaitStatus->hide();
+    ui_.WaitStatus->setEnabled(false);
 }
 
 void TMainWin::BuildConnections() {
-    peer_ = new PeerConnection(settings, gate_, this);
-    match_ = new MatchClient(settings, gate_, this);
+    peer_ = new PeerConnection(settings_, gate_, this);
+    match_ = new MatchClient(settings_, gate_, this);
     connect(peer_, &PeerConnection::logLine, this, &TMainWin::LogLine);
     connect(peer_, &PeerConnection::sessionBegun, this, &TMainWin::CliWSocketSessionConnected);
     connect(peer_, &PeerConnection::sessionEnded, this, &TMainWin::CliWSocketSessionClosed);
     connect(peer_, &PeerConnection::received, this, &TMainWin::HandlePeerMessage);
-    connect(peer_, &PeerConnection::callEnded, this, [this] { MenuPlayer->setEnabled(true); });
+    connect(peer_, &PeerConnection::callEnded, this, [this] { ui_.MenuPlayer->setEnabled(true); });
     // A call that ends before it connects never reaches callEnded. A dotted address ends
     // inside ConnectToIP itself, before its caller has taken the menu away, so the menu
     // comes back once the caller is done.
     connect(peer_, &PeerConnection::callFailed, this,
-            [this] { QTimer::singleShot(0, this, [this] { MenuPlayer->setEnabled(true); }); });
+            [this] { QTimer::singleShot(0, this, [this] { ui_.MenuPlayer->setEnabled(true); }); });
     connect(match_, &MatchClient::logLine, this, &TMainWin::LogLine);
     connect(match_, &MatchClient::notice, this,
             [this](const QString& caption, const QString& text) {
-                ctx.prompts->message(this, caption, text);
+                ctx_.prompts->message(this, caption, text);
             });
     connect(match_, &MatchClient::opponentsListed, this, &TMainWin::CliSrvWSocketDataAvailable);
     connect(match_, &MatchClient::registered, this, &TMainWin::CliSrvWSocketRegistered);
@@ -416,7 +426,7 @@ void TMainWin::FormShow() {
 
 void TMainWin::CentreWindow() {
     const QRect frame = frameGeometry();
-    move((ScreenWidth - frame.width()) / 2, (ScreenHeight - frame.height()) / 2);
+    move((screenWidth_ - frame.width()) / 2, (screenHeight_ - frame.height()) / 2);
 }
 
 int TMainWin::clientWidth() const {
@@ -430,46 +440,46 @@ void TMainWin::SetClientWidth(int width) {
 
 void TMainWin::EnableDisable() {
     // Before the first game the window counts as solo.
-    if (SoloGame || BlankPanel->isEnabled()) {
-        MenuGuesses->setEnabled(true);
-        MenuWords->setEnabled(true);
-        ConnectPanel->setEnabled(false);
-        ConnectPanel->hide();
-        WebPanel->setEnabled(false);
-        WebPanel->hide();
+    if (soloGame_ || ui_.BlankPanel->isEnabled()) {
+        ui_.MenuGuesses->setEnabled(true);
+        ui_.MenuWords->setEnabled(true);
+        ui_.ConnectPanel->setEnabled(false);
+        ui_.ConnectPanel->hide();
+        ui_.WebPanel->setEnabled(false);
+        ui_.WebPanel->hide();
         SetClientWidth(kClientWidthSolo);
     } else if (peer_->connected()) {
-        MenuGuesses->setEnabled(true);
-        MenuWords->setEnabled(peer_->isPlayer1());
-        ConnectPanel->setEnabled(true);
-        ConnectPanel->show();
-        PlayerPanel->setEnabled(true);
-        PlayerPanel->show();
-        WebPanel->setEnabled(true);
-        WebPanel->show();
+        ui_.MenuGuesses->setEnabled(true);
+        ui_.MenuWords->setEnabled(peer_->isPlayer1());
+        ui_.ConnectPanel->setEnabled(true);
+        ui_.ConnectPanel->show();
+        ui_.PlayerPanel->setEnabled(true);
+        ui_.PlayerPanel->show();
+        ui_.WebPanel->setEnabled(true);
+        ui_.WebPanel->show();
         SetClientWidth(kClientWidthWide);
     } else {
-        MenuGuesses->setEnabled(true);
-        MenuWords->setEnabled(true);
-        ConnectPanel->setEnabled(true);
-        ConnectPanel->show();
-        WebPanel->setEnabled(false);
-        WebPanel->hide();
+        ui_.MenuGuesses->setEnabled(true);
+        ui_.MenuWords->setEnabled(true);
+        ui_.ConnectPanel->setEnabled(true);
+        ui_.ConnectPanel->show();
+        ui_.WebPanel->setEnabled(false);
+        ui_.WebPanel->hide();
         SetClientWidth(kClientWidthSolo);
     }
 }
 
 void TMainWin::SetControlState() {
-    const bool show = !WaitStatus->isHidden() || !ActionButton->isHidden();
-    ControlPanel->setEnabled(show);
-    ControlPanel->setVisible(show);
+    const bool show = !ui_.WaitStatus->isHidden() || !ui_.ActionButton->isHidden();
+    ui_.ControlPanel->setEnabled(show);
+    ui_.ControlPanel->setVisible(show);
     if (show) {
-        ControlPanel->raise();
+        ui_.ControlPanel->raise();
     }
 }
 
 QColor TMainWin::controlPanelColor() const {
-    return ControlPanel->palette().color(QPalette::Window);
+    return ui_.ControlPanel->palette().color(QPalette::Window);
 }
 
 void TMainWin::SetMainWin() {
@@ -480,11 +490,11 @@ void TMainWin::SetMainWin() {
 }
 
 void TMainWin::LogLine(const QString& line) {
-    ConMemo->appendPlainText(line);
+    ui_.ConMemo->appendPlainText(line);
 }
 
 void TMainWin::ChatLine(const QString& line) {
-    MyMemo->appendPlainText(line);
+    ui_.MyMemo->appendPlainText(line);
 }
 
 bool TMainWin::eventFilter(QObject* watched, QEvent* event) {
@@ -528,9 +538,9 @@ void TMainWin::FormClose() {
             loop.exec();
         }
     }
-    FlashTimer->stop();
-    ConnectTimer->stop();
-    SaveSettings(settings);
+    ui_.FlashTimer->stop();
+    ui_.ConnectTimer->stop();
+    SaveSettings(settings_);
 }
 
 void TMainWin::MenuExitClick() {
@@ -540,25 +550,25 @@ void TMainWin::MenuExitClick() {
 // --- Help and About ---
 
 void TMainWin::MenuContentsClick() {
-    const QString path = QDir(settings.ProgramDir).filePath(QStringLiteral("ROPEWIT.HTML"));
+    const QString path = QDir(settings_.ProgramDir).filePath(QStringLiteral("ROPEWIT.HTML"));
     if (!QFileInfo(path).isFile() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        ctx.prompts->message(this, QStringLiteral("Error"),
-                             QStringLiteral("The help file could not be opened: ") + path);
+        ctx_.prompts->message(this, QStringLiteral("Error"),
+                              QStringLiteral("The help file could not be opened: ") + path);
     }
 }
 
 void TMainWin::MenuWebSiteClick() {
     if (!QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebSite)))) {
-        ctx.prompts->message(
+        ctx_.prompts->message(
             this, QStringLiteral("Error"),
             QStringLiteral("The web site could not be opened: ") + QString::fromLatin1(kWebSite));
     }
 }
 
 void TMainWin::MenuAboutClick() {
-    ctx.prompts->message(this, QStringLiteral("About Ropewit"),
-                         QStringLiteral("Ropewit %1\n\nThe Internet Hangman Game!\n\n"
-                                        "Guess the word before the figure is complete, alone "
-                                        "or against an opponent over the network.")
-                             .arg(QStringLiteral(ROPEWIT_VERSION)));
+    ctx_.prompts->message(this, QStringLiteral("About Ropewit"),
+                          QStringLiteral("Ropewit %1\n\nThe Internet Hangman Game!\n\n"
+                                         "Guess the word before the figure is complete, alone "
+                                         "or against an opponent over the network.")
+                              .arg(QStringLiteral(ROPEWIT_VERSION)));
 }

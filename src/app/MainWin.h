@@ -3,11 +3,14 @@
 #include <QByteArray>
 #include <QImage>
 #include <QMainWindow>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <vector>
 
+#include "app/BoardPictures.h"
+#include "app/MainWinControls.h"
 #include "core/AppContext.h"
 #include "core/WordList.h"
 #include "game/Round.h"
@@ -30,18 +33,18 @@ class MatchClient;
 struct NewGameChoice;
 struct NewGameHooks;
 class TWSocket;
-struct FileDialogSpec;
+struct FileChooserRequest;
 
 // The chooser for a word list to play from.
 // Opens where the lists that come with the game lie (`directory`).
-FileDialogSpec openWordListSpec(bool mustExist, const QString& directory);
+FileChooserRequest openWordListRequest(bool mustExist, const QString& directory);
 
 // The main window: the whole visible game, the settings record and the timers. The game
 // (game/), the connection to the opponent (PeerConnection) and to the matchmaking server
 // (MatchClient) are objects of their own; the handlers here forward to them and show what
 // they report.
 //
-// State and controls are public so that tests can look at them the way a player would.
+// Tests look at the controls through ui(), the way a player would see them.
 class TMainWin : public QMainWindow {
     Q_OBJECT
 public:
@@ -53,9 +56,17 @@ public:
     explicit TMainWin(const AppContext& context, QWidget* parent = nullptr);
     ~TMainWin() override;
 
-    // --- Settings and context ---
-    Settings settings;
-    AppContext ctx;
+    // --- Settings, context, controls ---
+    Settings& settings() { return settings_; }
+    const Settings& settings() const { return settings_; }
+    // What the program was started with (tests replace its prompts and addresses).
+    AppContext& context() { return ctx_; }
+    const MainWinControls& ui() const { return ui_; }
+    const BoardPictures& pictures() const { return pictures_; }
+    // The tile backgrounds in use (the letter appearance dialog replaces them).
+    void setTileBackgrounds(const QImage& alphabet, const QImage& word);
+    // The screen the dialogs centre on (0 x 0 before the window is shown).
+    QSize screenSize() const { return {screenWidth_, screenHeight_}; }
 
     // --- The game: the word in play, the word list, the scores ---
     const Round& round() const { return round_; }
@@ -64,96 +75,23 @@ public:
     Scores& scores() { return scores_; }
     const Scores& scores() const { return scores_; }
 
-private:
-    Round round_;
-    WordSource wordSource_;
-    Scores scores_;
-
-public:
-    // --- Game state ---
-    bool SoloGame = true;
-    QString Player1Name, Player2Name;
-    QImage EmptyGallows;
-    int ScreenWidth = 0, ScreenHeight = 0;
-
     // The two-player connection and the matchmaking client.
     PeerConnection& peer() { return *peer_; }
     const PeerConnection& peer() const { return *peer_; }
     MatchClient& match() { return *match_; }
 
+    // --- Game state ---
+    bool soloGame() const { return soloGame_; }
+    // Solo or two-player set up by hand (a game restored, a test).
+    void setSoloGame(bool solo) { soloGame_ = solo; }
+    const QString& player1Name() const { return player1Name_; }
+    const QString& player2Name() const { return player2Name_; }
+    void setPlayer1Name(const QString& name) { player1Name_ = name; }
+    void setPlayer2Name(const QString& name) { player2Name_ = name; }
+
     // The word dealt to this player for the next two-player word (by the opponent, or by
     // this side when the program chooses); DoNextWord puts it in play.
     const wordlist::Entry& dealtWord() const { return dealt_; }
-
-    // --- Controls (children of the window) ---
-    QFrame* BlankPanel = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QPushButton* StartGame = nullptr;
-    QFrame* MainPanel = nullptr;
-    std::array<ClickLabel*, wordlist::kMaxWord + 1> WordTiles{};  // 1..15
-    std::array<ClickLabel*, kAlphabetTiles + 1> AlphabetTiles{};  // 1..27
-    QLabel* PlayerPanel = nullptr;
-    QFrame* HintPanel = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* HintLabel = nullptr;
-    QFrame* UsedPanel = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* UsedLettersLabel = nullptr;
-    ClickLabel* NoHang = nullptr;
-    QLabel* Guesses = nullptr;
-    QLabel* WordNumPanel = nullptr;
-    QFrame* Bevel3 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Play1ScoreLab = nullptr;
-    QLabel* Play1ScorePan = nullptr;
-    QLabel* Play2ScoreLab = nullptr;
-    QLabel* Play2ScorePan = nullptr;
-    QFrame* ConnectPanel = nullptr;
-    QLabel* Label2 = nullptr;
-    QPlainTextEdit* ConMemo = nullptr;
-    QFrame* WebPanel = nullptr;
-    QLabel* OppPanel = nullptr;
-    QLabel* WebWordlabel = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* MissedWebLabel = nullptr;
-    QLabel* WebGuesses = nullptr;
-    QLabel* Label1 = nullptr;
-    QPlainTextEdit* MyMemo = nullptr;
-    QLineEdit* MyMess = nullptr;
-    QPushButton* SendButton = nullptr;
-    QFrame* Bevel1 = nullptr;
-    QFrame* Bevel2 = nullptr;
-    QFrame* ControlPanel = nullptr;
-    QPushButton* ActionButton = nullptr;
-    QLabel* WaitStatus = nullptr;
-
-    // Hidden pictures.
-    QImage NoHangPicture;  // what NoHang shows (177 x 241)
-    QImage YesHang;
-    QImage AlphaImage, WordImage;  // built-in tile backgrounds
-    QImage SavedAlpha, SavedWord;  // tile backgrounds in use
-
-    QTimer* FlashTimer = nullptr;
-    QTimer* ConnectTimer = nullptr;
-
-    // Menu items.
-    QAction* MenuPlayer = nullptr;
-    QAction* MenuWords = nullptr;
-    QAction* MenuExit = nullptr;
-    QAction* MenuUserName = nullptr;
-    QAction* MenuGame = nullptr;
-    QAction* MenuSound = nullptr;
-    QAction* MenuFonts = nullptr;
-    QAction* MenuGuesses = nullptr;
-    QAction* MenuUpper = nullptr;
-    QAction* MenuHints = nullptr;
-    QAction* MenuScramble = nullptr;
-    QAction* DisplayyourIPAddress1 = nullptr;
-    QAction* MenuCreateList = nullptr;
-    QAction* MenuContents = nullptr;
-    QAction* MenuWebSite = nullptr;
-    QAction* MenuAbout = nullptr;
 
     // --- Window, layout and enabling rules ---
     void FormShow();
@@ -309,8 +247,18 @@ private:
     // Stores the opponent's name (the player's number for none) and shows it; returns it.
     const QString& TakeOpponentName(const QString& payload);
 
+    Settings settings_;
+    AppContext ctx_;
+    Round round_;
+    WordSource wordSource_;
+    Scores scores_;
+    MainWinControls ui_;
+    BoardPictures pictures_;
     MessageGate gate_;
     wordlist::Entry dealt_;
+    bool soloGame_ = true;
+    QString player1Name_, player2Name_;
+    int screenWidth_ = 0, screenHeight_ = 0;
     PeerConnection* peer_ = nullptr;  // child
     MatchClient* match_ = nullptr;    // child
     bool closing_ = false;

@@ -12,30 +12,30 @@
 
 void TMainWin::MenuSoundClick() {
     TDoSounds dialog(*this);
-    ctx.prompts->runDialog(dialog);
+    ctx_.prompts->runDialog(dialog);
 }
 
 void TMainWin::MenuFontsClick() {
     TLetterLook2 dialog(*this);
-    ctx.prompts->runDialog(dialog);
+    ctx_.prompts->runDialog(dialog);
     // The looks may have changed: every tile on the board is drawn again.
     DisplayWord();
 }
 
 void TMainWin::MenuCreateListClick() {
-    TDoWordList dialog(*ctx.prompts, this);
-    ctx.prompts->runDialog(dialog);
+    TDoWordList dialog(*ctx_.prompts, this);
+    ctx_.prompts->runDialog(dialog);
 }
 
 TDoNewGame::TDoNewGame(TMainWin& main)
-    : TDoNewGame(main.settings, *main.ctx.prompts, main.NewGameWizardHooks(), &main) {}
+    : TDoNewGame(main.settings(), *main.context().prompts, main.NewGameWizardHooks(), &main) {}
 
 NewGameHooks TMainWin::NewGameWizardHooks() {
     NewGameHooks hooks;
     hooks.localAddresses = [this] { return LocalAddresses(); };
     hooks.stopNetworkPlay = [this] { StopNetworkPlay(); };
     hooks.chosen = [this](const NewGameChoice& choice) { CarryOutNewGame(choice); };
-    hooks.screen = QSize(ScreenWidth, ScreenHeight);
+    hooks.screen = QSize(screenWidth_, screenHeight_);
     return hooks;
 }
 
@@ -72,7 +72,7 @@ void TMainWin::CarryOutNewGame(const NewGameChoice& choice) {
             peer_->setPeerAddress(choice.address);
             AddressHistory(peer_->peerAddress());
             ConnectToIP();
-            MenuPlayer->setEnabled(false);
+            ui_.MenuPlayer->setEnabled(false);
             break;
         case Action::ListLongest:
         case Action::ListByLetters:
@@ -90,6 +90,6 @@ void TMainWin::CarryOutNewGame(const NewGameChoice& choice) {
         case Action::None:
             break;
     }
-    SoloGame = choice.solo;
+    soloGame_ = choice.solo;
     EnableDisable();
 }

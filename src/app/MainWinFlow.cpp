@@ -30,17 +30,17 @@ QString playCaption() {
 
 void TMainWin::ShowWaitStatus(const QString& text) {
     peer_->setWaiting(text);
-    WaitStatus->setText(text);
-    WaitStatus->setEnabled(true);
-    WaitStatus->show();
+    ui_.WaitStatus->setText(text);
+    ui_.WaitStatus->setEnabled(true);
+    ui_.WaitStatus->show();
     SetControlState();
     FlashIt(true);
 }
 
 void TMainWin::HideWaitStatus() {
     peer_->setWaiting(QString());
-    WaitStatus->setEnabled(false);
-    WaitStatus->hide();
+    ui_.WaitStatus->setEnabled(false);
+    ui_.WaitStatus->hide();
     SetControlState();
 }
 
@@ -48,31 +48,31 @@ void TMainWin::OfferAction(const QString& caption) {
     peer_->setOffer(caption == playCaption()    ? PeerConnection::Offer::PlayWord
                     : caption == startCaption() ? PeerConnection::Offer::StartGame
                                                 : PeerConnection::Offer::None);
-    ActionButton->setText(caption);
-    ActionButton->setEnabled(true);
-    ActionButton->show();
+    ui_.ActionButton->setText(caption);
+    ui_.ActionButton->setEnabled(true);
+    ui_.ActionButton->show();
     SetControlState();
-    ActionButton->setFocus();
+    ui_.ActionButton->setFocus();
     FlashIt(true);
 }
 
 void TMainWin::ShowControls() {
     const PeerConnection::Offer offer = peer_->offer();
     if (offer != PeerConnection::Offer::None) {
-        ActionButton->setText(offer == PeerConnection::Offer::PlayWord ? playCaption()
-                                                                       : startCaption());
+        ui_.ActionButton->setText(offer == PeerConnection::Offer::PlayWord ? playCaption()
+                                                                           : startCaption());
     }
-    ActionButton->setEnabled(peer_->offerEnabled());
-    ActionButton->setVisible(offer != PeerConnection::Offer::None);
+    ui_.ActionButton->setEnabled(peer_->offerEnabled());
+    ui_.ActionButton->setVisible(offer != PeerConnection::Offer::None);
     const QString& waiting = peer_->waiting();
-    WaitStatus->setText(waiting);
-    WaitStatus->setEnabled(!waiting.isEmpty());
-    WaitStatus->setVisible(!waiting.isEmpty());
+    ui_.WaitStatus->setText(waiting);
+    ui_.WaitStatus->setEnabled(!waiting.isEmpty());
+    ui_.WaitStatus->setVisible(!waiting.isEmpty());
     SetControlState();
 }
 
 void TMainWin::GameInterrupted() {
-    if (SoloGame || closing_) {
+    if (soloGame_ || closing_) {
         return;
     }
     // Nothing can arrive any more: stop the flashing and the waiting, keep the rest (board,
@@ -81,10 +81,10 @@ void TMainWin::GameInterrupted() {
     peer_->setWaiting(QString());
     peer_->setOffer(PeerConnection::Offer::None);
     ShowControls();
-    if (ctx.prompts->question(this, QStringLiteral("Notice"),
-                              QStringLiteral("The connection to your opponent has been lost, so "
-                                             "this game cannot go on.\n\nWould you like to "
-                                             "start a new game?"))) {
+    if (ctx_.prompts->question(this, QStringLiteral("Notice"),
+                               QStringLiteral("The connection to your opponent has been lost, so "
+                                              "this game cannot go on.\n\nWould you like to "
+                                              "start a new game?"))) {
         DoANewGame();
     }
 }
@@ -97,9 +97,9 @@ void TMainWin::ActionButtonClick() {
                 if (!peer_->ready().theirs) {
                     ShowWaitStatus(peer_->waiting());
                 }
-                ActionButton->setEnabled(false);
+                ui_.ActionButton->setEnabled(false);
                 PostReadyToStart(peer_->isPlayer1());
-                if (!SoloGame) {
+                if (!soloGame_) {
                     peer_->opponent().guessesLeft = round_.guessesAllowed();
                     ShowOpponentGuesses();
                 }
@@ -117,8 +117,8 @@ void TMainWin::ActionButtonClick() {
                 }
                 DoNextWord();
                 peer_->playWord(round_.guessesAllowed());
-                ActionButton->setEnabled(false);
-                ActionButton->hide();
+                ui_.ActionButton->setEnabled(false);
+                ui_.ActionButton->hide();
                 FlashIt(false);
                 ShowOpponentGuesses();
                 break;
@@ -138,7 +138,7 @@ void TMainWin::ConnectTimerTimer() {
     try {
         peer_->beginStep();
         ShowControls();
-        ConnectTimer->stop();
+        ui_.ConnectTimer->stop();
         FlashIt(false);
         if (WehaveWinner()) {
             peer_->gameOver();
@@ -152,10 +152,10 @@ void TMainWin::ConnectTimerTimer() {
 
 void TMainWin::DoAWebWord() {
     QString otherWord;
-    if (settings.GameType == 1) {
-        TGetTheWord dialog(settings, wordSource_.index(), *ctx.prompts, this);
+    if (settings_.GameType == 1) {
+        TGetTheWord dialog(settings_, wordSource_.index(), *ctx_.prompts, this);
         // The dialog only ends accepted with a word that passed its checks.
-        const int result = ctx.prompts->runDialog(dialog);
+        const int result = ctx_.prompts->runDialog(dialog);
         if (!peer_->connected() || result != QDialog::Accepted || dialog.TheWord.isEmpty()) {
             return;
         }
@@ -169,7 +169,7 @@ void TMainWin::DoAWebWord() {
         // A word never holds a colon, so the first one always starts the clue (hint mode may
         // even have changed while the dialog was open).
         otherWord = word.section(QLatin1Char(':'), 0, 0);
-    } else if (settings.Player1Chooses != peer_->isPlayer1()) {
+    } else if (settings_.Player1Chooses != peer_->isPlayer1()) {
         // The other side chooses; its words arrive as 10 and 06.
         peer_->word().mine = true;
         if (!peer_->word().theirs) {
@@ -180,17 +180,17 @@ void TMainWin::DoAWebWord() {
         if (wordSource_.loaded()) {
             SendPeer(12, wordSource_.title());
         } else {
-            LoadGame(QDir(settings.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
+            LoadGame(QDir(settings_.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
             const QString path = ShowOpenWordList(true);
             if (!path.isEmpty()) {
                 LoadGame(path);
             }
         }
         const WordSource::Deal deal =
-            wordSource_.deal(settings.WordType != 1, settings.SameWordLength);
+            wordSource_.deal(settings_.WordType != 1, settings_.SameWordLength);
         if (deal.sameLengthDropped) {
             // No two words of the same length: from now on any two words will do.
-            settings.SameWordLength = false;
+            settings_.SameWordLength = false;
         }
         dealt_ = deal.own;
         otherWord = deal.other.word;
@@ -209,13 +209,13 @@ void TMainWin::DoAWebWord() {
 
 void TMainWin::SetOpponentWord(const QString& word) {
     peer_->setOpponentWord(word);
-    MissedWebLabel->clear();
+    ui_.MissedWebLabel->clear();
     ShowOpponentProgress();
 }
 
 void TMainWin::ShowOpponentGuesses() {
-    WebGuesses->setText(text::withThousands(peer_->opponent().guessesLeft) +
-                        QStringLiteral(" Guesses Left"));
+    ui_.WebGuesses->setText(text::withThousands(peer_->opponent().guessesLeft) +
+                            QStringLiteral(" Guesses Left"));
 }
 
 std::pair<QString, QString> TMainWin::FindSameLengthWord(int p, int n) {
@@ -224,11 +224,11 @@ std::pair<QString, QString> TMainWin::FindSameLengthWord(int p, int n) {
 }
 
 void TMainWin::SendButtonClick() {
-    if (MyMess->text().isEmpty()) {
+    if (ui_.MyMess->text().isEmpty()) {
         return;
     }
-    const QString line = OwnName() + QStringLiteral("> ") + MyMess->text();
+    const QString line = OwnName() + QStringLiteral("> ") + ui_.MyMess->text();
     SendPeer(1, line);
     ChatLine(line);
-    MyMess->clear();
+    ui_.MyMess->clear();
 }

@@ -8,49 +8,49 @@
 #include "net/PeerText.h"
 
 void TMainWin::MenuGuessesClick() {
-    const QString before = settings.NumGuesses;
-    TGuess dialog(settings, *ctx.prompts, this);
-    ctx.prompts->runDialog(dialog);
-    if (!SoloGame && peer_->connected() && settings.NumGuesses != before) {
-        SendPeer(2, peertext::guessAttemptsPayload(settings.NumGuesses));
-        LogLine(QStringLiteral(">>Guess Attempts Changed To ") + settings.NumGuesses);
+    const QString before = settings_.NumGuesses;
+    TGuess dialog(settings_, *ctx_.prompts, this);
+    ctx_.prompts->runDialog(dialog);
+    if (!soloGame_ && peer_->connected() && settings_.NumGuesses != before) {
+        SendPeer(2, peertext::guessAttemptsPayload(settings_.NumGuesses));
+        LogLine(QStringLiteral(">>Guess Attempts Changed To ") + settings_.NumGuesses);
     }
 }
 
 void TMainWin::RunUserNameDialog() {
-    TGetYourName dialog(settings, this);
-    ctx.prompts->runDialog(dialog);
+    TGetYourName dialog(settings_, this);
+    ctx_.prompts->runDialog(dialog);
 }
 
 void TMainWin::MenuUserNameClick() {
-    const QString before = settings.UserName;
+    const QString before = settings_.UserName;
     RunUserNameDialog();
-    const QString& name = settings.UserName;
+    const QString& name = settings_.UserName;
     if (name == before) {
         return;
     }
-    if (SoloGame || !peer_->connected() || peer_->isPlayer1()) {
-        Player1Name = peertext::playerName(name, true);
-        PlayerPanel->setText(Player1Name);
-        Play1ScoreLab->setText(Player1Name);
+    if (soloGame_ || !peer_->connected() || peer_->isPlayer1()) {
+        player1Name_ = peertext::playerName(name, true);
+        ui_.PlayerPanel->setText(player1Name_);
+        ui_.Play1ScoreLab->setText(player1Name_);
     } else {
-        Player2Name = peertext::playerName(name, false);
-        PlayerPanel->setText(Player2Name);
-        Play2ScoreLab->setText(Player2Name);
+        player2Name_ = peertext::playerName(name, false);
+        ui_.PlayerPanel->setText(player2Name_);
+        ui_.Play2ScoreLab->setText(player2Name_);
     }
-    if (!SoloGame && peer_->connected()) {
+    if (!soloGame_ && peer_->connected()) {
         SendPeer(13, name);
     }
 }
 
 void TMainWin::MenuGameClick() {
-    const peertext::GameOptions before = peertext::optionsOf(settings);
-    TGameOptions dialog(settings, *ctx.prompts, this);
-    ctx.prompts->runDialog(dialog);
-    if (SoloGame || !peer_->connected()) {
+    const peertext::GameOptions before = peertext::optionsOf(settings_);
+    TGameOptions dialog(settings_, *ctx_.prompts, this);
+    ctx_.prompts->runDialog(dialog);
+    if (soloGame_ || !peer_->connected()) {
         return;
     }
-    const peertext::GameOptions after = peertext::optionsOf(settings);
+    const peertext::GameOptions after = peertext::optionsOf(settings_);
     const bool winScoreChanged = after.winScore != before.winScore;
     if (after.gameType == before.gameType && after.wordType == before.wordType &&
         after.sameWordLength == before.sameWordLength &&
@@ -59,7 +59,7 @@ void TMainWin::MenuGameClick() {
     }
     SendPeer(3, peertext::gameOptionsPayload(after));
     const QString description =
-        peertext::optionsDescription(after, Player1Name, Player2Name, winScoreChanged);
+        peertext::optionsDescription(after, player1Name_, player2Name_, winScoreChanged);
     SetWordListMenuItem();
     LogLine(QStringLiteral(">>Game Options Changed: ") + description);
 }

@@ -37,31 +37,31 @@ void TMainWin::SendPeer(int code, const QString& payload) {
 }
 
 QString TMainWin::OwnName() const {
-    return peer_->isPlayer1() ? Player1Name : Player2Name;
+    return peer_->isPlayer1() ? player1Name_ : player2Name_;
 }
 
 QString TMainWin::OpponentName() const {
-    return peer_->isPlayer1() ? Player2Name : Player1Name;
+    return peer_->isPlayer1() ? player2Name_ : player1Name_;
 }
 
 // --- Receiving ---
 
 void TMainWin::PostReadyToStart(bool player1) {
-    LogLine(QStringLiteral(">>") + (player1 ? Player1Name : Player2Name) +
+    LogLine(QStringLiteral(">>") + (player1 ? player1Name_ : player2Name_) +
             QStringLiteral(" Ready To Start"));
 }
 
 const QString& TMainWin::TakeOpponentName(const QString& payload) {
     const bool player1 = peer_->isPlayer1();
-    QString& name = player1 ? Player2Name : Player1Name;
+    QString& name = player1 ? player2Name_ : player1Name_;
     name = peertext::playerName(payload, !player1);
-    OppPanel->setText(name);
+    ui_.OppPanel->setText(name);
     return name;
 }
 
 void TMainWin::ShowOpponentProgress() {
     const OpponentView& opponent = peer_->opponent();
-    WebWordlabel->setText(opponent.progress);
+    ui_.WebWordlabel->setText(opponent.progress);
     ShowOpponentGuesses();
 }
 
@@ -99,7 +99,7 @@ void TMainWin::ShowStepMessage(PeerMessage message, const QString& payload) {
                 HideWaitStatus();
             }
             dealt_ = WordSource::fromOpponent(payload);
-            HintLabel->setText(dealt_.clue);
+            ui_.HintLabel->setText(dealt_.clue);
             ShowOpponentGuesses();
             break;
         }
@@ -108,12 +108,12 @@ void TMainWin::ShowStepMessage(PeerMessage message, const QString& payload) {
                 break;
             }
             if (peer_->opponent().sameWord()) {
-                setPointSize(MissedWebLabel, 8);
-                MissedWebLabel->setText(
+                setPointSize(ui_.MissedWebLabel, 8);
+                ui_.MissedWebLabel->setText(
                     QStringLiteral("You are playing the same word--cannot reveal"));
             } else {
-                setPointSize(MissedWebLabel, 9);
-                MissedWebLabel->setText(peer_->opponent().missed);
+                setPointSize(ui_.MissedWebLabel, 9);
+                ui_.MissedWebLabel->setText(peer_->opponent().missed);
             }
             ShowOpponentProgress();
             break;
@@ -131,7 +131,7 @@ void TMainWin::ShowStepMessage(PeerMessage message, const QString& payload) {
             LogLine(QStringLiteral(">>Received opponent's score"));
             break;
         case PeerMessage::SenderWord:
-            MissedWebLabel->clear();
+            ui_.MissedWebLabel->clear();
             ShowOpponentProgress();
             break;
         case PeerMessage::WordStarted:
@@ -146,41 +146,41 @@ void TMainWin::TakeOptionsMessage(PeerMessage message, const QString& payload) {
     switch (message) {
         case PeerMessage::Chat:
             ChatLine(text::bounded(payload, kMaxChatLine));
-            if (settings.UseSound) {
-                DoWave(settings.ProgramDir + QStringLiteral("/FLOOP.WAV"), false);
+            if (settings_.UseSound) {
+                DoWave(settings_.ProgramDir + QStringLiteral("/FLOOP.WAV"), false);
             }
             break;
         case PeerMessage::GuessAttempts:
-            settings.NumGuesses = QString::number(text::payloadNumber(payload)).left(2);
-            LogLine(QStringLiteral(">>Guess Attempts Changed To ") + settings.NumGuesses);
+            settings_.NumGuesses = QString::number(text::payloadNumber(payload)).left(2);
+            LogLine(QStringLiteral(">>Guess Attempts Changed To ") + settings_.NumGuesses);
             break;
         case PeerMessage::GameOptions: {
-            const int oldWinScore = settings.WinScore;
+            const int oldWinScore = settings_.WinScore;
             const peertext::GameOptions options = peertext::parseGameOptions(payload);
-            peertext::applyOptions(options, settings);
+            peertext::applyOptions(options, settings_);
             const QString description = peertext::optionsDescription(
-                options, Player1Name, Player2Name, settings.WinScore != oldWinScore);
+                options, player1Name_, player2Name_, settings_.WinScore != oldWinScore);
             SetWordListMenuItem();
             LogLine(QStringLiteral(">>Game Type Changed: ") + description);
-            SaveSettings(settings);
+            SaveSettings(settings_);
             break;
         }
         case PeerMessage::StatusLine:
             LogLine(text::bounded(payload));
             break;
         case PeerMessage::HintMode:
-            settings.UseHints = payload == QLatin1String("1");
-            SaveSettings(settings);
-            LogLine(settings.UseHints ? QStringLiteral(">>Hints Turned On")
-                                      : QStringLiteral(">>Hints Turned Off"));
-            MenuHints->setChecked(settings.UseHints);
+            settings_.UseHints = payload == QLatin1String("1");
+            SaveSettings(settings_);
+            LogLine(settings_.UseHints ? QStringLiteral(">>Hints Turned On")
+                                       : QStringLiteral(">>Hints Turned Off"));
+            ui_.MenuHints->setChecked(settings_.UseHints);
             DisplayHints();
             break;
         case PeerMessage::WordListTitle:
             setWindowTitle(QStringLiteral("Ropewit: ") + text::bounded(payload));
             break;
         case PeerMessage::NameChanged:
-            (player1 ? Play2ScoreLab : Play1ScoreLab)->setText(TakeOpponentName(payload));
+            (player1 ? ui_.Play2ScoreLab : ui_.Play1ScoreLab)->setText(TakeOpponentName(payload));
             break;
         default:
             break;
@@ -190,30 +190,30 @@ void TMainWin::TakeOptionsMessage(PeerMessage message, const QString& payload) {
 // --- Connections ---
 
 void TMainWin::StartServer() {
-    peer_->setPort(ctx.peerPort);
+    peer_->setPort(ctx_.peerPort);
     peer_->StartServer();
 }
 
 void TMainWin::ConnectToIP() {
-    peer_->setPort(ctx.peerPort);
+    peer_->setPort(ctx_.peerPort);
     peer_->ConnectToIP();
 }
 
 void TMainWin::ClearTwoPlayerBoard() {
     FlashIt(false);
     ShowControls();
-    NoHangPicture = EmptyGallows;
+    pictures_.NoHangPicture = pictures_.EmptyGallows;
     ShowPicture();
     for (int p = 1; p <= wordlist::kMaxWord; ++p) {
-        WordTiles[p]->setEnabled(false);
-        WordTiles[p]->hide();
+        ui_.WordTiles[p]->setEnabled(false);
+        ui_.WordTiles[p]->hide();
     }
-    HintLabel->clear();
-    UsedLettersLabel->clear();
-    Guesses->clear();
-    WebWordlabel->setText(QStringLiteral("_______________"));
-    MissedWebLabel->clear();
-    WebGuesses->clear();
+    ui_.HintLabel->clear();
+    ui_.UsedLettersLabel->clear();
+    ui_.Guesses->clear();
+    ui_.WebWordlabel->setText(QStringLiteral("_______________"));
+    ui_.MissedWebLabel->clear();
+    ui_.WebGuesses->clear();
 }
 
 void TMainWin::CliWSocketSessionConnected(bool asPlayer1) {
@@ -223,12 +223,12 @@ void TMainWin::CliWSocketSessionConnected(bool asPlayer1) {
         }
         // Taking the caller abandons a call of our own still under way, whose answer then
         // never comes to give the player the menu back.
-        MenuPlayer->setEnabled(true);
+        ui_.MenuPlayer->setEnabled(true);
     }
     ClearTwoPlayerBoard();
-    if (settings.UseSound) {
+    if (settings_.UseSound) {
         for (int i = 0; i < 3; ++i) {
-            DoWave(settings.ProgramDir + QStringLiteral("/FLOOP.WAV"), true);
+            DoWave(settings_.ProgramDir + QStringLiteral("/FLOOP.WAV"), true);
         }
     }
     SetMainWin();
@@ -241,12 +241,12 @@ void TMainWin::CliWSocketSessionConnected(bool asPlayer1) {
     CentreWindow();
     if (asPlayer1) {
         LogLine(QStringLiteral(">>Syncing options"));
-        Player1Name = peertext::playerName(settings.UserName, true);
-        PlayerPanel->setText(Player1Name);
+        player1Name_ = peertext::playerName(settings_.UserName, true);
+        ui_.PlayerPanel->setText(player1Name_);
         return;
     }
-    Player2Name = peertext::playerName(settings.UserName, false);
-    PlayerPanel->setText(Player2Name);
+    player2Name_ = peertext::playerName(settings_.UserName, false);
+    ui_.PlayerPanel->setText(player2Name_);
     if (match().loggedOn()) {
         UnLog();
     }
@@ -273,12 +273,12 @@ void TMainWin::DisplayyourIPAddress1Click() {
     list = text::bounded(list);
     const QString prefix = addresses.size() >= 2 ? QStringLiteral("Your IP Addresses are")
                                                  : QStringLiteral("Your IP Addresses is");
-    ctx.prompts->message(this, QStringLiteral("IP Address"), prefix + list);
+    ctx_.prompts->message(this, QStringLiteral("IP Address"), prefix + list);
 }
 
 void TMainWin::DoStartMessage() {
-    Play1ScoreLab->setText(Player1Name);
-    Play2ScoreLab->setText(Player2Name);
+    ui_.Play1ScoreLab->setText(player1Name_);
+    ui_.Play2ScoreLab->setText(player2Name_);
     // The box runs the event loop, so more messages are handled while it is open. A name that
     // comes in meanwhile updates the labels but opens no second box: a peer that kept sending
     // names would otherwise nest one modal loop in another without end.
@@ -293,9 +293,9 @@ void TMainWin::DoStartMessage() {
                 }
             }
         } closed{alive};
-        ctx.prompts->message(
-            this, QStringLiteral("Ready To Start"),
-            peertext::startSummary(settings, OwnName(), OpponentName(), Player1Name, Player2Name));
+        ctx_.prompts->message(this, QStringLiteral("Ready To Start"),
+                              peertext::startSummary(settings_, OwnName(), OpponentName(),
+                                                     player1Name_, player2Name_));
         if (!alive) {
             return;
         }

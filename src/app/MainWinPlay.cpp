@@ -36,22 +36,22 @@ QFont pixelFont(const QFont& base, int pixels) {
 // --- Guessing ---
 
 bool TMainWin::GuessingAllowed() const {
-    return SoloGame || (peer_->connected() && peer_->started() && !peer_->wordFinished());
+    return soloGame_ || (peer_->connected() && peer_->started() && !peer_->wordFinished());
 }
 
 void TMainWin::AlphaClicked(int index) {
     if (!GuessingAllowed() || index < 1 || index > kAlphabetTiles) {
         return;
     }
-    MainPanel->setFocus();
+    ui_.MainPanel->setFocus();
     TestIt2(index);
 }
 
 bool TMainWin::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    if (BlankPanel->isEnabled() || !GuessingAllowed()) {
+    if (ui_.BlankPanel->isEnabled() || !GuessingAllowed()) {
         return false;
     }
-    if (MyMess->hasFocus() || (modifiers & (Qt::AltModifier | Qt::ControlModifier))) {
+    if (ui_.MyMess->hasFocus() || (modifiers & (Qt::AltModifier | Qt::ControlModifier))) {
         return false;
     }
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
@@ -72,25 +72,25 @@ void TMainWin::TestIt2(int index) {
     }
     ShowGuess(guess);
     if (guess.outcome == Round::Outcome::Hit) {
-        if (settings.UseSound) {
-            PlayRandomSound(settings.CorrectLetterSounds, settings.CorrectLetterCount);
+        if (settings_.UseSound) {
+            PlayRandomSound(settings_.CorrectLetterSounds, settings_.CorrectLetterCount);
         }
         CheckComplete();
         return;
     }
-    if (settings.UseSound) {
-        PlayRandomSound(settings.MissedLetterSounds, settings.MissedLetterCount);
+    if (settings_.UseSound) {
+        PlayRandomSound(settings_.MissedLetterSounds, settings_.MissedLetterCount);
     }
-    Guesses->setText(guessesText(round_.guessesLeft()));
+    ui_.Guesses->setText(guessesText(round_.guessesLeft()));
     if (guess.outcome == Round::Outcome::Miss) {
         UncoverFigure();
         return;
     }
     // Hanged: the whole figure, the word shown, no points.
-    NoHangPicture = YesHang;
+    pictures_.NoHangPicture = pictures_.YesHang;
     ShowPicture();
-    if (settings.UseSound) {
-        PlayIfExists(settings.MissedWordSound);
+    if (settings_.UseSound) {
+        PlayIfExists(settings_.MissedWordSound);
     }
     DisplayWord();
     FinishWord(0, QStringLiteral("Sorry, you've been hung.  Click for next word."));
@@ -100,23 +100,23 @@ void TMainWin::ShowGuess(const Round::Guess& guess) {
     for (const int p : guess.positions) {
         DisplayLetter(p);
     }
-    UsedLettersLabel->setText(round_.usedLettersLine());
-    if (!SoloGame && peer_->connected()) {
+    ui_.UsedLettersLabel->setText(round_.usedLettersLine());
+    if (!soloGame_ && peer_->connected()) {
         SendPeer(7, QString(guess.letter));
     }
-    AlphabetTiles[guess.tile]->setEnabled(false);
-    AlphabetTiles[guess.tile]->hide();
+    ui_.AlphabetTiles[guess.tile]->setEnabled(false);
+    ui_.AlphabetTiles[guess.tile]->hide();
 }
 
 void TMainWin::FinishWord(int points, const QString& soloMessage) {
-    if (SoloGame) {
+    if (soloGame_) {
         CalcTheScore(points, false);
-        ctx.prompts->message(this, QStringLiteral("More"), soloMessage);
+        ctx_.prompts->message(this, QStringLiteral("More"), soloMessage);
         DoNextWord();
         return;
     }
     CalcTheScore(points, true);
-    ConnectTimer->start();
+    ui_.ConnectTimer->start();
     peer_->score().mine = true;
     if (!peer_->score().theirs) {
         ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
@@ -127,35 +127,35 @@ void TMainWin::FinishWord(int points, const QString& soloMessage) {
 void TMainWin::UncoverFigure() {
     const scoring::Band band = round_.figureBand();
     const QRect rect(QPoint(band.left, band.top), QPoint(band.right - 1, band.bottom - 1));
-    pictures::copyBand(NoHangPicture, YesHang, rect);
+    pictures::copyBand(pictures_.NoHangPicture, pictures_.YesHang, rect);
     ShowPicture();
 }
 
 void TMainWin::ShowPicture() {
-    NoHang->setPixmap(QPixmap::fromImage(NoHangPicture));
+    ui_.NoHang->setPixmap(QPixmap::fromImage(pictures_.NoHangPicture));
 }
 
 // --- The board ---
 
 QImage TMainWin::AlphabetTile(QChar c) const {
-    return MakeLetterTile(c, SavedAlpha, settings.AlphabetFont, devicePixelRatioF());
+    return MakeLetterTile(c, pictures_.SavedAlpha, settings_.AlphabetFont, devicePixelRatioF());
 }
 
 QImage TMainWin::WordTile(QChar c) const {
-    return MakeLetterTile(settings.UseUpper ? text::asciiUpper(c) : c, SavedWord, settings.WordFont,
-                          devicePixelRatioF());
+    return MakeLetterTile(settings_.UseUpper ? text::asciiUpper(c) : c, pictures_.SavedWord,
+                          settings_.WordFont, devicePixelRatioF());
 }
 
 void TMainWin::DisplayWord() {
     for (int i = 1; i <= kAlphabetTiles; ++i) {
         const QChar c = i == kAlphabetTiles ? QLatin1Char(' ') : QChar(char16_t(64 + i));
-        AlphabetTiles[i]->setPixmap(QPixmap::fromImage(AlphabetTile(c)));
+        ui_.AlphabetTiles[i]->setPixmap(QPixmap::fromImage(AlphabetTile(c)));
     }
     QImage blank(28, 28, QImage::Format_RGB32);
     blank.fill(Qt::white);
     const QPixmap whiteSquare = QPixmap::fromImage(blank);
     for (int p = 1; p <= wordlist::kMaxWord; ++p) {
-        ClickLabel* tile = WordTiles[p];
+        ClickLabel* tile = ui_.WordTiles[p];
         if (p > round_.length()) {
             tile->setEnabled(false);
             tile->hide();
@@ -169,45 +169,46 @@ void TMainWin::DisplayWord() {
             tile->setPixmap(whiteSquare);
         }
     }
-    HintLabel->setText(round_.clue());
+    ui_.HintLabel->setText(round_.clue());
 }
 
 void TMainWin::DisplayLetter(int position) {
     if (position < 1 || position > round_.length()) {
         return;
     }
-    WordTiles[position]->setPixmap(QPixmap::fromImage(WordTile(round_.word().at(position - 1))));
+    ui_.WordTiles[position]->setPixmap(
+        QPixmap::fromImage(WordTile(round_.word().at(position - 1))));
 }
 
 void TMainWin::DisplayHints() {
-    HintPanel->setVisible(settings.UseHints);
-    if (settings.UseHints) {
-        UsedPanel->setGeometry(8, 70, 137, 67);
-        UsedLettersLabel->setGeometry(4, 20, 129, 43);
-        UsedLettersLabel->setFont(pixelFont(UsedLettersLabel->font(), 12));
+    ui_.HintPanel->setVisible(settings_.UseHints);
+    if (settings_.UseHints) {
+        ui_.UsedPanel->setGeometry(8, 70, 137, 67);
+        ui_.UsedLettersLabel->setGeometry(4, 20, 129, 43);
+        ui_.UsedLettersLabel->setFont(pixelFont(ui_.UsedLettersLabel->font(), 12));
     } else {
-        UsedPanel->setGeometry(8, 40, 137, 97);
-        UsedLettersLabel->setGeometry(4, 20, 129, 73);
-        UsedLettersLabel->setFont(pixelFont(UsedLettersLabel->font(), 15));
+        ui_.UsedPanel->setGeometry(8, 40, 137, 97);
+        ui_.UsedLettersLabel->setGeometry(4, 20, 129, 73);
+        ui_.UsedLettersLabel->setFont(pixelFont(ui_.UsedLettersLabel->font(), 15));
     }
 }
 
 void TMainWin::MenuUpperClick() {
-    settings.UseUpper = !settings.UseUpper;
-    MenuUpper->setChecked(settings.UseUpper);
-    SaveSettings(settings);
+    settings_.UseUpper = !settings_.UseUpper;
+    ui_.MenuUpper->setChecked(settings_.UseUpper);
+    SaveSettings(settings_);
     DisplayWord();
 }
 
 void TMainWin::MenuHintsClick() {
-    settings.UseHints = !settings.UseHints;
-    MenuHints->setChecked(settings.UseHints);
-    SaveSettings(settings);
+    settings_.UseHints = !settings_.UseHints;
+    ui_.MenuHints->setChecked(settings_.UseHints);
+    SaveSettings(settings_);
     DisplayHints();
-    if (!SoloGame && peer_->connected()) {
-        SendPeer(11, settings.UseHints ? QStringLiteral("1") : QStringLiteral("0"));
-        LogLine(settings.UseHints ? QStringLiteral(">>Hints Turned On")
-                                  : QStringLiteral(">>Hints Turned Off"));
+    if (!soloGame_ && peer_->connected()) {
+        SendPeer(11, settings_.UseHints ? QStringLiteral("1") : QStringLiteral("0"));
+        LogLine(settings_.UseHints ? QStringLiteral(">>Hints Turned On")
+                                   : QStringLiteral(">>Hints Turned Off"));
     }
 }
 
@@ -223,7 +224,7 @@ void TMainWin::MenuPlayerClick() {
 
 bool TMainWin::RunNewGameWizard() {
     TDoNewGame wizard(*this);
-    ctx.prompts->runDialog(wizard);
+    ctx_.prompts->runDialog(wizard);
     return !wizard.Cancelled;
 }
 
@@ -231,69 +232,72 @@ void TMainWin::DoANewGame() {
     if (!RunNewGameWizard()) {
         return;
     }
-    BlankPanel->setEnabled(false);
-    BlankPanel->hide();
-    MainPanel->setEnabled(true);
-    MainPanel->show();
+    ui_.BlankPanel->setEnabled(false);
+    ui_.BlankPanel->hide();
+    ui_.MainPanel->setEnabled(true);
+    ui_.MainPanel->show();
     EnableDisable();
     StartIt();
 }
 
 void TMainWin::StartIt() {
-    if (SoloGame && wordSource_.count() == 0) {
+    if (soloGame_ && wordSource_.count() == 0) {
         // The wizard can be closed before a list was chosen: play the default list.
-        LoadGame(QDir(settings.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
+        LoadGame(QDir(settings_.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
     }
     wordSource_.restart();
     scores_.reset();
-    if (SoloGame) {
+    if (soloGame_) {
         // A player without a name is "Player 1", as everywhere else, rather than a blank.
-        Player1Name = settings.UserName.isEmpty() ? QStringLiteral("Player 1") : settings.UserName;
-        PlayerPanel->setText(Player1Name);
-        Play1ScoreLab->setText(Player1Name);
-        Play1ScorePan->setText(QStringLiteral("0"));
-        Play2ScoreLab->hide();
-        Play2ScorePan->hide();
+        player1Name_ =
+            settings_.UserName.isEmpty() ? QStringLiteral("Player 1") : settings_.UserName;
+        ui_.PlayerPanel->setText(player1Name_);
+        ui_.Play1ScoreLab->setText(player1Name_);
+        ui_.Play1ScorePan->setText(QStringLiteral("0"));
+        ui_.Play2ScoreLab->hide();
+        ui_.Play2ScorePan->hide();
         DoNextWord();
-        ControlPanel->setEnabled(false);
-        ControlPanel->hide();
-        ActionButton->setEnabled(false);
-        ActionButton->hide();
-        WaitStatus->setEnabled(false);
-        WaitStatus->hide();
+        ui_.ControlPanel->setEnabled(false);
+        ui_.ControlPanel->hide();
+        ui_.ActionButton->setEnabled(false);
+        ui_.ActionButton->hide();
+        ui_.WaitStatus->setEnabled(false);
+        ui_.WaitStatus->hide();
         FlashIt(false);
         return;
     }
-    Play2ScoreLab->show();
-    Play2ScorePan->show();
-    Play1ScorePan->setText(QStringLiteral("0"));
-    Play2ScorePan->setText(QStringLiteral("0"));
-    ConnectTimer->start();
+    ui_.Play2ScoreLab->show();
+    ui_.Play2ScorePan->show();
+    ui_.Play1ScorePan->setText(QStringLiteral("0"));
+    ui_.Play2ScorePan->setText(QStringLiteral("0"));
+    ui_.ConnectTimer->start();
     peer_->newGame();
 }
 
 void TMainWin::DoNextWord() {
-    NoHangPicture = EmptyGallows;
+    pictures_.NoHangPicture = pictures_.EmptyGallows;
     ShowPicture();
 
-    const int guesses = scoring::guessesFromSetting(settings.NumGuesses);
-    Guesses->setText(guessesText(guesses));
-    if (SoloGame) {
+    const int guesses = scoring::guessesFromSetting(settings_.NumGuesses);
+    ui_.Guesses->setText(guessesText(guesses));
+    if (soloGame_) {
         const wordlist::Entry next = wordSource_.nextWord();
         round_.begin(next.word, next.clue, guesses);
-        WordNumPanel->setText(QStringLiteral("Word ") + text::withThousands(wordSource_.number()) +
-                              QStringLiteral(" of ") + text::withThousands(wordSource_.count()));
+        ui_.WordNumPanel->setText(
+            QStringLiteral("Word ") + text::withThousands(wordSource_.number()) +
+            QStringLiteral(" of ") + text::withThousands(wordSource_.count()));
     } else {
         // The word was dealt by the opponent or by this side's own choice.
         wordSource_.countWord();
         round_.begin(dealt_.word, dealt_.clue, guesses);
-        WordNumPanel->setText(QStringLiteral("Word ") + text::withThousands(wordSource_.number()));
+        ui_.WordNumPanel->setText(QStringLiteral("Word ") +
+                                  text::withThousands(wordSource_.number()));
     }
 
-    UsedLettersLabel->clear();
+    ui_.UsedLettersLabel->clear();
     for (int i = 1; i <= kAlphabetTiles; ++i) {
-        AlphabetTiles[i]->setEnabled(true);
-        AlphabetTiles[i]->show();
+        ui_.AlphabetTiles[i]->setEnabled(true);
+        ui_.AlphabetTiles[i]->show();
     }
     DisplayWord();
 }
@@ -302,8 +306,8 @@ void TMainWin::CheckComplete() {
     if (!round_.isComplete()) {
         return;
     }
-    if (settings.UseSound) {
-        PlayIfExists(settings.CorrectWordSound);
+    if (settings_.UseSound) {
+        PlayIfExists(settings_.CorrectWordSound);
     }
     FinishWord(round_.guessesLeft(),
                QStringLiteral("Word Completed Successfully! Click for next word"));
@@ -315,14 +319,14 @@ void TMainWin::PostScore(bool player1, long long points) {
 }
 
 void TMainWin::ShowScores() {
-    Play1ScorePan->setText(QString::number(scores_.player1()));
-    Play2ScorePan->setText(QString::number(scores_.player2()));
+    ui_.Play1ScorePan->setText(QString::number(scores_.player1()));
+    ui_.Play2ScorePan->setText(QString::number(scores_.player2()));
 }
 
 void TMainWin::CalcTheScore(int points, bool twoPlayer) {
     if (!twoPlayer) {
         scores_.add(true, points);
-        Play1ScorePan->setText(QString::number(scores_.player1()));
+        ui_.Play1ScorePan->setText(QString::number(scores_.player1()));
         return;
     }
     PostScore(peer_->isPlayer1(), points);
@@ -332,18 +336,18 @@ void TMainWin::CalcTheScore(int points, bool twoPlayer) {
 }
 
 bool TMainWin::WehaveWinner() {
-    const scoring::Winner winner = scores_.winner(settings.WinScore);
+    const scoring::Winner winner = scores_.winner(settings_.WinScore);
     if (winner == scoring::Winner::None) {
         return false;
     }
-    const QString message = scores_.gameOverText(winner, Player1Name, Player2Name);
-    if (!ctx.prompts->question(this, QStringLiteral("Game Over"), message)) {
+    const QString message = scores_.gameOverText(winner, player1Name_, player2Name_);
+    if (!ctx_.prompts->question(this, QStringLiteral("Game Over"), message)) {
         RunNewGameWizard();
     }
     StartIt();
-    ActionButton->setText(QStringLiteral("Start &Game"));
-    ActionButton->setEnabled(true);
-    ActionButton->show();
+    ui_.ActionButton->setText(QStringLiteral("Start &Game"));
+    ui_.ActionButton->setEnabled(true);
+    ui_.ActionButton->show();
     SetControlState();
     FlashIt(true);
     return true;
@@ -353,28 +357,28 @@ bool TMainWin::WehaveWinner() {
 
 void TMainWin::FlashIt(bool on) {
     if (on) {
-        FlashTimer->start();
+        ui_.FlashTimer->start();
         return;
     }
-    FlashTimer->stop();
-    QPalette pal = ControlPanel->palette();
+    ui_.FlashTimer->stop();
+    QPalette pal = ui_.ControlPanel->palette();
     pal.setColor(QPalette::Window, palette().color(QPalette::Button));
-    ControlPanel->setPalette(pal);
+    ui_.ControlPanel->setPalette(pal);
 }
 
 void TMainWin::FlashTimerTimer() {
     const QColor face = palette().color(QPalette::Button);
     const QColor shadow = palette().color(QPalette::Dark);
-    QPalette pal = ControlPanel->palette();
+    QPalette pal = ui_.ControlPanel->palette();
     pal.setColor(QPalette::Window, controlPanelColor() == shadow ? face : shadow);
-    ControlPanel->setPalette(pal);
+    ui_.ControlPanel->setPalette(pal);
 }
 
 // --- Sound ---
 
 void TMainWin::DoWave(const QString& path, bool wait) {
-    if (ctx.sound) {
-        ctx.sound->play(text::bounded(path), wait);
+    if (ctx_.sound) {
+        ctx_.sound->play(text::bounded(path), wait);
     }
 }
 

@@ -10,12 +10,12 @@
 #include "net/TWSocket.h"
 
 void TMainWin::BeginServerRequest(int request) {
-    match_->setServer(ctx.matchmakingHost, ctx.matchmakingPort);
+    match_->setServer(ctx_.matchmakingHost, ctx_.matchmakingPort);
     match_->BeginServerRequest(static_cast<MatchRequest>(request));
 }
 
 void TMainWin::UnLog() {
-    match_->setServer(ctx.matchmakingHost, ctx.matchmakingPort);
+    match_->setServer(ctx_.matchmakingHost, ctx_.matchmakingPort);
     match_->UnLog();
 }
 
@@ -23,7 +23,7 @@ void TMainWin::CliSrvWSocketDataAvailable(const QString& list) {
     // The player picks one of the waiting players, who is then called directly.
     TWebOpponent dialog(this);
     dialog.UserListText = list;
-    ctx.prompts->runDialog(dialog);
+    ctx_.prompts->runDialog(dialog);
     if (dialog.Aborted) {
         return;
     }
@@ -32,7 +32,7 @@ void TMainWin::CliSrvWSocketDataAvailable(const QString& list) {
     peer_->leave();
     AddressHistory(peer_->peerAddress());
     ConnectToIP();
-    MenuPlayer->setEnabled(false);
+    ui_.MenuPlayer->setEnabled(false);
 }
 
 void TMainWin::CliSrvWSocketRegistered() {
@@ -43,9 +43,9 @@ void TMainWin::CliSrvWSocketRegistered() {
 }
 
 void TMainWin::AddressHistory(const QString& address) {
-    opponents::pushAddress(settings.LastIpAddresses, address);
+    opponents::pushAddress(settings_.LastIpAddresses, address);
 }
 
 QStringList TMainWin::LocalAddresses() const {
-    return ctx.localAddresses ? ctx.localAddresses() : TWSocket::LocalIPList();
+    return ctx_.localAddresses ? ctx_.localAddresses() : TWSocket::LocalIPList();
 }

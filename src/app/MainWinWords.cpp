@@ -7,8 +7,8 @@
 #include "core/Random.h"
 #include "core/Text.h"
 
-FileDialogSpec openWordListSpec(bool mustExist, const QString& directory) {
-    FileDialogSpec spec;
+FileChooserRequest openWordListRequest(bool mustExist, const QString& directory) {
+    FileChooserRequest spec;
     spec.directory = directory;
     spec.title = QStringLiteral("Open Text File of Words");
     spec.filter = QStringLiteral("Text Files (*.TXT *.txt);;All Files (*)");
@@ -18,31 +18,32 @@ FileDialogSpec openWordListSpec(bool mustExist, const QString& directory) {
 }
 
 QString TMainWin::ShowOpenWordList(bool mustExist) {
-    const auto path = ctx.prompts->openFile(this, openWordListSpec(mustExist, settings.ProgramDir));
+    const auto path =
+        ctx_.prompts->openFile(this, openWordListRequest(mustExist, settings_.ProgramDir));
     return path ? text::bounded(*path) : QString();
 }
 
 void TMainWin::LoadGame(const QString& path) {
     // Scrambling happens while the file is read, so that a big list is built in its final
     // order; the stand-in list is scrambled like any other.
-    Random* scramble = settings.ScrambleList ? &programRandom() : nullptr;
+    Random* scramble = settings_.ScrambleList ? &programRandom() : nullptr;
     const WordSource::LoadOutcome outcome = wordSource_.load(path, scramble);
     if (outcome.status == wordlist::Status::ReadError) {
         // What could be read before the error is kept.
-        ctx.prompts->message(
+        ctx_.prompts->message(
             this, QStringLiteral("Error"),
             QStringLiteral("The word list could not be read to its end: ") + outcome.errorString);
     }
     if (outcome.fellBack) {
-        ctx.prompts->message(this, QStringLiteral("Error"),
-                             QStringLiteral("File could not be loaded."));
+        ctx_.prompts->message(this, QStringLiteral("Error"),
+                              QStringLiteral("File could not be loaded."));
     }
 
     setWindowTitle(QStringLiteral("Ropewit: ") + wordSource_.title());
-    if (SoloGame) {
+    if (soloGame_) {
         wordSource_.rewind();
-        WordNumPanel->setText(QStringLiteral("Word 1 of ") +
-                              text::withThousands(wordSource_.count()));
+        ui_.WordNumPanel->setText(QStringLiteral("Word 1 of ") +
+                                  text::withThousands(wordSource_.count()));
     } else if (peer_->connected()) {
         SendPeer(12, wordSource_.title());
     }
@@ -56,11 +57,11 @@ void TMainWin::MenuWordsClick() {
 }
 
 void TMainWin::MenuScrambleClick() {
-    settings.ScrambleList = !settings.ScrambleList;
-    MenuScramble->setChecked(settings.ScrambleList);
-    SaveSettings(settings);
+    settings_.ScrambleList = !settings_.ScrambleList;
+    ui_.MenuScramble->setChecked(settings_.ScrambleList);
+    SaveSettings(settings_);
 }
 
 void TMainWin::SetWordListMenuItem() {
-    MenuWords->setEnabled(settings.Player1Chooses == peer_->isPlayer1());
+    ui_.MenuWords->setEnabled(settings_.Player1Chooses == peer_->isPlayer1());
 }

@@ -19,7 +19,7 @@
 
 namespace {
 
-QFileDialog* makeFileDialog(QWidget* parent, const FileDialogSpec& spec, bool save) {
+QFileDialog* makeFileDialog(QWidget* parent, const FileChooserRequest& spec, bool save) {
     auto* dialog = new QFileDialog(parent, spec.title, spec.directory, spec.filter);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -58,7 +58,7 @@ QFileDialog* makeFileDialog(QWidget* parent, const FileDialogSpec& spec, bool sa
     return dialog;
 }
 
-std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSpec& spec, bool save) {
+std::optional<QString> runFileDialog(QWidget* parent, const FileChooserRequest& spec, bool save) {
     std::unique_ptr<QFileDialog> dialog(makeFileDialog(parent, spec, save));
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
         return std::nullopt;
@@ -168,11 +168,11 @@ bool WidgetPrompts::question(QWidget* parent, const QString& caption, const QStr
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> WidgetPrompts::openFile(QWidget* parent, const FileDialogSpec& spec) {
+std::optional<QString> WidgetPrompts::openFile(QWidget* parent, const FileChooserRequest& spec) {
     return runFileDialog(parent, spec, false);
 }
 
-std::optional<QString> WidgetPrompts::saveFile(QWidget* parent, const FileDialogSpec& spec) {
+std::optional<QString> WidgetPrompts::saveFile(QWidget* parent, const FileChooserRequest& spec) {
     return runFileDialog(parent, spec, true);
 }
 

@@ -9,7 +9,7 @@ class QDialog;
 class QWidget;
 
 // What a file chooser is asked for. The filter uses Qt's form: "Text Files (*.TXT);;All Files (*)".
-struct FileDialogSpec {
+struct FileChooserRequest {
     QString title;
     QString filter;
     QString defaultSuffix;
@@ -36,8 +36,8 @@ public:
     // A box with the buttons Yes and No; true for Yes.
     virtual bool question(QWidget* parent, const QString& caption, const QString& text) = 0;
     // The chosen path, or nothing when cancelled.
-    virtual std::optional<QString> openFile(QWidget* parent, const FileDialogSpec& spec) = 0;
-    virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual std::optional<QString> openFile(QWidget* parent, const FileChooserRequest& spec) = 0;
+    virtual std::optional<QString> saveFile(QWidget* parent, const FileChooserRequest& spec) = 0;
     // The chosen font, or nothing when cancelled. Sizes are limited to maxPointSize.
     virtual std::optional<TileFont> chooseFont(QWidget* parent, const TileFont& initial,
                                                int maxPointSize) = 0;
@@ -50,8 +50,8 @@ class WidgetPrompts : public Prompts {
 public:
     void message(QWidget* parent, const QString& caption, const QString& text) override;
     bool question(QWidget* parent, const QString& caption, const QString& text) override;
-    std::optional<QString> openFile(QWidget* parent, const FileDialogSpec& spec) override;
-    std::optional<QString> saveFile(QWidget* parent, const FileDialogSpec& spec) override;
+    std::optional<QString> openFile(QWidget* parent, const FileChooserRequest& spec) override;
+    std::optional<QString> saveFile(QWidget* parent, const FileChooserRequest& spec) override;
     std::optional<TileFont> chooseFont(QWidget* parent, const TileFont& initial,
                                        int maxPointSize) override;
     int runDialog(QDialog& dialog) override;

@@ -18,7 +18,7 @@
 #include "settings/Settings.h"
 
 // The chooser for a word list to play from (the main window's).
-FileDialogSpec openWordListSpec(bool mustExist, const QString& directory);
+FileChooserRequest openWordListRequest(bool mustExist, const QString& directory);
 
 namespace {
 
@@ -205,7 +205,7 @@ void TDoNewGame::NextFromStep1() {
         if (hooks_.stopNetworkPlay) {
             hooks_.stopNetworkPlay();
         }
-        const auto path = prompts_.openFile(this, openWordListSpec(true, settings_.ProgramDir));
+        const auto path = prompts_.openFile(this, openWordListRequest(true, settings_.ProgramDir));
         if (path) {
             choice_.wordListPath = text::bounded(*path);
             Choose(NewGameChoice::Action::PlayAlone);

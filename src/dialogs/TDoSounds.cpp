@@ -82,10 +82,11 @@ TDoSounds::TDoSounds(TMainWin& main) : QDialog(&main), main_(main) {
 }
 
 void TDoSounds::FormShow() {
-    if (main_.ScreenWidth > 0) {
-        move((main_.ScreenWidth - width()) / 2, (main_.ScreenHeight - height()) / 2);
+    if (main_.screenSize().width() > 0) {
+        move((main_.screenSize().width() - width()) / 2,
+             (main_.screenSize().height() - height()) / 2);
     }
-    const Settings& s = main_.settings;
+    const Settings& s = main_.settings();
     UseSounds->setChecked(s.UseSound);
     WordComplete->setText(s.CorrectWordSound);
     WordMissed->setText(s.MissedWordSound);
@@ -102,11 +103,11 @@ void TDoSounds::FormShow() {
 }
 
 std::optional<QString> TDoSounds::chooseWave() {
-    FileDialogSpec spec;
+    FileChooserRequest spec;
     spec.title = QStringLiteral("Open Wave File");
     spec.filter = QStringLiteral("WAVE Files (*.WAV *.wav)");
     spec.defaultSuffix = QStringLiteral("WAV");
-    return main_.ctx.prompts->openFile(this, spec);
+    return main_.context().prompts->openFile(this, spec);
 }
 
 void TDoSounds::addTo(QListWidget* box, QPushButton* addButton) {
@@ -127,7 +128,7 @@ void TDoSounds::addTo(QListWidget* box, QPushButton* addButton) {
 void TDoSounds::deleteFrom(QListWidget* box, QPushButton* addButton) {
     const QList<QListWidgetItem*> selected = box->selectedItems();
     if (selected.isEmpty()) {
-        main_.ctx.prompts->message(
+        main_.context().prompts->message(
             this, QStringLiteral("Error"),
             QStringLiteral("No item selected for deletion.  Please correct."));
         return;
@@ -166,7 +167,7 @@ void TDoSounds::BrowseMissClick() {
 }
 
 void TDoSounds::SaveButtonClick() {
-    Settings& s = main_.settings;
+    Settings& s = main_.settings();
     auto store = [](QListWidget* box, auto& slots, int& count) {
         for (QString& slot : slots) {
             slot.clear();

@@ -32,8 +32,8 @@ QPushButton* makeButton(QWidget* parent, const QString& caption, const QRect& pl
     return button;
 }
 
-FileDialogSpec wordListSpec(const QString& title, const QString& filter) {
-    FileDialogSpec spec;
+FileChooserRequest wordListSpec(const QString& title, const QString& filter) {
+    FileChooserRequest spec;
     spec.title = title;
     spec.filter = filter;
     spec.defaultSuffix = QStringLiteral("TXT");
@@ -178,7 +178,7 @@ void TDoWordList::Button2Click() {
 }
 
 void TDoWordList::OpenButtonClick() {
-    FileDialogSpec spec =
+    FileChooserRequest spec =
         wordListSpec(QStringLiteral("Open a Word List"), QStringLiteral("Text File (*.TXT *.txt)"));
     spec.mustExist = true;
     const auto path = prompts_.openFile(this, spec);
@@ -200,8 +200,8 @@ void TDoWordList::OpenButtonClick() {
 }
 
 void TDoWordList::SaveButtonClick() {
-    FileDialogSpec spec = wordListSpec(QStringLiteral("Save A Word List"),
-                                       QStringLiteral("Text Files (*.TXT *.txt)"));
+    FileChooserRequest spec = wordListSpec(QStringLiteral("Save A Word List"),
+                                           QStringLiteral("Text Files (*.TXT *.txt)"));
     spec.confirmOverwrite = true;
     const auto path = prompts_.saveFile(this, spec);
     if (!path) {

@@ -84,13 +84,14 @@ TLetterLook2::TLetterLook2(TMainWin& main) : QDialog(&main), main_(main) {
     connect(WordFont, &QPushButton::clicked, this, &TLetterLook2::WordFontClick);
     connect(Exit, &QPushButton::clicked, this, &TLetterLook2::ExitClick);
 
-    if (main_.ScreenWidth > 0) {
-        move((main_.ScreenWidth - width()) / 2, (main_.ScreenHeight - height()) / 2);
+    if (main_.screenSize().width() > 0) {
+        move((main_.screenSize().width() - width()) / 2,
+             (main_.screenSize().height() - height()) / 2);
     }
 
     // The previews start from the backgrounds the board starts from.
-    SavedWord = storedBackground(main_.settings.WordBitmap, main_.WordImage);
-    SavedAlpha = storedBackground(main_.settings.AlphabetBitmap, main_.AlphaImage);
+    SavedWord = storedBackground(main_.settings().WordBitmap, main_.pictures().WordImage);
+    SavedAlpha = storedBackground(main_.settings().AlphabetBitmap, main_.pictures().AlphaImage);
     AdjustAlphaBitmaps();
     AdjustWordBitmaps();
 }
@@ -101,28 +102,28 @@ QImage TLetterLook2::storedBackground(const QString& path, const QImage& builtin
         if (!image.isNull()) {
             return image;
         }
-        main_.ctx.prompts->message(&main_, QStringLiteral("Error"),
-                                   QStringLiteral("Bitmap image is not valid"));
+        main_.context().prompts->message(&main_, QStringLiteral("Error"),
+                                         QStringLiteral("Bitmap image is not valid"));
     }
     return builtin.copy(0, 0, pictures::kTileSize, pictures::kTileSize);
 }
 
 void TLetterLook2::AdjustAlphaBitmaps() {
-    const TileFont& font = main_.settings.AlphabetFont;
+    const TileFont& font = main_.settings().AlphabetFont;
     showTile(AlphaA, SavedAlpha, font, QLatin1Char('A'));
     showTile(AlphaM, SavedAlpha, font, QLatin1Char('M'));
     showTile(AlphaZ, SavedAlpha, font, QLatin1Char('Z'));
 }
 
 void TLetterLook2::AdjustWordBitmaps() {
-    const TileFont& font = main_.settings.WordFont;
+    const TileFont& font = main_.settings().WordFont;
     showTile(WordA, SavedWord, font, QLatin1Char('A'));
     showTile(WordM, SavedWord, font, QLatin1Char('M'));
     showTile(WordZ, SavedWord, font, QLatin1Char('Z'));
 }
 
 bool TLetterLook2::chooseFont(TileFont& font) {
-    auto chosen = main_.ctx.prompts->chooseFont(this, font, kMaxFontPoints);
+    auto chosen = main_.context().prompts->chooseFont(this, font, kMaxFontPoints);
     if (!chosen) {
         return false;
     }
@@ -133,50 +134,51 @@ bool TLetterLook2::chooseFont(TileFont& font) {
     return true;
 }
 
-bool TLetterLook2::chooseBitmap(QImage& own, QImage& window, QString& setting) {
-    FileDialogSpec spec;
+bool TLetterLook2::chooseBitmap(QImage& own, QString& setting) {
+    FileChooserRequest spec;
     spec.title = QStringLiteral("Background Bitmaps");
     spec.filter = QStringLiteral("Bitmaps (*.bmp *.BMP)");
     spec.defaultSuffix = QStringLiteral("bmp");
     spec.mustExist = true;
     spec.picturePreview = true;
-    const auto chosen = main_.ctx.prompts->openFile(this, spec);
+    const auto chosen = main_.context().prompts->openFile(this, spec);
     if (!chosen) {
         return false;
     }
     const QImage image = pictures::loadBitmap(*chosen);
     if (image.isNull()) {
         // Nothing changes, so the setting never names a picture that fails at every start.
-        main_.ctx.prompts->message(this, QStringLiteral("Error"),
-                                   QStringLiteral("Bitmap image is not valid"));
+        main_.context().prompts->message(this, QStringLiteral("Error"),
+                                         QStringLiteral("Bitmap image is not valid"));
         return false;
     }
     own = image;
-    window = image;
     setting = text::bounded(*chosen);
     return true;
 }
 
 void TLetterLook2::AlphaImageClick() {
-    if (chooseBitmap(SavedAlpha, main_.SavedAlpha, main_.settings.AlphabetBitmap)) {
+    if (chooseBitmap(SavedAlpha, main_.settings().AlphabetBitmap)) {
+        main_.setTileBackgrounds(SavedAlpha, main_.pictures().SavedWord);
         AdjustAlphaBitmaps();
     }
 }
 
 void TLetterLook2::WordImageClick() {
-    if (chooseBitmap(SavedWord, main_.SavedWord, main_.settings.WordBitmap)) {
+    if (chooseBitmap(SavedWord, main_.settings().WordBitmap)) {
+        main_.setTileBackgrounds(main_.pictures().SavedAlpha, SavedWord);
         AdjustWordBitmaps();
     }
 }
 
 void TLetterLook2::AlphaFontClick() {
-    if (chooseFont(main_.settings.AlphabetFont)) {
+    if (chooseFont(main_.settings().AlphabetFont)) {
         AdjustAlphaBitmaps();
     }
 }
 
 void TLetterLook2::WordFontClick() {
-    if (chooseFont(main_.settings.WordFont)) {
+    if (chooseFont(main_.settings().WordFont)) {
         AdjustWordBitmaps();
     }
 }
@@ -188,7 +190,7 @@ void TLetterLook2::ExitClick() {
 void TLetterLook2::leave() {
     if (!saved_) {
         saved_ = true;
-        SaveSettings(main_.settings);
+        SaveSettings(main_.settings());
     }
 }
 

@@ -60,8 +60,8 @@ private:
     QImage storedBackground(const QString& path, const QImage& builtin);
     bool chooseFont(TileFont& font);
     // Lets the player pick the picture behind one set of tiles and keeps it here, in the
-    // window and in the setting; false when cancelled or unreadable (then reported).
-    bool chooseBitmap(QImage& own, QImage& window, QString& setting);
+    // and in the setting; false when cancelled or unreadable (then reported).
+    bool chooseBitmap(QImage& own, QString& setting);
     void leave();
 
     TMainWin& main_;

@@ -20,13 +20,13 @@ const QString kPlay = QStringLiteral("Play &Word");
 // One window in a two-player game that is not connected; the tick is driven by hand.
 void twoPlayerAlone(TestWindow& t) {
     PeerPair::enterTwoPlayer(t);
-    t->ConnectTimer->stop();
+    t->ui().ConnectTimer->stop();
     t->peer().setPlayer1(true);
-    t->Player1Name = QStringLiteral("Ann");
-    t->Player2Name = QStringLiteral("Bea");
-    t->settings.GameType = 2;
-    t->settings.Player1Chooses = true;
-    t->settings.ScrambleList = false;
+    t->setPlayer1Name(QStringLiteral("Ann"));
+    t->setPlayer2Name(QStringLiteral("Bea"));
+    t->settings().GameType = 2;
+    t->settings().Player1Chooses = true;
+    t->settings().ScrambleList = false;
 }
 
 // A list in memory as a load leaves it.
@@ -52,20 +52,21 @@ std::vector<unsigned char> marks(TestWindow& t) {
 }
 
 bool offersPlay(TestWindow& t) {
-    return !t->ActionButton->isHidden() && t->ActionButton->isEnabled() &&
-           t->ActionButton->text() == kPlay;
+    return !t->ui().ActionButton->isHidden() && t->ui().ActionButton->isEnabled() &&
+           t->ui().ActionButton->text() == kPlay;
 }
 
 // Connected, past both start summaries, with hints synchronised (sent last).
 void connectPair(PeerPair& pair) {
-    pair.p1->settings.UserName = QStringLiteral("Ann");
-    pair.p2->settings.UserName = QStringLiteral("Bea");
-    pair.p1->settings.UseSound = pair.p2->settings.UseSound = false;
+    pair.p1->settings().UserName = QStringLiteral("Ann");
+    pair.p2->settings().UserName = QStringLiteral("Bea");
+    pair.p1->settings().UseSound = pair.p2->settings().UseSound = false;
     pair.connect();
     pair.waitForStartSummaries();
-    QTRY_VERIFY(linesOf(pair.p2->ConMemo).filter(QStringLiteral(">>Hints Turned")).size() == 1);
+    QTRY_VERIFY(linesOf(pair.p2->ui().ConMemo).filter(QStringLiteral(">>Hints Turned")).size() ==
+                1);
     for (TMainWin* w : {pair.p1.win.get(), pair.p2.win.get()}) {
-        w->ConnectTimer->setInterval(24 * 3600 * 1000);
+        w->ui().ConnectTimer->setInterval(24 * 3600 * 1000);
     }
 }
 
@@ -110,22 +111,22 @@ private Q_SLOTS:
     void theSameLengthSearchPairsWordsAndClearsMarksWhenItWraps() {
         TestWindow t;
         twoPlayerAlone(t);
-        t->settings.WordType = 1;
-        t->settings.SameWordLength = true;
+        t->settings().WordType = 1;
+        t->settings().SameWordLength = true;
         setList(t, {"AAA", "BBBB", "CCC", "DDDD", "EEEEE"}, {"", "b", "c"});
 
         t->DoAWebWord();
         QCOMPARE(t->dealtWord().word, QStringLiteral("AAA"));
         QCOMPARE(t->dealtWord().clue, QStringLiteral("No hint given"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
-        QCOMPARE(t->WebWordlabel->text(), QStringLiteral("___"));
-        QCOMPARE(t->WebGuesses->text(), QStringLiteral("8 Guesses Left"));
+        QCOMPARE(t->ui().WebWordlabel->text(), QStringLiteral("___"));
+        QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("8 Guesses Left"));
         QCOMPARE(marks(t), (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
         QVERIFY(offersPlay(t));
         QVERIFY(t->peer().word().mine);
-        QVERIFY(t->FlashTimer->isActive());
+        QVERIFY(t->ui().FlashTimer->isActive());
         // Not connected: nothing is logged as sent.
-        QVERIFY(!linesOf(t->ConMemo).contains(QStringLiteral(">>Word Sent")));
+        QVERIFY(!linesOf(t->ui().ConMemo).contains(QStringLiteral(">>Word Sent")));
 
         // As after "Play Word" (one position on); the chooser's own word is never marked.
         moveTo(t, 1);
@@ -141,7 +142,7 @@ private Q_SLOTS:
         QCOMPARE(t->dealtWord().word, QStringLiteral("AAA"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
         QCOMPARE(marks(t), (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
-        QVERIFY(t->settings.SameWordLength);
+        QVERIFY(t->settings().SameWordLength);
 
         // A start one past the end (after the last word was played) counts as the last.
         moveTo(t, 5);
@@ -153,16 +154,16 @@ private Q_SLOTS:
     void withoutAPairTheSearchGivesTwoWordsAndDropsTheLengthRuleInMemory() {
         TestWindow t;
         twoPlayerAlone(t);
-        t->settings.WordType = 1;
-        t->settings.SameWordLength = true;
+        t->settings().WordType = 1;
+        t->settings().SameWordLength = true;
         setList(t, {"A", "BB", "CCC", "DDDD"}, {"", "", "", "four"});
         t->DoAWebWord();
         QCOMPARE(t->dealtWord().word, QStringLiteral("A"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("BB"));
         QCOMPARE(t->wordSource().index(), 1);
-        QVERIFY(!t->settings.SameWordLength);
+        QVERIFY(!t->settings().SameWordLength);
         Settings onDisk;
-        onDisk.IniPath = t->settings.IniPath;
+        onDisk.IniPath = t->settings().IniPath;
         LoadSettings(onDisk);
         QVERIFY(onDisk.SameWordLength);
         // From now on the plain rule: two consecutive words, wrapping at the end.
@@ -173,7 +174,7 @@ private Q_SLOTS:
         QCOMPARE(t->peer().opponent().word, QStringLiteral("A"));
 
         // A list of one word: both get it, and the search still ends.
-        t->settings.SameWordLength = true;
+        t->settings().SameWordLength = true;
         setList(t, {"SOLO"});
         moveTo(t, -1);
         t->DoAWebWord();
@@ -184,7 +185,7 @@ private Q_SLOTS:
     void theChoosingSideLoadsTheDefaultListAndOffersTheOpenDialog() {
         TestWindow t;
         twoPlayerAlone(t);
-        t->settings.WordType = 2;
+        t->settings().WordType = 2;
         QVERIFY(!t->wordSource().loaded());
         // Cancelled: the default list stays.
         t->DoAWebWord();
@@ -201,7 +202,7 @@ private Q_SLOTS:
 
         TestWindow u;
         twoPlayerAlone(u);
-        u->settings.WordType = 2;
+        u->settings().WordType = 2;
         u.prompts.fileAnswers.push_back(
             u.writeFile(QStringLiteral("mine.txt"), "Mine\r\nQUOKKA:Smiles\r\n"));
         u->DoAWebWord();
@@ -215,15 +216,15 @@ private Q_SLOTS:
         TestWindow t;
         twoPlayerAlone(t);
         for (int wordType : {1, 2}) {
-            t->settings.WordType = wordType;
-            t->settings.SameWordLength = wordType == 1;
+            t->settings().WordType = wordType;
+            t->settings().SameWordLength = wordType == 1;
             setList(t, {});
             t->DoAWebWord();
             QCOMPARE(t->dealtWord().word, QStringLiteral("NoWords"));
             QCOMPARE(t->peer().opponent().word, QStringLiteral("NoWords"));
         }
         // Clues and marks shorter than the list.
-        t->settings.WordType = 1;
+        t->settings().WordType = 1;
         setList(t, {"ONE", "TWO", "SIX"});
         moveTo(t, 7);
         t->DoAWebWord();
@@ -235,7 +236,7 @@ private Q_SLOTS:
         TestWindow t;
         twoPlayerAlone(t);
         t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
-        t->settings.NumGuesses = QStringLiteral("1");
+        t->settings().NumGuesses = QStringLiteral("1");
         t->HandlePeerMessage(PeerMessage::YourWord, QStringLiteral("OX"));
         t->DoNextWord();
         t->peer().setStarted(true);
@@ -247,17 +248,17 @@ private Q_SLOTS:
         t->HandlePeerMessage(PeerMessage::YourWord, QStringLiteral("CAT:Meows"));
         t->MenuUpperClick();
         const auto shows = [&](int p, QChar c) {
-            const QImage tile = t->WordTiles[p]->pixmap().toImage();
+            const QImage tile = t->ui().WordTiles[p]->pixmap().toImage();
             return tile == t->WordTile(c).convertToFormat(tile.format());
         };
         QVERIFY(!shows(1, QLatin1Char('C')) && !shows(2, QLatin1Char('A')));
         QVERIFY(shows(1, QLatin1Char('O')) && shows(2, QLatin1Char('X')));
-        QVERIFY(t->WordTiles[3]->isHidden());
+        QVERIFY(t->ui().WordTiles[3]->isHidden());
         // Played, it starts hidden.
         t->ActionButtonClick();
         QCOMPARE(t->round().word(), QStringLiteral("CAT"));
         QVERIFY(!t->round().isRevealed(1));
-        QCOMPARE(t->HintLabel->text(), QStringLiteral("Meows"));
+        QCOMPARE(t->ui().HintLabel->text(), QStringLiteral("Meows"));
     }
 
     void waitingTexts() {
@@ -268,13 +269,13 @@ private Q_SLOTS:
         QVERIFY(t->peer().ready().mine);
         QVERIFY(t->peer().playerPosted(true));
         QVERIFY(!t->peer().playerPosted(false));
-        QCOMPARE(t->WaitStatus->text(), QStringLiteral("Waiting for opponent to start"));
-        QVERIFY(t->WaitStatus->isVisible());
-        QVERIFY(t->ControlPanel->isVisible());
-        QVERIFY(t->ActionButton->isVisible());
-        QVERIFY(!t->ActionButton->isEnabled());
-        QVERIFY(t->FlashTimer->isActive());
-        QVERIFY(linesOf(t->ConMemo).contains(QStringLiteral(">>Ann Ready To Start")));
+        QCOMPARE(t->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent to start"));
+        QVERIFY(t->ui().WaitStatus->isVisible());
+        QVERIFY(t->ui().ControlPanel->isVisible());
+        QVERIFY(t->ui().ActionButton->isVisible());
+        QVERIFY(!t->ui().ActionButton->isEnabled());
+        QVERIFY(t->ui().FlashTimer->isActive());
+        QVERIFY(linesOf(t->ui().ConMemo).contains(QStringLiteral(">>Ann Ready To Start")));
 
         // The opponent was ready first: no waiting.
         TestWindow u;
@@ -283,28 +284,28 @@ private Q_SLOTS:
         u->peer().ready().theirs = true;
         u->OfferAction(kStart);
         u->ActionButtonClick();
-        QVERIFY(u->WaitStatus->isHidden());
+        QVERIFY(u->ui().WaitStatus->isHidden());
         QVERIFY(u->peer().playerPosted(false));
-        QVERIFY(linesOf(u->ConMemo).contains(QStringLiteral(">>Bea Ready To Start")));
+        QVERIFY(linesOf(u->ui().ConMemo).contains(QStringLiteral(">>Bea Ready To Start")));
 
         // The side that does not choose waits for its word, unless it is already here.
-        u->settings.Player1Chooses = true;
+        u->settings().Player1Chooses = true;
         u->DoAWebWord();
         QVERIFY(u->peer().word().mine);
-        QCOMPARE(u->WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
-        QVERIFY(u->WaitStatus->isVisible());
+        QCOMPARE(u->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
+        QVERIFY(u->ui().WaitStatus->isVisible());
         u->HideWaitStatus();
         u->peer().word().theirs = true;
         u->DoAWebWord();
-        QVERIFY(u->WaitStatus->isHidden());
+        QVERIFY(u->ui().WaitStatus->isHidden());
 
         // Players choose the words: after sending, wait for the opponent's.
         TestWindow w;
         twoPlayerAlone(w);
         w->peer().setPhase(PeerConnection::Phase::ReadyToStart);
-        w->settings.GameType = 1;
-        w->settings.SameWordLength = false;
-        w->settings.UseHints = true;
+        w->settings().GameType = 1;
+        w->settings().SameWordLength = false;
+        w->settings().UseHints = true;
         w.prompts.dialogScript.push_back([](QDialog& d) {
             auto& dialog = static_cast<TGetTheWord&>(d);
             dialog.AWord->setText(QStringLiteral(" Ice cream "));
@@ -313,23 +314,23 @@ private Q_SLOTS:
             return d.result();
         });
         w->DoAWebWord();
-        QCOMPARE(w->WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
+        QCOMPARE(w->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
         QVERIFY(w->peer().word().mine);
         QCOMPARE(w->peer().opponent().word, QStringLiteral("Ice cream"));
         QCOMPARE(w->peer().opponent().progress, QStringLiteral("_________"));
-        QVERIFY(linesOf(w->ConMemo).contains(QStringLiteral(">>Word Sent")));
+        QVERIFY(linesOf(w->ui().ConMemo).contains(QStringLiteral(">>Word Sent")));
 
         // The connection went while the dialog was open: nothing more happens.
         TestWindow v;
         twoPlayerAlone(v);
-        v->settings.GameType = 1;
-        v->settings.SameWordLength = false;
+        v->settings().GameType = 1;
+        v->settings().SameWordLength = false;
         v.prompts.dialogScript.push_back(
             typeAndPressOk(&TGetTheWord::AWord, QStringLiteral("WORD")));
         v->DoAWebWord();
         QCOMPARE(v.prompts.count(QStringLiteral("dialog")), 1);
         QVERIFY(!v->peer().word().mine);
-        QVERIFY(v->WaitStatus->isHidden());
+        QVERIFY(v->ui().WaitStatus->isHidden());
         QVERIFY(v->peer().opponent().word.isEmpty());
     }
 
@@ -337,29 +338,29 @@ private Q_SLOTS:
         TestWindow t;
         twoPlayerAlone(t);
         t->OfferAction(QStringLiteral("Start Game"));
-        const int lines = t->ConMemo->blockCount();
+        const int lines = t->ui().ConMemo->blockCount();
         t->ActionButtonClick();
         QVERIFY(!t->peer().ready().mine && !t->peer().playerPosted(true) && !t->peer().started());
-        QVERIFY(t->ActionButton->isEnabled());
-        QCOMPARE(t->ConMemo->blockCount(), lines);
+        QVERIFY(t->ui().ActionButton->isEnabled());
+        QCOMPARE(t->ui().ConMemo->blockCount(), lines);
 
         // Not connected, or one player not posted: the tick does nothing.
         t->peer().setPlayerPosted(true, true);
         t->peer().setPlayerPosted(false, true);
-        t->ConnectTimer->start();
+        t->ui().ConnectTimer->start();
         t->ConnectTimerTimer();
-        QVERIFY(t->peer().playerPosted(true) && t->ConnectTimer->isActive());
+        QVERIFY(t->peer().playerPosted(true) && t->ui().ConnectTimer->isActive());
         t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
         t->peer().setPlayerPosted(false, false);
         t->ConnectTimerTimer();
-        QVERIFY(t->peer().playerPosted(true) && t->ConnectTimer->isActive());
+        QVERIFY(t->peer().playerPosted(true) && t->ui().ConnectTimer->isActive());
         // Both posted: the step begins and the timer stops.
         t->peer().setPlayerPosted(false, true);
         setList(t, {"ONE", "TWO"});
-        t->settings.WordType = 2;
+        t->settings().WordType = 2;
         t->ConnectTimerTimer();
         QVERIFY(!t->peer().playerPosted(true) && !t->peer().playerPosted(false));
-        QVERIFY(!t->ConnectTimer->isActive());
+        QVERIFY(!t->ui().ConnectTimer->isActive());
         QCOMPARE(t->dealtWord().word, QStringLiteral("ONE"));
         QVERIFY(offersPlay(t));
     }
@@ -371,50 +372,50 @@ private Q_SLOTS:
         TestWindow& p2 = pair.p2;
         // An empty edit sends nothing and adds nothing.
         p1->SendButtonClick();
-        QVERIFY(p1->MyMemo->toPlainText().isEmpty());
-        p1->MyMess->setText(QStringLiteral("hello <b>there</b> &amp; you"));
+        QVERIFY(p1->ui().MyMemo->toPlainText().isEmpty());
+        p1->ui().MyMess->setText(QStringLiteral("hello <b>there</b> &amp; you"));
         p1->SendButtonClick();
-        QVERIFY(p1->MyMess->text().isEmpty());
+        QVERIFY(p1->ui().MyMess->text().isEmpty());
         const QString line = QStringLiteral("Ann> hello <b>there</b> &amp; you");
-        QCOMPARE(linesOf(p1->MyMemo), QStringList{line});
-        QTRY_COMPARE(linesOf(p2->MyMemo), QStringList{line});
+        QCOMPARE(linesOf(p1->ui().MyMemo), QStringList{line});
+        QTRY_COMPARE(linesOf(p2->ui().MyMemo), QStringList{line});
         // Player 2 writes under its own name; Enter in the edit sends too.
-        p2->MyMess->setText(QStringLiteral("hi"));
-        QTest::keyClick(p2->MyMess, Qt::Key_Return);
-        QTRY_COMPARE(linesOf(p1->MyMemo), (QStringList{line, QStringLiteral("Bea> hi")}));
-        QCOMPARE(linesOf(p2->MyMemo), (QStringList{line, QStringLiteral("Bea> hi")}));
+        p2->ui().MyMess->setText(QStringLiteral("hi"));
+        QTest::keyClick(p2->ui().MyMess, Qt::Key_Return);
+        QTRY_COMPARE(linesOf(p1->ui().MyMemo), (QStringList{line, QStringLiteral("Bea> hi")}));
+        QCOMPARE(linesOf(p2->ui().MyMemo), (QStringList{line, QStringLiteral("Bea> hi")}));
     }
 
     void namesWordsAndCluesFromThePeerStayPlainText() {
         PeerPair pair;
-        pair.p1->settings.UserName = QStringLiteral("<i>Ann</i>");
-        pair.p1->settings.UseHints = true;
-        pair.p1->settings.WordType = 2;
-        pair.p1->settings.ScrambleList = false;
+        pair.p1->settings().UserName = QStringLiteral("<i>Ann</i>");
+        pair.p1->settings().UseHints = true;
+        pair.p1->settings().WordType = 2;
+        pair.p1->settings().ScrambleList = false;
         pair.p1->LoadGame(pair.p1.writeFile(QStringLiteral("l.txt"),
                                             "<h1>Big</h1>\r\nSTAR:<b>shines</b> &lt;\r\n"));
         pair.connect();
         pair.waitForStartSummaries();
         TestWindow& p2 = pair.p2;
-        QCOMPARE(p2->OppPanel->text(), QStringLiteral("<i>Ann</i>"));
-        QCOMPARE(p2->OppPanel->textFormat(), Qt::PlainText);
+        QCOMPARE(p2->ui().OppPanel->text(), QStringLiteral("<i>Ann</i>"));
+        QCOMPARE(p2->ui().OppPanel->textFormat(), Qt::PlainText);
         pair.p1->peer().setPlayerPosted(false, true);
         pair.p1->peer().setPlayerPosted(true, true);
         pair.p1->ConnectTimerTimer();
         QTRY_VERIFY(offersPlay(p2));
         QCOMPARE(p2->windowTitle(), QStringLiteral("Ropewit: <h1>Big</h1>"));
-        QCOMPARE(p2->HintLabel->text(), QStringLiteral("<b>shines</b> &lt;"));
-        for (QLabel* label : {p2->HintLabel, p2->WebWordlabel, p2->MissedWebLabel, p2->OppPanel,
-                              p2->Play1ScoreLab, p2->WaitStatus}) {
+        QCOMPARE(p2->ui().HintLabel->text(), QStringLiteral("<b>shines</b> &lt;"));
+        for (QLabel* label : {p2->ui().HintLabel, p2->ui().WebWordlabel, p2->ui().MissedWebLabel,
+                              p2->ui().OppPanel, p2->ui().Play1ScoreLab, p2->ui().WaitStatus}) {
             QCOMPARE(label->textFormat(), Qt::PlainText);
         }
     }
 
     void aConnectionLostInTheMiddleOfAGameStopsTheWaiting() {
         PeerPair pair;
-        pair.p1->settings.WordType = 1;
-        pair.p1->settings.SameWordLength = false;
-        pair.p1->settings.ScrambleList = false;
+        pair.p1->settings().WordType = 1;
+        pair.p1->settings().SameWordLength = false;
+        pair.p1->settings().ScrambleList = false;
         pair.p1->LoadGame(
             pair.p1.writeFile(QStringLiteral("l.txt"), "Two\r\nOWL:Hoots\r\nEEL\r\n"));
         CHECKED(connectPair(pair));
@@ -433,8 +434,8 @@ private Q_SLOTS:
             p2->AlphaClicked(c.unicode() - 64);
         }
         QVERIFY(p2->peer().wordFinished());
-        QCOMPARE(p2->WaitStatus->text(), QStringLiteral("Waiting for opponent's score."));
-        QVERIFY(p2->FlashTimer->isActive());
+        QCOMPARE(p2->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent's score."));
+        QVERIFY(p2->ui().FlashTimer->isActive());
         p2->FlashTimerTimer();  // in the dark phase of the blinking
         QVERIFY(p2->controlPanelColor() != p2->palette().color(QPalette::Button));
 
@@ -442,22 +443,22 @@ private Q_SLOTS:
         p2.prompts.questionAnswers.push_back(false);
         p1->peer().cliWSocket().Close();
         QTRY_VERIFY(!p2->peer().connected());
-        QVERIFY(linesOf(p2->ConMemo).contains(QStringLiteral(">>Disconnected")));
+        QVERIFY(linesOf(p2->ui().ConMemo).contains(QStringLiteral(">>Disconnected")));
         QCOMPARE(p2.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
-        QVERIFY(!p2->FlashTimer->isActive());
+        QVERIFY(!p2->ui().FlashTimer->isActive());
         QCOMPARE(p2->controlPanelColor(), p2->palette().color(QPalette::Button));
-        QVERIFY(p2->WaitStatus->isHidden());
+        QVERIFY(p2->ui().WaitStatus->isHidden());
         // No: everything else stays as it was.
         QCOMPARE(p2->scores().player2(), 7LL);
         QCOMPARE(p2->scores().player1(), 0LL);
-        QCOMPARE(p2->Play2ScorePan->text(), QStringLiteral("7"));
-        QCOMPARE(p2->Player1Name, QStringLiteral("Ann"));
-        QCOMPARE(p2->Player2Name, QStringLiteral("Bea"));
+        QCOMPARE(p2->ui().Play2ScorePan->text(), QStringLiteral("7"));
+        QCOMPARE(p2->player1Name(), QStringLiteral("Ann"));
+        QCOMPARE(p2->player2Name(), QStringLiteral("Bea"));
         QCOMPARE(p2->round().word(), QStringLiteral("EEL"));
         QVERIFY(p2->peer().ready().mine && p2->peer().ready().theirs && p2->peer().score().mine &&
                 p2->peer().wordFinished());
-        QVERIFY(p2->peer().started() && !p2->SoloGame && !p2->peer().isPlayer1());
-        QVERIFY(p2->BlankPanel->isHidden());
+        QVERIFY(p2->peer().started() && !p2->soloGame() && !p2->peer().isPlayer1());
+        QVERIFY(p2->ui().BlankPanel->isHidden());
         QCOMPARE(p2.prompts.count(QStringLiteral("dialog")), 0);
         // The side in the middle of its word is told as well; its board stays.
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
@@ -472,20 +473,21 @@ private Q_SLOTS:
         TestWindow& p2 = pair.p2;
         constexpr int kLines = 5000;
         for (int i = 0; i < kLines; ++i) {
-            p2->MyMess->setText(QStringLiteral("line %1").arg(i));
+            p2->ui().MyMess->setText(QStringLiteral("line %1").arg(i));
             p2->SendButtonClick();
             p2->SendPeer(5, QStringLiteral("status %1").arg(i));
         }
-        QTRY_VERIFY_WITH_TIMEOUT(linesOf(p1->MyMemo).endsWith(QStringLiteral("Bea> line 4999")) &&
-                                     linesOf(p1->ConMemo).endsWith(QStringLiteral("status 4999")),
-                                 30000);
-        QVERIFY(p1->MyMemo->blockCount() <= 500);
-        QVERIFY(p1->ConMemo->blockCount() <= 500);
-        QVERIFY(p2->MyMemo->blockCount() <= 500);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            linesOf(p1->ui().MyMemo).endsWith(QStringLiteral("Bea> line 4999")) &&
+                linesOf(p1->ui().ConMemo).endsWith(QStringLiteral("status 4999")),
+            30000);
+        QVERIFY(p1->ui().MyMemo->blockCount() <= 500);
+        QVERIFY(p1->ui().ConMemo->blockCount() <= 500);
+        QVERIFY(p2->ui().MyMemo->blockCount() <= 500);
         // Still answering: a line the other way goes through at once.
-        p1->MyMess->setText(QStringLiteral("still here"));
+        p1->ui().MyMess->setText(QStringLiteral("still here"));
         p1->SendButtonClick();
-        QTRY_VERIFY(linesOf(p2->MyMemo).endsWith(QStringLiteral("Ann> still here")));
+        QTRY_VERIFY(linesOf(p2->ui().MyMemo).endsWith(QStringLiteral("Ann> still here")));
     }
 };
 

@@ -30,35 +30,35 @@ private Q_SLOTS:
         t->show();
         QCOMPARE(t->centralWidget()->size(), QSize(476, 316));
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit"));
-        QVERIFY(t->BlankPanel->isVisible());
-        QVERIFY(!t->MainPanel->isVisible());
-        QVERIFY(!t->ControlPanel->isVisible());
-        QVERIFY(!t->WebPanel->isVisible());
-        QVERIFY(t->MenuGuesses->isEnabled());
-        QVERIFY(t->MenuWords->isEnabled());
-        QCOMPARE(t->Label4->text(), QStringLiteral("Welcome To Ropewit"));
-        QCOMPARE(t->Label5->text(), QStringLiteral("The Internet Hangman Game!"));
-        QCOMPARE(t->StartGame->text(), QStringLiteral("&Start New Game"));
+        QVERIFY(t->ui().BlankPanel->isVisible());
+        QVERIFY(!t->ui().MainPanel->isVisible());
+        QVERIFY(!t->ui().ControlPanel->isVisible());
+        QVERIFY(!t->ui().WebPanel->isVisible());
+        QVERIFY(t->ui().MenuGuesses->isEnabled());
+        QVERIFY(t->ui().MenuWords->isEnabled());
+        QCOMPARE(t->ui().Label4->text(), QStringLiteral("Welcome To Ropewit"));
+        QCOMPARE(t->ui().Label5->text(), QStringLiteral("The Internet Hangman Game!"));
+        QCOMPARE(t->ui().StartGame->text(), QStringLiteral("&Start New Game"));
         // Check marks follow the settings.
-        QVERIFY(t->MenuUpper->isChecked());
-        QVERIFY(!t->MenuHints->isChecked());
-        QVERIFY(t->MenuScramble->isChecked());
-        QCOMPARE(t->MenuPlayer->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-        QCOMPARE(t->DisplayyourIPAddress1->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
+        QVERIFY(t->ui().MenuUpper->isChecked());
+        QVERIFY(!t->ui().MenuHints->isChecked());
+        QVERIFY(t->ui().MenuScramble->isChecked());
+        QCOMPARE(t->ui().MenuPlayer->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QCOMPARE(t->ui().DisplayyourIPAddress1->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
     }
 
     // F1 and Ctrl+Q work beside the menus' own shortcuts, and do what the menus do.
     void helpAndQuitKeys() {
         TestWindow t;
-        QCOMPARE(t->MenuContents->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(t->MenuExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
-        QVERIFY(t->MenuExit->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Q"))));
+        QCOMPARE(t->ui().MenuContents->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(t->ui().MenuExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+        QVERIFY(t->ui().MenuExit->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Q"))));
 
         t->show();
         QVERIFY(QTest::qWaitForWindowExposed(t.win.get()));
         t->activateWindow();
         // The help file is not beside the tests' program: its error shows that F1 asked.
-        t->settings.ProgramDir = t.dir.path();
+        t->settings().ProgramDir = t.dir.path();
         QTest::keyClick(t.win.get(), Qt::Key_F1);
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 1);
         QVERIFY(t->isVisible());
@@ -78,7 +78,7 @@ private Q_SLOTS:
     // A long name in the score box shows its beginning, cut at the end.
     void longScoreNamesShowTheirStart() {
         TestWindow t;
-        auto* label = qobject_cast<ElidingLabel*>(t->Play1ScoreLab);
+        auto* label = qobject_cast<ElidingLabel*>(t->ui().Play1ScoreLab);
         QVERIFY(label);
         label->setText(QStringLiteral("Ann"));
         QCOMPARE(label->shownText(), QStringLiteral("Ann"));
@@ -88,18 +88,18 @@ private Q_SLOTS:
         QVERIFY2(shown.startsWith(QStringLiteral("Alex")), qPrintable(shown));
         QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
         QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->contentsRect().width());
-        QVERIFY(qobject_cast<ElidingLabel*>(t->Play2ScoreLab));
+        QVERIFY(qobject_cast<ElidingLabel*>(t->ui().Play2ScoreLab));
     }
 
     void tilesLieOnTheirGrid() {
         TestWindow t;
-        QCOMPARE(t->AlphabetTiles[1]->geometry(), QRect(7, 140, 28, 28));
-        QCOMPARE(t->AlphabetTiles[26]->pos(), QPoint(7, 280));
-        QCOMPARE(t->AlphabetTiles[27]->pos(), QPoint(35, 280));
-        QCOMPARE(t->WordTiles[1]->pos(), QPoint(12, 4));
-        QCOMPARE(t->WordTiles[15]->pos(), QPoint(432, 4));
+        QCOMPARE(t->ui().AlphabetTiles[1]->geometry(), QRect(7, 140, 28, 28));
+        QCOMPARE(t->ui().AlphabetTiles[26]->pos(), QPoint(7, 280));
+        QCOMPARE(t->ui().AlphabetTiles[27]->pos(), QPoint(35, 280));
+        QCOMPARE(t->ui().WordTiles[1]->pos(), QPoint(12, 4));
+        QCOMPARE(t->ui().WordTiles[15]->pos(), QPoint(432, 4));
         // Built-in backgrounds: the raised square with its cyan face.
-        const QImage tile = t->SavedAlpha;
+        const QImage tile = t->pictures().SavedAlpha;
         QCOMPARE(tile.size(), QSize(28, 28));
         QCOMPARE(tile.pixel(0, 0), qRgb(255, 255, 255));
         QCOMPARE(tile.pixel(27, 27), qRgb(153, 153, 153));
@@ -108,16 +108,16 @@ private Q_SLOTS:
         QCOMPARE(tile.pixel(1, 26), qRgb(255, 255, 255));
         QCOMPARE(tile.pixel(1, 27), qRgb(153, 153, 153));
         QCOMPARE(tile.pixel(14, 14), qRgb(0, 255, 255));
-        QCOMPARE(t->SavedWord.pixel(2, 2), qRgb(255, 0, 255));
-        QCOMPARE(t->SavedWord.pixel(25, 25), qRgb(255, 0, 255));
+        QCOMPARE(t->pictures().SavedWord.pixel(2, 2), qRgb(255, 0, 255));
+        QCOMPARE(t->pictures().SavedWord.pixel(25, 25), qRgb(255, 0, 255));
     }
 
     void tileBitmapsFallBackToTheBuiltInOnes() {
         // A missing file falls back silently.
         TestWindow missing("[Alphabet Font]\r\nBitmap=/no/such/tile.bmp\r\n");
-        QCOMPARE(missing->SavedAlpha, pictures::builtinAlphabetTile());
+        QCOMPARE(missing->pictures().SavedAlpha, pictures::builtinAlphabetTile());
         QVERIFY(missing.prompts.shown.empty());
-        QCOMPARE(missing->settings.AlphabetBitmap, QStringLiteral("/no/such/tile.bmp"));
+        QCOMPARE(missing->settings().AlphabetBitmap, QStringLiteral("/no/such/tile.bmp"));
 
         // A file that is not a picture is reported, and the built-in one used.
         QTemporaryDir dir;
@@ -127,7 +127,7 @@ private Q_SLOTS:
         f.write("this is not a bitmap");
         f.close();
         TestWindow broken("[Word Font]\r\nBitmap=" + junk.toLocal8Bit() + "\r\n");
-        QCOMPARE(broken->SavedWord, pictures::builtinWordTile());
+        QCOMPARE(broken->pictures().SavedWord, pictures::builtinWordTile());
         QCOMPARE(broken.prompts.messages(), QStringList{"Bitmap image is not valid"});
 
         // A readable picture is used as it is.
@@ -136,90 +136,90 @@ private Q_SLOTS:
         const QString redPath = dir.filePath(QStringLiteral("red.bmp"));
         QVERIFY(red.save(redPath, "BMP"));
         TestWindow good("[Alphabet Font]\r\nBitmap=" + redPath.toLocal8Bit() + "\r\n");
-        QCOMPARE(good->SavedAlpha.pixel(20, 20), qRgb(255, 0, 0));
+        QCOMPARE(good->pictures().SavedAlpha.pixel(20, 20), qRgb(255, 0, 0));
     }
 
     void enablingRulesFollowTheMode() {
         TestWindow t;
         PeerPair::leaveWelcomeForTwoPlayer(t);
-        QVERIFY(t->ConnectPanel->isVisible());
-        QVERIFY(!t->WebPanel->isVisible());
+        QVERIFY(t->ui().ConnectPanel->isVisible());
+        QVERIFY(!t->ui().WebPanel->isVisible());
         QCOMPARE(t->clientWidth(), 476);
         // Connected Player 2: the opponent panel, a wider window, no word lists.
         t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
         t->peer().setPlayer1(false);
         t->EnableDisable();
-        QVERIFY(t->WebPanel->isVisible());
+        QVERIFY(t->ui().WebPanel->isVisible());
         QCOMPARE(t->clientWidth(), 632);
         QCOMPARE(t->centralWidget()->height(), 316);
-        QVERIFY(!t->MenuWords->isEnabled());
-        QVERIFY(t->MenuGuesses->isEnabled());
+        QVERIFY(!t->ui().MenuWords->isEnabled());
+        QVERIFY(t->ui().MenuGuesses->isEnabled());
         t->peer().setPlayer1(true);
         t->EnableDisable();
-        QVERIFY(t->MenuWords->isEnabled());
+        QVERIFY(t->ui().MenuWords->isEnabled());
         // Solo hides both network panels again.
-        t->SoloGame = true;
+        t->setSoloGame(true);
         t->EnableDisable();
-        QVERIFY(!t->ConnectPanel->isVisible());
-        QVERIFY(!t->WebPanel->isVisible());
+        QVERIFY(!t->ui().ConnectPanel->isVisible());
+        QVERIFY(!t->ui().WebPanel->isVisible());
         QCOMPARE(t->clientWidth(), 476);
         // While the welcome panel is up, the window counts as solo.
-        t->BlankPanel->setEnabled(true);
-        t->SoloGame = false;
+        t->ui().BlankPanel->setEnabled(true);
+        t->setSoloGame(false);
         t->EnableDisable();
-        QVERIFY(!t->WebPanel->isVisible());
+        QVERIFY(!t->ui().WebPanel->isVisible());
     }
 
     void wordListMenuFollowsWhoChoosesTheList() {
         TestWindow t;
-        t->settings.Player1Chooses = true;
+        t->settings().Player1Chooses = true;
         t->peer().setPlayer1(true);
         t->SetWordListMenuItem();
-        QVERIFY(t->MenuWords->isEnabled());
+        QVERIFY(t->ui().MenuWords->isEnabled());
         t->peer().setPlayer1(false);
         t->SetWordListMenuItem();
-        QVERIFY(!t->MenuWords->isEnabled());
-        t->settings.Player1Chooses = false;
+        QVERIFY(!t->ui().MenuWords->isEnabled());
+        t->settings().Player1Chooses = false;
         t->SetWordListMenuItem();
-        QVERIFY(t->MenuWords->isEnabled());
+        QVERIFY(t->ui().MenuWords->isEnabled());
     }
 
     void controlPanelShowsWithItsButtonOrStatus() {
         TestWindow t;
         t->show();
         t->SetControlState();
-        QVERIFY(!t->ControlPanel->isVisible());
-        t->WaitStatus->show();
+        QVERIFY(!t->ui().ControlPanel->isVisible());
+        t->ui().WaitStatus->show();
         t->SetControlState();
-        QVERIFY(t->ControlPanel->isVisible());
-        QVERIFY(t->ControlPanel->isEnabled());
-        t->WaitStatus->hide();
-        t->ActionButton->show();
+        QVERIFY(t->ui().ControlPanel->isVisible());
+        QVERIFY(t->ui().ControlPanel->isEnabled());
+        t->ui().WaitStatus->hide();
+        t->ui().ActionButton->show();
         t->SetControlState();
-        QVERIFY(t->ControlPanel->isVisible());
-        t->ActionButton->hide();
+        QVERIFY(t->ui().ControlPanel->isVisible());
+        t->ui().ActionButton->hide();
         t->SetControlState();
-        QVERIFY(!t->ControlPanel->isVisible());
+        QVERIFY(!t->ui().ControlPanel->isVisible());
     }
 
     void loadingAListFillsWordsCaptionAndCounter() {
         programRandom().setState(0);
         TestWindow t;
-        t->settings.ScrambleList = false;
+        t->settings().ScrambleList = false;
         const QString path = t.writeFile(QStringLiteral("big.txt"), listOf(1234));
         t->LoadGame(path);
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Numbers"));
         QCOMPARE(t->wordSource().words().size(), 1234);
         QCOMPARE(t->wordSource().words().first(), QStringLiteral("W0"));
         QCOMPARE(t->wordSource().hints().first(), QStringLiteral("clue 0"));
-        QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 1 of 1,234"));
+        QCOMPARE(t->ui().WordNumPanel->text(), QStringLiteral("Word 1 of 1,234"));
         QVERIFY(!t->wordSource().isUsed(0));
         QCOMPARE(t->wordSource().usedCount(), 1234);
         QVERIFY(t->wordSource().loaded());
 
         // Scrambling is reproducible from the same generator state, and switching it off
         // again does not reorder the list in play.
-        t->settings.ScrambleList = true;
+        t->settings().ScrambleList = true;
         programRandom().setState(0);
         t->LoadGame(path);
         const QStringList shuffled = t->wordSource().words();
@@ -228,8 +228,8 @@ private Q_SLOTS:
         t->LoadGame(path);
         QCOMPARE(t->wordSource().words(), shuffled);
         t->MenuScrambleClick();
-        QVERIFY(!t->settings.ScrambleList);
-        QVERIFY(!t->MenuScramble->isChecked());
+        QVERIFY(!t->settings().ScrambleList);
+        QVERIFY(!t->ui().MenuScramble->isChecked());
         QCOMPARE(t->wordSource().words(), shuffled);
     }
 
@@ -253,7 +253,7 @@ private Q_SLOTS:
 
     void hostileListsLoadByTheRules() {
         TestWindow t;
-        t->settings.ScrambleList = false;
+        t->settings().ScrambleList = false;
         QByteArray junk;
         junk.reserve(3 * 1024 * 1024);
         for (int i = 0; i < 3 * 1024 * 1024; ++i) {
@@ -277,8 +277,8 @@ private Q_SLOTS:
         QVERIFY(!t->wordSource().loaded());
         QCOMPARE(t.prompts.fileSpecs.back().title, QStringLiteral("Open Text File of Words"));
         // It opens where the lists that come with the game lie.
-        QCOMPARE(t.prompts.fileSpecs.back().directory, t->settings.ProgramDir);
-        QVERIFY(QFileInfo::exists(t->settings.ProgramDir + QStringLiteral("/ANIMALS.TXT")));
+        QCOMPARE(t.prompts.fileSpecs.back().directory, t->settings().ProgramDir);
+        QVERIFY(QFileInfo::exists(t->settings().ProgramDir + QStringLiteral("/ANIMALS.TXT")));
         t.prompts.fileAnswers.push_back(path);
         t->MenuWordsClick();
         QCOMPARE(t->wordSource().words(), QStringList{"CAT"});
@@ -287,12 +287,12 @@ private Q_SLOTS:
 
     void closingSavesTheSettings() {
         TestWindow t;
-        t->settings.UserName = QStringLiteral("Ann");
+        t->settings().UserName = QStringLiteral("Ann");
         t->show();
         t->close();
         Settings again;
-        again.IniPath = t->settings.IniPath;
-        again.ProgramDir = t->settings.ProgramDir;
+        again.IniPath = t->settings().IniPath;
+        again.ProgramDir = t->settings().ProgramDir;
         LoadSettings(again);
         QCOMPARE(again.UserName, QStringLiteral("Ann"));
     }

@@ -29,9 +29,9 @@ private Q_SLOTS:
         QVERIFY(
             t.prompts.withCaption(QStringLiteral("Error")).first().contains("could not be read"));
         // The defaults apply, and changing a setting saves nothing and tells nothing more.
-        QVERIFY(t->settings.UseUpper);
-        t->MenuUpper->trigger();
-        t->MenuHints->trigger();
+        QVERIFY(t->settings().UseUpper);
+        t->ui().MenuUpper->trigger();
+        t->ui().MenuHints->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 1);
         QVERIFY(QFileInfo(ini + QStringLiteral("/inside")).isDir());
@@ -45,8 +45,8 @@ private Q_SLOTS:
         QVERIFY(t.prompts.withCaption(QStringLiteral("Error")).isEmpty());
         {
             FileSizeLimit full(200);
-            t->MenuUpper->trigger();
-            t->MenuHints->trigger();
+            t->ui().MenuUpper->trigger();
+            t->ui().MenuHints->trigger();
         }
         QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 1);
         QVERIFY(t.prompts.withCaption(QStringLiteral("Error"))
@@ -54,7 +54,7 @@ private Q_SLOTS:
                     .startsWith("The settings could not be saved"));
         QCOMPARE(readAll(ini), old);
         // With room again the next change is saved, and nothing more is told.
-        t->MenuUpper->trigger();
+        t->ui().MenuUpper->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 1);
         QVERIFY(readAll(ini).contains("Use Hints=Yes"));

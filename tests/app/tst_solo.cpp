@@ -17,7 +17,7 @@ namespace {
 // Starts a solo game the way a player does: the welcome button, the wizard's first step
 // with "play against the computer", and the word list chosen in the file dialog.
 void startSolo(TestWindow& t, const QByteArray& list) {
-    t->settings.ScrambleList = false;
+    t->settings().ScrambleList = false;
     const QString path = t.writeFile(QStringLiteral("list.txt"), list);
     t.prompts.fileAnswers.push_back(path);
     t.prompts.dialogScript.push_back([](QDialog& d) {
@@ -27,7 +27,7 @@ void startSolo(TestWindow& t, const QByteArray& list) {
         return d.result();
     });
     t->show();
-    t->StartGame->click();
+    t->ui().StartGame->click();
 }
 
 QImage tileImage(const ClickLabel* tile) {
@@ -62,19 +62,19 @@ private Q_SLOTS:
     void aSoloGameStartsFromTheWelcomePanel() {
         TestWindow t;
         startSolo(t, "Animals\r\nCAT:Purrs\r\nDOG\r\n");
-        QVERIFY(!t->BlankPanel->isVisible());
-        QVERIFY(t->MainPanel->isVisible());
-        QVERIFY(t->SoloGame);
+        QVERIFY(!t->ui().BlankPanel->isVisible());
+        QVERIFY(t->ui().MainPanel->isVisible());
+        QVERIFY(t->soloGame());
         QCOMPARE(t->round().word(), QStringLiteral("CAT"));
         QCOMPARE(t->round().clue(), QStringLiteral("Purrs"));
-        QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 1 of 2"));
-        QCOMPARE(t->Guesses->text(), QStringLiteral("8 Guesses Left"));
-        QVERIFY(!t->WordTiles[3]->isHidden());
-        QVERIFY(t->WordTiles[4]->isHidden());
-        QVERIFY(!t->ControlPanel->isVisible());
+        QCOMPARE(t->ui().WordNumPanel->text(), QStringLiteral("Word 1 of 2"));
+        QCOMPARE(t->ui().Guesses->text(), QStringLiteral("8 Guesses Left"));
+        QVERIFY(!t->ui().WordTiles[3]->isHidden());
+        QVERIFY(t->ui().WordTiles[4]->isHidden());
+        QVERIFY(!t->ui().ControlPanel->isVisible());
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Animals"));
-        QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Player 1"));
-        QCOMPARE(t->Play1ScoreLab->text(), QStringLiteral("Player 1"));
+        QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Player 1"));
+        QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Player 1"));
     }
 
     void cancellingTheWizardKeepsTheWelcomePanel() {
@@ -84,31 +84,31 @@ private Q_SLOTS:
             static_cast<TDoNewGame&>(d).CancelButton->click();
             return d.result();
         });
-        t->StartGame->click();
-        QVERIFY(t->BlankPanel->isVisible());
-        QVERIFY(!t->MainPanel->isVisible());
+        t->ui().StartGame->click();
+        QVERIFY(t->ui().BlankPanel->isVisible());
+        QVERIFY(!t->ui().MainPanel->isVisible());
     }
 
     void guessingByMouseAndKeyboard() {
         TestWindow t;
         startSolo(t, "T\r\nMississippi\r\n");
         // A click on the S tile.
-        QTest::mouseClick(t->AlphabetTiles[19], Qt::LeftButton);
+        QTest::mouseClick(t->ui().AlphabetTiles[19], Qt::LeftButton);
         for (int p : {3, 4, 6, 7}) {
             QVERIFY(t->round().isRevealed(p));
         }
         QVERIFY(!t->round().isRevealed(1) && !t->round().isRevealed(2) &&
                 !t->round().isRevealed(5));
-        QVERIFY(t->AlphabetTiles[19]->isHidden());
-        QCOMPARE(t->UsedLettersLabel->text(), QStringLiteral(" S"));
+        QVERIFY(t->ui().AlphabetTiles[19]->isHidden());
+        QCOMPARE(t->ui().UsedLettersLabel->text(), QStringLiteral(" S"));
         // Typed letters whatever the Shift state.
         QTest::keyClick(t.win.get(), Qt::Key_I, Qt::ShiftModifier);
         QVERIFY(t->round().isRevealed(2));
         QTest::keyClick(t.win.get(), Qt::Key_Z);
         QCOMPARE(t->round().guessesLeft(), 7);
-        QCOMPARE(t->Guesses->text(), QStringLiteral("7 Guesses Left"));
+        QCOMPARE(t->ui().Guesses->text(), QStringLiteral("7 Guesses Left"));
         QCOMPARE(t->round().usedLetters(), QStringLiteral("SIZ"));
-        QCOMPARE(t->UsedLettersLabel->text(), QStringLiteral(" S I Z"));
+        QCOMPARE(t->ui().UsedLettersLabel->text(), QStringLiteral(" S I Z"));
         // Ctrl and Alt combinations are not guesses.
         QTest::keyClick(t.win.get(), Qt::Key_P, Qt::ControlModifier);
         QTest::keyClick(t.win.get(), Qt::Key_F, Qt::AltModifier);
@@ -118,32 +118,34 @@ private Q_SLOTS:
         QCOMPARE(t->round().guessesLeft(), 7);
         QCOMPARE(t->round().usedLetters(), QStringLiteral("SIZ"));
         // Letters typed into the chat edit stay there.
-        t->WebPanel->setEnabled(true);
-        t->WebPanel->show();
+        t->ui().WebPanel->setEnabled(true);
+        t->ui().WebPanel->show();
         t->activateWindow();
-        t->MyMess->setFocus();
-        QTest::keyClick(t->MyMess, Qt::Key_M);
-        QCOMPARE(t->MyMess->text(), QStringLiteral("m"));
+        t->ui().MyMess->setFocus();
+        QTest::keyClick(t->ui().MyMess, Qt::Key_M);
+        QCOMPARE(t->ui().MyMess->text(), QStringLiteral("m"));
         QVERIFY(!t->round().usedLetters().contains(QLatin1Char('M')));
     }
 
     void lettersAreDrawnInTheCaseWrittenUnlessUpperCaseIsOn() {
         TestWindow t;
         startSolo(t, "T\r\nMississippi\r\n");
-        t->settings.UseUpper = false;
+        t->settings().UseUpper = false;
         guess(t, QStringLiteral("S"));
-        const QImage lower = MakeLetterTile(QLatin1Char('s'), t->SavedWord, t->settings.WordFont);
-        const QImage upper = MakeLetterTile(QLatin1Char('S'), t->SavedWord, t->settings.WordFont);
+        const QImage lower =
+            MakeLetterTile(QLatin1Char('s'), t->pictures().SavedWord, t->settings().WordFont);
+        const QImage upper =
+            MakeLetterTile(QLatin1Char('S'), t->pictures().SavedWord, t->settings().WordFont);
         QVERIFY(lower != upper);
-        QCOMPARE(tileImage(t->WordTiles[3]), lower);
+        QCOMPARE(tileImage(t->ui().WordTiles[3]), lower);
         t->MenuUpperClick();
-        QVERIFY(t->settings.UseUpper);
-        QVERIFY(t->MenuUpper->isChecked());
-        QCOMPARE(tileImage(t->WordTiles[3]), upper);
+        QVERIFY(t->settings().UseUpper);
+        QVERIFY(t->ui().MenuUpper->isChecked());
+        QCOMPARE(tileImage(t->ui().WordTiles[3]), upper);
         // An unrevealed letter is a white square.
         QImage white(28, 28, QImage::Format_RGB32);
         white.fill(Qt::white);
-        QCOMPARE(tileImage(t->WordTiles[1]), white);
+        QCOMPARE(tileImage(t->ui().WordTiles[1]), white);
     }
 
     void aBlankShowsThePlainBackgroundOnceGuessed() {
@@ -151,28 +153,28 @@ private Q_SLOTS:
         startSolo(t, "T\r\nICE CREAM:Cold\r\n");
         QImage white(28, 28, QImage::Format_RGB32);
         white.fill(Qt::white);
-        QCOMPARE(tileImage(t->WordTiles[4]), white);
+        QCOMPARE(tileImage(t->ui().WordTiles[4]), white);
         QTest::keyClick(t.win.get(), Qt::Key_Space);
         QVERIFY(t->round().isRevealed(4));
-        QCOMPARE(tileImage(t->WordTiles[4]), t->SavedWord);
-        QCOMPARE(tileImage(t->AlphabetTiles[27]).size(), QSize(28, 28));
+        QCOMPARE(tileImage(t->ui().WordTiles[4]), t->pictures().SavedWord);
+        QCOMPARE(tileImage(t->ui().AlphabetTiles[27]).size(), QSize(28, 28));
     }
 
     void missesUncoverTheFigureBandByBand() {
         TestWindow t;
         startSolo(t, "T\r\nABC\r\n");
         guess(t, QStringLiteral("X"));
-        const QImage& pic = t->NoHangPicture;
-        QVERIFY(sameRows(pic, t->YesHang, 69, 107, 78, 136));
-        QVERIFY(sameRows(pic, t->EmptyGallows, 107, 241));
-        QVERIFY(sameRows(pic, t->EmptyGallows, 0, 69));
+        const QImage& pic = t->pictures().NoHangPicture;
+        QVERIFY(sameRows(pic, t->pictures().YesHang, 69, 107, 78, 136));
+        QVERIFY(sameRows(pic, t->pictures().EmptyGallows, 107, 241));
+        QVERIFY(sameRows(pic, t->pictures().EmptyGallows, 0, 69));
         guess(t, QStringLiteral("YZ"));
         // Three misses of eight: down to row 147, not further.
-        QVERIFY(sameRows(pic, t->YesHang, 69, 147, 78, 136));
-        QVERIFY(sameRows(pic, t->EmptyGallows, 147, 241));
-        QVERIFY(sameRows(pic, t->EmptyGallows, 0, 241, 0, 78));
-        QVERIFY(!sameRows(t->YesHang, t->EmptyGallows, 147, 215, 78, 136));
-        QCOMPARE(tileImage(t->NoHang), pic);
+        QVERIFY(sameRows(pic, t->pictures().YesHang, 69, 147, 78, 136));
+        QVERIFY(sameRows(pic, t->pictures().EmptyGallows, 147, 241));
+        QVERIFY(sameRows(pic, t->pictures().EmptyGallows, 0, 241, 0, 78));
+        QVERIFY(!sameRows(t->pictures().YesHang, t->pictures().EmptyGallows, 147, 215, 78, 136));
+        QCOMPARE(tileImage(t->ui().NoHang), pic);
         // The bands of an eight-guess word.
         QList<int> bottoms;
         for (int misses = 1; misses <= 7; ++misses) {
@@ -190,7 +192,7 @@ private Q_SLOTS:
         QCOMPARE(t->scores().player1(), 0);
         // The next word follows at once with a fresh gallows.
         QCOMPARE(t->round().word(), QStringLiteral("CD"));
-        QCOMPARE(t->NoHangPicture, t->EmptyGallows);
+        QCOMPARE(t->pictures().NoHangPicture, t->pictures().EmptyGallows);
     }
 
     void aLostWordIsShownWholeEvenWithUnguessableCharacters() {
@@ -199,11 +201,12 @@ private Q_SLOTS:
         // Catch the board before the next word replaces it.
         QImage shownTile;
         t.prompts.onMessage = [&](const ScriptedPrompts::Shown&) {
-            shownTile = tileImage(t->WordTiles[2]);
-            QCOMPARE(t->NoHangPicture, t->YesHang);
+            shownTile = tileImage(t->ui().WordTiles[2]);
+            QCOMPARE(t->pictures().NoHangPicture, t->pictures().YesHang);
         };
         guess(t, QStringLiteral("XY"));
-        QCOMPARE(shownTile, MakeLetterTile(QLatin1Char('2'), t->SavedWord, t->settings.WordFont));
+        QCOMPARE(shownTile,
+                 MakeLetterTile(QLatin1Char('2'), t->pictures().SavedWord, t->settings().WordFont));
     }
 
     void solvedWordsScoreTheirGuessesLeftAndTheListRepeats() {
@@ -213,15 +216,15 @@ private Q_SLOTS:
         QCOMPARE(t.prompts.withCaption(QStringLiteral("More")),
                  QStringList{"Word Completed Successfully! Click for next word"});
         QCOMPARE(t->scores().player1(), 6);
-        QCOMPARE(t->Play1ScorePan->text(), QStringLiteral("6"));
+        QCOMPARE(t->ui().Play1ScorePan->text(), QStringLiteral("6"));
         QCOMPARE(t->round().word(), QStringLiteral("CD"));
         QCOMPARE(t->round().guessesLeft(), 8);
-        QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 2 of 3"));
+        QCOMPARE(t->ui().WordNumPanel->text(), QStringLiteral("Word 2 of 3"));
         guess(t, QStringLiteral("CD"));
-        QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 3 of 3"));
+        QCOMPARE(t->ui().WordNumPanel->text(), QStringLiteral("Word 3 of 3"));
         guess(t, QStringLiteral("EF"));
         QCOMPARE(t->round().word(), QStringLiteral("AB"));
-        QCOMPARE(t->WordNumPanel->text(), QStringLiteral("Word 1 of 3"));
+        QCOMPARE(t->ui().WordNumPanel->text(), QStringLiteral("Word 1 of 3"));
         QCOMPARE(t->scores().player1(), 22);
     }
 
@@ -229,7 +232,7 @@ private Q_SLOTS:
         TestWindow t;
         startSolo(t, "T\r\nabcdefghijklmno\r\n\r\n");
         for (int p = 1; p <= 15; ++p) {
-            QVERIFY(!t->WordTiles[p]->isHidden());
+            QVERIFY(!t->ui().WordTiles[p]->isHidden());
         }
         guess(t, QStringLiteral("ABCDEFGHIJKLMNO"));
         QCOMPARE(t->scores().player1(), 8);
@@ -237,7 +240,7 @@ private Q_SLOTS:
         // positions, so a guess misses but the word counts as complete when checked.
         QCOMPARE(t->round().word(), QString());
         for (int p = 1; p <= 15; ++p) {
-            QVERIFY(t->WordTiles[p]->isHidden());
+            QVERIFY(t->ui().WordTiles[p]->isHidden());
         }
         t->CheckComplete();
         QCOMPARE(t->scores().player1(), 16);
@@ -282,11 +285,11 @@ private Q_SLOTS:
         TestWindow t;
         const QColor face = t->palette().color(QPalette::Button);
         t->FlashIt(true);
-        QVERIFY(t->FlashTimer->isActive());
+        QVERIFY(t->ui().FlashTimer->isActive());
         t->FlashTimerTimer();
         QVERIFY(t->controlPanelColor() != face);
         t->FlashIt(false);
-        QVERIFY(!t->FlashTimer->isActive());
+        QVERIFY(!t->ui().FlashTimer->isActive());
         QCOMPARE(t->controlPanelColor(), face);
         t->FlashTimerTimer();
         t->FlashTimerTimer();
@@ -299,7 +302,7 @@ private Q_SLOTS:
         {
             TestWindow t;
             startSolo(t, "T\r\nAB\r\n");
-            t->settings.UseSound = false;
+            t->settings().UseSound = false;
             const uint32_t state = programRandom().state();
             guess(t, QStringLiteral("AZ"));
             QVERIFY(t.sound.plays.empty());
@@ -312,7 +315,7 @@ private Q_SLOTS:
             programRandom().setState(0);
             guess(t, QStringLiteral("A"));
             QCOMPARE(t.sound.plays.size(), size_t(1));
-            QCOMPARE(t.sound.plays[0].path, t->settings.ProgramDir + "/YEAH.WAV");
+            QCOMPARE(t.sound.plays[0].path, t->settings().ProgramDir + "/YEAH.WAV");
             QVERIFY(!t.sound.plays[0].wait);
             QCOMPARE(programRandom().state(), 1u);
         }
@@ -320,10 +323,10 @@ private Q_SLOTS:
             // An empty list still takes one draw; a missing drawn file plays nothing.
             TestWindow t;
             startSolo(t, "T\r\nAB\r\n");
-            t->settings.CorrectLetterCount = 0;
-            t->settings.CorrectLetterSounds.fill(QString());
-            t->settings.MissedLetterSounds[0] = QStringLiteral("/no/such/sound.wav");
-            t->settings.MissedLetterCount = 1;
+            t->settings().CorrectLetterCount = 0;
+            t->settings().CorrectLetterSounds.fill(QString());
+            t->settings().MissedLetterSounds[0] = QStringLiteral("/no/such/sound.wav");
+            t->settings().MissedLetterCount = 1;
             programRandom().setState(0);
             guess(t, QStringLiteral("AZ"));
             QVERIFY(t.sound.plays.empty());
@@ -336,8 +339,8 @@ private Q_SLOTS:
             programRandom().setState(0);
             guess(t, QStringLiteral("Z"));
             QCOMPARE(t.sound.plays.size(), size_t(2));
-            QCOMPARE(t.sound.plays[0].path, t->settings.ProgramDir + "/GIGGLE.WAV");
-            QCOMPARE(t.sound.plays[1].path, t->settings.ProgramDir + "/TAPS.WAV");
+            QCOMPARE(t.sound.plays[0].path, t->settings().ProgramDir + "/GIGGLE.WAV");
+            QCOMPARE(t.sound.plays[1].path, t->settings().ProgramDir + "/TAPS.WAV");
             QVERIFY(!t.sound.plays[1].wait);
         }
     }
@@ -406,11 +409,11 @@ private Q_SLOTS:
     void guessingIsLockedOutsideAWordInTwoPlayerPlay() {
         TestWindow t;
         startSolo(t, "T\r\nAB\r\n");
-        t->SoloGame = false;
+        t->setSoloGame(false);
         t->peer().setPhase(PeerConnection::Phase::WordExchange);
         t->peer().setStarted(false);
         QTest::keyClick(t.win.get(), Qt::Key_A);
-        QTest::mouseClick(t->AlphabetTiles[2], Qt::LeftButton);
+        QTest::mouseClick(t->ui().AlphabetTiles[2], Qt::LeftButton);
         QVERIFY(t->round().usedLetters().isEmpty());
         t->peer().setStarted(true);
         t->peer().setWordFinished(true);

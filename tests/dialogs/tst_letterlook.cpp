@@ -121,7 +121,7 @@ void TestLetterLook::formAndBuiltinPreviews() {
     QVERIFY(countColor(a, qRgb(0, 0, 0)) > 20);
     QCOMPARE(shown(d.WordZ).pixel(5, 5), kMagenta);
     QCOMPARE(a, MakeLetterTile(QLatin1Char('A'), pictures::builtinAlphabetTile(),
-                               w->settings.AlphabetFont));
+                               w->settings().AlphabetFont));
     QVERIFY(shown(d.AlphaM) != a);
 }
 
@@ -150,16 +150,16 @@ void TestLetterLook::fontChoicesReachBoardAndFile() {
     QCOMPARE(wordRed, 0);  // the looks do not affect each other
     QVERIFY(wordBlue > 20);
 
-    const Settings& s = w->settings;
+    const Settings& s = w->settings();
     QVERIFY(s.AlphabetFont.font.bold());
     QCOMPARE(s.AlphabetFont.color, QColor(Qt::red));
     QCOMPARE(s.WordFont.font.pointSize(), 24);
     QVERIFY(s.WordFont.font.italic());
 
     // The board was drawn again with the new looks.
-    QVERIFY(
-        countColor(w->AlphabetTiles[1]->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                   qRgb(255, 0, 0)) > 20);
+    QVERIFY(countColor(
+                w->ui().AlphabetTiles[1]->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                qRgb(255, 0, 0)) > 20);
 
     // Saved on leaving, the styles written from the fonts themselves.
     const QString ini = s.IniPath;
@@ -177,16 +177,16 @@ void TestLetterLook::cancelledChoicesChangeNothing() {
     TestWindow w;
     TLetterLook2 d(*w);
     const QImage before = shown(d.AlphaA);
-    const TileFont fontBefore = w->settings.AlphabetFont;
+    const TileFont fontBefore = w->settings().AlphabetFont;
     d.AlphaFont->click();
     d.AlphaImage->click();
     QCOMPARE(w.prompts.count(QStringLiteral("font")), 1);
     QCOMPARE(w.prompts.count(QStringLiteral("open")), 1);
     QCOMPARE(shown(d.AlphaA), before);
-    QCOMPARE(w->settings.AlphabetFont.font, fontBefore.font);
-    QCOMPARE(w->settings.AlphabetFont.color, fontBefore.color);
-    QVERIFY(w->settings.AlphabetBitmap.isEmpty());
-    QCOMPARE(w->SavedAlpha, pictures::builtinAlphabetTile());
+    QCOMPARE(w->settings().AlphabetFont.font, fontBefore.font);
+    QCOMPARE(w->settings().AlphabetFont.color, fontBefore.color);
+    QVERIFY(w->settings().AlphabetBitmap.isEmpty());
+    QCOMPARE(w->pictures().SavedAlpha, pictures::builtinAlphabetTile());
 }
 
 void TestLetterLook::pictureShowsItsTopLeftCorner() {
@@ -197,7 +197,7 @@ void TestLetterLook::pictureShowsItsTopLeftCorner() {
     TLetterLook2 d(*w);
     d.WordImage->click();
 
-    const FileDialogSpec& spec = w.prompts.fileSpecs.back();
+    const FileChooserRequest& spec = w.prompts.fileSpecs.back();
     QCOMPARE(spec.title, QStringLiteral("Background Bitmaps"));
     QCOMPARE(spec.filter, QStringLiteral("Bitmaps (*.bmp *.BMP)"));
     QCOMPARE(spec.defaultSuffix, QStringLiteral("bmp"));
@@ -211,14 +211,14 @@ void TestLetterLook::pictureShowsItsTopLeftCorner() {
         QCOMPARE(tile.pixel(p), picture.pixel(p));
         QCOMPARE(board.pixel(p), picture.pixel(p));
     }
-    QCOMPARE(w->settings.WordBitmap, path);
+    QCOMPARE(w->settings().WordBitmap, path);
     // The alphabet look is untouched.
     QCOMPARE(shown(d.AlphaA).pixel(5, 5), kCyan);
-    QVERIFY(w->settings.AlphabetBitmap.isEmpty());
+    QVERIFY(w->settings().AlphabetBitmap.isEmpty());
 
     d.Exit->click();
-    QCOMPARE(iniValue(w->settings.IniPath, "Word Font", "Bitmap"), path);
-    QCOMPARE(iniValue(w->settings.IniPath, "Alphabet Font", "Bitmap"), QString());
+    QCOMPARE(iniValue(w->settings().IniPath, "Word Font", "Bitmap"), path);
+    QCOMPARE(iniValue(w->settings().IniPath, "Alphabet Font", "Bitmap"), QString());
 }
 
 void TestLetterLook::storedPictures() {
@@ -226,10 +226,10 @@ void TestLetterLook::storedPictures() {
     // A stored picture that has been deleted: the built-in background, without a word.
     const QString gone = savePicture(w, QStringLiteral("gone.bmp"), gradient(28));
     QVERIFY(QFile::remove(gone));
-    w->settings.AlphabetBitmap = gone;
+    w->settings().AlphabetBitmap = gone;
     // A stored picture that is there: the preview starts from it.
     const QString there = savePicture(w, QStringLiteral("there.bmp"), gradient(40));
-    w->settings.WordBitmap = there;
+    w->settings().WordBitmap = there;
     {
         TLetterLook2 d(*w);
         QVERIFY(w.prompts.shown.empty());
@@ -237,14 +237,14 @@ void TestLetterLook::storedPictures() {
         QCOMPARE(shown(d.WordA).pixel(27, 27), gradient(40).pixel(27, 27));
         d.Exit->click();
     }
-    QCOMPARE(w->settings.AlphabetBitmap, gone);  // kept until another picture is chosen
+    QCOMPARE(w->settings().AlphabetBitmap, gone);  // kept until another picture is chosen
 
     // A stored file that is not a picture: reported once, the built-in background shown.
     QFile bad(w.dir.filePath(QStringLiteral("bad.bmp")));
     QVERIFY(bad.open(QIODevice::WriteOnly));
     bad.write("BM this is not a bitmap");
     bad.close();
-    w->settings.WordBitmap = bad.fileName();
+    w->settings().WordBitmap = bad.fileName();
     TLetterLook2 d(*w);
     QCOMPARE(w.prompts.withCaption(QStringLiteral("Error")),
              QStringList{QStringLiteral("Bitmap image is not valid")});
@@ -260,13 +260,13 @@ void TestLetterLook::unreadablePictureChangesNothing() {
     TLetterLook2 d(*w);
     d.AlphaImage->click();
     const QImage preview = shown(d.AlphaA);
-    const QImage board = w->SavedAlpha;
+    const QImage board = w->pictures().SavedAlpha;
     d.AlphaImage->click();
     QCOMPARE(w.prompts.withCaption(QStringLiteral("Error")),
              QStringList{QStringLiteral("Bitmap image is not valid")});
     QCOMPARE(shown(d.AlphaA), preview);
-    QCOMPARE(w->SavedAlpha, board);
-    QCOMPARE(w->settings.AlphabetBitmap, good);
+    QCOMPARE(w->pictures().SavedAlpha, board);
+    QCOMPARE(w->settings().AlphabetBitmap, good);
 }
 
 void TestLetterLook::everyWayOfClosingSaves_data() {
@@ -280,8 +280,8 @@ void TestLetterLook::everyWayOfClosingSaves_data() {
 void TestLetterLook::everyWayOfClosingSaves() {
     QFETCH(QString, way);
     TestWindow w;
-    QFile::remove(w->settings.IniPath);
-    w->settings.UseHints = true;
+    QFile::remove(w->settings().IniPath);
+    w->settings().UseHints = true;
     TLetterLook2 d(*w);
     if (way != QLatin1String("close hidden")) {
         d.show();
@@ -295,7 +295,7 @@ void TestLetterLook::everyWayOfClosingSaves() {
         d.close();
     }
     QVERIFY(!d.isVisible());
-    QCOMPARE(iniValue(w->settings.IniPath, "Options", "Use Hints"), QStringLiteral("Yes"));
+    QCOMPARE(iniValue(w->settings().IniPath, "Options", "Use Hints"), QStringLiteral("Yes"));
 }
 
 QTEST_MAIN(TestLetterLook)

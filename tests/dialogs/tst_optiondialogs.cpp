@@ -347,8 +347,8 @@ void TstOptionDialogs::userNameEveryWayOutStores() {
 
 void TstOptionDialogs::menuCommandsAlone() {
     TestWindow t;
-    t->settings.UserName = QStringLiteral("Old");
-    t->PlayerPanel->setText(QStringLiteral("untouched"));
+    t->settings().UserName = QStringLiteral("Old");
+    t->ui().PlayerPanel->setText(QStringLiteral("untouched"));
 
     // An unchanged name changes nothing on the board.
     t.prompts.dialogScript.push_back([](QDialog& d) {
@@ -356,26 +356,26 @@ void TstOptionDialogs::menuCommandsAlone() {
         return d.result();
     });
     t->MenuUserNameClick();
-    QCOMPARE(t->PlayerPanel->text(), QStringLiteral("untouched"));
+    QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("untouched"));
 
     t.prompts.dialogScript.push_back(
         typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral(" Zed")));
     t->MenuUserNameClick();
-    QCOMPARE(t->settings.UserName, QStringLiteral("Zed"));
-    QCOMPARE(t->Player1Name, QStringLiteral("Zed"));
-    QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Zed"));
-    QCOMPARE(t->Play1ScoreLab->text(), QStringLiteral("Zed"));
+    QCOMPARE(t->settings().UserName, QStringLiteral("Zed"));
+    QCOMPARE(t->player1Name(), QStringLiteral("Zed"));
+    QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Zed"));
+    QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Zed"));
 
     t.prompts.dialogScript.push_back(typeAndPressOk(&TGetYourName::TheGuess, QString()));
     t->MenuUserNameClick();
-    QCOMPARE(t->settings.UserName, QString());
-    QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Player 1"));
-    QCOMPARE(t->Play1ScoreLab->text(), QStringLiteral("Player 1"));
+    QCOMPARE(t->settings().UserName, QString());
+    QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Player 1"));
+    QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Player 1"));
 
     // Options and guesses changed alone, or in a two-player game with no opponent yet,
     // are stored and saved but not logged.
     for (const bool solo : {true, false}) {
-        t->SoloGame = solo;
+        t->setSoloGame(solo);
         t.prompts.dialogScript.push_back([](QDialog& d) {
             auto& g = static_cast<TGuess&>(d);
             g.TheGuess->setText(g.TheGuess->text() == QLatin1String("5") ? QStringLiteral("6")
@@ -383,9 +383,9 @@ void TstOptionDialogs::menuCommandsAlone() {
             g.OK->click();
             return d.result();
         });
-        const QString guessesBefore = t->settings.NumGuesses;
+        const QString guessesBefore = t->settings().NumGuesses;
         t->MenuGuessesClick();
-        QVERIFY(t->settings.NumGuesses != guessesBefore);
+        QVERIFY(t->settings().NumGuesses != guessesBefore);
 
         t.prompts.dialogScript.push_back([](QDialog& d) {
             auto& o = static_cast<TGameOptions&>(d);
@@ -393,19 +393,19 @@ void TstOptionDialogs::menuCommandsAlone() {
             o.OK->click();
             return d.result();
         });
-        const int scoreBefore = t->settings.WinScore;
+        const int scoreBefore = t->settings().WinScore;
         t->MenuGameClick();
-        QCOMPARE(t->settings.WinScore, scoreBefore + 50);
+        QCOMPARE(t->settings().WinScore, scoreBefore + 50);
     }
-    QCOMPARE(t->ConMemo->toPlainText(), QString());
+    QCOMPARE(t->ui().ConMemo->toPlainText(), QString());
     QVERIFY(t.prompts.messages().isEmpty());
     QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 7);
 
     Settings onDisk;
-    onDisk.IniPath = t->settings.IniPath;
+    onDisk.IniPath = t->settings().IniPath;
     LoadSettings(onDisk);
-    QCOMPARE(onDisk.WinScore, t->settings.WinScore);
-    QCOMPARE(onDisk.NumGuesses, t->settings.NumGuesses);
+    QCOMPARE(onDisk.WinScore, t->settings().WinScore);
+    QCOMPARE(onDisk.NumGuesses, t->settings().NumGuesses);
 }
 
 void TstOptionDialogs::optionsLogLines() {
@@ -439,19 +439,19 @@ void TstOptionDialogs::connectedChangesReachThePeer() {
     QTRY_VERIFY(server.hasPendingConnections());
     QTcpSocket* peer = server.nextPendingConnection();
     QVERIFY(peer);
-    t->SoloGame = false;
+    t->setSoloGame(false);
     t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
     t->peer().setPlayer1(false);
-    t->Player1Name = QStringLiteral("Ann");
-    t->Player2Name = QStringLiteral("Old");
-    t->settings.UserName = QStringLiteral("Old");
-    t->settings.NumGuesses = QStringLiteral("8");
-    t->settings.GameType = 2;
-    t->settings.WordType = 2;
-    t->settings.SameWordLength = false;
-    t->settings.Player1Chooses = true;
-    t->settings.WinScore = 100;
-    t->ConMemo->clear();
+    t->setPlayer1Name(QStringLiteral("Ann"));
+    t->setPlayer2Name(QStringLiteral("Old"));
+    t->settings().UserName = QStringLiteral("Old");
+    t->settings().NumGuesses = QStringLiteral("8");
+    t->settings().GameType = 2;
+    t->settings().WordType = 2;
+    t->settings().SameWordLength = false;
+    t->settings().Player1Chooses = true;
+    t->settings().WinScore = 100;
+    t->ui().ConMemo->clear();
 
     QByteArray received;
     // Everything of the codes these commands send, in order of arrival.
@@ -480,35 +480,35 @@ void TstOptionDialogs::connectedChangesReachThePeer() {
     t.prompts.dialogScript.push_back(typeAndPressOk(&TGuess::TheGuess, QStringLiteral("5")));
     t->MenuGuessesClick();
     QTRY_COMPARE(framesSoFar(), QList<QByteArray>{"0205"});
-    QCOMPARE(t->ConMemo->toPlainText(), QStringLiteral(">>Guess Attempts Changed To 5"));
-    t->ConMemo->clear();
+    QCOMPARE(t->ui().ConMemo->toPlainText(), QStringLiteral(">>Guess Attempts Changed To 5"));
+    t->ui().ConMemo->clear();
 
     t.prompts.dialogScript.push_back(
         typeAndPressOk(&TGameOptions::WinScore, QStringLiteral("150")));
-    t->MenuWords->setEnabled(true);
+    t->ui().MenuWords->setEnabled(true);
     t->MenuGameClick();
     QTRY_COMPARE(framesSoFar(), (QList<QByteArray>{"0205", "0322010150"}));
-    QCOMPARE(t->ConMemo->toPlainText(),
+    QCOMPARE(t->ui().ConMemo->toPlainText(),
              QStringLiteral(">>Game Options Changed: Program Chooses Words, Players Get Same "
                             "Words, Ann Chooses Word List, Winning Score is 150"));
     // Player 1 chooses the list, so this side may not load one.
-    QVERIFY(!t->MenuWords->isEnabled());
-    t->ConMemo->clear();
+    QVERIFY(!t->ui().MenuWords->isEnabled());
+    t->ui().ConMemo->clear();
 
     t.prompts.dialogScript.push_back(
         typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral("Zed ")));
     t->MenuUserNameClick();
-    QCOMPARE(t->Player2Name, QStringLiteral("Zed"));
-    QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Zed"));
-    QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("Zed"));
-    QCOMPARE(t->Player1Name, QStringLiteral("Ann"));
+    QCOMPARE(t->player2Name(), QStringLiteral("Zed"));
+    QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Zed"));
+    QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Zed"));
+    QCOMPARE(t->player1Name(), QStringLiteral("Ann"));
 
     t.prompts.dialogScript.push_back(typeAndPressOk(&TGetYourName::TheGuess, QString()));
     t->MenuUserNameClick();
-    QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Player 2"));
-    QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("Player 2"));
+    QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Player 2"));
+    QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Player 2"));
     QTRY_COMPARE(framesSoFar(), (QList<QByteArray>{"0205", "0322010150", "13Zed", "13"}));
-    QCOMPARE(t->ConMemo->toPlainText(), QString());
+    QCOMPARE(t->ui().ConMemo->toPlainText(), QString());
 }
 
 QTEST_MAIN(TstOptionDialogs)

@@ -21,9 +21,9 @@ QString wave(int n) {
 // A window whose correct-letter list is full.
 void fillCorrectList(TMainWin& win) {
     for (int i = 0; i < Settings::kSoundSlots; ++i) {
-        win.settings.CorrectLetterSounds[static_cast<std::size_t>(i)] = wave(i + 1);
+        win.settings().CorrectLetterSounds[static_cast<std::size_t>(i)] = wave(i + 1);
     }
-    win.settings.CorrectLetterCount = Settings::kSoundSlots;
+    win.settings().CorrectLetterCount = Settings::kSoundSlots;
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ private Q_SLOTS:
 
 void TestSoundDialog::formShowsTheSettings() {
     TestWindow w;
-    Settings& s = w->settings;
+    Settings& s = w->settings();
     s.UseSound = false;
     s.CorrectWordSound = QStringLiteral("/a/win.wav");
     s.MissedWordSound.clear();
@@ -99,7 +99,7 @@ void TestSoundDialog::addIsDisabledAtTwentyFive() {
     QCOMPARE(d.CompBox->item(24)->text(), wave(1));
     QVERIFY(!d.AddComp->isEnabled());
 
-    const FileDialogSpec& spec = w.prompts.fileSpecs.back();
+    const FileChooserRequest& spec = w.prompts.fileSpecs.back();
     QCOMPARE(spec.title, QStringLiteral("Open Wave File"));
     QCOMPARE(spec.filter, QStringLiteral("WAVE Files (*.WAV *.wav)"));
     QCOMPARE(spec.defaultSuffix, QStringLiteral("WAV"));
@@ -107,7 +107,7 @@ void TestSoundDialog::addIsDisabledAtTwentyFive() {
 
     // A cancelled chooser adds nothing.
     d.AddMiss->click();
-    QCOMPARE(d.MissBox->count(), w->settings.MissedLetterCount);
+    QCOMPARE(d.MissBox->count(), w->settings().MissedLetterCount);
 }
 
 void TestSoundDialog::deleteNeedsASelection() {
@@ -174,7 +174,7 @@ void TestSoundDialog::saveStoresEverything() {
     d.SaveButton->click();
     QCOMPARE(accepted.count(), 1);
 
-    const Settings& s = w->settings;
+    const Settings& s = w->settings();
     QCOMPARE(s.CorrectLetterCount, 2);
     QCOMPARE(s.CorrectLetterSounds[0], wave(24));
     QCOMPARE(s.CorrectLetterSounds[1], wave(25));
@@ -208,10 +208,10 @@ void TestSoundDialog::cancelChangesNothing_data() {
 void TestSoundDialog::cancelChangesNothing() {
     QFETCH(QString, way);
     TestWindow w;
-    SaveSettings(w->settings);
-    const QByteArray file = readAll(w->settings.IniPath);
+    SaveSettings(w->settings());
+    const QByteArray file = readAll(w->settings().IniPath);
     QVERIFY(!file.isEmpty());
-    const Settings before = w->settings;
+    const Settings before = w->settings();
 
     TDoSounds d(*w);
     d.show();
@@ -232,7 +232,7 @@ void TestSoundDialog::cancelChangesNothing() {
     QVERIFY(!d.isVisible());
     QCOMPARE(d.result(), int(QDialog::Rejected));
 
-    const Settings& s = w->settings;
+    const Settings& s = w->settings();
     QCOMPARE(s.UseSound, before.UseSound);
     QCOMPARE(s.CorrectLetterCount, before.CorrectLetterCount);
     QCOMPARE(s.MissedLetterCount, before.MissedLetterCount);
@@ -257,13 +257,13 @@ void TestSoundDialog::emptiedListComesBackWithDefaultsAfterRestart() {
     d.WordComplete->clear();
     d.WordMissed->clear();
     d.SaveButton->click();
-    QCOMPARE(w->settings.CorrectLetterCount, 1);
-    QCOMPARE(w->settings.MissedLetterCount, 0);
-    QVERIFY(w->settings.CorrectWordSound.isEmpty());
+    QCOMPARE(w->settings().CorrectLetterCount, 1);
+    QCOMPARE(w->settings().MissedLetterCount, 0);
+    QVERIFY(w->settings().CorrectWordSound.isEmpty());
 
     Settings restarted;
-    restarted.ProgramDir = w->settings.ProgramDir;
-    restarted.IniPath = w->settings.IniPath;
+    restarted.ProgramDir = w->settings().ProgramDir;
+    restarted.IniPath = w->settings().IniPath;
     LoadSettings(restarted);
     QCOMPARE(restarted.CorrectLetterCount, 3);
     QCOMPARE(restarted.CorrectLetterSounds[0], kept);

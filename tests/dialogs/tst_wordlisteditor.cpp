@@ -182,7 +182,7 @@ void TestWordListEditor::savedListsReadBackByEditorAndGame() {
     QVERIFY(e.prompts.messages().isEmpty());
     QCOMPARE(readAll(file), QByteArray("My List\r\n") + line + "\r\n");
 
-    const FileDialogSpec& spec = e.prompts.fileSpecs.back();
+    const FileChooserRequest& spec = e.prompts.fileSpecs.back();
     QCOMPARE(spec.title, QStringLiteral("Save A Word List"));
     QCOMPARE(spec.filter, QStringLiteral("Text Files (*.TXT *.txt)"));
     QCOMPARE(spec.defaultSuffix, QStringLiteral("TXT"));
@@ -197,7 +197,7 @@ void TestWordListEditor::savedListsReadBackByEditorAndGame() {
     again.open(file);
     QCOMPARE(again.dialog.Title->text(), QStringLiteral("My List"));
     QCOMPARE(items(again.dialog.WordList), QStringList{word + QLatin1Char(':') + clue});
-    const FileDialogSpec& openSpec = again.prompts.fileSpecs.back();
+    const FileChooserRequest& openSpec = again.prompts.fileSpecs.back();
     QCOMPARE(openSpec.title, QStringLiteral("Open a Word List"));
     QCOMPARE(openSpec.filter, QStringLiteral("Text File (*.TXT *.txt)"));
     QCOMPARE(openSpec.defaultSuffix, QStringLiteral("TXT"));

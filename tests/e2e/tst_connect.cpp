@@ -24,22 +24,22 @@ private Q_SLOTS:
         pair.waitForStartSummaries();
         TestWindow& p1 = pair.p1;
         TestWindow& p2 = pair.p2;
-        QTRY_VERIFY(p2->settings.UseHints);
+        QTRY_VERIFY(p2->settings().UseHints);
         QVERIFY(p1->peer().isPlayer1());
         QVERIFY(!p2->peer().isPlayer1());
-        QCOMPARE(p2->settings.NumGuesses, QStringLiteral("12"));
-        QCOMPARE(p2->settings.GameType, 1);
-        QCOMPARE(p2->settings.WinScore, 150);
-        QCOMPARE(p1->Player1Name, QStringLiteral("Ann"));
-        QCOMPARE(p1->Player2Name, QStringLiteral("Bea"));
-        QCOMPARE(p2->Player1Name, QStringLiteral("Ann"));
-        QCOMPARE(p2->Player2Name, QStringLiteral("Bea"));
-        QCOMPARE(p1->OppPanel->text(), QStringLiteral("Bea"));
-        QCOMPARE(p2->OppPanel->text(), QStringLiteral("Ann"));
+        QCOMPARE(p2->settings().NumGuesses, QStringLiteral("12"));
+        QCOMPARE(p2->settings().GameType, 1);
+        QCOMPARE(p2->settings().WinScore, 150);
+        QCOMPARE(p1->player1Name(), QStringLiteral("Ann"));
+        QCOMPARE(p1->player2Name(), QStringLiteral("Bea"));
+        QCOMPARE(p2->player1Name(), QStringLiteral("Ann"));
+        QCOMPARE(p2->player2Name(), QStringLiteral("Bea"));
+        QCOMPARE(p1->ui().OppPanel->text(), QStringLiteral("Bea"));
+        QCOMPARE(p2->ui().OppPanel->text(), QStringLiteral("Ann"));
         QCOMPARE(p1->clientWidth(), 632);
-        QVERIFY(p2->WebPanel->isVisible());
-        QCOMPARE(p1->ActionButton->text(), QStringLiteral("Start &Game"));
-        QVERIFY(p2->ActionButton->isVisible());
+        QVERIFY(p2->ui().WebPanel->isVisible());
+        QCOMPARE(p1->ui().ActionButton->text(), QStringLiteral("Start &Game"));
+        QVERIFY(p2->ui().ActionButton->isVisible());
         const QString summary = p2.prompts.withCaption(QStringLiteral("Ready To Start")).first();
         QVERIFY(summary.startsWith(
             QStringLiteral("A connection has been made to an opponent!\n\r You are Bea.\n\r "
@@ -61,15 +61,15 @@ private Q_SLOTS:
         pair.connect();
         pair.waitForStartSummaries();
         for (TestWindow* t : {&pair.p1, &pair.p2}) {
-            QCOMPARE((*t)->Player1Name, QStringLiteral("Player 1"));
-            QCOMPARE((*t)->Player2Name, QStringLiteral("Player 2"));
-            QCOMPARE((*t)->Play1ScoreLab->text(), QStringLiteral("Player 1"));
-            QCOMPARE((*t)->Play2ScoreLab->text(), QStringLiteral("Player 2"));
+            QCOMPARE((*t)->player1Name(), QStringLiteral("Player 1"));
+            QCOMPARE((*t)->player2Name(), QStringLiteral("Player 2"));
+            QCOMPARE((*t)->ui().Play1ScoreLab->text(), QStringLiteral("Player 1"));
+            QCOMPARE((*t)->ui().Play2ScoreLab->text(), QStringLiteral("Player 2"));
         }
-        QCOMPARE(pair.p1->PlayerPanel->text(), QStringLiteral("Player 1"));
-        QCOMPARE(pair.p1->OppPanel->text(), QStringLiteral("Player 2"));
-        QCOMPARE(pair.p2->PlayerPanel->text(), QStringLiteral("Player 2"));
-        QCOMPARE(pair.p2->OppPanel->text(), QStringLiteral("Player 1"));
+        QCOMPARE(pair.p1->ui().PlayerPanel->text(), QStringLiteral("Player 1"));
+        QCOMPARE(pair.p1->ui().OppPanel->text(), QStringLiteral("Player 2"));
+        QCOMPARE(pair.p2->ui().PlayerPanel->text(), QStringLiteral("Player 2"));
+        QCOMPARE(pair.p2->ui().OppPanel->text(), QStringLiteral("Player 1"));
         QVERIFY(pair.p1.prompts.withCaption(QStringLiteral("Ready To Start"))
                     .first()
                     .contains(QStringLiteral(" You are Player 1.\n\r Your opponent is Player 2.")));
@@ -98,13 +98,13 @@ private Q_SLOTS:
         QVERIFY(p1->peer().connected() && p2->peer().connected());
         QVERIFY(p1->peer().isPlayer1());
         QCOMPARE(p1->peer().cliWSocket().state(), TWSocket::wsConnected);
-        QCOMPARE(p1->Player2Name, QStringLiteral("Bea"));
-        QCOMPARE(p1->OppPanel->text(), QStringLiteral("Bea"));
+        QCOMPARE(p1->player2Name(), QStringLiteral("Bea"));
+        QCOMPARE(p1->ui().OppPanel->text(), QStringLiteral("Bea"));
         QCOMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
         QVERIFY(!logOf(p1).contains(QStringLiteral(">>Disconnected")));
         QCOMPARE(logOf(p1).filter(QStringLiteral(">>Connected with")).size(), 1);
         p2->SendPeer(1, QStringLiteral("Bea> still here"));
-        QTRY_COMPARE(p1->MyMemo->toPlainText(), QStringLiteral("Bea> still here"));
+        QTRY_COMPARE(p1->ui().MyMemo->toPlainText(), QStringLiteral("Bea> still here"));
 
         p2->peer().cliWSocket().Close();
         QTRY_VERIFY(logOf(p1).contains(QStringLiteral(">>Disconnected")));
@@ -114,16 +114,16 @@ private Q_SLOTS:
 
         TestWindow p3("[Options]\r\nUser Name=Cat\r\nUse Sound=No\r\n");
         PeerPair::enterTwoPlayer(p3);
-        p3->ctx.peerPort = port;
+        p3->context().peerPort = port;
         p3->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
         p3->ConnectToIP();
         QTRY_VERIFY(p1->peer().connected() && p3->peer().connected());
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 2);
         QTRY_COMPARE(p3.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
         QVERIFY(p1->peer().isPlayer1());
-        QCOMPARE(p1->Player2Name, QStringLiteral("Cat"));
-        QCOMPARE(p1->OppPanel->text(), QStringLiteral("Cat"));
-        QCOMPARE(p3->Player1Name, QStringLiteral("Ann"));
+        QCOMPARE(p1->player2Name(), QStringLiteral("Cat"));
+        QCOMPARE(p1->ui().OppPanel->text(), QStringLiteral("Cat"));
+        QCOMPARE(p3->player1Name(), QStringLiteral("Ann"));
         QCOMPARE(logOf(p1).filter(QStringLiteral(">>Connected with 127.0.0.1")).size(), 2);
         QVERIFY(logOf(p3).contains(QStringLiteral(">>Syncing Options")));
         QVERIFY(p1.prompts.withCaption(QStringLiteral("Ready To Start"))
@@ -160,13 +160,13 @@ private Q_SLOTS:
             t->StartServer();
             QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
         }
-        t->ctx.peerPort = freePort;
+        t->context().peerPort = freePort;
         t->peer().setPeerAddress(address);
         // As the new game wizard does it: the menu goes away once the call is under way.
         t->ConnectToIP();
-        t->MenuPlayer->setEnabled(false);
+        t->ui().MenuPlayer->setEnabled(false);
         QTRY_VERIFY(logOf(t).contains(line));
-        QTRY_VERIFY(t->MenuPlayer->isEnabled());
+        QTRY_VERIFY(t->ui().MenuPlayer->isEnabled());
         QCOMPARE(logOf(t).first(), listening ? QStringLiteral(">>Waiting for a connection")
                                              : QStringLiteral(">>Attempting To Connect"));
         QVERIFY(!t->peer().connected());
@@ -178,7 +178,7 @@ private Q_SLOTS:
         first->StartServer();
         QCOMPARE(first->peer().srvWSocket().state(), TWSocket::wsListening);
         const quint16 port = first->peer().srvWSocket().localPort();
-        first->ctx.peerPort = port;
+        first->context().peerPort = port;
 
         TestWindow second("[Options]\r\nUse Sound=No\r\n", port);
         second->StartServer();

@@ -14,7 +14,7 @@ class TestFlowBytes : public QObject {
 private Q_SLOTS:
     void oneWordOnTheWire() {
         TestWindow p1;
-        Settings& s = p1->settings;
+        Settings& s = p1->settings();
         s.UserName = QStringLiteral("Ann");
         s.GameType = 2;
         s.WordType = 1;
@@ -27,7 +27,7 @@ private Q_SLOTS:
         p1->LoadGame(p1.writeFile(QStringLiteral("fruit.txt"),
                                   "Fruit\r\nAPPLE:Red\r\nPEAR:Green\r\nPLUM\r\nFIG:Small\r\n"));
         PeerPair::enterTwoPlayer(p1);
-        p1->ConnectTimer->setInterval(24 * 3600 * 1000);
+        p1->ui().ConnectTimer->setInterval(24 * 3600 * 1000);
         p1->peer().setListening(true);
         p1->StartServer();
         QVERIFY(p1->peer().srvWSocket().state() == TWSocket::wsListening);
@@ -48,14 +48,14 @@ private Q_SLOTS:
 
         p2.write("08Bea\x02");
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
-        QCOMPARE(p1->Player2Name, QStringLiteral("Bea"));
+        QCOMPARE(p1->player2Name(), QStringLiteral("Bea"));
 
         p1->ActionButtonClick();  // Start Game
         expected += "04\x02";
         QTRY_COMPARE(got, expected);
         p2.write("04\x02");
         QTRY_VERIFY(p1->peer().playerPosted(false));
-        QVERIFY(p1->WaitStatus->isHidden());
+        QVERIFY(p1->ui().WaitStatus->isHidden());
 
         p1->ConnectTimerTimer();
         expected +=
@@ -64,7 +64,7 @@ private Q_SLOTS:
             "06PEAR:Green\x02";
         QTRY_COMPARE(got, expected);
         QCOMPARE(p1->peer().opponent().word, QStringLiteral("PEAR"));
-        QCOMPARE(p1->WebWordlabel->text(), QStringLiteral("____"));
+        QCOMPARE(p1->ui().WebWordlabel->text(), QStringLiteral("____"));
 
         p1->ActionButtonClick();  // Play Word
         expected += "14\x02";
@@ -85,8 +85,8 @@ private Q_SLOTS:
             "07E\x02"
             "09007\x02";
         QTRY_COMPARE(got, expected);
-        QCOMPARE(p1->WaitStatus->text(), QStringLiteral("Waiting for opponent's score."));
-        QVERIFY(p1->WaitStatus->isVisible());
+        QCOMPARE(p1->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent's score."));
+        QVERIFY(p1->ui().WaitStatus->isVisible());
 
         p2.write(
             "07P\x02"
@@ -96,13 +96,13 @@ private Q_SLOTS:
             "07R\x02"
             "09007\x02");
         QTRY_VERIFY(p1->peer().score().theirs);
-        QCOMPARE(p1->WebWordlabel->text(), QStringLiteral("PEAR"));
-        QCOMPARE(p1->MissedWebLabel->text(), QStringLiteral("R A E Q P "));
-        QCOMPARE(p1->WebGuesses->text(), QStringLiteral("7 Guesses Left"));
+        QCOMPARE(p1->ui().WebWordlabel->text(), QStringLiteral("PEAR"));
+        QCOMPARE(p1->ui().MissedWebLabel->text(), QStringLiteral("R A E Q P "));
+        QCOMPARE(p1->ui().WebGuesses->text(), QStringLiteral("7 Guesses Left"));
         QCOMPARE(p1->scores().player1(), 7LL);
         QCOMPARE(p1->scores().player2(), 7LL);
-        QCOMPARE(p1->Play2ScorePan->text(), QStringLiteral("7"));
-        QVERIFY(p1->WaitStatus->isHidden());
+        QCOMPARE(p1->ui().Play2ScorePan->text(), QStringLiteral("7"));
+        QVERIFY(p1->ui().WaitStatus->isHidden());
         QVERIFY(p1->peer().playerPosted(true) && p1->peer().playerPosted(false));
 
         // No winner yet: the next step, two list positions further on, wrapping at the end.

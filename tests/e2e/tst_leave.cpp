@@ -17,16 +17,16 @@ private Q_SLOTS:
         PeerPair pair("[Options]\r\nUser Name=Ann\r\n", "[Options]\r\nUser Name=Bea\r\n");
         pair.connect();
         pair.waitForStartSummaries();
-        pair.p1->ActionButton->click();
-        pair.p2->ActionButton->click();
-        QVERIFY(pair.p1->FlashTimer->isActive() || pair.p1->ConnectTimer->isActive());
+        pair.p1->ui().ActionButton->click();
+        pair.p2->ui().ActionButton->click();
+        QVERIFY(pair.p1->ui().FlashTimer->isActive() || pair.p1->ui().ConnectTimer->isActive());
 
         // Ann calls somebody else: a port where nobody listens.
         QTcpServer gone;
         QVERIFY(gone.listen(QHostAddress::LocalHost));
         const quint16 nobody = gone.serverPort();
         gone.close();
-        pair.p1->ctx.peerPort = nobody;
+        pair.p1->context().peerPort = nobody;
         pair.p1.prompts.dialogScript.push_back([](QDialog& d) {
             auto& wizard = static_cast<TDoNewGame&>(d);
             wizard.PlayOpp->setChecked(true);
@@ -41,13 +41,14 @@ private Q_SLOTS:
         pair.p1->MenuPlayerClick();
 
         QTRY_VERIFY(!pair.p2->peer().connected());
-        QTRY_VERIFY(pair.p1->ConMemo->toPlainText().contains(QStringLiteral(">>Disconnected")));
+        QTRY_VERIFY(
+            pair.p1->ui().ConMemo->toPlainText().contains(QStringLiteral(">>Disconnected")));
         QVERIFY(pair.p1.prompts.withCaption(QStringLiteral("Notice")).isEmpty());
         QVERIFY(!pair.p1->peer().leaving());
-        QTRY_VERIFY(pair.p1->ConMemo->toPlainText().contains(
+        QTRY_VERIFY(pair.p1->ui().ConMemo->toPlainText().contains(
             QStringLiteral(">>Selected opponent is not waiting to play.")));
         QTRY_COMPARE(pair.p2.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
-        QVERIFY(!pair.p2->FlashTimer->isActive());
+        QVERIFY(!pair.p2->ui().FlashTimer->isActive());
     }
 };
 

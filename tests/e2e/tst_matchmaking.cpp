@@ -21,7 +21,7 @@ namespace {
 
 // Registers on the server through the new game wizard, as Ann at 127.0.0.1.
 void registerThroughTheWizard(TestWindow& t) {
-    t->ctx.localAddresses = [] { return QStringList{QStringLiteral("127.0.0.1")}; };
+    t->context().localAddresses = [] { return QStringList{QStringLiteral("127.0.0.1")}; };
     t.prompts.dialogScript.push_back([](QDialog& d) {
         auto& w = static_cast<TDoNewGame&>(d);
         w.PlayOpp->click();
@@ -31,7 +31,7 @@ void registerThroughTheWizard(TestWindow& t) {
         return d.result();
     });
     t->show();
-    t->StartGame->click();
+    t->ui().StartGame->click();
 }
 
 constexpr const char* kAnn = "[Options]\r\nUser Name=Ann\r\n";
@@ -59,7 +59,7 @@ private Q_SLOTS:
                                                              "127.0.0.1\x03\x02"));
 
         // Bea asks for the longest-waiting players and calls Ann.
-        b->ctx.peerPort = a->peer().srvWSocket().localPort();
+        b->context().peerPort = a->peer().srvWSocket().localPort();
         QStringList shown;
         b.prompts.dialogScript.push_back([](QDialog& d) {
             auto& w = static_cast<TDoNewGame&>(d);
@@ -79,11 +79,11 @@ private Q_SLOTS:
             return d.result();
         });
         b->show();
-        b->StartGame->click();
+        b->ui().StartGame->click();
         QTRY_VERIFY(a->peer().connected() && b->peer().connected());
         QCOMPARE(shown, QStringList{QStringLiteral("Ann")});
         QCOMPARE(b->peer().peerAddress(), QStringLiteral("127.0.0.1"));
-        QCOMPARE(b->settings.LastIpAddresses[0], QStringLiteral("127.0.0.1"));
+        QCOMPARE(b->settings().LastIpAddresses[0], QStringLiteral("127.0.0.1"));
         QVERIFY(a->peer().isPlayer1());
         QVERIFY(!b->peer().isPlayer1());
 
@@ -94,8 +94,8 @@ private Q_SLOTS:
 
         QTRY_VERIFY(!a.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty() &&
                     !b.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty());
-        QCOMPARE(a->Player2Name, QStringLiteral("Bea"));
-        QCOMPARE(b->Player1Name, QStringLiteral("Ann"));
+        QCOMPARE(a->player2Name(), QStringLiteral("Bea"));
+        QCOMPARE(b->player1Name(), QStringLiteral("Ann"));
         QVERIFY(a.prompts.withCaption(QStringLiteral("Error")).isEmpty());
         QVERIFY(b.prompts.withCaption(QStringLiteral("Error")).isEmpty());
     }

@@ -18,7 +18,7 @@ const QByteArray kOpening =
 
 // Every line of the log, empty ones too.
 QStringList fullLogOf(TestWindow& t) {
-    return t->ConMemo->toPlainText().split(QLatin1Char('\n'));
+    return t->ui().ConMemo->toPlainText().split(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -39,8 +39,8 @@ private Q_SLOTS:
         QTRY_VERIFY(raw.received.size() >= kOpening.size());
         QCOMPARE(raw.received, kOpening);
         QVERIFY(t->peer().isPlayer1());
-        QCOMPARE(t->Player1Name, QStringLiteral("Player 1"));
-        QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Player 1"));
+        QCOMPARE(t->player1Name(), QStringLiteral("Player 1"));
+        QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Player 1"));
         QCOMPARE(fullLogOf(t), QStringList({QStringLiteral(">>Waiting for a connection"),
                                             QStringLiteral(">>Connected with 127.0.0.1"),
                                             QStringLiteral(">>Syncing options")}));
@@ -48,10 +48,10 @@ private Q_SLOTS:
 
         raw.send("08Bea\x02");
         QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
-        QCOMPARE(t->Player2Name, QStringLiteral("Bea"));
-        QCOMPARE(t->OppPanel->text(), QStringLiteral("Bea"));
-        QCOMPARE(t->Play1ScoreLab->text(), QStringLiteral("Player 1"));
-        QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("Bea"));
+        QCOMPARE(t->player2Name(), QStringLiteral("Bea"));
+        QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Bea"));
+        QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Player 1"));
+        QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Bea"));
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).first(),
                  QStringLiteral(
                      "A connection has been made to an opponent!\n\r"
@@ -69,9 +69,9 @@ private Q_SLOTS:
                      "then select \"Options\" from the menu and make your adjustments.\n\r\n\r"
                      "After you are satisfied with the game options, click on the\n\r"
                      "\"Start Game\" button to start the game."));
-        QCOMPARE(t->ActionButton->text(), QStringLiteral("Start &Game"));
-        QVERIFY(!t->ActionButton->isHidden());
-        QVERIFY(t->ActionButton->isEnabled());
+        QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("Start &Game"));
+        QVERIFY(!t->ui().ActionButton->isHidden());
+        QVERIFY(t->ui().ActionButton->isEnabled());
         // Player 1 does not answer the name.
         raw.sync(t);
         QCOMPARE(raw.received, kOpening);
@@ -88,7 +88,7 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(!t->peer().isPlayer1());
-        QCOMPARE(t->PlayerPanel->text(), QStringLiteral("Bea"));
+        QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Bea"));
 
         raw.send(kOpening);  // all five in one write
         QTRY_COMPARE(raw.received, QByteArray("08Bea\x02"));
@@ -98,16 +98,16 @@ private Q_SLOTS:
         }
         QCOMPARE(raw.received, QByteArray("08Bea\x02"));
 
-        QCOMPARE(t->settings.NumGuesses, QStringLiteral("8"));
-        QCOMPARE(t->settings.GameType, 2);
-        QCOMPARE(t->settings.WordType, 1);
-        QVERIFY(t->settings.SameWordLength);
-        QVERIFY(t->settings.Player1Chooses);
-        QCOMPARE(t->settings.WinScore, 100);
-        QVERIFY(!t->settings.UseHints);
-        QCOMPARE(t->Player1Name, QStringLiteral("Player 1"));
-        QCOMPARE(t->OppPanel->text(), QStringLiteral("Player 1"));
-        QVERIFY(!t->MenuWords->isEnabled());  // Player 1 chooses the list
+        QCOMPARE(t->settings().NumGuesses, QStringLiteral("8"));
+        QCOMPARE(t->settings().GameType, 2);
+        QCOMPARE(t->settings().WordType, 1);
+        QVERIFY(t->settings().SameWordLength);
+        QVERIFY(t->settings().Player1Chooses);
+        QCOMPARE(t->settings().WinScore, 100);
+        QVERIFY(!t->settings().UseHints);
+        QCOMPARE(t->player1Name(), QStringLiteral("Player 1"));
+        QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Player 1"));
+        QVERIFY(!t->ui().MenuWords->isEnabled());  // Player 1 chooses the list
 
         QStringList log = fullLogOf(t);
         log.removeLast();  // the sync line
@@ -126,7 +126,7 @@ private Q_SLOTS:
 
         // The options are saved; the hint mode came after the summary was built.
         Settings saved;
-        saved.IniPath = t->settings.IniPath;
+        saved.IniPath = t->settings().IniPath;
         LoadSettings(saved);
         QCOMPARE(saved.GameType, 2);
         QCOMPARE(saved.WinScore, 100);
@@ -137,7 +137,7 @@ private Q_SLOTS:
             "Player 1.\n\r\n\r")));
         QVERIFY(summary.contains(QStringLiteral("  Guess Attempts per word are 8\n\r")));
         QVERIFY(summary.contains(QStringLiteral("  Hint mode is on.\n\r\n\r")));
-        QCOMPARE(t->ActionButton->text(), QStringLiteral("Start &Game"));
+        QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("Start &Game"));
     }
 };
 

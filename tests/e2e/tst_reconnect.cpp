@@ -57,7 +57,7 @@ const QByteArray kOpening =
     "110\x02";
 
 void call(TestWindow& t, quint16 port) {
-    t->ctx.peerPort = port;
+    t->context().peerPort = port;
     t->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
     t->ConnectToIP();
 }
@@ -72,7 +72,7 @@ private Q_SLOTS:
     void openingArrivingDuringTheConnectSoundsIsHandledAfterThem() {
         TestWindow t("[Options]\r\nUser Name=Bea\r\nUse Sound=Yes\r\n");
         WaitingSound sound;
-        t->ctx.sound = &sound;
+        t->context().sound = &sound;
         PeerPair::enterTwoPlayer(t);
         EagerPlayer1 ann(kOpening);
         call(t, ann.server.serverPort());
@@ -87,8 +87,8 @@ private Q_SLOTS:
         QVERIFY(connected >= 0);
         QVERIFY(connected < log.indexOf(QStringLiteral(">>Syncing Options")));
         QTRY_VERIFY(ann.received.contains("08Bea\x02"));
-        QCOMPARE(t->Player1Name, QStringLiteral("Ann"));
-        QCOMPARE(t->Player2Name, QStringLiteral("Bea"));
+        QCOMPARE(t->player1Name(), QStringLiteral("Ann"));
+        QCOMPARE(t->player2Name(), QStringLiteral("Bea"));
     }
 
     // A game lost with its connection leaves nothing behind for the next connection: a
@@ -96,7 +96,7 @@ private Q_SLOTS:
     void aNewConnectionStartsFromACleanTwoPlayerState() {
         TestWindow t("[Options]\r\nUser Name=Bea\r\nUse Sound=No\r\n");
         PeerPair::enterTwoPlayer(t);
-        t->ConnectTimer->setInterval(24 * 3600 * 1000);
+        t->ui().ConnectTimer->setInterval(24 * 3600 * 1000);
         EagerPlayer1 ann(kOpening);
         call(t, ann.server.serverPort());
         QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
@@ -105,19 +105,19 @@ private Q_SLOTS:
         // One word into the game: Ann chose RAIN for herself and ZEBRA for Bea.
         t->ActionButtonClick();
         ann.socket->write("04\x02");
-        QTRY_VERIFY(t->WaitStatus->isHidden());
+        QTRY_VERIFY(t->ui().WaitStatus->isHidden());
         t->ConnectTimerTimer();
         ann.socket->write(
             "10RAIN\x02"
             "06ZEBRA:Striped\x02");
-        QTRY_COMPARE(t->ActionButton->text(), QStringLiteral("Play &Word"));
+        QTRY_COMPARE(t->ui().ActionButton->text(), QStringLiteral("Play &Word"));
         t->ActionButtonClick();
         ann.socket->write(
             "14\x02"
             "07R\x02"
             "07A\x02"
             "07Z\x02");
-        QTRY_COMPARE(t->WebWordlabel->text(), QStringLiteral("RA__"));
+        QTRY_COMPARE(t->ui().WebWordlabel->text(), QStringLiteral("RA__"));
         t->AlphaClicked('E' - 64);
 
         // Ann goes away in the middle of the word: that game is lost.
@@ -142,14 +142,14 @@ private Q_SLOTS:
         QVERIFY(cal.listen(QHostAddress::LocalHost, 0));
         call(t, cal.serverPort());
         QTRY_COMPARE(logOf(t).filter(QStringLiteral(">>Connected")).size(), 3);
-        QVERIFY(t->ActionButton->isHidden());
-        QVERIFY(t->WaitStatus->isHidden());
-        QVERIFY(!t->WebWordlabel->text().contains(QLatin1Char('R')));
-        QVERIFY(t->MissedWebLabel->text().isEmpty());
-        QVERIFY(!t->WebGuesses->text().contains(QStringLiteral("Guesses Left")));
-        QVERIFY(!t->HintLabel->text().contains(QStringLiteral("Striped")));
-        QVERIFY(!t->UsedLettersLabel->text().contains(QLatin1Char('E')));
-        QVERIFY(t->WordTiles[1]->isHidden());
+        QVERIFY(t->ui().ActionButton->isHidden());
+        QVERIFY(t->ui().WaitStatus->isHidden());
+        QVERIFY(!t->ui().WebWordlabel->text().contains(QLatin1Char('R')));
+        QVERIFY(t->ui().MissedWebLabel->text().isEmpty());
+        QVERIFY(!t->ui().WebGuesses->text().contains(QStringLiteral("Guesses Left")));
+        QVERIFY(!t->ui().HintLabel->text().contains(QStringLiteral("Striped")));
+        QVERIFY(!t->ui().UsedLettersLabel->text().contains(QLatin1Char('E')));
+        QVERIFY(t->ui().WordTiles[1]->isHidden());
         QVERIFY(!t->GuessingAllowed());
     }
 };

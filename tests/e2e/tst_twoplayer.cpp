@@ -23,8 +23,8 @@ const QByteArray kFruit =
     "Fruit\r\nAPPLE:Red\r\nPEAR\r\nPLUM:Purple\r\nGRAPE:Vine\r\nMELON\r\nKIWI\r\nLEMON:Sour\r\n";
 
 bool offers(TestWindow& t, const QString& caption) {
-    return !t->ActionButton->isHidden() && t->ActionButton->isEnabled() &&
-           t->ActionButton->text() == caption;
+    return !t->ui().ActionButton->isHidden() && t->ui().ActionButton->isEnabled() &&
+           t->ui().ActionButton->text() == caption;
 }
 
 bool bothPosted(TestWindow& t) {
@@ -49,28 +49,28 @@ struct Game {
 
     Game() {
         // Lists load in file order, also those loaded before the connection.
-        p1->settings.ScrambleList = p2->settings.ScrambleList = false;
+        p1->settings().ScrambleList = p2->settings().ScrambleList = false;
     }
 
     void setUp(const Options& o, bool manualTicks = true) {
-        p1->settings.UserName = QStringLiteral("Ann");
-        p2->settings.UserName = QStringLiteral("Bea");
-        p1->settings.GameType = o.gameType;
-        p1->settings.WordType = o.wordType;
-        p1->settings.SameWordLength = o.sameLength;
-        p1->settings.Player1Chooses = o.player1Chooses;
-        p1->settings.UseHints = o.hints;
-        p1->settings.WinScore = 10;
-        p1->settings.UseSound = p2->settings.UseSound = false;
+        p1->settings().UserName = QStringLiteral("Ann");
+        p2->settings().UserName = QStringLiteral("Bea");
+        p1->settings().GameType = o.gameType;
+        p1->settings().WordType = o.wordType;
+        p1->settings().SameWordLength = o.sameLength;
+        p1->settings().Player1Chooses = o.player1Chooses;
+        p1->settings().UseHints = o.hints;
+        p1->settings().WinScore = 10;
+        p1->settings().UseSound = p2->settings().UseSound = false;
         pair.connect();
         pair.waitForStartSummaries();
         // Hint mode is the last thing Player 1 sends.
-        QTRY_COMPARE(linesOf(p2->ConMemo).filter(QStringLiteral(">>Hints Turned")).size(), 1);
-        QCOMPARE(p2->settings.GameType, o.gameType);
+        QTRY_COMPARE(linesOf(p2->ui().ConMemo).filter(QStringLiteral(">>Hints Turned")).size(), 1);
+        QCOMPARE(p2->settings().GameType, o.gameType);
         QVERIFY(offers(p1, kStart) && offers(p2, kStart));
         if (manualTicks) {
             for (TMainWin* w : {p1.win.get(), p2.win.get()}) {
-                w->ConnectTimer->setInterval(24 * 3600 * 1000);
+                w->ui().ConnectTimer->setInterval(24 * 3600 * 1000);
             }
         }
     }
@@ -82,7 +82,7 @@ struct Game {
         first->ActionButtonClick();
         other(first)->ActionButtonClick();
         QTRY_VERIFY(bothPosted(p1) && bothPosted(p2));
-        QTRY_VERIFY(p1->WaitStatus->isHidden() && p2->WaitStatus->isHidden());
+        QTRY_VERIFY(p1->ui().WaitStatus->isHidden() && p2->ui().WaitStatus->isHidden());
     }
 
     // The tick on both sides, first then second; both end up with a word to play.
@@ -90,7 +90,7 @@ struct Game {
         first->ConnectTimerTimer();
         other(first)->ConnectTimerTimer();
         QTRY_VERIFY(offers(p1, kPlay) && offers(p2, kPlay));
-        QVERIFY(p1->WaitStatus->isHidden() && p2->WaitStatus->isHidden());
+        QVERIFY(p1->ui().WaitStatus->isHidden() && p2->ui().WaitStatus->isHidden());
         QVERIFY(!bothPosted(p1) && !bothPosted(p2));
     }
 
@@ -100,7 +100,7 @@ struct Game {
     void play(int misses1, int misses2, bool manualTicks = true) {
         p1->ActionButtonClick();
         p2->ActionButtonClick();
-        QVERIFY(p1->ActionButton->isHidden() && p2->ActionButton->isHidden());
+        QVERIFY(p1->ui().ActionButton->isHidden() && p2->ui().ActionButton->isHidden());
         guess(p1, misses1);
         guess(p2, misses2);
         if (!manualTicks) {
@@ -108,7 +108,7 @@ struct Game {
             return;
         }
         QTRY_VERIFY(bothPosted(p1) && bothPosted(p2));
-        QTRY_VERIFY(p1->WaitStatus->isHidden() && p2->WaitStatus->isHidden());
+        QTRY_VERIFY(p1->ui().WaitStatus->isHidden() && p2->ui().WaitStatus->isHidden());
         QCOMPARE(p1->scores().player1(), p2->scores().player1());
         QCOMPARE(p1->scores().player2(), p2->scores().player2());
     }
@@ -177,35 +177,35 @@ private Q_SLOTS:
         scriptWord(g.p2, QStringLiteral("ROSE"));
         // Player 1 sends first and waits for Player 2's word, which then arrives.
         g.p1->ConnectTimerTimer();
-        QCOMPARE(g.p1->WaitStatus->text(), kWaitWord);
-        QVERIFY(g.p1->WaitStatus->isVisible());
+        QCOMPARE(g.p1->ui().WaitStatus->text(), kWaitWord);
+        QVERIFY(g.p1->ui().WaitStatus->isVisible());
         QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("garden"));
-        QCOMPARE(g.p1->WebWordlabel->text(), QStringLiteral("______"));
+        QCOMPARE(g.p1->ui().WebWordlabel->text(), QStringLiteral("______"));
         CHECKED(g.tick(g.p2));
         QCOMPARE(g.p1->dealtWord().word, QStringLiteral("ROSE"));
         QCOMPARE(g.p2->dealtWord().word, QStringLiteral("garden"));
         QCOMPARE(g.p2->dealtWord().clue, QStringLiteral("No hint given"));
-        QVERIFY(linesOf(g.p1->ConMemo).contains(QStringLiteral(">>Word Sent")));
-        QVERIFY(linesOf(g.p2->ConMemo).contains(QStringLiteral(">>Received word")));
+        QVERIFY(linesOf(g.p1->ui().ConMemo).contains(QStringLiteral(">>Word Sent")));
+        QVERIFY(linesOf(g.p2->ui().ConMemo).contains(QStringLiteral(">>Received word")));
 
         CHECKED(g.play(0, 2));
         // Each side followed the other's word letter by letter.
-        QCOMPARE(g.p1->WebWordlabel->text(), QStringLiteral("GARDEN"));
-        QCOMPARE(g.p1->MissedWebLabel->text().left(3), QStringLiteral("N E"));
-        QVERIFY(g.p1->MissedWebLabel->text().endsWith(QStringLiteral("Y Z ")));
-        QCOMPARE(g.p1->WebGuesses->text(), QStringLiteral("6 Guesses Left"));
-        QCOMPARE(g.p2->WebWordlabel->text(), QStringLiteral("ROSE"));
-        QCOMPARE(g.p1->Play1ScorePan->text(), QStringLiteral("8"));
-        QCOMPARE(g.p1->Play2ScorePan->text(), QStringLiteral("6"));
-        QCOMPARE(g.p2->Play2ScorePan->text(), QStringLiteral("6"));
+        QCOMPARE(g.p1->ui().WebWordlabel->text(), QStringLiteral("GARDEN"));
+        QCOMPARE(g.p1->ui().MissedWebLabel->text().left(3), QStringLiteral("N E"));
+        QVERIFY(g.p1->ui().MissedWebLabel->text().endsWith(QStringLiteral("Y Z ")));
+        QCOMPARE(g.p1->ui().WebGuesses->text(), QStringLiteral("6 Guesses Left"));
+        QCOMPARE(g.p2->ui().WebWordlabel->text(), QStringLiteral("ROSE"));
+        QCOMPARE(g.p1->ui().Play1ScorePan->text(), QStringLiteral("8"));
+        QCOMPARE(g.p1->ui().Play2ScorePan->text(), QStringLiteral("6"));
+        QCOMPARE(g.p2->ui().Play2ScorePan->text(), QStringLiteral("6"));
 
         scriptWord(g.p1, QStringLiteral("Ice cream"));
         scriptWord(g.p2, QStringLiteral("TULIP"));
         CHECKED(g.tick(g.p2));
-        QCOMPARE(g.p1->WordNumPanel->text(), QStringLiteral("Word 1"));
+        QCOMPARE(g.p1->ui().WordNumPanel->text(), QStringLiteral("Word 1"));
         CHECKED(g.play(0, 2));
-        QCOMPARE(g.p1->WordNumPanel->text(), QStringLiteral("Word 2"));
-        QCOMPARE(g.p2->WebWordlabel->text(), QStringLiteral("TULIP"));
+        QCOMPARE(g.p1->ui().WordNumPanel->text(), QStringLiteral("Word 2"));
+        QCOMPARE(g.p2->ui().WebWordlabel->text(), QStringLiteral("TULIP"));
         CHECKED(g.tickToGameOver(QStringLiteral("Ann is the winner!")));
         QCOMPARE(g.p2.prompts.withCaption(QStringLiteral("Game Over")).first(),
                  QStringLiteral("Ann is the winner!\n\r\n\rAnn Score: 16\n\rBea Score: 12\n\r\n\r"
@@ -215,7 +215,7 @@ private Q_SLOTS:
     void playersChooseWordsWithCluesAndTheLengthRule() {
         Game g;
         CHECKED(g.setUp({1, 1, true, true, true}));
-        QVERIFY(g.p2->settings.UseHints && g.p2->settings.SameWordLength);
+        QVERIFY(g.p2->settings().UseHints && g.p2->settings().SameWordLength);
         CHECKED(g.pressStart(g.p2));
         auto labels1 = std::make_shared<QStringList>();
         auto labels2 = std::make_shared<QStringList>();
@@ -235,7 +235,7 @@ private Q_SLOTS:
         QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("Garden"));
         QCOMPARE(g.p2->peer().opponent().word, QStringLiteral("ORCHID"));
         CHECKED(g.play(3, 0));
-        QCOMPARE(g.p2->HintLabel->text(), QStringLiteral("Grows: green"));
+        QCOMPARE(g.p2->ui().HintLabel->text(), QStringLiteral("Grows: green"));
 
         // The next word must have 5 letters.
         scriptWord(g.p1, QStringLiteral("TULIP"), QStringLiteral("Dutch"), labels1);
@@ -258,20 +258,20 @@ private Q_SLOTS:
         QCOMPARE(g.p2->dealtWord().word, QStringLiteral("APPLE"));
         QCOMPARE(g.p2->dealtWord().clue, QStringLiteral("Red"));
         QCOMPARE(g.p2->windowTitle(), QStringLiteral("Ropewit: Fruit"));
-        QCOMPARE(g.p2->WebWordlabel->text(), QStringLiteral("_____"));
+        QCOMPARE(g.p2->ui().WebWordlabel->text(), QStringLiteral("_____"));
 
         g.p1->ActionButtonClick();
         g.p2->ActionButtonClick();
         // One hit and one miss by Player 1: Player 2 sees where, but never which letter.
         g.p1->AlphaClicked('P' - 64);
         g.p1->AlphaClicked('Z' - 64);
-        QTRY_COMPARE(g.p2->WebWordlabel->text(), QStringLiteral("_XX__"));
-        QCOMPARE(g.p2->MissedWebLabel->text(),
+        QTRY_COMPARE(g.p2->ui().WebWordlabel->text(), QStringLiteral("_XX__"));
+        QCOMPARE(g.p2->ui().MissedWebLabel->text(),
                  QStringLiteral("You are playing the same word--cannot reveal"));
-        QTRY_COMPARE(g.p2->WebGuesses->text(), QStringLiteral("7 Guesses Left"));
+        QTRY_COMPARE(g.p2->ui().WebGuesses->text(), QStringLiteral("7 Guesses Left"));
         Game::guess(g.p1, 0);
         Game::guess(g.p2, 1);
-        QTRY_COMPARE(g.p1->WebWordlabel->text(), QStringLiteral("XXXXX"));
+        QTRY_COMPARE(g.p1->ui().WebWordlabel->text(), QStringLiteral("XXXXX"));
         QTRY_VERIFY(bothPosted(g.p1) && bothPosted(g.p2));
         QCOMPARE(g.p1->scores().player1(), 7LL);
         QCOMPARE(g.p1->scores().player2(), 7LL);
@@ -287,7 +287,7 @@ private Q_SLOTS:
         CHECKED(g.pressStart(g.p2));
         CHECKED(g.tick(g.p1));
         QCOMPARE(g.p2->dealtWord().word, QStringLiteral("APPLE"));
-        QCOMPARE(g.p1->Play1ScorePan->text(), QStringLiteral("0"));
+        QCOMPARE(g.p1->ui().Play1ScorePan->text(), QStringLiteral("0"));
     }
 
     void theProgramChoosesDifferentWordsOfTheSameLength() {
@@ -305,11 +305,11 @@ private Q_SLOTS:
         QCOMPARE(g.p2->peer().opponent().word, QStringLiteral("APPLE"));
         QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("GRAPE"));
         QCOMPARE(g.p2->dealtWord().clue, QStringLiteral("Vine"));
-        QCOMPARE(linesOf(g.p1->ConMemo).count(QStringLiteral(">>Word Sent")), 1);
+        QCOMPARE(linesOf(g.p1->ui().ConMemo).count(QStringLiteral(">>Word Sent")), 1);
         CHECKED(g.play(1, 1));
         // The opponent's letters are shown.
-        QVERIFY(g.p1->MissedWebLabel->text().startsWith(QStringLiteral("E P A R G")));
-        QCOMPARE(g.p2->WebWordlabel->text(), QStringLiteral("APPLE"));
+        QVERIFY(g.p1->ui().MissedWebLabel->text().startsWith(QStringLiteral("E P A R G")));
+        QCOMPARE(g.p2->ui().WebWordlabel->text(), QStringLiteral("APPLE"));
 
         CHECKED(g.tick(g.p1));
         QCOMPARE(g.p1->dealtWord().word, QStringLiteral("PLUM"));
@@ -318,19 +318,19 @@ private Q_SLOTS:
         QCOMPARE(int(g.p1->wordSource().isUsed(5)), 1);
         CHECKED(g.play(0, 1));
         CHECKED(g.tickToGameOver(QStringLiteral("Ann is the winner!")));
-        QVERIFY(g.p1->settings.SameWordLength);
+        QVERIFY(g.p1->settings().SameWordLength);
     }
 
     void player2sListWhenPlayer1DoesNotChoose() {
         Game g;
         const QString list = g.p2.writeFile(QStringLiteral("fruit.txt"), kFruit);
         CHECKED(g.setUp({2, 1, false, false, false}));
-        QVERIFY(!g.p2->settings.Player1Chooses);
+        QVERIFY(!g.p2->settings().Player1Chooses);
         CHECKED(g.pressStart(g.p1));
         g.p1->ConnectTimerTimer();
-        QCOMPARE(g.p1->WaitStatus->text(), kWaitWord);
-        QVERIFY(g.p1->WaitStatus->isVisible());
-        QVERIFY(g.p1->FlashTimer->isActive());
+        QCOMPARE(g.p1->ui().WaitStatus->text(), kWaitWord);
+        QVERIFY(g.p1->ui().WaitStatus->isVisible());
+        QVERIFY(g.p1->ui().FlashTimer->isActive());
         QVERIFY(g.p1.prompts.count(QStringLiteral("open")) == 0);
         // Player 2 has loaded no list: the default one, then the chooser for its own.
         g.p2.prompts.fileAnswers.push_back(list);
@@ -361,11 +361,12 @@ private Q_SLOTS:
         QCOMPARE(g.p1->dealtWord().word, QStringLiteral("OX"));
         QCOMPARE(g.p2->dealtWord().word, QStringLiteral("COW"));
         // Off on the choosing side only, and neither sent nor saved.
-        QVERIFY(!g.p1->settings.SameWordLength);
-        QVERIFY(g.p2->settings.SameWordLength);
-        QCOMPARE(linesOf(g.p2->ConMemo).filter(QStringLiteral(">>Game Type Changed")).size(), 1);
+        QVERIFY(!g.p1->settings().SameWordLength);
+        QVERIFY(g.p2->settings().SameWordLength);
+        QCOMPARE(linesOf(g.p2->ui().ConMemo).filter(QStringLiteral(">>Game Type Changed")).size(),
+                 1);
         Settings onDisk;
-        onDisk.IniPath = g.p1->settings.IniPath;
+        onDisk.IniPath = g.p1->settings().IniPath;
         LoadSettings(onDisk);
         QVERIFY(onDisk.SameWordLength);
         CHECKED(g.play(0, 0));
@@ -382,20 +383,20 @@ private Q_SLOTS:
         CHECKED(g.setUp({2, 1, false, true, false}));
         // Player 2 first: it waits; Player 1 then does not.
         g.p2->ActionButtonClick();
-        QCOMPARE(g.p2->WaitStatus->text(), QStringLiteral("Waiting for opponent to start"));
-        QVERIFY(g.p2->ActionButton->isVisible() && !g.p2->ActionButton->isEnabled());
+        QCOMPARE(g.p2->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent to start"));
+        QVERIFY(g.p2->ui().ActionButton->isVisible() && !g.p2->ui().ActionButton->isEnabled());
         QTRY_VERIFY(g.p1->peer().ready().theirs);
-        QVERIFY(linesOf(g.p1->ConMemo).contains(QStringLiteral(">>Bea Ready To Start")));
+        QVERIFY(linesOf(g.p1->ui().ConMemo).contains(QStringLiteral(">>Bea Ready To Start")));
         g.p1->ActionButtonClick();
-        QVERIFY(g.p1->WaitStatus->isHidden());
-        QTRY_VERIFY(g.p2->WaitStatus->isHidden() && !g.p2->FlashTimer->isActive());
-        QVERIFY(linesOf(g.p2->ConMemo).contains(QStringLiteral(">>Ann Ready To Start")));
+        QVERIFY(g.p1->ui().WaitStatus->isHidden());
+        QTRY_VERIFY(g.p2->ui().WaitStatus->isHidden() && !g.p2->ui().FlashTimer->isActive());
+        QVERIFY(linesOf(g.p2->ui().ConMemo).contains(QStringLiteral(">>Ann Ready To Start")));
         QVERIFY(bothPosted(g.p1) && bothPosted(g.p2));
         CHECKED(g.tick(g.p2));
         // Extra ticks change nothing: the step began once.
         g.p1->ConnectTimerTimer();
         g.p2->ConnectTimerTimer();
-        QCOMPARE(linesOf(g.p1->ConMemo).count(QStringLiteral(">>Word Sent")), 1);
+        QCOMPARE(linesOf(g.p1->ui().ConMemo).count(QStringLiteral(">>Word Sent")), 1);
         QCOMPARE(g.p1->dealtWord().word, QStringLiteral("APPLE"));
 
         // Both at the same moment: each waits until the other's press arrives.
@@ -404,11 +405,11 @@ private Q_SLOTS:
         CHECKED(h.setUp({2, 1, false, true, false}));
         h.p1->ActionButtonClick();
         h.p2->ActionButtonClick();
-        QVERIFY(h.p1->WaitStatus->isVisible() && h.p2->WaitStatus->isVisible());
-        QTRY_VERIFY(h.p1->WaitStatus->isHidden() && h.p2->WaitStatus->isHidden());
+        QVERIFY(h.p1->ui().WaitStatus->isVisible() && h.p2->ui().WaitStatus->isVisible());
+        QTRY_VERIFY(h.p1->ui().WaitStatus->isHidden() && h.p2->ui().WaitStatus->isHidden());
         QVERIFY(bothPosted(h.p1) && bothPosted(h.p2));
         CHECKED(h.tick(h.p1));
-        QCOMPARE(linesOf(h.p1->ConMemo).count(QStringLiteral(">>Word Sent")), 1);
+        QCOMPARE(linesOf(h.p1->ui().ConMemo).count(QStringLiteral(">>Word Sent")), 1);
     }
 
     void aWordPlayedBeforeThisSidesTickStillBeginsTheStep() {
@@ -422,10 +423,10 @@ private Q_SLOTS:
         QVERIFY(bothPosted(g.p2));
         g.p2->ActionButtonClick();
         QVERIFY(!bothPosted(g.p2));
-        QVERIFY(g.p2->WaitStatus->isHidden());
+        QVERIFY(g.p2->ui().WaitStatus->isHidden());
         QVERIFY(g.p2->GuessingAllowed());
         g.p2->ConnectTimerTimer();
-        QVERIFY(g.p2->WaitStatus->isHidden());
+        QVERIFY(g.p2->ui().WaitStatus->isHidden());
         QCOMPARE(g.p2->dealtWord().word, QStringLiteral("PEAR"));
     }
 
@@ -433,12 +434,12 @@ private Q_SLOTS:
         Game g;
         g.p1->LoadGame(g.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
         CHECKED(g.setUp({2, 1, false, true, false}, false));
-        QVERIFY(g.p1->ConnectTimer->isActive() && g.p2->ConnectTimer->isActive());
-        QCOMPARE(g.p1->ConnectTimer->interval(), 1000);
+        QVERIFY(g.p1->ui().ConnectTimer->isActive() && g.p2->ui().ConnectTimer->isActive());
+        QCOMPARE(g.p1->ui().ConnectTimer->interval(), 1000);
         g.p1->ActionButtonClick();
         g.p2->ActionButtonClick();
         QTRY_VERIFY_WITH_TIMEOUT(offers(g.p1, kPlay) && offers(g.p2, kPlay), 5000);
-        QVERIFY(!g.p1->ConnectTimer->isActive());
+        QVERIFY(!g.p1->ui().ConnectTimer->isActive());
         QCOMPARE(g.p2->dealtWord().word, QStringLiteral("PEAR"));
         CHECKED(g.play(0, 1, false));
         QTRY_VERIFY_WITH_TIMEOUT(offers(g.p1, kPlay) && offers(g.p2, kPlay), 5000);

@@ -175,13 +175,13 @@ private Q_SLOTS:
         // The opponent who waits at the second entry's address.
         QTcpServer opponent;
         QVERIFY(opponent.listen(QHostAddress::LocalHost, 0));
-        t->ctx.peerPort = opponent.serverPort();
+        t->context().peerPort = opponent.serverPort();
         // The address is entry 4 of the history: it moves to the top.
         for (int i = 0; i < 10; ++i) {
-            t->settings.LastIpAddresses[static_cast<size_t>(i)] =
+            t->settings().LastIpAddresses[static_cast<size_t>(i)] =
                 i == 3 ? QStringLiteral("127.0.0.1") : QStringLiteral("10.0.0.%1").arg(i + 1);
         }
-        QSignalSpy enabled(t->MenuPlayer, &QAction::enabledChanged);
+        QSignalSpy enabled(t->ui().MenuPlayer, &QAction::enabledChanged);
         Seen seen;
         t.prompts.dialogScript.push_back(choose(1, &seen));
         QVERIFY(answerList(t, fs,
@@ -196,10 +196,10 @@ private Q_SLOTS:
         const QStringList log = logOf(t);
         QVERIFY(log.indexOf(QStringLiteral(">>Attempting To Connect")) <
                 log.indexOf(QStringLiteral(">>Connected")));
-        QCOMPARE(t->settings.LastIpAddresses[0], QStringLiteral("127.0.0.1"));
-        QCOMPARE(t->settings.LastIpAddresses[1], QStringLiteral("10.0.0.1"));
-        QCOMPARE(t->settings.LastIpAddresses[3], QStringLiteral("10.0.0.3"));
-        QCOMPARE(t->settings.LastIpAddresses[4], QStringLiteral("10.0.0.5"));
+        QCOMPARE(t->settings().LastIpAddresses[0], QStringLiteral("127.0.0.1"));
+        QCOMPARE(t->settings().LastIpAddresses[1], QStringLiteral("10.0.0.1"));
+        QCOMPARE(t->settings().LastIpAddresses[3], QStringLiteral("10.0.0.3"));
+        QCOMPARE(t->settings().LastIpAddresses[4], QStringLiteral("10.0.0.5"));
         // Disabled while calling, enabled again when the call has its answer.
         QCOMPARE(enabled.size(), 2);
         QCOMPARE(enabled.at(0).at(0).toBool(), false);
@@ -214,8 +214,8 @@ private Q_SLOTS:
         QTRY_VERIFY(opponent.hasPendingConnections());
         QTRY_VERIFY(t->peer().connected());
         QCOMPARE(t.prompts.count(QStringLiteral("message")), 0);
-        QCOMPARE(std::count(t->settings.LastIpAddresses.begin(), t->settings.LastIpAddresses.end(),
-                            QStringLiteral("127.0.0.1")),
+        QCOMPARE(std::count(t->settings().LastIpAddresses.begin(),
+                            t->settings().LastIpAddresses.end(), QStringLiteral("127.0.0.1")),
                  1);
     }
 
@@ -230,7 +230,7 @@ private Q_SLOTS:
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
         QCOMPARE(seen.addresses.at(0), QString::fromLatin1(address60.left(50)));
         QCOMPARE(t->peer().peerAddress(), QString::fromLatin1(address60.left(50)));
-        QCOMPARE(t->settings.LastIpAddresses[0], QString::fromLatin1(address60.left(50)));
+        QCOMPARE(t->settings().LastIpAddresses[0], QString::fromLatin1(address60.left(50)));
 
         QByteArray list = "05";
         for (int i = 0; i < 20; ++i) {
@@ -258,8 +258,8 @@ private Q_SLOTS:
         TestWindow t;
         FakeMatchServer fs;
         useServer(t, fs.port());
-        t->settings.LastIpAddresses[0] = QStringLiteral("10.0.0.1");
-        const auto history = t->settings.LastIpAddresses;
+        t->settings().LastIpAddresses[0] = QStringLiteral("10.0.0.1");
+        const auto history = t->settings().LastIpAddresses;
         t.prompts.dialogScript.push_back([](QDialog& d) {  // Abort
             d.show();
             static_cast<TWebOpponent&>(d).Button1->click();
@@ -280,9 +280,9 @@ private Q_SLOTS:
             QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), i);
         }
         QVERIFY(t->peer().peerAddress().isEmpty());
-        QCOMPARE(t->settings.LastIpAddresses, history);
+        QCOMPARE(t->settings().LastIpAddresses, history);
         QVERIFY(!logOf(t).contains(QStringLiteral(">>Attempting To Connect")));
-        QVERIFY(t->MenuPlayer->isEnabled());
+        QVERIFY(t->ui().MenuPlayer->isEnabled());
     }
 
     void addedAndFullReplies() {

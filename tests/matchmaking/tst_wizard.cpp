@@ -48,7 +48,7 @@ QStringList items(const QComboBox* box) {
 class WatchingPrompts : public ScriptedPrompts {
 public:
     std::function<void()> onOpen;
-    std::optional<QString> openFile(QWidget* parent, const FileDialogSpec& spec) override {
+    std::optional<QString> openFile(QWidget* parent, const FileChooserRequest& spec) override {
         if (onOpen) {
             onOpen();
         }
@@ -63,13 +63,13 @@ class TestWizard : public QObject {
 private Q_SLOTS:
     void opensWithTheRememberedChoices() {
         TestWindow t;
-        t->settings.LastPanel1Option = 1;
-        t->settings.LastPanel2Option = 3;
-        t->settings.LastPanel3Option = 2;
-        t->settings.LastIpAddresses[1] = QStringLiteral("10.0.0.2");
-        t->settings.LastIpAddresses[3] = QStringLiteral("10.0.0.4");
-        t->SoloGame = false;
-        const Settings before = t->settings;
+        t->settings().LastPanel1Option = 1;
+        t->settings().LastPanel2Option = 3;
+        t->settings().LastPanel3Option = 2;
+        t->settings().LastIpAddresses[1] = QStringLiteral("10.0.0.2");
+        t->settings().LastIpAddresses[3] = QStringLiteral("10.0.0.4");
+        t->setSoloGame(false);
+        const Settings before = t->settings();
         bool checked = false;
         const bool finished = runWizard(t, [&](TDoNewGame& w) {
             QCOMPARE(w.currentStep(), 1);
@@ -90,15 +90,15 @@ private Q_SLOTS:
         QVERIFY(checked);
         QVERIFY(!finished);
         // Cancel on step 1 changes nothing.
-        QVERIFY(!t->SoloGame);
-        QCOMPARE(t->settings.LastPanel1Option, before.LastPanel1Option);
-        QCOMPARE(t->settings.LastIpAddresses, before.LastIpAddresses);
+        QVERIFY(!t->soloGame());
+        QCOMPARE(t->settings().LastPanel1Option, before.LastPanel1Option);
+        QCOMPARE(t->settings().LastIpAddresses, before.LastIpAddresses);
         QVERIFY(t.prompts.count(QStringLiteral("open")) == 0);
 
         // A value out of range checks nothing in its group; entry 1 fills the edit.
-        t->settings.LastPanel1Option = 9;
-        t->settings.LastPanel2Option = 0;
-        t->settings.LastIpAddresses[0] = QStringLiteral("10.0.0.1");
+        t->settings().LastPanel1Option = 9;
+        t->settings().LastPanel2Option = 0;
+        t->settings().LastIpAddresses[0] = QStringLiteral("10.0.0.1");
         checked = false;
         runWizard(t, [&](TDoNewGame& w) {
             QVERIFY(!w.PlaySol->isChecked() && !w.PlayOpp->isChecked());
@@ -123,32 +123,32 @@ private Q_SLOTS:
             const std::pair<QRadioButton*, int> panel1[] = {{w.PlaySol, 1}, {w.PlayOpp, 2}};
             for (const auto& [radio, value] : panel1) {
                 radio->click();
-                QCOMPARE(t->settings.LastPanel1Option, value);
+                QCOMPARE(t->settings().LastPanel1Option, value);
             }
             w.AlphaNames->click();
-            QCOMPARE(t->settings.LastPanel3Option, 2);
+            QCOMPARE(t->settings().LastPanel3Option, 2);
             w.LongestWait->click();
-            QCOMPARE(t->settings.LastPanel3Option, 1);
+            QCOMPARE(t->settings().LastPanel3Option, 1);
             w.NextButton->click();  // step 2 takes clicks only while it is shown
             const std::pair<QRadioButton*, int> panel2[] = {
                 {w.KnowIp, 1}, {w.WaitIP, 2}, {w.LogServer, 3}, {w.RegServer, 4}};
             for (const auto& [radio, value] : panel2) {
                 radio->click();
-                QCOMPARE(t->settings.LastPanel2Option, value);
+                QCOMPARE(t->settings().LastPanel2Option, value);
             }
             w.CancelButton->click();
         });
         // Cancelling keeps what was clicked.
-        QCOMPARE(t->settings.LastPanel1Option, 2);
-        QCOMPARE(t->settings.LastPanel2Option, 4);
-        QCOMPARE(t->settings.LastPanel3Option, 1);
+        QCOMPARE(t->settings().LastPanel1Option, 2);
+        QCOMPARE(t->settings().LastPanel2Option, 4);
+        QCOMPARE(t->settings().LastPanel3Option, 1);
     }
 
     void typedAddressIsCalled() {
         TestWindow t(kNamedAnn);
-        t->settings.LastIpAddresses[0] = QStringLiteral("10.0.0.9");
-        t->settings.LastIpAddresses[1] = QStringLiteral("10.0.0.8");
-        t->settings.LastIpAddresses[2] = QStringLiteral("10.0.0.5");
+        t->settings().LastIpAddresses[0] = QStringLiteral("10.0.0.9");
+        t->settings().LastIpAddresses[1] = QStringLiteral("10.0.0.8");
+        t->settings().LastIpAddresses[2] = QStringLiteral("10.0.0.5");
         const bool finished = runWizard(t, [&](TDoNewGame& w) {
             toStep2(w);
             w.KnowIp->click();
@@ -167,15 +167,15 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("No IP Address has been entered."),
                               QStringLiteral("No IP Address has been entered.")}));
         QCOMPARE(t->peer().peerAddress(), QStringLiteral("10.0.0.5"));
-        QCOMPARE(t->settings.LastIpAddresses[0], QStringLiteral("10.0.0.5"));
-        QCOMPARE(t->settings.LastIpAddresses[1], QStringLiteral("10.0.0.9"));
-        QCOMPARE(t->settings.LastIpAddresses[2], QStringLiteral("10.0.0.8"));
-        QVERIFY(t->settings.LastIpAddresses[3].isEmpty());
+        QCOMPARE(t->settings().LastIpAddresses[0], QStringLiteral("10.0.0.5"));
+        QCOMPARE(t->settings().LastIpAddresses[1], QStringLiteral("10.0.0.9"));
+        QCOMPARE(t->settings().LastIpAddresses[2], QStringLiteral("10.0.0.8"));
+        QVERIFY(t->settings().LastIpAddresses[3].isEmpty());
         QVERIFY(logOf(t).contains(QStringLiteral(">>Attempting To Connect")));
         // Disabled until the call has its answer.
-        QVERIFY(!t->MenuPlayer->isEnabled());
-        QVERIFY(!t->SoloGame);
-        QTRY_VERIFY(t->MenuPlayer->isEnabled());
+        QVERIFY(!t->ui().MenuPlayer->isEnabled());
+        QVERIFY(!t->soloGame());
+        QTRY_VERIFY(t->ui().MenuPlayer->isEnabled());
     }
 
     void headingOfStep3CancelsAndEscapeDoesNothing() {
@@ -207,7 +207,7 @@ private Q_SLOTS:
         QVERIFY(t->peer().listening());
         QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
         QCOMPARE(logOf(t).count(QStringLiteral(">>Waiting for a connection")), 1);
-        QVERIFY(!t->SoloGame);
+        QVERIFY(!t->soloGame());
     }
 
     void opponentWithoutAUserName() {
@@ -231,7 +231,7 @@ private Q_SLOTS:
                                             "yourself yet. Would you like to do so now?")});
         QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 2);
         QCOMPARE(t.prompts.shown.back().text, QStringLiteral("TGetYourName"));
-        QCOMPARE(t->settings.UserName, QStringLiteral("Zed"));
+        QCOMPARE(t->settings().UserName, QStringLiteral("Zed"));
 
         // No: no dialog, and step 2 all the same.
         TestWindow u;
@@ -244,7 +244,7 @@ private Q_SLOTS:
         QCOMPARE(step, 2);
         QCOMPARE(u.prompts.count(QStringLiteral("question")), 1);
         QCOMPARE(u.prompts.count(QStringLiteral("dialog")), 1);
-        QVERIFY(u->settings.UserName.isEmpty());
+        QVERIFY(u->settings().UserName.isEmpty());
     }
 
     void registeringChoosesTheOwnAddress() {
@@ -252,7 +252,7 @@ private Q_SLOTS:
         FakeMatchServer fs;
         useServer(t, fs.port());
         const auto registerWith = [&](const QStringList& addresses) {
-            t->ctx.localAddresses = [addresses] { return addresses; };
+            t->context().localAddresses = [addresses] { return addresses; };
             t.prompts.clear();
             t->match().setOwnAddress(QString());
             return runWizard(t, [](TDoNewGame& w) {
@@ -313,7 +313,7 @@ private Q_SLOTS:
         QTRY_COMPARE(t->match().cliSrvWSocket().state(), TWSocket::wsConnected);
         t->match().setRequest(MatchRequest(0));
         int step = 0;
-        t->ctx.localAddresses = [] { return QStringList(); };
+        t->context().localAddresses = [] { return QStringList(); };
         t.prompts.clear();
         runWizard(t, [&](TDoNewGame& w) {
             toStep2(w);
@@ -372,19 +372,19 @@ private Q_SLOTS:
     void playingAloneWhileRegisteredLeavesTheServerFirst() {
         TestWindow t(kNamedAnn);
         WatchingPrompts prompts;
-        t->ctx.prompts = &prompts;
+        t->context().prompts = &prompts;
         FakeMatchServer fs;
         useServer(t, fs.port());
         // Connected to an opponent, then registered and listening.
         QTcpServer opponent;
         QVERIFY(opponent.listen(QHostAddress::LocalHost, 0));
-        t->ctx.peerPort = opponent.serverPort();
+        t->context().peerPort = opponent.serverPort();
         t->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
         t->ConnectToIP();
         QTRY_VERIFY(t->peer().connected());
         QTRY_VERIFY(opponent.hasPendingConnections());
         std::unique_ptr<QTcpSocket> peer(opponent.nextPendingConnection());
-        t->ctx.peerPort = 0;
+        t->context().peerPort = 0;
         t->peer().setListening(true);
         t->StartServer();
         QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
@@ -425,8 +425,8 @@ private Q_SLOTS:
         QCOMPARE(atOpen[0].request, 4);
         QCOMPARE(prompts.fileSpecs.front().title, QStringLiteral("Open Text File of Words"));
         QVERIFY(prompts.fileSpecs.front().mustExist);
-        QCOMPARE(prompts.fileSpecs.front().directory, t->settings.ProgramDir);
-        QVERIFY(t->SoloGame);
+        QCOMPARE(prompts.fileSpecs.front().directory, t->settings().ProgramDir);
+        QVERIFY(t->soloGame());
         QCOMPARE(t->wordSource().title(), QStringLiteral("Title"));
         QVERIFY(fs.waitForConnections(1));
         QTRY_COMPARE(fs.received(0), QByteArray("02Ann\x01"
@@ -439,7 +439,7 @@ private Q_SLOTS:
 
     void closeBoxOnStep2Finishes() {
         TestWindow t(kNamedAnn);
-        t->SoloGame = true;
+        t->setSoloGame(true);
         bool cancelled = true;
         const bool finished = runWizard(t, [&](TDoNewGame& w) {
             toStep2(w);
@@ -449,7 +449,7 @@ private Q_SLOTS:
         });
         QVERIFY(finished);
         QVERIFY(!cancelled);
-        QVERIFY(!t->SoloGame);
+        QVERIFY(!t->soloGame());
     }
 };
 

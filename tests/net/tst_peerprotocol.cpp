@@ -30,11 +30,11 @@ const QByteArray kBea = "[Options]\r\nUser Name=Bea\r\nUse Sound=No\r\nNumber of
 
 // Every line of the log, empty ones too.
 QStringList fullLogOf(TestWindow& t) {
-    return t->ConMemo->toPlainText().split(QLatin1Char('\n'));
+    return t->ui().ConMemo->toPlainText().split(QLatin1Char('\n'));
 }
 
 QString lastChat(TestWindow& t) {
-    return t->MyMemo->toPlainText().section(QLatin1Char('\n'), -1);
+    return t->ui().MyMemo->toPlainText().section(QLatin1Char('\n'), -1);
 }
 
 // The window has called a raw Player 1 and knows it as "Ann".
@@ -43,9 +43,9 @@ void wireAsPlayer2(TestWindow& t, RawPeer& raw) {
     raw.answerWindow(t);
     REQUIRE_OK();
     raw.send("08Ann\x02");
-    raw.waitFor("08" + t->settings.UserName.toLatin1() + '\x02');
+    raw.waitFor("08" + t->settings().UserName.toLatin1() + '\x02');
     REQUIRE_OK();
-    QCOMPARE(t->Player1Name, QStringLiteral("Ann"));
+    QCOMPARE(t->player1Name(), QStringLiteral("Ann"));
     raw.received.clear();
 }
 
@@ -58,13 +58,13 @@ void wireAsPlayer1(TestWindow& t, RawPeer& raw) {
     raw.send("08Bea\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->Player2Name, QStringLiteral("Bea"));
+    QCOMPARE(t->player2Name(), QStringLiteral("Bea"));
     raw.received.clear();
 }
 
 Settings savedSettings(TestWindow& t) {
     Settings s;
-    s.IniPath = t->settings.IniPath;
+    s.IniPath = t->settings().IniPath;
     LoadSettings(s);
     return s;
 }
@@ -114,7 +114,7 @@ void TestPeerProtocol::chatLineIsShownAndSoundedWhenSoundIsOn() {
     wireAsPlayer1(t, raw);
     REQUIRE_OK();
 
-    t->settings.UseSound = true;
+    t->settings().UseSound = true;
     t.sound.clear();
     raw.send("01Bea> hello there\x02");
     raw.sync(t);
@@ -124,7 +124,7 @@ void TestPeerProtocol::chatLineIsShownAndSoundedWhenSoundIsOn() {
     QCOMPARE(t.sound.plays[0].path, QStringLiteral(ROPEWIT_PROGRAM_DIR "/FLOOP.WAV"));
     QVERIFY(!t.sound.plays[0].wait);
 
-    t->settings.UseSound = false;
+    t->settings().UseSound = false;
     raw.send("01Bea> caf\xE9 au lait\x02");
     raw.sync(t);
     REQUIRE_OK();
@@ -137,21 +137,21 @@ void TestPeerProtocol::guessAttemptsAreTakenButNotSaved() {
     RawPeer raw;
     wireAsPlayer2(t, raw);
     REQUIRE_OK();
-    const QByteArray before = fileBytes(t->settings.IniPath);
+    const QByteArray before = fileBytes(t->settings().IniPath);
     QVERIFY(!before.isEmpty());
 
     raw.send("0208\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->settings.NumGuesses, QStringLiteral("8"));
+    QCOMPARE(t->settings().NumGuesses, QStringLiteral("8"));
     QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Guess Attempts Changed To 8")));
 
     raw.send("0212\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->settings.NumGuesses, QStringLiteral("12"));
+    QCOMPARE(t->settings().NumGuesses, QStringLiteral("12"));
     QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Guess Attempts Changed To 12")));
-    QCOMPARE(fileBytes(t->settings.IniPath), before);
+    QCOMPARE(fileBytes(t->settings().IniPath), before);
 }
 
 void TestPeerProtocol::gameOptionsAreTakenDescribedAndSaved() {
@@ -167,12 +167,12 @@ void TestPeerProtocol::gameOptionsAreTakenDescribedAndSaved() {
     QVERIFY(fullLogOf(t).contains(
         QStringLiteral(">>Game Type Changed: Program Chooses Words, Players Get Different Words, "
                        "Ensure Words Are Same Length, Ann Chooses Word List")));
-    QCOMPARE(t->settings.GameType, 2);
-    QCOMPARE(t->settings.WordType, 1);
-    QVERIFY(t->settings.SameWordLength);
-    QVERIFY(t->settings.Player1Chooses);
-    QCOMPARE(t->settings.WinScore, 100);
-    QVERIFY(t->MenuWords->isEnabled());  // Player 1 chooses the list, and this is Player 1
+    QCOMPARE(t->settings().GameType, 2);
+    QCOMPARE(t->settings().WordType, 1);
+    QVERIFY(t->settings().SameWordLength);
+    QVERIFY(t->settings().Player1Chooses);
+    QCOMPARE(t->settings().WinScore, 100);
+    QVERIFY(t->ui().MenuWords->isEnabled());  // Player 1 chooses the list, and this is Player 1
 
     // Players choose: a blank, then the comma; a new winning score is mentioned.
     raw.send("0311100150\x02");
@@ -181,10 +181,10 @@ void TestPeerProtocol::gameOptionsAreTakenDescribedAndSaved() {
     QVERIFY(fullLogOf(t).contains(
         QStringLiteral(">>Game Type Changed: Player Chooses Words , Ensure Words Are Same Length, "
                        "Winning Score is 150")));
-    QCOMPARE(t->settings.GameType, 1);
-    QVERIFY(!t->settings.Player1Chooses);
-    QCOMPARE(t->settings.WinScore, 150);
-    QVERIFY(!t->MenuWords->isEnabled());
+    QCOMPARE(t->settings().GameType, 1);
+    QVERIFY(!t->settings().Player1Chooses);
+    QCOMPARE(t->settings().WinScore, 150);
+    QVERIFY(!t->ui().MenuWords->isEnabled());
     Settings saved = savedSettings(t);
     QCOMPARE(saved.GameType, 1);
     QCOMPARE(saved.WordType, 1);
@@ -218,8 +218,8 @@ void TestPeerProtocol::readyToStartPostsTheOpponentOnEitherSide() {
         QVERIFY(t->peer().ready().theirs);
         QVERIFY(t->peer().playerPosted(false));
         QVERIFY(!t->peer().playerPosted(true));
-        QVERIFY(t->WaitStatus->isHidden());
-        QVERIFY(!t->WaitStatus->isEnabled());
+        QVERIFY(t->ui().WaitStatus->isHidden());
+        QVERIFY(!t->ui().WaitStatus->isEnabled());
         QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Bea Ready To Start")));
     }
     {
@@ -235,7 +235,7 @@ void TestPeerProtocol::readyToStartPostsTheOpponentOnEitherSide() {
         QVERIFY(t->peer().ready().theirs);
         QVERIFY(t->peer().playerPosted(true));
         QVERIFY(!t->peer().playerPosted(false));
-        QVERIFY(!t->WaitStatus->isHidden());
+        QVERIFY(!t->ui().WaitStatus->isHidden());
         QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Ann Ready To Start")));
     }
 }
@@ -245,7 +245,7 @@ void TestPeerProtocol::yourWordSplitsWordAndClueAndOffersPlay() {
     RawPeer raw;
     wireAsPlayer2(t, raw);
     REQUIRE_OK();
-    t->ActionButton->hide();
+    t->ui().ActionButton->hide();
     t->peer().word().mine = true;
     t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
 
@@ -254,15 +254,15 @@ void TestPeerProtocol::yourWordSplitsWordAndClueAndOffersPlay() {
     REQUIRE_OK();
     QCOMPARE(t->dealtWord().word, QStringLiteral("CAT"));
     QCOMPARE(t->dealtWord().clue, QStringLiteral("No hint given"));
-    QCOMPARE(t->HintLabel->text(), QStringLiteral("No hint given"));
+    QCOMPARE(t->ui().HintLabel->text(), QStringLiteral("No hint given"));
     QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Received word")));
-    QCOMPARE(t->ActionButton->text(), QStringLiteral("Play &Word"));
-    QVERIFY(!t->ActionButton->isHidden());
-    QVERIFY(t->ActionButton->isEnabled());
+    QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("Play &Word"));
+    QVERIFY(!t->ui().ActionButton->isHidden());
+    QVERIFY(t->ui().ActionButton->isEnabled());
     QVERIFY(t->peer().word().theirs);
-    QVERIFY(t->WaitStatus->isHidden());
+    QVERIFY(t->ui().WaitStatus->isHidden());
     QCOMPARE(t->peer().opponent().guessesLeft, 6);
-    QCOMPARE(t->WebGuesses->text(), QStringLiteral("6 Guesses Left"));
+    QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("6 Guesses Left"));
 
     // The clue is everything behind the first ':'.
     raw.send("06DOG:a pet: furry\x02");
@@ -270,20 +270,20 @@ void TestPeerProtocol::yourWordSplitsWordAndClueAndOffersPlay() {
     REQUIRE_OK();
     QCOMPARE(t->dealtWord().word, QStringLiteral("DOG"));
     QCOMPARE(t->dealtWord().clue, QStringLiteral("a pet: furry"));
-    QCOMPARE(t->HintLabel->text(), QStringLiteral("a pet: furry"));
+    QCOMPARE(t->ui().HintLabel->text(), QStringLiteral("a pet: furry"));
 
     // An empty clue, a word that has not been sent yet here, and a guess count that is no
     // number.
     t->peer().word().mine = false;
     t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
-    t->settings.NumGuesses = QStringLiteral("x");
+    t->settings().NumGuesses = QStringLiteral("x");
     raw.send("06EMU:\x02");
     raw.sync(t);
     REQUIRE_OK();
     QCOMPARE(t->dealtWord().word, QStringLiteral("EMU"));
     QCOMPARE(t->dealtWord().clue, QStringLiteral("No hint given"));
-    QVERIFY(!t->WaitStatus->isHidden());
-    QCOMPARE(t->WebGuesses->text(), QStringLiteral("5 Guesses Left"));
+    QVERIFY(!t->ui().WaitStatus->isHidden());
+    QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("5 Guesses Left"));
 }
 
 void TestPeerProtocol::lettersOfTheSameWordShowAsX() {
@@ -291,22 +291,22 @@ void TestPeerProtocol::lettersOfTheSameWordShowAsX() {
     RawPeer raw;
     wireAsPlayer1(t, raw);
     REQUIRE_OK();
-    t->settings.GameType = 2;
-    t->settings.WordType = 2;
+    t->settings().GameType = 2;
+    t->settings().WordType = 2;
     raw.send("14\x02");
     raw.send("10APPLE\x02");
     raw.sync(t);
     REQUIRE_OK();
     // What counts is how things stood when the opponent started the word.
-    t->settings.WordType = 1;
+    t->settings().WordType = 1;
     QCOMPARE(t->peer().opponent().guessesLeft, 6);
 
     raw.send("07P\x02");
     raw.sync(t);
     REQUIRE_OK();
     QCOMPARE(t->peer().opponent().progress, QStringLiteral("_XX__"));
-    QCOMPARE(t->WebWordlabel->text(), QStringLiteral("_XX__"));
-    QCOMPARE(t->MissedWebLabel->text(),
+    QCOMPARE(t->ui().WebWordlabel->text(), QStringLiteral("_XX__"));
+    QCOMPARE(t->ui().MissedWebLabel->text(),
              QStringLiteral("You are playing the same word--cannot reveal"));
     QCOMPARE(t->peer().opponent().guessesLeft, 6);
 
@@ -316,8 +316,8 @@ void TestPeerProtocol::lettersOfTheSameWordShowAsX() {
     REQUIRE_OK();
     QCOMPARE(t->peer().opponent().progress, QStringLiteral("_XX_X"));
     QCOMPARE(t->peer().opponent().guessesLeft, 5);
-    QCOMPARE(t->WebGuesses->text(), QStringLiteral("5 Guesses Left"));
-    QCOMPARE(t->MissedWebLabel->text(),
+    QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("5 Guesses Left"));
+    QCOMPARE(t->ui().MissedWebLabel->text(),
              QStringLiteral("You are playing the same word--cannot reveal"));
 }
 
@@ -327,15 +327,15 @@ void TestPeerProtocol::lettersOfAnotherWordShowNewestFirst() {
     wireAsPlayer1(t, raw);
     REQUIRE_OK();
     // Players choose the words: the same word type alone does not hide the letters.
-    t->settings.GameType = 1;
-    t->settings.WordType = 2;
+    t->settings().GameType = 1;
+    t->settings().WordType = 2;
     raw.send("14\x02");
     raw.send("10APPLE\x02");
     raw.send("07p\x02");
     raw.sync(t);
     REQUIRE_OK();
     QCOMPARE(t->peer().opponent().progress, QStringLiteral("_PP__"));
-    QCOMPARE(t->MissedWebLabel->text(), QStringLiteral("P "));
+    QCOMPARE(t->ui().MissedWebLabel->text(), QStringLiteral("P "));
 
     raw.send("07Z\x02");
     raw.sync(t);
@@ -346,9 +346,9 @@ void TestPeerProtocol::lettersOfAnotherWordShowNewestFirst() {
     REQUIRE_OK();
     QCOMPARE(t->peer().opponent().guessesLeft, 5);
     QCOMPARE(t->peer().opponent().progress, QStringLiteral("APP__"));
-    QCOMPARE(t->WebWordlabel->text(), QStringLiteral("APP__"));
-    QCOMPARE(t->MissedWebLabel->text(), QStringLiteral("A Z P "));
-    QCOMPARE(t->WebGuesses->text(), QStringLiteral("5 Guesses Left"));
+    QCOMPARE(t->ui().WebWordlabel->text(), QStringLiteral("APP__"));
+    QCOMPARE(t->ui().MissedWebLabel->text(), QStringLiteral("A Z P "));
+    QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("5 Guesses Left"));
 }
 
 void TestPeerProtocol::emptyNamesReadAsThePlayersRole() {
@@ -364,12 +364,12 @@ void TestPeerProtocol::emptyNamesReadAsThePlayersRole() {
         raw.send("08\x02");
         raw.sync(t);
         REQUIRE_OK();
-        QCOMPARE(t->Player2Name, QStringLiteral("Player 2"));
-        QCOMPARE(t->OppPanel->text(), QStringLiteral("Player 2"));
-        QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("Player 2"));
+        QCOMPARE(t->player2Name(), QStringLiteral("Player 2"));
+        QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Player 2"));
+        QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Player 2"));
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
-        QCOMPARE(t->ActionButton->text(), QStringLiteral("Start &Game"));
-        QVERIFY(!t->ActionButton->isHidden());
+        QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("Start &Game"));
+        QVERIFY(!t->ui().ActionButton->isHidden());
         QVERIFY(raw.received.isEmpty());  // Player 1 does not answer a name
     }
     {
@@ -381,9 +381,9 @@ void TestPeerProtocol::emptyNamesReadAsThePlayersRole() {
         raw.send("08\x02");
         raw.sync(t);
         REQUIRE_OK();
-        QCOMPARE(t->Player1Name, QStringLiteral("Player 1"));
-        QCOMPARE(t->OppPanel->text(), QStringLiteral("Player 1"));
-        QCOMPARE(t->Play1ScoreLab->text(), QStringLiteral("Player 1"));
+        QCOMPARE(t->player1Name(), QStringLiteral("Player 1"));
+        QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Player 1"));
+        QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Player 1"));
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
         // Player 2 answers with its user name as it is, even empty.
         QTRY_COMPARE(raw.received, QByteArray("08\x02"));
@@ -406,9 +406,9 @@ void TestPeerProtocol::wordScoreIsAddedToTheOpponent() {
         QCOMPARE(t->scores().player1(), 30);
         QVERIFY(t->peer().playerPosted(false));
         QVERIFY(t->peer().score().theirs);
-        QVERIFY(t->WaitStatus->isHidden());
-        QCOMPARE(t->Play1ScorePan->text(), QStringLiteral("30"));
-        QCOMPARE(t->Play2ScorePan->text(), QStringLiteral("12"));
+        QVERIFY(t->ui().WaitStatus->isHidden());
+        QCOMPARE(t->ui().Play1ScorePan->text(), QStringLiteral("30"));
+        QCOMPARE(t->ui().Play2ScorePan->text(), QStringLiteral("12"));
         QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Received opponent's score")));
         raw.send("09007\x02");
         raw.sync(t);
@@ -427,8 +427,8 @@ void TestPeerProtocol::wordScoreIsAddedToTheOpponent() {
         QCOMPARE(t->scores().player1(), 120);
         QCOMPARE(t->scores().player2(), 0);
         QVERIFY(t->peer().playerPosted(true));
-        QVERIFY(!t->WaitStatus->isHidden());  // this side's score is not out yet
-        QCOMPARE(t->Play1ScorePan->text(), QStringLiteral("120"));
+        QVERIFY(!t->ui().WaitStatus->isHidden());  // this side's score is not out yet
+        QCOMPARE(t->ui().Play1ScorePan->text(), QStringLiteral("120"));
     }
 }
 
@@ -437,19 +437,19 @@ void TestPeerProtocol::senderWordAndWordStartedPrepareTheOpponentsDisplay() {
     RawPeer raw;
     wireAsPlayer2(t, raw);
     REQUIRE_OK();
-    t->MissedWebLabel->setText(QStringLiteral("Q R "));
-    t->settings.GameType = 1;
-    t->settings.WordType = 2;
+    t->ui().MissedWebLabel->setText(QStringLiteral("Q R "));
+    t->settings().GameType = 1;
+    t->settings().WordType = 2;
     raw.send("10HOUSE\x02");
     raw.send("14\x02");
     raw.sync(t);
     REQUIRE_OK();
     QCOMPARE(t->peer().opponent().word, QStringLiteral("HOUSE"));
     QCOMPARE(t->peer().opponent().progress, QStringLiteral("_____"));
-    QCOMPARE(t->WebWordlabel->text(), QStringLiteral("_____"));
-    QVERIFY(t->MissedWebLabel->text().isEmpty());
+    QCOMPARE(t->ui().WebWordlabel->text(), QStringLiteral("_____"));
+    QVERIFY(t->ui().MissedWebLabel->text().isEmpty());
     QCOMPARE(t->peer().opponent().guessesLeft, 6);
-    QCOMPARE(t->WebGuesses->text(), QStringLiteral("6 Guesses Left"));
+    QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("6 Guesses Left"));
     QCOMPARE(t->peer().opponent().gameType, 1);
     QCOMPARE(t->peer().opponent().wordType, 2);
 }
@@ -463,9 +463,9 @@ void TestPeerProtocol::hintModeTitleAndNameChanges() {
     raw.send("111\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QVERIFY(t->settings.UseHints);
-    QVERIFY(t->MenuHints->isChecked());
-    QVERIFY(!t->HintPanel->isHidden());
+    QVERIFY(t->settings().UseHints);
+    QVERIFY(t->ui().MenuHints->isChecked());
+    QVERIFY(!t->ui().HintPanel->isHidden());
     QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Hints Turned On")));
     QVERIFY(savedSettings(t).UseHints);
 
@@ -473,9 +473,9 @@ void TestPeerProtocol::hintModeTitleAndNameChanges() {
     raw.send("11yes\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QVERIFY(!t->settings.UseHints);
-    QVERIFY(!t->MenuHints->isChecked());
-    QVERIFY(t->HintPanel->isHidden());
+    QVERIFY(!t->settings().UseHints);
+    QVERIFY(!t->ui().MenuHints->isChecked());
+    QVERIFY(t->ui().HintPanel->isHidden());
     QCOMPARE(fullLogOf(t).filter(QStringLiteral(">>Hints Turned Off")).size(), 1);
     QVERIFY(!savedSettings(t).UseHints);
 
@@ -484,15 +484,15 @@ void TestPeerProtocol::hintModeTitleAndNameChanges() {
     raw.sync(t);
     REQUIRE_OK();
     QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Animals of the World"));
-    QCOMPARE(t->Player2Name, QStringLiteral("Zed"));
-    QCOMPARE(t->OppPanel->text(), QStringLiteral("Zed"));
-    QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("Zed"));
+    QCOMPARE(t->player2Name(), QStringLiteral("Zed"));
+    QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Zed"));
+    QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Zed"));
     raw.send("13\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->Player2Name, QStringLiteral("Player 2"));
-    QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("Player 2"));
-    QCOMPARE(t->Player1Name, QStringLiteral("Ann"));
+    QCOMPARE(t->player2Name(), QStringLiteral("Player 2"));
+    QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Player 2"));
+    QCOMPARE(t->player1Name(), QStringLiteral("Ann"));
     QVERIFY(raw.received.isEmpty());  // a new name is not answered
 
     TestWindow t2(kBea);
@@ -502,10 +502,10 @@ void TestPeerProtocol::hintModeTitleAndNameChanges() {
     raw2.send("13Anna\x02");
     raw2.sync(t2);
     REQUIRE_OK();
-    QCOMPARE(t2->Player1Name, QStringLiteral("Anna"));
-    QCOMPARE(t2->OppPanel->text(), QStringLiteral("Anna"));
-    QCOMPARE(t2->Play1ScoreLab->text(), QStringLiteral("Anna"));
-    QCOMPARE(t2->Player2Name, QStringLiteral("Bea"));
+    QCOMPARE(t2->player1Name(), QStringLiteral("Anna"));
+    QCOMPARE(t2->ui().OppPanel->text(), QStringLiteral("Anna"));
+    QCOMPARE(t2->ui().Play1ScoreLab->text(), QStringLiteral("Anna"));
+    QCOMPARE(t2->player2Name(), QStringLiteral("Bea"));
     QVERIFY(raw2.received.isEmpty());
 }
 
@@ -527,7 +527,7 @@ void TestPeerProtocol::severalMessagesInOneRead() {
     QVERIFY(one >= 0);
     QCOMPARE(log.mid(one, 3),
              QStringList({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}));
-    QCOMPARE(t->Player1Name, QStringLiteral("Zed"));
+    QCOMPARE(t->player1Name(), QStringLiteral("Zed"));
 }
 
 void TestPeerProtocol::messageSplitOverManyReads() {
@@ -538,12 +538,12 @@ void TestPeerProtocol::messageSplitOverManyReads() {
     QSignalSpy reads(&t->peer().cliWSocket(), &TWSocket::DataAvailable);
     const QByteArray message = "13Zedekiah\x02";
     for (char byte : message) {
-        QCOMPARE(t->Player1Name, QStringLiteral("Ann"));
+        QCOMPARE(t->player1Name(), QStringLiteral("Ann"));
         const qsizetype before = reads.size();
         raw.send(QByteArray(1, byte));
         QTRY_VERIFY(reads.size() > before);
     }
-    QCOMPARE(t->Player1Name, QStringLiteral("Zedekiah"));
+    QCOMPARE(t->player1Name(), QStringLiteral("Zedekiah"));
 }
 
 void TestPeerProtocol::zeroByteDropsTheRestOfItsRead() {
@@ -582,7 +582,7 @@ void TestPeerProtocol::messagesArrivingWhileTheSummaryIsOpenAreHandledOnceInOrde
             "13Cat\x02"
             "05m4\x02");
         QTRY_VERIFY(fullLogOf(t).contains(QStringLiteral("m4")));
-        QCOMPARE(t->Player1Name, QStringLiteral("Cat"));
+        QCOMPARE(t->player1Name(), QStringLiteral("Cat"));
     };
     raw.send(
         "05m1\x02"
@@ -596,9 +596,9 @@ void TestPeerProtocol::messagesArrivingWhileTheSummaryIsOpenAreHandledOnceInOrde
                           QStringLiteral("m4")}));
     QCOMPARE(boxes, 1);
     QTRY_COMPARE(raw.received, QByteArray("08Bea\x02"));
-    QCOMPARE(t->Player1Name, QStringLiteral("Cat"));
-    QCOMPARE(t->ActionButton->text(), QStringLiteral("Start &Game"));
-    QVERIFY(!t->ActionButton->isHidden());
+    QCOMPARE(t->player1Name(), QStringLiteral("Cat"));
+    QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("Start &Game"));
+    QVERIFY(!t->ui().ActionButton->isHidden());
 }
 
 void TestPeerProtocol::aStreamOfNamesNeverStacksSummaryBoxes() {
@@ -632,13 +632,13 @@ void TestPeerProtocol::aStreamOfNamesNeverStacksSummaryBoxes() {
     REQUIRE_OK();
     QCOMPARE(deepest, 1);
     QCOMPARE(boxes, 1);
-    QCOMPARE(t->Player1Name, QStringLiteral("Dan"));
-    QCOMPARE(t->OppPanel->text(), QStringLiteral("Dan"));
-    QCOMPARE(t->Play1ScoreLab->text(), QStringLiteral("Dan"));
+    QCOMPARE(t->player1Name(), QStringLiteral("Dan"));
+    QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Dan"));
+    QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Dan"));
     QTRY_COMPARE(raw.received, QByteArray("08Bea\x02"
                                           "08Bea\x02"
                                           "08Bea\x02"));
-    QCOMPARE(t->ActionButton->text(), QStringLiteral("Start &Game"));
+    QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("Start &Game"));
 
     // Once the box is closed, a name opens a summary again.
     raw.send("08Eve\x02");
@@ -661,7 +661,7 @@ void TestPeerProtocol::overlongMessageIsDroppedAndTheConnectionGoesOn() {
     raw.sync(t);
     REQUIRE_OK();
     QVERIFY(fullLogOf(t).contains(QStringLiteral("after")));
-    QVERIFY(!t->MyMemo->toPlainText().contains(QStringLiteral("AAAA")));
+    QVERIFY(!t->ui().MyMemo->toPlainText().contains(QStringLiteral("AAAA")));
     QVERIFY(t->peer().connected());
     QVERIFY(t->peer().receiveBuffer().isEmpty());
 }
@@ -684,12 +684,12 @@ void TestPeerProtocol::oversizedWordsNumbersAndTextsAreBounded() {
     QCOMPARE(t->dealtWord().clue.size(), 255);
     QVERIFY(t->scores().player2() > 0);
     QVERIFY(t->scores().player2() <= 2000000000LL);
-    QCOMPARE(t->Play2ScorePan->text(), QString::number(t->scores().player2()));
+    QCOMPARE(t->ui().Play2ScorePan->text(), QString::number(t->scores().player2()));
     QCOMPARE(t->peer().opponent().word.size(), 255);
     QCOMPARE(t->peer().opponent().progress.size(), 255);
     QVERIFY(t->windowTitle().size() <= 9 + 255);
-    QCOMPARE(t->Player2Name.size(), 255);
-    QCOMPARE(t->settings.NumGuesses, QStringLiteral("99"));
+    QCOMPARE(t->player2Name().size(), 255);
+    QCOMPARE(t->settings().NumGuesses, QStringLiteral("99"));
 }
 
 void TestPeerProtocol::malformedMessagesAreIgnored() {
@@ -700,7 +700,7 @@ void TestPeerProtocol::malformedMessagesAreIgnored() {
     raw.send("10AB\x02");
     raw.sync(t);
     REQUIRE_OK();
-    const QString missed = t->MissedWebLabel->text();
+    const QString missed = t->ui().MissedWebLabel->text();
     const int left = t->peer().opponent().guessesLeft;
 
     // Letters that are not one character; codes out of range, not numbers, or too short.
@@ -717,29 +717,29 @@ void TestPeerProtocol::malformedMessagesAreIgnored() {
         " 5y\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->MissedWebLabel->text(), missed);
+    QCOMPARE(t->ui().MissedWebLabel->text(), missed);
     QCOMPARE(t->peer().opponent().guessesLeft, left);
     QCOMPARE(t->peer().opponent().progress, QStringLiteral("__"));
-    QVERIFY(t->MyMemo->toPlainText().isEmpty());
+    QVERIFY(t->ui().MyMemo->toPlainText().isEmpty());
     QVERIFY(!fullLogOf(t).contains(QStringLiteral("y")));
 
     // Short and odd option payloads: nothing but 1 and 2 is ever taken as a type.
     raw.send("0321\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->settings.GameType, 2);
-    QCOMPARE(t->settings.WordType, 1);
-    QVERIFY(!t->settings.SameWordLength);
-    QVERIFY(!t->settings.Player1Chooses);
-    QCOMPARE(t->settings.WinScore, 0);
+    QCOMPARE(t->settings().GameType, 2);
+    QCOMPARE(t->settings().WordType, 1);
+    QVERIFY(!t->settings().SameWordLength);
+    QVERIFY(!t->settings().Player1Chooses);
+    QCOMPARE(t->settings().WinScore, 0);
     raw.send(
         "03\x02"
         "0390x1abcd\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->settings.GameType, 2);
-    QCOMPARE(t->settings.WordType, 2);
-    QVERIFY(t->settings.Player1Chooses);
+    QCOMPARE(t->settings().GameType, 2);
+    QCOMPARE(t->settings().WordType, 2);
+    QVERIFY(t->settings().Player1Chooses);
     QCOMPARE(savedSettings(t).GameType, 2);
     raw.send(
         "02\x02"
@@ -747,7 +747,7 @@ void TestPeerProtocol::malformedMessagesAreIgnored() {
         "09-5\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->settings.NumGuesses, QStringLiteral("0"));
+    QCOMPARE(t->settings().NumGuesses, QStringLiteral("0"));
     QCOMPARE(t->scores().player2(), 0);
     QVERIFY(t->peer().connected());
 }
@@ -763,14 +763,14 @@ void TestPeerProtocol::peerTextIsShownLiterally() {
     raw.sync(t);
     REQUIRE_OK();
     const QString name = QStringLiteral("<b>x</b>");
-    for (QLabel* label : {t->OppPanel, t->Play2ScoreLab}) {
+    for (QLabel* label : {t->ui().OppPanel, t->ui().Play2ScoreLab}) {
         QCOMPARE(label->textFormat(), Qt::PlainText);
         QCOMPARE(label->text(), name);
     }
-    QCOMPARE(t->HintLabel->textFormat(), Qt::PlainText);
-    QCOMPARE(t->HintLabel->text(), QStringLiteral("<a href='x'>clue</a>"));
-    QCOMPARE(t->WebWordlabel->textFormat(), Qt::PlainText);
-    QCOMPARE(t->WebWordlabel->text(), QString(8, QLatin1Char('_')));
+    QCOMPARE(t->ui().HintLabel->textFormat(), Qt::PlainText);
+    QCOMPARE(t->ui().HintLabel->text(), QStringLiteral("<a href='x'>clue</a>"));
+    QCOMPARE(t->ui().WebWordlabel->textFormat(), Qt::PlainText);
+    QCOMPARE(t->ui().WebWordlabel->text(), QString(8, QLatin1Char('_')));
     QVERIFY(t.prompts.withCaption(QStringLiteral("Ready To Start"))
                 .last()
                 .contains(QStringLiteral(" Your opponent is <b>x</b>.")));
@@ -780,8 +780,8 @@ void TestPeerProtocol::peerTextIsShownLiterally() {
         "05\xC0\xFF\x80\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->OppPanel->text(), QStringLiteral("<i>y</i>"));
-    QCOMPARE(t->Play2ScoreLab->text(), QStringLiteral("<i>y</i>"));
+    QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("<i>y</i>"));
+    QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("<i>y</i>"));
     QVERIFY(fullLogOf(t).contains(QStringLiteral("\u00c0\u00ff\u20ac")));
 }
 
@@ -806,7 +806,7 @@ void TestPeerProtocol::randomMessagesLeaveTheConnectionWorking() {
     RawPeer raw;
     wireAsPlayer2(t, raw);
     REQUIRE_OK();
-    t->settings.UseSound = true;
+    t->settings().UseSound = true;
     std::mt19937 random(20240611u);
     QByteArray stream;
     for (int i = 0; i < 2000; ++i) {
@@ -828,15 +828,15 @@ void TestPeerProtocol::randomMessagesLeaveTheConnectionWorking() {
 
     // Names the stream made it answer may still be on their way: a new user name tells
     // the answer to this last one apart.
-    t->settings.UserName = QStringLiteral("Bea Two");
+    t->settings().UserName = QStringLiteral("Bea Two");
     raw.send("08Ann\x02");
     QTRY_VERIFY(raw.received.endsWith("08Bea Two\x02"));
-    QCOMPARE(t->Player1Name, QStringLiteral("Ann"));
+    QCOMPARE(t->player1Name(), QStringLiteral("Ann"));
 }
 
 void TestPeerProtocol::ownAddressesAreListed() {
     TestWindow t;
-    t->ctx.localAddresses = [] {
+    t->context().localAddresses = [] {
         return QStringList{QStringLiteral("10.0.0.1"), QStringLiteral("10.0.0.2")};
     };
     t->DisplayyourIPAddress1Click();
@@ -846,12 +846,12 @@ void TestPeerProtocol::ownAddressesAreListed() {
     QCOMPARE(t.prompts.shown.back().text,
              QStringLiteral("Your IP Addresses are 10.0.0.1 and 10.0.0.2"));
 
-    t->ctx.localAddresses = [] { return QStringList{QStringLiteral("10.0.0.1")}; };
+    t->context().localAddresses = [] { return QStringList{QStringLiteral("10.0.0.1")}; };
     t->DisplayyourIPAddress1Click();
     QCOMPARE(t.prompts.shown.back().text, QStringLiteral("Your IP Addresses is 10.0.0.1"));
 
     // A long list is cut to 255 characters behind the prefix.
-    t->ctx.localAddresses = [] {
+    t->context().localAddresses = [] {
         QStringList many;
         for (int i = 0; i < 30; ++i) {
             many << QStringLiteral("192.168.100.%1").arg(100 + i);

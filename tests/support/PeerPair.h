@@ -21,11 +21,11 @@ struct PeerPair {
     // A window leaves the welcome panel as a two-player game that is not connected.
     static void leaveWelcomeForTwoPlayer(TestWindow& t) {
         t->show();
-        t->BlankPanel->setEnabled(false);
-        t->BlankPanel->hide();
-        t->MainPanel->setEnabled(true);
-        t->MainPanel->show();
-        t->SoloGame = false;
+        t->ui().BlankPanel->setEnabled(false);
+        t->ui().BlankPanel->hide();
+        t->ui().MainPanel->setEnabled(true);
+        t->ui().MainPanel->show();
+        t->setSoloGame(false);
         t->EnableDisable();
     }
 
@@ -42,7 +42,7 @@ struct PeerPair {
         p1->peer().setListening(true);
         p1->StartServer();
         QVERIFY(p1->peer().srvWSocket().state() == TWSocket::wsListening);
-        p2->ctx.peerPort = p1->peer().srvWSocket().localPort();
+        p2->context().peerPort = p1->peer().srvWSocket().localPort();
         p2->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
         p2->ConnectToIP();
         QTRY_VERIFY(p1->peer().connected() && p2->peer().connected());
@@ -81,7 +81,7 @@ struct RawPeer {
     void answerWindow(TestWindow& t) {
         PeerPair::enterTwoPlayer(t);
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
-        t->ctx.peerPort = server.serverPort();
+        t->context().peerPort = server.serverPort();
         t->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
         t->ConnectToIP();
         QTRY_VERIFY(server.hasPendingConnections());
@@ -104,6 +104,6 @@ struct RawPeer {
     void sync(TestWindow& t) {
         const QString mark = QStringLiteral("sync %1").arg(++rounds);
         send("05" + mark.toLatin1() + '\x02');
-        QTRY_COMPARE(t->ConMemo->toPlainText().section(QLatin1Char('\n'), -1), mark);
+        QTRY_COMPARE(t->ui().ConMemo->toPlainText().section(QLatin1Char('\n'), -1), mark);
     }
 };

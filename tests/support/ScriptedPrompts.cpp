@@ -30,7 +30,7 @@ std::optional<QString> ScriptedPrompts::takeFileAnswer() {
     return chosen ? std::optional<QString>(path) : std::nullopt;
 }
 
-std::optional<QString> ScriptedPrompts::openFile(QWidget*, const FileDialogSpec& chooser) {
+std::optional<QString> ScriptedPrompts::openFile(QWidget*, const FileChooserRequest& chooser) {
     shown.push_back({QStringLiteral("open"), chooser.title, chooser.filter});
     fileSpecs.push_back(chooser);
     if (fileAnswers.empty()) {
@@ -39,7 +39,7 @@ std::optional<QString> ScriptedPrompts::openFile(QWidget*, const FileDialogSpec&
     return takeFileAnswer();
 }
 
-std::optional<QString> ScriptedPrompts::saveFile(QWidget*, const FileDialogSpec& chooser) {
+std::optional<QString> ScriptedPrompts::saveFile(QWidget*, const FileChooserRequest& chooser) {
     shown.push_back({QStringLiteral("save"), chooser.title, chooser.filter});
     fileSpecs.push_back(chooser);
     if (fileAnswers.empty()) {

@@ -20,7 +20,7 @@ public:
     };
 
     std::vector<Shown> shown;
-    std::vector<FileDialogSpec> fileSpecs;
+    std::vector<FileChooserRequest> fileSpecs;
 
     // Answers; when a queue is empty the default applies (Yes, cancel, cancel, reject).
     std::deque<bool> questionAnswers;
@@ -38,8 +38,8 @@ public:
 
     void message(QWidget* parent, const QString& caption, const QString& text) override;
     bool question(QWidget* parent, const QString& caption, const QString& text) override;
-    std::optional<QString> openFile(QWidget* parent, const FileDialogSpec& spec) override;
-    std::optional<QString> saveFile(QWidget* parent, const FileDialogSpec& spec) override;
+    std::optional<QString> openFile(QWidget* parent, const FileChooserRequest& spec) override;
+    std::optional<QString> saveFile(QWidget* parent, const FileChooserRequest& spec) override;
     std::optional<TileFont> chooseFont(QWidget* parent, const TileFont& initial,
                                        int maxPointSize) override;
     int runDialog(QDialog& dialog) override;

@@ -55,8 +55,8 @@ struct TestWindow {
 // Points the window's matchmaking client at a server.
 inline void useServer(TestWindow& t, quint16 port,
                       const QString& host = QStringLiteral("127.0.0.1")) {
-    t->ctx.matchmakingHost = host;
-    t->ctx.matchmakingPort = port;
+    t->context().matchmakingHost = host;
+    t->context().matchmakingPort = port;
 }
 
 // The lines of a log or chat memo, without empty ones.
@@ -66,7 +66,7 @@ inline QStringList linesOf(const QPlainTextEdit* memo) {
 
 // The lines of a window's connection log.
 inline QStringList logOf(TestWindow& t) {
-    return linesOf(t->ConMemo);
+    return linesOf(t->ui().ConMemo);
 }
 
 // Runs a helper that checks as it goes, and stops the calling test when a check failed.
