@@ -82,19 +82,14 @@ QIcon colorSwatch(const QColor& color) {
     return QIcon(swatch);
 }
 
-// Qt's font dialog keeps no colour: it is embedded without its buttons beside a colour choice,
-// and sizes above the limit are brought back to it as soon as they are picked.
-std::optional<TileFont> runFontChooser(QWidget* parent, const TileFont& initial, int maxPointSize) {
-    QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Font"));
-    auto* layout = new QVBoxLayout(&dialog);
-
+// Qt's font dialog without its buttons, inside `dialog`; sizes above the limit are brought
+// back to it as soon as they are picked.
+QFontDialog* embedFontDialog(QDialog& dialog, const QFont& initial, int maxPointSize) {
     auto* fonts = new QFontDialog(&dialog);
     fonts->setWindowFlags(Qt::Widget);
     fonts->setOptions(QFontDialog::NoButtons | QFontDialog::ScalableFonts |
                       QFontDialog::DontUseNativeDialog);
-    fonts->setCurrentFont(limitedFont(initial.font, maxPointSize));
-    layout->addWidget(fonts);
+    fonts->setCurrentFont(limitedFont(initial, maxPointSize));
     // Enter and Escape inside the embedded chooser end the whole dialog, not just hide it.
     QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
     QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
@@ -108,14 +103,29 @@ std::optional<TileFont> runFontChooser(QWidget* parent, const TileFont& initial,
             }
         },
         Qt::QueuedConnection);
+    return fonts;
+}
 
-    // The sample line shows the colour too, when Qt's dialog has the sample where expected.
+// The sample line of Qt's font dialog, when it has the sample where expected.
+QLineEdit* sampleLine(QFontDialog* fonts) {
     QLineEdit* sample = nullptr;
     for (QGroupBox* group : fonts->findChildren<QGroupBox*>()) {
         if (group->title().remove(QLatin1Char('&')) == QLatin1String("Sample")) {
             sample = group->findChild<QLineEdit*>();
         }
     }
+    return sample;
+}
+
+// Qt's font dialog keeps no colour: it is embedded beside a colour choice, and the sample
+// line shows the colour too.
+std::optional<TileFont> runFontChooser(QWidget* parent, const TileFont& initial, int maxPointSize) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Font"));
+    auto* layout = new QVBoxLayout(&dialog);
+    QFontDialog* fonts = embedFontDialog(dialog, initial.font, maxPointSize);
+    layout->addWidget(fonts);
+    QLineEdit* sample = sampleLine(fonts);
     QColor color = initial.color.isValid() ? initial.color : QColor(Qt::black);
     auto showColor = [sample, &color] {
         if (sample) {

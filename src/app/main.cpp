@@ -29,6 +29,70 @@ QString findProgramDir() {
     std::exit(2);
 }
 
+// The program's options, added to the parser.
+struct Options {
+    QCommandLineOption configDir;
+    QCommandLineOption peerPort;
+    QCommandLineOption server;
+    QCommandLineOption picture;
+};
+
+Options addOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral("Ropewit, the hangman word game."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    Options options{
+        QCommandLineOption(
+            QStringLiteral("config-dir"),
+            QStringLiteral("Directory of the settings file ROPEWIT.INI (default: %1).")
+                .arg(QStringLiteral("~/.config/ropewit")),
+            QStringLiteral("DIR")),
+        QCommandLineOption(
+            QStringLiteral("peer-port"),
+            QStringLiteral("TCP port for games between two players (default 52201)."),
+            QStringLiteral("N"), QStringLiteral("52201")),
+        QCommandLineOption(QStringLiteral("matchmaking-server"),
+                           QStringLiteral("Matchmaking server (default localhost:52202)."),
+                           QStringLiteral("HOST[:PORT]"), QStringLiteral("localhost:52202")),
+        QCommandLineOption(
+            QStringLiteral("screenshot"),
+            QStringLiteral("Saves a picture of a game in progress to FILE (PNG) and exits."),
+            QStringLiteral("FILE")),
+    };
+    parser.addOption(options.configDir);
+    parser.addOption(options.picture);
+    parser.addOption(options.peerPort);
+    parser.addOption(options.server);
+    return options;
+}
+
+// The context the options give; a malformed option ends the program.
+AppContext contextFrom(const QCommandLineParser& parser, const Options& options) {
+    AppContext context;
+    const auto port = parsePort(parser.value(options.peerPort));
+    if (!port) {
+        fail(QStringLiteral("--peer-port: '%1' is not a port number (1-65535)")
+                 .arg(parser.value(options.peerPort)));
+    }
+    context.peerPort = *port;
+    const auto hostPort = parseHostPort(parser.value(options.server), 52202);
+    if (!hostPort) {
+        fail(QStringLiteral("--matchmaking-server: '%1' is not HOST or HOST:PORT")
+                 .arg(parser.value(options.server)));
+    }
+    context.matchmakingHost = hostPort->first;
+    context.matchmakingPort = hostPort->second;
+
+    context.configDir = parser.isSet(options.configDir)
+                            ? parser.value(options.configDir)
+                            : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (!QDir().mkpath(context.configDir)) {
+        fail(QStringLiteral("--config-dir: cannot create '%1'").arg(context.configDir));
+    }
+    context.programDir = findProgramDir();
+    return context;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -36,30 +100,7 @@ int main(int argc, char* argv[]) {
     setUpApplication();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Ropewit, the hangman word game."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption configDir(
-        QStringLiteral("config-dir"),
-        QStringLiteral("Directory of the settings file ROPEWIT.INI (default: %1).")
-            .arg(QStringLiteral("~/.config/ropewit")),
-        QStringLiteral("DIR"));
-    const QCommandLineOption peerPort(
-        QStringLiteral("peer-port"),
-        QStringLiteral("TCP port for games between two players (default 52201)."),
-        QStringLiteral("N"), QStringLiteral("52201"));
-    const QCommandLineOption server(QStringLiteral("matchmaking-server"),
-                                    QStringLiteral("Matchmaking server (default localhost:52202)."),
-                                    QStringLiteral("HOST[:PORT]"),
-                                    QStringLiteral("localhost:52202"));
-    const QCommandLineOption picture(
-        QStringLiteral("screenshot"),
-        QStringLiteral("Saves a picture of a game in progress to FILE (PNG) and exits."),
-        QStringLiteral("FILE"));
-    parser.addOption(configDir);
-    parser.addOption(picture);
-    parser.addOption(peerPort);
-    parser.addOption(server);
+    const Options options = addOptions(parser);
     if (!parser.parse(QCoreApplication::arguments())) {
         fail(parser.errorText());
     }
@@ -73,30 +114,9 @@ int main(int argc, char* argv[]) {
         fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
 
-    AppContext context;
-    const auto port = parsePort(parser.value(peerPort));
-    if (!port) {
-        fail(QStringLiteral("--peer-port: '%1' is not a port number (1-65535)")
-                 .arg(parser.value(peerPort)));
-    }
-    context.peerPort = *port;
-    const auto hostPort = parseHostPort(parser.value(server), 52202);
-    if (!hostPort) {
-        fail(QStringLiteral("--matchmaking-server: '%1' is not HOST or HOST:PORT")
-                 .arg(parser.value(server)));
-    }
-    context.matchmakingHost = hostPort->first;
-    context.matchmakingPort = hostPort->second;
-
-    context.configDir = parser.isSet(configDir)
-                            ? parser.value(configDir)
-                            : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (!QDir().mkpath(context.configDir)) {
-        fail(QStringLiteral("--config-dir: cannot create '%1'").arg(context.configDir));
-    }
-    context.programDir = findProgramDir();
-    if (parser.isSet(picture)) {
-        return saveGameInProgressPicture(context, parser.value(picture));
+    AppContext context = contextFrom(parser, options);
+    if (parser.isSet(options.picture)) {
+        return saveGameInProgressPicture(context, parser.value(options.picture));
     }
 
     WidgetPrompts prompts;
