@@ -198,6 +198,38 @@ private Q_SLOTS:
         QCOMPARE(swap.other.clue, QString());
     }
 
+    // The opponent's word follows the rule of the own list's words: the tiles' length, a clue
+    // always; only the first colon starts the clue.
+    void anOpponentsWordIsCutAndAlwaysHasAClue_data() {
+        QTest::addColumn<QString>("payload");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("clue");
+        QTest::newRow("no colon") << "CAT"
+                                  << "CAT"
+                                  << "No hint given";
+        QTest::newRow("empty clue") << "CAT:"
+                                    << "CAT"
+                                    << "No hint given";
+        QTest::newRow("clue with colon") << "DOG:a pet: furry"
+                                         << "DOG"
+                                         << "a pet: furry";
+        QTest::newRow("too long") << QString(20, QLatin1Char('W')) + ":x"
+                                  << QString(15, QLatin1Char('W')) << "x";
+        QTest::newRow("nothing") << ""
+                                 << ""
+                                 << "No hint given";
+    }
+
+    void anOpponentsWordIsCutAndAlwaysHasAClue() {
+        QFETCH(QString, payload);
+        const wordlist::Entry entry = WordSource::fromOpponent(payload);
+        QTEST(entry.word, "word");
+        QTEST(entry.clue, "clue");
+        QCOMPARE(WordSource::fromOpponent(QStringLiteral("OX:") + QString(300, QLatin1Char('c')))
+                     .clue.size(),
+                 255);
+    }
+
     void aSameLengthRoundClearsTheMarksWhenTheListStartsAgain() {
         WordSource source = listOf({"APPLE", "PEAR", "GRAPE", "MELON", "PLUM", "KIWI"});
         source.restart();
