@@ -440,7 +440,7 @@ void TMainWin::SetClientWidth(int width) {
 
 void TMainWin::EnableDisable() {
     // Before the first game the window counts as solo.
-    if (soloGame_ || ui_.BlankPanel->isEnabled()) {
+    if (soloGame_ || welcome_) {
         ui_.MenuGuesses->setEnabled(true);
         ui_.MenuWords->setEnabled(true);
         ui_.ConnectPanel->setEnabled(false);

@@ -133,6 +133,8 @@ public:
     void StartGameClick();
     void MenuPlayerClick();
     void DoANewGame();
+    // The welcome panel, or the board once a game has been set up.
+    void ShowWelcome(bool on);
     void StartIt();
     void DoNextWord();
     void CheckComplete();
@@ -257,6 +259,7 @@ private:
     MessageGate gate_;
     wordlist::Entry dealt_;
     bool soloGame_ = true;
+    bool welcome_ = true;  // the welcome panel is up: no game has been set up yet
     QString player1Name_, player2Name_;
     int screenWidth_ = 0, screenHeight_ = 0;
     PeerConnection* peer_ = nullptr;  // child

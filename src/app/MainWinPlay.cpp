@@ -48,7 +48,7 @@ void TMainWin::AlphaClicked(int index) {
 }
 
 bool TMainWin::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    if (ui_.BlankPanel->isEnabled() || !GuessingAllowed()) {
+    if (welcome_ || !GuessingAllowed()) {
         return false;
     }
     if (ui_.MyMess->hasFocus() || (modifiers & (Qt::AltModifier | Qt::ControlModifier))) {
@@ -232,12 +232,17 @@ void TMainWin::DoANewGame() {
     if (!RunNewGameWizard()) {
         return;
     }
-    ui_.BlankPanel->setEnabled(false);
-    ui_.BlankPanel->hide();
-    ui_.MainPanel->setEnabled(true);
-    ui_.MainPanel->show();
+    ShowWelcome(false);
     EnableDisable();
     StartIt();
+}
+
+void TMainWin::ShowWelcome(bool on) {
+    welcome_ = on;
+    ui_.BlankPanel->setEnabled(on);
+    ui_.BlankPanel->setVisible(on);
+    ui_.MainPanel->setEnabled(!on);
+    ui_.MainPanel->setVisible(!on);
 }
 
 void TMainWin::StartIt() {

@@ -164,7 +164,7 @@ private Q_SLOTS:
         QVERIFY(!t->ui().WebPanel->isVisible());
         QCOMPARE(t->clientWidth(), 476);
         // While the welcome panel is up, the window counts as solo.
-        t->ui().BlankPanel->setEnabled(true);
+        t->ShowWelcome(true);
         t->setSoloGame(false);
         t->EnableDisable();
         QVERIFY(!t->ui().WebPanel->isVisible());

@@ -21,10 +21,7 @@ struct PeerPair {
     // A window leaves the welcome panel as a two-player game that is not connected.
     static void leaveWelcomeForTwoPlayer(TestWindow& t) {
         t->show();
-        t->ui().BlankPanel->setEnabled(false);
-        t->ui().BlankPanel->hide();
-        t->ui().MainPanel->setEnabled(true);
-        t->ui().MainPanel->show();
+        t->ShowWelcome(false);
         t->setSoloGame(false);
         t->EnableDisable();
     }
