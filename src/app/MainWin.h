@@ -259,7 +259,8 @@ private:
     MessageGate gate_;
     wordlist::Entry dealt_;
     bool soloGame_ = true;
-    bool welcome_ = true;  // the welcome panel is up: no game has been set up yet
+    bool summaryOpen_ = false;  // the start summary box is open (see DoStartMessage)
+    bool welcome_ = true;       // the welcome panel is up: no game has been set up yet
     QString player1Name_, player2Name_;
     int screenWidth_ = 0, screenHeight_ = 0;
     PeerConnection* peer_ = nullptr;  // child

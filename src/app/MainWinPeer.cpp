@@ -19,8 +19,6 @@ namespace {
 
 // A chat line is a name, "> " and at most 1000 typed characters; a longer one is cut.
 constexpr int kMaxChatLine = 255 + 2 + 1000;
-// Set on the window while its start summary is open (see DoStartMessage).
-constexpr char kSummaryOpen[] = "ropewitStartSummaryOpen";
 
 void setPointSize(QLabel* label, int points) {
     QFont f = label->font();
@@ -282,14 +280,14 @@ void TMainWin::DoStartMessage() {
     // The box runs the event loop, so more messages are handled while it is open. A name that
     // comes in meanwhile updates the labels but opens no second box: a peer that kept sending
     // names would otherwise nest one modal loop in another without end.
-    if (!property(kSummaryOpen).toBool()) {
-        setProperty(kSummaryOpen, true);
+    if (!summaryOpen_) {
+        summaryOpen_ = true;
         const QPointer<TMainWin> alive(this);
         struct SummaryClosed {
             const QPointer<TMainWin>& window;
             ~SummaryClosed() {
                 if (window) {
-                    window->setProperty(kSummaryOpen, false);
+                    window->summaryOpen_ = false;
                 }
             }
         } closed{alive};
