@@ -21,6 +21,7 @@
 
 #include "app/ClickLabel.h"
 #include "app/ElidingLabel.h"
+#include "app/RouterMode.h"
 #include "app/Ui.h"
 #include "core/Pictures.h"
 #include "core/Text.h"
@@ -120,6 +121,9 @@ void TMainWin::FormCreate() {
     MenuUpper->setChecked(settings.UseUpper);
     MenuHints->setChecked(settings.UseHints);
     MenuScramble->setChecked(settings.ScrambleList);
+    if (auto* router = findChild<QAction*>(QStringLiteral("MenuRouter"))) {
+        router->setChecked(settings.OpenPortOnRouter);
+    }
 
     LoadTileBackgrounds();
     for (int i = 1; i <= kAlphabetTiles; ++i) {
@@ -199,6 +203,15 @@ void TMainWin::BuildMenus() {
     MenuUpper->setCheckable(true);
     MenuHints->setCheckable(true);
     MenuScramble->setCheckable(true);
+    QAction* router = options->addAction(QStringLiteral("Open Port On &Router"));
+    router->setObjectName(QStringLiteral("MenuRouter"));
+    router->setCheckable(true);
+    connect(router, &QAction::triggered, this, [this, router] {
+        settings.OpenPortOnRouter = !settings.OpenPortOnRouter;
+        router->setChecked(settings.OpenPortOnRouter);
+        SaveSettings(settings);
+        applyRouterMode(*peer_, ctx, settings, [this](const QString& l) { LogLine(l); });
+    });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     DisplayyourIPAddress1 = add(tools, QStringLiteral("&Display your IP Address"),
@@ -391,6 +404,7 @@ void TMainWin::BuildConnections() {
     connect(peer_, &PeerConnection::callFailed, this,
             [this] { QTimer::singleShot(0, this, [this] { MenuPlayer->setEnabled(true); }); });
     connect(match_, &MatchClient::logLine, this, &TMainWin::LogLine);
+    applyRouterMode(*peer_, ctx, settings, [this](const QString& l) { LogLine(l); });
     connect(match_, &MatchClient::notice, this,
             [this](const QString& caption, const QString& text) {
                 ctx.prompts->message(this, caption, text);

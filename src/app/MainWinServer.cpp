@@ -11,6 +11,11 @@
 
 void TMainWin::BeginServerRequest(int request) {
     match_->setServer(ctx.matchmakingHost, ctx.matchmakingPort);
+    // The removal and the renewals name the address the registration named.
+    if (static_cast<MatchRequest>(request) == MatchRequest::Register) {
+        match_->setListenPort(peer_->isListening() ? peer_->srvWSocket().localPort()
+                                                   : ctx.peerPort);
+    }
     match_->BeginServerRequest(static_cast<MatchRequest>(request));
 }
 

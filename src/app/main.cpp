@@ -11,6 +11,7 @@
 #include "app/MainWin.h"
 #include "core/Prompts.h"
 #include "core/QtSoundPlayer.h"
+#include "net/PortMapper.h"
 
 namespace {
 
@@ -56,7 +57,14 @@ int main(int argc, char* argv[]) {
         QStringLiteral("screenshot"),
         QStringLiteral("Saves a picture of a game in progress to FILE (PNG) and exits."),
         QStringLiteral("FILE"));
+    const QCommandLineOption router(
+        QStringLiteral("router"),
+        QStringLiteral("Ask the home router to forward the game port while waiting: off, "
+                       "discover, or the URL of the router's description (overrides "
+                       "ROPEWIT_ROUTER and the Options menu)."),
+        QStringLiteral("off|discover|URL"));
     parser.addOption(configDir);
+    parser.addOption(router);
     parser.addOption(picture);
     parser.addOption(peerPort);
     parser.addOption(server);
@@ -87,6 +95,15 @@ int main(int argc, char* argv[]) {
     }
     context.matchmakingHost = hostPort->first;
     context.matchmakingPort = hostPort->second;
+
+    if (parser.isSet(router)) {
+        PortMapper::Config checked;
+        QString error;
+        if (!PortMapper::parseMode(parser.value(router), checked, error)) {
+            fail(QStringLiteral("--router: ") + error);
+        }
+        context.routerOption = parser.value(router);
+    }
 
     context.configDir = parser.isSet(configDir)
                             ? parser.value(configDir)
