@@ -104,8 +104,7 @@ int saveGameInProgressPicture(AppContext context, const QString& path) {
     TMainWin window(context);
     window.show();
     window.StartGame->click();
-    if (window.wordSource().title() != QLatin1String(kListTitle) ||
-        window.round().word().isEmpty()) {
+    if (window.wordSource().title() != QLatin1String(kListTitle) || window.round().word().isEmpty()) {
         return fail(QStringLiteral("could not start a game on %1 (%2)")
                         .arg(list, prompts.notes.join(QStringLiteral("; "))));
     }
