@@ -21,6 +21,7 @@
 
 #include "app/ClickLabel.h"
 #include "app/ElidingLabel.h"
+#include "app/RouterMode.h"
 #include "app/Ui.h"
 #include "core/Pictures.h"
 #include "core/Text.h"
@@ -121,6 +122,9 @@ void TMainWin::FormCreate() {
     ui_.MenuUpper->setChecked(settings_.UseUpper);
     ui_.MenuHints->setChecked(settings_.UseHints);
     ui_.MenuScramble->setChecked(settings_.ScrambleList);
+    if (auto* router = findChild<QAction*>(QStringLiteral("MenuRouter"))) {
+        router->setChecked(settings_.OpenPortOnRouter);
+    }
 
     LoadTileBackgrounds();
     for (int i = 1; i <= kAlphabetTiles; ++i) {
@@ -206,6 +210,15 @@ void TMainWin::BuildMenus() {
     ui_.MenuUpper->setCheckable(true);
     ui_.MenuHints->setCheckable(true);
     ui_.MenuScramble->setCheckable(true);
+    QAction* router = options->addAction(QStringLiteral("Open Port On &Router"));
+    router->setObjectName(QStringLiteral("MenuRouter"));
+    router->setCheckable(true);
+    connect(router, &QAction::triggered, this, [this, router] {
+        settings_.OpenPortOnRouter = !settings_.OpenPortOnRouter;
+        router->setChecked(settings_.OpenPortOnRouter);
+        SaveSettings(settings_);
+        applyRouterMode(*peer_, ctx_, settings_, [this](const QString& l) { LogLine(l); });
+    });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     ui_.DisplayyourIPAddress1 =
@@ -401,6 +414,7 @@ void TMainWin::BuildConnections() {
     connect(peer_, &PeerConnection::callFailed, this,
             [this] { QTimer::singleShot(0, this, [this] { ui_.MenuPlayer->setEnabled(true); }); });
     connect(match_, &MatchClient::logLine, this, &TMainWin::LogLine);
+    applyRouterMode(*peer_, ctx_, settings_, [this](const QString& l) { LogLine(l); });
     connect(match_, &MatchClient::notice, this,
             [this](const QString& caption, const QString& text) {
                 ctx_.prompts->message(this, caption, text);

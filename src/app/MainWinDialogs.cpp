@@ -3,12 +3,14 @@
 #include <QAction>
 
 #include "app/MainWin.h"
+#include "app/RouterMode.h"
 #include "core/Prompts.h"
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TDoSounds.h"
 #include "dialogs/TDoWordList.h"
 #include "dialogs/TLetterLook2.h"
 #include "matchmaking/MatchClient.h"
+#include "net/PortMapper.h"
 
 void TMainWin::MenuSoundClick() {
     TDoSounds dialog(*this);
@@ -65,7 +67,14 @@ void TMainWin::CarryOutNewGame(const NewGameChoice& choice) {
         case Action::Register:
             // Listening starts when the server has confirmed the registration.
             match_->setOwnAddress(choice.ownAddress);
-            BeginServerRequest(static_cast<int>(MatchRequest::Register));
+            // With the router asked, the address it shows the internet is the one to register.
+            whenRouterAnswered(peer_->portMapper(), ctx_.peerPort, this, [this] {
+                const PortMapper& router = peer_->portMapper();
+                if (router.isMapped() && !router.externalAddress().isEmpty()) {
+                    match_->setOutsideAddress(router.externalAddress(), router.externalPort());
+                }
+                BeginServerRequest(static_cast<int>(MatchRequest::Register));
+            });
             break;
         case Action::CallAddress:
             StopNetworkPlay();

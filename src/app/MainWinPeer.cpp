@@ -12,7 +12,9 @@
 #include "app/MainWin.h"
 #include "core/Text.h"
 #include "matchmaking/MatchClient.h"
+#include "net/PeerAddress.h"
 #include "net/PeerText.h"
+#include "net/PortMapper.h"
 #include "net/TWSocket.h"
 
 namespace {
@@ -189,6 +191,9 @@ void TMainWin::TakeOptionsMessage(PeerMessage message, const QString& payload) {
 
 void TMainWin::StartServer() {
     peer_->setPort(ctx_.peerPort);
+    // The address a registration named, else the one a caller on the network would dial.
+    peer_->setOwnAddressForAdvice(match_->ownAddress().isEmpty() ? LocalAddresses().value(0)
+                                                                 : match_->ownAddress());
     peer_->StartServer();
 }
 
@@ -260,13 +265,28 @@ void TMainWin::CliWSocketSessionClosed(bool gameLost) {
 }
 
 void TMainWin::DisplayyourIPAddress1Click() {
-    const QStringList addresses = LocalAddresses();
+    // Port 0 (the system chooses) is known only once listening; unknown, none is shown.
+    quint16 ownPort = peer_->isListening() ? peer_->srvWSocket().localPort() : ctx_.peerPort;
+    if (ownPort == 0) {
+        ownPort = peeraddress::kDefaultPort;
+    }
+    QStringList addresses;
+    // The router's outside address is the one players on the internet dial: it comes first.
+    const PortMapper& router = peer_->portMapper();
+    if (router.isMapped() && !router.externalAddress().isEmpty()) {
+        addresses << router.externalAddress();
+    }
+    addresses << LocalAddresses();
     QString list;
     for (qsizetype i = 0; i < addresses.size(); ++i) {
         if (i > 0) {
             list += QStringLiteral(" and");
         }
-        list += QLatin1Char(' ') + addresses.at(i);
+        // Callers must dial the port too when it is not the usual one.
+        const quint16 port = i == 0 && router.isMapped() && !router.externalAddress().isEmpty()
+                                 ? router.externalPort()
+                                 : ownPort;
+        list += QLatin1Char(' ') + peeraddress::display(addresses.at(i), port);
     }
     list = text::bounded(list);
     const QString prefix = addresses.size() >= 2 ? QStringLiteral("Your IP Addresses are")

@@ -1,5 +1,6 @@
 // The window's side of the matchmaking client: the boxes, the opponent list, the call.
 #include <QAction>
+#include <QListWidget>
 
 #include "app/MainWin.h"
 #include "core/Prompts.h"
@@ -7,10 +8,16 @@
 #include "dialogs/TWebOpponent.h"
 #include "matchmaking/MatchClient.h"
 #include "matchmaking/OpponentList.h"
+#include "net/PeerAddress.h"
 #include "net/TWSocket.h"
 
 void TMainWin::BeginServerRequest(int request) {
     match_->setServer(ctx_.matchmakingHost, ctx_.matchmakingPort);
+    // The removal and the renewals name the address the registration named.
+    if (static_cast<MatchRequest>(request) == MatchRequest::Register) {
+        match_->setListenPort(peer_->isListening() ? peer_->srvWSocket().localPort()
+                                                   : ctx_.peerPort);
+    }
     match_->BeginServerRequest(static_cast<MatchRequest>(request));
 }
 
@@ -25,6 +32,20 @@ void TMainWin::CliSrvWSocketDataAvailable(const QString& list) {
     dialog.UserListText = list;
     ctx_.prompts->runDialog(dialog);
     if (dialog.Aborted) {
+        return;
+    }
+    // Nothing from the server is dialled unless it is a whole, plain address.
+    const auto entries = opponents::parseList(list);
+    const int row = dialog.UserList->currentRow();
+    const bool tooLong = row >= 0 && row < static_cast<int>(entries.size()) &&
+                         entries[static_cast<size_t>(row)].tooLong;
+    const peeraddress::Parsed parsed =
+        peeraddress::parse(dialog.ChosenAddress, ctx_.peerPort, peeraddress::kMaxBytes);
+    if (tooLong || !parsed.target) {
+        LogLine(QStringLiteral(">>Can't call this player: ") +
+                (tooLong ? QStringLiteral("the server gave an address longer than %1 characters.")
+                               .arg(peeraddress::kMaxBytes)
+                         : parsed.error));
         return;
     }
     peer_->setPeerAddress(dialog.ChosenAddress);

@@ -11,6 +11,7 @@
 #include "app/MainWin.h"
 #include "core/Prompts.h"
 #include "core/QtSoundPlayer.h"
+#include "net/PortMapper.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ struct Options {
     QCommandLineOption peerPort;
     QCommandLineOption server;
     QCommandLineOption picture;
+    QCommandLineOption router;
 };
 
 Options addOptions(QCommandLineParser& parser) {
@@ -58,8 +60,15 @@ Options addOptions(QCommandLineParser& parser) {
             QStringLiteral("screenshot"),
             QStringLiteral("Saves a picture of a game in progress to FILE (PNG) and exits."),
             QStringLiteral("FILE")),
+        QCommandLineOption(
+            QStringLiteral("router"),
+            QStringLiteral("Ask the home router to forward the game port while waiting: off, "
+                           "discover, or the URL of the router's description (overrides "
+                           "ROPEWIT_ROUTER and the Options menu)."),
+            QStringLiteral("off|discover|URL")),
     };
     parser.addOption(options.configDir);
+    parser.addOption(options.router);
     parser.addOption(options.picture);
     parser.addOption(options.peerPort);
     parser.addOption(options.server);
@@ -82,6 +91,15 @@ AppContext contextFrom(const QCommandLineParser& parser, const Options& options)
     }
     context.matchmakingHost = hostPort->first;
     context.matchmakingPort = hostPort->second;
+
+    if (parser.isSet(options.router)) {
+        PortMapper::Config checked;
+        QString error;
+        if (!PortMapper::parseMode(parser.value(options.router), checked, error)) {
+            fail(QStringLiteral("--router: ") + error);
+        }
+        context.routerOption = parser.value(options.router);
+    }
 
     context.configDir = parser.isSet(options.configDir)
                             ? parser.value(options.configDir)

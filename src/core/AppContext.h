@@ -15,6 +15,9 @@ struct AppContext {
     quint16 peerPort = 52201;
     QString matchmakingHost = QStringLiteral("localhost");
     quint16 matchmakingPort = 52202;
+    // --router: "off", "discover" or a router description URL; empty: ROPEWIT_ROUTER, then the
+    // player's setting.
+    QString routerOption;
     Prompts* prompts = nullptr;
     SoundPlayer* sound = nullptr;
     // This machine's addresses in dotted form; empty means the real list.

@@ -15,6 +15,7 @@
 #include "core/Prompts.h"
 #include "core/Text.h"
 #include "dialogs/TGetYourName.h"
+#include "net/PeerAddress.h"
 #include "settings/Settings.h"
 
 // The chooser for a word list to play from (the main window's).
@@ -250,6 +251,13 @@ void TDoNewGame::NextFromStep3() {
     if (address.isEmpty()) {
         prompts_.message(this, QStringLiteral("Error"),
                          QStringLiteral("No IP Address has been entered."));
+        IPAdd->setFocus();
+        return;
+    }
+    // Refused here, with the reason, rather than after the wizard has gone: nothing is sent.
+    const peeraddress::Parsed parsed = peeraddress::parse(address, peeraddress::kDefaultPort, 255);
+    if (!parsed.target) {
+        prompts_.message(this, QStringLiteral("Error"), parsed.error);
         IPAdd->setFocus();
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <memory>
 
 #include "net/MessageChannel.h"
@@ -44,8 +45,21 @@ public:
     void setLetters(const QString& letters);
     const QString& ownAddress() const { return ownAddress_; }
     void setOwnAddress(const QString& address);
+    // The port this player listens on; a registration at another port than 52201 carries it.
+    quint16 listenPort() const { return listenPort_; }
+    void setListenPort(quint16 port) { listenPort_ = port; }
+    // The router's outside address and port, which players on the internet dial: when set, a
+    // registration names them instead. Cleared by setOwnAddress.
+    void setOutsideAddress(const QString& address, quint16 port);
+    // What a registration and a removal name as this player's address.
+    QString registeredAddress() const;
+    // While registered, the registration is sent again this often, so the server, which
+    // forgets a player after a while, keeps listing one who still waits.
+    void setRenewInterval(int ms);
+    int renewInterval() const { return renewTimer_.interval(); }
+    bool renewing() const { return renewTimer_.isActive(); }
     bool loggedOn() const { return loggedOn_; }
-    void setLoggedOn(bool on) { loggedOn_ = on; }
+    void setLoggedOn(bool on) { setRegistered(on); }
     // The current exchange has finished (the removal has been sent, or has failed).
     bool unLogDone() const { return unLogDone_; }
     void setUnLogDone(bool done) { unLogDone_ = done; }
@@ -64,6 +78,9 @@ private:
     void onSessionConnected(int error);
     void onDataAvailable(int error);
     void handle(int code, const QByteArray& payload);
+    void renew();
+    void failed();
+    void setRegistered(bool on);
 
     const Settings& settings_;
     MessageGate& gate_;
@@ -74,6 +91,11 @@ private:
     MatchRequest request_ = MatchRequest::None;
     QString letters_;
     QString ownAddress_;
+    quint16 listenPort_ = 52201;
+    QString outsideAddress_;
+    quint16 outsidePort_ = 0;
+    QTimer renewTimer_;
+    bool quietRenewal_ = false;  // the exchange under way renews: its outcome is not logged
     bool loggedOn_ = false;
     bool unLogDone_ = true;
 };

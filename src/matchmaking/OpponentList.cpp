@@ -25,6 +25,7 @@ std::vector<Entry> parseList(const QString& payload) {
             e.name = entry.left(split);
             e.address = entry.mid(split + 1);
         }
+        e.tooLong = e.address.size() > kMaxAddress;
         e.address.truncate(kMaxAddress);
         entries.push_back(std::move(e));
     }

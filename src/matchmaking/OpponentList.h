@@ -14,7 +14,7 @@ namespace opponents {
 constexpr int kMaxEntries = 11;
 // Only this much of one entry counts.
 constexpr int kMaxEntryLength = 255;
-// An address is used cut to this length.
+// An address is kept cut to this length (a longer one is not dialled).
 constexpr int kMaxAddress = 50;
 
 constexpr QChar kNameEnd = QChar(0x01);
@@ -23,6 +23,9 @@ constexpr QChar kEntryEnd = QChar(0x03);
 struct Entry {
     QString name;
     QString address;
+    // The server sent a longer address than any copy of the game registers: not to be
+    // dialled, neither whole nor cut.
+    bool tooLong = false;
 };
 
 // Splits the payload of a list reply: entries end with 0x03, a name and its address are

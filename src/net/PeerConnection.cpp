@@ -1,11 +1,15 @@
 #include "net/PeerConnection.h"
 
+#include <QHostAddress>
+#include <QNetworkInterface>
 #include <QTcpSocket>
 
 #include "core/Scoring.h"
 #include "core/Text.h"
 #include "net/MessageGate.h"
+#include "net/PeerAddress.h"
 #include "net/PeerText.h"
+#include "net/PortMapper.h"
 #include "net/TWSocket.h"
 #include "settings/Settings.h"
 
@@ -13,6 +17,21 @@ namespace {
 
 // What the opponent's used letters keep of a long run of letters.
 constexpr int kMaxMissedText = 255;
+
+// What the player can do about a call that found nobody: the number alone says nothing.
+QString callAdvice(int error, quint16 port) {
+    if (error == wsa::kConnectionRefused) {
+        return QStringLiteral(
+                   ">>Nobody answers at that address on port %1. The other player must be "
+                   "waiting for a call (or registered on the server) on that port.")
+            .arg(port);
+    }
+    return QStringLiteral(
+               ">>No answer from that address on port %1. The other player must be waiting for "
+               "a call, and their router may not forward port %1 to their computer: they can "
+               "turn on Options, Open Port On Router, or forward the port by hand.")
+        .arg(port);
+}
 
 }  // namespace
 
@@ -23,6 +42,7 @@ PeerConnection::PeerConnection(const Settings& settings, MessageGate& gate, QObj
       cli_(new TWSocket(this)),
       srv_(new TWSocket(this)),
       tmp_(new TWSocket(this)),
+      mapper_(new PortMapper(this)),
       channel_(
           std::make_unique<MessageChannel>(*cli_, QStringLiteral("the opponent"),
                                            [this](const QString& line) { Q_EMIT logLine(line); })) {
@@ -36,6 +56,8 @@ PeerConnection::PeerConnection(const Settings& settings, MessageGate& gate, QObj
     connect(cli_, &TWSocket::SessionConnected, this, gated(&PeerConnection::onSessionConnected));
     connect(cli_, &TWSocket::SessionClosed, this, gated(&PeerConnection::onSessionClosed));
     connect(srv_, &TWSocket::SessionAvailable, this, gated(&PeerConnection::onSessionAvailable));
+    connect(mapper_, &PortMapper::report, this,
+            [this](const QString& line) { Q_EMIT logLine(QStringLiteral(">>") + line); });
     connect(cli_, &TWSocket::BacklogDropped, this, [this](qint64 bytes) {
         Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent left %1 unread bytes behind, more "
                                       "than any game sends; they were dropped")
@@ -60,10 +82,21 @@ PeerConnection::~PeerConnection() = default;
 void PeerConnection::StartServer() {
     srv_->Port = QString::number(port_);
     srv_->Proto = QStringLiteral("tcp");
-    srv_->Addr = QStringLiteral("0.0.0.0");
+    // Callers come over IPv4 and IPv6 alike, on the same port.
+    srv_->Addr = TWSocket::kAnyDualStack;
     try {
         srv_->Listen();
         Q_EMIT logLine(QStringLiteral(">>Waiting for a connection"));
+        const quint16 listeningPort = srv_->localPort();
+        if (mapper_->config().mode != PortMapper::Mode::Off) {
+            mapper_->start(listeningPort);
+        } else if (!adviceGiven_) {
+            const QString advice = PortMapper::offAdvice(adviceAddress_, listeningPort);
+            if (!advice.isEmpty()) {
+                adviceGiven_ = true;
+                Q_EMIT logLine(QStringLiteral(">>") + advice);
+            }
+        }
     } catch (const ESocketException& e) {
         if (e.message().startsWith(QLatin1String("Error 10048"))) {
             Q_EMIT logLine(QStringLiteral(">>Ropewit already running as server"));
@@ -77,6 +110,7 @@ void PeerConnection::StartServer() {
 
 void PeerConnection::stopListening() {
     srv_->Close();
+    mapper_->stop();
     listening_ = false;
 }
 
@@ -88,9 +122,42 @@ void PeerConnection::setPeerAddress(const QString& address) {
     peerAddress_ = text::bounded(address);
 }
 
-void PeerConnection::ConnectToIP() {
+void PeerConnection::ConnectToIP(int maxBytes) {
+    const peeraddress::Parsed parsed = peeraddress::parse(peerAddress_, port_, maxBytes);
+    if (!parsed.target) {
+        Q_EMIT logLine(
+            QStringLiteral(">>Can't call \"%1\": %2")
+                .arg(text::bounded(peerAddress_).left(peeraddress::kMaxBytes), parsed.error));
+        Q_EMIT callFailed();
+        return;
+    }
+    callPort_ = parsed.target->port;
     Q_EMIT logLine(QStringLiteral(">>Attempting To Connect"));
-    cli_->DnsLookup(peerAddress_);
+    cli_->DnsLookup(parsed.target->host);
+}
+
+bool PeerConnection::callingMyself(const QString& address) const {
+    // Another copy on this machine listens on another port: calling it is no self-call.
+    if (!isListening() || callPort_ != port_) {
+        return false;
+    }
+    if (address == QLatin1String("127.0.0.1")) {
+        return true;
+    }
+    const QHostAddress target(address);
+    if (target.protocol() != QAbstractSocket::IPv6Protocol) {
+        return false;
+    }
+    if (target.isLoopback()) {
+        return true;
+    }
+    const QList<QHostAddress> own = QNetworkInterface::allAddresses();
+    for (const QHostAddress& a : own) {
+        if (a.protocol() == QAbstractSocket::IPv6Protocol && a.isEqual(target)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void PeerConnection::leave() {
@@ -106,13 +173,13 @@ void PeerConnection::onDnsLookupDone(int error) {
         Q_EMIT callFailed();
         return;
     }
-    if (isListening() && cli_->DnsResult == QLatin1String("127.0.0.1")) {
+    if (callingMyself(cli_->DnsResult)) {
         Q_EMIT logLine(QStringLiteral(">>You are trying to connect to yourself!"));
         Q_EMIT callFailed();
         return;
     }
     cli_->Addr = cli_->DnsResult;
-    cli_->Port = QString::number(port_);
+    cli_->Port = QString::number(callPort_);
     cli_->Proto = QStringLiteral("tcp");
     cli_->Connect();
 }
@@ -122,9 +189,11 @@ void PeerConnection::onSessionConnected(int error) {
     MessageGate::Hold hold(gate_);
     if (error == wsa::kConnectionRefused) {
         Q_EMIT logLine(QStringLiteral(">>Selected opponent is not waiting to play."));
+        Q_EMIT logLine(callAdvice(error, callPort_));
     } else if (error != 0) {
         Q_EMIT logLine(QStringLiteral(">>Can't connect, error #") +
                        QString::number(static_cast<quint16>(error)));
+        Q_EMIT logLine(callAdvice(error, callPort_));
     } else {
         beginSession(false);
     }

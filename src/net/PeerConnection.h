@@ -8,6 +8,7 @@
 #include "net/PeerMessage.h"
 
 class MessageGate;
+class PortMapper;
 class TWSocket;
 struct Settings;
 
@@ -57,6 +58,12 @@ public:
     quint16 port() const { return port_; }
     void setPort(quint16 port) { port_ = port; }
 
+    // Asks the home router to forward the listening port while this side listens.
+    PortMapper& portMapper() { return *mapper_; }
+    // This machine's address as a caller on the internet would dial it, for the one line that
+    // says why nobody outside may call (empty: not said).
+    void setOwnAddressForAdvice(const QString& address) { adviceAddress_ = address; }
+
     // --- Listening and calling ---
     // Listens for a caller; a port taken by another copy is only logged.
     void StartServer();
@@ -68,8 +75,12 @@ public:
     bool isListening() const;
     const QString& peerAddress() const { return peerAddress_; }
     void setPeerAddress(const QString& address);
-    // Calls peerAddress().
-    void ConnectToIP();
+    // Calls peerAddress(): HOST, HOST:PORT, [IPV6]:PORT or a bare IPv6 address; without a
+    // port, port(). Text that cannot be dialled as it stands is logged and nothing is sent.
+    // maxBytes bounds the address (a list entry from the server is held to less).
+    void ConnectToIP(int maxBytes = 255);
+    // The port the call under way dials.
+    quint16 callPort() const { return callPort_; }
     // Closes the connection on purpose (a new game is being set up): its end is no lost game.
     void leave();
     bool leaving() const { return leaving_; }
@@ -148,6 +159,7 @@ private:
     void onDnsLookupDone(int error);
     void onSessionConnected(int error);
     void onSessionAvailable(int error);
+    bool callingMyself(const QString& address) const;
     void onSessionClosed(int error);
     void onDataAvailable(int error);
     void beginSession(bool asPlayer1);
@@ -160,8 +172,12 @@ private:
     TWSocket* cli_;  // children
     TWSocket* srv_;
     TWSocket* tmp_;
+    PortMapper* mapper_;  // child
+    QString adviceAddress_;
+    bool adviceGiven_ = false;
     std::unique_ptr<MessageChannel> channel_;
     quint16 port_ = 52201;
+    quint16 callPort_ = 52201;
     QString peerAddress_;
     bool listening_ = false;
     bool leaving_ = false;

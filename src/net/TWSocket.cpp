@@ -304,6 +304,9 @@ void TWSocket::Listen() {
     const QString host = Addr.trimmed();
     if (host.isEmpty() || host == QLatin1String("0.0.0.0")) {
         address = QHostAddress(QHostAddress::AnyIPv4);
+    } else if (host == kAnyDualStack) {
+        // Qt falls back to IPv4 alone where the system has no IPv6.
+        address = QHostAddress(QHostAddress::Any);
     } else if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0) {
         address = QHostAddress(QHostAddress::LocalHost);
     } else if (!address.setAddress(host)) {

@@ -118,6 +118,8 @@ public:
     // This machine's addresses in dotted form: the IPv4 addresses of the network interfaces
     // that are up, loopback left out; "127.0.0.1" alone when there are none.
     static QStringList LocalIPList();
+    // Addr for a listener that takes IPv4 and IPv6 callers on the same port.
+    static inline const QString kAnyDualStack = QStringLiteral("any");
     // "Error N in function F" CR LF description.
     static QString errorText(int error, const QString& function);
 

@@ -24,6 +24,8 @@ const QString kAlphabetFont = QStringLiteral("Alphabet Font");
 const QString kWordFont = QStringLiteral("Word Font");
 const QString kNewGame = QStringLiteral("New Game");
 const QString kSounds = QStringLiteral("Sounds");
+const QString kRouter = QStringLiteral("Router");
+const QString kOpenPort = QStringLiteral("Open Port");
 
 // Sound files of the program directory used for empty slots (slots 1..3 and 1..5).
 const QStringList kCorrectLetterDefaults = {
@@ -193,6 +195,7 @@ void LoadSettings(Settings& s) {
     }
 
     s.FirstTime = readFlag(ini, kMisc, QStringLiteral("First Time"), true);
+    s.OpenPortOnRouter = readFlag(ini, kRouter, kOpenPort, false);
 
     s.UseSound = readFlag(ini, kOptions, QStringLiteral("Use Sound"), true);
     s.UseUpper = readFlag(ini, kOptions, QStringLiteral("Use Upper"), true);
@@ -283,6 +286,8 @@ bool SaveSettings(Settings& s) {
     }
     ini.writeString(kSounds, QStringLiteral("Correct Word Sound"), s.CorrectWordSound);
     ini.writeString(kSounds, QStringLiteral("Missed Word Sound"), s.MissedWordSound);
+    // Last, so the sections every copy knows keep their place.
+    writeFlag(ini, kRouter, kOpenPort, s.OpenPortOnRouter);
 
     QString error;
     if (!ini.save(s.IniPath, &error)) {

@@ -13,6 +13,9 @@ struct Settings {
     static constexpr int kAddressSlots = 10;
 
     bool FirstTime = true;
+    // Ask the home router to forward the game port while waiting for a caller. Kept in a
+    // section of its own: off until the player turns it on.
+    bool OpenPortOnRouter = false;
     bool UseSound = true;
     bool UseUpper = true;
     QString NumGuesses = QStringLiteral("8");  // at most 2 characters

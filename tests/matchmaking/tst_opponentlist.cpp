@@ -82,6 +82,7 @@ private Q_SLOTS:
         QCOMPARE(entries[1].address, QStringLiteral("1.2."));
         QCOMPARE(entries[2].name, QStringLiteral("Ann"));
         QCOMPARE(entries[2].address, address60.left(50));
+        QVERIFY(entries[0].tooLong && !entries[1].tooLong && entries[2].tooLong);
     }
 
     void atMostElevenEntries() {

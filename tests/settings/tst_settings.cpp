@@ -69,6 +69,7 @@ QByteArray defaultFile() {
     }
     out += "Correct Word Sound=" + dir + "/MUSIC1.WAV\r\n";
     out += "Missed Word Sound=" + dir + "/TAPS.WAV\r\n";
+    out += "[Router]\r\nOpen Port=No\r\n";
     return out;
 }
 

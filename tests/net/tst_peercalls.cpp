@@ -1,0 +1,200 @@
+#include <QHostAddress>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+#include <memory>
+
+#include "net/MessageGate.h"
+#include "net/PeerConnection.h"
+#include "net/TWSocket.h"
+#include "settings/Settings.h"
+
+// Calls by address with a port, over IPv4 and IPv6, between connections in one process.
+namespace {
+
+struct Side {
+    Settings settings;
+    MessageGate gate;
+    std::unique_ptr<PeerConnection> peer;
+    std::unique_ptr<QSignalSpy> failed;
+    QStringList log;
+
+    explicit Side(const QString& name) {
+        settings.UserName = name;
+        settings.NumGuesses = QStringLiteral("8");
+        peer = std::make_unique<PeerConnection>(settings, gate);
+        failed = std::make_unique<QSignalSpy>(peer.get(), &PeerConnection::callFailed);
+        QObject::connect(peer.get(), &PeerConnection::logLine,
+                         [this](const QString& line) { log << line; });
+    }
+    PeerConnection* operator->() { return peer.get(); }
+};
+
+bool hasIpv6Loopback() {
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHostIPv6, 0);
+}
+
+// A port nobody listens on (just released by the system).
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// Listens on a port of its own choosing, as a copy started with --peer-port does.
+quint16 listen(Side& side) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        side->setPort(freePort());
+        side->StartServer();
+        if (side->isListening()) {
+            return side->port();
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+class TestPeerCalls : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() {
+        if (!hasIpv6Loopback() &&
+            QString::fromLatin1(QTest::currentTestFunction()) != "refusedAddresses") {
+            // Every machine the game is built on has ::1; say so plainly where it does not.
+            QSKIP("no IPv6 loopback on this machine");
+        }
+    }
+
+    // The port in the address is dialled, not this copy's own: two copies on one machine
+    // with different ports find each other, over IPv4 and IPv6 alike.
+    void callsThePortInTheAddress_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("callerSeenAs");
+        QTest::newRow("IPv4 with port") << QStringLiteral("127.0.0.1:%1") << "127.0.0.1";
+        QTest::newRow("IPv6 in brackets") << QStringLiteral("[::1]:%1") << "::1";
+        QTest::newRow("name with port, blanks around")
+            << QStringLiteral("  localhost:%1 ") << "127.0.0.1";
+    }
+    void callsThePortInTheAddress() {
+        QFETCH(QString, form);
+        QFETCH(QString, callerSeenAs);
+        Side a(QStringLiteral("Ann"));
+        Side b(QStringLiteral("Bea"));
+        const quint16 port = listen(a);
+        QVERIFY(port != 0);
+        // The caller listens too, on another port: that is no call to itself.
+        QVERIFY(listen(b) != 0);
+        QVERIFY(b->port() != port);
+        b->setPeerAddress(form.arg(port));
+        b->ConnectToIP();
+        QCOMPARE(b->callPort(), port);
+        QTRY_VERIFY(a->connected() && b->connected());
+        QVERIFY(a->isPlayer1());
+        QCOMPARE(a->cliWSocket().GetPeerAddr(), callerSeenAs);
+        QTRY_COMPARE(b->phase(), PeerConnection::Phase::ReadyToStart);
+        QTRY_COMPARE(a->phase(), PeerConnection::Phase::ReadyToStart);
+        QCOMPARE(b.failed->count(), 0);
+    }
+
+    // Without a port the copy's own --peer-port is dialled, as always.
+    void bareAddressesUseTheOwnPort_data() {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("IPv4") << QStringLiteral("127.0.0.1");
+        QTest::newRow("bare IPv6") << QStringLiteral("::1");
+    }
+    void bareAddressesUseTheOwnPort() {
+        QFETCH(QString, address);
+        Side a(QStringLiteral("Ann"));
+        Side b(QStringLiteral("Bea"));
+        const quint16 port = listen(a);
+        QVERIFY(port != 0);
+        b->setPort(port);
+        b->setPeerAddress(address);
+        b->ConnectToIP();
+        QTRY_VERIFY(a->connected() && b->connected());
+    }
+
+    // A second caller over IPv6 gets the busy text; the game over IPv4 is not touched.
+    void busyOverIpv6() {
+        Side a(QStringLiteral("Ann"));
+        Side b(QStringLiteral("Bea"));
+        const quint16 port = listen(a);
+        QVERIFY(port != 0);
+        b->setPeerAddress(QStringLiteral("127.0.0.1:%1").arg(port));
+        b->ConnectToIP();
+        QTRY_VERIFY(a->connected() && b->connected());
+        QTcpSocket third;
+        QByteArray heard;
+        connect(&third, &QTcpSocket::readyRead, this, [&] { heard += third.readAll(); });
+        third.connectToHost(QHostAddress::LocalHostIPv6, port);
+        QTRY_VERIFY(heard.contains("I am already playing! Try later...\r\n"));
+        QVERIFY(a.log.contains(QStringLiteral("NOTICE:> ::1 is trying to call you")));
+        QVERIFY(a->connected() && b->connected());
+    }
+
+    // Calling one's own listening port through a loopback address of either family is caught;
+    // the same address on another port is another copy and is called.
+    void selfCalls() {
+        Side a(QStringLiteral("Ann"));
+        const quint16 port = listen(a);
+        QVERIFY(port != 0);
+        // A bare address is dialled on the copy's own port, which is the listening one.
+        for (const QString& address :
+             {QStringLiteral("127.0.0.1:%1"), QStringLiteral("[::1]:%1"), QStringLiteral("::1")}) {
+            a.log.clear();
+            a->setPeerAddress(address.contains(QLatin1Char('%')) ? address.arg(port) : address);
+            a->ConnectToIP();
+            QTRY_VERIFY2(a.log.contains(QStringLiteral(">>You are trying to connect to yourself!")),
+                         qPrintable(address));
+        }
+        Side other(QStringLiteral("Bea"));
+        const quint16 otherPort = listen(other);
+        QVERIFY(otherPort != 0);
+        a->setPeerAddress(QStringLiteral("[::1]:%1").arg(otherPort));
+        a->ConnectToIP();
+        QTRY_VERIFY(a->connected() && other->connected());
+    }
+
+    // Text that cannot be dialled as it stands: the reason is logged and nothing is sent.
+    void refusedAddresses_data() {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("port 0") << QStringLiteral("127.0.0.1:0");
+        QTest::newRow("port over 65535") << QStringLiteral("127.0.0.1:65536");
+        QTest::newRow("port not a number") << QStringLiteral("127.0.0.1:http");
+        QTest::newRow("bracket without its end") << QStringLiteral("[::1:52201");
+        QTest::newRow("several colons in IPv4") << QStringLiteral("10.0.0.1:52201:1");
+        QTest::newRow("blank inside") << QStringLiteral("10.0.0.1 :52201");
+        QTest::newRow("control byte") << QStringLiteral("10.0.0.1\x01");
+        QTest::newRow("blanks only") << QStringLiteral("   ");
+    }
+    void refusedAddresses() {
+        QFETCH(QString, address);
+        Side b(QStringLiteral("Bea"));
+        b->setPeerAddress(address);
+        b->ConnectToIP();
+        QCOMPARE(b.failed->count(), 1);
+        QCOMPARE(b.log.size(), 1);
+        QVERIFY2(b.log.first().startsWith(QStringLiteral(">>Can't call")),
+                 qPrintable(b.log.first()));
+        QVERIFY(!b.log.contains(QStringLiteral(">>Attempting To Connect")));
+        QCOMPARE(b->cliWSocket().state(), TWSocket::wsClosed);
+    }
+
+    // A refused call says what the player can do, besides the usual line.
+    void refusedCallIsExplained() {
+        Side b(QStringLiteral("Bea"));
+        const quint16 port = freePort();
+        b->setPeerAddress(QStringLiteral("127.0.0.1:%1").arg(port));
+        b->ConnectToIP();
+        QTRY_VERIFY(b.log.contains(QStringLiteral(">>Selected opponent is not waiting to play.")));
+        const QString advice = b.log.last();
+        QVERIFY2(advice.contains(QStringLiteral("must be waiting")), qPrintable(advice));
+        QVERIFY(advice.contains(QString::number(port)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPeerCalls)
+#include "tst_peercalls.moc"
