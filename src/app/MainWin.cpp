@@ -82,6 +82,7 @@ TMainWin::TMainWin(const AppContext& context, QWidget* parent)
 
 TMainWin::~TMainWin() {
     qApp->removeEventFilter(this);
+    peerSettingsSave_->flush();
 }
 
 void TMainWin::FormCreate() {
@@ -401,6 +402,8 @@ void TMainWin::BuildControlPanel() {
 }
 
 void TMainWin::BuildConnections() {
+    peerSettingsSave_ = new SaveThrottle([this] { SaveSettings(settings_); },
+                                         SaveThrottle::kDefaultIntervalMs, this);
     peer_ = new PeerConnection(settings_, gate_, this);
     match_ = new MatchClient(settings_, gate_, this);
     connect(peer_, &PeerConnection::logLine, this, &TMainWin::LogLine);
@@ -554,6 +557,8 @@ void TMainWin::FormClose() {
     }
     ui_.FlashTimer->stop();
     ui_.ConnectTimer->stop();
+    // This save carries whatever the opponent changed and is still owed.
+    peerSettingsSave_->discard();
     SaveSettings(settings_);
 }
 

@@ -18,6 +18,7 @@
 #include "game/WordSource.h"
 #include "net/MessageGate.h"
 #include "net/PeerConnection.h"
+#include "settings/SaveThrottle.h"
 #include "settings/Settings.h"
 
 class QAction;
@@ -265,6 +266,8 @@ private:
     int screenWidth_ = 0, screenHeight_ = 0;
     PeerConnection* peer_ = nullptr;  // child
     MatchClient* match_ = nullptr;    // child
+    // Option changes from the opponent reach the settings file at most about once a second.
+    SaveThrottle* peerSettingsSave_ = nullptr;  // child
     bool closing_ = false;
     bool shownOnce_ = false;
 };

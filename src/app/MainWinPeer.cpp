@@ -162,7 +162,7 @@ void TMainWin::TakeOptionsMessage(PeerMessage message, const QString& payload) {
                 options, player1Name_, player2Name_, settings_.WinScore != oldWinScore);
             SetWordListMenuItem();
             LogLine(QStringLiteral(">>Game Type Changed: ") + description);
-            SaveSettings(settings_);
+            peerSettingsSave_->request();
             break;
         }
         case PeerMessage::StatusLine:
@@ -170,7 +170,7 @@ void TMainWin::TakeOptionsMessage(PeerMessage message, const QString& payload) {
             break;
         case PeerMessage::HintMode:
             settings_.UseHints = payload == QLatin1String("1");
-            SaveSettings(settings_);
+            peerSettingsSave_->request();
             LogLine(settings_.UseHints ? QStringLiteral(">>Hints Turned On")
                                        : QStringLiteral(">>Hints Turned Off"));
             ui_.MenuHints->setChecked(settings_.UseHints);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/CheckedDialog.h"
+#include "game/Scoring.h"
 #include "settings/Settings.h"
 
 class QCheckBox;
@@ -30,7 +31,7 @@ public:
     QLineEdit* WinScore = nullptr;
     QPushButton* OK = nullptr;
 
-    static constexpr int kMinWinScore = 10;
+    static constexpr int kMinWinScore = scoring::kMinWinScore;
 
     void EnableDisable();
     void OKClick();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/CheckedDialog.h"
+#include "game/Scoring.h"
 #include "settings/Settings.h"
 
 class QLabel;
@@ -19,8 +20,8 @@ public:
     QLineEdit* TheGuess = nullptr;
     QPushButton* OK = nullptr;
 
-    static constexpr int kMinGuesses = 1;
-    static constexpr int kMaxGuesses = 20;
+    static constexpr int kMinGuesses = scoring::kMinGuessAttempts;
+    static constexpr int kMaxGuesses = scoring::kMaxGuessAttempts;
 
     // The range check; shows the information box and returns false when it fails.
     bool FormCloseQuery() override;

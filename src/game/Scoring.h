@@ -7,6 +7,12 @@ namespace scoring {
 
 enum class Winner { None, Player1, Player2, Tie };
 
+// What the guess attempts and two-player options dialogs accept; a peer's values are held
+// to the same bounds.
+constexpr int kMinGuessAttempts = 1;
+constexpr int kMaxGuessAttempts = 20;
+constexpr int kMinWinScore = 10;
+
 // A score equal to the winning score does not win; above it, the higher score wins.
 Winner winnerOf(long long p1, long long p2, long long winScore);
 

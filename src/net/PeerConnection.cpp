@@ -4,8 +4,8 @@
 #include <QNetworkInterface>
 #include <QTcpSocket>
 
-#include "core/Scoring.h"
 #include "core/Text.h"
+#include "game/Scoring.h"
 #include "net/MessageGate.h"
 #include "net/PeerAddress.h"
 #include "net/PeerText.h"
@@ -279,7 +279,10 @@ void PeerConnection::handle(int code, const QByteArray& bytes) {
     if (!message) {
         return;
     }
-    const QString payload = text::fromAnsi(bytes);
+    QString payload = text::fromAnsi(bytes);
+    if (!holdToLocalBounds(*message, payload)) {
+        return;
+    }
     switch (*message) {
         case PeerMessage::ReadyToStart:
             ready_.theirs = true;
@@ -325,6 +328,32 @@ void PeerConnection::handle(int code, const QByteArray& bytes) {
             break;
     }
     Q_EMIT received(*message, payload);
+}
+
+bool PeerConnection::holdToLocalBounds(PeerMessage message, QString& payload) {
+    if (message == PeerMessage::GuessAttempts) {
+        const long long guesses = text::payloadNumber(payload);
+        if (guesses < scoring::kMinGuessAttempts || guesses > scoring::kMaxGuessAttempts) {
+            Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent's guess attempts of %1 were "
+                                          "ignored: they must be from %2 to %3")
+                               .arg(guesses)
+                               .arg(scoring::kMinGuessAttempts)
+                               .arg(scoring::kMaxGuessAttempts));
+            return false;
+        }
+    } else if (message == PeerMessage::GameOptions) {
+        peertext::GameOptions options = peertext::parseGameOptions(payload);
+        if (options.winScore < scoring::kMinWinScore) {
+            Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent's winning score of %1 was "
+                                          "ignored: it must be at least %2")
+                               .arg(options.winScore)
+                               .arg(scoring::kMinWinScore));
+            // The rest of the options still apply; the winning score stays as it is here.
+            options.winScore = settings_.WinScore;
+            payload = peertext::gameOptionsPayload(options);
+        }
+    }
+    return true;
 }
 
 void PeerConnection::opponentGuessed(const QString& payload) {

@@ -165,6 +165,9 @@ private:
     void beginSession(bool asPlayer1);
     void sendOpening();
     void handle(int code, const QByteArray& payload);
+    // A peer may send values that this player's own dialogs refuse (no guesses, a winning
+    // score of 0); such a value is dropped with a notice. False when nothing is left to act on.
+    bool holdToLocalBounds(PeerMessage message, QString& payload);
     void opponentGuessed(const QString& payload);
 
     const Settings& settings_;

@@ -8,9 +8,9 @@ SaveThrottle::SaveThrottle(std::function<void()> save, int intervalMs, QObject* 
     connect(&timer_, &QTimer::timeout, this, &SaveThrottle::saveNow);
 }
 
-SaveThrottle::~SaveThrottle() {
-    flush();
-}
+// A save still owed is not run here: the owner may be half destroyed by now, and what the
+// save captured with it. The owner flushes while it is whole.
+SaveThrottle::~SaveThrottle() = default;
 
 void SaveThrottle::request() {
     if (timer_.isActive()) {

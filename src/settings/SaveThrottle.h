@@ -20,6 +20,8 @@ public:
     void request();
     // Saves now when a save is still owed (the program is closing).
     void flush();
+    // Forgets a save still owed (the caller is about to save everything itself).
+    void discard() { timer_.stop(); }
     bool pending() const { return timer_.isActive(); }
 
 private:

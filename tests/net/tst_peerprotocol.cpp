@@ -12,6 +12,8 @@
 #include <QtTest>
 #include <random>
 
+#include <sys/stat.h>
+
 #include "PeerPair.h"
 #include "settings/Settings.h"
 
@@ -69,6 +71,11 @@ Settings savedSettings(TestWindow& t) {
     return s;
 }
 
+ino_t inodeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     f.open(QIODevice::ReadOnly);
@@ -91,6 +98,8 @@ private Q_SLOTS:
     void wordScoreIsAddedToTheOpponent();
     void senderWordAndWordStartedPrepareTheOpponentsDisplay();
     void hintModeTitleAndNameChanges();
+    void optionStormsAreSavedAtMostOnceASecond();
+    void valuesTheDialogsRefuseAreIgnored();
 
     void severalMessagesInOneRead();
     void messageSplitOverManyReads();
@@ -185,8 +194,9 @@ void TestPeerProtocol::gameOptionsAreTakenDescribedAndSaved() {
     QVERIFY(!t->settings().Player1Chooses);
     QCOMPARE(t->settings().WinScore, 150);
     QVERIFY(!t->ui().MenuWords->isEnabled());
+    // Changes from the peer reach the file at most about once a second.
+    QTRY_COMPARE(savedSettings(t).GameType, 1);
     Settings saved = savedSettings(t);
-    QCOMPARE(saved.GameType, 1);
     QCOMPARE(saved.WordType, 1);
     QVERIFY(saved.SameWordLength);
     QVERIFY(!saved.Player1Chooses);
@@ -198,8 +208,8 @@ void TestPeerProtocol::gameOptionsAreTakenDescribedAndSaved() {
     QVERIFY(fullLogOf(t).contains(QStringLiteral(
         ">>Game Type Changed: Program Chooses Words, Players Get Same Words, Bea Chooses Word "
         "List")));
+    QTRY_COMPARE(savedSettings(t).GameType, 2);
     saved = savedSettings(t);
-    QCOMPARE(saved.GameType, 2);
     QCOMPARE(saved.WordType, 2);
     QVERIFY(!saved.SameWordLength);
 }
@@ -467,7 +477,7 @@ void TestPeerProtocol::hintModeTitleAndNameChanges() {
     QVERIFY(t->ui().MenuHints->isChecked());
     QVERIFY(!t->ui().HintPanel->isHidden());
     QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Hints Turned On")));
-    QVERIFY(savedSettings(t).UseHints);
+    QTRY_VERIFY(savedSettings(t).UseHints);
 
     // Only exactly "1" is on.
     raw.send("11yes\x02");
@@ -477,7 +487,7 @@ void TestPeerProtocol::hintModeTitleAndNameChanges() {
     QVERIFY(!t->ui().MenuHints->isChecked());
     QVERIFY(t->ui().HintPanel->isHidden());
     QCOMPARE(fullLogOf(t).filter(QStringLiteral(">>Hints Turned Off")).size(), 1);
-    QVERIFY(!savedSettings(t).UseHints);
+    QTRY_VERIFY(!savedSettings(t).UseHints);
 
     raw.send("12Animals of the World\x02");
     raw.send("13Zed\x02");
@@ -507,6 +517,70 @@ void TestPeerProtocol::hintModeTitleAndNameChanges() {
     QCOMPARE(t2->ui().Play1ScoreLab->text(), QStringLiteral("Anna"));
     QCOMPARE(t2->player2Name(), QStringLiteral("Bea"));
     QVERIFY(raw2.received.isEmpty());
+}
+
+void TestPeerProtocol::optionStormsAreSavedAtMostOnceASecond() {
+    TestWindow t(kAnn);
+    RawPeer raw;
+    wireAsPlayer1(t, raw);
+    REQUIRE_OK();
+    const QString ini = t->settings().IniPath;
+    raw.send("111\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QTRY_VERIFY(savedSettings(t).UseHints);
+    // Every save writes a new file and renames it over the old one: while the same file
+    // stays, nothing was rewritten.
+    const ino_t first = inodeOf(ini);
+    QByteArray storm;
+    for (int i = 0; i < 400; ++i) {
+        storm += i % 2 == 0 ? "110\x02" : "0321110100\x02";
+    }
+    raw.send(storm);
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(fullLogOf(t).filter(QStringLiteral(">>Hints Turned Off")).size(), 200);
+    QCOMPARE(inodeOf(ini), first);
+    // The last state still reaches the file, in one later save.
+    QTRY_VERIFY(!savedSettings(t).UseHints);
+    QCOMPARE(savedSettings(t).WinScore, 100);
+    QVERIFY(inodeOf(ini) != first);
+}
+
+void TestPeerProtocol::valuesTheDialogsRefuseAreIgnored() {
+    TestWindow t(kAnn + "Win Score=300\r\n");
+    RawPeer raw;
+    wireAsPlayer1(t, raw);
+    REQUIRE_OK();
+    const QString guessesBefore = t->settings().NumGuesses;
+    raw.send("0200\x02");
+    raw.send("0221\x02");
+    raw.send("0311100009\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(fullLogOf(t).filter(QStringLiteral("NOTICE:> ")),
+             (QStringList{
+                 QStringLiteral("NOTICE:> The opponent's guess attempts of 0 were ignored: they "
+                                "must be from 1 to 20"),
+                 QStringLiteral("NOTICE:> The opponent's guess attempts of 21 were ignored: they "
+                                "must be from 1 to 20"),
+                 QStringLiteral("NOTICE:> The opponent's winning score of 9 was ignored: it must "
+                                "be at least 10"),
+             }));
+    QCOMPARE(t->settings().NumGuesses, guessesBefore);
+    QCOMPARE(t->settings().WinScore, 300);
+    QCOMPARE(t->settings().GameType, 1);  // the rest of the options still apply
+    QVERIFY(!fullLogOf(t).contains(QStringLiteral(">>Guess Attempts Changed To 0")));
+
+    // The edges the dialogs accept are taken.
+    raw.send("0201\x02");
+    raw.send("0220\x02");
+    raw.send("0321110010\x02");
+    raw.sync(t);
+    REQUIRE_OK();
+    QCOMPARE(t->settings().NumGuesses, QStringLiteral("20"));
+    QCOMPARE(t->settings().WinScore, 10);
+    QTRY_COMPARE(savedSettings(t).WinScore, 10);
 }
 
 void TestPeerProtocol::severalMessagesInOneRead() {
@@ -671,6 +745,7 @@ void TestPeerProtocol::oversizedWordsNumbersAndTextsAreBounded() {
     RawPeer raw;
     wireAsPlayer1(t, raw);
     REQUIRE_OK();
+    const QString guessesBefore = t->settings().NumGuesses;
     raw.send("06" + QByteArray(40, 'W') + ":" + QByteArray(400, 'h') + "\x02");
     raw.send("09" + QByteArray(40, '9') + "\x02");
     raw.send("09" + QByteArray(40, '9') + "\x02");
@@ -689,7 +764,11 @@ void TestPeerProtocol::oversizedWordsNumbersAndTextsAreBounded() {
     QCOMPARE(t->peer().opponent().progress.size(), 255);
     QVERIFY(t->windowTitle().size() <= 9 + 255);
     QCOMPARE(t->player2Name().size(), 255);
-    QCOMPARE(t->settings().NumGuesses, QStringLiteral("99"));
+    // More guesses than the guess attempts dialog allows: not taken.
+    QCOMPARE(t->settings().NumGuesses, guessesBefore);
+    QVERIFY(
+        fullLogOf(t).contains(QStringLiteral("NOTICE:> The opponent's guess attempts of 99999 were "
+                                             "ignored: they must be from 1 to 20")));
 }
 
 void TestPeerProtocol::malformedMessagesAreIgnored() {
@@ -731,7 +810,10 @@ void TestPeerProtocol::malformedMessagesAreIgnored() {
     QCOMPARE(t->settings().WordType, 1);
     QVERIFY(!t->settings().SameWordLength);
     QVERIFY(!t->settings().Player1Chooses);
-    QCOMPARE(t->settings().WinScore, 0);
+    // A winning score the options dialog refuses is not taken; the other options are.
+    QCOMPARE(t->settings().WinScore, 300);
+    QVERIFY(fullLogOf(t).contains(QStringLiteral(
+        "NOTICE:> The opponent's winning score of 0 was ignored: it must be at least 10")));
     raw.send(
         "03\x02"
         "0390x1abcd\x02");
@@ -740,14 +822,15 @@ void TestPeerProtocol::malformedMessagesAreIgnored() {
     QCOMPARE(t->settings().GameType, 2);
     QCOMPARE(t->settings().WordType, 2);
     QVERIFY(t->settings().Player1Chooses);
-    QCOMPARE(savedSettings(t).GameType, 2);
+    QTRY_COMPARE(savedSettings(t).GameType, 2);
+    const QString guessesBefore = t->settings().NumGuesses;
     raw.send(
         "02\x02"
         "09\x02"
         "09-5\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->settings().NumGuesses, QStringLiteral("0"));
+    QCOMPARE(t->settings().NumGuesses, guessesBefore);
     QCOMPARE(t->scores().player2(), 0);
     QVERIFY(t->peer().connected());
 }

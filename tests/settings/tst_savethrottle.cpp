@@ -37,8 +37,10 @@ void TestSaveThrottle::flushSavesWhatIsOwed() {
         throttle.flush();
         QCOMPARE(saves, 2);
         throttle.request();
+        QVERIFY(throttle.pending());
     }
-    QCOMPARE(saves, 3);  // owed at destruction: saved on the way out
+    // Owed at destruction: not run, since what it would save may be gone by then.
+    QCOMPARE(saves, 2);
 }
 
 QTEST_GUILESS_MAIN(TestSaveThrottle)
