@@ -56,9 +56,23 @@ QString fromAnsi(const QByteArray& bytes) {
 }
 
 QByteArray toAnsi(const QString& s) {
-    QByteArray out(s.size(), Qt::Uninitialized);
+    QByteArray out;
+    out.reserve(s.size());
     for (qsizetype i = 0; i < s.size(); ++i) {
-        out[i] = encodeChar(s.at(i).unicode());
+        const QChar c = s.at(i);
+        char byte = encodeChar(c.unicode());
+        if (byte == '?' && c != QLatin1Char('?')) {
+            // A letter the code page lacks loses its accent (Z with a dot above goes as Z), so
+            // the opponent can still guess it; anything else goes as one '?'.
+            const QString base = QString(c).normalized(QString::NormalizationForm_D);
+            if (!base.isEmpty() && base.at(0) != c && base.at(0).unicode() < 0x80) {
+                byte = static_cast<char>(base.at(0).unicode());
+            }
+            if (c.isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
+                ++i;
+            }
+        }
+        out.append(byte);
     }
     return out;
 }

@@ -10,7 +10,8 @@ namespace text {
 
 QString fromAnsi(const QByteArray& bytes);
 QString fromAnsi(const char* data, qsizetype size);
-// Characters that have no 8-bit form become '?'.
+// Windows-1252 bytes. A letter without an 8-bit form goes without its accent where that
+// leaves a plain letter; anything else without one (a symbol, an emoji) becomes one '?'.
 QByteArray toAnsi(const QString& text);
 
 // Counts shown in panels: 1234 -> "1,234". Negative numbers keep their sign.
