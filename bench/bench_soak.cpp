@@ -2,7 +2,8 @@
 // how much its memory grows, how late a 1-second timer fires, how soon a second caller gets
 // the busy reply, and how soon the game takes a new caller once the flooder has closed.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_soak [--seconds N]
-// The flooder is this program again, started as: bench_soak --flood HOST PORT SECONDS
+// The flooder is this program again, started as: bench_soak --flood HOST PORT SECONDS SNDBUF
+// (--sndbuf BYTES sets the flooder's send buffer; 0, the default, leaves the system's.)
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -120,7 +121,7 @@ QByteArray readUntilClosed(int fd, int timeoutMs, qint64* firstAt) {
 // and reads what the game still sends until the game closes, so the close is a clean one
 // (unread data at close would turn it into a reset and spare the game its backlog).
 // Prints the moment of the close and the amount sent.
-int flood(const char* host, quint16 port, int seconds) {
+int flood(const char* host, quint16 port, int seconds, int sendBuffer) {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
@@ -129,6 +130,9 @@ int flood(const char* host, quint16 port, int seconds) {
         ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
         std::fprintf(stderr, "flooder: cannot call %s:%u: %s\n", host, port, std::strerror(errno));
         return 1;
+    }
+    if (sendBuffer > 0) {
+        ::setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
     }
     timeval slice{0, 100000};
     ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &slice, sizeof slice);
@@ -235,7 +239,7 @@ const char* verdict(bool ok) {
     return ok ? "PASS" : "MISS";
 }
 
-int runGame(int seconds) {
+int runGame(int seconds, int sendBuffer) {
     QTemporaryDir dir;
     SilentPrompts prompts;
     SilentSound sound;
@@ -298,7 +302,7 @@ int runGame(int seconds) {
     const qint64 floodStart = nowNs();
     flooder.start(QCoreApplication::applicationFilePath(),
                   {QStringLiteral("--flood"), QStringLiteral("127.0.0.1"), QString::number(port),
-                   QString::number(seconds)});
+                   QString::number(seconds), QString::number(sendBuffer)});
 
     // Second callers at a quarter, half and three quarters of the flood, each on its thread.
     std::mutex lock;
@@ -384,7 +388,9 @@ int runGame(int seconds) {
     const double gameClosedMs =
         gameClosedAt != 0 && closedAt != 0 ? toMs(gameClosedAt - closedAt) : -1;
 
-    std::printf("Soak: %d s flood of \"05x\" and \"0208\" messages over loopback\n", seconds);
+    std::printf(
+        "Soak: %d s flood of \"05x\" and \"0208\" messages over loopback, flooder send buffer %s\n",
+        seconds, sendBuffer > 0 ? qPrintable(QString::number(sendBuffer)) : "the system's");
     std::printf("  sent by the flooder        %.1f MB (%lld messages)\n", sent / 1e6,
                 static_cast<long long>(sent * 2 / 9));
     std::printf("  handled by the game        %lld messages\n", static_cast<long long>(handled));
@@ -415,15 +421,19 @@ int runGame(int seconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 5 && std::strcmp(argv[1], "--flood") == 0) {
-        return flood(argv[2], static_cast<quint16>(std::atoi(argv[3])), std::atoi(argv[4]));
+    if (argc == 6 && std::strcmp(argv[1], "--flood") == 0) {
+        return flood(argv[2], static_cast<quint16>(std::atoi(argv[3])), std::atoi(argv[4]),
+                     std::atoi(argv[5]));
     }
     int seconds = 60;
+    int sendBuffer = 0;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) {
             seconds = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--sndbuf") == 0 && i + 1 < argc) {
+            sendBuffer = std::max(0, std::atoi(argv[++i]));
         } else {
-            std::fprintf(stderr, "usage: %s [--seconds N]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--seconds N] [--sndbuf BYTES]\n", argv[0]);
             return 2;
         }
     }
@@ -431,5 +441,5 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    return runGame(seconds);
+    return runGame(seconds, sendBuffer);
 }
