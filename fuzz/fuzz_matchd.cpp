@@ -1,14 +1,18 @@
-// Feeds arbitrary connections to the matchmaking server's request buffer, request parser
-// and registry: each input is a series of connections, each with the time it arrives. The
-// replies are well formed, the registry never holds more than its capacity nor an entry
-// whose fields could break a list reply, and list replies hold at most ten players.
+// Feeds arbitrary connections to the matchmaking server's request buffer, request parser,
+// request handling and memory store: each input is a series of connections, each from one
+// of a few source addresses. The replies are well formed, the store never holds more than
+// its capacity nor an entry whose fields could break a list reply, and list replies hold at
+// most ten players.
 #include <QByteArray>
 #include <cstddef>
 #include <cstdint>
 
+#include <QHostAddress>
 #include "FuzzCheck.h"
+
 #include "MatchProtocol.h"
-#include "WaitingRegistry.h"
+#include "MatchService.h"
+#include "MemoryStore.h"
 
 namespace {
 
@@ -30,15 +34,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2) {
         return 0;
     }
-    // The first two bytes choose the capacity (1..16) and the expiry (in steps of 100 ms).
+    // The first two bytes choose the capacity (1..16), the limit per source address (1..8)
+    // and the expiry (in steps of 100 ms).
     const int capacity = 1 + data[0] % 16;
+    const int perSource = 1 + data[0] / 16 % 8;
     const qint64 expiry = 100 + 100 * static_cast<qint64>(data[1]);
-    matchd::MatchService service(capacity, expiry);
-    qint64 now = 0;
+    matchd::MemoryStore store(capacity, expiry, perSource);
+    matchd::MatchService service(store, matchd::AddressPolicy::Auto);
     size_t pos = 2;
-    // Then connections: a byte of time step, a byte of length, that many bytes.
+    // Then connections: a byte whose low bits choose the source, a byte of length, that many
+    // bytes.
     while (pos + 2 <= size) {
-        now += 10 * static_cast<qint64>(data[pos]);
+        const QHostAddress source(quint32(0x7f000001u + data[pos] % 4));
         const size_t length = std::min<size_t>(data[pos + 1], size - pos - 2);
         const char* bytes = reinterpret_cast<const char*>(data + pos + 2);
         pos += 2 + length;
@@ -60,15 +67,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             require(r.name.size() <= matchd::kMaxNameBytes);
             require(r.address.size() <= matchd::kMaxAddressBytes);
         }
-        const matchd::Outcome outcome = service.handle(message, now);
-        checkReply(outcome.reply);
-        require(service.registry().count(now) <= capacity);
-        for (const matchd::WaitingPlayer& p : service.registry().longestWaiting(1000, now)) {
-            for (char c : p.name + p.address) {
-                require(c != 0 && c != matchd::kNameSep && c != matchd::kEndMark &&
-                        c != matchd::kEntryEnd);
+        bool answered = false;
+        service.handle(message, source, [&answered](const matchd::Outcome& outcome) {
+            answered = true;
+            checkReply(outcome.reply);
+        });
+        require(answered);  // the memory store answers at once
+        store.count([capacity](qint64 n) { require(n <= capacity); });
+        store.list({}, 1000, [](bool ok, const QList<matchd::WaitingPlayer>& players) {
+            require(ok);
+            for (const matchd::WaitingPlayer& p : players) {
+                for (char c : p.name + p.address) {
+                    require(c != 0 && c != matchd::kNameSep && c != matchd::kEndMark &&
+                            c != matchd::kEntryEnd);
+                }
             }
-        }
+        });
     }
     return 0;
 }

@@ -483,7 +483,7 @@ QList<WaitingPlayer> WaitingRegistry::withPrefix(const QByteArray& letters, int 
     QList<WaitingPlayer> result;
     if (max <= 0 || root_ == kNil)
         return result;
-    const auto player = [this](const Entry& e) {
+    const auto player = [](const Entry& e) {
         return WaitingPlayer{QByteArray(nameOf(e), nameLength(e)), listedOf(e)};
     };
     if (letters.isEmpty()) {
