@@ -9,27 +9,13 @@
 #include <cstdio>
 #include <vector>
 
+#include "Silent.h"
 #include "app/MainWin.h"
 #include "core/Prompts.h"
 #include "core/Sound.h"
 #include "core/WordList.h"
 
 namespace {
-
-class SilentPrompts : public Prompts {
-public:
-    void message(QWidget*, const QString&, const QString&) override {}
-    bool question(QWidget*, const QString&, const QString&) override { return true; }
-    std::optional<QString> openFile(QWidget*, const FileChooserRequest&) override { return {}; }
-    std::optional<QString> saveFile(QWidget*, const FileChooserRequest&) override { return {}; }
-    std::optional<TileFont> chooseFont(QWidget*, const TileFont&, int) override { return {}; }
-    int runDialog(QDialog&) override { return 0; }
-};
-
-class SilentSound : public SoundPlayer {
-public:
-    void play(const QString&, bool) override {}
-};
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());

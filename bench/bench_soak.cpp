@@ -26,6 +26,7 @@
 #include <thread>
 #include <vector>
 
+#include "Silent.h"
 #include "app/MainWin.h"
 #include "core/Prompts.h"
 #include "core/Sound.h"
@@ -33,21 +34,6 @@
 #include "net/TWSocket.h"
 
 namespace {
-
-class SilentPrompts : public Prompts {
-public:
-    void message(QWidget*, const QString&, const QString&) override {}
-    bool question(QWidget*, const QString&, const QString&) override { return true; }
-    std::optional<QString> openFile(QWidget*, const FileChooserRequest&) override { return {}; }
-    std::optional<QString> saveFile(QWidget*, const FileChooserRequest&) override { return {}; }
-    std::optional<TileFont> chooseFont(QWidget*, const TileFont&, int) override { return {}; }
-    int runDialog(QDialog&) override { return 0; }
-};
-
-class SilentSound : public SoundPlayer {
-public:
-    void play(const QString&, bool) override {}
-};
 
 // The system-wide monotonic clock, so the flooder's and the game's moments compare.
 qint64 nowNs() {
