@@ -298,52 +298,46 @@ quint32 WaitingRegistry::erase(quint32 t, quint32 id) {
 
 // --- refresh order -----------------------------------------------------------------------
 
+// Both orders are doubly linked lists threaded through the entries; a list is named by its
+// two link members and its two ends.
+void WaitingRegistry::unlinkFrom(quint32 id, Link prev, Link next, quint32& head, quint32& tail) {
+    Entry& e = entries_[id];
+    if (e.*prev != kNil)
+        entries_[e.*prev].*next = e.*next;
+    else
+        head = e.*next;
+    if (e.*next != kNil)
+        entries_[e.*next].*prev = e.*prev;
+    else
+        tail = e.*prev;
+    e.*prev = e.*next = kNil;
+}
+
+void WaitingRegistry::append(quint32 id, Link prev, Link next, quint32& head, quint32& tail) {
+    Entry& e = entries_[id];
+    e.*prev = tail;
+    e.*next = kNil;
+    if (tail != kNil)
+        entries_[tail].*next = id;
+    else
+        head = id;
+    tail = id;
+}
+
 void WaitingRegistry::unlink(quint32 id) {
-    Entry& e = entries_[id];
-    if (e.older != kNil)
-        entries_[e.older].newer = e.newer;
-    else
-        oldest_ = e.newer;
-    if (e.newer != kNil)
-        entries_[e.newer].older = e.older;
-    else
-        newest_ = e.older;
-    e.older = e.newer = kNil;
-}
-
-void WaitingRegistry::linkLast(quint32 id) {
-    Entry& e = entries_[id];
-    e.before = last_;
-    e.after = kNil;
-    if (last_ != kNil)
-        entries_[last_].after = id;
-    else
-        first_ = id;
-    last_ = id;
-}
-
-void WaitingRegistry::unlinkOrder(quint32 id) {
-    Entry& e = entries_[id];
-    if (e.before != kNil)
-        entries_[e.before].after = e.after;
-    else
-        first_ = e.after;
-    if (e.after != kNil)
-        entries_[e.after].before = e.before;
-    else
-        last_ = e.before;
-    e.before = e.after = kNil;
+    unlinkFrom(id, &Entry::older, &Entry::newer, oldest_, newest_);
 }
 
 void WaitingRegistry::linkNewest(quint32 id) {
-    Entry& e = entries_[id];
-    e.older = newest_;
-    e.newer = kNil;
-    if (newest_ != kNil)
-        entries_[newest_].newer = id;
-    else
-        oldest_ = id;
-    newest_ = id;
+    append(id, &Entry::older, &Entry::newer, oldest_, newest_);
+}
+
+void WaitingRegistry::unlinkOrder(quint32 id) {
+    unlinkFrom(id, &Entry::before, &Entry::after, first_, last_);
+}
+
+void WaitingRegistry::linkLast(quint32 id) {
+    append(id, &Entry::before, &Entry::after, first_, last_);
 }
 
 // --- source addresses --------------------------------------------------------------------

@@ -107,6 +107,9 @@ private:
     quint32 erase(quint32 t, quint32 id);
     bool checkSubtree(quint32 t, quint64* minSeq, int* visited) const;
 
+    using Link = quint32 Entry::*;
+    void unlinkFrom(quint32 id, Link prev, Link next, quint32& head, quint32& tail);
+    void append(quint32 id, Link prev, Link next, quint32& head, quint32& tail);
     // Refresh order.
     void unlink(quint32 id);
     void linkNewest(quint32 id);
