@@ -199,15 +199,34 @@ FileBytes readBytes(const QString& path) {
             file.exists() ? QStringLiteral("File access denied") : QStringLiteral("File not found");
         return result;
     }
-    if (file.size() > kMaxFileBytes) {
+    const qint64 size = file.size();
+    if (size > kMaxFileBytes) {
         result.status = Status::TooLarge;
         result.errorString = QStringLiteral("File is too large");
         return result;
     }
-    result.bytes = file.readAll();
+    // Read into one block of the file's size, which a loaded list goes on to hold.
+    result.bytes = QByteArray(static_cast<qsizetype>(size), Qt::Uninitialized);
+    qint64 got = file.read(result.bytes.data(), size);
+    if (got == size) {
+        // A file that grew since it was measured, or one that tells no size (some system
+        // files): the rest, in pieces, never much beyond the bound.
+        char piece[64 * 1024];
+        qint64 n = 0;
+        while (got <= kMaxFileBytes && (n = file.read(piece, sizeof piece)) > 0) {
+            result.bytes.append(piece, static_cast<qsizetype>(n));
+            got += n;
+        }
+    }
     if (file.error() != QFileDevice::NoError) {
         result.status = Status::ReadError;
         result.errorString = file.errorString();
+    }
+    result.bytes.resize(static_cast<qsizetype>(std::max<qint64>(got, 0)));
+    if (result.status == Status::Ok && got > kMaxFileBytes) {
+        result.bytes = QByteArray();
+        result.status = Status::TooLarge;
+        result.errorString = QStringLiteral("File is too large");
     }
     return result;
 }
