@@ -41,7 +41,7 @@ PackedList PackedList::read(const QByteArray& bytes, Random* shuffleWith, bool* 
         }
     });
     // The file, four bytes for each entry's place and the word source's mark bit.
-    if (size > std::numeric_limits<quint32>::max() ||
+    if (size > std::numeric_limits<quint32>::max() || entries > std::numeric_limits<int>::max() ||
         size + 4 * entries + (entries + 7) / 8 > budget) {
         if (tooLarge) {
             *tooLarge = true;
@@ -60,10 +60,11 @@ PackedList PackedList::read(const QByteArray& bytes, Random* shuffleWith, bool* 
     if (shuffleWith) {
         // The draws and exchanges of wordlist::shuffle(), on the places alone.
         const auto n = static_cast<uint32_t>(out.at_.size());
+        quint32* places = out.at_.data();
         for (uint32_t i = 0; i < n; ++i) {
             const uint32_t a = shuffleWith->next(n);
             const uint32_t b = shuffleWith->next(n);
-            std::swap(out.at_[a], out.at_[b]);
+            std::swap(places[a], places[b]);
         }
     }
     if (out.at_.isEmpty()) {
