@@ -2,13 +2,15 @@
 // the rules the game relies on: word and clue lists of equal length, words of at most 15
 // characters, lines of at most 255, the editor and the game agreeing on the entries, a
 // shuffle that keeps the pairs, and an ASCII list surviving the editor's write and a read
-// (trimmed, as the editor writes entries).
+// (trimmed, as the editor writes entries). The packed list the game plays from tells each
+// word's length without making it, and holds the same texts when built from them.
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
 
 #include "FuzzCheck.h"
+#include "core/PackedList.h"
 #include "core/Random.h"
 #include "core/Text.h"
 #include "core/WordList.h"
@@ -41,6 +43,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (qsizetype i = 0; i < editor.entries.size(); ++i) {
         const wordlist::Entry e = wordlist::splitEntry(editor.entries[i]);
         require(e.word == game.words[i] && e.clue == game.hints[i]);
+    }
+
+    // The packed list: lengths told without texts, and lists of texts held as they are.
+    const PackedList packed = PackedList::read(bytes);
+    require(packed.size() == game.words.size());
+    for (int i = 0; i < packed.size(); ++i) {
+        require(packed.wordSize(i) == game.words[i].size());
+    }
+    const PackedList fromTexts = PackedList::fromLists(game.words, game.hints);
+    require(fromTexts.size() == game.words.size());
+    for (int i = 0; i < fromTexts.size(); ++i) {
+        require(fromTexts.word(i) == game.words[i] && fromTexts.clue(i) == game.hints[i]);
+        require(fromTexts.wordSize(i) == game.words[i].size());
     }
 
     // Shuffled while reading: the same pairs, in the order shuffle() gives.

@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
+#include "core/PackedList.h"
 #include "core/Random.h"
 #include "core/Text.h"
 
@@ -144,90 +144,48 @@ qsizetype wordLength(const Layout& layout, const char* line, qsizetype length) {
 
 namespace {
 
-// Where an entry's word and clue lie in the file's bytes (a line has at most 255
-// characters, 1020 bytes of UTF-8).
-struct EntryRef {
-    quint32 at;
-    quint16 wordBytes;
-    quint16 clueBytes;  // 0xFFFF: no colon, no clue
-};
-constexpr quint16 kNoClue = 0xFFFF;
-
-template <typename T>
-void shuffleItems(T& items, Random& random) {
-    const auto n = static_cast<uint32_t>(items.size());
-    for (uint32_t i = 0; i < n; ++i) {
-        const uint32_t a = random.next(n);
-        const uint32_t b = random.next(n);
-        std::swap(items[a], items[b]);
-    }
-}
-
 // What one text of the lists costs: the allocator's chunk for Qt's header and the
 // characters (an empty text allocates nothing).
-qint64 textCost(qsizetype bytes) {
-    if (bytes <= 0) {
+qint64 textCost(qsizetype characters) {
+    if (characters <= 0) {
         return 0;
     }
-    const qint64 request = 16 + 2 * (bytes + 1) + 8;
+    const qint64 request = 16 + 2 * (characters + 1) + 8;
     return std::max<qint64>(32, (request + 15) / 16 * 16);
 }
 
 }  // namespace
 
 Parsed parse(const QByteArray& bytes, Random* shuffleWith, bool* tooLarge) {
-    Parsed out;
-    if (tooLarge) {
-        *tooLarge = false;
-    }
-    const Layout layout = layoutOf(bytes);
-    const char* base = bytes.constData();
-
-    // First the entries' places, and what the lists will cost; skipped lines cost nothing.
-    std::vector<EntryRef> entries;
-    qint64 cost = 0;
+    bool packedTooLarge = false;
+    const PackedList packed = PackedList::read(bytes, shuffleWith, &packedTooLarge);
+    Parsed out{packed.hasTitle(), packed.title(), {}, {}};
+    // Texts cost far more than the packed list: the lists stop where they would cost more
+    // than the bound, and come back empty then.
+    bool over = packedTooLarge;
     const qint64 budget = kMemoryPerFileByte * static_cast<qint64>(bytes.size()) + kMemoryAllowance;
-    bool overBudget = false;
-    forEachLine(layout, bytes, [&](const char* line, qsizetype length) {
-        if (!out.hasTitle) {
-            out.hasTitle = true;
-            out.title = decode(layout, line, length);
-            return;
-        }
-        if (overBudget) {
-            return;
-        }
-        const void* colon = memchr(line, ':', static_cast<size_t>(length));
-        const qsizetype word = colon ? static_cast<const char*>(colon) - line : length;
-        if (wordLength(layout, line, length) > kMaxWord) {
-            return;
-        }
-        const qsizetype clue = colon ? length - word - 1 : -1;
-        cost += qint64(2 * sizeof(QString) + sizeof(EntryRef)) + textCost(word) + textCost(clue);
-        if (cost > budget) {
-            overBudget = true;
-            return;
-        }
-        entries.push_back({static_cast<quint32>(line - base), static_cast<quint16>(word),
-                           clue < 0 ? kNoClue : static_cast<quint16>(clue)});
-    });
-    if (overBudget) {
+    qint64 cost = 0;
+    const int n = packed.size();
+    const auto room =
+        static_cast<qsizetype>(std::min<qint64>(n, budget / qint64(2 * sizeof(QString))));
+    out.words.reserve(room);
+    out.hints.reserve(room);
+    for (int i = 0; i < n && !over; ++i) {
+        QString word = packed.word(i);
+        QString clue = packed.clue(i);
+        cost += qint64(2 * sizeof(QString)) + textCost(word.size()) + textCost(clue.size());
+        over = cost > budget;
+        out.words.append(std::move(word));
+        out.hints.append(std::move(clue));
+    }
+    if (over) {
         if (tooLarge) {
             *tooLarge = true;
         }
         return Parsed{out.hasTitle, out.title, {}, {}};
     }
-    entries.shrink_to_fit();
-    if (shuffleWith) {
-        shuffleItems(entries, *shuffleWith);
-    }
-    out.words.reserve(static_cast<qsizetype>(entries.size()));
-    out.hints.reserve(static_cast<qsizetype>(entries.size()));
-    for (const EntryRef& e : entries) {
-        out.words.append(decode(layout, base + e.at, e.wordBytes));
-        out.hints.append(e.clueBytes == kNoClue
-                             ? QString()
-                             : decode(layout, base + e.at + e.wordBytes + 1, e.clueBytes));
+    if (tooLarge) {
+        *tooLarge = false;
     }
     return out;
 }
@@ -241,15 +199,34 @@ FileBytes readBytes(const QString& path) {
             file.exists() ? QStringLiteral("File access denied") : QStringLiteral("File not found");
         return result;
     }
-    if (file.size() > kMaxFileBytes) {
+    const qint64 size = file.size();
+    if (size > kMaxFileBytes) {
         result.status = Status::TooLarge;
         result.errorString = QStringLiteral("File is too large");
         return result;
     }
-    result.bytes = file.readAll();
+    // Read into one block of the file's size, which a loaded list goes on to hold.
+    result.bytes = QByteArray(static_cast<qsizetype>(size), Qt::Uninitialized);
+    qint64 got = file.read(result.bytes.data(), size);
+    if (got == size) {
+        // A file that grew since it was measured, or one that tells no size (some system
+        // files): the rest, in pieces, never much beyond the bound.
+        char piece[64 * 1024];
+        qint64 n = 0;
+        while (got <= kMaxFileBytes && (n = file.read(piece, sizeof piece)) > 0) {
+            result.bytes.append(piece, static_cast<qsizetype>(n));
+            got += n;
+        }
+    }
     if (file.error() != QFileDevice::NoError) {
         result.status = Status::ReadError;
         result.errorString = file.errorString();
+    }
+    result.bytes.resize(static_cast<qsizetype>(std::max<qint64>(got, 0)));
+    if (result.status == Status::Ok && got > kMaxFileBytes) {
+        result.bytes = QByteArray();
+        result.status = Status::TooLarge;
+        result.errorString = QStringLiteral("File is too large");
     }
     return result;
 }

@@ -24,9 +24,9 @@ constexpr int kMaxLine = 255;
 constexpr int kMaxWord = 15;
 // Larger files are refused: a word list this big is not a word list.
 constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
-// A list is refused, too, when its lists would take more than five times the file's size
-// plus this much memory: a file of millions of empty or one-letter lines is no word list
-// either. (A line of a usual list, some 30 bytes, costs about 170 bytes as two texts.)
+// parse() refuses a list, too, when its texts would take more than five times the file's size
+// plus this much memory: a line of a usual list, some 30 bytes, costs about 170 bytes as two
+// texts. The game holds its list packed instead (PackedList), at a fraction of that.
 constexpr qint64 kMemoryAllowance = 40LL * 1024 * 1024;
 constexpr qint64 kMemoryPerFileByte = 5;
 
@@ -68,7 +68,7 @@ qsizetype wordLength(const Layout& layout, const char* line, qsizetype length);
 template <typename Visit>
 void forEachLine(const Layout& layout, const QByteArray& bytes, Visit&& visit);
 
-// Applies the line and entry rules to the bytes of a file.
+// Applies the line and entry rules to the bytes of a file, as the texts of every entry.
 // With a generator, the entries are shuffled as shuffle() would do it, before any text is
 // made: the lists then lie in memory in their final order, which keeps releasing a big list
 // fast. A list that would take too much memory (kMemoryAllowance) comes back empty, with

@@ -123,8 +123,8 @@ int WordListEditorModel::shuffle(Random& random, int follow) {
 WordListEditorModel::Parsed WordListEditorModel::parse(const QByteArray& bytes) {
     Parsed out;
     const wordlist::Layout layout = wordlist::layoutOf(bytes);
-    // The same bound on memory as the game's reading: a list of millions of empty lines is
-    // refused, not held.
+    // Every entry is a text here, so the bound is that of the texts reader (the game's packed
+    // list is far cheaper): a list of millions of empty lines is refused, not held.
     const qint64 budget = wordlist::kMemoryPerFileByte * static_cast<qint64>(bytes.size()) +
                           wordlist::kMemoryAllowance;
     qint64 cost = 0;

@@ -20,12 +20,16 @@ wordlist::Entry playable(const QString& word, const QString& clue) {
 
 WordSource::LoadOutcome WordSource::load(const QString& path, Random* scramble) {
     loaded_ = true;
-    wordlist::FileResult file = wordlist::readFile(path, scramble);
+    // Every load replaces the list: the old one goes first, so two big lists never lie in
+    // memory together.
+    list_ = PackedList();
+    used_.assign(1, false);
+    PackedFile file = readPackedFile(path, scramble);
     LoadOutcome outcome{file.status, file.errorString, false};
     // A list without a single word would leave nothing to play: it is refused like a file
     // that cannot be opened.
     if (file.status == wordlist::Status::CannotOpen || file.status == wordlist::Status::TooLarge ||
-        file.list.words.isEmpty()) {
+        file.list.size() == 0) {
         outcome.fellBack = true;
         QStringList words{QStringLiteral("NoWords")};
         QStringList hints{QString()};
@@ -35,18 +39,39 @@ WordSource::LoadOutcome WordSource::load(const QString& path, Random* scramble) 
         setList(QStringLiteral("File Not Found"), words, hints);
         return outcome;
     }
-    setList(file.list.hasTitle ? file.list.title : title_, file.list.words, file.list.hints);
+    const QString title = file.list.hasTitle() ? file.list.title() : title_;
+    adopt(title, std::move(file.list));
     return outcome;
 }
 
 void WordSource::setList(const QString& title, const QStringList& words, const QStringList& hints) {
+    // Every word has a clue, and nothing else does.
+    adopt(title, PackedList::fromLists(words, hints));
+}
+
+void WordSource::adopt(const QString& title, PackedList list) {
     loaded_ = true;
     title_ = text::bounded(title);
-    words_ = words;
-    hints_ = hints;
-    // Every word has a clue, and nothing else does.
-    hints_.resize(words_.size());
-    used_.assign(words_.size() + 1, 0);
+    list_ = std::move(list);
+    used_.assign(static_cast<size_t>(list_.size()) + 1, false);
+}
+
+QStringList WordSource::words() const {
+    QStringList out;
+    out.reserve(count());
+    for (int i = 0; i < count(); ++i) {
+        out.append(list_.word(i));
+    }
+    return out;
+}
+
+QStringList WordSource::hints() const {
+    QStringList out;
+    out.reserve(count());
+    for (int i = 0; i < count(); ++i) {
+        out.append(list_.clue(i));
+    }
+    return out;
 }
 
 void WordSource::restart() {
@@ -81,7 +106,7 @@ void WordSource::countWord() {
 
 bool WordSource::isUsed(int position) const {
     return position >= 0 && static_cast<size_t>(position) < used_.size() &&
-           used_[static_cast<size_t>(position)] != 0;
+           used_[static_cast<size_t>(position)];
 }
 
 wordlist::Entry WordSource::findSameLengthWord(int p, int n) {
@@ -93,11 +118,11 @@ wordlist::Entry WordSource::findSameLengthWord(int p, int n) {
         if (i == p) {
             break;
         }
-        if (isUsed(i) || words_.at(i).size() != n) {
+        if (isUsed(i) || list_.wordSize(i) != n) {
             continue;
         }
-        used_[static_cast<size_t>(i)] = 1;
-        return {words_.at(i), text::bounded(hints_.at(i))};
+        used_[static_cast<size_t>(i)] = true;
+        return {list_.word(i), text::bounded(list_.clue(i))};
     }
     return {};
 }
@@ -126,7 +151,7 @@ WordSource::Deal WordSource::dealSameLength() {
     const int start = (index_ < 0 || index_ > count() - 1) ? count() - 1 : index_;
     for (;;) {
         if (advance()) {
-            std::fill(used_.begin(), used_.end(), 0);
+            std::fill(used_.begin(), used_.end(), false);
         }
         if (index_ == start) {
             // No two words of the same length: any two words will do.
@@ -156,7 +181,7 @@ bool WordSource::advance() {
 }
 
 wordlist::Entry WordSource::ownAt(int position) const {
-    return playable(words_.at(position), hints_.at(position));
+    return playable(list_.word(position), list_.clue(position));
 }
 
 wordlist::Entry WordSource::fromOpponent(const QString& payload) {
@@ -165,12 +190,12 @@ wordlist::Entry WordSource::fromOpponent(const QString& payload) {
 }
 
 wordlist::Entry WordSource::otherAt(int position) const {
-    return {words_.at(position).left(wordlist::kMaxWord), text::bounded(hints_.at(position))};
+    return {list_.word(position).left(wordlist::kMaxWord), text::bounded(list_.clue(position))};
 }
 
 void WordSource::ensurePlayable() {
     // A list that has lost all its words plays the stand-in an unreadable file gives.
-    if (words_.isEmpty()) {
+    if (list_.size() == 0) {
         setList(title_, {QStringLiteral("NoWords")}, {QString()});
     }
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "core/PackedList.h"
 #include "core/WordList.h"
 
 class Random;
@@ -26,9 +27,15 @@ public:
 
     bool loaded() const { return loaded_; }
     const QString& title() const { return title_; }
-    const QStringList& words() const { return words_; }
-    const QStringList& hints() const { return hints_; }
-    int count() const { return static_cast<int>(words_.size()); }
+    int count() const { return list_.size(); }
+    // Word and clue at a position of the list (0 .. count() - 1), as read.
+    QString word(int position) const { return list_.word(position); }
+    QString hint(int position) const { return list_.clue(position); }
+    // Every word and every clue, as texts made on request: for small lists.
+    QStringList words() const;
+    QStringList hints() const;
+    // The memory the list's words and clues hold, in bytes.
+    qint64 heldBytes() const { return list_.heldBytes(); }
 
     // Index (from 0) of the current word, -1 before the first; and its number as shown.
     int index() const { return index_; }
@@ -72,12 +79,14 @@ private:
     wordlist::Entry otherAt(int position) const;
     Deal dealSameLength();
     void ensurePlayable();
+    void adopt(const QString& title, PackedList list);
 
     bool loaded_ = false;
     QString title_;
-    QStringList words_;
-    QStringList hints_;
-    std::vector<unsigned char> used_ = std::vector<unsigned char>(1, 0);  // count() + 1 marks
+    // The words and clues as the file's bytes and where each entry lies: one text per word
+    // would cost several times the file.
+    PackedList list_;
+    std::vector<bool> used_ = std::vector<bool>(1, false);  // count() + 1 marks
     int index_ = -1;
     int number_ = 0;
 };

@@ -92,6 +92,36 @@ private Q_SLOTS:
         QCOMPARE(random.state(), 134775814u);
     }
 
+    void aLoadedListCostsItsFileAndAFewBytesAnEntry() {
+        QTemporaryDir dir;
+        // Millions of empty lines are millions of empty words, cheap enough to play.
+        const QString empties = dir.filePath(QStringLiteral("empties.txt"));
+        const QByteArray returns = "Blank\r" + QByteArray(4 * 1024 * 1024, '\r');
+        QVERIFY(writeAll(empties, returns));
+        WordSource source;
+        Random random;
+        const WordSource::LoadOutcome outcome = source.load(empties, &random);
+        QVERIFY(!outcome.fellBack);
+        QCOMPARE(outcome.status, wordlist::Status::Ok);
+        QCOMPARE(source.title(), QStringLiteral("Blank"));
+        QCOMPARE(source.count(), 4 * 1024 * 1024);
+        QVERIFY(source.word(12345).isEmpty());
+        QVERIFY2(source.heldBytes() <= returns.size() + 4LL * source.count() + 64,
+                 QByteArray::number(source.heldBytes() - returns.size() - 4LL * source.count()));
+        // A usual list holds its file and four bytes an entry; the list before it is gone.
+        QByteArray usual = "Usual\r\n";
+        for (int i = 0; i < 50000; ++i) {
+            usual += "WORD" + QByteArray::number(i) + ":clue " + QByteArray::number(i) + "\r\n";
+        }
+        const QString path = dir.filePath(QStringLiteral("usual.txt"));
+        QVERIFY(writeAll(path, usual));
+        QVERIFY(!source.load(path, nullptr).fellBack);
+        QCOMPARE(source.count(), 50000);
+        QCOMPARE(source.word(49999), QStringLiteral("WORD49999"));
+        QCOMPARE(source.hint(49999), QStringLiteral("clue 49999"));
+        QVERIFY(source.heldBytes() <= usual.size() + 4LL * source.count() + 64);
+    }
+
     void soloWordsComeInListOrderAndStartAgainAfterTheLast() {
         WordSource source = listOf({"CAT", "Dog", "EMU"}, {"Purrs", "", QString(300, 'h')});
         source.restart();
