@@ -21,6 +21,7 @@
 
 #include "app/ClickLabel.h"
 #include "app/ElidingLabel.h"
+#include "app/MemoAppend.h"
 #include "app/MemoBuffer.h"
 #include "app/RouterMode.h"
 #include "app/Ui.h"
@@ -78,9 +79,9 @@ TMainWin::TMainWin(const AppContext& context, QWidget* parent)
     : QMainWindow(parent), ctx_(context) {
     setWindowTitle(QStringLiteral("Ropewit"));
     logLines_ = new MemoBuffer(
-        kMemoLines, [this](const QString& text) { ui_.ConMemo->appendPlainText(text); }, this);
+        kMemoLines, [this](const QString& text) { appendToMemo(*ui_.ConMemo, text); }, this);
     chatLines_ = new MemoBuffer(
-        kMemoLines, [this](const QString& text) { ui_.MyMemo->appendPlainText(text); }, this);
+        kMemoLines, [this](const QString& text) { appendToMemo(*ui_.MyMemo, text); }, this);
     FormCreate();
     qApp->installEventFilter(this);
 }

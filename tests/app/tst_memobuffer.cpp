@@ -1,5 +1,7 @@
+#include <QPlainTextEdit>
 #include <QtTest>
 
+#include "app/MemoAppend.h"
 #include "app/MemoBuffer.h"
 
 namespace {
@@ -52,6 +54,27 @@ private Q_SLOTS:
         QCOMPARE(shown.last(), numbered(99990, 100000).join(QLatin1Char('\n')));
         QCoreApplication::processEvents();
         QCOMPARE(shown.size(), MemoBuffer::kLinesAtOnce + 1);
+    }
+
+    // Lines appended a piece at a time leave the memo with the last lines it holds, in order,
+    // whether a piece is one line, fills part of it, or is longer than the memo.
+    void appendingKeepsTheLastLines() {
+        QPlainTextEdit memo;
+        memo.setMaximumBlockCount(5);
+        auto lines = [&memo] { return memo.toPlainText().split(QLatin1Char('\n')); };
+        appendToMemo(memo, QStringLiteral("line 0"));
+        QCOMPARE(lines(), numbered(0, 1));
+        appendToMemo(memo, numbered(1, 4).join(QLatin1Char('\n')));
+        QCOMPARE(lines(), numbered(0, 4));
+        appendToMemo(memo, numbered(4, 7).join(QLatin1Char('\n')));
+        QCOMPARE(lines(), numbered(2, 7));
+        appendToMemo(memo, QStringLiteral("line 7"));
+        QCOMPARE(lines(), numbered(3, 8));
+        appendToMemo(memo, numbered(8, 20).join(QLatin1Char('\n')));
+        QCOMPARE(lines(), numbered(15, 20));
+        appendToMemo(memo, numbered(20, 25).join(QLatin1Char('\n')));
+        QCOMPARE(lines(), numbered(20, 25));
+        QCOMPARE(memo.blockCount(), 5);
     }
 };
 
