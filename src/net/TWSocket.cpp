@@ -427,6 +427,9 @@ int TWSocket::Receive(char* buffer, int size) {
     if (!socket_ || !socket_->isReadable()) {
         return -1;
     }
+    if (dropping_) {
+        return 0;  // a read queued before the flood was found out gets none of it
+    }
     const qint64 n = socket_->read(buffer, size);
     if (n > 0) {
         bytesRead_ += static_cast<quint64>(n);
