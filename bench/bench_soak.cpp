@@ -234,6 +234,7 @@ int runGame(int seconds, int sendBuffer) {
     ctx.programDir = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
     ctx.prompts = &prompts;
     ctx.sound = &sound;
+    ctx.peerPort = 0;  // a free port of the system's choosing
     TMainWin win(ctx);
     win.show();
     win.ShowWelcome(false);
@@ -252,9 +253,15 @@ int runGame(int seconds, int sendBuffer) {
     QObject::connect(&win.peer(), &PeerConnection::received, &win,
                      [&handled](PeerMessage, const QString&) { ++handled; });
     QStringList notices;
-    QObject::connect(&win.peer(), &PeerConnection::logLine, &win, [&notices](const QString& l) {
+    qint64 firstNoticeAt = 0;
+    qint64 handledAtNotice = 0;
+    QObject::connect(&win.peer(), &PeerConnection::logLine, &win, [&](const QString& l) {
         if (l.startsWith(QLatin1String("NOTICE:> ")) && !l.contains(QLatin1String("trying"))) {
             notices << l;
+            if (firstNoticeAt == 0) {
+                firstNoticeAt = nowNs();
+                handledAtNotice = handled;
+            }
         }
     });
 
@@ -380,6 +387,11 @@ int runGame(int seconds, int sendBuffer) {
     std::printf("  sent by the flooder        %.1f MB (%lld messages)\n", sent / 1e6,
                 static_cast<long long>(sent * 2 / 9));
     std::printf("  handled by the game        %lld messages\n", static_cast<long long>(handled));
+    if (firstNoticeAt != 0) {
+        std::printf("  first notice               %.2f s into the flood, %lld messages handled\n",
+                    toMs(firstNoticeAt - floodStart) / 1000.0,
+                    static_cast<long long>(handledAtNotice));
+    }
     std::printf("  RSS start / peak / end     %.1f / %.1f / %.1f MB (VmHWM %.1f MB)\n",
                 rssStartKb / 1024.0, rssPeakKb / 1024.0, rssEndKb / 1024.0,
                 statusKb("VmHWM:") / 1024.0);

@@ -21,6 +21,8 @@
 
 #include "app/ClickLabel.h"
 #include "app/ElidingLabel.h"
+#include "app/MemoAppend.h"
+#include "app/MemoBuffer.h"
 #include "app/RouterMode.h"
 #include "app/Ui.h"
 #include "core/Pictures.h"
@@ -76,6 +78,10 @@ QPlainTextEdit* makeMemo(QWidget* parent, const QRect& place) {
 TMainWin::TMainWin(const AppContext& context, QWidget* parent)
     : QMainWindow(parent), ctx_(context) {
     setWindowTitle(QStringLiteral("Ropewit"));
+    logLines_ = new MemoBuffer(
+        kMemoLines, [this](const QString& text) { appendToMemo(*ui_.ConMemo, text); }, this);
+    chatLines_ = new MemoBuffer(
+        kMemoLines, [this](const QString& text) { appendToMemo(*ui_.MyMemo, text); }, this);
     FormCreate();
     qApp->installEventFilter(this);
 }
@@ -507,11 +513,11 @@ void TMainWin::SetMainWin() {
 }
 
 void TMainWin::LogLine(const QString& line) {
-    ui_.ConMemo->appendPlainText(line);
+    logLines_->add(line);
 }
 
 void TMainWin::ChatLine(const QString& line) {
-    ui_.MyMemo->appendPlainText(line);
+    chatLines_->add(line);
 }
 
 bool TMainWin::eventFilter(QObject* watched, QEvent* event) {

@@ -31,6 +31,7 @@ class QPushButton;
 class QTimer;
 class ClickLabel;
 class MatchClient;
+class MemoBuffer;
 struct NewGameChoice;
 struct NewGameHooks;
 class TWSocket;
@@ -270,4 +271,7 @@ private:
     SaveThrottle* peerSettingsSave_ = nullptr;  // child
     bool closing_ = false;
     bool shownOnce_ = false;
+    // Lines for the connection log and the chat, laid out a turn at a time.
+    MemoBuffer* logLines_ = nullptr;   // child
+    MemoBuffer* chatLines_ = nullptr;  // child
 };

@@ -59,6 +59,13 @@ PeerConnection::PeerConnection(const Settings& settings, MessageGate& gate, QObj
     connect(mapper_, &PortMapper::report, this,
             [this](const QString& line) { Q_EMIT logLine(QStringLiteral(">>") + line); });
     connect(cli_, &TWSocket::BacklogDropped, this, [this](qint64 bytes) {
+        if (cli_->state() == TWSocket::wsConnected) {
+            Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent sends far more than any game "
+                                          "does (%1 bytes waiting); what it sends is dropped "
+                                          "unread until it leaves")
+                               .arg(bytes));
+            return;
+        }
         Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent left %1 unread bytes behind, more "
                                       "than any game sends; they were dropped")
                            .arg(bytes));

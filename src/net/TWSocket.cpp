@@ -164,6 +164,7 @@ void TWSocket::Connect() {
         shutDown();
     }
     const quint64 serial = ++serial_;
+    dropped_ = 0;
     state_ = wsConnecting;
     quint16 port = 0;
     if (!parsePort(Port, &port) || port == 0 || Addr.trimmed().isEmpty()) {
@@ -262,12 +263,16 @@ void TWSocket::peerClosed(quint64 serial) {
     }
     QPointer<TWSocket> alive(this);
     const qint64 unread = available();
-    if (unread > honestBacklog_) {
+    if (dropping_ || runBytes_ + unread > honestBacklog_) {
+        dropped_ += unread;
         leftover_.clear();
         leftoverPos_ = 0;
-        Q_EMIT BacklogDropped(unread);
-        if (!alive || serial != serial_) {
-            return;
+        if (!dropping_) {
+            dropping_ = true;
+            Q_EMIT BacklogDropped(unread);
+            if (!alive || serial != serial_) {
+                return;
+            }
         }
     }
     // What arrived before the close is handed out one piece per turn of the event loop; a
@@ -285,6 +290,8 @@ void TWSocket::peerClosed(quint64 serial) {
     }
     leftover_.clear();
     leftoverPos_ = 0;
+    runBytes_ = 0;
+    dropping_ = false;
     closedSignalled_ = true;
     Q_EMIT SessionClosed(closeError_);
 }
@@ -356,6 +363,7 @@ void TWSocket::Dup(std::unique_ptr<QTcpSocket> accepted) {
         return;
     }
     const quint64 serial = ++serial_;
+    dropped_ = 0;
     socket_ = std::move(accepted);
     wire(socket_.get());
     configure(socket_.get());
@@ -419,9 +427,17 @@ int TWSocket::Receive(char* buffer, int size) {
     if (!socket_ || !socket_->isReadable()) {
         return -1;
     }
+    if (dropping_) {
+        return 0;  // a read queued before the flood was found out gets none of it
+    }
     const qint64 n = socket_->read(buffer, size);
     if (n > 0) {
         bytesRead_ += static_cast<quint64>(n);
+        runBytes_ += n;
+        // Caught up with the peer: whatever it sends next starts a new run.
+        if (socket_->bytesAvailable() == 0 && waitingInSystem() == 0) {
+            runBytes_ = 0;
+        }
     }
     return static_cast<int>(n);
 }
@@ -443,7 +459,12 @@ void TWSocket::deliverData() {
     if (state_ != wsConnected || !socket_ || socket_->bytesAvailable() <= 0) {
         return;
     }
-    if (dropIfAbandoned()) {
+    if (dropping_) {
+        dropSlice();
+        return;
+    }
+    if (floodDetected()) {
+        startDropping();
         return;
     }
     const quint64 before = bytesRead_;
@@ -471,29 +492,51 @@ qint64 TWSocket::waitingInSystem() const {
     return 0;
 }
 
-// A peer that has closed while far more is unread than an honest peer ever sends: all of it
-// is dropped at once instead of being handed out piece by piece. Only looked at while the
-// read buffer is at least half full, so an ordinary exchange costs nothing.
-bool TWSocket::dropIfAbandoned() {
-#ifdef Q_OS_UNIX
-    if (socket_->bytesAvailable() < qMin(kReadBufferBytes / 2, honestBacklog_)) {
-        return false;
+// More in flight than an honest peer ever has. The system is asked only once a good part of
+// the read buffer is taken, so an ordinary exchange costs no system call.
+bool TWSocket::floodDetected() {
+    const qint64 held = socket_->bytesAvailable();
+    qint64 inFlight = runBytes_ + held;
+    if (inFlight <= honestBacklog_ && held >= qMin(kReadBufferBytes / 2, honestBacklog_)) {
+        inFlight += waitingInSystem();
     }
+    return inFlight > honestBacklog_;
+}
+
+void TWSocket::startDropping() {
+    dropping_ = true;
     const qint64 unread = available() + waitingInSystem();
-    if (unread <= honestBacklog_) {
-        return false;
-    }
-    pollfd p{static_cast<int>(socket_->socketDescriptor()), POLLIN | POLLRDHUP, 0};
-    if (::poll(&p, 1, 0) != 1 || (p.revents & (POLLRDHUP | POLLHUP)) == 0) {
-        return false;
-    }
     const quint64 serial = serial_;
     QPointer<TWSocket> alive(this);
     Q_EMIT BacklogDropped(unread);
-    if (alive && serial == serial_) {
-        shutDown();
+    if (alive && serial == serial_ && state_ == wsConnected) {
+        dropSlice();
     }
-    return true;
+}
+
+// Drops what the read buffer holds; the system refills it in a later turn. Once the peer has
+// closed, the rest is not worth reading: the connection ends at once.
+void TWSocket::dropSlice() {
+    if (peerHasClosed()) {
+        dropped_ += available() + waitingInSystem();
+        shutDown();
+        return;
+    }
+    char scratch[16 * 1024];
+    qint64 n = 0;
+    while ((n = socket_->read(scratch, sizeof scratch)) > 0) {
+        dropped_ += n;
+    }
+}
+
+bool TWSocket::peerHasClosed() const {
+#ifdef Q_OS_UNIX
+    const qintptr fd = socket_ ? socket_->socketDescriptor() : -1;
+    if (fd == -1) {
+        return false;
+    }
+    pollfd p{static_cast<int>(fd), POLLIN | POLLRDHUP, 0};
+    return ::poll(&p, 1, 0) == 1 && (p.revents & (POLLRDHUP | POLLHUP)) != 0;
 #else
     return false;
 #endif
@@ -549,6 +592,8 @@ void TWSocket::shutDown() {
     closedSignalled_ = true;
     leftover_.clear();
     leftoverPos_ = 0;
+    runBytes_ = 0;
+    dropping_ = false;
     ++serial_;
     state_ = wsClosed;
     if (announce) {

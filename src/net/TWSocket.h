@@ -53,10 +53,16 @@ constexpr int kNoBuffers = 10055;            // WSAENOBUFS
 // A peer must not be able to freeze the program or fill its memory. Reading is bounded: at
 // most kReadBufferBytes wait here, the rest stays with the system, which then slows the
 // peer down. Each DataAvailable is its own turn of the event loop, also for the bytes left
-// after the peer's close, so timers and other sockets are served between any two. A peer
-// that closes with more than honestBacklog() bytes still unread (no honest peer has that
-// much in flight) has all of them dropped at once: BacklogDropped tells how many, and
-// SessionClosed follows.
+// after the peer's close, so timers and other sockets are served between any two.
+//
+// No honest peer has honestBacklog() bytes in flight that the program has not caught up
+// with. A peer that does, counted from the last moment nothing of it was waiting (what was
+// read since, what is held here and what the system still holds), is flooding: from then on
+// everything it sends is read and dropped unannounced, a bounded slice per turn, told once
+// by BacklogDropped. The connection stays open until the peer closes (it is then ended at
+// once, with whatever is still unread), so it still keeps the line busy and its end is
+// announced as usual. A peer that closes with more than honestBacklog() bytes unread is
+// treated alike.
 class TWSocket : public QObject {
     Q_OBJECT
 public:
@@ -128,11 +134,13 @@ public:
 
     static constexpr qint64 kReadBufferBytes = 64 * 1024;
     static constexpr qint64 kHonestBacklog = 1024 * 1024;
-    // More unread bytes than this at the peer's close are dropped (tests make it small).
+    // A peer with more than this in flight unhandled is dropped (tests make it small).
     qint64 honestBacklog() const { return honestBacklog_; }
     void setHonestBacklog(qint64 bytes) { honestBacklog_ = bytes; }
     // Received bytes held in memory, not yet taken with Receive.
     qint64 bufferedBytes() const;
+    // Bytes of the current (or last) connection dropped unread.
+    qint64 droppedBytes() const { return dropped_; }
 
 Q_SIGNALS:
     void DnsLookupDone(int error);
@@ -140,8 +148,9 @@ Q_SIGNALS:
     void DataAvailable(int error);
     void SessionClosed(int error);
     void SessionAvailable(int error);
-    // The peer closed with this many bytes unread, more than an honest peer sends; they
-    // were dropped unread. SessionClosed follows.
+    // The peer has more in flight than an honest peer sends; this many bytes were still
+    // unread. They, and all the peer sends from now on, are dropped unread. When the peer has
+    // already closed (state() is no longer wsConnected), SessionClosed follows.
     void BacklogDropped(qint64 bytes);
 
 private:
@@ -157,7 +166,10 @@ private:
     void peerClosed(quint64 serial);
     void scheduleData();
     void deliverData();
-    bool dropIfAbandoned();
+    bool floodDetected();
+    void startDropping();
+    void dropSlice();
+    bool peerHasClosed() const;
     qint64 waitingInSystem() const;
     qint64 available() const;
     void shutDown();
@@ -183,4 +195,9 @@ private:
     qsizetype leftoverPos_ = 0;
     quint64 bytesRead_ = 0;
     bool dataPosted_ = false;
+    // Bytes read since the last moment nothing of the peer's was waiting.
+    qint64 runBytes_ = 0;
+    // The peer was found flooding: what it sends is dropped unread.
+    bool dropping_ = false;
+    qint64 dropped_ = 0;
 };

@@ -178,6 +178,48 @@ private Q_SLOTS:
         QCOMPARE(ann.ended->count(), 0);
     }
 
+    // A caller that sends far more than any game does is found out while it still sends:
+    // told once, its messages dropped unread, the line kept busy for others until it leaves,
+    // and then the next caller is taken.
+    void aFloodingCallerIsCutOffUntilItLeaves() {
+        Side ann(QStringLiteral("Ann"));
+        ann->cliWSocket().setHonestBacklog(64 * 1024);
+        QSignalSpy begun(ann.peer.get(), &PeerConnection::sessionBegun);
+        QSignalSpy got(ann.peer.get(), &PeerConnection::received);
+        ann->StartServer();
+        QTcpSocket flooder;
+        flooder.connectToHost(QHostAddress::LocalHost, ann->srvWSocket().localPort());
+        QTRY_COMPARE(begun.count(), 1);
+        QByteArray flood;
+        while (flood.size() < 4 * 1024 * 1024) {
+            flood += QByteArrayLiteral("05x\x02");
+        }
+        flooder.write(flood);
+        const QString notice = QStringLiteral("NOTICE:> The opponent sends far more");
+        QTRY_COMPARE_WITH_TIMEOUT(ann.log.filter(notice).size(), 1, 30000);
+        QVERIFY(ann->connected());
+        QVERIFY(got.count() < 64 * 1024 / 4);
+        QTRY_COMPARE_WITH_TIMEOUT(flooder.bytesToWrite(), 0, 30000);
+
+        Side cal(QStringLiteral("Cal"));
+        cal->setPort(ann->srvWSocket().localPort());
+        cal->setPeerAddress(QStringLiteral("127.0.0.1"));
+        cal->ConnectToIP();
+        QTRY_COMPARE(cal.ended->count(), 1);
+        QCOMPARE(ann.log.filter(QStringLiteral(" is trying to call you")).size(), 1);
+        QVERIFY(ann->connected());
+
+        flooder.disconnectFromHost();
+        QTRY_COMPARE(ann.ended->count(), 1);
+        Side bea(QStringLiteral("Bea"));
+        bea->setPort(ann->srvWSocket().localPort());
+        bea->setPeerAddress(QStringLiteral("127.0.0.1"));
+        bea->ConnectToIP();
+        QTRY_COMPARE(begun.count(), 2);
+        QTRY_VERIFY(bea->connected());
+        QCOMPARE(ann.log.filter(notice).size(), 1);
+    }
+
     // After a lost game the next connection knows nothing of it.
     void aNewConnectionStartsClean() {
         Side ann(QStringLiteral("Ann"));

@@ -1,0 +1,26 @@
+#include "app/MemoAppend.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+void appendToMemo(QPlainTextEdit& memo, const QString& lines) {
+    QTextDocument* document = memo.document();
+    const int limit = document->maximumBlockCount();
+    const int added = static_cast<int>(lines.count(QLatin1Char('\n'))) + 1;
+    if (limit > 0 && !document->isEmpty()) {
+        const int excess = document->blockCount() + added - limit;
+        if (excess >= document->blockCount()) {
+            memo.clear();
+        } else if (excess > 0) {
+            // Up to the start of the first block that stays.
+            QTextCursor cursor(document);
+            cursor.setPosition(document->findBlockByNumber(excess).position(),
+                               QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        }
+    }
+    memo.appendPlainText(added > limit && limit > 0 ? lines.section(QLatin1Char('\n'), -limit)
+                                                    : lines);
+}
