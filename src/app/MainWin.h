@@ -12,6 +12,7 @@
 #include "app/BoardPictures.h"
 #include "app/MainWinControls.h"
 #include "core/AppContext.h"
+#include "core/Prompts.h"
 #include "core/WordList.h"
 #include "game/Round.h"
 #include "game/Scores.h"

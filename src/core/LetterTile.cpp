@@ -125,3 +125,8 @@ QImage MakeLetterTile(QChar c, const QImage& background, const TileFont& font,
     tile.setDevicePixelRatio(ratio);
     return tile;
 }
+
+QImage MakeLetterTile(QChar c, const QImage& background, const StoredFont& font,
+                      qreal devicePixelRatio) {
+    return MakeLetterTile(c, background, toTileFont(font), devicePixelRatio);
+}

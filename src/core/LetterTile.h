@@ -3,7 +3,7 @@
 #include <QChar>
 #include <QImage>
 
-#include "core/Prompts.h"
+#include "core/TileFont.h"
 
 // Composes one 28 x 28 letter tile: the top-left 28 x 28 pixels of the background with the
 // character laid over it in the font's colour, centred by its text cell, with no box. The
@@ -16,6 +16,9 @@
 // at ratio 1, and the masks are combined pixel by pixel as at ratio 1. A background with a
 // ratio of its own contributes its top-left 28 x 28 logical pixels.
 QImage MakeLetterTile(QChar c, const QImage& background, const TileFont& font,
+                      qreal devicePixelRatio = 1.0);
+// The same in the font the settings keep.
+QImage MakeLetterTile(QChar c, const QImage& background, const StoredFont& font,
                       qreal devicePixelRatio = 1.0);
 
 // The font as tiles draw it: without anti-aliasing, so that each pixel is either glyph or

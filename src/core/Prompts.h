@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
 #include <QString>
 #include <optional>
+
+#include "core/TileFont.h"
 
 class QDialog;
 class QWidget;
@@ -17,12 +17,6 @@ struct FileChooserRequest {
     bool mustExist = false;         // the file itself must exist (open dialogs)
     bool confirmOverwrite = false;  // save dialogs ask before replacing a file
     bool picturePreview = false;    // show a preview of the selected picture
-};
-
-// A font as the tiles use it: Qt's font plus the colour that Qt keeps apart.
-struct TileFont {
-    QFont font;
-    QColor color = Qt::black;
 };
 
 // Every message box, question and chooser of the program goes through this interface, so

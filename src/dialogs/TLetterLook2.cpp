@@ -13,6 +13,7 @@
 #include "core/Pictures.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
+#include "core/TileFont.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ QPushButton* makeButton(QWidget* parent, const QString& caption, int x, int y) {
     return button;
 }
 
-void showTile(QLabel* label, const QImage& background, const TileFont& font, QChar c) {
+void showTile(QLabel* label, const QImage& background, const StoredFont& font, QChar c) {
     label->setPixmap(
         QPixmap::fromImage(MakeLetterTile(c, background, font, label->devicePixelRatioF())));
 }
@@ -109,28 +110,28 @@ QImage TLetterLook2::storedBackground(const QString& path, const QImage& builtin
 }
 
 void TLetterLook2::AdjustAlphaBitmaps() {
-    const TileFont& font = main_.settings().AlphabetFont;
+    const StoredFont& font = main_.settings().AlphabetFont;
     showTile(AlphaA, SavedAlpha, font, QLatin1Char('A'));
     showTile(AlphaM, SavedAlpha, font, QLatin1Char('M'));
     showTile(AlphaZ, SavedAlpha, font, QLatin1Char('Z'));
 }
 
 void TLetterLook2::AdjustWordBitmaps() {
-    const TileFont& font = main_.settings().WordFont;
+    const StoredFont& font = main_.settings().WordFont;
     showTile(WordA, SavedWord, font, QLatin1Char('A'));
     showTile(WordM, SavedWord, font, QLatin1Char('M'));
     showTile(WordZ, SavedWord, font, QLatin1Char('Z'));
 }
 
-bool TLetterLook2::chooseFont(TileFont& font) {
-    auto chosen = main_.context().prompts->chooseFont(this, font, kMaxFontPoints);
+bool TLetterLook2::chooseFont(StoredFont& font) {
+    auto chosen = main_.context().prompts->chooseFont(this, toTileFont(font), kMaxFontPoints);
     if (!chosen) {
         return false;
     }
     if (chosen->font.pointSizeF() > kMaxFontPoints) {
         chosen->font.setPointSize(kMaxFontPoints);
     }
-    font = *chosen;
+    font = toStoredFont(*chosen);
     return true;
 }
 

@@ -7,7 +7,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class TMainWin;
-struct TileFont;
+struct StoredFont;
 
 // The look of the letter tiles: font and background picture of the alphabet tiles and of the
 // word tiles, with a preview of A, M and Z for each. Every choice takes effect at once on the
@@ -58,7 +58,7 @@ protected:
 
 private:
     QImage storedBackground(const QString& path, const QImage& builtin);
-    bool chooseFont(TileFont& font);
+    bool chooseFont(StoredFont& font);
     // Lets the player pick the picture behind one set of tiles and keeps it here, in the
     // and in the setting; false when cancelled or unreadable (then reported).
     bool chooseBitmap(QImage& own, QString& setting);

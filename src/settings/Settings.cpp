@@ -13,10 +13,6 @@ constexpr int kUserNameBuffer = 21;  // a name of 20 characters comes back whole
 constexpr int kTextBuffer = 150;     // every other key
 
 constexpr int kNumGuessesLength = 2;
-constexpr int kDefaultPointSize = 14;
-// A size outside this range cannot have come from the font chooser; the tiles get the
-// default instead of an unusable or absurdly large font.
-constexpr int kMaxPointSize = 999;
 
 const QString kMisc = QStringLiteral("Misc");
 const QString kOptions = QStringLiteral("Options");
@@ -72,60 +68,29 @@ void writeNumber(IniFile& ini, const QString& section, const QString& key, int v
 }
 
 // The keys of one tile look, the same in both font sections.
-struct FontFields {
-    TileFont& font;
-    bool& bold;
-    bool& italic;
-    bool& underline;
-    bool& strikeout;
-    QString& bitmap;
-};
-
-void loadFont(const IniFile& ini, const QString& section, const FontFields& f) {
-    f.font.color = colorFromColorRef(readNumber(ini, section, QStringLiteral("Color"), 0));
-    f.font.font.setFamily(
-        readText(ini, section, QStringLiteral("Font Name"), QStringLiteral("Arial")));
-    int size = readNumber(ini, section, QStringLiteral("Size"), kDefaultPointSize);
-    if (size < 1 || size > kMaxPointSize) {
-        size = kDefaultPointSize;
-    }
-    f.font.font.setPointSize(size);
-    f.bold = readFlag(ini, section, QStringLiteral("Bold"), false);
-    f.italic = readFlag(ini, section, QStringLiteral("Italic"), false);
-    f.underline = readFlag(ini, section, QStringLiteral("Underline"), false);
-    f.strikeout = readFlag(ini, section, QStringLiteral("Strikeout"), false);
-    f.font.font.setBold(f.bold);
-    f.font.font.setItalic(f.italic);
-    f.font.font.setUnderline(f.underline);
-    f.font.font.setStrikeOut(f.strikeout);
-    f.bitmap = readText(ini, section, QStringLiteral("Bitmap"));
+void loadFont(const IniFile& ini, const QString& section, StoredFont& font, QString& bitmap) {
+    const StoredFont defaults;
+    font.colorRef =
+        StoredFont::colorOnly(readNumber(ini, section, QStringLiteral("Color"), defaults.colorRef));
+    font.family = readText(ini, section, QStringLiteral("Font Name"), defaults.family);
+    font.pointSize = StoredFont::usablePointSize(
+        readNumber(ini, section, QStringLiteral("Size"), defaults.pointSize));
+    font.bold = readFlag(ini, section, QStringLiteral("Bold"), defaults.bold);
+    font.italic = readFlag(ini, section, QStringLiteral("Italic"), defaults.italic);
+    font.underline = readFlag(ini, section, QStringLiteral("Underline"), defaults.underline);
+    font.strikeout = readFlag(ini, section, QStringLiteral("Strikeout"), defaults.strikeout);
+    bitmap = readText(ini, section, QStringLiteral("Bitmap"));
 }
 
-void saveFont(IniFile& ini, const QString& section, const FontFields& f) {
-    writeNumber(ini, section, QStringLiteral("Color"), colorRefFromColor(f.font.color));
-    ini.writeString(section, QStringLiteral("Font Name"), f.font.font.family());
-    // A font given in pixels has no point size; it is kept at the default instead.
-    const int size = f.font.font.pointSize();
-    writeNumber(ini, section, QStringLiteral("Size"), size > 0 ? size : kDefaultPointSize);
-    // The font chooser changes the font, not the flags beside it: the font is what counts.
-    f.bold = f.font.font.bold();
-    f.italic = f.font.font.italic();
-    f.underline = f.font.font.underline();
-    f.strikeout = f.font.font.strikeOut();
-    writeFlag(ini, section, QStringLiteral("Bold"), f.bold);
-    writeFlag(ini, section, QStringLiteral("Italic"), f.italic);
-    writeFlag(ini, section, QStringLiteral("Underline"), f.underline);
-    writeFlag(ini, section, QStringLiteral("Strikeout"), f.strikeout);
-    ini.writeString(section, QStringLiteral("Bitmap"), f.bitmap);
-}
-
-FontFields alphabetFields(Settings& s) {
-    return {s.AlphabetFont,      s.AlphabetBold,      s.AlphabetItalic,
-            s.AlphabetUnderline, s.AlphabetStrikeout, s.AlphabetBitmap};
-}
-
-FontFields wordFields(Settings& s) {
-    return {s.WordFont, s.WordBold, s.WordItalic, s.WordUnderline, s.WordStrikeout, s.WordBitmap};
+void saveFont(IniFile& ini, const QString& section, const StoredFont& font, const QString& bitmap) {
+    writeNumber(ini, section, QStringLiteral("Color"), StoredFont::colorOnly(font.colorRef));
+    ini.writeString(section, QStringLiteral("Font Name"), font.family);
+    writeNumber(ini, section, QStringLiteral("Size"), StoredFont::usablePointSize(font.pointSize));
+    writeFlag(ini, section, QStringLiteral("Bold"), font.bold);
+    writeFlag(ini, section, QStringLiteral("Italic"), font.italic);
+    writeFlag(ini, section, QStringLiteral("Underline"), font.underline);
+    writeFlag(ini, section, QStringLiteral("Strikeout"), font.strikeout);
+    ini.writeString(section, QStringLiteral("Bitmap"), bitmap);
 }
 
 // Slots after the first empty one stay in the list but are not played.
@@ -146,31 +111,6 @@ void reportOnce(Settings& s, const QString& problem) {
 }
 
 }  // namespace
-
-Settings::Settings() : AlphabetFont(defaultTileFont()), WordFont(defaultTileFont()) {}
-
-TileFont defaultTileFont() {
-    TileFont f;
-    f.font = QFont(QStringLiteral("Arial"));
-    f.font.setPointSize(kDefaultPointSize);
-    f.font.setBold(false);
-    f.font.setItalic(false);
-    f.font.setUnderline(false);
-    f.font.setStrikeOut(false);
-    f.color = QColor(Qt::black);
-    return f;
-}
-
-QColor colorFromColorRef(int value) {
-    const auto v = static_cast<quint32>(value);
-    return QColor(static_cast<int>(v & 0xFFu), static_cast<int>((v >> 8) & 0xFFu),
-                  static_cast<int>((v >> 16) & 0xFFu));
-}
-
-int colorRefFromColor(const QColor& color) {
-    const QColor rgb = color.isValid() ? color.toRgb() : QColor(Qt::black);
-    return rgb.red() | (rgb.green() << 8) | (rgb.blue() << 16);
-}
 
 bool ReadYesNo(const QString& value) {
     return text::asciiUpper(value) == QLatin1String("YES");
@@ -211,8 +151,8 @@ void LoadSettings(Settings& s) {
     s.UseHints = readFlag(ini, kOptions, QStringLiteral("Use Hints"), false);
     s.ScrambleList = readFlag(ini, kOptions, QStringLiteral("Scramble List"), true);
 
-    loadFont(ini, kAlphabetFont, alphabetFields(s));
-    loadFont(ini, kWordFont, wordFields(s));
+    loadFont(ini, kAlphabetFont, s.AlphabetFont, s.AlphabetBitmap);
+    loadFont(ini, kWordFont, s.WordFont, s.WordBitmap);
 
     s.LastPanel1Option = readNumber(ini, kNewGame, panelKey(1), 2);
     s.LastPanel2Option = readNumber(ini, kNewGame, panelKey(2), 1);
@@ -268,8 +208,8 @@ bool SaveSettings(Settings& s) {
     writeFlag(ini, kOptions, QStringLiteral("Use Hints"), s.UseHints);
     writeFlag(ini, kOptions, QStringLiteral("Scramble List"), s.ScrambleList);
 
-    saveFont(ini, kAlphabetFont, alphabetFields(s));
-    saveFont(ini, kWordFont, wordFields(s));
+    saveFont(ini, kAlphabetFont, s.AlphabetFont, s.AlphabetBitmap);
+    saveFont(ini, kWordFont, s.WordFont, s.WordBitmap);
 
     writeNumber(ini, kNewGame, panelKey(1), s.LastPanel1Option);
     writeNumber(ini, kNewGame, panelKey(2), s.LastPanel2Option);

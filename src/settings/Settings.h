@@ -4,7 +4,7 @@
 #include <array>
 #include <functional>
 
-#include "core/Prompts.h"
+#include "settings/StoredFont.h"
 
 // The settings of the program that outlive a run, kept in ROPEWIT.INI. One record per main
 // window; dialogs edit it in place and then save the whole file.
@@ -28,12 +28,9 @@ struct Settings {
     bool UseHints = false;
     bool ScrambleList = true;
 
-    TileFont AlphabetFont;
-    bool AlphabetBold = false, AlphabetItalic = false, AlphabetUnderline = false,
-         AlphabetStrikeout = false;
+    StoredFont AlphabetFont;
     QString AlphabetBitmap;
-    TileFont WordFont;
-    bool WordBold = false, WordItalic = false, WordUnderline = false, WordStrikeout = false;
+    StoredFont WordFont;
     QString WordBitmap;
 
     int LastPanel1Option = 2;
@@ -58,26 +55,16 @@ struct Settings {
     // could not be read or a save failed; the window shows it.
     std::function<void(const QString&)> ReportProblem;
     bool ProblemReported = false;
-
-    Settings();
 };
-
-// The default font of both tile looks: Arial 14 points, black, no style.
-TileFont defaultTileFont();
-
-// Colours are kept in the file as Windows COLORREF numbers: 0x00BBGGRR.
-QColor colorFromColorRef(int value);
-int colorRefFromColor(const QColor& color);
 
 bool ReadYesNo(const QString& value);
 QString WriteYesNo(bool value);
 
 // Reads every key of the file named by settings.IniPath into the record (defaults for
-// what is missing), sets up the two fonts and counts the two sound lists.
+// what is missing) and counts the two sound lists.
 void LoadSettings(Settings& settings);
 // Writes every key. Keys and sections the program does not know are kept, and so is a part
 // of a big file that was never read. The file is replaced whole (a new file, every write
-// checked, then a rename) or not at all. The style flags of the record are first taken again
-// from the fonts themselves. False when the file was not written; a file that could not be
-// read is never written over. A failure is told to ReportProblem (once per run).
+// checked, then a rename) or not at all. False when the file was not written; a file that
+// could not be read is never written over. A failure is told to ReportProblem (once per run).
 bool SaveSettings(Settings& settings);

@@ -151,10 +151,10 @@ void TestLetterLook::fontChoicesReachBoardAndFile() {
     QVERIFY(wordBlue > 20);
 
     const Settings& s = w->settings();
-    QVERIFY(s.AlphabetFont.font.bold());
-    QCOMPARE(s.AlphabetFont.color, QColor(Qt::red));
-    QCOMPARE(s.WordFont.font.pointSize(), 24);
-    QVERIFY(s.WordFont.font.italic());
+    QVERIFY(s.AlphabetFont.bold);
+    QCOMPARE(toTileFont(s.AlphabetFont).color, QColor(Qt::red));
+    QCOMPARE(s.WordFont.pointSize, 24);
+    QVERIFY(s.WordFont.italic);
 
     // The board was drawn again with the new looks.
     QVERIFY(countColor(
@@ -177,14 +177,13 @@ void TestLetterLook::cancelledChoicesChangeNothing() {
     TestWindow w;
     TLetterLook2 d(*w);
     const QImage before = shown(d.AlphaA);
-    const TileFont fontBefore = w->settings().AlphabetFont;
+    const StoredFont fontBefore = w->settings().AlphabetFont;
     d.AlphaFont->click();
     d.AlphaImage->click();
     QCOMPARE(w.prompts.count(QStringLiteral("font")), 1);
     QCOMPARE(w.prompts.count(QStringLiteral("open")), 1);
     QCOMPARE(shown(d.AlphaA), before);
-    QCOMPARE(w->settings().AlphabetFont.font, fontBefore.font);
-    QCOMPARE(w->settings().AlphabetFont.color, fontBefore.color);
+    QVERIFY(w->settings().AlphabetFont == fontBefore);
     QVERIFY(w->settings().AlphabetBitmap.isEmpty());
     QCOMPARE(w->pictures().SavedAlpha, pictures::builtinAlphabetTile());
 }

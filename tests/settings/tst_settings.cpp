@@ -6,6 +6,7 @@
 
 #include "TestFiles.h"
 #include "Unprivileged.h"
+#include "core/TileFont.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -99,8 +100,8 @@ private Q_SLOTS:
     void emptySoundSlotsGetDefaults();
     void soundCountEndsAtFirstEmptySlot();
 
-    void colorRefMapping();
     void fontsFromFile();
+    void fontValuesOutOfRangeAreNotKept();
     void fontStyleIsWrittenFromTheFont();
 };
 
@@ -113,8 +114,8 @@ void TestSettings::defaultsWithoutFile() {
     s.NumGuesses = "3";
     s.UserName = "someone";
     s.WinScore = 7;
-    s.AlphabetFont.font.setBold(true);
-    s.AlphabetBold = true;
+    s.AlphabetFont.bold = true;
+    s.WordFont.family = "Courier New";
     LoadSettings(s);
 
     QVERIFY(s.FirstTime);
@@ -129,14 +130,12 @@ void TestSettings::defaultsWithoutFile() {
     QVERIFY(s.Player1Chooses);
     QVERIFY(!s.UseHints);
     QVERIFY(s.ScrambleList);
-    for (const TileFont* f : {&s.AlphabetFont, &s.WordFont}) {
-        QCOMPARE(f->font.family(), QString("Arial"));
-        QCOMPARE(f->font.pointSize(), 14);
-        QVERIFY(!f->font.bold() && !f->font.italic() && !f->font.underline() &&
-                !f->font.strikeOut());
-        QCOMPARE(f->color, QColor(Qt::black));
+    for (const StoredFont* f : {&s.AlphabetFont, &s.WordFont}) {
+        QCOMPARE(f->family, QString("Arial"));
+        QCOMPARE(f->pointSize, 14);
+        QVERIFY(!f->bold && !f->italic && !f->underline && !f->strikeout);
+        QCOMPARE(f->colorRef, 0);  // black
     }
-    QVERIFY(!s.AlphabetBold);
     QCOMPARE(s.AlphabetBitmap, QString());
     QCOMPARE(s.LastPanel1Option, 2);
     QCOMPARE(s.LastPanel2Option, 1);
@@ -154,9 +153,10 @@ void TestSettings::defaultsWithoutFile() {
     // A fresh record holds the same before any file is read.
     const Settings fresh;
     QCOMPARE(fresh.NumGuesses, QString("8"));
-    QCOMPARE(fresh.WordFont.font.pointSize(), 14);
-    QCOMPARE(fresh.WordFont.font.family(), QString("Arial"));
-    QCOMPARE(defaultTileFont().font, fresh.AlphabetFont.font);
+    QCOMPARE(fresh.WordFont.pointSize, 14);
+    QCOMPARE(fresh.WordFont.family, QString("Arial"));
+    QVERIFY(fresh.AlphabetFont == s.AlphabetFont);
+    QVERIFY(fresh.WordFont == s.WordFont);
 }
 
 void TestSettings::firstSaveWritesEveryKeyInOrder() {
@@ -177,8 +177,8 @@ void TestSettings::unchangedSaveRewritesSameBytes() {
     s.UserName = QString::fromUtf8("J\xC3\xB6rg");
     s.WinScore = -5;
     s.LastIpAddresses[9] = "10.0.0.7";
-    s.WordFont.font.setItalic(true);
-    s.WordFont.color = QColor(12, 34, 56);
+    s.WordFont.italic = true;
+    s.WordFont.colorRef = colorRefFromColor(QColor(12, 34, 56));
     s.MissedLetterSounds[5] = "/x/extra.wav";
     QVERIFY(SaveSettings(s));
     const QByteArray first = readAll(s.IniPath);
@@ -195,8 +195,8 @@ void TestSettings::unchangedSaveRewritesSameBytes() {
     QVERIFY(SaveSettings(again));
     QCOMPARE(readAll(s.IniPath), first);
     QCOMPARE(again.UserName, s.UserName);
-    QCOMPARE(again.WordFont.color, QColor(12, 34, 56));
-    QVERIFY(again.WordItalic);
+    QCOMPARE(colorFromColorRef(again.WordFont.colorRef), QColor(12, 34, 56));
+    QVERIFY(again.WordFont.italic);
     QCOMPARE(again.MissedLetterCount, 6);
 }
 
@@ -481,22 +481,6 @@ void TestSettings::soundCountEndsAtFirstEmptySlot() {
     QCOMPARE(t.MissedLetterSounds[7], QString("/eight.wav"));
 }
 
-void TestSettings::colorRefMapping() {
-    QCOMPARE(colorFromColorRef(255), QColor(255, 0, 0));
-    QCOMPARE(colorFromColorRef(0xFF00), QColor(0, 255, 0));
-    QCOMPARE(colorFromColorRef(0xFF0000), QColor(0, 0, 255));
-    QCOMPARE(colorFromColorRef(0x123456), QColor(0x56, 0x34, 0x12));
-    QCOMPARE(colorFromColorRef(0), QColor(Qt::black));
-    // The top byte is no part of the colour.
-    QCOMPARE(colorFromColorRef(static_cast<int>(0xFF0000FFu)), QColor(255, 0, 0));
-
-    QCOMPARE(colorRefFromColor(QColor(Qt::red)), 255);
-    QCOMPARE(colorRefFromColor(QColor(Qt::blue)), 0xFF0000);
-    QCOMPARE(colorRefFromColor(QColor(0x56, 0x34, 0x12)), 0x123456);
-    QCOMPARE(colorRefFromColor(QColor::fromHsv(0, 255, 255)), 255);
-    QCOMPARE(colorRefFromColor(QColor()), 0);
-}
-
 void TestSettings::fontsFromFile() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -506,22 +490,44 @@ void TestSettings::fontsFromFile() {
                                   "Strikeout=no\r\nBitmap=/pics/a.bmp\r\n"
                                   "[Word Font]\r\nColor=$FF0000\r\nSize=0\r\nItalic=Yes\r\n"
                                   "Strikeout=Yes\r\n");
-    QCOMPARE(s.AlphabetFont.color, QColor(Qt::red));
-    QCOMPARE(s.AlphabetFont.font.family(), QString("Times New Roman"));
-    QCOMPARE(s.AlphabetFont.font.pointSize(), 20);
-    QVERIFY(s.AlphabetFont.font.bold() && s.AlphabetBold);
-    QVERIFY(!s.AlphabetFont.font.italic() && !s.AlphabetItalic);
-    QVERIFY(s.AlphabetFont.font.underline() && s.AlphabetUnderline);
-    QVERIFY(!s.AlphabetFont.font.strikeOut() && !s.AlphabetStrikeout);
+    QCOMPARE(colorFromColorRef(s.AlphabetFont.colorRef), QColor(Qt::red));
+    QCOMPARE(s.AlphabetFont.family, QString("Times New Roman"));
+    QCOMPARE(s.AlphabetFont.pointSize, 20);
+    QVERIFY(s.AlphabetFont.bold);
+    QVERIFY(!s.AlphabetFont.italic);
+    QVERIFY(s.AlphabetFont.underline);
+    QVERIFY(!s.AlphabetFont.strikeout);
     QCOMPARE(s.AlphabetBitmap, QString("/pics/a.bmp"));
 
-    QCOMPARE(s.WordFont.color, QColor(Qt::blue));
-    QCOMPARE(s.WordFont.font.family(), QString("Arial"));
-    QCOMPARE(s.WordFont.font.pointSize(), 14);  // a size of 0 is no size
-    QVERIFY(!s.WordFont.font.bold() && !s.WordBold);
-    QVERIFY(s.WordFont.font.italic() && s.WordItalic);
-    QVERIFY(s.WordFont.font.strikeOut() && s.WordStrikeout);
+    QCOMPARE(colorFromColorRef(s.WordFont.colorRef), QColor(Qt::blue));
+    QCOMPARE(s.WordFont.family, QString("Arial"));
+    QCOMPARE(s.WordFont.pointSize, 14);  // a size of 0 is no size
+    QVERIFY(!s.WordFont.bold);
+    QVERIFY(s.WordFont.italic);
+    QVERIFY(s.WordFont.strikeout);
     QCOMPARE(s.WordBitmap, QString());
+}
+
+void TestSettings::fontValuesOutOfRangeAreNotKept() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // 0xFF0000FF and 0xFF00FF00: red and green with a top byte, which is no part of the colour.
+    Settings s = loadedFrom(dir,
+                            "[Alphabet Font]\r\nColor=-16776961\r\nFont Name=Arial\r\n"
+                            "Size=1000\r\n[Word Font]\r\nColor=-16711936\r\n"
+                            "Font Name=Arial\r\nSize=-3\r\n");
+    QCOMPARE(s.AlphabetFont.colorRef, 255);
+    QCOMPARE(s.AlphabetFont.pointSize, 14);
+    QCOMPARE(s.WordFont.colorRef, 0xFF00);
+    QCOMPARE(s.WordFont.pointSize, 14);
+
+    // Nor is what a caller puts into the record written as it is.
+    s.WordFont.colorRef = static_cast<int>(0x80123456u);
+    s.WordFont.pointSize = 0;
+    QVERIFY(SaveSettings(s));
+    const QByteArray out = readAll(s.IniPath);
+    QVERIFY(out.contains("[Alphabet Font]\r\nColor=255\r\nFont Name=Arial\r\nSize=14\r\n"));
+    QVERIFY(out.contains("[Word Font]\r\nColor=1193046\r\nFont Name=Arial\r\nSize=14\r\n"));
 }
 
 void TestSettings::fontStyleIsWrittenFromTheFont() {
@@ -529,24 +535,25 @@ void TestSettings::fontStyleIsWrittenFromTheFont() {
     QVERIFY(dir.isValid());
     Settings first = recordIn(dir);
     LoadSettings(first);
-    first.AlphabetFont.font.setBold(true);
-    first.AlphabetFont.font.setUnderline(true);
+    first.AlphabetFont.bold = true;
+    first.AlphabetFont.underline = true;
     QVERIFY(SaveSettings(first));
-    QVERIFY(first.AlphabetBold && first.AlphabetUnderline);
     Settings s = recordIn(dir);
     LoadSettings(s);
-    QVERIFY(s.AlphabetBold && s.AlphabetUnderline);
-    // As the letter appearance dialog does: a new font, the flags beside it untouched.
+    QVERIFY(s.AlphabetFont.bold && s.AlphabetFont.underline);
+    // As the letter appearance dialog does: the chosen font replaces the stored one whole.
     QFont chosen(QStringLiteral("Courier New"));
     chosen.setPointSize(9);
     chosen.setItalic(true);
     chosen.setStrikeOut(true);
-    s.AlphabetFont.font = chosen;
-    s.AlphabetFont.color = QColor(Qt::blue);
-    s.WordFont.font.setPixelSize(30);  // no point size to write
+    s.AlphabetFont = toStoredFont(TileFont{chosen, QColor(Qt::blue)});
+    TileFont inPixels = toTileFont(s.WordFont);
+    inPixels.font.setPixelSize(30);  // no point size to write
+    s.WordFont = toStoredFont(inPixels);
     QVERIFY(SaveSettings(s));
 
-    QVERIFY(!s.AlphabetBold && s.AlphabetItalic && !s.AlphabetUnderline && s.AlphabetStrikeout);
+    QVERIFY(!s.AlphabetFont.bold && s.AlphabetFont.italic && !s.AlphabetFont.underline &&
+            s.AlphabetFont.strikeout);
     const QByteArray out = readAll(s.IniPath);
     QVERIFY(
         out.contains("[Alphabet Font]\r\nColor=16711680\r\nFont Name=Courier New\r\n"
