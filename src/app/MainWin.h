@@ -7,10 +7,11 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "app/BoardPictures.h"
-#include "app/MainWinControls.h"
+#include "app/GameForm.h"
 #include "core/AppContext.h"
 #include "core/WordList.h"
 #include "game/Round.h"
@@ -31,14 +32,11 @@ class QPushButton;
 class QTimer;
 class ClickLabel;
 class MatchClient;
+class NewGameStarter;
+class KeyPreview;
 struct NewGameChoice;
 struct NewGameHooks;
 class TWSocket;
-struct FileChooserRequest;
-
-// The chooser for a word list to play from.
-// Opens where the lists that come with the game lie (`directory`).
-FileChooserRequest openWordListRequest(bool mustExist, const QString& directory);
 
 // The main window: the whole visible game, the settings record and the timers. The game
 // (game/), the connection to the opponent (PeerConnection) and to the matchmaking server
@@ -50,9 +48,6 @@ class TMainWin : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kAlphabetTiles = Round::kTiles;
-    static constexpr int kClientWidthSolo = 476;
-    static constexpr int kClientWidthWide = 632;
-    static constexpr int kClientHeight = 316;
 
     explicit TMainWin(const AppContext& context, QWidget* parent = nullptr);
     ~TMainWin() override;
@@ -199,6 +194,7 @@ public:
 
     // --- Other menu commands ---
     void MenuExitClick();
+    void MenuRouterClick();
     void MenuSoundClick();
     void MenuFontsClick();
     void MenuCreateListClick();
@@ -213,21 +209,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
     void FormClose();
-    void BuildMenus();
-    void BuildWelcomePanel();
-    void BuildMainPanel();
-    void BuildScoreBox();
-    void BuildConnectPanel();
-    void BuildWebPanel();
-    void BuildControlPanel();
+    // Connects the menus, buttons, tiles and timers to their handlers.
+    void ConnectControls();
     void BuildConnections();
-    void SetClientWidth(int width);
-    void LoadTileBackgrounds();
+    void BuildNewGameStarter();
     QString ShowOpenWordList(bool mustExist);
     // Says in the log that player 1 or player 2 is ready to start (PeerConnection has
     // posted the readiness).
@@ -239,8 +228,6 @@ private:
     // A new connection: nothing of an earlier game stays on the board.
     void ClearTwoPlayerBoard();
     void CarryOutNewGame(const NewGameChoice& choice);
-    // Stops listening (taking this player off the server) and leaves the opponent.
-    void StopNetworkPlay();
     // The messages of the game's steps; chat, options and names.
     void ShowStepMessage(PeerMessage message, const QString& payload);
     void TakeOptionsMessage(PeerMessage message, const QString& payload);
@@ -268,6 +255,9 @@ private:
     MatchClient* match_ = nullptr;    // child
     // Option changes from the opponent reach the settings file at most about once a second.
     SaveThrottle* peerSettingsSave_ = nullptr;  // child
+    // Carries out the new game wizard's choice (a child).
+    NewGameStarter* starter_ = nullptr;
+    std::unique_ptr<KeyPreview> keyPreview_;
     bool closing_ = false;
     bool shownOnce_ = false;
 };
