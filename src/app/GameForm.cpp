@@ -205,6 +205,9 @@ void buildMainPanel(MainWinControls& ui, QWidget* central) {
     buildLetterPanels(ui);
     ui.NoHang = new ClickLabel(ui.MainPanel);
     ui.NoHang->setGeometry(150, 40, pictures::kGallowsWidth, pictures::kGallowsHeight);
+    // A click on the gallows gives the board the keyboard focus.
+    QObject::connect(ui.NoHang, &ClickLabel::pressed, ui.MainPanel,
+                     [panel = ui.MainPanel] { panel->setFocus(); });
     ui.Guesses = makeTextPanel(ui.MainPanel, QRect(150, 284, 177, 25), QFrame::Sunken);
     ui.Guesses->setFont(arialFont(12, true));
     ui.WordNumPanel = makeTextPanel(ui.MainPanel, QRect(332, 60, 133, 21), QFrame::Sunken);

@@ -91,7 +91,6 @@ void TMainWin::ConnectControls() {
     connect(ui_.ActionButton, &QPushButton::clicked, this, &TMainWin::ActionButtonClick);
     connect(ui_.SendButton, &QPushButton::clicked, this, &TMainWin::SendButtonClick);
     connect(ui_.MyMess, &QLineEdit::returnPressed, this, &TMainWin::SendButtonClick);
-    connect(ui_.NoHang, &ClickLabel::pressed, this, [this] { ui_.MainPanel->setFocus(); });
     for (int i = 1; i <= kAlphabetTiles; ++i) {
         connect(ui_.AlphabetTiles[i], &ClickLabel::pressed, this, [this, i] { AlphaClicked(i); });
     }
