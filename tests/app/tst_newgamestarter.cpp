@@ -48,6 +48,11 @@ class TestNewGameStarter : public QObject {
             choice.wordListPath = choice.address = choice.ownAddress = choice.letters = text;
             starter.carryOut(choice);
         }
+        // Listening for a caller and listed on the server, as after a registration.
+        void waitRegistered() {
+            choose(NewGameChoice::Action::WaitForCall);
+            match.setLoggedOn(true);
+        }
     };
 
 private Q_SLOTS:
@@ -72,8 +77,7 @@ private Q_SLOTS:
     // address is in the history before the call can fail.
     void callingLeavesTheServerAndRemembersTheAddress() {
         Rig rig;
-        rig.choose(NewGameChoice::Action::WaitForCall);
-        rig.match.setLoggedOn(true);
+        rig.waitRegistered();
         rig.choose(NewGameChoice::Action::CallAddress, QStringLiteral("127.0.0.1:5"));
         QVERIFY(!rig.peer.isListening());
         QCOMPARE(rig.steps, (QStringList{QStringLiteral("listen"), QStringLiteral("unlog"),
@@ -85,10 +89,10 @@ private Q_SLOTS:
     // request that needs them.
     void listingStopsListeningOnly() {
         Rig rig;
-        rig.choose(NewGameChoice::Action::WaitForCall);
-        rig.match.setLoggedOn(true);
+        rig.waitRegistered();
         rig.choose(NewGameChoice::Action::ListByLetters, QStringLiteral("AB"));
         QVERIFY(!rig.peer.isListening());
+        QVERIFY(rig.match.loggedOn());
         QCOMPARE(rig.match.letters(), QStringLiteral("AB"));
         rig.choose(NewGameChoice::Action::ListLongest);
         QCOMPARE(rig.steps, (QStringList{QStringLiteral("listen"), QStringLiteral("request 3"),
