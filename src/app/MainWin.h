@@ -7,10 +7,11 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "app/BoardPictures.h"
-#include "app/MainWinControls.h"
+#include "app/GameForm.h"
 #include "core/AppContext.h"
 #include "core/Prompts.h"
 #include "core/WordList.h"
@@ -33,14 +34,11 @@ class QTimer;
 class ClickLabel;
 class MatchClient;
 class MemoBuffer;
+class NewGameStarter;
+class KeyPreview;
 struct NewGameChoice;
 struct NewGameHooks;
 class TWSocket;
-struct FileChooserRequest;
-
-// The chooser for a word list to play from.
-// Opens where the lists that come with the game lie (`directory`).
-FileChooserRequest openWordListRequest(bool mustExist, const QString& directory);
 
 // The main window: the whole visible game, the settings record and the timers. The game
 // (game/), the connection to the opponent (PeerConnection) and to the matchmaking server
@@ -52,9 +50,6 @@ class TMainWin : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kAlphabetTiles = Round::kTiles;
-    static constexpr int kClientWidthSolo = 476;
-    static constexpr int kClientWidthWide = 632;
-    static constexpr int kClientHeight = 316;
 
     explicit TMainWin(const AppContext& context, QWidget* parent = nullptr);
     ~TMainWin() override;
@@ -201,6 +196,7 @@ public:
 
     // --- Other menu commands ---
     void MenuExitClick();
+    void MenuRouterClick();
     void MenuSoundClick();
     void MenuFontsClick();
     void MenuCreateListClick();
@@ -215,21 +211,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
     void FormClose();
-    void BuildMenus();
-    void BuildWelcomePanel();
-    void BuildMainPanel();
-    void BuildScoreBox();
-    void BuildConnectPanel();
-    void BuildWebPanel();
-    void BuildControlPanel();
+    // Connects the menus, buttons, tiles and timers to their handlers.
+    void ConnectControls();
     void BuildConnections();
-    void SetClientWidth(int width);
-    void LoadTileBackgrounds();
+    void BuildNewGameStarter();
     QString ShowOpenWordList(bool mustExist);
     // Says in the log that player 1 or player 2 is ready to start (PeerConnection has
     // posted the readiness).
@@ -241,8 +230,6 @@ private:
     // A new connection: nothing of an earlier game stays on the board.
     void ClearTwoPlayerBoard();
     void CarryOutNewGame(const NewGameChoice& choice);
-    // Stops listening (taking this player off the server) and leaves the opponent.
-    void StopNetworkPlay();
     // The messages of the game's steps; chat, options and names.
     void ShowStepMessage(PeerMessage message, const QString& payload);
     void TakeOptionsMessage(PeerMessage message, const QString& payload);
@@ -270,6 +257,9 @@ private:
     MatchClient* match_ = nullptr;    // child
     // Option changes from the opponent reach the settings file at most about once a second.
     SaveThrottle* peerSettingsSave_ = nullptr;  // child
+    // Carries out the new game wizard's choice (a child).
+    NewGameStarter* starter_ = nullptr;
+    std::unique_ptr<KeyPreview> keyPreview_;
     bool closing_ = false;
     bool shownOnce_ = false;
     // Lines for the connection log and the chat, laid out a turn at a time.

@@ -11,15 +11,14 @@
 #include <QRadioButton>
 
 #include "app/ClickLabel.h"
+#include "app/MainWin.h"
 #include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
 #include "dialogs/TGetYourName.h"
+#include "dialogs/WordListRequest.h"
 #include "net/PeerAddress.h"
 #include "settings/Settings.h"
-
-// The chooser for a word list to play from (the main window's).
-FileChooserRequest openWordListRequest(bool mustExist, const QString& directory);
 
 namespace {
 
@@ -326,3 +325,6 @@ void TDoNewGame::keyPressEvent(QKeyEvent* event) {
     }
     QDialog::keyPressEvent(event);
 }
+
+TDoNewGame::TDoNewGame(TMainWin& main)
+    : TDoNewGame(main.settings(), *main.context().prompts, main.NewGameWizardHooks(), &main) {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <array>
 
 #include "core/WordList.h"
@@ -9,14 +10,27 @@ class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMainWindow;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class ClickLabel;
+struct Settings;
+
+// How much of the window shows: alone, connected to an opponent (wide, with the opponent
+// panel), or waiting for one (the connection log, not yet the opponent panel).
+enum class WindowMode { Solo, Connected, Waiting };
 
 // The main window's controls, timers and menu items under their inherited names (see
-// docs/GLOSSARY.md). All are children of the window, which builds them.
+// docs/GLOSSARY.md), and where they sit. Like a form designer's generated class, setupUi
+// builds them all as children of the window, which then connects them to its handlers.
 struct MainWinControls {
+    static constexpr int kClientWidthSolo = 476;
+    static constexpr int kClientWidthWide = 632;
+    static constexpr int kClientHeight = 316;
+    // Lines the connection log and the chat keep; older lines are dropped.
+    static constexpr int kMemoLines = 500;
+
     QFrame* BlankPanel = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
@@ -74,9 +88,22 @@ struct MainWinControls {
     QAction* MenuUpper = nullptr;
     QAction* MenuHints = nullptr;
     QAction* MenuScramble = nullptr;
+    QAction* MenuRouter = nullptr;
     QAction* DisplayyourIPAddress1 = nullptr;
     QAction* MenuCreateList = nullptr;
     QAction* MenuContents = nullptr;
     QAction* MenuWebSite = nullptr;
     QAction* MenuAbout = nullptr;
+
+    // Builds the menus, the panels and their controls, and the timers, at the solo width.
+    void setupUi(QMainWindow& window);
+    // The options of the Options menu checked as the settings have them.
+    void showOptionChecks(const Settings& settings);
+    // Every letter and word tile shows its bare background.
+    void showTileBackgrounds(const QImage& alphabet, const QImage& word);
+    // The panels, the menu items that depend on the mode, and the width that goes with it.
+    void showMode(QMainWindow& window, WindowMode mode, bool wordsMenu);
+    // The control panel shows exactly while its button or its wait label does.
+    void fitControlPanel();
+    void setClientWidth(QMainWindow& window, int width);
 };

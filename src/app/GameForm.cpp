@@ -1,0 +1,333 @@
+#include "app/GameForm.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/ClickLabel.h"
+#include "app/ElidingLabel.h"
+#include "app/Ui.h"
+#include "core/Pictures.h"
+#include "settings/Settings.h"
+
+namespace {
+
+constexpr int kTimerMs = 1000;
+
+void setColors(QWidget* w, const QColor& background, const QColor& foreground = QColor()) {
+    QPalette pal = w->palette();
+    if (background.isValid()) {
+        pal.setColor(QPalette::Window, background);
+        w->setAutoFillBackground(true);
+    }
+    if (foreground.isValid()) {
+        pal.setColor(QPalette::WindowText, foreground);
+    }
+    w->setPalette(pal);
+}
+
+QFrame* makePanel(QWidget* parent, const QRect& place, QFrame::Shadow shadow = QFrame::Raised) {
+    auto* panel = new QFrame(parent);
+    panel->setGeometry(place);
+    panel->setFrameStyle(QFrame::Panel | shadow);
+    panel->setLineWidth(1);
+    return panel;
+}
+
+QFrame* makeBevel(QWidget* parent, const QRect& place) {
+    QFrame* bevel = makePanel(parent, place, QFrame::Sunken);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return bevel;
+}
+
+// A panel that shows one line of text in its middle.
+QLabel* makeTextPanel(QWidget* parent, const QRect& place, QFrame::Shadow shadow) {
+    QLabel* label = plainLabel(parent, QString(), place, Qt::AlignCenter);
+    label->setFrameStyle(QFrame::Panel | shadow);
+    return label;
+}
+
+// A title over a panel's contents.
+QLabel* makeCaption(QWidget* parent, const QString& text, const QRect& place) {
+    return plainLabel(parent, text, place, Qt::AlignHCenter | Qt::AlignTop);
+}
+
+// A label of several lines, from its top left.
+QLabel* makeWrappingLabel(QWidget* parent, const QRect& place) {
+    QLabel* label = plainLabel(parent, QString(), place, Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPlainTextEdit* makeMemo(QWidget* parent, const QRect& place) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setGeometry(place);
+    memo->setReadOnly(true);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setMaximumBlockCount(MainWinControls::kMemoLines);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setFont(arialFont(11));
+    return memo;
+}
+
+QTimer* makeTimer(QObject* parent) {
+    auto* timer = new QTimer(parent);
+    timer->setInterval(kTimerMs);
+    return timer;
+}
+
+void disable(QWidget* w) {
+    w->hide();
+    w->setEnabled(false);
+}
+
+QAction* addItem(QMenu* menu, const char* caption, const char* keys = "") {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    if (*keys != '\0') {
+        action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
+    }
+    return action;
+}
+
+QAction* addCheckItem(QMenu* menu, const char* caption) {
+    QAction* action = addItem(menu, caption);
+    action->setCheckable(true);
+    return action;
+}
+
+void buildMenus(MainWinControls& ui, QMenuBar& bar) {
+    QMenu* file = bar.addMenu(QStringLiteral("&File"));
+    ui.MenuPlayer = addItem(file, "New &Player / Game", "Ctrl+P");
+    ui.MenuWords = addItem(file, "New &Words", "Ctrl+W");
+    file->addSeparator();
+    ui.MenuExit = addItem(file, "E&xit");
+    ui.MenuExit->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Ctrl+Q"))});
+
+    QMenu* options = bar.addMenu(QStringLiteral("&Options"));
+    ui.MenuUserName = addItem(options, "User &Name", "Ctrl+N");
+    ui.MenuGame = addItem(options, "&Two Player Game Options", "Ctrl+T");
+    ui.MenuSound = addItem(options, "&Sound Effects", "Ctrl+S");
+    ui.MenuFonts = addItem(options, "&Fonts", "Ctrl+F");
+    ui.MenuGuesses = addItem(options, "&Guess Attempts", "Ctrl+G");
+    options->addSeparator();
+    ui.MenuUpper = addCheckItem(options, "&Uppercase Answer");
+    ui.MenuHints = addCheckItem(options, "Use &Hints");
+    ui.MenuScramble = addCheckItem(options, "&Scramble Word List When Loading");
+    ui.MenuRouter = addCheckItem(options, "Open Port On &Router");
+    ui.MenuRouter->setObjectName(QStringLiteral("MenuRouter"));
+
+    QMenu* tools = bar.addMenu(QStringLiteral("&Tools"));
+    ui.DisplayyourIPAddress1 = addItem(tools, "&Display your IP Address", "Ctrl+I");
+    tools->addSeparator();
+    ui.MenuCreateList = addItem(tools, "&Create A Word List", "Ctrl+L");
+
+    QMenu* help = bar.addMenu(QStringLiteral("&Help"));
+    ui.MenuContents = addItem(help, "&Contents", "F1");
+    ui.MenuWebSite = addItem(help, "&Web Site");
+    ui.MenuAbout = addItem(help, "&About");
+}
+
+void buildWelcomePanel(MainWinControls& ui, QWidget* central) {
+    ui.BlankPanel = makePanel(central, QRect(4, 0, 469, 313));
+    ui.Label4 =
+        makeCaption(ui.BlankPanel, QStringLiteral("Welcome To Ropewit"), QRect(48, 24, 369, 37));
+    ui.Label4->setFont(arialFont(27, true));
+    setColors(ui.Label4, QColor(), Qt::red);
+    ui.Label5 = makeCaption(ui.BlankPanel, QStringLiteral("The Internet Hangman Game!"),
+                            QRect(36, 68, 401, 37));
+    ui.Label5->setFont(arialFont(27, true, true));
+    setColors(ui.Label5, QColor(), Qt::blue);
+    ui.StartGame = new QPushButton(QStringLiteral("&Start New Game"), ui.BlankPanel);
+    ui.StartGame->setGeometry(184, 160, 113, 25);
+}
+
+// The hint and the used letters, left of the gallows.
+void buildLetterPanels(MainWinControls& ui) {
+    ui.HintPanel = new QFrame(ui.MainPanel);
+    ui.HintPanel->setGeometry(8, 36, 137, 32);
+    ui.Label8 = plainLabel(ui.HintPanel, QStringLiteral("Hint:"), QRect(4, 0, 28, 16),
+                           Qt::AlignLeft | Qt::AlignTop);
+    ui.Label8->setFont(arialFont(12, true));
+    ui.HintLabel = makeWrappingLabel(ui.HintPanel, QRect(32, 0, 101, 33));
+    ui.HintLabel->setFont(arialFont(12));
+
+    ui.UsedPanel = makePanel(ui.MainPanel, QRect(8, 40, 137, 97), QFrame::Sunken);
+    ui.Label3 = makeCaption(ui.UsedPanel, QStringLiteral("Used Letters"), QRect(12, 4, 113, 17));
+    ui.Label3->setFont(arialFont(15));
+    ui.UsedLettersLabel = makeWrappingLabel(ui.UsedPanel, QRect(4, 20, 129, 73));
+    ui.UsedLettersLabel->setFont(arialFont(15, true));
+}
+
+// The score box: the two players' names and totals.
+void buildScoreBox(MainWinControls& ui) {
+    ui.Bevel3 = makeBevel(ui.MainPanel, QRect(332, 84, 133, 73));
+    ui.Label7 =
+        plainLabel(ui.MainPanel, QStringLiteral("Score"), QRect(356, 92, 89, 16), Qt::AlignHCenter);
+    ui.Play1ScoreLab = new ElidingLabel(ui.MainPanel, QStringLiteral("Player"),
+                                        QRect(340, 112, 89, 16), Qt::AlignRight | Qt::AlignTop);
+    ui.Play1ScorePan = makeTextPanel(ui.MainPanel, QRect(432, 108, 29, 21), QFrame::Raised);
+    ui.Play1ScorePan->setText(QStringLiteral("0"));
+    ui.Play2ScoreLab = new ElidingLabel(ui.MainPanel, QStringLiteral("Word"),
+                                        QRect(340, 136, 89, 16), Qt::AlignRight | Qt::AlignTop);
+    ui.Play2ScorePan = makeTextPanel(ui.MainPanel, QRect(432, 132, 29, 21), QFrame::Raised);
+    ui.Play2ScorePan->setText(QStringLiteral("0"));
+}
+
+// The connection log.
+void buildConnectPanel(MainWinControls& ui) {
+    ui.ConnectPanel = makePanel(ui.MainPanel, QRect(332, 160, 133, 149), QFrame::Sunken);
+    ui.Label2 =
+        makeCaption(ui.ConnectPanel, QStringLiteral("Connection Status"), QRect(4, 4, 125, 16));
+    ui.ConMemo = makeMemo(ui.ConnectPanel, QRect(4, 24, 125, 121));
+    disable(ui.ConnectPanel);
+}
+
+void buildMainPanel(MainWinControls& ui, QWidget* central) {
+    ui.MainPanel = makePanel(central, QRect(4, 0, 469, 313));
+    ui.MainPanel->setFont(arialFont(13, true));
+    setColors(ui.MainPanel, QColor(), Qt::red);
+    ui.MainPanel->setFocusPolicy(Qt::ClickFocus);
+    disable(ui.MainPanel);
+    for (int p = 1; p <= wordlist::kMaxWord; ++p) {
+        ui.WordTiles[p] = new ClickLabel(ui.MainPanel);
+        ui.WordTiles[p]->setGeometry(30 * p - 18, 4, 28, 28);
+    }
+    ui.PlayerPanel = makeTextPanel(ui.MainPanel, QRect(332, 36, 133, 21), QFrame::Raised);
+    setColors(ui.PlayerPanel, Qt::yellow);
+    buildLetterPanels(ui);
+    ui.NoHang = new ClickLabel(ui.MainPanel);
+    ui.NoHang->setGeometry(150, 40, pictures::kGallowsWidth, pictures::kGallowsHeight);
+    // A click on the gallows gives the board the keyboard focus.
+    QObject::connect(ui.NoHang, &ClickLabel::pressed, ui.MainPanel,
+                     [panel = ui.MainPanel] { panel->setFocus(); });
+    ui.Guesses = makeTextPanel(ui.MainPanel, QRect(150, 284, 177, 25), QFrame::Sunken);
+    ui.Guesses->setFont(arialFont(12, true));
+    ui.WordNumPanel = makeTextPanel(ui.MainPanel, QRect(332, 60, 133, 21), QFrame::Sunken);
+    buildScoreBox(ui);
+    for (int i = 1; i <= Round::kTiles; ++i) {
+        ui.AlphabetTiles[i] = new ClickLabel(ui.MainPanel);
+        ui.AlphabetTiles[i]->setGeometry(7 + 28 * ((i - 1) % 5), 140 + 28 * ((i - 1) / 5), 28, 28);
+    }
+    buildConnectPanel(ui);
+}
+
+// The opponent's name, progress and letters, and the chat.
+void buildWebPanel(MainWinControls& ui, QWidget* central) {
+    ui.WebPanel = makePanel(central, QRect(476, 0, 153, 313));
+    ui.WebPanel->setFont(arialFont(13, true));
+    ui.Bevel2 = makeBevel(ui.WebPanel, QRect(4, 60, 145, 57));
+    ui.Bevel1 = makeBevel(ui.WebPanel, QRect(4, 148, 145, 161));
+    ui.OppPanel = makeTextPanel(ui.WebPanel, QRect(8, 4, 133, 21), QFrame::Raised);
+    setColors(ui.OppPanel, Qt::yellow, Qt::red);
+    ui.WebWordlabel =
+        makeCaption(ui.WebPanel, QStringLiteral("_______________"), QRect(4, 36, 145, 21));
+    ui.WebWordlabel->setFont(arialFont(15, true));
+    ui.Label6 = makeCaption(ui.WebPanel, QStringLiteral("Used Letters"), QRect(8, 64, 137, 16));
+    ui.MissedWebLabel = makeWrappingLabel(ui.WebPanel, QRect(8, 80, 137, 33));
+    ui.WebGuesses = makeTextPanel(ui.WebPanel, QRect(4, 120, 145, 25), QFrame::Sunken);
+    ui.Label1 = makeCaption(ui.WebPanel, QStringLiteral("Communication"), QRect(8, 152, 137, 16));
+    ui.MyMemo = makeMemo(ui.WebPanel, QRect(8, 172, 137, 109));
+    ui.MyMess = new QLineEdit(ui.WebPanel);
+    ui.MyMess->setGeometry(8, 284, 97, 22);
+    ui.MyMess->setMaxLength(1000);
+    ui.MyMess->setFont(arialFont(12));
+    ui.SendButton = new QPushButton(QStringLiteral("&Send"), ui.WebPanel);
+    ui.SendButton->setGeometry(108, 288, 37, 17);
+    ui.SendButton->setFont(arialFont(11));
+    disable(ui.WebPanel);
+}
+
+// The small panel over the gallows: the action button and the wait label.
+void buildControlPanel(MainWinControls& ui, QWidget* central, const QColor& face) {
+    ui.ControlPanel = new QFrame(central);
+    ui.ControlPanel->setGeometry(154, 40, 177, 241);
+    ui.ControlPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ui.ControlPanel->setLineWidth(2);
+    setColors(ui.ControlPanel, face);
+    disable(ui.ControlPanel);
+
+    ui.ActionButton = new QPushButton(QStringLiteral("Start &Game"), ui.ControlPanel);
+    ui.ActionButton->setGeometry(24, 92, 129, 25);
+    ui.ActionButton->setFont(arialFont(15, true));
+    QPalette pal = ui.ActionButton->palette();
+    pal.setColor(QPalette::ButtonText, Qt::red);
+    ui.ActionButton->setPalette(pal);
+    disable(ui.ActionButton);
+
+    ui.WaitStatus =
+        plainLabel(ui.ControlPanel, QString(), QRect(24, 128, 129, 33), Qt::AlignCenter);
+    ui.WaitStatus->setWordWrap(true);
+    ui.WaitStatus->setFont(arialFont(13, true));
+    setColors(ui.WaitStatus, Qt::black, Qt::white);
+    disable(ui.WaitStatus);
+}
+
+}  // namespace
+
+void MainWinControls::setupUi(QMainWindow& window) {
+    auto* central = new QWidget(&window);
+    central->setFont(arialFont(13));
+    setColors(central, QColor(), Qt::black);
+    window.setCentralWidget(central);
+    buildMenus(*this, *window.menuBar());
+    buildWelcomePanel(*this, central);
+    buildMainPanel(*this, central);
+    buildWebPanel(*this, central);
+    buildControlPanel(*this, central, window.palette().color(QPalette::Button));
+    FlashTimer = makeTimer(&window);
+    ConnectTimer = makeTimer(&window);
+    setClientWidth(window, kClientWidthSolo);
+}
+
+void MainWinControls::showOptionChecks(const Settings& settings) {
+    MenuUpper->setChecked(settings.UseUpper);
+    MenuHints->setChecked(settings.UseHints);
+    MenuScramble->setChecked(settings.ScrambleList);
+    MenuRouter->setChecked(settings.OpenPortOnRouter);
+}
+
+void MainWinControls::showTileBackgrounds(const QImage& alphabet, const QImage& word) {
+    for (int i = 1; i <= Round::kTiles; ++i) {
+        AlphabetTiles[i]->setPixmap(QPixmap::fromImage(alphabet));
+    }
+    for (int p = 1; p <= wordlist::kMaxWord; ++p) {
+        WordTiles[p]->setPixmap(QPixmap::fromImage(word));
+    }
+}
+
+void MainWinControls::showMode(QMainWindow& window, WindowMode mode, bool wordsMenu) {
+    const bool log = mode != WindowMode::Solo;
+    const bool opponent = mode == WindowMode::Connected;
+    MenuGuesses->setEnabled(true);
+    MenuWords->setEnabled(wordsMenu);
+    ConnectPanel->setEnabled(log);
+    ConnectPanel->setVisible(log);
+    if (opponent) {
+        PlayerPanel->setEnabled(true);
+        PlayerPanel->show();
+    }
+    WebPanel->setEnabled(opponent);
+    WebPanel->setVisible(opponent);
+    setClientWidth(window, opponent ? kClientWidthWide : kClientWidthSolo);
+}
+
+void MainWinControls::fitControlPanel() {
+    const bool show = !WaitStatus->isHidden() || !ActionButton->isHidden();
+    ControlPanel->setEnabled(show);
+    ControlPanel->setVisible(show);
+    if (show) {
+        ControlPanel->raise();
+    }
+}
+
+void MainWinControls::setClientWidth(QMainWindow& window, int width) {
+    window.centralWidget()->setFixedSize(width, kClientHeight);
+    window.setFixedSize(width, kClientHeight + window.menuBar()->sizeHint().height());
+}

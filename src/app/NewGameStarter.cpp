@@ -1,0 +1,78 @@
+#include "app/NewGameStarter.h"
+
+#include "app/RouterMode.h"
+#include "core/AppContext.h"
+#include "dialogs/NewGameChoice.h"
+#include "net/PeerConnection.h"
+#include "net/PortMapper.h"
+
+NewGameStarter::NewGameStarter(PeerConnection& peer, MatchClient& match, const AppContext& context,
+                               Steps steps, QObject* parent)
+    : QObject(parent), peer_(peer), match_(match), ctx_(context), steps_(std::move(steps)) {}
+
+void NewGameStarter::stopNetworkPlay() {
+    if (peer_.isListening()) {
+        peer_.stopListening();
+        if (match_.loggedOn()) {
+            steps_.unLog();
+        }
+    }
+    // Not a lost game: the end of this connection is ours.
+    peer_.leave();
+}
+
+void NewGameStarter::carryOut(const NewGameChoice& choice) {
+    using Action = NewGameChoice::Action;
+    switch (choice.action) {
+        case Action::PlayAlone:
+            steps_.loadGame(choice.wordListPath);
+            break;
+        case Action::WaitForCall:
+            if (!peer_.listening()) {
+                peer_.setListening(true);
+                steps_.startServer();
+            }
+            break;
+        case Action::Register:
+            registerOnServer(choice.ownAddress);
+            break;
+        case Action::CallAddress:
+            stopNetworkPlay();
+            peer_.setPeerAddress(choice.address);
+            steps_.rememberAddress(peer_.peerAddress());
+            steps_.connectToIP();
+            break;
+        case Action::ListLongest:
+        case Action::ListByLetters:
+            listWaitingPlayers(choice);
+            break;
+        case Action::None:
+            break;
+    }
+}
+
+// Listening starts when the server has confirmed the registration.
+void NewGameStarter::registerOnServer(const QString& ownAddress) {
+    match_.setOwnAddress(ownAddress);
+    // With the router asked, the address it shows the internet is the one to register.
+    whenRouterAnswered(peer_.portMapper(), ctx_.peerPort, this, [this] {
+        const PortMapper& router = peer_.portMapper();
+        if (router.isMapped() && !router.externalAddress().isEmpty()) {
+            match_.setOutsideAddress(router.externalAddress(), router.externalPort());
+        }
+        steps_.serverRequest(MatchRequest::Register);
+    });
+}
+
+// Listening stops; the registration, if any, is kept.
+void NewGameStarter::listWaitingPlayers(const NewGameChoice& choice) {
+    if (peer_.isListening()) {
+        peer_.stopListening();
+    }
+    if (choice.action == NewGameChoice::Action::ListLongest) {
+        steps_.serverRequest(MatchRequest::ListLongest);
+    } else {
+        match_.setLetters(choice.letters);
+        steps_.serverRequest(MatchRequest::ListByLetters);
+    }
+}
