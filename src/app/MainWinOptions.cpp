@@ -30,13 +30,13 @@ void TMainWin::MenuUserNameClick() {
         return;
     }
     if (soloGame_ || !peer_->connected() || peer_->isPlayer1()) {
-        player1Name_ = peertext::playerName(name, true);
-        ui_.PlayerPanel->setText(player1Name_);
-        ui_.Play1ScoreLab->setText(player1Name_);
+        players_.setPlayer1(peertext::playerName(name, true));
+        ui_.PlayerPanel->setText(players_.player1());
+        ui_.Play1ScoreLab->setText(players_.player1());
     } else {
-        player2Name_ = peertext::playerName(name, false);
-        ui_.PlayerPanel->setText(player2Name_);
-        ui_.Play2ScoreLab->setText(player2Name_);
+        players_.setPlayer2(peertext::playerName(name, false));
+        ui_.PlayerPanel->setText(players_.player2());
+        ui_.Play2ScoreLab->setText(players_.player2());
     }
     if (!soloGame_ && peer_->connected()) {
         SendPeer(13, name);
@@ -58,8 +58,8 @@ void TMainWin::MenuGameClick() {
         return;
     }
     SendPeer(3, peertext::gameOptionsPayload(after));
-    const QString description =
-        peertext::optionsDescription(after, player1Name_, player2Name_, winScoreChanged);
+    const QString description = peertext::optionsDescription(after, players_.player1(),
+                                                             players_.player2(), winScoreChanged);
     SetWordListMenuItem();
     LogLine(QStringLiteral(">>Game Options Changed: ") + description);
 }
