@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "LoopbackPeers.h"
 #include "game/Players.h"
 #include "game/Scores.h"
 #include "game/WordSource.h"
@@ -28,13 +29,7 @@ struct Side {
     QStringList named;  // "name" or "name (renamed)"
 
     explicit Side(const QString& name) {
-        settings.UserName = name;
-        settings.NumGuesses = QStringLiteral("8");
-        settings.GameType = 2;
-        settings.WordType = 1;
-        settings.SameWordLength = false;
-        settings.Player1Chooses = true;
-        settings.WinScore = 100;
+        loopback::twoPlayerSettings(settings, name);
         peer = std::make_unique<PeerConnection>(settings, gate);
         peer->setPort(0);
         game = std::make_unique<TwoPlayerGame>(*peer, settings, words, scores, players);
@@ -56,11 +51,7 @@ struct Side {
 
 // a listens, b calls it: a is Player 1. Both have seen the other's name.
 void connectPair(Side& a, Side& b) {
-    a->StartServer();
-    QVERIFY(a->isListening());
-    b->setPort(a->srvWSocket().localPort());
-    b->setPeerAddress(QStringLiteral("127.0.0.1"));
-    b->ConnectToIP();
+    loopback::connect(*a.peer, *b.peer);
     QTRY_VERIFY(!a.named.isEmpty() && !b.named.isEmpty());
 }
 
