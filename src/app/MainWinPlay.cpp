@@ -28,21 +28,13 @@ void TMainWin::AlphaClicked(int index) {
 }
 
 bool TMainWin::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    if (welcome_ || !GuessingAllowed()) {
+    const int tile = Round::tileOfKey(key);
+    if (tile == 0 || welcome_ || !GuessingAllowed() || ui_.MyMess->hasFocus() ||
+        (modifiers & (Qt::AltModifier | Qt::ControlModifier))) {
         return false;
     }
-    if (ui_.MyMess->hasFocus() || (modifiers & (Qt::AltModifier | Qt::ControlModifier))) {
-        return false;
-    }
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        TestIt2(key - Qt::Key_A + 1);
-        return true;
-    }
-    if (key == Qt::Key_Space) {
-        TestIt2(kAlphabetTiles);
-        return true;
-    }
-    return false;
+    TestIt2(tile);
+    return true;
 }
 
 void TMainWin::TestIt2(int index) {
