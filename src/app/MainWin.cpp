@@ -115,7 +115,7 @@ void TMainWin::BuildConnections() {
     connect(peer_, &PeerConnection::logLine, this, &TMainWin::LogLine);
     connect(peer_, &PeerConnection::sessionBegun, this, &TMainWin::CliWSocketSessionConnected);
     connect(peer_, &PeerConnection::sessionEnded, this, &TMainWin::CliWSocketSessionClosed);
-    connect(peer_, &PeerConnection::received, this, &TMainWin::HandlePeerMessage);
+    ConnectTwoPlayerGame();
     connect(peer_, &PeerConnection::callEnded, this, [this] { ui_.MenuPlayer->setEnabled(true); });
     // A call that ends before it connects never reaches callEnded. A dotted address ends
     // inside ConnectToIP itself, before its caller has taken the menu away, so the menu

@@ -11,15 +11,21 @@
 #include <vector>
 
 #include "app/BoardPictures.h"
+#include "app/BoardView.h"
+#include "app/ControlPanelView.h"
 #include "app/GameForm.h"
+#include "app/OpponentPanel.h"
+#include "app/SoundEffects.h"
 #include "core/AppContext.h"
 #include "core/Prompts.h"
 #include "core/WordList.h"
+#include "game/Players.h"
 #include "game/Round.h"
 #include "game/Scores.h"
 #include "game/WordSource.h"
 #include "net/MessageGate.h"
 #include "net/PeerConnection.h"
+#include "net/TwoPlayerGame.h"
 #include "settings/SaveThrottle.h"
 #include "settings/Settings.h"
 
@@ -82,14 +88,12 @@ public:
     bool soloGame() const { return soloGame_; }
     // Solo or two-player set up by hand (a game restored, a test).
     void setSoloGame(bool solo) { soloGame_ = solo; }
-    const QString& player1Name() const { return player1Name_; }
-    const QString& player2Name() const { return player2Name_; }
-    void setPlayer1Name(const QString& name) { player1Name_ = name; }
-    void setPlayer2Name(const QString& name) { player2Name_ = name; }
-
-    // The word dealt to this player for the next two-player word (by the opponent, or by
-    // this side when the program chooses); DoNextWord puts it in play.
-    const wordlist::Entry& dealtWord() const { return dealt_; }
+    Players& players() { return players_; }
+    const Players& players() const { return players_; }
+    // The two-player rules: names, the word dealt to this player, scores sent and received.
+    TwoPlayerGame& twoPlayer() { return *game_; }
+    const TwoPlayerGame& twoPlayer() const { return *game_; }
+    const BoardView& board() const { return board_; }
 
     // --- Window, layout and enabling rules ---
     void FormShow();
@@ -115,14 +119,10 @@ public:
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void TestIt2(int index);
     void DisplayWord();
-    void DisplayLetter(int position);
     void DisplayHints();
     void MenuUpperClick();
     void MenuHintsClick();
-    void UncoverFigure();
     void ShowPicture();
-    // The board after a guess: the letter's tile gone, the used letters, what it uncovered.
-    void ShowGuess(const Round::Guess& guess);
     // The end of this player's word, solved or hanged, with its points.
     void FinishWord(int points, const QString& soloMessage);
     void ShowScores();
@@ -147,8 +147,6 @@ public:
 
     // --- Sound ---
     void DoWave(const QString& path, bool wait);
-    void PlayRandomSound(const std::array<QString, Settings::kSoundSlots>& list, int count);
-    void PlayIfExists(const QString& path);
 
     // --- Peer protocol and connections ---
     void SendPeer(int code, const QString& payload = {});
@@ -161,17 +159,11 @@ public:
     void CliWSocketSessionClosed(bool gameLost);
     void DisplayyourIPAddress1Click();
     void DoStartMessage();
-    QString OwnName() const;
-    QString OpponentName() const;
 
     // --- Two-player flow, chat and option changes ---
     void ActionButtonClick();
     void ConnectTimerTimer();
     void DoAWebWord();
-    // Word and clue at the first unused position after p whose word has n characters;
-    // an empty word when there is none.
-    std::pair<QString, QString> FindSameLengthWord(int p, int n);
-    void SetOpponentWord(const QString& word);
     void SendButtonClick();
     void MenuGameClick();
     void MenuGuessesClick();
@@ -204,10 +196,6 @@ public:
     void MenuWebSiteClick();
     void MenuAboutClick();
 
-    // The font colours and backgrounds of the two tile looks as the board draws them.
-    QImage AlphabetTile(QChar c) const;
-    QImage WordTile(QChar c) const;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -220,24 +208,13 @@ private:
     void BuildConnections();
     void BuildNewGameStarter();
     QString ShowOpenWordList(bool mustExist);
-    // Says in the log that player 1 or player 2 is ready to start (PeerConnection has
-    // posted the readiness).
-    void PostReadyToStart(bool player1);
-    // Adds a word's points to player 1's or player 2's score and marks it posted.
-    void PostScore(bool player1, long long points);
+    // Wires the two-player rules to what the window shows.
+    void ConnectTwoPlayerGame();
+    void ShowOpponentName(const QString& name, bool renamed);
+    void WaitForOpponentWord();
     // Shows the action button and the wait label as PeerConnection has them.
     void ShowControls();
-    // A new connection: nothing of an earlier game stays on the board.
-    void ClearTwoPlayerBoard();
     void CarryOutNewGame(const NewGameChoice& choice);
-    // The messages of the game's steps; chat, options and names.
-    void ShowStepMessage(PeerMessage message, const QString& payload);
-    void TakeOptionsMessage(PeerMessage message, const QString& payload);
-    void ShowOpponentGuesses();
-    // The opponent's word, letters and guesses as PeerConnection has them.
-    void ShowOpponentProgress();
-    // Stores the opponent's name (the player's number for none) and shows it; returns it.
-    const QString& TakeOpponentName(const QString& payload);
 
     Settings settings_;
     AppContext ctx_;
@@ -246,14 +223,18 @@ private:
     Scores scores_;
     MainWinControls ui_;
     BoardPictures pictures_;
+    BoardView board_{ui_, pictures_, settings_, round_, *this};
+    OpponentPanel opponentPanel_{ui_};
+    SoundEffects sounds_{ctx_, settings_};
+    ControlPanelView controlPanel_{ui_, *this, [this] { SetControlState(); }};
     MessageGate gate_;
-    wordlist::Entry dealt_;
     bool soloGame_ = true;
     bool summaryOpen_ = false;  // the start summary box is open (see DoStartMessage)
     bool welcome_ = true;       // the welcome panel is up: no game has been set up yet
-    QString player1Name_, player2Name_;
+    Players players_;
     int screenWidth_ = 0, screenHeight_ = 0;
     PeerConnection* peer_ = nullptr;  // child
+    TwoPlayerGame* game_ = nullptr;   // child
     MatchClient* match_ = nullptr;    // child
     // Option changes from the opponent reach the settings file at most about once a second.
     SaveThrottle* peerSettingsSave_ = nullptr;  // child

@@ -89,8 +89,12 @@ void TMainWin::MenuUserNameClick() {
         return;
     }
     const bool player1 = soloGame_ || !peer_->connected() || peer_->isPlayer1();
-    QString& shown = player1 ? player1Name_ : player2Name_;
-    shown = peertext::playerName(name, player1);
+    const QString shown = peertext::playerName(name, player1);
+    if (player1) {
+        players_.setPlayer1(shown);
+    } else {
+        players_.setPlayer2(shown);
+    }
     ui_.PlayerPanel->setText(shown);
     (player1 ? ui_.Play1ScoreLab : ui_.Play2ScoreLab)->setText(shown);
     if (!soloGame_ && peer_->connected()) {
@@ -113,8 +117,8 @@ void TMainWin::MenuGameClick() {
         return;
     }
     SendPeer(3, peertext::gameOptionsPayload(after));
-    const QString description =
-        peertext::optionsDescription(after, player1Name_, player2Name_, winScoreChanged);
+    const QString description = peertext::optionsDescription(after, players_.player1(),
+                                                             players_.player2(), winScoreChanged);
     SetWordListMenuItem();
     LogLine(QStringLiteral(">>Game Options Changed: ") + description);
 }

@@ -6,69 +6,37 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 #include <exception>
-#include <tuple>
-#include <utility>
 
 #include "app/MainWin.h"
-#include "core/Scoring.h"
-#include "core/Text.h"
 #include "dialogs/TGetTheWord.h"
-
-namespace {
-
-QString startCaption() {
-    return QStringLiteral("Start &Game");
-}
-
-QString playCaption() {
-    return QStringLiteral("Play &Word");
-}
-
-}  // namespace
+#include "net/TwoPlayerGame.h"
 
 void TMainWin::ShowWaitStatus(const QString& text) {
     peer_->setWaiting(text);
-    ui_.WaitStatus->setText(text);
-    ui_.WaitStatus->setEnabled(true);
-    ui_.WaitStatus->show();
-    SetControlState();
-    FlashIt(true);
+    controlPanel_.ShowWait(text);
 }
 
 void TMainWin::HideWaitStatus() {
     peer_->setWaiting(QString());
-    ui_.WaitStatus->setEnabled(false);
-    ui_.WaitStatus->hide();
-    SetControlState();
+    controlPanel_.HideWait();
 }
 
 void TMainWin::OfferAction(const QString& caption) {
-    peer_->setOffer(caption == playCaption()    ? PeerConnection::Offer::PlayWord
-                    : caption == startCaption() ? PeerConnection::Offer::StartGame
-                                                : PeerConnection::Offer::None);
-    ui_.ActionButton->setText(caption);
-    ui_.ActionButton->setEnabled(true);
-    ui_.ActionButton->show();
-    SetControlState();
-    ui_.ActionButton->setFocus();
-    FlashIt(true);
+    peer_->setOffer(ControlPanelView::offerOf(caption));
+    controlPanel_.Offer(caption);
 }
 
 void TMainWin::ShowControls() {
-    const PeerConnection::Offer offer = peer_->offer();
-    if (offer != PeerConnection::Offer::None) {
-        ui_.ActionButton->setText(offer == PeerConnection::Offer::PlayWord ? playCaption()
-                                                                           : startCaption());
-    }
-    ui_.ActionButton->setEnabled(peer_->offerEnabled());
-    ui_.ActionButton->setVisible(offer != PeerConnection::Offer::None);
-    const QString& waiting = peer_->waiting();
-    ui_.WaitStatus->setText(waiting);
-    ui_.WaitStatus->setEnabled(!waiting.isEmpty());
-    ui_.WaitStatus->setVisible(!waiting.isEmpty());
-    SetControlState();
+    controlPanel_.Show(*peer_);
+}
+
+void TMainWin::FlashIt(bool on) {
+    controlPanel_.Flash(on);
+}
+
+void TMainWin::FlashTimerTimer() {
+    controlPanel_.FlashTick();
 }
 
 void TMainWin::GameInterrupted() {
@@ -98,10 +66,10 @@ void TMainWin::ActionButtonClick() {
                     ShowWaitStatus(peer_->waiting());
                 }
                 ui_.ActionButton->setEnabled(false);
-                PostReadyToStart(peer_->isPlayer1());
+                LogLine(players_.readyLine(peer_->isPlayer1()));
                 if (!soloGame_) {
                     peer_->opponent().guessesLeft = round_.guessesAllowed();
-                    ShowOpponentGuesses();
+                    opponentPanel_.ShowGuesses(peer_->opponent());
                 }
                 break;
             case PeerConnection::Offer::PlayWord:
@@ -120,7 +88,7 @@ void TMainWin::ActionButtonClick() {
                 ui_.ActionButton->setEnabled(false);
                 ui_.ActionButton->hide();
                 FlashIt(false);
-                ShowOpponentGuesses();
+                opponentPanel_.ShowGuesses(peer_->opponent());
                 break;
             case PeerConnection::Offer::None:
                 break;
@@ -159,76 +127,37 @@ void TMainWin::DoAWebWord() {
         if (!peer_->connected() || result != QDialog::Accepted || dialog.TheWord.isEmpty()) {
             return;
         }
-        const QString word = dialog.TheWord;
-        SendPeer(6, word);
-        LogLine(QStringLiteral(">>Word Sent"));
-        peer_->word().mine = true;
-        if (!peer_->word().theirs) {
-            ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
-        }
-        // A word never holds a colon, so the first one always starts the clue (hint mode may
-        // even have changed while the dialog was open).
-        otherWord = word.section(QLatin1Char(':'), 0, 0);
-    } else if (settings_.Player1Chooses != peer_->isPlayer1()) {
-        // The other side chooses; its words arrive as 10 and 06.
-        peer_->word().mine = true;
-        if (!peer_->word().theirs) {
-            ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
-        }
+        otherWord = game_->sendTypedWord(dialog.TheWord);
+        WaitForOpponentWord();
+    } else if (game_->opponentChooses()) {
+        game_->awaitOpponentWords();
+        WaitForOpponentWord();
         return;
     } else {
-        if (wordSource_.loaded()) {
-            SendPeer(12, wordSource_.title());
-        } else {
+        if (!game_->sendListTitle()) {
             LoadGame(QDir(settings_.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
             const QString path = ShowOpenWordList(true);
             if (!path.isEmpty()) {
                 LoadGame(path);
             }
         }
-        const WordSource::Deal deal =
-            wordSource_.deal(settings_.WordType != 1, settings_.SameWordLength);
-        if (deal.sameLengthDropped) {
-            // No two words of the same length: from now on any two words will do.
-            settings_.SameWordLength = false;
-        }
-        dealt_ = deal.own;
-        otherWord = deal.other.word;
-        const QString& otherClue = deal.other.clue;
-        if (peer_->connected()) {
-            SendPeer(10, dealt_.word);
-            SendPeer(6, otherWord + QLatin1Char(':') + otherClue);
-            LogLine(QStringLiteral(">>Word Sent"));
-        }
-        OfferAction(playCaption());
-        peer_->word().mine = true;
+        otherWord = game_->dealWords();
+        OfferAction(ControlPanelView::playCaption());
     }
-
-    SetOpponentWord(otherWord);
+    peer_->setOpponentWord(otherWord);
+    opponentPanel_.ShowNewWord(peer_->opponent());
 }
 
-void TMainWin::SetOpponentWord(const QString& word) {
-    peer_->setOpponentWord(word);
-    ui_.MissedWebLabel->clear();
-    ShowOpponentProgress();
-}
-
-void TMainWin::ShowOpponentGuesses() {
-    ui_.WebGuesses->setText(text::withThousands(peer_->opponent().guessesLeft) +
-                            QStringLiteral(" Guesses Left"));
-}
-
-std::pair<QString, QString> TMainWin::FindSameLengthWord(int p, int n) {
-    const wordlist::Entry found = wordSource_.findSameLengthWord(p, n);
-    return {found.word, found.clue};
+void TMainWin::WaitForOpponentWord() {
+    if (!peer_->word().theirs) {
+        ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
+    }
 }
 
 void TMainWin::SendButtonClick() {
     if (ui_.MyMess->text().isEmpty()) {
         return;
     }
-    const QString line = OwnName() + QStringLiteral("> ") + ui_.MyMess->text();
-    SendPeer(1, line);
-    ChatLine(line);
+    ChatLine(game_->sendChat(ui_.MyMess->text()));
     ui_.MyMess->clear();
 }

@@ -1,37 +1,17 @@
-// Guessing, the board, the progression of words, scoring and sound.
+// Guessing, the progression of words, scoring and sound.
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/ClickLabel.h"
 #include "app/MainWin.h"
-#include "core/LetterTile.h"
-#include "core/Pictures.h"
-#include "core/Random.h"
-#include "core/Sound.h"
 #include "core/Text.h"
 #include "dialogs/TDoNewGame.h"
 #include "game/Scoring.h"
-
-namespace {
-
-QString guessesText(int guesses) {
-    return text::withThousands(guesses) + QStringLiteral(" Guesses Left");
-}
-
-QFont pixelFont(const QFont& base, int pixels) {
-    QFont f = base;
-    f.setPixelSize(pixels);
-    return f;
-}
-
-}  // namespace
+#include "net/TwoPlayerGame.h"
 
 // --- Guessing ---
 
@@ -48,21 +28,13 @@ void TMainWin::AlphaClicked(int index) {
 }
 
 bool TMainWin::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    if (welcome_ || !GuessingAllowed()) {
+    const int tile = Round::tileOfKey(key);
+    if (tile == 0 || welcome_ || !GuessingAllowed() || ui_.MyMess->hasFocus() ||
+        (modifiers & (Qt::AltModifier | Qt::ControlModifier))) {
         return false;
     }
-    if (ui_.MyMess->hasFocus() || (modifiers & (Qt::AltModifier | Qt::ControlModifier))) {
-        return false;
-    }
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        TestIt2(key - Qt::Key_A + 1);
-        return true;
-    }
-    if (key == Qt::Key_Space) {
-        TestIt2(kAlphabetTiles);
-        return true;
-    }
-    return false;
+    TestIt2(tile);
+    return true;
 }
 
 void TMainWin::TestIt2(int index) {
@@ -70,42 +42,25 @@ void TMainWin::TestIt2(int index) {
     if (guess.outcome == Round::Outcome::Ignored) {
         return;
     }
-    ShowGuess(guess);
-    if (guess.outcome == Round::Outcome::Hit) {
-        if (settings_.UseSound) {
-            PlayRandomSound(settings_.CorrectLetterSounds, settings_.CorrectLetterCount);
-        }
-        CheckComplete();
-        return;
-    }
-    if (settings_.UseSound) {
-        PlayRandomSound(settings_.MissedLetterSounds, settings_.MissedLetterCount);
-    }
-    ui_.Guesses->setText(guessesText(round_.guessesLeft()));
-    if (guess.outcome == Round::Outcome::Miss) {
-        UncoverFigure();
-        return;
-    }
-    // Hanged: the whole figure, the word shown, no points.
-    pictures_.NoHangPicture = pictures_.YesHang;
-    ShowPicture();
-    if (settings_.UseSound) {
-        PlayIfExists(settings_.MissedWordSound);
-    }
-    DisplayWord();
-    FinishWord(0, QStringLiteral("Sorry, you've been hung.  Click for next word."));
-}
-
-void TMainWin::ShowGuess(const Round::Guess& guess) {
-    for (const int p : guess.positions) {
-        DisplayLetter(p);
-    }
-    ui_.UsedLettersLabel->setText(round_.usedLettersLine());
     if (!soloGame_ && peer_->connected()) {
         SendPeer(7, QString(guess.letter));
     }
-    ui_.AlphabetTiles[guess.tile]->setEnabled(false);
-    ui_.AlphabetTiles[guess.tile]->hide();
+    board_.ShowGuess(guess);
+    sounds_.Letter(guess.outcome == Round::Outcome::Hit);
+    if (guess.outcome == Round::Outcome::Hit) {
+        CheckComplete();
+        return;
+    }
+    board_.ShowGuessesLeft(round_.guessesLeft());
+    if (guess.outcome == Round::Outcome::Miss) {
+        board_.UncoverFigure();
+        return;
+    }
+    // Hanged: the whole figure, the word shown, no points.
+    board_.ShowHanged();
+    sounds_.Word(false);
+    DisplayWord();
+    FinishWord(0, QStringLiteral("Sorry, you've been hung.  Click for next word."));
 }
 
 void TMainWin::FinishWord(int points, const QString& soloMessage) {
@@ -117,80 +72,21 @@ void TMainWin::FinishWord(int points, const QString& soloMessage) {
     }
     CalcTheScore(points, true);
     ui_.ConnectTimer->start();
-    peer_->score().mine = true;
     if (!peer_->score().theirs) {
-        ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
+        ShowWaitStatus(peer_->waiting());
     }
-    peer_->setWordFinished(true);
-}
-
-void TMainWin::UncoverFigure() {
-    const scoring::Band band = round_.figureBand();
-    const QRect rect(QPoint(band.left, band.top), QPoint(band.right - 1, band.bottom - 1));
-    pictures::copyBand(pictures_.NoHangPicture, pictures_.YesHang, rect);
-    ShowPicture();
-}
-
-void TMainWin::ShowPicture() {
-    ui_.NoHang->setPixmap(QPixmap::fromImage(pictures_.NoHangPicture));
-}
-
-// --- The board ---
-
-QImage TMainWin::AlphabetTile(QChar c) const {
-    return MakeLetterTile(c, pictures_.SavedAlpha, settings_.AlphabetFont, devicePixelRatioF());
-}
-
-QImage TMainWin::WordTile(QChar c) const {
-    return MakeLetterTile(settings_.UseUpper ? text::asciiUpper(c) : c, pictures_.SavedWord,
-                          settings_.WordFont, devicePixelRatioF());
 }
 
 void TMainWin::DisplayWord() {
-    for (int i = 1; i <= kAlphabetTiles; ++i) {
-        const QChar c = i == kAlphabetTiles ? QLatin1Char(' ') : QChar(char16_t(64 + i));
-        ui_.AlphabetTiles[i]->setPixmap(QPixmap::fromImage(AlphabetTile(c)));
-    }
-    QImage blank(28, 28, QImage::Format_RGB32);
-    blank.fill(Qt::white);
-    const QPixmap whiteSquare = QPixmap::fromImage(blank);
-    for (int p = 1; p <= wordlist::kMaxWord; ++p) {
-        ClickLabel* tile = ui_.WordTiles[p];
-        if (p > round_.length()) {
-            tile->setEnabled(false);
-            tile->hide();
-            continue;
-        }
-        tile->setEnabled(true);
-        tile->show();
-        if (round_.isRevealed(p)) {
-            tile->setPixmap(QPixmap::fromImage(WordTile(round_.word().at(p - 1))));
-        } else {
-            tile->setPixmap(whiteSquare);
-        }
-    }
-    ui_.HintLabel->setText(round_.clue());
-}
-
-void TMainWin::DisplayLetter(int position) {
-    if (position < 1 || position > round_.length()) {
-        return;
-    }
-    ui_.WordTiles[position]->setPixmap(
-        QPixmap::fromImage(WordTile(round_.word().at(position - 1))));
+    board_.DisplayWord();
 }
 
 void TMainWin::DisplayHints() {
-    ui_.HintPanel->setVisible(settings_.UseHints);
-    if (settings_.UseHints) {
-        ui_.UsedPanel->setGeometry(8, 70, 137, 67);
-        ui_.UsedLettersLabel->setGeometry(4, 20, 129, 43);
-        ui_.UsedLettersLabel->setFont(pixelFont(ui_.UsedLettersLabel->font(), 12));
-    } else {
-        ui_.UsedPanel->setGeometry(8, 40, 137, 97);
-        ui_.UsedLettersLabel->setGeometry(4, 20, 129, 73);
-        ui_.UsedLettersLabel->setFont(pixelFont(ui_.UsedLettersLabel->font(), 15));
-    }
+    board_.DisplayHints();
+}
+
+void TMainWin::ShowPicture() {
+    board_.ShowPicture();
 }
 
 void TMainWin::MenuUpperClick() {
@@ -206,9 +102,7 @@ void TMainWin::MenuHintsClick() {
     SaveSettings(settings_);
     DisplayHints();
     if (!soloGame_ && peer_->connected()) {
-        SendPeer(11, settings_.UseHints ? QStringLiteral("1") : QStringLiteral("0"));
-        LogLine(settings_.UseHints ? QStringLiteral(">>Hints Turned On")
-                                   : QStringLiteral(">>Hints Turned Off"));
+        game_->sendHints();
     }
 }
 
@@ -252,58 +146,41 @@ void TMainWin::StartIt() {
     }
     wordSource_.restart();
     scores_.reset();
-    if (soloGame_) {
-        // A player without a name is "Player 1", as everywhere else, rather than a blank.
-        player1Name_ =
-            settings_.UserName.isEmpty() ? QStringLiteral("Player 1") : settings_.UserName;
-        ui_.PlayerPanel->setText(player1Name_);
-        ui_.Play1ScoreLab->setText(player1Name_);
-        ui_.Play1ScorePan->setText(QStringLiteral("0"));
-        ui_.Play2ScoreLab->hide();
-        ui_.Play2ScorePan->hide();
-        DoNextWord();
-        ui_.ControlPanel->setEnabled(false);
-        ui_.ControlPanel->hide();
-        ui_.ActionButton->setEnabled(false);
-        ui_.ActionButton->hide();
-        ui_.WaitStatus->setEnabled(false);
-        ui_.WaitStatus->hide();
-        FlashIt(false);
+    ShowScores();
+    ui_.Play2ScoreLab->setVisible(!soloGame_);
+    ui_.Play2ScorePan->setVisible(!soloGame_);
+    if (!soloGame_) {
+        ui_.ConnectTimer->start();
+        peer_->newGame();
         return;
     }
-    ui_.Play2ScoreLab->show();
-    ui_.Play2ScorePan->show();
-    ui_.Play1ScorePan->setText(QStringLiteral("0"));
-    ui_.Play2ScorePan->setText(QStringLiteral("0"));
-    ui_.ConnectTimer->start();
-    peer_->newGame();
+    // A player without a name is "Player 1", as everywhere else, rather than a blank.
+    ui_.PlayerPanel->setText(players_.takeSolo(settings_.UserName));
+    ui_.Play1ScoreLab->setText(players_.player1());
+    DoNextWord();
+    controlPanel_.Hide();
+    FlashIt(false);
 }
 
 void TMainWin::DoNextWord() {
-    pictures_.NoHangPicture = pictures_.EmptyGallows;
-    ShowPicture();
-
+    board_.ShowEmptyGallows();
     const int guesses = scoring::guessesFromSetting(settings_.NumGuesses);
-    ui_.Guesses->setText(guessesText(guesses));
+    board_.ShowGuessesLeft(guesses);
+    wordlist::Entry next;
     if (soloGame_) {
-        const wordlist::Entry next = wordSource_.nextWord();
-        round_.begin(next.word, next.clue, guesses);
-        ui_.WordNumPanel->setText(
-            QStringLiteral("Word ") + text::withThousands(wordSource_.number()) +
-            QStringLiteral(" of ") + text::withThousands(wordSource_.count()));
+        next = wordSource_.nextWord();
     } else {
         // The word was dealt by the opponent or by this side's own choice.
         wordSource_.countWord();
-        round_.begin(dealt_.word, dealt_.clue, guesses);
-        ui_.WordNumPanel->setText(QStringLiteral("Word ") +
-                                  text::withThousands(wordSource_.number()));
+        next = game_->dealtWord();
     }
-
-    ui_.UsedLettersLabel->clear();
-    for (int i = 1; i <= kAlphabetTiles; ++i) {
-        ui_.AlphabetTiles[i]->setEnabled(true);
-        ui_.AlphabetTiles[i]->show();
+    QString number = QStringLiteral("Word ") + text::withThousands(wordSource_.number());
+    if (soloGame_) {
+        number += QStringLiteral(" of ") + text::withThousands(wordSource_.count());
     }
+    round_.begin(next.word, next.clue, guesses);
+    ui_.WordNumPanel->setText(number);
+    board_.ShowAllLetters();
     DisplayWord();
 }
 
@@ -311,41 +188,25 @@ void TMainWin::CheckComplete() {
     if (!round_.isComplete()) {
         return;
     }
-    if (settings_.UseSound) {
-        PlayIfExists(settings_.CorrectWordSound);
-    }
+    sounds_.Word(true);
     FinishWord(round_.guessesLeft(),
                QStringLiteral("Word Completed Successfully! Click for next word"));
 }
 
-void TMainWin::PostScore(bool player1, long long points) {
-    scores_.add(player1, points);
-    peer_->setPlayerPosted(player1, true);
-}
-
-void TMainWin::ShowScores() {
-    ui_.Play1ScorePan->setText(QString::number(scores_.player1()));
-    ui_.Play2ScorePan->setText(QString::number(scores_.player2()));
-}
-
 void TMainWin::CalcTheScore(int points, bool twoPlayer) {
-    if (!twoPlayer) {
-        scores_.add(true, points);
-        ui_.Play1ScorePan->setText(QString::number(scores_.player1()));
+    if (twoPlayer) {
+        game_->scoreWord(points);
         return;
     }
-    PostScore(peer_->isPlayer1(), points);
-    ShowScores();
-    SendPeer(9, scoring::scorePayload(points));
-    LogLine(QStringLiteral(">>Your score sent"));
+    scores_.add(true, points);
+    ui_.Play1ScorePan->setText(QString::number(scores_.player1()));
 }
 
 bool TMainWin::WehaveWinner() {
-    const scoring::Winner winner = scores_.winner(settings_.WinScore);
-    if (winner == scoring::Winner::None) {
+    const QString message = game_->gameOverText();
+    if (message.isEmpty()) {
         return false;
     }
-    const QString message = scores_.gameOverText(winner, player1Name_, player2Name_);
     if (!ctx_.prompts->question(this, QStringLiteral("Game Over"), message)) {
         RunNewGameWizard();
     }
@@ -358,43 +219,6 @@ bool TMainWin::WehaveWinner() {
     return true;
 }
 
-// --- Flashing of the control panel ---
-
-void TMainWin::FlashIt(bool on) {
-    if (on) {
-        ui_.FlashTimer->start();
-        return;
-    }
-    ui_.FlashTimer->stop();
-    QPalette pal = ui_.ControlPanel->palette();
-    pal.setColor(QPalette::Window, palette().color(QPalette::Button));
-    ui_.ControlPanel->setPalette(pal);
-}
-
-void TMainWin::FlashTimerTimer() {
-    const QColor face = palette().color(QPalette::Button);
-    const QColor shadow = palette().color(QPalette::Dark);
-    QPalette pal = ui_.ControlPanel->palette();
-    pal.setColor(QPalette::Window, controlPanelColor() == shadow ? face : shadow);
-    ui_.ControlPanel->setPalette(pal);
-}
-
-// --- Sound ---
-
 void TMainWin::DoWave(const QString& path, bool wait) {
-    if (ctx_.sound) {
-        ctx_.sound->play(text::bounded(path), wait);
-    }
-}
-
-void TMainWin::PlayRandomSound(const std::array<QString, Settings::kSoundSlots>& list, int count) {
-    // One draw, even for an empty list, so the sequence of draws does not depend on it.
-    const uint32_t index = programRandom().next(static_cast<uint32_t>(qBound(0, count, 25)));
-    PlayIfExists(list[index]);
-}
-
-void TMainWin::PlayIfExists(const QString& path) {
-    if (!path.isEmpty() && QFileInfo(path).isFile()) {
-        DoWave(path, false);
-    }
+    sounds_.DoWave(path, wait);
 }

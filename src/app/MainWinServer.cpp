@@ -8,7 +8,6 @@
 #include "dialogs/TWebOpponent.h"
 #include "matchmaking/MatchClient.h"
 #include "matchmaking/OpponentList.h"
-#include "net/PeerAddress.h"
 #include "net/TWSocket.h"
 
 void TMainWin::BeginServerRequest(int request) {
@@ -34,18 +33,10 @@ void TMainWin::CliSrvWSocketDataAvailable(const QString& list) {
     if (dialog.Aborted) {
         return;
     }
-    // Nothing from the server is dialled unless it is a whole, plain address.
-    const auto entries = opponents::parseList(list);
-    const int row = dialog.UserList->currentRow();
-    const bool tooLong = row >= 0 && row < static_cast<int>(entries.size()) &&
-                         entries[static_cast<size_t>(row)].tooLong;
-    const peeraddress::Parsed parsed =
-        peeraddress::parse(dialog.ChosenAddress, ctx_.peerPort, peeraddress::kMaxBytes);
-    if (tooLong || !parsed.target) {
-        LogLine(QStringLiteral(">>Can't call this player: ") +
-                (tooLong ? QStringLiteral("the server gave an address longer than %1 characters.")
-                               .arg(peeraddress::kMaxBytes)
-                         : parsed.error));
+    const QString refused = opponents::whyNotCallable(list, dialog.UserList->currentRow(),
+                                                      dialog.ChosenAddress, ctx_.peerPort);
+    if (!refused.isEmpty()) {
+        LogLine(refused);
         return;
     }
     peer_->setPeerAddress(dialog.ChosenAddress);

@@ -18,6 +18,13 @@ void Round::begin(const QString& word, const QString& clue, int guessesAllowed) 
     guessesAllowed_ = guessesAllowed;
 }
 
+int Round::tileOfKey(int key) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        return key - Qt::Key_A + 1;
+    }
+    return key == Qt::Key_Space ? kTiles : 0;
+}
+
 Round::Guess Round::guess(int tile) {
     Guess result;
     result.tile = tile;

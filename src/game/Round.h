@@ -16,6 +16,8 @@ public:
     static constexpr int kTiles = 27;
     // The character a tile stands for; a null character outside 1..27.
     static QChar letterOfTile(int tile);
+    // The tile a key guesses (A..Z, the space bar); 0 for any other key.
+    static int tileOfKey(int key);
 
     // Puts a word in play (cut to the tiles' length) with nothing shown and nothing tried.
     void begin(const QString& word, const QString& clue, int guessesAllowed);

@@ -1,8 +1,24 @@
 #include "matchmaking/OpponentList.h"
 
 #include "core/Text.h"
+#include "net/PeerAddress.h"
 
 namespace opponents {
+
+QString whyNotCallable(const QString& list, int row, const QString& address, quint16 defaultPort) {
+    const auto entries = parseList(list);
+    const bool tooLong = row >= 0 && row < static_cast<int>(entries.size()) &&
+                         entries[static_cast<size_t>(row)].tooLong;
+    const peeraddress::Parsed parsed =
+        peeraddress::parse(address, defaultPort, peeraddress::kMaxBytes);
+    if (!tooLong && parsed.target) {
+        return {};
+    }
+    return QStringLiteral(">>Can't call this player: ") +
+           (tooLong ? QStringLiteral("the server gave an address longer than %1 characters.")
+                          .arg(peeraddress::kMaxBytes)
+                    : parsed.error);
+}
 
 std::vector<Entry> parseList(const QString& payload) {
     std::vector<Entry> entries;

@@ -33,6 +33,11 @@ struct Entry {
 // 0x03 is not an entry and is dropped, as are the entries beyond kMaxEntries.
 std::vector<Entry> parseList(const QString& payload);
 
+// Why the chosen entry (row of the list, the address as chosen) cannot be called, as the
+// connection log says it; empty when it can. Nothing from the server is dialled unless it
+// is a whole, plain address.
+QString whyNotCallable(const QString& list, int row, const QString& address, quint16 defaultPort);
+
 using AddressSlots = std::array<QString, Settings::kAddressSlots>;
 
 // Puts the address at the top of the history. An entry equal to it (the last one, when

@@ -1,6 +1,7 @@
 #include "net/PeerText.h"
 
 #include "core/Text.h"
+#include "game/Players.h"
 #include "settings/Settings.h"
 
 namespace peertext {
@@ -106,10 +107,7 @@ QString startSummary(const Settings& s, const QString& ownName, const QString& o
 }
 
 QString playerName(const QString& name, bool player1) {
-    if (name.isEmpty()) {
-        return player1 ? QStringLiteral("Player 1") : QStringLiteral("Player 2");
-    }
-    return text::bounded(name);
+    return Players::shownName(name, player1);
 }
 
 }  // namespace peertext

@@ -22,8 +22,8 @@ void twoPlayerAlone(TestWindow& t) {
     PeerPair::enterTwoPlayer(t);
     t->ui().ConnectTimer->stop();
     t->peer().setPlayer1(true);
-    t->setPlayer1Name(QStringLiteral("Ann"));
-    t->setPlayer2Name(QStringLiteral("Bea"));
+    t->players().setPlayer1(QStringLiteral("Ann"));
+    t->players().setPlayer2(QStringLiteral("Bea"));
     t->settings().GameType = 2;
     t->settings().Player1Chooses = true;
     t->settings().ScrambleList = false;
@@ -79,33 +79,33 @@ private Q_SLOTS:
         TestWindow t;
         setList(t, {"CAT", "DOGS", "COW", "EMU", "PIG"},
                 {"Purrs", "", "Moo", QString(300, QLatin1Char('e')), "Oink"});
-        auto found = t->FindSameLengthWord(2, 3);
-        QCOMPARE(found.first, QStringLiteral("EMU"));
-        QCOMPARE(found.second, QString(255, QLatin1Char('e')));
+        auto found = t->wordSource().findSameLengthWord(2, 3);
+        QCOMPARE(found.word, QStringLiteral("EMU"));
+        QCOMPARE(found.clue, QString(255, QLatin1Char('e')));
         QCOMPARE(int(t->wordSource().isUsed(3)), 1);
-        QCOMPARE(t->FindSameLengthWord(2, 3).first, QStringLiteral("PIG"));
+        QCOMPARE(t->wordSource().findSameLengthWord(2, 3).word, QStringLiteral("PIG"));
         // It wraps from the last position to the first.
-        found = t->FindSameLengthWord(2, 3);
-        QCOMPARE(found.first, QStringLiteral("CAT"));
-        QCOMPARE(found.second, QStringLiteral("Purrs"));
+        found = t->wordSource().findSameLengthWord(2, 3);
+        QCOMPARE(found.word, QStringLiteral("CAT"));
+        QCOMPARE(found.clue, QStringLiteral("Purrs"));
         // The word at the start itself is never taken, nor marked.
-        QVERIFY(t->FindSameLengthWord(2, 3).first.isEmpty());
+        QVERIFY(t->wordSource().findSameLengthWord(2, 3).word.isEmpty());
         QCOMPARE(int(t->wordSource().isUsed(2)), 0);
-        QCOMPARE(t->FindSameLengthWord(0, 4).first, QStringLiteral("DOGS"));
-        QVERIFY(t->FindSameLengthWord(0, 4).first.isEmpty());
+        QCOMPARE(t->wordSource().findSameLengthWord(0, 4).word, QStringLiteral("DOGS"));
+        QVERIFY(t->wordSource().findSameLengthWord(0, 4).word.isEmpty());
 
         // A start outside the list looks at every position once and comes to an end.
         setList(t, {"CAT", "DOGS", "COW", "EMU", "PIG"});
-        QCOMPARE(t->FindSameLengthWord(-1, 3).first, QStringLiteral("CAT"));
-        QCOMPARE(t->FindSameLengthWord(99, 4).first, QStringLiteral("DOGS"));
-        QVERIFY(t->FindSameLengthWord(-1, 7).first.isEmpty());
+        QCOMPARE(t->wordSource().findSameLengthWord(-1, 3).word, QStringLiteral("CAT"));
+        QCOMPARE(t->wordSource().findSameLengthWord(99, 4).word, QStringLiteral("DOGS"));
+        QVERIFY(t->wordSource().findSameLengthWord(-1, 7).word.isEmpty());
         // Words without clues give empty clues; an empty list gives nothing.
         setList(t, {"CAT", "DOGS", "COW"});
-        found = t->FindSameLengthWord(0, 3);
-        QCOMPARE(found.first, QStringLiteral("COW"));
-        QVERIFY(found.second.isEmpty());
+        found = t->wordSource().findSameLengthWord(0, 3);
+        QCOMPARE(found.word, QStringLiteral("COW"));
+        QVERIFY(found.clue.isEmpty());
         setList(t, {});
-        QVERIFY(t->FindSameLengthWord(0, 3).first.isEmpty());
+        QVERIFY(t->wordSource().findSameLengthWord(0, 3).word.isEmpty());
     }
 
     void theSameLengthSearchPairsWordsAndClearsMarksWhenItWraps() {
@@ -116,8 +116,8 @@ private Q_SLOTS:
         setList(t, {"AAA", "BBBB", "CCC", "DDDD", "EEEEE"}, {"", "b", "c"});
 
         t->DoAWebWord();
-        QCOMPARE(t->dealtWord().word, QStringLiteral("AAA"));
-        QCOMPARE(t->dealtWord().clue, QStringLiteral("No hint given"));
+        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("AAA"));
+        QCOMPARE(t->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
         QCOMPARE(t->ui().WebWordlabel->text(), QStringLiteral("___"));
         QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("8 Guesses Left"));
@@ -131,7 +131,7 @@ private Q_SLOTS:
         // As after "Play Word" (one position on); the chooser's own word is never marked.
         moveTo(t, 1);
         t->DoAWebWord();
-        QCOMPARE(t->dealtWord().word, QStringLiteral("CCC"));
+        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("CCC"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("AAA"));
         QCOMPARE(int(t->wordSource().isUsed(0)), 1);
         QCOMPARE(int(t->wordSource().isUsed(2)), 1);
@@ -139,7 +139,7 @@ private Q_SLOTS:
         // EEEEE has no partner; going round to 0 forgets the marks, so CCC is free again.
         moveTo(t, 3);
         t->DoAWebWord();
-        QCOMPARE(t->dealtWord().word, QStringLiteral("AAA"));
+        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("AAA"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
         QCOMPARE(marks(t), (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
         QVERIFY(t->settings().SameWordLength);
@@ -147,7 +147,7 @@ private Q_SLOTS:
         // A start one past the end (after the last word was played) counts as the last.
         moveTo(t, 5);
         t->DoAWebWord();
-        QCOMPARE(t->dealtWord().word, QStringLiteral("AAA"));
+        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("AAA"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
     }
 
@@ -158,7 +158,7 @@ private Q_SLOTS:
         t->settings().SameWordLength = true;
         setList(t, {"A", "BB", "CCC", "DDDD"}, {"", "", "", "four"});
         t->DoAWebWord();
-        QCOMPARE(t->dealtWord().word, QStringLiteral("A"));
+        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("A"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("BB"));
         QCOMPARE(t->wordSource().index(), 1);
         QVERIFY(!t->settings().SameWordLength);
@@ -169,8 +169,8 @@ private Q_SLOTS:
         // From now on the plain rule: two consecutive words, wrapping at the end.
         moveTo(t, 2);
         t->DoAWebWord();
-        QCOMPARE(t->dealtWord().word, QStringLiteral("DDDD"));
-        QCOMPARE(t->dealtWord().clue, QStringLiteral("four"));
+        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("DDDD"));
+        QCOMPARE(t->twoPlayer().dealtWord().clue, QStringLiteral("four"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("A"));
 
         // A list of one word: both get it, and the search still ends.
@@ -178,7 +178,7 @@ private Q_SLOTS:
         setList(t, {"SOLO"});
         moveTo(t, -1);
         t->DoAWebWord();
-        QCOMPARE(t->dealtWord().word, QStringLiteral("SOLO"));
+        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("SOLO"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("SOLO"));
     }
 
@@ -193,8 +193,8 @@ private Q_SLOTS:
         QVERIFY(t.prompts.fileSpecs.back().mustExist);
         QVERIFY(t->wordSource().loaded());
         QVERIFY(t->wordSource().count() > 1);
-        QCOMPARE(t->dealtWord().word, t->wordSource().words().at(0).left(15));
-        QCOMPARE(t->peer().opponent().word, t->dealtWord().word);
+        QCOMPARE(t->twoPlayer().dealtWord().word, t->wordSource().words().at(0).left(15));
+        QCOMPARE(t->peer().opponent().word, t->twoPlayer().dealtWord().word);
 
         // Once a list is loaded the dialog is not shown again.
         t->DoAWebWord();
@@ -207,8 +207,8 @@ private Q_SLOTS:
             u.writeFile(QStringLiteral("mine.txt"), "Mine\r\nQUOKKA:Smiles\r\n"));
         u->DoAWebWord();
         QCOMPARE(u->wordSource().words(), QStringList{QStringLiteral("QUOKKA")});
-        QCOMPARE(u->dealtWord().word, QStringLiteral("QUOKKA"));
-        QCOMPARE(u->dealtWord().clue, QStringLiteral("Smiles"));
+        QCOMPARE(u->twoPlayer().dealtWord().word, QStringLiteral("QUOKKA"));
+        QCOMPARE(u->twoPlayer().dealtWord().clue, QStringLiteral("Smiles"));
         QCOMPARE(u->windowTitle(), QStringLiteral("Ropewit: Mine"));
     }
 
@@ -220,7 +220,7 @@ private Q_SLOTS:
             t->settings().SameWordLength = wordType == 1;
             setList(t, {});
             t->DoAWebWord();
-            QCOMPARE(t->dealtWord().word, QStringLiteral("NoWords"));
+            QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("NoWords"));
             QCOMPARE(t->peer().opponent().word, QStringLiteral("NoWords"));
         }
         // Clues and marks shorter than the list.
@@ -228,7 +228,7 @@ private Q_SLOTS:
         setList(t, {"ONE", "TWO", "SIX"});
         moveTo(t, 7);
         t->DoAWebWord();
-        QCOMPARE(t->dealtWord().word, QStringLiteral("ONE"));
+        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("ONE"));
         QCOMPARE(t->peer().opponent().word, QStringLiteral("TWO"));
     }
 
@@ -249,7 +249,7 @@ private Q_SLOTS:
         t->MenuUpperClick();
         const auto shows = [&](int p, QChar c) {
             const QImage tile = t->ui().WordTiles[p]->pixmap().toImage();
-            return tile == t->WordTile(c).convertToFormat(tile.format());
+            return tile == t->board().WordTile(c).convertToFormat(tile.format());
         };
         QVERIFY(!shows(1, QLatin1Char('C')) && !shows(2, QLatin1Char('A')));
         QVERIFY(shows(1, QLatin1Char('O')) && shows(2, QLatin1Char('X')));
@@ -361,7 +361,7 @@ private Q_SLOTS:
         t->ConnectTimerTimer();
         QVERIFY(!t->peer().playerPosted(true) && !t->peer().playerPosted(false));
         QVERIFY(!t->ui().ConnectTimer->isActive());
-        QCOMPARE(t->dealtWord().word, QStringLiteral("ONE"));
+        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("ONE"));
         QVERIFY(offersPlay(t));
     }
 
@@ -452,8 +452,8 @@ private Q_SLOTS:
         QCOMPARE(p2->scores().player2(), 7LL);
         QCOMPARE(p2->scores().player1(), 0LL);
         QCOMPARE(p2->ui().Play2ScorePan->text(), QStringLiteral("7"));
-        QCOMPARE(p2->player1Name(), QStringLiteral("Ann"));
-        QCOMPARE(p2->player2Name(), QStringLiteral("Bea"));
+        QCOMPARE(p2->players().player1(), QStringLiteral("Ann"));
+        QCOMPARE(p2->players().player2(), QStringLiteral("Bea"));
         QCOMPARE(p2->round().word(), QStringLiteral("EEL"));
         QVERIFY(p2->peer().ready().mine && p2->peer().ready().theirs && p2->peer().score().mine &&
                 p2->peer().wordFinished());

@@ -205,7 +205,7 @@ void TestLetterLook::pictureShowsItsTopLeftCorner() {
 
     // Unscaled: the corners of the tile are the picture's pixels at the same places.
     const QImage tile = shown(d.WordA);
-    const QImage board = w->WordTile(QLatin1Char('A'));
+    const QImage board = w->board().WordTile(QLatin1Char('A'));
     for (const QPoint p : {QPoint(0, 0), QPoint(27, 0), QPoint(0, 27), QPoint(27, 27)}) {
         QCOMPARE(tile.pixel(p), picture.pixel(p));
         QCOMPARE(board.pixel(p), picture.pixel(p));

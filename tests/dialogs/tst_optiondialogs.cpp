@@ -362,7 +362,7 @@ void TstOptionDialogs::menuCommandsAlone() {
         typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral(" Zed")));
     t->MenuUserNameClick();
     QCOMPARE(t->settings().UserName, QStringLiteral("Zed"));
-    QCOMPARE(t->player1Name(), QStringLiteral("Zed"));
+    QCOMPARE(t->players().player1(), QStringLiteral("Zed"));
     QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Zed"));
     QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Zed"));
 
@@ -442,8 +442,8 @@ void TstOptionDialogs::connectedChangesReachThePeer() {
     t->setSoloGame(false);
     t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
     t->peer().setPlayer1(false);
-    t->setPlayer1Name(QStringLiteral("Ann"));
-    t->setPlayer2Name(QStringLiteral("Old"));
+    t->players().setPlayer1(QStringLiteral("Ann"));
+    t->players().setPlayer2(QStringLiteral("Old"));
     t->settings().UserName = QStringLiteral("Old");
     t->settings().NumGuesses = QStringLiteral("8");
     t->settings().GameType = 2;
@@ -498,10 +498,10 @@ void TstOptionDialogs::connectedChangesReachThePeer() {
     t.prompts.dialogScript.push_back(
         typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral("Zed ")));
     t->MenuUserNameClick();
-    QCOMPARE(t->player2Name(), QStringLiteral("Zed"));
+    QCOMPARE(t->players().player2(), QStringLiteral("Zed"));
     QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Zed"));
     QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Zed"));
-    QCOMPARE(t->player1Name(), QStringLiteral("Ann"));
+    QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
 
     t.prompts.dialogScript.push_back(typeAndPressOk(&TGetYourName::TheGuess, QString()));
     t->MenuUserNameClick();

@@ -48,7 +48,7 @@ private Q_SLOTS:
 
         p2.write("08Bea\x02");
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
-        QCOMPARE(p1->player2Name(), QStringLiteral("Bea"));
+        QCOMPARE(p1->players().player2(), QStringLiteral("Bea"));
 
         p1->ActionButtonClick();  // Start Game
         expected += "04\x02";
@@ -112,7 +112,7 @@ private Q_SLOTS:
             "10FIG\x02"
             "06APPLE:Red\x02";
         QTRY_COMPARE(got, expected);
-        QCOMPARE(p1->dealtWord().clue, QStringLiteral("Small"));
+        QCOMPARE(p1->twoPlayer().dealtWord().clue, QStringLiteral("Small"));
 
         const QStringList log = logOf(p1);
         QCOMPARE(log.filter(QStringLiteral(">>Word Sent")).size(), 2);

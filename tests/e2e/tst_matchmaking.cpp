@@ -94,8 +94,8 @@ private Q_SLOTS:
 
         QTRY_VERIFY(!a.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty() &&
                     !b.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty());
-        QCOMPARE(a->player2Name(), QStringLiteral("Bea"));
-        QCOMPARE(b->player1Name(), QStringLiteral("Ann"));
+        QCOMPARE(a->players().player2(), QStringLiteral("Bea"));
+        QCOMPARE(b->players().player1(), QStringLiteral("Ann"));
         QVERIFY(a.prompts.withCaption(QStringLiteral("Error")).isEmpty());
         QVERIFY(b.prompts.withCaption(QStringLiteral("Error")).isEmpty());
     }

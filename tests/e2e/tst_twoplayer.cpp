@@ -114,7 +114,7 @@ struct Game {
     }
 
     static void guess(TestWindow& t, int misses) {
-        const QString word = text::asciiUpper(t->dealtWord().word);
+        const QString word = text::asciiUpper(t->twoPlayer().dealtWord().word);
         for (char c = 'Z'; c >= 'A' && misses > 0; --c) {
             if (!word.contains(QLatin1Char(c))) {
                 t->AlphaClicked(c - 64);
@@ -182,9 +182,9 @@ private Q_SLOTS:
         QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("garden"));
         QCOMPARE(g.p1->ui().WebWordlabel->text(), QStringLiteral("______"));
         CHECKED(g.tick(g.p2));
-        QCOMPARE(g.p1->dealtWord().word, QStringLiteral("ROSE"));
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("garden"));
-        QCOMPARE(g.p2->dealtWord().clue, QStringLiteral("No hint given"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("ROSE"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("garden"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
         QVERIFY(linesOf(g.p1->ui().ConMemo).contains(QStringLiteral(">>Word Sent")));
         QVERIFY(linesOf(g.p2->ui().ConMemo).contains(QStringLiteral(">>Received word")));
 
@@ -229,9 +229,9 @@ private Q_SLOTS:
         QCOMPARE(*labels1,
                  QStringList{QStringLiteral("Enter a 6 lettered word for your opponent")});
         QCOMPARE(*labels2, *labels1);
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("Garden"));
-        QCOMPARE(g.p2->dealtWord().clue, QStringLiteral("Grows: green"));
-        QCOMPARE(g.p1->dealtWord().clue, QStringLiteral("No hint given"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("Garden"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().clue, QStringLiteral("Grows: green"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
         QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("Garden"));
         QCOMPARE(g.p2->peer().opponent().word, QStringLiteral("ORCHID"));
         CHECKED(g.play(3, 0));
@@ -243,7 +243,7 @@ private Q_SLOTS:
         CHECKED(g.tick(g.p1));
         QCOMPARE(labels1->last(), QStringLiteral("Enter a 5 lettered word for your opponent"));
         QCOMPARE(labels2->last(), labels1->last());
-        QCOMPARE(g.p1->dealtWord().clue, QStringLiteral("Oops"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().clue, QStringLiteral("Oops"));
         CHECKED(g.play(3, 0));
         CHECKED(g.tickToGameOver(QStringLiteral("Bea is the winner!")));
     }
@@ -254,9 +254,9 @@ private Q_SLOTS:
         CHECKED(g.setUp({2, 2, false, true, false}));
         CHECKED(g.pressStart(g.p1));
         CHECKED(g.tick(g.p1));
-        QCOMPARE(g.p1->dealtWord().word, QStringLiteral("APPLE"));
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("APPLE"));
-        QCOMPARE(g.p2->dealtWord().clue, QStringLiteral("Red"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().clue, QStringLiteral("Red"));
         QCOMPARE(g.p2->windowTitle(), QStringLiteral("Ropewit: Fruit"));
         QCOMPARE(g.p2->ui().WebWordlabel->text(), QStringLiteral("_____"));
 
@@ -278,15 +278,15 @@ private Q_SLOTS:
 
         // "Play Word" moved the list on by one, so the next word is two entries further.
         CHECKED(g.tick(g.p2));
-        QCOMPARE(g.p1->dealtWord().word, QStringLiteral("PLUM"));
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("PLUM"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("PLUM"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("PLUM"));
         CHECKED(g.play(0, 0));
         CHECKED(g.tickToGameOver(QStringLiteral("We have a tie!")));
 
         // Yes: the same opponent again, from the first word of the list.
         CHECKED(g.pressStart(g.p2));
         CHECKED(g.tick(g.p1));
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
         QCOMPARE(g.p1->ui().Play1ScorePan->text(), QStringLiteral("0"));
     }
 
@@ -299,12 +299,12 @@ private Q_SLOTS:
         // tick, which must leave the offered word alone.
         g.p1->ConnectTimerTimer();
         QTRY_VERIFY(offers(g.p2, kPlay));
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("GRAPE"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("GRAPE"));
         CHECKED(g.tick(g.p2));
-        QCOMPARE(g.p1->dealtWord().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
         QCOMPARE(g.p2->peer().opponent().word, QStringLiteral("APPLE"));
         QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("GRAPE"));
-        QCOMPARE(g.p2->dealtWord().clue, QStringLiteral("Vine"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().clue, QStringLiteral("Vine"));
         QCOMPARE(linesOf(g.p1->ui().ConMemo).count(QStringLiteral(">>Word Sent")), 1);
         CHECKED(g.play(1, 1));
         // The opponent's letters are shown.
@@ -312,8 +312,8 @@ private Q_SLOTS:
         QCOMPARE(g.p2->ui().WebWordlabel->text(), QStringLiteral("APPLE"));
 
         CHECKED(g.tick(g.p1));
-        QCOMPARE(g.p1->dealtWord().word, QStringLiteral("PLUM"));
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("KIWI"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("PLUM"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("KIWI"));
         QCOMPARE(int(g.p1->wordSource().isUsed(3)), 1);
         QCOMPARE(int(g.p1->wordSource().isUsed(5)), 1);
         CHECKED(g.play(0, 1));
@@ -338,15 +338,15 @@ private Q_SLOTS:
         QCOMPARE(g.p2.prompts.count(QStringLiteral("open")), 1);
         QVERIFY(g.p2.prompts.fileSpecs.back().mustExist);
         QCOMPARE(g.p1->windowTitle(), QStringLiteral("Ropewit: Fruit"));
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("APPLE"));
-        QCOMPARE(g.p1->dealtWord().word, QStringLiteral("PEAR"));
-        QCOMPARE(g.p1->dealtWord().clue, QStringLiteral("No hint given"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("PEAR"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
         QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("APPLE"));
         CHECKED(g.play(0, 0));
         CHECKED(g.tick(g.p1));
         QCOMPARE(g.p2.prompts.count(QStringLiteral("open")), 1);
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("GRAPE"));
-        QCOMPARE(g.p1->dealtWord().word, QStringLiteral("MELON"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("GRAPE"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("MELON"));
         CHECKED(g.play(1, 0));
         CHECKED(g.tickToGameOver(QStringLiteral("Bea is the winner!")));
     }
@@ -358,8 +358,8 @@ private Q_SLOTS:
         CHECKED(g.setUp({2, 1, true, true, false}));
         CHECKED(g.pressStart(g.p1));
         CHECKED(g.tick(g.p1));
-        QCOMPARE(g.p1->dealtWord().word, QStringLiteral("OX"));
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("COW"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("OX"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("COW"));
         // Off on the choosing side only, and neither sent nor saved.
         QVERIFY(!g.p1->settings().SameWordLength);
         QVERIFY(g.p2->settings().SameWordLength);
@@ -371,8 +371,8 @@ private Q_SLOTS:
         QVERIFY(onDisk.SameWordLength);
         CHECKED(g.play(0, 0));
         CHECKED(g.tick(g.p2));
-        QCOMPARE(g.p1->dealtWord().word, QStringLiteral("HORSE"));
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("OX"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("HORSE"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("OX"));
         CHECKED(g.play(0, 0));
         CHECKED(g.tickToGameOver(QStringLiteral("We have a tie!")));
     }
@@ -397,7 +397,7 @@ private Q_SLOTS:
         g.p1->ConnectTimerTimer();
         g.p2->ConnectTimerTimer();
         QCOMPARE(linesOf(g.p1->ui().ConMemo).count(QStringLiteral(">>Word Sent")), 1);
-        QCOMPARE(g.p1->dealtWord().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
 
         // Both at the same moment: each waits until the other's press arrives.
         Game h;
@@ -427,7 +427,7 @@ private Q_SLOTS:
         QVERIFY(g.p2->GuessingAllowed());
         g.p2->ConnectTimerTimer();
         QVERIFY(g.p2->ui().WaitStatus->isHidden());
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("PEAR"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("PEAR"));
     }
 
     void stepsBeginOnTheTimersOwnTick() {
@@ -440,10 +440,10 @@ private Q_SLOTS:
         g.p2->ActionButtonClick();
         QTRY_VERIFY_WITH_TIMEOUT(offers(g.p1, kPlay) && offers(g.p2, kPlay), 5000);
         QVERIFY(!g.p1->ui().ConnectTimer->isActive());
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("PEAR"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("PEAR"));
         CHECKED(g.play(0, 1, false));
         QTRY_VERIFY_WITH_TIMEOUT(offers(g.p1, kPlay) && offers(g.p2, kPlay), 5000);
-        QCOMPARE(g.p2->dealtWord().word, QStringLiteral("MELON"));
+        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("MELON"));
         CHECKED(g.play(0, 1, false));
         QTRY_VERIFY_WITH_TIMEOUT(
             g.p1.prompts.withCaption(QStringLiteral("Game Over")).size() == 1 &&

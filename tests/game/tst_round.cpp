@@ -31,6 +31,16 @@ std::vector<int> shown(const Round& round) {
 class TestRound : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void keysGuessTheirLettersAndTheSpaceBarTheBlank() {
+        QCOMPARE(Round::tileOfKey(Qt::Key_A), 1);
+        QCOMPARE(Round::tileOfKey(Qt::Key_Z), 26);
+        QCOMPARE(Round::tileOfKey(Qt::Key_Space), Round::kTiles);
+        QCOMPARE(Round::letterOfTile(Round::tileOfKey(Qt::Key_Q)), QLatin1Char('Q'));
+        QCOMPARE(Round::tileOfKey(Qt::Key_0), 0);
+        QCOMPARE(Round::tileOfKey(Qt::Key_Return), 0);
+        QCOMPARE(Round::tileOfKey(Qt::Key_Adiaeresis), 0);
+    }
+
     void hitsRevealEveryPositionOfTheLetterWhateverItsCase() {
         Round round = started(QStringLiteral("Mississippi"));
         const Round::Guess s = round.guess(tileOf('S'));

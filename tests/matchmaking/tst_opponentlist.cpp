@@ -85,6 +85,22 @@ private Q_SLOTS:
         QVERIFY(entries[0].tooLong && !entries[1].tooLong && entries[2].tooLong);
     }
 
+    void onlyAWholePlainAddressIsCalled() {
+        const QString list = listOf({{"Ann", "192.0.2.7"}, {"Bea", "not an address!"}}) +
+                             QStringLiteral("Cy") + QChar(0x01) + QString(60, QLatin1Char('1')) +
+                             QChar(0x03);
+        QVERIFY(opponents::whyNotCallable(list, 0, QStringLiteral("192.0.2.7"), 52201).isEmpty());
+        QVERIFY(opponents::whyNotCallable(list, 0, QStringLiteral("[::1]:52311"), 52201).isEmpty());
+        const QString bad =
+            opponents::whyNotCallable(list, 1, QStringLiteral("not an address!"), 52201);
+        QVERIFY(bad.startsWith(QStringLiteral(">>Can't call this player: ")));
+        QVERIFY(bad.size() > QStringLiteral(">>Can't call this player: ").size());
+        // The list cut the address to 50 characters: not dialled, though the rest would parse.
+        QCOMPARE(opponents::whyNotCallable(list, 2, QString(50, QLatin1Char('1')), 52201),
+                 QStringLiteral(">>Can't call this player: the server gave an address longer "
+                                "than 50 characters."));
+    }
+
     void atMostElevenEntries() {
         QString payload;
         for (int i = 0; i < 20; ++i) {

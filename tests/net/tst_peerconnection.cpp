@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "LoopbackPeers.h"
 #include "net/MessageGate.h"
 #include "net/PeerConnection.h"
 #include "net/TWSocket.h"
@@ -31,14 +32,7 @@ struct Side {
     QStringList log;
 
     explicit Side(const QString& name) {
-        settings.UserName = name;
-        settings.NumGuesses = QStringLiteral("8");
-        settings.GameType = 2;
-        settings.WordType = 1;
-        settings.SameWordLength = false;
-        settings.Player1Chooses = true;
-        settings.WinScore = 100;
-        settings.UseHints = false;
+        loopback::twoPlayerSettings(settings, name);
         peer = std::make_unique<PeerConnection>(settings, gate);
         peer->setPort(0);
         ended = std::make_unique<QSignalSpy>(peer.get(), &PeerConnection::sessionEnded);
@@ -50,12 +44,10 @@ struct Side {
 
 // a listens, b calls it: a is Player 1.
 void connectPair(Side& a, Side& b) {
-    a->StartServer();
-    QVERIFY(a->isListening());
-    b->setPort(a->srvWSocket().localPort());
-    b->setPeerAddress(QStringLiteral("127.0.0.1"));
-    b->ConnectToIP();
-    QTRY_VERIFY(a->connected() && b->connected());
+    loopback::connect(*a.peer, *b.peer);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
     QTRY_VERIFY(a->phase() == Phase::ReadyToStart && b->phase() == Phase::ReadyToStart);
 }
 

@@ -47,7 +47,7 @@ void wireAsPlayer2(TestWindow& t, RawPeer& raw) {
     raw.send("08Ann\x02");
     raw.waitFor("08" + t->settings().UserName.toLatin1() + '\x02');
     REQUIRE_OK();
-    QCOMPARE(t->player1Name(), QStringLiteral("Ann"));
+    QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
     raw.received.clear();
 }
 
@@ -60,7 +60,7 @@ void wireAsPlayer1(TestWindow& t, RawPeer& raw) {
     raw.send("08Bea\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->player2Name(), QStringLiteral("Bea"));
+    QCOMPARE(t->players().player2(), QStringLiteral("Bea"));
     raw.received.clear();
 }
 
@@ -262,8 +262,8 @@ void TestPeerProtocol::yourWordSplitsWordAndClueAndOffersPlay() {
     raw.send("06CAT\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->dealtWord().word, QStringLiteral("CAT"));
-    QCOMPARE(t->dealtWord().clue, QStringLiteral("No hint given"));
+    QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("CAT"));
+    QCOMPARE(t->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
     QCOMPARE(t->ui().HintLabel->text(), QStringLiteral("No hint given"));
     QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Received word")));
     QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("Play &Word"));
@@ -278,8 +278,8 @@ void TestPeerProtocol::yourWordSplitsWordAndClueAndOffersPlay() {
     raw.send("06DOG:a pet: furry\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->dealtWord().word, QStringLiteral("DOG"));
-    QCOMPARE(t->dealtWord().clue, QStringLiteral("a pet: furry"));
+    QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("DOG"));
+    QCOMPARE(t->twoPlayer().dealtWord().clue, QStringLiteral("a pet: furry"));
     QCOMPARE(t->ui().HintLabel->text(), QStringLiteral("a pet: furry"));
 
     // An empty clue, a word that has not been sent yet here, and a guess count that is no
@@ -290,8 +290,8 @@ void TestPeerProtocol::yourWordSplitsWordAndClueAndOffersPlay() {
     raw.send("06EMU:\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->dealtWord().word, QStringLiteral("EMU"));
-    QCOMPARE(t->dealtWord().clue, QStringLiteral("No hint given"));
+    QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("EMU"));
+    QCOMPARE(t->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
     QVERIFY(!t->ui().WaitStatus->isHidden());
     QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("5 Guesses Left"));
 }
@@ -374,7 +374,7 @@ void TestPeerProtocol::emptyNamesReadAsThePlayersRole() {
         raw.send("08\x02");
         raw.sync(t);
         REQUIRE_OK();
-        QCOMPARE(t->player2Name(), QStringLiteral("Player 2"));
+        QCOMPARE(t->players().player2(), QStringLiteral("Player 2"));
         QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Player 2"));
         QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Player 2"));
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
@@ -391,7 +391,7 @@ void TestPeerProtocol::emptyNamesReadAsThePlayersRole() {
         raw.send("08\x02");
         raw.sync(t);
         REQUIRE_OK();
-        QCOMPARE(t->player1Name(), QStringLiteral("Player 1"));
+        QCOMPARE(t->players().player1(), QStringLiteral("Player 1"));
         QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Player 1"));
         QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Player 1"));
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
@@ -494,15 +494,15 @@ void TestPeerProtocol::hintModeTitleAndNameChanges() {
     raw.sync(t);
     REQUIRE_OK();
     QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Animals of the World"));
-    QCOMPARE(t->player2Name(), QStringLiteral("Zed"));
+    QCOMPARE(t->players().player2(), QStringLiteral("Zed"));
     QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Zed"));
     QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Zed"));
     raw.send("13\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->player2Name(), QStringLiteral("Player 2"));
+    QCOMPARE(t->players().player2(), QStringLiteral("Player 2"));
     QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Player 2"));
-    QCOMPARE(t->player1Name(), QStringLiteral("Ann"));
+    QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
     QVERIFY(raw.received.isEmpty());  // a new name is not answered
 
     TestWindow t2(kBea);
@@ -512,10 +512,10 @@ void TestPeerProtocol::hintModeTitleAndNameChanges() {
     raw2.send("13Anna\x02");
     raw2.sync(t2);
     REQUIRE_OK();
-    QCOMPARE(t2->player1Name(), QStringLiteral("Anna"));
+    QCOMPARE(t2->players().player1(), QStringLiteral("Anna"));
     QCOMPARE(t2->ui().OppPanel->text(), QStringLiteral("Anna"));
     QCOMPARE(t2->ui().Play1ScoreLab->text(), QStringLiteral("Anna"));
-    QCOMPARE(t2->player2Name(), QStringLiteral("Bea"));
+    QCOMPARE(t2->players().player2(), QStringLiteral("Bea"));
     QVERIFY(raw2.received.isEmpty());
 }
 
@@ -601,7 +601,7 @@ void TestPeerProtocol::severalMessagesInOneRead() {
     QVERIFY(one >= 0);
     QCOMPARE(log.mid(one, 3),
              QStringList({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}));
-    QCOMPARE(t->player1Name(), QStringLiteral("Zed"));
+    QCOMPARE(t->players().player1(), QStringLiteral("Zed"));
 }
 
 void TestPeerProtocol::messageSplitOverManyReads() {
@@ -612,12 +612,12 @@ void TestPeerProtocol::messageSplitOverManyReads() {
     QSignalSpy reads(&t->peer().cliWSocket(), &TWSocket::DataAvailable);
     const QByteArray message = "13Zedekiah\x02";
     for (char byte : message) {
-        QCOMPARE(t->player1Name(), QStringLiteral("Ann"));
+        QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
         const qsizetype before = reads.size();
         raw.send(QByteArray(1, byte));
         QTRY_VERIFY(reads.size() > before);
     }
-    QCOMPARE(t->player1Name(), QStringLiteral("Zedekiah"));
+    QCOMPARE(t->players().player1(), QStringLiteral("Zedekiah"));
 }
 
 void TestPeerProtocol::zeroByteDropsTheRestOfItsRead() {
@@ -656,7 +656,7 @@ void TestPeerProtocol::messagesArrivingWhileTheSummaryIsOpenAreHandledOnceInOrde
             "13Cat\x02"
             "05m4\x02");
         QTRY_VERIFY(fullLogOf(t).contains(QStringLiteral("m4")));
-        QCOMPARE(t->player1Name(), QStringLiteral("Cat"));
+        QCOMPARE(t->players().player1(), QStringLiteral("Cat"));
     };
     raw.send(
         "05m1\x02"
@@ -670,7 +670,7 @@ void TestPeerProtocol::messagesArrivingWhileTheSummaryIsOpenAreHandledOnceInOrde
                           QStringLiteral("m4")}));
     QCOMPARE(boxes, 1);
     QTRY_COMPARE(raw.received, QByteArray("08Bea\x02"));
-    QCOMPARE(t->player1Name(), QStringLiteral("Cat"));
+    QCOMPARE(t->players().player1(), QStringLiteral("Cat"));
     QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("Start &Game"));
     QVERIFY(!t->ui().ActionButton->isHidden());
 }
@@ -706,7 +706,7 @@ void TestPeerProtocol::aStreamOfNamesNeverStacksSummaryBoxes() {
     REQUIRE_OK();
     QCOMPARE(deepest, 1);
     QCOMPARE(boxes, 1);
-    QCOMPARE(t->player1Name(), QStringLiteral("Dan"));
+    QCOMPARE(t->players().player1(), QStringLiteral("Dan"));
     QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Dan"));
     QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Dan"));
     QTRY_COMPARE(raw.received, QByteArray("08Bea\x02"
@@ -755,15 +755,15 @@ void TestPeerProtocol::oversizedWordsNumbersAndTextsAreBounded() {
     raw.send("0299999\x02");
     raw.sync(t);
     REQUIRE_OK();
-    QCOMPARE(t->dealtWord().word, QString(15, QLatin1Char('W')));
-    QCOMPARE(t->dealtWord().clue.size(), 255);
+    QCOMPARE(t->twoPlayer().dealtWord().word, QString(15, QLatin1Char('W')));
+    QCOMPARE(t->twoPlayer().dealtWord().clue.size(), 255);
     QVERIFY(t->scores().player2() > 0);
     QVERIFY(t->scores().player2() <= 2000000000LL);
     QCOMPARE(t->ui().Play2ScorePan->text(), QString::number(t->scores().player2()));
     QCOMPARE(t->peer().opponent().word.size(), 255);
     QCOMPARE(t->peer().opponent().progress.size(), 255);
     QVERIFY(t->windowTitle().size() <= 9 + 255);
-    QCOMPARE(t->player2Name().size(), 255);
+    QCOMPARE(t->players().player2().size(), 255);
     // More guesses than the guess attempts dialog allows: not taken.
     QCOMPARE(t->settings().NumGuesses, guessesBefore);
     QVERIFY(
@@ -914,7 +914,7 @@ void TestPeerProtocol::randomMessagesLeaveTheConnectionWorking() {
     t->settings().UserName = QStringLiteral("Bea Two");
     raw.send("08Ann\x02");
     QTRY_VERIFY(raw.received.endsWith("08Bea Two\x02"));
-    QCOMPARE(t->player1Name(), QStringLiteral("Ann"));
+    QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
 }
 
 void TestPeerProtocol::ownAddressesAreListed() {

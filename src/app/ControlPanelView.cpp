@@ -1,0 +1,84 @@
+#include "app/ControlPanelView.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <utility>
+
+ControlPanelView::ControlPanelView(const MainWinControls& ui, const QWidget& window,
+                                   std::function<void()> shownChanged)
+    : ui_(ui), window_(window), shownChanged_(std::move(shownChanged)) {}
+
+PeerConnection::Offer ControlPanelView::offerOf(const QString& caption) {
+    return caption == playCaption()    ? PeerConnection::Offer::PlayWord
+           : caption == startCaption() ? PeerConnection::Offer::StartGame
+                                       : PeerConnection::Offer::None;
+}
+
+void ControlPanelView::ShowWait(const QString& text) {
+    ui_.WaitStatus->setText(text);
+    ui_.WaitStatus->setEnabled(true);
+    ui_.WaitStatus->show();
+    shownChanged_();
+    Flash(true);
+}
+
+void ControlPanelView::HideWait() {
+    ui_.WaitStatus->setEnabled(false);
+    ui_.WaitStatus->hide();
+    shownChanged_();
+}
+
+void ControlPanelView::Offer(const QString& caption) {
+    ui_.ActionButton->setText(caption);
+    ui_.ActionButton->setEnabled(true);
+    ui_.ActionButton->show();
+    shownChanged_();
+    ui_.ActionButton->setFocus();
+    Flash(true);
+}
+
+void ControlPanelView::Hide() {
+    ui_.ControlPanel->setEnabled(false);
+    ui_.ControlPanel->hide();
+    ui_.ActionButton->setEnabled(false);
+    ui_.ActionButton->hide();
+    ui_.WaitStatus->setEnabled(false);
+    ui_.WaitStatus->hide();
+}
+
+void ControlPanelView::Show(const PeerConnection& peer) {
+    const PeerConnection::Offer offer = peer.offer();
+    if (offer != PeerConnection::Offer::None) {
+        ui_.ActionButton->setText(offer == PeerConnection::Offer::PlayWord ? playCaption()
+                                                                           : startCaption());
+    }
+    ui_.ActionButton->setEnabled(peer.offerEnabled());
+    ui_.ActionButton->setVisible(offer != PeerConnection::Offer::None);
+    const QString& waiting = peer.waiting();
+    ui_.WaitStatus->setText(waiting);
+    ui_.WaitStatus->setEnabled(!waiting.isEmpty());
+    ui_.WaitStatus->setVisible(!waiting.isEmpty());
+    shownChanged_();
+}
+
+void ControlPanelView::Flash(bool on) {
+    if (on) {
+        ui_.FlashTimer->start();
+        return;
+    }
+    ui_.FlashTimer->stop();
+    QPalette pal = ui_.ControlPanel->palette();
+    pal.setColor(QPalette::Window, window_.palette().color(QPalette::Button));
+    ui_.ControlPanel->setPalette(pal);
+}
+
+void ControlPanelView::FlashTick() {
+    const QColor face = window_.palette().color(QPalette::Button);
+    const QColor shadow = window_.palette().color(QPalette::Dark);
+    QPalette pal = ui_.ControlPanel->palette();
+    const QColor now = pal.color(QPalette::Window);
+    pal.setColor(QPalette::Window, now == shadow ? face : shadow);
+    ui_.ControlPanel->setPalette(pal);
+}

@@ -1,0 +1,197 @@
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+
+#include "LoopbackPeers.h"
+#include "game/Players.h"
+#include "game/Scores.h"
+#include "game/WordSource.h"
+#include "net/MessageGate.h"
+#include "net/PeerConnection.h"
+#include "net/TWSocket.h"
+#include "net/TwoPlayerGame.h"
+#include "settings/Settings.h"
+
+// The two-player rules of both sides, without any window: two connections over loopback,
+// each with its game, and what each game says the window should show.
+namespace {
+
+struct Side {
+    Settings settings;
+    MessageGate gate;
+    WordSource words;
+    Scores scores;
+    Players players;
+    std::unique_ptr<PeerConnection> peer;
+    std::unique_ptr<TwoPlayerGame> game;
+    QStringList log;
+    QStringList chat;
+    QStringList named;  // "name" or "name (renamed)"
+
+    explicit Side(const QString& name) {
+        loopback::twoPlayerSettings(settings, name);
+        peer = std::make_unique<PeerConnection>(settings, gate);
+        peer->setPort(0);
+        game = std::make_unique<TwoPlayerGame>(*peer, settings, words, scores, players);
+        // What the window does with these: greet, pass messages on, show lines.
+        QObject::connect(peer.get(), &PeerConnection::sessionBegun,
+                         [this](bool asPlayer1) { players.takeOwn(settings.UserName, asPlayer1); });
+        QObject::connect(peer.get(), &PeerConnection::received, game.get(), &TwoPlayerGame::take);
+        QObject::connect(game.get(), &TwoPlayerGame::logLine,
+                         [this](const QString& line) { log << line; });
+        QObject::connect(game.get(), &TwoPlayerGame::chatReceived,
+                         [this](const QString& line) { chat << line; });
+        QObject::connect(game.get(), &TwoPlayerGame::opponentNamed,
+                         [this](const QString& name, bool renamed) {
+                             named << (renamed ? name + QStringLiteral(" (renamed)") : name);
+                         });
+    }
+    PeerConnection* operator->() { return peer.get(); }
+};
+
+// a listens, b calls it: a is Player 1. Both have seen the other's name.
+void connectPair(Side& a, Side& b) {
+    loopback::connect(*a.peer, *b.peer);
+    QTRY_VERIFY(!a.named.isEmpty() && !b.named.isEmpty());
+}
+
+}  // namespace
+
+class TestTwoPlayerGame : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void theOpeningNamesBothPlayersAndAppliesTheOptions() {
+        Side ann(QStringLiteral("Ann"));
+        Side bea(QStringLiteral("Bea"));
+        ann.settings.WinScore = 250;
+        ann.settings.UseHints = true;
+        bea.settings.NumGuesses = QStringLiteral("5");
+        QSignalSpy beaSaves(bea.game.get(), &TwoPlayerGame::settingsChanged);
+        connectPair(ann, bea);
+        QCOMPARE(ann.named, QStringList{QStringLiteral("Bea")});
+        QCOMPARE(bea.named, QStringList{QStringLiteral("Ann")});
+        QCOMPARE(ann.game->ownName(), QStringLiteral("Ann"));
+        QCOMPARE(ann.game->opponentName(), QStringLiteral("Bea"));
+        QCOMPARE(bea.game->ownName(), QStringLiteral("Bea"));
+        QCOMPARE(bea.game->opponentName(), QStringLiteral("Ann"));
+        QCOMPARE(bea.players.player1(), QStringLiteral("Ann"));
+        QCOMPARE(ann.players.readyLine(false), QStringLiteral(">>Bea Ready To Start"));
+
+        // Player 1's options now hold on both sides, each change logged as it came.
+        QCOMPARE(bea.settings.NumGuesses, QStringLiteral("8"));
+        QCOMPARE(bea.settings.WinScore, 250);
+        QVERIFY(bea.settings.UseHints);
+        QCOMPARE(bea.log.size(), 4);
+        QCOMPARE(bea.log.at(1), QStringLiteral(">>Guess Attempts Changed To 8"));
+        QVERIFY(bea.log.at(2).startsWith(
+            QStringLiteral(">>Game Type Changed: Program Chooses Words, Players Get Different "
+                           "Words, ")));
+        QVERIFY(bea.log.at(2).endsWith(QStringLiteral(" Chooses Word List, Winning Score is 250")));
+        QCOMPARE(bea.log.at(3), QStringLiteral(">>Hints Turned On"));
+        QCOMPARE(beaSaves.count(), 2);  // the options and the hint mode; the guesses are not saved
+    }
+
+    void namesChangedDuringTheGameAndMissingNames() {
+        Side ann{QString()};
+        Side bea(QStringLiteral("Bea"));
+        connectPair(ann, bea);
+        QCOMPARE(bea.named, QStringList{QStringLiteral("Player 1")});
+        QCOMPARE(ann.game->ownName(), QStringLiteral("Player 1"));
+        bea->send(PeerMessage::NameChanged, QString());
+        QTRY_COMPARE(ann.named.size(), 2);
+        QCOMPARE(ann.named.last(), QStringLiteral("Player 2 (renamed)"));
+        ann->send(PeerMessage::NameChanged, QString(300, QLatin1Char('n')));
+        QTRY_COMPARE(bea.named.size(), 2);
+        QCOMPARE(bea.players.player1().size(), 255);
+    }
+
+    void chatLinesCarryTheSendersNameAndAreBounded() {
+        Side ann(QStringLiteral("Ann"));
+        Side bea(QStringLiteral("Bea"));
+        connectPair(ann, bea);
+        QCOMPARE(bea.game->sendChat(QStringLiteral("hello")), QStringLiteral("Bea> hello"));
+        QTRY_COMPARE(ann.chat, QStringList{QStringLiteral("Bea> hello")});
+        bea->send(PeerMessage::Chat, QString(5000, QLatin1Char('x')));
+        QTRY_COMPARE(ann.chat.size(), 2);
+        QCOMPARE(ann.chat.last().size(), 255 + 2 + 1000);
+    }
+
+    void theChoosingSideDealsBothWordsFromItsList() {
+        Side ann(QStringLiteral("Ann"));
+        Side bea(QStringLiteral("Bea"));
+        ann.words.setList(QStringLiteral("Pets"), {QStringLiteral("CAT"), QStringLiteral("DOG")},
+                          {QStringLiteral("Purrs"), QString()});
+        connectPair(ann, bea);
+        QSignalSpy title(bea.game.get(), &TwoPlayerGame::titleChanged);
+        QSignalSpy dealt(bea.game.get(), &TwoPlayerGame::wordDealt);
+        QSignalSpy theirWord(bea.game.get(), &TwoPlayerGame::opponentWordChanged);
+        QVERIFY(!ann.game->opponentChooses());
+        QVERIFY(bea.game->opponentChooses());
+        QVERIFY(!bea.game->sendListTitle());  // Bea has no list loaded
+        QVERIFY(ann.game->sendListTitle());
+        const QString beasWord = ann.game->dealWords();
+        QVERIFY(ann->word().mine);
+        QCOMPARE(ann.log.last(), QStringLiteral(">>Word Sent"));
+        QTRY_COMPARE(dealt.count(), 1);
+        QCOMPARE(title.count(), 1);
+        QCOMPARE(title.at(0).at(0).toString(), QStringLiteral("Ropewit: Pets"));
+        QCOMPARE(theirWord.count(), 1);
+        QCOMPARE(bea.game->dealtWord().word, beasWord);
+        QCOMPARE(bea->opponent().word, ann.game->dealtWord().word);
+        QVERIFY(ann.game->dealtWord().word != beasWord);  // different words
+        QCOMPARE(bea.log.last(), QStringLiteral(">>Received word"));
+        // An empty clue reads the same on both sides once dealt.
+        const wordlist::Entry& dog =
+            beasWord == QStringLiteral("DOG") ? bea.game->dealtWord() : ann.game->dealtWord();
+        QCOMPARE(dog.clue, QStringLiteral("No hint given"));
+    }
+
+    void aTypedWordIsSentWithItsClue() {
+        Side ann(QStringLiteral("Ann"));
+        Side bea(QStringLiteral("Bea"));
+        connectPair(ann, bea);
+        QCOMPARE(bea.game->sendTypedWord(QStringLiteral("OTTER:Swims")), QStringLiteral("OTTER"));
+        QVERIFY(bea->word().mine);
+        QTRY_COMPARE(ann.game->dealtWord().word, QStringLiteral("OTTER"));
+        QCOMPARE(ann.game->dealtWord().clue, QStringLiteral("Swims"));
+    }
+
+    void scoresAreAddedOnBothSidesAndTheWinnerFound() {
+        Side ann(QStringLiteral("Ann"));
+        Side bea(QStringLiteral("Bea"));
+        ann.settings.WinScore = 10;
+        connectPair(ann, bea);
+        QSignalSpy annEnded(ann.game.get(), &TwoPlayerGame::waitEnded);
+        ann.game->scoreWord(7);
+        QCOMPARE(ann.scores.player1(), 7);
+        QCOMPARE(ann.log.last(), QStringLiteral(">>Your score sent"));
+        QCOMPARE(ann->waiting(), QStringLiteral("Waiting for opponent's score."));
+        QTRY_COMPARE(bea.scores.player1(), 7);
+        QCOMPARE(bea.log.last(), QStringLiteral(">>Received opponent's score"));
+        QVERIFY(ann.game->gameOverText().isEmpty());
+        bea.game->scoreWord(12);
+        QTRY_COMPARE(ann.scores.player2(), 12);
+        QCOMPARE(annEnded.count(), 1);  // Ann was waiting for this score
+        QVERIFY(ann.game->gameOverText().contains(QStringLiteral("Bea")));
+        QCOMPARE(ann.game->gameOverText(), bea.game->gameOverText());
+    }
+
+    void hintModeSwitchedHereIsSentAndLogged() {
+        Side ann(QStringLiteral("Ann"));
+        Side bea(QStringLiteral("Bea"));
+        connectPair(ann, bea);
+        QSignalSpy hints(bea.game.get(), &TwoPlayerGame::hintsChanged);
+        ann.settings.UseHints = true;
+        ann.game->sendHints();
+        QCOMPARE(ann.log.last(), QStringLiteral(">>Hints Turned On"));
+        QTRY_VERIFY(bea.settings.UseHints);
+        QCOMPARE(hints.count(), 1);
+        ann.settings.UseHints = false;
+        ann.game->sendHints();
+        QTRY_VERIFY(!bea.settings.UseHints);
+        QCOMPARE(bea.log.last(), QStringLiteral(">>Hints Turned Off"));
+    }
+};
+
+QTEST_MAIN(TestTwoPlayerGame)
+#include "tst_twoplayergame.moc"
