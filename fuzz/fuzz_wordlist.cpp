@@ -40,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(editor.hasTitle == game.hasTitle);
     require(editor.title == game.title);
     require(editor.entries.size() == game.words.size());
-    for (qsizetype i = 0; i < editor.entries.size(); ++i) {
-        const wordlist::Entry e = wordlist::splitEntry(editor.entries[i]);
+    for (int i = 0; i < editor.entries.size(); ++i) {
+        const wordlist::Entry e = wordlist::splitEntry(editor.entries.at(i));
         require(e.word == game.words[i] && e.clue == game.hints[i]);
     }
 
@@ -70,20 +70,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // An ASCII list comes back from the editor's file as it was, trimmed as the editor trims.
     bool ascii = true;
-    for (const QString& entry : editor.entries) {
+    const QStringList editorEntries = editor.entries.toList();
+    for (const QString& entry : editorEntries) {
         for (QChar c : entry) {
             ascii = ascii && c.unicode() >= 0x20 && c.unicode() < 0x7f;
         }
     }
     if (ascii && game.hasTitle) {
         WordListEditorModel model;
-        model.setEntries(editor.entries);
+        model.setEntries(editorEntries);
         const QByteArray file = WordListEditorModel::format(QStringLiteral("T"), model.entries());
         const WordListEditorModel::Parsed back = WordListEditorModel::parse(file);
         require(back.title == QStringLiteral("T"));
         require(back.entries.size() == editor.entries.size());
-        for (qsizetype i = 0; i < back.entries.size(); ++i) {
-            require(back.entries[i] == text::trimControl(editor.entries[i]));
+        for (int i = 0; i < back.entries.size(); ++i) {
+            require(back.entries.at(i) == text::trimControl(editorEntries.at(i)));
         }
     }
     return 0;

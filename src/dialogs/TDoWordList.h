@@ -4,9 +4,11 @@
 
 #include "dialogs/WordListEditorModel.h"
 
+class WordListItems;
+
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class Prompts;
 
@@ -29,7 +31,7 @@ public:
     QLineEdit* Clue = nullptr;
     QPushButton* Button1 = nullptr;
     QLabel* Label2 = nullptr;
-    QListWidget* WordList = nullptr;
+    QListView* WordList = nullptr;
     QPushButton* DeleteButton = nullptr;
     QPushButton* UpButton = nullptr;
     QPushButton* DownButton = nullptr;
@@ -54,7 +56,8 @@ public:
     void CancelButtonClick();
 
 private:
-    void showEntries(int select);
+    // Makes a row the current and selected one (-1: none).
+    void select(int row);
     void error(const QString& text);
     // The selected entry; with none, shows the error and returns -1.
     int selectedOrError(const QString& text);
@@ -63,4 +66,5 @@ private:
 
     Prompts& prompts_;
     WordListEditorModel model_;
+    WordListItems* items_ = nullptr;  // owned by this dialog
 };
