@@ -82,28 +82,71 @@ int WordListEditorModel::moveDown(int i) {
     return i + 1;
 }
 
-int WordListEditorModel::sort(int follow) {
-    // Keys are made once: lists opened from files can be long.
+int WordListEditorModel::sort(int follow, int run) {
+    // A collation key costs some hundred bytes, more than the entry itself: keys are made for
+    // one run of entries at a time, each run sorted on its own, and the runs then merged with
+    // the key of each run's first entry alone.
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(static_cast<std::size_t>(size()));
-    for (int i = 0; i < size(); ++i) {
-        keys.push_back(collator.sortKey(entries_.at(i).toLower()));
-    }
-    std::vector<int> order(static_cast<std::size_t>(size()));
+    auto keyOf = [&](int i) { return collator.sortKey(entries_.at(i).toLower()); };
+    // Entries equal but for case keep one fixed order whatever the collation; entries equal
+    // in every way keep theirs.
+    auto tie = [&](int a, int b) {
+        return QString::compare(entries_.at(a), entries_.at(b), Qt::CaseInsensitive);
+    };
+    const int n = size();
+    run = qMax(run, 1);
+    std::vector<int> order(static_cast<std::size_t>(n));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int c = keys[a].compare(keys[b]);
-        if (c != 0) {
-            return c < 0;
+    for (int first = 0; first < n; first += run) {
+        const int last = first + qMin(run, n - first);
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(static_cast<std::size_t>(last - first));
+        for (int i = first; i < last; ++i) {
+            keys.push_back(keyOf(i));
         }
-        // Entries equal but for case keep one fixed order whatever the collation.
-        return QString::compare(entries_.at(a), entries_.at(b), Qt::CaseInsensitive) < 0;
-    });
-    keys = {};
+        std::stable_sort(order.begin() + first, order.begin() + last, [&](int a, int b) {
+            const int c = keys[a - first].compare(keys[b - first]);
+            return c != 0 ? c < 0 : tie(a, b) < 0;
+        });
+    }
+    if (n > run) {
+        struct Head {
+            int run;
+            int at;  // in order
+            QCollatorSortKey key;
+        };
+        // The heap's top is the head that comes first; a tie goes to the earlier run.
+        auto after = [&](const Head& x, const Head& y) {
+            int c = x.key.compare(y.key);
+            if (c == 0) {
+                c = tie(order[x.at], order[y.at]);
+            }
+            return c != 0 ? c > 0 : x.run > y.run;
+        };
+        std::vector<Head> heads;
+        for (int first = 0, r = 0; first < n; first += run, ++r) {
+            heads.push_back({r, first, keyOf(order[first])});
+        }
+        std::make_heap(heads.begin(), heads.end(), after);
+        std::vector<int> merged;
+        merged.reserve(order.size());
+        while (!heads.empty()) {
+            std::pop_heap(heads.begin(), heads.end(), after);
+            Head& head = heads.back();
+            merged.push_back(order[head.at]);
+            const int end = qMin(n, (head.run + 1) * run);
+            if (++head.at < end) {
+                head.key = keyOf(order[head.at]);
+                std::push_heap(heads.begin(), heads.end(), after);
+            } else {
+                heads.pop_back();
+            }
+        }
+        order.swap(merged);
+    }
     int followed = -1;
-    for (int k = 0; k < static_cast<int>(order.size()); ++k) {
+    for (int k = 0; k < n; ++k) {
         if (order[k] == follow) {
             followed = k;
         }

@@ -65,7 +65,10 @@ public:
     int moveDown(int i);
     // Ascending, ignoring case, whole entries compared (colon and clue included). The entry
     // that was at `follow` stays selected.
-    int sort(int follow = -1);
+    // Sorted a run of kSortRun entries at a time, then merged: the same order, with collation
+    // keys for one run only.
+    static constexpr int kSortRun = 32768;
+    int sort(int follow = -1, int run = kSortRun);
     // n exchanges of two positions drawn from the generator, a first, then b.
     int shuffle(Random& random, int follow = -1);
 

@@ -68,6 +68,7 @@ private Q_SLOTS:
     void deleteSelection();
     void moveAtTheEdges();
     void sortIgnoresCase();
+    void sortInRunsGivesOneOrder();
     void randomUsesTheProgramGenerator();
     void failedSaveKeepsOldFileAndEditor();
     void fullDiskKeepsOldFileAndSaysSo();
@@ -395,6 +396,37 @@ void TestWordListEditor::sortIgnoresCase() {
     m.sort();
     QCOMPARE(m.entries().first().toLower(), QStringLiteral("a"));
     QCOMPARE(m.entries().last().toLower(), QStringLiteral("b"));
+}
+
+void TestWordListEditor::sortInRunsGivesOneOrder() {
+    // Long lists are sorted in runs that are then merged: the order, ties between entries
+    // equal but for case or equal altogether included, is that of one sort of the whole.
+    QStringList entries;
+    Random random;
+    const QStringList words = {"apple", "APPLE",       "Apple",  "banana", "b",  "B", "",
+                               "zebra", "\u00e9clair", "Eclair", "eclair", "10", "9", " space"};
+    for (int i = 0; i < 997; ++i) {
+        QString e = words.at(static_cast<int>(random.next(words.size())));
+        if (random.next(2) == 0) {
+            e += QLatin1Char(':') + words.at(static_cast<int>(random.next(words.size())));
+        }
+        entries << e;
+    }
+    WordListEditorModel whole;
+    whole.setEntries(entries);
+    const int followed = whole.sort(500, 1000000);
+    QStringList expected = whole.entries();
+    QCOMPARE(expected.at(followed), entries.at(500));
+    for (int run : {1, 2, 7, 64, 996, 997}) {
+        WordListEditorModel runs;
+        runs.setEntries(entries);
+        QCOMPARE(runs.sort(500, run), followed);
+        QCOMPARE(runs.entries(), expected);
+    }
+    // The same entries in every run still keep their first order.
+    WordListEditorModel same;
+    same.setEntries(QStringList(50, QStringLiteral("x")) + QStringList(50, QStringLiteral("X")));
+    QCOMPARE(same.sort(75, 8), 75);
 }
 
 void TestWordListEditor::randomUsesTheProgramGenerator() {
