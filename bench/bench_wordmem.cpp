@@ -68,8 +68,14 @@ int editOne(const QString& path) {
     shown.show();
     shown.grab();
     const double ms = timer.nsecsElapsed() / 1e6;
-    std::printf("%d %ld %ld %.1f %d %ld\n", model.size(), before, peakRssKb(), ms,
-                outcome.ok ? 0 : 1, opened);
+    const long shownPeak = peakRssKb();
+    // Then sorted, as the Sort button does it, and drawn again.
+    timer.restart();
+    items.reset([&] { return model.sort(); });
+    shown.grab();
+    const double sortMs = timer.nsecsElapsed() / 1e6;
+    std::printf("%d %ld %ld %.1f %d %ld %ld %.1f\n", model.size(), before, shownPeak, ms,
+                outcome.ok ? 0 : 1, opened, peakRssKb(), sortMs);
     return 0;
 }
 
@@ -129,6 +135,10 @@ bool measure(const Case& c, const QString& path, const char* mode, const char* w
                 f.at(4) == "1" ? " (refused)" : "");
     if (f.size() > 5) {
         std::printf(" (model alone: peak %.1f MB)", f.at(5).toDouble() / 1024.0);
+    }
+    if (f.size() > 7) {
+        std::printf(" (sorted: peak %.1f MB, %s ms)", f.at(6).toDouble() / 1024.0,
+                    f.at(7).constData());
     }
     std::printf("\n");
     std::fflush(stdout);
