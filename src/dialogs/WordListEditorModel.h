@@ -64,9 +64,8 @@ public:
     int moveUp(int i);
     int moveDown(int i);
     // Ascending, ignoring case, whole entries compared (colon and clue included). The entry
-    // that was at `follow` stays selected.
-    // Sorted a run of kSortRun entries at a time, then merged: the same order, with collation
-    // keys for one run only.
+    // that was at `follow` stays selected. Sorted `run` entries at a time, then merged: the
+    // order of one stable sort, with collation keys for one run only.
     static constexpr int kSortRun = 32768;
     int sort(int follow = -1, int run = kSortRun);
     // n exchanges of two positions drawn from the generator, a first, then b.
@@ -78,7 +77,7 @@ public:
     // characters; line ends and the text encoding as the game reads them.
     static Parsed parse(const QByteArray& bytes);
     // Empties the list, then reads the file into it. The title comes back only when the file
-    // has a first line.
+    // has a first line. A list over the bound above is refused ("File is too large").
     OpenOutcome open(const QString& path);
 
     // Title and entries trimmed, one per line, every line ended by CR LF, 8-bit text.
