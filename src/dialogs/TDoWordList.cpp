@@ -60,8 +60,11 @@ TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     WordList->setModel(items_);
     WordList->setSelectionMode(QAbstractItemView::SingleSelection);
     WordList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Rows of one height: a list of a million entries is laid out without measuring each.
-    WordList->setUniformItemSizes(true);
+    // A long list gets rows of one height, so it is laid out without measuring every entry;
+    // a short one has each row measured, and an entry holding a line feed shows both lines.
+    const auto fitRows = [this] { WordList->setUniformItemSizes(model_.size() > kMeasuredRows); };
+    connect(items_, &QAbstractItemModel::modelReset, this, fitRows);
+    connect(items_, &QAbstractItemModel::rowsInserted, this, fitRows);
     WordList->setGeometry(8, 122, 232, 160);
 
     constexpr int kButtonX = 251;

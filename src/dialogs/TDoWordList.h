@@ -20,6 +20,8 @@ class TDoWordList : public QDialog {
 public:
     static constexpr int kClientWidth = 334;
     static constexpr int kClientHeight = 321;
+    // Lists of more entries show rows of one height.
+    static constexpr int kMeasuredRows = 20000;
 
     TDoWordList(Prompts& prompts, QWidget* parent = nullptr);
 

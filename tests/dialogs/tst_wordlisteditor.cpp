@@ -255,6 +255,12 @@ void TestWordListEditor::openKeepsLinesAsRead() {
     QCOMPARE(items(cut.dialog.WordList),
              (QStringList{QStringLiteral("WORD:") + QString(250, QLatin1Char('c')),
                           QStringLiteral("x\ny")}));
+    // The entry with a line feed shows both its lines.
+    cut.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cut.dialog));
+    const QAbstractItemModel* rows = cut.dialog.WordList->model();
+    QVERIFY(cut.dialog.WordList->visualRect(rows->index(1, 0)).height() >
+            cut.dialog.WordList->visualRect(rows->index(0, 0)).height());
 }
 
 void TestWordListEditor::openOfEmptyFileOrEmptyTitle() {
@@ -578,6 +584,8 @@ void TestWordListEditor::bigListEditedAndSavedWhole() {
     e.open(file);
     QCOMPARE(items(e.dialog.WordList), expected);
     QCOMPARE(e.dialog.WordList->model()->index(5, 0).data().toString(), expected.at(5));
+    // A list this short has every row measured; a long one does not.
+    QVERIFY(!e.dialog.WordList->uniformItemSizes());
 
     e.select(10);
     e.dialog.DeleteButton->click();
@@ -595,6 +603,12 @@ void TestWordListEditor::bigListEditedAndSavedWhole() {
     e.save(out);
     QCOMPARE(readAll(out), WordListEditorModel::format(QString::fromLatin1("Caf\xe9s"), expected));
     QVERIFY(readAll(out).endsWith("\xc9T\xc9:\x80 clue\r\n"));
+
+    Editor big;
+    QVERIFY(writeAll(file, "T\r\n" + QByteArray(TDoWordList::kMeasuredRows + 1, '\r')));
+    big.open(file);
+    QCOMPARE(big.count(), TDoWordList::kMeasuredRows + 1);
+    QVERIFY(big.dialog.WordList->uniformItemSizes());
 }
 
 QTEST_MAIN(TestWordListEditor)
