@@ -3,13 +3,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 
 #include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Random.h"
+#include "dialogs/WordListItems.h"
 
 namespace {
 
@@ -54,8 +55,16 @@ TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     Label4 = makeLabel(this, QStringLiteral("Clue For Word"), {146, 54, 180, 17});
     Clue = makeEdit(this, 25, {146, 72, 180, 23});
     Label2 = makeLabel(this, QStringLiteral("Words and Clues"), {8, 104, 200, 17});
-    WordList = new QListWidget(this);
+    items_ = new WordListItems(model_, this);
+    WordList = new QListView(this);
+    WordList->setModel(items_);
     WordList->setSelectionMode(QAbstractItemView::SingleSelection);
+    WordList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A long list gets rows of one height, so it is laid out without measuring every entry;
+    // a short one has each row measured, and an entry holding a line feed shows both lines.
+    const auto fitRows = [this] { WordList->setUniformItemSizes(model_.size() > kMeasuredRows); };
+    connect(items_, &QAbstractItemModel::modelReset, this, fitRows);
+    connect(items_, &QAbstractItemModel::rowsInserted, this, fitRows);
     WordList->setGeometry(8, 122, 232, 160);
 
     constexpr int kButtonX = 251;
@@ -98,15 +107,13 @@ TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent) : QDialog(parent), p
 }
 
 int TDoWordList::selectedIndex() const {
-    const QList<QListWidgetItem*> selected = WordList->selectedItems();
-    return selected.isEmpty() ? -1 : WordList->row(selected.constFirst());
+    const QModelIndexList selected = WordList->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
 }
 
-void TDoWordList::showEntries(int select) {
-    WordList->clear();
-    WordList->addItems(model_.entries());
-    if (select >= 0 && select < WordList->count()) {
-        WordList->setCurrentRow(select);
+void TDoWordList::select(int row) {
+    if (row >= 0 && row < model_.size()) {
+        WordList->setCurrentIndex(items_->index(row));
     }
 }
 
@@ -126,17 +133,21 @@ int TDoWordList::selectedOrError(const QString& text) {
 void TDoWordList::showMove(int from, int to) {
     // An entry at the edge stays where it is, and so does the list.
     if (to != from) {
-        showEntries(to);
+        items_->rowsChanged(qMin(from, to), qMax(from, to));
+        select(to);
     }
 }
 
 void TDoWordList::Button1Click() {
-    if (!model_.add(AddWord->text(), Clue->text())) {
+    if (WordListEditorModel::makeEntry(AddWord->text(), Clue->text()).isEmpty()) {
         error(QStringLiteral("No word has been entered."));
         AddWord->setFocus();
         return;
     }
-    WordList->addItem(model_.entries().constLast());
+    if (!items_->append([&] { return model_.add(AddWord->text(), Clue->text()); })) {
+        // Only a list of billions of bytes has no room left: the box shows it as it is.
+        select(items_->reset([&] { return selectedIndex(); }));
+    }
     AddWord->clear();
     Clue->clear();
     AddWord->setFocus();
@@ -147,7 +158,7 @@ void TDoWordList::DeleteButtonClick() {
     if (i < 0) {
         return;
     }
-    showEntries(model_.remove(i));
+    select(items_->reset([&] { return model_.remove(i); }));
 }
 
 void TDoWordList::UpButtonClick() {
@@ -167,14 +178,16 @@ void TDoWordList::DownButtonClick() {
 }
 
 void TDoWordList::SortButtonClick() {
-    showEntries(model_.sort(selectedIndex()));
+    const int follow = selectedIndex();
+    select(items_->reset([&] { return model_.sort(follow); }));
 }
 
 void TDoWordList::Button2Click() {
     if (model_.size() == 0) {
         return;
     }
-    showEntries(model_.shuffle(programRandom(), selectedIndex()));
+    const int follow = selectedIndex();
+    select(items_->reset([&] { return model_.shuffle(programRandom(), follow); }));
 }
 
 void TDoWordList::OpenButtonClick() {
@@ -185,8 +198,8 @@ void TDoWordList::OpenButtonClick() {
     if (!path) {
         return;
     }
-    const WordListEditorModel::OpenOutcome outcome = model_.open(*path);
-    showEntries(-1);
+    const WordListEditorModel::OpenOutcome outcome =
+        items_->reset([&] { return model_.open(*path); });
     if (!outcome.ok) {
         error(outcome.error);
         return;

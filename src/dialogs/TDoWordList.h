@@ -4,9 +4,11 @@
 
 #include "dialogs/WordListEditorModel.h"
 
+class WordListItems;
+
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class Prompts;
 
@@ -18,6 +20,8 @@ class TDoWordList : public QDialog {
 public:
     static constexpr int kClientWidth = 334;
     static constexpr int kClientHeight = 321;
+    // Lists of more entries show rows of one height.
+    static constexpr int kMeasuredRows = 20000;
 
     TDoWordList(Prompts& prompts, QWidget* parent = nullptr);
 
@@ -29,7 +33,7 @@ public:
     QLineEdit* Clue = nullptr;
     QPushButton* Button1 = nullptr;
     QLabel* Label2 = nullptr;
-    QListWidget* WordList = nullptr;
+    QListView* WordList = nullptr;
     QPushButton* DeleteButton = nullptr;
     QPushButton* UpButton = nullptr;
     QPushButton* DownButton = nullptr;
@@ -54,7 +58,8 @@ public:
     void CancelButtonClick();
 
 private:
-    void showEntries(int select);
+    // Makes a row the current and selected one (-1: none).
+    void select(int row);
     void error(const QString& text);
     // The selected entry; with none, shows the error and returns -1.
     int selectedOrError(const QString& text);
@@ -63,4 +68,5 @@ private:
 
     Prompts& prompts_;
     WordListEditorModel model_;
+    WordListItems* items_ = nullptr;  // owned by this dialog
 };

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <limits>
 #include <numeric>
 #include <vector>
 
@@ -27,6 +28,11 @@ QString oneLine(const QString& s) {
     return out;
 }
 
+// An entry or the title as a line of the file.
+QByteArray line(const QString& s) {
+    return text::toAnsi(oneLine(text::trimControl(s))) + "\r\n";
+}
+
 }  // namespace
 
 QString WordListEditorModel::makeEntry(const QString& word, const QString& clue) {
@@ -37,13 +43,19 @@ QString WordListEditorModel::makeEntry(const QString& word, const QString& clue)
     return w + QLatin1Char(':') + text::trimControl(clue);
 }
 
+void WordListEditorModel::setEntries(const QStringList& entries) {
+    entries_.clear();
+    for (const QString& e : entries) {
+        entries_.append(e);
+    }
+}
+
 bool WordListEditorModel::add(const QString& word, const QString& clue) {
     const QString entry = makeEntry(word, clue);
     if (entry.isEmpty()) {
         return false;
     }
-    entries_.append(entry);
-    return true;
+    return entries_.append(entry);
 }
 
 int WordListEditorModel::remove(int i) {
@@ -58,7 +70,7 @@ int WordListEditorModel::moveUp(int i) {
     if (i <= 0 || i >= size()) {
         return i;
     }
-    entries_.swapItemsAt(i, i - 1);
+    entries_.swap(i, i - 1);
     return i - 1;
 }
 
@@ -66,39 +78,80 @@ int WordListEditorModel::moveDown(int i) {
     if (i < 0 || i >= size() - 1) {
         return i;
     }
-    entries_.swapItemsAt(i, i + 1);
+    entries_.swap(i, i + 1);
     return i + 1;
 }
 
-int WordListEditorModel::sort(int follow) {
-    // Keys are made once: lists opened from files can be long.
+int WordListEditorModel::sort(int follow, int run) {
+    // A collation key costs some hundred bytes, more than the entry itself: keys are made for
+    // one run of entries at a time, each run sorted on its own, and the runs then merged with
+    // the key of each run's first entry alone.
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(entries_.size());
-    for (const QString& e : std::as_const(entries_)) {
-        keys.push_back(collator.sortKey(e.toLower()));
-    }
-    std::vector<int> order(entries_.size());
+    auto keyOf = [&](int i) { return collator.sortKey(entries_.at(i).toLower()); };
+    // Entries equal but for case keep one fixed order whatever the collation; entries equal
+    // in every way keep theirs.
+    auto tie = [&](int a, int b) {
+        return QString::compare(entries_.at(a), entries_.at(b), Qt::CaseInsensitive);
+    };
+    const int n = size();
+    run = qMax(run, 1);
+    std::vector<int> order(static_cast<std::size_t>(n));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int c = keys[a].compare(keys[b]);
-        if (c != 0) {
-            return c < 0;
+    for (int first = 0; first < n; first += run) {
+        const int last = first + qMin(run, n - first);
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(static_cast<std::size_t>(last - first));
+        for (int i = first; i < last; ++i) {
+            keys.push_back(keyOf(i));
         }
-        // Entries equal but for case keep one fixed order whatever the collation.
-        return QString::compare(entries_.at(a), entries_.at(b), Qt::CaseInsensitive) < 0;
-    });
-    QStringList sorted;
-    sorted.reserve(entries_.size());
+        std::stable_sort(order.begin() + first, order.begin() + last, [&](int a, int b) {
+            const int c = keys[a - first].compare(keys[b - first]);
+            return c != 0 ? c < 0 : tie(a, b) < 0;
+        });
+    }
+    if (n > run) {
+        struct Head {
+            int run;
+            int at;  // in order
+            QCollatorSortKey key;
+        };
+        // The heap's top is the head that comes first; a tie goes to the earlier run.
+        auto after = [&](const Head& x, const Head& y) {
+            int c = x.key.compare(y.key);
+            if (c == 0) {
+                c = tie(order[x.at], order[y.at]);
+            }
+            return c != 0 ? c > 0 : x.run > y.run;
+        };
+        std::vector<Head> heads;
+        for (int first = 0, r = 0; first < n; first += run, ++r) {
+            heads.push_back({r, first, keyOf(order[first])});
+        }
+        std::make_heap(heads.begin(), heads.end(), after);
+        std::vector<int> merged;
+        merged.reserve(order.size());
+        while (!heads.empty()) {
+            std::pop_heap(heads.begin(), heads.end(), after);
+            Head& head = heads.back();
+            merged.push_back(order[head.at]);
+            const int end = qMin(n, (head.run + 1) * run);
+            if (++head.at < end) {
+                head.key = keyOf(order[head.at]);
+                std::push_heap(heads.begin(), heads.end(), after);
+            } else {
+                heads.pop_back();
+            }
+        }
+        order.swap(merged);
+    }
     int followed = -1;
-    for (int k = 0; k < static_cast<int>(order.size()); ++k) {
-        sorted.append(entries_.at(order[k]));
+    for (int k = 0; k < n; ++k) {
         if (order[k] == follow) {
             followed = k;
         }
     }
-    entries_ = sorted;
+    entries_.reorder(order);
     return followed;
 }
 
@@ -110,7 +163,7 @@ int WordListEditorModel::shuffle(Random& random, int follow) {
     for (uint32_t k = 0; k < n; ++k) {
         const auto a = static_cast<int>(random.next(n));
         const auto b = static_cast<int>(random.next(n));
-        entries_.swapItemsAt(a, b);
+        entries_.swap(a, b);
         if (follow == a) {
             follow = b;
         } else if (follow == b) {
@@ -123,23 +176,35 @@ int WordListEditorModel::shuffle(Random& random, int follow) {
 WordListEditorModel::Parsed WordListEditorModel::parse(const QByteArray& bytes) {
     Parsed out;
     const wordlist::Layout layout = wordlist::layoutOf(bytes);
-    // Every entry is a text here, so the bound is that of the texts reader (the game's packed
-    // list is far cheaper): a list of millions of empty lines is refused, not held.
-    const qint64 budget = wordlist::kMemoryPerFileByte * static_cast<qint64>(bytes.size()) +
-                          wordlist::kMemoryAllowance;
-    qint64 cost = 0;
+    // Two walks over the lines: the first counts what the entries will take, so a list over
+    // the bound allocates nothing and one within it is allocated once at its final size.
+    qint64 entries = 0;
+    qint64 recordBytes = 0;
     wordlist::forEachLine(layout, bytes, [&](const char* line, qsizetype length) {
         if (!out.hasTitle) {
             out.hasTitle = true;
             out.title = wordlist::decode(layout, line, length);
-        } else if (!out.tooLarge && wordlist::wordLength(layout, line, length) <= kMaxWord) {
-            cost += qint64(sizeof(QString)) + 32 + 2 * length;
-            if (cost > budget) {
-                out.tooLarge = true;
-                out.entries = QStringList();
-                return;
-            }
-            out.entries.append(wordlist::decode(layout, line, length));
+        } else if (wordlist::wordLength(layout, line, length) <= kMaxWord) {
+            ++entries;
+            recordBytes += EntryStore::recordBytes(length);
+        }
+    });
+    const qint64 size = bytes.size();
+    if (size + recordBytes + (qint64(sizeof(quint32)) + kShownBytesPerEntry) * entries >
+            kPerFileByte * size + kAllowance ||
+        recordBytes > std::numeric_limits<quint32>::max() ||
+        entries > std::numeric_limits<int>::max()) {
+        out.tooLarge = true;
+        return out;
+    }
+    out.entries.reserve(static_cast<qsizetype>(entries), recordBytes);
+    const auto encoding = layout.utf8 ? EntryStore::Encoding::Utf8 : EntryStore::Encoding::Ansi;
+    bool title = false;
+    wordlist::forEachLine(layout, bytes, [&](const char* line, qsizetype length) {
+        if (!title) {
+            title = true;
+        } else if (wordlist::wordLength(layout, line, length) <= kMaxWord) {
+            out.entries.append(line, length, encoding);
         }
     });
     return out;
@@ -169,13 +234,28 @@ WordListEditorModel::OpenOutcome WordListEditorModel::open(const QString& path) 
 }
 
 QByteArray WordListEditorModel::format(const QString& title, const QStringList& entries) {
-    QByteArray out = text::toAnsi(oneLine(text::trimControl(title)));
-    out += "\r\n";
+    QByteArray out = line(title);
     for (const QString& entry : entries) {
-        out += text::toAnsi(oneLine(text::trimControl(entry)));
-        out += "\r\n";
+        out += line(entry);
     }
     return out;
+}
+
+bool WordListEditorModel::write(const QString& title,
+                                const std::function<bool(const QByteArray&)>& out) const {
+    // In parts, so a long list never needs a second copy of itself as one block of bytes.
+    constexpr qsizetype kPart = 256 * 1024;
+    QByteArray part = line(title);
+    for (int i = 0; i < size(); ++i) {
+        part += line(entries_.at(i));
+        if (part.size() >= kPart) {
+            if (!out(part)) {
+                return false;
+            }
+            part.clear();
+        }
+    }
+    return out(part);
 }
 
 WordListEditorModel::Outcome WordListEditorModel::save(const QString& path,
@@ -199,7 +279,7 @@ WordListEditorModel::Outcome WordListEditorModel::save(const QString& path,
         return out;
     }
     // Every write and the sync are checked; the old list is replaced only by a whole one.
-    if (!file.write(format(title, entries_)) || !file.commit()) {
+    if (!write(title, [&](const QByteArray& part) { return file.write(part); }) || !file.commit()) {
         out.ok = false;
         out.error = QStringLiteral("Disk write error");
         return out;

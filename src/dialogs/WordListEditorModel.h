@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "core/WordList.h"
+#include "dialogs/EntryStore.h"
 
 class Random;
 
@@ -20,7 +22,7 @@ public:
     struct Parsed {
         bool hasTitle = false;  // false for a file without any line
         QString title;
-        QStringList entries;
+        EntryStore entries;
         bool tooLarge = false;  // the entries would take too much memory; none are kept
     };
 
@@ -34,10 +36,22 @@ public:
         QString title;
     };
 
-    const QStringList& entries() const { return entries_; }
-    int size() const { return static_cast<int>(entries_.size()); }
+    // A list opened here is held and shown within four times the file's size and kAllowance,
+    // the program's own start besides: while it is read the file, and then its entries
+    // (their lines as read, each after its length) with their places, and what the list box
+    // keeps for each row (about 8 bytes, 12 while it grows), together. A list of millions of
+    // lines of a few characters is refused, not held.
+    static constexpr qint64 kPerFileByte = 4;
+    static constexpr qint64 kAllowance = 16LL * 1024 * 1024;
+    static constexpr qint64 kShownBytesPerEntry = 12;
+
+    int size() const { return entries_.size(); }
+    QString entry(int i) const { return entries_.at(i); }
+    // Every entry as a text: for short lists.
+    QStringList entries() const { return entries_.toList(); }
+    const EntryStore& store() const { return entries_; }
     void clear() { entries_.clear(); }
-    void setEntries(const QStringList& entries) { entries_ = entries; }
+    void setEntries(const QStringList& entries);
 
     // The entry of a typed word and clue: both trimmed, joined by a colon that is written even
     // for an empty clue. Empty when the word is empty after trimming.
@@ -50,8 +64,10 @@ public:
     int moveUp(int i);
     int moveDown(int i);
     // Ascending, ignoring case, whole entries compared (colon and clue included). The entry
-    // that was at `follow` stays selected.
-    int sort(int follow = -1);
+    // that was at `follow` stays selected. Sorted `run` entries at a time, then merged: the
+    // order of one stable sort, with collation keys for one run only.
+    static constexpr int kSortRun = 32768;
+    int sort(int follow = -1, int run = kSortRun);
     // n exchanges of two positions drawn from the generator, a first, then b.
     int shuffle(Random& random, int follow = -1);
 
@@ -61,15 +77,17 @@ public:
     // characters; line ends and the text encoding as the game reads them.
     static Parsed parse(const QByteArray& bytes);
     // Empties the list, then reads the file into it. The title comes back only when the file
-    // has a first line.
+    // has a first line. A list over the bound above is refused ("File is too large").
     OpenOutcome open(const QString& path);
 
     // Title and entries trimmed, one per line, every line ended by CR LF, 8-bit text.
     static QByteArray format(const QString& title, const QStringList& entries);
+    // The same for the list held here, handed out a part at a time.
+    bool write(const QString& title, const std::function<bool(const QByteArray&)>& out) const;
     // Writes the list to a new file that replaces the old one only when every write and the
     // sync succeeded; on failure the old file is as it was.
     Outcome save(const QString& path, const QString& title) const;
 
 private:
-    QStringList entries_;
+    EntryStore entries_;
 };

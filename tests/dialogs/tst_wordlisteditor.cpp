@@ -1,7 +1,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -39,6 +39,10 @@ struct Editor {
         prompts.fileAnswers.push_back(file);
         dialog.SaveButton->click();
     }
+    int count() const { return dialog.WordList->model()->rowCount(); }
+    void select(int row) {
+        dialog.WordList->setCurrentIndex(dialog.WordList->model()->index(row, 0));
+    }
     void fill(const QStringList& entries) {
         for (const QString& e : entries) {
             const qsizetype colon = e.indexOf(QLatin1Char(':'));
@@ -64,10 +68,13 @@ private Q_SLOTS:
     void deleteSelection();
     void moveAtTheEdges();
     void sortIgnoresCase();
+    void sortInRunsGivesOneOrder();
     void randomUsesTheProgramGenerator();
     void failedSaveKeepsOldFileAndEditor();
     void fullDiskKeepsOldFileAndSaysSo();
     void cancelWritesNothing();
+    void openedListHeldCompactly();
+    void bigListEditedAndSavedWhole();
 };
 
 void TestWordListEditor::form() {
@@ -117,7 +124,7 @@ void TestWordListEditor::keyboard() {
     e.dialog.AddWord->setFocus();
     QTest::keyClick(e.dialog.AddWord, Qt::Key_Return);
     QCOMPARE(e.prompts.count(QStringLiteral("save")), 1);
-    QCOMPARE(e.dialog.WordList->count(), 0);
+    QCOMPARE(e.count(), 0);
     QVERIFY(e.dialog.isVisible());  // the save chooser was cancelled
 
     QSignalSpy rejected(&e.dialog, &QDialog::rejected);
@@ -131,7 +138,7 @@ void TestWordListEditor::addTrimsAndRefusesEmptyWord() {
     e.add(QStringLiteral(" \t "), QStringLiteral("clue"));
     QCOMPARE(e.prompts.withCaption(QStringLiteral("Error")),
              QStringList{QStringLiteral("No word has been entered.")});
-    QCOMPARE(e.dialog.WordList->count(), 0);
+    QCOMPARE(e.count(), 0);
     QCOMPARE(e.dialog.Clue->text(), QStringLiteral("clue"));
 
     e.add(QStringLiteral("  House "), QStringLiteral(" Where you live\t"));
@@ -248,6 +255,12 @@ void TestWordListEditor::openKeepsLinesAsRead() {
     QCOMPARE(items(cut.dialog.WordList),
              (QStringList{QStringLiteral("WORD:") + QString(250, QLatin1Char('c')),
                           QStringLiteral("x\ny")}));
+    // The entry with a line feed shows both its lines.
+    cut.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cut.dialog));
+    const QAbstractItemModel* rows = cut.dialog.WordList->model();
+    QVERIFY(cut.dialog.WordList->visualRect(rows->index(1, 0)).height() >
+            cut.dialog.WordList->visualRect(rows->index(0, 0)).height());
 }
 
 void TestWordListEditor::openOfEmptyFileOrEmptyTitle() {
@@ -259,7 +272,7 @@ void TestWordListEditor::openOfEmptyFileOrEmptyTitle() {
     e.open(empty);
     QVERIFY(e.prompts.messages().isEmpty());
     QCOMPARE(e.dialog.Title->text(), QStringLiteral("Old title"));
-    QCOMPARE(e.dialog.WordList->count(), 0);
+    QCOMPARE(e.count(), 0);
 
     const QString noTitle = e.path(QStringLiteral("NOTITLE.TXT"));
     QVERIFY(writeAll(noTitle, "\r\nDOG\r\n"));
@@ -275,14 +288,14 @@ void TestWordListEditor::openFailures() {
     e.open(e.path(QStringLiteral("MISSING.TXT")));
     QCOMPARE(e.prompts.withCaption(QStringLiteral("Error")),
              QStringList{QStringLiteral("File not found")});
-    QCOMPARE(e.dialog.WordList->count(), 0);
+    QCOMPARE(e.count(), 0);
     QCOMPARE(e.dialog.Title->text(), QStringLiteral("Keep me"));
 
     // A directory cannot be read as a list.
     e.fill({QStringLiteral("CAT:Purrs")});
     e.open(e.dir.path());
     QCOMPARE(e.prompts.messages().constLast(), QStringLiteral("File access denied"));
-    QCOMPARE(e.dialog.WordList->count(), 0);
+    QCOMPARE(e.count(), 0);
 
     // Still usable afterwards.
     e.add(QStringLiteral("EMU"));
@@ -319,18 +332,18 @@ void TestWordListEditor::deleteSelection() {
              QStringList{QStringLiteral("No word has been highlighted for deletion.")});
 
     e.fill({QStringLiteral("ONLY:")});
-    e.dialog.WordList->setCurrentRow(0);
+    e.select(0);
     e.dialog.DeleteButton->click();
-    QCOMPARE(e.dialog.WordList->count(), 0);
+    QCOMPARE(e.count(), 0);
     QCOMPARE(e.dialog.selectedIndex(), -1);
 
     e.fill({QStringLiteral("A:"), QStringLiteral("B:"), QStringLiteral("C:")});
-    e.dialog.WordList->setCurrentRow(2);
+    e.select(2);
     e.dialog.DeleteButton->click();
     QCOMPARE(items(e.dialog.WordList), (QStringList{"A:", "B:"}));
     QCOMPARE(e.dialog.selectedIndex(), 1);
 
-    e.dialog.WordList->setCurrentRow(0);
+    e.select(0);
     e.dialog.DeleteButton->click();
     QCOMPARE(items(e.dialog.WordList), QStringList{"B:"});
     QCOMPARE(e.dialog.selectedIndex(), 0);
@@ -347,11 +360,11 @@ void TestWordListEditor::moveAtTheEdges() {
     e.prompts.clear();
 
     e.fill({QStringLiteral("A:"), QStringLiteral("B:"), QStringLiteral("C:")});
-    e.dialog.WordList->setCurrentRow(0);
+    e.select(0);
     e.dialog.UpButton->click();
     QCOMPARE(items(e.dialog.WordList), (QStringList{"A:", "B:", "C:"}));
     QCOMPARE(e.dialog.selectedIndex(), 0);
-    e.dialog.WordList->setCurrentRow(2);
+    e.select(2);
     e.dialog.DownButton->click();
     QCOMPARE(items(e.dialog.WordList), (QStringList{"A:", "B:", "C:"}));
     QCOMPARE(e.dialog.selectedIndex(), 2);
@@ -372,7 +385,7 @@ void TestWordListEditor::sortIgnoresCase() {
     Editor e;
     e.fill({QStringLiteral("cherry:red"), QStringLiteral("apple:"), QStringLiteral("Banana:"),
             QStringLiteral("APPLE:tree")});
-    e.dialog.WordList->setCurrentRow(0);
+    e.select(0);
     e.dialog.SortButton->click();
     QCOMPARE(items(e.dialog.WordList),
              (QStringList{"apple:", "APPLE:tree", "Banana:", "cherry:red"}));
@@ -380,7 +393,8 @@ void TestWordListEditor::sortIgnoresCase() {
     QCOMPARE(e.dialog.selectedIndex(), 3);
 
     e.add(QStringLiteral("aardvark"));
-    QCOMPARE(e.dialog.WordList->item(4)->text(), QStringLiteral("aardvark:"));
+    QCOMPARE(e.dialog.WordList->model()->index(4, 0).data().toString(),
+             QStringLiteral("aardvark:"));
 
     // The list's own model sorts the same way.
     WordListEditorModel m;
@@ -388,6 +402,37 @@ void TestWordListEditor::sortIgnoresCase() {
     m.sort();
     QCOMPARE(m.entries().first().toLower(), QStringLiteral("a"));
     QCOMPARE(m.entries().last().toLower(), QStringLiteral("b"));
+}
+
+void TestWordListEditor::sortInRunsGivesOneOrder() {
+    // Long lists are sorted in runs that are then merged: the order, ties between entries
+    // equal but for case or equal altogether included, is that of one sort of the whole.
+    QStringList entries;
+    Random random;
+    const QStringList words = {"apple", "APPLE",       "Apple",  "banana", "b",  "B", "",
+                               "zebra", "\u00e9clair", "Eclair", "eclair", "10", "9", " space"};
+    for (int i = 0; i < 997; ++i) {
+        QString e = words.at(static_cast<int>(random.next(words.size())));
+        if (random.next(2) == 0) {
+            e += QLatin1Char(':') + words.at(static_cast<int>(random.next(words.size())));
+        }
+        entries << e;
+    }
+    WordListEditorModel whole;
+    whole.setEntries(entries);
+    const int followed = whole.sort(500, 1000000);
+    QStringList expected = whole.entries();
+    QCOMPARE(expected.at(followed), entries.at(500));
+    for (int run : {1, 2, 7, 64, 996, 997}) {
+        WordListEditorModel runs;
+        runs.setEntries(entries);
+        QCOMPARE(runs.sort(500, run), followed);
+        QCOMPARE(runs.entries(), expected);
+    }
+    // The same entries in every run still keep their first order.
+    WordListEditorModel same;
+    same.setEntries(QStringList(50, QStringLiteral("x")) + QStringList(50, QStringLiteral("X")));
+    QCOMPARE(same.sort(75, 8), 75);
 }
 
 void TestWordListEditor::randomUsesTheProgramGenerator() {
@@ -480,6 +525,90 @@ void TestWordListEditor::cancelWritesNothing() {
     QCOMPARE(rejected.count(), 1);
     QVERIFY(e.prompts.shown.empty());
     QCOMPARE(QDir(e.dir.path()).entryList(QDir::Files), QStringList());
+}
+
+void TestWordListEditor::openedListHeldCompactly() {
+    // Entries cost their line and a few bytes; lines the editor skips cost nothing.
+    QTemporaryDir dir;
+    QByteArray bytes = "Title\r\n";
+    qint64 entryBytes = 0;
+    constexpr int kEntries = 20000;
+    for (int i = 0; i < kEntries; ++i) {
+        const QByteArray entry =
+            "WORD" + QByteArray::number(i) + ":clue number " + QByteArray::number(i);
+        entryBytes += entry.size();
+        bytes += entry + "\r\n";
+        bytes += "A WORD OF MORE THAN FIFTEEN LETTERS:skipped\r\n";
+    }
+    const QString file = dir.filePath(QStringLiteral("BIG.TXT"));
+    QVERIFY(writeAll(file, bytes));
+    WordListEditorModel model;
+    QVERIFY(model.open(file).ok);
+    QCOMPARE(model.size(), kEntries);
+    QCOMPARE(model.entry(kEntries - 1), QStringLiteral("WORD19999:clue number 19999"));
+    QVERIFY2(model.store().heldBytes() <= entryBytes + 6 * kEntries,
+             qPrintable(QString::number(model.store().heldBytes())));
+
+    QByteArray skipped = "Title\r\n";
+    for (int i = 0; i < kEntries; ++i) {
+        skipped += "ABCDEFGHIJKLMNOPQRSTUVWXYZ\r\n";
+    }
+    QVERIFY(writeAll(file, skipped + "LAST:\r\n"));
+    QVERIFY(model.open(file).ok);
+    QCOMPARE(model.entries(), QStringList{QStringLiteral("LAST:")});
+    QVERIFY(model.store().heldBytes() < 64);
+
+    // Millions of empty lines would cost the list box more than the file is worth: refused,
+    // with nothing kept, as before.
+    QVERIFY(writeAll(file, "Title\r\n" + QByteArray(4 * 1024 * 1024, '\n').replace("\n", "\r\n")));
+    const WordListEditorModel::OpenOutcome refused = model.open(file);
+    QVERIFY(!refused.ok);
+    QCOMPARE(refused.error, QStringLiteral("File is too large"));
+    QCOMPARE(model.size(), 0);
+}
+
+void TestWordListEditor::bigListEditedAndSavedWhole() {
+    // A list opened from a file, rearranged and added to, is written back byte for byte as
+    // the same edits of its texts would give; 8-bit and typed UTF-8 entries side by side.
+    Editor e;
+    QByteArray bytes = "Caf\xe9s\r\n";
+    QStringList expected;
+    for (int i = 0; i < 300; ++i) {
+        const QByteArray entry =
+            "W" + QByteArray::number(i) + ":Cr\xe8me " + QByteArray(i % 200, 'x');
+        bytes += entry + "\r\n";
+        expected << QString::fromLatin1(entry);
+    }
+    const QString file = e.path(QStringLiteral("IN.TXT"));
+    QVERIFY(writeAll(file, bytes));
+    e.open(file);
+    QCOMPARE(items(e.dialog.WordList), expected);
+    QCOMPARE(e.dialog.WordList->model()->index(5, 0).data().toString(), expected.at(5));
+    // A list this short has every row measured; a long one does not.
+    QVERIFY(!e.dialog.WordList->uniformItemSizes());
+
+    e.select(10);
+    e.dialog.DeleteButton->click();
+    expected.removeAt(10);
+    QCOMPARE(e.dialog.selectedIndex(), 10);
+    e.dialog.UpButton->click();
+    expected.swapItemsAt(10, 9);
+    QCOMPARE(e.dialog.selectedIndex(), 9);
+    e.add(QString::fromUtf8("\u00c9T\u00c9"), QString::fromUtf8("\u20ac clue"));
+    expected << QString::fromUtf8("\u00c9T\u00c9:\u20ac clue");
+    QCOMPARE(e.dialog.selectedIndex(), 9);
+    QCOMPARE(items(e.dialog.WordList), expected);
+
+    const QString out = e.path(QStringLiteral("OUT.TXT"));
+    e.save(out);
+    QCOMPARE(readAll(out), WordListEditorModel::format(QString::fromLatin1("Caf\xe9s"), expected));
+    QVERIFY(readAll(out).endsWith("\xc9T\xc9:\x80 clue\r\n"));
+
+    Editor big;
+    QVERIFY(writeAll(file, "T\r\n" + QByteArray(TDoWordList::kMeasuredRows + 1, '\r')));
+    big.open(file);
+    QCOMPARE(big.count(), TDoWordList::kMeasuredRows + 1);
+    QVERIFY(big.dialog.WordList->uniformItemSizes());
 }
 
 QTEST_MAIN(TestWordListEditor)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAbstractItemModel>
+#include <QListView>
 #include <QListWidget>
 #include <QStringList>
 
@@ -8,6 +10,16 @@ inline QStringList items(const QListWidget* list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i) {
         out << list->item(i)->text();
+    }
+    return out;
+}
+
+// The same for a list box over a model of its own.
+inline QStringList items(const QListView* list) {
+    QStringList out;
+    const QAbstractItemModel* model = list->model();
+    for (int i = 0; model && i < model->rowCount(); ++i) {
+        out << model->index(i, 0).data().toString();
     }
     return out;
 }
