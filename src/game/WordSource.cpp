@@ -18,6 +18,17 @@ wordlist::Entry playable(const QString& word, const QString& clue) {
 
 }  // namespace
 
+QStringList WordSource::LoadOutcome::problems() const {
+    QStringList told;
+    if (status == wordlist::Status::ReadError) {
+        told << QStringLiteral("The word list could not be read to its end: ") + errorString;
+    }
+    if (fellBack) {
+        told << QStringLiteral("File could not be loaded.");
+    }
+    return told;
+}
+
 WordSource::LoadOutcome WordSource::load(const QString& path, Random* scramble) {
     loaded_ = true;
     // Every load replaces the list: the old one goes first, so two big lists never lie in

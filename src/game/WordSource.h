@@ -17,6 +17,8 @@ public:
         wordlist::Status status = wordlist::Status::Ok;
         QString errorString;    // why reading stopped early or failed
         bool fellBack = false;  // the file gave no words: the stand-in list is in place
+        // What the player is told, in this order (what could be read is kept).
+        QStringList problems() const;
     };
     // Replaces the list by a file's. A file that cannot be read or holds no word gives the
     // stand-in list "NoWords" titled "File Not Found". With a generator the list is

@@ -85,11 +85,24 @@ private Q_SLOTS:
         Random random;
         const WordSource::LoadOutcome outcome = source.load(path, &random);
         QVERIFY(outcome.fellBack);
+        QCOMPARE(outcome.problems(), QStringList{QStringLiteral("File could not be loaded.")});
         QCOMPARE(source.title(), QStringLiteral("File Not Found"));
         QCOMPARE(source.words(), QStringList{"NoWords"});
         QCOMPARE(source.hints(), QStringList{QString()});
         // The stand-in is scrambled like any list: one exchange, two draws.
         QCOMPARE(random.state(), 134775814u);
+    }
+
+    void aListReadInPartIsToldBeforeTheStandIn() {
+        WordSource::LoadOutcome outcome;
+        outcome.status = wordlist::Status::ReadError;
+        outcome.errorString = QStringLiteral("Input/output error");
+        QCOMPARE(outcome.problems(),
+                 QStringList{QStringLiteral(
+                     "The word list could not be read to its end: Input/output error")});
+        outcome.fellBack = true;
+        QCOMPARE(outcome.problems().size(), 2);
+        QCOMPARE(outcome.problems().at(1), QStringLiteral("File could not be loaded."));
     }
 
     void aLoadedListCostsItsFileAndAFewBytesAnEntry() {
@@ -103,6 +116,7 @@ private Q_SLOTS:
         const WordSource::LoadOutcome outcome = source.load(empties, &random);
         QVERIFY(!outcome.fellBack);
         QCOMPARE(outcome.status, wordlist::Status::Ok);
+        QVERIFY(outcome.problems().isEmpty());
         QCOMPARE(source.title(), QStringLiteral("Blank"));
         QCOMPARE(source.count(), 4 * 1024 * 1024);
         QVERIFY(source.word(12345).isEmpty());
