@@ -1,14 +1,10 @@
 #pragma once
 
-#include <QByteArray>
-#include <QImage>
 #include <QMainWindow>
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <memory>
-#include <vector>
 
 #include "app/BoardPictures.h"
 #include "app/BoardView.h"
@@ -18,7 +14,6 @@
 #include "app/SoundEffects.h"
 #include "core/AppContext.h"
 #include "core/Prompts.h"
-#include "core/WordList.h"
 #include "game/Players.h"
 #include "game/Round.h"
 #include "game/Scores.h"
@@ -29,29 +24,16 @@
 #include "settings/SaveThrottle.h"
 #include "settings/Settings.h"
 
-class QAction;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QTimer;
-class ClickLabel;
 class MatchClient;
 class MemoBuffer;
 class NewGameStarter;
 class KeyPreview;
 struct NewGameChoice;
 struct NewGameHooks;
-class TWSocket;
 
-// The main window: the whole visible game, the settings record and the timers. The game
-// (game/), the connection to the opponent (PeerConnection) and to the matchmaking server
-// (MatchClient) are objects of their own; the handlers here forward to them and show what
-// they report.
-//
-// Tests look at the controls through ui(), the way a player would see them.
+// The main window: the whole visible game, the settings record and the timers. The game, the
+// opponent's connection and the matchmaking client are objects of their own; the handlers here
+// forward to them and show what they report. Tests see the controls through ui().
 class TMainWin : public QMainWindow {
     Q_OBJECT
 public:
@@ -60,7 +42,6 @@ public:
     explicit TMainWin(const AppContext& context, QWidget* parent = nullptr);
     ~TMainWin() override;
 
-    // --- Settings, context, controls ---
     Settings& settings() { return settings_; }
     const Settings& settings() const { return settings_; }
     // What the program was started with (tests replace its prompts and addresses).
@@ -70,21 +51,18 @@ public:
     // The tile backgrounds in use (the letter appearance dialog replaces them).
     void setTileBackgrounds(const QImage& alphabet, const QImage& word);
     // The screen the dialogs centre on (0 x 0 before the window is shown).
-    QSize screenSize() const { return {screenWidth_, screenHeight_}; }
+    QSize screenSize() const { return screen_; }
 
-    // --- The game: the word in play, the word list, the scores ---
     const Round& round() const { return round_; }
     WordSource& wordSource() { return wordSource_; }
     const WordSource& wordSource() const { return wordSource_; }
     Scores& scores() { return scores_; }
     const Scores& scores() const { return scores_; }
 
-    // The two-player connection and the matchmaking client.
     PeerConnection& peer() { return *peer_; }
     const PeerConnection& peer() const { return *peer_; }
     MatchClient& match() { return *match_; }
 
-    // --- Game state ---
     bool soloGame() const { return soloGame_; }
     // Solo or two-player set up by hand (a game restored, a test).
     void setSoloGame(bool solo) { soloGame_ = solo; }
@@ -95,7 +73,6 @@ public:
     const TwoPlayerGame& twoPlayer() const { return *game_; }
     const BoardView& board() const { return board_; }
 
-    // --- Window, layout and enabling rules ---
     void FormShow();
     void EnableDisable();
     void SetControlState();
@@ -107,13 +84,11 @@ public:
     void LogLine(const QString& line);
     void ChatLine(const QString& line);
 
-    // --- Word lists ---
     void LoadGame(const QString& path);
     void MenuWordsClick();
     void MenuScrambleClick();
     void SetWordListMenuItem();
 
-    // --- Guessing and display ---
     bool GuessingAllowed() const;
     void AlphaClicked(int index);
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -127,7 +102,6 @@ public:
     void FinishWord(int points, const QString& soloMessage);
     void ShowScores();
 
-    // --- Progression, scoring, game end ---
     void StartGameClick();
     void MenuPlayerClick();
     void DoANewGame();
@@ -145,10 +119,8 @@ public:
     // What the wizard needs from the window (the choice comes back to CarryOutNewGame).
     NewGameHooks NewGameWizardHooks();
 
-    // --- Sound ---
     void DoWave(const QString& path, bool wait);
 
-    // --- Peer protocol and connections ---
     void SendPeer(int code, const QString& payload = {});
     // Shows what a received message changed (PeerConnection has taken it in).
     void HandlePeerMessage(PeerMessage message, const QString& payload);
@@ -160,7 +132,6 @@ public:
     void DisplayyourIPAddress1Click();
     void DoStartMessage();
 
-    // --- Two-player flow, chat and option changes ---
     void ActionButtonClick();
     void ConnectTimerTimer();
     void DoAWebWord();
@@ -176,7 +147,6 @@ public:
     void HideWaitStatus();
     void OfferAction(const QString& caption);
 
-    // --- Matchmaking client ---
     void BeginServerRequest(int request);
     void UnLog();
     // A list of waiting players came: the player picks one, who is then called.
@@ -186,7 +156,6 @@ public:
     void AddressHistory(const QString& address);
     QStringList LocalAddresses() const;
 
-    // --- Other menu commands ---
     void MenuExitClick();
     void MenuRouterClick();
     void MenuSoundClick();
@@ -203,10 +172,7 @@ protected:
 private:
     void FormCreate();
     void FormClose();
-    // Connects the menus, buttons, tiles and timers to their handlers.
-    void ConnectControls();
     void BuildConnections();
-    void BuildNewGameStarter();
     QString ShowOpenWordList(bool mustExist);
     // Wires the two-player rules to what the window shows.
     void ConnectTwoPlayerGame();
@@ -232,14 +198,13 @@ private:
     bool summaryOpen_ = false;  // the start summary box is open (see DoStartMessage)
     bool welcome_ = true;       // the welcome panel is up: no game has been set up yet
     Players players_;
-    int screenWidth_ = 0, screenHeight_ = 0;
+    QSize screen_;                    // 0 x 0 before the window is shown
     PeerConnection* peer_ = nullptr;  // child
     TwoPlayerGame* game_ = nullptr;   // child
     MatchClient* match_ = nullptr;    // child
     // Option changes from the opponent reach the settings file at most about once a second.
     SaveThrottle* peerSettingsSave_ = nullptr;  // child
-    // Carries out the new game wizard's choice (a child).
-    NewGameStarter* starter_ = nullptr;
+    NewGameStarter* starter_ = nullptr;         // child, carries out the wizard's choice
     std::unique_ptr<KeyPreview> keyPreview_;
     bool closing_ = false;
     bool shownOnce_ = false;

@@ -1,5 +1,3 @@
-// Menu commands that open a dialog or a file: the options, the word lists, the sound effects,
-// the letter appearance, the word list editor; and the new game wizard's choice carried out.
 #include <QAction>
 #include <QLabel>
 
@@ -15,7 +13,7 @@
 #include "dialogs/TGuess.h"
 #include "dialogs/TLetterLook2.h"
 #include "dialogs/WordListRequest.h"
-#include "net/PeerText.h"
+#include "net/OptionChanges.h"
 
 QString TMainWin::ShowOpenWordList(bool mustExist) {
     const auto path =
@@ -27,18 +25,9 @@ void TMainWin::LoadGame(const QString& path) {
     // Scrambling happens while the file is read, so that a big list is built in its final
     // order; the stand-in list is scrambled like any other.
     Random* scramble = settings_.ScrambleList ? &programRandom() : nullptr;
-    const WordSource::LoadOutcome outcome = wordSource_.load(path, scramble);
-    if (outcome.status == wordlist::Status::ReadError) {
-        // What could be read before the error is kept.
-        ctx_.prompts->message(
-            this, QStringLiteral("Error"),
-            QStringLiteral("The word list could not be read to its end: ") + outcome.errorString);
+    for (const QString& problem : wordSource_.load(path, scramble).problems()) {
+        ctx_.prompts->message(this, QStringLiteral("Error"), problem);
     }
-    if (outcome.fellBack) {
-        ctx_.prompts->message(this, QStringLiteral("Error"),
-                              QStringLiteral("File could not be loaded."));
-    }
-
     setWindowTitle(QStringLiteral("Ropewit: ") + wordSource_.title());
     if (soloGame_) {
         wordSource_.rewind();
@@ -66,14 +55,25 @@ void TMainWin::SetWordListMenuItem() {
     ui_.MenuWords->setEnabled(settings_.Player1Chooses == peer_->isPlayer1());
 }
 
+namespace {
+// A change made while connected goes to the opponent; true when it went.
+bool tellOpponent(TMainWin& win, const std::optional<OptionNotice>& notice) {
+    if (!notice || win.soloGame() || !win.peer().connected()) {
+        return false;
+    }
+    win.SendPeer(codeOf(notice->message), notice->payload);
+    if (!notice->logLine.isEmpty()) {
+        win.LogLine(notice->logLine);
+    }
+    return true;
+}
+}  // namespace
+
 void TMainWin::MenuGuessesClick() {
-    const QString before = settings_.NumGuesses;
+    const OptionChanges changes(settings_);
     TGuess dialog(settings_, *ctx_.prompts, this);
     ctx_.prompts->runDialog(dialog);
-    if (!soloGame_ && peer_->connected() && settings_.NumGuesses != before) {
-        SendPeer(2, peertext::guessAttemptsPayload(settings_.NumGuesses));
-        LogLine(QStringLiteral(">>Guess Attempts Changed To ") + settings_.NumGuesses);
-    }
+    tellOpponent(*this, changes.guessAttempts(settings_));
 }
 
 void TMainWin::RunUserNameDialog() {
@@ -82,45 +82,26 @@ void TMainWin::RunUserNameDialog() {
 }
 
 void TMainWin::MenuUserNameClick() {
-    const QString before = settings_.UserName;
+    const OptionChanges changes(settings_);
     RunUserNameDialog();
-    const QString& name = settings_.UserName;
-    if (name == before) {
+    const auto notice = changes.userName(settings_);
+    if (!notice) {
         return;
     }
     const bool player1 = soloGame_ || !peer_->connected() || peer_->isPlayer1();
-    const QString shown = peertext::playerName(name, player1);
-    if (player1) {
-        players_.setPlayer1(shown);
-    } else {
-        players_.setPlayer2(shown);
-    }
+    const QString& shown = players_.takeOwn(settings_.UserName, player1);
     ui_.PlayerPanel->setText(shown);
     (player1 ? ui_.Play1ScoreLab : ui_.Play2ScoreLab)->setText(shown);
-    if (!soloGame_ && peer_->connected()) {
-        SendPeer(13, name);
-    }
+    tellOpponent(*this, notice);
 }
 
 void TMainWin::MenuGameClick() {
-    const peertext::GameOptions before = peertext::optionsOf(settings_);
+    const OptionChanges changes(settings_);
     TGameOptions dialog(settings_, *ctx_.prompts, this);
     ctx_.prompts->runDialog(dialog);
-    if (soloGame_ || !peer_->connected()) {
-        return;
+    if (tellOpponent(*this, changes.gameOptions(settings_, players_))) {
+        SetWordListMenuItem();
     }
-    const peertext::GameOptions after = peertext::optionsOf(settings_);
-    const bool winScoreChanged = after.winScore != before.winScore;
-    if (after.gameType == before.gameType && after.wordType == before.wordType &&
-        after.sameWordLength == before.sameWordLength &&
-        after.player1Chooses == before.player1Chooses && !winScoreChanged) {
-        return;
-    }
-    SendPeer(3, peertext::gameOptionsPayload(after));
-    const QString description = peertext::optionsDescription(after, players_.player1(),
-                                                             players_.player2(), winScoreChanged);
-    SetWordListMenuItem();
-    LogLine(QStringLiteral(">>Game Options Changed: ") + description);
 }
 
 void TMainWin::MenuSoundClick() {
@@ -145,7 +126,7 @@ NewGameHooks TMainWin::NewGameWizardHooks() {
     hooks.localAddresses = [this] { return LocalAddresses(); };
     hooks.stopNetworkPlay = [this] { starter_->stopNetworkPlay(); };
     hooks.chosen = [this](const NewGameChoice& choice) { CarryOutNewGame(choice); };
-    hooks.screen = QSize(screenWidth_, screenHeight_);
+    hooks.screen = screen_;
     return hooks;
 }
 

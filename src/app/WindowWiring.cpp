@@ -1,0 +1,89 @@
+#include "app/WindowWiring.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <utility>
+
+#include "app/ClickLabel.h"
+#include "app/MainWin.h"
+#include "app/NewGameStarter.h"
+#include "app/RouterMode.h"
+#include "matchmaking/MatchClient.h"
+
+namespace windowwiring {
+
+void connectControls(TMainWin& w) {
+    const MainWinControls& ui = w.ui();
+    const std::pair<QAction*, void (TMainWin::*)()> menus[] = {
+        {ui.MenuPlayer, &TMainWin::MenuPlayerClick},
+        {ui.MenuWords, &TMainWin::MenuWordsClick},
+        {ui.MenuExit, &TMainWin::MenuExitClick},
+        {ui.MenuUserName, &TMainWin::MenuUserNameClick},
+        {ui.MenuGame, &TMainWin::MenuGameClick},
+        {ui.MenuSound, &TMainWin::MenuSoundClick},
+        {ui.MenuFonts, &TMainWin::MenuFontsClick},
+        {ui.MenuGuesses, &TMainWin::MenuGuessesClick},
+        {ui.MenuUpper, &TMainWin::MenuUpperClick},
+        {ui.MenuHints, &TMainWin::MenuHintsClick},
+        {ui.MenuScramble, &TMainWin::MenuScrambleClick},
+        {ui.MenuRouter, &TMainWin::MenuRouterClick},
+        {ui.DisplayyourIPAddress1, &TMainWin::DisplayyourIPAddress1Click},
+        {ui.MenuCreateList, &TMainWin::MenuCreateListClick},
+        {ui.MenuContents, &TMainWin::MenuContentsClick},
+        {ui.MenuWebSite, &TMainWin::MenuWebSiteClick},
+        {ui.MenuAbout, &TMainWin::MenuAboutClick},
+    };
+    for (const auto& [action, handler] : menus) {
+        QObject::connect(action, &QAction::triggered, &w, handler);
+    }
+    QObject::connect(ui.StartGame, &QPushButton::clicked, &w, &TMainWin::StartGameClick);
+    QObject::connect(ui.ActionButton, &QPushButton::clicked, &w, &TMainWin::ActionButtonClick);
+    QObject::connect(ui.SendButton, &QPushButton::clicked, &w, &TMainWin::SendButtonClick);
+    QObject::connect(ui.MyMess, &QLineEdit::returnPressed, &w, &TMainWin::SendButtonClick);
+    for (int i = 1; i <= TMainWin::kAlphabetTiles; ++i) {
+        QObject::connect(ui.AlphabetTiles[i], &ClickLabel::pressed, &w,
+                         [&w, i] { w.AlphaClicked(i); });
+    }
+    QObject::connect(ui.FlashTimer, &QTimer::timeout, &w, &TMainWin::FlashTimerTimer);
+    QObject::connect(ui.ConnectTimer, &QTimer::timeout, &w, &TMainWin::ConnectTimerTimer);
+}
+
+void connectServices(TMainWin& w, PeerConnection& peer, MatchClient& match) {
+    QObject::connect(&peer, &PeerConnection::logLine, &w, &TMainWin::LogLine);
+    QObject::connect(&peer, &PeerConnection::sessionBegun, &w,
+                     &TMainWin::CliWSocketSessionConnected);
+    QObject::connect(&peer, &PeerConnection::sessionEnded, &w, &TMainWin::CliWSocketSessionClosed);
+    QAction* menuPlayer = w.ui().MenuPlayer;
+    QObject::connect(&peer, &PeerConnection::callEnded, &w,
+                     [menuPlayer] { menuPlayer->setEnabled(true); });
+    // A call that ends before it connects never reaches callEnded. A dotted address ends
+    // inside ConnectToIP itself, before its caller has taken the menu away, so the menu
+    // comes back once the caller is done.
+    QObject::connect(&peer, &PeerConnection::callFailed, &w, [&w, menuPlayer] {
+        QTimer::singleShot(0, &w, [menuPlayer] { menuPlayer->setEnabled(true); });
+    });
+    QObject::connect(&match, &MatchClient::logLine, &w, &TMainWin::LogLine);
+    applyRouterMode(peer, w.context(), w.settings(), [&w](const QString& l) { w.LogLine(l); });
+    QObject::connect(&match, &MatchClient::notice, &w,
+                     [&w](const QString& caption, const QString& text) {
+                         w.context().prompts->message(&w, caption, text);
+                     });
+    QObject::connect(&match, &MatchClient::opponentsListed, &w,
+                     &TMainWin::CliSrvWSocketDataAvailable);
+    QObject::connect(&match, &MatchClient::registered, &w, &TMainWin::CliSrvWSocketRegistered);
+}
+
+NewGameStarter* makeNewGameStarter(TMainWin& w, PeerConnection& peer, MatchClient& match) {
+    NewGameStarter::Steps steps;
+    steps.loadGame = [&w](const QString& path) { w.LoadGame(path); };
+    steps.startServer = [&w] { w.StartServer(); };
+    steps.connectToIP = [&w] { w.ConnectToIP(); };
+    steps.serverRequest = [&w](MatchRequest r) { w.BeginServerRequest(static_cast<int>(r)); };
+    steps.unLog = [&w] { w.UnLog(); };
+    steps.rememberAddress = [&w](const QString& address) { w.AddressHistory(address); };
+    return new NewGameStarter(peer, match, w.context(), std::move(steps), &w);
+}
+
+}  // namespace windowwiring
