@@ -58,7 +58,8 @@ private Q_SLOTS:
         flash.start(1000);
         step.start(1000);
         int unLogs = 0;
-        closeDown(match, [&unLogs] { ++unLogs; }, {&flash, &step}, owed, settings);
+        closeDown(
+            match, [&unLogs] { ++unLogs; }, {&flash, &step}, owed, settings);
         QCOMPARE(unLogs, 0);
         QVERIFY(!flash.isActive());
         QVERIFY(!step.isActive());
