@@ -145,9 +145,6 @@ public:
     // What the wizard needs from the window (the choice comes back to CarryOutNewGame).
     NewGameHooks NewGameWizardHooks();
 
-    // --- Sound ---
-    void DoWave(const QString& path, bool wait);
-
     // --- Peer protocol and connections ---
     void SendPeer(int code, const QString& payload = {});
     // Shows what a received message changed (PeerConnection has taken it in).
@@ -211,9 +208,6 @@ private:
     // Wires the two-player rules to what the window shows.
     void ConnectTwoPlayerGame();
     void ShowOpponentName(const QString& name, bool renamed);
-    void WaitForOpponentWord();
-    // Shows the action button and the wait label as PeerConnection has them.
-    void ShowControls();
     void CarryOutNewGame(const NewGameChoice& choice);
 
     Settings settings_;
