@@ -189,6 +189,7 @@ bool TMainWin::WehaveWinner() {
     }
     StartIt();
     OfferAction(ControlPanelView::startCaption());
+    peer_->gameOver();
     return true;
 }
 
@@ -278,11 +279,9 @@ void TMainWin::ConnectTimerTimer() {
         controlPanel_.Show(*peer_);
         ui_.ConnectTimer->stop();
         FlashIt(false);
-        if (WehaveWinner()) {
-            peer_->gameOver();
-            return;
+        if (!WehaveWinner()) {
+            DoAWebWord();
         }
-        DoAWebWord();
     } catch (const std::exception& e) {
         LogLine(QStringLiteral("NOTICE:> ") + QString::fromUtf8(e.what()));
     }
