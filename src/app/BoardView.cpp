@@ -118,6 +118,17 @@ void BoardView::ShowGuess(const Round::Guess& guess) {
     ui_.UsedLettersLabel->setText(round_.usedLettersLine());
     ui_.AlphabetTiles[guess.tile]->setEnabled(false);
     ui_.AlphabetTiles[guess.tile]->hide();
+    if (guess.outcome == Round::Outcome::Hit) {
+        return;
+    }
+    ShowGuessesLeft(round_.guessesLeft());
+    if (guess.outcome == Round::Outcome::Miss) {
+        UncoverFigure();
+        return;
+    }
+    // Hanged: the whole figure, and the word as it was.
+    ShowHanged();
+    DisplayWord();
 }
 
 void BoardView::ShowAllLetters() {

@@ -25,7 +25,8 @@ public:
     void ShowHanged();
     void ShowEmptyGallows();
     void ShowGuessesLeft(int guesses);
-    // A guessed letter: its tile gone, the used letters, the positions it revealed.
+    // A guessed letter: its tile gone, the used letters, the positions it revealed; after a
+    // miss the guesses left and the next band of the figure, or the whole figure and word.
     void ShowGuess(const Round::Guess& guess);
     // A new word: every letter can be guessed again, none used yet.
     void ShowAllLetters();

@@ -119,8 +119,6 @@ public:
     // What the wizard needs from the window (the choice comes back to CarryOutNewGame).
     NewGameHooks NewGameWizardHooks();
 
-    void DoWave(const QString& path, bool wait);
-
     void SendPeer(int code, const QString& payload = {});
     // Shows what a received message changed (PeerConnection has taken it in).
     void HandlePeerMessage(PeerMessage message, const QString& payload);
@@ -177,9 +175,6 @@ private:
     // Wires the two-player rules to what the window shows.
     void ConnectTwoPlayerGame();
     void ShowOpponentName(const QString& name, bool renamed);
-    void WaitForOpponentWord();
-    // Shows the action button and the wait label as PeerConnection has them.
-    void ShowControls();
     void CarryOutNewGame(const NewGameChoice& choice);
 
     Settings settings_;

@@ -1,14 +1,16 @@
-// The window's side of the peer connection: what the opponent's messages and the
-// connection's events show.
+// The window's side of the peer connection and of the matchmaking client: what the
+// opponent's messages, the connection's events and the server's replies show.
 #include <QAction>
 #include <QLabel>
+#include <QListWidget>
 #include <QPointer>
+#include <QScopeGuard>
 
 #include "app/MainWin.h"
+#include "dialogs/TWebOpponent.h"
 #include "matchmaking/MatchClient.h"
-#include "net/OwnAddresses.h"
+#include "matchmaking/OpponentList.h"
 #include "net/PeerText.h"
-#include "net/PortMapper.h"
 #include "net/TWSocket.h"
 #include "net/TwoPlayerGame.h"
 
@@ -97,21 +99,16 @@ void TMainWin::CliWSocketSessionConnected(bool asPlayer1) {
     }
     // A new connection: nothing of an earlier game stays on the board.
     FlashIt(false);
-    ShowControls();
+    controlPanel_.Show(*peer_);
     board_.Clear();
     opponentPanel_.Clear();
     for (int i = 0; i < 3; ++i) {
         sounds_.Floop(true);
     }
     SetMainWin();
-    LogLine(asPlayer1 ? QStringLiteral(">>Connected with ") + peer_->cliWSocket().GetPeerAddr()
-                      : QStringLiteral(">>Connected"));
+    ui_.PlayerPanel->setText(game_->greet(asPlayer1));
     EnableDisable();
     CentreWindow();
-    if (asPlayer1) {
-        LogLine(QStringLiteral(">>Syncing options"));
-    }
-    ui_.PlayerPanel->setText(players_.takeOwn(settings_.UserName, asPlayer1));
     if (!asPlayer1 && match().loggedOn()) {
         UnLog();
     }
@@ -127,14 +124,8 @@ void TMainWin::CliWSocketSessionClosed(bool gameLost) {
 }
 
 void TMainWin::DisplayyourIPAddress1Click() {
-    // The router's outside address is the one players on the internet dial: it comes first.
-    const PortMapper& router = peer_->portMapper();
-    const bool outside = router.isMapped() && !router.externalAddress().isEmpty();
-    ctx_.prompts->message(
-        this, QStringLiteral("IP Address"),
-        ownAddressesText(outside ? router.externalAddress() : QString(),
-                         outside ? router.externalPort() : 0, LocalAddresses(),
-                         peer_->isListening() ? peer_->srvWSocket().localPort() : ctx_.peerPort));
+    ctx_.prompts->message(this, QStringLiteral("IP Address"),
+                          peer_->ownAddressesText(LocalAddresses(), ctx_.peerPort));
 }
 
 void TMainWin::DoStartMessage() {
@@ -146,14 +137,11 @@ void TMainWin::DoStartMessage() {
     if (!summaryOpen_) {
         summaryOpen_ = true;
         const QPointer<TMainWin> alive(this);
-        struct SummaryClosed {
-            const QPointer<TMainWin>& window;
-            ~SummaryClosed() {
-                if (window) {
-                    window->summaryOpen_ = false;
-                }
+        const auto closed = qScopeGuard([&alive] {
+            if (alive) {
+                alive->summaryOpen_ = false;
             }
-        } closed{alive};
+        });
         ctx_.prompts->message(
             this, QStringLiteral("Ready To Start"),
             peertext::startSummary(settings_, game_->ownName(), game_->opponentName(),
@@ -162,5 +150,58 @@ void TMainWin::DoStartMessage() {
             return;
         }
     }
-    OfferAction(QStringLiteral("Start &Game"));
+    OfferAction(ControlPanelView::startCaption());
+}
+
+// --- The matchmaking client: the boxes, the opponent list, the call ---
+
+void TMainWin::BeginServerRequest(int request) {
+    match_->setServer(ctx_.matchmakingHost, ctx_.matchmakingPort);
+    // The removal and the renewals name the address the registration named.
+    if (static_cast<MatchRequest>(request) == MatchRequest::Register) {
+        match_->setListenPort(peer_->listeningPort(ctx_.peerPort));
+    }
+    match_->BeginServerRequest(static_cast<MatchRequest>(request));
+}
+
+void TMainWin::UnLog() {
+    match_->setServer(ctx_.matchmakingHost, ctx_.matchmakingPort);
+    match_->UnLog();
+}
+
+void TMainWin::CliSrvWSocketDataAvailable(const QString& list) {
+    // The player picks one of the waiting players, who is then called directly.
+    TWebOpponent dialog(this);
+    dialog.UserListText = list;
+    ctx_.prompts->runDialog(dialog);
+    if (dialog.Aborted) {
+        return;
+    }
+    const QString refused = opponents::whyNotCallable(list, dialog.UserList->currentRow(),
+                                                      dialog.ChosenAddress, ctx_.peerPort);
+    if (!refused.isEmpty()) {
+        LogLine(refused);
+        return;
+    }
+    peer_->setPeerAddress(dialog.ChosenAddress);
+    // Not a lost game: the end of this connection is ours.
+    peer_->leave();
+    AddressHistory(peer_->peerAddress());
+    ConnectToIP();
+    ui_.MenuPlayer->setEnabled(false);
+}
+
+void TMainWin::CliSrvWSocketRegistered() {
+    if (!peer_->listening()) {
+        peer_->setListening(true);
+        StartServer();
+    }
+}
+
+void TMainWin::AddressHistory(const QString& address) {
+    opponents::pushAddress(settings_.LastIpAddresses, address);
+}
+
+QStringList TMainWin::LocalAddresses() const {
+    return ctx_.localAddresses ? ctx_.localAddresses() : TWSocket::LocalIPList();
 }

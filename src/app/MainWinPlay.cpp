@@ -1,15 +1,17 @@
-// Guessing, the progression of words, scoring and sound.
+// Guessing, the progression of words, scoring, the two-player steps and the chat.
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <exception>
 
 #include "app/MainWin.h"
-#include "core/Text.h"
 #include "dialogs/TDoNewGame.h"
+#include "dialogs/TGetTheWord.h"
 #include "game/Scoring.h"
 #include "net/TwoPlayerGame.h"
 
@@ -49,28 +51,19 @@ void TMainWin::TestIt2(int index) {
     sounds_.Letter(guess.outcome == Round::Outcome::Hit);
     if (guess.outcome == Round::Outcome::Hit) {
         CheckComplete();
-        return;
+    } else if (guess.outcome == Round::Outcome::Hanged) {
+        sounds_.Word(false);
+        FinishWord(0, QStringLiteral("Sorry, you've been hung.  Click for next word."));
     }
-    board_.ShowGuessesLeft(round_.guessesLeft());
-    if (guess.outcome == Round::Outcome::Miss) {
-        board_.UncoverFigure();
-        return;
-    }
-    // Hanged: the whole figure, the word shown, no points.
-    board_.ShowHanged();
-    sounds_.Word(false);
-    DisplayWord();
-    FinishWord(0, QStringLiteral("Sorry, you've been hung.  Click for next word."));
 }
 
 void TMainWin::FinishWord(int points, const QString& soloMessage) {
+    CalcTheScore(points, !soloGame_);
     if (soloGame_) {
-        CalcTheScore(points, false);
         ctx_.prompts->message(this, QStringLiteral("More"), soloMessage);
         DoNextWord();
         return;
     }
-    CalcTheScore(points, true);
     ui_.ConnectTimer->start();
     if (!peer_->score().theirs) {
         ShowWaitStatus(peer_->waiting());
@@ -144,14 +137,12 @@ void TMainWin::StartIt() {
         // The wizard can be closed before a list was chosen: play the default list.
         LoadGame(QDir(settings_.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
     }
-    wordSource_.restart();
-    scores_.reset();
+    game_->newGame(soloGame_);
     ShowScores();
     ui_.Play2ScoreLab->setVisible(!soloGame_);
     ui_.Play2ScorePan->setVisible(!soloGame_);
     if (!soloGame_) {
         ui_.ConnectTimer->start();
-        peer_->newGame();
         return;
     }
     // A player without a name is "Player 1", as everywhere else, rather than a blank.
@@ -166,20 +157,10 @@ void TMainWin::DoNextWord() {
     board_.ShowEmptyGallows();
     const int guesses = scoring::guessesFromSetting(settings_.NumGuesses);
     board_.ShowGuessesLeft(guesses);
-    wordlist::Entry next;
-    if (soloGame_) {
-        next = wordSource_.nextWord();
-    } else {
-        // The word was dealt by the opponent or by this side's own choice.
-        wordSource_.countWord();
-        next = game_->dealtWord();
-    }
-    QString number = QStringLiteral("Word ") + text::withThousands(wordSource_.number());
-    if (soloGame_) {
-        number += QStringLiteral(" of ") + text::withThousands(wordSource_.count());
-    }
+    // Alone the list provides the word; with an opponent it was dealt by one of the two.
+    const wordlist::Entry next = game_->nextWord(soloGame_);
     round_.begin(next.word, next.clue, guesses);
-    ui_.WordNumPanel->setText(number);
+    ui_.WordNumPanel->setText(wordSource_.numberText(soloGame_));
     board_.ShowAllLetters();
     DisplayWord();
 }
@@ -194,12 +175,8 @@ void TMainWin::CheckComplete() {
 }
 
 void TMainWin::CalcTheScore(int points, bool twoPlayer) {
-    if (twoPlayer) {
-        game_->scoreWord(points);
-        return;
-    }
-    scores_.add(true, points);
-    ui_.Play1ScorePan->setText(QString::number(scores_.player1()));
+    game_->finishWord(points, !twoPlayer);
+    ShowScores();
 }
 
 bool TMainWin::WehaveWinner() {
@@ -211,14 +188,146 @@ bool TMainWin::WehaveWinner() {
         RunNewGameWizard();
     }
     StartIt();
-    ui_.ActionButton->setText(QStringLiteral("Start &Game"));
-    ui_.ActionButton->setEnabled(true);
-    ui_.ActionButton->show();
-    SetControlState();
-    FlashIt(true);
+    OfferAction(ControlPanelView::startCaption());
+    peer_->gameOver();
     return true;
 }
 
-void TMainWin::DoWave(const QString& path, bool wait) {
-    sounds_.DoWave(path, wait);
+// --- The two-player steps and the chat ---
+
+void TMainWin::ShowWaitStatus(const QString& text) {
+    peer_->setWaiting(text);
+    controlPanel_.ShowWait(text);
+}
+
+void TMainWin::HideWaitStatus() {
+    peer_->setWaiting(QString());
+    controlPanel_.HideWait();
+}
+
+void TMainWin::OfferAction(const QString& caption) {
+    peer_->setOffer(ControlPanelView::offerOf(caption));
+    controlPanel_.Offer(caption);
+}
+
+void TMainWin::FlashIt(bool on) {
+    controlPanel_.Flash(on);
+}
+
+void TMainWin::FlashTimerTimer() {
+    controlPanel_.FlashTick();
+}
+
+void TMainWin::GameInterrupted() {
+    if (soloGame_ || closing_) {
+        return;
+    }
+    // Nothing can arrive any more: stop the flashing and the waiting, keep the rest (board,
+    // scores, names) as it is so the player can still see how the game stood.
+    FlashIt(false);
+    peer_->setWaiting(QString());
+    peer_->setOffer(PeerConnection::Offer::None);
+    controlPanel_.Show(*peer_);
+    if (ctx_.prompts->question(this, QStringLiteral("Notice"),
+                               QStringLiteral("The connection to your opponent has been lost, so "
+                                              "this game cannot go on.\n\nWould you like to "
+                                              "start a new game?"))) {
+        DoANewGame();
+    }
+}
+
+void TMainWin::ActionButtonClick() {
+    try {
+        const PeerConnection::Offer offer = peer_->offer();
+        if (offer == PeerConnection::Offer::StartGame) {
+            game_->pressStart(round_.guessesAllowed());
+            if (!peer_->ready().theirs) {
+                ShowWaitStatus(peer_->waiting());
+            }
+        } else if (offer == PeerConnection::Offer::PlayWord) {
+            // The word can arrive before this side's next tick has begun the step. Begin it
+            // now, or the tick would come in the middle of the word and wait for a word that
+            // is already being played (or ask for one to send only afterwards).
+            if (peer_->stepDue()) {
+                ConnectTimerTimer();
+                if (peer_->offer() != PeerConnection::Offer::PlayWord) {
+                    SetControlState();
+                    return;
+                }
+            }
+            DoNextWord();
+            peer_->playWord(round_.guessesAllowed());
+            ui_.ActionButton->hide();
+            FlashIt(false);
+        } else {
+            SetControlState();
+            return;
+        }
+        ui_.ActionButton->setEnabled(false);
+        opponentPanel_.ShowGuesses(peer_->opponent());
+        SetControlState();
+    } catch (const std::exception& e) {
+        LogLine(QStringLiteral("NOTICE:> ") + QString::fromUtf8(e.what()));
+    }
+}
+
+void TMainWin::ConnectTimerTimer() {
+    try {
+        if (!game_->beginStep()) {
+            return;
+        }
+        controlPanel_.Show(*peer_);
+        ui_.ConnectTimer->stop();
+        FlashIt(false);
+        if (!WehaveWinner()) {
+            DoAWebWord();
+        }
+    } catch (const std::exception& e) {
+        LogLine(QStringLiteral("NOTICE:> ") + QString::fromUtf8(e.what()));
+    }
+}
+
+void TMainWin::DoAWebWord() {
+    QString otherWord;
+    switch (game_->chooseWords()) {
+        case TwoPlayerGame::WordChoice::Typed: {
+            TGetTheWord dialog(settings_, wordSource_.index(), *ctx_.prompts, this);
+            // The dialog only ends accepted with a word that passed its checks.
+            const int result = ctx_.prompts->runDialog(dialog);
+            if (!peer_->connected() || result != QDialog::Accepted || dialog.TheWord.isEmpty()) {
+                return;
+            }
+            otherWord = game_->sendTypedWord(dialog.TheWord);
+            [[fallthrough]];
+        }
+        case TwoPlayerGame::WordChoice::ByOpponent:
+            if (game_->awaitOpponentWord()) {
+                ShowWaitStatus(peer_->waiting());
+            }
+            if (otherWord.isEmpty()) {
+                return;  // the opponent chooses both words
+            }
+            break;
+        case TwoPlayerGame::WordChoice::FromList:
+            if (!game_->sendListTitle()) {
+                LoadGame(QDir(settings_.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
+                const QString path = ShowOpenWordList(true);
+                if (!path.isEmpty()) {
+                    LoadGame(path);
+                }
+            }
+            otherWord = game_->dealWords();
+            OfferAction(ControlPanelView::playCaption());
+            break;
+    }
+    peer_->setOpponentWord(otherWord);
+    opponentPanel_.ShowNewWord(peer_->opponent());
+}
+
+void TMainWin::SendButtonClick() {
+    if (ui_.MyMess->text().isEmpty()) {
+        return;
+    }
+    ChatLine(game_->sendChat(ui_.MyMess->text()));
+    ui_.MyMess->clear();
 }

@@ -115,6 +115,11 @@ void WordSource::countWord() {
     ++number_;
 }
 
+QString WordSource::numberText(bool ofList) const {
+    const QString number = QStringLiteral("Word ") + text::withThousands(number_);
+    return ofList ? number + QStringLiteral(" of ") + text::withThousands(count()) : number;
+}
+
 bool WordSource::isUsed(int position) const {
     return position >= 0 && static_cast<size_t>(position) < used_.size() &&
            used_[static_cast<size_t>(position)];

@@ -52,6 +52,8 @@ public:
     wordlist::Entry nextWord();
     // Two-player: counts one more word, which the flow itself provides.
     void countWord();
+    // "Word n", and " of m" (the list's length) when the list itself provides the words.
+    QString numberText(bool ofList) const;
 
     // Marks of the words handed to an opponent.
     bool isUsed(int position) const;

@@ -7,6 +7,7 @@
 #include "core/Text.h"
 #include "game/Scoring.h"
 #include "net/MessageGate.h"
+#include "net/OwnAddresses.h"
 #include "net/PeerAddress.h"
 #include "net/PeerText.h"
 #include "net/PortMapper.h"
@@ -123,6 +124,19 @@ void PeerConnection::stopListening() {
 
 bool PeerConnection::isListening() const {
     return srv_->state() == TWSocket::wsListening;
+}
+
+quint16 PeerConnection::listeningPort(quint16 otherwise) const {
+    return isListening() ? srv_->localPort() : otherwise;
+}
+
+QString PeerConnection::ownAddressesText(const QStringList& localAddresses,
+                                         quint16 otherwise) const {
+    // The router's outside address is the one players on the internet dial: it comes first.
+    const bool outside = mapper_->isMapped() && !mapper_->externalAddress().isEmpty();
+    return ::ownAddressesText(outside ? mapper_->externalAddress() : QString(),
+                              outside ? mapper_->externalPort() : 0, localAddresses,
+                              listeningPort(otherwise));
 }
 
 void PeerConnection::setPeerAddress(const QString& address) {

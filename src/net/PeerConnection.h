@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "net/MessageChannel.h"
@@ -73,6 +74,11 @@ public:
     // Closes the listening socket.
     void stopListening();
     bool isListening() const;
+    // The port a caller dials: the listening one, else otherwise (not listening yet).
+    quint16 listeningPort(quint16 otherwise) const;
+    // This machine's addresses as a caller would dial them, the router's outside one first
+    // while it forwards the port.
+    QString ownAddressesText(const QStringList& localAddresses, quint16 otherwise) const;
     const QString& peerAddress() const { return peerAddress_; }
     void setPeerAddress(const QString& address);
     // Calls peerAddress(): HOST, HOST:PORT, [IPV6]:PORT or a bare IPv6 address; without a

@@ -7,6 +7,7 @@
 #include "game/WordSource.h"
 #include "net/PeerConnection.h"
 #include "net/PeerText.h"
+#include "net/TWSocket.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -206,4 +207,74 @@ QString TwoPlayerGame::dealWords() {
     }
     peer_.word().mine = true;
     return deal.other.word;
+}
+
+// --- Steps ---
+
+QString TwoPlayerGame::greet(bool asPlayer1) {
+    Q_EMIT logLine(asPlayer1
+                       ? QStringLiteral(">>Connected with ") + peer_.cliWSocket().GetPeerAddr()
+                       : QStringLiteral(">>Connected"));
+    if (asPlayer1) {
+        Q_EMIT logLine(QStringLiteral(">>Syncing options"));
+    }
+    return players_.takeOwn(settings_.UserName, asPlayer1);
+}
+
+void TwoPlayerGame::newGame(bool solo) {
+    words_.restart();
+    scores_.reset();
+    if (!solo) {
+        peer_.newGame();
+    }
+}
+
+void TwoPlayerGame::pressStart(int guessesAllowed) {
+    peer_.pressStart();
+    peer_.opponent().guessesLeft = guessesAllowed;
+    Q_EMIT logLine(players_.readyLine(peer_.isPlayer1()));
+}
+
+bool TwoPlayerGame::beginStep() {
+    if (!peer_.stepDue()) {
+        return false;
+    }
+    peer_.beginStep();
+    return true;
+}
+
+TwoPlayerGame::WordChoice TwoPlayerGame::chooseWords() {
+    if (settings_.GameType == 1) {
+        return WordChoice::Typed;
+    }
+    if (opponentChooses()) {
+        awaitOpponentWords();
+        return WordChoice::ByOpponent;
+    }
+    return WordChoice::FromList;
+}
+
+bool TwoPlayerGame::awaitOpponentWord() {
+    if (peer_.word().theirs) {
+        return false;
+    }
+    peer_.setWaiting(QStringLiteral("Waiting for opponent's word."));
+    return true;
+}
+
+wordlist::Entry TwoPlayerGame::nextWord(bool solo) {
+    if (solo) {
+        return words_.nextWord();
+    }
+    words_.countWord();
+    return dealt_;
+}
+
+bool TwoPlayerGame::finishWord(long long points, bool solo) {
+    if (solo) {
+        scores_.add(true, points);
+        return false;
+    }
+    scoreWord(points);
+    return !peer_.score().theirs;
 }

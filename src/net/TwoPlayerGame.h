@@ -31,6 +31,30 @@ public:
     // Takes in a message PeerConnection has received and applied to its own state.
     void take(PeerMessage message, const QString& payload);
 
+    // --- The steps of the game ---
+    // A connection was made (this side is Player 1 when it accepted): the log greets the
+    // opponent and this player's name is taken. Returns the name as this side shows it.
+    QString greet(bool asPlayer1);
+    // How the words of a step are found: typed here, chosen by the opponent, or dealt from
+    // this side's list.
+    enum class WordChoice { Typed, ByOpponent, FromList };
+    // A new game: the list from its start, no points; with an opponent nobody is ready yet.
+    void newGame(bool solo);
+    // "Start Game" was pressed: ready posted and sent; the opponent's words begin with
+    // guessesAllowed guesses. The log gets this player's ready line.
+    void pressStart(int guessesAllowed);
+    // The step timer's tick: begins the step when both players have posted (false: not due).
+    bool beginStep();
+    // How this step's words are found; when the opponent chooses, this side's part is done.
+    WordChoice chooseWords();
+    // Waiting for the opponent's word: the wait text is set (false: it has come already).
+    bool awaitOpponentWord();
+    // The next word to play: the list's next one alone, the dealt one in a two-player game.
+    wordlist::Entry nextWord(bool solo);
+    // This player's word is over with its points: added alone, also posted and sent with an
+    // opponent. True when the step now waits for the opponent's score.
+    bool finishWord(long long points, bool solo);
+
     // --- What this side does ---
     // A chat line typed by this player: sent, and returned as the chat shows it.
     QString sendChat(const QString& typed);

@@ -152,6 +152,22 @@ private Q_SLOTS:
         QVERIFY(!ann->stepDue());
     }
 
+    // The port this side names to callers: the one it listens on once it does, else the
+    // usual one; written after this machine's addresses when it is not the usual one.
+    void theAddressesNameTheListeningPort() {
+        Side ann(QStringLiteral("Ann"));
+        const QStringList own{QStringLiteral("192.0.2.7")};
+        QCOMPARE(ann->listeningPort(52201), quint16(52201));
+        QCOMPARE(ann->ownAddressesText(own, 52201),
+                 QStringLiteral("Your IP Addresses is 192.0.2.7"));
+        ann->StartServer();
+        QVERIFY(ann->isListening());
+        const quint16 port = ann->srvWSocket().localPort();
+        QCOMPARE(ann->listeningPort(52201), port);
+        QCOMPARE(ann->ownAddressesText(own, 52201),
+                 QStringLiteral("Your IP Addresses is 192.0.2.7:") + QString::number(port));
+    }
+
     // A second caller is turned away with the busy text; the game goes on untouched, and the
     // turned-away side has lost no game.
     void aSecondCallerIsTurnedAway() {

@@ -191,6 +191,84 @@ private Q_SLOTS:
         QTRY_VERIFY(!bea.settings.UseHints);
         QCOMPARE(bea.log.last(), QStringLiteral(">>Hints Turned Off"));
     }
+    // A whole step as the action button and the step timer take it: both press "Start Game",
+    // the step begins once on each side, Player 1's list deals, both words end with scores.
+    void aStepRunsFromStartGameToTheScores() {
+        Side ann(QStringLiteral("Ann"));
+        Side bea(QStringLiteral("Bea"));
+        ann.words.setList(QStringLiteral("Pets"), {QStringLiteral("CAT"), QStringLiteral("DOG")},
+                          {QStringLiteral("Purrs"), QString()});
+        connectPair(ann, bea);
+        ann.game->pressStart(6);
+        QCOMPARE(ann->waiting(), QStringLiteral("Waiting for opponent to start"));
+        QCOMPARE(ann->opponent().guessesLeft, 6);
+        QCOMPARE(ann.log.last(), QStringLiteral(">>Ann Ready To Start"));
+        QVERIFY(!ann.game->beginStep());  // Bea has not posted yet
+        bea.game->pressStart(6);
+        QTRY_VERIFY(ann->stepDue());
+        QVERIFY(ann.game->beginStep());
+        QCOMPARE(ann->phase(), PeerConnection::Phase::WordExchange);
+        QVERIFY(!ann.game->beginStep());  // a step begins once
+        QVERIFY(bea.game->beginStep());
+
+        QCOMPARE(bea.game->chooseWords(), TwoPlayerGame::WordChoice::ByOpponent);
+        QVERIFY(bea->word().mine);
+        QVERIFY(bea.game->awaitOpponentWord());
+        QCOMPARE(bea->waiting(), QStringLiteral("Waiting for opponent's word."));
+        QCOMPARE(ann.game->chooseWords(), TwoPlayerGame::WordChoice::FromList);
+        QVERIFY(ann.game->sendListTitle());
+        const QString beasWord = ann.game->dealWords();
+        QTRY_VERIFY(bea->word().theirs);
+        QVERIFY(!bea.game->awaitOpponentWord());  // it has come: nothing to wait for
+        QCOMPARE(bea.game->nextWord(false).word, beasWord);
+        QCOMPARE(bea.words.numberText(false), QStringLiteral("Word 1"));
+        QCOMPARE(ann.game->nextWord(false).word, ann.game->dealtWord().word);
+
+        QVERIFY(bea.game->finishWord(5, false));  // Ann's score is still to come
+        QTRY_VERIFY(ann->score().theirs);
+        QVERIFY(!ann.game->finishWord(3, false));
+        QTRY_COMPARE(bea.scores.player1(), 3);
+        QCOMPARE(ann.scores.player2(), 5);
+        QTRY_VERIFY(ann->stepDue() && bea->stepDue());
+    }
+
+    void theTypedChoiceAndTheGreeting() {
+        Side ann(QStringLiteral("Ann"));
+        Side bea(QStringLiteral("Bea"));
+        ann.settings.GameType = 1;
+        bea.settings.GameType = 1;
+        connectPair(ann, bea);
+        // Each types the other's word, whoever would choose from a list.
+        QCOMPARE(ann.game->chooseWords(), TwoPlayerGame::WordChoice::Typed);
+        QCOMPARE(bea.game->chooseWords(), TwoPlayerGame::WordChoice::Typed);
+        QVERIFY(!bea->word().mine);
+        QCOMPARE(ann.game->greet(true), QStringLiteral("Ann"));
+        QCOMPARE(ann.log.mid(ann.log.size() - 2),
+                 (QStringList{QStringLiteral(">>Connected with 127.0.0.1"),
+                              QStringLiteral(">>Syncing options")}));
+        QCOMPARE(bea.game->greet(false), QStringLiteral("Bea"));
+        QCOMPARE(bea.log.last(), QStringLiteral(">>Connected"));
+    }
+
+    // Alone, the words come from the list in turn and a word's points count for player 1
+    // without anything sent.
+    void aloneTheListProvidesTheWords() {
+        Side solo(QStringLiteral("Ann"));
+        solo.words.setList(QStringLiteral("Pets"),
+                           {QStringLiteral("CAT"), QStringLiteral("DOG"), QStringLiteral("EMU")},
+                           {QString(), QString(), QString()});
+        solo.words.restart();
+        QCOMPARE(solo.game->nextWord(true).word, QStringLiteral("CAT"));
+        QCOMPARE(solo.game->nextWord(true).word, QStringLiteral("DOG"));
+        QCOMPARE(solo.words.numberText(true), QStringLiteral("Word 2 of 3"));
+        QVERIFY(!solo.game->finishWord(4, true));
+        QCOMPARE(solo.scores.player1(), 4);
+        QCOMPARE(solo.scores.player2(), 0);
+        QVERIFY(!solo->score().mine);
+        solo.game->newGame(true);  // from the list's start, no points
+        QCOMPARE(solo.scores.player1(), 0);
+        QCOMPARE(solo.game->nextWord(true).word, QStringLiteral("CAT"));
+    }
 };
 
 QTEST_MAIN(TestTwoPlayerGame)
