@@ -82,3 +82,9 @@ void ControlPanelView::FlashTick() {
     pal.setColor(QPalette::Window, now == shadow ? face : shadow);
     ui_.ControlPanel->setPalette(pal);
 }
+
+void ControlPanelView::Withdraw(PeerConnection& peer) {
+    peer.setWaiting(QString());
+    peer.setOffer(PeerConnection::Offer::None);
+    Show(peer);
+}

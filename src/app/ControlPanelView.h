@@ -27,6 +27,8 @@ public:
     void Hide();
     // The button and the label as the connection has them.
     void Show(const PeerConnection& peer);
+    // Nothing more to wait for or to offer on this connection.
+    void Withdraw(PeerConnection& peer);
     void Flash(bool on);
     // One blink.
     void FlashTick();

@@ -331,3 +331,15 @@ void MainWinControls::setClientWidth(QMainWindow& window, int width) {
     window.centralWidget()->setFixedSize(width, kClientHeight);
     window.setFixedSize(width, kClientHeight + window.menuBar()->sizeHint().height());
 }
+
+void MainWinControls::showWelcome(bool on) {
+    BlankPanel->setEnabled(on);
+    BlankPanel->setVisible(on);
+    MainPanel->setEnabled(!on);
+    MainPanel->setVisible(!on);
+}
+
+void MainWinControls::showScores(long long player1, long long player2) {
+    Play1ScorePan->setText(QString::number(player1));
+    Play2ScorePan->setText(QString::number(player2));
+}

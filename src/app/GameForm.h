@@ -103,6 +103,9 @@ struct MainWinControls {
     void showTileBackgrounds(const QImage& alphabet, const QImage& word);
     // The panels, the menu items that depend on the mode, and the width that goes with it.
     void showMode(QMainWindow& window, WindowMode mode, bool wordsMenu);
+    void showScores(long long player1, long long player2);
+    // The welcome panel, or the board once a game has been set up.
+    void showWelcome(bool on);
     // The control panel shows exactly while its button or its wait label does.
     void fitControlPanel();
     void setClientWidth(QMainWindow& window, int width);

@@ -19,12 +19,8 @@
 TMainWin::TMainWin(const AppContext& context, QWidget* parent)
     : QMainWindow(parent), ctx_(context) {
     setWindowTitle(QStringLiteral("Ropewit"));
-    logLines_ = new MemoBuffer(
-        MainWinControls::kMemoLines,
-        [this](const QString& text) { appendToMemo(*ui_.ConMemo, text); }, this);
-    chatLines_ = new MemoBuffer(
-        MainWinControls::kMemoLines,
-        [this](const QString& text) { appendToMemo(*ui_.MyMemo, text); }, this);
+    logLines_ = memoBufferFor(ui_.ConMemo, MainWinControls::kMemoLines, this);
+    chatLines_ = memoBufferFor(ui_.MyMemo, MainWinControls::kMemoLines, this);
     FormCreate();
     keyPreview_ = std::make_unique<KeyPreview>(
         *this, [this](int key, Qt::KeyboardModifiers m) { return FormKeyDown(key, m); });
@@ -40,7 +36,7 @@ void TMainWin::FormCreate() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     screen_ = screen ? screen->geometry().size() : QSize();
     ui_.setupUi(*this);
-    ShowPicture();
+    board_.ShowPicture();
     BuildConnections();
     windowwiring::connectControls(*this);
     ui_.showOptionChecks(settings_);

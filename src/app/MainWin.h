@@ -97,7 +97,6 @@ public:
     void DisplayHints();
     void MenuUpperClick();
     void MenuHintsClick();
-    void ShowPicture();
     // The end of this player's word, solved or hanged, with its points.
     void FinishWord(int points, const QString& soloMessage);
     void ShowScores();
@@ -118,6 +117,7 @@ public:
     bool RunNewGameWizard();
     // What the wizard needs from the window (the choice comes back to CarryOutNewGame).
     NewGameHooks NewGameWizardHooks();
+    void CarryOutNewGame(const NewGameChoice& choice);
 
     void SendPeer(int code, const QString& payload = {});
     // Shows what a received message changed (PeerConnection has taken it in).
@@ -129,6 +129,9 @@ public:
     void CliWSocketSessionClosed(bool gameLost);
     void DisplayyourIPAddress1Click();
     void DoStartMessage();
+    // The opponent's name, in the panel; a first name opens the start summary, a new one
+    // goes on the score box.
+    void ShowOpponentName(const QString& name, bool renamed);
 
     void ActionButtonClick();
     void ConnectTimerTimer();
@@ -174,8 +177,6 @@ private:
     QString ShowOpenWordList(bool mustExist);
     // Wires the two-player rules to what the window shows.
     void ConnectTwoPlayerGame();
-    void ShowOpponentName(const QString& name, bool renamed);
-    void CarryOutNewGame(const NewGameChoice& choice);
 
     Settings settings_;
     AppContext ctx_;

@@ -3,6 +3,7 @@
 
 #include "app/MainWin.h"
 #include "app/NewGameStarter.h"
+#include "app/WindowWiring.h"
 #include "core/Random.h"
 #include "core/Text.h"
 #include "dialogs/TDoNewGame.h"
@@ -113,7 +114,7 @@ void TMainWin::MenuFontsClick() {
     TLetterLook2 dialog(*this);
     ctx_.prompts->runDialog(dialog);
     // The looks may have changed: every tile on the board is drawn again.
-    DisplayWord();
+    board_.DisplayWord();
 }
 
 void TMainWin::MenuCreateListClick() {
@@ -122,12 +123,7 @@ void TMainWin::MenuCreateListClick() {
 }
 
 NewGameHooks TMainWin::NewGameWizardHooks() {
-    NewGameHooks hooks;
-    hooks.localAddresses = [this] { return LocalAddresses(); };
-    hooks.stopNetworkPlay = [this] { starter_->stopNetworkPlay(); };
-    hooks.chosen = [this](const NewGameChoice& choice) { CarryOutNewGame(choice); };
-    hooks.screen = screen_;
-    return hooks;
+    return windowwiring::newGameHooks(*this, *starter_);
 }
 
 void TMainWin::CarryOutNewGame(const NewGameChoice& choice) {

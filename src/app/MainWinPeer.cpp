@@ -7,6 +7,8 @@
 #include <QScopeGuard>
 
 #include "app/MainWin.h"
+#include "app/NewGameStarter.h"
+#include "app/WindowWiring.h"
 #include "dialogs/TWebOpponent.h"
 #include "matchmaking/MatchClient.h"
 #include "matchmaking/OpponentList.h"
@@ -26,37 +28,7 @@ void TMainWin::HandlePeerMessage(PeerMessage message, const QString& payload) {
 
 void TMainWin::ConnectTwoPlayerGame() {
     game_ = new TwoPlayerGame(*peer_, settings_, wordSource_, scores_, players_, this);
-    connect(peer_, &PeerConnection::received, this, &TMainWin::HandlePeerMessage);
-    connect(game_, &TwoPlayerGame::logLine, this, &TMainWin::LogLine);
-    connect(game_, &TwoPlayerGame::chatReceived, this, [this](const QString& line) {
-        ChatLine(line);
-        sounds_.Floop(false);
-    });
-    connect(game_, &TwoPlayerGame::waitEnded, this, [this] {
-        HideWaitStatus();
-        FlashIt(false);
-    });
-    connect(game_, &TwoPlayerGame::wordDealt, this, [this] {
-        OfferAction(QStringLiteral("Play &Word"));
-        if (peer_->word().mine) {
-            HideWaitStatus();
-        }
-        ui_.HintLabel->setText(game_->dealtWord().clue);
-        opponentPanel_.ShowGuesses(peer_->opponent());
-    });
-    connect(game_, &TwoPlayerGame::opponentGuessed, this,
-            [this] { opponentPanel_.ShowMissed(peer_->opponent()); });
-    connect(game_, &TwoPlayerGame::opponentWordChanged, this,
-            [this] { opponentPanel_.ShowNewWord(peer_->opponent()); });
-    connect(game_, &TwoPlayerGame::opponentNamed, this, &TMainWin::ShowOpponentName);
-    connect(game_, &TwoPlayerGame::scoresChanged, this, &TMainWin::ShowScores);
-    connect(game_, &TwoPlayerGame::optionsChanged, this, &TMainWin::SetWordListMenuItem);
-    connect(game_, &TwoPlayerGame::hintsChanged, this, [this] {
-        ui_.MenuHints->setChecked(settings_.UseHints);
-        DisplayHints();
-    });
-    connect(game_, &TwoPlayerGame::settingsChanged, peerSettingsSave_, &SaveThrottle::request);
-    connect(game_, &TwoPlayerGame::titleChanged, this, &QWidget::setWindowTitle);
+    windowwiring::connectTwoPlayerGame(*this, *game_, opponentPanel_, sounds_, *peerSettingsSave_);
 }
 
 void TMainWin::ShowOpponentName(const QString& name, bool renamed) {
@@ -69,8 +41,7 @@ void TMainWin::ShowOpponentName(const QString& name, bool renamed) {
 }
 
 void TMainWin::ShowScores() {
-    ui_.Play1ScorePan->setText(QString::number(scores_.player1()));
-    ui_.Play2ScorePan->setText(QString::number(scores_.player2()));
+    ui_.showScores(scores_.player1(), scores_.player2());
 }
 
 // --- Connections ---
@@ -102,9 +73,7 @@ void TMainWin::CliWSocketSessionConnected(bool asPlayer1) {
     controlPanel_.Show(*peer_);
     board_.Clear();
     opponentPanel_.Clear();
-    for (int i = 0; i < 3; ++i) {
-        sounds_.Floop(true);
-    }
+    sounds_.Greeting();
     SetMainWin();
     ui_.PlayerPanel->setText(game_->greet(asPlayer1));
     EnableDisable();
@@ -183,11 +152,9 @@ void TMainWin::CliSrvWSocketDataAvailable(const QString& list) {
         LogLine(refused);
         return;
     }
-    peer_->setPeerAddress(dialog.ChosenAddress);
     // Not a lost game: the end of this connection is ours.
     peer_->leave();
-    AddressHistory(peer_->peerAddress());
-    ConnectToIP();
+    starter_->call(dialog.ChosenAddress);
     ui_.MenuPlayer->setEnabled(false);
 }
 

@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <exception>
 
 #include "app/MainWin.h"
+#include "app/NoticeOnThrow.h"
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TGetTheWord.h"
 #include "game/Scoring.h"
@@ -78,15 +78,11 @@ void TMainWin::DisplayHints() {
     board_.DisplayHints();
 }
 
-void TMainWin::ShowPicture() {
-    board_.ShowPicture();
-}
-
 void TMainWin::MenuUpperClick() {
     settings_.UseUpper = !settings_.UseUpper;
     ui_.MenuUpper->setChecked(settings_.UseUpper);
     SaveSettings(settings_);
-    DisplayWord();
+    board_.DisplayWord();
 }
 
 void TMainWin::MenuHintsClick() {
@@ -126,10 +122,7 @@ void TMainWin::DoANewGame() {
 
 void TMainWin::ShowWelcome(bool on) {
     welcome_ = on;
-    ui_.BlankPanel->setEnabled(on);
-    ui_.BlankPanel->setVisible(on);
-    ui_.MainPanel->setEnabled(!on);
-    ui_.MainPanel->setVisible(!on);
+    ui_.showWelcome(on);
 }
 
 void TMainWin::StartIt() {
@@ -162,7 +155,7 @@ void TMainWin::DoNextWord() {
     round_.begin(next.word, next.clue, guesses);
     ui_.WordNumPanel->setText(wordSource_.numberText(soloGame_));
     board_.ShowAllLetters();
-    DisplayWord();
+    board_.DisplayWord();
 }
 
 void TMainWin::CheckComplete() {
@@ -225,9 +218,7 @@ void TMainWin::GameInterrupted() {
     // Nothing can arrive any more: stop the flashing and the waiting, keep the rest (board,
     // scores, names) as it is so the player can still see how the game stood.
     FlashIt(false);
-    peer_->setWaiting(QString());
-    peer_->setOffer(PeerConnection::Offer::None);
-    controlPanel_.Show(*peer_);
+    controlPanel_.Withdraw(*peer_);
     if (ctx_.prompts->question(this, QStringLiteral("Notice"),
                                QStringLiteral("The connection to your opponent has been lost, so "
                                               "this game cannot go on.\n\nWould you like to "
@@ -237,7 +228,7 @@ void TMainWin::GameInterrupted() {
 }
 
 void TMainWin::ActionButtonClick() {
-    try {
+    noticeOnThrow(*this, [&] {
         const PeerConnection::Offer offer = peer_->offer();
         if (offer == PeerConnection::Offer::StartGame) {
             game_->pressStart(round_.guessesAllowed());
@@ -245,9 +236,10 @@ void TMainWin::ActionButtonClick() {
                 ShowWaitStatus(peer_->waiting());
             }
         } else if (offer == PeerConnection::Offer::PlayWord) {
-            // The word can arrive before this side's next tick has begun the step. Begin it
-            // now, or the tick would come in the middle of the word and wait for a word that
-            // is already being played (or ask for one to send only afterwards).
+            // The word can arrive before this side's next tick has begun the step.
+            // Begin it now, or the tick would come in the middle of the word and wait
+            // for a word that is already being played (or ask for one to send only
+            // afterwards).
             if (peer_->stepDue()) {
                 ConnectTimerTimer();
                 if (peer_->offer() != PeerConnection::Offer::PlayWord) {
@@ -266,13 +258,11 @@ void TMainWin::ActionButtonClick() {
         ui_.ActionButton->setEnabled(false);
         opponentPanel_.ShowGuesses(peer_->opponent());
         SetControlState();
-    } catch (const std::exception& e) {
-        LogLine(QStringLiteral("NOTICE:> ") + QString::fromUtf8(e.what()));
-    }
+    });
 }
 
 void TMainWin::ConnectTimerTimer() {
-    try {
+    noticeOnThrow(*this, [&] {
         if (!game_->beginStep()) {
             return;
         }
@@ -282,9 +272,7 @@ void TMainWin::ConnectTimerTimer() {
         if (!WehaveWinner()) {
             DoAWebWord();
         }
-    } catch (const std::exception& e) {
-        LogLine(QStringLiteral("NOTICE:> ") + QString::fromUtf8(e.what()));
-    }
+    });
 }
 
 void TMainWin::DoAWebWord() {

@@ -5,6 +5,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "app/MemoBuffer.h"
+
 void appendToMemo(QPlainTextEdit& memo, const QString& lines) {
     QTextDocument* document = memo.document();
     const int limit = document->maximumBlockCount();
@@ -23,4 +25,9 @@ void appendToMemo(QPlainTextEdit& memo, const QString& lines) {
     }
     memo.appendPlainText(added > limit && limit > 0 ? lines.section(QLatin1Char('\n'), -limit)
                                                     : lines);
+}
+
+MemoBuffer* memoBufferFor(QPlainTextEdit* const& memo, int keepLines, QObject* parent) {
+    return new MemoBuffer(
+        keepLines, [&memo](const QString& text) { appendToMemo(*memo, text); }, parent);
 }

@@ -9,3 +9,8 @@ class QPlainTextEdit;
 // a memo left to trim itself after a large append walks, and so lays out, every block it
 // removes.
 void appendToMemo(QPlainTextEdit& memo, const QString& lines);
+// Lines gathered a turn at a time for the memo that `memo` points to when they are laid out
+// (the form may build it after the buffer).
+class MemoBuffer;
+class QObject;
+MemoBuffer* memoBufferFor(QPlainTextEdit* const& memo, int keepLines, QObject* parent);

@@ -38,9 +38,7 @@ void NewGameStarter::carryOut(const NewGameChoice& choice) {
             break;
         case Action::CallAddress:
             stopNetworkPlay();
-            peer_.setPeerAddress(choice.address);
-            steps_.rememberAddress(peer_.peerAddress());
-            steps_.connectToIP();
+            call(choice.address);
             break;
         case Action::ListLongest:
         case Action::ListByLetters:
@@ -75,4 +73,10 @@ void NewGameStarter::listWaitingPlayers(const NewGameChoice& choice) {
         match_.setLetters(choice.letters);
         steps_.serverRequest(MatchRequest::ListByLetters);
     }
+}
+
+void NewGameStarter::call(const QString& address) {
+    peer_.setPeerAddress(address);
+    steps_.rememberAddress(peer_.peerAddress());
+    steps_.connectToIP();
 }

@@ -31,6 +31,8 @@ public:
                    QObject* parent);
 
     void carryOut(const NewGameChoice& choice);
+    // Calls the opponent at this address, and remembers it.
+    void call(const QString& address);
     // Stops listening (taking this player off the server) and leaves the opponent.
     void stopNetworkPlay();
 

@@ -43,3 +43,9 @@ void SoundEffects::PlayIfExists(const QString& path) {
         DoWave(path, false);
     }
 }
+
+void SoundEffects::Greeting() {
+    for (int i = 0; i < 3; ++i) {
+        Floop(true);
+    }
+}

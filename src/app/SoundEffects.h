@@ -20,6 +20,8 @@ public:
     void Word(bool solved);
     // The connection and chat sound.
     void Floop(bool wait);
+    // A connection was made: the connection sound three times, each to its end.
+    void Greeting();
 
 private:
     // One of a list chosen at random; a file only if it exists.

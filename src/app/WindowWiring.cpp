@@ -1,6 +1,7 @@
 #include "app/WindowWiring.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -9,8 +10,13 @@
 #include "app/ClickLabel.h"
 #include "app/MainWin.h"
 #include "app/NewGameStarter.h"
+#include "app/OpponentPanel.h"
 #include "app/RouterMode.h"
+#include "app/SoundEffects.h"
+#include "dialogs/TDoNewGame.h"
 #include "matchmaking/MatchClient.h"
+#include "net/TwoPlayerGame.h"
+#include "settings/SaveThrottle.h"
 
 namespace windowwiring {
 
@@ -73,6 +79,51 @@ void connectServices(TMainWin& w, PeerConnection& peer, MatchClient& match) {
     QObject::connect(&match, &MatchClient::opponentsListed, &w,
                      &TMainWin::CliSrvWSocketDataAvailable);
     QObject::connect(&match, &MatchClient::registered, &w, &TMainWin::CliSrvWSocketRegistered);
+}
+
+void connectTwoPlayerGame(TMainWin& w, TwoPlayerGame& game, OpponentPanel& opponent,
+                          SoundEffects& sounds, SaveThrottle& save) {
+    PeerConnection& peer = w.peer();
+    QObject::connect(&peer, &PeerConnection::received, &w, &TMainWin::HandlePeerMessage);
+    QObject::connect(&game, &TwoPlayerGame::logLine, &w, &TMainWin::LogLine);
+    QObject::connect(&game, &TwoPlayerGame::chatReceived, &w, [&w, &sounds](const QString& line) {
+        w.ChatLine(line);
+        sounds.Floop(false);
+    });
+    QObject::connect(&game, &TwoPlayerGame::waitEnded, &w, [&w] {
+        w.HideWaitStatus();
+        w.FlashIt(false);
+    });
+    QObject::connect(&game, &TwoPlayerGame::wordDealt, &w, [&w, &game, &peer, &opponent] {
+        w.OfferAction(QStringLiteral("Play &Word"));
+        if (peer.word().mine) {
+            w.HideWaitStatus();
+        }
+        w.ui().HintLabel->setText(game.dealtWord().clue);
+        opponent.ShowGuesses(peer.opponent());
+    });
+    QObject::connect(&game, &TwoPlayerGame::opponentGuessed, &w,
+                     [&peer, &opponent] { opponent.ShowMissed(peer.opponent()); });
+    QObject::connect(&game, &TwoPlayerGame::opponentWordChanged, &w,
+                     [&peer, &opponent] { opponent.ShowNewWord(peer.opponent()); });
+    QObject::connect(&game, &TwoPlayerGame::opponentNamed, &w, &TMainWin::ShowOpponentName);
+    QObject::connect(&game, &TwoPlayerGame::scoresChanged, &w, &TMainWin::ShowScores);
+    QObject::connect(&game, &TwoPlayerGame::optionsChanged, &w, &TMainWin::SetWordListMenuItem);
+    QObject::connect(&game, &TwoPlayerGame::hintsChanged, &w, [&w] {
+        w.ui().MenuHints->setChecked(w.settings().UseHints);
+        w.DisplayHints();
+    });
+    QObject::connect(&game, &TwoPlayerGame::settingsChanged, &save, &SaveThrottle::request);
+    QObject::connect(&game, &TwoPlayerGame::titleChanged, &w, &QWidget::setWindowTitle);
+}
+
+NewGameHooks newGameHooks(TMainWin& w, NewGameStarter& starter) {
+    NewGameHooks hooks;
+    hooks.localAddresses = [&w] { return w.LocalAddresses(); };
+    hooks.stopNetworkPlay = [&starter] { starter.stopNetworkPlay(); };
+    hooks.chosen = [&w](const NewGameChoice& choice) { w.CarryOutNewGame(choice); };
+    hooks.screen = w.screenSize();
+    return hooks;
 }
 
 NewGameStarter* makeNewGameStarter(TMainWin& w, PeerConnection& peer, MatchClient& match) {
