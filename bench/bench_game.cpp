@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "PeakRss.h"
 #include "Silent.h"
 #include "app/MainWin.h"
 #include "core/Prompts.h"
@@ -20,19 +21,6 @@ namespace {
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
-}
-
-long peakRssKb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) {
-            return line.mid(6).trimmed().split(' ').first().toLong();
-        }
-    }
-    return -1;
 }
 
 AppContext makeContext(const QString& dir, Prompts& prompts, SoundPlayer& sound) {

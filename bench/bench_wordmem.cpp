@@ -12,6 +12,7 @@
 #include <cstring>
 #include <functional>
 
+#include "PeakRss.h"
 #include "core/Random.h"
 #include "core/WordList.h"
 #include "dialogs/WordListEditorModel.h"
@@ -21,21 +22,6 @@
 namespace {
 
 constexpr qint64 kMiB = 1024 * 1024;
-
-// The process's peak resident size in kB. Not getrusage's ru_maxrss: Linux carries that
-// over from the parent through fork and exec, so a child would report its parent's peak.
-long peakRssKb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) {
-            return line.mid(6).trimmed().split(' ').first().toLong();
-        }
-    }
-    return -1;
-}
 
 // The child: loads one list as the game does (scrambled) and prints what it cost.
 int loadOne(const QString& path) {
