@@ -1,6 +1,7 @@
 #include "net/OptionChanges.h"
 
 #include "game/Players.h"
+#include "net/PeerText.h"
 #include "settings/Settings.h"
 
 OptionChanges::OptionChanges(const Settings& settings)
@@ -13,7 +14,7 @@ std::optional<OptionNotice> OptionChanges::guessAttempts(const Settings& now) co
         return std::nullopt;
     }
     return OptionNotice{PeerMessage::GuessAttempts, peertext::guessAttemptsPayload(now.NumGuesses),
-                        QStringLiteral(">>Guess Attempts Changed To ") + now.NumGuesses};
+                        peertext::guessAttemptsLine(now.NumGuesses)};
 }
 
 std::optional<OptionNotice> OptionChanges::gameOptions(const Settings& now,

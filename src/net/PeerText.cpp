@@ -45,6 +45,10 @@ QString guessAttemptsPayload(const QString& numGuesses) {
     return numGuesses.size() == 1 ? QLatin1Char('0') + numGuesses : numGuesses.left(2);
 }
 
+QString guessAttemptsLine(const QString& numGuesses) {
+    return QStringLiteral(">>Guess Attempts Changed To ") + numGuesses;
+}
+
 QString optionsDescription(const GameOptions& o, const QString& player1Name,
                            const QString& player2Name, bool winScoreChanged) {
     QString d;

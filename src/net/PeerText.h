@@ -32,6 +32,9 @@ QString playerName(const QString& name, bool player1);
 // NumGuesses as two digits: a one-character value gets a leading '0'.
 QString guessAttemptsPayload(const QString& numGuesses);
 
+// The log line of a change of guess attempts, made here or by the opponent.
+QString guessAttemptsLine(const QString& numGuesses);
+
 // "Player Chooses Words " ... as logged when the options change.
 QString optionsDescription(const GameOptions& options, const QString& player1Name,
                            const QString& player2Name, bool winScoreChanged);

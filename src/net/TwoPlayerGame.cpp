@@ -102,7 +102,7 @@ void TwoPlayerGame::takeOption(PeerMessage message, const QString& payload) {
             break;
         case PeerMessage::GuessAttempts:
             settings_.NumGuesses = QString::number(text::payloadNumber(payload)).left(2);
-            Q_EMIT logLine(QStringLiteral(">>Guess Attempts Changed To ") + settings_.NumGuesses);
+            Q_EMIT logLine(peertext::guessAttemptsLine(settings_.NumGuesses));
             break;
         case PeerMessage::GameOptions:
             takeGameOptions(payload);
