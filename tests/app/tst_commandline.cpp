@@ -1,7 +1,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
 
+#include "Testing.h"
 #include "app/CommandLine.h"
 
 namespace {
@@ -77,5 +77,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCommandLine)
+ROPEWIT_TEST(TestCommandLine)
 #include "tst_commandline.moc"

@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
-#include <QtTest>
 
 #include "DialogAnswers.h"
 #include "PeerPair.h"
+#include "Testing.h"
 #include "app/ClickLabel.h"
 #include "dialogs/TGetTheWord.h"
 
@@ -491,5 +491,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFlow)
+ROPEWIT_TEST(TestFlow)
 #include "tst_flow.moc"

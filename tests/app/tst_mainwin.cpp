@@ -1,10 +1,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
 
 #include "PeerPair.h"
 #include "TestWindow.h"
+#include "Testing.h"
 #include "app/ClickLabel.h"
 #include "app/ElidingLabel.h"
 #include "core/Pictures.h"
@@ -299,5 +299,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMainWin)
+ROPEWIT_TEST(TestMainWin)
 #include "tst_mainwin.moc"

@@ -1,6 +1,6 @@
 #include <QPlainTextEdit>
-#include <QtTest>
 
+#include "Testing.h"
 #include "app/MemoAppend.h"
 #include "app/MemoBuffer.h"
 
@@ -78,5 +78,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMemoBuffer)
+ROPEWIT_TEST(TestMemoBuffer)
 #include "tst_memobuffer.moc"

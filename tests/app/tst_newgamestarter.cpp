@@ -1,4 +1,4 @@
-#include <QtTest>
+#include "Testing.h"
 
 #include "app/NewGameStarter.h"
 #include "core/AppContext.h"
@@ -110,5 +110,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestNewGameStarter)
+ROPEWIT_TEST(TestNewGameStarter)
 #include "tst_newgamestarter.moc"

@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
-#include <QtTest>
 
-#include "../matchmaking/FakeMatchServer.h"
+#include "FakeMatchServer.h"
 #include "FakeRouter.h"
 #include "TestWindow.h"
+#include "Testing.h"
 #include "dialogs/TDoNewGame.h"
 #include "net/TWSocket.h"
 
@@ -76,5 +76,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestRouterOption)
+ROPEWIT_TEST(TestRouterOption)
 #include "tst_routeroption.moc"

@@ -1,10 +1,10 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QtTest>
 
 #include "TestFiles.h"
 #include "TestWindow.h"
+#include "Testing.h"
 #include "Unprivileged.h"
 
 // A settings file the program cannot read or write is told to the player once per run, in
@@ -61,5 +61,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSettingsProblems)
+ROPEWIT_TEST(TestSettingsProblems)
 #include "tst_settingsproblems.moc"

@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QtTest>
 
 #include "TestWindow.h"
+#include "Testing.h"
 #include "app/ClickLabel.h"
 #include "core/LetterTile.h"
 #include "core/Random.h"
@@ -425,5 +425,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSolo)
+ROPEWIT_TEST(TestSolo)
 #include "tst_solo.moc"

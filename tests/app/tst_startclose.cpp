@@ -3,9 +3,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
-#include <QtTest>
 
 #include "ScriptedPrompts.h"
+#include "Testing.h"
 #include "app/CloseDown.h"
 #include "app/StartUpSettings.h"
 #include "core/AppContext.h"
@@ -97,5 +97,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestStartClose)
+ROPEWIT_TEST(TestStartClose)
 #include "tst_startclose.moc"

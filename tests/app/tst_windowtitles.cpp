@@ -1,9 +1,9 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
-#include <QtTest>
 
 #include "TestWindow.h"
+#include "Testing.h"
 #include "app/Application.h"
 #include "dialogs/TGuess.h"
 
@@ -66,5 +66,5 @@ void TestWindowTitles::titlesStandAsTheyAre() {
     QTRY_COMPARE(titleOnScreen(box), QStringLiteral("Error"));
 }
 
-QTEST_MAIN(TestWindowTitles)
+ROPEWIT_TEST(TestWindowTitles)
 #include "tst_windowtitles.moc"

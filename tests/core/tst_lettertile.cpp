@@ -1,6 +1,6 @@
 #include <QSet>
-#include <QtTest>
 
+#include "Testing.h"
 #include "core/LetterTile.h"
 #include "core/Pictures.h"
 
@@ -273,5 +273,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLetterTile)
+ROPEWIT_TEST(TestLetterTile)
 #include "tst_lettertile.moc"

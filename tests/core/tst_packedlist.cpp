@@ -1,7 +1,7 @@
 // A word list held as its file's bytes and the places of its entries: what it gives back is
 // what the line walker and the entry rules give, whatever the shape of the file, and what it
 // holds is the file and four bytes an entry at most.
-#include <QtTest>
+#include "Testing.h"
 
 #include "core/PackedList.h"
 #include "core/Random.h"
@@ -146,5 +146,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPackedList)
+ROPEWIT_TEST(TestPackedList)
 #include "tst_packedlist.moc"

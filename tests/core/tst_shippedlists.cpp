@@ -1,7 +1,7 @@
 #include <QDir>
 #include <QRegularExpression>
-#include <QtTest>
 
+#include "Testing.h"
 #include "core/WordList.h"
 
 // The word lists that come with the game, read the way the game reads them.
@@ -71,5 +71,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestShippedLists)
+ROPEWIT_TEST(TestShippedLists)
 #include "tst_shippedlists.moc"

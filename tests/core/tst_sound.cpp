@@ -2,8 +2,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <QtTest>
 
+#include "Testing.h"
 #include "core/QtSoundPlayer.h"
 #include "core/WaveFile.h"
 
@@ -89,5 +89,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSound)
+ROPEWIT_TEST(TestSound)
 #include "tst_sound.moc"

@@ -1,4 +1,4 @@
-#include <QtTest>
+#include "Testing.h"
 
 #include "core/Text.h"
 
@@ -38,5 +38,5 @@ void TestText::textBeyondEightBitsIsReplacedSensibly() {
     QCOMPARE(text::toAnsi(text), bytes);
 }
 
-QTEST_GUILESS_MAIN(TestText)
+ROPEWIT_TEST(TestText)
 #include "tst_text.moc"

@@ -1,4 +1,4 @@
-#include <QtTest>
+#include "Testing.h"
 
 #include "core/TileFont.h"
 
@@ -97,5 +97,5 @@ void TestTileFont::chosenFontsAreKeptAsTheFileCan() {
     QCOMPARE(toStoredFont(TileFont{chosen, QColor()}).colorRef, 0);
 }
 
-QTEST_MAIN(TestTileFont)
+ROPEWIT_TEST(TestTileFont)
 #include "tst_tilefont.moc"

@@ -1,4 +1,4 @@
-#include <QtTest>
+#include "Testing.h"
 
 #include "core/Random.h"
 #include "core/WordList.h"
@@ -208,5 +208,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWordList)
+ROPEWIT_TEST(TestWordList)
 #include "tst_wordlist.moc"

@@ -1,6 +1,6 @@
-#include <QtTest>
 #include <vector>
 
+#include "Testing.h"
 #include "dialogs/EntryStore.h"
 
 class TestEntryStore : public QObject {
@@ -91,5 +91,5 @@ void TestEntryStore::removalsGiveTheirBytesBack() {
     QVERIFY2(store.heldBytes() < full / 2, qPrintable(QString::number(store.heldBytes())));
 }
 
-QTEST_MAIN(TestEntryStore)
+ROPEWIT_TEST(TestEntryStore)
 #include "tst_entrystore.moc"

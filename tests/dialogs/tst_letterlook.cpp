@@ -2,9 +2,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QtTest>
 
 #include "TestWindow.h"
+#include "Testing.h"
 #include "app/ClickLabel.h"
 #include "core/LetterTile.h"
 #include "core/Pictures.h"
@@ -297,5 +297,5 @@ void TestLetterLook::everyWayOfClosingSaves() {
     QCOMPARE(iniValue(w->settings().IniPath, "Options", "Use Hints"), QStringLiteral("Yes"));
 }
 
-QTEST_MAIN(TestLetterLook)
+ROPEWIT_TEST(TestLetterLook)
 #include "tst_letterlook.moc"

@@ -511,5 +511,5 @@ void TstOptionDialogs::connectedChangesReachThePeer() {
     QCOMPARE(t->ui().ConMemo->toPlainText(), QString());
 }
 
-QTEST_MAIN(TstOptionDialogs)
+ROPEWIT_TEST(TstOptionDialogs)
 #include "tst_optiondialogs.moc"

@@ -5,11 +5,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QtTest>
 
 #include "ListItems.h"
 #include "TestFiles.h"
 #include "TestWindow.h"
+#include "Testing.h"
 #include "dialogs/TDoSounds.h"
 
 namespace {
@@ -272,5 +272,5 @@ void TestSoundDialog::emptiedListComesBackWithDefaultsAfterRestart() {
     QCOMPARE(restarted.CorrectWordSound, restarted.ProgramDir + "/MUSIC1.WAV");
 }
 
-QTEST_MAIN(TestSoundDialog)
+ROPEWIT_TEST(TestSoundDialog)
 #include "tst_sounddialog.moc"

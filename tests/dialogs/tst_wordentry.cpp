@@ -213,5 +213,5 @@ void TstWordEntry::everyWayOutIsChecked() {
     QCOMPARE(e.TheWord, QStringLiteral("Tiger"));
 }
 
-QTEST_MAIN(TstWordEntry)
+ROPEWIT_TEST(TstWordEntry)
 #include "tst_wordentry.moc"

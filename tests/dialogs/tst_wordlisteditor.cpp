@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QtTest>
 
 #include "ListItems.h"
 #include "ScriptedPrompts.h"
 #include "TestFiles.h"
+#include "Testing.h"
 #include "Unprivileged.h"
 #include "core/Random.h"
 #include "core/WordList.h"
@@ -611,5 +611,5 @@ void TestWordListEditor::bigListEditedAndSavedWhole() {
     QVERIFY(big.dialog.WordList->uniformItemSizes());
 }
 
-QTEST_MAIN(TestWordListEditor)
+ROPEWIT_TEST(TestWordListEditor)
 #include "tst_wordlisteditor.moc"

@@ -6,9 +6,9 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QtTest>
 
 #include "PeerPair.h"
+#include "Testing.h"
 
 namespace {}  // namespace
 
@@ -188,5 +188,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestConnect)
+ROPEWIT_TEST(TestConnect)
 #include "tst_connect.moc"

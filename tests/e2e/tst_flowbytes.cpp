@@ -3,9 +3,9 @@
 #include <QPushButton>
 #include <QTcpSocket>
 #include <QTimer>
-#include <QtTest>
 
 #include "PeerPair.h"
+#include "Testing.h"
 
 // Player 1 is the program; Player 2 is a bare socket that sends what a real Player 2 would
 // and records every byte Player 1 sends, so the wire of one whole word is checked exactly.
@@ -123,5 +123,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFlowBytes)
+ROPEWIT_TEST(TestFlowBytes)
 #include "tst_flowbytes.moc"

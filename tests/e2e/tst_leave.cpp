@@ -3,9 +3,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
-#include <QtTest>
 
 #include "PeerPair.h"
+#include "Testing.h"
 #include "dialogs/TDoNewGame.h"
 
 class TestLeave : public QObject {
@@ -52,5 +52,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLeave)
+ROPEWIT_TEST(TestLeave)
 #include "tst_leave.moc"

@@ -7,12 +7,12 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpSocket>
-#include <QtTest>
 #include <memory>
 
 #include "ListItems.h"
 #include "Matchd.h"
 #include "TestWindow.h"
+#include "Testing.h"
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TWebOpponent.h"
 #include "net/TWSocket.h"
@@ -120,5 +120,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMatchmaking)
+ROPEWIT_TEST(TestMatchmaking)
 #include "tst_matchmaking.moc"

@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
-#include <QtTest>
 
 #include "ListItems.h"
 #include "Matchd.h"
 #include "PeerPair.h"
 #include "TestWindow.h"
+#include "Testing.h"
 #include "core/Text.h"
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TWebOpponent.h"
@@ -177,5 +177,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestOtherPorts)
+ROPEWIT_TEST(TestOtherPorts)
 #include "tst_otherports.moc"

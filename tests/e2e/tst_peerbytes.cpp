@@ -2,9 +2,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QtTest>
 
 #include "PeerPair.h"
+#include "Testing.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -145,5 +145,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPeerBytes)
+ROPEWIT_TEST(TestPeerBytes)
 #include "tst_peerbytes.moc"

@@ -5,10 +5,10 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
-#include <QtTest>
 #include <memory>
 
 #include "PeerPair.h"
+#include "Testing.h"
 #include "app/ClickLabel.h"
 #include "core/Sound.h"
 
@@ -154,5 +154,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestReconnect)
+ROPEWIT_TEST(TestReconnect)
 #include "tst_reconnect.moc"

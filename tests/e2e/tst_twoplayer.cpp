@@ -4,10 +4,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QtTest>
 #include <memory>
 
 #include "PeerPair.h"
+#include "Testing.h"
 #include "core/Text.h"
 #include "dialogs/TGetTheWord.h"
 
@@ -456,5 +456,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestTwoPlayer)
+ROPEWIT_TEST(TestTwoPlayer)
 #include "tst_twoplayer.moc"

@@ -1,4 +1,4 @@
-#include <QtTest>
+#include "Testing.h"
 
 #include "game/Players.h"
 
@@ -39,5 +39,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestPlayers)
+ROPEWIT_TEST(TestPlayers)
 #include "tst_players.moc"

@@ -1,5 +1,5 @@
 // A word being guessed and the scores of a game, without any window.
-#include <QtTest>
+#include "Testing.h"
 
 #include "game/Round.h"
 #include "game/Scores.h"
@@ -173,5 +173,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRound)
+ROPEWIT_TEST(TestRound)
 #include "tst_round.moc"

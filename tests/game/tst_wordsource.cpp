@@ -1,9 +1,9 @@
 // The word list in play: loading, going through it, and the words the program deals to two
 // players; without any window.
 #include <QTemporaryDir>
-#include <QtTest>
 
 #include "TestFiles.h"
+#include "Testing.h"
 #include "core/Random.h"
 #include "game/WordSource.h"
 
@@ -298,5 +298,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWordSource)
+ROPEWIT_TEST(TestWordSource)
 #include "tst_wordsource.moc"

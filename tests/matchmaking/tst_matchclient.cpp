@@ -6,7 +6,6 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QtTest>
 #include <memory>
 #include <vector>
 
@@ -19,6 +18,7 @@
 
 #include "FakeMatchServer.h"
 #include "TestWindow.h"
+#include "Testing.h"
 #include "dialogs/TWebOpponent.h"
 #include "net/TWSocket.h"
 
@@ -437,5 +437,5 @@ private Q_SLOTS:
 #endif
 };
 
-QTEST_MAIN(TestMatchClient)
+ROPEWIT_TEST(TestMatchClient)
 #include "tst_matchclient.moc"

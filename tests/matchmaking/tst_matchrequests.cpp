@@ -1,7 +1,7 @@
 #include <QSignalSpy>
-#include <QtTest>
 
 #include "FakeMatchServer.h"
+#include "Testing.h"
 #include "matchmaking/MatchClient.h"
 #include "net/MessageGate.h"
 #include "net/TWSocket.h"
@@ -125,5 +125,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMatchRequests)
+ROPEWIT_TEST(TestMatchRequests)
 #include "tst_matchrequests.moc"

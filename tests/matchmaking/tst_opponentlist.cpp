@@ -1,4 +1,4 @@
-#include <QtTest>
+#include "Testing.h"
 
 #include "matchmaking/OpponentList.h"
 
@@ -178,5 +178,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestOpponentList)
+ROPEWIT_TEST(TestOpponentList)
 #include "tst_opponentlist.moc"

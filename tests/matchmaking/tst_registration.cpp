@@ -1,7 +1,7 @@
 #include <QSignalSpy>
-#include <QtTest>
 
 #include "FakeMatchServer.h"
+#include "Testing.h"
 #include "matchmaking/MatchClient.h"
 #include "net/MessageGate.h"
 #include "settings/Settings.h"
@@ -131,5 +131,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestRegistration)
+ROPEWIT_TEST(TestRegistration)
 #include "tst_registration.moc"

@@ -7,12 +7,12 @@
 #include <QRadioButton>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QtTest>
 #include <functional>
 
 #include "DialogAnswers.h"
 #include "FakeMatchServer.h"
 #include "TestWindow.h"
+#include "Testing.h"
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TGetYourName.h"
 #include "net/TWSocket.h"
@@ -453,5 +453,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestWizard)
+ROPEWIT_TEST(TestWizard)
 #include "tst_wizard.moc"

@@ -72,5 +72,5 @@ void TestAddressScope::onlyPublicIsReachable() {
     QVERIFY(addressscope::reachableFromInternet(Scope::Public));
 }
 
-QTEST_GUILESS_MAIN(TestAddressScope)
+ROPEWIT_TEST(TestAddressScope)
 #include "tst_addressscope.moc"

@@ -205,5 +205,5 @@ void TestFraming::manySmallMessagesStayCheap() {
     QVERIFY(buffer.isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestFraming)
+ROPEWIT_TEST(TestFraming)
 #include "tst_framing.moc"

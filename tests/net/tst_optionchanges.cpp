@@ -1,4 +1,4 @@
-#include <QtTest>
+#include "Testing.h"
 
 #include "game/Players.h"
 #include "net/OptionChanges.h"
@@ -88,5 +88,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestOptionChanges)
+ROPEWIT_TEST(TestOptionChanges)
 #include "tst_optionchanges.moc"

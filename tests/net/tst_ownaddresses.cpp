@@ -1,4 +1,4 @@
-#include <QtTest>
+#include "Testing.h"
 
 #include "net/OwnAddresses.h"
 
@@ -40,5 +40,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestOwnAddresses)
+ROPEWIT_TEST(TestOwnAddresses)
 #include "tst_ownaddresses.moc"

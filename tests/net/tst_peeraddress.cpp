@@ -220,5 +220,5 @@ void TestPeerAddress::displayedAddressParsesBack() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestPeerAddress)
+ROPEWIT_TEST(TestPeerAddress)
 #include "tst_peeraddress.moc"

@@ -2,9 +2,9 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QtTest>
 #include <memory>
 
+#include "Testing.h"
 #include "net/MessageGate.h"
 #include "net/PeerConnection.h"
 #include "net/TWSocket.h"
@@ -196,5 +196,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPeerCalls)
+ROPEWIT_TEST(TestPeerCalls)
 #include "tst_peercalls.moc"

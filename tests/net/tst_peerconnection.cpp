@@ -1,9 +1,9 @@
 #include <QSignalSpy>
 #include <QTcpSocket>
-#include <QtTest>
 #include <memory>
 
 #include "LoopbackPeers.h"
+#include "Testing.h"
 #include "net/MessageGate.h"
 #include "net/PeerConnection.h"
 #include "net/TWSocket.h"
@@ -303,5 +303,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPeerConnection)
+ROPEWIT_TEST(TestPeerConnection)
 #include "tst_peerconnection.moc"

@@ -9,12 +9,12 @@
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTimer>
-#include <QtTest>
 #include <random>
 
 #include <sys/stat.h>
 
 #include "PeerPair.h"
+#include "Testing.h"
 #include "settings/Settings.h"
 
 // Stops the calling test when a helper's check failed.
@@ -947,5 +947,5 @@ void TestPeerProtocol::ownAddressesAreListed() {
     QCOMPARE(text.size(), QStringLiteral("Your IP Addresses are").size() + 255);
 }
 
-QTEST_MAIN(TestPeerProtocol)
+ROPEWIT_TEST(TestPeerProtocol)
 #include "tst_peerprotocol.moc"

@@ -496,5 +496,5 @@ void TestPortMapper::offAdvice() {
     QVERIFY(PortMapper::offAdvice(QStringLiteral("bea.example.org"), 52201).isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestPortMapper)
+ROPEWIT_TEST(TestPortMapper)
 #include "tst_portmapper.moc"

@@ -1,8 +1,8 @@
 #include <QSignalSpy>
-#include <QtTest>
 #include <memory>
 
 #include "LoopbackPeers.h"
+#include "Testing.h"
 #include "game/Players.h"
 #include "game/Scores.h"
 #include "game/WordSource.h"
@@ -271,5 +271,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestTwoPlayerGame)
+ROPEWIT_TEST(TestTwoPlayerGame)
 #include "tst_twoplayergame.moc"

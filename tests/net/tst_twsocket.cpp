@@ -580,5 +580,5 @@ void TestTWSocket::addressesAndTexts() {
              QStringLiteral("Error 12345 in function Recv\r\nUnknown error"));
 }
 
-QTEST_GUILESS_MAIN(TestTWSocket)
+ROPEWIT_TEST(TestTWSocket)
 #include "tst_twsocket.moc"

@@ -1,9 +1,9 @@
 #include <QElapsedTimer>
 #include <QTcpServer>
-#include <QtTest>
 #include <memory>
 
 #include "FakeRouter.h"
+#include "Testing.h"
 #include "net/MessageGate.h"
 #include "net/PeerConnection.h"
 #include "net/PortMapper.h"
@@ -155,5 +155,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWaitingRouter)
+ROPEWIT_TEST(TestWaitingRouter)
 #include "tst_waitingrouter.moc"

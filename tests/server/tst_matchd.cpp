@@ -1,7 +1,6 @@
 // The matchmaking server's rules without sockets: the waiting list and its index, request
 // reading, the address policy and the command line.
 #include <QRandomGenerator>
-#include <QtTest>
 #include <map>
 
 #include "AddressPolicy.h"
@@ -10,6 +9,7 @@
 #include "MatchService.h"
 #include "MemoryStore.h"
 #include "RedisStore.h"
+#include "Testing.h"
 #include "WaitingRegistry.h"
 
 using namespace matchd;
@@ -618,5 +618,5 @@ void TestMatchd::lexBounds() {
     QCOMPARE(RedisStore::upperLexBound("\xff"), QByteArray("+"));
 }
 
-QTEST_GUILESS_MAIN(TestMatchd)
+ROPEWIT_TEST(TestMatchd)
 #include "tst_matchd.moc"

@@ -5,11 +5,11 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpSocket>
-#include <QtTest>
 #include <memory>
 #include <vector>
 
 #include "Matchd.h"
+#include "Testing.h"
 
 namespace {
 
@@ -369,5 +369,5 @@ void TestMatchdProcess::quietLogStatsAndStop() {
     QVERIFY(server.output().trimmed().endsWith(QStringLiteral("- stopping")));
 }
 
-QTEST_GUILESS_MAIN(TestMatchdProcess)
+ROPEWIT_TEST(TestMatchdProcess)
 #include "tst_matchd_process.moc"

@@ -4,12 +4,12 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QtTest>
 #include <memory>
 #include <vector>
 
 #include "Matchd.h"
 #include "RedisProcess.h"
+#include "Testing.h"
 
 namespace {
 
@@ -418,5 +418,5 @@ void TestMatchdRedis::misbehavingRedis() {
             server.output().contains(QStringLiteral("unreachable")));
 }
 
-QTEST_GUILESS_MAIN(TestMatchdRedis)
+ROPEWIT_TEST(TestMatchdRedis)
 #include "tst_matchd_redis.moc"

@@ -1,11 +1,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
 
 #include <unistd.h>
 
 #include "TestFiles.h"
+#include "Testing.h"
 #include "Unprivileged.h"
 #include "settings/IniFile.h"
 
@@ -502,5 +502,5 @@ void TestIniFile::unreadableFileIsNeverSavedOver() {
     QCOMPARE(readAll(path), old);
 }
 
-QTEST_GUILESS_MAIN(TestIniFile)
+ROPEWIT_TEST(TestIniFile)
 #include "tst_inifile.moc"

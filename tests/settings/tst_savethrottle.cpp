@@ -1,4 +1,4 @@
-#include <QtTest>
+#include "Testing.h"
 
 #include "settings/SaveThrottle.h"
 
@@ -43,5 +43,5 @@ void TestSaveThrottle::flushSavesWhatIsOwed() {
     QCOMPARE(saves, 2);
 }
 
-QTEST_GUILESS_MAIN(TestSaveThrottle)
+ROPEWIT_TEST(TestSaveThrottle)
 #include "tst_savethrottle.moc"

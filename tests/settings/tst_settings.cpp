@@ -1,10 +1,10 @@
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
 
 #include <climits>
 
 #include "TestFiles.h"
+#include "Testing.h"
 #include "Unprivileged.h"
 #include "core/TileFont.h"
 #include "settings/Settings.h"
@@ -561,5 +561,5 @@ void TestSettings::fontStyleIsWrittenFromTheFont() {
                      "Bitmap=\r\n[Word Font]\r\nColor=0\r\nFont Name=Arial\r\nSize=14\r\n"));
 }
 
-QTEST_MAIN(TestSettings)
+ROPEWIT_TEST(TestSettings)
 #include "tst_settings.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtTest>
+#include "Testing.h"
 
 #include "net/PeerConnection.h"
 #include "net/TWSocket.h"

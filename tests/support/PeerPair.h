@@ -4,10 +4,10 @@
 #include <QPlainTextEdit>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QtTest>
 #include <memory>
 
 #include "TestWindow.h"
+#include "Testing.h"
 #include "net/TWSocket.h"
 
 // Two main windows in one process: p1 waits for a call, p2 calls it over loopback, as the

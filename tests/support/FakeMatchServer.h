@@ -2,11 +2,9 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 #include <vector>
-
-#include "TestWindow.h"
 
 // A matchmaking server played by the test: it records what each connection sends and
 // answers whatever the test writes.
