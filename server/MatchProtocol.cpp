@@ -23,12 +23,12 @@ RequestBuffer::State RequestBuffer::append(const char* data, qsizetype size) {
     return state_;
 }
 
-namespace {
-
 bool holdsFramingByte(const QByteArray& field) {
     return std::any_of(field.cbegin(), field.cend(),
                        [](char c) { return static_cast<unsigned char>(c) <= 0x03; });
 }
+
+namespace {
 
 ParsedRequest refused(const QString& why) {
     ParsedRequest parsed;

@@ -66,4 +66,8 @@ QByteArray listReply(const QList<WaitingPlayer>& players);
 // double quote escaped, everything else as \xNN.
 QString printable(const QByteArray& bytes, qsizetype max = 64);
 
+// Whether a field holds a byte that frames messages (0x00 to 0x03), which no stored name or
+// address may carry.
+bool holdsFramingByte(const QByteArray& field);
+
 }  // namespace matchd

@@ -26,11 +26,6 @@ bool isText(const redisReply* r) {
     return r != nullptr && (r->type == REDIS_REPLY_STRING || r->type == REDIS_REPLY_STATUS);
 }
 
-bool holdsFramingByte(const QByteArray& field) {
-    return std::any_of(field.cbegin(), field.cend(),
-                       [](char c) { return static_cast<unsigned char>(c) <= 0x03; });
-}
-
 }  // namespace
 
 // One command on its way; hiredis hands it back with the reply (or with none when the

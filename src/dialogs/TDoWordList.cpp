@@ -27,7 +27,7 @@ QLineEdit* makeEdit(QWidget* parent, int maxLength, const QRect& place) {
     return edit;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& caption, const QRect& place) {
+QPushButton* listButton(QWidget* parent, const QString& caption, const QRect& place) {
     auto* button = new QPushButton(caption, parent);
     button->setGeometry(place);
     return button;
@@ -70,15 +70,15 @@ TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     constexpr int kButtonX = 251;
     constexpr int kButtonW = 75;
     constexpr int kButtonH = 24;
-    Button1 = makeButton(this, QStringLiteral("&Add It"), {kButtonX, 100, kButtonW, kButtonH});
-    DeleteButton = makeButton(this, QStringLiteral("&Delete"), {kButtonX, 134, kButtonW, kButtonH});
-    UpButton = makeButton(this, QStringLiteral("&Up"), {kButtonX, 163, kButtonW, kButtonH});
-    DownButton = makeButton(this, QStringLiteral("Do&wn"), {kButtonX, 192, kButtonW, kButtonH});
-    SortButton = makeButton(this, QStringLiteral("&Sort"), {kButtonX, 221, kButtonW, kButtonH});
-    Button2 = makeButton(this, QStringLiteral("&Random"), {kButtonX, 250, kButtonW, kButtonH});
-    OpenButton = makeButton(this, QStringLiteral("&Open"), {8, 290, kButtonW, kButtonH});
-    SaveButton = makeButton(this, QStringLiteral("&Save"), {170, 290, kButtonW, kButtonH});
-    CancelButton = makeButton(this, QStringLiteral("&Cancel"), {kButtonX, 290, kButtonW, kButtonH});
+    Button1 = listButton(this, QStringLiteral("&Add It"), {kButtonX, 100, kButtonW, kButtonH});
+    DeleteButton = listButton(this, QStringLiteral("&Delete"), {kButtonX, 134, kButtonW, kButtonH});
+    UpButton = listButton(this, QStringLiteral("&Up"), {kButtonX, 163, kButtonW, kButtonH});
+    DownButton = listButton(this, QStringLiteral("Do&wn"), {kButtonX, 192, kButtonW, kButtonH});
+    SortButton = listButton(this, QStringLiteral("&Sort"), {kButtonX, 221, kButtonW, kButtonH});
+    Button2 = listButton(this, QStringLiteral("&Random"), {kButtonX, 250, kButtonW, kButtonH});
+    OpenButton = listButton(this, QStringLiteral("&Open"), {8, 290, kButtonW, kButtonH});
+    SaveButton = listButton(this, QStringLiteral("&Save"), {170, 290, kButtonW, kButtonH});
+    CancelButton = listButton(this, QStringLiteral("&Cancel"), {kButtonX, 290, kButtonW, kButtonH});
     SaveButton->setDefault(true);
 
     QWidget* order[] = {Title,        AddWord,    Clue,        Button1,    WordList,
