@@ -1,11 +1,7 @@
-#include <QElapsedTimer>
-#include <QSignalSpy>
-#include <QTcpServer>
-#include <QTest>
-
-#include <memory>
-
 #include "FakeRouter.h"
+#include "LoopbackPeers.h"
+#include "RenewalClock.h"
+#include "Testing.h"
 #include "net/PortMapper.h"
 
 // Every router here is a fake on 127.0.0.1 given by URL: nothing is ever discovered and no
@@ -13,6 +9,7 @@
 namespace {
 
 constexpr quint16 kPort = 52311;
+constexpr int kRenewMs = 100;
 const QString kAdd = QStringLiteral("AddPortMapping");
 const QString kDelete = QStringLiteral("DeletePortMapping");
 
@@ -21,15 +18,9 @@ PortMapper::Config configFor(const QString& url) {
     config.mode = PortMapper::Mode::Url;
     config.rootUrl = url;
     config.leaseSeconds = 2;
-    config.renewIntervalMs = 100;
+    config.renewIntervalMs = kRenewMs;
     config.closeWaitMs = 5000;
     return config;
-}
-
-quint16 unusedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
 }
 
 QStringList linesOf(const QSignalSpy& spy) {
@@ -38,6 +29,32 @@ QStringList linesOf(const QSignalSpy& spy) {
         lines.append(args.at(0).toString());
     }
     return lines;
+}
+
+// Makes the router fail the way a test row names: gone, refuse718, refuse501, foreign (the
+// port is another computer's), garbageDescription, garbageAll, garbageAdd, yesButNothing,
+// silent. Anything else leaves it working.
+void breakRouter(FakeRouter& router, const QString& how) {
+    if (how == QLatin1String("gone")) {
+        router.disappear();
+    } else if (how == QLatin1String("foreign")) {
+        router.addForeignMapping(kPort, QStringLiteral("192.168.1.23"));
+    } else if (how == QLatin1String("refuse718")) {
+        router.setFault(kAdd, FakeRouter::Fault::Refuse, 718);
+    } else if (how == QLatin1String("refuse501")) {
+        router.setFault(kAdd, FakeRouter::Fault::Refuse, 501);
+    } else if (how == QLatin1String("garbageDescription")) {
+        router.setFault(QStringLiteral("Description"), FakeRouter::Fault::Garbage);
+    } else if (how == QLatin1String("garbageAll")) {
+        router.setFault(QStringLiteral("*"), FakeRouter::Fault::Garbage);
+    } else if (how == QLatin1String("garbageAdd")) {
+        router.setFault(kAdd, FakeRouter::Fault::Garbage);
+        router.setFault(QStringLiteral("GetSpecificPortMappingEntry"), FakeRouter::Fault::Garbage);
+    } else if (how == QLatin1String("yesButNothing")) {
+        router.setFault(kAdd, FakeRouter::Fault::Garbage);
+    } else if (how == QLatin1String("silent")) {
+        router.setFault(QStringLiteral("Description"), FakeRouter::Fault::Silent);
+    }
 }
 
 // A mapper with spies on all it tells.
@@ -170,6 +187,15 @@ void TestPortMapper::removesOnDestruction() {
     QCOMPARE(router.count(kDelete), 1);
 }
 
+// A router that never answers holds a close up for the short closeWaitMs of these tests at
+// most, never until it answers. The bound is that behaviour, generous for a loaded machine.
+static void closeUnheld(Watched& w) {
+    QElapsedTimer clock;
+    clock.start();
+    w.mapper.reset();
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+}
+
 void TestPortMapper::closeDoesNotWaitForAHungRouter() {
     FakeRouter router;
     router.setFault(kDelete, FakeRouter::Fault::Silent);
@@ -179,10 +205,7 @@ void TestPortMapper::closeDoesNotWaitForAHungRouter() {
         Watched w(config);
         w.mapper->start(kPort);
         QTRY_COMPARE(w.mapped.count(), 1);
-        QElapsedTimer clock;
-        clock.start();
-        w.mapper.reset();
-        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        CHECKED(closeUnheld(w));
         QTRY_COMPARE(router.count(kDelete), 1);
     }
     {
@@ -192,10 +215,7 @@ void TestPortMapper::closeDoesNotWaitForAHungRouter() {
         Watched w(config);
         w.mapper->start(kPort);
         QTRY_COMPARE(router.count(QStringLiteral("Description")), asked + 1);
-        QElapsedTimer clock;
-        clock.start();
-        w.mapper.reset();
-        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        CHECKED(closeUnheld(w));
     }
 }
 
@@ -233,29 +253,11 @@ void TestPortMapper::failures() {
     QFETCH(QString, says);
 
     FakeRouter router;
-    QString url = router.rootUrl();
-    if (setup == QLatin1String("unused")) {
-        url = QStringLiteral("http://127.0.0.1:%1/rootDesc.xml").arg(unusedPort());
-    } else if (setup == QLatin1String("gone")) {
-        router.disappear();
-    } else if (setup == QLatin1String("foreign")) {
-        router.addForeignMapping(kPort, QStringLiteral("192.168.1.23"));
-    } else if (setup == QLatin1String("refuse718")) {
-        router.setFault(kAdd, FakeRouter::Fault::Refuse, 718);
-    } else if (setup == QLatin1String("refuse501")) {
-        router.setFault(kAdd, FakeRouter::Fault::Refuse, 501);
-    } else if (setup == QLatin1String("garbageDescription")) {
-        router.setFault(QStringLiteral("Description"), FakeRouter::Fault::Garbage);
-    } else if (setup == QLatin1String("garbageAll")) {
-        router.setFault(QStringLiteral("*"), FakeRouter::Fault::Garbage);
-    } else if (setup == QLatin1String("garbageAdd")) {
-        router.setFault(kAdd, FakeRouter::Fault::Garbage);
-        router.setFault(QStringLiteral("GetSpecificPortMappingEntry"), FakeRouter::Fault::Garbage);
-    } else if (setup == QLatin1String("yesButNothing")) {
-        router.setFault(kAdd, FakeRouter::Fault::Garbage);
-    } else if (setup == QLatin1String("silent")) {
-        router.setFault(QStringLiteral("Description"), FakeRouter::Fault::Silent);
-    }
+    const QString url =
+        setup == QLatin1String("unused")
+            ? QStringLiteral("http://127.0.0.1:%1/rootDesc.xml").arg(loopback::freePort())
+            : router.rootUrl();
+    breakRouter(router, setup);
     const auto before = router.mappings();
 
     Watched w(configFor(url));
@@ -280,10 +282,11 @@ void TestPortMapper::slowRouterIsWaitedForOffTheWindowThread() {
     router.setFault(QStringLiteral("*"), FakeRouter::Fault::Slow);
     router.setSlowMs(300);  // four questions: over a second in all
     Watched w(configFor(router.rootUrl()));
-    QElapsedTimer clock;
-    clock.start();
     w.mapper->start(kPort);
-    QVERIFY(clock.elapsed() < 500);
+    // The fake router answers on this thread only: a start() that waited for it here, or
+    // turned the event loop while it waited, would have let it be asked already.
+    QVERIFY(router.calls().isEmpty());
+    QCOMPARE(w.mapped.count(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(w.mapped.count() == 1, 10000);
     QCOMPARE(w.reports.at(0).at(0).toString(),
              QStringLiteral("Your router now forwards port 52311 to this computer"));
@@ -334,11 +337,11 @@ void TestPortMapper::routerLostMidLeaseIsToldOnce_data() {
     QTest::addColumn<QString>("says");
     QTest::newRow("vanishes") << "gone"
                               << "Your router stopped answering";
-    QTest::newRow("answers garbage") << "garbage"
+    QTest::newRow("answers garbage") << "garbageAll"
                                      << "could not be understood";
-    QTest::newRow("refuses") << "refuse"
+    QTest::newRow("refuses") << "refuse501"
                              << "refused to keep forwarding port 52311 (error 501)";
-    QTest::newRow("another computer takes the port") << "taken"
+    QTest::newRow("another computer takes the port") << "foreign"
                                                      << "Another computer has taken";
 }
 
@@ -352,15 +355,7 @@ void TestPortMapper::routerLostMidLeaseIsToldOnce() {
     QTRY_COMPARE(w.mapped.count(), 1);
     const int linesBefore = static_cast<int>(w.reports.count());
 
-    if (how == QLatin1String("gone")) {
-        router.disappear();
-    } else if (how == QLatin1String("garbage")) {
-        router.setFault(QStringLiteral("*"), FakeRouter::Fault::Garbage);
-    } else if (how == QLatin1String("refuse")) {
-        router.setFault(kAdd, FakeRouter::Fault::Refuse, 501);
-    } else {
-        router.addForeignMapping(kPort, QStringLiteral("192.168.1.23"));
-    }
+    breakRouter(router, how);
     QTRY_COMPARE(w.unmapped.count(), 1);
     QCOMPARE(w.reports.count(), linesBefore + 1);
     const QString line = w.reports.last().at(0).toString();
@@ -368,12 +363,7 @@ void TestPortMapper::routerLostMidLeaseIsToldOnce() {
     QVERIFY(!w.mapper->isMapped());
     const int asked = router.count(kAdd);
 
-    // A second mapper with the same renewal interval serves as the clock: once it has renewed
-    // three times, the first would have asked again had it kept trying.
-    FakeRouter clockRouter;
-    Watched clock(configFor(clockRouter.rootUrl()));
-    clock.mapper->start(kPort);
-    QTRY_VERIFY(clockRouter.count(kAdd) >= 4);
+    waitForRenewals(kRenewMs, 3);
     QCOMPARE(router.count(kAdd), asked);
     QCOMPARE(w.reports.count(), linesBefore + 1);
     QCOMPARE(w.unmapped.count(), 1);

@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "Checked.h"
+#include "Testing.h"
 #include "net/TWSocket.h"
 
 namespace {
@@ -70,10 +72,7 @@ void callAndAccept(TWSocket& listener, TWSocket& client, TWSocket& served) {
 }
 
 void open(Link& link) {
-    listenAnywhere(link.listener);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    CHECKED(listenAnywhere(link.listener));
     callAndAccept(link.listener, link.client, link.served);
 }
 
@@ -216,10 +215,7 @@ void TestTWSocket::namesResolveInTheBackground() {
 void TestTWSocket::connectAcceptAndTalk() {
     Link link;
     QCOMPARE(link.client.GetPeerAddr(), QStringLiteral("error"));
-    open(link);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    CHECKED(open(link));
     QCOMPARE(link.client.GetPeerAddr(), QStringLiteral("127.0.0.1"));
     QCOMPARE(link.served.GetPeerAddr(), QStringLiteral("127.0.0.1"));
     QCOMPARE(link.listener.state(), TWSocket::wsListening);  // accepting does not stop it
@@ -243,10 +239,7 @@ void TestTWSocket::connectAcceptAndTalk() {
 
 void TestTWSocket::largeSendArrivesWholeAndInOrder() {
     Link link;
-    open(link);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    CHECKED(open(link));
     QByteArray big(1024 * 1024, Qt::Uninitialized);
     for (qsizetype i = 0; i < big.size(); ++i) {
         big[i] = static_cast<char>((i * 7 + i / 251) & 0xff);
@@ -264,10 +257,7 @@ void TestTWSocket::dataArrivingInsideAHandlerIsAnnounced() {
     // A handler that shows a modal box runs a nested event loop; data that comes in then
     // must reach the handler again inside it, as the game's receive code expects.
     Link link;
-    open(link);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    CHECKED(open(link));
     int depth = 0;
     int maxDepth = 0;
     QByteArray seen;
@@ -296,10 +286,7 @@ void TestTWSocket::dataArrivingInsideAHandlerIsAnnounced() {
 
 void TestTWSocket::closeAnnouncesOnceOnEachSide() {
     Link link;
-    open(link);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    CHECKED(open(link));
     QSignalSpy clientClosed(&link.client, &TWSocket::SessionClosed);
     QSignalSpy servedClosed(&link.served, &TWSocket::SessionClosed);
     QSignalSpy listenerClosed(&link.listener, &TWSocket::SessionClosed);
@@ -330,10 +317,7 @@ void TestTWSocket::closeAnnouncesOnceOnEachSide() {
     QCOMPARE(listenerClosed.size(), 0);
 
     // The listener still takes the next caller into the same instances.
-    callAndAccept(link.listener, link.client, link.served);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    CHECKED(callAndAccept(link.listener, link.client, link.served));
     Reader atClient(&link.client);
     link.served.SendStr("again");
     QTRY_COMPARE(atClient.data, QByteArray("again"));
@@ -346,10 +330,7 @@ void TestTWSocket::dataBeforeAPeerCloseIsDelivered() {
     // The busy reply: taken over, sent to and closed at once. The caller must still get
     // the whole text, and then the end of the connection.
     Link link;
-    open(link);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    CHECKED(open(link));
     Reader atClient(&link.client);
     QByteArray text = "I am already playing! Try later...\r\n";
     text += QByteArray(3000, 'x');  // more than one read's worth
@@ -460,10 +441,7 @@ void TestTWSocket::honestBurstsAreNeverDropped() {
 
 void TestTWSocket::dupClosesTheConnectionHeldBefore() {
     Link link;
-    open(link);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    CHECKED(open(link));
     QSignalSpy servedClosed(&link.served, &TWSocket::SessionClosed);
     QSignalSpy firstCallerClosed(&link.client, &TWSocket::SessionClosed);
 
@@ -518,10 +496,7 @@ void TestTWSocket::refusedAndInvalidConnects() {
 
 void TestTWSocket::busyPortThrows10048() {
     TWSocket first;
-    listenAnywhere(first);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    CHECKED(listenAnywhere(first));
     TWSocket second;
     second.Addr = QStringLiteral("0.0.0.0");
     second.Port = QString::number(first.localPort());
@@ -539,10 +514,7 @@ void TestTWSocket::busyPortThrows10048() {
 
 void TestTWSocket::closedListenerStopsListening() {
     TWSocket listener;
-    listenAnywhere(listener);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    CHECKED(listenAnywhere(listener));
     const quint16 port = listener.localPort();
     QSignalSpy listenerClosed(&listener, &TWSocket::SessionClosed);
     listener.Close();

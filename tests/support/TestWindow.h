@@ -10,6 +10,7 @@
 #include <QTest>
 #include <memory>
 
+#include "Checked.h"
 #include "RecordingSound.h"
 #include "ScriptedPrompts.h"
 #include "app/MainWin.h"
@@ -68,12 +69,3 @@ inline QStringList linesOf(const QPlainTextEdit* memo) {
 inline QStringList logOf(TestWindow& t) {
     return linesOf(t->ui().ConMemo);
 }
-
-// Runs a helper that checks as it goes, and stops the calling test when a check failed.
-#define CHECKED(call)                     \
-    do {                                  \
-        call;                             \
-        if (QTest::currentTestFailed()) { \
-            return;                       \
-        }                                 \
-    } while (0)
