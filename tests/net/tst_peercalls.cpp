@@ -48,8 +48,7 @@ private Q_SLOTS:
         // The caller listens too, on another port: that is no call to itself.
         QVERIFY(b.listen() != 0);
         QVERIFY(b->port() != port);
-        b->setPeerAddress(form.arg(port));
-        b->ConnectToIP();
+        b.call(form.arg(port));
         QCOMPARE(b->callPort(), port);
         QTRY_VERIFY(a->connected() && b->connected());
         QVERIFY(a->isPlayer1());
@@ -72,8 +71,7 @@ private Q_SLOTS:
         const quint16 port = a.listen();
         QVERIFY(port != 0);
         b->setPort(port);
-        b->setPeerAddress(address);
-        b->ConnectToIP();
+        b.call(address);
         QTRY_VERIFY(a->connected() && b->connected());
     }
 
@@ -83,8 +81,7 @@ private Q_SLOTS:
         Side b(QStringLiteral("Bea"));
         const quint16 port = a.listen();
         QVERIFY(port != 0);
-        b->setPeerAddress(QStringLiteral("127.0.0.1:%1").arg(port));
-        b->ConnectToIP();
+        b.call(QStringLiteral("127.0.0.1:%1").arg(port));
         QTRY_VERIFY(a->connected() && b->connected());
         QTcpSocket third;
         QByteArray heard;
@@ -105,16 +102,14 @@ private Q_SLOTS:
         for (const QString& address :
              {QStringLiteral("127.0.0.1:%1"), QStringLiteral("[::1]:%1"), QStringLiteral("::1")}) {
             a.log.clear();
-            a->setPeerAddress(address.contains(QLatin1Char('%')) ? address.arg(port) : address);
-            a->ConnectToIP();
+            a.call(address.contains(QLatin1Char('%')) ? address.arg(port) : address);
             QTRY_VERIFY2(a.log.contains(QStringLiteral(">>You are trying to connect to yourself!")),
                          qPrintable(address));
         }
         Side other(QStringLiteral("Bea"));
         const quint16 otherPort = other.listen();
         QVERIFY(otherPort != 0);
-        a->setPeerAddress(QStringLiteral("[::1]:%1").arg(otherPort));
-        a->ConnectToIP();
+        a.call(QStringLiteral("[::1]:%1").arg(otherPort));
         QTRY_VERIFY(a->connected() && other->connected());
     }
 
@@ -133,8 +128,7 @@ private Q_SLOTS:
     void refusedAddresses() {
         QFETCH(QString, address);
         Side b(QStringLiteral("Bea"));
-        b->setPeerAddress(address);
-        b->ConnectToIP();
+        b.call(address);
         QCOMPARE(b.failed->count(), 1);
         QCOMPARE(b.log.size(), 1);
         QVERIFY2(b.log.first().startsWith(QStringLiteral(">>Can't call")),
@@ -147,8 +141,7 @@ private Q_SLOTS:
     void refusedCallIsExplained() {
         Side b(QStringLiteral("Bea"));
         const quint16 port = freePort();
-        b->setPeerAddress(QStringLiteral("127.0.0.1:%1").arg(port));
-        b->ConnectToIP();
+        b.call(QStringLiteral("127.0.0.1:%1").arg(port));
         QTRY_VERIFY(b.log.contains(QStringLiteral(">>Selected opponent is not waiting to play.")));
         const QString advice = b.log.last();
         QVERIFY2(advice.contains(QStringLiteral("must be waiting")), qPrintable(advice));

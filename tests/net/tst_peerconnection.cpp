@@ -12,7 +12,7 @@ using loopback::Side;
 
 // a listens, b calls it: a is Player 1.
 void connectPair(Side& a, Side& b) {
-    CHECKED(loopback::connect(*a.peer, *b.peer));
+    CHECKED(loopback::connect(a, b));
     QTRY_VERIFY(a->phase() == Phase::ReadyToStart && b->phase() == Phase::ReadyToStart);
 }
 

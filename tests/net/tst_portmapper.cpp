@@ -67,6 +67,11 @@ struct Watched {
           settled(mapper.get(), &PortMapper::settled) {
         mapper->setConfig(config);
     }
+    // Starts on kPort and waits until the router forwards it.
+    void map() {
+        mapper->start(kPort);
+        QTRY_COMPARE(mapped.count(), 1);
+    }
     std::unique_ptr<PortMapper> mapper;
     QSignalSpy reports;
     QSignalSpy mapped;
@@ -105,8 +110,7 @@ void TestPortMapper::forwardsTheListeningPortToThisComputer() {
     QVERIFY(router.isListening());
     Watched w(configFor(router.rootUrl()));
 
-    w.mapper->start(kPort);
-    QTRY_COMPARE(w.mapped.count(), 1);
+    CHECKED(w.map());
     QCOMPARE(w.mapped.at(0).at(0).toString(), QStringLiteral("203.0.113.7"));
     QCOMPARE(w.mapped.at(0).at(1).value<quint16>(), kPort);
     QVERIFY(w.mapper->isMapped());
@@ -132,8 +136,7 @@ void TestPortMapper::forwardsTheListeningPortToThisComputer() {
 void TestPortMapper::renewsWhileWaiting() {
     FakeRouter router;
     Watched w(configFor(router.rootUrl()));
-    w.mapper->start(kPort);
-    QTRY_COMPARE(w.mapped.count(), 1);
+    CHECKED(w.map());
     QTRY_VERIFY(router.count(kAdd) >= 4);
     for (const auto& add : router.calls(kAdd)) {
         QCOMPARE(add.externalPort, kPort);
@@ -149,8 +152,7 @@ void TestPortMapper::renewsWhileWaiting() {
 void TestPortMapper::removesOnStop() {
     FakeRouter router;
     Watched w(configFor(router.rootUrl()));
-    w.mapper->start(kPort);
-    QTRY_COMPARE(w.mapped.count(), 1);
+    CHECKED(w.map());
 
     w.mapper->stop();
     QTRY_COMPARE(w.unmapped.count(), 1);
@@ -172,8 +174,7 @@ void TestPortMapper::removesOnStop() {
 void TestPortMapper::removesOnDestruction() {
     FakeRouter router;
     Watched w(configFor(router.rootUrl()));
-    w.mapper->start(kPort);
-    QTRY_COMPARE(w.mapped.count(), 1);
+    CHECKED(w.map());
 
     w.mapper.reset();
     // Gone by the time the destructor returns, without an event loop turning in between.
@@ -203,8 +204,7 @@ void TestPortMapper::closeDoesNotWaitForAHungRouter() {
     config.closeWaitMs = 200;
     {
         Watched w(config);
-        w.mapper->start(kPort);
-        QTRY_COMPARE(w.mapped.count(), 1);
+        CHECKED(w.map());
         CHECKED(closeUnheld(w));
         QTRY_COMPARE(router.count(kDelete), 1);
     }
@@ -296,8 +296,7 @@ void TestPortMapper::permanentLeaseOnlyRouter() {
     FakeRouter router;
     router.setPermanentLeasesOnly(true);
     Watched w(configFor(router.rootUrl()));
-    w.mapper->start(kPort);
-    QTRY_COMPARE(w.mapped.count(), 1);
+    CHECKED(w.map());
     QCOMPARE(router.mappings().value(kPort).lease, 0);
     w.mapper->stop();
     QTRY_COMPARE(w.unmapped.count(), 1);
@@ -322,8 +321,7 @@ void TestPortMapper::ownLeftoverForwardingIsTakenOver() {
 void TestPortMapper::movesTheForwardingToAnotherPort() {
     FakeRouter router;
     Watched w(configFor(router.rootUrl()));
-    w.mapper->start(kPort);
-    QTRY_COMPARE(w.mapped.count(), 1);
+    CHECKED(w.map());
     w.mapper->start(kPort);  // the same port again: nothing new
     w.mapper->start(kPort + 1);
     QTRY_COMPARE(w.mapped.count(), 2);
@@ -351,8 +349,7 @@ void TestPortMapper::routerLostMidLeaseIsToldOnce() {
 
     FakeRouter router;
     Watched w(configFor(router.rootUrl()));
-    w.mapper->start(kPort);
-    QTRY_COMPARE(w.mapped.count(), 1);
+    CHECKED(w.map());
     const int linesBefore = static_cast<int>(w.reports.count());
 
     breakRouter(router, how);
@@ -379,8 +376,7 @@ void TestPortMapper::privateExternalAddressIsNotOffered() {
     FakeRouter router;
     router.setExternalAddress(QStringLiteral("100.64.3.4"));
     Watched w(configFor(router.rootUrl()));
-    w.mapper->start(kPort);
-    QTRY_COMPARE(w.mapped.count(), 1);
+    CHECKED(w.map());
     QCOMPARE(w.mapped.at(0).at(0).toString(), QString());
     QCOMPARE(w.mapped.at(0).at(1).value<quint16>(), kPort);
     QVERIFY(w.mapper->externalAddress().isEmpty());
@@ -391,8 +387,7 @@ void TestPortMapper::privateExternalAddressIsNotOffered() {
     FakeRouter quiet;
     quiet.setFault(QStringLiteral("GetExternalIPAddress"), FakeRouter::Fault::Garbage);
     Watched q(configFor(quiet.rootUrl()));
-    q.mapper->start(kPort);
-    QTRY_COMPARE(q.mapped.count(), 1);
+    CHECKED(q.map());
     QCOMPARE(q.reports.count(), 1);
     QVERIFY(q.mapper->externalAddress().isEmpty());
 }

@@ -38,7 +38,7 @@ struct Side : loopback::Side {
 
 // a listens, b calls it: a is Player 1. Both have seen the other's name.
 void connectPair(Side& a, Side& b) {
-    CHECKED(loopback::connect(*a.peer, *b.peer));
+    CHECKED(loopback::connect(a, b));
     QTRY_VERIFY(!a.named.isEmpty() && !b.named.isEmpty());
 }
 

@@ -68,22 +68,24 @@ struct Side {
         return 0;
     }
 
+    // Calls the address as a player types it; a bare one is called on this side's port.
+    void call(const QString& address) {
+        peer->setPeerAddress(address);
+        peer->ConnectToIP();
+    }
     // Calls the given port on 127.0.0.1.
     void call(quint16 port) {
         peer->setPort(port);
-        peer->setPeerAddress(QStringLiteral("127.0.0.1"));
-        peer->ConnectToIP();
+        call(QStringLiteral("127.0.0.1"));
     }
 };
 
 // a listens on a port the system chooses, b calls it: a is Player 1.
-inline void connect(PeerConnection& a, PeerConnection& b) {
-    a.StartServer();
-    QVERIFY(a.isListening());
-    b.setPort(a.srvWSocket().localPort());
-    b.setPeerAddress(QStringLiteral("127.0.0.1"));
-    b.ConnectToIP();
-    QTRY_VERIFY(a.connected() && b.connected());
+inline void connect(Side& a, Side& b) {
+    a->StartServer();
+    QVERIFY(a->isListening());
+    b.call(a->srvWSocket().localPort());
+    QTRY_VERIFY(a->connected() && b->connected());
 }
 
 }  // namespace loopback

@@ -27,9 +27,7 @@ struct TestWindow {
     // iniText, when given, is written as ROPEWIT.INI before the window is created.
     explicit TestWindow(const QByteArray& iniText = {}, quint16 peerPort = 0) {
         if (!iniText.isNull()) {
-            QFile f(QDir(dir.path()).filePath(QStringLiteral("ROPEWIT.INI")));
-            f.open(QIODevice::WriteOnly);
-            f.write(iniText);
+            writeFile(QStringLiteral("ROPEWIT.INI"), iniText);
         }
         AppContext ctx;
         ctx.configDir = dir.path();
