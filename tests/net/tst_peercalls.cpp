@@ -1,58 +1,18 @@
 #include <QHostAddress>
-#include <QSignalSpy>
-#include <QTcpServer>
 #include <QTcpSocket>
-#include <memory>
 
+#include "LoopbackPeers.h"
 #include "Testing.h"
-#include "net/MessageGate.h"
-#include "net/PeerConnection.h"
-#include "net/TWSocket.h"
-#include "settings/Settings.h"
 
 // Calls by address with a port, over IPv4 and IPv6, between connections in one process.
 namespace {
 
-struct Side {
-    Settings settings;
-    MessageGate gate;
-    std::unique_ptr<PeerConnection> peer;
-    std::unique_ptr<QSignalSpy> failed;
-    QStringList log;
-
-    explicit Side(const QString& name) {
-        settings.UserName = name;
-        settings.NumGuesses = QStringLiteral("8");
-        peer = std::make_unique<PeerConnection>(settings, gate);
-        failed = std::make_unique<QSignalSpy>(peer.get(), &PeerConnection::callFailed);
-        QObject::connect(peer.get(), &PeerConnection::logLine,
-                         [this](const QString& line) { log << line; });
-    }
-    PeerConnection* operator->() { return peer.get(); }
-};
+using loopback::freePort;
+using loopback::Side;
 
 bool hasIpv6Loopback() {
     QTcpServer probe;
     return probe.listen(QHostAddress::LocalHostIPv6, 0);
-}
-
-// A port nobody listens on (just released by the system).
-quint16 freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-// Listens on a port of its own choosing, as a copy started with --peer-port does.
-quint16 listen(Side& side) {
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        side->setPort(freePort());
-        side->StartServer();
-        if (side->isListening()) {
-            return side->port();
-        }
-    }
-    return 0;
 }
 
 }  // namespace
@@ -83,13 +43,12 @@ private Q_SLOTS:
         QFETCH(QString, callerSeenAs);
         Side a(QStringLiteral("Ann"));
         Side b(QStringLiteral("Bea"));
-        const quint16 port = listen(a);
+        const quint16 port = a.listen();
         QVERIFY(port != 0);
         // The caller listens too, on another port: that is no call to itself.
-        QVERIFY(listen(b) != 0);
+        QVERIFY(b.listen() != 0);
         QVERIFY(b->port() != port);
-        b->setPeerAddress(form.arg(port));
-        b->ConnectToIP();
+        b.call(form.arg(port));
         QCOMPARE(b->callPort(), port);
         QTRY_VERIFY(a->connected() && b->connected());
         QVERIFY(a->isPlayer1());
@@ -109,11 +68,10 @@ private Q_SLOTS:
         QFETCH(QString, address);
         Side a(QStringLiteral("Ann"));
         Side b(QStringLiteral("Bea"));
-        const quint16 port = listen(a);
+        const quint16 port = a.listen();
         QVERIFY(port != 0);
         b->setPort(port);
-        b->setPeerAddress(address);
-        b->ConnectToIP();
+        b.call(address);
         QTRY_VERIFY(a->connected() && b->connected());
     }
 
@@ -121,10 +79,9 @@ private Q_SLOTS:
     void busyOverIpv6() {
         Side a(QStringLiteral("Ann"));
         Side b(QStringLiteral("Bea"));
-        const quint16 port = listen(a);
+        const quint16 port = a.listen();
         QVERIFY(port != 0);
-        b->setPeerAddress(QStringLiteral("127.0.0.1:%1").arg(port));
-        b->ConnectToIP();
+        b.call(QStringLiteral("127.0.0.1:%1").arg(port));
         QTRY_VERIFY(a->connected() && b->connected());
         QTcpSocket third;
         QByteArray heard;
@@ -139,22 +96,20 @@ private Q_SLOTS:
     // the same address on another port is another copy and is called.
     void selfCalls() {
         Side a(QStringLiteral("Ann"));
-        const quint16 port = listen(a);
+        const quint16 port = a.listen();
         QVERIFY(port != 0);
         // A bare address is dialled on the copy's own port, which is the listening one.
         for (const QString& address :
              {QStringLiteral("127.0.0.1:%1"), QStringLiteral("[::1]:%1"), QStringLiteral("::1")}) {
             a.log.clear();
-            a->setPeerAddress(address.contains(QLatin1Char('%')) ? address.arg(port) : address);
-            a->ConnectToIP();
+            a.call(address.contains(QLatin1Char('%')) ? address.arg(port) : address);
             QTRY_VERIFY2(a.log.contains(QStringLiteral(">>You are trying to connect to yourself!")),
                          qPrintable(address));
         }
         Side other(QStringLiteral("Bea"));
-        const quint16 otherPort = listen(other);
+        const quint16 otherPort = other.listen();
         QVERIFY(otherPort != 0);
-        a->setPeerAddress(QStringLiteral("[::1]:%1").arg(otherPort));
-        a->ConnectToIP();
+        a.call(QStringLiteral("[::1]:%1").arg(otherPort));
         QTRY_VERIFY(a->connected() && other->connected());
     }
 
@@ -173,8 +128,7 @@ private Q_SLOTS:
     void refusedAddresses() {
         QFETCH(QString, address);
         Side b(QStringLiteral("Bea"));
-        b->setPeerAddress(address);
-        b->ConnectToIP();
+        b.call(address);
         QCOMPARE(b.failed->count(), 1);
         QCOMPARE(b.log.size(), 1);
         QVERIFY2(b.log.first().startsWith(QStringLiteral(">>Can't call")),
@@ -187,8 +141,7 @@ private Q_SLOTS:
     void refusedCallIsExplained() {
         Side b(QStringLiteral("Bea"));
         const quint16 port = freePort();
-        b->setPeerAddress(QStringLiteral("127.0.0.1:%1").arg(port));
-        b->ConnectToIP();
+        b.call(QStringLiteral("127.0.0.1:%1").arg(port));
         QTRY_VERIFY(b.log.contains(QStringLiteral(">>Selected opponent is not waiting to play.")));
         const QString advice = b.log.last();
         QVERIFY2(advice.contains(QStringLiteral("must be waiting")), qPrintable(advice));

@@ -1,53 +1,18 @@
-#include <QSignalSpy>
-#include <QTcpSocket>
-#include <memory>
-
 #include "LoopbackPeers.h"
 #include "Testing.h"
-#include "net/MessageGate.h"
-#include "net/PeerConnection.h"
-#include "net/TWSocket.h"
-#include "settings/Settings.h"
 
 // Two connections in one process, without any window: the game's steps are taken by hand
 // on each side, the messages travel over loopback.
-#define CHECKED_STEP(call)                \
-    do {                                  \
-        call;                             \
-        if (QTest::currentTestFailed()) { \
-            return;                       \
-        }                                 \
-    } while (0)
-
 namespace {
 
 using Phase = PeerConnection::Phase;
 using Offer = PeerConnection::Offer;
 
-struct Side {
-    Settings settings;
-    MessageGate gate;
-    std::unique_ptr<PeerConnection> peer;
-    std::unique_ptr<QSignalSpy> ended;
-    QStringList log;
-
-    explicit Side(const QString& name) {
-        loopback::twoPlayerSettings(settings, name);
-        peer = std::make_unique<PeerConnection>(settings, gate);
-        peer->setPort(0);
-        ended = std::make_unique<QSignalSpy>(peer.get(), &PeerConnection::sessionEnded);
-        QObject::connect(peer.get(), &PeerConnection::logLine,
-                         [this](const QString& line) { log << line; });
-    }
-    PeerConnection* operator->() { return peer.get(); }
-};
+using loopback::Side;
 
 // a listens, b calls it: a is Player 1.
 void connectPair(Side& a, Side& b) {
-    loopback::connect(*a.peer, *b.peer);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    CHECKED(loopback::connect(a, b));
     QTRY_VERIFY(a->phase() == Phase::ReadyToStart && b->phase() == Phase::ReadyToStart);
 }
 
@@ -113,7 +78,7 @@ private Q_SLOTS:
         Side bea(QStringLiteral("Bea"));
         QSignalSpy annGot(ann.peer.get(), &PeerConnection::received);
         QSignalSpy beaGot(bea.peer.get(), &PeerConnection::received);
-        connectPair(ann, bea);
+        CHECKED(connectPair(ann, bea));
         QVERIFY(ann->isPlayer1());
         QVERIFY(!bea->isPlayer1());
         // The opening reached Bea in order, and Bea answered with her name.
@@ -127,9 +92,9 @@ private Q_SLOTS:
         QCOMPARE(annGot.at(0).at(1).toString(), QStringLiteral("Bea"));
 
         for (int game = 0; game < 2; ++game) {
-            CHECKED_STEP(bothStart(ann, bea));
-            CHECKED_STEP(playStep(ann, bea, QStringLiteral("RAIN"), QStringLiteral("SNOW"), 5, 3));
-            CHECKED_STEP(playStep(ann, bea, QStringLiteral("FIG"), QStringLiteral("PEAR"), 8, 9));
+            CHECKED(bothStart(ann, bea));
+            CHECKED(playStep(ann, bea, QStringLiteral("RAIN"), QStringLiteral("SNOW"), 5, 3));
+            CHECKED(playStep(ann, bea, QStringLiteral("FIG"), QStringLiteral("PEAR"), 8, 9));
             // The window's rules found a winner: a new game against the same opponent.
             ann->beginStep();
             bea->beginStep();
@@ -174,11 +139,9 @@ private Q_SLOTS:
         Side ann(QStringLiteral("Ann"));
         Side bea(QStringLiteral("Bea"));
         Side cal(QStringLiteral("Cal"));
-        connectPair(ann, bea);
-        CHECKED_STEP(bothStart(ann, bea));
-        cal->setPort(ann->srvWSocket().localPort());
-        cal->setPeerAddress(QStringLiteral("127.0.0.1"));
-        cal->ConnectToIP();
+        CHECKED(connectPair(ann, bea));
+        CHECKED(bothStart(ann, bea));
+        cal.call(ann->srvWSocket().localPort());
         QTRY_COMPARE(cal.ended->count(), 1);
         QCOMPARE(cal.ended->at(0).at(0).toBool(), false);
         QVERIFY(ann.log.filter(QStringLiteral(" is trying to call you")).size() == 1);
@@ -210,9 +173,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(flooder.bytesToWrite(), 0, 30000);
 
         Side cal(QStringLiteral("Cal"));
-        cal->setPort(ann->srvWSocket().localPort());
-        cal->setPeerAddress(QStringLiteral("127.0.0.1"));
-        cal->ConnectToIP();
+        cal.call(ann->srvWSocket().localPort());
         QTRY_COMPARE(cal.ended->count(), 1);
         QCOMPARE(ann.log.filter(QStringLiteral(" is trying to call you")).size(), 1);
         QVERIFY(ann->connected());
@@ -220,9 +181,7 @@ private Q_SLOTS:
         flooder.disconnectFromHost();
         QTRY_COMPARE(ann.ended->count(), 1);
         Side bea(QStringLiteral("Bea"));
-        bea->setPort(ann->srvWSocket().localPort());
-        bea->setPeerAddress(QStringLiteral("127.0.0.1"));
-        bea->ConnectToIP();
+        bea.call(ann->srvWSocket().localPort());
         QTRY_COMPARE(begun.count(), 2);
         QTRY_VERIFY(bea->connected());
         QCOMPARE(ann.log.filter(notice).size(), 1);
@@ -232,18 +191,16 @@ private Q_SLOTS:
     void aNewConnectionStartsClean() {
         Side ann(QStringLiteral("Ann"));
         Side bea(QStringLiteral("Bea"));
-        connectPair(ann, bea);
-        CHECKED_STEP(bothStart(ann, bea));
-        CHECKED_STEP(playStep(ann, bea, QStringLiteral("RAIN"), QStringLiteral("SNOW"), 5, 3));
+        CHECKED(connectPair(ann, bea));
+        CHECKED(bothStart(ann, bea));
+        CHECKED(playStep(ann, bea, QStringLiteral("RAIN"), QStringLiteral("SNOW"), 5, 3));
         ann->cliWSocket().Close();
         QTRY_COMPARE(bea.ended->count(), 1);
         QCOMPARE(bea.ended->at(0).at(0).toBool(), true);
 
         Side cal(QStringLiteral("Cal"));
-        cal->setPort(ann->srvWSocket().localPort());
-        cal->setPeerAddress(QStringLiteral("127.0.0.1"));
         QSignalSpy begun(ann.peer.get(), &PeerConnection::sessionBegun);
-        cal->ConnectToIP();
+        cal.call(ann->srvWSocket().localPort());
         QTRY_COMPARE(begun.count(), 1);
         QVERIFY(!ann->started() && !ann->wordFinished());
         QVERIFY(!ann->ready().mine && !ann->ready().theirs && !ann->posted().mine);
@@ -296,7 +253,7 @@ private Q_SLOTS:
                              seen << QStringLiteral("msg %1").arg(codeOf(m));
                              QVERIFY(!bea->isPlayer1());
                          });
-        connectPair(ann, bea);
+        CHECKED(connectPair(ann, bea));
         QTRY_COMPARE(seen.size(), 7);
         QCOMPARE(seen.mid(0, 3), (QStringList{QStringLiteral("begun 0"), QStringLiteral("greeted"),
                                               QStringLiteral("msg 5")}));

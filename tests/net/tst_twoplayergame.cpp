@@ -1,44 +1,32 @@
-#include <QSignalSpy>
-#include <memory>
-
 #include "LoopbackPeers.h"
 #include "Testing.h"
 #include "game/Players.h"
 #include "game/Scores.h"
 #include "game/WordSource.h"
-#include "net/MessageGate.h"
-#include "net/PeerConnection.h"
-#include "net/TWSocket.h"
 #include "net/TwoPlayerGame.h"
-#include "settings/Settings.h"
 
 // The two-player rules of both sides, without any window: two connections over loopback,
 // each with its game, and what each game says the window should show.
 namespace {
 
-struct Side {
-    Settings settings;
-    MessageGate gate;
+// A connection with the game on top, hooked up as the window hooks them up.
+struct Side : loopback::Side {
     WordSource words;
     Scores scores;
     Players players;
-    std::unique_ptr<PeerConnection> peer;
     std::unique_ptr<TwoPlayerGame> game;
-    QStringList log;
+    QStringList gameLog;
     QStringList chat;
     QStringList named;  // "name" or "name (renamed)"
 
-    explicit Side(const QString& name) {
-        loopback::twoPlayerSettings(settings, name);
-        peer = std::make_unique<PeerConnection>(settings, gate);
-        peer->setPort(0);
+    explicit Side(const QString& name) : loopback::Side(name) {
         game = std::make_unique<TwoPlayerGame>(*peer, settings, words, scores, players);
         // What the window does with these: greet, pass messages on, show lines.
         QObject::connect(peer.get(), &PeerConnection::sessionBegun,
                          [this](bool asPlayer1) { players.takeOwn(settings.UserName, asPlayer1); });
         QObject::connect(peer.get(), &PeerConnection::received, game.get(), &TwoPlayerGame::take);
         QObject::connect(game.get(), &TwoPlayerGame::logLine,
-                         [this](const QString& line) { log << line; });
+                         [this](const QString& line) { gameLog << line; });
         QObject::connect(game.get(), &TwoPlayerGame::chatReceived,
                          [this](const QString& line) { chat << line; });
         QObject::connect(game.get(), &TwoPlayerGame::opponentNamed,
@@ -46,12 +34,11 @@ struct Side {
                              named << (renamed ? name + QStringLiteral(" (renamed)") : name);
                          });
     }
-    PeerConnection* operator->() { return peer.get(); }
 };
 
 // a listens, b calls it: a is Player 1. Both have seen the other's name.
 void connectPair(Side& a, Side& b) {
-    loopback::connect(*a.peer, *b.peer);
+    CHECKED(loopback::connect(a, b));
     QTRY_VERIFY(!a.named.isEmpty() && !b.named.isEmpty());
 }
 
@@ -67,7 +54,7 @@ private Q_SLOTS:
         ann.settings.UseHints = true;
         bea.settings.NumGuesses = QStringLiteral("5");
         QSignalSpy beaSaves(bea.game.get(), &TwoPlayerGame::settingsChanged);
-        connectPair(ann, bea);
+        CHECKED(connectPair(ann, bea));
         QCOMPARE(ann.named, QStringList{QStringLiteral("Bea")});
         QCOMPARE(bea.named, QStringList{QStringLiteral("Ann")});
         QCOMPARE(ann.game->ownName(), QStringLiteral("Ann"));
@@ -81,20 +68,21 @@ private Q_SLOTS:
         QCOMPARE(bea.settings.NumGuesses, QStringLiteral("8"));
         QCOMPARE(bea.settings.WinScore, 250);
         QVERIFY(bea.settings.UseHints);
-        QCOMPARE(bea.log.size(), 4);
-        QCOMPARE(bea.log.at(1), QStringLiteral(">>Guess Attempts Changed To 8"));
-        QVERIFY(bea.log.at(2).startsWith(
+        QCOMPARE(bea.gameLog.size(), 4);
+        QCOMPARE(bea.gameLog.at(1), QStringLiteral(">>Guess Attempts Changed To 8"));
+        QVERIFY(bea.gameLog.at(2).startsWith(
             QStringLiteral(">>Game Type Changed: Program Chooses Words, Players Get Different "
                            "Words, ")));
-        QVERIFY(bea.log.at(2).endsWith(QStringLiteral(" Chooses Word List, Winning Score is 250")));
-        QCOMPARE(bea.log.at(3), QStringLiteral(">>Hints Turned On"));
+        QVERIFY(
+            bea.gameLog.at(2).endsWith(QStringLiteral(" Chooses Word List, Winning Score is 250")));
+        QCOMPARE(bea.gameLog.at(3), QStringLiteral(">>Hints Turned On"));
         QCOMPARE(beaSaves.count(), 2);  // the options and the hint mode; the guesses are not saved
     }
 
     void namesChangedDuringTheGameAndMissingNames() {
         Side ann{QString()};
         Side bea(QStringLiteral("Bea"));
-        connectPair(ann, bea);
+        CHECKED(connectPair(ann, bea));
         QCOMPARE(bea.named, QStringList{QStringLiteral("Player 1")});
         QCOMPARE(ann.game->ownName(), QStringLiteral("Player 1"));
         bea->send(PeerMessage::NameChanged, QString());
@@ -108,7 +96,7 @@ private Q_SLOTS:
     void chatLinesCarryTheSendersNameAndAreBounded() {
         Side ann(QStringLiteral("Ann"));
         Side bea(QStringLiteral("Bea"));
-        connectPair(ann, bea);
+        CHECKED(connectPair(ann, bea));
         QCOMPARE(bea.game->sendChat(QStringLiteral("hello")), QStringLiteral("Bea> hello"));
         QTRY_COMPARE(ann.chat, QStringList{QStringLiteral("Bea> hello")});
         bea->send(PeerMessage::Chat, QString(5000, QLatin1Char('x')));
@@ -121,7 +109,7 @@ private Q_SLOTS:
         Side bea(QStringLiteral("Bea"));
         ann.words.setList(QStringLiteral("Pets"), {QStringLiteral("CAT"), QStringLiteral("DOG")},
                           {QStringLiteral("Purrs"), QString()});
-        connectPair(ann, bea);
+        CHECKED(connectPair(ann, bea));
         QSignalSpy title(bea.game.get(), &TwoPlayerGame::titleChanged);
         QSignalSpy dealt(bea.game.get(), &TwoPlayerGame::wordDealt);
         QSignalSpy theirWord(bea.game.get(), &TwoPlayerGame::opponentWordChanged);
@@ -131,7 +119,7 @@ private Q_SLOTS:
         QVERIFY(ann.game->sendListTitle());
         const QString beasWord = ann.game->dealWords();
         QVERIFY(ann->word().mine);
-        QCOMPARE(ann.log.last(), QStringLiteral(">>Word Sent"));
+        QCOMPARE(ann.gameLog.last(), QStringLiteral(">>Word Sent"));
         QTRY_COMPARE(dealt.count(), 1);
         QCOMPARE(title.count(), 1);
         QCOMPARE(title.at(0).at(0).toString(), QStringLiteral("Ropewit: Pets"));
@@ -139,7 +127,7 @@ private Q_SLOTS:
         QCOMPARE(bea.game->dealtWord().word, beasWord);
         QCOMPARE(bea->opponent().word, ann.game->dealtWord().word);
         QVERIFY(ann.game->dealtWord().word != beasWord);  // different words
-        QCOMPARE(bea.log.last(), QStringLiteral(">>Received word"));
+        QCOMPARE(bea.gameLog.last(), QStringLiteral(">>Received word"));
         // An empty clue reads the same on both sides once dealt.
         const wordlist::Entry& dog =
             beasWord == QStringLiteral("DOG") ? bea.game->dealtWord() : ann.game->dealtWord();
@@ -149,7 +137,7 @@ private Q_SLOTS:
     void aTypedWordIsSentWithItsClue() {
         Side ann(QStringLiteral("Ann"));
         Side bea(QStringLiteral("Bea"));
-        connectPair(ann, bea);
+        CHECKED(connectPair(ann, bea));
         QCOMPARE(bea.game->sendTypedWord(QStringLiteral("OTTER:Swims")), QStringLiteral("OTTER"));
         QVERIFY(bea->word().mine);
         QTRY_COMPARE(ann.game->dealtWord().word, QStringLiteral("OTTER"));
@@ -160,14 +148,14 @@ private Q_SLOTS:
         Side ann(QStringLiteral("Ann"));
         Side bea(QStringLiteral("Bea"));
         ann.settings.WinScore = 10;
-        connectPair(ann, bea);
+        CHECKED(connectPair(ann, bea));
         QSignalSpy annEnded(ann.game.get(), &TwoPlayerGame::waitEnded);
         ann.game->scoreWord(7);
         QCOMPARE(ann.scores.player1(), 7);
-        QCOMPARE(ann.log.last(), QStringLiteral(">>Your score sent"));
+        QCOMPARE(ann.gameLog.last(), QStringLiteral(">>Your score sent"));
         QCOMPARE(ann->waiting(), QStringLiteral("Waiting for opponent's score."));
         QTRY_COMPARE(bea.scores.player1(), 7);
-        QCOMPARE(bea.log.last(), QStringLiteral(">>Received opponent's score"));
+        QCOMPARE(bea.gameLog.last(), QStringLiteral(">>Received opponent's score"));
         QVERIFY(ann.game->gameOverText().isEmpty());
         bea.game->scoreWord(12);
         QTRY_COMPARE(ann.scores.player2(), 12);
@@ -179,17 +167,17 @@ private Q_SLOTS:
     void hintModeSwitchedHereIsSentAndLogged() {
         Side ann(QStringLiteral("Ann"));
         Side bea(QStringLiteral("Bea"));
-        connectPair(ann, bea);
+        CHECKED(connectPair(ann, bea));
         QSignalSpy hints(bea.game.get(), &TwoPlayerGame::hintsChanged);
         ann.settings.UseHints = true;
         ann.game->sendHints();
-        QCOMPARE(ann.log.last(), QStringLiteral(">>Hints Turned On"));
+        QCOMPARE(ann.gameLog.last(), QStringLiteral(">>Hints Turned On"));
         QTRY_VERIFY(bea.settings.UseHints);
         QCOMPARE(hints.count(), 1);
         ann.settings.UseHints = false;
         ann.game->sendHints();
         QTRY_VERIFY(!bea.settings.UseHints);
-        QCOMPARE(bea.log.last(), QStringLiteral(">>Hints Turned Off"));
+        QCOMPARE(bea.gameLog.last(), QStringLiteral(">>Hints Turned Off"));
     }
     // A whole step as the action button and the step timer take it: both press "Start Game",
     // the step begins once on each side, Player 1's list deals, both words end with scores.
@@ -198,11 +186,11 @@ private Q_SLOTS:
         Side bea(QStringLiteral("Bea"));
         ann.words.setList(QStringLiteral("Pets"), {QStringLiteral("CAT"), QStringLiteral("DOG")},
                           {QStringLiteral("Purrs"), QString()});
-        connectPair(ann, bea);
+        CHECKED(connectPair(ann, bea));
         ann.game->pressStart(6);
         QCOMPARE(ann->waiting(), QStringLiteral("Waiting for opponent to start"));
         QCOMPARE(ann->opponent().guessesLeft, 6);
-        QCOMPARE(ann.log.last(), QStringLiteral(">>Ann Ready To Start"));
+        QCOMPARE(ann.gameLog.last(), QStringLiteral(">>Ann Ready To Start"));
         QVERIFY(!ann.game->beginStep());  // Bea has not posted yet
         bea.game->pressStart(6);
         QTRY_VERIFY(ann->stepDue());
@@ -237,17 +225,17 @@ private Q_SLOTS:
         Side bea(QStringLiteral("Bea"));
         ann.settings.GameType = 1;
         bea.settings.GameType = 1;
-        connectPair(ann, bea);
+        CHECKED(connectPair(ann, bea));
         // Each types the other's word, whoever would choose from a list.
         QCOMPARE(ann.game->chooseWords(), TwoPlayerGame::WordChoice::Typed);
         QCOMPARE(bea.game->chooseWords(), TwoPlayerGame::WordChoice::Typed);
         QVERIFY(!bea->word().mine);
         QCOMPARE(ann.game->greet(true), QStringLiteral("Ann"));
-        QCOMPARE(ann.log.mid(ann.log.size() - 2),
+        QCOMPARE(ann.gameLog.mid(ann.gameLog.size() - 2),
                  (QStringList{QStringLiteral(">>Connected with 127.0.0.1"),
                               QStringLiteral(">>Syncing options")}));
         QCOMPARE(bea.game->greet(false), QStringLiteral("Bea"));
-        QCOMPARE(bea.log.last(), QStringLiteral(">>Connected"));
+        QCOMPARE(bea.gameLog.last(), QStringLiteral(">>Connected"));
     }
 
     // Alone, the words come from the list in turn and a word's points count for player 1

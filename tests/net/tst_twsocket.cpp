@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "Checked.h"
+#include "Testing.h"
 #include "net/TWSocket.h"
 
 namespace {
@@ -70,10 +72,7 @@ void callAndAccept(TWSocket& listener, TWSocket& client, TWSocket& served) {
 }
 
 void open(Link& link) {
-    listenAnywhere(link.listener);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    CHECKED(listenAnywhere(link.listener));
     callAndAccept(link.listener, link.client, link.served);
 }
 
@@ -154,431 +153,387 @@ struct Flood {
 class TestTWSocket : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void dottedLookupAnswersInsideTheCall();
-    void namesResolveInTheBackground();
-    void connectAcceptAndTalk();
-    void largeSendArrivesWholeAndInOrder();
-    void dataArrivingInsideAHandlerIsAnnounced();
-    void closeAnnouncesOnceOnEachSide();
-    void dataBeforeAPeerCloseIsDelivered();
-    void floodThenCloseIsHandedOutTurnByTurn();
-    void abandonedFloodIsDroppedAtOnce();
-    void floodingPeerIsDroppedWhileItStaysConnected();
-    void honestBurstsAreNeverDropped();
-    void dupClosesTheConnectionHeldBefore();
-    void refusedAndInvalidConnects();
-    void busyPortThrows10048();
-    void closedListenerStopsListening();
-    void addressesAndTexts();
+    void dottedLookupAnswersInsideTheCall() {
+        TWSocket socket;
+        QSignalSpy done(&socket, &TWSocket::DnsLookupDone);
+        socket.DnsLookup(QStringLiteral("192.0.2.7"));
+        QCOMPARE(done.size(), 1);
+        QCOMPARE(done.first().first().toInt(), 0);
+        QCOMPARE(socket.DnsResult, QStringLiteral("192.0.2.7"));
+
+        // An empty host is an error, reported after the call like any other lookup.
+        socket.DnsLookup(QString());
+        QVERIFY(socket.DnsResult.isEmpty());
+        QCOMPARE(done.size(), 1);
+        QTRY_COMPARE(done.size(), 2);
+        QVERIFY(done.last().first().toInt() != 0);
+    }
+
+    void namesResolveInTheBackground() {
+        TWSocket socket;
+        QSignalSpy done(&socket, &TWSocket::DnsLookupDone);
+        socket.DnsLookup(QStringLiteral("localhost"));
+        QVERIFY(done.isEmpty());
+        QTRY_COMPARE(done.size(), 1);
+        QCOMPARE(done.first().first().toInt(), 0);
+        QCOMPARE(socket.DnsResult, QStringLiteral("127.0.0.1"));
+
+        socket.DnsLookup(QStringLiteral("no-such-host.invalid"));
+        QVERIFY(socket.DnsResult.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 2, 30000);
+        QCOMPARE(done.last().first().toInt(), wsa::kHostNotFound);
+
+        // A new lookup cancels the running one: only the answers of the last two arrive.
+        socket.DnsLookup(QStringLiteral("localhost"));
+        socket.DnsLookup(QString());
+        QTRY_COMPARE(done.size(), 3);
+        QVERIFY(done.last().first().toInt() != 0);
+        socket.DnsLookup(QStringLiteral("localhost"));
+        QTRY_COMPARE(done.size(), 4);
+        QCOMPARE(done.last().first().toInt(), 0);
+        QCOMPARE(socket.DnsResult, QStringLiteral("127.0.0.1"));
+    }
+
+    void connectAcceptAndTalk() {
+        Link link;
+        QCOMPARE(link.client.GetPeerAddr(), QStringLiteral("error"));
+        CHECKED(open(link));
+        QCOMPARE(link.client.GetPeerAddr(), QStringLiteral("127.0.0.1"));
+        QCOMPARE(link.served.GetPeerAddr(), QStringLiteral("127.0.0.1"));
+        QCOMPARE(link.listener.state(), TWSocket::wsListening);  // accepting does not stop it
+        QVERIFY(link.listener.Accept() == nullptr);              // nobody else waits
+
+        Reader atServed(&link.served);
+        Reader atClient(&link.client);
+        QCOMPARE(link.client.SendStr("0205\x02"), 5);
+        QCOMPARE(link.client.SendStr("08Ann\x02"), 6);
+        QTRY_COMPARE(atServed.data, QByteArray("0205\x02"
+                                               "08Ann\x02"));
+        const QByteArray high("01\xe9\xff\x80\x02");
+        QCOMPARE(link.served.SendStr(high), high.size());
+        QTRY_COMPARE(atClient.data, high);
+        QCOMPARE(link.served.SendStr(QByteArray()), 0);
+
+        char buffer[16];
+        QVERIFY(link.client.Receive(buffer, sizeof buffer) <= 0);  // nothing left
+        QCOMPARE(link.client.Receive(nullptr, 10), -1);
+    }
+
+    void largeSendArrivesWholeAndInOrder() {
+        Link link;
+        CHECKED(open(link));
+        QByteArray big(1024 * 1024, Qt::Uninitialized);
+        for (qsizetype i = 0; i < big.size(); ++i) {
+            big[i] = static_cast<char>((i * 7 + i / 251) & 0xff);
+        }
+        Reader atServed(&link.served);
+        // More than any game sends at once; here the point is that a send of any size arrives.
+        link.served.setHonestBacklog(8 * big.size());
+        QCOMPARE(link.client.SendStr(big), big.size());
+        QCOMPARE(link.client.SendStr("tail"), 4);
+        QTRY_COMPARE_WITH_TIMEOUT(atServed.data.size(), big.size() + 4, 20000);
+        QVERIFY(atServed.data == big + "tail");
+    }
+
+    void dataArrivingInsideAHandlerIsAnnounced() {
+        // A handler that shows a modal box runs a nested event loop; data that comes in then
+        // must reach the handler again inside it, as the game's receive code expects.
+        Link link;
+        CHECKED(open(link));
+        int depth = 0;
+        int maxDepth = 0;
+        QByteArray seen;
+        QEventLoop modal;
+        connect(&link.served, &TWSocket::DataAvailable, this, [&](int) {
+            ++depth;
+            maxDepth = qMax(maxDepth, depth);
+            char buffer[1024];
+            const int n = link.served.Receive(buffer, sizeof buffer);
+            if (n > 0) {
+                seen.append(buffer, n);
+            }
+            if (depth == 1 && seen == "first") {
+                link.client.SendStr("second");
+                QTimer::singleShot(10000, &modal, &QEventLoop::quit);  // only if it never comes
+                modal.exec();
+            } else if (seen.endsWith("second")) {
+                modal.quit();
+            }
+            --depth;
+        });
+        link.client.SendStr("first");
+        QTRY_COMPARE(seen, QByteArray("firstsecond"));
+        QCOMPARE(maxDepth, 2);
+    }
+
+    void closeAnnouncesOnceOnEachSide() {
+        Link link;
+        CHECKED(open(link));
+        QSignalSpy clientClosed(&link.client, &TWSocket::SessionClosed);
+        QSignalSpy servedClosed(&link.served, &TWSocket::SessionClosed);
+        QSignalSpy listenerClosed(&link.listener, &TWSocket::SessionClosed);
+
+        link.client.Close();
+        QCOMPARE(link.client.state(), TWSocket::wsClosed);
+        QCOMPARE(clientClosed.size(), 1);
+        QCOMPARE(clientClosed.first().first().toInt(), 0);
+        QTRY_COMPARE(servedClosed.size(), 1);
+        const int peerError = servedClosed.first().first().toInt();
+        QVERIFY(peerError == 0 || peerError == wsa::kConnectionReset);
+        QCOMPARE(link.served.state(), TWSocket::wsClosed);
+        QCOMPARE(link.served.GetPeerAddr(), QStringLiteral("error"));
+
+        // Closing again, and sending or reading on a closed socket, changes nothing.
+        link.client.Close();
+        link.served.Close();
+        QCOMPARE(link.client.SendStr("07A\x02"), -1);
+        QCOMPARE(link.served.SendStr("07A\x02"), -1);
+        char buffer[8];
+        QVERIFY(link.served.Receive(buffer, sizeof buffer) <= 0);
+        // Let anything queued run before counting again.
+        QSignalSpy probe(&link.client, &TWSocket::DnsLookupDone);
+        link.client.DnsLookup(QString());
+        QVERIFY(probe.wait());
+        QCOMPARE(clientClosed.size(), 1);
+        QCOMPARE(servedClosed.size(), 1);
+        QCOMPARE(listenerClosed.size(), 0);
+
+        // The listener still takes the next caller into the same instances.
+        CHECKED(callAndAccept(link.listener, link.client, link.served));
+        Reader atClient(&link.client);
+        link.served.SendStr("again");
+        QTRY_COMPARE(atClient.data, QByteArray("again"));
+        link.served.Close();
+        QTRY_COMPARE(clientClosed.size(), 2);
+        QCOMPARE(servedClosed.size(), 2);
+    }
+
+    void dataBeforeAPeerCloseIsDelivered() {
+        // The busy reply: taken over, sent to and closed at once. The caller must still get
+        // the whole text, and then the end of the connection.
+        Link link;
+        CHECKED(open(link));
+        Reader atClient(&link.client);
+        QByteArray text = "I am already playing! Try later...\r\n";
+        text += QByteArray(3000, 'x');  // more than one read's worth
+        QCOMPARE(link.served.SendStr(text), text.size());
+        link.served.Close();
+        QTRY_COMPARE(atClient.events.size(), 2);
+        QCOMPARE(atClient.events.first(), QStringLiteral("data"));
+        QVERIFY(atClient.events.last().startsWith(QLatin1String("closed ")));
+        QCOMPARE(atClient.data, text);
+        QCOMPARE(link.client.state(), TWSocket::wsClosed);
+    }
+
+    void floodThenCloseIsHandedOutTurnByTurn() {
+        // Half a MiB, then the close: an honest amount, so every byte is handed out, in order,
+        // but never more than a little per turn of the event loop, and never much held here.
+        Flood flood;
+        QVERIFY(flood.open());
+        const QByteArray sent = pattern(512 * 1024);
+        flood.peer.write(sent);
+        flood.peer.disconnectFromHost();
+        QTRY_COMPARE_WITH_TIMEOUT(flood.events, QStringList{"closed"}, 30000);
+        QCOMPARE(flood.received.size(), sent.size());
+        QVERIFY(flood.received == sent);
+        QVERIFY2(flood.longestRunWithoutATurn() <= 2,
+                 qPrintable(QString::number(flood.longestRunWithoutATurn())));
+        QVERIFY2(flood.mostBuffered <= TWSocket::kReadBufferBytes,
+                 qPrintable(QString::number(flood.mostBuffered)));
+    }
+
+    void abandonedFloodIsDroppedAtOnce() {
+        // More than an honest peer ever has in flight, then the close: what is still unread is
+        // dropped in one go, told once, and the end of the connection follows.
+        Flood flood;
+        QVERIFY(flood.open());
+        flood.served.setHonestBacklog(16 * 1024);
+        const QByteArray sent = pattern(4 * 1024 * 1024);
+        flood.peer.write(sent);
+        flood.peer.disconnectFromHost();
+        QTRY_COMPARE_WITH_TIMEOUT(flood.events.size(), 2, 30000);
+        QVERIFY(flood.events.first().startsWith("dropped "));
+        QCOMPARE(flood.events.last(), QStringLiteral("closed"));
+        QCOMPARE(flood.received.size() + flood.served.droppedBytes(), sent.size());
+        QVERIFY(flood.received.size() <= 16 * 1024);
+        QVERIFY(sent.startsWith(flood.received));
+        QVERIFY(flood.longestRunWithoutATurn() <= 2);
+        QVERIFY(flood.mostBuffered <= TWSocket::kReadBufferBytes);
+        QCOMPARE(flood.served.state(), TWSocket::wsClosed);
+    }
+
+    void floodingPeerIsDroppedWhileItStaysConnected() {
+        // A peer that keeps more in flight than an honest one, and goes on sending: it is found
+        // out before it closes, told once, and what it sends is dropped unread from then on,
+        // while the connection stays open until the peer leaves. The next caller is served anew.
+        Flood flood;
+        QVERIFY(flood.open());
+        flood.served.setHonestBacklog(16 * 1024);
+        QByteArray sent = pattern(4 * 1024 * 1024);
+        flood.peer.write(sent);
+        QTRY_COMPARE_WITH_TIMEOUT(flood.received.size() + flood.served.droppedBytes(), sent.size(),
+                                  30000);
+        QCOMPARE(flood.events.size(), 1);
+        QVERIFY(flood.events.first().startsWith("dropped "));
+        QCOMPARE(flood.served.state(), TWSocket::wsConnected);
+        QVERIFY(flood.received.size() < 1024 * 1024);
+        QVERIFY(sent.startsWith(flood.received));
+        QVERIFY(flood.mostBuffered <= TWSocket::kReadBufferBytes);
+
+        const QByteArray more = pattern(256 * 1024);
+        sent += more;
+        flood.peer.write(more);
+        QTRY_COMPARE_WITH_TIMEOUT(flood.received.size() + flood.served.droppedBytes(), sent.size(),
+                                  30000);
+        QCOMPARE(flood.served.state(), TWSocket::wsConnected);
+        QCOMPARE(flood.events.size(), 1);
+
+        flood.peer.disconnectFromHost();
+        QTRY_COMPARE(flood.events.size(), 2);
+        QCOMPARE(flood.events.last(), QStringLiteral("closed"));
+        QCOMPARE(flood.served.state(), TWSocket::wsClosed);
+
+        QSignalSpy available(&flood.listener, &TWSocket::SessionAvailable);
+        QTcpSocket next;
+        next.connectToHost(QHostAddress::LocalHost, flood.listener.localPort());
+        QTRY_COMPARE(available.size(), 1);
+        flood.served.Dup(flood.listener.Accept());
+        QCOMPARE(flood.served.droppedBytes(), 0);
+        const qsizetype before = flood.received.size();
+        next.write("hello");
+        QTRY_COMPARE(flood.received.mid(before), QByteArray("hello"));
+        QCOMPARE(flood.events.size(), 2);
+    }
+
+    void honestBurstsAreNeverDropped() {
+        // Bursts each under the honest amount with the game catching up between them: together
+        // far more than that amount, and every byte is handed out, in order.
+        Flood flood;
+        QVERIFY(flood.open());
+        flood.served.setHonestBacklog(16 * 1024);
+        const QByteArray all = pattern(8 * 12 * 1024);
+        for (qsizetype at = 0; at < all.size(); at += 12 * 1024) {
+            flood.peer.write(all.mid(at, 12 * 1024));
+            QTRY_COMPARE(flood.received.size(), at + 12 * 1024);
+        }
+        QVERIFY(flood.received == all);
+        QCOMPARE(flood.served.droppedBytes(), 0);
+        QVERIFY(flood.events.isEmpty());
+    }
+
+    void dupClosesTheConnectionHeldBefore() {
+        Link link;
+        CHECKED(open(link));
+        QSignalSpy servedClosed(&link.served, &TWSocket::SessionClosed);
+        QSignalSpy firstCallerClosed(&link.client, &TWSocket::SessionClosed);
+
+        TWSocket second;
+        QSignalSpy available(&link.listener, &TWSocket::SessionAvailable);
+        QSignalSpy connected(&second, &TWSocket::SessionConnected);
+        second.Addr = QStringLiteral("127.0.0.1");
+        second.Port = QString::number(link.listener.localPort());
+        second.Connect();
+        QTRY_COMPARE(available.size(), 1);
+        QTRY_COMPARE(connected.size(), 1);
+
+        link.served.Dup(link.listener.Accept());
+        QCOMPARE(servedClosed.size(), 1);  // the earlier connection, announced once
+        QCOMPARE(link.served.state(), TWSocket::wsConnected);
+        QTRY_COMPARE(firstCallerClosed.size(), 1);
+
+        Reader atSecond(&second);
+        link.served.SendStr("hello second");
+        QTRY_COMPARE(atSecond.data, QByteArray("hello second"));
+        QCOMPARE(servedClosed.size(), 1);
+
+        // Taking nothing leaves the instance closed (its connection announced as ended).
+        link.served.Dup(nullptr);
+        QCOMPARE(link.served.state(), TWSocket::wsClosed);
+        QCOMPARE(servedClosed.size(), 2);
+        QCOMPARE(link.served.SendStr("x"), -1);
+    }
+
+    void refusedAndInvalidConnects() {
+        TWSocket socket;
+        QSignalSpy connected(&socket, &TWSocket::SessionConnected);
+        QSignalSpy closed(&socket, &TWSocket::SessionClosed);
+        socket.Addr = QStringLiteral("127.0.0.1");
+        socket.Port = QString::number(closedPort());
+        socket.Connect();
+        QTRY_COMPARE(connected.size(), 1);
+        QCOMPARE(connected.first().first().toInt(), wsa::kConnectionRefused);
+        QCOMPARE(socket.state(), TWSocket::wsClosed);
+        QCOMPARE(socket.SendStr("x"), -1);
+
+        // A port that is no number answers after the call, as an error.
+        socket.Port = QStringLiteral("port");
+        socket.Connect();
+        QCOMPARE(connected.size(), 1);
+        QTRY_COMPARE(connected.size(), 2);
+        QVERIFY(connected.last().first().toInt() != 0);
+        QCOMPARE(socket.state(), TWSocket::wsClosed);
+        socket.Close();
+        QCOMPARE(closed.size(), 0);  // there never was a connection
+    }
+
+    void busyPortThrows10048() {
+        TWSocket first;
+        CHECKED(listenAnywhere(first));
+        TWSocket second;
+        second.Addr = QStringLiteral("0.0.0.0");
+        second.Port = QString::number(first.localPort());
+        try {
+            second.Listen();
+            QFAIL("a second listener on a busy port must fail");
+        } catch (const ESocketException& e) {
+            QCOMPARE(e.message().left(11), QStringLiteral("Error 10048"));
+            QCOMPARE(e.message(),
+                     QStringLiteral("Error 10048 in function Bind\r\nAddress already in use"));
+            QCOMPARE(QByteArray(e.what()), e.message().toUtf8());
+        }
+        QVERIFY(second.state() != TWSocket::wsListening);
+    }
+
+    void closedListenerStopsListening() {
+        TWSocket listener;
+        CHECKED(listenAnywhere(listener));
+        const quint16 port = listener.localPort();
+        QSignalSpy listenerClosed(&listener, &TWSocket::SessionClosed);
+        listener.Close();
+        QCOMPARE(listener.state(), TWSocket::wsClosed);
+        QCOMPARE(listenerClosed.size(), 0);
+
+        TWSocket caller;
+        QSignalSpy connected(&caller, &TWSocket::SessionConnected);
+        caller.Addr = QStringLiteral("127.0.0.1");
+        caller.Port = QString::number(port);
+        caller.Connect();
+        QTRY_COMPARE(connected.size(), 1);
+        QCOMPARE(connected.first().first().toInt(), wsa::kConnectionRefused);
+
+        // And the port can be listened on again at once.
+        listener.Port = QString::number(port);
+        listener.Listen();
+        QCOMPARE(listener.state(), TWSocket::wsListening);
+    }
+
+    void addressesAndTexts() {
+        const QStringList addresses = TWSocket::LocalIPList();
+        QVERIFY(!addresses.isEmpty());
+        for (const QString& a : addresses) {
+            QHostAddress parsed;
+            QVERIFY2(parsed.setAddress(a) && parsed.protocol() == QAbstractSocket::IPv4Protocol,
+                     qPrintable(a));
+        }
+
+        QCOMPARE(TWSocket::errorText(10061, QStringLiteral("Connect")),
+                 QStringLiteral("Error 10061 in function Connect\r\nConnection refused"));
+        QCOMPARE(TWSocket::errorText(10057, QStringLiteral("Send")),
+                 QStringLiteral("Error 10057 in function Send\r\nSocket is not connected"));
+        QCOMPARE(TWSocket::errorText(12345, QStringLiteral("Recv")),
+                 QStringLiteral("Error 12345 in function Recv\r\nUnknown error"));
+    }
 };
-
-void TestTWSocket::dottedLookupAnswersInsideTheCall() {
-    TWSocket socket;
-    QSignalSpy done(&socket, &TWSocket::DnsLookupDone);
-    socket.DnsLookup(QStringLiteral("192.0.2.7"));
-    QCOMPARE(done.size(), 1);
-    QCOMPARE(done.first().first().toInt(), 0);
-    QCOMPARE(socket.DnsResult, QStringLiteral("192.0.2.7"));
-
-    // An empty host is an error, reported after the call like any other lookup.
-    socket.DnsLookup(QString());
-    QVERIFY(socket.DnsResult.isEmpty());
-    QCOMPARE(done.size(), 1);
-    QTRY_COMPARE(done.size(), 2);
-    QVERIFY(done.last().first().toInt() != 0);
-}
-
-void TestTWSocket::namesResolveInTheBackground() {
-    TWSocket socket;
-    QSignalSpy done(&socket, &TWSocket::DnsLookupDone);
-    socket.DnsLookup(QStringLiteral("localhost"));
-    QVERIFY(done.isEmpty());
-    QTRY_COMPARE(done.size(), 1);
-    QCOMPARE(done.first().first().toInt(), 0);
-    QCOMPARE(socket.DnsResult, QStringLiteral("127.0.0.1"));
-
-    socket.DnsLookup(QStringLiteral("no-such-host.invalid"));
-    QVERIFY(socket.DnsResult.isEmpty());
-    QTRY_COMPARE_WITH_TIMEOUT(done.size(), 2, 30000);
-    QCOMPARE(done.last().first().toInt(), wsa::kHostNotFound);
-
-    // A new lookup cancels the running one: only the answers of the last two arrive.
-    socket.DnsLookup(QStringLiteral("localhost"));
-    socket.DnsLookup(QString());
-    QTRY_COMPARE(done.size(), 3);
-    QVERIFY(done.last().first().toInt() != 0);
-    socket.DnsLookup(QStringLiteral("localhost"));
-    QTRY_COMPARE(done.size(), 4);
-    QCOMPARE(done.last().first().toInt(), 0);
-    QCOMPARE(socket.DnsResult, QStringLiteral("127.0.0.1"));
-}
-
-void TestTWSocket::connectAcceptAndTalk() {
-    Link link;
-    QCOMPARE(link.client.GetPeerAddr(), QStringLiteral("error"));
-    open(link);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
-    QCOMPARE(link.client.GetPeerAddr(), QStringLiteral("127.0.0.1"));
-    QCOMPARE(link.served.GetPeerAddr(), QStringLiteral("127.0.0.1"));
-    QCOMPARE(link.listener.state(), TWSocket::wsListening);  // accepting does not stop it
-    QVERIFY(link.listener.Accept() == nullptr);              // nobody else waits
-
-    Reader atServed(&link.served);
-    Reader atClient(&link.client);
-    QCOMPARE(link.client.SendStr("0205\x02"), 5);
-    QCOMPARE(link.client.SendStr("08Ann\x02"), 6);
-    QTRY_COMPARE(atServed.data, QByteArray("0205\x02"
-                                           "08Ann\x02"));
-    const QByteArray high("01\xe9\xff\x80\x02");
-    QCOMPARE(link.served.SendStr(high), high.size());
-    QTRY_COMPARE(atClient.data, high);
-    QCOMPARE(link.served.SendStr(QByteArray()), 0);
-
-    char buffer[16];
-    QVERIFY(link.client.Receive(buffer, sizeof buffer) <= 0);  // nothing left
-    QCOMPARE(link.client.Receive(nullptr, 10), -1);
-}
-
-void TestTWSocket::largeSendArrivesWholeAndInOrder() {
-    Link link;
-    open(link);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
-    QByteArray big(1024 * 1024, Qt::Uninitialized);
-    for (qsizetype i = 0; i < big.size(); ++i) {
-        big[i] = static_cast<char>((i * 7 + i / 251) & 0xff);
-    }
-    Reader atServed(&link.served);
-    // More than any game sends at once; here the point is that a send of any size arrives.
-    link.served.setHonestBacklog(8 * big.size());
-    QCOMPARE(link.client.SendStr(big), big.size());
-    QCOMPARE(link.client.SendStr("tail"), 4);
-    QTRY_COMPARE_WITH_TIMEOUT(atServed.data.size(), big.size() + 4, 20000);
-    QVERIFY(atServed.data == big + "tail");
-}
-
-void TestTWSocket::dataArrivingInsideAHandlerIsAnnounced() {
-    // A handler that shows a modal box runs a nested event loop; data that comes in then
-    // must reach the handler again inside it, as the game's receive code expects.
-    Link link;
-    open(link);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
-    int depth = 0;
-    int maxDepth = 0;
-    QByteArray seen;
-    QEventLoop modal;
-    connect(&link.served, &TWSocket::DataAvailable, this, [&](int) {
-        ++depth;
-        maxDepth = qMax(maxDepth, depth);
-        char buffer[1024];
-        const int n = link.served.Receive(buffer, sizeof buffer);
-        if (n > 0) {
-            seen.append(buffer, n);
-        }
-        if (depth == 1 && seen == "first") {
-            link.client.SendStr("second");
-            QTimer::singleShot(10000, &modal, &QEventLoop::quit);  // only if it never comes
-            modal.exec();
-        } else if (seen.endsWith("second")) {
-            modal.quit();
-        }
-        --depth;
-    });
-    link.client.SendStr("first");
-    QTRY_COMPARE(seen, QByteArray("firstsecond"));
-    QCOMPARE(maxDepth, 2);
-}
-
-void TestTWSocket::closeAnnouncesOnceOnEachSide() {
-    Link link;
-    open(link);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
-    QSignalSpy clientClosed(&link.client, &TWSocket::SessionClosed);
-    QSignalSpy servedClosed(&link.served, &TWSocket::SessionClosed);
-    QSignalSpy listenerClosed(&link.listener, &TWSocket::SessionClosed);
-
-    link.client.Close();
-    QCOMPARE(link.client.state(), TWSocket::wsClosed);
-    QCOMPARE(clientClosed.size(), 1);
-    QCOMPARE(clientClosed.first().first().toInt(), 0);
-    QTRY_COMPARE(servedClosed.size(), 1);
-    const int peerError = servedClosed.first().first().toInt();
-    QVERIFY(peerError == 0 || peerError == wsa::kConnectionReset);
-    QCOMPARE(link.served.state(), TWSocket::wsClosed);
-    QCOMPARE(link.served.GetPeerAddr(), QStringLiteral("error"));
-
-    // Closing again, and sending or reading on a closed socket, changes nothing.
-    link.client.Close();
-    link.served.Close();
-    QCOMPARE(link.client.SendStr("07A\x02"), -1);
-    QCOMPARE(link.served.SendStr("07A\x02"), -1);
-    char buffer[8];
-    QVERIFY(link.served.Receive(buffer, sizeof buffer) <= 0);
-    // Let anything queued run before counting again.
-    QSignalSpy probe(&link.client, &TWSocket::DnsLookupDone);
-    link.client.DnsLookup(QString());
-    QVERIFY(probe.wait());
-    QCOMPARE(clientClosed.size(), 1);
-    QCOMPARE(servedClosed.size(), 1);
-    QCOMPARE(listenerClosed.size(), 0);
-
-    // The listener still takes the next caller into the same instances.
-    callAndAccept(link.listener, link.client, link.served);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
-    Reader atClient(&link.client);
-    link.served.SendStr("again");
-    QTRY_COMPARE(atClient.data, QByteArray("again"));
-    link.served.Close();
-    QTRY_COMPARE(clientClosed.size(), 2);
-    QCOMPARE(servedClosed.size(), 2);
-}
-
-void TestTWSocket::dataBeforeAPeerCloseIsDelivered() {
-    // The busy reply: taken over, sent to and closed at once. The caller must still get
-    // the whole text, and then the end of the connection.
-    Link link;
-    open(link);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
-    Reader atClient(&link.client);
-    QByteArray text = "I am already playing! Try later...\r\n";
-    text += QByteArray(3000, 'x');  // more than one read's worth
-    QCOMPARE(link.served.SendStr(text), text.size());
-    link.served.Close();
-    QTRY_COMPARE(atClient.events.size(), 2);
-    QCOMPARE(atClient.events.first(), QStringLiteral("data"));
-    QVERIFY(atClient.events.last().startsWith(QLatin1String("closed ")));
-    QCOMPARE(atClient.data, text);
-    QCOMPARE(link.client.state(), TWSocket::wsClosed);
-}
-
-void TestTWSocket::floodThenCloseIsHandedOutTurnByTurn() {
-    // Half a MiB, then the close: an honest amount, so every byte is handed out, in order,
-    // but never more than a little per turn of the event loop, and never much held here.
-    Flood flood;
-    QVERIFY(flood.open());
-    const QByteArray sent = pattern(512 * 1024);
-    flood.peer.write(sent);
-    flood.peer.disconnectFromHost();
-    QTRY_COMPARE_WITH_TIMEOUT(flood.events, QStringList{"closed"}, 30000);
-    QCOMPARE(flood.received.size(), sent.size());
-    QVERIFY(flood.received == sent);
-    QVERIFY2(flood.longestRunWithoutATurn() <= 2,
-             qPrintable(QString::number(flood.longestRunWithoutATurn())));
-    QVERIFY2(flood.mostBuffered <= TWSocket::kReadBufferBytes,
-             qPrintable(QString::number(flood.mostBuffered)));
-}
-
-void TestTWSocket::abandonedFloodIsDroppedAtOnce() {
-    // More than an honest peer ever has in flight, then the close: what is still unread is
-    // dropped in one go, told once, and the end of the connection follows.
-    Flood flood;
-    QVERIFY(flood.open());
-    flood.served.setHonestBacklog(16 * 1024);
-    const QByteArray sent = pattern(4 * 1024 * 1024);
-    flood.peer.write(sent);
-    flood.peer.disconnectFromHost();
-    QTRY_COMPARE_WITH_TIMEOUT(flood.events.size(), 2, 30000);
-    QVERIFY(flood.events.first().startsWith("dropped "));
-    QCOMPARE(flood.events.last(), QStringLiteral("closed"));
-    QCOMPARE(flood.received.size() + flood.served.droppedBytes(), sent.size());
-    QVERIFY(flood.received.size() <= 16 * 1024);
-    QVERIFY(sent.startsWith(flood.received));
-    QVERIFY(flood.longestRunWithoutATurn() <= 2);
-    QVERIFY(flood.mostBuffered <= TWSocket::kReadBufferBytes);
-    QCOMPARE(flood.served.state(), TWSocket::wsClosed);
-}
-
-void TestTWSocket::floodingPeerIsDroppedWhileItStaysConnected() {
-    // A peer that keeps more in flight than an honest one, and goes on sending: it is found
-    // out before it closes, told once, and what it sends is dropped unread from then on,
-    // while the connection stays open until the peer leaves. The next caller is served anew.
-    Flood flood;
-    QVERIFY(flood.open());
-    flood.served.setHonestBacklog(16 * 1024);
-    QByteArray sent = pattern(4 * 1024 * 1024);
-    flood.peer.write(sent);
-    QTRY_COMPARE_WITH_TIMEOUT(flood.received.size() + flood.served.droppedBytes(), sent.size(),
-                              30000);
-    QCOMPARE(flood.events.size(), 1);
-    QVERIFY(flood.events.first().startsWith("dropped "));
-    QCOMPARE(flood.served.state(), TWSocket::wsConnected);
-    QVERIFY(flood.received.size() < 1024 * 1024);
-    QVERIFY(sent.startsWith(flood.received));
-    QVERIFY(flood.mostBuffered <= TWSocket::kReadBufferBytes);
-
-    const QByteArray more = pattern(256 * 1024);
-    sent += more;
-    flood.peer.write(more);
-    QTRY_COMPARE_WITH_TIMEOUT(flood.received.size() + flood.served.droppedBytes(), sent.size(),
-                              30000);
-    QCOMPARE(flood.served.state(), TWSocket::wsConnected);
-    QCOMPARE(flood.events.size(), 1);
-
-    flood.peer.disconnectFromHost();
-    QTRY_COMPARE(flood.events.size(), 2);
-    QCOMPARE(flood.events.last(), QStringLiteral("closed"));
-    QCOMPARE(flood.served.state(), TWSocket::wsClosed);
-
-    QSignalSpy available(&flood.listener, &TWSocket::SessionAvailable);
-    QTcpSocket next;
-    next.connectToHost(QHostAddress::LocalHost, flood.listener.localPort());
-    QTRY_COMPARE(available.size(), 1);
-    flood.served.Dup(flood.listener.Accept());
-    QCOMPARE(flood.served.droppedBytes(), 0);
-    const qsizetype before = flood.received.size();
-    next.write("hello");
-    QTRY_COMPARE(flood.received.mid(before), QByteArray("hello"));
-    QCOMPARE(flood.events.size(), 2);
-}
-
-void TestTWSocket::honestBurstsAreNeverDropped() {
-    // Bursts each under the honest amount with the game catching up between them: together
-    // far more than that amount, and every byte is handed out, in order.
-    Flood flood;
-    QVERIFY(flood.open());
-    flood.served.setHonestBacklog(16 * 1024);
-    const QByteArray all = pattern(8 * 12 * 1024);
-    for (qsizetype at = 0; at < all.size(); at += 12 * 1024) {
-        flood.peer.write(all.mid(at, 12 * 1024));
-        QTRY_COMPARE(flood.received.size(), at + 12 * 1024);
-    }
-    QVERIFY(flood.received == all);
-    QCOMPARE(flood.served.droppedBytes(), 0);
-    QVERIFY(flood.events.isEmpty());
-}
-
-void TestTWSocket::dupClosesTheConnectionHeldBefore() {
-    Link link;
-    open(link);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
-    QSignalSpy servedClosed(&link.served, &TWSocket::SessionClosed);
-    QSignalSpy firstCallerClosed(&link.client, &TWSocket::SessionClosed);
-
-    TWSocket second;
-    QSignalSpy available(&link.listener, &TWSocket::SessionAvailable);
-    QSignalSpy connected(&second, &TWSocket::SessionConnected);
-    second.Addr = QStringLiteral("127.0.0.1");
-    second.Port = QString::number(link.listener.localPort());
-    second.Connect();
-    QTRY_COMPARE(available.size(), 1);
-    QTRY_COMPARE(connected.size(), 1);
-
-    link.served.Dup(link.listener.Accept());
-    QCOMPARE(servedClosed.size(), 1);  // the earlier connection, announced once
-    QCOMPARE(link.served.state(), TWSocket::wsConnected);
-    QTRY_COMPARE(firstCallerClosed.size(), 1);
-
-    Reader atSecond(&second);
-    link.served.SendStr("hello second");
-    QTRY_COMPARE(atSecond.data, QByteArray("hello second"));
-    QCOMPARE(servedClosed.size(), 1);
-
-    // Taking nothing leaves the instance closed (its connection announced as ended).
-    link.served.Dup(nullptr);
-    QCOMPARE(link.served.state(), TWSocket::wsClosed);
-    QCOMPARE(servedClosed.size(), 2);
-    QCOMPARE(link.served.SendStr("x"), -1);
-}
-
-void TestTWSocket::refusedAndInvalidConnects() {
-    TWSocket socket;
-    QSignalSpy connected(&socket, &TWSocket::SessionConnected);
-    QSignalSpy closed(&socket, &TWSocket::SessionClosed);
-    socket.Addr = QStringLiteral("127.0.0.1");
-    socket.Port = QString::number(closedPort());
-    socket.Connect();
-    QTRY_COMPARE(connected.size(), 1);
-    QCOMPARE(connected.first().first().toInt(), wsa::kConnectionRefused);
-    QCOMPARE(socket.state(), TWSocket::wsClosed);
-    QCOMPARE(socket.SendStr("x"), -1);
-
-    // A port that is no number answers after the call, as an error.
-    socket.Port = QStringLiteral("port");
-    socket.Connect();
-    QCOMPARE(connected.size(), 1);
-    QTRY_COMPARE(connected.size(), 2);
-    QVERIFY(connected.last().first().toInt() != 0);
-    QCOMPARE(socket.state(), TWSocket::wsClosed);
-    socket.Close();
-    QCOMPARE(closed.size(), 0);  // there never was a connection
-}
-
-void TestTWSocket::busyPortThrows10048() {
-    TWSocket first;
-    listenAnywhere(first);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
-    TWSocket second;
-    second.Addr = QStringLiteral("0.0.0.0");
-    second.Port = QString::number(first.localPort());
-    try {
-        second.Listen();
-        QFAIL("a second listener on a busy port must fail");
-    } catch (const ESocketException& e) {
-        QCOMPARE(e.message().left(11), QStringLiteral("Error 10048"));
-        QCOMPARE(e.message(),
-                 QStringLiteral("Error 10048 in function Bind\r\nAddress already in use"));
-        QCOMPARE(QByteArray(e.what()), e.message().toUtf8());
-    }
-    QVERIFY(second.state() != TWSocket::wsListening);
-}
-
-void TestTWSocket::closedListenerStopsListening() {
-    TWSocket listener;
-    listenAnywhere(listener);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
-    const quint16 port = listener.localPort();
-    QSignalSpy listenerClosed(&listener, &TWSocket::SessionClosed);
-    listener.Close();
-    QCOMPARE(listener.state(), TWSocket::wsClosed);
-    QCOMPARE(listenerClosed.size(), 0);
-
-    TWSocket caller;
-    QSignalSpy connected(&caller, &TWSocket::SessionConnected);
-    caller.Addr = QStringLiteral("127.0.0.1");
-    caller.Port = QString::number(port);
-    caller.Connect();
-    QTRY_COMPARE(connected.size(), 1);
-    QCOMPARE(connected.first().first().toInt(), wsa::kConnectionRefused);
-
-    // And the port can be listened on again at once.
-    listener.Port = QString::number(port);
-    listener.Listen();
-    QCOMPARE(listener.state(), TWSocket::wsListening);
-}
-
-void TestTWSocket::addressesAndTexts() {
-    const QStringList addresses = TWSocket::LocalIPList();
-    QVERIFY(!addresses.isEmpty());
-    for (const QString& a : addresses) {
-        QHostAddress parsed;
-        QVERIFY2(parsed.setAddress(a) && parsed.protocol() == QAbstractSocket::IPv4Protocol,
-                 qPrintable(a));
-    }
-
-    QCOMPARE(TWSocket::errorText(10061, QStringLiteral("Connect")),
-             QStringLiteral("Error 10061 in function Connect\r\nConnection refused"));
-    QCOMPARE(TWSocket::errorText(10057, QStringLiteral("Send")),
-             QStringLiteral("Error 10057 in function Send\r\nSocket is not connected"));
-    QCOMPARE(TWSocket::errorText(12345, QStringLiteral("Recv")),
-             QStringLiteral("Error 12345 in function Recv\r\nUnknown error"));
-}
 
 ROPEWIT_TEST(TestTWSocket)
 #include "tst_twsocket.moc"

@@ -1,14 +1,8 @@
-#include <QElapsedTimer>
-#include <QTcpServer>
-#include <memory>
-
 #include "FakeRouter.h"
+#include "LoopbackPeers.h"
+#include "RenewalClock.h"
 #include "Testing.h"
-#include "net/MessageGate.h"
-#include "net/PeerConnection.h"
 #include "net/PortMapper.h"
-#include "net/TWSocket.h"
-#include "settings/Settings.h"
 
 // The router is asked to forward the port exactly while this side listens for a caller: a
 // fake router on loopback, given by URL, stands in for the home router.
@@ -16,42 +10,20 @@ namespace {
 
 const QString kAdd = QStringLiteral("AddPortMapping");
 const QString kDelete = QStringLiteral("DeletePortMapping");
+constexpr int kRenewMs = 150;
 
-quint16 freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-struct Waiting {
-    Settings settings;
-    MessageGate gate;
-    std::unique_ptr<PeerConnection> peer = std::make_unique<PeerConnection>(settings, gate);
-    QStringList log;
-
-    explicit Waiting(const QString& rootUrl) {
-        QObject::connect(peer.get(), &PeerConnection::logLine,
-                         [this](const QString& line) { log << line; });
+// A side that asks the router at rootUrl, when given, while it listens.
+struct Waiting : loopback::Side {
+    explicit Waiting(const QString& rootUrl, int closeWaitMs = 3000) {
         PortMapper::Config config;
         if (!rootUrl.isEmpty()) {
             config.mode = PortMapper::Mode::Url;
             config.rootUrl = rootUrl;
         }
         config.leaseSeconds = 2;
-        config.renewIntervalMs = 150;
-        config.closeWaitMs = 3000;
+        config.renewIntervalMs = kRenewMs;
+        config.closeWaitMs = closeWaitMs;
         peer->portMapper().setConfig(config);
-    }
-    // Listens on a port of its own, as --peer-port makes it.
-    quint16 listen() {
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            peer->setPort(freePort());
-            peer->StartServer();
-            if (peer->isListening()) {
-                return peer->port();
-            }
-        }
-        return 0;
     }
 };
 
@@ -80,7 +52,7 @@ private Q_SLOTS:
         QTRY_VERIFY(router.mappings().isEmpty());
         QVERIFY(router.count(kDelete) >= 1);
         const int adds = router.count(kAdd);
-        QTest::qWait(400);
+        waitForRenewals(kRenewMs, 3);
         QCOMPARE(router.count(kAdd), adds);  // no renewal once waiting has stopped
     }
 
@@ -113,7 +85,7 @@ private Q_SLOTS:
         } else {
             router.setFault(kAdd, static_cast<FakeRouter::Fault>(fault), 718);
         }
-        Waiting w(url);
+        Waiting w(url, 200);
         const quint16 port = w.listen();
         QVERIFY(port != 0);
         QVERIFY(w.peer->isListening());
@@ -127,10 +99,12 @@ private Q_SLOTS:
             QVERIFY2(line.startsWith(QStringLiteral(">>")), qPrintable(line));
         }
         QVERIFY(!w.peer->portMapper().isMapped());
+        // The close waits for the router at most closeWaitMs (small here, so that a router
+        // that never answers takes that path); the bound is generous for a loaded machine.
         QElapsedTimer closing;
         closing.start();
         w.peer.reset();
-        QVERIFY2(closing.elapsed() < 6000, qPrintable(QString::number(closing.elapsed())));
+        QVERIFY2(closing.elapsed() < 5000, qPrintable(QString::number(closing.elapsed())));
     }
 
     // Router off, waiting at a private address: one line says what asking would do and where

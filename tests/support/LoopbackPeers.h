@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <memory>
+
+#include "Checked.h"
 #include "Testing.h"
 
+#include "net/MessageGate.h"
 #include "net/PeerConnection.h"
 #include "net/TWSocket.h"
 #include "settings/Settings.h"
@@ -22,14 +28,64 @@ inline void twoPlayerSettings(Settings& s, const QString& name) {
     s.UseHints = false;
 }
 
+// A port nobody listens on (just released by the system).
+inline quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// One player's connection with the settings above, and what it said and signalled.
+struct Side {
+    Settings settings;
+    MessageGate gate;
+    std::unique_ptr<PeerConnection> peer;
+    std::unique_ptr<QSignalSpy> ended;
+    std::unique_ptr<QSignalSpy> failed;
+    QStringList log;
+
+    explicit Side(const QString& name = {}) {
+        twoPlayerSettings(settings, name);
+        peer = std::make_unique<PeerConnection>(settings, gate);
+        peer->setPort(0);
+        ended = std::make_unique<QSignalSpy>(peer.get(), &PeerConnection::sessionEnded);
+        failed = std::make_unique<QSignalSpy>(peer.get(), &PeerConnection::callFailed);
+        QObject::connect(peer.get(), &PeerConnection::logLine,
+                         [this](const QString& line) { log << line; });
+    }
+    PeerConnection* operator->() { return peer.get(); }
+
+    // Listens on a port of its own, as a copy started with --peer-port does; 0 if the
+    // system kept taking the ports it had just released.
+    quint16 listen() {
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            peer->setPort(freePort());
+            peer->StartServer();
+            if (peer->isListening()) {
+                return peer->port();
+            }
+        }
+        return 0;
+    }
+
+    // Calls the address as a player types it; a bare one is called on this side's port.
+    void call(const QString& address) {
+        peer->setPeerAddress(address);
+        peer->ConnectToIP();
+    }
+    // Calls the given port on 127.0.0.1.
+    void call(quint16 port) {
+        peer->setPort(port);
+        call(QStringLiteral("127.0.0.1"));
+    }
+};
+
 // a listens on a port the system chooses, b calls it: a is Player 1.
-inline void connect(PeerConnection& a, PeerConnection& b) {
-    a.StartServer();
-    QVERIFY(a.isListening());
-    b.setPort(a.srvWSocket().localPort());
-    b.setPeerAddress(QStringLiteral("127.0.0.1"));
-    b.ConnectToIP();
-    QTRY_VERIFY(a.connected() && b.connected());
+inline void connect(Side& a, Side& b) {
+    a->StartServer();
+    QVERIFY(a->isListening());
+    b.call(a->srvWSocket().localPort());
+    QTRY_VERIFY(a->connected() && b->connected());
 }
 
 }  // namespace loopback

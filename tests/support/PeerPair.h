@@ -104,3 +104,40 @@ struct RawPeer {
         QTRY_COMPARE(t->ui().ConMemo->toPlainText().section(QLatin1Char('\n'), -1), mark);
     }
 };
+
+// A window and the raw peer on the other end of its connection, in the role the test
+// names. deliver() hands the window bytes and returns once it has handled them.
+struct WiredWindow : TestWindow {
+    enum class Role { Player1, Player2 };
+    RawPeer raw;
+
+    using TestWindow::TestWindow;
+
+    // Connects without any names said: as Player 1 the raw peer calls the window, as
+    // Player 2 the window calls it.
+    void call(Role role) {
+        prompts.defaultQuestionAnswer = false;
+        role == Role::Player1 ? raw.callWindow(*this) : raw.answerWindow(*this);
+    }
+
+    // Connects and trades names: the raw peer is "Bea" as Player 2, "Ann" as Player 1.
+    // Whatever the window sent by then is dropped from raw.received.
+    void wire(Role role) {
+        CHECKED(call(role));
+        if (role == Role::Player1) {
+            QTRY_VERIFY(raw.received.endsWith("110\x02") || raw.received.endsWith("111\x02"));
+            CHECKED(deliver("08Bea\x02"));
+            QCOMPARE(win->players().player2(), QStringLiteral("Bea"));
+        } else {
+            raw.send("08Ann\x02");
+            CHECKED(raw.waitFor("08" + win->settings().UserName.toLatin1() + '\x02'));
+            QCOMPARE(win->players().player1(), QStringLiteral("Ann"));
+        }
+        raw.received.clear();
+    }
+
+    void deliver(const QByteArray& bytes) {
+        raw.send(bytes);
+        raw.sync(*this);
+    }
+};

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <memory>
 
+#include "Checked.h"
 #include "RecordingSound.h"
 #include "ScriptedPrompts.h"
 #include "app/MainWin.h"
@@ -26,9 +27,7 @@ struct TestWindow {
     // iniText, when given, is written as ROPEWIT.INI before the window is created.
     explicit TestWindow(const QByteArray& iniText = {}, quint16 peerPort = 0) {
         if (!iniText.isNull()) {
-            QFile f(QDir(dir.path()).filePath(QStringLiteral("ROPEWIT.INI")));
-            f.open(QIODevice::WriteOnly);
-            f.write(iniText);
+            writeFile(QStringLiteral("ROPEWIT.INI"), iniText);
         }
         AppContext ctx;
         ctx.configDir = dir.path();
@@ -68,12 +67,3 @@ inline QStringList linesOf(const QPlainTextEdit* memo) {
 inline QStringList logOf(TestWindow& t) {
     return linesOf(t->ui().ConMemo);
 }
-
-// Runs a helper that checks as it goes, and stops the calling test when a check failed.
-#define CHECKED(call)                     \
-    do {                                  \
-        call;                             \
-        if (QTest::currentTestFailed()) { \
-            return;                       \
-        }                                 \
-    } while (0)
