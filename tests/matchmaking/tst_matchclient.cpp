@@ -68,10 +68,8 @@ class TestMatchClient : public QObject {
     static int answerList(TestWindow& t, FakeMatchServer& fs, const QByteArray& reply) {
         const int n = fs.count();
         t->BeginServerRequest(2);
-        if (!fs.waitForConnections(n + 1) ||
-            !QTest::qWaitFor([&] { return fs.received(n) == "03\x02"; }, 5000)) {
+        if (fs.request(n) != "03\x02")
             return -1;
-        }
         fs.reply(n, reply);
         return n;
     }
@@ -85,37 +83,32 @@ private Q_SLOTS:
 
         t->match().setUnLogDone(false);
         t->BeginServerRequest(1);
-        QVERIFY(fs.waitForConnections(1));
-        QTRY_COMPARE(fs.received(0), QByteArray("01Ann\x01"
-                                                "192.0.2.7\x02",
-                                                16));
+        QCOMPARE(fs.request(0), QByteArray("01Ann\x01"
+                                           "192.0.2.7\x02",
+                                           16));
         QVERIFY(t->match().unLogDone());
         QCOMPARE(static_cast<int>(t->match().request()), 1);
 
         // The next request closes the connection the server left open.
         t->BeginServerRequest(2);
-        QVERIFY(fs.waitForConnections(2));
-        QTRY_COMPARE(fs.received(1), QByteArray("03\x02"));
+        QCOMPARE(fs.request(1), QByteArray("03\x02"));
         QTRY_VERIFY(fs.closedByClient(0));
         QCOMPARE(fs.received(0).size(), 16);
 
         t->match().setLetters(QString());
         t->BeginServerRequest(3);
-        QVERIFY(fs.waitForConnections(3));
-        QTRY_COMPARE(fs.received(2), QByteArray("04\x02"));
+        QCOMPARE(fs.request(2), QByteArray("04\x02"));
 
         t->match().setLetters(QStringLiteral("ab"));
         t->BeginServerRequest(3);
-        QVERIFY(fs.waitForConnections(4));
-        QTRY_COMPARE(fs.received(3), QByteArray("04ab\x02"));
+        QCOMPARE(fs.request(3), QByteArray("04ab\x02"));
 
         t->match().setLoggedOn(true);
         t->UnLog();
         QVERIFY(!t->match().loggedOn());
         QCOMPARE(static_cast<int>(t->match().request()), 4);
-        QVERIFY(fs.waitForConnections(5));
-        QTRY_COMPARE(fs.received(4), QByteArray("02Ann\x01"
-                                                "192.0.2.7\x02"));
+        QCOMPARE(fs.request(4), QByteArray("02Ann\x01"
+                                           "192.0.2.7\x02"));
         QTRY_VERIFY(logOf(t).contains(QStringLiteral(">>Removed from server")));
         QVERIFY(t.prompts.shown.empty());
     }
@@ -295,8 +288,7 @@ private Q_SLOTS:
         t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
 
         t->BeginServerRequest(1);
-        QVERIFY(fs.waitForConnections(1));
-        QTRY_VERIFY(!fs.received(0).isEmpty());
+        QVERIFY(!fs.request(0).isEmpty());
         fs.reply(0, "06\x02");
         QTRY_COMPARE(
             t.prompts.withCaption(QStringLiteral("Notice")),
@@ -308,8 +300,7 @@ private Q_SLOTS:
         // Added twice: listening starts once.
         for (int i = 1; i <= 2; ++i) {
             t->BeginServerRequest(1);
-            QVERIFY(fs.waitForConnections(i + 1));
-            QTRY_VERIFY(!fs.received(i).isEmpty());
+            QVERIFY(!fs.request(i).isEmpty());
             fs.reply(i, "07\x02");
             QTRY_COMPARE(logOf(t).count(QStringLiteral(">>Added to server as a player")), i);
         }
@@ -377,9 +368,8 @@ private Q_SLOTS:
         QVERIFY(!t->isVisible());
         QVERIFY(t->match().unLogDone());
         QVERIFY(logOf(t).contains(QStringLiteral(">>Removed from server")));
-        QVERIFY(fs.waitForConnections(1));
-        QTRY_COMPARE(fs.received(0), QByteArray("02Ann\x01"
-                                                "192.0.2.7\x02"));
+        QCOMPARE(fs.request(0), QByteArray("02Ann\x01"
+                                           "192.0.2.7\x02"));
         QVERIFY(t.prompts.shown.empty());
     }
 
@@ -389,13 +379,11 @@ private Q_SLOTS:
         t->show();
         t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
         t->match().setLoggedOn(true);
-        QElapsedTimer clock;
-        clock.start();
         t->close();
-        QVERIFY(clock.elapsed() < 3000);
         QVERIFY(!t->isVisible());
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")),
                  QStringList{QStringLiteral("Unable to connect to the server.")});
+        QVERIFY(t->match().unLogDone());  // the refusal ended the wait, not its time running out
     }
 
 #ifdef Q_OS_UNIX
@@ -425,14 +413,18 @@ private Q_SLOTS:
         t->show();
         t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
         t->match().setLoggedOn(true);
+        QCOMPARE(t->match().removalWait(), 3000);
+        t->match().setRemovalWait(200);
         QElapsedTimer clock;
         clock.start();
         t->close();
         const qint64 waited = clock.elapsed();
         ::close(fd);
         QVERIFY(!t->isVisible());
-        QVERIFY2(waited < 4500, qPrintable(QString::number(waited)));
-        QVERIFY(!t->match().unLogDone());  // gave up waiting rather than hang
+        // It waited its time for the removal, then gave up rather than hang: giving up is the
+        // behaviour, so a generous bound holds here, still short of the usual 3 s.
+        QVERIFY2(waited >= 200 && waited < 2500, qPrintable(QString::number(waited)));
+        QVERIFY(!t->match().unLogDone());
     }
 #endif
 };

@@ -1,33 +1,9 @@
-#include <QSignalSpy>
-
 #include "FakeMatchServer.h"
+#include "LoneMatchClient.h"
 #include "Testing.h"
-#include "matchmaking/MatchClient.h"
-#include "net/MessageGate.h"
 #include "net/TWSocket.h"
-#include "settings/Settings.h"
 
 // The matchmaking client on its own, against a server played by the test.
-namespace {
-
-struct Client {
-    Settings settings;
-    MessageGate gate;
-    MatchClient client{settings, gate};
-    QSignalSpy notices{&client, &MatchClient::notice};
-    QSignalSpy lists{&client, &MatchClient::opponentsListed};
-    QSignalSpy registered{&client, &MatchClient::registered};
-    QSignalSpy logs{&client, &MatchClient::logLine};
-
-    explicit Client(quint16 port) {
-        settings.UserName = QStringLiteral("Ann");
-        client.setServer(QStringLiteral("127.0.0.1"), port);
-        client.setOwnAddress(QStringLiteral(" 192.0.2.7 "));
-    }
-};
-
-}  // namespace
-
 class TestMatchRequests : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -50,22 +26,20 @@ private Q_SLOTS:
         QFETCH(int, request);
         QFETCH(QByteArray, bytes);
         FakeMatchServer server;
-        Client c(server.port());
+        LoneMatchClient c(server.port());
         c.client.setLetters(QStringLiteral("ab "));
         c.client.setUnLogDone(false);
         c.client.BeginServerRequest(static_cast<MatchRequest>(request));
-        QVERIFY(server.waitForConnections(1));
-        QTRY_COMPARE(server.received(0), bytes);
+        QCOMPARE(server.request(0), bytes);
         QVERIFY(c.client.unLogDone());
         QCOMPARE(c.logs.count(), request == 4 ? 1 : 0);
     }
 
     void repliesAreHandledInOrderWhetherSplitOrTogether() {
         FakeMatchServer server;
-        Client c(server.port());
+        LoneMatchClient c(server.port());
         c.client.BeginServerRequest(MatchRequest::Register);
-        QVERIFY(server.waitForConnections(1));
-        QTRY_VERIFY(!server.received(0).isEmpty());
+        QVERIFY(!server.request(0).isEmpty());
         server.reply(0,
                      "07\x02"
                      "05Bo");
@@ -89,7 +63,7 @@ private Q_SLOTS:
     }
 
     void anUnreachableServerIsReportedAndEndsTheExchange() {
-        Client c(unusedPort());
+        LoneMatchClient c(unusedPort());
         c.client.setLoggedOn(true);
         c.client.setUnLogDone(false);
         c.client.UnLog();
@@ -106,10 +80,9 @@ private Q_SLOTS:
     // of them are, in order.
     void repliesWaitWhileTheGateIsHeld() {
         FakeMatchServer server;
-        Client c(server.port());
+        LoneMatchClient c(server.port());
         c.client.BeginServerRequest(MatchRequest::ListLongest);
-        QVERIFY(server.waitForConnections(1));
-        QTRY_VERIFY(!server.received(0).isEmpty());
+        QVERIFY(!server.request(0).isEmpty());
         {
             MessageGate::Hold hold(c.gate);
             QSignalSpy arrived(&c.client.cliSrvWSocket(), &TWSocket::DataAvailable);

@@ -23,6 +23,11 @@ QByteArrayList names(const QList<WaitingPlayer>& players) {
     return out;
 }
 
+// A registration or removal as the service reads it, without its end mark.
+QByteArray req(const char* code, const QByteArray& name, const QByteArray& address) {
+    return code + name + '\x01' + address;
+}
+
 Outcome run(MatchService& service, const QByteArray& message,
             const QHostAddress& from = QHostAddress(QHostAddress::LocalHost)) {
     Outcome result;
@@ -199,20 +204,12 @@ void TestMatchd::parseRequest_data() {
     const int rem = int(Request::Kind::Remove);
     const int lst = int(Request::Kind::ListLongest);
     const int sea = int(Request::Kind::ListByLetters);
-    QTest::newRow("register") << QByteArray(
-                                     "01Ann\x01"
-                                     "192.0.2.7")
-                              << true << reg << QByteArray("Ann") << QByteArray("192.0.2.7")
-                              << QByteArray();
-    QTest::newRow("remove") << QByteArray(
-                                   "02Ann\x01"
-                                   "192.0.2.7")
-                            << true << rem << QByteArray("Ann") << QByteArray("192.0.2.7")
-                            << QByteArray();
-    QTest::newRow("empty name") << QByteArray(
-                                       "01\x01"
-                                       "h")
-                                << true << reg << QByteArray() << QByteArray("h") << QByteArray();
+    QTest::newRow("register") << req("01", "Ann", "192.0.2.7") << true << reg << QByteArray("Ann")
+                              << QByteArray("192.0.2.7") << QByteArray();
+    QTest::newRow("remove") << req("02", "Ann", "192.0.2.7") << true << rem << QByteArray("Ann")
+                            << QByteArray("192.0.2.7") << QByteArray();
+    QTest::newRow("empty name") << req("01", "", "h") << true << reg << QByteArray()
+                                << QByteArray("h") << QByteArray();
     QTest::newRow("long fields are cut")
         << QByteArray("01" + QByteArray(30, 'n') + '\x01' + QByteArray(60, 'a')) << true << reg
         << QByteArray(20, 'n') << QByteArray(50, 'a') << QByteArray();
@@ -272,21 +269,9 @@ void TestMatchd::serviceReplies() {
     MemoryStore store(2, 600000, 0);
     MatchService s(store, AddressPolicy::Claimed);
     QCOMPARE(run(s, "03").reply, QByteArray("05\x02"));
-    QCOMPARE(run(s,
-                 "01Ann\x01"
-                 "192.0.2.7")
-                 .reply,
-             QByteArray("07\x02"));
-    QCOMPARE(run(s,
-                 "01Ann\x01"
-                 "192.0.2.7")
-                 .result,
-             QStringLiteral("07 refreshed"));
-    QCOMPARE(run(s,
-                 "01\x01"
-                 "h2")
-                 .reply,
-             QByteArray("07\x02"));
+    QCOMPARE(run(s, req("01", "Ann", "192.0.2.7")).reply, QByteArray("07\x02"));
+    QCOMPARE(run(s, req("01", "Ann", "192.0.2.7")).result, QStringLiteral("07 refreshed"));
+    QCOMPARE(run(s, req("01", "", "h2")).reply, QByteArray("07\x02"));
     const Outcome full = run(s, "01Cy\x01h3");
     QCOMPARE(full.reply, QByteArray("06\x02"));
     QVERIFY(full.notable);
@@ -296,16 +281,11 @@ void TestMatchd::serviceReplies() {
                                              "192.0.2.7\x03\x02"));
 
     // Only the address that registered a player can remove it.
-    const Outcome elsewhere = run(s,
-                                  "02Ann\x01"
-                                  "192.0.2.7",
-                                  QHostAddress("127.0.0.2"));
+    const Outcome elsewhere = run(s, req("02", "Ann", "192.0.2.7"), QHostAddress("127.0.0.2"));
     QVERIFY(elsewhere.reply.isEmpty());
     QVERIFY(elsewhere.notable);
     QVERIFY(elsewhere.result.startsWith(QStringLiteral("ignored")));
-    const Outcome removed = run(s,
-                                "02Ann\x01"
-                                "192.0.2.7");
+    const Outcome removed = run(s, req("02", "Ann", "192.0.2.7"));
     QVERIFY(removed.reply.isEmpty());
     QCOMPARE(removed.result, QStringLiteral("removed"));
     QCOMPARE(run(s, "03").reply, QByteArray("05\x01h2\x03\x02"));
@@ -327,18 +307,13 @@ void TestMatchd::serviceReplies() {
     // The listed address follows the policy; the identity stays what the client sent.
     MemoryStore observedStore(10, 600000, 0);
     MatchService observed(observedStore, AddressPolicy::Observed);
-    QCOMPARE(run(observed,
-                 "01Di\x01"
-                 "192.168.1.5:52201",
-                 QHostAddress("::ffff:198.51.100.4"))
-                 .reply,
-             QByteArray("07\x02"));
+    QCOMPARE(
+        run(observed, req("01", "Di", "192.168.1.5:52201"), QHostAddress("::ffff:198.51.100.4"))
+            .reply,
+        QByteArray("07\x02"));
     QCOMPARE(run(observed, "03").reply, QByteArray("05Di\x01"
                                                    "198.51.100.4:52201\x03\x02"));
-    run(observed,
-        "02Di\x01"
-        "192.168.1.5:52201",
-        QHostAddress("198.51.100.4"));
+    run(observed, req("02", "Di", "192.168.1.5:52201"), QHostAddress("198.51.100.4"));
     QCOMPARE(run(observed, "03").reply, QByteArray("05\x02"));
 }
 
@@ -367,6 +342,7 @@ void TestMatchd::commandLine_data() {
     QTest::newRow("expiry fraction") << QStringList{"--expiry=1.5"} << err;
     QTest::newRow("connections 0") << QStringList{"--max-connections=0"} << err;
     QTest::newRow("idle 0") << QStringList{"--idle-timeout-ms=0"} << err;
+    QTest::newRow("redis timeout 0") << QStringList{"--redis-timeout-ms=0"} << err;
     QTest::newRow("listen name") << QStringList{"--listen", "example.org"} << err;
     QTest::newRow("missing value") << QStringList{"--port"} << err;
     QTest::newRow("unknown") << QStringList{"--verbose"} << err;
@@ -398,6 +374,7 @@ void TestMatchd::commandLineValues() {
     QCOMPARE(defaults.capacity, 1000);
     QCOMPARE(defaults.expirySeconds, 600);
     QCOMPARE(defaults.idleTimeoutMs, 30000);
+    QCOMPARE(defaults.redisTimeoutMs, 3000);
     QCOMPARE(defaults.listen, QHostAddress(QHostAddress::Any));
     QVERIFY(!defaults.redis.has_value());
     QCOMPARE(defaults.maxPerAddress, 8);
@@ -405,9 +382,9 @@ void TestMatchd::commandLineValues() {
     QVERIFY(!defaults.logRequests);
     QCOMPARE(defaults.statsIntervalSeconds, 0);
 
-    const CommandLine cl =
-        parseCommandLine({"ropewit-matchd", "--listen", "::1", "--port", "4000", "--capacity", "5",
-                          "--expiry", "60", "--max-connections", "7", "--idle-timeout-ms", "250"});
+    const CommandLine cl = parseCommandLine(
+        {"ropewit-matchd", "--listen", "::1", "--port", "4000", "--capacity", "5", "--expiry", "60",
+         "--max-connections", "7", "--idle-timeout-ms", "250", "--redis-timeout-ms", "400"});
     QCOMPARE(int(cl.action), int(CommandLine::Action::Run));
     QCOMPARE(cl.options.listen, QHostAddress(QHostAddress::LocalHostIPv6));
     QCOMPARE(cl.options.port, quint16(4000));
@@ -415,6 +392,7 @@ void TestMatchd::commandLineValues() {
     QCOMPARE(cl.options.expirySeconds, 60);
     QCOMPARE(cl.options.maxConnections, 7);
     QCOMPARE(cl.options.idleTimeoutMs, 250);
+    QCOMPARE(cl.options.redisTimeoutMs, 400);
     QVERIFY(parseCommandLine({"ropewit-matchd", "--port", "x"}).text.contains("--port"));
 }
 

@@ -1,179 +1,143 @@
-// The matchmaking server as a running program, spoken to over TCP the way the game's
-// client speaks to it: one connection per request.
-#include <QProcess>
+// The server's behaviour that does not depend on its store, here over the memory store;
+// tst_matchd_redis runs the same cases over Redis.
 #include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTcpSocket>
-#include <memory>
 #include <vector>
 
-#include "Matchd.h"
+#include "MatchdSuite.h"
 #include "Testing.h"
 
-namespace {
-
-const QByteArray kEmptyList("05\x02");
-
-QByteArray registration(const QByteArray& name, const QByteArray& address) {
-    return "01" + name + '\x01' + address + '\x02';
+void MatchdSuite::initTestCase_data() {
+    QTest::addColumn<int>("store");
+    if (stores_ & Memory)
+        QTest::newRow("memory") << int(Memory);
+    if (stores_ & Redis)
+        QTest::newRow("redis") << int(Redis);
 }
 
-QByteArray removal(const QByteArray& name, const QByteArray& address) {
-    return "02" + name + '\x01' + address + '\x02';
+void MatchdSuite::init() {
+    QFETCH_GLOBAL(int, store);
+    if (store == Redis) {
+        redis_ = std::make_unique<RedisProcess>();
+        if (redis_->port() == 0)
+            QSKIP("redis-server could not be started (is it installed and on PATH?)");
+    }
 }
 
-QByteArray listOf(const QList<QPair<QByteArray, QByteArray>>& players) {
-    QByteArray out("05");
-    for (const auto& p : players)
-        out += p.first + '\x01' + p.second + '\x03';
-    return out + '\x02';
+void MatchdSuite::cleanup() {
+    server_.reset();
+    redis_.reset();
 }
 
-}  // namespace
+QStringList MatchdSuite::storeArgs() const {
+    return redis_ ? QStringList{"--store", redis_->url()} : QStringList();
+}
 
-class TestMatchdProcess : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void registerRefreshRemove();
-    void fullListAnswers06();
-    void longestWaitingFirstAtMostTen();
-    void searchByLetters();
-    void registrationsExpire();
-    void idleConnectionIsClosed();
-    void requestWithoutEndWithinOneKiBIsDropped();
-    void longFieldsAreCut();
-    void malformedRequestsGetNoAnswer_data();
-    void malformedRequestsGetNoAnswer();
-    void connectionLimit();
-    void garbageNeverBreaksIt();
-    void badOptions_data();
-    void badOptions();
-    void helpVersionAndTakenPort();
-    void quietLogStatsAndStop();
-};
+bool MatchdSuite::start(const QStringList& args) {
+    server_ = std::make_unique<Matchd>(args + storeArgs());
+    return server_->port() != 0;
+}
 
-void TestMatchdProcess::registerRefreshRemove() {
-    Matchd server({"--log-requests"});
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
+void MatchdSuite::registerRefreshRemove() {
+    QVERIFY(start({"--log-requests"}));
 
-    QCOMPARE(answer(port, "03\x02"), kEmptyList);
-    QCOMPARE(answer(port, registration("Ann", "192.0.2.7")), QByteArray("07\x02"));
-    QCOMPARE(answer(port, registration("Ann", "192.0.2.7")), QByteArray("07\x02"));
-    QCOMPARE(answer(port, registration("Bo", "192.0.2.8")), QByteArray("07\x02"));
-    QCOMPARE(answer(port, "03\x02"), listOf({{"Ann", "192.0.2.7"}, {"Bo", "192.0.2.8"}}));
+    QCOMPARE(answer(port(), "03\x02"), kEmptyList);
+    QCOMPARE(answer(port(), registration("Ann", "192.0.2.7")), kAdded);
+    QCOMPARE(answer(port(), registration("Ann", "192.0.2.7")), kAdded);
+    QCOMPARE(answer(port(), registration("Bo", "192.0.2.8")), kAdded);
+    QCOMPARE(answer(port(), "03\x02"), listOf({{"Ann", "192.0.2.7"}, {"Bo", "192.0.2.8"}}));
 
     // A removal gets no answer; the connection still ends.
-    QCOMPARE(answer(port, removal("Ann", "192.0.2.7")), QByteArray());
-    QCOMPARE(answer(port, "03\x02"), listOf({{"Bo", "192.0.2.8"}}));
-    QCOMPARE(answer(port, removal("Bo", "192.0.2.9")), QByteArray());
-    QCOMPARE(answer(port, "03\x02"), listOf({{"Bo", "192.0.2.8"}}));
+    QCOMPARE(answer(port(), removal("Ann", "192.0.2.7")), QByteArray());
+    QCOMPARE(answer(port(), "03\x02"), listOf({{"Bo", "192.0.2.8"}}));
+    QCOMPARE(answer(port(), removal("Bo", "192.0.2.9")), QByteArray());
+    QCOMPARE(answer(port(), "03\x02"), listOf({{"Bo", "192.0.2.8"}}));
 
     // One line per request: when, who, what, and how it ended.
-    QTRY_VERIFY(server.output().contains(
+    QTRY_VERIFY(server().output().contains(
         QRegularExpression(QStringLiteral("\\n\\S+ 127\\.0\\.0\\.1:\\d+ register name=\"Ann\" "
                                           "address=\"192\\.0\\.2\\.7\" -> 07 refreshed\\n"))));
-    QTRY_VERIFY(server.output().contains(QStringLiteral("-> removed\n")));
-    QTRY_VERIFY(server.output().contains(QStringLiteral("-> not waiting\n")));
+    QTRY_VERIFY(server().output().contains(QStringLiteral("-> removed\n")));
+    QTRY_VERIFY(server().output().contains(QStringLiteral("-> not waiting\n")));
 }
 
-void TestMatchdProcess::fullListAnswers06() {
-    Matchd server({"--capacity", "2"});
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
-    QCOMPARE(answer(port, registration("a", "h1")), QByteArray("07\x02"));
-    QCOMPARE(answer(port, registration("b", "h2")), QByteArray("07\x02"));
-    QCOMPARE(answer(port, registration("c", "h3")), QByteArray("06\x02"));
-    QCOMPARE(answer(port, registration("a", "h1")), QByteArray("07\x02"));
-    QCOMPARE(answer(port, removal("b", "h2")), QByteArray());
-    QCOMPARE(answer(port, registration("c", "h3")), QByteArray("07\x02"));
-    QCOMPARE(answer(port, "03\x02"), listOf({{"a", "h1"}, {"c", "h3"}}));
+void MatchdSuite::fullListAnswers06() {
+    QVERIFY(start({"--capacity", "2"}));
+    QCOMPARE(answer(port(), registration("a", "h1")), kAdded);
+    QCOMPARE(answer(port(), registration("b", "h2")), kAdded);
+    QCOMPARE(answer(port(), registration("c", "h3")), kFull);
+    QCOMPARE(answer(port(), registration("a", "h1")), kAdded);
+    QCOMPARE(answer(port(), removal("b", "h2")), QByteArray());
+    QCOMPARE(answer(port(), registration("c", "h3")), kAdded);
+    QCOMPARE(answer(port(), "03\x02"), listOf({{"a", "h1"}, {"c", "h3"}}));
 }
 
-void TestMatchdProcess::longestWaitingFirstAtMostTen() {
-    Matchd server({"--max-per-address", "0"});
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
+void MatchdSuite::longestWaitingFirstAtMostTen() {
+    QVERIFY(start({"--max-per-address", "0"}));
     QList<QPair<QByteArray, QByteArray>> expected;
     for (int i = 0; i < 12; ++i) {
         const QByteArray name = "p" + QByteArray::number(i);
         const QByteArray address = "10.0.0." + QByteArray::number(i);
-        QCOMPARE(answer(port, registration(name, address)), QByteArray("07\x02"));
+        QCOMPARE(answer(port(), registration(name, address)), kAdded);
         if (i < 10)
             expected.append({name, address});
     }
     // Renewing keeps the first player first.
-    QCOMPARE(answer(port, registration("p0", "10.0.0.0")), QByteArray("07\x02"));
-    QCOMPARE(answer(port, "03\x02"), listOf(expected));
+    QCOMPARE(answer(port(), registration("p0", "10.0.0.0")), kAdded);
+    QCOMPARE(answer(port(), "03\x02"), listOf(expected));
 }
 
-void TestMatchdProcess::searchByLetters() {
-    Matchd server({});
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
+void MatchdSuite::searchByLetters() {
+    QVERIFY(start({}));
     for (const QByteArray name : {"anna", "Bob", "ANDY", "bea", "an"})
-        QCOMPARE(answer(port, registration(name, name + ".example")), QByteArray("07\x02"));
-    QCOMPARE(answer(port, "04An\x02"),
+        QCOMPARE(answer(port(), registration(name, name + ".example")), kAdded);
+    QCOMPARE(answer(port(), "04An\x02"),
              listOf({{"anna", "anna.example"}, {"ANDY", "ANDY.example"}, {"an", "an.example"}}));
-    QCOMPARE(answer(port, "04b\x02"), listOf({{"Bob", "Bob.example"}, {"bea", "bea.example"}}));
-    QCOMPARE(answer(port, "04z\x02"), kEmptyList);
-    QCOMPARE(answer(port, "04\x02"), listOf({{"anna", "anna.example"},
-                                             {"Bob", "Bob.example"},
-                                             {"ANDY", "ANDY.example"},
-                                             {"bea", "bea.example"},
-                                             {"an", "an.example"}}));
+    QCOMPARE(answer(port(), "04b\x02"), listOf({{"Bob", "Bob.example"}, {"bea", "bea.example"}}));
+    QCOMPARE(answer(port(), "04z\x02"), kEmptyList);
+    QCOMPARE(answer(port(), "04\x02"), listOf({{"anna", "anna.example"},
+                                               {"Bob", "Bob.example"},
+                                               {"ANDY", "ANDY.example"},
+                                               {"bea", "bea.example"},
+                                               {"an", "an.example"}}));
 }
 
-void TestMatchdProcess::registrationsExpire() {
-    Matchd server({"--expiry", "1"});
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
-    QCOMPARE(answer(port, registration("Ann", "h")), QByteArray("07\x02"));
-    QTRY_COMPARE_WITH_TIMEOUT(answer(port, "03\x02"), kEmptyList, 10000);
-    QCOMPARE(answer(port, registration("Ann", "h")), QByteArray("07\x02"));
-    QCOMPARE(answer(port, "04a\x02"), listOf({{"Ann", "h"}}));
+void MatchdSuite::registrationsExpire() {
+    QVERIFY(start({"--expiry", "1"}));
+    QCOMPARE(answer(port(), registration("Ann", "h")), kAdded);
+    QTRY_COMPARE_WITH_TIMEOUT(answer(port(), "03\x02"), kEmptyList, 10000);
+    QCOMPARE(answer(port(), registration("Ann", "h")), kAdded);
+    QCOMPARE(answer(port(), "04a\x02"), listOf({{"Ann", "h"}}));
 }
 
-void TestMatchdProcess::idleConnectionIsClosed() {
-    Matchd server({"--idle-timeout-ms", "300"});
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
-    for (const QByteArray& partial : {QByteArray(), QByteArray("01Ann\x01h")}) {
-        const Exchange e = exchange(port, partial);
-        QVERIFY(e.closedByServer);
-        QCOMPARE(e.reply, QByteArray());
-    }
+void MatchdSuite::idleConnectionIsClosed() {
+    QVERIFY(start({"--idle-timeout-ms", "300"}));
+    for (const QByteArray& partial : {QByteArray(), QByteArray("01Ann\x01h")})
+        QCOMPARE(answer(port(), partial), QByteArray());
     QTRY_VERIFY(
-        server.output().contains(QStringLiteral("closed: no request within 300 ms (7 bytes)")));
-    QCOMPARE(answer(port, "03\x02"), kEmptyList);
+        server().output().contains(QStringLiteral("closed: no request within 300 ms (7 bytes)")));
+    QCOMPARE(answer(port(), "03\x02"), kEmptyList);
 }
 
-void TestMatchdProcess::requestWithoutEndWithinOneKiBIsDropped() {
+void MatchdSuite::requestWithoutEndWithinOneKiBIsDropped() {
     // The idle timeout is far away, so a quick close can only come from the size limit.
-    Matchd server({"--idle-timeout-ms", "60000"});
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
-    const Exchange flood = exchange(port, QByteArray(1024, 'a'), 5000);
-    QVERIFY(flood.closedByServer);
-    QCOMPARE(flood.reply, QByteArray());
+    QVERIFY(start({"--idle-timeout-ms", "60000"}));
+    QCOMPARE(answer(port(), QByteArray(1024, 'a')), QByteArray());
     // The longest request that fits is still answered.
-    QCOMPARE(answer(port, "04" + QByteArray(1021, 'a') + '\x02'), kEmptyList);
+    QCOMPARE(answer(port(), "04" + QByteArray(1021, 'a') + '\x02'), kEmptyList);
 }
 
-void TestMatchdProcess::longFieldsAreCut() {
-    Matchd server({});
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
+void MatchdSuite::longFieldsAreCut() {
+    QVERIFY(start({}));
     const QByteArray name = "N123456789012345678901234567890";
     const QByteArray address = QByteArray(45, 'a') + ".example.org";
-    QCOMPARE(answer(port, registration(name, address)), QByteArray("07\x02"));
-    QCOMPARE(answer(port, "03\x02"), listOf({{name.left(20), address.left(50)}}));
-    QCOMPARE(answer(port, removal(name, address)), QByteArray());
-    QCOMPARE(answer(port, "03\x02"), kEmptyList);
+    QCOMPARE(answer(port(), registration(name, address)), kAdded);
+    QCOMPARE(answer(port(), "03\x02"), listOf({{name.left(20), address.left(50)}}));
+    QCOMPARE(answer(port(), removal(name, address)), QByteArray());
+    QCOMPARE(answer(port(), "03\x02"), kEmptyList);
 }
 
-void TestMatchdProcess::malformedRequestsGetNoAnswer_data() {
+void MatchdSuite::malformedRequestsGetNoAnswer_data() {
     QTest::addColumn<QByteArray>("request");
     QTest::newRow("entry end in name") << QByteArray("01An\x03n\x01h\x02");
     QTest::newRow("separator in address") << QByteArray("01Ann\x01h\x01i\x02");
@@ -181,50 +145,42 @@ void TestMatchdProcess::malformedRequestsGetNoAnswer_data() {
     QTest::newRow("no separator") << QByteArray("01Ann\x02");
     QTest::newRow("empty address") << QByteArray("01Ann\x01\x02");
     QTest::newRow("unknown code") << QByteArray("09\x02");
-    QTest::newRow("reply code") << QByteArray("07\x02");
+    QTest::newRow("reply code") << kAdded;
     QTest::newRow("no code") << QByteArray("\x02");
     QTest::newRow("one digit") << QByteArray("3\x02");
     QTest::newRow("list with payload") << QByteArray("03x\x02");
     QTest::newRow("letters with separator") << QByteArray("04a\x01\x02");
 }
 
-void TestMatchdProcess::malformedRequestsGetNoAnswer() {
+void MatchdSuite::malformedRequestsGetNoAnswer() {
     QFETCH(QByteArray, request);
-    Matchd server({"--idle-timeout-ms", "60000"});
-    QVERIFY(server.port() != 0);
-    const Exchange e = exchange(server.port(), request, 5000);
-    QVERIFY(e.closedByServer);
-    QCOMPARE(e.reply, QByteArray());
-    QCOMPARE(answer(server.port(), "03\x02"), kEmptyList);
-    QTRY_VERIFY(server.output().contains(QStringLiteral("-> refused: ")));
+    QVERIFY(start({"--idle-timeout-ms", "60000"}));
+    QCOMPARE(answer(port(), request), QByteArray());
+    QCOMPARE(answer(port(), "03\x02"), kEmptyList);
+    QTRY_VERIFY(server().output().contains(QStringLiteral("-> refused: ")));
 }
 
-void TestMatchdProcess::connectionLimit() {
-    Matchd server({"--max-connections", "2"});
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
+void MatchdSuite::connectionLimit() {
+    QVERIFY(start({"--max-connections", "2"}));
     QTcpSocket first, second;
-    first.connectToHost(QHostAddress::LocalHost, port);
-    second.connectToHost(QHostAddress::LocalHost, port);
+    first.connectToHost(QHostAddress::LocalHost, port());
+    second.connectToHost(QHostAddress::LocalHost, port());
     QVERIFY(first.waitForConnected(10000));
     QVERIFY(second.waitForConnected(10000));
 
-    const Exchange third = exchange(port, "03\x02", 5000);
-    QVERIFY(third.closedByServer);
-    QCOMPARE(third.reply, QByteArray());
-    QTRY_VERIFY(server.output().contains(QStringLiteral("connection refused: 2 connections open")));
+    QCOMPARE(answer(port(), "03\x02"), QByteArray());  // the third
+    QTRY_VERIFY(
+        server().output().contains(QStringLiteral("connection refused: 2 connections open")));
 
     // A place that frees up is usable again.
     first.abort();
-    QTRY_COMPARE(answer(port, "03\x02"), kEmptyList);
+    QTRY_COMPARE(answer(port(), "03\x02"), kEmptyList);
     QCOMPARE(second.state(), QAbstractSocket::ConnectedState);
 }
 
-void TestMatchdProcess::garbageNeverBreaksIt() {
-    Matchd server({"--idle-timeout-ms", "200"});
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
-    QCOMPARE(answer(port, registration("Keep", "192.0.2.1")), QByteArray("07\x02"));
+void MatchdSuite::garbageNeverBreaksIt() {
+    QVERIFY(start({"--idle-timeout-ms", "200"}));
+    QCOMPARE(answer(port(), registration("Keep", "192.0.2.1")), kAdded);
 
     QRandomGenerator rng(20240611);
     static const char alphabet[] = {'0', '1', '2', '3', '4', '7', 'a', 'Z', 0x00, 0x01, 0x02, 0x03};
@@ -261,7 +217,7 @@ void TestMatchdProcess::garbageNeverBreaksIt() {
             QObject::connect(raw, &QTcpSocket::connected, raw, [raw, bytes] { raw->write(bytes); });
             // Replies are not checked here; they are read so the server can finish.
             QObject::connect(raw, &QTcpSocket::readyRead, raw, [raw] { raw->readAll(); });
-            raw->connectToHost(QHostAddress::LocalHost, port);
+            raw->connectToHost(QHostAddress::LocalHost, port());
             sockets.push_back(std::move(socket));
         }
         auto allClosed = [&] {
@@ -272,11 +228,11 @@ void TestMatchdProcess::garbageNeverBreaksIt() {
             return true;
         };
         QTRY_VERIFY_WITH_TIMEOUT(allClosed(), 20000);
-        QVERIFY(server.running());
+        QVERIFY(server().running());
     }
 
     // Still answering, and whatever the garbage registered is well formed.
-    const QByteArray list = answer(port, "03\x02");
+    const QByteArray list = answer(port(), "03\x02");
     QVERIFY2(list.startsWith("05") && list.endsWith('\x02'), list.toPercentEncoding().constData());
     QByteArray payload = list.mid(2, list.size() - 3);
     QVERIFY(!payload.contains('\x02') && !payload.contains('\0'));
@@ -297,7 +253,56 @@ void TestMatchdProcess::garbageNeverBreaksIt() {
     QVERIFY(keepSeen);
 }
 
-void TestMatchdProcess::badOptions_data() {
+void MatchdSuite::limitPerAddress() {
+    QVERIFY(start({"--max-per-address", "2"}));
+    QCOMPARE(answer(port(), registration("a", "h1")), kAdded);
+    QCOMPARE(answer(port(), registration("b", "h2")), kAdded);
+    QCOMPARE(answer(port(), registration("c", "h3")), kFull);
+    QCOMPARE(answer(port(), registration("a", "h1")), kAdded);  // a renewal
+    QCOMPARE(answer(port(), registration("c", "h3"), kOther), kAdded);
+    QCOMPARE(answer(port(), removal("b", "h2")), QByteArray());
+    QCOMPARE(answer(port(), registration("d", "h4")), kAdded);
+    QCOMPARE(answer(port(), "03\x02"), listOf({{"a", "h1"}, {"c", "h3"}, {"d", "h4"}}));
+    QTRY_VERIFY(
+        server().output().contains(QStringLiteral("06 too many players from this address")));
+}
+
+void MatchdSuite::removalOnlyFromTheSameAddress() {
+    QVERIFY(start({}));
+    QCOMPARE(answer(port(), registration("Ann", "192.0.2.7")), kAdded);
+    // Someone else names her exactly: ignored, and logged even without --log-requests.
+    QCOMPARE(answer(port(), removal("Ann", "192.0.2.7"), kOther), QByteArray());
+    QCOMPARE(answer(port(), "03\x02"), listOf({{"Ann", "192.0.2.7"}}));
+    QTRY_VERIFY(server().output().contains(QStringLiteral("127.0.0.2")) &&
+                server().output().contains(QStringLiteral("ignored: registered from another")));
+    // Nor can they renew her entry or register under her name and address.
+    QCOMPARE(answer(port(), registration("Ann", "192.0.2.7"), kOther), kFull);
+    QCOMPARE(answer(port(), removal("Ann", "192.0.2.7")), QByteArray());
+    QCOMPARE(answer(port(), "03\x02"), kEmptyList);
+}
+
+void MatchdSuite::addressPolicy_data() {
+    QTest::addColumn<QString>("policy");
+    QTest::addColumn<QByteArray>("listed");
+    QTest::newRow("observed") << "observed" << QByteArray("127.0.0.2:52201");
+    QTest::newRow("claimed") << "claimed" << QByteArray("192.168.1.5:52201");
+    // Over loopback the observed address is no better than the claimed one.
+    QTest::newRow("auto") << "auto" << QByteArray("192.168.1.5:52201");
+}
+
+void MatchdSuite::addressPolicy() {
+    QFETCH(QString, policy);
+    QFETCH(QByteArray, listed);
+    QVERIFY(start({"--address-policy", policy}));
+    QCOMPARE(answer(port(), registration("Di", "192.168.1.5:52201"), kOther), kAdded);
+    QCOMPARE(answer(port(), "04d\x02"), listOf({{"Di", listed}}));
+    // She is still who she said she was: renewing and removing use what she sent.
+    QCOMPARE(answer(port(), registration("Di", "192.168.1.5:52201"), kOther), kAdded);
+    QCOMPARE(answer(port(), removal("Di", "192.168.1.5:52201"), kOther), QByteArray());
+    QCOMPARE(answer(port(), "03\x02"), kEmptyList);
+}
+
+void MatchdSuite::badOptions_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("mentions");
     QTest::newRow("port") << QStringList{"--port", "x"} << "--port";
@@ -307,11 +312,11 @@ void TestMatchdProcess::badOptions_data() {
     QTest::newRow("unknown") << QStringList{"--colour"} << "colour";
 }
 
-void TestMatchdProcess::badOptions() {
+void MatchdSuite::badOptions() {
     QFETCH(QStringList, args);
     QFETCH(QString, mentions);
     QProcess p;
-    p.start(QStringLiteral(ROPEWIT_MATCHD_PATH), args);
+    p.start(QStringLiteral(ROPEWIT_MATCHD_PATH), args + storeArgs());
     QVERIFY(p.waitForFinished(10000));
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 2);
@@ -319,7 +324,7 @@ void TestMatchdProcess::badOptions() {
     QVERIFY(p.readAllStandardOutput().isEmpty());
 }
 
-void TestMatchdProcess::helpVersionAndTakenPort() {
+void MatchdSuite::helpVersionAndTakenPort() {
     QProcess help;
     help.start(QStringLiteral(ROPEWIT_MATCHD_PATH), {"--help"});
     QVERIFY(help.waitForFinished(10000));
@@ -333,41 +338,45 @@ void TestMatchdProcess::helpVersionAndTakenPort() {
     QCOMPARE(version.exitCode(), 0);
     QVERIFY(version.readAllStandardOutput().startsWith("ropewit-matchd "));
 
-    Matchd first({});
-    QVERIFY(first.port() != 0);
+    QVERIFY(start({}));
     QProcess second;
-    second.start(QStringLiteral(ROPEWIT_MATCHD_PATH),
-                 {"--listen", "127.0.0.1", "--port", QString::number(first.port())});
+    second.start(
+        QStringLiteral(ROPEWIT_MATCHD_PATH),
+        QStringList{"--listen", "127.0.0.1", "--port", QString::number(port())} + storeArgs());
     QVERIFY(second.waitForFinished(10000));
     QCOMPARE(second.exitCode(), 1);
     QVERIFY(second.readAllStandardError().contains("cannot listen"));
 }
 
-void TestMatchdProcess::quietLogStatsAndStop() {
-    Matchd server({"--stats-interval", "1", "--capacity", "1"});
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
-    QCOMPARE(answer(port, registration("Ann", "h1")), QByteArray("07\x02"));
-    QCOMPARE(answer(port, registration("Bo", "h2")), QByteArray("06\x02"));
-    QCOMPARE(answer(port, "03\x02"), listOf({{"Ann", "h1"}}));
-    QCOMPARE(answer(port, "04a\x02"), listOf({{"Ann", "h1"}}));
-    QCOMPARE(answer(port, "09\x02"), QByteArray());
+void MatchdSuite::quietLogStatsAndStop() {
+    QVERIFY(start({"--stats-interval", "1", "--capacity", "1"}));
+    QCOMPARE(answer(port(), registration("Ann", "h1")), kAdded);
+    QCOMPARE(answer(port(), registration("Bo", "h2")), kFull);
+    QCOMPARE(answer(port(), "03\x02"), listOf({{"Ann", "h1"}}));
+    QCOMPARE(answer(port(), "04a\x02"), listOf({{"Ann", "h1"}}));
+    QCOMPARE(answer(port(), "09\x02"), QByteArray());
     QTRY_VERIFY_WITH_TIMEOUT(
-        server.output().contains(QStringLiteral(
+        server().output().contains(QStringLiteral(
             "stats: requests register=2 remove=0 list=1 search=1; refused=1 turned-away=1 "
             "ignored=0 unanswered=0 connections-refused=0; open connections=0; waiting "
             "players=1")),
         10000);
     // Ordinary requests leave no line of their own; refusals and turned-away ones do.
-    const QString log = server.output();
+    const QString log = server().output();
     QVERIFY(!log.contains(QStringLiteral("-> 07")));
     QVERIFY(!log.contains(QStringLiteral("-> 05")));
     QVERIFY(log.contains(QStringLiteral("name=\"Bo\" address=\"h2\" -> 06 full")));
     QVERIFY(log.contains(QStringLiteral("-> refused: unknown code")));
 
-    QVERIFY(server.terminate());
-    QVERIFY(server.output().trimmed().endsWith(QStringLiteral("- stopping")));
+    QVERIFY(server().terminate());
+    QVERIFY(server().output().trimmed().endsWith(QStringLiteral("- stopping")));
 }
+
+class TestMatchdProcess : public MatchdSuite {
+    Q_OBJECT
+public:
+    TestMatchdProcess() : MatchdSuite(Memory) {}
+};
 
 ROPEWIT_TEST(TestMatchdProcess)
 #include "tst_matchd_process.moc"
