@@ -10,16 +10,10 @@ private Q_SLOTS:
     void eachRequestGoesOutAsItsCode_data() {
         QTest::addColumn<int>("request");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("register") << 1
-                                  << QByteArray(
-                                         "01Ann\x01"
-                                         "192.0.2.7\x02");
+        QTest::newRow("register") << 1 << registration("Ann", "192.0.2.7");
         QTest::newRow("longest waiting") << 2 << QByteArray("03\x02");
         QTest::newRow("by letters") << 3 << QByteArray("04ab \x02");
-        QTest::newRow("remove") << 4
-                                << QByteArray(
-                                       "02Ann\x01"
-                                       "192.0.2.7\x02");
+        QTest::newRow("remove") << 4 << removal("Ann", "192.0.2.7");
     }
 
     void eachRequestGoesOutAsItsCode() {

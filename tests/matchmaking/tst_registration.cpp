@@ -32,12 +32,12 @@ private Q_SLOTS:
         c.client.setOwnAddress(own);
         c.client.setListenPort(static_cast<quint16>(port));
         c.client.BeginServerRequest(MatchRequest::Register);
-        QCOMPARE(fs.request(0), QByteArray("01Ann\x01") + address + '\x02');
+        QCOMPARE(fs.request(0), registration("Ann", address));
         if (own == QLatin1String("192.0.2.7") && port == 52201) {
             QCOMPARE(fs.received(0).size(), 16);  // the worked example
         }
         c.client.UnLog();
-        QCOMPARE(fs.request(1), QByteArray("02Ann\x01") + address + '\x02');
+        QCOMPARE(fs.request(1), removal("Ann", address));
     }
 
     // While registered, the same 01 goes out again and again, quietly: no log line, no second

@@ -113,176 +113,170 @@ public:
     TestMatchdRedis() : MatchdSuite(Redis) {}
 
 private Q_SLOTS:
-    void twoServersShareOneList();
-    void bytesRoundTrip();
-    void expiryAcrossServers();
-    void capacityHoldsAcrossServers();
-    void redisStoppedAndRestarted();
-    void misbehavingRedis_data();
-    void misbehavingRedis();
+    void twoServersShareOneList() {
+        Matchd a({"--store", redis().url() + "/3", "--max-per-address", "0"});
+        Matchd b({"--store", redis().url() + "/3", "--max-per-address", "0"});
+        QVERIFY(a.port() != 0 && b.port() != 0);
+
+        QCOMPARE(answer(b.port(), "03\x02"), kEmptyList);
+        QList<QPair<QByteArray, QByteArray>> expected;
+        for (int i = 0; i < 12; ++i) {
+            const QByteArray name = (i % 2 == 0 ? "An" : "Bo") + QByteArray::number(i);
+            const QByteArray address = "192.0.2." + QByteArray::number(i);
+            QCOMPARE(answer(i % 2 == 0 ? a.port() : b.port(), registration(name, address)), kAdded);
+            expected.append({name, address});
+        }
+        // Renewing through the other server keeps the first player first.
+        QCOMPARE(answer(b.port(), registration("An0", "192.0.2.0")), kAdded);
+        QCOMPARE(answer(a.port(), "03\x02"), listOf(expected.mid(0, 10)));
+        QCOMPARE(answer(b.port(), "03\x02"), listOf(expected.mid(0, 10)));
+
+        // Searches ignore case and keep the order of waiting, whichever server is asked.
+        QCOMPARE(answer(a.port(), "04bO\x02"), listOf({expected[1], expected[3], expected[5],
+                                                       expected[7], expected[9], expected[11]}));
+        QCOMPARE(answer(b.port(), "04an1\x02"), listOf({expected[10]}));
+        QCOMPARE(answer(b.port(), "04bo11\x02"), listOf({expected[11]}));
+        QCOMPARE(answer(a.port(), "04Cy\x02"), kEmptyList);
+        QCOMPARE(answer(a.port(), "04bo1111\x02"), kEmptyList);
+
+        // Removed through one server, gone for both.
+        QCOMPARE(answer(b.port(), removal("An0", "192.0.2.0")), QByteArray());
+        QCOMPARE(answer(b.port(), removal("Bo1", "192.0.2.1")), QByteArray());
+        QCOMPARE(answer(a.port(), "03\x02"), listOf(expected.mid(2, 10)));
+
+        // Another database holds another list.
+        Matchd other({"--store", redis().url() + "/4"});
+        QVERIFY(other.port() != 0);
+        QCOMPARE(answer(other.port(), "03\x02"), kEmptyList);
+    }
+
+    void bytesRoundTrip() {
+        Matchd a({"--store", redis().url(), "--max-per-address", "0"});
+        Matchd b({"--store", redis().url(), "--max-per-address", "0"});
+        QVERIFY(a.port() != 0 && b.port() != 0);
+
+        // Every byte the protocol allows, including the ones Redis's own syntax uses.
+        const QByteArray odd1("\x04[(*-+ \"'\\\x7f\xc9mile");
+        const QByteArray odd2("\xff\xff\xfe\x80\x05", 5);
+        const QByteArray address1("h\x04\xff:1 [x]");
+        const QByteArray address2("\xe9\x7f\x10");
+        QCOMPARE(answer(a.port(), registration(odd1, address1)), kAdded);
+        QCOMPARE(answer(a.port(), registration(odd2, address2)), kAdded);
+        QCOMPARE(answer(b.port(), "03\x02"), listOf({{odd1, address1}, {odd2, address2}}));
+        QCOMPARE(answer(b.port(), "04\x04[(\x02"), listOf({{odd1, address1}}));
+        QCOMPARE(answer(b.port(), "04\x04[(*-+ \"'\\\x7f\xe9MILE\x02"), listOf({{odd1, address1}}));
+        QCOMPARE(answer(b.port(), "04\xff\xff\x02"), listOf({{odd2, address2}}));
+        QCOMPARE(answer(b.port(), "04\xff\xff\xfe\x80\x02"), listOf({{odd2, address2}}));
+        QCOMPARE(answer(b.port(), removal(odd1, address1)), QByteArray());
+        QCOMPARE(answer(a.port(), "03\x02"), listOf({{odd2, address2}}));
+    }
+
+    void expiryAcrossServers() {
+        Matchd a({"--store", redis().url(), "--expiry", "1"});
+        Matchd b({"--store", redis().url(), "--expiry", "1"});
+        QVERIFY(a.port() != 0 && b.port() != 0);
+        QCOMPARE(answer(a.port(), registration("Ann", "h1")), kAdded);
+        QCOMPARE(answer(b.port(), "04a\x02"), listOf({{"Ann", "h1"}}));
+        QTRY_COMPARE_WITH_TIMEOUT(answer(b.port(), "03\x02"), kEmptyList, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(answer(b.port(), "04a\x02"), kEmptyList, 10000);
+        // Lapsed, the same player registers anew, behind whoever came meanwhile.
+        QCOMPARE(answer(b.port(), registration("Bo", "h2")), kAdded);
+        QCOMPARE(answer(a.port(), registration("Ann", "h1")), kAdded);
+        QCOMPARE(answer(a.port(), "03\x02"), listOf({{"Bo", "h2"}, {"Ann", "h1"}}));
+    }
+
+    void capacityHoldsAcrossServers() {
+        const QStringList args{"--store", redis().url(),       "--capacity",
+                               "20",      "--max-per-address", "0"};
+        Matchd a(args);
+        Matchd b(args);
+        QVERIFY(a.port() != 0 && b.port() != 0);
+
+        // 60 registrations at once, half through each server.
+        std::vector<std::unique_ptr<QTcpSocket>> sockets;
+        QList<QByteArray> replies(60);
+        for (int i = 0; i < 60; ++i) {
+            auto socket = std::make_unique<QTcpSocket>();
+            QTcpSocket* raw = socket.get();
+            const QByteArray request = registration("p" + QByteArray::number(i), "h");
+            QObject::connect(raw, &QTcpSocket::connected, raw,
+                             [raw, request] { raw->write(request); });
+            QObject::connect(raw, &QTcpSocket::readyRead, raw,
+                             [raw, &replies, i] { replies[i] += raw->readAll(); });
+            raw->connectToHost(QHostAddress::LocalHost, i % 2 == 0 ? a.port() : b.port());
+            sockets.push_back(std::move(socket));
+        }
+        const auto allDone = [&] {
+            return std::all_of(sockets.begin(), sockets.end(), [](const auto& s) {
+                return s->state() == QAbstractSocket::UnconnectedState;
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(allDone(), 30000);
+        QCOMPARE(replies.count(kAdded), 20);
+        QCOMPARE(replies.count(kFull), 40);
+
+        QCOMPARE(answer(b.port(), registration("late", "h")), kFull);
+        // A renewal is still welcome when the list is full.
+        const qsizetype first = replies.indexOf(kAdded);
+        QCOMPARE(answer(b.port(), registration("p" + QByteArray::number(first), "h")), kAdded);
+        QCOMPARE(answer(a.port(), removal("p" + QByteArray::number(first), "h")), QByteArray());
+        QCOMPARE(answer(b.port(), registration("late", "h")), kAdded);
+        QCOMPARE(answer(a.port(), registration("later", "h")), kFull);
+    }
+
+    void redisStoppedAndRestarted() {
+        Matchd a({"--store", redis().url()});
+        QVERIFY(a.port() != 0);
+        QCOMPARE(answer(a.port(), registration("Ann", "h1")), kAdded);
+
+        redis().stop();
+        // Unanswered, closed, and the server lives on.
+        for (const QByteArray& request : {registration("Bo", "h2"), QByteArray("03\x02")})
+            QCOMPARE(answer(a.port(), request), QByteArray());
+        QVERIFY(a.running());
+        QTRY_VERIFY(a.output().contains(QStringLiteral("unreachable")));
+
+        QVERIFY(redis().restart());
+        QTRY_COMPARE_WITH_TIMEOUT(answer(a.port(), registration("Bo", "h2")), kAdded, 20000);
+        QCOMPARE(answer(a.port(), "03\x02"), listOf({{"Bo", "h2"}}));
+        QTRY_VERIFY(a.output().contains(QStringLiteral("reachable again")));
+        // One outage, one line, however many requests fell into it.
+        QCOMPARE(a.output().count(QStringLiteral("unreachable")), 1);
+    }
+
+    void misbehavingRedis_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QByteArray>("request");
+        using M = FakeRedis::Mode;
+        QTest::newRow("error") << int(M::Error) << registration("Ann", "h");
+        QTest::newRow("wrong type") << int(M::WrongType) << registration("Ann", "h");
+        QTest::newRow("wrong type to a list") << int(M::WrongType) << QByteArray("04ann\x02");
+        QTest::newRow("control bytes in a list") << int(M::ControlBytes) << QByteArray("04ann\x02");
+        QTest::newRow("dropped mid-reply") << int(M::DropMidReply) << registration("Ann", "h");
+        QTest::newRow("no reply") << int(M::Silent) << QByteArray("03\x02");
+    }
+
+    void misbehavingRedis() {
+        QFETCH(int, mode);
+        QFETCH(QByteArray, request);
+        FakeRedis fake;
+        // Quick to give up on a Redis that does not answer.
+        Matchd server({"--store", fake.url(), "--redis-timeout-ms", "300"});
+        QVERIFY(server.port() != 0);
+        QCOMPARE(answer(server.port(), registration("Ann", "h")), kAdded);
+
+        fake.mode = FakeRedis::Mode(mode);
+        QCOMPARE(answer(server.port(), request), QByteArray());
+        QVERIFY(server.running());
+
+        // It recovers by itself once Redis behaves again.
+        fake.mode = FakeRedis::Mode::Good;
+        QTRY_COMPARE_WITH_TIMEOUT(answer(server.port(), registration("Bo", "h")), kAdded, 15000);
+        QCOMPARE(answer(server.port(), "04ann\x02"), listOf({{"Al", "h1"}}));
+        QVERIFY(server.output().contains(QStringLiteral("unusable reply")) ||
+                server.output().contains(QStringLiteral("unreachable")));
+    }
 };
-
-void TestMatchdRedis::twoServersShareOneList() {
-    Matchd a({"--store", redis().url() + "/3", "--max-per-address", "0"});
-    Matchd b({"--store", redis().url() + "/3", "--max-per-address", "0"});
-    QVERIFY(a.port() != 0 && b.port() != 0);
-
-    QCOMPARE(answer(b.port(), "03\x02"), kEmptyList);
-    QList<QPair<QByteArray, QByteArray>> expected;
-    for (int i = 0; i < 12; ++i) {
-        const QByteArray name = (i % 2 == 0 ? "An" : "Bo") + QByteArray::number(i);
-        const QByteArray address = "192.0.2." + QByteArray::number(i);
-        QCOMPARE(answer(i % 2 == 0 ? a.port() : b.port(), registration(name, address)), kAdded);
-        expected.append({name, address});
-    }
-    // Renewing through the other server keeps the first player first.
-    QCOMPARE(answer(b.port(), registration("An0", "192.0.2.0")), kAdded);
-    QCOMPARE(answer(a.port(), "03\x02"), listOf(expected.mid(0, 10)));
-    QCOMPARE(answer(b.port(), "03\x02"), listOf(expected.mid(0, 10)));
-
-    // Searches ignore case and keep the order of waiting, whichever server is asked.
-    QCOMPARE(answer(a.port(), "04bO\x02"), listOf({expected[1], expected[3], expected[5],
-                                                   expected[7], expected[9], expected[11]}));
-    QCOMPARE(answer(b.port(), "04an1\x02"), listOf({expected[10]}));
-    QCOMPARE(answer(b.port(), "04bo11\x02"), listOf({expected[11]}));
-    QCOMPARE(answer(a.port(), "04Cy\x02"), kEmptyList);
-    QCOMPARE(answer(a.port(), "04bo1111\x02"), kEmptyList);
-
-    // Removed through one server, gone for both.
-    QCOMPARE(answer(b.port(), removal("An0", "192.0.2.0")), QByteArray());
-    QCOMPARE(answer(b.port(), removal("Bo1", "192.0.2.1")), QByteArray());
-    QCOMPARE(answer(a.port(), "03\x02"), listOf(expected.mid(2, 10)));
-
-    // Another database holds another list.
-    Matchd other({"--store", redis().url() + "/4"});
-    QVERIFY(other.port() != 0);
-    QCOMPARE(answer(other.port(), "03\x02"), kEmptyList);
-}
-
-void TestMatchdRedis::bytesRoundTrip() {
-    Matchd a({"--store", redis().url(), "--max-per-address", "0"});
-    Matchd b({"--store", redis().url(), "--max-per-address", "0"});
-    QVERIFY(a.port() != 0 && b.port() != 0);
-
-    // Every byte the protocol allows, including the ones Redis's own syntax uses.
-    const QByteArray odd1("\x04[(*-+ \"'\\\x7f\xc9mile");
-    const QByteArray odd2("\xff\xff\xfe\x80\x05", 5);
-    const QByteArray address1("h\x04\xff:1 [x]");
-    const QByteArray address2("\xe9\x7f\x10");
-    QCOMPARE(answer(a.port(), registration(odd1, address1)), kAdded);
-    QCOMPARE(answer(a.port(), registration(odd2, address2)), kAdded);
-    QCOMPARE(answer(b.port(), "03\x02"), listOf({{odd1, address1}, {odd2, address2}}));
-    QCOMPARE(answer(b.port(), "04\x04[(\x02"), listOf({{odd1, address1}}));
-    QCOMPARE(answer(b.port(), "04\x04[(*-+ \"'\\\x7f\xe9MILE\x02"), listOf({{odd1, address1}}));
-    QCOMPARE(answer(b.port(), "04\xff\xff\x02"), listOf({{odd2, address2}}));
-    QCOMPARE(answer(b.port(), "04\xff\xff\xfe\x80\x02"), listOf({{odd2, address2}}));
-    QCOMPARE(answer(b.port(), removal(odd1, address1)), QByteArray());
-    QCOMPARE(answer(a.port(), "03\x02"), listOf({{odd2, address2}}));
-}
-
-void TestMatchdRedis::expiryAcrossServers() {
-    Matchd a({"--store", redis().url(), "--expiry", "1"});
-    Matchd b({"--store", redis().url(), "--expiry", "1"});
-    QVERIFY(a.port() != 0 && b.port() != 0);
-    QCOMPARE(answer(a.port(), registration("Ann", "h1")), kAdded);
-    QCOMPARE(answer(b.port(), "04a\x02"), listOf({{"Ann", "h1"}}));
-    QTRY_COMPARE_WITH_TIMEOUT(answer(b.port(), "03\x02"), kEmptyList, 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(answer(b.port(), "04a\x02"), kEmptyList, 10000);
-    // Lapsed, the same player registers anew, behind whoever came meanwhile.
-    QCOMPARE(answer(b.port(), registration("Bo", "h2")), kAdded);
-    QCOMPARE(answer(a.port(), registration("Ann", "h1")), kAdded);
-    QCOMPARE(answer(a.port(), "03\x02"), listOf({{"Bo", "h2"}, {"Ann", "h1"}}));
-}
-
-void TestMatchdRedis::capacityHoldsAcrossServers() {
-    const QStringList args{"--store", redis().url(), "--capacity", "20", "--max-per-address", "0"};
-    Matchd a(args);
-    Matchd b(args);
-    QVERIFY(a.port() != 0 && b.port() != 0);
-
-    // 60 registrations at once, half through each server.
-    std::vector<std::unique_ptr<QTcpSocket>> sockets;
-    QList<QByteArray> replies(60);
-    for (int i = 0; i < 60; ++i) {
-        auto socket = std::make_unique<QTcpSocket>();
-        QTcpSocket* raw = socket.get();
-        const QByteArray request = registration("p" + QByteArray::number(i), "h");
-        QObject::connect(raw, &QTcpSocket::connected, raw, [raw, request] { raw->write(request); });
-        QObject::connect(raw, &QTcpSocket::readyRead, raw,
-                         [raw, &replies, i] { replies[i] += raw->readAll(); });
-        raw->connectToHost(QHostAddress::LocalHost, i % 2 == 0 ? a.port() : b.port());
-        sockets.push_back(std::move(socket));
-    }
-    const auto allDone = [&] {
-        return std::all_of(sockets.begin(), sockets.end(), [](const auto& s) {
-            return s->state() == QAbstractSocket::UnconnectedState;
-        });
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(allDone(), 30000);
-    QCOMPARE(replies.count(kAdded), 20);
-    QCOMPARE(replies.count(kFull), 40);
-
-    QCOMPARE(answer(b.port(), registration("late", "h")), kFull);
-    // A renewal is still welcome when the list is full.
-    const qsizetype first = replies.indexOf(kAdded);
-    QCOMPARE(answer(b.port(), registration("p" + QByteArray::number(first), "h")), kAdded);
-    QCOMPARE(answer(a.port(), removal("p" + QByteArray::number(first), "h")), QByteArray());
-    QCOMPARE(answer(b.port(), registration("late", "h")), kAdded);
-    QCOMPARE(answer(a.port(), registration("later", "h")), kFull);
-}
-
-void TestMatchdRedis::redisStoppedAndRestarted() {
-    Matchd a({"--store", redis().url()});
-    QVERIFY(a.port() != 0);
-    QCOMPARE(answer(a.port(), registration("Ann", "h1")), kAdded);
-
-    redis().stop();
-    // Unanswered, closed, and the server lives on.
-    for (const QByteArray& request : {registration("Bo", "h2"), QByteArray("03\x02")})
-        QCOMPARE(answer(a.port(), request), QByteArray());
-    QVERIFY(a.running());
-    QTRY_VERIFY(a.output().contains(QStringLiteral("unreachable")));
-
-    QVERIFY(redis().restart());
-    QTRY_COMPARE_WITH_TIMEOUT(answer(a.port(), registration("Bo", "h2")), kAdded, 20000);
-    QCOMPARE(answer(a.port(), "03\x02"), listOf({{"Bo", "h2"}}));
-    QTRY_VERIFY(a.output().contains(QStringLiteral("reachable again")));
-    // One outage, one line, however many requests fell into it.
-    QCOMPARE(a.output().count(QStringLiteral("unreachable")), 1);
-}
-
-void TestMatchdRedis::misbehavingRedis_data() {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QByteArray>("request");
-    using M = FakeRedis::Mode;
-    QTest::newRow("error") << int(M::Error) << registration("Ann", "h");
-    QTest::newRow("wrong type") << int(M::WrongType) << registration("Ann", "h");
-    QTest::newRow("wrong type to a list") << int(M::WrongType) << QByteArray("04ann\x02");
-    QTest::newRow("control bytes in a list") << int(M::ControlBytes) << QByteArray("04ann\x02");
-    QTest::newRow("dropped mid-reply") << int(M::DropMidReply) << registration("Ann", "h");
-    QTest::newRow("no reply") << int(M::Silent) << QByteArray("03\x02");
-}
-
-void TestMatchdRedis::misbehavingRedis() {
-    QFETCH(int, mode);
-    QFETCH(QByteArray, request);
-    FakeRedis fake;
-    // Quick to give up on a Redis that does not answer.
-    Matchd server({"--store", fake.url(), "--redis-timeout-ms", "300"});
-    QVERIFY(server.port() != 0);
-    QCOMPARE(answer(server.port(), registration("Ann", "h")), kAdded);
-
-    fake.mode = FakeRedis::Mode(mode);
-    QCOMPARE(answer(server.port(), request), QByteArray());
-    QVERIFY(server.running());
-
-    // It recovers by itself once Redis behaves again.
-    fake.mode = FakeRedis::Mode::Good;
-    QTRY_COMPARE_WITH_TIMEOUT(answer(server.port(), registration("Bo", "h")), kAdded, 15000);
-    QCOMPARE(answer(server.port(), "04ann\x02"), listOf({{"Al", "h1"}}));
-    QVERIFY(server.output().contains(QStringLiteral("unusable reply")) ||
-            server.output().contains(QStringLiteral("unreachable")));
-}
 
 ROPEWIT_TEST(TestMatchdRedis)
 #include "tst_matchd_redis.moc"

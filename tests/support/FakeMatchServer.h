@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "MatchWire.h"
+
 // A matchmaking server played by the test: it records what each connection sends and
 // answers whatever the test writes.
 class FakeMatchServer {

@@ -3,14 +3,14 @@
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QHostAddress>
-#include <QList>
-#include <QPair>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QString>
 #include <QStringList>
 #include <QTcpSocket>
+
+#include "MatchWire.h"
 
 // One ropewit-matchd process listening on a port the system chose, which its first log
 // line names; port() stays 0 when it did not come up.
@@ -65,28 +65,6 @@ private:
     QByteArray output_;
     quint16 port_ = 0;
 };
-
-// The wire format both sides of the matchmaking server speak.
-inline const QByteArray kEmptyList("05\x02");
-inline const QByteArray kAdded("07\x02");
-inline const QByteArray kFull("06\x02");
-// Another loopback address to come from: another player's machine, as the server sees it.
-inline const QHostAddress kOther("127.0.0.2");
-
-inline QByteArray registration(const QByteArray& name, const QByteArray& address) {
-    return "01" + name + '\x01' + address + '\x02';
-}
-
-inline QByteArray removal(const QByteArray& name, const QByteArray& address) {
-    return "02" + name + '\x01' + address + '\x02';
-}
-
-inline QByteArray listOf(const QList<QPair<QByteArray, QByteArray>>& players) {
-    QByteArray out("05");
-    for (const auto& p : players)
-        out += p.first + '\x01' + p.second + '\x03';
-    return out + '\x02';
-}
 
 struct Exchange {
     QByteArray reply;
