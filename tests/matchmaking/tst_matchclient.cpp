@@ -1,12 +1,9 @@
 #include <QAction>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <memory>
 #include <vector>
 
 #ifdef Q_OS_UNIX
@@ -17,7 +14,6 @@
 #endif
 
 #include "ServedWindow.h"
-#include "TestWindow.h"
 #include "Testing.h"
 #include "dialogs/TWebOpponent.h"
 #include "net/TWSocket.h"

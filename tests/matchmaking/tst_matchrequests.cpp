@@ -1,4 +1,3 @@
-#include "FakeMatchServer.h"
 #include "LoneMatchClient.h"
 #include "Testing.h"
 #include "net/TWSocket.h"
@@ -34,26 +33,18 @@ private Q_SLOTS:
         LoneMatchClient c(server.port());
         c.client.BeginServerRequest(MatchRequest::Register);
         QVERIFY(!server.request(0).isEmpty());
-        server.reply(0,
-                     "07\x02"
-                     "05Bo");
+        server.reply(0, kAdded + "05Bo");
         QTRY_COMPARE(c.registered.count(), 1);
         QVERIFY(c.client.loggedOn());
         QCOMPARE(c.lists.count(), 0);
-        server.reply(0, QByteArray("b\x01"
-                                   "10.0.0.2\x03\x02"
-                                   "06\x02"
-                                   "05\x02"
-                                   "99\x02",
-                                   21));
+        // The rest of the list, then a full list, an empty one and a code nobody knows.
+        server.reply(0, QByteArray("b\x01") + "10.0.0.2\x03\x02" + kFull + kEmptyList + "99\x02");
         QTRY_COMPARE(c.notices.count(), 2);
         QCOMPARE(c.lists.count(), 1);
-        QCOMPARE(c.lists.at(0).at(0).toString(), QStringLiteral("Bob\x01"
-                                                                "10.0.0.2\x03"));
-        QCOMPARE(c.notices.at(0).at(1).toString(),
-                 QStringLiteral("The user list on the server is full.  Name not added."));
-        QCOMPARE(c.notices.at(1).at(1).toString(),
-                 QStringLiteral("No users are currently logged onto the server."));
+        QCOMPARE(c.lists.at(0).at(0).toString(), QStringLiteral("Bob\x01") + "10.0.0.2\x03");
+        QCOMPARE(c.noticeTexts(),
+                 (QStringList{"The user list on the server is full.  Name not added.",
+                              "No users are currently logged onto the server."}));
     }
 
     void anUnreachableServerIsReportedAndEndsTheExchange() {
@@ -65,8 +56,7 @@ private Q_SLOTS:
         QCOMPARE(c.client.request(), MatchRequest::Remove);
         QTRY_COMPARE(c.notices.count(), 1);
         QCOMPARE(c.notices.at(0).at(0).toString(), QStringLiteral("Error"));
-        QCOMPARE(c.notices.at(0).at(1).toString(),
-                 QStringLiteral("Unable to connect to the server."));
+        QCOMPARE(c.noticeTexts(), QStringList{"Unable to connect to the server."});
         QVERIFY(c.client.unLogDone());
     }
 
@@ -80,9 +70,7 @@ private Q_SLOTS:
         {
             MessageGate::Hold hold(c.gate);
             QSignalSpy arrived(&c.client.cliSrvWSocket(), &TWSocket::DataAvailable);
-            server.reply(0,
-                         "07\x02"
-                         "06\x02");
+            server.reply(0, kAdded + kFull);
             QTRY_VERIFY(arrived.count() > 0);
             QCOMPARE(c.registered.count(), 0);
             QCOMPARE(c.notices.count(), 0);

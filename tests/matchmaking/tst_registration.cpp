@@ -1,4 +1,3 @@
-#include "FakeMatchServer.h"
 #include "LoneMatchClient.h"
 #include "Testing.h"
 #include "net/TWSocket.h"
@@ -74,7 +73,10 @@ private Q_SLOTS:
         QVERIFY(!c.client.renewing());
         QTRY_VERIFY(fs.count() > 0 && fs.received(fs.count() - 1).startsWith("02"));
         const int before = fs.count();
-        // A renewal still due would now start at once, well before a timer due later fires.
+        // With the removal's connection closed nothing holds a renewal back, and one still due
+        // would now start at once, well before a timer due later fires.
+        fs.hangUp(before - 1);
+        QTRY_COMPARE(c.client.cliSrvWSocket().state(), TWSocket::wsClosed);
         c.client.setRenewInterval(1);
         QTimer later;
         later.setTimerType(Qt::PreciseTimer);

@@ -5,13 +5,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <functional>
 
 #include "DialogAnswers.h"
 #include "ServedWindow.h"
-#include "TestWindow.h"
 #include "Testing.h"
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TGetYourName.h"

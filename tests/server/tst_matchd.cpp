@@ -7,6 +7,7 @@
 #include "MatchOptions.h"
 #include "MatchProtocol.h"
 #include "MatchService.h"
+#include "MatchWire.h"
 #include "MemoryStore.h"
 #include "RedisStore.h"
 #include "Testing.h"
@@ -69,7 +70,7 @@ private Q_SLOTS:
     }
 
     void capacityCountsLivePlayersOnly() {
-        WaitingRegistry r(2, 1000);
+        WaitingRegistry r(2, 1000);  // room for two
         QCOMPARE(r.add("a", "1", 0), AddResult::Added);
         QCOMPARE(r.add("b", "2", 10), AddResult::Added);
         QCOMPARE(r.add("c", "3", 20), AddResult::Full);
@@ -346,17 +347,15 @@ private Q_SLOTS:
     void serviceReplies() {
         MemoryStore store(2, 600000, 0);
         MatchService s(store, AddressPolicy::Claimed);
-        QCOMPARE(run(s, "03").reply, QByteArray("05\x02"));
-        QCOMPARE(run(s, req("01", "Ann", "192.0.2.7")).reply, QByteArray("07\x02"));
+        QCOMPARE(run(s, "03").reply, kEmptyList);
+        QCOMPARE(run(s, req("01", "Ann", "192.0.2.7")).reply, kAdded);
         QCOMPARE(run(s, req("01", "Ann", "192.0.2.7")).result, QStringLiteral("07 refreshed"));
-        QCOMPARE(run(s, req("01", "", "h2")).reply, QByteArray("07\x02"));
+        QCOMPARE(run(s, req("01", "", "h2")).reply, kAdded);
         const Outcome full = run(s, "01Cy\x01h3");
-        QCOMPARE(full.reply, QByteArray("06\x02"));
+        QCOMPARE(full.reply, kFull);
         QVERIFY(full.notable);
-        QCOMPARE(run(s, "03").reply, QByteArray("05Ann\x01"
-                                                "192.0.2.7\x03\x01h2\x03\x02"));
-        QCOMPARE(run(s, "04a").reply, QByteArray("05Ann\x01"
-                                                 "192.0.2.7\x03\x02"));
+        QCOMPARE(run(s, "03").reply, listOf({{"Ann", "192.0.2.7"}, {"", "h2"}}));
+        QCOMPARE(run(s, "04a").reply, listOf({{"Ann", "192.0.2.7"}}));
 
         // Only the address that registered a player can remove it.
         const Outcome elsewhere = run(s, req("02", "Ann", "192.0.2.7"), QHostAddress("127.0.0.2"));
@@ -366,7 +365,7 @@ private Q_SLOTS:
         const Outcome removed = run(s, req("02", "Ann", "192.0.2.7"));
         QVERIFY(removed.reply.isEmpty());
         QCOMPARE(removed.result, QStringLiteral("removed"));
-        QCOMPARE(run(s, "03").reply, QByteArray("05\x01h2\x03\x02"));
+        QCOMPARE(run(s, "03").reply, listOf({{"", "h2"}}));
 
         const Outcome bad = run(s, "01Bad\x03\x01h4");
         QVERIFY(bad.reply.isEmpty());
@@ -376,7 +375,7 @@ private Q_SLOTS:
 
         // Fields are stored cut, so a removal sent in the same long form finds the entry.
         const QByteArray longReg = "01" + QByteArray(25, 'n') + '\x01' + QByteArray(55, 'a');
-        QCOMPARE(run(s, longReg).reply, QByteArray("07\x02"));
+        QCOMPARE(run(s, longReg).reply, kAdded);
         QVERIFY(run(s, longReg).request.contains(QStringLiteral("(cut)")));
         QByteArray longRemove = longReg;
         longRemove[1] = '2';
@@ -388,11 +387,10 @@ private Q_SLOTS:
         QCOMPARE(
             run(observed, req("01", "Di", "192.168.1.5:52201"), QHostAddress("::ffff:198.51.100.4"))
                 .reply,
-            QByteArray("07\x02"));
-        QCOMPARE(run(observed, "03").reply, QByteArray("05Di\x01"
-                                                       "198.51.100.4:52201\x03\x02"));
+            kAdded);
+        QCOMPARE(run(observed, "03").reply, listOf({{"Di", "198.51.100.4:52201"}}));
         run(observed, req("02", "Di", "192.168.1.5:52201"), QHostAddress("198.51.100.4"));
-        QCOMPARE(run(observed, "03").reply, QByteArray("05\x02"));
+        QCOMPARE(run(observed, "03").reply, kEmptyList);
     }
 
     void logTextIsPrintable() {

@@ -1,9 +1,7 @@
 // Several ropewit-matchd processes on one real redis-server, and a fake Redis that
 // misbehaves; the cases of every store run here over Redis too.
 #include <QTcpServer>
-#include <QTcpSocket>
-#include <memory>
-#include <vector>
+#include <map>
 
 #include "MatchdSuite.h"
 #include "Testing.h"
@@ -26,7 +24,6 @@ public:
     }
     QString url() const { return QStringLiteral("redis://127.0.0.1:%1").arg(server_.serverPort()); }
     Mode mode = Mode::Good;
-    int evals = 0;
 
 private:
     void serve(QTcpSocket* s) {
@@ -47,32 +44,24 @@ private:
                 s->write("+OK\r\n");
                 continue;
             }
-            ++evals;
-            const bool isList = command.size() > 1 && command[1].contains("ZRANGEBYLEX");
-            switch (mode) {
-                case Mode::Good:
-                    s->write(isList ? QByteArray("*2\r\n$4\r\nAl\x01x\r\n$2\r\nh1\r\n")
-                                    : QByteArray("$5\r\nadded\r\n"));
-                    break;
-                case Mode::Error:
-                    s->write("-ERR something broke\r\n");
-                    break;
-                case Mode::WrongType:
-                    s->write(":42\r\n");
-                    break;
-                case Mode::ControlBytes:
-                    s->write("*2\r\n$4\r\nAl\x01x\r\n$3\r\nh\x03i\r\n");
-                    break;
-                case Mode::DropMidReply:
-                    s->write("$5\r\nad");
-                    s->flush();
-                    s->abort();
-                    buffers_.remove(s);
-                    s->deleteLater();
-                    return;
-                case Mode::Silent:
-                    break;
+            if (mode == Mode::DropMidReply) {
+                s->write("$5\r\nad");
+                s->flush();
+                s->abort();
+                buffers_.remove(s);
+                s->deleteLater();
+                return;
             }
+            const bool isList = command.size() > 1 && command[1].contains("ZRANGEBYLEX");
+            const std::map<Mode, QByteArray> replies{
+                {Mode::Good, isList ? QByteArray("*2\r\n$4\r\nAl\x01x\r\n$2\r\nh1\r\n")
+                                    : QByteArray("$5\r\nadded\r\n")},
+                {Mode::Error, "-ERR something broke\r\n"},
+                {Mode::WrongType, ":42\r\n"},
+                {Mode::ControlBytes, "*2\r\n$4\r\nAl\x01x\r\n$3\r\nh\x03i\r\n"},
+            };
+            if (replies.count(mode))  // a silent Redis says nothing
+                s->write(replies.at(mode));
         }
     }
     static bool parse(const QByteArray& b, qsizetype* pos, QList<QByteArray>* out) {

@@ -3,12 +3,13 @@
 #include <QSignalSpy>
 #include <QStringList>
 
+#include "FakeMatchServer.h"
 #include "matchmaking/MatchClient.h"
 #include "net/MessageGate.h"
 #include "settings/Settings.h"
 
 // The matchmaking client without a window: Ann at 192.0.2.7, asking the server on loopback
-// at `port`, with everything it says recorded.
+// at `port` (a FakeMatchServer, usually), with everything it says recorded.
 struct LoneMatchClient {
     Settings settings;
     MessageGate gate;
@@ -25,10 +26,14 @@ struct LoneMatchClient {
         client.setOwnAddress(QStringLiteral(" 192.0.2.7 "));
     }
 
-    QStringList logLines() const {
-        QStringList lines;
-        for (const QList<QVariant>& signal : logs)
-            lines << signal.at(0).toString();
-        return lines;
+    QStringList logLines() const { return texts(logs, 0); }
+    QStringList noticeTexts() const { return texts(notices, 1); }
+
+private:
+    static QStringList texts(const QSignalSpy& spy, int argument) {
+        QStringList out;
+        for (const QList<QVariant>& signal : spy)
+            out << signal.at(argument).toString();
+        return out;
     }
 };
