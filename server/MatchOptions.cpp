@@ -112,6 +112,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Milliseconds a connection may take to deliver its request."),
         QStringLiteral("MS"));
     idleTimeout.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption redisTimeout(
+        QStringLiteral("redis-timeout-ms"),
+        QStringLiteral("Milliseconds Redis may take to connect or to reply before it counts as "
+                       "unreachable (default 3000)."),
+        QStringLiteral("MS"));
     const QCommandLineOption store(
         QStringLiteral("store"),
         QStringLiteral("Where the waiting players live: memory (this process, the default) or "
@@ -138,7 +143,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                        "every SECONDS (default 0: never)."),
         QStringLiteral("SECONDS"));
     parser.addOptions({help, version, listen, port, capacity, expiry, maxConnections, idleTimeout,
-                       store, maxPerAddress, addressPolicy, logRequests, statsInterval});
+                       redisTimeout, store, maxPerAddress, addressPolicy, logRequests,
+                       statsInterval});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -208,6 +214,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {expiry, 1, 31536000, &o.expirySeconds},
         {maxConnections, 1, 1000000, &o.maxConnections},
         {idleTimeout, 1, 86400000, &o.idleTimeoutMs},
+        {redisTimeout, 1, 86400000, &o.redisTimeoutMs},
         {maxPerAddress, 0, 1000000, &o.maxPerAddress},
         {statsInterval, 0, 86400, &o.statsIntervalSeconds},
     };

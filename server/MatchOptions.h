@@ -27,6 +27,7 @@ struct Options {
     int maxConnections = 20000;
     int idleTimeoutMs = 30000;
     std::optional<RedisAddress> redis;  // none: the list lives in this process
+    int redisTimeoutMs = 3000;          // a reply or connection slower than this is an outage
     int maxPerAddress = 8;
     AddressPolicy addressPolicy = AddressPolicy::Auto;
     bool logRequests = false;

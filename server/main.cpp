@@ -96,6 +96,7 @@ int main(int argc, char* argv[]) {
         settings.capacity = o.capacity;
         settings.expiryMs = qint64{o.expirySeconds} * 1000;
         settings.maxPerSource = o.maxPerAddress;
+        settings.replyTimeoutMs = o.redisTimeoutMs;
         store = std::make_unique<matchd::RedisStore>(settings, log);
         storeName = QStringLiteral("redis://%1:%2/%3")
                         .arg(o.redis->host.contains(QLatin1Char(':'))

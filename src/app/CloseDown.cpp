@@ -7,10 +7,6 @@
 #include "settings/SaveThrottle.h"
 #include "settings/Settings.h"
 
-namespace {
-constexpr int kUnLogWaitMs = 3000;
-}
-
 void closeDown(MatchClient& match, const std::function<void()>& unLog, const QList<QTimer*>& timers,
                SaveThrottle& owedSave, Settings& settings) {
     if (match.loggedOn()) {
@@ -18,7 +14,7 @@ void closeDown(MatchClient& match, const std::function<void()>& unLog, const QLi
         // that never answers must not keep the player from quitting.
         match.setUnLogDone(false);
         unLog();
-        waitUntil([&match] { return match.unLogDone(); }, kUnLogWaitMs);
+        waitUntil([&match] { return match.unLogDone(); }, match.removalWait());
     }
     for (QTimer* timer : timers) {
         timer->stop();

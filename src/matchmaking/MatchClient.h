@@ -58,6 +58,10 @@ public:
     void setRenewInterval(int ms);
     int renewInterval() const { return renewTimer_.interval(); }
     bool renewing() const { return renewTimer_.isActive(); }
+    // How long closing the window waits for the removal to go out before it lets the player
+    // go anyway (a server that never answers must not keep anyone from quitting).
+    int removalWait() const { return removalWaitMs_; }
+    void setRemovalWait(int ms) { removalWaitMs_ = ms; }
     bool loggedOn() const { return loggedOn_; }
     void setLoggedOn(bool on) { setRegistered(on); }
     // The current exchange has finished (the removal has been sent, or has failed).
@@ -95,6 +99,7 @@ private:
     QString outsideAddress_;
     quint16 outsidePort_ = 0;
     QTimer renewTimer_;
+    int removalWaitMs_ = 3000;
     bool quietRenewal_ = false;  // the exchange under way renews: its outcome is not logged
     bool loggedOn_ = false;
     bool unLogDone_ = true;

@@ -1,12 +1,9 @@
 #include <QAction>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <memory>
 #include <vector>
 
 #ifdef Q_OS_UNIX
@@ -16,17 +13,12 @@
 #include <unistd.h>
 #endif
 
-#include "FakeMatchServer.h"
-#include "TestWindow.h"
+#include "ServedWindow.h"
 #include "Testing.h"
 #include "dialogs/TWebOpponent.h"
 #include "net/TWSocket.h"
 
 namespace {
-
-QByteArray entry(const QByteArray& name, const QByteArray& address) {
-    return name + '\x01' + address + '\x03';
-}
 
 // What a dialog script saw of the opponent list.
 struct Seen {
@@ -35,8 +27,7 @@ struct Seen {
     bool loggedOn = false;
 };
 
-Seen look(QDialog& d, TMainWin* win = nullptr) {
-    auto& list = static_cast<TWebOpponent&>(d);
+Seen look(const TWebOpponent& list, TMainWin* win = nullptr) {
     Seen seen;
     for (int i = 0; i < list.UserList->count(); ++i) {
         seen.names << list.UserList->item(i)->text();
@@ -46,17 +37,23 @@ Seen look(QDialog& d, TMainWin* win = nullptr) {
     return seen;
 }
 
-// Shows the list, picks a line and confirms.
-std::function<int(QDialog&)> choose(int row, Seen* seen = nullptr) {
-    return [row, seen](QDialog& d) {
+// Shows the list and lets act answer it.
+std::function<int(QDialog&)> onList(const std::function<void(TWebOpponent&)>& act) {
+    return [act](QDialog& d) {
         d.show();
-        if (seen) {
-            *seen = look(d);
-        }
-        static_cast<TWebOpponent&>(d).UserList->setCurrentRow(row);
-        static_cast<TWebOpponent&>(d).OK->click();
+        act(static_cast<TWebOpponent&>(d));
         return d.result();
     };
+}
+
+// Shows the list, picks a line and confirms.
+std::function<int(QDialog&)> choose(int row, Seen* seen = nullptr) {
+    return onList([row, seen](TWebOpponent& d) {
+        if (seen)
+            *seen = look(d);
+        d.UserList->setCurrentRow(row);
+        d.OK->click();
+    });
 }
 
 }  // namespace
@@ -65,76 +62,57 @@ class TestMatchClient : public QObject {
     Q_OBJECT
 
     // Asks for the longest-waiting players and answers with reply; the connection's index.
-    static int answerList(TestWindow& t, FakeMatchServer& fs, const QByteArray& reply) {
-        const int n = fs.count();
+    static int answerList(ServedWindow& t, const QByteArray& reply) {
+        const int n = t.fs.count();
         t->BeginServerRequest(2);
-        if (!fs.waitForConnections(n + 1) ||
-            !QTest::qWaitFor([&] { return fs.received(n) == "03\x02"; }, 5000)) {
+        if (t.fs.request(n) != "03\x02")
             return -1;
-        }
-        fs.reply(n, reply);
+        t.fs.reply(n, reply);
         return n;
     }
 
 private Q_SLOTS:
     void requestsToTheByte() {
-        TestWindow t("[Options]\r\nUser Name=Ann\r\n");
-        FakeMatchServer fs;
-        useServer(t, fs.port());
+        ServedWindow t("[Options]\r\nUser Name=Ann\r\n");
         t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
 
         t->match().setUnLogDone(false);
         t->BeginServerRequest(1);
-        QVERIFY(fs.waitForConnections(1));
-        QTRY_COMPARE(fs.received(0), QByteArray("01Ann\x01"
-                                                "192.0.2.7\x02",
-                                                16));
+        QCOMPARE(t.fs.request(0), registration("Ann", "192.0.2.7"));
         QVERIFY(t->match().unLogDone());
         QCOMPARE(static_cast<int>(t->match().request()), 1);
 
         // The next request closes the connection the server left open.
         t->BeginServerRequest(2);
-        QVERIFY(fs.waitForConnections(2));
-        QTRY_COMPARE(fs.received(1), QByteArray("03\x02"));
-        QTRY_VERIFY(fs.closedByClient(0));
-        QCOMPARE(fs.received(0).size(), 16);
+        QCOMPARE(t.fs.request(1), QByteArray("03\x02"));
+        QTRY_VERIFY(t.fs.closedByClient(0));
+        QCOMPARE(t.fs.received(0).size(), 16);
 
         t->match().setLetters(QString());
         t->BeginServerRequest(3);
-        QVERIFY(fs.waitForConnections(3));
-        QTRY_COMPARE(fs.received(2), QByteArray("04\x02"));
+        QCOMPARE(t.fs.request(2), QByteArray("04\x02"));
 
         t->match().setLetters(QStringLiteral("ab"));
         t->BeginServerRequest(3);
-        QVERIFY(fs.waitForConnections(4));
-        QTRY_COMPARE(fs.received(3), QByteArray("04ab\x02"));
+        QCOMPARE(t.fs.request(3), QByteArray("04ab\x02"));
 
         t->match().setLoggedOn(true);
         t->UnLog();
         QVERIFY(!t->match().loggedOn());
         QCOMPARE(static_cast<int>(t->match().request()), 4);
-        QVERIFY(fs.waitForConnections(5));
-        QTRY_COMPARE(fs.received(4), QByteArray("02Ann\x01"
-                                                "192.0.2.7\x02"));
+        QCOMPARE(t.fs.request(4), removal("Ann", "192.0.2.7"));
         QTRY_VERIFY(logOf(t).contains(QStringLiteral(">>Removed from server")));
         QVERIFY(t.prompts.shown.empty());
     }
 
     void twoRepliesInOneReadAreHandledInOrder() {
-        TestWindow t;
-        FakeMatchServer fs;
-        useServer(t, fs.port());
+        ServedWindow t;
         Seen seen;
-        t.prompts.dialogScript.push_back([&](QDialog& d) {
-            d.show();
+        t.prompts.dialogScript.push_back(onList([&](TWebOpponent& d) {
             seen = look(d, t.win.get());
-            static_cast<TWebOpponent&>(d).Button1->click();
-            return d.result();
-        });
-        QVERIFY(answerList(t, fs,
-                           "07\x02"
-                           "05" +
-                               entry("Bob", "10.0.0.2") + '\x02') >= 0);
+            d.Button1->click();
+        }));
+        QVERIFY(answerList(t, "07\x02" + listOf({{"Bob", "10.0.0.2"}})) >= 0);
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
         QVERIFY(seen.loggedOn);  // the 07 in front was handled first
         QCOMPARE(seen.names, QStringList{QStringLiteral("Bob")});
@@ -146,22 +124,18 @@ private Q_SLOTS:
     }
 
     void replySplitOverTwoReads() {
-        TestWindow t;
-        FakeMatchServer fs;
-        useServer(t, fs.port());
+        ServedWindow t;
         Seen seen;
-        t.prompts.dialogScript.push_back([&](QDialog& d) {
-            d.show();
+        t.prompts.dialogScript.push_back(onList([&](TWebOpponent& d) {
             seen = look(d);
             d.reject();
-            return d.result();
-        });
-        const int c = answerList(t, fs, "05Bo");
+        }));
+        const int c = answerList(t, "05Bo");
         QVERIFY(c >= 0);
         QTRY_COMPARE(t->match().receiveBuffer().pending(), QByteArray("05Bo"));
         QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 0);
-        fs.reply(c, QByteArray("b\x01"
-                               "1.2.3.4\x03\x02"));
+        t.fs.reply(c, QByteArray("b\x01"
+                                 "1.2.3.4\x03\x02"));
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
         QCOMPARE(seen.names, QStringList{QStringLiteral("Bob")});
         QCOMPARE(seen.addresses, QStringList{QStringLiteral("1.2.3.4")});
@@ -169,9 +143,7 @@ private Q_SLOTS:
     }
 
     void choosingAnEntryCallsItsAddress() {
-        TestWindow t;
-        FakeMatchServer fs;
-        useServer(t, fs.port());
+        ServedWindow t;
         // The opponent who waits at the second entry's address.
         QTcpServer opponent;
         QVERIFY(opponent.listen(QHostAddress::LocalHost, 0));
@@ -184,9 +156,9 @@ private Q_SLOTS:
         QSignalSpy enabled(t->ui().MenuPlayer, &QAction::enabledChanged);
         Seen seen;
         t.prompts.dialogScript.push_back(choose(1, &seen));
-        QVERIFY(answerList(t, fs,
-                           "05" + entry("Ann", "192.0.2.1") + entry("Bea", "127.0.0.1") +
-                               entry("Cy", "192.0.2.3") + '\x02') >= 0);
+        const QByteArray three =
+            listOf({{"Ann", "192.0.2.1"}, {"Bea", "127.0.0.1"}, {"Cy", "192.0.2.3"}});
+        QVERIFY(answerList(t, three) >= 0);
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
         QCOMPARE(seen.names,
                  (QStringList{QStringLiteral("Ann"), QStringLiteral("Bea"), QStringLiteral("Cy")}));
@@ -209,7 +181,7 @@ private Q_SLOTS:
         std::unique_ptr<QTcpSocket> first(opponent.nextPendingConnection());
         QVERIFY(first);
         t.prompts.dialogScript.push_back(choose(0));
-        QVERIFY(answerList(t, fs, "05" + entry("Bea", "127.0.0.1") + '\x02') >= 0);
+        QVERIFY(answerList(t, listOf({{"Bea", "127.0.0.1"}})) >= 0);
         QTRY_COMPARE(first->state(), QAbstractSocket::UnconnectedState);
         QTRY_VERIFY(opponent.hasPendingConnections());
         QTRY_VERIFY(t->peer().connected());
@@ -220,13 +192,11 @@ private Q_SLOTS:
     }
 
     void longAddressIsNotCalledAndTwentyEntriesKeepEleven() {
-        TestWindow t;
-        FakeMatchServer fs;
-        useServer(t, fs.port());
+        ServedWindow t;
         const QByteArray address60 = "10.0.0.1." + QByteArray(51, 'x');
         Seen seen;
         t.prompts.dialogScript.push_back(choose(0, &seen));
-        QVERIFY(answerList(t, fs, "05" + entry("Ann", address60) + '\x02') >= 0);
+        QVERIFY(answerList(t, listOf({{"Ann", address60}})) >= 0);
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
         QCOMPARE(seen.addresses.at(0), QString::fromLatin1(address60.left(50)));
         // Longer than any copy registers: shown cut, but neither called nor remembered.
@@ -235,12 +205,11 @@ private Q_SLOTS:
         QCOMPARE(logOf(t).filter(QStringLiteral(">>Can't call this player")).size(), 1);
         QVERIFY(!logOf(t).contains(QStringLiteral(">>Attempting To Connect")));
 
-        QByteArray list = "05";
-        for (int i = 0; i < 20; ++i) {
-            list += entry("P" + QByteArray::number(i), "10.1.0." + QByteArray::number(i));
-        }
+        QList<QPair<QByteArray, QByteArray>> twenty;
+        for (int i = 0; i < 20; ++i)
+            twenty.append({"P" + QByteArray::number(i), "10.1.0." + QByteArray::number(i)});
         t.prompts.dialogScript.push_back(choose(10, &seen));
-        QVERIFY(answerList(t, fs, list + '\x02') >= 0);
+        QVERIFY(answerList(t, listOf(twenty)) >= 0);
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 2);
         QCOMPARE(seen.names.size(), 11);
         QCOMPARE(seen.names.last(), QStringLiteral("P10"));
@@ -248,38 +217,24 @@ private Q_SLOTS:
     }
 
     void emptyListShowsANoticeAndNoDialog() {
-        TestWindow t;
-        FakeMatchServer fs;
-        useServer(t, fs.port());
-        QVERIFY(answerList(t, fs, QByteArrayLiteral("05\x02")) >= 0);
+        ServedWindow t;
+        QVERIFY(answerList(t, kEmptyList) >= 0);
         QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Notice")),
                      QStringList{QStringLiteral("No users are currently logged onto the server.")});
         QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 0);
     }
 
     void abortingTheListChangesNothing() {
-        TestWindow t;
-        FakeMatchServer fs;
-        useServer(t, fs.port());
+        ServedWindow t;
         t->settings().LastIpAddresses[0] = QStringLiteral("10.0.0.1");
         const auto history = t->settings().LastIpAddresses;
-        t.prompts.dialogScript.push_back([](QDialog& d) {  // Abort
-            d.show();
-            static_cast<TWebOpponent&>(d).Button1->click();
-            return d.result();
-        });
-        t.prompts.dialogScript.push_back([](QDialog& d) {  // the close box
-            d.show();
-            d.close();
-            return d.result();
-        });
-        t.prompts.dialogScript.push_back([](QDialog& d) {  // Esc
-            d.show();
-            QTest::keyClick(&d, Qt::Key_Escape);
-            return d.result();
-        });
+        // Abort, the close box, Esc.
+        t.prompts.dialogScript.push_back(onList([](TWebOpponent& d) { d.Button1->click(); }));
+        t.prompts.dialogScript.push_back(onList([](TWebOpponent& d) { d.close(); }));
+        t.prompts.dialogScript.push_back(
+            onList([](TWebOpponent& d) { QTest::keyClick(&d, Qt::Key_Escape); }));
         for (int i = 1; i <= 3; ++i) {
-            QVERIFY(answerList(t, fs, "05" + entry("Ann", "127.0.0.1") + '\x02') >= 0);
+            QVERIFY(answerList(t, listOf({{"Ann", "127.0.0.1"}})) >= 0);
             QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), i);
         }
         QVERIFY(t->peer().peerAddress().isEmpty());
@@ -289,15 +244,12 @@ private Q_SLOTS:
     }
 
     void addedAndFullReplies() {
-        TestWindow t;
-        FakeMatchServer fs;
-        useServer(t, fs.port());
+        ServedWindow t;
         t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
 
         t->BeginServerRequest(1);
-        QVERIFY(fs.waitForConnections(1));
-        QTRY_VERIFY(!fs.received(0).isEmpty());
-        fs.reply(0, "06\x02");
+        QVERIFY(!t.fs.request(0).isEmpty());
+        t.fs.reply(0, "06\x02");
         QTRY_COMPARE(
             t.prompts.withCaption(QStringLiteral("Notice")),
             QStringList{QStringLiteral("The user list on the server is full.  Name not added.")});
@@ -308,9 +260,8 @@ private Q_SLOTS:
         // Added twice: listening starts once.
         for (int i = 1; i <= 2; ++i) {
             t->BeginServerRequest(1);
-            QVERIFY(fs.waitForConnections(i + 1));
-            QTRY_VERIFY(!fs.received(i).isEmpty());
-            fs.reply(i, "07\x02");
+            QVERIFY(!t.fs.request(i).isEmpty());
+            t.fs.reply(i, "07\x02");
             QTRY_COMPARE(logOf(t).count(QStringLiteral(">>Added to server as a player")), i);
         }
         QVERIFY(t->match().loggedOn());
@@ -337,39 +288,35 @@ private Q_SLOTS:
     }
 
     void hostileServer() {
-        TestWindow t;
-        FakeMatchServer fs;
-        useServer(t, fs.port());
+        ServedWindow t;
         // 70 KiB without an end mark: dropped and reported, and what follows still counts.
-        int c = answerList(t, fs, QByteArray(70 * 1024, 'x'));
+        int c = answerList(t, QByteArray(70 * 1024, 'x'));
         QVERIFY(c >= 0);
         QTRY_VERIFY(logOf(t).contains(
             QStringLiteral("NOTICE:> Dropped an overlong message from the server")));
         QVERIFY(t->match().receiveBuffer().pending().size() <= MessageBuffer::kDefaultCap);
         // Replies without a code or with unknown codes are passed over.
-        fs.reply(c, QByteArray("\x02"
-                               "\x02"
-                               "7\x02"
-                               "99xx\x02"
-                               "ab\x02"
-                               "07\x02"));
+        t.fs.reply(c, QByteArray("\x02"
+                                 "\x02"
+                                 "7\x02"
+                                 "99xx\x02"
+                                 "ab\x02"
+                                 "07\x02"));
         QTRY_VERIFY(t->match().loggedOn());
         QCOMPARE(t.prompts.shown.size(), size_t(0));
 
         // An unfinished reply does not run into the reply of the next connection.
-        c = answerList(t, fs, "05Mallory\x01");
+        c = answerList(t, "05Mallory\x01");
         QVERIFY(c >= 0);
         QTRY_VERIFY(!t->match().receiveBuffer().isEmpty());
-        fs.hangUp(c);
-        QVERIFY(answerList(t, fs, QByteArrayLiteral("05\x02")) >= 0);
+        t.fs.hangUp(c);
+        QVERIFY(answerList(t, kEmptyList) >= 0);
         QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
         QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 0);
     }
 
     void closingWhileRegisteredSendsTheRemoval() {
-        TestWindow t("[Options]\r\nUser Name=Ann\r\n");
-        FakeMatchServer fs;  // takes the removal and never answers
-        useServer(t, fs.port());
+        ServedWindow t("[Options]\r\nUser Name=Ann\r\n");  // takes the removal, never answers
         t->show();
         t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
         t->match().setLoggedOn(true);
@@ -377,9 +324,7 @@ private Q_SLOTS:
         QVERIFY(!t->isVisible());
         QVERIFY(t->match().unLogDone());
         QVERIFY(logOf(t).contains(QStringLiteral(">>Removed from server")));
-        QVERIFY(fs.waitForConnections(1));
-        QTRY_COMPARE(fs.received(0), QByteArray("02Ann\x01"
-                                                "192.0.2.7\x02"));
+        QCOMPARE(t.fs.request(0), removal("Ann", "192.0.2.7"));
         QVERIFY(t.prompts.shown.empty());
     }
 
@@ -389,13 +334,11 @@ private Q_SLOTS:
         t->show();
         t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
         t->match().setLoggedOn(true);
-        QElapsedTimer clock;
-        clock.start();
         t->close();
-        QVERIFY(clock.elapsed() < 3000);
         QVERIFY(!t->isVisible());
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")),
                  QStringList{QStringLiteral("Unable to connect to the server.")});
+        QVERIFY(t->match().unLogDone());  // the refusal ended the wait, not its time running out
     }
 
 #ifdef Q_OS_UNIX
@@ -425,14 +368,18 @@ private Q_SLOTS:
         t->show();
         t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
         t->match().setLoggedOn(true);
+        QCOMPARE(t->match().removalWait(), 3000);
+        t->match().setRemovalWait(200);
         QElapsedTimer clock;
         clock.start();
         t->close();
         const qint64 waited = clock.elapsed();
         ::close(fd);
         QVERIFY(!t->isVisible());
-        QVERIFY2(waited < 4500, qPrintable(QString::number(waited)));
-        QVERIFY(!t->match().unLogDone());  // gave up waiting rather than hang
+        // It waited its time for the removal, then gave up rather than hang: giving up is the
+        // behaviour, so a generous bound holds here, still short of the usual 3 s.
+        QVERIFY2(waited >= 200 && waited < 2500, qPrintable(QString::number(waited)));
+        QVERIFY(!t->match().unLogDone());
     }
 #endif
 };

@@ -1,95 +1,54 @@
-#include <QSignalSpy>
-
-#include "FakeMatchServer.h"
+#include "LoneMatchClient.h"
 #include "Testing.h"
-#include "matchmaking/MatchClient.h"
-#include "net/MessageGate.h"
 #include "net/TWSocket.h"
-#include "settings/Settings.h"
 
 // The matchmaking client on its own, against a server played by the test.
-namespace {
-
-struct Client {
-    Settings settings;
-    MessageGate gate;
-    MatchClient client{settings, gate};
-    QSignalSpy notices{&client, &MatchClient::notice};
-    QSignalSpy lists{&client, &MatchClient::opponentsListed};
-    QSignalSpy registered{&client, &MatchClient::registered};
-    QSignalSpy logs{&client, &MatchClient::logLine};
-
-    explicit Client(quint16 port) {
-        settings.UserName = QStringLiteral("Ann");
-        client.setServer(QStringLiteral("127.0.0.1"), port);
-        client.setOwnAddress(QStringLiteral(" 192.0.2.7 "));
-    }
-};
-
-}  // namespace
-
 class TestMatchRequests : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void eachRequestGoesOutAsItsCode_data() {
         QTest::addColumn<int>("request");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("register") << 1
-                                  << QByteArray(
-                                         "01Ann\x01"
-                                         "192.0.2.7\x02");
+        QTest::newRow("register") << 1 << registration("Ann", "192.0.2.7");
         QTest::newRow("longest waiting") << 2 << QByteArray("03\x02");
         QTest::newRow("by letters") << 3 << QByteArray("04ab \x02");
-        QTest::newRow("remove") << 4
-                                << QByteArray(
-                                       "02Ann\x01"
-                                       "192.0.2.7\x02");
+        QTest::newRow("remove") << 4 << removal("Ann", "192.0.2.7");
     }
 
     void eachRequestGoesOutAsItsCode() {
         QFETCH(int, request);
         QFETCH(QByteArray, bytes);
         FakeMatchServer server;
-        Client c(server.port());
+        LoneMatchClient c(server.port());
         c.client.setLetters(QStringLiteral("ab "));
         c.client.setUnLogDone(false);
         c.client.BeginServerRequest(static_cast<MatchRequest>(request));
-        QVERIFY(server.waitForConnections(1));
-        QTRY_COMPARE(server.received(0), bytes);
+        QCOMPARE(server.request(0), bytes);
         QVERIFY(c.client.unLogDone());
         QCOMPARE(c.logs.count(), request == 4 ? 1 : 0);
     }
 
     void repliesAreHandledInOrderWhetherSplitOrTogether() {
         FakeMatchServer server;
-        Client c(server.port());
+        LoneMatchClient c(server.port());
         c.client.BeginServerRequest(MatchRequest::Register);
-        QVERIFY(server.waitForConnections(1));
-        QTRY_VERIFY(!server.received(0).isEmpty());
-        server.reply(0,
-                     "07\x02"
-                     "05Bo");
+        QVERIFY(!server.request(0).isEmpty());
+        server.reply(0, kAdded + "05Bo");
         QTRY_COMPARE(c.registered.count(), 1);
         QVERIFY(c.client.loggedOn());
         QCOMPARE(c.lists.count(), 0);
-        server.reply(0, QByteArray("b\x01"
-                                   "10.0.0.2\x03\x02"
-                                   "06\x02"
-                                   "05\x02"
-                                   "99\x02",
-                                   21));
+        // The rest of the list, then a full list, an empty one and a code nobody knows.
+        server.reply(0, QByteArray("b\x01") + "10.0.0.2\x03\x02" + kFull + kEmptyList + "99\x02");
         QTRY_COMPARE(c.notices.count(), 2);
         QCOMPARE(c.lists.count(), 1);
-        QCOMPARE(c.lists.at(0).at(0).toString(), QStringLiteral("Bob\x01"
-                                                                "10.0.0.2\x03"));
-        QCOMPARE(c.notices.at(0).at(1).toString(),
-                 QStringLiteral("The user list on the server is full.  Name not added."));
-        QCOMPARE(c.notices.at(1).at(1).toString(),
-                 QStringLiteral("No users are currently logged onto the server."));
+        QCOMPARE(c.lists.at(0).at(0).toString(), QStringLiteral("Bob\x01") + "10.0.0.2\x03");
+        QCOMPARE(c.noticeTexts(),
+                 (QStringList{"The user list on the server is full.  Name not added.",
+                              "No users are currently logged onto the server."}));
     }
 
     void anUnreachableServerIsReportedAndEndsTheExchange() {
-        Client c(unusedPort());
+        LoneMatchClient c(unusedPort());
         c.client.setLoggedOn(true);
         c.client.setUnLogDone(false);
         c.client.UnLog();
@@ -97,8 +56,7 @@ private Q_SLOTS:
         QCOMPARE(c.client.request(), MatchRequest::Remove);
         QTRY_COMPARE(c.notices.count(), 1);
         QCOMPARE(c.notices.at(0).at(0).toString(), QStringLiteral("Error"));
-        QCOMPARE(c.notices.at(0).at(1).toString(),
-                 QStringLiteral("Unable to connect to the server."));
+        QCOMPARE(c.noticeTexts(), QStringList{"Unable to connect to the server."});
         QVERIFY(c.client.unLogDone());
     }
 
@@ -106,16 +64,13 @@ private Q_SLOTS:
     // of them are, in order.
     void repliesWaitWhileTheGateIsHeld() {
         FakeMatchServer server;
-        Client c(server.port());
+        LoneMatchClient c(server.port());
         c.client.BeginServerRequest(MatchRequest::ListLongest);
-        QVERIFY(server.waitForConnections(1));
-        QTRY_VERIFY(!server.received(0).isEmpty());
+        QVERIFY(!server.request(0).isEmpty());
         {
             MessageGate::Hold hold(c.gate);
             QSignalSpy arrived(&c.client.cliSrvWSocket(), &TWSocket::DataAvailable);
-            server.reply(0,
-                         "07\x02"
-                         "06\x02");
+            server.reply(0, kAdded + kFull);
             QTRY_VERIFY(arrived.count() > 0);
             QCOMPARE(c.registered.count(), 0);
             QCOMPARE(c.notices.count(), 0);

@@ -1,33 +1,9 @@
-#include <QSignalSpy>
-
-#include "FakeMatchServer.h"
+#include "LoneMatchClient.h"
 #include "Testing.h"
-#include "matchmaking/MatchClient.h"
-#include "net/MessageGate.h"
-#include "settings/Settings.h"
+#include "net/TWSocket.h"
 
 // What a registration carries, and that it lasts: without a window, against a server played
 // by the test.
-namespace {
-
-struct Client {
-    Settings settings;
-    MessageGate gate;
-    MatchClient match{settings, gate};
-    QStringList log;
-    QStringList notices;
-
-    explicit Client(quint16 serverPort) {
-        settings.UserName = QStringLiteral("Ann");
-        match.setServer(QStringLiteral("127.0.0.1"), serverPort);
-        QObject::connect(&match, &MatchClient::logLine, [this](const QString& l) { log << l; });
-        QObject::connect(&match, &MatchClient::notice,
-                         [this](const QString&, const QString& text) { notices << text; });
-    }
-};
-
-}  // namespace
-
 class TestRegistration : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -51,55 +27,63 @@ private Q_SLOTS:
         QFETCH(int, port);
         QFETCH(QByteArray, address);
         FakeMatchServer fs;
-        Client c(fs.port());
-        c.match.setOwnAddress(own);
-        c.match.setListenPort(static_cast<quint16>(port));
-        c.match.BeginServerRequest(MatchRequest::Register);
-        QVERIFY(fs.waitForConnections(1));
-        QTRY_COMPARE(fs.received(0), QByteArray("01Ann\x01") + address + '\x02');
+        LoneMatchClient c(fs.port());
+        c.client.setOwnAddress(own);
+        c.client.setListenPort(static_cast<quint16>(port));
+        c.client.BeginServerRequest(MatchRequest::Register);
+        QCOMPARE(fs.request(0), registration("Ann", address));
         if (own == QLatin1String("192.0.2.7") && port == 52201) {
             QCOMPARE(fs.received(0).size(), 16);  // the worked example
         }
-        c.match.UnLog();
-        QVERIFY(fs.waitForConnections(2));
-        QTRY_COMPARE(fs.received(1), QByteArray("02Ann\x01") + address + '\x02');
+        c.client.UnLog();
+        QCOMPARE(fs.request(1), removal("Ann", address));
     }
 
     // While registered, the same 01 goes out again and again, quietly: no log line, no second
     // "registered", no box. Removal ends it.
     void renewalWhileWaiting() {
         FakeMatchServer fs;
-        Client c(fs.port());
-        QSignalSpy registered(&c.match, &MatchClient::registered);
-        c.match.setOwnAddress(QStringLiteral("192.0.2.7"));
-        c.match.setListenPort(52311);
-        QCOMPARE(c.match.renewInterval(), 240 * 1000);
-        c.match.setRenewInterval(100);
-        c.match.BeginServerRequest(MatchRequest::Register);
-        QVERIFY(fs.waitForConnections(1));
-        QTRY_VERIFY(fs.received(0).endsWith('\x02'));
-        QVERIFY(!c.match.renewing());  // not before the server has added the player
+        LoneMatchClient c(fs.port());
+        c.client.setListenPort(52311);
+        QCOMPARE(c.client.renewInterval(), 240 * 1000);
+        c.client.setRenewInterval(100);
+        c.client.BeginServerRequest(MatchRequest::Register);
+        const QByteArray registration = fs.request(0);
+        QVERIFY(!registration.isEmpty());
+        QVERIFY(!c.client.renewing());  // not before the server has added the player
         fs.reply(0, "07\x02");
-        QTRY_COMPARE(registered.count(), 1);
-        QVERIFY(c.match.renewing());
-        const QStringList logAfterAdded = c.log;
+        QTRY_COMPARE(c.registered.count(), 1);
+        QVERIFY(c.client.renewing());
+        const QStringList logAfterAdded = c.logLines();
         QCOMPARE(logAfterAdded, QStringList{QStringLiteral(">>Added to server as a player")});
 
-        QVERIFY(fs.waitForConnections(3));
-        QTRY_COMPARE(fs.received(1), fs.received(0));
+        QCOMPARE(fs.request(1), registration);
+        QSignalSpy answerRead(&c.client.cliSrvWSocket(), &TWSocket::DataAvailable);
         fs.reply(1, "07\x02");
-        QTRY_COMPARE(fs.received(2), fs.received(0));
-        QTest::qWait(50);
-        QCOMPARE(registered.count(), 1);
-        QCOMPARE(c.log, logAfterAdded);
+        c.client.setRenewInterval(60 * 1000);  // no renewal closes the connection before it
+        QTRY_VERIFY(!answerRead.isEmpty());
+        QCOMPARE(c.registered.count(), 1);
+        QCOMPARE(c.logLines(), logAfterAdded);
         QVERIFY(c.notices.isEmpty());
-        QVERIFY(c.match.loggedOn());
+        QVERIFY(c.client.loggedOn());
+        c.client.setRenewInterval(100);
+        QCOMPARE(fs.request(2), registration);
 
-        c.match.UnLog();
-        QVERIFY(!c.match.renewing());
+        c.client.UnLog();
+        QVERIFY(!c.client.renewing());
         QTRY_VERIFY(fs.count() > 0 && fs.received(fs.count() - 1).startsWith("02"));
         const int before = fs.count();
-        QTest::qWait(300);
+        // With the removal's connection closed nothing holds a renewal back, and one still due
+        // would now start at once, well before a timer due later fires.
+        fs.hangUp(before - 1);
+        QTRY_COMPARE(c.client.cliSrvWSocket().state(), TWSocket::wsClosed);
+        c.client.setRenewInterval(1);
+        QTimer later;
+        later.setTimerType(Qt::PreciseTimer);
+        QSignalSpy passed(&later, &QTimer::timeout);
+        later.start(50);
+        QVERIFY(passed.wait());
+        QCOMPARE(c.client.request(), MatchRequest::Remove);
         QCOMPARE(fs.count(), before);
     }
 
@@ -107,26 +91,25 @@ private Q_SLOTS:
     // list is said once, in the log, and renewal ends.
     void renewalFailures() {
         FakeMatchServer fs;
-        Client c(fs.port());
-        c.match.setOwnAddress(QStringLiteral("192.0.2.7"));
-        c.match.setRenewInterval(250);
-        c.match.BeginServerRequest(MatchRequest::Register);
-        QVERIFY(fs.waitForConnections(1));
-        QTRY_VERIFY(fs.received(0).endsWith('\x02'));
+        LoneMatchClient c(fs.port());
+        c.client.setRenewInterval(250);
+        c.client.BeginServerRequest(MatchRequest::Register);
+        QVERIFY(!fs.request(0).isEmpty());
         fs.reply(0, "07\x02");
-        QTRY_VERIFY(c.match.loggedOn());
-        c.match.setServer(QStringLiteral("127.0.0.1"), unusedPort());
-        QTest::qWait(600);
+        QTRY_VERIFY(c.client.loggedOn());
+        QSignalSpy attempts(&c.client.cliSrvWSocket(), &TWSocket::SessionConnected);
+        c.client.setServer(QStringLiteral("127.0.0.1"), unusedPort());
+        QTRY_VERIFY(attempts.count() >= 2);  // two renewals refused
+        QVERIFY(attempts.at(0).at(0).toInt() != 0 && attempts.at(1).at(0).toInt() != 0);
         QVERIFY(c.notices.isEmpty());
-        QVERIFY(c.match.loggedOn());
-        c.match.setServer(QStringLiteral("127.0.0.1"), fs.port());
+        QVERIFY(c.client.loggedOn());
+        c.client.setServer(QStringLiteral("127.0.0.1"), fs.port());
         const int n = fs.count();
-        QVERIFY(fs.waitForConnections(n + 1));
-        QTRY_VERIFY(fs.received(n).endsWith('\x02'));
+        QVERIFY(!fs.request(n).isEmpty());
         fs.reply(n, "06\x02");
-        QTRY_VERIFY(!c.match.loggedOn());
-        QVERIFY(!c.match.renewing());
-        QCOMPARE(c.log.filter(QStringLiteral("list is full")).size(), 1);
+        QTRY_VERIFY(!c.client.loggedOn());
+        QVERIFY(!c.client.renewing());
+        QCOMPARE(c.logLines().filter(QStringLiteral("list is full")).size(), 1);
         QVERIFY(c.notices.isEmpty());
     }
 };

@@ -5,13 +5,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <functional>
 
 #include "DialogAnswers.h"
-#include "FakeMatchServer.h"
-#include "TestWindow.h"
+#include "ServedWindow.h"
 #include "Testing.h"
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TGetYourName.h"
@@ -33,6 +29,13 @@ bool runWizard(TestWindow& t, const std::function<void(TDoNewGame&)>& drive) {
 // Step 1 as an opponent game, then step 2.
 void toStep2(TDoNewGame& w) {
     w.PlayOpp->click();
+    w.NextButton->click();
+}
+
+// Steps 1 and 2, choosing `way` on step 2.
+void pastStep2(TDoNewGame& w, QRadioButton* TDoNewGame::*way) {
+    toStep2(w);
+    (w.*way)->click();
     w.NextButton->click();
 }
 
@@ -150,9 +153,7 @@ private Q_SLOTS:
         t->settings().LastIpAddresses[1] = QStringLiteral("10.0.0.8");
         t->settings().LastIpAddresses[2] = QStringLiteral("10.0.0.5");
         const bool finished = runWizard(t, [&](TDoNewGame& w) {
-            toStep2(w);
-            w.KnowIp->click();
-            w.NextButton->click();
+            pastStep2(w, &TDoNewGame::KnowIp);
             QCOMPARE(w.currentStep(), 3);
             for (const char* blank : {"", "    "}) {
                 w.IPAdd->setEditText(QString::fromLatin1(blank));
@@ -185,9 +186,7 @@ private Q_SLOTS:
             w.show();
             QTest::keyClick(&w, Qt::Key_Escape);
             stillOpen = w.isVisible() && w.currentStep() == 1;
-            toStep2(w);
-            w.KnowIp->click();
-            w.NextButton->click();
+            pastStep2(w, &TDoNewGame::KnowIp);
             QTest::mouseClick(w.Label3, Qt::LeftButton);
         });
         QVERIFY(stillOpen);
@@ -198,11 +197,7 @@ private Q_SLOTS:
     void waitingTwiceListensOnce() {
         TestWindow t(kNamedAnn);
         for (int i = 0; i < 2; ++i) {
-            QVERIFY(runWizard(t, [](TDoNewGame& w) {
-                toStep2(w);
-                w.WaitIP->click();
-                w.NextButton->click();
-            }));
+            QVERIFY(runWizard(t, [](TDoNewGame& w) { pastStep2(w, &TDoNewGame::WaitIP); }));
         }
         QVERIFY(t->peer().listening());
         QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
@@ -248,18 +243,12 @@ private Q_SLOTS:
     }
 
     void registeringChoosesTheOwnAddress() {
-        TestWindow t(kNamedAnn);
-        FakeMatchServer fs;
-        useServer(t, fs.port());
+        ServedWindow t(kNamedAnn);
         const auto registerWith = [&](const QStringList& addresses) {
             t->context().localAddresses = [addresses] { return addresses; };
             t.prompts.clear();
             t->match().setOwnAddress(QString());
-            return runWizard(t, [](TDoNewGame& w) {
-                toStep2(w);
-                w.RegServer->click();
-                w.NextButton->click();
-            });
+            return runWizard(t, [](TDoNewGame& w) { pastStep2(w, &TDoNewGame::RegServer); });
         };
         const QString ask =
             QStringLiteral("You have multiple IP Addresses.  Is the correct IP Address ");
@@ -269,23 +258,12 @@ private Q_SLOTS:
         QCOMPARE(t.prompts.count(QStringLiteral("question")), 0);
         QCOMPARE(t->match().ownAddress(), QStringLiteral("192.0.2.7"));
         QCOMPARE(static_cast<int>(t->match().request()), 1);
-        QVERIFY(fs.waitForConnections(1));
-        QTRY_COMPARE(fs.received(0), QByteArray("01Ann\x01"
-                                                "192.0.2.7\x02"));
+        QCOMPARE(t.fs.request(0), registration("Ann", "192.0.2.7"));
         // Listening waits for the server's answer.
         QVERIFY(!t->peer().listening());
         QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsClosed);
 
         // Each run's request carries the address chosen.
-        const auto sent = [&](const char* address) {
-            const int n = fs.count();
-            return QTest::qWaitFor(
-                [&] {
-                    return fs.count() > n && fs.received(fs.count() - 1) ==
-                                                 QByteArray("01Ann\x01") + address + '\x02';
-                },
-                5000);
-        };
         const QStringList three = {QStringLiteral("10.0.0.1"), QStringLiteral("10.0.0.2"),
                                    QStringLiteral("10.0.0.3")};
         t.prompts.questionAnswers = {false, false};
@@ -294,19 +272,19 @@ private Q_SLOTS:
             t.prompts.withCaption(QStringLiteral("Notice")),
             (QStringList{ask + QStringLiteral("10.0.0.1?"), ask + QStringLiteral("10.0.0.2?")}));
         QCOMPARE(t->match().ownAddress(), QStringLiteral("10.0.0.3"));
-        QVERIFY(sent("10.0.0.3"));
+        QCOMPARE(t.fs.request(1), registration("Ann", "10.0.0.3"));
 
         t.prompts.questionAnswers = {false, true};
         QVERIFY(registerWith(three));
         QCOMPARE(t.prompts.count(QStringLiteral("question")), 2);
         QCOMPARE(t->match().ownAddress(), QStringLiteral("10.0.0.2"));
-        QVERIFY(sent("10.0.0.2"));
+        QCOMPARE(t.fs.request(2), registration("Ann", "10.0.0.2"));
 
         t.prompts.questionAnswers = {true};
         QVERIFY(registerWith(three));
         QCOMPARE(t.prompts.count(QStringLiteral("question")), 1);
         QCOMPARE(t->match().ownAddress(), QStringLiteral("10.0.0.1"));
-        QVERIFY(sent("10.0.0.1"));
+        QCOMPARE(t.fs.request(3), registration("Ann", "10.0.0.1"));
 
         // Without an address there is nothing to register: an error, no request (the last
         // connection stays open), and the wizard stays on step 2.
@@ -316,9 +294,7 @@ private Q_SLOTS:
         t->context().localAddresses = [] { return QStringList(); };
         t.prompts.clear();
         runWizard(t, [&](TDoNewGame& w) {
-            toStep2(w);
-            w.RegServer->click();
-            w.NextButton->click();
+            pastStep2(w, &TDoNewGame::RegServer);
             step = w.currentStep();
             w.CancelButton->click();
         });
@@ -329,17 +305,13 @@ private Q_SLOTS:
     }
 
     void askingTheServerForPlayers() {
-        TestWindow t(kNamedAnn);
-        FakeMatchServer fs;
-        useServer(t, fs.port());
+        ServedWindow t(kNamedAnn);
         t->peer().setListening(true);
         t->StartServer();
         t->match().setLoggedOn(true);
         bool focusMoved = false;
         QVERIFY(runWizard(t, [&](TDoNewGame& w) {
-            toStep2(w);
-            w.LogServer->click();
-            w.NextButton->click();
+            pastStep2(w, &TDoNewGame::LogServer);
             QCOMPARE(w.currentStep(), 4);
             w.show();
             w.AlphaNames->click();
@@ -350,8 +322,7 @@ private Q_SLOTS:
         QVERIFY(focusMoved);
         QCOMPARE(static_cast<int>(t->match().request()), 3);
         QCOMPARE(t->match().letters(), QStringLiteral("ab "));
-        QVERIFY(fs.waitForConnections(1));
-        QTRY_COMPARE(fs.received(0), QByteArray("04ab \x02"));
+        QCOMPARE(t.fs.request(0), QByteArray("04ab \x02"));
         // Listening stops, but the registration is kept and nobody is removed.
         QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsClosed);
         QVERIFY(!t->peer().listening());
@@ -364,17 +335,14 @@ private Q_SLOTS:
             w.NextButton->click();
         }));
         QCOMPARE(static_cast<int>(t->match().request()), 2);
-        QVERIFY(fs.waitForConnections(2));
-        QTRY_COMPARE(fs.received(1), QByteArray("03\x02"));
-        QCOMPARE(fs.count(), 2);
+        QCOMPARE(t.fs.request(1), QByteArray("03\x02"));
+        QCOMPARE(t.fs.count(), 2);
     }
 
     void playingAloneWhileRegisteredLeavesTheServerFirst() {
-        TestWindow t(kNamedAnn);
+        ServedWindow t(kNamedAnn);
         WatchingPrompts prompts;
         t->context().prompts = &prompts;
-        FakeMatchServer fs;
-        useServer(t, fs.port());
         // Connected to an opponent, then registered and listening.
         QTcpServer opponent;
         QVERIFY(opponent.listen(QHostAddress::LocalHost, 0));
@@ -428,9 +396,7 @@ private Q_SLOTS:
         QCOMPARE(prompts.fileSpecs.front().directory, t->settings().ProgramDir);
         QVERIFY(t->soloGame());
         QCOMPARE(t->wordSource().title(), QStringLiteral("Title"));
-        QVERIFY(fs.waitForConnections(1));
-        QTRY_COMPARE(fs.received(0), QByteArray("02Ann\x01"
-                                                "192.0.2.7\x02"));
+        QCOMPARE(t.fs.request(0), removal("Ann", "192.0.2.7"));
         QTRY_VERIFY(logOf(t).contains(QStringLiteral(">>Removed from server")));
         QTRY_COMPARE(peer->state(), QAbstractSocket::UnconnectedState);
         // Leaving the opponent for a new game is not an interrupted game.

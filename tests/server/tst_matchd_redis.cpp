@@ -1,37 +1,12 @@
-// Several ropewit-matchd processes on one real redis-server, the protections per source
-// address and the address policy in both stores, and a fake Redis that misbehaves.
-#include <QRegularExpression>
-#include <QSignalSpy>
+// Several ropewit-matchd processes on one real redis-server, and a fake Redis that
+// misbehaves; the cases of every store run here over Redis too.
 #include <QTcpServer>
-#include <QTcpSocket>
-#include <memory>
-#include <vector>
+#include <map>
 
-#include "Matchd.h"
-#include "RedisProcess.h"
+#include "MatchdSuite.h"
 #include "Testing.h"
 
 namespace {
-
-const QByteArray kEmptyList("05\x02");
-const QByteArray kAdded("07\x02");
-const QByteArray kFull("06\x02");
-const QHostAddress kOther("127.0.0.2");
-
-QByteArray registration(const QByteArray& name, const QByteArray& address) {
-    return "01" + name + '\x01' + address + '\x02';
-}
-
-QByteArray removal(const QByteArray& name, const QByteArray& address) {
-    return "02" + name + '\x01' + address + '\x02';
-}
-
-QByteArray listOf(const QList<QPair<QByteArray, QByteArray>>& players) {
-    QByteArray out("05");
-    for (const auto& p : players)
-        out += p.first + '\x01' + p.second + '\x03';
-    return out + '\x02';
-}
 
 // A stand-in for Redis on loopback that answers the way a test tells it to.
 class FakeRedis : public QObject {
@@ -49,7 +24,6 @@ public:
     }
     QString url() const { return QStringLiteral("redis://127.0.0.1:%1").arg(server_.serverPort()); }
     Mode mode = Mode::Good;
-    int evals = 0;
 
 private:
     void serve(QTcpSocket* s) {
@@ -70,32 +44,24 @@ private:
                 s->write("+OK\r\n");
                 continue;
             }
-            ++evals;
-            const bool isList = command.size() > 1 && command[1].contains("ZRANGEBYLEX");
-            switch (mode) {
-                case Mode::Good:
-                    s->write(isList ? QByteArray("*2\r\n$4\r\nAl\x01x\r\n$2\r\nh1\r\n")
-                                    : QByteArray("$5\r\nadded\r\n"));
-                    break;
-                case Mode::Error:
-                    s->write("-ERR something broke\r\n");
-                    break;
-                case Mode::WrongType:
-                    s->write(":42\r\n");
-                    break;
-                case Mode::ControlBytes:
-                    s->write("*2\r\n$4\r\nAl\x01x\r\n$3\r\nh\x03i\r\n");
-                    break;
-                case Mode::DropMidReply:
-                    s->write("$5\r\nad");
-                    s->flush();
-                    s->abort();
-                    buffers_.remove(s);
-                    s->deleteLater();
-                    return;
-                case Mode::Silent:
-                    break;
+            if (mode == Mode::DropMidReply) {
+                s->write("$5\r\nad");
+                s->flush();
+                s->abort();
+                buffers_.remove(s);
+                s->deleteLater();
+                return;
             }
+            const bool isList = command.size() > 1 && command[1].contains("ZRANGEBYLEX");
+            const std::map<Mode, QByteArray> replies{
+                {Mode::Good, isList ? QByteArray("*2\r\n$4\r\nAl\x01x\r\n$2\r\nh1\r\n")
+                                    : QByteArray("$5\r\nadded\r\n")},
+                {Mode::Error, "-ERR something broke\r\n"},
+                {Mode::WrongType, ":42\r\n"},
+                {Mode::ControlBytes, "*2\r\n$4\r\nAl\x01x\r\n$3\r\nh\x03i\r\n"},
+            };
+            if (replies.count(mode))  // a silent Redis says nothing
+                s->write(replies.at(mode));
         }
     }
     static bool parse(const QByteArray& b, qsizetype* pos, QList<QByteArray>* out) {
@@ -130,293 +96,176 @@ private:
 
 }  // namespace
 
-class TestMatchdRedis : public QObject {
+class TestMatchdRedis : public MatchdSuite {
     Q_OBJECT
+public:
+    TestMatchdRedis() : MatchdSuite(Redis) {}
+
 private Q_SLOTS:
-    void twoServersShareOneList();
-    void bytesRoundTrip();
-    void expiryAcrossServers();
-    void capacityHoldsAcrossServers();
-    void redisStoppedAndRestarted();
-    void limitPerAddress_data();
-    void limitPerAddress();
-    void removalOnlyFromTheSameAddress_data();
-    void removalOnlyFromTheSameAddress();
-    void addressPolicy_data();
-    void addressPolicy();
-    void misbehavingRedis_data();
-    void misbehavingRedis();
+    void twoServersShareOneList() {
+        Matchd a({"--store", redis().url() + "/3", "--max-per-address", "0"});
+        Matchd b({"--store", redis().url() + "/3", "--max-per-address", "0"});
+        QVERIFY(a.port() != 0 && b.port() != 0);
+
+        QCOMPARE(answer(b.port(), "03\x02"), kEmptyList);
+        QList<QPair<QByteArray, QByteArray>> expected;
+        for (int i = 0; i < 12; ++i) {
+            const QByteArray name = (i % 2 == 0 ? "An" : "Bo") + QByteArray::number(i);
+            const QByteArray address = "192.0.2." + QByteArray::number(i);
+            QCOMPARE(answer(i % 2 == 0 ? a.port() : b.port(), registration(name, address)), kAdded);
+            expected.append({name, address});
+        }
+        // Renewing through the other server keeps the first player first.
+        QCOMPARE(answer(b.port(), registration("An0", "192.0.2.0")), kAdded);
+        QCOMPARE(answer(a.port(), "03\x02"), listOf(expected.mid(0, 10)));
+        QCOMPARE(answer(b.port(), "03\x02"), listOf(expected.mid(0, 10)));
+
+        // Searches ignore case and keep the order of waiting, whichever server is asked.
+        QCOMPARE(answer(a.port(), "04bO\x02"), listOf({expected[1], expected[3], expected[5],
+                                                       expected[7], expected[9], expected[11]}));
+        QCOMPARE(answer(b.port(), "04an1\x02"), listOf({expected[10]}));
+        QCOMPARE(answer(b.port(), "04bo11\x02"), listOf({expected[11]}));
+        QCOMPARE(answer(a.port(), "04Cy\x02"), kEmptyList);
+        QCOMPARE(answer(a.port(), "04bo1111\x02"), kEmptyList);
+
+        // Removed through one server, gone for both.
+        QCOMPARE(answer(b.port(), removal("An0", "192.0.2.0")), QByteArray());
+        QCOMPARE(answer(b.port(), removal("Bo1", "192.0.2.1")), QByteArray());
+        QCOMPARE(answer(a.port(), "03\x02"), listOf(expected.mid(2, 10)));
+
+        // Another database holds another list.
+        Matchd other({"--store", redis().url() + "/4"});
+        QVERIFY(other.port() != 0);
+        QCOMPARE(answer(other.port(), "03\x02"), kEmptyList);
+    }
+
+    void bytesRoundTrip() {
+        Matchd a({"--store", redis().url(), "--max-per-address", "0"});
+        Matchd b({"--store", redis().url(), "--max-per-address", "0"});
+        QVERIFY(a.port() != 0 && b.port() != 0);
+
+        // Every byte the protocol allows, including the ones Redis's own syntax uses.
+        const QByteArray odd1("\x04[(*-+ \"'\\\x7f\xc9mile");
+        const QByteArray odd2("\xff\xff\xfe\x80\x05", 5);
+        const QByteArray address1("h\x04\xff:1 [x]");
+        const QByteArray address2("\xe9\x7f\x10");
+        QCOMPARE(answer(a.port(), registration(odd1, address1)), kAdded);
+        QCOMPARE(answer(a.port(), registration(odd2, address2)), kAdded);
+        QCOMPARE(answer(b.port(), "03\x02"), listOf({{odd1, address1}, {odd2, address2}}));
+        QCOMPARE(answer(b.port(), "04\x04[(\x02"), listOf({{odd1, address1}}));
+        QCOMPARE(answer(b.port(), "04\x04[(*-+ \"'\\\x7f\xe9MILE\x02"), listOf({{odd1, address1}}));
+        QCOMPARE(answer(b.port(), "04\xff\xff\x02"), listOf({{odd2, address2}}));
+        QCOMPARE(answer(b.port(), "04\xff\xff\xfe\x80\x02"), listOf({{odd2, address2}}));
+        QCOMPARE(answer(b.port(), removal(odd1, address1)), QByteArray());
+        QCOMPARE(answer(a.port(), "03\x02"), listOf({{odd2, address2}}));
+    }
+
+    void expiryAcrossServers() {
+        Matchd a({"--store", redis().url(), "--expiry", "1"});
+        Matchd b({"--store", redis().url(), "--expiry", "1"});
+        QVERIFY(a.port() != 0 && b.port() != 0);
+        QCOMPARE(answer(a.port(), registration("Ann", "h1")), kAdded);
+        QCOMPARE(answer(b.port(), "04a\x02"), listOf({{"Ann", "h1"}}));
+        QTRY_COMPARE_WITH_TIMEOUT(answer(b.port(), "03\x02"), kEmptyList, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(answer(b.port(), "04a\x02"), kEmptyList, 10000);
+        // Lapsed, the same player registers anew, behind whoever came meanwhile.
+        QCOMPARE(answer(b.port(), registration("Bo", "h2")), kAdded);
+        QCOMPARE(answer(a.port(), registration("Ann", "h1")), kAdded);
+        QCOMPARE(answer(a.port(), "03\x02"), listOf({{"Bo", "h2"}, {"Ann", "h1"}}));
+    }
+
+    void capacityHoldsAcrossServers() {
+        const QStringList args{"--store", redis().url(),       "--capacity",
+                               "20",      "--max-per-address", "0"};
+        Matchd a(args);
+        Matchd b(args);
+        QVERIFY(a.port() != 0 && b.port() != 0);
+
+        // 60 registrations at once, half through each server.
+        std::vector<std::unique_ptr<QTcpSocket>> sockets;
+        QList<QByteArray> replies(60);
+        for (int i = 0; i < 60; ++i) {
+            auto socket = std::make_unique<QTcpSocket>();
+            QTcpSocket* raw = socket.get();
+            const QByteArray request = registration("p" + QByteArray::number(i), "h");
+            QObject::connect(raw, &QTcpSocket::connected, raw,
+                             [raw, request] { raw->write(request); });
+            QObject::connect(raw, &QTcpSocket::readyRead, raw,
+                             [raw, &replies, i] { replies[i] += raw->readAll(); });
+            raw->connectToHost(QHostAddress::LocalHost, i % 2 == 0 ? a.port() : b.port());
+            sockets.push_back(std::move(socket));
+        }
+        const auto allDone = [&] {
+            return std::all_of(sockets.begin(), sockets.end(), [](const auto& s) {
+                return s->state() == QAbstractSocket::UnconnectedState;
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(allDone(), 30000);
+        QCOMPARE(replies.count(kAdded), 20);
+        QCOMPARE(replies.count(kFull), 40);
+
+        QCOMPARE(answer(b.port(), registration("late", "h")), kFull);
+        // A renewal is still welcome when the list is full.
+        const qsizetype first = replies.indexOf(kAdded);
+        QCOMPARE(answer(b.port(), registration("p" + QByteArray::number(first), "h")), kAdded);
+        QCOMPARE(answer(a.port(), removal("p" + QByteArray::number(first), "h")), QByteArray());
+        QCOMPARE(answer(b.port(), registration("late", "h")), kAdded);
+        QCOMPARE(answer(a.port(), registration("later", "h")), kFull);
+    }
+
+    void redisStoppedAndRestarted() {
+        Matchd a({"--store", redis().url()});
+        QVERIFY(a.port() != 0);
+        QCOMPARE(answer(a.port(), registration("Ann", "h1")), kAdded);
+
+        redis().stop();
+        // Unanswered, closed, and the server lives on.
+        for (const QByteArray& request : {registration("Bo", "h2"), QByteArray("03\x02")})
+            QCOMPARE(answer(a.port(), request), QByteArray());
+        QVERIFY(a.running());
+        QTRY_VERIFY(a.output().contains(QStringLiteral("unreachable")));
+
+        QVERIFY(redis().restart());
+        QTRY_COMPARE_WITH_TIMEOUT(answer(a.port(), registration("Bo", "h2")), kAdded, 20000);
+        QCOMPARE(answer(a.port(), "03\x02"), listOf({{"Bo", "h2"}}));
+        QTRY_VERIFY(a.output().contains(QStringLiteral("reachable again")));
+        // One outage, one line, however many requests fell into it.
+        QCOMPARE(a.output().count(QStringLiteral("unreachable")), 1);
+    }
+
+    void misbehavingRedis_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QByteArray>("request");
+        using M = FakeRedis::Mode;
+        QTest::newRow("error") << int(M::Error) << registration("Ann", "h");
+        QTest::newRow("wrong type") << int(M::WrongType) << registration("Ann", "h");
+        QTest::newRow("wrong type to a list") << int(M::WrongType) << QByteArray("04ann\x02");
+        QTest::newRow("control bytes in a list") << int(M::ControlBytes) << QByteArray("04ann\x02");
+        QTest::newRow("dropped mid-reply") << int(M::DropMidReply) << registration("Ann", "h");
+        QTest::newRow("no reply") << int(M::Silent) << QByteArray("03\x02");
+    }
+
+    void misbehavingRedis() {
+        QFETCH(int, mode);
+        QFETCH(QByteArray, request);
+        FakeRedis fake;
+        // Quick to give up on a Redis that does not answer.
+        Matchd server({"--store", fake.url(), "--redis-timeout-ms", "300"});
+        QVERIFY(server.port() != 0);
+        QCOMPARE(answer(server.port(), registration("Ann", "h")), kAdded);
+
+        fake.mode = FakeRedis::Mode(mode);
+        QCOMPARE(answer(server.port(), request), QByteArray());
+        QVERIFY(server.running());
+
+        // It recovers by itself once Redis behaves again.
+        fake.mode = FakeRedis::Mode::Good;
+        QTRY_COMPARE_WITH_TIMEOUT(answer(server.port(), registration("Bo", "h")), kAdded, 15000);
+        QCOMPARE(answer(server.port(), "04ann\x02"), listOf({{"Al", "h1"}}));
+        QVERIFY(server.output().contains(QStringLiteral("unusable reply")) ||
+                server.output().contains(QStringLiteral("unreachable")));
+    }
 };
-
-void TestMatchdRedis::twoServersShareOneList() {
-    RedisProcess redis;
-    QVERIFY2(redis.port() != 0, "redis-server did not start");
-    Matchd a({"--store", redis.url() + "/3", "--max-per-address", "0"});
-    Matchd b({"--store", redis.url() + "/3", "--max-per-address", "0"});
-    QVERIFY(a.port() != 0 && b.port() != 0);
-
-    QCOMPARE(answer(b.port(), "03\x02"), kEmptyList);
-    QList<QPair<QByteArray, QByteArray>> expected;
-    for (int i = 0; i < 12; ++i) {
-        const QByteArray name = (i % 2 == 0 ? "An" : "Bo") + QByteArray::number(i);
-        const QByteArray address = "192.0.2." + QByteArray::number(i);
-        QCOMPARE(answer(i % 2 == 0 ? a.port() : b.port(), registration(name, address)), kAdded);
-        expected.append({name, address});
-    }
-    // Renewing through the other server keeps the first player first.
-    QCOMPARE(answer(b.port(), registration("An0", "192.0.2.0")), kAdded);
-    QCOMPARE(answer(a.port(), "03\x02"), listOf(expected.mid(0, 10)));
-    QCOMPARE(answer(b.port(), "03\x02"), listOf(expected.mid(0, 10)));
-
-    // Searches ignore case and keep the order of waiting, whichever server is asked.
-    QCOMPARE(answer(a.port(), "04bO\x02"), listOf({expected[1], expected[3], expected[5],
-                                                   expected[7], expected[9], expected[11]}));
-    QCOMPARE(answer(b.port(), "04an1\x02"), listOf({expected[10]}));
-    QCOMPARE(answer(b.port(), "04bo11\x02"), listOf({expected[11]}));
-    QCOMPARE(answer(a.port(), "04Cy\x02"), kEmptyList);
-    QCOMPARE(answer(a.port(), "04bo1111\x02"), kEmptyList);
-
-    // Removed through one server, gone for both.
-    QCOMPARE(answer(b.port(), removal("An0", "192.0.2.0")), QByteArray());
-    QCOMPARE(answer(b.port(), removal("Bo1", "192.0.2.1")), QByteArray());
-    QCOMPARE(answer(a.port(), "03\x02"), listOf(expected.mid(2, 10)));
-
-    // Another database holds another list.
-    Matchd other({"--store", redis.url() + "/4"});
-    QVERIFY(other.port() != 0);
-    QCOMPARE(answer(other.port(), "03\x02"), kEmptyList);
-}
-
-void TestMatchdRedis::bytesRoundTrip() {
-    RedisProcess redis;
-    QVERIFY2(redis.port() != 0, "redis-server did not start");
-    Matchd a({"--store", redis.url(), "--max-per-address", "0"});
-    Matchd b({"--store", redis.url(), "--max-per-address", "0"});
-    QVERIFY(a.port() != 0 && b.port() != 0);
-
-    // Every byte the protocol allows, including the ones Redis's own syntax uses.
-    const QByteArray odd1("\x04[(*-+ \"'\\\x7f\xc9mile");
-    const QByteArray odd2("\xff\xff\xfe\x80\x05", 5);
-    const QByteArray address1("h\x04\xff:1 [x]");
-    const QByteArray address2("\xe9\x7f\x10");
-    QCOMPARE(answer(a.port(), registration(odd1, address1)), kAdded);
-    QCOMPARE(answer(a.port(), registration(odd2, address2)), kAdded);
-    QCOMPARE(answer(b.port(), "03\x02"), listOf({{odd1, address1}, {odd2, address2}}));
-    QCOMPARE(answer(b.port(), "04\x04[(\x02"), listOf({{odd1, address1}}));
-    QCOMPARE(answer(b.port(), "04\x04[(*-+ \"'\\\x7f\xe9MILE\x02"), listOf({{odd1, address1}}));
-    QCOMPARE(answer(b.port(), "04\xff\xff\x02"), listOf({{odd2, address2}}));
-    QCOMPARE(answer(b.port(), "04\xff\xff\xfe\x80\x02"), listOf({{odd2, address2}}));
-    QCOMPARE(answer(b.port(), removal(odd1, address1)), QByteArray());
-    QCOMPARE(answer(a.port(), "03\x02"), listOf({{odd2, address2}}));
-}
-
-void TestMatchdRedis::expiryAcrossServers() {
-    RedisProcess redis;
-    QVERIFY2(redis.port() != 0, "redis-server did not start");
-    Matchd a({"--store", redis.url(), "--expiry", "1"});
-    Matchd b({"--store", redis.url(), "--expiry", "1"});
-    QVERIFY(a.port() != 0 && b.port() != 0);
-    QCOMPARE(answer(a.port(), registration("Ann", "h1")), kAdded);
-    QCOMPARE(answer(b.port(), "04a\x02"), listOf({{"Ann", "h1"}}));
-    QTRY_COMPARE_WITH_TIMEOUT(answer(b.port(), "03\x02"), kEmptyList, 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(answer(b.port(), "04a\x02"), kEmptyList, 10000);
-    // Lapsed, the same player registers anew, behind whoever came meanwhile.
-    QCOMPARE(answer(b.port(), registration("Bo", "h2")), kAdded);
-    QCOMPARE(answer(a.port(), registration("Ann", "h1")), kAdded);
-    QCOMPARE(answer(a.port(), "03\x02"), listOf({{"Bo", "h2"}, {"Ann", "h1"}}));
-}
-
-void TestMatchdRedis::capacityHoldsAcrossServers() {
-    RedisProcess redis;
-    QVERIFY2(redis.port() != 0, "redis-server did not start");
-    const QStringList args{"--store", redis.url(), "--capacity", "20", "--max-per-address", "0"};
-    Matchd a(args);
-    Matchd b(args);
-    QVERIFY(a.port() != 0 && b.port() != 0);
-
-    // 60 registrations at once, half through each server.
-    std::vector<std::unique_ptr<QTcpSocket>> sockets;
-    QList<QByteArray> replies(60);
-    for (int i = 0; i < 60; ++i) {
-        auto socket = std::make_unique<QTcpSocket>();
-        QTcpSocket* raw = socket.get();
-        const QByteArray request = registration("p" + QByteArray::number(i), "h");
-        QObject::connect(raw, &QTcpSocket::connected, raw, [raw, request] { raw->write(request); });
-        QObject::connect(raw, &QTcpSocket::readyRead, raw,
-                         [raw, &replies, i] { replies[i] += raw->readAll(); });
-        raw->connectToHost(QHostAddress::LocalHost, i % 2 == 0 ? a.port() : b.port());
-        sockets.push_back(std::move(socket));
-    }
-    const auto allDone = [&] {
-        return std::all_of(sockets.begin(), sockets.end(), [](const auto& s) {
-            return s->state() == QAbstractSocket::UnconnectedState;
-        });
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(allDone(), 30000);
-    QCOMPARE(replies.count(kAdded), 20);
-    QCOMPARE(replies.count(kFull), 40);
-
-    QCOMPARE(answer(b.port(), registration("late", "h")), kFull);
-    // A renewal is still welcome when the list is full.
-    const qsizetype first = replies.indexOf(kAdded);
-    QCOMPARE(answer(b.port(), registration("p" + QByteArray::number(first), "h")), kAdded);
-    QCOMPARE(answer(a.port(), removal("p" + QByteArray::number(first), "h")), QByteArray());
-    QCOMPARE(answer(b.port(), registration("late", "h")), kAdded);
-    QCOMPARE(answer(a.port(), registration("later", "h")), kFull);
-}
-
-void TestMatchdRedis::redisStoppedAndRestarted() {
-    RedisProcess redis;
-    QVERIFY2(redis.port() != 0, "redis-server did not start");
-    Matchd a({"--store", redis.url()});
-    QVERIFY(a.port() != 0);
-    QCOMPARE(answer(a.port(), registration("Ann", "h1")), kAdded);
-
-    redis.stop();
-    // Unanswered, closed, and the server lives on.
-    for (const QByteArray& request : {registration("Bo", "h2"), QByteArray("03\x02")}) {
-        const Exchange e = exchange(a.port(), request, 15000);
-        QVERIFY(e.closedByServer);
-        QCOMPARE(e.reply, QByteArray());
-    }
-    QVERIFY(a.running());
-    QTRY_VERIFY(a.output().contains(QStringLiteral("unreachable")));
-
-    QVERIFY(redis.restart());
-    QTRY_COMPARE_WITH_TIMEOUT(answer(a.port(), registration("Bo", "h2")), kAdded, 20000);
-    QCOMPARE(answer(a.port(), "03\x02"), listOf({{"Bo", "h2"}}));
-    QTRY_VERIFY(a.output().contains(QStringLiteral("reachable again")));
-    // One outage, one line, however many requests fell into it.
-    QCOMPARE(a.output().count(QStringLiteral("unreachable")), 1);
-}
-
-void TestMatchdRedis::limitPerAddress_data() {
-    QTest::addColumn<bool>("useRedis");
-    QTest::newRow("memory") << false;
-    QTest::newRow("redis") << true;
-}
-
-void TestMatchdRedis::limitPerAddress() {
-    QFETCH(bool, useRedis);
-    std::unique_ptr<RedisProcess> redis;
-    QStringList args{"--max-per-address", "2"};
-    if (useRedis) {
-        redis = std::make_unique<RedisProcess>();
-        QVERIFY2(redis->port() != 0, "redis-server did not start");
-        args << "--store" << redis->url();
-    }
-    Matchd server(args);
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
-    QCOMPARE(answer(port, registration("a", "h1")), kAdded);
-    QCOMPARE(answer(port, registration("b", "h2")), kAdded);
-    QCOMPARE(answer(port, registration("c", "h3")), kFull);
-    QCOMPARE(answer(port, registration("a", "h1")), kAdded);  // a renewal
-    QCOMPARE(answer(port, registration("c", "h3"), kOther), kAdded);
-    QCOMPARE(answer(port, removal("b", "h2")), QByteArray());
-    QCOMPARE(answer(port, registration("d", "h4")), kAdded);
-    QCOMPARE(answer(port, "03\x02"), listOf({{"a", "h1"}, {"c", "h3"}, {"d", "h4"}}));
-    QTRY_VERIFY(server.output().contains(QStringLiteral("06 too many players from this address")));
-}
-
-void TestMatchdRedis::removalOnlyFromTheSameAddress_data() {
-    limitPerAddress_data();
-}
-
-void TestMatchdRedis::removalOnlyFromTheSameAddress() {
-    QFETCH(bool, useRedis);
-    std::unique_ptr<RedisProcess> redis;
-    QStringList args;
-    if (useRedis) {
-        redis = std::make_unique<RedisProcess>();
-        QVERIFY2(redis->port() != 0, "redis-server did not start");
-        args << "--store" << redis->url();
-    }
-    Matchd server(args);
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
-    QCOMPARE(answer(port, registration("Ann", "192.0.2.7")), kAdded);
-    // Someone else names her exactly: ignored, and logged even without --log-requests.
-    QCOMPARE(answer(port, removal("Ann", "192.0.2.7"), kOther), QByteArray());
-    QCOMPARE(answer(port, "03\x02"), listOf({{"Ann", "192.0.2.7"}}));
-    QTRY_VERIFY(server.output().contains(QStringLiteral("127.0.0.2")) &&
-                server.output().contains(QStringLiteral("ignored: registered from another")));
-    // Nor can they renew her entry or register under her name and address.
-    QCOMPARE(answer(port, registration("Ann", "192.0.2.7"), kOther), kFull);
-    QCOMPARE(answer(port, removal("Ann", "192.0.2.7")), QByteArray());
-    QCOMPARE(answer(port, "03\x02"), kEmptyList);
-}
-
-void TestMatchdRedis::addressPolicy_data() {
-    QTest::addColumn<bool>("useRedis");
-    QTest::addColumn<QString>("policy");
-    QTest::addColumn<QByteArray>("listed");
-    for (const bool useRedis : {false, true}) {
-        const char* store = useRedis ? "redis" : "memory";
-        QTest::addRow("%s observed", store)
-            << useRedis << "observed" << QByteArray("127.0.0.2:52201");
-        QTest::addRow("%s claimed", store)
-            << useRedis << "claimed" << QByteArray("192.168.1.5:52201");
-        // Over loopback the observed address is no better than the claimed one.
-        QTest::addRow("%s auto", store) << useRedis << "auto" << QByteArray("192.168.1.5:52201");
-    }
-}
-
-void TestMatchdRedis::addressPolicy() {
-    QFETCH(bool, useRedis);
-    QFETCH(QString, policy);
-    QFETCH(QByteArray, listed);
-    std::unique_ptr<RedisProcess> redis;
-    QStringList args{"--address-policy", policy};
-    if (useRedis) {
-        redis = std::make_unique<RedisProcess>();
-        QVERIFY2(redis->port() != 0, "redis-server did not start");
-        args << "--store" << redis->url();
-    }
-    Matchd server(args);
-    QVERIFY(server.port() != 0);
-    const quint16 port = server.port();
-    QCOMPARE(answer(port, registration("Di", "192.168.1.5:52201"), kOther), kAdded);
-    QCOMPARE(answer(port, "04d\x02"), listOf({{"Di", listed}}));
-    // She is still who she said she was: renewing and removing use what she sent.
-    QCOMPARE(answer(port, registration("Di", "192.168.1.5:52201"), kOther), kAdded);
-    QCOMPARE(answer(port, removal("Di", "192.168.1.5:52201"), kOther), QByteArray());
-    QCOMPARE(answer(port, "03\x02"), kEmptyList);
-}
-
-void TestMatchdRedis::misbehavingRedis_data() {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QByteArray>("request");
-    using M = FakeRedis::Mode;
-    QTest::newRow("error") << int(M::Error) << registration("Ann", "h");
-    QTest::newRow("wrong type") << int(M::WrongType) << registration("Ann", "h");
-    QTest::newRow("wrong type to a list") << int(M::WrongType) << QByteArray("04ann\x02");
-    QTest::newRow("control bytes in a list") << int(M::ControlBytes) << QByteArray("04ann\x02");
-    QTest::newRow("dropped mid-reply") << int(M::DropMidReply) << registration("Ann", "h");
-    QTest::newRow("no reply") << int(M::Silent) << QByteArray("03\x02");
-}
-
-void TestMatchdRedis::misbehavingRedis() {
-    QFETCH(int, mode);
-    QFETCH(QByteArray, request);
-    FakeRedis fake;
-    Matchd server({"--store", fake.url()});
-    QVERIFY(server.port() != 0);
-    QCOMPARE(answer(server.port(), registration("Ann", "h")), kAdded);
-
-    fake.mode = FakeRedis::Mode(mode);
-    const Exchange bad = exchange(server.port(), request, 15000);
-    QVERIFY(bad.closedByServer);
-    QCOMPARE(bad.reply, QByteArray());
-    QVERIFY(server.running());
-
-    // It recovers by itself once Redis behaves again.
-    fake.mode = FakeRedis::Mode::Good;
-    QTRY_COMPARE_WITH_TIMEOUT(answer(server.port(), registration("Bo", "h")), kAdded, 15000);
-    QCOMPARE(answer(server.port(), "04ann\x02"), listOf({{"Al", "h1"}}));
-    QVERIFY(server.output().contains(QStringLiteral("unusable reply")) ||
-            server.output().contains(QStringLiteral("unreachable")));
-}
 
 ROPEWIT_TEST(TestMatchdRedis)
 #include "tst_matchd_redis.moc"

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "MatchWire.h"
+
 // A matchmaking server played by the test: it records what each connection sends and
 // answers whatever the test writes.
 class FakeMatchServer {
@@ -31,6 +33,12 @@ public:
         return QTest::qWaitFor([&] { return count() >= n; }, 5000);
     }
     QByteArray received(int i) const { return i < count() ? conns_[i]->in : QByteArray(); }
+    // The request connection i carries, once it is whole (a request ends with 0x02); empty
+    // when it did not come.
+    QByteArray request(int i) {
+        return QTest::qWaitFor([&] { return received(i).endsWith('\x02'); }, 5000) ? received(i)
+                                                                                   : QByteArray();
+    }
     bool closedByClient(int i) const { return i < count() && conns_[i]->closed; }
     void reply(int i, const QByteArray& bytes) {
         conns_[i]->socket->write(bytes);

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QTcpSocket>
 
+#include "MatchWire.h"
+
 // One ropewit-matchd process listening on a port the system chose, which its first log
 // line names; port() stays 0 when it did not come up.
 class Matchd {
@@ -64,35 +66,21 @@ private:
     quint16 port_ = 0;
 };
 
-struct Exchange {
-    QByteArray reply;
-    bool closedByServer = false;
-};
-
-// Connects (from `from` when given, any loopback address works), sends `request` and
-// collects whatever comes back until the server closes.
-inline Exchange exchange(quint16 port, const QByteArray& request, int timeoutMs = 10000,
-                         const QHostAddress& from = QHostAddress()) {
-    Exchange result;
-    QTcpSocket socket;
-    if (!from.isNull() && !socket.bind(from))
-        return result;
-    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { result.reply += socket.readAll(); });
-    QSignalSpy closed(&socket, &QTcpSocket::disconnected);
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    if (!socket.waitForConnected(10000)) {
-        return result;
-    }
-    socket.write(request);
-    result.closedByServer = closed.count() > 0 || closed.wait(timeoutMs);
-    result.reply += socket.readAll();
-    return result;
-}
-
-// The server's answer to one request on a connection of its own, marked when the server
-// left the connection open.
+// The server's answer to one request on a connection of its own (from `from` when given: any
+// loopback address works), marked when the server left the connection open.
 inline QByteArray answer(quint16 port, const QByteArray& request,
                          const QHostAddress& from = QHostAddress()) {
-    const Exchange e = exchange(port, request, 10000, from);
-    return e.closedByServer ? e.reply : QByteArray("(left open) ") + e.reply;
+    QByteArray reply;
+    QTcpSocket socket;
+    if (!from.isNull() && !socket.bind(from))
+        return "(cannot bind) ";
+    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { reply += socket.readAll(); });
+    QSignalSpy closed(&socket, &QTcpSocket::disconnected);
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    if (!socket.waitForConnected(10000))
+        return "(not connected) ";
+    socket.write(request);
+    const bool closedByServer = closed.count() > 0 || closed.wait(10000);
+    reply += socket.readAll();
+    return closedByServer ? reply : "(left open) " + reply;
 }
