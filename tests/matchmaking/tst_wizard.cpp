@@ -11,37 +11,24 @@
 
 #include "DialogAnswers.h"
 #include "FakeMatchServer.h"
+#include "ListItems.h"
 #include "TestWindow.h"
 #include "Testing.h"
+#include "TwoPlayerScript.h"
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TGetYourName.h"
 #include "net/TWSocket.h"
 
+using namespace script;
+
 namespace {
 
-constexpr const char* kNamedAnn = "[Options]\r\nUser Name=Ann\r\n";
+const QByteArray kNamedAnn = iniOf("Ann");
 
 // Runs the wizard once; drive plays the player's part on it. False when it was cancelled.
 bool runWizard(TestWindow& t, const std::function<void(TDoNewGame&)>& drive) {
-    t.prompts.dialogScript.push_back([drive](QDialog& d) {
-        drive(static_cast<TDoNewGame&>(d));
-        return d.result();
-    });
+    scriptWizard(t, drive);
     return t->RunNewGameWizard();
-}
-
-// Step 1 as an opponent game, then step 2.
-void toStep2(TDoNewGame& w) {
-    w.PlayOpp->click();
-    w.NextButton->click();
-}
-
-QStringList items(const QComboBox* box) {
-    QStringList out;
-    for (int i = 0; i < box->count(); ++i) {
-        out << box->itemText(i);
-    }
-    return out;
 }
 
 // Prompts that note the state of the window when the file chooser opens.
@@ -198,11 +185,7 @@ private Q_SLOTS:
     void waitingTwiceListensOnce() {
         TestWindow t(kNamedAnn);
         for (int i = 0; i < 2; ++i) {
-            QVERIFY(runWizard(t, [](TDoNewGame& w) {
-                toStep2(w);
-                w.WaitIP->click();
-                w.NextButton->click();
-            }));
+            QVERIFY(runWizard(t, choose(&TDoNewGame::WaitIP)));
         }
         QVERIFY(t->peer().listening());
         QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
@@ -215,12 +198,10 @@ private Q_SLOTS:
         // Yes: the name dialog runs, then step 2 whatever was entered.
         t.prompts.questionAnswers = {true};
         int step = 0;
-        t.prompts.dialogScript.push_back([&](QDialog& d) {
-            auto& w = static_cast<TDoNewGame&>(d);
+        scriptWizard(t, [&](TDoNewGame& w) {
             toStep2(w);
             step = w.currentStep();
             w.CancelButton->click();
-            return d.result();
         });
         t.prompts.dialogScript.push_back(
             typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral("Zed")));
@@ -255,11 +236,7 @@ private Q_SLOTS:
             t->context().localAddresses = [addresses] { return addresses; };
             t.prompts.clear();
             t->match().setOwnAddress(QString());
-            return runWizard(t, [](TDoNewGame& w) {
-                toStep2(w);
-                w.RegServer->click();
-                w.NextButton->click();
-            });
+            return runWizard(t, choose(&TDoNewGame::RegServer));
         };
         const QString ask =
             QStringLiteral("You have multiple IP Addresses.  Is the correct IP Address ");
