@@ -250,10 +250,7 @@ private Q_SLOTS:
     }
 
     void everyWayOfClosingSaves_data() {
-        QTest::addColumn<QString>("way");
-        QTest::newRow("exit") << "exit";
-        QTest::newRow("escape") << "escape";
-        QTest::newRow("close box") << "close";
+        addClosingWays("exit");
         QTest::newRow("close box, not shown") << "close hidden";
     }
 

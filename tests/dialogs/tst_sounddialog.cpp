@@ -184,12 +184,7 @@ private Q_SLOTS:
         QCOMPARE(fresh.MissedLetterCount, 6);
     }
 
-    void cancelChangesNothing_data() {
-        QTest::addColumn<QString>("way");
-        QTest::newRow("cancel") << "cancel";
-        QTest::newRow("escape") << "escape";
-        QTest::newRow("close box") << "close";
-    }
+    void cancelChangesNothing_data() { addClosingWays("cancel"); }
 
     void cancelChangesNothing() {
         QFETCH(QString, way);

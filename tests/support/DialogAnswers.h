@@ -21,6 +21,15 @@ std::function<int(QDialog&)> typeAndPressOk(QLineEdit* Dialog::*field, const QSt
     };
 }
 
+// The data rows ("way") of the ways closeBy knows: by the button named, by Escape, by the
+// close box.
+inline void addClosingWays(const char* button) {
+    QTest::addColumn<QString>("way");
+    QTest::newRow(button) << QString::fromLatin1(button);
+    QTest::newRow("escape") << QStringLiteral("escape");
+    QTest::newRow("close box") << QStringLiteral("close");
+}
+
 // Closes a shown dialog the way a player may: "escape" by the key, "close" (or "close
 // hidden") by the close box, any other way by clicking the given button.
 inline void closeBy(QDialog& d, const QString& way, QAbstractButton* button) {
