@@ -5,17 +5,17 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <optional>
 
 #include "DialogAnswers.h"
 #include "PeerPair.h"
+#include "SavedSettings.h"
 #include "Testing.h"
+#include "TwoPlayerScript.h"
 #include "app/ClickLabel.h"
 #include "dialogs/TGetTheWord.h"
 
 namespace {
-
-const QString kStart = QStringLiteral("Start &Game");
-const QString kPlay = QStringLiteral("Play &Word");
 
 // One window in a two-player game that is not connected; the tick is driven by hand.
 void twoPlayerAlone(TestWindow& t) {
@@ -51,23 +51,21 @@ std::vector<unsigned char> marks(TestWindow& t) {
     return used;
 }
 
-bool offersPlay(TestWindow& t) {
-    return !t->ui().ActionButton->isHidden() && t->ui().ActionButton->isEnabled() &&
-           t->ui().ActionButton->text() == kPlay;
+// Deals the next words, as after the word at `after` was put in play when it is given: this
+// side's word, then the opponent's.
+QStringList deal(TestWindow& t, std::optional<int> after = std::nullopt) {
+    if (after) {
+        moveTo(t, *after);
+    }
+    t->DoAWebWord();
+    return {t->twoPlayer().dealtWord().word, t->peer().opponent().word};
 }
 
 // Connected, past both start summaries, with hints synchronised (sent last).
 void connectPair(PeerPair& pair) {
-    pair.p1->settings().UserName = QStringLiteral("Ann");
-    pair.p2->settings().UserName = QStringLiteral("Bea");
-    pair.p1->settings().UseSound = pair.p2->settings().UseSound = false;
-    pair.connect();
-    pair.waitForStartSummaries();
-    QTRY_VERIFY(linesOf(pair.p2->ui().ConMemo).filter(QStringLiteral(">>Hints Turned")).size() ==
-                1);
-    for (TMainWin* w : {pair.p1.win.get(), pair.p2.win.get()}) {
-        w->ui().ConnectTimer->setInterval(24 * 3600 * 1000);
-    }
+    script::connectAnnAndBea(pair);
+    script::manualTicks(pair.p1);
+    script::manualTicks(pair.p2);
 }
 
 }  // namespace
@@ -122,33 +120,24 @@ private Q_SLOTS:
         QCOMPARE(t->ui().WebWordlabel->text(), QStringLiteral("___"));
         QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("8 Guesses Left"));
         QCOMPARE(marks(t), (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
-        QVERIFY(offersPlay(t));
+        QVERIFY(script::offers(t, script::kPlay));
         QVERIFY(t->peer().word().mine);
         QVERIFY(t->ui().FlashTimer->isActive());
         // Not connected: nothing is logged as sent.
         QVERIFY(!linesOf(t->ui().ConMemo).contains(QStringLiteral(">>Word Sent")));
 
         // As after "Play Word" (one position on); the chooser's own word is never marked.
-        moveTo(t, 1);
-        t->DoAWebWord();
-        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("CCC"));
-        QCOMPARE(t->peer().opponent().word, QStringLiteral("AAA"));
+        QCOMPARE(deal(t, 1), script::words("CCC", "AAA"));
         QCOMPARE(int(t->wordSource().isUsed(0)), 1);
         QCOMPARE(int(t->wordSource().isUsed(2)), 1);
 
         // EEEEE has no partner; going round to 0 forgets the marks, so CCC is free again.
-        moveTo(t, 3);
-        t->DoAWebWord();
-        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("AAA"));
-        QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
+        QCOMPARE(deal(t, 3), script::words("AAA", "CCC"));
         QCOMPARE(marks(t), (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
         QVERIFY(t->settings().SameWordLength);
 
         // A start one past the end (after the last word was played) counts as the last.
-        moveTo(t, 5);
-        t->DoAWebWord();
-        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("AAA"));
-        QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
+        QCOMPARE(deal(t, 5), script::words("AAA", "CCC"));
     }
 
     void withoutAPairTheSearchGivesTwoWordsAndDropsTheLengthRuleInMemory() {
@@ -157,15 +146,10 @@ private Q_SLOTS:
         t->settings().WordType = 1;
         t->settings().SameWordLength = true;
         setList(t, {"A", "BB", "CCC", "DDDD"}, {"", "", "", "four"});
-        t->DoAWebWord();
-        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("A"));
-        QCOMPARE(t->peer().opponent().word, QStringLiteral("BB"));
+        QCOMPARE(deal(t), script::words("A", "BB"));
         QCOMPARE(t->wordSource().index(), 1);
         QVERIFY(!t->settings().SameWordLength);
-        Settings onDisk;
-        onDisk.IniPath = t->settings().IniPath;
-        LoadSettings(onDisk);
-        QVERIFY(onDisk.SameWordLength);
+        QVERIFY(savedSettings(t->settings()).SameWordLength);
         // From now on the plain rule: two consecutive words, wrapping at the end.
         moveTo(t, 2);
         t->DoAWebWord();
@@ -177,9 +161,7 @@ private Q_SLOTS:
         t->settings().SameWordLength = true;
         setList(t, {"SOLO"});
         moveTo(t, -1);
-        t->DoAWebWord();
-        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("SOLO"));
-        QCOMPARE(t->peer().opponent().word, QStringLiteral("SOLO"));
+        QCOMPARE(deal(t), script::words("SOLO", "SOLO"));
     }
 
     void theChoosingSideLoadsTheDefaultListAndOffersTheOpenDialog() {
@@ -219,17 +201,12 @@ private Q_SLOTS:
             t->settings().WordType = wordType;
             t->settings().SameWordLength = wordType == 1;
             setList(t, {});
-            t->DoAWebWord();
-            QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("NoWords"));
-            QCOMPARE(t->peer().opponent().word, QStringLiteral("NoWords"));
+            QCOMPARE(deal(t), script::words("NoWords", "NoWords"));
         }
         // Clues and marks shorter than the list.
         t->settings().WordType = 1;
         setList(t, {"ONE", "TWO", "SIX"});
-        moveTo(t, 7);
-        t->DoAWebWord();
-        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("ONE"));
-        QCOMPARE(t->peer().opponent().word, QStringLiteral("TWO"));
+        QCOMPARE(deal(t, 7), script::words("ONE", "TWO"));
     }
 
     void theNextWordStaysHiddenUntilItIsPlayed() {
@@ -264,7 +241,7 @@ private Q_SLOTS:
     void waitingTexts() {
         TestWindow t;
         twoPlayerAlone(t);
-        t->OfferAction(kStart);
+        t->OfferAction(script::kStart);
         t->ActionButtonClick();
         QVERIFY(t->peer().ready().mine);
         QVERIFY(t->peer().playerPosted(true));
@@ -282,7 +259,7 @@ private Q_SLOTS:
         twoPlayerAlone(u);
         u->peer().setPlayer1(false);
         u->peer().ready().theirs = true;
-        u->OfferAction(kStart);
+        u->OfferAction(script::kStart);
         u->ActionButtonClick();
         QVERIFY(u->ui().WaitStatus->isHidden());
         QVERIFY(u->peer().playerPosted(false));
@@ -362,7 +339,7 @@ private Q_SLOTS:
         QVERIFY(!t->peer().playerPosted(true) && !t->peer().playerPosted(false));
         QVERIFY(!t->ui().ConnectTimer->isActive());
         QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("ONE"));
-        QVERIFY(offersPlay(t));
+        QVERIFY(script::offers(t, script::kPlay));
     }
 
     void chatLines() {
@@ -402,7 +379,7 @@ private Q_SLOTS:
         pair.p1->peer().setPlayerPosted(false, true);
         pair.p1->peer().setPlayerPosted(true, true);
         pair.p1->ConnectTimerTimer();
-        QTRY_VERIFY(offersPlay(p2));
+        QTRY_VERIFY(script::offers(p2, script::kPlay));
         QCOMPARE(p2->windowTitle(), QStringLiteral("Ropewit: <h1>Big</h1>"));
         QCOMPARE(p2->ui().HintLabel->text(), QStringLiteral("<b>shines</b> &lt;"));
         for (QLabel* label : {p2->ui().HintLabel, p2->ui().WebWordlabel, p2->ui().MissedWebLabel,
@@ -425,7 +402,7 @@ private Q_SLOTS:
         p2->ActionButtonClick();
         QTRY_VERIFY(p1->peer().playerPosted(false) && p2->peer().playerPosted(true));
         p1->ConnectTimerTimer();
-        QTRY_VERIFY(offersPlay(p2));
+        QTRY_VERIFY(script::offers(p2, script::kPlay));
         p2->ConnectTimerTimer();
         p1->ActionButtonClick();
         p2->ActionButtonClick();

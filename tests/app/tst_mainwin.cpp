@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "PeerPair.h"
+#include "SavedSettings.h"
 #include "TestWindow.h"
 #include "Testing.h"
 #include "app/ClickLabel.h"
@@ -291,10 +292,7 @@ private Q_SLOTS:
         t->settings().UserName = QStringLiteral("Ann");
         t->show();
         t->close();
-        Settings again;
-        again.IniPath = t->settings().IniPath;
-        again.ProgramDir = t->settings().ProgramDir;
-        LoadSettings(again);
+        const Settings again = savedSettings(t->settings());
         QCOMPARE(again.UserName, QStringLiteral("Ann"));
     }
 };

@@ -1,15 +1,15 @@
 // The window's "Open Port On Router": kept in a section of its own, and when the router is
 // asked, registering names the router's outside address and closing removes the forwarding.
 #include <QAction>
-#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTcpServer>
 
 #include "FakeMatchServer.h"
 #include "FakeRouter.h"
+#include "TestFiles.h"
 #include "TestWindow.h"
 #include "Testing.h"
+#include "TwoPlayerScript.h"
 #include "dialogs/TDoNewGame.h"
 #include "net/TWSocket.h"
 
@@ -20,13 +20,9 @@ private Q_SLOTS:
         FakeRouter router;
         QVERIFY(router.isListening());
         FakeMatchServer server;
-        quint16 port = 0;
-        {
-            QTcpServer probe;
-            QVERIFY(probe.listen(QHostAddress::Any, 0));
-            port = probe.serverPort();
-        }
-        TestWindow t("[Options]\r\nUser Name=Ann\r\nUse Sound=No\r\n", port);
+        const quint16 port = script::freePort();
+        QVERIFY(port != 0);
+        TestWindow t(script::iniOf("Ann", "Use Sound=No\r\n"), port);
         useServer(t, server.port());
         t->context().localAddresses = [] { return QStringList{QStringLiteral("192.168.1.20")}; };
         // As --router URL would have it; the menu item applies it.
@@ -37,22 +33,11 @@ private Q_SLOTS:
         QVERIFY(!item->isChecked());  // off until the player turns it on
         item->trigger();
         QVERIFY(item->isChecked());
-        QFile ini(QDir(t.dir.path()).filePath(QStringLiteral("ROPEWIT.INI")));
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        const QByteArray saved = ini.readAll();
+        const QByteArray saved = readAll(t->settings().IniPath);
         QVERIFY(saved.contains("[Router]\r\nOpen Port=Yes\r\n"));
         QVERIFY(saved.indexOf("[Router]") > saved.indexOf("[Sounds]"));
 
-        t.prompts.dialogScript.push_back([](QDialog& d) {
-            auto& w = static_cast<TDoNewGame&>(d);
-            w.PlayOpp->click();
-            w.NextButton->click();
-            w.RegServer->click();
-            w.NextButton->click();
-            return d.result();
-        });
-        t->show();
-        t->ui().StartGame->click();
+        script::startThroughTheWizard(t, script::choose(&TDoNewGame::RegServer));
         QVERIFY(server.waitForConnections(1));
         QTRY_COMPARE(server.received(0),
                      QByteArray("01Ann\x01") + "203.0.113.7:" + QByteArray::number(port) + '\x02');

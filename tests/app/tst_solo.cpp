@@ -6,6 +6,7 @@
 
 #include "TestWindow.h"
 #include "Testing.h"
+#include "TwoPlayerScript.h"
 #include "app/ClickLabel.h"
 #include "core/LetterTile.h"
 #include "core/Random.h"
@@ -20,14 +21,10 @@ void startSolo(TestWindow& t, const QByteArray& list) {
     t->settings().ScrambleList = false;
     const QString path = t.writeFile(QStringLiteral("list.txt"), list);
     t.prompts.fileAnswers.push_back(path);
-    t.prompts.dialogScript.push_back([](QDialog& d) {
-        auto& wizard = static_cast<TDoNewGame&>(d);
-        wizard.PlaySol->setChecked(true);
-        wizard.NextButton->click();
-        return d.result();
+    script::startThroughTheWizard(t, [](TDoNewGame& w) {
+        w.PlaySol->setChecked(true);
+        w.NextButton->click();
     });
-    t->show();
-    t->ui().StartGame->click();
 }
 
 QImage tileImage(const ClickLabel* tile) {
@@ -79,12 +76,7 @@ private Q_SLOTS:
 
     void cancellingTheWizardKeepsTheWelcomePanel() {
         TestWindow t;
-        t->show();
-        t.prompts.dialogScript.push_back([](QDialog& d) {
-            static_cast<TDoNewGame&>(d).CancelButton->click();
-            return d.result();
-        });
-        t->ui().StartGame->click();
+        script::startThroughTheWizard(t, [](TDoNewGame& w) { w.CancelButton->click(); });
         QVERIFY(t->ui().BlankPanel->isVisible());
         QVERIFY(!t->ui().MainPanel->isVisible());
     }

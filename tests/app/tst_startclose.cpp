@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "SavedSettings.h"
 #include "ScriptedPrompts.h"
 #include "Testing.h"
 #include "app/CloseDown.h"
@@ -67,10 +68,7 @@ private Q_SLOTS:
         const int before = owedSaves;
         owed.flush();
         QCOMPARE(owedSaves, before);
-        Settings onDisk;
-        onDisk.IniPath = settings.IniPath;
-        LoadSettings(onDisk);
-        QVERIFY(onDisk.UseHints);
+        QVERIFY(savedSettings(settings).UseHints);
     }
 
     void closingWhileListedTakesThePlayerOffFirst() {

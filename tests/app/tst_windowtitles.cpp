@@ -34,37 +34,34 @@ QString titleOnScreen(QWidget& widget) {
 class TestWindowTitles : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void titlesStandAsTheyAre();
-};
-
-void TestWindowTitles::initTestCase() {
-    if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
-        QSKIP("needs an X server (ctest runs this test under xvfb-run)");
+    void initTestCase() {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
+            QSKIP("needs an X server (ctest runs this test under xvfb-run)");
+        }
+        setUpApplication();
     }
-    setUpApplication();
-}
 
-void TestWindowTitles::titlesStandAsTheyAre() {
-    TestWindow w;
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.win.get()));
-    QTRY_COMPARE(titleOnScreen(*w), QStringLiteral("Ropewit"));
-    w->LoadGame(w.writeFile(QStringLiteral("animals.txt"), "Animals\rCAT\rDOG\r"));
-    QTRY_COMPARE(titleOnScreen(*w), QStringLiteral("Ropewit: Animals"));
+    void titlesStandAsTheyAre() {
+        TestWindow w;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.win.get()));
+        QTRY_COMPARE(titleOnScreen(*w), QStringLiteral("Ropewit"));
+        w->LoadGame(w.writeFile(QStringLiteral("animals.txt"), "Animals\rCAT\rDOG\r"));
+        QTRY_COMPARE(titleOnScreen(*w), QStringLiteral("Ropewit: Animals"));
 
-    Settings settings;
-    TGuess guess(settings, w.prompts, w.win.get());
-    guess.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&guess));
-    QTRY_COMPARE(titleOnScreen(guess), QStringLiteral("Guess Attemps"));
+        Settings settings;
+        TGuess guess(settings, w.prompts, w.win.get());
+        guess.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&guess));
+        QTRY_COMPARE(titleOnScreen(guess), QStringLiteral("Guess Attemps"));
 
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), QStringLiteral("text"),
-                    QMessageBox::Ok, w.win.get());
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QTRY_COMPARE(titleOnScreen(box), QStringLiteral("Error"));
-}
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), QStringLiteral("text"),
+                        QMessageBox::Ok, w.win.get());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QTRY_COMPARE(titleOnScreen(box), QStringLiteral("Error"));
+    }
+};
 
 ROPEWIT_TEST(TestWindowTitles)
 #include "tst_windowtitles.moc"

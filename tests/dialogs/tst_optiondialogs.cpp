@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "DialogAnswers.h"
+#include "SavedSettings.h"
 #include "ScriptedPrompts.h"
 #include "TestWindow.h"
 #include "dialogs/TGameOptions.h"
@@ -36,12 +37,7 @@ struct SettingsFile {
     SettingsFile() { settings.IniPath = QDir(dir.path()).filePath(QStringLiteral("ROPEWIT.INI")); }
     bool saved() const { return QFile::exists(settings.IniPath); }
     // What a later run would read from the file.
-    Settings reread() const {
-        Settings s;
-        s.IniPath = settings.IniPath;
-        LoadSettings(s);
-        return s;
-    }
+    Settings reread() const { return savedSettings(settings); }
 };
 
 bool closed(const QDialog& d) {
@@ -60,456 +56,437 @@ QList<QByteArray> framesOf(const QByteArray& bytes) {
 class TstOptionDialogs : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void gameOptionsEnabling();
-    void gameOptionsKeepDisabledChoices();
-    void winScoreCheck_data();
-    void winScoreCheck();
-    void gameOptionsEscAndCloseBox();
-    void guessCheck_data();
-    void guessCheck();
-    void guessEveryWayOutIsChecked();
-    void userName_data();
-    void userName();
-    void userNameEveryWayOutStores();
-    void menuCommandsAlone();
-    void optionsLogLines();
-    void connectedChangesReachThePeer();
-};
-
-void TstOptionDialogs::gameOptionsEnabling() {
-    SettingsFile f;
-    ScriptedPrompts prompts;
-    f.settings.GameType = 1;
-    {
+    void gameOptionsEnabling() {
+        SettingsFile f;
+        ScriptedPrompts prompts;
+        f.settings.GameType = 1;
+        {
+            TGameOptions d(f.settings, prompts);
+            QVERIFY(d.PlayerChoose->isChecked());
+            QVERIFY(!d.DiffWord->isEnabled());
+            QVERIFY(!d.SameWord->isEnabled());
+            QVERIFY(d.SameLength->isEnabled());
+            QVERIFY(!d.Play1Choose->isEnabled());
+            QCOMPARE(d.Play1Choose->text(), QStringLiteral("\"&Server\" Player Chooses Word List"));
+        }
+        f.settings.GameType = 2;
+        f.settings.WordType = 2;
         TGameOptions d(f.settings, prompts);
-        QVERIFY(d.PlayerChoose->isChecked());
-        QVERIFY(!d.DiffWord->isEnabled());
-        QVERIFY(!d.SameWord->isEnabled());
+        QVERIFY(d.ProgChoose->isChecked());
+        QVERIFY(d.SameWord->isChecked());
+        QVERIFY(d.DiffWord->isEnabled());
+        QVERIFY(d.Play1Choose->isEnabled());
+        QVERIFY(!d.SameLength->isEnabled());
+
+        d.DiffWord->click();
         QVERIFY(d.SameLength->isEnabled());
-        QVERIFY(!d.Play1Choose->isEnabled());
-        QCOMPARE(d.Play1Choose->text(), QStringLiteral("\"&Server\" Player Chooses Word List"));
+        d.SameWord->click();
+        QVERIFY(!d.SameLength->isEnabled());
+        // The two pairs are separate groups: choosing who picks words leaves the word choice.
+        d.PlayerChoose->click();
+        QVERIFY(d.SameWord->isChecked());
+        QVERIFY(d.SameLength->isEnabled());
+        QVERIFY(!d.DiffWord->isEnabled());
+        d.ProgChoose->click();
+        QVERIFY(d.DiffWord->isEnabled());
+        QVERIFY(!d.SameLength->isEnabled());
     }
-    f.settings.GameType = 2;
-    f.settings.WordType = 2;
-    TGameOptions d(f.settings, prompts);
-    QVERIFY(d.ProgChoose->isChecked());
-    QVERIFY(d.SameWord->isChecked());
-    QVERIFY(d.DiffWord->isEnabled());
-    QVERIFY(d.Play1Choose->isEnabled());
-    QVERIFY(!d.SameLength->isEnabled());
 
-    d.DiffWord->click();
-    QVERIFY(d.SameLength->isEnabled());
-    d.SameWord->click();
-    QVERIFY(!d.SameLength->isEnabled());
-    // The two pairs are separate groups: choosing who picks words leaves the word choice.
-    d.PlayerChoose->click();
-    QVERIFY(d.SameWord->isChecked());
-    QVERIFY(d.SameLength->isEnabled());
-    QVERIFY(!d.DiffWord->isEnabled());
-    d.ProgChoose->click();
-    QVERIFY(d.DiffWord->isEnabled());
-    QVERIFY(!d.SameLength->isEnabled());
-}
-
-void TstOptionDialogs::gameOptionsKeepDisabledChoices() {
-    SettingsFile f;
-    ScriptedPrompts prompts;
-    f.settings.GameType = 1;
-    f.settings.WordType = 1;
-    f.settings.SameWordLength = false;
-    f.settings.Player1Chooses = false;
-    TGameOptions d(f.settings, prompts);
-    d.SameLength->click();
-    d.OK->click();
-    QVERIFY(closed(d));
-    QCOMPARE(f.settings.GameType, 1);
-    QCOMPARE(f.settings.WordType, 1);
-    QCOMPARE(f.settings.SameWordLength, true);
-    QCOMPARE(f.settings.Player1Chooses, false);
-
-    TGameOptions again(f.settings, prompts);
-    again.ProgChoose->click();
-    again.SameWord->click();
-    again.Play1Choose->click();
-    again.OK->click();
-    QCOMPARE(f.settings.GameType, 2);
-    QCOMPARE(f.settings.WordType, 2);
-    QCOMPARE(f.settings.SameWordLength, true);
-    QCOMPARE(f.settings.Player1Chooses, true);
-    QVERIFY(prompts.shown.empty());
-}
-
-void TstOptionDialogs::winScoreCheck_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("stored");  // 0: refused
-
-    QTest::newRow("10") << "10" << 10;
-    QTest::newRow("9") << "9" << 0;
-    QTest::newRow("25x") << "25x" << 25;
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("blanks") << "   " << 0;
-    QTest::newRow("no number") << "x25" << 0;
-    QTest::newRow("negative") << "-50" << 0;
-    QTest::newRow("blanks around") << " 15 " << 15;
-    QTest::newRow("largest") << "9999" << 9999;
-    QTest::newRow("five digits cut") << "12345" << 1234;
-}
-
-void TstOptionDialogs::winScoreCheck() {
-    QFETCH(QString, typed);
-    QFETCH(int, stored);
-
-    SettingsFile f;
-    f.settings.WinScore = 100;
-    ScriptedPrompts prompts;
-    TGameOptions d(f.settings, prompts);
-    QCOMPARE(d.WinScore->text(), QStringLiteral("100"));
-    d.WinScore->setText(typed);
-    d.OK->click();
-
-    if (stored == 0) {
-        QCOMPARE(prompts.withCaption(QStringLiteral("Error")), QStringList{kScoreTooLow});
-        QVERIFY(!closed(d));
-        QCOMPARE(f.settings.WinScore, 100);
-        QVERIFY(!f.saved());
-    } else {
-        QVERIFY(prompts.shown.empty());
-        QVERIFY(closed(d));
-        QCOMPARE(f.settings.WinScore, stored);
-        QCOMPARE(f.reread().WinScore, stored);
-    }
-}
-
-void TstOptionDialogs::gameOptionsEscAndCloseBox() {
-    SettingsFile f;
-    f.settings.WinScore = 100;
-    ScriptedPrompts prompts;
-    {
+    void gameOptionsKeepDisabledChoices() {
+        SettingsFile f;
+        ScriptedPrompts prompts;
+        f.settings.GameType = 1;
+        f.settings.WordType = 1;
+        f.settings.SameWordLength = false;
+        f.settings.Player1Chooses = false;
         TGameOptions d(f.settings, prompts);
+        d.SameLength->click();
+        d.OK->click();
+        QVERIFY(closed(d));
+        QCOMPARE(f.settings.GameType, 1);
+        QCOMPARE(f.settings.WordType, 1);
+        QCOMPARE(f.settings.SameWordLength, true);
+        QCOMPARE(f.settings.Player1Chooses, false);
+
+        TGameOptions again(f.settings, prompts);
+        again.ProgChoose->click();
+        again.SameWord->click();
+        again.Play1Choose->click();
+        again.OK->click();
+        QCOMPARE(f.settings.GameType, 2);
+        QCOMPARE(f.settings.WordType, 2);
+        QCOMPARE(f.settings.SameWordLength, true);
+        QCOMPARE(f.settings.Player1Chooses, true);
+        QVERIFY(prompts.shown.empty());
+    }
+
+    void winScoreCheck_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored");  // 0: refused
+
+        QTest::newRow("10") << "10" << 10;
+        QTest::newRow("9") << "9" << 0;
+        QTest::newRow("25x") << "25x" << 25;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("blanks") << "   " << 0;
+        QTest::newRow("no number") << "x25" << 0;
+        QTest::newRow("negative") << "-50" << 0;
+        QTest::newRow("blanks around") << " 15 " << 15;
+        QTest::newRow("largest") << "9999" << 9999;
+        QTest::newRow("five digits cut") << "12345" << 1234;
+    }
+
+    void winScoreCheck() {
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
+
+        SettingsFile f;
+        f.settings.WinScore = 100;
+        ScriptedPrompts prompts;
+        TGameOptions d(f.settings, prompts);
+        QCOMPARE(d.WinScore->text(), QStringLiteral("100"));
+        d.WinScore->setText(typed);
+        d.OK->click();
+
+        if (stored == 0) {
+            QCOMPARE(prompts.withCaption(QStringLiteral("Error")), QStringList{kScoreTooLow});
+            QVERIFY(!closed(d));
+            QCOMPARE(f.settings.WinScore, 100);
+            QVERIFY(!f.saved());
+        } else {
+            QVERIFY(prompts.shown.empty());
+            QVERIFY(closed(d));
+            QCOMPARE(f.settings.WinScore, stored);
+            QCOMPARE(f.reread().WinScore, stored);
+        }
+    }
+
+    void gameOptionsEscAndCloseBox() {
+        SettingsFile f;
+        f.settings.WinScore = 100;
+        ScriptedPrompts prompts;
+        {
+            TGameOptions d(f.settings, prompts);
+            d.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&d));
+            d.WinScore->setText(QStringLiteral("5"));
+            QTest::keyClick(&d, Qt::Key_Escape);
+            QCOMPARE(prompts.messages(), QStringList{kScoreTooLow});
+            QVERIFY(d.isVisible());
+            QVERIFY(!d.close());
+            QCOMPARE(prompts.messages().size(), 2);
+            QVERIFY(d.isVisible());
+            QVERIFY(!f.saved());
+
+            // Esc presses Ok, and Ok saves.
+            d.WinScore->setText(QStringLiteral("150"));
+            QTest::keyClick(&d, Qt::Key_Escape);
+            QVERIFY(!d.isVisible());
+            QCOMPARE(f.settings.WinScore, 150);
+            QCOMPARE(f.reread().WinScore, 150);
+        }
+        {
+            // The close box stores but leaves the file alone.
+            TGameOptions d(f.settings, prompts);
+            d.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&d));
+            d.WinScore->setText(QStringLiteral("200"));
+            d.DiffWord->click();
+            QVERIFY(d.close());
+            QCOMPARE(f.settings.WinScore, 200);
+            QCOMPARE(f.settings.WordType, 1);
+            QCOMPARE(f.reread().WinScore, 150);
+            QCOMPARE(f.reread().WordType, 2);
+            QCOMPARE(prompts.messages().size(), 2);
+        }
+    }
+
+    void guessCheck_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("20") << "20" << true;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("21") << "21" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("no number") << "x5" << false;
+        QTest::newRow("negative") << "-3" << false;
+        QTest::newRow("5x kept as typed") << "5x" << true;
+        QTest::newRow("3 digits cut to 2") << "123" << true;  // 12
+    }
+
+    void guessCheck() {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+
+        SettingsFile f;
+        f.settings.NumGuesses = QStringLiteral("8");
+        ScriptedPrompts prompts;
+        TGuess d(f.settings, prompts);
+        QCOMPARE(d.TheGuess->text(), QStringLiteral("8"));
+        d.TheGuess->setText(typed);
+        d.OK->click();
+
+        if (accepted) {
+            QVERIFY(prompts.shown.empty());
+            QVERIFY(closed(d));
+            QCOMPARE(f.settings.NumGuesses, typed.left(2));
+            QCOMPARE(f.reread().NumGuesses, typed.left(2));
+        } else {
+            QCOMPARE(prompts.withCaption(QStringLiteral("Information")), QStringList{kGuessRange});
+            QVERIFY(!closed(d));
+            QCOMPARE(f.settings.NumGuesses, QStringLiteral("8"));
+            QVERIFY(!f.saved());
+        }
+    }
+
+    void guessEveryWayOutIsChecked() {
+        SettingsFile f;
+        ScriptedPrompts prompts;
+        TGuess d(f.settings, prompts);
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
-        d.WinScore->setText(QStringLiteral("5"));
+
+        d.TheGuess->setText(QStringLiteral("0"));
+        d.OK->setFocus();
         QTest::keyClick(&d, Qt::Key_Escape);
-        QCOMPARE(prompts.messages(), QStringList{kScoreTooLow});
+        QCOMPARE(prompts.messages(), QStringList{kGuessRange});
         QVERIFY(d.isVisible());
+        QCOMPARE(d.focusWidget(), d.TheGuess);
+
         QVERIFY(!d.close());
         QCOMPARE(prompts.messages().size(), 2);
         QVERIFY(d.isVisible());
-        QVERIFY(!f.saved());
 
-        // Esc presses Ok, and Ok saves.
-        d.WinScore->setText(QStringLiteral("150"));
+        d.TheGuess->setText(QStringLiteral("12"));
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(!d.isVisible());
-        QCOMPARE(f.settings.WinScore, 150);
-        QCOMPARE(f.reread().WinScore, 150);
-    }
-    {
-        // The close box stores but leaves the file alone.
-        TGameOptions d(f.settings, prompts);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        d.WinScore->setText(QStringLiteral("200"));
-        d.DiffWord->click();
-        QVERIFY(d.close());
-        QCOMPARE(f.settings.WinScore, 200);
-        QCOMPARE(f.settings.WordType, 1);
-        QCOMPARE(f.reread().WinScore, 150);
-        QCOMPARE(f.reread().WordType, 2);
+        QCOMPARE(f.settings.NumGuesses, QStringLiteral("12"));
+        QCOMPARE(f.reread().NumGuesses, QStringLiteral("12"));
+
+        // The close box, too, stores and saves.
+        TGuess e(f.settings, prompts);
+        e.TheGuess->setText(QStringLiteral("3"));
+        QVERIFY(e.close());
+        QCOMPARE(f.reread().NumGuesses, QStringLiteral("3"));
         QCOMPARE(prompts.messages().size(), 2);
     }
-}
 
-void TstOptionDialogs::guessCheck_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("accepted");
+    void userName_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
 
-    QTest::newRow("1") << "1" << true;
-    QTest::newRow("20") << "20" << true;
-    QTest::newRow("0") << "0" << false;
-    QTest::newRow("21") << "21" << false;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("no number") << "x5" << false;
-    QTest::newRow("negative") << "-3" << false;
-    QTest::newRow("5x kept as typed") << "5x" << true;
-    QTest::newRow("3 digits cut to 2") << "123" << true;  // 12
-}
-
-void TstOptionDialogs::guessCheck() {
-    QFETCH(QString, typed);
-    QFETCH(bool, accepted);
-
-    SettingsFile f;
-    f.settings.NumGuesses = QStringLiteral("8");
-    ScriptedPrompts prompts;
-    TGuess d(f.settings, prompts);
-    QCOMPARE(d.TheGuess->text(), QStringLiteral("8"));
-    d.TheGuess->setText(typed);
-    d.OK->click();
-
-    if (accepted) {
-        QVERIFY(prompts.shown.empty());
-        QVERIFY(closed(d));
-        QCOMPARE(f.settings.NumGuesses, typed.left(2));
-        QCOMPARE(f.reread().NumGuesses, typed.left(2));
-    } else {
-        QCOMPARE(prompts.withCaption(QStringLiteral("Information")), QStringList{kGuessRange});
-        QVERIFY(!closed(d));
-        QCOMPARE(f.settings.NumGuesses, QStringLiteral("8"));
-        QVERIFY(!f.saved());
+        QTest::newRow("leading blank") << QString(" Zed") << QString("Zed");
+        QTest::newRow("control characters") << QString("\tAnn B \x01") << QString("Ann B");
+        QTest::newRow("empty") << QString("") << QString("");
+        QTest::newRow("only blanks") << QString("   ") << QString("");
+        QTest::newRow("cut to 20")
+            << QString("ABCDEFGHIJKLMNOPQRSTUVWXYZ") << QString("ABCDEFGHIJKLMNOPQRST");
     }
-}
 
-void TstOptionDialogs::guessEveryWayOutIsChecked() {
-    SettingsFile f;
-    ScriptedPrompts prompts;
-    TGuess d(f.settings, prompts);
-    d.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    void userName() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
 
-    d.TheGuess->setText(QStringLiteral("0"));
-    d.OK->setFocus();
-    QTest::keyClick(&d, Qt::Key_Escape);
-    QCOMPARE(prompts.messages(), QStringList{kGuessRange});
-    QVERIFY(d.isVisible());
-    QCOMPARE(d.focusWidget(), d.TheGuess);
-
-    QVERIFY(!d.close());
-    QCOMPARE(prompts.messages().size(), 2);
-    QVERIFY(d.isVisible());
-
-    d.TheGuess->setText(QStringLiteral("12"));
-    QTest::keyClick(&d, Qt::Key_Escape);
-    QVERIFY(!d.isVisible());
-    QCOMPARE(f.settings.NumGuesses, QStringLiteral("12"));
-    QCOMPARE(f.reread().NumGuesses, QStringLiteral("12"));
-
-    // The close box, too, stores and saves.
-    TGuess e(f.settings, prompts);
-    e.TheGuess->setText(QStringLiteral("3"));
-    QVERIFY(e.close());
-    QCOMPARE(f.reread().NumGuesses, QStringLiteral("3"));
-    QCOMPARE(prompts.messages().size(), 2);
-}
-
-void TstOptionDialogs::userName_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("stored");
-
-    QTest::newRow("leading blank") << " Zed"
-                                   << "Zed";
-    QTest::newRow("control characters") << "\tAnn B \x01"
-                                        << "Ann B";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("only blanks") << "   "
-                                 << "";
-    QTest::newRow("cut to 20") << "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                               << "ABCDEFGHIJKLMNOPQRST";
-}
-
-void TstOptionDialogs::userName() {
-    QFETCH(QString, typed);
-    QFETCH(QString, stored);
-
-    SettingsFile f;
-    f.settings.UserName = QStringLiteral("Old");
-    TGetYourName d(f.settings);
-    QCOMPARE(d.TheGuess->text(), QStringLiteral("Old"));
-    d.TheGuess->setText(typed);
-    d.OK->click();
-    QVERIFY(closed(d));
-    QCOMPARE(f.settings.UserName, stored);
-    QCOMPARE(f.reread().UserName, stored);
-
-    // Reopening shows what was stored.
-    TGetYourName again(f.settings);
-    QCOMPARE(again.TheGuess->text(), stored);
-}
-
-void TstOptionDialogs::userNameEveryWayOutStores() {
-    SettingsFile f;
-    {
+        SettingsFile f;
+        f.settings.UserName = QStringLiteral("Old");
         TGetYourName d(f.settings);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        d.TheGuess->setText(QStringLiteral("  Esc "));
-        QTest::keyClick(&d, Qt::Key_Escape);
-        QVERIFY(!d.isVisible());
-        QCOMPARE(f.reread().UserName, QStringLiteral("Esc"));
+        QCOMPARE(d.TheGuess->text(), QStringLiteral("Old"));
+        d.TheGuess->setText(typed);
+        d.OK->click();
+        QVERIFY(closed(d));
+        QCOMPARE(f.settings.UserName, stored);
+        QCOMPARE(f.reread().UserName, stored);
+
+        // Reopening shows what was stored.
+        TGetYourName again(f.settings);
+        QCOMPARE(again.TheGuess->text(), stored);
     }
-    TGetYourName d(f.settings);
-    d.TheGuess->setText(QStringLiteral("Box "));
-    QVERIFY(d.close());
-    QCOMPARE(f.reread().UserName, QStringLiteral("Box"));
-}
 
-void TstOptionDialogs::menuCommandsAlone() {
-    TestWindow t;
-    t->settings().UserName = QStringLiteral("Old");
-    t->ui().PlayerPanel->setText(QStringLiteral("untouched"));
-
-    // An unchanged name changes nothing on the board.
-    t.prompts.dialogScript.push_back([](QDialog& d) {
-        static_cast<TGetYourName&>(d).OK->click();
-        return d.result();
-    });
-    t->MenuUserNameClick();
-    QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("untouched"));
-
-    t.prompts.dialogScript.push_back(
-        typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral(" Zed")));
-    t->MenuUserNameClick();
-    QCOMPARE(t->settings().UserName, QStringLiteral("Zed"));
-    QCOMPARE(t->players().player1(), QStringLiteral("Zed"));
-    QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Zed"));
-    QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Zed"));
-
-    t.prompts.dialogScript.push_back(typeAndPressOk(&TGetYourName::TheGuess, QString()));
-    t->MenuUserNameClick();
-    QCOMPARE(t->settings().UserName, QString());
-    QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Player 1"));
-    QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Player 1"));
-
-    // Options and guesses changed alone, or in a two-player game with no opponent yet,
-    // are stored and saved but not logged.
-    for (const bool solo : {true, false}) {
-        t->setSoloGame(solo);
-        t.prompts.dialogScript.push_back([](QDialog& d) {
-            auto& g = static_cast<TGuess&>(d);
-            g.TheGuess->setText(g.TheGuess->text() == QLatin1String("5") ? QStringLiteral("6")
-                                                                         : QStringLiteral("5"));
-            g.OK->click();
-            return d.result();
-        });
-        const QString guessesBefore = t->settings().NumGuesses;
-        t->MenuGuessesClick();
-        QVERIFY(t->settings().NumGuesses != guessesBefore);
-
-        t.prompts.dialogScript.push_back([](QDialog& d) {
-            auto& o = static_cast<TGameOptions&>(d);
-            o.WinScore->setText(QString::number(o.WinScore->text().toInt() + 50));
-            o.OK->click();
-            return d.result();
-        });
-        const int scoreBefore = t->settings().WinScore;
-        t->MenuGameClick();
-        QCOMPARE(t->settings().WinScore, scoreBefore + 50);
-    }
-    QCOMPARE(t->ui().ConMemo->toPlainText(), QString());
-    QVERIFY(t.prompts.messages().isEmpty());
-    QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 7);
-
-    Settings onDisk;
-    onDisk.IniPath = t->settings().IniPath;
-    LoadSettings(onDisk);
-    QCOMPARE(onDisk.WinScore, t->settings().WinScore);
-    QCOMPARE(onDisk.NumGuesses, t->settings().NumGuesses);
-}
-
-void TstOptionDialogs::optionsLogLines() {
-    // The two examples of a change made while connected, as the log shows them.
-    peertext::GameOptions o;
-    o.gameType = 2;
-    o.wordType = 2;
-    o.sameWordLength = false;
-    o.player1Chooses = true;
-    o.winScore = 150;
-    QCOMPARE(peertext::optionsDescription(o, QStringLiteral("Ann"), QStringLiteral("Bob"), true),
-             QStringLiteral("Program Chooses Words, Players Get Same Words, Ann Chooses Word "
-                            "List, Winning Score is 150"));
-    o.sameWordLength = true;
-    QCOMPARE(peertext::optionsDescription(o, QStringLiteral("Ann"), QStringLiteral("Bob"), false),
-             QStringLiteral("Program Chooses Words, Players Get Same Words, Ensure Words Are "
-                            "Same Length, Ann Chooses Word List"));
-}
-
-void TstOptionDialogs::connectedChangesReachThePeer() {
-    // The window calls a raw peer and plays Player 2 of a connected game.
-    QTcpServer server;
-    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
-    TestWindow t;
-    QSignalSpy sessionConnected(&t->peer().cliWSocket(), &TWSocket::SessionConnected);
-    t->peer().cliWSocket().Addr = QStringLiteral("127.0.0.1");
-    t->peer().cliWSocket().Port = QString::number(server.serverPort());
-    t->peer().cliWSocket().Connect();
-    QVERIFY(sessionConnected.wait());
-    QCOMPARE(sessionConnected.at(0).at(0).toInt(), 0);
-    QTRY_VERIFY(server.hasPendingConnections());
-    QTcpSocket* peer = server.nextPendingConnection();
-    QVERIFY(peer);
-    t->setSoloGame(false);
-    t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
-    t->peer().setPlayer1(false);
-    t->players().setPlayer1(QStringLiteral("Ann"));
-    t->players().setPlayer2(QStringLiteral("Old"));
-    t->settings().UserName = QStringLiteral("Old");
-    t->settings().NumGuesses = QStringLiteral("8");
-    t->settings().GameType = 2;
-    t->settings().WordType = 2;
-    t->settings().SameWordLength = false;
-    t->settings().Player1Chooses = true;
-    t->settings().WinScore = 100;
-    t->ui().ConMemo->clear();
-
-    QByteArray received;
-    // Everything of the codes these commands send, in order of arrival.
-    auto framesSoFar = [&] {
-        received += peer->readAll();
-        QList<QByteArray> ours;
-        for (const QByteArray& f : framesOf(received)) {
-            if (f.startsWith("02") || f.startsWith("03") || f.startsWith("13")) {
-                ours << f;
-            }
+    void userNameEveryWayOutStores() {
+        SettingsFile f;
+        {
+            TGetYourName d(f.settings);
+            d.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&d));
+            d.TheGuess->setText(QStringLiteral("  Esc "));
+            QTest::keyClick(&d, Qt::Key_Escape);
+            QVERIFY(!d.isVisible());
+            QCOMPARE(f.reread().UserName, QStringLiteral("Esc"));
         }
-        return ours;
-    };
-    auto untouched = [](QDialog& d) {
-        d.close();
-        return d.result();
-    };
+        TGetYourName d(f.settings);
+        d.TheGuess->setText(QStringLiteral("Box "));
+        QVERIFY(d.close());
+        QCOMPARE(f.reread().UserName, QStringLiteral("Box"));
+    }
 
-    // Unchanged dialogs send nothing; the guess change behind them is the first to arrive.
-    t.prompts.dialogScript.push_back(untouched);
-    t->MenuGameClick();
-    t.prompts.dialogScript.push_back(untouched);
-    t->MenuUserNameClick();
-    t.prompts.dialogScript.push_back(untouched);
-    t->MenuGuessesClick();
-    t.prompts.dialogScript.push_back(typeAndPressOk(&TGuess::TheGuess, QStringLiteral("5")));
-    t->MenuGuessesClick();
-    QTRY_COMPARE(framesSoFar(), QList<QByteArray>{"0205"});
-    QCOMPARE(t->ui().ConMemo->toPlainText(), QStringLiteral(">>Guess Attempts Changed To 5"));
-    t->ui().ConMemo->clear();
+    void menuCommandsAlone() {
+        TestWindow t;
+        t->settings().UserName = QStringLiteral("Old");
+        t->ui().PlayerPanel->setText(QStringLiteral("untouched"));
 
-    t.prompts.dialogScript.push_back(
-        typeAndPressOk(&TGameOptions::WinScore, QStringLiteral("150")));
-    t->ui().MenuWords->setEnabled(true);
-    t->MenuGameClick();
-    QTRY_COMPARE(framesSoFar(), (QList<QByteArray>{"0205", "0322010150"}));
-    QCOMPARE(t->ui().ConMemo->toPlainText(),
-             QStringLiteral(">>Game Options Changed: Program Chooses Words, Players Get Same "
-                            "Words, Ann Chooses Word List, Winning Score is 150"));
-    // Player 1 chooses the list, so this side may not load one.
-    QVERIFY(!t->ui().MenuWords->isEnabled());
-    t->ui().ConMemo->clear();
+        // An unchanged name changes nothing on the board.
+        t.prompts.dialogScript.push_back([](QDialog& d) {
+            static_cast<TGetYourName&>(d).OK->click();
+            return d.result();
+        });
+        t->MenuUserNameClick();
+        QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("untouched"));
 
-    t.prompts.dialogScript.push_back(
-        typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral("Zed ")));
-    t->MenuUserNameClick();
-    QCOMPARE(t->players().player2(), QStringLiteral("Zed"));
-    QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Zed"));
-    QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Zed"));
-    QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
+        t.prompts.dialogScript.push_back(
+            typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral(" Zed")));
+        t->MenuUserNameClick();
+        QCOMPARE(t->settings().UserName, QStringLiteral("Zed"));
+        QCOMPARE(t->players().player1(), QStringLiteral("Zed"));
+        QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Zed"));
+        QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Zed"));
 
-    t.prompts.dialogScript.push_back(typeAndPressOk(&TGetYourName::TheGuess, QString()));
-    t->MenuUserNameClick();
-    QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Player 2"));
-    QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Player 2"));
-    QTRY_COMPARE(framesSoFar(), (QList<QByteArray>{"0205", "0322010150", "13Zed", "13"}));
-    QCOMPARE(t->ui().ConMemo->toPlainText(), QString());
-}
+        t.prompts.dialogScript.push_back(typeAndPressOk(&TGetYourName::TheGuess, QString()));
+        t->MenuUserNameClick();
+        QCOMPARE(t->settings().UserName, QString());
+        QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Player 1"));
+        QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Player 1"));
+
+        // Options and guesses changed alone, or in a two-player game with no opponent yet,
+        // are stored and saved but not logged.
+        for (const bool solo : {true, false}) {
+            t->setSoloGame(solo);
+            t.prompts.dialogScript.push_back([](QDialog& d) {
+                auto& g = static_cast<TGuess&>(d);
+                g.TheGuess->setText(g.TheGuess->text() == QLatin1String("5") ? QStringLiteral("6")
+                                                                             : QStringLiteral("5"));
+                g.OK->click();
+                return d.result();
+            });
+            const QString guessesBefore = t->settings().NumGuesses;
+            t->MenuGuessesClick();
+            QVERIFY(t->settings().NumGuesses != guessesBefore);
+
+            t.prompts.dialogScript.push_back([](QDialog& d) {
+                auto& o = static_cast<TGameOptions&>(d);
+                o.WinScore->setText(QString::number(o.WinScore->text().toInt() + 50));
+                o.OK->click();
+                return d.result();
+            });
+            const int scoreBefore = t->settings().WinScore;
+            t->MenuGameClick();
+            QCOMPARE(t->settings().WinScore, scoreBefore + 50);
+        }
+        QCOMPARE(t->ui().ConMemo->toPlainText(), QString());
+        QVERIFY(t.prompts.messages().isEmpty());
+        QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 7);
+
+        const Settings onDisk = savedSettings(t->settings());
+        QCOMPARE(onDisk.WinScore, t->settings().WinScore);
+        QCOMPARE(onDisk.NumGuesses, t->settings().NumGuesses);
+    }
+
+    void optionsLogLines() {
+        // The two examples of a change made while connected, as the log shows them.
+        peertext::GameOptions o;
+        o.gameType = 2;
+        o.wordType = 2;
+        o.sameWordLength = false;
+        o.player1Chooses = true;
+        o.winScore = 150;
+        QCOMPARE(
+            peertext::optionsDescription(o, QStringLiteral("Ann"), QStringLiteral("Bob"), true),
+            QStringLiteral("Program Chooses Words, Players Get Same Words, Ann Chooses Word "
+                           "List, Winning Score is 150"));
+        o.sameWordLength = true;
+        QCOMPARE(
+            peertext::optionsDescription(o, QStringLiteral("Ann"), QStringLiteral("Bob"), false),
+            QStringLiteral("Program Chooses Words, Players Get Same Words, Ensure Words Are "
+                           "Same Length, Ann Chooses Word List"));
+    }
+
+    void connectedChangesReachThePeer() {
+        // The window calls a raw peer and plays Player 2 of a connected game.
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        TestWindow t;
+        QSignalSpy sessionConnected(&t->peer().cliWSocket(), &TWSocket::SessionConnected);
+        t->peer().cliWSocket().Addr = QStringLiteral("127.0.0.1");
+        t->peer().cliWSocket().Port = QString::number(server.serverPort());
+        t->peer().cliWSocket().Connect();
+        QVERIFY(sessionConnected.wait());
+        QCOMPARE(sessionConnected.at(0).at(0).toInt(), 0);
+        QTRY_VERIFY(server.hasPendingConnections());
+        QTcpSocket* peer = server.nextPendingConnection();
+        QVERIFY(peer);
+        t->setSoloGame(false);
+        t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
+        t->peer().setPlayer1(false);
+        t->players().setPlayer1(QStringLiteral("Ann"));
+        t->players().setPlayer2(QStringLiteral("Old"));
+        t->settings().UserName = QStringLiteral("Old");
+        t->settings().NumGuesses = QStringLiteral("8");
+        t->settings().GameType = 2;
+        t->settings().WordType = 2;
+        t->settings().SameWordLength = false;
+        t->settings().Player1Chooses = true;
+        t->settings().WinScore = 100;
+        t->ui().ConMemo->clear();
+
+        QByteArray received;
+        // Everything of the codes these commands send, in order of arrival.
+        auto framesSoFar = [&] {
+            received += peer->readAll();
+            QList<QByteArray> ours;
+            for (const QByteArray& f : framesOf(received)) {
+                if (f.startsWith("02") || f.startsWith("03") || f.startsWith("13")) {
+                    ours << f;
+                }
+            }
+            return ours;
+        };
+        auto untouched = [](QDialog& d) {
+            d.close();
+            return d.result();
+        };
+
+        // Unchanged dialogs send nothing; the guess change behind them is the first to arrive.
+        t.prompts.dialogScript.push_back(untouched);
+        t->MenuGameClick();
+        t.prompts.dialogScript.push_back(untouched);
+        t->MenuUserNameClick();
+        t.prompts.dialogScript.push_back(untouched);
+        t->MenuGuessesClick();
+        t.prompts.dialogScript.push_back(typeAndPressOk(&TGuess::TheGuess, QStringLiteral("5")));
+        t->MenuGuessesClick();
+        QTRY_COMPARE(framesSoFar(), QList<QByteArray>{"0205"});
+        QCOMPARE(t->ui().ConMemo->toPlainText(), QStringLiteral(">>Guess Attempts Changed To 5"));
+        t->ui().ConMemo->clear();
+
+        t.prompts.dialogScript.push_back(
+            typeAndPressOk(&TGameOptions::WinScore, QStringLiteral("150")));
+        t->ui().MenuWords->setEnabled(true);
+        t->MenuGameClick();
+        QTRY_COMPARE(framesSoFar(), (QList<QByteArray>{"0205", "0322010150"}));
+        QCOMPARE(t->ui().ConMemo->toPlainText(),
+                 QStringLiteral(">>Game Options Changed: Program Chooses Words, Players Get Same "
+                                "Words, Ann Chooses Word List, Winning Score is 150"));
+        // Player 1 chooses the list, so this side may not load one.
+        QVERIFY(!t->ui().MenuWords->isEnabled());
+        t->ui().ConMemo->clear();
+
+        t.prompts.dialogScript.push_back(
+            typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral("Zed ")));
+        t->MenuUserNameClick();
+        QCOMPARE(t->players().player2(), QStringLiteral("Zed"));
+        QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Zed"));
+        QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Zed"));
+        QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
+
+        t.prompts.dialogScript.push_back(typeAndPressOk(&TGetYourName::TheGuess, QString()));
+        t->MenuUserNameClick();
+        QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Player 2"));
+        QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Player 2"));
+        QTRY_COMPARE(framesSoFar(), (QList<QByteArray>{"0205", "0322010150", "13Zed", "13"}));
+        QCOMPARE(t->ui().ConMemo->toPlainText(), QString());
+    }
+};
 
 ROPEWIT_TEST(TstOptionDialogs)
 #include "tst_optiondialogs.moc"

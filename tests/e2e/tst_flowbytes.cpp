@@ -6,6 +6,7 @@
 
 #include "PeerPair.h"
 #include "Testing.h"
+#include "TwoPlayerScript.h"
 
 // Player 1 is the program; Player 2 is a bare socket that sends what a real Player 2 would
 // and records every byte Player 1 sends, so the wire of one whole word is checked exactly.
@@ -13,21 +14,11 @@ class TestFlowBytes : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void oneWordOnTheWire() {
-        TestWindow p1;
-        Settings& s = p1->settings();
-        s.UserName = QStringLiteral("Ann");
-        s.GameType = 2;
-        s.WordType = 1;
-        s.SameWordLength = false;
-        s.Player1Chooses = true;
-        s.WinScore = 10;
-        s.UseHints = false;
-        s.ScrambleList = false;
-        s.UseSound = false;
+        TestWindow p1(script::iniOf("Ann", script::kTwoPlayerIni));
         p1->LoadGame(p1.writeFile(QStringLiteral("fruit.txt"),
                                   "Fruit\r\nAPPLE:Red\r\nPEAR:Green\r\nPLUM\r\nFIG:Small\r\n"));
         PeerPair::enterTwoPlayer(p1);
-        p1->ui().ConnectTimer->setInterval(24 * 3600 * 1000);
+        script::manualTicks(p1);
         p1->peer().setListening(true);
         p1->StartServer();
         QVERIFY(p1->peer().srvWSocket().state() == TWSocket::wsListening);

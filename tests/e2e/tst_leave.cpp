@@ -6,6 +6,7 @@
 
 #include "PeerPair.h"
 #include "Testing.h"
+#include "TwoPlayerScript.h"
 #include "dialogs/TDoNewGame.h"
 
 class TestLeave : public QObject {
@@ -14,7 +15,7 @@ private Q_SLOTS:
     // A player who sets up a new game in the middle of one leaves on purpose: only the
     // opponent is told that the game cannot go on.
     void leavingOnPurposeIsNotALostGame() {
-        PeerPair pair("[Options]\r\nUser Name=Ann\r\n", "[Options]\r\nUser Name=Bea\r\n");
+        PeerPair pair(script::iniOf("Ann"), script::iniOf("Bea"));
         pair.connect();
         pair.waitForStartSummaries();
         pair.p1->ui().ActionButton->click();
@@ -27,15 +28,10 @@ private Q_SLOTS:
         const quint16 nobody = gone.serverPort();
         gone.close();
         pair.p1->context().peerPort = nobody;
-        pair.p1.prompts.dialogScript.push_back([](QDialog& d) {
-            auto& wizard = static_cast<TDoNewGame&>(d);
-            wizard.PlayOpp->setChecked(true);
-            wizard.NextButton->click();
-            wizard.KnowIp->setChecked(true);
-            wizard.NextButton->click();
-            wizard.IPAdd->setEditText(QStringLiteral("127.0.0.1"));
-            wizard.NextButton->click();
-            return d.result();
+        script::scriptWizard(pair.p1, [](TDoNewGame& w) {
+            script::choose (&TDoNewGame::KnowIp)(w);
+            w.IPAdd->setEditText(QStringLiteral("127.0.0.1"));
+            w.NextButton->click();
         });
         pair.p2.prompts.questionAnswers.push_back(false);
         pair.p1->MenuPlayerClick();

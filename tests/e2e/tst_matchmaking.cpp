@@ -13,6 +13,7 @@
 #include "Matchd.h"
 #include "TestWindow.h"
 #include "Testing.h"
+#include "TwoPlayerScript.h"
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TWebOpponent.h"
 #include "net/TWSocket.h"
@@ -22,20 +23,11 @@ namespace {
 // Registers on the server through the new game wizard, as Ann at 127.0.0.1.
 void registerThroughTheWizard(TestWindow& t) {
     t->context().localAddresses = [] { return QStringList{QStringLiteral("127.0.0.1")}; };
-    t.prompts.dialogScript.push_back([](QDialog& d) {
-        auto& w = static_cast<TDoNewGame&>(d);
-        w.PlayOpp->click();
-        w.NextButton->click();
-        w.RegServer->click();
-        w.NextButton->click();
-        return d.result();
-    });
-    t->show();
-    t->ui().StartGame->click();
+    script::startThroughTheWizard(t, script::choose(&TDoNewGame::RegServer));
 }
 
-constexpr const char* kAnn = "[Options]\r\nUser Name=Ann\r\n";
-constexpr const char* kBea = "[Options]\r\nUser Name=Bea\r\n";
+const QByteArray kAnn = script::iniOf("Ann");
+const QByteArray kBea = script::iniOf("Bea");
 
 }  // namespace
 
@@ -61,16 +53,7 @@ private Q_SLOTS:
         // Bea asks for the longest-waiting players and calls Ann.
         b->context().peerPort = a->peer().srvWSocket().localPort();
         QStringList shown;
-        b.prompts.dialogScript.push_back([](QDialog& d) {
-            auto& w = static_cast<TDoNewGame&>(d);
-            w.PlayOpp->click();
-            w.NextButton->click();
-            w.LogServer->click();
-            w.NextButton->click();
-            w.LongestWait->click();
-            w.NextButton->click();
-            return d.result();
-        });
+        script::scriptWizard(b, script::choose(&TDoNewGame::LogServer, &TDoNewGame::LongestWait));
         b.prompts.dialogScript.push_back([&](QDialog& d) {
             auto& list = static_cast<TWebOpponent&>(d);
             d.show();
@@ -96,8 +79,7 @@ private Q_SLOTS:
                     !b.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty());
         QCOMPARE(a->players().player2(), QStringLiteral("Bea"));
         QCOMPARE(b->players().player1(), QStringLiteral("Ann"));
-        QVERIFY(a.prompts.withCaption(QStringLiteral("Error")).isEmpty());
-        QVERIFY(b.prompts.withCaption(QStringLiteral("Error")).isEmpty());
+        QVERIFY(script::noErrors(a, b));
     }
 
     void closingWhileRegisteredLeavesTheServer() {

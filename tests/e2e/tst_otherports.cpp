@@ -12,34 +12,16 @@
 #include "PeerPair.h"
 #include "TestWindow.h"
 #include "Testing.h"
-#include "core/Text.h"
+#include "TwoPlayerScript.h"
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TWebOpponent.h"
 #include "net/TWSocket.h"
 
+using namespace script;
+
 namespace {
 
-const QString kStart = QStringLiteral("Start &Game");
-const QString kPlay = QStringLiteral("Play &Word");
 const QByteArray kFruit = "Fruit\r\nPEAR\r\nMELON\r\nKIWI\r\nLEMON\r\n";
-
-bool offers(TestWindow& t, const QString& caption) {
-    return !t->ui().ActionButton->isHidden() && t->ui().ActionButton->isEnabled() &&
-           t->ui().ActionButton->text() == caption;
-}
-
-void guess(TestWindow& t, int misses) {
-    const QString word = text::asciiUpper(t->round().word());
-    for (char c = 'Z'; c >= 'A' && misses > 0; --c) {
-        if (!word.contains(QLatin1Char(c))) {
-            t->AlphaClicked(c - 64);
-            --misses;
-        }
-    }
-    for (const QChar c : word) {
-        t->AlphaClicked(c.unicode() - 64);
-    }
-}
 
 // Two ports nobody listens on, different from each other and from 52201.
 std::pair<quint16, quint16> twoPorts() {
@@ -48,18 +30,6 @@ std::pair<quint16, quint16> twoPorts() {
     a.listen(QHostAddress::Any, 0);
     b.listen(QHostAddress::Any, 0);
     return {a.serverPort(), b.serverPort()};
-}
-
-void wizardTo(TestWindow& t, const std::function<void(TDoNewGame&)>& steps) {
-    t.prompts.dialogScript.push_back([steps](QDialog& d) {
-        auto& w = static_cast<TDoNewGame&>(d);
-        w.PlayOpp->click();
-        w.NextButton->click();
-        steps(w);
-        return d.result();
-    });
-    t->show();
-    t->ui().StartGame->click();
 }
 
 }  // namespace
@@ -82,10 +52,7 @@ private Q_SLOTS:
         b->context().localAddresses = a->context().localAddresses;
 
         // Ann registers: the server lists her with her port.
-        wizardTo(a, [](TDoNewGame& w) {
-            w.RegServer->click();
-            w.NextButton->click();
-        });
+        startThroughTheWizard(a, choose(&TDoNewGame::RegServer));
         QTRY_VERIFY(logOf(a).contains(QStringLiteral(">>Added to server as a player")));
         QCOMPARE(a->peer().srvWSocket().localPort(), portA);
         const QByteArray listed =
@@ -100,12 +67,7 @@ private Q_SLOTS:
                  QStringLiteral("Your IP Addresses is 127.0.0.1:%1").arg(portA));
 
         // Bea, on her own port, asks for the list and calls Ann on Ann's port.
-        wizardTo(b, [](TDoNewGame& w) {
-            w.LogServer->click();
-            w.NextButton->click();
-            w.LongestWait->click();
-            w.NextButton->click();
-        });
+        startThroughTheWizard(b, choose(&TDoNewGame::LogServer, &TDoNewGame::LongestWait));
         b.prompts.dialogScript.push_back([](QDialog& d) {
             d.show();
             static_cast<TWebOpponent&>(d).OK->click();
@@ -119,29 +81,20 @@ private Q_SLOTS:
 
         // A whole game, on the real step timer.
         a->LoadGame(a.writeFile(QStringLiteral("fruit.txt"), kFruit));
-        QTRY_VERIFY(offers(a, kStart) && offers(b, kStart));
+        QTRY_VERIFY(bothOffer(a, b, kStart));
         a->ActionButtonClick();
         b->ActionButtonClick();
-        for (int step = 0; step < 4 && a.prompts.withCaption(QStringLiteral("Game Over")).isEmpty();
-             ++step) {
-            QTRY_VERIFY_WITH_TIMEOUT(offers(a, kPlay) && offers(b, kPlay), 5000);
+        for (int step = 0; step < 4 && gameOver(a).isEmpty(); ++step) {
+            QTRY_VERIFY_WITH_TIMEOUT(bothOffer(a, b, kPlay), 5000);
             a->ActionButtonClick();
             b->ActionButtonClick();
-            guess(a, 0);
-            guess(b, 1);
-            QTRY_VERIFY_WITH_TIMEOUT(
-                !a.prompts.withCaption(QStringLiteral("Game Over")).isEmpty() ||
-                    (offers(a, kPlay) && offers(b, kPlay)),
-                5000);
+            clickWord(a, a->round().word(), 0);
+            clickWord(b, b->round().word(), 1);
+            QTRY_VERIFY_WITH_TIMEOUT(!gameOver(a).isEmpty() || bothOffer(a, b, kPlay), 5000);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(a.prompts.withCaption(QStringLiteral("Game Over")).size() == 1 &&
-                                     b.prompts.withCaption(QStringLiteral("Game Over")).size() == 1,
-                                 5000);
-        QVERIFY(a.prompts.withCaption(QStringLiteral("Game Over"))
-                    .first()
-                    .startsWith(QStringLiteral("Ann is the winner!")));
-        QVERIFY(a.prompts.withCaption(QStringLiteral("Error")).isEmpty());
-        QVERIFY(b.prompts.withCaption(QStringLiteral("Error")).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(gameOver(a).size() == 1 && gameOver(b).size() == 1, 5000);
+        QVERIFY(gameOver(a).first().startsWith(QStringLiteral("Ann is the winner!")));
+        QVERIFY(noErrors(a, b));
     }
 
     // Typed in the wizard: an address with a port is called on it; a bad one gets an "Error"
@@ -150,16 +103,12 @@ private Q_SLOTS:
         const auto [portA, portB] = twoPorts();
         TestWindow a("[Options]\r\nUser Name=Ann\r\nUse Sound=No\r\n", portA);
         TestWindow b("[Options]\r\nUser Name=Bea\r\nUse Sound=No\r\n", portB);
-        wizardTo(a, [](TDoNewGame& w) {
-            w.WaitIP->click();
-            w.NextButton->click();
-        });
+        startThroughTheWizard(a, choose(&TDoNewGame::WaitIP));
         QTRY_COMPARE(a->peer().srvWSocket().state(), TWSocket::wsListening);
 
         bool stayed = false;
-        wizardTo(b, [&stayed, portA](TDoNewGame& w) {
-            w.KnowIp->click();
-            w.NextButton->click();
+        startThroughTheWizard(b, [&stayed, portA](TDoNewGame& w) {
+            choose (&TDoNewGame::KnowIp)(w);
             w.IPAdd->setCurrentText(QStringLiteral("127.0.0.1:70000"));
             w.NextButton->click();
             w.IPAdd->setCurrentText(QStringLiteral("[::1"));

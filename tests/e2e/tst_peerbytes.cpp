@@ -4,7 +4,9 @@
 #include <QPushButton>
 
 #include "PeerPair.h"
+#include "SavedSettings.h"
 #include "Testing.h"
+#include "TwoPlayerScript.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -32,10 +34,7 @@ private Q_SLOTS:
             "Same Word Length=Yes\r\nPlayer 1 Chooses=Yes\r\nWin Score=100\r\nUse Hints=No\r\n"
             "User Name=\r\nUse Sound=No\r\n");
         RawPeer raw;
-        raw.callWindow(t);
-        if (QTest::currentTestFailed()) {
-            return;
-        }
+        CHECKED(raw.callWindow(t));
         QTRY_VERIFY(raw.received.size() >= kOpening.size());
         QCOMPARE(raw.received, kOpening);
         QVERIFY(t->peer().isPlayer1());
@@ -69,9 +68,7 @@ private Q_SLOTS:
                      "then select \"Options\" from the menu and make your adjustments.\n\r\n\r"
                      "After you are satisfied with the game options, click on the\n\r"
                      "\"Start Game\" button to start the game."));
-        QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("Start &Game"));
-        QVERIFY(!t->ui().ActionButton->isHidden());
-        QVERIFY(t->ui().ActionButton->isEnabled());
+        QVERIFY(script::offers(t, script::kStart));
         // Player 1 does not answer the name.
         raw.sync(t);
         QCOMPARE(raw.received, kOpening);
@@ -83,19 +80,13 @@ private Q_SLOTS:
             "Word Type=2\r\nSame Word Length=No\r\nPlayer 1 Chooses=No\r\nWin Score=300\r\n"
             "Use Hints=Yes\r\nUse Sound=No\r\n");
         RawPeer raw;
-        raw.answerWindow(t);
-        if (QTest::currentTestFailed()) {
-            return;
-        }
+        CHECKED(raw.answerWindow(t));
         QVERIFY(!t->peer().isPlayer1());
         QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Bea"));
 
         raw.send(kOpening);  // all five in one write
         QTRY_COMPARE(raw.received, QByteArray("08Bea\x02"));
-        raw.sync(t);
-        if (QTest::currentTestFailed()) {
-            return;
-        }
+        CHECKED(raw.sync(t));
         QCOMPARE(raw.received, QByteArray("08Bea\x02"));
 
         QCOMPARE(t->settings().NumGuesses, QStringLiteral("8"));
@@ -125,12 +116,7 @@ private Q_SLOTS:
                  }));
 
         // The options are saved; the hint mode came after the summary was built.
-        const auto saved = [&t] {
-            Settings s;
-            s.IniPath = t->settings().IniPath;
-            LoadSettings(s);
-            return s;
-        };
+        const auto saved = [&t] { return savedSettings(t->settings()); };
         QCOMPARE(saved().GameType, 2);
         QCOMPARE(saved().WinScore, 100);
         // Saved within about a second of the options, folded into one later save.
@@ -141,7 +127,7 @@ private Q_SLOTS:
             "Player 1.\n\r\n\r")));
         QVERIFY(summary.contains(QStringLiteral("  Guess Attempts per word are 8\n\r")));
         QVERIFY(summary.contains(QStringLiteral("  Hint mode is on.\n\r\n\r")));
-        QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("Start &Game"));
+        QCOMPARE(t->ui().ActionButton->text(), script::kStart);
     }
 };
 

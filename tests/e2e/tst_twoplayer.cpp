@@ -7,25 +7,21 @@
 #include <memory>
 
 #include "PeerPair.h"
+#include "SavedSettings.h"
 #include "Testing.h"
-#include "core/Text.h"
+#include "TwoPlayerScript.h"
 #include "dialogs/TGetTheWord.h"
 
 // Whole two-player games between two windows over loopback, the players' moves made as
 // clicks, the modal boxes answered by script.
 
+using namespace script;
+
 namespace {
 
-const QString kStart = QStringLiteral("Start &Game");
-const QString kPlay = QStringLiteral("Play &Word");
 const QString kWaitWord = QStringLiteral("Waiting for opponent's word.");
 const QByteArray kFruit =
     "Fruit\r\nAPPLE:Red\r\nPEAR\r\nPLUM:Purple\r\nGRAPE:Vine\r\nMELON\r\nKIWI\r\nLEMON:Sour\r\n";
-
-bool offers(TestWindow& t, const QString& caption) {
-    return !t->ui().ActionButton->isHidden() && t->ui().ActionButton->isEnabled() &&
-           t->ui().ActionButton->text() == caption;
-}
 
 bool bothPosted(TestWindow& t) {
     return t->peer().playerPosted(true) && t->peer().playerPosted(false);
@@ -47,32 +43,35 @@ struct Game {
     TestWindow& p1 = pair.p1;
     TestWindow& p2 = pair.p2;
 
-    Game() {
+    // With fruit, Player 1 has the fruit list loaded before the connection.
+    explicit Game(bool fruit = false) {
         // Lists load in file order, also those loaded before the connection.
         p1->settings().ScrambleList = p2->settings().ScrambleList = false;
+        if (fruit) {
+            p1->LoadGame(p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        }
     }
 
     void setUp(const Options& o, bool manualTicks = true) {
-        p1->settings().UserName = QStringLiteral("Ann");
-        p2->settings().UserName = QStringLiteral("Bea");
-        p1->settings().GameType = o.gameType;
-        p1->settings().WordType = o.wordType;
-        p1->settings().SameWordLength = o.sameLength;
-        p1->settings().Player1Chooses = o.player1Chooses;
-        p1->settings().UseHints = o.hints;
-        p1->settings().WinScore = 10;
-        p1->settings().UseSound = p2->settings().UseSound = false;
-        pair.connect();
-        pair.waitForStartSummaries();
-        // Hint mode is the last thing Player 1 sends.
-        QTRY_COMPARE(linesOf(p2->ui().ConMemo).filter(QStringLiteral(">>Hints Turned")).size(), 1);
+        Settings& s = p1->settings();
+        s.GameType = o.gameType;
+        s.WordType = o.wordType;
+        s.SameWordLength = o.sameLength;
+        s.Player1Chooses = o.player1Chooses;
+        s.UseHints = o.hints;
+        s.WinScore = 10;
+        connectAnnAndBea(pair);
         QCOMPARE(p2->settings().GameType, o.gameType);
-        QVERIFY(offers(p1, kStart) && offers(p2, kStart));
+        QVERIFY(bothOffer(p1, p2, kStart));
         if (manualTicks) {
-            for (TMainWin* w : {p1.win.get(), p2.win.get()}) {
-                w->ui().ConnectTimer->setInterval(24 * 3600 * 1000);
-            }
+            script::manualTicks(p1);
+            script::manualTicks(p2);
         }
+    }
+
+    // The words dealt to Player 1 and to Player 2.
+    QStringList dealt() {
+        return {p1->twoPlayer().dealtWord().word, p2->twoPlayer().dealtWord().word};
     }
 
     TestWindow& other(TestWindow& t) { return &t == &p1 ? p2 : p1; }
@@ -89,7 +88,7 @@ struct Game {
     void tick(TestWindow& first) {
         first->ConnectTimerTimer();
         other(first)->ConnectTimerTimer();
-        QTRY_VERIFY(offers(p1, kPlay) && offers(p2, kPlay));
+        QTRY_VERIFY(bothOffer(p1, p2, kPlay));
         QVERIFY(p1->ui().WaitStatus->isHidden() && p2->ui().WaitStatus->isHidden());
         QVERIFY(!bothPosted(p1) && !bothPosted(p2));
     }
@@ -114,16 +113,7 @@ struct Game {
     }
 
     static void guess(TestWindow& t, int misses) {
-        const QString word = text::asciiUpper(t->twoPlayer().dealtWord().word);
-        for (char c = 'Z'; c >= 'A' && misses > 0; --c) {
-            if (!word.contains(QLatin1Char(c))) {
-                t->AlphaClicked(c - 64);
-                --misses;
-            }
-        }
-        for (const QChar c : word) {
-            t->AlphaClicked(c == QLatin1Char(' ') ? 27 : c.unicode() - 64);
-        }
+        clickWord(t, t->twoPlayer().dealtWord().word, misses);
         QVERIFY(t->peer().wordFinished());
     }
 
@@ -132,7 +122,7 @@ struct Game {
         p1->ConnectTimerTimer();
         p2->ConnectTimerTimer();
         for (TestWindow* t : {&p1, &p2}) {
-            const QStringList over = t->prompts.withCaption(QStringLiteral("Game Over"));
+            const QStringList over = gameOver(*t);
             QCOMPARE(over.size(), 1);
             QVERIFY2(over.first().startsWith(winnerLine + QStringLiteral("\n\r\n\r")),
                      qPrintable(over.first()));
@@ -182,8 +172,7 @@ private Q_SLOTS:
         QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("garden"));
         QCOMPARE(g.p1->ui().WebWordlabel->text(), QStringLiteral("______"));
         CHECKED(g.tick(g.p2));
-        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("ROSE"));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("garden"));
+        QCOMPARE(g.dealt(), words("ROSE", "garden"));
         QCOMPARE(g.p2->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
         QVERIFY(linesOf(g.p1->ui().ConMemo).contains(QStringLiteral(">>Word Sent")));
         QVERIFY(linesOf(g.p2->ui().ConMemo).contains(QStringLiteral(">>Received word")));
@@ -207,7 +196,7 @@ private Q_SLOTS:
         QCOMPARE(g.p1->ui().WordNumPanel->text(), QStringLiteral("Word 2"));
         QCOMPARE(g.p2->ui().WebWordlabel->text(), QStringLiteral("TULIP"));
         CHECKED(g.tickToGameOver(QStringLiteral("Ann is the winner!")));
-        QCOMPARE(g.p2.prompts.withCaption(QStringLiteral("Game Over")).first(),
+        QCOMPARE(gameOver(g.p2).first(),
                  QStringLiteral("Ann is the winner!\n\r\n\rAnn Score: 16\n\rBea Score: 12\n\r\n\r"
                                 "Would you like to play this same opponent again?"));
     }
@@ -249,13 +238,11 @@ private Q_SLOTS:
     }
 
     void theProgramChoosesTheSameWordForBoth() {
-        Game g;
-        g.p1->LoadGame(g.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        Game g(true);
         CHECKED(g.setUp({2, 2, false, true, false}));
         CHECKED(g.pressStart(g.p1));
         CHECKED(g.tick(g.p1));
-        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.dealt(), words("APPLE", "APPLE"));
         QCOMPARE(g.p2->twoPlayer().dealtWord().clue, QStringLiteral("Red"));
         QCOMPARE(g.p2->windowTitle(), QStringLiteral("Ropewit: Fruit"));
         QCOMPARE(g.p2->ui().WebWordlabel->text(), QStringLiteral("_____"));
@@ -278,8 +265,7 @@ private Q_SLOTS:
 
         // "Play Word" moved the list on by one, so the next word is two entries further.
         CHECKED(g.tick(g.p2));
-        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("PLUM"));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("PLUM"));
+        QCOMPARE(g.dealt(), words("PLUM", "PLUM"));
         CHECKED(g.play(0, 0));
         CHECKED(g.tickToGameOver(QStringLiteral("We have a tie!")));
 
@@ -291,8 +277,7 @@ private Q_SLOTS:
     }
 
     void theProgramChoosesDifferentWordsOfTheSameLength() {
-        Game g;
-        g.p1->LoadGame(g.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        Game g(true);
         CHECKED(g.setUp({2, 1, true, true, false}));
         CHECKED(g.pressStart(g.p1));
         // Player 1 chooses and ticks first; its words reach Player 2 before Player 2's own
@@ -312,8 +297,7 @@ private Q_SLOTS:
         QCOMPARE(g.p2->ui().WebWordlabel->text(), QStringLiteral("APPLE"));
 
         CHECKED(g.tick(g.p1));
-        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("PLUM"));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("KIWI"));
+        QCOMPARE(g.dealt(), words("PLUM", "KIWI"));
         QCOMPARE(int(g.p1->wordSource().isUsed(3)), 1);
         QCOMPARE(int(g.p1->wordSource().isUsed(5)), 1);
         CHECKED(g.play(0, 1));
@@ -338,15 +322,13 @@ private Q_SLOTS:
         QCOMPARE(g.p2.prompts.count(QStringLiteral("open")), 1);
         QVERIFY(g.p2.prompts.fileSpecs.back().mustExist);
         QCOMPARE(g.p1->windowTitle(), QStringLiteral("Ropewit: Fruit"));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
-        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("PEAR"));
+        QCOMPARE(g.dealt(), words("PEAR", "APPLE"));
         QCOMPARE(g.p1->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
         QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("APPLE"));
         CHECKED(g.play(0, 0));
         CHECKED(g.tick(g.p1));
         QCOMPARE(g.p2.prompts.count(QStringLiteral("open")), 1);
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("GRAPE"));
-        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("MELON"));
+        QCOMPARE(g.dealt(), words("MELON", "GRAPE"));
         CHECKED(g.play(1, 0));
         CHECKED(g.tickToGameOver(QStringLiteral("Bea is the winner!")));
     }
@@ -358,28 +340,22 @@ private Q_SLOTS:
         CHECKED(g.setUp({2, 1, true, true, false}));
         CHECKED(g.pressStart(g.p1));
         CHECKED(g.tick(g.p1));
-        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("OX"));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("COW"));
+        QCOMPARE(g.dealt(), words("OX", "COW"));
         // Off on the choosing side only, and neither sent nor saved.
         QVERIFY(!g.p1->settings().SameWordLength);
         QVERIFY(g.p2->settings().SameWordLength);
         QCOMPARE(linesOf(g.p2->ui().ConMemo).filter(QStringLiteral(">>Game Type Changed")).size(),
                  1);
-        Settings onDisk;
-        onDisk.IniPath = g.p1->settings().IniPath;
-        LoadSettings(onDisk);
-        QVERIFY(onDisk.SameWordLength);
+        QVERIFY(savedSettings(g.p1->settings()).SameWordLength);
         CHECKED(g.play(0, 0));
         CHECKED(g.tick(g.p2));
-        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("HORSE"));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("OX"));
+        QCOMPARE(g.dealt(), words("HORSE", "OX"));
         CHECKED(g.play(0, 0));
         CHECKED(g.tickToGameOver(QStringLiteral("We have a tie!")));
     }
 
     void startPressedInEitherOrder() {
-        Game g;
-        g.p1->LoadGame(g.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        Game g(true);
         CHECKED(g.setUp({2, 1, false, true, false}));
         // Player 2 first: it waits; Player 1 then does not.
         g.p2->ActionButtonClick();
@@ -400,8 +376,7 @@ private Q_SLOTS:
         QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
 
         // Both at the same moment: each waits until the other's press arrives.
-        Game h;
-        h.p1->LoadGame(h.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        Game h(true);
         CHECKED(h.setUp({2, 1, false, true, false}));
         h.p1->ActionButtonClick();
         h.p2->ActionButtonClick();
@@ -413,8 +388,7 @@ private Q_SLOTS:
     }
 
     void aWordPlayedBeforeThisSidesTickStillBeginsTheStep() {
-        Game g;
-        g.p1->LoadGame(g.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        Game g(true);
         CHECKED(g.setUp({2, 1, false, true, false}));
         CHECKED(g.pressStart(g.p1));
         g.p1->ConnectTimerTimer();
@@ -431,28 +405,22 @@ private Q_SLOTS:
     }
 
     void stepsBeginOnTheTimersOwnTick() {
-        Game g;
-        g.p1->LoadGame(g.p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        Game g(true);
         CHECKED(g.setUp({2, 1, false, true, false}, false));
         QVERIFY(g.p1->ui().ConnectTimer->isActive() && g.p2->ui().ConnectTimer->isActive());
         QCOMPARE(g.p1->ui().ConnectTimer->interval(), 1000);
         g.p1->ActionButtonClick();
         g.p2->ActionButtonClick();
-        QTRY_VERIFY_WITH_TIMEOUT(offers(g.p1, kPlay) && offers(g.p2, kPlay), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(bothOffer(g.p1, g.p2, kPlay), 5000);
         QVERIFY(!g.p1->ui().ConnectTimer->isActive());
         QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("PEAR"));
         CHECKED(g.play(0, 1, false));
-        QTRY_VERIFY_WITH_TIMEOUT(offers(g.p1, kPlay) && offers(g.p2, kPlay), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(bothOffer(g.p1, g.p2, kPlay), 5000);
         QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("MELON"));
         CHECKED(g.play(0, 1, false));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            g.p1.prompts.withCaption(QStringLiteral("Game Over")).size() == 1 &&
-                g.p2.prompts.withCaption(QStringLiteral("Game Over")).size() == 1,
-            5000);
-        QVERIFY(g.p1.prompts.withCaption(QStringLiteral("Game Over"))
-                    .first()
-                    .startsWith(QStringLiteral("Ann is the winner!")));
-        QVERIFY(offers(g.p1, kStart) && offers(g.p2, kStart));
+        QTRY_VERIFY_WITH_TIMEOUT(gameOver(g.p1).size() == 1 && gameOver(g.p2).size() == 1, 5000);
+        QVERIFY(gameOver(g.p1).first().startsWith(QStringLiteral("Ann is the winner!")));
+        QVERIFY(bothOffer(g.p1, g.p2, kStart));
     }
 };
 

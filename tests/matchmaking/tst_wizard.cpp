@@ -7,44 +7,24 @@
 #include <QRadioButton>
 
 #include "DialogAnswers.h"
+#include "ListItems.h"
 #include "ServedWindow.h"
 #include "Testing.h"
+#include "TwoPlayerScript.h"
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TGetYourName.h"
 #include "net/TWSocket.h"
 
+using namespace script;
+
 namespace {
 
-constexpr const char* kNamedAnn = "[Options]\r\nUser Name=Ann\r\n";
+const QByteArray kNamedAnn = iniOf("Ann");
 
 // Runs the wizard once; drive plays the player's part on it. False when it was cancelled.
 bool runWizard(TestWindow& t, const std::function<void(TDoNewGame&)>& drive) {
-    t.prompts.dialogScript.push_back([drive](QDialog& d) {
-        drive(static_cast<TDoNewGame&>(d));
-        return d.result();
-    });
+    scriptWizard(t, drive);
     return t->RunNewGameWizard();
-}
-
-// Step 1 as an opponent game, then step 2.
-void toStep2(TDoNewGame& w) {
-    w.PlayOpp->click();
-    w.NextButton->click();
-}
-
-// Steps 1 and 2, choosing `way` on step 2.
-void pastStep2(TDoNewGame& w, QRadioButton* TDoNewGame::*way) {
-    toStep2(w);
-    (w.*way)->click();
-    w.NextButton->click();
-}
-
-QStringList items(const QComboBox* box) {
-    QStringList out;
-    for (int i = 0; i < box->count(); ++i) {
-        out << box->itemText(i);
-    }
-    return out;
 }
 
 // Prompts that note the state of the window when the file chooser opens.
@@ -153,7 +133,7 @@ private Q_SLOTS:
         t->settings().LastIpAddresses[1] = QStringLiteral("10.0.0.8");
         t->settings().LastIpAddresses[2] = QStringLiteral("10.0.0.5");
         const bool finished = runWizard(t, [&](TDoNewGame& w) {
-            pastStep2(w, &TDoNewGame::KnowIp);
+            choose (&TDoNewGame::KnowIp)(w);
             QCOMPARE(w.currentStep(), 3);
             for (const char* blank : {"", "    "}) {
                 w.IPAdd->setEditText(QString::fromLatin1(blank));
@@ -186,7 +166,7 @@ private Q_SLOTS:
             w.show();
             QTest::keyClick(&w, Qt::Key_Escape);
             stillOpen = w.isVisible() && w.currentStep() == 1;
-            pastStep2(w, &TDoNewGame::KnowIp);
+            choose (&TDoNewGame::KnowIp)(w);
             QTest::mouseClick(w.Label3, Qt::LeftButton);
         });
         QVERIFY(stillOpen);
@@ -197,7 +177,7 @@ private Q_SLOTS:
     void waitingTwiceListensOnce() {
         TestWindow t(kNamedAnn);
         for (int i = 0; i < 2; ++i) {
-            QVERIFY(runWizard(t, [](TDoNewGame& w) { pastStep2(w, &TDoNewGame::WaitIP); }));
+            QVERIFY(runWizard(t, choose(&TDoNewGame::WaitIP)));
         }
         QVERIFY(t->peer().listening());
         QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
@@ -210,12 +190,10 @@ private Q_SLOTS:
         // Yes: the name dialog runs, then step 2 whatever was entered.
         t.prompts.questionAnswers = {true};
         int step = 0;
-        t.prompts.dialogScript.push_back([&](QDialog& d) {
-            auto& w = static_cast<TDoNewGame&>(d);
+        scriptWizard(t, [&](TDoNewGame& w) {
             toStep2(w);
             step = w.currentStep();
             w.CancelButton->click();
-            return d.result();
         });
         t.prompts.dialogScript.push_back(
             typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral("Zed")));
@@ -248,7 +226,7 @@ private Q_SLOTS:
             t->context().localAddresses = [addresses] { return addresses; };
             t.prompts.clear();
             t->match().setOwnAddress(QString());
-            return runWizard(t, [](TDoNewGame& w) { pastStep2(w, &TDoNewGame::RegServer); });
+            return runWizard(t, choose(&TDoNewGame::RegServer));
         };
         const QString ask =
             QStringLiteral("You have multiple IP Addresses.  Is the correct IP Address ");
@@ -294,7 +272,7 @@ private Q_SLOTS:
         t->context().localAddresses = [] { return QStringList(); };
         t.prompts.clear();
         runWizard(t, [&](TDoNewGame& w) {
-            pastStep2(w, &TDoNewGame::RegServer);
+            choose (&TDoNewGame::RegServer)(w);
             step = w.currentStep();
             w.CancelButton->click();
         });
@@ -311,7 +289,7 @@ private Q_SLOTS:
         t->match().setLoggedOn(true);
         bool focusMoved = false;
         QVERIFY(runWizard(t, [&](TDoNewGame& w) {
-            pastStep2(w, &TDoNewGame::LogServer);
+            choose (&TDoNewGame::LogServer)(w);
             QCOMPARE(w.currentStep(), 4);
             w.show();
             w.AlphaNames->click();

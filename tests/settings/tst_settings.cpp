@@ -1,5 +1,4 @@
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <climits>
 
@@ -14,21 +13,26 @@ namespace {
 const QString kProgramDir = QStringLiteral("/opt/ropewit");
 
 // A record whose file lies in the given directory.
-Settings recordIn(const QTemporaryDir& dir) {
+Settings recordIn(const TestFolder& dir) {
     Settings s;
     s.ProgramDir = kProgramDir;
-    s.IniPath = dir.filePath(QStringLiteral("ROPEWIT.INI"));
+    s.IniPath = dir.ini();
+    return s;
+}
+
+// The record as loaded from the directory's file.
+Settings loadedIn(const TestFolder& dir) {
+    Settings s = recordIn(dir);
+    LoadSettings(s);
     return s;
 }
 
 // Loads the record from the given file content.
-Settings loadedFrom(const QTemporaryDir& dir, const QByteArray& content) {
-    Settings s = recordIn(dir);
-    if (!writeAll(s.IniPath, content)) {
+Settings loadedFrom(const TestFolder& dir, const QByteArray& content) {
+    if (!writeAll(dir.ini(), content)) {
         qFatal("cannot write the settings file");
     }
-    LoadSettings(s);
-    return s;
+    return loadedIn(dir);
 }
 
 QByteArray fontSection(const char* name) {
@@ -78,488 +82,421 @@ QByteArray defaultFile() {
 
 class TestSettings : public QObject {
     Q_OBJECT
+    TestFolder dir;
 
 private Q_SLOTS:
-    void defaultsWithoutFile();
-    void firstSaveWritesEveryKeyInOrder();
-    void unchangedSaveRewritesSameBytes();
-    void unknownSectionsAndKeysSurvive();
-    void failedSaveIsReported();
-    void garbageFileGivesDefaultsAndIsRewritten();
-    void unreadableFileGivesDefaultsAndIsKept();
-    void fullDiskKeepsTheFileAndIsReportedOnce();
-
-    void yesNo_data();
-    void yesNo();
-    void numberOfGuessesTakesTwoCharacters();
-    void userNameUpToTwentyCharacters();
-    void integers_data();
-    void integers();
-    void textsAreCutByTheReadBuffer();
-
-    void emptySoundSlotsGetDefaults();
-    void soundCountEndsAtFirstEmptySlot();
-
-    void fontsFromFile();
-    void fontValuesOutOfRangeAreNotKept();
-    void fontStyleIsWrittenFromTheFont();
-};
-
-void TestSettings::defaultsWithoutFile() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    Settings s = recordIn(dir);
-    // Changed values must all be replaced by the table's defaults.
-    s.UseSound = false;
-    s.NumGuesses = "3";
-    s.UserName = "someone";
-    s.WinScore = 7;
-    s.AlphabetFont.bold = true;
-    s.WordFont.family = "Courier New";
-    LoadSettings(s);
-
-    QVERIFY(s.FirstTime);
-    QVERIFY(s.UseSound);
-    QVERIFY(s.UseUpper);
-    QCOMPARE(s.NumGuesses, QString("8"));
-    QCOMPARE(s.UserName, QString());
-    QCOMPARE(s.GameType, 2);
-    QCOMPARE(s.WinScore, 100);
-    QCOMPARE(s.WordType, 2);
-    QVERIFY(s.SameWordLength);
-    QVERIFY(s.Player1Chooses);
-    QVERIFY(!s.UseHints);
-    QVERIFY(s.ScrambleList);
-    for (const StoredFont* f : {&s.AlphabetFont, &s.WordFont}) {
-        QCOMPARE(f->family, QString("Arial"));
-        QCOMPARE(f->pointSize, 14);
-        QVERIFY(!f->bold && !f->italic && !f->underline && !f->strikeout);
-        QCOMPARE(f->colorRef, 0);  // black
-    }
-    QCOMPARE(s.AlphabetBitmap, QString());
-    QCOMPARE(s.LastPanel1Option, 2);
-    QCOMPARE(s.LastPanel2Option, 1);
-    QCOMPARE(s.LastPanel3Option, 1);
-    QCOMPARE(s.CorrectLetterSounds[0], kProgramDir + "/YEAH.WAV");
-    QCOMPARE(s.CorrectLetterSounds[2], kProgramDir + "/DONG.WAV");
-    QCOMPARE(s.CorrectLetterSounds[3], QString());
-    QCOMPARE(s.CorrectLetterCount, 3);
-    QCOMPARE(s.MissedLetterSounds[4], kProgramDir + "/SIREN.WAV");
-    QCOMPARE(s.MissedLetterSounds[5], QString());
-    QCOMPARE(s.MissedLetterCount, 5);
-    QCOMPARE(s.CorrectWordSound, kProgramDir + "/MUSIC1.WAV");
-    QCOMPARE(s.MissedWordSound, kProgramDir + "/TAPS.WAV");
-
-    // A fresh record holds the same before any file is read.
-    const Settings fresh;
-    QCOMPARE(fresh.NumGuesses, QString("8"));
-    QCOMPARE(fresh.WordFont.pointSize, 14);
-    QCOMPARE(fresh.WordFont.family, QString("Arial"));
-    QVERIFY(fresh.AlphabetFont == s.AlphabetFont);
-    QVERIFY(fresh.WordFont == s.WordFont);
-}
-
-void TestSettings::firstSaveWritesEveryKeyInOrder() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    Settings s = recordIn(dir);
-    LoadSettings(s);
-    QVERIFY(!QFile::exists(s.IniPath));
-    QVERIFY(SaveSettings(s));
-    QCOMPARE(readAll(s.IniPath), defaultFile());
-}
-
-void TestSettings::unchangedSaveRewritesSameBytes() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    Settings s = recordIn(dir);
-    LoadSettings(s);
-    s.UserName = QString::fromUtf8("J\xC3\xB6rg");
-    s.WinScore = -5;
-    s.LastIpAddresses[9] = "10.0.0.7";
-    s.WordFont.italic = true;
-    s.WordFont.colorRef = colorRefFromColor(QColor(12, 34, 56));
-    s.MissedLetterSounds[5] = "/x/extra.wav";
-    QVERIFY(SaveSettings(s));
-    const QByteArray first = readAll(s.IniPath);
-    QVERIFY(first.contains("\r\nUser Name=J\xF6rg\r\n"));
-    QVERIFY(first.contains("\r\nWin Score=-5\r\n"));
-    QVERIFY(first.contains("\r\nColor=3678732\r\n"));  // 0x38220C
-
-    QVERIFY(SaveSettings(s));
-    QCOMPARE(readAll(s.IniPath), first);
-
-    // What is read back is saved back unchanged.
-    Settings again = recordIn(dir);
-    LoadSettings(again);
-    QVERIFY(SaveSettings(again));
-    QCOMPARE(readAll(s.IniPath), first);
-    QCOMPARE(again.UserName, s.UserName);
-    QCOMPARE(colorFromColorRef(again.WordFont.colorRef), QColor(12, 34, 56));
-    QVERIFY(again.WordFont.italic);
-    QCOMPARE(again.MissedLetterCount, 6);
-}
-
-void TestSettings::unknownSectionsAndKeysSurvive() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    Settings s = loadedFrom(dir,
-                            "; written by hand\r\n"
-                            "[Foreign]\r\nA=1\r\n"
-                            "[options]\r\nwin score=250\r\nMystery=42\r\n"
-                            "[Trailer]\r\nZ=last\r\n");
-    QCOMPARE(s.WinScore, 250);
-    s.WinScore = 300;
-    QVERIFY(SaveSettings(s));
-    const QByteArray out = readAll(s.IniPath);
-    // The known keys the file lacked follow the kept ones in their section; the sections
-    // it lacked follow at the end.
-    QVERIFY(
-        out.startsWith("; written by hand\r\n"
-                       "[Foreign]\r\nA=1\r\n"
-                       "[options]\r\nwin score=300\r\nMystery=42\r\n"
-                       "Use Sound=Yes\r\nUse Upper=Yes\r\nNumber of Guesses=8\r\n"));
-    QVERIFY(
-        out.contains("Scramble List=Yes\r\n[Trailer]\r\nZ=last\r\n"
-                     "[Misc]\r\nFirst Time=Yes\r\n[Alphabet Font]\r\n"));
-    QVERIFY(!out.contains("Win Score="));
-}
-
-void TestSettings::failedSaveIsReported() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    Settings s = recordIn(dir);
-    LoadSettings(s);
-    s.IniPath = dir.filePath("no/such/dir/ROPEWIT.INI");
-    QVERIFY(!SaveSettings(s));
-    s.IniPath.clear();
-    QVERIFY(!SaveSettings(s));
-}
-
-void TestSettings::garbageFileGivesDefaultsAndIsRewritten() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const char binary[] = "\x00\x00\xFF\x7F[Options]\x00Use Sound=No\x01\n\x1B\x02\r\n";
-    QByteArray garbage(binary, sizeof(binary) - 1);
-    garbage +=
-        "Game Type=\x00"
-        "7\n";
-    garbage += QByteArray(2 * 1024 * 1024, '\x03');
-    Settings s = loadedFrom(dir, garbage);
-    QVERIFY(s.UseSound);
-    QCOMPARE(s.GameType, 2);
-    QCOMPARE(s.CorrectLetterCount, 3);
-    QVERIFY(SaveSettings(s));
-    // The part after the last line end within the first MiB was never read; it is kept.
-    QCOMPARE(readAll(s.IniPath), defaultFile() + garbage.mid(garbage.lastIndexOf('\n') + 1));
-}
-
-void TestSettings::unreadableFileGivesDefaultsAndIsKept() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    Settings s = recordIn(dir);
-    const QByteArray old = "[Options]\r\nWin Score=5\r\nUse Sound=No\r\n";
-    QVERIFY(writeAll(s.IniPath, old));
-    AsUnprivileged::handOver(dir.path());
-    AsUnprivileged::handOver(s.IniPath);
-    QFile::setPermissions(s.IniPath, QFileDevice::WriteOwner);  // mode 0200
-    QStringList told;
-    s.ReportProblem = [&told](const QString& problem) { told << problem; };
-    bool saved = true;
-    {
-        AsUnprivileged nobody;
-        LoadSettings(s);
+    void init() { dir.renew(); }
+    void defaultsWithoutFile() {
+        Settings s = recordIn(dir);
+        // Changed values must all be replaced by the table's defaults.
+        s.UseSound = false;
+        s.NumGuesses = "3";
+        s.UserName = "someone";
         s.WinScore = 7;
-        saved = SaveSettings(s);
-        SaveSettings(s);
+        s.AlphabetFont.bold = true;
+        s.WordFont.family = "Courier New";
+        LoadSettings(s);
+
+        QVERIFY(s.FirstTime);
+        QVERIFY(s.UseSound);
+        QVERIFY(s.UseUpper);
+        QCOMPARE(s.NumGuesses, QString("8"));
+        QCOMPARE(s.UserName, QString());
+        QCOMPARE(s.GameType, 2);
+        QCOMPARE(s.WinScore, 100);
+        QCOMPARE(s.WordType, 2);
+        QVERIFY(s.SameWordLength);
+        QVERIFY(s.Player1Chooses);
+        QVERIFY(!s.UseHints);
+        QVERIFY(s.ScrambleList);
+        for (const StoredFont* f : {&s.AlphabetFont, &s.WordFont}) {
+            QCOMPARE(f->family, QString("Arial"));
+            QCOMPARE(f->pointSize, 14);
+            QVERIFY(!f->bold && !f->italic && !f->underline && !f->strikeout);
+            QCOMPARE(f->colorRef, 0);  // black
+        }
+        QCOMPARE(s.AlphabetBitmap, QString());
+        QCOMPARE(s.LastPanel1Option, 2);
+        QCOMPARE(s.LastPanel2Option, 1);
+        QCOMPARE(s.LastPanel3Option, 1);
+        QCOMPARE(s.CorrectLetterSounds[0], kProgramDir + "/YEAH.WAV");
+        QCOMPARE(s.CorrectLetterSounds[2], kProgramDir + "/DONG.WAV");
+        QCOMPARE(s.CorrectLetterSounds[3], QString());
+        QCOMPARE(s.CorrectLetterCount, 3);
+        QCOMPARE(s.MissedLetterSounds[4], kProgramDir + "/SIREN.WAV");
+        QCOMPARE(s.MissedLetterSounds[5], QString());
+        QCOMPARE(s.MissedLetterCount, 5);
+        QCOMPARE(s.CorrectWordSound, kProgramDir + "/MUSIC1.WAV");
+        QCOMPARE(s.MissedWordSound, kProgramDir + "/TAPS.WAV");
+
+        // A fresh record holds the same before any file is read.
+        const Settings fresh;
+        QCOMPARE(fresh.NumGuesses, QString("8"));
+        QCOMPARE(fresh.WordFont.pointSize, 14);
+        QCOMPARE(fresh.WordFont.family, QString("Arial"));
+        QVERIFY(fresh.AlphabetFont == s.AlphabetFont);
+        QVERIFY(fresh.WordFont == s.WordFont);
     }
-    QVERIFY(s.IniUnreadable);
-    QVERIFY(s.UseSound);
-    QVERIFY(!saved);
-    QCOMPARE(told.size(), 1);
-    QVERIFY(told.first().contains("could not be read"));
-    QFile::setPermissions(s.IniPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    QCOMPARE(readAll(s.IniPath), old);
-}
 
-void TestSettings::fullDiskKeepsTheFileAndIsReportedOnce() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    Settings s = loadedFrom(dir, "[Options]\r\nWin Score=5\r\n");
-    QStringList told;
-    s.ReportProblem = [&told](const QString& problem) { told << problem; };
-    s.WinScore = 7;
-    bool first = true;
-    bool second = true;
-    {
-        FileSizeLimit full(500);
-        first = SaveSettings(s);
-        second = SaveSettings(s);
+    void firstSaveWritesEveryKeyInOrder() {
+        Settings s = loadedIn(dir);
+        QVERIFY(!QFile::exists(s.IniPath));
+        QVERIFY(SaveSettings(s));
+        QCOMPARE(readAll(s.IniPath), defaultFile());
     }
-    QVERIFY(!first);
-    QVERIFY(!second);
-    QCOMPARE(readAll(s.IniPath), QByteArray("[Options]\r\nWin Score=5\r\n"));
-    QCOMPARE(told.size(), 1);
-    QVERIFY(told.first().startsWith("The settings could not be saved"));
-    QVERIFY(SaveSettings(s));
-    Settings back = recordIn(dir);
-    LoadSettings(back);
-    QCOMPARE(back.WinScore, 7);
-}
 
-void TestSettings::yesNo_data() {
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("Yes") << QByteArray("Use Sound=Yes") << true;
-    QTest::newRow("yes") << QByteArray("Use Sound=yes") << true;
-    QTest::newRow("YES") << QByteArray("Use Sound=YES") << true;
-    QTest::newRow("yEs") << QByteArray("Use Sound=yEs") << true;
-    QTest::newRow("blanks around") << QByteArray("Use Sound =  YeS  ") << true;
-    QTest::newRow("quoted") << QByteArray("Use Sound=\"yes\"") << true;
-    QTest::newRow("Y") << QByteArray("Use Sound=Y") << false;
-    QTest::newRow("1") << QByteArray("Use Sound=1") << false;
-    QTest::newRow("true") << QByteArray("Use Sound=true") << false;
-    QTest::newRow("yess") << QByteArray("Use Sound=yess") << false;
-    QTest::newRow("empty") << QByteArray("Use Sound=") << false;
-    QTest::newRow("missing") << QByteArray("Other=No") << true;
-}
+    void unchangedSaveRewritesSameBytes() {
+        Settings s = loadedIn(dir);
+        s.UserName = QString::fromUtf8("J\xC3\xB6rg");
+        s.WinScore = -5;
+        s.LastIpAddresses[9] = "10.0.0.7";
+        s.WordFont.italic = true;
+        s.WordFont.colorRef = colorRefFromColor(QColor(12, 34, 56));
+        s.MissedLetterSounds[5] = "/x/extra.wav";
+        QVERIFY(SaveSettings(s));
+        const QByteArray first = readAll(s.IniPath);
+        QVERIFY(first.contains("\r\nUser Name=J\xF6rg\r\n"));
+        QVERIFY(first.contains("\r\nWin Score=-5\r\n"));
+        QVERIFY(first.contains("\r\nColor=3678732\r\n"));  // 0x38220C
 
-void TestSettings::yesNo() {
-    QFETCH(QByteArray, line);
-    QFETCH(bool, expected);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const Settings s = loadedFrom(dir, "[Options]\r\n" + line + "\r\n");
-    QCOMPARE(s.UseSound, expected);
-    QVERIFY(!s.UseHints);  // missing, default No
+        QVERIFY(SaveSettings(s));
+        QCOMPARE(readAll(s.IniPath), first);
 
-    QCOMPARE(WriteYesNo(true), QString("Yes"));
-    QCOMPARE(WriteYesNo(false), QString("No"));
-    QVERIFY(ReadYesNo("yES"));
-    QVERIFY(!ReadYesNo(" yes"));
-    QVERIFY(!ReadYesNo(QString()));
-}
+        // What is read back is saved back unchanged.
+        Settings again = loadedIn(dir);
+        QVERIFY(SaveSettings(again));
+        QCOMPARE(readAll(s.IniPath), first);
+        QCOMPARE(again.UserName, s.UserName);
+        QCOMPARE(colorFromColorRef(again.WordFont.colorRef), QColor(12, 34, 56));
+        QVERIFY(again.WordFont.italic);
+        QCOMPARE(again.MissedLetterCount, 6);
+    }
 
-void TestSettings::numberOfGuessesTakesTwoCharacters() {
-    const QList<QPair<QByteArray, QString>> cases = {{"Number of Guesses=12", "12"},
-                                                     {"Number of Guesses=123", "12"},
-                                                     {"Number of Guesses=5", "5"},
-                                                     {"Number of Guesses= 7 ", "7"},
-                                                     {"Number of Guesses=", ""},
-                                                     {"Number of Guesses=ab9", "ab"},
-                                                     {"Unrelated=1", "8"}};
-    for (const auto& [line, expected] : cases) {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
+    void unknownSectionsAndKeysSurvive() {
+        Settings s = loadedFrom(dir,
+                                "; written by hand\r\n"
+                                "[Foreign]\r\nA=1\r\n"
+                                "[options]\r\nwin score=250\r\nMystery=42\r\n"
+                                "[Trailer]\r\nZ=last\r\n");
+        QCOMPARE(s.WinScore, 250);
+        s.WinScore = 300;
+        QVERIFY(SaveSettings(s));
+        const QByteArray out = readAll(s.IniPath);
+        // The known keys the file lacked follow the kept ones in their section; the sections
+        // it lacked follow at the end.
+        QVERIFY(
+            out.startsWith("; written by hand\r\n"
+                           "[Foreign]\r\nA=1\r\n"
+                           "[options]\r\nwin score=300\r\nMystery=42\r\n"
+                           "Use Sound=Yes\r\nUse Upper=Yes\r\nNumber of Guesses=8\r\n"));
+        QVERIFY(
+            out.contains("Scramble List=Yes\r\n[Trailer]\r\nZ=last\r\n"
+                         "[Misc]\r\nFirst Time=Yes\r\n[Alphabet Font]\r\n"));
+        QVERIFY(!out.contains("Win Score="));
+    }
+
+    void failedSaveIsReported() {
+        Settings s = loadedIn(dir);
+        s.IniPath = dir.filePath("no/such/dir/ROPEWIT.INI");
+        QVERIFY(!SaveSettings(s));
+        s.IniPath.clear();
+        QVERIFY(!SaveSettings(s));
+    }
+
+    void garbageFileGivesDefaultsAndIsRewritten() {
+        const char binary[] = "\x00\x00\xFF\x7F[Options]\x00Use Sound=No\x01\n\x1B\x02\r\n";
+        QByteArray garbage(binary, sizeof(binary) - 1);
+        garbage +=
+            "Game Type=\x00"
+            "7\n";
+        garbage += QByteArray(2 * 1024 * 1024, '\x03');
+        Settings s = loadedFrom(dir, garbage);
+        QVERIFY(s.UseSound);
+        QCOMPARE(s.GameType, 2);
+        QCOMPARE(s.CorrectLetterCount, 3);
+        QVERIFY(SaveSettings(s));
+        // The part after the last line end within the first MiB was never read; it is kept.
+        QCOMPARE(readAll(s.IniPath), defaultFile() + garbage.mid(garbage.lastIndexOf('\n') + 1));
+    }
+
+    void unreadableFileGivesDefaultsAndIsKept() {
+        Settings s = recordIn(dir);
+        const QByteArray old = "[Options]\r\nWin Score=5\r\nUse Sound=No\r\n";
+        QVERIFY(writeAll(s.IniPath, old));
+        QStringList told;
+        s.ReportProblem = [&told](const QString& problem) { told << problem; };
+        bool saved = true;
+        {
+            Restricted file(dir.path(), s.IniPath, s.IniPath, Restricted::kWriteOnly);
+            AsUnprivileged nobody;
+            LoadSettings(s);
+            s.WinScore = 7;
+            saved = SaveSettings(s);
+            SaveSettings(s);
+        }
+        QVERIFY(s.IniUnreadable);
+        QVERIFY(s.UseSound);
+        QVERIFY(!saved);
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().contains("could not be read"));
+        QCOMPARE(readAll(s.IniPath), old);
+    }
+
+    void fullDiskKeepsTheFileAndIsReportedOnce() {
+        Settings s = loadedFrom(dir, "[Options]\r\nWin Score=5\r\n");
+        QStringList told;
+        s.ReportProblem = [&told](const QString& problem) { told << problem; };
+        s.WinScore = 7;
+        bool first = true;
+        bool second = true;
+        {
+            FileSizeLimit full(500);
+            first = SaveSettings(s);
+            second = SaveSettings(s);
+        }
+        QVERIFY(!first);
+        QVERIFY(!second);
+        QCOMPARE(readAll(s.IniPath), QByteArray("[Options]\r\nWin Score=5\r\n"));
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().startsWith("The settings could not be saved"));
+        QVERIFY(SaveSettings(s));
+        Settings back = loadedIn(dir);
+        QCOMPARE(back.WinScore, 7);
+    }
+
+    void yesNo_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("Yes") << QByteArray("Use Sound=Yes") << true;
+        QTest::newRow("yes") << QByteArray("Use Sound=yes") << true;
+        QTest::newRow("YES") << QByteArray("Use Sound=YES") << true;
+        QTest::newRow("yEs") << QByteArray("Use Sound=yEs") << true;
+        QTest::newRow("blanks around") << QByteArray("Use Sound =  YeS  ") << true;
+        QTest::newRow("quoted") << QByteArray("Use Sound=\"yes\"") << true;
+        QTest::newRow("Y") << QByteArray("Use Sound=Y") << false;
+        QTest::newRow("1") << QByteArray("Use Sound=1") << false;
+        QTest::newRow("true") << QByteArray("Use Sound=true") << false;
+        QTest::newRow("yess") << QByteArray("Use Sound=yess") << false;
+        QTest::newRow("empty") << QByteArray("Use Sound=") << false;
+        QTest::newRow("missing") << QByteArray("Other=No") << true;
+    }
+
+    void yesNo() {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, expected);
         const Settings s = loadedFrom(dir, "[Options]\r\n" + line + "\r\n");
-        QCOMPARE(s.NumGuesses, expected);
+        QCOMPARE(s.UseSound, expected);
+        QVERIFY(!s.UseHints);  // missing, default No
+
+        QCOMPARE(WriteYesNo(true), QString("Yes"));
+        QCOMPARE(WriteYesNo(false), QString("No"));
+        QVERIFY(ReadYesNo("yES"));
+        QVERIFY(!ReadYesNo(" yes"));
+        QVERIFY(!ReadYesNo(QString()));
     }
-}
 
-void TestSettings::userNameUpToTwentyCharacters() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString twenty = "ABCDEFGHIJKLMNOPQRST";
-    Settings s = recordIn(dir);
-    LoadSettings(s);
-    s.UserName = twenty;
-    QVERIFY(SaveSettings(s));
-    Settings back = recordIn(dir);
-    LoadSettings(back);
-    QCOMPARE(back.UserName, twenty);
-
-    QCOMPARE(loadedFrom(dir, "[Options]\r\nUser Name=ABCDEFGHIJKLMNOPQRSTU\r\n").UserName, twenty);
-    QCOMPARE(loadedFrom(dir, "[Options]\r\nUser Name=ABCDEFGHIJKLMNOPQRSTUVWXYZ\r\n").UserName,
-             twenty);
-}
-
-void TestSettings::integers_data() {
-    QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("plain") << QByteArray("250") << 250;
-    QTest::newRow("leading blanks") << QByteArray("   42") << 42;
-    QTest::newRow("minus") << QByteArray("-7") << -7;
-    QTest::newRow("plus") << QByteArray("+5") << 5;
-    QTest::newRow("dollar hex") << QByteArray("$1F") << 31;
-    QTest::newRow("x hex") << QByteArray("x10") << 16;
-    QTest::newRow("X hex") << QByteArray("Xff") << 255;
-    QTest::newRow("signed hex") << QByteArray("-$10") << -16;
-    QTest::newRow("stops at non-digit") << QByteArray("12abc") << 12;
-    QTest::newRow("decimal stops at hex letter") << QByteArray("12ff") << 12;
-    QTest::newRow("no digits") << QByteArray("abc") << 0;
-    QTest::newRow("sign only") << QByteArray("-") << 0;
-    QTest::newRow("empty") << QByteArray("") << 0;
-    QTest::newRow("too large") << QByteArray("99999999999999999999") << INT_MAX;
-    QTest::newRow("too small") << QByteArray("-99999999999999999999") << INT_MIN;
-}
-
-void TestSettings::integers() {
-    QFETCH(QByteArray, value);
-    QFETCH(int, expected);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const Settings s =
-        loadedFrom(dir, "[Options]\r\nWin Score=" + value +
-                            "\r\n[New Game]\r\nLast Panel 2 Option=" + value + "\r\n");
-    QCOMPARE(s.WinScore, expected);
-    QCOMPARE(s.LastPanel2Option, expected);
-    QCOMPARE(s.GameType, 2);  // missing: default
-}
-
-void TestSettings::textsAreCutByTheReadBuffer() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QByteArray longText(300, 'p');
-    const Settings s = loadedFrom(dir, "[Alphabet Font]\r\nBitmap=" + longText +
-                                           "\r\n[New Game]\r\nLast IP Add 3=" + longText +
-                                           "\r\n[Sounds]\r\nCorrect Letter Sound 1=" + longText +
-                                           "\r\nMissed Word Sound=" + longText + "\r\n");
-    const QString cut(149, QLatin1Char('p'));
-    QCOMPARE(s.AlphabetBitmap, cut);
-    QCOMPARE(s.LastIpAddresses[2], cut);
-    QCOMPARE(s.LastIpAddresses[1], QString());
-    QCOMPARE(s.CorrectLetterSounds[0], cut);
-    QCOMPARE(s.MissedWordSound, cut);
-}
-
-void TestSettings::emptySoundSlotsGetDefaults() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    Settings s = recordIn(dir);
-    LoadSettings(s);
-    s.CorrectLetterSounds[1].clear();
-    s.MissedLetterSounds[0].clear();
-    s.MissedLetterSounds[4].clear();
-    s.CorrectWordSound.clear();
-    s.MissedWordSound = "/my/own.wav";
-    QVERIFY(SaveSettings(s));
-    // Emptied slots are written as empty values, not left out.
-    const QByteArray written = readAll(s.IniPath);
-    QVERIFY(written.contains("\r\nCorrect Letter Sound 2=\r\n"));
-    QVERIFY(written.contains("\r\nMissed Letter Sound 25=\r\n"));
-    QVERIFY(written.contains("\r\nCorrect Word Sound=\r\n"));
-
-    Settings next = recordIn(dir);
-    LoadSettings(next);
-    QCOMPARE(next.CorrectLetterSounds[1], kProgramDir + "/WINMUSIC.WAV");
-    QCOMPARE(next.MissedLetterSounds[0], kProgramDir + "/GIGGLE.WAV");
-    QCOMPARE(next.MissedLetterSounds[4], kProgramDir + "/SIREN.WAV");
-    QCOMPARE(next.CorrectWordSound, kProgramDir + "/MUSIC1.WAV");
-    QCOMPARE(next.MissedWordSound, QString("/my/own.wav"));
-    QCOMPARE(next.CorrectLetterCount, 3);
-    QCOMPARE(next.MissedLetterCount, 5);
-
-    // Slots past the defaults stay empty.
-    const Settings one = loadedFrom(dir, "[Sounds]\r\nCorrect Letter Sound 1=/a.wav\r\n");
-    QCOMPARE(one.CorrectLetterSounds[0], QString("/a.wav"));
-    QCOMPARE(one.CorrectLetterSounds[1], kProgramDir + "/WINMUSIC.WAV");
-    QCOMPARE(one.CorrectLetterCount, 3);
-}
-
-void TestSettings::soundCountEndsAtFirstEmptySlot() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QByteArray file = "[Sounds]\r\n";
-    for (int n = 1; n <= 25; ++n) {
-        const QByteArray num = QByteArray::number(n);
-        file += "Correct Letter Sound " + num + "=" + (n == 4 ? "" : "/c" + num + ".wav") + "\r\n";
-        file += "Missed Letter Sound " + num + "=/m" + num + ".wav\r\n";
+    void numberOfGuessesTakesTwoCharacters() {
+        const QList<QPair<QByteArray, QString>> cases = {{"Number of Guesses=12", "12"},
+                                                         {"Number of Guesses=123", "12"},
+                                                         {"Number of Guesses=5", "5"},
+                                                         {"Number of Guesses= 7 ", "7"},
+                                                         {"Number of Guesses=", ""},
+                                                         {"Number of Guesses=ab9", "ab"},
+                                                         {"Unrelated=1", "8"}};
+        for (const auto& [line, expected] : cases) {
+            dir.renew();
+            const Settings s = loadedFrom(dir, "[Options]\r\n" + line + "\r\n");
+            QCOMPARE(s.NumGuesses, expected);
+        }
     }
-    const Settings s = loadedFrom(dir, file);
-    QCOMPARE(s.CorrectLetterCount, 3);
-    QCOMPARE(s.CorrectLetterSounds[3], QString());
-    QCOMPARE(s.CorrectLetterSounds[4], QString("/c5.wav"));  // kept, just not counted
-    QCOMPARE(s.CorrectLetterSounds[24], QString("/c25.wav"));
-    QCOMPARE(s.MissedLetterCount, 25);
-    QCOMPARE(s.MissedLetterSounds[24], QString("/m25.wav"));
 
-    // Only slot 7 empty in the missed list: its defaults stop at 5, so the count is 6.
-    const Settings t = loadedFrom(dir,
-                                  "[Sounds]\r\nMissed Letter Sound 6=/six.wav\r\n"
-                                  "Missed Letter Sound 8=/eight.wav\r\n");
-    QCOMPARE(t.MissedLetterCount, 6);
-    QCOMPARE(t.MissedLetterSounds[7], QString("/eight.wav"));
-}
+    void userNameUpToTwentyCharacters() {
+        const QString twenty = "ABCDEFGHIJKLMNOPQRST";
+        Settings s = loadedIn(dir);
+        s.UserName = twenty;
+        QVERIFY(SaveSettings(s));
+        Settings back = loadedIn(dir);
+        QCOMPARE(back.UserName, twenty);
 
-void TestSettings::fontsFromFile() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const Settings s = loadedFrom(dir,
-                                  "[Alphabet Font]\r\nColor=255\r\nFont Name=Times New Roman\r\n"
-                                  "Size=20\r\nBold=yes\r\nItalic=No\r\nUnderline=YES\r\n"
-                                  "Strikeout=no\r\nBitmap=/pics/a.bmp\r\n"
-                                  "[Word Font]\r\nColor=$FF0000\r\nSize=0\r\nItalic=Yes\r\n"
-                                  "Strikeout=Yes\r\n");
-    QCOMPARE(colorFromColorRef(s.AlphabetFont.colorRef), QColor(Qt::red));
-    QCOMPARE(s.AlphabetFont.family, QString("Times New Roman"));
-    QCOMPARE(s.AlphabetFont.pointSize, 20);
-    QVERIFY(s.AlphabetFont.bold);
-    QVERIFY(!s.AlphabetFont.italic);
-    QVERIFY(s.AlphabetFont.underline);
-    QVERIFY(!s.AlphabetFont.strikeout);
-    QCOMPARE(s.AlphabetBitmap, QString("/pics/a.bmp"));
+        QCOMPARE(loadedFrom(dir, "[Options]\r\nUser Name=ABCDEFGHIJKLMNOPQRSTU\r\n").UserName,
+                 twenty);
+        QCOMPARE(loadedFrom(dir, "[Options]\r\nUser Name=ABCDEFGHIJKLMNOPQRSTUVWXYZ\r\n").UserName,
+                 twenty);
+    }
 
-    QCOMPARE(colorFromColorRef(s.WordFont.colorRef), QColor(Qt::blue));
-    QCOMPARE(s.WordFont.family, QString("Arial"));
-    QCOMPARE(s.WordFont.pointSize, 14);  // a size of 0 is no size
-    QVERIFY(!s.WordFont.bold);
-    QVERIFY(s.WordFont.italic);
-    QVERIFY(s.WordFont.strikeout);
-    QCOMPARE(s.WordBitmap, QString());
-}
+    void integers_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("plain") << QByteArray("250") << 250;
+        QTest::newRow("leading blanks") << QByteArray("   42") << 42;
+        QTest::newRow("minus") << QByteArray("-7") << -7;
+        QTest::newRow("plus") << QByteArray("+5") << 5;
+        QTest::newRow("dollar hex") << QByteArray("$1F") << 31;
+        QTest::newRow("x hex") << QByteArray("x10") << 16;
+        QTest::newRow("X hex") << QByteArray("Xff") << 255;
+        QTest::newRow("signed hex") << QByteArray("-$10") << -16;
+        QTest::newRow("stops at non-digit") << QByteArray("12abc") << 12;
+        QTest::newRow("decimal stops at hex letter") << QByteArray("12ff") << 12;
+        QTest::newRow("no digits") << QByteArray("abc") << 0;
+        QTest::newRow("sign only") << QByteArray("-") << 0;
+        QTest::newRow("empty") << QByteArray("") << 0;
+        QTest::newRow("too large") << QByteArray("99999999999999999999") << INT_MAX;
+        QTest::newRow("too small") << QByteArray("-99999999999999999999") << INT_MIN;
+    }
 
-void TestSettings::fontValuesOutOfRangeAreNotKept() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    // 0xFF0000FF and 0xFF00FF00: red and green with a top byte, which is no part of the colour.
-    Settings s = loadedFrom(dir,
-                            "[Alphabet Font]\r\nColor=-16776961\r\nFont Name=Arial\r\n"
-                            "Size=1000\r\n[Word Font]\r\nColor=-16711936\r\n"
-                            "Font Name=Arial\r\nSize=-3\r\n");
-    QCOMPARE(s.AlphabetFont.colorRef, 255);
-    QCOMPARE(s.AlphabetFont.pointSize, 14);
-    QCOMPARE(s.WordFont.colorRef, 0xFF00);
-    QCOMPARE(s.WordFont.pointSize, 14);
+    void integers() {
+        QFETCH(QByteArray, value);
+        QFETCH(int, expected);
+        const Settings s =
+            loadedFrom(dir, "[Options]\r\nWin Score=" + value +
+                                "\r\n[New Game]\r\nLast Panel 2 Option=" + value + "\r\n");
+        QCOMPARE(s.WinScore, expected);
+        QCOMPARE(s.LastPanel2Option, expected);
+        QCOMPARE(s.GameType, 2);  // missing: default
+    }
 
-    // Nor is what a caller puts into the record written as it is.
-    s.WordFont.colorRef = static_cast<int>(0x80123456u);
-    s.WordFont.pointSize = 0;
-    QVERIFY(SaveSettings(s));
-    const QByteArray out = readAll(s.IniPath);
-    QVERIFY(out.contains("[Alphabet Font]\r\nColor=255\r\nFont Name=Arial\r\nSize=14\r\n"));
-    QVERIFY(out.contains("[Word Font]\r\nColor=1193046\r\nFont Name=Arial\r\nSize=14\r\n"));
-}
+    void textsAreCutByTheReadBuffer() {
+        const QByteArray longText(300, 'p');
+        const Settings s =
+            loadedFrom(dir, "[Alphabet Font]\r\nBitmap=" + longText +
+                                "\r\n[New Game]\r\nLast IP Add 3=" + longText +
+                                "\r\n[Sounds]\r\nCorrect Letter Sound 1=" + longText +
+                                "\r\nMissed Word Sound=" + longText + "\r\n");
+        const QString cut(149, QLatin1Char('p'));
+        QCOMPARE(s.AlphabetBitmap, cut);
+        QCOMPARE(s.LastIpAddresses[2], cut);
+        QCOMPARE(s.LastIpAddresses[1], QString());
+        QCOMPARE(s.CorrectLetterSounds[0], cut);
+        QCOMPARE(s.MissedWordSound, cut);
+    }
 
-void TestSettings::fontStyleIsWrittenFromTheFont() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    Settings first = recordIn(dir);
-    LoadSettings(first);
-    first.AlphabetFont.bold = true;
-    first.AlphabetFont.underline = true;
-    QVERIFY(SaveSettings(first));
-    Settings s = recordIn(dir);
-    LoadSettings(s);
-    QVERIFY(s.AlphabetFont.bold && s.AlphabetFont.underline);
-    // As the letter appearance dialog does: the chosen font replaces the stored one whole.
-    QFont chosen(QStringLiteral("Courier New"));
-    chosen.setPointSize(9);
-    chosen.setItalic(true);
-    chosen.setStrikeOut(true);
-    s.AlphabetFont = toStoredFont(TileFont{chosen, QColor(Qt::blue)});
-    TileFont inPixels = toTileFont(s.WordFont);
-    inPixels.font.setPixelSize(30);  // no point size to write
-    s.WordFont = toStoredFont(inPixels);
-    QVERIFY(SaveSettings(s));
+    void emptySoundSlotsGetDefaults() {
+        Settings s = loadedIn(dir);
+        s.CorrectLetterSounds[1].clear();
+        s.MissedLetterSounds[0].clear();
+        s.MissedLetterSounds[4].clear();
+        s.CorrectWordSound.clear();
+        s.MissedWordSound = "/my/own.wav";
+        QVERIFY(SaveSettings(s));
+        // Emptied slots are written as empty values, not left out.
+        const QByteArray written = readAll(s.IniPath);
+        QVERIFY(written.contains("\r\nCorrect Letter Sound 2=\r\n"));
+        QVERIFY(written.contains("\r\nMissed Letter Sound 25=\r\n"));
+        QVERIFY(written.contains("\r\nCorrect Word Sound=\r\n"));
 
-    QVERIFY(!s.AlphabetFont.bold && s.AlphabetFont.italic && !s.AlphabetFont.underline &&
-            s.AlphabetFont.strikeout);
-    const QByteArray out = readAll(s.IniPath);
-    QVERIFY(
-        out.contains("[Alphabet Font]\r\nColor=16711680\r\nFont Name=Courier New\r\n"
-                     "Size=9\r\nBold=No\r\nItalic=Yes\r\nUnderline=No\r\nStrikeout=Yes\r\n"
-                     "Bitmap=\r\n[Word Font]\r\nColor=0\r\nFont Name=Arial\r\nSize=14\r\n"));
-}
+        Settings next = loadedIn(dir);
+        QCOMPARE(next.CorrectLetterSounds[1], kProgramDir + "/WINMUSIC.WAV");
+        QCOMPARE(next.MissedLetterSounds[0], kProgramDir + "/GIGGLE.WAV");
+        QCOMPARE(next.MissedLetterSounds[4], kProgramDir + "/SIREN.WAV");
+        QCOMPARE(next.CorrectWordSound, kProgramDir + "/MUSIC1.WAV");
+        QCOMPARE(next.MissedWordSound, QString("/my/own.wav"));
+        QCOMPARE(next.CorrectLetterCount, 3);
+        QCOMPARE(next.MissedLetterCount, 5);
+
+        // Slots past the defaults stay empty.
+        const Settings one = loadedFrom(dir, "[Sounds]\r\nCorrect Letter Sound 1=/a.wav\r\n");
+        QCOMPARE(one.CorrectLetterSounds[0], QString("/a.wav"));
+        QCOMPARE(one.CorrectLetterSounds[1], kProgramDir + "/WINMUSIC.WAV");
+        QCOMPARE(one.CorrectLetterCount, 3);
+    }
+
+    void soundCountEndsAtFirstEmptySlot() {
+        QByteArray file = "[Sounds]\r\n";
+        for (int n = 1; n <= 25; ++n) {
+            const QByteArray num = QByteArray::number(n);
+            file +=
+                "Correct Letter Sound " + num + "=" + (n == 4 ? "" : "/c" + num + ".wav") + "\r\n";
+            file += "Missed Letter Sound " + num + "=/m" + num + ".wav\r\n";
+        }
+        const Settings s = loadedFrom(dir, file);
+        QCOMPARE(s.CorrectLetterCount, 3);
+        QCOMPARE(s.CorrectLetterSounds[3], QString());
+        QCOMPARE(s.CorrectLetterSounds[4], QString("/c5.wav"));  // kept, just not counted
+        QCOMPARE(s.CorrectLetterSounds[24], QString("/c25.wav"));
+        QCOMPARE(s.MissedLetterCount, 25);
+        QCOMPARE(s.MissedLetterSounds[24], QString("/m25.wav"));
+
+        // Only slot 7 empty in the missed list: its defaults stop at 5, so the count is 6.
+        const Settings t = loadedFrom(dir,
+                                      "[Sounds]\r\nMissed Letter Sound 6=/six.wav\r\n"
+                                      "Missed Letter Sound 8=/eight.wav\r\n");
+        QCOMPARE(t.MissedLetterCount, 6);
+        QCOMPARE(t.MissedLetterSounds[7], QString("/eight.wav"));
+    }
+
+    void fontsFromFile() {
+        const Settings s =
+            loadedFrom(dir,
+                       "[Alphabet Font]\r\nColor=255\r\nFont Name=Times New Roman\r\n"
+                       "Size=20\r\nBold=yes\r\nItalic=No\r\nUnderline=YES\r\n"
+                       "Strikeout=no\r\nBitmap=/pics/a.bmp\r\n"
+                       "[Word Font]\r\nColor=$FF0000\r\nSize=0\r\nItalic=Yes\r\n"
+                       "Strikeout=Yes\r\n");
+        QCOMPARE(colorFromColorRef(s.AlphabetFont.colorRef), QColor(Qt::red));
+        QCOMPARE(s.AlphabetFont.family, QString("Times New Roman"));
+        QCOMPARE(s.AlphabetFont.pointSize, 20);
+        QVERIFY(s.AlphabetFont.bold);
+        QVERIFY(!s.AlphabetFont.italic);
+        QVERIFY(s.AlphabetFont.underline);
+        QVERIFY(!s.AlphabetFont.strikeout);
+        QCOMPARE(s.AlphabetBitmap, QString("/pics/a.bmp"));
+
+        QCOMPARE(colorFromColorRef(s.WordFont.colorRef), QColor(Qt::blue));
+        QCOMPARE(s.WordFont.family, QString("Arial"));
+        QCOMPARE(s.WordFont.pointSize, 14);  // a size of 0 is no size
+        QVERIFY(!s.WordFont.bold);
+        QVERIFY(s.WordFont.italic);
+        QVERIFY(s.WordFont.strikeout);
+        QCOMPARE(s.WordBitmap, QString());
+    }
+
+    void fontValuesOutOfRangeAreNotKept() {
+        // 0xFF0000FF and 0xFF00FF00: red and green with a top byte, which is no part of the colour.
+        Settings s = loadedFrom(dir,
+                                "[Alphabet Font]\r\nColor=-16776961\r\nFont Name=Arial\r\n"
+                                "Size=1000\r\n[Word Font]\r\nColor=-16711936\r\n"
+                                "Font Name=Arial\r\nSize=-3\r\n");
+        QCOMPARE(s.AlphabetFont.colorRef, 255);
+        QCOMPARE(s.AlphabetFont.pointSize, 14);
+        QCOMPARE(s.WordFont.colorRef, 0xFF00);
+        QCOMPARE(s.WordFont.pointSize, 14);
+
+        // Nor is what a caller puts into the record written as it is.
+        s.WordFont.colorRef = static_cast<int>(0x80123456u);
+        s.WordFont.pointSize = 0;
+        QVERIFY(SaveSettings(s));
+        const QByteArray out = readAll(s.IniPath);
+        QVERIFY(out.contains("[Alphabet Font]\r\nColor=255\r\nFont Name=Arial\r\nSize=14\r\n"));
+        QVERIFY(out.contains("[Word Font]\r\nColor=1193046\r\nFont Name=Arial\r\nSize=14\r\n"));
+    }
+
+    void fontStyleIsWrittenFromTheFont() {
+        Settings first = loadedIn(dir);
+        first.AlphabetFont.bold = true;
+        first.AlphabetFont.underline = true;
+        QVERIFY(SaveSettings(first));
+        Settings s = loadedIn(dir);
+        QVERIFY(s.AlphabetFont.bold && s.AlphabetFont.underline);
+        // As the letter appearance dialog does: the chosen font replaces the stored one whole.
+        QFont chosen(QStringLiteral("Courier New"));
+        chosen.setPointSize(9);
+        chosen.setItalic(true);
+        chosen.setStrikeOut(true);
+        s.AlphabetFont = toStoredFont(TileFont{chosen, QColor(Qt::blue)});
+        TileFont inPixels = toTileFont(s.WordFont);
+        inPixels.font.setPixelSize(30);  // no point size to write
+        s.WordFont = toStoredFont(inPixels);
+        QVERIFY(SaveSettings(s));
+
+        QVERIFY(!s.AlphabetFont.bold && s.AlphabetFont.italic && !s.AlphabetFont.underline &&
+                s.AlphabetFont.strikeout);
+        const QByteArray out = readAll(s.IniPath);
+        QVERIFY(
+            out.contains("[Alphabet Font]\r\nColor=16711680\r\nFont Name=Courier New\r\n"
+                         "Size=9\r\nBold=No\r\nItalic=Yes\r\nUnderline=No\r\nStrikeout=Yes\r\n"
+                         "Bitmap=\r\n[Word Font]\r\nColor=0\r\nFont Name=Arial\r\nSize=14\r\n"));
+    }
+};
 
 ROPEWIT_TEST(TestSettings)
 #include "tst_settings.moc"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QComboBox>
 #include <QListView>
 #include <QListWidget>
 #include <QStringList>
@@ -20,6 +21,15 @@ inline QStringList items(const QListView* list) {
     const QAbstractItemModel* model = list->model();
     for (int i = 0; model && i < model->rowCount(); ++i) {
         out << model->index(i, 0).data().toString();
+    }
+    return out;
+}
+
+// The same for the entries of a combo box.
+inline QStringList items(const QComboBox* box) {
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i) {
+        out << box->itemText(i);
     }
     return out;
 }

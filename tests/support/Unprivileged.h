@@ -39,6 +39,37 @@ private:
     bool active_;
 };
 
+// A file and its folder handed to the unprivileged user, and one of the two (target) given
+// a mode that denies that user something until the end of the scope, when the owner may
+// read, write (and enter) it again.
+class Restricted {
+public:
+    Restricted(const QString& folder, const QString& file, const QString& target,
+               QFileDevice::Permissions mode)
+        : target_(target), folder_(target == folder) {
+        AsUnprivileged::handOver(folder);
+        AsUnprivileged::handOver(file);
+        QFile::setPermissions(target, mode);
+    }
+    ~Restricted() {
+        QFile::setPermissions(target_,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  (folder_ ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
+    }
+    Restricted(const Restricted&) = delete;
+    Restricted& operator=(const Restricted&) = delete;
+
+    // The file can be written but not read (mode 0200).
+    static constexpr QFileDevice::Permissions kWriteOnly = QFileDevice::WriteOwner;
+    // The folder can be listed and entered but nothing made in it (mode 0500).
+    static constexpr QFileDevice::Permissions kReadOnlyFolder =
+        QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+
+private:
+    QString target_;
+    bool folder_;
+};
+
 // Within this scope no file of this process may grow past `bytes`: a write beyond fails as
 // on a full disk (EFBIG; the signal that would end the process is ignored meanwhile).
 class FileSizeLimit {
