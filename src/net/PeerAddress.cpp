@@ -1,5 +1,6 @@
 #include "net/PeerAddress.h"
 
+#include <QHostAddress>
 #include <QList>
 #include <QStringView>
 
@@ -24,7 +25,8 @@ bool isDottedIpv4(QStringView s) {
         return false;
     }
     for (const QStringView part : parts) {
-        if (part.isEmpty() || part.size() > 3) {
+        // Resolvers read a leading zero as octal: 010 would be 8, not 10.
+        if (part.isEmpty() || part.size() > 3 || (part.size() > 1 && part.front() == u'0')) {
             return false;
         }
         int value = 0;
@@ -184,9 +186,73 @@ bool looksLikeIpv4(QStringView host) {
     return dot;
 }
 
-}  // namespace
+// A decimal, octal (leading 0) or hexadecimal (0x) number, as resolvers read one part of an
+// IPv4 address.
+bool isNumberPart(QStringView part) {
+    if (part.size() >= 2 && part.front() == u'0' && (part.at(1) == u'x' || part.at(1) == u'X')) {
+        for (const QChar c : part.mid(2)) {
+            if (!isHexDigit(c)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    for (const QChar c : part) {
+        if (!isDigit(c)) {
+            return false;
+        }
+    }
+    return !part.isEmpty();
+}
 
-Parsed parse(const QString& raw, quint16 defaultPort, int maxBytes) {
+// Why a host cannot be dialled as one other player, or empty. A name made of numbers alone
+// (127.1, 2130706433, 0x7f.1, 0177.0.0.1) is read by resolvers as an IPv4 address, so only the
+// usual four decimal parts pass; addresses that name this machine under another alias, a
+// group or every host are refused, 127.0.0.1 and ::1 excepted (two copies on one machine).
+QString whyNotOneHost(const QString& host, bool ipv6) {
+    if (!ipv6) {
+        bool numeric = true;
+        for (const QStringView part : QStringView(host).split(u'.')) {
+            numeric = numeric && (part.isEmpty() || isNumberPart(part));
+        }
+        if (!numeric) {
+            return {};  // a host name
+        }
+        if (!isDottedIpv4(host)) {
+            return QStringLiteral("\"") + host +
+                   QStringLiteral(
+                       "\" is not an IPv4 address as the game takes one: write four "
+                       "numbers from 0 to 255 separated by dots, without leading zeros, "
+                       "like 192.0.2.7.");
+        }
+    }
+    QHostAddress address(host);
+    bool mapped = false;
+    const quint32 v4 = address.toIPv4Address(&mapped);
+    if (mapped) {
+        address = QHostAddress(v4);
+    }
+    if (address.isInSubnet(QHostAddress(QHostAddress::AnyIPv4), 8) ||
+        address == QHostAddress(QHostAddress::AnyIPv6)) {
+        return host + QStringLiteral(
+                          " names no one computer; write the other player's address, "
+                          "or 127.0.0.1 for a copy on this computer.");
+    }
+    if (address.isMulticast()) {
+        return host + QStringLiteral(
+                          " is a multicast address, for a group rather than one "
+                          "player; write the other player's address.");
+    }
+    if (address.isBroadcast()) {
+        return host + QStringLiteral(
+                          " is the broadcast address, for every computer on the "
+                          "network rather than one player; write the other player's "
+                          "address.");
+    }
+    return {};
+}
+
+Parsed parseText(const QString& raw, quint16 defaultPort, int maxBytes) {
     QStringView text(raw);
     while (!text.isEmpty() && text.front() == u' ') {
         text = text.mid(1);
@@ -254,6 +320,15 @@ Parsed parse(const QString& raw, quint16 defaultPort, int maxBytes) {
     target.port = *port;
     target.portGiven = true;
     return Parsed{target, {}};
+}
+
+}  // namespace
+
+Parsed parse(const QString& text, quint16 defaultPort, int maxBytes) {
+    const Parsed parsed = parseText(text, defaultPort, maxBytes);
+    const QString why =
+        parsed.target ? whyNotOneHost(parsed.target->host, parsed.target->ipv6) : QString();
+    return why.isEmpty() ? parsed : refuse(why);
 }
 
 QString display(const QString& host, quint16 port) {

@@ -35,6 +35,8 @@ struct Parsed {
 };
 
 // Spaces around the text are ignored. Without a port the address is dialled on defaultPort.
+// The host must name one computer: 0.0.0.0, ::, multicast and broadcast addresses are refused,
+// and so is any IPv4 form but four decimal parts (a resolver would read 127.1 as 127.0.0.1).
 // A text longer than maxBytes (one byte per character) is refused.
 Parsed parse(const QString& text, quint16 defaultPort = kDefaultPort, int maxBytes = kMaxBytes);
 

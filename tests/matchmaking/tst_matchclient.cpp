@@ -191,7 +191,7 @@ private Q_SLOTS:
                  1);
     }
 
-    void longAddressIsNotCalledAndTwentyEntriesKeepEleven() {
+    void refusedAddressIsNotCalledAndTwentyEntriesKeepEleven() {
         ServedWindow t;
         const QByteArray address60 = "10.0.0.1." + QByteArray(51, 'x');
         Seen seen;
@@ -204,13 +204,18 @@ private Q_SLOTS:
         QVERIFY(t->settings().LastIpAddresses[0].isEmpty());
         QCOMPARE(logOf(t).filter(QStringLiteral(">>Can't call this player")).size(), 1);
         QVERIFY(!logOf(t).contains(QStringLiteral(">>Attempting To Connect")));
+        // An alias of this machine is refused the same way, before any call.
+        t.prompts.dialogScript.push_back(choose(0));
+        QVERIFY(answerList(t, listOf({{"Bo", "0.0.0.0"}})) >= 0);
+        QTRY_COMPARE(logOf(t).filter(QStringLiteral(">>Can't call this player")).size(), 2);
+        QVERIFY(!logOf(t).contains(QStringLiteral(">>Attempting To Connect")));
 
         QList<QPair<QByteArray, QByteArray>> twenty;
         for (int i = 0; i < 20; ++i)
             twenty.append({"P" + QByteArray::number(i), "10.1.0." + QByteArray::number(i)});
         t.prompts.dialogScript.push_back(choose(10, &seen));
         QVERIFY(answerList(t, listOf(twenty)) >= 0);
-        QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 2);
+        QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 3);
         QCOMPARE(seen.names.size(), 11);
         QCOMPARE(seen.names.last(), QStringLiteral("P10"));
         QCOMPARE(t->peer().peerAddress(), QStringLiteral("10.1.0.10"));

@@ -57,6 +57,8 @@ void TestPeerAddress::accepted_data() {
         << "[::1]:52311" << 52201 << "::1" << 52311 << true << true;
     QTest::newRow("bracketed v6 with zone and port")
         << "[fe80::1%eth0]:9" << 52201 << "fe80::1%eth0" << 9 << true << true;
+    QTest::newRow("name starting with numbers")
+        << "7.0x7f.example:9" << 52201 << "7.0x7f.example" << 9 << true << false;
 }
 
 void TestPeerAddress::accepted() {
@@ -146,6 +148,24 @@ void TestPeerAddress::refused_data() {
     QTest::newRow("no port after bracket") << "[::1]:"
                                            << "no port";
     QTest::newRow("over 50 bytes") << QString(51, QLatin1Char('a')) << "at most 50";
+    // Not one other computer, or a number that resolvers read as an IPv4 address of their own.
+    const char* const notOneHost[][2] = {{"0.0.0.0:52311", "no one computer"},
+                                         {"0.1.2.3", "no one computer"},
+                                         {"[::]:52311", "no one computer"},
+                                         {"::", "no one computer"},
+                                         {"[::ffff:0.0.0.0]", "no one computer"},
+                                         {"224.0.0.1", "multicast"},
+                                         {"[ff02::1]:52311", "multicast"},
+                                         {"255.255.255.255", "broadcast"},
+                                         {"127.1:52311", "four numbers"},
+                                         {"2130706433:52311", "four numbers"},
+                                         {"0x7f.1", "four numbers"},
+                                         {"0177.0.0.1", "four numbers"},
+                                         {"1.2.3.4.5", "four numbers"},
+                                         {"256.0.0.1", "four numbers"}};
+    for (const auto& [text, says] : notOneHost) {
+        QTest::newRow(text) << QString::fromLatin1(text) << QString::fromLatin1(says);
+    }
 }
 
 void TestPeerAddress::refused() {
