@@ -204,7 +204,6 @@ private Q_SLOTS:
         QVERIFY(t->settings().LastIpAddresses[0].isEmpty());
         QCOMPARE(logOf(t).filter(QStringLiteral(">>Can't call this player")).size(), 1);
         QVERIFY(!logOf(t).contains(QStringLiteral(">>Attempting To Connect")));
-        // An alias of this machine is refused the same way, before any call.
         t.prompts.dialogScript.push_back(choose(0));
         QVERIFY(answerList(t, listOf({{"Bo", "0.0.0.0"}})) >= 0);
         QTRY_COMPARE(logOf(t).filter(QStringLiteral(">>Can't call this player")).size(), 2);
