@@ -13,12 +13,12 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "DialogAnswers.h"
 #include "SavedSettings.h"
 #include "ScriptedPrompts.h"
 #include "TestWindow.h"
+#include "Testing.h"
 #include "dialogs/TGameOptions.h"
 #include "dialogs/TGetYourName.h"
 #include "dialogs/TGuess.h"

@@ -4,10 +4,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <climits>
 
 #include "ScriptedPrompts.h"
+#include "Testing.h"
 #include "dialogs/TGetTheWord.h"
 
 namespace {

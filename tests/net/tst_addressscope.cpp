@@ -1,5 +1,4 @@
-#include <QTest>
-
+#include "Testing.h"
 #include "net/AddressScope.h"
 
 using addressscope::Scope;

@@ -1,5 +1,4 @@
-#include <QTest>
-
+#include "Testing.h"
 #include "net/MessageFraming.h"
 
 namespace {

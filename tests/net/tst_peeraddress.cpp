@@ -1,5 +1,4 @@
-#include <QTest>
-
+#include "Testing.h"
 #include "net/PeerAddress.h"
 
 using peeraddress::Target;
