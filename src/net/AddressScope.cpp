@@ -1,6 +1,7 @@
 #include "net/AddressScope.h"
 
 #include <QHostAddress>
+#include <QNetworkAddressEntry>
 
 namespace addressscope {
 
@@ -61,6 +62,23 @@ Scope classify(const QString& text) {
         return Scope::UniqueLocal;
     }
     return Scope::Public;
+}
+
+bool onLocalNetwork(const QHostAddress& address, const QList<QNetworkAddressEntry>& ownAddresses) {
+    bool mapped = false;
+    const quint32 v4 = address.toIPv4Address(&mapped);
+    const QHostAddress plain = mapped ? QHostAddress(v4) : address;
+    if (plain.isLoopback()) {
+        return true;
+    }
+    for (const QNetworkAddressEntry& own : ownAddresses) {
+        // An unknown prefix (-1) or a zero one would take in the whole internet.
+        if (plain.isEqual(own.ip(), QHostAddress::StrictConversion) ||
+            (own.prefixLength() > 0 && plain.isInSubnet(own.ip(), own.prefixLength()))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 QString describe(Scope scope) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+class QHostAddress;
+class QNetworkAddressEntry;
 
 // Where an address can be reached from: only players on the internet can call a public one.
 // Used to tell a waiting player, in one plain line, why nobody outside may find him.
@@ -24,6 +28,11 @@ Scope classify(const QString& address);
 inline bool reachableFromInternet(Scope scope) {
     return scope == Scope::Public;
 }
+
+// True for loopback and for an address inside the subnet of one of this machine's own
+// addresses (ownAddresses: every interface's entries): a router that answers from anywhere
+// else is not the player's own.
+bool onLocalNetwork(const QHostAddress& address, const QList<QNetworkAddressEntry>& ownAddresses);
 
 // "a private address", "a loopback address", ... for a sentence in the connection log.
 QString describe(Scope scope);

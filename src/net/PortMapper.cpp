@@ -1,11 +1,17 @@
 #include "net/PortMapper.h"
 
+#include <QDeadlineTimer>
+#include <QHash>
+#include <QHostAddress>
 #include <QMetaObject>
+#include <QNetworkInterface>
+#include <QTcpSocket>
 #include <QThread>
 #include <QUrl>
 
 #include <miniupnpc/miniupnpc.h>
 #include <miniupnpc/upnpcommands.h>
+#include <miniupnpc/upnpreplyparse.h>
 
 #include <pthread.h>
 #include <signal.h>
@@ -13,7 +19,6 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
-#include <cstring>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -35,9 +40,134 @@ constexpr int kNoSuchEntryInArray = 714;
 constexpr int kMaxRootUrl = 120;
 const char* const kProtocol = "TCP";
 const char* const kDescription = "Ropewit";
+// A router's description is a few KiB and its answers less: whatever is larger is no router's.
+constexpr qsizetype kMaxReply = 64 * 1024;
+// One exchange with the router, from connecting to the last byte of its answer.
+constexpr int kExchangeMs = 5000;
 
 QString number(quint16 port) {
     return QString::number(port);
+}
+
+// libminiupnpc fetches descriptions and answers (miniwget, simpleUPnPcommand) without any
+// bound on their size and with a wait of seconds for each read, so a router that keeps sending
+// holds the thread and takes memory without end. Every exchange is therefore made here, bounded
+// in size and time, and only libminiupnpc's parsers see what the router sent.
+struct Reply {
+    enum class Outcome { Answered, Unanswered, TooLarge };
+    Outcome outcome = Outcome::Unanswered;
+    QByteArray body;
+    QHostAddress local;  // this computer's address as the router sees it
+    QHostAddress peer;
+};
+
+QByteArray header(const QByteArray& head, const QByteArray& name) {
+    for (const QByteArray& line : head.split('\n')) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon > 0 && line.left(colon).trimmed().toLower() == name) {
+            return line.mid(colon + 1).trimmed();
+        }
+    }
+    return {};
+}
+
+// The body of a chunked answer; what does not parse ends it.
+QByteArray unchunk(const QByteArray& data) {
+    QByteArray body;
+    qsizetype at = 0;
+    for (;;) {
+        const qsizetype lineEnd = data.indexOf("\r\n", at);
+        bool ok = false;
+        const qsizetype size =
+            lineEnd < 0 ? 0
+                        : data.mid(at, lineEnd - at).split(';').at(0).trimmed().toLongLong(&ok, 16);
+        if (!ok || size <= 0 || size > data.size() - lineEnd - 2) {
+            return body;
+        }
+        body += data.mid(lineEnd + 2, size);
+        at = lineEnd + 2 + size + 2;
+    }
+}
+
+// The body once the answer is whole: all of Content-Length, or everything up to the close.
+std::optional<QByteArray> bodyOf(const QByteArray& data, bool closed) {
+    const qsizetype headEnd = data.indexOf("\r\n\r\n");
+    if (headEnd < 0) {
+        return std::nullopt;
+    }
+    const QByteArray head = data.left(headEnd);
+    const QByteArray rest = data.mid(headEnd + 4);
+    bool known = false;
+    const qsizetype length = header(head, "content-length").toLongLong(&known);
+    if (header(head, "transfer-encoding").toLower().contains("chunked")) {
+        return closed || rest.endsWith("0\r\n\r\n") ? std::optional(unchunk(rest)) : std::nullopt;
+    }
+    if (known && length >= 0 && rest.size() >= length) {
+        return rest.left(length);
+    }
+    return closed ? std::optional(rest) : std::nullopt;
+}
+
+Reply exchange(const QUrl& url, const QByteArray& request) {
+    Reply reply;
+    const QDeadlineTimer deadline(kExchangeMs);
+    QTcpSocket socket;
+    socket.connectToHost(url.host(), static_cast<quint16>(url.port(80)));
+    if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) {
+        return reply;
+    }
+    reply.local = socket.localAddress();
+    reply.peer = socket.peerAddress();
+    socket.write(request);
+    QByteArray data;
+    for (;;) {
+        const bool ended =
+            socket.state() != QAbstractSocket::ConnectedState && socket.bytesAvailable() == 0;
+        if (std::optional<QByteArray> body = bodyOf(data, ended)) {
+            reply.outcome = Reply::Outcome::Answered;
+            reply.body = *body;
+            return reply;
+        }
+        if (data.size() > kMaxReply) {
+            reply.outcome = Reply::Outcome::TooLarge;
+            return reply;
+        }
+        if (ended) {
+            return reply;  // closed before the answer was whole
+        }
+        if (socket.bytesAvailable() == 0 &&
+            !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())) &&
+            socket.state() == QAbstractSocket::ConnectedState) {
+            return reply;  // out of time
+        }
+        data += socket.read(kMaxReply + 1 - data.size());
+    }
+}
+
+QByteArray requestLine(const QByteArray& method, const QUrl& url) {
+    QByteArray path = url.path(QUrl::FullyEncoded).toLatin1();
+    if (url.hasQuery()) {
+        path += '?' + url.query(QUrl::FullyEncoded).toLatin1();
+    }
+    return method + ' ' + (path.isEmpty() ? QByteArray("/") : path) +
+           " HTTP/1.1\r\nHost: " + url.authority(QUrl::FullyEncoded).toLatin1() +
+           "\r\nConnection: close\r\n";
+}
+
+// This computer's addresses with their subnets, for telling the router on the LAN from others.
+QList<QNetworkAddressEntry> ownAddresses() {
+    QList<QNetworkAddressEntry> entries;
+    for (const QNetworkInterface& face : QNetworkInterface::allInterfaces()) {
+        if (face.flags().testFlag(QNetworkInterface::IsUp)) {
+            entries += face.addressEntries();
+        }
+    }
+    return entries;
+}
+
+bool sameOrigin(const QUrl& a, const QUrl& b) {
+    return a.scheme() == b.scheme() && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 &&
+           a.port(80) == b.port(80);
 }
 
 }  // namespace
@@ -66,6 +196,7 @@ struct Router {
     IGDdatas data{};
     char lanAddress[64] = {};
     bool urlsSet = false;
+    QUrl controlUrl;
 
     Router() = default;
     Router(const Router&) = delete;
@@ -75,9 +206,19 @@ struct Router {
             FreeUPNPUrls(&urls);
         }
     }
-    const char* control() const { return urls.controlURL; }
     const char* service() const { return data.first.servicetype; }
 };
+
+// A router's answer to one action: UPNPCOMMAND_SUCCESS, the router's error code, or one of
+// libminiupnpc's own codes for no answer (HTTP_ERROR) and a senseless one (UNKNOWN_ERROR).
+struct Answer {
+    int result = UPNPCOMMAND_HTTP_ERROR;
+    QHash<QByteArray, QByteArray> values;
+};
+
+QByteArray element(const char* name, const QByteArray& text) {
+    return QByteArray("<") + name + '>' + text + "</" + name + '>';
+}
 
 // What the router says it holds at an external port.
 struct Entry {
@@ -98,7 +239,10 @@ private:
     void renew();
     void remove(bool tell);
     std::unique_ptr<Router> findRouter(const PortMapper::Config& config, QString& why);
+    std::unique_ptr<Router> describe(const QUrl& url, QString& why);
+    Answer soap(const char* action, const QByteArray& args);
     int add(int lease);
+    int removeMapping();
     Entry entry();
     // The router says it forwards the port to this computer, or why not (empty when it does).
     QString confirm();
@@ -220,8 +364,7 @@ void Worker::begin(quint16 port, const PortMapper::Config& config) {
         }
         // This computer's own forwarding, left behind by a game that did not close: take it
         // over afresh.
-        UPNP_DeletePortMapping(router_->control(), router_->service(),
-                               QByteArray::number(port_).constData(), kProtocol, nullptr);
+        removeMapping();
         result = add(lease_);
     }
     if (result == UPNPCOMMAND_HTTP_ERROR) {
@@ -251,21 +394,17 @@ void Worker::begin(quint16 port, const PortMapper::Config& config) {
 }
 
 std::unique_ptr<Router> Worker::findRouter(const PortMapper::Config& config, QString& why) {
-    auto router = std::make_unique<Router>();
     const QString byHand =
         QStringLiteral(
             "; if players on the internet cannot call you, forward port %1 by hand "
             "in your router's settings")
             .arg(number(port_));
+    std::unique_ptr<Router> router;
     if (config.mode == PortMapper::Mode::Url) {
-        const QByteArray url = config.rootUrl.toLatin1();
-        if (url.isEmpty() || url.size() > kMaxRootUrl ||
-            !UPNP_GetIGDFromUrl(url.constData(), &router->urls, &router->data, router->lanAddress,
-                                sizeof router->lanAddress)) {
-            why = QStringLiteral("No router answered at %1").arg(config.rootUrl) + byHand;
-            return nullptr;
+        router = describe(QUrl(config.rootUrl), why);
+        if (why.isEmpty()) {
+            why = QStringLiteral("No router answered at %1").arg(config.rootUrl);
         }
-        router->urlsSet = true;
     } else {
         int error = 0;
         UPNPDev* devices =
@@ -274,54 +413,146 @@ std::unique_ptr<Router> Worker::findRouter(const PortMapper::Config& config, QSt
             why = QStringLiteral("No router answered the request to forward a port") + byHand;
             return nullptr;
         }
-#if MINIUPNPC_API_VERSION >= 18
-        const int found =
-            UPNP_GetValidIGD(devices, &router->urls, &router->data, router->lanAddress,
-                             sizeof router->lanAddress, nullptr, 0);
-        const int notAGateway = 4;
-#else
-        const int found = UPNP_GetValidIGD(devices, &router->urls, &router->data,
-                                           router->lanAddress, sizeof router->lanAddress);
-        const int notAGateway = 3;
-#endif
+        // Any host may answer discovery: the first on the LAN that forwards ports is taken.
+        for (UPNPDev* device = devices; device && !router; device = device->pNext) {
+            const QUrl url(QString::fromLatin1(device->descURL));
+            const QHostAddress host(url.host());
+            if (!host.isNull() && addressscope::onLocalNetwork(host, ownAddresses())) {
+                QString skipped;
+                router = describe(url, skipped);
+            }
+        }
         freeUPNPDevlist(devices);
-        router->urlsSet = found != 0;
-        if (found == 0 || found == notAGateway) {
-            why = QStringLiteral("No router that forwards ports answered") + byHand;
-            return nullptr;
+        if (!router) {
+            why = QStringLiteral("No router that forwards ports answered");
         }
     }
-    router->lanAddress[sizeof router->lanAddress - 1] = '\0';
-    if (!router->control() || router->control()[0] == '\0' || router->service()[0] == '\0') {
-        why = QStringLiteral("Your router's answer could not be understood") + byHand;
-        return nullptr;
+    if (!router) {
+        why += byHand;
     }
     return router;
 }
 
+// The router whose description is at url, or why not: empty when nobody answered there.
+std::unique_ptr<Router> Worker::describe(const QUrl& url, QString& why) {
+    if (url.scheme() != QLatin1String("http") || url.host().isEmpty()) {
+        return nullptr;
+    }
+    const Reply reply = exchange(url, requestLine("GET", url) + "\r\n");
+    if (reply.outcome == Reply::Outcome::TooLarge) {
+        why = QStringLiteral(
+                  "The router's description at %1 is larger than any router's (over "
+                  "%2 KiB) and was not read")
+                  .arg(url.toString())
+                  .arg(kMaxReply / 1024);
+        return nullptr;
+    }
+    if (reply.outcome != Reply::Outcome::Answered || reply.body.isEmpty()) {
+        return nullptr;
+    }
+    if (!addressscope::onLocalNetwork(reply.peer, ownAddresses())) {
+        why = QStringLiteral("The router at %1 is not on your local network and was not asked")
+                  .arg(url.host());
+        return nullptr;
+    }
+    auto router = std::make_unique<Router>();
+    parserootdesc(reply.body.constData(), static_cast<int>(reply.body.size()), &router->data);
+    router->data.first.servicetype[MINIUPNPC_URL_MAXSIZE - 1] = '\0';
+    GetUPNPUrls(&router->urls, &router->data, url.toEncoded().constData(), 0);
+    router->urlsSet = true;
+    router->controlUrl =
+        QUrl(QString::fromLatin1(router->urls.controlURL ? router->urls.controlURL : ""));
+    const QByteArray service(router->service());
+    const bool printable =
+        std::all_of(service.cbegin(), service.cend(), [](char c) { return c > ' ' && c < 0x7f; });
+    if (router->controlUrl.path().isEmpty() || service.isEmpty() || !printable) {
+        why = QStringLiteral("Your router's answer could not be understood");
+        return nullptr;
+    }
+    // A control address elsewhere would have the game post to whatever listens there.
+    if (!sameOrigin(router->controlUrl, url)) {
+        why = QStringLiteral(
+                  "The router at %1 named a control address on another host or port, "
+                  "which was not used")
+                  .arg(url.host());
+        return nullptr;
+    }
+    const QByteArray lan = reply.local.toString().toLatin1();
+    qstrncpy(router->lanAddress, lan.constData(), sizeof router->lanAddress);
+    return router;
+}
+
+Answer Worker::soap(const char* action, const QByteArray& args) {
+    const QByteArray service(router_->service());
+    const QByteArray body =
+        "<?xml version=\"1.0\"?>\r\n<s:Envelope "
+        "xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\" "
+        "s:encodingStyle=\"http://schemas.xmlsoap.org/soap/encoding/\"><s:Body><u:" +
+        QByteArray(action) + " xmlns:u=\"" + service + "\">" + args + "</u:" + action +
+        "></s:Body></s:Envelope>\r\n";
+    const Reply reply = exchange(
+        router_->controlUrl,
+        requestLine("POST", router_->controlUrl) +
+            "Content-Type: text/xml; charset=\"utf-8\"\r\nSOAPAction: \"" + service + '#' + action +
+            "\"\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+    Answer answer;
+    if (reply.outcome == Reply::Outcome::TooLarge) {
+        answer.result = UPNPCOMMAND_UNKNOWN_ERROR;
+    }
+    if (reply.outcome != Reply::Outcome::Answered || reply.body.isEmpty()) {
+        return answer;
+    }
+    NameValueParserData parsed{};
+    ParseNameValue(reply.body.constData(), static_cast<int>(reply.body.size()), &parsed);
+    for (const NameValue* pair = parsed.l_head; pair; pair = pair->l_next) {
+        const QByteArray name(pair->name,
+                              static_cast<int>(qstrnlen(pair->name, sizeof pair->name)));
+        if (!answer.values.contains(name)) {
+            answer.values.insert(
+                name, QByteArray(pair->value,
+                                 static_cast<int>(qstrnlen(pair->value, sizeof pair->value))));
+        }
+    }
+    ClearNameValueList(&parsed);
+    answer.result = UPNPCOMMAND_SUCCESS;
+    if (answer.values.contains("errorCode")) {
+        bool ok = false;
+        const int code = answer.values.value("errorCode").trimmed().toInt(&ok);
+        answer.result = ok ? code : UPNPCOMMAND_UNKNOWN_ERROR;
+    }
+    return answer;
+}
+
 int Worker::add(int lease) {
     const QByteArray port = QByteArray::number(port_);
-    const QByteArray leaseText = QByteArray::number(lease);
-    return UPNP_AddPortMapping(router_->control(), router_->service(), port.constData(),
-                               port.constData(), router_->lanAddress, kDescription, kProtocol,
-                               nullptr, leaseText.constData());
+    return soap("AddPortMapping",
+                element("NewRemoteHost", {}) + element("NewExternalPort", port) +
+                    element("NewProtocol", kProtocol) + element("NewInternalPort", port) +
+                    element("NewInternalClient", router_->lanAddress) + element("NewEnabled", "1") +
+                    element("NewPortMappingDescription", kDescription) +
+                    element("NewLeaseDuration", QByteArray::number(lease)))
+        .result;
+}
+
+int Worker::removeMapping() {
+    return soap("DeletePortMapping", element("NewRemoteHost", {}) +
+                                         element("NewExternalPort", QByteArray::number(port_)) +
+                                         element("NewProtocol", kProtocol))
+        .result;
 }
 
 Entry Worker::entry() {
-    // Larger than miniupnpc ever fills, each ends in a zero byte whatever the router sends.
-    char client[64] = {};
-    char internalPort[16] = {};
-    char description[128] = {};
-    char enabled[16] = {};
-    char lease[32] = {};
+    const Answer answer =
+        soap("GetSpecificPortMappingEntry",
+             element("NewRemoteHost", {}) + element("NewExternalPort", QByteArray::number(port_)) +
+                 element("NewProtocol", kProtocol));
     Entry held;
-    held.result = UPNP_GetSpecificPortMappingEntry(
-        router_->control(), router_->service(), QByteArray::number(port_).constData(), kProtocol,
-        nullptr, client, internalPort, description, enabled, lease);
-    client[sizeof client - 1] = '\0';
-    internalPort[sizeof internalPort - 1] = '\0';
-    held.client = QString::fromLatin1(client);
-    held.internalPort = static_cast<quint16>(QByteArray(internalPort).toUInt());
+    held.result = answer.result;
+    if (held.result == UPNPCOMMAND_SUCCESS && !answer.values.contains("NewInternalClient")) {
+        held.result = UPNPCOMMAND_UNKNOWN_ERROR;  // no answer to the question asked
+    }
+    held.client = QString::fromLatin1(answer.values.value("NewInternalClient"));
+    held.internalPort = static_cast<quint16>(answer.values.value("NewInternalPort").toUInt());
     return held;
 }
 
@@ -358,12 +589,10 @@ QString Worker::confirm() {
 }
 
 void Worker::announceExternalAddress() {
-    char external[64] = {};
+    const Answer answer = soap("GetExternalIPAddress", {});
     QString address;
-    if (UPNP_GetExternalIPAddress(router_->control(), router_->service(), external) ==
-        UPNPCOMMAND_SUCCESS) {
-        external[sizeof external - 1] = '\0';
-        address = QString::fromLatin1(external).trimmed();
+    if (answer.result == UPNPCOMMAND_SUCCESS) {
+        address = QString::fromLatin1(answer.values.value("NewExternalIPAddress")).trimmed();
     }
     const addressscope::Scope scope = addressscope::classify(address);
     if (addressscope::reachableFromInternet(scope)) {
@@ -441,9 +670,7 @@ void Worker::remove(bool tell) {
         return;
     }
     mapped_ = false;
-    const int result =
-        UPNP_DeletePortMapping(router_->control(), router_->service(),
-                               QByteArray::number(port_).constData(), kProtocol, nullptr);
+    const int result = removeMapping();
     if (!tell) {
         return;
     }

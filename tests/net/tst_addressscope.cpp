@@ -1,3 +1,6 @@
+#include <QHostAddress>
+#include <QNetworkAddressEntry>
+
 #include "Testing.h"
 #include "net/AddressScope.h"
 
@@ -64,6 +67,32 @@ private Q_SLOTS:
             QVERIFY(!addressscope::describe(scope).isEmpty());
         }
         QVERIFY(addressscope::reachableFromInternet(Scope::Public));
+    }
+
+    void onLocalNetwork_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("local");
+        QTest::newRow("same /24") << "192.168.1.1" << true;
+        QTest::newRow("this machine") << "192.168.1.5" << true;
+        QTest::newRow("loopback") << "127.0.0.1" << true;
+        QTest::newRow("v4-mapped same /24") << "::ffff:192.168.1.1" << true;
+        QTest::newRow("v6 same /64") << "2001:db8::1" << true;
+        QTest::newRow("next /24") << "192.168.2.1" << false;
+        QTest::newRow("other private net") << "10.0.0.1" << false;
+        QTest::newRow("internet") << "203.0.113.7" << false;
+        QTest::newRow("v6 elsewhere") << "2001:db9::1" << false;
+        QTest::newRow("no prefix known") << "172.16.0.1" << false;
+    }
+    void onLocalNetwork() {
+        QFETCH(QString, address);
+        QFETCH(bool, local);
+        QList<QNetworkAddressEntry> own(3);
+        own[0].setIp(QHostAddress(QStringLiteral("192.168.1.5")));
+        own[0].setPrefixLength(24);
+        own[1].setIp(QHostAddress(QStringLiteral("2001:db8::5")));
+        own[1].setPrefixLength(64);
+        own[2].setIp(QHostAddress(QStringLiteral("172.16.0.9")));  // prefix left unknown
+        QCOMPARE(addressscope::onLocalNetwork(QHostAddress(address), own), local);
     }
 };
 

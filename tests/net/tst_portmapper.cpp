@@ -54,6 +54,10 @@ void breakRouter(FakeRouter& router, const QString& how) {
         router.setFault(kAdd, FakeRouter::Fault::Garbage);
     } else if (how == QLatin1String("silent")) {
         router.setFault(QStringLiteral("Description"), FakeRouter::Fault::Silent);
+    } else if (how.startsWith(QLatin1String("huge"))) {
+        router.setFault(
+            how == QLatin1String("hugeAll") ? QStringLiteral("*") : QStringLiteral("Description"),
+            FakeRouter::Fault::Huge);
     }
 }
 
@@ -225,6 +229,9 @@ private Q_SLOTS:
                                                 << "said yes but does not forward";
         QTest::newRow("never answers") << "silent"
                                        << "No router answered at http://";
+        QTest::newRow("description of a megabyte, without length")
+            << "hugeDescription"
+            << "is larger than any router's (over 64 KiB) and was not read";
     }
 
     // Whatever goes wrong: one plain line, no forwarding, nothing removed that is not ours, and
@@ -256,6 +263,28 @@ private Q_SLOTS:
         QCOMPARE(w.unmapped.count(), 0);
         QCOMPARE(router.count(kDelete), 0);
         QCOMPARE(router.mappings().keys(), before.keys());
+    }
+
+    void controlAddressElsewhereIsNotUsed_data() {
+        QTest::addColumn<QString>("base");
+        QTest::newRow("another port") << "http://127.0.0.1:ELSEWHERE";
+        QTest::newRow("another host") << "http://localhost:ROUTER";
+    }
+    // Asking would post to whatever listens there.
+    void controlAddressElsewhereIsNotUsed() {
+        QFETCH(QString, base);
+        FakeRouter router;
+        FakeRouter elsewhere;
+        base.replace(QStringLiteral("ELSEWHERE"), QString::number(elsewhere.port()));
+        router.setUrlBase(
+            base.replace(QStringLiteral("ROUTER"), QString::number(router.port())).toLatin1());
+        Watched w(configFor(router.rootUrl()));
+        w.mapper->start(kPort);
+        QTRY_COMPARE(w.settled.count(), 1);
+        QVERIFY2(linesOf(w.reports).join(QLatin1Char('\n')).contains("on another host or port"),
+                 qPrintable(linesOf(w.reports).join(QLatin1Char('\n'))));
+        QCOMPARE(router.calls().size(), 1);
+        QVERIFY(elsewhere.calls().isEmpty());
     }
 
     void slowRouterIsWaitedForOffTheWindowThread() {
@@ -318,6 +347,8 @@ private Q_SLOTS:
                                   << "Your router stopped answering";
         QTest::newRow("answers garbage") << "garbageAll"
                                          << "could not be understood";
+        QTest::newRow("answers a megabyte") << "hugeAll"
+                                            << "could not be understood";
         QTest::newRow("refuses") << "refuse501"
                                  << "refused to keep forwarding port 52311 (error 501)";
         QTest::newRow("another computer takes the port") << "foreign"

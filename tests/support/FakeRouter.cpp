@@ -13,8 +13,10 @@ namespace {
 const QByteArray kService = "urn:schemas-upnp-org:service:WANIPConnection:1";
 constexpr int kMaxRequest = 64 * 1024;
 
-QByteArray rootDescription(quint16 port) {
-    const QByteArray base = "http://127.0.0.1:" + QByteArray::number(port);
+QByteArray rootDescription(quint16 port, QByteArray base) {
+    if (base.isEmpty()) {
+        base = "http://127.0.0.1:" + QByteArray::number(port);
+    }
     return "<?xml version=\"1.0\"?>\r\n"
            "<root xmlns=\"urn:schemas-upnp-org:device-1-0\">"
            "<specVersion><major>1</major><minor>0</minor></specVersion>"
@@ -102,6 +104,7 @@ struct FakeRouter::State {
     };
     QHash<QString, Behaviour> faults;
     QString externalAddress = QStringLiteral("203.0.113.7");
+    QByteArray urlBase;
     int slowMs = 0;
     bool permanentOnly = false;
 
@@ -217,6 +220,10 @@ private:
             } else {
                 reply = serve(call);
             }
+            if (behaviour.fault == FakeRouter::Fault::Huge) {
+                reply.replace("Content-Length: ", "X-Length: ");
+                reply += QByteArray(1024 * 1024, ' ');
+            }
         }
 
         if (behaviour.fault == FakeRouter::Fault::Silent) {
@@ -239,7 +246,7 @@ private:
         auto& mappings = state_->mappings;
         const QByteArray action = call.action.toLatin1();
         if (call.action == QLatin1String("Description")) {
-            return httpResponse("200 OK", rootDescription(server_.serverPort()));
+            return httpResponse("200 OK", rootDescription(server_.serverPort(), state_->urlBase));
         }
         if (call.action == QLatin1String("GetStatusInfo")) {
             return httpResponse("200 OK",
@@ -325,6 +332,11 @@ void FakeRouter::setSlowMs(int ms) {
 void FakeRouter::setExternalAddress(const QString& address) {
     QMutexLocker lock(&state_->mutex);
     state_->externalAddress = address;
+}
+
+void FakeRouter::setUrlBase(const QByteArray& base) {
+    QMutexLocker lock(&state_->mutex);
+    state_->urlBase = base;
 }
 
 void FakeRouter::setPermanentLeasesOnly(bool on) {

@@ -21,6 +21,7 @@ public:
         Garbage,  // "200 OK" with a body that is no SOAP answer at all
         Slow,     // the right answer, after slowMs
         Silent,   // reads the request and never answers
+        Huge,     // the right answer padded to a megabyte
     };
 
     struct Call {
@@ -54,6 +55,8 @@ public:
     void setFault(const QString& action, Fault fault, int errorCode = 0, int times = -1);
     void setSlowMs(int ms);
     void setExternalAddress(const QString& address);
+    // The description's URLBase, which the control address is relative to ("" for its own).
+    void setUrlBase(const QByteArray& base);
     // A router that refuses any lease but a permanent one (error 725 otherwise).
     void setPermanentLeasesOnly(bool on);
     // Another computer already holds this external port.
