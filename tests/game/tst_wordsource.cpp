@@ -103,6 +103,11 @@ private Q_SLOTS:
         outcome.fellBack = true;
         QCOMPARE(outcome.problems().size(), 2);
         QCOMPARE(outcome.problems().at(1), QStringLiteral("File could not be loaded."));
+        // Words left out for their control characters are told; too long ones, as ever, not.
+        outcome.skipped = {5, 1234};
+        QCOMPARE(outcome.problems().at(1),
+                 QStringLiteral("1,234 words were left out: they hold control characters."));
+        QCOMPARE(outcome.problems().size(), 3);
     }
 
     void aLoadedListCostsItsFileAndAFewBytesAnEntry() {
