@@ -14,16 +14,19 @@ constexpr qsizetype kLineWindow = 4 * wordlist::kMaxLine + 1;
 
 }  // namespace
 
-PackedList PackedList::read(const QByteArray& bytes, Random* shuffleWith, bool* tooLarge) {
+PackedList PackedList::read(const QByteArray& file, Random* shuffleWith, bool* tooLarge) {
     PackedList out;
     if (tooLarge) {
         *tooLarge = false;
     }
+    const QByteArray bytes = wordlist::readable(file);
     out.layout_ = wordlist::layoutOf(bytes);
     const wordlist::Layout& layout = out.layout_;
     const char* base = bytes.constData();
     const qint64 size = bytes.size();
-    const qint64 budget = kPerFileByte * size + kAllowance;
+    const qint64 budget = kPerFileByte * file.size() + kAllowance;
+    // A UTF-16 file lies in memory twice while it is read: as it came and as UTF-8.
+    const qint64 held = bytes.isSharedWith(file) ? size : size + file.size();
     // Two walks over the lines: the first counts the entries, so the places are allocated
     // once at their final size (a list grown by appending needs its old and new block at
     // once) and a list over the bound allocates nothing at all.
@@ -35,17 +38,18 @@ PackedList PackedList::read(const QByteArray& bytes, Random* shuffleWith, bool* 
             title = true;
             out.hasTitle_ = true;
             out.title_ = wordlist::decode(layout, line, length);
-        } else if (wordlist::wordLength(layout, line, length) <= wordlist::kMaxWord) {
+        } else if (wordlist::isEntry(layout, line, length, &out.skipped_)) {
             ++entries;
             lineBytes += length + 1;
         }
     });
     // The file, four bytes for each entry's place and the word source's mark bit.
     if (size > std::numeric_limits<quint32>::max() || entries > std::numeric_limits<int>::max() ||
-        size + 4 * entries + (entries + 7) / 8 > budget) {
+        held + 4 * entries + (entries + 7) / 8 > budget) {
         if (tooLarge) {
             *tooLarge = true;
         }
+        out.skipped_ = {};  // nothing is left out of a list that is refused whole
         return out;
     }
     out.at_.reserve(static_cast<qsizetype>(entries));
@@ -53,7 +57,7 @@ PackedList PackedList::read(const QByteArray& bytes, Random* shuffleWith, bool* 
     wordlist::forEachLine(layout, bytes, [&](const char* line, qsizetype length) {
         if (!title) {
             title = true;
-        } else if (wordlist::wordLength(layout, line, length) <= wordlist::kMaxWord) {
+        } else if (wordlist::isEntry(layout, line, length)) {
             out.at_.append(static_cast<quint32>(line - base));
         }
     });

@@ -18,7 +18,8 @@ public:
     PackedList() = default;
 
     // Applies the line and entry rules to the bytes of a file, as wordlist::parse() does,
-    // shuffled as wordlist::shuffle() would do it when a generator is given. A list that
+    // shuffled as wordlist::shuffle() would do it when a generator is given; a UTF-16 file is
+    // held as its UTF-8 text. A list that
     // would hold more than kPerFileByte times the file's size plus kAllowance comes back
     // without entries, with tooLarge set; so does one too big to be told by 32-bit places.
     static PackedList read(const QByteArray& bytes, Random* shuffleWith = nullptr,
@@ -32,6 +33,8 @@ public:
     static constexpr qint64 kAllowance = 32LL * 1024 * 1024;
 
     bool hasTitle() const { return hasTitle_; }  // false for a file without any line
+    // The lines after the title that are not entries, by why (none for a list of texts).
+    const wordlist::Skipped& skipped() const { return skipped_; }
     const QString& title() const { return title_; }
     int size() const { return static_cast<int>(at_.size()); }
     QString word(int i) const;
@@ -54,6 +57,7 @@ private:
 
     bool hasTitle_ = false;
     QString title_;
+    wordlist::Skipped skipped_;
     QByteArray bytes_;
     wordlist::Layout layout_;
     QList<quint32> at_;     // where entry i's line begins in bytes_

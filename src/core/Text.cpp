@@ -1,5 +1,6 @@
 #include "core/Text.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace text {
@@ -75,6 +76,12 @@ QByteArray toAnsi(const QString& s) {
         out.append(byte);
     }
     return out;
+}
+
+bool fitsAnsi(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == QLatin1Char('?') || encodeChar(c.unicode()) != '?';
+    });
 }
 
 QString withThousands(long long value) {

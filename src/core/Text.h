@@ -13,6 +13,8 @@ QString fromAnsi(const char* data, qsizetype size);
 // Windows-1252 bytes. A letter without an 8-bit form goes without its accent where that
 // leaves a plain letter; anything else without one (a symbol, an emoji) becomes one '?'.
 QByteArray toAnsi(const QString& text);
+// True when every character has a Windows-1252 byte, so toAnsi() changes none.
+bool fitsAnsi(const QString& text);
 
 // Counts shown in panels: 1234 -> "1,234". Negative numbers keep their sign.
 QString withThousands(long long value);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
 
@@ -136,10 +137,38 @@ QString decode(const Layout& layout, const char* line, qsizetype length) {
     return layout.utf8 ? QString::fromUtf8(line, length) : text::fromAnsi(line, length);
 }
 
-qsizetype wordLength(const Layout& layout, const char* line, qsizetype length) {
+bool isEntry(const Layout& layout, const char* line, qsizetype length, Skipped* skipped) {
     const void* colon = memchr(line, ':', static_cast<size_t>(length));
     const qsizetype bytes = colon ? static_cast<const char*>(colon) - line : length;
-    return layout.utf8 && bytes > kMaxWord ? utf8Characters(line, bytes) : bytes;
+    if ((layout.utf8 && bytes > kMaxWord ? utf8Characters(line, bytes) : bytes) > kMaxWord) {
+        if (skipped) {
+            ++skipped->tooLong;
+        }
+        return false;
+    }
+    // A byte below 32 is the same character in every encoding the reader knows.
+    for (qsizetype i = 0; i < bytes; ++i) {
+        const auto b = static_cast<unsigned char>(line[i]);
+        if (b < 0x20 && b != '\n') {
+            if (skipped) {
+                ++skipped->control;
+            }
+            return false;
+        }
+    }
+    return true;
+}
+
+QByteArray readable(const QByteArray& bytes) {
+    const bool little = bytes.startsWith("\xFF\xFE");
+    if (!little && !bytes.startsWith("\xFE\xFF")) {
+        return bytes;
+    }
+    // The decoder drops the mark; what is not UTF-16 (half a unit at the end, a lone
+    // surrogate) becomes the replacement character, which is valid UTF-8 like the rest.
+    QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+    const QString text = decoder.decode(bytes);
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
 namespace {
@@ -159,7 +188,7 @@ qint64 textCost(qsizetype characters) {
 Parsed parse(const QByteArray& bytes, Random* shuffleWith, bool* tooLarge) {
     bool packedTooLarge = false;
     const PackedList packed = PackedList::read(bytes, shuffleWith, &packedTooLarge);
-    Parsed out{packed.hasTitle(), packed.title(), {}, {}};
+    Parsed out{packed.hasTitle(), packed.title(), {}, {}, packed.skipped()};
     // Texts cost far more than the packed list: the lists stop where they would cost more
     // than the bound, and come back empty then.
     bool over = packedTooLarge;
@@ -182,7 +211,7 @@ Parsed parse(const QByteArray& bytes, Random* shuffleWith, bool* tooLarge) {
         if (tooLarge) {
             *tooLarge = true;
         }
-        return Parsed{out.hasTitle, out.title, {}, {}};
+        return Parsed{out.hasTitle, out.title, {}, {}, out.skipped};
     }
     if (tooLarge) {
         *tooLarge = false;

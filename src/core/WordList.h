@@ -18,6 +18,8 @@ class Random;
 //   its lines at line feeds. A file that begins with the UTF-8 byte order mark, or that is
 //   valid UTF-8 and holds bytes above 127, is read as UTF-8 (the mark is not part of the
 //   title).
+// A file that begins with a UTF-16 byte order mark (either byte order) is first turned into
+// UTF-8 text, then read by the same rules.
 namespace wordlist {
 
 constexpr int kMaxLine = 255;
@@ -38,12 +40,23 @@ struct Entry {
 // Splits an entry line at its first colon.
 Entry splitEntry(const QString& line);
 
+// Lines after the title that are not entries, by why.
+struct Skipped {
+    qint64 tooLong = 0;  // the word has more than kMaxWord characters
+    qint64 control = 0;  // the word holds a control byte: no one could guess it
+};
+
 struct Parsed {
     bool hasTitle = false;  // false for a file without any line
     QString title;
     QStringList words;
     QStringList hints;
+    Skipped skipped;
 };
+
+// The bytes the reader walks: a UTF-16 file as UTF-8 after the UTF-8 byte order mark, any
+// other file as it is (shared, not copied).
+QByteArray readable(const QByteArray& bytes);
 
 // Where a file's text ends: at byte 26, or at the end of the bytes.
 qsizetype textEnd(const QByteArray& bytes);
@@ -58,10 +71,13 @@ struct Layout {
 };
 Layout layoutOf(const QByteArray& bytes);
 
-// The text of a line's bytes, and the number of characters of its word (up to the first
-// colon, or the whole line).
+// The text of a line's bytes.
 QString decode(const Layout& layout, const char* line, qsizetype length);
-qsizetype wordLength(const Layout& layout, const char* line, qsizetype length);
+// Whether a line after the title is an entry: its word (up to the first colon, or the whole
+// line) has at most kMaxWord characters and no
+// byte below 32 but the line feed, which a file with carriage returns holds as text. A line
+// that is not one is counted in skipped, when given.
+bool isEntry(const Layout& layout, const char* line, qsizetype length, Skipped* skipped = nullptr);
 
 // Calls visit(line, length) for every line of a file's bytes in order, the title line first;
 // the length is already cut to kMaxLine characters.

@@ -220,11 +220,14 @@ void TDoWordList::SaveButtonClick() {
     if (!path) {
         return;
     }
-    const WordListEditorModel::Outcome outcome = model_.save(*path, Title->text());
+    const WordListEditorModel::SaveOutcome outcome = model_.save(*path, Title->text());
     if (!outcome.ok) {
         // The old file is still whole; the list stays here to be saved elsewhere.
         error(outcome.error);
         return;
+    }
+    if (outcome.utf8) {
+        prompts_.message(this, QStringLiteral("Notice"), kSavedAsUtf8);
     }
     accept();
 }

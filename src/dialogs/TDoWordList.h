@@ -22,6 +22,9 @@ public:
     static constexpr int kClientHeight = 321;
     // Lists of more entries show rows of one height.
     static constexpr int kMeasuredRows = 20000;
+    // Told after a list was saved that 8-bit text could not hold.
+    static constexpr const char* kSavedAsUtf8 =
+        "This list holds characters that 8-bit text cannot store, so it was saved as UTF-8.";
 
     TDoWordList(Prompts& prompts, QWidget* parent = nullptr);
 

@@ -29,8 +29,9 @@ QString oneLine(const QString& s) {
 }
 
 // An entry or the title as a line of the file.
-QByteArray line(const QString& s) {
-    return text::toAnsi(oneLine(text::trimControl(s))) + "\r\n";
+QByteArray line(const QString& s, bool utf8) {
+    const QString one = oneLine(text::trimControl(s));
+    return (utf8 ? one.toUtf8() : text::toAnsi(one)) + "\r\n";
 }
 
 }  // namespace
@@ -173,8 +174,9 @@ int WordListEditorModel::shuffle(Random& random, int follow) {
     return follow;
 }
 
-WordListEditorModel::Parsed WordListEditorModel::parse(const QByteArray& bytes) {
+WordListEditorModel::Parsed WordListEditorModel::parse(const QByteArray& file) {
     Parsed out;
+    const QByteArray bytes = wordlist::readable(file);
     const wordlist::Layout layout = wordlist::layoutOf(bytes);
     // Two walks over the lines: the first counts what the entries will take, so a list over
     // the bound allocates nothing and one within it is allocated once at its final size.
@@ -184,13 +186,15 @@ WordListEditorModel::Parsed WordListEditorModel::parse(const QByteArray& bytes) 
         if (!out.hasTitle) {
             out.hasTitle = true;
             out.title = wordlist::decode(layout, line, length);
-        } else if (wordlist::wordLength(layout, line, length) <= kMaxWord) {
+        } else if (wordlist::isEntry(layout, line, length)) {
             ++entries;
             recordBytes += EntryStore::recordBytes(length);
         }
     });
-    const qint64 size = bytes.size();
-    if (size + recordBytes + (qint64(sizeof(quint32)) + kShownBytesPerEntry) * entries >
+    // The file, and its UTF-8 text beside it when it came as UTF-16.
+    const qint64 size = file.size();
+    const qint64 read = bytes.isSharedWith(file) ? size : size + bytes.size();
+    if (read + recordBytes + (qint64(sizeof(quint32)) + kShownBytesPerEntry) * entries >
             kPerFileByte * size + kAllowance ||
         recordBytes > std::numeric_limits<quint32>::max() ||
         entries > std::numeric_limits<int>::max()) {
@@ -203,7 +207,7 @@ WordListEditorModel::Parsed WordListEditorModel::parse(const QByteArray& bytes) 
     wordlist::forEachLine(layout, bytes, [&](const char* line, qsizetype length) {
         if (!title) {
             title = true;
-        } else if (wordlist::wordLength(layout, line, length) <= kMaxWord) {
+        } else if (wordlist::isEntry(layout, line, length)) {
             out.entries.append(line, length, encoding);
         }
     });
@@ -234,20 +238,34 @@ WordListEditorModel::OpenOutcome WordListEditorModel::open(const QString& path) 
 }
 
 QByteArray WordListEditorModel::format(const QString& title, const QStringList& entries) {
-    QByteArray out = line(title);
+    const bool utf8 =
+        !text::fitsAnsi(title) || !std::all_of(entries.cbegin(), entries.cend(), text::fitsAnsi);
+    QByteArray out = line(title, utf8);
     for (const QString& entry : entries) {
-        out += line(entry);
+        out += line(entry, utf8);
     }
     return out;
 }
 
-bool WordListEditorModel::write(const QString& title,
+bool WordListEditorModel::fitsAnsi(const QString& title) const {
+    if (!text::fitsAnsi(title)) {
+        return false;
+    }
+    for (int i = 0; i < size(); ++i) {
+        if (!text::fitsAnsi(entries_.at(i))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool WordListEditorModel::write(const QString& title, bool utf8,
                                 const std::function<bool(const QByteArray&)>& out) const {
     // In parts, so a long list never needs a second copy of itself as one block of bytes.
     constexpr qsizetype kPart = 256 * 1024;
-    QByteArray part = line(title);
+    QByteArray part = line(title, utf8);
     for (int i = 0; i < size(); ++i) {
-        part += line(entries_.at(i));
+        part += line(entries_.at(i), utf8);
         if (part.size() >= kPart) {
             if (!out(part)) {
                 return false;
@@ -258,9 +276,9 @@ bool WordListEditorModel::write(const QString& title,
     return out(part);
 }
 
-WordListEditorModel::Outcome WordListEditorModel::save(const QString& path,
-                                                       const QString& title) const {
-    Outcome out;
+WordListEditorModel::SaveOutcome WordListEditorModel::save(const QString& path,
+                                                           const QString& title) const {
+    SaveOutcome out;
     const QFileInfo info(path);
     if (!info.absoluteDir().exists()) {
         out.ok = false;
@@ -278,8 +296,12 @@ WordListEditorModel::Outcome WordListEditorModel::save(const QString& path,
         out.error = QStringLiteral("File access denied");
         return out;
     }
-    // Every write and the sync are checked; the old list is replaced only by a whole one.
-    if (!write(title, [&](const QByteArray& part) { return file.write(part); }) || !file.commit()) {
+    // Every write and the sync are checked; the old list is replaced only by a whole one. A
+    // character 8-bit text lacks would be lost: such a list goes as UTF-8, which the game
+    // reads as well.
+    out.utf8 = !fitsAnsi(title);
+    const auto toFile = [&](const QByteArray& part) { return file.write(part); };
+    if (!write(title, out.utf8, toFile) || !file.commit()) {
         out.ok = false;
         out.error = QStringLiteral("Disk write error");
         return out;

@@ -31,6 +31,10 @@ public:
         QString error;  // why it failed, in words a person understands
     };
 
+    struct SaveOutcome : Outcome {
+        bool utf8 = false;  // written as UTF-8: the list holds characters 8-bit text lacks
+    };
+
     struct OpenOutcome : Outcome {
         bool hasTitle = false;
         QString title;
@@ -80,13 +84,19 @@ public:
     // has a first line. A list over the bound above is refused ("File is too large").
     OpenOutcome open(const QString& path);
 
-    // Title and entries trimmed, one per line, every line ended by CR LF, 8-bit text.
+    // Title and entries trimmed, one per line, every line ended by CR LF, 8-bit text; UTF-8
+    // when any character has no 8-bit form.
     static QByteArray format(const QString& title, const QStringList& entries);
-    // The same for the list held here, handed out a part at a time.
-    bool write(const QString& title, const std::function<bool(const QByteArray&)>& out) const;
-    // Writes the list to a new file that replaces the old one only when every write and the
-    // sync succeeded; on failure the old file is as it was.
-    Outcome save(const QString& path, const QString& title) const;
+    // True when the title and every entry held here have an 8-bit form.
+    bool fitsAnsi(const QString& title) const;
+    // The list held here as format() lays it out, in UTF-8 or 8-bit text, handed out a part
+    // at a time.
+    bool write(const QString& title, bool utf8,
+               const std::function<bool(const QByteArray&)>& out) const;
+    // Writes the list, as 8-bit text when fitsAnsi() and as UTF-8 otherwise, to a new file
+    // that replaces the old one only when every write and the sync succeeded; on failure
+    // the old file is as it was.
+    SaveOutcome save(const QString& path, const QString& title) const;
 
 private:
     EntryStore entries_;

@@ -23,6 +23,14 @@ QStringList WordSource::LoadOutcome::problems() const {
     if (status == wordlist::Status::ReadError) {
         told << QStringLiteral("The word list could not be read to its end: ") + errorString;
     }
+    // A word too long for the tiles is left out quietly, as ever; control characters mean
+    // the file is damaged or not a word list, which the player should know.
+    if (skipped.control == 1) {
+        told << QStringLiteral("1 word was left out: it holds a control character.");
+    } else if (skipped.control > 1) {
+        told << text::withThousands(skipped.control) +
+                    QStringLiteral(" words were left out: they hold control characters.");
+    }
     if (fellBack) {
         told << QStringLiteral("File could not be loaded.");
     }
@@ -36,7 +44,7 @@ WordSource::LoadOutcome WordSource::load(const QString& path, Random* scramble) 
     list_ = PackedList();
     used_.assign(1, false);
     PackedFile file = readPackedFile(path, scramble);
-    LoadOutcome outcome{file.status, file.errorString, false};
+    LoadOutcome outcome{file.status, file.errorString, false, file.list.skipped()};
     // A list without a single word would leave nothing to play: it is refused like a file
     // that cannot be opened.
     if (file.status == wordlist::Status::CannotOpen || file.status == wordlist::Status::TooLarge ||

@@ -15,8 +15,9 @@ class WordSource {
 public:
     struct LoadOutcome {
         wordlist::Status status = wordlist::Status::Ok;
-        QString errorString;    // why reading stopped early or failed
-        bool fellBack = false;  // the file gave no words: the stand-in list is in place
+        QString errorString;        // why reading stopped early or failed
+        bool fellBack = false;      // the file gave no words: the stand-in list is in place
+        wordlist::Skipped skipped;  // lines that were not entries
         // What the player is told, in this order (what could be read is kept).
         QStringList problems() const;
     };

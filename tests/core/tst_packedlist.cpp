@@ -18,7 +18,7 @@ std::vector<wordlist::Entry> walked(const QByteArray& bytes) {
     wordlist::forEachLine(layout, bytes, [&](const char* line, qsizetype length) {
         if (!title) {
             title = true;
-        } else if (wordlist::wordLength(layout, line, length) <= wordlist::kMaxWord) {
+        } else if (wordlist::isEntry(layout, line, length)) {
             out.push_back(wordlist::splitEntry(wordlist::decode(layout, line, length)));
         }
     });

@@ -1,5 +1,7 @@
 #include "Testing.h"
 
+#include <QStringEncoder>
+
 #include "core/Random.h"
 #include "core/WordList.h"
 
@@ -130,11 +132,28 @@ private Q_SLOTS:
                  (QStringList{"abcdefghijklmno"}));
     }
 
-    void bytesAboveAsciiAndZeroBytesSurvive() {
-        const auto list = wordlist::parse(QByteArray("T\r\nCAF\xc9:\x80uro\r\nA\0B\r\n", 20));
-        QCOMPARE(list.words.at(0), QString::fromUtf8("CAF\u00c9"));
+    void bytesAboveAsciiSurviveAndControlBytesSkipTheWord() {
+        const auto list = wordlist::parse(QByteArrayLiteral(
+            "T\r\nCAF\xc9:\x80uro\r\nA\0B\r\nC\tD:x\r\nE:\x01\r\nabcdefghijklmnop\r\n"));
+        QCOMPARE(list.words, (QStringList{QString::fromUtf8("CAF\u00c9"), "E"}));
         QCOMPARE(list.hints.at(0), QString::fromUtf8("\u20acuro"));
-        QCOMPARE(list.words.at(1).size(), 3);
+        QCOMPARE(list.skipped.control, 2);
+        QCOMPARE(list.skipped.tooLong, 1);
+    }
+
+    void utf16FilesWithAMarkAreReadAsText() {
+        // Both byte orders; line ends and byte 26 work as in any other file.
+        const QString text = QString::fromUtf8(
+            "Test \u0416\r\nCAT:Purrs\r\nDOG\r\n\x1a"
+            "EMU");
+        for (const auto order : {QStringEncoder::Utf16LE, QStringEncoder::Utf16BE}) {
+            for (const QString& lines : {text, QString(text).replace("\r\n", "\n")}) {
+                const auto list =
+                    wordlist::parse(QStringEncoder(order, QStringEncoder::Flag::WriteBom)(lines));
+                QCOMPARE(list.title, QString::fromUtf8("Test \u0416"));
+                QCOMPARE(list.words, (QStringList{"CAT", "DOG"}));
+            }
+        }
     }
 
     void generatorRepeatsItsSequence() {

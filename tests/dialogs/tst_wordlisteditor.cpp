@@ -131,21 +131,33 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("gameWord");
         QTest::addColumn<QString>("gameClue");
+        QTest::addColumn<bool>("utf8");
         QTest::newRow("15 letters, no clue")
             << "ABCDEFGHIJKLMNO"
             << "" << QByteArray("ABCDEFGHIJKLMNO:") << "ABCDEFGHIJKLMNO"
-            << "";
+            << "" << false;
         QTest::newRow("colon in the word") << "A:B"
                                            << "C" << QByteArray("A:B:C") << "A"
-                                           << "B:C";
+                                           << "B:C" << false;
         QTest::newRow("long clue")
             << "ABCDEFGHIJKLMNO"
             << "Twenty-five characters ok"
             << QByteArray("ABCDEFGHIJKLMNO:Twenty-five characters ok") << "ABCDEFGHIJKLMNO"
-            << "Twenty-five characters ok";
-        QTest::newRow("8-bit letters") << QString::fromUtf8("Café") << QString::fromUtf8("Crème")
-                                       << QByteArray("Caf\xe9:Cr\xe8me")
-                                       << QString::fromUtf8("Café") << QString::fromUtf8("Crème");
+            << "Twenty-five characters ok" << false;
+        QTest::newRow("8-bit letters")
+            << QString::fromUtf8("Café") << QString::fromUtf8("Crème")
+            << QByteArray("Caf\xe9:Cr\xe8me") << QString::fromUtf8("Café")
+            << QString::fromUtf8("Crème") << false;
+        QTest::newRow("Windows-1252") << QString::fromUtf8("ŠKODA") << QString::fromUtf8("5 €")
+                                      << QByteArray("\x8aKODA:5 \x80") << QString::fromUtf8("ŠKODA")
+                                      << QString::fromUtf8("5 €") << false;
+        // Characters 8-bit text lacks: the whole list goes as UTF-8, and the player is told.
+        QTest::newRow("Cyrillic") << QString::fromUtf8("КОТ") << QString::fromUtf8("Мурлычет")
+                                  << QByteArray("КОТ:Мурлычет") << QString::fromUtf8("КОТ")
+                                  << QString::fromUtf8("Мурлычет") << true;
+        QTest::newRow("no 8-bit form")
+            << QString::fromUtf8("ŻUBR") << "Bison" << QByteArray("ŻUBR:Bison")
+            << QString::fromUtf8("ŻUBR") << "Bison" << true;
     }
 
     void savedListsReadBackByEditorAndGame() {
@@ -154,6 +166,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, line);
         QFETCH(QString, gameWord);
         QFETCH(QString, gameClue);
+        QFETCH(bool, utf8);
 
         Editor e;
         e.dialog.Title->setText(QStringLiteral("  My List "));
@@ -162,7 +175,8 @@ private Q_SLOTS:
         const QString file = e.path(QStringLiteral("LIST.TXT"));
         e.save(file);
         QCOMPARE(accepted.count(), 1);
-        QVERIFY(e.prompts.messages().isEmpty());
+        QCOMPARE(e.prompts.withCaption(QStringLiteral("Notice")),
+                 utf8 ? QStringList{TDoWordList::kSavedAsUtf8} : QStringList{});
         QCOMPARE(readAll(file), QByteArray("My List\r\n") + line + "\r\n");
 
         const FileChooserRequest& spec = e.prompts.fileSpecs.back();

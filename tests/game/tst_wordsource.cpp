@@ -103,6 +103,10 @@ private Q_SLOTS:
         outcome.fellBack = true;
         QCOMPARE(outcome.problems().size(), 2);
         QCOMPARE(outcome.problems().at(1), QStringLiteral("File could not be loaded."));
+        outcome.skipped = {5, 1234};  // words too long for the tiles are not told, as ever
+        QCOMPARE(outcome.problems().mid(1),
+                 (QStringList{"1,234 words were left out: they hold control characters.",
+                              "File could not be loaded."}));
     }
 
     void aLoadedListCostsItsFileAndAFewBytesAnEntry() {
