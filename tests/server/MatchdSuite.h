@@ -10,6 +10,7 @@
 
 #include "Matchd.h"
 #include "RedisProcess.h"
+#include "Testing.h"
 
 // ropewit-matchd as a running program, spoken to over TCP the way the game's client speaks
 // to it, one connection per request: the same behaviour whichever store holds the list.
