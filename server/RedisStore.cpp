@@ -395,8 +395,8 @@ void RedisStore::list(const QByteArray& letters, int max, ListDone done) {
                    WaitingPlayer p{idText.left(std::max<qsizetype>(sep, 0)), text(listed)};
                    // Nothing that could break the list reply goes out to a client.
                    sound = sep >= 0 && p.name.size() <= kMaxNameBytes && !p.address.isEmpty() &&
-                           p.address.size() <= kMaxAddressBytes && !holdsFramingByte(p.name) &&
-                           !holdsFramingByte(p.address);
+                           p.address.size() <= kMaxAddressBytes && !holdsControlByte(p.name) &&
+                           !holdsControlByte(p.address);
                    players.append(p);
                }
                if (!sound) {

@@ -145,15 +145,15 @@ private Q_SLOTS:
         QVERIFY(a.port() != 0 && b.port() != 0);
 
         // Every byte the protocol allows, including the ones Redis's own syntax uses.
-        const QByteArray odd1("\x04[(*-+ \"'\\\x7f\xc9mile");
-        const QByteArray odd2("\xff\xff\xfe\x80\x05", 5);
-        const QByteArray address1("h\x04\xff:1 [x]");
-        const QByteArray address2("\xe9\x7f\x10");
+        const QByteArray odd1(" [(*-+ \"'\\\x7f\xc9mile");
+        const QByteArray odd2("\xff\xff\xfe\x80\x20", 5);
+        const QByteArray address1("h\x81\xff:1 [x]");
+        const QByteArray address2("\xe9\x7f\xa0");
         QCOMPARE(answer(a.port(), registration(odd1, address1)), kAdded);
         QCOMPARE(answer(a.port(), registration(odd2, address2)), kAdded);
         QCOMPARE(answer(b.port(), "03\x02"), listOf({{odd1, address1}, {odd2, address2}}));
-        QCOMPARE(answer(b.port(), "04\x04[(\x02"), listOf({{odd1, address1}}));
-        QCOMPARE(answer(b.port(), "04\x04[(*-+ \"'\\\x7f\xe9MILE\x02"), listOf({{odd1, address1}}));
+        QCOMPARE(answer(b.port(), "04 [(\x02"), listOf({{odd1, address1}}));
+        QCOMPARE(answer(b.port(), "04 [(*-+ \"'\\\x7f\xe9MILE\x02"), listOf({{odd1, address1}}));
         QCOMPARE(answer(b.port(), "04\xff\xff\x02"), listOf({{odd2, address2}}));
         QCOMPARE(answer(b.port(), "04\xff\xff\xfe\x80\x02"), listOf({{odd2, address2}}));
         QCOMPARE(answer(b.port(), removal(odd1, address1)), QByteArray());
