@@ -314,12 +314,12 @@ private Q_SLOTS:
             QByteArray("01An\x03n\x01h"),   // would end a list entry early
             QByteArray("01Ann\x01h\x01i"),  // a second separator
             QByteArray("02Ann\x01h\x03"),
-            QByteArray("01A\0n\x01h", 7),   // would cut a client's read short
+            QByteArray("01A\0n\x01h", 7),  // would cut a client's read short
+            "03x",
             "01Bob\r\nAlice (1 min)\x01h",  // one entry drawn as two players
             "01Ann\x01h\tx",
             "02A\x1fn\x01h",
             QByteArray("04a\n"),
-            "03x",
             QByteArray("04a\x01"),
             QByteArray("04\x03"),
         };
