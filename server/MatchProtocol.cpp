@@ -23,9 +23,9 @@ RequestBuffer::State RequestBuffer::append(const char* data, qsizetype size) {
     return state_;
 }
 
-bool holdsFramingByte(const QByteArray& field) {
+bool holdsControlByte(const QByteArray& field) {
     return std::any_of(field.cbegin(), field.cend(),
-                       [](char c) { return static_cast<unsigned char>(c) <= 0x03; });
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
 namespace {
@@ -42,7 +42,7 @@ ParsedRequest parsePlayer(Request::Kind kind, const QByteArray& payload) {
         return refused(QStringLiteral("no separator between name and address"));
     QByteArray name = payload.left(sep);
     QByteArray address = payload.mid(sep + 1);
-    if (holdsFramingByte(name) || holdsFramingByte(address))
+    if (holdsControlByte(name) || holdsControlByte(address))
         return refused(QStringLiteral("control byte in name or address"));
     if (address.isEmpty())
         return refused(QStringLiteral("empty address"));
@@ -80,7 +80,7 @@ ParsedRequest parseRequest(const QByteArray& message) {
             return parsed;
         }
         default: {
-            if (holdsFramingByte(payload))
+            if (holdsControlByte(payload))
                 return refused(QStringLiteral("control byte in letters"));
             ParsedRequest parsed;
             parsed.ok = true;

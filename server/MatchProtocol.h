@@ -55,8 +55,10 @@ struct ParsedRequest {
 
 // Reads one complete request (without its end mark). A request is refused when its code is
 // not one of 01..04, when a register or remove has no 0x01 between name and address or an
-// empty address, when any field holds one of the bytes 0x00..0x03 (they would break the
-// list replies that carry it to other players), or when a list request carries a payload.
+// empty address, when any field holds a control byte (below 0x20: 0x00..0x03 would break
+// the list replies that carry it to other players, CR, LF and the like would draw one entry as
+// two players), or when a list
+// request carries a payload.
 ParsedRequest parseRequest(const QByteArray& message);
 
 // The 05 reply: name 0x01 address 0x03 per player.
@@ -66,8 +68,8 @@ QByteArray listReply(const QList<WaitingPlayer>& players);
 // double quote escaped, everything else as \xNN.
 QString printable(const QByteArray& bytes, qsizetype max = 64);
 
-// Whether a field holds a byte that frames messages (0x00 to 0x03), which no stored name or
-// address may carry.
-bool holdsFramingByte(const QByteArray& field);
+// Whether a field holds a control byte (below 0x20), which no stored name or address may
+// carry.
+bool holdsControlByte(const QByteArray& field);
 
 }  // namespace matchd

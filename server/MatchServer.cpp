@@ -171,8 +171,10 @@ void MatchServer::readFrom(ConnIt it) {
         c.notifier->setEnabled(false);
     const quint64 id = c.id;
     // May answer before it returns; `it` is not used after this.
-    service_.handle(c.buffer.message(), peerAddressOf(c.fd),
-                    [this, id](const Outcome& outcome) { answer(id, outcome); });
+    service_.handle(
+        c.buffer.message(), peerAddressOf(c.fd),
+        [this, id](const Outcome& outcome) { answer(id, outcome); },
+        std::max<qint64>(c.deadlineMs - clock_.elapsed(), 0));
 }
 
 void MatchServer::answer(quint64 id, const Outcome& outcome) {

@@ -36,7 +36,8 @@ Outcome unavailable(Outcome out) {
 
 }  // namespace
 
-void MatchService::handle(const QByteArray& message, const QHostAddress& source, Done done) {
+void MatchService::handle(const QByteArray& message, const QHostAddress& source, Done done,
+                          qint64 answerWithinMs) {
     Outcome out;
     const ParsedRequest parsed = parseRequest(message);
     if (!parsed.ok) {
@@ -51,7 +52,7 @@ void MatchService::handle(const QByteArray& message, const QHostAddress& source,
         case Request::Kind::Register: {
             out.kind = Outcome::Kind::Register;
             Registration reg{r.name, r.address, listedAddress(r.address, source, policy_),
-                             addressText(source)};
+                             addressText(source), answerWithinMs};
             if (reg.listedAddress.size() > kMaxAddressBytes)
                 reg.listedAddress = reg.address;
             out.request = describe(r, reg.listedAddress);

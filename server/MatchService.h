@@ -32,9 +32,11 @@ public:
 
     MatchService(WaitingStore& store, AddressPolicy policy) : store_(store), policy_(policy) {}
 
-    // `source` is the address the connection came from. `done` is called exactly once,
-    // perhaps before handle() returns.
-    void handle(const QByteArray& message, const QHostAddress& source, Done done);
+    // `source` is the address the connection came from; the client waits `answerWithinMs`
+    // at most (negative: no limit of its own). `done` is called exactly once, perhaps before
+    // handle() returns.
+    void handle(const QByteArray& message, const QHostAddress& source, Done done,
+                qint64 answerWithinMs = -1);
 
 private:
     WaitingStore& store_;

@@ -57,10 +57,13 @@ for _, id in ipairs(lapsed) do drop(id) end
 )lua";
 
 // ARGV: prefix, id, folded name, listed address, source, expiry ms, capacity, most per
-// source (0: no limit). Returns added, refreshed, full, address or taken.
+// source (0: no limit), the last millisecond (Redis's clock) the server still waits for the
+// answer. Returns added, refreshed, full, address, taken or late. A late registration
+// changes nothing: the server has closed the client's connection without telling it.
 inline constexpr char kRegister[] = R"lua(
 local id, folded, listed, source = ARGV[2], ARGV[3], ARGV[4], ARGV[5]
 local expiry, capacity, perSource = tonumber(ARGV[6]), tonumber(ARGV[7]), tonumber(ARGV[8])
+if now > tonumber(ARGV[9]) then return 'late' end
 local entry = P .. 'e:' .. id
 if alive(id) then
   if not ownedBy(id, source) then return 'taken' end

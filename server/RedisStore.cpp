@@ -17,6 +17,9 @@ namespace {
 
 constexpr int kFirstBackoffMs = 100;
 constexpr int kMostBackoffMs = 5000;
+// Removals kept for a Redis that did not answer them; beyond this the oldest are forgotten
+// (about 100 bytes each).
+constexpr size_t kMostKeptRemovals = 100000;
 
 QByteArray text(const redisReply* r) {
     return QByteArray(r->str, static_cast<qsizetype>(r->len));
@@ -126,27 +129,57 @@ void RedisStore::onConnected(const redisAsyncContext* context, int status) {
         self->retireAdapter(const_cast<redisAsyncContext*>(context));
         self->outage(QString::fromLocal8Bit(context->errstr));
         self->scheduleReconnect();
+        self->runDeferred();
         return;
     }
-    self->connected_ = true;
     if (self->settings_.address.db != 0) {
-        self->send({"SELECT", QByteArray::number(self->settings_.address.db)},
-                   [self](const redisReply* r) {
-                       if (r != nullptr && r->type == REDIS_REPLY_ERROR)
-                           self->dropConnection(QStringLiteral("SELECT refused: ") +
-                                                QString::fromLatin1(text(r)));
-                   });
+        self->send(
+            {"SELECT", QByteArray::number(self->settings_.address.db)},
+            [self](const redisReply* r) {
+                if (r != nullptr && r->type == REDIS_REPLY_ERROR)
+                    self->dropConnection(QStringLiteral("SELECT refused: ") +
+                                         QString::fromLatin1(text(r)));
+            },
+            true);
     }
-    self->backoffMs_ = 0;
-    if (self->inOutage_) {
-        self->say(QStringLiteral("%1 reachable again after %2 ms")
-                      .arg(self->where())
-                      .arg(self->clock_.elapsed() - self->outageSinceMs_));
-        self->inOutage_ = false;
-    } else if (!self->everConnected_) {
-        self->say(QStringLiteral("connected to %1").arg(self->where()));
+    const qint64 asked = self->clock_.elapsed();
+    self->send(
+        {"TIME"}, [self, asked](const redisReply* r) { self->learnClock(r, asked); }, true);
+}
+
+void RedisStore::learnClock(const redisReply* r, qint64 askedMs) {
+    if (r == nullptr || context_ == nullptr)
+        return;  // the connection ended; the next one asks again
+    bool ok = r->type == REDIS_REPLY_ARRAY && r->elements == 2 && isText(r->element[0]) &&
+              isText(r->element[1]);
+    const qint64 seconds = ok ? text(r->element[0]).toLongLong(&ok) : 0;
+    const qint64 micros = ok ? text(r->element[1]).toLongLong(&ok) : 0;
+    if (!ok) {
+        dropConnection(QStringLiteral("unusable reply to TIME"));
+        return;
     }
-    self->everConnected_ = true;
+    const qint64 now = clock_.elapsed();
+    // Redis read its clock between asking and now; taking `now` puts every deadline a
+    // little early, never late. A slow answer says too little: ask again.
+    if (now - askedMs > marginMs(settings_.replyTimeoutMs) / 2) {
+        send(
+            {"TIME"}, [this, now](const redisReply* again) { learnClock(again, now); }, true);
+        return;
+    }
+    redisClockOffsetMs_ = seconds * 1000 + micros / 1000 - now;
+    connected_ = true;
+    backoffMs_ = 0;
+    if (inOutage_) {
+        say(QStringLiteral("%1 reachable again after %2 ms")
+                .arg(where())
+                .arg(clock_.elapsed() - outageSinceMs_));
+        inOutage_ = false;
+    } else if (!everConnected_) {
+        say(QStringLiteral("connected to %1").arg(where()));
+    }
+    everConnected_ = true;
+    retryKeptRemovals();
+    runDeferred();
 }
 
 void RedisStore::onDisconnected(const redisAsyncContext* context, int status) {
@@ -162,6 +195,7 @@ void RedisStore::onDisconnected(const redisAsyncContext* context, int status) {
     self->outage(status == REDIS_OK ? QStringLiteral("connection closed")
                                     : QString::fromLocal8Bit(context->errstr));
     self->scheduleReconnect();
+    self->runDeferred();
 }
 
 void RedisStore::retireAdapter(redisAsyncContext* context) {
@@ -191,6 +225,7 @@ void RedisStore::dropConnection(const QString& why) {
     // Every waiting command gets its empty reply now.
     redisAsyncFree(context);
     scheduleReconnect();
+    runDeferred();
 }
 
 void RedisStore::scheduleReconnect() {
@@ -207,7 +242,11 @@ void RedisStore::checkTimeouts() {
     if (!connected_ && now - connectStartedMs > settings_.replyTimeoutMs) {
         dropConnection(QStringLiteral("no connection within %1 ms").arg(settings_.replyTimeoutMs));
     } else if (connected_ && !sentAt_.empty() && now - sentAt_.front() > settings_.replyTimeoutMs) {
-        dropConnection(QStringLiteral("no reply within %1 ms").arg(settings_.replyTimeoutMs));
+        // A reply that is here already counts: it may tell a player he is listed.
+        redisAsyncHandleRead(context_);
+        if (context_ != nullptr && !sentAt_.empty() &&
+            now - sentAt_.front() > settings_.replyTimeoutMs)
+            dropConnection(QStringLiteral("no reply within %1 ms").arg(settings_.replyTimeoutMs));
     }
 }
 
@@ -234,6 +273,64 @@ void RedisStore::goodReply() {
         return;
     replyTrouble_ = false;
     say(QStringLiteral("%1 answers properly again").arg(where()));
+    retryKeptRemovals();
+}
+
+qint64 RedisStore::marginMs(qint64 waitMs) {
+    // Covers the way back of a reply and the script's own time.
+    return std::clamp<qint64>(waitMs / 4, 0, 250);
+}
+
+QByteArray RedisStore::deadlineOnRedisClock(qint64 answerWithinMs) const {
+    const qint64 now = clock_.elapsed();
+    // The connection is given up on once its oldest unanswered command is overdue, which
+    // may be before this one's own time is up.
+    qint64 until = (sentAt_.empty() ? now : sentAt_.front()) + settings_.replyTimeoutMs;
+    if (answerWithinMs >= 0)
+        until = std::min(until, now + answerWithinMs);
+    return QByteArray::number(until - marginMs(until - now) + redisClockOffsetMs_);
+}
+
+bool RedisStore::deferUntilReady(std::function<void(qint64 waitedMs)> request) {
+    if (context_ == nullptr || connected_)
+        return false;
+    const qint64 since = clock_.elapsed();
+    deferred_.push_back(
+        [this, since, request = std::move(request)] { request(clock_.elapsed() - since); });
+    return true;
+}
+
+void RedisStore::runDeferred() {
+    std::vector<std::function<void()>> now;
+    now.swap(deferred_);
+    for (const auto& request : now)
+        request();
+}
+
+void RedisStore::keepRemoval(const QByteArray& id, const QByteArray& source) {
+    const QByteArray key = id + '\0' + source;
+    if (keptSet_.contains(key))
+        return;
+    if (keptRemovals_.size() >= kMostKeptRemovals) {
+        keptSet_.remove(keptRemovals_.front());
+        keptRemovals_.pop_front();
+    }
+    keptRemovals_.push_back(key);
+    keptSet_.insert(key);
+}
+
+void RedisStore::retryKeptRemovals() {
+    if (keptRemovals_.empty() || !connected_)
+        return;
+    std::deque<QByteArray> batch;
+    batch.swap(keptRemovals_);
+    keptSet_.clear();
+    say(QStringLiteral("sending again %1 removal(s) that got no answer").arg(batch.size()));
+    // Names and addresses hold no control bytes, so the first 0x00 ends the id.
+    for (const QByteArray& key : batch) {
+        const qsizetype sep = key.indexOf('\0');
+        sendRemoval(key.left(sep), key.mid(sep + 1), {});
+    }
 }
 
 // --- commands ----------------------------------------------------------------------------
@@ -259,8 +356,8 @@ const RedisStore::Script& RedisStore::scriptFor(const char* body) {
     return found->second;
 }
 
-void RedisStore::send(const QList<QByteArray>& command, ReplyDone done) {
-    if (!connected_ || context_ == nullptr) {
+void RedisStore::send(const QList<QByteArray>& command, ReplyDone done, bool handshake) {
+    if ((!connected_ && !handshake) || context_ == nullptr) {
         done(nullptr);
         return;
     }
@@ -299,13 +396,21 @@ void RedisStore::script(const char* body, QList<QByteArray> args, ReplyDone done
 }
 
 void RedisStore::add(const Registration& registration, AddDone done) {
+    if (deferUntilReady([this, registration, done](qint64 waitedMs) {
+            Registration later = registration;
+            if (later.answerWithinMs >= 0)
+                later.answerWithinMs = std::max<qint64>(later.answerWithinMs - waitedMs, 0);
+            add(later, done);
+        }))
+        return;
     const QByteArray id = registration.name + '\x01' + registration.address;
     const QByteArray listed =
         registration.listedAddress.isEmpty() ? registration.address : registration.listedAddress;
     script(redis_scripts::kRegister,
            {id, foldedCopy(registration.name), listed, registration.source,
             QByteArray::number(settings_.expiryMs), QByteArray::number(settings_.capacity),
-            QByteArray::number(settings_.maxPerSource)},
+            QByteArray::number(settings_.maxPerSource),
+            deadlineOnRedisClock(registration.answerWithinMs)},
            [this, done = std::move(done)](const redisReply* r) {
                if (r == nullptr) {
                    done(AddResult::Unavailable);
@@ -317,7 +422,8 @@ void RedisStore::add(const Registration& registration, AddDone done) {
                    {"refreshed", AddResult::Refreshed},
                    {"full", AddResult::Full},
                    {"address", AddResult::AddressFull},
-                   {"taken", AddResult::TakenElsewhere}};
+                   {"taken", AddResult::TakenElsewhere},
+                   {"late", AddResult::Unavailable}};
                for (const auto& [word, result] : known) {
                    if (answer == word) {
                        goodReply();
@@ -334,24 +440,32 @@ void RedisStore::add(const Registration& registration, AddDone done) {
 
 void RedisStore::remove(const QByteArray& name, const QByteArray& address, const QByteArray& source,
                         RemoveDone done) {
-    script(redis_scripts::kRemove, {name + '\x01' + address, source},
-           [this, done = std::move(done)](const redisReply* r) {
-               if (r == nullptr) {
-                   done(RemoveResult::Unavailable);
-                   return;
-               }
+    if (deferUntilReady([=](qint64) { remove(name, address, source, done); }))
+        return;
+    sendRemoval(name + '\x01' + address, source, std::move(done));
+}
+
+void RedisStore::sendRemoval(const QByteArray& id, const QByteArray& source, RemoveDone done) {
+    script(redis_scripts::kRemove, {id, source},
+           [this, id, source, done = std::move(done)](const redisReply* r) {
                const QByteArray answer = isText(r) ? text(r) : QByteArray();
                if (answer == "removed" || answer == "absent" || answer == "other") {
+                   if (done)
+                       done(answer == "removed"  ? RemoveResult::Removed
+                            : answer == "absent" ? RemoveResult::NotWaiting
+                                                 : RemoveResult::OtherSource);
                    goodReply();
-                   done(answer == "removed"  ? RemoveResult::Removed
-                        : answer == "absent" ? RemoveResult::NotWaiting
-                                             : RemoveResult::OtherSource);
                    return;
                }
-               badReply(r->type == REDIS_REPLY_ERROR
-                            ? QStringLiteral("error: ") + QString::fromLatin1(text(r).left(200))
-                            : QStringLiteral("unexpected reply to a removal"));
-               done(RemoveResult::Unavailable);
+               // The player who left will not ask again; applied late it does no harm.
+               keepRemoval(id, source);
+               if (r != nullptr) {
+                   badReply(r->type == REDIS_REPLY_ERROR
+                                ? QStringLiteral("error: ") + QString::fromLatin1(text(r).left(200))
+                                : QStringLiteral("unexpected reply to a removal"));
+               }
+               if (done)
+                   done(RemoveResult::Unavailable);
            });
 }
 
@@ -371,6 +485,8 @@ QByteArray RedisStore::upperLexBound(const QByteArray& folded) {
 }
 
 void RedisStore::list(const QByteArray& letters, int max, ListDone done) {
+    if (deferUntilReady([=](qint64) { list(letters, max, done); }))
+        return;
     const QByteArray folded = foldedCopy(letters);
     script(redis_scripts::kList,
            {folded, QByteArray::number(max), lowerLexBound(folded), upperLexBound(folded)},
@@ -395,8 +511,8 @@ void RedisStore::list(const QByteArray& letters, int max, ListDone done) {
                    WaitingPlayer p{idText.left(std::max<qsizetype>(sep, 0)), text(listed)};
                    // Nothing that could break the list reply goes out to a client.
                    sound = sep >= 0 && p.name.size() <= kMaxNameBytes && !p.address.isEmpty() &&
-                           p.address.size() <= kMaxAddressBytes && !holdsFramingByte(p.name) &&
-                           !holdsFramingByte(p.address);
+                           p.address.size() <= kMaxAddressBytes && !holdsControlByte(p.name) &&
+                           !holdsControlByte(p.address);
                    players.append(p);
                }
                if (!sound) {
@@ -412,6 +528,8 @@ void RedisStore::list(const QByteArray& letters, int max, ListDone done) {
 }
 
 void RedisStore::count(CountDone done) {
+    if (deferUntilReady([=](qint64) { count(done); }))
+        return;
     script(redis_scripts::kCount, {}, [this, done = std::move(done)](const redisReply* r) {
         if (r == nullptr) {
             done(-1);

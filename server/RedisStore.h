@@ -2,12 +2,14 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include <hiredis/async.h>
 
@@ -28,6 +30,11 @@ namespace matchd {
 // requests that wait for it. When Redis cannot be reached, does not answer within a few
 // seconds or answers nonsense, the waiting requests get Unavailable, the log says so once,
 // and the store reconnects by itself, waiting longer after each failed attempt.
+//
+// Redis runs what it was sent even after the server gave up waiting (a stalled Redis
+// catches up with its queue). So each registration carries the moment, on Redis's clock,
+// after which nobody waits for its answer, and the script does nothing when it runs later;
+// removals that got no answer are kept and sent again once Redis answers again.
 class RedisStore : public QObject, public WaitingStore {
     Q_OBJECT
 public:
@@ -73,7 +80,17 @@ private:
         QByteArray sha;  // hex SHA-1 of the text, as EVALSHA wants it
     };
     const Script& scriptFor(const char* body);
-    void send(const QList<QByteArray>& command, ReplyDone done);
+    // `handshake`: sent before the connection is ready for requests.
+    void send(const QList<QByteArray>& command, ReplyDone done, bool handshake = false);
+    void learnClock(const redisReply* reply, qint64 askedMs);
+    QByteArray deadlineOnRedisClock(qint64 answerWithinMs) const;
+    static qint64 marginMs(qint64 waitMs);
+    void keepRemoval(const QByteArray& id, const QByteArray& source);
+    void retryKeptRemovals();
+    // While a new connection learns Redis's clock, requests wait for it (or its failure).
+    bool deferUntilReady(std::function<void(qint64 waitedMs)> request);
+    void runDeferred();
+    void sendRemoval(const QByteArray& id, const QByteArray& source, RemoveDone done);
     void script(const char* body, QList<QByteArray> args, ReplyDone done);
     void outage(const QString& why);
     void badReply(const QString& why);
@@ -102,7 +119,12 @@ private:
     qint64 connectStartedMs = 0;
     qint64 outageSinceMs_ = 0;
     int backoffMs_ = 0;
-    std::deque<qint64> sentAt_;  // replies come in the order the commands went out
+    std::deque<qint64> sentAt_;      // replies come in the order the commands went out
+    qint64 redisClockOffsetMs_ = 0;  // Redis's TIME in ms minus clock_, learned per connection
+    // Removals that got no answer, by id 0x00 source; bounded, oldest dropped first.
+    std::deque<QByteArray> keptRemovals_;
+    QSet<QByteArray> keptSet_;
+    std::vector<std::function<void()>> deferred_;
     std::unordered_map<const char*, Script> scripts_;
     QTimer reconnectTimer_;
     QTimer watchdog_;

@@ -17,6 +17,9 @@ struct Registration {
     QByteArray address;        // as the client sent it: with the name, who the player is
     QByteArray listedAddress;  // what others are given; empty means `address`
     QByteArray source;         // the address the connection came from, as text
+    // How long the client still waits for the answer; negative: as long as the store waits
+    // for itself. A store that answers later must not have listed the player.
+    qint64 answerWithinMs = -1;
 };
 
 enum class AddResult {
@@ -25,7 +28,7 @@ enum class AddResult {
     Full,            // the list holds as many players as it may
     AddressFull,     // the source address has as many players waiting as it may
     TakenElsewhere,  // the player waits already, registered from another source address
-    Unavailable,     // the store could not be asked; nothing was changed
+    Unavailable,     // the store could not be asked, or not in time; nothing was changed
 };
 
 enum class RemoveResult { Removed, NotWaiting, OtherSource, Unavailable };
@@ -44,7 +47,8 @@ public:
     virtual ~WaitingStore() = default;
 
     virtual void add(const Registration& registration, AddDone done) = 0;
-    // Only the source address that registered the player may remove it.
+    // Only the source address that registered the player may remove it. A removal answered
+    // Unavailable may still take effect later: the player who left will not ask again.
     virtual void remove(const QByteArray& name, const QByteArray& address, const QByteArray& source,
                         RemoveDone done) = 0;
     // The players who have waited longest whose names start with `letters` (without regard to

@@ -7,8 +7,8 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 
-// A private redis-server on 127.0.0.1, on a port that was free a moment ago (another
-// one is tried when something took it meanwhile), keeping nothing on disk.
+// A private redis-server (7 or later, for DEBUG) on 127.0.0.1, on a port that was free a
+// moment ago (another one is tried when something took it meanwhile), keeping no files.
 class RedisProcess {
 public:
     RedisProcess() {
@@ -46,7 +46,7 @@ private:
         process_.setProgram(QStringLiteral("redis-server"));
         process_.setArguments({"--port", QString::number(port), "--bind", "127.0.0.1", "--save", "",
                                "--appendonly", "no", "--daemonize", "no", "--dir", dir_.path(),
-                               "--logfile", ""});
+                               "--logfile", "", "--enable-debug-command", "local"});
         process_.setProcessChannelMode(QProcess::MergedChannels);
         process_.start();
         if (!process_.waitForStarted(10000))

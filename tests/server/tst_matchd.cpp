@@ -316,6 +316,10 @@ private Q_SLOTS:
             QByteArray("02Ann\x01h\x03"),
             QByteArray("01A\0n\x01h", 7),  // would cut a client's read short
             "03x",
+            "01Bob\r\nAlice (1 min)\x01h",  // one entry drawn as two players
+            "01Ann\x01h\tx",
+            "02A\x1fn\x01h",
+            QByteArray("04a\n"),
             QByteArray("04a\x01"),
             QByteArray("04\x03"),
         };

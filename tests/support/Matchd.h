@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTcpSocket>
+#include <QTest>
 
 #include "MatchWire.h"
 
@@ -83,4 +84,26 @@ inline QByteArray answer(quint16 port, const QByteArray& request,
     const bool closedByServer = closed.count() > 0 || closed.wait(10000);
     reply += socket.readAll();
     return closedByServer ? reply : "(left open) " + reply;
+}
+
+// The answers to requests sent at once, each on a connection of its own to its port: empty
+// when the server closed without one; all marked when one was still open after 30 s.
+inline QList<QByteArray> answersAtOnce(const QList<QPair<quint16, QByteArray>>& requests) {
+    QList<QByteArray> replies(requests.size());
+    qsizetype closed = 0;
+    QObject connections;  // their parent
+    for (qsizetype i = 0; i < requests.size(); ++i) {
+        auto* s = new QTcpSocket(&connections);
+        QObject::connect(s, &QTcpSocket::connected, s,
+                         [s, r = requests[i].second] { s->write(r); });
+        QObject::connect(s, &QTcpSocket::readyRead, s,
+                         [s, &replies, i] { replies[i] += s->readAll(); });
+        QObject::connect(s, &QTcpSocket::stateChanged, s, [&closed](auto state) {
+            closed += state == QTcpSocket::UnconnectedState;
+        });
+        s->connectToHost(QHostAddress::LocalHost, requests[i].first);
+    }
+    if (!QTest::qWaitFor([&] { return closed == requests.size(); }, 30000))
+        replies.fill("(left open)");
+    return replies;
 }
