@@ -105,7 +105,8 @@ private Q_SLOTS:
         QVERIFY(t.prompts.shown.empty());
     }
 
-    void twoRepliesInOneReadAreHandledInOrder() {
+    // Only a registration makes the game listen and register.
+    void anAddedReplyToAListIsIgnored() {
         ServedWindow t;
         Seen seen;
         t.prompts.dialogScript.push_back(onList([&](TWebOpponent& d) {
@@ -114,13 +115,13 @@ private Q_SLOTS:
         }));
         QVERIFY(answerList(t, "07\x02" + listOf({{"Bob", "10.0.0.2"}})) >= 0);
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
-        QVERIFY(seen.loggedOn);  // the 07 in front was handled first
+        QVERIFY(!seen.loggedOn);
         QCOMPARE(seen.names, QStringList{QStringLiteral("Bob")});
-        QVERIFY(t->peer().listening());
-        QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
-        const QStringList log = logOf(t);
-        QVERIFY(log.indexOf(QStringLiteral(">>Added to server as a player")) <
-                log.indexOf(QStringLiteral(">>Waiting for a connection")));
+        QVERIFY(!t->peer().listening());
+        QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsClosed);
+        QVERIFY(!t->match().renewing());
+        QVERIFY(logOf(t).contains(QStringLiteral(
+            "NOTICE:> Ignored a reply from the server that does not answer the request")));
     }
 
     void replySplitOverTwoReads() {
@@ -289,13 +290,19 @@ private Q_SLOTS:
 
     void hostileServer() {
         ServedWindow t;
-        // 70 KiB without an end mark: dropped and reported, and what follows still counts.
+        // 70 KiB without an end mark: dropped and reported, and the request ends in an error.
         int c = answerList(t, QByteArray(70 * 1024, 'x'));
         QVERIFY(c >= 0);
         QTRY_VERIFY(logOf(t).contains(
             QStringLiteral("NOTICE:> Dropped an overlong message from the server")));
         QVERIFY(t->match().receiveBuffer().pending().size() <= MessageBuffer::kDefaultCap);
+        QTRY_VERIFY(t.fs.closedByClient(c));
+        QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Error")),
+                     QStringList{QStringLiteral("Unable to connect to the server.")});
         // Replies without a code or with unknown codes are passed over.
+        c = t.fs.count();
+        t->BeginServerRequest(1);
+        QVERIFY(!t.fs.request(c).isEmpty());
         t.fs.reply(c, QByteArray("\x02"
                                  "\x02"
                                  "7\x02"
@@ -303,13 +310,14 @@ private Q_SLOTS:
                                  "ab\x02"
                                  "07\x02"));
         QTRY_VERIFY(t->match().loggedOn());
-        QCOMPARE(t.prompts.shown.size(), size_t(0));
+        QCOMPARE(t.prompts.shown.size(), size_t(1));
 
         // An unfinished reply does not run into the reply of the next connection.
         c = answerList(t, "05Mallory\x01");
         QVERIFY(c >= 0);
         QTRY_VERIFY(!t->match().receiveBuffer().isEmpty());
         t.fs.hangUp(c);
+        QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 2);
         QVERIFY(answerList(t, kEmptyList) >= 0);
         QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
         QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 0);

@@ -28,23 +28,118 @@ private Q_SLOTS:
         QCOMPARE(c.logs.count(), request == 4 ? 1 : 0);
     }
 
-    void repliesAreHandledInOrderWhetherSplitOrTogether() {
+    void aReplySplitOverReadsIsOneAndWhatFollowsIsDropped() {
         FakeMatchServer server;
         LoneMatchClient c(server.port());
-        c.client.BeginServerRequest(MatchRequest::Register);
+        c.client.BeginServerRequest(MatchRequest::ListLongest);
         QVERIFY(!server.request(0).isEmpty());
-        server.reply(0, kAdded + "05Bo");
-        QTRY_COMPARE(c.registered.count(), 1);
-        QVERIFY(c.client.loggedOn());
+        server.reply(0, "05Bo");
+        QTRY_COMPARE(c.client.receiveBuffer().pending(), QByteArray("05Bo"));
         QCOMPARE(c.lists.count(), 0);
         // The rest of the list, then a full list, an empty one and a code nobody knows.
         server.reply(0, QByteArray("b\x01") + "10.0.0.2\x03\x02" + kFull + kEmptyList + "99\x02");
-        QTRY_COMPARE(c.notices.count(), 2);
-        QCOMPARE(c.lists.count(), 1);
+        QTRY_COMPARE(c.lists.count(), 1);
         QCOMPARE(c.lists.at(0).at(0).toString(), QStringLiteral("Bob\x01") + "10.0.0.2\x03");
-        QCOMPARE(c.noticeTexts(),
-                 (QStringList{"The user list on the server is full.  Name not added.",
-                              "No users are currently logged onto the server."}));
+        QTRY_VERIFY(server.closedByClient(0));
+        QVERIFY(c.notices.isEmpty());
+        QCOMPARE(c.logLines(),
+                 QStringList{"NOTICE:> Dropped what the server sent after its reply"});
+    }
+
+    // A request ends with the first reply that answers it, or with the error box when none
+    // comes; either way the client closes the connection, and the next request is its own.
+    void oneAnswerPerRequest_data() {
+        QTest::addColumn<int>("request");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<int>("lists");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<bool>("added");
+        const QByteArray bob = listOf({{"Bob", "10.0.0.2"}});
+        const QString none;
+        const QString unable("Unable to connect to the server.");
+        QTest::newRow("300 lists") << 2 << bob.repeated(300) << none << 1 << none << false;
+        QTest::newRow("20,000 empty lists")
+            << 2 << kEmptyList.repeated(20000) << none << 0
+            << "No users are currently logged onto the server." << false;
+        QTest::newRow("07 to a list") << 3 << kAdded + bob << none << 1 << none << false;
+        QTest::newRow("1-byte packets") << 2 << kAdded + bob << "bytes" << 1 << none << false;
+        QTest::newRow("07, then 06") << 1 << kAdded + kFull << none << 0 << none << true;
+        QTest::newRow("06, then 07")
+            << 1 << kFull + kAdded << none << 0
+            << "The user list on the server is full.  Name not added." << false;
+        QTest::newRow("reset after the reply") << 2 << bob << "reset" << 1 << none << false;
+        QTest::newRow("half a reply, closed")
+            << 2 << QByteArray("05Bo") << "close" << 0 << unable << false;
+        QTest::newRow("silence") << 2 << QByteArray() << none << 0 << unable << false;
+    }
+    void oneAnswerPerRequest() {
+        QFETCH(int, request);
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, then);
+        QFETCH(int, lists);
+        QFETCH(QString, notice);
+        QFETCH(bool, added);
+        FakeMatchServer fs;
+        LoneMatchClient c(fs.port());
+        QCOMPARE(c.client.answerWait(), 10 * 1000);
+        c.client.setAnswerWait(reply.isEmpty() ? 200 : 5000);
+        c.client.BeginServerRequest(static_cast<MatchRequest>(request));
+        QVERIFY(!fs.request(0).isEmpty());
+        QSignalSpy arrived(&c.client.cliSrvWSocket(), &TWSocket::DataAvailable);
+        for (qsizetype i = 0; then == "bytes" && i < reply.size(); ++i) {
+            fs.reply(0, reply.mid(i, 1));
+            QVERIFY(QTest::qWaitFor([&] { return arrived.count() > i; }));
+        }
+        if (then != "bytes")
+            fs.reply(0, reply);
+        if (then == "reset")
+            fs.reset(0);
+        if (then == "close")
+            fs.hangUp(0);
+        QTRY_COMPARE(c.lists.count() + c.notices.count() + c.registered.count(), 1);
+        QTRY_VERIFY(fs.closedByClient(0));
+        QCOMPARE(c.lists.count(), lists);
+        QCOMPARE(c.noticeTexts(), notice.isEmpty() ? QStringList() : QStringList{notice});
+        QCOMPARE(c.client.loggedOn(), added);
+        // Nothing is left over: the next request gets its own answer.
+        c.client.BeginServerRequest(MatchRequest::ListLongest);
+        QVERIFY(!fs.request(1).isEmpty());
+        fs.reply(1, kEmptyList);
+        QTRY_COMPARE(c.notices.count(), notice.isEmpty() ? 1 : 2);
+    }
+
+    // A server that never stops sending is read no further than one reply may reach.
+    void anEndlessStreamIsCutOff() {
+        FakeMatchServer fs;
+        LoneMatchClient c(fs.port());
+        c.client.BeginServerRequest(MatchRequest::ListLongest);
+        QVERIFY(!fs.request(0).isEmpty());
+        qsizetype sent = 0;
+        while (!fs.closedByClient(0) && sent < 64 * MatchClient::kReplyBytes) {
+            fs.reply(0, kAdded.repeated(1024));  // no answer to a list, ever
+            sent += 3 * 1024;
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(fs.closedByClient(0));
+        QVERIFY(c.registered.isEmpty());
+        QCOMPARE(c.noticeTexts(), QStringList{"Unable to connect to the server."});
+    }
+
+    // A request begun as soon as the one before has its answer gets an answer of its own.
+    void requestsInQuickSuccession() {
+        FakeMatchServer fs;
+        LoneMatchClient c(fs.port());
+        QObject::connect(&c.client, &MatchClient::opponentsListed, &c.client,
+                         [&c] { c.client.BeginServerRequest(MatchRequest::Register); });
+        c.client.BeginServerRequest(MatchRequest::ListLongest);
+        QVERIFY(!fs.request(0).isEmpty());
+        fs.reply(0, listOf({{"Bob", "10.0.0.2"}}) + kAdded);
+        QVERIFY(!fs.request(1).isEmpty());
+        fs.reply(1, kFull);
+        QTRY_COMPARE(c.notices.count(), 1);
+        QCOMPARE(c.lists.count(), 1);
+        QVERIFY(c.registered.isEmpty());
     }
 
     void anUnreachableServerIsReportedAndEndsTheExchange() {
@@ -60,12 +155,12 @@ private Q_SLOTS:
         QVERIFY(c.client.unLogDone());
     }
 
-    // While the gate is held (a sound being waited for) no reply is handled; afterwards all
-    // of them are, in order.
+    // While the gate is held (a sound being waited for) no reply is handled; afterwards the
+    // first that answers is.
     void repliesWaitWhileTheGateIsHeld() {
         FakeMatchServer server;
         LoneMatchClient c(server.port());
-        c.client.BeginServerRequest(MatchRequest::ListLongest);
+        c.client.BeginServerRequest(MatchRequest::Register);
         QVERIFY(!server.request(0).isEmpty());
         {
             MessageGate::Hold hold(c.gate);
@@ -76,7 +171,7 @@ private Q_SLOTS:
             QCOMPARE(c.notices.count(), 0);
         }
         QCOMPARE(c.registered.count(), 1);
-        QCOMPARE(c.notices.count(), 1);
+        QCOMPARE(c.notices.count(), 0);  // the 06 behind the answer is dropped
     }
 };
 
