@@ -207,11 +207,16 @@ void MatchClient::endRequest() {
 }
 
 void MatchClient::onSessionClosed() {
-    // Closed, or out of time, before the reply: the player is told all the same.
-    if (awaiting_) {
-        endRequest();
-        failed();
+    // Closed, or out of time, before the reply: the player is told all the same, and the log
+    // says which (a renewal shows no box).
+    if (!awaiting_) {
+        return;
     }
+    Q_EMIT logLine(answerTimer_.isActive()
+                       ? QStringLiteral("NOTICE:> The server closed the connection unanswered")
+                       : QStringLiteral("NOTICE:> No answer from the server in time"));
+    endRequest();
+    failed();
 }
 
 void MatchClient::onDataAvailable() {

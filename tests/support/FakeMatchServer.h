@@ -50,9 +50,9 @@ public:
     void hangUp(int i) { conns_[i]->socket->disconnectFromHost(); }
     // Ends connection i with a reset rather than an orderly close.
     void reset(int i) {
-        const int fd = static_cast<int>(conns_[i]->socket->socketDescriptor());
         const linger now{1, 0};
-        ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &now, sizeof now);
+        ::setsockopt(int(conns_[i]->socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now,
+                     sizeof now);
         conns_[i]->socket->abort();
     }
 
