@@ -54,23 +54,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("then");
         QTest::addColumn<QString>("answer");  // the box, or "list" or "added"
         const QByteArray bob = listOf({{"Bob", "10.0.0.2"}});
-        const QString unable("Unable to connect to the server.");
-        QTest::newRow("300 lists") << 2 << bob.repeated(300) << ""
-                                   << "list";
-        QTest::newRow("20,000 empty lists") << 2 << kEmptyList.repeated(20000) << ""
+        const QString none, list("list"), unable("Unable to connect to the server.");
+        QTest::newRow("300 lists") << 2 << bob.repeated(300) << none << list;
+        QTest::newRow("20,000 empty lists") << 2 << kEmptyList.repeated(20000) << none
                                             << "No users are currently logged onto the server.";
-        QTest::newRow("07 to a list") << 3 << kAdded + bob << ""
-                                      << "list";
-        QTest::newRow("1-byte packets") << 2 << kAdded + bob << "bytes"
-                                        << "list";
-        QTest::newRow("07, then 06") << 1 << kAdded + kFull << ""
-                                     << "added";
-        QTest::newRow("06, then 07") << 1 << kFull + kAdded << ""
+        QTest::newRow("07 to a list") << 3 << kAdded + bob << none << list;
+        QTest::newRow("1-byte packets") << 2 << kAdded + bob << "bytes" << list;
+        QTest::newRow("07, then 06") << 1 << kAdded + kFull << none << "added";
+        QTest::newRow("06, then 07") << 1 << kFull + kAdded << none
                                      << "The user list on the server is full.  Name not added.";
-        QTest::newRow("reset after the reply") << 2 << bob << "reset"
-                                               << "list";
+        QTest::newRow("reset after the reply") << 2 << bob << "reset" << list;
         QTest::newRow("half a reply, closed") << 2 << QByteArray("05Bo") << "close" << unable;
-        QTest::newRow("silence") << 2 << QByteArray() << "" << unable;
+        QTest::newRow("silence") << 2 << QByteArray() << none << unable;
         QTest::newRow("endless stream") << 2 << kAdded.repeated(1024) << "endless" << unable;
     }
     void oneAnswerPerRequest() {
