@@ -11,6 +11,7 @@ namespace {
 constexpr int kMaxUserName = 20;
 // Well inside the time the server keeps a waiting player (600 s).
 constexpr int kRenewMs = 240 * 1000;
+constexpr int kAnswerMs = 10 * 1000;
 
 QString unableToConnect() {
     return QStringLiteral("Unable to connect to the server.");
@@ -24,28 +25,31 @@ QByteArray playerPayload(const QString& userName, const QString& address) {
 }  // namespace
 
 MatchClient::MatchClient(const Settings& settings, MessageGate& gate, QObject* parent)
-    : QObject(parent),
-      settings_(settings),
-      gate_(gate),
-      socket_(new TWSocket(this)),
-      channel_(
-          std::make_unique<MessageChannel>(*socket_, QStringLiteral("the server"),
-                                           [this](const QString& line) { Q_EMIT logLine(line); })) {
+    : QObject(parent), settings_(settings), gate_(gate), socket_(new TWSocket(this)) {
     connect(socket_, &TWSocket::DnsLookupDone, this,
             [this](int error) { gate_.run([this, error] { onDnsLookupDone(error); }); });
     renewTimer_.setInterval(kRenewMs);
     connect(&renewTimer_, &QTimer::timeout, this, [this] { gate_.run([this] { renew(); }); });
     connect(socket_, &TWSocket::SessionConnected, this,
             [this](int error) { gate_.run([this, error] { onSessionConnected(error); }); });
-    connect(socket_, &TWSocket::DataAvailable, this, [this](int error) {
-        if (!gate_.held()) {
-            onDataAvailable(error);
-            return;
-        }
-        gate_.run([this] {
-            channel_->receiveAll([this](int code, const QByteArray& p) { handle(code, p); });
+    // Events held back by the gate may come due after a newer request has begun: they
+    // belong to the request they arrived for.
+    const auto forThisRequest = [this](void (MatchClient::*step)()) {
+        const quint64 exchange = exchange_;
+        gate_.run([this, exchange, step] {
+            if (exchange == exchange_) {
+                (this->*step)();
+            }
         });
-    });
+    };
+    connect(socket_, &TWSocket::DataAvailable, this,
+            [forThisRequest](int) { forThisRequest(&MatchClient::onDataAvailable); });
+    connect(socket_, &TWSocket::SessionClosed, this,
+            [forThisRequest](int) { forThisRequest(&MatchClient::onSessionClosed); });
+    answerTimer_.setSingleShot(true);
+    answerTimer_.setInterval(kAnswerMs);
+    connect(&answerTimer_, &QTimer::timeout, this,
+            [forThisRequest] { forThisRequest(&MatchClient::onSessionClosed); });
 }
 
 MatchClient::~MatchClient() = default;
@@ -110,6 +114,13 @@ void MatchClient::renew() {
 void MatchClient::BeginServerRequest(MatchRequest request) {
     quietRenewal_ = false;
     request_ = request;
+    // A request still waiting is given up for this one, quietly: the player asked anew.
+    ++exchange_;
+    awaiting_ = false;
+    answerTimer_.stop();
+    buffer_.clear();
+    bytesRead_ = 0;
+    toldIgnored_ = false;
     if (socket_->state() == TWSocket::wsConnected) {
         socket_->Close();
     }
@@ -137,25 +148,27 @@ void MatchClient::onSessionConnected(int error) {
     if (error != 0) {
         failed();
     } else {
-        // Each connection carries one request and its replies: whatever an earlier server
-        // connection left unfinished can never complete into a reply of this one.
-        channel_->clear();
         switch (request_) {
             case MatchRequest::Register:
-                channel_->send(1, playerPayload(settings_.UserName, registeredAddress()));
+                send(1, playerPayload(settings_.UserName, registeredAddress()));
                 break;
             case MatchRequest::ListLongest:
-                channel_->send(3);
+                send(3);
                 break;
             case MatchRequest::ListByLetters:
-                channel_->send(4, text::toAnsi(letters_));
+                send(4, text::toAnsi(letters_));
                 break;
             case MatchRequest::Remove:
-                channel_->send(2, playerPayload(settings_.UserName, registeredAddress()));
+                send(2, playerPayload(settings_.UserName, registeredAddress()));
                 Q_EMIT logLine(QStringLiteral(">>Removed from server"));
                 break;
             case MatchRequest::None:
                 break;
+        }
+        // A removal has no reply to wait for.
+        awaiting_ = request_ != MatchRequest::Remove && request_ != MatchRequest::None;
+        if (awaiting_) {
+            answerTimer_.start();
         }
     }
     unLogDone_ = true;
@@ -170,10 +183,94 @@ void MatchClient::failed() {
     Q_EMIT notice(QStringLiteral("Error"), unableToConnect());
 }
 
-void MatchClient::onDataAvailable(int) {
-    channel_->receive([this](int code, const QByteArray& payload) { handle(code, payload); });
+void MatchClient::send(int code, const QByteArray& payload) {
+    socket_->SendStr(framing::frame(code, payload));
 }
 
+bool MatchClient::answers(int code) const {
+    switch (request_) {
+        case MatchRequest::Register:
+            return code == 6 || code == 7;
+        case MatchRequest::ListLongest:
+        case MatchRequest::ListByLetters:
+            return code == 5;
+        default:
+            return false;
+    }
+}
+
+void MatchClient::endRequest() {
+    awaiting_ = false;
+    answerTimer_.stop();
+    buffer_.clear();
+    socket_->Close();
+}
+
+void MatchClient::onSessionClosed() {
+    // Closed, or out of time, before the reply: the player is told all the same, and the log
+    // says which (a renewal shows no box).
+    if (!awaiting_) {
+        return;
+    }
+    Q_EMIT logLine(answerTimer_.isActive()
+                       ? QStringLiteral("NOTICE:> The server closed the connection unanswered")
+                       : QStringLiteral("NOTICE:> No answer from the server in time"));
+    endRequest();
+    failed();
+}
+
+void MatchClient::onDataAvailable() {
+    if (!awaiting_) {
+        // The server has nothing to say on a removal's connection.
+        if (socket_->state() == TWSocket::wsConnected) {
+            Q_EMIT logLine(QStringLiteral("NOTICE:> Dropped what the server sent unasked"));
+            socket_->Close();
+        }
+        return;
+    }
+    char bytes[1024];
+    int n = 0;
+    while ((n = socket_->Receive(bytes, sizeof bytes)) > 0) {
+        bytesRead_ += n;
+        if (!buffer_.append(bytes, n)) {
+            Q_EMIT logLine(QStringLiteral("NOTICE:> Dropped an overlong message from the server"));
+        }
+        while (const auto message = buffer_.take()) {
+            const auto reply = framing::parse(*message);
+            if (!reply) {
+                continue;
+            }
+            if (answers(reply->code)) {
+                if (!buffer_.isEmpty() || socket_->bufferedBytes() > 0) {
+                    Q_EMIT logLine(
+                        QStringLiteral("NOTICE:> Dropped what the server sent after its reply"));
+                }
+                endRequest();
+                try {
+                    handle(reply->code, reply->payload);
+                } catch (...) {
+                    Q_EMIT logLine(
+                        QStringLiteral("NOTICE:> Could not handle a message from the server"));
+                }
+                return;
+            }
+            if (!toldIgnored_) {
+                toldIgnored_ = true;
+                Q_EMIT logLine(QStringLiteral(
+                    "NOTICE:> Ignored a reply from the server that does not answer the request"));
+            }
+        }
+        if (bytesRead_ > kReplyBytes) {
+            Q_EMIT logLine(
+                QStringLiteral("NOTICE:> The server sent more than a reply holds; closed"));
+            endRequest();
+            failed();
+            return;
+        }
+    }
+}
+
+// Only a reply that answers the request under way comes here.
 void MatchClient::handle(int code, const QByteArray& payload) {
     switch (code) {
         case 5:

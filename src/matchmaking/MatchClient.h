@@ -3,9 +3,8 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
-#include <memory>
 
-#include "net/MessageChannel.h"
+#include "net/MessageFraming.h"
 
 class MessageGate;
 class TWSocket;
@@ -21,8 +20,11 @@ enum class MatchRequest {
     Remove = 4,         // 02: take me off the list
 };
 
-// The client of the matchmaking server: one request per connection, its replies as signals.
-// It owns no widgets; the window shows the boxes and the opponent list.
+// The client of the matchmaking server: one request per connection and one reply per request,
+// as signals. A request ends with the first reply that answers it, or with the "Unable to
+// connect" box when none comes in time; the connection is closed then, so a server that keeps
+// sending can neither raise more boxes nor keep the game reading. It owns no widgets; the
+// window shows the boxes and the opponent list.
 class MatchClient : public QObject {
     Q_OBJECT
 public:
@@ -40,7 +42,7 @@ public:
 
     MatchRequest request() const { return request_; }
     void setRequest(MatchRequest request) { request_ = request; }
-    const MessageBuffer& receiveBuffer() const { return channel_->buffer(); }
+    const MessageBuffer& receiveBuffer() const { return buffer_; }
     const QString& letters() const { return letters_; }
     void setLetters(const QString& letters);
     const QString& ownAddress() const { return ownAddress_; }
@@ -62,6 +64,11 @@ public:
     // go anyway (a server that never answers must not keep anyone from quitting).
     int removalWait() const { return removalWaitMs_; }
     void setRemovalWait(int ms) { removalWaitMs_ = ms; }
+    // How long a request waits for its reply once connected before it gives up.
+    int answerWait() const { return answerTimer_.interval(); }
+    void setAnswerWait(int ms) { answerTimer_.setInterval(ms); }
+    // Most bytes read for one request: an honest reply is far shorter.
+    static constexpr qsizetype kReplyBytes = MessageBuffer::kDefaultCap;
     bool loggedOn() const { return loggedOn_; }
     void setLoggedOn(bool on) { setRegistered(on); }
     // The current exchange has finished (the removal has been sent, or has failed).
@@ -80,7 +87,11 @@ Q_SIGNALS:
 private:
     void onDnsLookupDone(int error);
     void onSessionConnected(int error);
-    void onDataAvailable(int error);
+    void onDataAvailable();
+    void onSessionClosed();
+    bool answers(int code) const;
+    void send(int code, const QByteArray& payload = {});
+    void endRequest();
     void handle(int code, const QByteArray& payload);
     void renew();
     void failed();
@@ -89,7 +100,12 @@ private:
     const Settings& settings_;
     MessageGate& gate_;
     TWSocket* socket_;  // child
-    std::unique_ptr<MessageChannel> channel_;
+    MessageBuffer buffer_;
+    quint64 exchange_ = 0;      // counts the requests begun
+    qsizetype bytesRead_ = 0;   // for the request under way
+    bool awaiting_ = false;     // connected, and the request's reply has not come yet
+    bool toldIgnored_ = false;  // a reply that does not answer was logged for this request
+    QTimer answerTimer_;
     QString host_ = QStringLiteral("localhost");
     quint16 port_ = 52202;
     MatchRequest request_ = MatchRequest::None;

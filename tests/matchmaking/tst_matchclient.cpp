@@ -105,7 +105,8 @@ private Q_SLOTS:
         QVERIFY(t.prompts.shown.empty());
     }
 
-    void twoRepliesInOneReadAreHandledInOrder() {
+    // Only a registration makes the game listen and register.
+    void anAddedReplyToAListIsIgnored() {
         ServedWindow t;
         Seen seen;
         t.prompts.dialogScript.push_back(onList([&](TWebOpponent& d) {
@@ -114,13 +115,13 @@ private Q_SLOTS:
         }));
         QVERIFY(answerList(t, "07\x02" + listOf({{"Bob", "10.0.0.2"}})) >= 0);
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
-        QVERIFY(seen.loggedOn);  // the 07 in front was handled first
+        QVERIFY(!seen.loggedOn);
         QCOMPARE(seen.names, QStringList{QStringLiteral("Bob")});
-        QVERIFY(t->peer().listening());
-        QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
-        const QStringList log = logOf(t);
-        QVERIFY(log.indexOf(QStringLiteral(">>Added to server as a player")) <
-                log.indexOf(QStringLiteral(">>Waiting for a connection")));
+        QVERIFY(!t->peer().listening());
+        QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsClosed);
+        QVERIFY(!t->match().renewing());
+        QVERIFY(logOf(t).contains(QStringLiteral(
+            "NOTICE:> Ignored a reply from the server that does not answer the request")));
     }
 
     void replySplitOverTwoReads() {
@@ -293,29 +294,32 @@ private Q_SLOTS:
 
     void hostileServer() {
         ServedWindow t;
-        // 70 KiB without an end mark: dropped and reported, and what follows still counts.
-        int c = answerList(t, QByteArray(70 * 1024, 'x'));
+        // Replies without a code or with unknown codes are passed over.
+        int c = answerList(t, QByteArray("\x02"
+                                         "\x02"
+                                         "7\x02"
+                                         "99xx\x02"
+                                         "ab\x02") +
+                                  kEmptyList);
+        QVERIFY(c >= 0);
+        QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
+        // 70 KiB without an end mark: dropped and reported, and the request ends in an error.
+        c = answerList(t, QByteArray(70 * 1024, 'x'));
         QVERIFY(c >= 0);
         QTRY_VERIFY(logOf(t).contains(
             QStringLiteral("NOTICE:> Dropped an overlong message from the server")));
         QVERIFY(t->match().receiveBuffer().pending().size() <= MessageBuffer::kDefaultCap);
-        // Replies without a code or with unknown codes are passed over.
-        t.fs.reply(c, QByteArray("\x02"
-                                 "\x02"
-                                 "7\x02"
-                                 "99xx\x02"
-                                 "ab\x02"
-                                 "07\x02"));
-        QTRY_VERIFY(t->match().loggedOn());
-        QCOMPARE(t.prompts.shown.size(), size_t(0));
+        QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Error")),
+                     QStringList{QStringLiteral("Unable to connect to the server.")});
 
         // An unfinished reply does not run into the reply of the next connection.
         c = answerList(t, "05Mallory\x01");
         QVERIFY(c >= 0);
         QTRY_VERIFY(!t->match().receiveBuffer().isEmpty());
         t.fs.hangUp(c);
+        QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 2);
         QVERIFY(answerList(t, kEmptyList) >= 0);
-        QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
+        QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Notice")).size(), 2);
         QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 0);
     }
 

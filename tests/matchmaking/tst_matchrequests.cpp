@@ -28,23 +28,80 @@ private Q_SLOTS:
         QCOMPARE(c.logs.count(), request == 4 ? 1 : 0);
     }
 
-    void repliesAreHandledInOrderWhetherSplitOrTogether() {
+    void aReplySplitOverReadsIsOneAndWhatFollowsIsDropped() {
         FakeMatchServer server;
         LoneMatchClient c(server.port());
-        c.client.BeginServerRequest(MatchRequest::Register);
+        c.client.BeginServerRequest(MatchRequest::ListLongest);
         QVERIFY(!server.request(0).isEmpty());
-        server.reply(0, kAdded + "05Bo");
-        QTRY_COMPARE(c.registered.count(), 1);
-        QVERIFY(c.client.loggedOn());
+        server.reply(0, "05Bo");
+        QTRY_COMPARE(c.client.receiveBuffer().pending(), QByteArray("05Bo"));
         QCOMPARE(c.lists.count(), 0);
         // The rest of the list, then a full list, an empty one and a code nobody knows.
         server.reply(0, QByteArray("b\x01") + "10.0.0.2\x03\x02" + kFull + kEmptyList + "99\x02");
-        QTRY_COMPARE(c.notices.count(), 2);
-        QCOMPARE(c.lists.count(), 1);
+        QTRY_COMPARE(c.lists.count(), 1);
         QCOMPARE(c.lists.at(0).at(0).toString(), QStringLiteral("Bob\x01") + "10.0.0.2\x03");
-        QCOMPARE(c.noticeTexts(),
-                 (QStringList{"The user list on the server is full.  Name not added.",
-                              "No users are currently logged onto the server."}));
+        QTRY_VERIFY(server.closedByClient(0));
+        QVERIFY(c.notices.isEmpty());
+        QCOMPARE(c.logLines(),
+                 QStringList{"NOTICE:> Dropped what the server sent after its reply"});
+    }
+
+    // A request ends with the first reply that answers it, or with the error box when none
+    // comes; the client then closes the connection, and the next request is its own.
+    void oneAnswerPerRequest_data() {
+        QTest::addColumn<int>("request");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QString>("answer");  // the box, or "list" or "added"
+        const QByteArray bob = listOf({{"Bob", "10.0.0.2"}});
+        const QString none, list("list"), unable("Unable to connect to the server.");
+        QTest::newRow("300 lists") << 2 << bob.repeated(300) << none << list;
+        QTest::newRow("20,000 empty lists") << 2 << kEmptyList.repeated(20000) << none
+                                            << "No users are currently logged onto the server.";
+        QTest::newRow("07 to a list") << 3 << kAdded + bob << none << list;
+        QTest::newRow("1-byte packets") << 2 << kAdded + bob << "bytes" << list;
+        QTest::newRow("07, then 06") << 1 << kAdded + kFull << none << "added";
+        QTest::newRow("06, then 07") << 1 << kFull + kAdded << none
+                                     << "The user list on the server is full.  Name not added.";
+        QTest::newRow("reset after the reply") << 2 << bob << "reset" << list;
+        QTest::newRow("half a reply, closed") << 2 << QByteArray("05Bo") << "close" << unable;
+        QTest::newRow("silence") << 2 << QByteArray() << none << unable;
+        QTest::newRow("endless stream") << 2 << kAdded.repeated(1024) << "endless" << unable;
+    }
+    void oneAnswerPerRequest() {
+        QFETCH(int, request);
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, then);
+        QFETCH(QString, answer);
+        FakeMatchServer fs;
+        LoneMatchClient c(fs.port());
+        QCOMPARE(c.client.answerWait(), 10 * 1000);
+        c.client.setAnswerWait(reply.isEmpty() ? 200 : 5000);
+        c.client.BeginServerRequest(static_cast<MatchRequest>(request));
+        QVERIFY(!fs.request(0).isEmpty());
+        QSignalSpy arrived(&c.client.cliSrvWSocket(), &TWSocket::DataAvailable);
+        const qsizetype pieces = then == "bytes" ? reply.size() : then == "endless" ? 4096 : 1;
+        for (qsizetype i = 0; i < pieces && !fs.closedByClient(0); ++i) {
+            fs.reply(0, then == "bytes" ? reply.mid(i, 1) : reply);
+            const bool read =
+                QTest::qWaitFor([&] { return arrived.count() > i; }, then == "bytes" ? 5000 : 1);
+            QVERIFY(read || then != "bytes");
+        }
+        if (then == "reset")
+            fs.reset(0);
+        if (then == "close")
+            fs.hangUp(0);
+        QTRY_COMPARE(c.lists.count() + c.notices.count() + c.registered.count(), 1);
+        QTRY_VERIFY(fs.closedByClient(0));
+        QCOMPARE(c.noticeTexts() + QStringList(c.lists.count(), "list") +
+                     QStringList(c.registered.count(), "added"),
+                 QStringList{answer});
+        QCOMPARE(c.client.loggedOn(), answer == "added");
+        // Nothing is left over: the next request gets its own answer.
+        c.client.BeginServerRequest(MatchRequest::ListLongest);
+        QVERIFY(!fs.request(1).isEmpty());
+        fs.reply(1, kEmptyList);
+        QTRY_COMPARE(c.notices.count(), answer.size() > 5 ? 2 : 1);
     }
 
     void anUnreachableServerIsReportedAndEndsTheExchange() {
@@ -60,12 +117,12 @@ private Q_SLOTS:
         QVERIFY(c.client.unLogDone());
     }
 
-    // While the gate is held (a sound being waited for) no reply is handled; afterwards all
-    // of them are, in order.
+    // While the gate is held (a sound being waited for) no reply is handled; afterwards the
+    // first that answers is.
     void repliesWaitWhileTheGateIsHeld() {
         FakeMatchServer server;
         LoneMatchClient c(server.port());
-        c.client.BeginServerRequest(MatchRequest::ListLongest);
+        c.client.BeginServerRequest(MatchRequest::Register);
         QVERIFY(!server.request(0).isEmpty());
         {
             MessageGate::Hold hold(c.gate);
@@ -76,7 +133,7 @@ private Q_SLOTS:
             QCOMPARE(c.notices.count(), 0);
         }
         QCOMPARE(c.registered.count(), 1);
-        QCOMPARE(c.notices.count(), 1);
+        QCOMPARE(c.notices.count(), 0);  // the 06 behind the answer is dropped
     }
 };
 

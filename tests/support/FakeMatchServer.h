@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include <sys/socket.h>
+
 #include "MatchWire.h"
 
 // A matchmaking server played by the test: it records what each connection sends and
@@ -19,6 +21,7 @@ public:
                 auto conn = std::make_unique<Conn>();
                 Conn* c = conn.get();
                 c->socket = s;
+                s->setSocketOption(QAbstractSocket::LowDelayOption, 1);  // small writes stay apart
                 QObject::connect(s, &QTcpSocket::readyRead, s,
                                  [c] { c->in += c->socket->readAll(); });
                 QObject::connect(s, &QTcpSocket::disconnected, s, [c] { c->closed = true; });
@@ -45,6 +48,13 @@ public:
         conns_[i]->socket->flush();
     }
     void hangUp(int i) { conns_[i]->socket->disconnectFromHost(); }
+    // Ends connection i with a reset rather than an orderly close.
+    void reset(int i) {
+        const linger now{1, 0};
+        ::setsockopt(int(conns_[i]->socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now,
+                     sizeof now);
+        conns_[i]->socket->abort();
+    }
 
 private:
     struct Conn {
