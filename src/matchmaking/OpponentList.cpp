@@ -38,7 +38,14 @@ std::vector<Entry> parseList(const QString& payload) {
         if (split < 0) {
             e.address = entry;
         } else {
+            // A name is shown on one row whatever the server put in it: a line break or
+            // another control character would make one entry look like two players.
             e.name = entry.left(split);
+            for (QChar& c : e.name) {
+                if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+                    c = QLatin1Char(' ');
+                }
+            }
             e.address = entry.mid(split + 1);
         }
         e.tooLong = e.address.size() > kMaxAddress;

@@ -30,7 +30,8 @@ struct Entry {
 
 // Splits the payload of a list reply: entries end with 0x03, a name and its address are
 // separated by 0x01 (an entry without it has no name and is all address). A rest without
-// 0x03 is not an entry and is dropped, as are the entries beyond kMaxEntries.
+// 0x03 is not an entry and is dropped, as are the entries beyond kMaxEntries. Control
+// characters in a name become blanks.
 std::vector<Entry> parseList(const QString& payload);
 
 // Why the chosen entry (row of the list, the address as chosen) cannot be called, as the

@@ -40,9 +40,10 @@ class TestOpponentList : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void entriesInOrder() {
-        const auto entries =
-            opponents::parseList(listOf({{"Ann", "192.0.2.7"}, {"Bea", "b.example"}, {"", "x"}}));
-        QCOMPARE(shown(entries), (QStringList{"Ann|192.0.2.7", "Bea|b.example", "|x"}));
+        const auto entries = opponents::parseList(listOf(
+            {{"Ann", "192.0.2.7"}, {"Bea", "b.example"}, {"", "x"}, {"Bob\r\nAl\tx\x7f", "y"}}));
+        QCOMPARE(shown(entries),
+                 (QStringList{"Ann|192.0.2.7", "Bea|b.example", "|x", "Bob  Al x |y"}));
     }
 
     void oddEntries() {
