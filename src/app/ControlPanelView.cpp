@@ -10,10 +10,10 @@ ControlPanelView::ControlPanelView(const MainWinControls& ui, const QWidget& win
                                    std::function<void()> shownChanged)
     : ui_(ui), window_(window), shownChanged_(std::move(shownChanged)) {}
 
-PeerConnection::Offer ControlPanelView::offerOf(const QString& caption) {
-    return caption == playCaption()    ? PeerConnection::Offer::PlayWord
-           : caption == startCaption() ? PeerConnection::Offer::StartGame
-                                       : PeerConnection::Offer::None;
+GameController::Offer ControlPanelView::offerOf(const QString& caption) {
+    return caption == playCaption()    ? GameController::Offer::PlayWord
+           : caption == startCaption() ? GameController::Offer::StartGame
+                                       : GameController::Offer::None;
 }
 
 void ControlPanelView::ShowWait(const QString& text) {
@@ -48,15 +48,15 @@ void ControlPanelView::Hide() {
     ui_.WaitStatus->hide();
 }
 
-void ControlPanelView::Show(const PeerConnection& peer) {
-    const PeerConnection::Offer offer = peer.offer();
-    if (offer != PeerConnection::Offer::None) {
-        ui_.ActionButton->setText(offer == PeerConnection::Offer::PlayWord ? playCaption()
+void ControlPanelView::Show(const GameController& game) {
+    const GameController::Offer offer = game.offer();
+    if (offer != GameController::Offer::None) {
+        ui_.ActionButton->setText(offer == GameController::Offer::PlayWord ? playCaption()
                                                                            : startCaption());
     }
-    ui_.ActionButton->setEnabled(peer.offerEnabled());
-    ui_.ActionButton->setVisible(offer != PeerConnection::Offer::None);
-    const QString& waiting = peer.waiting();
+    ui_.ActionButton->setEnabled(game.offerEnabled());
+    ui_.ActionButton->setVisible(offer != GameController::Offer::None);
+    const QString& waiting = game.waiting();
     ui_.WaitStatus->setText(waiting);
     ui_.WaitStatus->setEnabled(!waiting.isEmpty());
     ui_.WaitStatus->setVisible(!waiting.isEmpty());
@@ -81,10 +81,4 @@ void ControlPanelView::FlashTick() {
     const QColor now = pal.color(QPalette::Window);
     pal.setColor(QPalette::Window, now == shadow ? face : shadow);
     ui_.ControlPanel->setPalette(pal);
-}
-
-void ControlPanelView::Withdraw(PeerConnection& peer) {
-    peer.setWaiting(QString());
-    peer.setOffer(PeerConnection::Offer::None);
-    Show(peer);
 }

@@ -4,12 +4,12 @@
 #include <functional>
 
 #include "app/GameForm.h"
-#include "net/PeerConnection.h"
+#include "play/GameController.h"
 
 class QWidget;
 
 // The small panel over the gallows: the action button, the wait label and the blinking that
-// asks the player to act. It shows what PeerConnection holds (the offer, the wait text).
+// asks the player to act. It shows what the game holds (the offer, the wait text).
 class ControlPanelView {
 public:
     // shownChanged: the button or the label was shown or hidden (the panel follows them).
@@ -18,7 +18,7 @@ public:
 
     static QString startCaption() { return QStringLiteral("Start &Game"); }
     static QString playCaption() { return QStringLiteral("Play &Word"); }
-    static PeerConnection::Offer offerOf(const QString& caption);
+    static GameController::Offer offerOf(const QString& caption);
 
     void ShowWait(const QString& text);
     void HideWait();
@@ -26,9 +26,7 @@ public:
     // Solo play: neither the panel, the button nor the label.
     void Hide();
     // The button and the label as the connection has them.
-    void Show(const PeerConnection& peer);
-    // Nothing more to wait for or to offer on this connection.
-    void Withdraw(PeerConnection& peer);
+    void Show(const GameController& game);
     void Flash(bool on);
     // One blink.
     void FlashTick();

@@ -56,10 +56,9 @@ void TMainWin::setTileBackgrounds(const QImage& alphabet, const QImage& word) {
 void TMainWin::BuildConnections() {
     peerSettingsSave_ = new SaveThrottle([this] { SaveSettings(settings_); },
                                          SaveThrottle::kDefaultIntervalMs, this);
-    peer_ = new PeerConnection(settings_, gate_, this);
     match_ = new MatchClient(settings_, gate_, this);
     windowwiring::connectServices(*this, *peer_, *match_);
-    ConnectTwoPlayerGame();
+    windowwiring::connectGame(*this, *game_, opponentPanel_, sounds_, *peerSettingsSave_);
     starter_ = windowwiring::makeNewGameStarter(*this, *peer_, *match_);
 }
 
@@ -87,10 +86,10 @@ int TMainWin::clientWidth() const {
 
 void TMainWin::EnableDisable() {
     // Before the first game the window counts as solo.
-    if (soloGame_ || welcome_) {
+    if (game_->solo() || welcome_) {
         ui_.showMode(*this, WindowMode::Solo, true);
     } else if (peer_->connected()) {
-        ui_.showMode(*this, WindowMode::Connected, peer_->isPlayer1());
+        ui_.showMode(*this, WindowMode::Connected, game_->isPlayer1());
     } else {
         ui_.showMode(*this, WindowMode::Waiting, true);
     }

@@ -14,13 +14,9 @@
 #include "app/SoundEffects.h"
 #include "core/AppContext.h"
 #include "core/Prompts.h"
-#include "game/Players.h"
-#include "game/Round.h"
-#include "game/Scores.h"
-#include "game/WordSource.h"
 #include "net/MessageGate.h"
 #include "net/PeerConnection.h"
-#include "net/TwoPlayerGame.h"
+#include "play/GameController.h"
 #include "settings/SaveThrottle.h"
 #include "settings/Settings.h"
 
@@ -53,24 +49,24 @@ public:
     // The screen the dialogs centre on (0 x 0 before the window is shown).
     QSize screenSize() const { return screen_; }
 
-    const Round& round() const { return round_; }
-    WordSource& wordSource() { return wordSource_; }
-    const WordSource& wordSource() const { return wordSource_; }
-    Scores& scores() { return scores_; }
-    const Scores& scores() const { return scores_; }
+    // The game on the board, alone or against an opponent: its rules, round, list and scores.
+    GameController& game() { return *game_; }
+    const GameController& game() const { return *game_; }
+    const Round& round() const { return game_->round(); }
+    WordSource& wordSource() { return game_->words(); }
+    const WordSource& wordSource() const { return game_->words(); }
+    Scores& scores() { return game_->scores(); }
+    const Scores& scores() const { return game_->scores(); }
+    Players& players() { return game_->players(); }
+    const Players& players() const { return game_->players(); }
 
     PeerConnection& peer() { return *peer_; }
     const PeerConnection& peer() const { return *peer_; }
     MatchClient& match() { return *match_; }
 
-    bool soloGame() const { return soloGame_; }
+    bool soloGame() const { return game_->solo(); }
     // Solo or two-player set up by hand (a game restored, a test).
-    void setSoloGame(bool solo) { soloGame_ = solo; }
-    Players& players() { return players_; }
-    const Players& players() const { return players_; }
-    // The two-player rules: names, the word dealt to this player, scores sent and received.
-    TwoPlayerGame& twoPlayer() { return *game_; }
-    const TwoPlayerGame& twoPlayer() const { return *game_; }
+    void setSoloGame(bool solo) { game_->setSolo(solo); }
     const BoardView& board() const { return board_; }
 
     void FormShow();
@@ -109,7 +105,7 @@ public:
     void StartIt();
     void DoNextWord();
     void CheckComplete();
-    void CalcTheScore(int points, bool twoPlayer);
+    void CalcTheScore(int points);
     bool WehaveWinner();
     void FlashIt(bool on);
     void FlashTimerTimer();
@@ -119,8 +115,7 @@ public:
     NewGameHooks NewGameWizardHooks();
     void CarryOutNewGame(const NewGameChoice& choice);
 
-    void SendPeer(int code, const QString& payload = {});
-    // Shows what a received message changed (PeerConnection has taken it in).
+    // A message from the opponent, as if it had come over the connection.
     void HandlePeerMessage(PeerMessage message, const QString& payload);
     void StartServer();
     void ConnectToIP();
@@ -175,29 +170,22 @@ private:
     void FormClose();
     void BuildConnections();
     QString ShowOpenWordList(bool mustExist);
-    // Wires the two-player rules to what the window shows.
-    void ConnectTwoPlayerGame();
 
     Settings settings_;
     AppContext ctx_;
-    Round round_;
-    WordSource wordSource_;
-    Scores scores_;
+    MessageGate gate_;
+    PeerConnection* peer_ = new PeerConnection(gate_, this);              // child
+    GameController* game_ = new GameController(settings_, *peer_, this);  // child
     MainWinControls ui_;
     BoardPictures pictures_;
-    BoardView board_{ui_, pictures_, settings_, round_, *this};
+    BoardView board_{ui_, pictures_, settings_, game_->round(), *this};
     OpponentPanel opponentPanel_{ui_};
     SoundEffects sounds_{ctx_, settings_};
     ControlPanelView controlPanel_{ui_, *this, [this] { SetControlState(); }};
-    MessageGate gate_;
-    bool soloGame_ = true;
-    bool summaryOpen_ = false;  // the start summary box is open (see DoStartMessage)
-    bool welcome_ = true;       // the welcome panel is up: no game has been set up yet
-    Players players_;
-    QSize screen_;                    // 0 x 0 before the window is shown
-    PeerConnection* peer_ = nullptr;  // child
-    TwoPlayerGame* game_ = nullptr;   // child
-    MatchClient* match_ = nullptr;    // child
+    bool summaryOpen_ = false;      // the start summary box is open (see DoStartMessage)
+    bool welcome_ = true;           // the welcome panel is up: no game has been set up yet
+    QSize screen_;                  // 0 x 0 before the window is shown
+    MatchClient* match_ = nullptr;  // child
     // Option changes from the opponent reach the settings file at most about once a second.
     SaveThrottle* peerSettingsSave_ = nullptr;  // child
     NewGameStarter* starter_ = nullptr;         // child, carries out the wizard's choice

@@ -26,16 +26,16 @@ void TMainWin::LoadGame(const QString& path) {
     // Scrambling happens while the file is read, so that a big list is built in its final
     // order; the stand-in list is scrambled like any other.
     Random* scramble = settings_.ScrambleList ? &programRandom() : nullptr;
-    for (const QString& problem : wordSource_.load(path, scramble).problems()) {
+    for (const QString& problem : game_->words().load(path, scramble).problems()) {
         ctx_.prompts->message(this, QStringLiteral("Error"), problem);
     }
-    setWindowTitle(QStringLiteral("Ropewit: ") + wordSource_.title());
-    if (soloGame_) {
-        wordSource_.rewind();
+    setWindowTitle(QStringLiteral("Ropewit: ") + game_->words().title());
+    if (game_->solo()) {
+        game_->words().rewind();
         ui_.WordNumPanel->setText(QStringLiteral("Word 1 of ") +
-                                  text::withThousands(wordSource_.count()));
-    } else if (peer_->connected()) {
-        SendPeer(12, wordSource_.title());
+                                  text::withThousands(game_->words().count()));
+    } else {
+        game_->tellOpponent(PeerMessage::WordListTitle, game_->words().title());
     }
 }
 
@@ -53,16 +53,15 @@ void TMainWin::MenuScrambleClick() {
 }
 
 void TMainWin::SetWordListMenuItem() {
-    ui_.MenuWords->setEnabled(settings_.Player1Chooses == peer_->isPlayer1());
+    ui_.MenuWords->setEnabled(settings_.Player1Chooses == game_->isPlayer1());
 }
 
 namespace {
 // A change made while connected goes to the opponent; true when it went.
 bool tellOpponent(TMainWin& win, const std::optional<OptionNotice>& notice) {
-    if (!notice || win.soloGame() || !win.peer().connected()) {
+    if (!notice || !win.game().tellOpponent(notice->message, notice->payload)) {
         return false;
     }
-    win.SendPeer(codeOf(notice->message), notice->payload);
     if (!notice->logLine.isEmpty()) {
         win.LogLine(notice->logLine);
     }
@@ -89,8 +88,8 @@ void TMainWin::MenuUserNameClick() {
     if (!notice) {
         return;
     }
-    const bool player1 = soloGame_ || !peer_->connected() || peer_->isPlayer1();
-    const QString& shown = players_.takeOwn(settings_.UserName, player1);
+    const bool player1 = !game_->withOpponent() || game_->isPlayer1();
+    const QString& shown = game_->players().takeOwn(settings_.UserName, player1);
     ui_.PlayerPanel->setText(shown);
     (player1 ? ui_.Play1ScoreLab : ui_.Play2ScoreLab)->setText(shown);
     tellOpponent(*this, notice);
@@ -100,7 +99,7 @@ void TMainWin::MenuGameClick() {
     const OptionChanges changes(settings_);
     TGameOptions dialog(settings_, *ctx_.prompts, this);
     ctx_.prompts->runDialog(dialog);
-    if (tellOpponent(*this, changes.gameOptions(settings_, players_))) {
+    if (tellOpponent(*this, changes.gameOptions(settings_, game_->players()))) {
         SetWordListMenuItem();
     }
 }
@@ -131,6 +130,6 @@ void TMainWin::CarryOutNewGame(const NewGameChoice& choice) {
     if (choice.action == NewGameChoice::Action::CallAddress) {
         ui_.MenuPlayer->setEnabled(false);
     }
-    soloGame_ = choice.solo;
+    game_->setSolo(choice.solo);
     EnableDisable();
 }

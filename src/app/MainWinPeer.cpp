@@ -14,34 +14,22 @@
 #include "matchmaking/OpponentList.h"
 #include "net/PeerText.h"
 #include "net/TWSocket.h"
-#include "net/TwoPlayerGame.h"
-
-void TMainWin::SendPeer(int code, const QString& payload) {
-    if (const auto message = peerMessageOf(code)) {
-        peer_->send(*message, payload);
-    }
-}
 
 void TMainWin::HandlePeerMessage(PeerMessage message, const QString& payload) {
     game_->take(message, payload);
 }
 
-void TMainWin::ConnectTwoPlayerGame() {
-    game_ = new TwoPlayerGame(*peer_, settings_, wordSource_, scores_, players_, this);
-    windowwiring::connectTwoPlayerGame(*this, *game_, opponentPanel_, sounds_, *peerSettingsSave_);
-}
-
 void TMainWin::ShowOpponentName(const QString& name, bool renamed) {
     opponentPanel_.ShowName(name);
     if (renamed) {
-        (peer_->isPlayer1() ? ui_.Play2ScoreLab : ui_.Play1ScoreLab)->setText(name);
+        (game_->isPlayer1() ? ui_.Play2ScoreLab : ui_.Play1ScoreLab)->setText(name);
     } else {
         DoStartMessage();
     }
 }
 
 void TMainWin::ShowScores() {
-    ui_.showScores(scores_.player1(), scores_.player2());
+    ui_.showScores(game_->scores().player1(), game_->scores().player2());
 }
 
 // --- Connections ---
@@ -68,11 +56,16 @@ void TMainWin::CliWSocketSessionConnected(bool asPlayer1) {
         // never comes to give the player the menu back.
         ui_.MenuPlayer->setEnabled(true);
     }
-    // A new connection: nothing of an earlier game stays on the board.
+    // A new connection is a new game: nothing of an earlier one stays on the board, and its
+    // steps run from the start.
     FlashIt(false);
-    controlPanel_.Show(*peer_);
+    controlPanel_.Show(*game_);
     board_.Clear();
     opponentPanel_.Clear();
+    ShowScores();
+    ui_.Play2ScoreLab->setVisible(true);
+    ui_.Play2ScorePan->setVisible(true);
+    ui_.ConnectTimer->start();
     sounds_.Greeting();
     SetMainWin();
     ui_.PlayerPanel->setText(game_->greet(asPlayer1));
@@ -98,8 +91,8 @@ void TMainWin::DisplayyourIPAddress1Click() {
 }
 
 void TMainWin::DoStartMessage() {
-    ui_.Play1ScoreLab->setText(players_.player1());
-    ui_.Play2ScoreLab->setText(players_.player2());
+    ui_.Play1ScoreLab->setText(game_->players().player1());
+    ui_.Play2ScoreLab->setText(game_->players().player2());
     // The box runs the event loop, so more messages are handled while it is open. A name that
     // comes in meanwhile updates the labels but opens no second box: a peer that kept sending
     // names would otherwise nest one modal loop in another without end.
@@ -114,7 +107,7 @@ void TMainWin::DoStartMessage() {
         ctx_.prompts->message(
             this, QStringLiteral("Ready To Start"),
             peertext::startSummary(settings_, game_->ownName(), game_->opponentName(),
-                                   players_.player1(), players_.player2()));
+                                   game_->players().player1(), game_->players().player2()));
         if (!alive) {
             return;
         }

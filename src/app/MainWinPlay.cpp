@@ -13,12 +13,12 @@
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TGetTheWord.h"
 #include "game/Scoring.h"
-#include "net/TwoPlayerGame.h"
+#include "play/GameController.h"
 
 // --- Guessing ---
 
 bool TMainWin::GuessingAllowed() const {
-    return soloGame_ || (peer_->connected() && peer_->started() && !peer_->wordFinished());
+    return game_->guessingAllowed();
 }
 
 void TMainWin::AlphaClicked(int index) {
@@ -40,12 +40,9 @@ bool TMainWin::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TMainWin::TestIt2(int index) {
-    const Round::Guess guess = round_.guess(index);
+    const Round::Guess guess = game_->guess(index);
     if (guess.outcome == Round::Outcome::Ignored) {
         return;
-    }
-    if (!soloGame_ && peer_->connected()) {
-        SendPeer(7, QString(guess.letter));
     }
     board_.ShowGuess(guess);
     sounds_.Letter(guess.outcome == Round::Outcome::Hit);
@@ -58,15 +55,15 @@ void TMainWin::TestIt2(int index) {
 }
 
 void TMainWin::FinishWord(int points, const QString& soloMessage) {
-    CalcTheScore(points, !soloGame_);
-    if (soloGame_) {
+    CalcTheScore(points);
+    if (game_->solo()) {
         ctx_.prompts->message(this, QStringLiteral("More"), soloMessage);
         DoNextWord();
         return;
     }
     ui_.ConnectTimer->start();
-    if (!peer_->score().theirs) {
-        ShowWaitStatus(peer_->waiting());
+    if (!game_->score().theirs) {
+        ShowWaitStatus(game_->waiting());
     }
 }
 
@@ -90,7 +87,7 @@ void TMainWin::MenuHintsClick() {
     ui_.MenuHints->setChecked(settings_.UseHints);
     SaveSettings(settings_);
     DisplayHints();
-    if (!soloGame_ && peer_->connected()) {
+    if (game_->withOpponent()) {
         game_->sendHints();
     }
 }
@@ -126,21 +123,21 @@ void TMainWin::ShowWelcome(bool on) {
 }
 
 void TMainWin::StartIt() {
-    if (soloGame_ && wordSource_.count() == 0) {
+    if (game_->solo() && game_->words().count() == 0) {
         // The wizard can be closed before a list was chosen: play the default list.
         LoadGame(QDir(settings_.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
     }
-    game_->newGame(soloGame_);
+    game_->newGame();
     ShowScores();
-    ui_.Play2ScoreLab->setVisible(!soloGame_);
-    ui_.Play2ScorePan->setVisible(!soloGame_);
-    if (!soloGame_) {
+    ui_.Play2ScoreLab->setVisible(!game_->solo());
+    ui_.Play2ScorePan->setVisible(!game_->solo());
+    if (!game_->solo()) {
         ui_.ConnectTimer->start();
         return;
     }
     // A player without a name is "Player 1", as everywhere else, rather than a blank.
-    ui_.PlayerPanel->setText(players_.takeSolo(settings_.UserName));
-    ui_.Play1ScoreLab->setText(players_.player1());
+    ui_.PlayerPanel->setText(game_->players().takeSolo(settings_.UserName));
+    ui_.Play1ScoreLab->setText(game_->players().player1());
     DoNextWord();
     controlPanel_.Hide();
     FlashIt(false);
@@ -151,24 +148,24 @@ void TMainWin::DoNextWord() {
     const int guesses = scoring::guessesFromSetting(settings_.NumGuesses);
     board_.ShowGuessesLeft(guesses);
     // Alone the list provides the word; with an opponent it was dealt by one of the two.
-    const wordlist::Entry next = game_->nextWord(soloGame_);
-    round_.begin(next.word, next.clue, guesses);
-    ui_.WordNumPanel->setText(wordSource_.numberText(soloGame_));
+    const wordlist::Entry next = game_->nextWord();
+    game_->round().begin(next.word, next.clue, guesses);
+    ui_.WordNumPanel->setText(game_->words().numberText(game_->solo()));
     board_.ShowAllLetters();
     board_.DisplayWord();
 }
 
 void TMainWin::CheckComplete() {
-    if (!round_.isComplete()) {
+    if (!game_->round().isComplete()) {
         return;
     }
     sounds_.Word(true);
-    FinishWord(round_.guessesLeft(),
+    FinishWord(game_->pointsOfWord(),
                QStringLiteral("Word Completed Successfully! Click for next word"));
 }
 
-void TMainWin::CalcTheScore(int points, bool twoPlayer) {
-    game_->finishWord(points, !twoPlayer);
+void TMainWin::CalcTheScore(int points) {
+    game_->finishWord(points);
     ShowScores();
 }
 
@@ -181,25 +178,28 @@ bool TMainWin::WehaveWinner() {
         RunNewGameWizard();
     }
     StartIt();
-    OfferAction(ControlPanelView::startCaption());
-    peer_->gameOver();
+    game_->gameOver();
+    // The opponent may have left while the box was open: nothing is offered then.
+    if (game_->offer() == GameController::Offer::StartGame) {
+        OfferAction(ControlPanelView::startCaption());
+    }
     return true;
 }
 
 // --- The two-player steps and the chat ---
 
 void TMainWin::ShowWaitStatus(const QString& text) {
-    peer_->setWaiting(text);
+    game_->setWaiting(text);
     controlPanel_.ShowWait(text);
 }
 
 void TMainWin::HideWaitStatus() {
-    peer_->setWaiting(QString());
+    game_->setWaiting(QString());
     controlPanel_.HideWait();
 }
 
 void TMainWin::OfferAction(const QString& caption) {
-    peer_->setOffer(ControlPanelView::offerOf(caption));
+    game_->setOffer(ControlPanelView::offerOf(caption));
     controlPanel_.Offer(caption);
 }
 
@@ -212,13 +212,14 @@ void TMainWin::FlashTimerTimer() {
 }
 
 void TMainWin::GameInterrupted() {
-    if (soloGame_ || closing_) {
+    if (game_->solo() || closing_) {
         return;
     }
     // Nothing can arrive any more: stop the flashing and the waiting, keep the rest (board,
     // scores, names) as it is so the player can still see how the game stood.
     FlashIt(false);
-    controlPanel_.Withdraw(*peer_);
+    game_->withdraw();
+    controlPanel_.Show(*game_);
     if (ctx_.prompts->question(this, QStringLiteral("Notice"),
                                QStringLiteral("The connection to your opponent has been lost, so "
                                               "this game cannot go on.\n\nWould you like to "
@@ -229,26 +230,26 @@ void TMainWin::GameInterrupted() {
 
 void TMainWin::ActionButtonClick() {
     noticeOnThrow(*this, [&] {
-        const PeerConnection::Offer offer = peer_->offer();
-        if (offer == PeerConnection::Offer::StartGame) {
-            game_->pressStart(round_.guessesAllowed());
-            if (!peer_->ready().theirs) {
-                ShowWaitStatus(peer_->waiting());
+        const GameController::Offer offer = game_->offer();
+        if (offer == GameController::Offer::StartGame) {
+            game_->pressStart(game_->round().guessesAllowed());
+            if (!game_->ready().theirs) {
+                ShowWaitStatus(game_->waiting());
             }
-        } else if (offer == PeerConnection::Offer::PlayWord) {
+        } else if (offer == GameController::Offer::PlayWord) {
             // The word can arrive before this side's next tick has begun the step.
             // Begin it now, or the tick would come in the middle of the word and wait
             // for a word that is already being played (or ask for one to send only
             // afterwards).
-            if (peer_->stepDue()) {
+            if (game_->stepDue()) {
                 ConnectTimerTimer();
-                if (peer_->offer() != PeerConnection::Offer::PlayWord) {
+                if (game_->offer() != GameController::Offer::PlayWord) {
                     SetControlState();
                     return;
                 }
             }
             DoNextWord();
-            peer_->playWord(round_.guessesAllowed());
+            game_->playWord(game_->round().guessesAllowed());
             ui_.ActionButton->hide();
             FlashIt(false);
         } else {
@@ -256,7 +257,7 @@ void TMainWin::ActionButtonClick() {
             return;
         }
         ui_.ActionButton->setEnabled(false);
-        opponentPanel_.ShowGuesses(peer_->opponent());
+        opponentPanel_.ShowGuesses(game_->opponent());
         SetControlState();
     });
 }
@@ -266,7 +267,7 @@ void TMainWin::ConnectTimerTimer() {
         if (!game_->beginStep()) {
             return;
         }
-        controlPanel_.Show(*peer_);
+        controlPanel_.Show(*game_);
         ui_.ConnectTimer->stop();
         FlashIt(false);
         if (!WehaveWinner()) {
@@ -278,8 +279,8 @@ void TMainWin::ConnectTimerTimer() {
 void TMainWin::DoAWebWord() {
     QString otherWord;
     switch (game_->chooseWords()) {
-        case TwoPlayerGame::WordChoice::Typed: {
-            TGetTheWord dialog(settings_, wordSource_.index(), *ctx_.prompts, this);
+        case GameController::WordChoice::Typed: {
+            TGetTheWord dialog(settings_, game_->words().index(), *ctx_.prompts, this);
             // The dialog only ends accepted with a word that passed its checks.
             const int result = ctx_.prompts->runDialog(dialog);
             if (!peer_->connected() || result != QDialog::Accepted || dialog.TheWord.isEmpty()) {
@@ -288,15 +289,15 @@ void TMainWin::DoAWebWord() {
             otherWord = game_->sendTypedWord(dialog.TheWord);
             [[fallthrough]];
         }
-        case TwoPlayerGame::WordChoice::ByOpponent:
+        case GameController::WordChoice::ByOpponent:
             if (game_->awaitOpponentWord()) {
-                ShowWaitStatus(peer_->waiting());
+                ShowWaitStatus(game_->waiting());
             }
             if (otherWord.isEmpty()) {
                 return;  // the opponent chooses both words
             }
             break;
-        case TwoPlayerGame::WordChoice::FromList:
+        case GameController::WordChoice::FromList:
             if (!game_->sendListTitle()) {
                 LoadGame(QDir(settings_.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
                 const QString path = ShowOpenWordList(true);
@@ -308,8 +309,8 @@ void TMainWin::DoAWebWord() {
             OfferAction(ControlPanelView::playCaption());
             break;
     }
-    peer_->setOpponentWord(otherWord);
-    opponentPanel_.ShowNewWord(peer_->opponent());
+    game_->setOpponentWord(otherWord);
+    opponentPanel_.ShowNewWord(game_->opponent());
 }
 
 void TMainWin::SendButtonClick() {

@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "app/BoardView.h"
-#include "net/PeerConnection.h"
+#include "play/GameState.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 struct OpponentView;
 
 // The opponent's side of the window: his name, his word as far as he has guessed it, his
-// letters and his guesses left, as PeerConnection has them.
+// letters and his guesses left, as the game has them.
 class OpponentPanel {
 public:
     explicit OpponentPanel(const MainWinControls& ui) : ui_(ui) {}

@@ -15,7 +15,7 @@
 #include "app/SoundEffects.h"
 #include "dialogs/TDoNewGame.h"
 #include "matchmaking/MatchClient.h"
-#include "net/TwoPlayerGame.h"
+#include "play/GameController.h"
 #include "settings/SaveThrottle.h"
 
 namespace windowwiring {
@@ -58,9 +58,6 @@ void connectControls(TMainWin& w) {
 
 void connectServices(TMainWin& w, PeerConnection& peer, MatchClient& match) {
     QObject::connect(&peer, &PeerConnection::logLine, &w, &TMainWin::LogLine);
-    QObject::connect(&peer, &PeerConnection::sessionBegun, &w,
-                     &TMainWin::CliWSocketSessionConnected);
-    QObject::connect(&peer, &PeerConnection::sessionEnded, &w, &TMainWin::CliWSocketSessionClosed);
     QAction* menuPlayer = w.ui().MenuPlayer;
     QObject::connect(&peer, &PeerConnection::callEnded, &w,
                      [menuPlayer] { menuPlayer->setEnabled(true); });
@@ -81,40 +78,41 @@ void connectServices(TMainWin& w, PeerConnection& peer, MatchClient& match) {
     QObject::connect(&match, &MatchClient::registered, &w, &TMainWin::CliSrvWSocketRegistered);
 }
 
-void connectTwoPlayerGame(TMainWin& w, TwoPlayerGame& game, OpponentPanel& opponent,
-                          SoundEffects& sounds, SaveThrottle& save) {
-    PeerConnection& peer = w.peer();
-    QObject::connect(&peer, &PeerConnection::received, &w, &TMainWin::HandlePeerMessage);
-    QObject::connect(&game, &TwoPlayerGame::logLine, &w, &TMainWin::LogLine);
-    QObject::connect(&game, &TwoPlayerGame::chatReceived, &w, [&w, &sounds](const QString& line) {
+void connectGame(TMainWin& w, GameController& game, OpponentPanel& opponent, SoundEffects& sounds,
+                 SaveThrottle& save) {
+    QObject::connect(&game, &GameController::sessionBegun, &w,
+                     &TMainWin::CliWSocketSessionConnected);
+    QObject::connect(&game, &GameController::sessionEnded, &w, &TMainWin::CliWSocketSessionClosed);
+    QObject::connect(&game, &GameController::logLine, &w, &TMainWin::LogLine);
+    QObject::connect(&game, &GameController::chatReceived, &w, [&w, &sounds](const QString& line) {
         w.ChatLine(line);
         sounds.Floop(false);
     });
-    QObject::connect(&game, &TwoPlayerGame::waitEnded, &w, [&w] {
+    QObject::connect(&game, &GameController::waitEnded, &w, [&w] {
         w.HideWaitStatus();
         w.FlashIt(false);
     });
-    QObject::connect(&game, &TwoPlayerGame::wordDealt, &w, [&w, &game, &peer, &opponent] {
+    QObject::connect(&game, &GameController::wordDealt, &w, [&w, &game, &opponent] {
         w.OfferAction(QStringLiteral("Play &Word"));
-        if (peer.word().mine) {
+        if (game.word().mine) {
             w.HideWaitStatus();
         }
         w.ui().HintLabel->setText(game.dealtWord().clue);
-        opponent.ShowGuesses(peer.opponent());
+        opponent.ShowGuesses(game.opponent());
     });
-    QObject::connect(&game, &TwoPlayerGame::opponentGuessed, &w,
-                     [&peer, &opponent] { opponent.ShowMissed(peer.opponent()); });
-    QObject::connect(&game, &TwoPlayerGame::opponentWordChanged, &w,
-                     [&peer, &opponent] { opponent.ShowNewWord(peer.opponent()); });
-    QObject::connect(&game, &TwoPlayerGame::opponentNamed, &w, &TMainWin::ShowOpponentName);
-    QObject::connect(&game, &TwoPlayerGame::scoresChanged, &w, &TMainWin::ShowScores);
-    QObject::connect(&game, &TwoPlayerGame::optionsChanged, &w, &TMainWin::SetWordListMenuItem);
-    QObject::connect(&game, &TwoPlayerGame::hintsChanged, &w, [&w] {
+    QObject::connect(&game, &GameController::opponentGuessed, &w,
+                     [&game, &opponent] { opponent.ShowMissed(game.opponent()); });
+    QObject::connect(&game, &GameController::opponentWordChanged, &w,
+                     [&game, &opponent] { opponent.ShowNewWord(game.opponent()); });
+    QObject::connect(&game, &GameController::opponentNamed, &w, &TMainWin::ShowOpponentName);
+    QObject::connect(&game, &GameController::scoresChanged, &w, &TMainWin::ShowScores);
+    QObject::connect(&game, &GameController::optionsChanged, &w, &TMainWin::SetWordListMenuItem);
+    QObject::connect(&game, &GameController::hintsChanged, &w, [&w] {
         w.ui().MenuHints->setChecked(w.settings().UseHints);
         w.DisplayHints();
     });
-    QObject::connect(&game, &TwoPlayerGame::settingsChanged, &save, &SaveThrottle::request);
-    QObject::connect(&game, &TwoPlayerGame::titleChanged, &w, &QWidget::setWindowTitle);
+    QObject::connect(&game, &GameController::settingsChanged, &save, &SaveThrottle::request);
+    QObject::connect(&game, &GameController::titleChanged, &w, &QWidget::setWindowTitle);
 }
 
 NewGameHooks newGameHooks(TMainWin& w, NewGameStarter& starter) {

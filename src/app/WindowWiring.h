@@ -8,7 +8,7 @@ class PeerConnection;
 class SaveThrottle;
 class SoundEffects;
 class TMainWin;
-class TwoPlayerGame;
+class GameController;
 
 // The main window's wiring, the way a form designer's generated code would hold it: which
 // handler each control, timer and connection signal reaches.
@@ -18,10 +18,10 @@ namespace windowwiring {
 void connectControls(TMainWin& window);
 // What the opponent's connection and the matchmaking client report, to the window.
 void connectServices(TMainWin& window, PeerConnection& peer, MatchClient& match);
-// What the two-player rules report, to the window, its opponent panel and its sounds; option
+// What the game reports, to the window, its opponent panel and its sounds; option
 // changes the opponent made reach the settings file through `save`.
-void connectTwoPlayerGame(TMainWin& window, TwoPlayerGame& game, OpponentPanel& opponent,
-                          SoundEffects& sounds, SaveThrottle& save);
+void connectGame(TMainWin& window, GameController& game, OpponentPanel& opponent,
+                 SoundEffects& sounds, SaveThrottle& save);
 // What the new game wizard needs from the window; the choice goes to CarryOutNewGame.
 NewGameHooks newGameHooks(TMainWin& window, NewGameStarter& starter);
 // The new game wizard's steps, carried out by the window's handlers (a child of the window).

@@ -5,19 +5,13 @@
 #include <QTcpSocket>
 
 #include "core/Text.h"
-#include "game/Scoring.h"
 #include "net/MessageGate.h"
 #include "net/OwnAddresses.h"
 #include "net/PeerAddress.h"
-#include "net/PeerText.h"
 #include "net/PortMapper.h"
 #include "net/TWSocket.h"
-#include "settings/Settings.h"
 
 namespace {
-
-// What the opponent's used letters keep of a long run of letters.
-constexpr int kMaxMissedText = 255;
 
 // What the player can do about a call that found nobody: the number alone says nothing.
 QString callAdvice(int error, quint16 port) {
@@ -36,9 +30,8 @@ QString callAdvice(int error, quint16 port) {
 
 }  // namespace
 
-PeerConnection::PeerConnection(const Settings& settings, MessageGate& gate, QObject* parent)
+PeerConnection::PeerConnection(MessageGate& gate, QObject* parent)
     : QObject(parent),
-      settings_(settings),
       gate_(gate),
       cli_(new TWSocket(this)),
       srv_(new TWSocket(this)),
@@ -153,6 +146,7 @@ void PeerConnection::ConnectToIP(int maxBytes) {
         return;
     }
     callPort_ = parsed.target->port;
+    calling_ = true;
     Q_EMIT logLine(QStringLiteral(">>Attempting To Connect"));
     cli_->DnsLookup(parsed.target->host);
 }
@@ -190,11 +184,13 @@ void PeerConnection::leave() {
 
 void PeerConnection::onDnsLookupDone(int error) {
     if (error != 0) {
+        calling_ = false;
         Q_EMIT logLine(QStringLiteral(">>Server name unknown"));
         Q_EMIT callFailed();
         return;
     }
     if (callingMyself(cli_->DnsResult)) {
+        calling_ = false;
         Q_EMIT logLine(QStringLiteral(">>You are trying to connect to yourself!"));
         Q_EMIT callFailed();
         return;
@@ -208,6 +204,7 @@ void PeerConnection::onDnsLookupDone(int error) {
 void PeerConnection::onSessionConnected(int error) {
     // Whatever the opponent sends first waits until the call has been dealt with in full.
     MessageGate::Hold hold(gate_);
+    calling_ = false;
     if (error == wsa::kConnectionRefused) {
         Q_EMIT logLine(QStringLiteral(">>Selected opponent is not waiting to play."));
         Q_EMIT logLine(callAdvice(error, callPort_));
@@ -243,48 +240,38 @@ void PeerConnection::onSessionAvailable(int) {
 }
 
 void PeerConnection::beginSession(bool asPlayer1) {
-    // Nothing of an earlier connection carries over: not its unfinished bytes (a busy
-    // reply), not where its game stood.
+    // Nothing of an earlier connection carries over: not its unfinished bytes (a busy reply).
     channel_->clear();
-    phase_ = Phase::Opening;
-    isPlayer1_ = asPlayer1;
     leaving_ = false;
-    started_ = false;
-    wordFinished_ = false;
-    ready_.clear();
-    posted_.clear();
-    word_.clear();
-    score_.clear();
-    offer_ = Offer::None;
-    offerEnabled_ = false;
-    waiting_.clear();
-    opponent_ = OpponentView{};
-    // What arrives while the window greets the opponent (the connect sounds wait for their
+    calling_ = false;
+    session_ = true;
+    // What arrives while the game greets the opponent (the connect sounds wait for their
     // end) is handled afterwards, with this side knowing who it is.
     MessageGate::Hold hold(gate_);
     Q_EMIT sessionBegun(asPlayer1);
-    if (asPlayer1 && phase_ == Phase::Opening) {
-        sendOpening();
+}
+
+PeerConnection::State PeerConnection::state() const {
+    if (connected()) {
+        return State::Connected;
     }
+    if (leaving_) {
+        return State::Leaving;
+    }
+    if (calling_) {
+        return State::Calling;
+    }
+    return isListening() ? State::Listening : State::NotConnected;
 }
 
-void PeerConnection::sendOpening() {
-    send(PeerMessage::StatusLine, QStringLiteral(">>Syncing Options"));
-    send(PeerMessage::GuessAttempts, peertext::guessAttemptsPayload(settings_.NumGuesses));
-    send(PeerMessage::GameOptions, peertext::gameOptionsPayload(peertext::optionsOf(settings_)));
-    send(PeerMessage::PlayerName, peertext::playerName(settings_.UserName, true));
-    send(PeerMessage::HintMode, settings_.UseHints ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
-bool PeerConnection::gameInProgress() const {
-    return phase_ != Phase::NotConnected && phase_ != Phase::Opening;
+bool PeerConnection::connected() const {
+    return session_;
 }
 
 void PeerConnection::onSessionClosed(int) {
-    const bool lost = gameInProgress() && !leaving_;
-    phase_ = Phase::NotConnected;
-    posted_.clear();
-    Q_EMIT sessionEnded(lost);
+    calling_ = false;
+    session_ = false;
+    Q_EMIT sessionEnded(leaving_);
     // The close this side asked for has now been reported.
     leaving_ = false;
 }
@@ -296,195 +283,11 @@ void PeerConnection::onDataAvailable(int) {
 }
 
 void PeerConnection::handle(int code, const QByteArray& bytes) {
-    const auto message = peerMessageOf(code);
-    if (!message) {
-        return;
-    }
-    QString payload = text::fromAnsi(bytes);
-    if (!holdToLocalBounds(*message, payload)) {
-        return;
-    }
-    switch (*message) {
-        case PeerMessage::ReadyToStart:
-            ready_.theirs = true;
-            posted_.theirs = true;
-            if (ready_.mine) {
-                waiting_.clear();
-            }
-            break;
-        case PeerMessage::YourWord:
-            setOffer(Offer::PlayWord);
-            word_.theirs = true;
-            if (word_.mine) {
-                waiting_.clear();
-            }
-            opponent_.guessesLeft = scoring::guessesFromSetting(settings_.NumGuesses);
-            break;
-        case PeerMessage::LetterGuessed:
-            opponentGuessed(payload);
-            break;
-        case PeerMessage::PlayerName:
-            if (!isPlayer1_) {
-                send(PeerMessage::PlayerName, settings_.UserName);
-            }
-            if (phase_ == Phase::Opening) {
-                phase_ = Phase::ReadyToStart;
-            }
-            break;
-        case PeerMessage::WordScore:
-            posted_.theirs = true;
-            score_.theirs = true;
-            if (score_.mine) {
-                waiting_.clear();
-            }
-            break;
-        case PeerMessage::SenderWord:
-            setOpponentWord(payload);
-            break;
-        case PeerMessage::WordStarted:
-            opponent_.wordType = settings_.WordType;
-            opponent_.gameType = settings_.GameType;
-            break;
-        default:
-            break;
-    }
-    Q_EMIT received(*message, payload);
-}
-
-bool PeerConnection::holdToLocalBounds(PeerMessage message, QString& payload) {
-    if (message == PeerMessage::GuessAttempts) {
-        const long long guesses = text::payloadNumber(payload);
-        if (guesses < scoring::kMinGuessAttempts || guesses > scoring::kMaxGuessAttempts) {
-            Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent's guess attempts of %1 were "
-                                          "ignored: they must be from %2 to %3")
-                               .arg(guesses)
-                               .arg(scoring::kMinGuessAttempts)
-                               .arg(scoring::kMaxGuessAttempts));
-            return false;
-        }
-    } else if (message == PeerMessage::GameOptions) {
-        peertext::GameOptions options = peertext::parseGameOptions(payload);
-        if (options.winScore < scoring::kMinWinScore) {
-            Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent's winning score of %1 was "
-                                          "ignored: it must be at least %2")
-                               .arg(options.winScore)
-                               .arg(scoring::kMinWinScore));
-            // The rest of the options still apply; the winning score stays as it is here.
-            options.winScore = settings_.WinScore;
-            payload = peertext::gameOptionsPayload(options);
-        }
-    }
-    return true;
-}
-
-void PeerConnection::opponentGuessed(const QString& payload) {
-    if (payload.size() != 1) {
-        return;
-    }
-    const QChar letter = text::asciiUpper(payload.at(0));
-    const bool same = opponent_.sameWord();
-    if (!same) {
-        opponent_.missed =
-            (QString(letter) + QLatin1Char(' ') + opponent_.missed).left(kMaxMissedText);
-    }
-    bool found = false;
-    const qsizetype n = qMin(opponent_.word.size(), opponent_.progress.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        if (text::asciiUpper(opponent_.word.at(i)) == letter) {
-            opponent_.progress[i] = same ? QLatin1Char('X') : letter;
-            found = true;
-        }
-    }
-    if (!found) {
-        --opponent_.guessesLeft;
+    if (const auto message = peerMessageOf(code)) {
+        Q_EMIT received(*message, text::fromAnsi(bytes));
     }
 }
-
-void PeerConnection::setOpponentWord(const QString& word) {
-    opponent_.word = text::bounded(word);
-    opponent_.missed.clear();
-    opponent_.progress = QString(opponent_.word.size(), QLatin1Char('_'));
-    opponent_.guessesLeft = scoring::guessesFromSetting(settings_.NumGuesses);
-}
-
-// --- State ---
-
-bool PeerConnection::playerPosted(bool player1) const {
-    return player1 == isPlayer1_ ? posted_.mine : posted_.theirs;
-}
-
-void PeerConnection::setPlayerPosted(bool player1, bool posted) {
-    (player1 == isPlayer1_ ? posted_.mine : posted_.theirs) = posted;
-}
-
-void PeerConnection::setWordFinished(bool finished) {
-    wordFinished_ = finished;
-    if (finished && phase_ == Phase::Playing) {
-        phase_ = Phase::Scores;
-    }
-}
-
-void PeerConnection::setOffer(Offer offer, bool enabled) {
-    offer_ = offer;
-    offerEnabled_ = offer != Offer::None && enabled;
-}
-
-// --- Steps ---
 
 void PeerConnection::send(PeerMessage message, const QString& payload) {
     channel_->send(codeOf(message), text::toAnsi(payload));
-}
-
-void PeerConnection::pressStart() {
-    ready_.mine = true;
-    if (!ready_.theirs) {
-        waiting_ = QStringLiteral("Waiting for opponent to start");
-    }
-    offerEnabled_ = false;
-    send(PeerMessage::ReadyToStart);
-    posted_.mine = true;
-}
-
-void PeerConnection::beginStep() {
-    waiting_.clear();
-    // The offer stays when it is this step's word already: the opponent's word may have
-    // come before this tick, and withdrawing it would leave no way on.
-    if (!wordFinished_ && !word_.theirs) {
-        setOffer(Offer::None);
-    }
-    posted_.clear();
-    phase_ = Phase::WordExchange;
-}
-
-void PeerConnection::newGame() {
-    ready_.clear();
-    word_.clear();
-    score_.clear();
-}
-
-void PeerConnection::gameOver() {
-    phase_ = Phase::GameOver;
-    waiting_.clear();
-    setOffer(Offer::StartGame);
-}
-
-void PeerConnection::playWord(int guessesAllowed) {
-    started_ = true;
-    phase_ = Phase::Playing;
-    setOffer(Offer::None);
-    word_.clear();
-    score_.clear();
-    wordFinished_ = false;
-    opponent_.guessesLeft = guessesAllowed;
-    send(PeerMessage::WordStarted);
-}
-
-void PeerConnection::finishWord(long long points) {
-    posted_.mine = true;
-    send(PeerMessage::WordScore, scoring::scorePayload(points));
-    score_.mine = true;
-    if (!score_.theirs) {
-        waiting_ = QStringLiteral("Waiting for opponent's score.");
-    }
-    setWordFinished(true);
 }

@@ -11,45 +11,23 @@
 class MessageGate;
 class PortMapper;
 class TWSocket;
-struct Settings;
 
-// One side of a step of the two-player game: this player and the opponent.
-struct Handshake {
-    bool mine = false;
-    bool theirs = false;
-    bool both() const { return mine && theirs; }
-    void clear() { mine = theirs = false; }
-};
-
-// What this side knows of the opponent's word and how the opponent is getting on.
-struct OpponentView {
-    QString word;
-    QString progress;  // '_' per letter not found yet; the letter, or 'X' for the same word
-    QString missed;    // the opponent's letters, newest first
-    int guessesLeft = 0;
-    int gameType = 0;  // the options as they stood when the opponent last started a word
-    int wordType = 0;
-    bool sameWord() const { return gameType == 2 && wordType == 2; }
-};
-
-// The connection to the other player: the listening, calling and accepted sockets, the
-// peer protocol, and where the two-player game stands. It owns no widgets; the window
-// listens to its signals and shows what they say.
+// The connection to the other player: the listening, calling and accepted sockets, the busy
+// reply to a second caller, and the peer's messages in and out. It knows nothing of the
+// game played over it.
 class PeerConnection : public QObject {
     Q_OBJECT
 public:
-    enum class Phase {
+    // Listening goes on beside these: a caller while connected gets the busy reply.
+    enum class State {
         NotConnected,
-        Opening,       // connected, the options and names are being exchanged
-        ReadyToStart,  // the start summary has been shown, "Start Game" is offered
-        WordExchange,  // the words of a step are being chosen and exchanged
-        Playing,       // this player is guessing his word
-        Scores,        // this player's word is over; the step ends with both scores
-        GameOver,      // a winner was found; a new game with the same opponent is offered
+        Listening,  // waiting for a caller, not connected
+        Calling,    // a call of this side is under way
+        Connected,
+        Leaving,  // closed on purpose; its end is still to be reported
     };
-    enum class Offer { None, StartGame, PlayWord };
 
-    PeerConnection(const Settings& settings, MessageGate& gate, QObject* parent = nullptr);
+    explicit PeerConnection(MessageGate& gate, QObject* parent = nullptr);
     ~PeerConnection() override;
 
     TWSocket& cliWSocket() { return *cli_; }
@@ -91,58 +69,12 @@ public:
     void leave();
     bool leaving() const { return leaving_; }
 
-    // --- Where the game stands ---
-    Phase phase() const { return phase_; }
-    // Puts the game at a phase without the messages that lead there (a game restored, a test).
-    void setPhase(Phase phase) { phase_ = phase; }
-    bool connected() const { return phase_ != Phase::NotConnected; }
-    bool isPlayer1() const { return isPlayer1_; }
-    void setPlayer1(bool player1) { isPlayer1_ = player1; }
-    // A game was under way when the connection was lost: more than the opening was done.
-    bool gameInProgress() const;
-    // The first word of a game on this connection has been put in play.
-    bool started() const { return started_; }
-    void setStarted(bool started) { started_ = started; }
-    // This player's word of the current step is over (solved or hanged).
-    bool wordFinished() const { return wordFinished_; }
-    void setWordFinished(bool finished);
+    // --- The connection's state ---
+    State state() const;
+    // Connected to the opponent, from the start of the session until its end is reported.
+    bool connected() const;
 
-    Handshake& ready() { return ready_; }    // pressed "Start Game" in this game
-    Handshake& posted() { return posted_; }  // posted for this step: started, or scored
-    Handshake& word() { return word_; }      // own dealing with the words / opponent's word came
-    Handshake& score() { return score_; }    // the two scores of this step
-    bool playerPosted(bool player1) const;
-    void setPlayerPosted(bool player1, bool posted);
-    // Both players have posted: the next step is due.
-    bool stepDue() const { return connected() && posted_.both(); }
-
-    // What the action button offers and whether it can be pressed; the wait text shown.
-    Offer offer() const { return offer_; }
-    bool offerEnabled() const { return offerEnabled_; }
-    void setOffer(Offer offer, bool enabled = true);
-    void setOfferEnabled(bool enabled) { offerEnabled_ = enabled; }
-    const QString& waiting() const { return waiting_; }
-    void setWaiting(const QString& text) { waiting_ = text; }
-
-    const OpponentView& opponent() const { return opponent_; }
-    OpponentView& opponent() { return opponent_; }
-    // The opponent's new word: all of it still to guess, a full count of guesses.
-    void setOpponentWord(const QString& word);
-
-    // --- Steps of the game taken on this side ---
-    // "Start Game": ready, posted, 04 sent.
-    void pressStart();
-    // Begins the step when both have posted (after the winner check).
-    void beginStep();
-    // A new game with the same opponent: no one is ready yet, no word or score of it passed.
-    void newGame();
-    // A winner was found; "Start Game" is offered again for a new game.
-    void gameOver();
-    // "Play Word": this player's word is in play; 14 sent.
-    void playWord(int guessesAllowed);
-    // The end of this player's word: points posted and sent as 09.
-    void finishWord(long long points);
-
+    // Sends a message to the opponent (nothing while not connected).
     void send(PeerMessage message, const QString& payload = {});
     const MessageBuffer& receiveBuffer() const { return channel_->buffer(); }
 
@@ -156,9 +88,9 @@ Q_SIGNALS:
     // A connection was made (this side is Player 1 when it accepted). Network events are
     // held back while the handlers run (the connect sounds wait for their end).
     void sessionBegun(bool asPlayer1);
-    // The connection ended; gameLost when a game was in progress and this side did not leave.
-    void sessionEnded(bool gameLost);
-    // A message was received and its effect on the state above has been applied.
+    // The connection ended; left when this side closed it on purpose.
+    void sessionEnded(bool left);
+    // A message came from the opponent.
     void received(PeerMessage message, const QString& payload);
 
 private:
@@ -169,14 +101,8 @@ private:
     void onSessionClosed(int error);
     void onDataAvailable(int error);
     void beginSession(bool asPlayer1);
-    void sendOpening();
     void handle(int code, const QByteArray& payload);
-    // A peer may send values that this player's own dialogs refuse (no guesses, a winning
-    // score of 0); such a value is dropped with a notice. False when nothing is left to act on.
-    bool holdToLocalBounds(PeerMessage message, QString& payload);
-    void opponentGuessed(const QString& payload);
 
-    const Settings& settings_;
     MessageGate& gate_;
     TWSocket* cli_;  // children
     TWSocket* srv_;
@@ -191,13 +117,7 @@ private:
     bool listening_ = false;
     bool leaving_ = false;
 
-    Phase phase_ = Phase::NotConnected;
-    bool isPlayer1_ = false;
-    bool started_ = false;
-    bool wordFinished_ = false;
-    Handshake ready_, posted_, word_, score_;
-    Offer offer_ = Offer::None;
-    bool offerEnabled_ = false;
-    QString waiting_;
-    OpponentView opponent_;
+    bool calling_ = false;
+    // From the opponent's greeting until the end of the connection has been reported.
+    bool session_ = false;
 };

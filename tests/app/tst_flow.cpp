@@ -21,12 +21,18 @@ namespace {
 void twoPlayerAlone(TestWindow& t) {
     PeerPair::enterTwoPlayer(t);
     t->ui().ConnectTimer->stop();
-    t->peer().setPlayer1(true);
+    t->game().setPlayer1(true);
     t->players().setPlayer1(QStringLiteral("Ann"));
     t->players().setPlayer2(QStringLiteral("Bea"));
     t->settings().GameType = 2;
     t->settings().Player1Chooses = true;
     t->settings().ScrambleList = false;
+}
+
+// As above, connected to a peer that says nothing.
+void connectedAlone(WiredWindow& t) {
+    CHECKED(t.call(WiredWindow::Role::Player2));
+    twoPlayerAlone(t);
 }
 
 // A list in memory as a load leaves it.
@@ -58,7 +64,7 @@ QStringList deal(TestWindow& t, std::optional<int> after = std::nullopt) {
         moveTo(t, *after);
     }
     t->DoAWebWord();
-    return {t->twoPlayer().dealtWord().word, t->peer().opponent().word};
+    return {t->game().dealtWord().word, t->game().opponent().word};
 }
 
 // Connected, past both start summaries, with hints synchronised (sent last).
@@ -114,14 +120,14 @@ private Q_SLOTS:
         setList(t, {"AAA", "BBBB", "CCC", "DDDD", "EEEEE"}, {"", "b", "c"});
 
         t->DoAWebWord();
-        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("AAA"));
-        QCOMPARE(t->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
-        QCOMPARE(t->peer().opponent().word, QStringLiteral("CCC"));
+        QCOMPARE(t->game().dealtWord().word, QStringLiteral("AAA"));
+        QCOMPARE(t->game().dealtWord().clue, QStringLiteral("No hint given"));
+        QCOMPARE(t->game().opponent().word, QStringLiteral("CCC"));
         QCOMPARE(t->ui().WebWordlabel->text(), QStringLiteral("___"));
         QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("8 Guesses Left"));
         QCOMPARE(marks(t), (std::vector<unsigned char>{0, 0, 1, 0, 0, 0}));
         QVERIFY(script::offers(t, script::kPlay));
-        QVERIFY(t->peer().word().mine);
+        QVERIFY(t->game().word().mine);
         QVERIFY(t->ui().FlashTimer->isActive());
         // Not connected: nothing is logged as sent.
         QVERIFY(!linesOf(t->ui().ConMemo).contains(QStringLiteral(">>Word Sent")));
@@ -153,9 +159,9 @@ private Q_SLOTS:
         // From now on the plain rule: two consecutive words, wrapping at the end.
         moveTo(t, 2);
         t->DoAWebWord();
-        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("DDDD"));
-        QCOMPARE(t->twoPlayer().dealtWord().clue, QStringLiteral("four"));
-        QCOMPARE(t->peer().opponent().word, QStringLiteral("A"));
+        QCOMPARE(t->game().dealtWord().word, QStringLiteral("DDDD"));
+        QCOMPARE(t->game().dealtWord().clue, QStringLiteral("four"));
+        QCOMPARE(t->game().opponent().word, QStringLiteral("A"));
 
         // A list of one word: both get it, and the search still ends.
         t->settings().SameWordLength = true;
@@ -175,8 +181,8 @@ private Q_SLOTS:
         QVERIFY(t.prompts.fileSpecs.back().mustExist);
         QVERIFY(t->wordSource().loaded());
         QVERIFY(t->wordSource().count() > 1);
-        QCOMPARE(t->twoPlayer().dealtWord().word, t->wordSource().words().at(0).left(15));
-        QCOMPARE(t->peer().opponent().word, t->twoPlayer().dealtWord().word);
+        QCOMPARE(t->game().dealtWord().word, t->wordSource().words().at(0).left(15));
+        QCOMPARE(t->game().opponent().word, t->game().dealtWord().word);
 
         // Once a list is loaded the dialog is not shown again.
         t->DoAWebWord();
@@ -189,8 +195,8 @@ private Q_SLOTS:
             u.writeFile(QStringLiteral("mine.txt"), "Mine\r\nQUOKKA:Smiles\r\n"));
         u->DoAWebWord();
         QCOMPARE(u->wordSource().words(), QStringList{QStringLiteral("QUOKKA")});
-        QCOMPARE(u->twoPlayer().dealtWord().word, QStringLiteral("QUOKKA"));
-        QCOMPARE(u->twoPlayer().dealtWord().clue, QStringLiteral("Smiles"));
+        QCOMPARE(u->game().dealtWord().word, QStringLiteral("QUOKKA"));
+        QCOMPARE(u->game().dealtWord().clue, QStringLiteral("Smiles"));
         QCOMPARE(u->windowTitle(), QStringLiteral("Ropewit: Mine"));
     }
 
@@ -210,18 +216,17 @@ private Q_SLOTS:
     }
 
     void theNextWordStaysHiddenUntilItIsPlayed() {
-        TestWindow t;
-        twoPlayerAlone(t);
-        t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
+        WiredWindow t;
+        CHECKED(connectedAlone(t));
         t->settings().NumGuesses = QStringLiteral("1");
         t->HandlePeerMessage(PeerMessage::YourWord, QStringLiteral("OX"));
         t->DoNextWord();
-        t->peer().setStarted(true);
+        t->game().setStarted(true);
         t->AlphaClicked(26);  // hanged: the whole word shows
-        QVERIFY(t->peer().wordFinished());
+        QVERIFY(t->game().wordFinished());
         // The opponent's next word arrives before it is played; redrawing the board (here by
         // the uppercase switch) must not show it in the positions the last word uncovered.
-        t->peer().setOffer(PeerConnection::Offer::PlayWord);
+        t->game().setOffer(GameController::Offer::PlayWord);
         t->HandlePeerMessage(PeerMessage::YourWord, QStringLiteral("CAT:Meows"));
         t->MenuUpperClick();
         const auto shows = [&](int p, QChar c) {
@@ -243,9 +248,9 @@ private Q_SLOTS:
         twoPlayerAlone(t);
         t->OfferAction(script::kStart);
         t->ActionButtonClick();
-        QVERIFY(t->peer().ready().mine);
-        QVERIFY(t->peer().playerPosted(true));
-        QVERIFY(!t->peer().playerPosted(false));
+        QVERIFY(t->game().ready().mine);
+        QVERIFY(t->game().playerPosted(true));
+        QVERIFY(!t->game().playerPosted(false));
         QCOMPARE(t->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent to start"));
         QVERIFY(t->ui().WaitStatus->isVisible());
         QVERIFY(t->ui().ControlPanel->isVisible());
@@ -257,29 +262,28 @@ private Q_SLOTS:
         // The opponent was ready first: no waiting.
         TestWindow u;
         twoPlayerAlone(u);
-        u->peer().setPlayer1(false);
-        u->peer().ready().theirs = true;
+        u->game().setPlayer1(false);
+        u->game().ready().theirs = true;
         u->OfferAction(script::kStart);
         u->ActionButtonClick();
         QVERIFY(u->ui().WaitStatus->isHidden());
-        QVERIFY(u->peer().playerPosted(false));
+        QVERIFY(u->game().playerPosted(false));
         QVERIFY(linesOf(u->ui().ConMemo).contains(QStringLiteral(">>Bea Ready To Start")));
 
         // The side that does not choose waits for its word, unless it is already here.
         u->settings().Player1Chooses = true;
         u->DoAWebWord();
-        QVERIFY(u->peer().word().mine);
+        QVERIFY(u->game().word().mine);
         QCOMPARE(u->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
         QVERIFY(u->ui().WaitStatus->isVisible());
         u->HideWaitStatus();
-        u->peer().word().theirs = true;
+        u->game().word().theirs = true;
         u->DoAWebWord();
         QVERIFY(u->ui().WaitStatus->isHidden());
 
         // Players choose the words: after sending, wait for the opponent's.
-        TestWindow w;
-        twoPlayerAlone(w);
-        w->peer().setPhase(PeerConnection::Phase::ReadyToStart);
+        WiredWindow w;
+        CHECKED(connectedAlone(w));
         w->settings().GameType = 1;
         w->settings().SameWordLength = false;
         w->settings().UseHints = true;
@@ -292,9 +296,9 @@ private Q_SLOTS:
         });
         w->DoAWebWord();
         QCOMPARE(w->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
-        QVERIFY(w->peer().word().mine);
-        QCOMPARE(w->peer().opponent().word, QStringLiteral("Ice cream"));
-        QCOMPARE(w->peer().opponent().progress, QStringLiteral("_________"));
+        QVERIFY(w->game().word().mine);
+        QCOMPARE(w->game().opponent().word, QStringLiteral("Ice cream"));
+        QCOMPARE(w->game().opponent().progress, QStringLiteral("_________"));
         QVERIFY(linesOf(w->ui().ConMemo).contains(QStringLiteral(">>Word Sent")));
 
         // The connection went while the dialog was open: nothing more happens.
@@ -306,39 +310,41 @@ private Q_SLOTS:
             typeAndPressOk(&TGetTheWord::AWord, QStringLiteral("WORD")));
         v->DoAWebWord();
         QCOMPARE(v.prompts.count(QStringLiteral("dialog")), 1);
-        QVERIFY(!v->peer().word().mine);
+        QVERIFY(!v->game().word().mine);
         QVERIFY(v->ui().WaitStatus->isHidden());
-        QVERIFY(v->peer().opponent().word.isEmpty());
+        QVERIFY(v->game().opponent().word.isEmpty());
     }
 
     void theActionButtonIgnoresOtherCaptionsAndTheTickWaitsForBothPlayers() {
-        TestWindow t;
+        WiredWindow t;
         twoPlayerAlone(t);
         t->OfferAction(QStringLiteral("Start Game"));
         const int lines = t->ui().ConMemo->blockCount();
         t->ActionButtonClick();
-        QVERIFY(!t->peer().ready().mine && !t->peer().playerPosted(true) && !t->peer().started());
+        QVERIFY(!t->game().ready().mine && !t->game().playerPosted(true) && !t->game().started());
         QVERIFY(t->ui().ActionButton->isEnabled());
         QCOMPARE(t->ui().ConMemo->blockCount(), lines);
 
         // Not connected, or one player not posted: the tick does nothing.
-        t->peer().setPlayerPosted(true, true);
-        t->peer().setPlayerPosted(false, true);
+        t->game().setPlayerPosted(true, true);
+        t->game().setPlayerPosted(false, true);
         t->ui().ConnectTimer->start();
         t->ConnectTimerTimer();
-        QVERIFY(t->peer().playerPosted(true) && t->ui().ConnectTimer->isActive());
-        t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
-        t->peer().setPlayerPosted(false, false);
+        QVERIFY(t->game().playerPosted(true) && t->ui().ConnectTimer->isActive());
+        CHECKED(connectedAlone(t));
+        t->ui().ConnectTimer->start();
+        t->game().setPlayerPosted(true, true);
+        t->game().setPlayerPosted(false, false);
         t->ConnectTimerTimer();
-        QVERIFY(t->peer().playerPosted(true) && t->ui().ConnectTimer->isActive());
+        QVERIFY(t->game().playerPosted(true) && t->ui().ConnectTimer->isActive());
         // Both posted: the step begins and the timer stops.
-        t->peer().setPlayerPosted(false, true);
+        t->game().setPlayerPosted(false, true);
         setList(t, {"ONE", "TWO"});
         t->settings().WordType = 2;
         t->ConnectTimerTimer();
-        QVERIFY(!t->peer().playerPosted(true) && !t->peer().playerPosted(false));
+        QVERIFY(!t->game().playerPosted(true) && !t->game().playerPosted(false));
         QVERIFY(!t->ui().ConnectTimer->isActive());
-        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("ONE"));
+        QCOMPARE(t->game().dealtWord().word, QStringLiteral("ONE"));
         QVERIFY(script::offers(t, script::kPlay));
     }
 
@@ -376,8 +382,8 @@ private Q_SLOTS:
         TestWindow& p2 = pair.p2;
         QCOMPARE(p2->ui().OppPanel->text(), QStringLiteral("<i>Ann</i>"));
         QCOMPARE(p2->ui().OppPanel->textFormat(), Qt::PlainText);
-        pair.p1->peer().setPlayerPosted(false, true);
-        pair.p1->peer().setPlayerPosted(true, true);
+        pair.p1->game().setPlayerPosted(false, true);
+        pair.p1->game().setPlayerPosted(true, true);
         pair.p1->ConnectTimerTimer();
         QTRY_VERIFY(script::offers(p2, script::kPlay));
         QCOMPARE(p2->windowTitle(), QStringLiteral("Ropewit: <h1>Big</h1>"));
@@ -400,7 +406,7 @@ private Q_SLOTS:
         TestWindow& p2 = pair.p2;
         p1->ActionButtonClick();
         p2->ActionButtonClick();
-        QTRY_VERIFY(p1->peer().playerPosted(false) && p2->peer().playerPosted(true));
+        QTRY_VERIFY(p1->game().playerPosted(false) && p2->game().playerPosted(true));
         p1->ConnectTimerTimer();
         QTRY_VERIFY(script::offers(p2, script::kPlay));
         p2->ConnectTimerTimer();
@@ -410,7 +416,7 @@ private Q_SLOTS:
         for (QChar c : QStringLiteral("XEL")) {
             p2->AlphaClicked(c.unicode() - 64);
         }
-        QVERIFY(p2->peer().wordFinished());
+        QVERIFY(p2->game().wordFinished());
         QCOMPARE(p2->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent's score."));
         QVERIFY(p2->ui().FlashTimer->isActive());
         p2->FlashTimerTimer();  // in the dark phase of the blinking
@@ -432,9 +438,9 @@ private Q_SLOTS:
         QCOMPARE(p2->players().player1(), QStringLiteral("Ann"));
         QCOMPARE(p2->players().player2(), QStringLiteral("Bea"));
         QCOMPARE(p2->round().word(), QStringLiteral("EEL"));
-        QVERIFY(p2->peer().ready().mine && p2->peer().ready().theirs && p2->peer().score().mine &&
-                p2->peer().wordFinished());
-        QVERIFY(p2->peer().started() && !p2->soloGame() && !p2->peer().isPlayer1());
+        QVERIFY(p2->game().ready().mine && p2->game().ready().theirs && p2->game().score().mine &&
+                p2->game().wordFinished());
+        QVERIFY(p2->game().started() && !p2->soloGame() && !p2->game().isPlayer1());
         QVERIFY(p2->ui().BlankPanel->isHidden());
         QCOMPARE(p2.prompts.count(QStringLiteral("dialog")), 0);
         // The side in the middle of its word is told as well; its board stays.
@@ -452,7 +458,7 @@ private Q_SLOTS:
         for (int i = 0; i < kLines; ++i) {
             p2->ui().MyMess->setText(QStringLiteral("line %1").arg(i));
             p2->SendButtonClick();
-            p2->SendPeer(5, QStringLiteral("status %1").arg(i));
+            p2->peer().send(PeerMessage::StatusLine, QStringLiteral("status %1").arg(i));
         }
         QTRY_VERIFY_WITH_TIMEOUT(
             linesOf(p1->ui().MyMemo).endsWith(QStringLiteral("Bea> line 4999")) &&

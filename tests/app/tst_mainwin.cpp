@@ -141,21 +141,19 @@ private Q_SLOTS:
     }
 
     void enablingRulesFollowTheMode() {
-        TestWindow t;
+        WiredWindow t;
         PeerPair::leaveWelcomeForTwoPlayer(t);
         QVERIFY(t->ui().ConnectPanel->isVisible());
         QVERIFY(!t->ui().WebPanel->isVisible());
         QCOMPARE(t->clientWidth(), 476);
         // Connected Player 2: the opponent panel, a wider window, no word lists.
-        t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
-        t->peer().setPlayer1(false);
-        t->EnableDisable();
+        CHECKED(t.call(WiredWindow::Role::Player2));
         QVERIFY(t->ui().WebPanel->isVisible());
         QCOMPARE(t->clientWidth(), 632);
         QCOMPARE(t->centralWidget()->height(), 316);
         QVERIFY(!t->ui().MenuWords->isEnabled());
         QVERIFY(t->ui().MenuGuesses->isEnabled());
-        t->peer().setPlayer1(true);
+        t->game().setPlayer1(true);
         t->EnableDisable();
         QVERIFY(t->ui().MenuWords->isEnabled());
         // Solo hides both network panels again.
@@ -174,10 +172,10 @@ private Q_SLOTS:
     void wordListMenuFollowsWhoChoosesTheList() {
         TestWindow t;
         t->settings().Player1Chooses = true;
-        t->peer().setPlayer1(true);
+        t->game().setPlayer1(true);
         t->SetWordListMenuItem();
         QVERIFY(t->ui().MenuWords->isEnabled());
-        t->peer().setPlayer1(false);
+        t->game().setPlayer1(false);
         t->SetWordListMenuItem();
         QVERIFY(!t->ui().MenuWords->isEnabled());
         t->settings().Player1Chooses = false;

@@ -16,7 +16,7 @@ class TestNewGameStarter : public QObject {
         Settings settings;
         MessageGate gate;
         AppContext context;
-        PeerConnection peer{settings, gate};
+        PeerConnection peer{gate};
         MatchClient match{settings, gate};
         QStringList steps;
         NewGameStarter starter{peer, match, context, recordingSteps(), nullptr};

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "PeerPair.h"
 #include "TestWindow.h"
 #include "Testing.h"
 #include "TwoPlayerScript.h"
@@ -399,20 +400,20 @@ private Q_SLOTS:
     }
 
     void guessingIsLockedOutsideAWordInTwoPlayerPlay() {
-        TestWindow t;
+        WiredWindow t;
         startSolo(t, "T\r\nAB\r\n");
-        t->setSoloGame(false);
-        t->peer().setPhase(PeerConnection::Phase::WordExchange);
-        t->peer().setStarted(false);
-        QTest::keyClick(t.win.get(), Qt::Key_A);
+        CHECKED(t.call(WiredWindow::Role::Player2));
+        t->ui().MainPanel->setFocus();  // the keys go to the board, not to the chat line
+        t->game().setStarted(false);
+        QTest::keyClick(t->ui().MainPanel, Qt::Key_A);
         QTest::mouseClick(t->ui().AlphabetTiles[2], Qt::LeftButton);
         QVERIFY(t->round().usedLetters().isEmpty());
-        t->peer().setStarted(true);
-        t->peer().setWordFinished(true);
-        QTest::keyClick(t.win.get(), Qt::Key_A);
+        t->game().setStarted(true);
+        t->game().setWordFinished(true);
+        QTest::keyClick(t->ui().MainPanel, Qt::Key_A);
         QVERIFY(t->round().usedLetters().isEmpty());
-        t->peer().setWordFinished(false);
-        QTest::keyClick(t.win.get(), Qt::Key_A);
+        t->game().setWordFinished(false);
+        QTest::keyClick(t->ui().MainPanel, Qt::Key_A);
         QCOMPARE(t->round().usedLetters(), QStringLiteral("A"));
     }
 };

@@ -416,8 +416,8 @@ private Q_SLOTS:
         QTcpSocket* peer = server.nextPendingConnection();
         QVERIFY(peer);
         t->setSoloGame(false);
-        t->peer().setPhase(PeerConnection::Phase::ReadyToStart);
-        t->peer().setPlayer1(false);
+        t->game().setPhase(GameController::Phase::ReadyToStart);
+        t->game().setPlayer1(false);
         t->players().setPlayer1(QStringLiteral("Ann"));
         t->players().setPlayer2(QStringLiteral("Old"));
         t->settings().UserName = QStringLiteral("Old");

@@ -25,8 +25,8 @@ private Q_SLOTS:
         TestWindow& p1 = pair.p1;
         TestWindow& p2 = pair.p2;
         QTRY_VERIFY(p2->settings().UseHints);
-        QVERIFY(p1->peer().isPlayer1());
-        QVERIFY(!p2->peer().isPlayer1());
+        QVERIFY(p1->game().isPlayer1());
+        QVERIFY(!p2->game().isPlayer1());
         QCOMPARE(p2->settings().NumGuesses, QStringLiteral("12"));
         QCOMPARE(p2->settings().GameType, 1);
         QCOMPARE(p2->settings().WinScore, 150);
@@ -96,20 +96,20 @@ private Q_SLOTS:
         QTRY_VERIFY(!intruderClosed.isEmpty());
         // The game goes on as it was.
         QVERIFY(p1->peer().connected() && p2->peer().connected());
-        QVERIFY(p1->peer().isPlayer1());
+        QVERIFY(p1->game().isPlayer1());
         QCOMPARE(p1->peer().cliWSocket().state(), TWSocket::wsConnected);
         QCOMPARE(p1->players().player2(), QStringLiteral("Bea"));
         QCOMPARE(p1->ui().OppPanel->text(), QStringLiteral("Bea"));
         QCOMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
         QVERIFY(!logOf(p1).contains(QStringLiteral(">>Disconnected")));
         QCOMPARE(logOf(p1).filter(QStringLiteral(">>Connected with")).size(), 1);
-        p2->SendPeer(1, QStringLiteral("Bea> still here"));
+        p2->peer().send(PeerMessage::Chat, QStringLiteral("Bea> still here"));
         QTRY_COMPARE(p1->ui().MyMemo->toPlainText(), QStringLiteral("Bea> still here"));
 
         p2->peer().cliWSocket().Close();
         QTRY_VERIFY(logOf(p1).contains(QStringLiteral(">>Disconnected")));
         QVERIFY(!p1->peer().connected());
-        QVERIFY(!p1->peer().playerPosted(true) && !p1->peer().playerPosted(false));
+        QVERIFY(!p1->game().playerPosted(true) && !p1->game().playerPosted(false));
         QCOMPARE(p1->peer().srvWSocket().state(), TWSocket::wsListening);
 
         TestWindow p3("[Options]\r\nUser Name=Cat\r\nUse Sound=No\r\n");
@@ -120,7 +120,7 @@ private Q_SLOTS:
         QTRY_VERIFY(p1->peer().connected() && p3->peer().connected());
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 2);
         QTRY_COMPARE(p3.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
-        QVERIFY(p1->peer().isPlayer1());
+        QVERIFY(p1->game().isPlayer1());
         QCOMPARE(p1->players().player2(), QStringLiteral("Cat"));
         QCOMPARE(p1->ui().OppPanel->text(), QStringLiteral("Cat"));
         QCOMPARE(p3->players().player1(), QStringLiteral("Ann"));

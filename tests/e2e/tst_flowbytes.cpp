@@ -45,7 +45,7 @@ private Q_SLOTS:
         expected += "04\x02";
         QTRY_COMPARE(got, expected);
         p2.write("04\x02");
-        QTRY_VERIFY(p1->peer().playerPosted(false));
+        QTRY_VERIFY(p1->game().playerPosted(false));
         QVERIFY(p1->ui().WaitStatus->isHidden());
 
         p1->ConnectTimerTimer();
@@ -54,15 +54,15 @@ private Q_SLOTS:
             "10APPLE\x02"
             "06PEAR:Green\x02";
         QTRY_COMPARE(got, expected);
-        QCOMPARE(p1->peer().opponent().word, QStringLiteral("PEAR"));
+        QCOMPARE(p1->game().opponent().word, QStringLiteral("PEAR"));
         QCOMPARE(p1->ui().WebWordlabel->text(), QStringLiteral("____"));
 
         p1->ActionButtonClick();  // Play Word
         expected += "14\x02";
         QTRY_COMPARE(got, expected);
         p2.write("14\x02");
-        QTRY_COMPARE(p1->peer().opponent().gameType, 2);
-        QCOMPARE(p1->peer().opponent().wordType, 1);
+        QTRY_COMPARE(p1->game().opponent().gameType, 2);
+        QCOMPARE(p1->game().opponent().wordType, 1);
 
         // A miss, a hit, the same letter again (nothing sent), then the rest of the word.
         for (char c : QByteArray("ZAAPLE")) {
@@ -86,7 +86,7 @@ private Q_SLOTS:
             "07A\x02"
             "07R\x02"
             "09007\x02");
-        QTRY_VERIFY(p1->peer().score().theirs);
+        QTRY_VERIFY(p1->game().score().theirs);
         QCOMPARE(p1->ui().WebWordlabel->text(), QStringLiteral("PEAR"));
         QCOMPARE(p1->ui().MissedWebLabel->text(), QStringLiteral("R A E Q P "));
         QCOMPARE(p1->ui().WebGuesses->text(), QStringLiteral("7 Guesses Left"));
@@ -94,7 +94,7 @@ private Q_SLOTS:
         QCOMPARE(p1->scores().player2(), 7LL);
         QCOMPARE(p1->ui().Play2ScorePan->text(), QStringLiteral("7"));
         QVERIFY(p1->ui().WaitStatus->isHidden());
-        QVERIFY(p1->peer().playerPosted(true) && p1->peer().playerPosted(false));
+        QVERIFY(p1->game().playerPosted(true) && p1->game().playerPosted(false));
 
         // No winner yet: the next step, two list positions further on, wrapping at the end.
         p1->ConnectTimerTimer();
@@ -103,7 +103,7 @@ private Q_SLOTS:
             "10FIG\x02"
             "06APPLE:Red\x02";
         QTRY_COMPARE(got, expected);
-        QCOMPARE(p1->twoPlayer().dealtWord().clue, QStringLiteral("Small"));
+        QCOMPARE(p1->game().dealtWord().clue, QStringLiteral("Small"));
 
         const QStringList log = logOf(p1);
         QCOMPARE(log.filter(QStringLiteral(">>Word Sent")).size(), 2);

@@ -67,8 +67,8 @@ private Q_SLOTS:
         QCOMPARE(shown, QStringList{QStringLiteral("Ann")});
         QCOMPARE(b->peer().peerAddress(), QStringLiteral("127.0.0.1"));
         QCOMPARE(b->settings().LastIpAddresses[0], QStringLiteral("127.0.0.1"));
-        QVERIFY(a->peer().isPlayer1());
-        QVERIFY(!b->peer().isPlayer1());
+        QVERIFY(a->game().isPlayer1());
+        QVERIFY(!b->game().isPlayer1());
 
         // Ann leaves the server as soon as she has an opponent.
         QTRY_VERIFY(logOf(a).contains(QStringLiteral(">>Removed from server")));

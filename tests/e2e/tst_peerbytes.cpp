@@ -37,7 +37,7 @@ private Q_SLOTS:
         CHECKED(raw.callWindow(t));
         QTRY_VERIFY(raw.received.size() >= kOpening.size());
         QCOMPARE(raw.received, kOpening);
-        QVERIFY(t->peer().isPlayer1());
+        QVERIFY(t->game().isPlayer1());
         QCOMPARE(t->players().player1(), QStringLiteral("Player 1"));
         QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Player 1"));
         QCOMPARE(fullLogOf(t), QStringList({QStringLiteral(">>Waiting for a connection"),
@@ -81,7 +81,7 @@ private Q_SLOTS:
             "Use Hints=Yes\r\nUse Sound=No\r\n");
         RawPeer raw;
         CHECKED(raw.answerWindow(t));
-        QVERIFY(!t->peer().isPlayer1());
+        QVERIFY(!t->game().isPlayer1());
         QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Bea"));
 
         raw.send(kOpening);  // all five in one write

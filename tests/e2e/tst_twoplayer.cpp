@@ -24,7 +24,7 @@ const QByteArray kFruit =
     "Fruit\r\nAPPLE:Red\r\nPEAR\r\nPLUM:Purple\r\nGRAPE:Vine\r\nMELON\r\nKIWI\r\nLEMON:Sour\r\n";
 
 bool bothPosted(TestWindow& t) {
-    return t->peer().playerPosted(true) && t->peer().playerPosted(false);
+    return t->game().playerPosted(true) && t->game().playerPosted(false);
 }
 
 // The two-player options are Player 1's; both get them when they connect.
@@ -70,9 +70,7 @@ struct Game {
     }
 
     // The words dealt to Player 1 and to Player 2.
-    QStringList dealt() {
-        return {p1->twoPlayer().dealtWord().word, p2->twoPlayer().dealtWord().word};
-    }
+    QStringList dealt() { return {p1->game().dealtWord().word, p2->game().dealtWord().word}; }
 
     TestWindow& other(TestWindow& t) { return &t == &p1 ? p2 : p1; }
 
@@ -103,7 +101,7 @@ struct Game {
         guess(p1, misses1);
         guess(p2, misses2);
         if (!manualTicks) {
-            QTRY_VERIFY(p1->peer().score().theirs && p2->peer().score().theirs);
+            QTRY_VERIFY(p1->game().score().theirs && p2->game().score().theirs);
             return;
         }
         QTRY_VERIFY(bothPosted(p1) && bothPosted(p2));
@@ -113,8 +111,8 @@ struct Game {
     }
 
     static void guess(TestWindow& t, int misses) {
-        clickWord(t, t->twoPlayer().dealtWord().word, misses);
-        QVERIFY(t->peer().wordFinished());
+        clickWord(t, t->game().dealtWord().word, misses);
+        QVERIFY(t->game().wordFinished());
     }
 
     // The last tick: both see the end of the game, say Yes, and are offered a new one.
@@ -130,7 +128,7 @@ struct Game {
             QCOMPARE((*t)->scores().player1(), 0LL);
             QCOMPARE((*t)->scores().player2(), 0LL);
             QCOMPARE((*t)->wordSource().index(), -1);
-            QVERIFY(!(*t)->peer().ready().mine && !(*t)->peer().ready().theirs);
+            QVERIFY(!(*t)->game().ready().mine && !(*t)->game().ready().theirs);
         }
     }
 };
@@ -169,11 +167,11 @@ private Q_SLOTS:
         g.p1->ConnectTimerTimer();
         QCOMPARE(g.p1->ui().WaitStatus->text(), kWaitWord);
         QVERIFY(g.p1->ui().WaitStatus->isVisible());
-        QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("garden"));
+        QCOMPARE(g.p1->game().opponent().word, QStringLiteral("garden"));
         QCOMPARE(g.p1->ui().WebWordlabel->text(), QStringLiteral("______"));
         CHECKED(g.tick(g.p2));
         QCOMPARE(g.dealt(), words("ROSE", "garden"));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
+        QCOMPARE(g.p2->game().dealtWord().clue, QStringLiteral("No hint given"));
         QVERIFY(linesOf(g.p1->ui().ConMemo).contains(QStringLiteral(">>Word Sent")));
         QVERIFY(linesOf(g.p2->ui().ConMemo).contains(QStringLiteral(">>Received word")));
 
@@ -218,11 +216,11 @@ private Q_SLOTS:
         QCOMPARE(*labels1,
                  QStringList{QStringLiteral("Enter a 6 lettered word for your opponent")});
         QCOMPARE(*labels2, *labels1);
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("Garden"));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().clue, QStringLiteral("Grows: green"));
-        QCOMPARE(g.p1->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
-        QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("Garden"));
-        QCOMPARE(g.p2->peer().opponent().word, QStringLiteral("ORCHID"));
+        QCOMPARE(g.p2->game().dealtWord().word, QStringLiteral("Garden"));
+        QCOMPARE(g.p2->game().dealtWord().clue, QStringLiteral("Grows: green"));
+        QCOMPARE(g.p1->game().dealtWord().clue, QStringLiteral("No hint given"));
+        QCOMPARE(g.p1->game().opponent().word, QStringLiteral("Garden"));
+        QCOMPARE(g.p2->game().opponent().word, QStringLiteral("ORCHID"));
         CHECKED(g.play(3, 0));
         QCOMPARE(g.p2->ui().HintLabel->text(), QStringLiteral("Grows: green"));
 
@@ -232,7 +230,7 @@ private Q_SLOTS:
         CHECKED(g.tick(g.p1));
         QCOMPARE(labels1->last(), QStringLiteral("Enter a 5 lettered word for your opponent"));
         QCOMPARE(labels2->last(), labels1->last());
-        QCOMPARE(g.p1->twoPlayer().dealtWord().clue, QStringLiteral("Oops"));
+        QCOMPARE(g.p1->game().dealtWord().clue, QStringLiteral("Oops"));
         CHECKED(g.play(3, 0));
         CHECKED(g.tickToGameOver(QStringLiteral("Bea is the winner!")));
     }
@@ -243,7 +241,7 @@ private Q_SLOTS:
         CHECKED(g.pressStart(g.p1));
         CHECKED(g.tick(g.p1));
         QCOMPARE(g.dealt(), words("APPLE", "APPLE"));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().clue, QStringLiteral("Red"));
+        QCOMPARE(g.p2->game().dealtWord().clue, QStringLiteral("Red"));
         QCOMPARE(g.p2->windowTitle(), QStringLiteral("Ropewit: Fruit"));
         QCOMPARE(g.p2->ui().WebWordlabel->text(), QStringLiteral("_____"));
 
@@ -272,7 +270,7 @@ private Q_SLOTS:
         // Yes: the same opponent again, from the first word of the list.
         CHECKED(g.pressStart(g.p2));
         CHECKED(g.tick(g.p1));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.p2->game().dealtWord().word, QStringLiteral("APPLE"));
         QCOMPARE(g.p1->ui().Play1ScorePan->text(), QStringLiteral("0"));
     }
 
@@ -284,12 +282,12 @@ private Q_SLOTS:
         // tick, which must leave the offered word alone.
         g.p1->ConnectTimerTimer();
         QTRY_VERIFY(offers(g.p2, kPlay));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("GRAPE"));
+        QCOMPARE(g.p2->game().dealtWord().word, QStringLiteral("GRAPE"));
         CHECKED(g.tick(g.p2));
-        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
-        QCOMPARE(g.p2->peer().opponent().word, QStringLiteral("APPLE"));
-        QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("GRAPE"));
-        QCOMPARE(g.p2->twoPlayer().dealtWord().clue, QStringLiteral("Vine"));
+        QCOMPARE(g.p1->game().dealtWord().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.p2->game().opponent().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.p1->game().opponent().word, QStringLiteral("GRAPE"));
+        QCOMPARE(g.p2->game().dealtWord().clue, QStringLiteral("Vine"));
         QCOMPARE(linesOf(g.p1->ui().ConMemo).count(QStringLiteral(">>Word Sent")), 1);
         CHECKED(g.play(1, 1));
         // The opponent's letters are shown.
@@ -323,8 +321,8 @@ private Q_SLOTS:
         QVERIFY(g.p2.prompts.fileSpecs.back().mustExist);
         QCOMPARE(g.p1->windowTitle(), QStringLiteral("Ropewit: Fruit"));
         QCOMPARE(g.dealt(), words("PEAR", "APPLE"));
-        QCOMPARE(g.p1->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
-        QCOMPARE(g.p1->peer().opponent().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.p1->game().dealtWord().clue, QStringLiteral("No hint given"));
+        QCOMPARE(g.p1->game().opponent().word, QStringLiteral("APPLE"));
         CHECKED(g.play(0, 0));
         CHECKED(g.tick(g.p1));
         QCOMPARE(g.p2.prompts.count(QStringLiteral("open")), 1);
@@ -361,7 +359,7 @@ private Q_SLOTS:
         g.p2->ActionButtonClick();
         QCOMPARE(g.p2->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent to start"));
         QVERIFY(g.p2->ui().ActionButton->isVisible() && !g.p2->ui().ActionButton->isEnabled());
-        QTRY_VERIFY(g.p1->peer().ready().theirs);
+        QTRY_VERIFY(g.p1->game().ready().theirs);
         QVERIFY(linesOf(g.p1->ui().ConMemo).contains(QStringLiteral(">>Bea Ready To Start")));
         g.p1->ActionButtonClick();
         QVERIFY(g.p1->ui().WaitStatus->isHidden());
@@ -373,7 +371,7 @@ private Q_SLOTS:
         g.p1->ConnectTimerTimer();
         g.p2->ConnectTimerTimer();
         QCOMPARE(linesOf(g.p1->ui().ConMemo).count(QStringLiteral(">>Word Sent")), 1);
-        QCOMPARE(g.p1->twoPlayer().dealtWord().word, QStringLiteral("APPLE"));
+        QCOMPARE(g.p1->game().dealtWord().word, QStringLiteral("APPLE"));
 
         // Both at the same moment: each waits until the other's press arrives.
         Game h(true);
@@ -401,7 +399,7 @@ private Q_SLOTS:
         QVERIFY(g.p2->GuessingAllowed());
         g.p2->ConnectTimerTimer();
         QVERIFY(g.p2->ui().WaitStatus->isHidden());
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("PEAR"));
+        QCOMPARE(g.p2->game().dealtWord().word, QStringLiteral("PEAR"));
     }
 
     void stepsBeginOnTheTimersOwnTick() {
@@ -413,10 +411,10 @@ private Q_SLOTS:
         g.p2->ActionButtonClick();
         QTRY_VERIFY_WITH_TIMEOUT(bothOffer(g.p1, g.p2, kPlay), 5000);
         QVERIFY(!g.p1->ui().ConnectTimer->isActive());
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("PEAR"));
+        QCOMPARE(g.p2->game().dealtWord().word, QStringLiteral("PEAR"));
         CHECKED(g.play(0, 1, false));
         QTRY_VERIFY_WITH_TIMEOUT(bothOffer(g.p1, g.p2, kPlay), 5000);
-        QCOMPARE(g.p2->twoPlayer().dealtWord().word, QStringLiteral("MELON"));
+        QCOMPARE(g.p2->game().dealtWord().word, QStringLiteral("MELON"));
         CHECKED(g.play(0, 1, false));
         QTRY_VERIFY_WITH_TIMEOUT(gameOver(g.p1).size() == 1 && gameOver(g.p2).size() == 1, 5000);
         QVERIFY(gameOver(g.p1).first().startsWith(QStringLiteral("Ann is the winner!")));

@@ -51,10 +51,10 @@ private Q_SLOTS:
         b.call(form.arg(port));
         QCOMPARE(b->callPort(), port);
         QTRY_VERIFY(a->connected() && b->connected());
-        QVERIFY(a->isPlayer1());
+        QVERIFY(a.game->isPlayer1());
         QCOMPARE(a->cliWSocket().GetPeerAddr(), callerSeenAs);
-        QTRY_COMPARE(b->phase(), PeerConnection::Phase::ReadyToStart);
-        QTRY_COMPARE(a->phase(), PeerConnection::Phase::ReadyToStart);
+        QTRY_COMPARE(b.game->phase(), GameController::Phase::ReadyToStart);
+        QTRY_COMPARE(a.game->phase(), GameController::Phase::ReadyToStart);
         QCOMPARE(b.failed->count(), 0);
     }
 

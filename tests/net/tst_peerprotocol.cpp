@@ -145,12 +145,12 @@ private Q_SLOTS:
         {
             WiredWindow t(kAnn);
             CHECKED(t.wire(Role::Player1));
-            t->peer().ready().mine = true;
+            t->game().ready().mine = true;
             t->ShowWaitStatus(QStringLiteral("Waiting for opponent to start"));
             CHECKED(t.deliver("04\x02"));
-            QVERIFY(t->peer().ready().theirs);
-            QVERIFY(t->peer().playerPosted(false));
-            QVERIFY(!t->peer().playerPosted(true));
+            QVERIFY(t->game().ready().theirs);
+            QVERIFY(t->game().playerPosted(false));
+            QVERIFY(!t->game().playerPosted(true));
             QVERIFY(t->ui().WaitStatus->isHidden());
             QVERIFY(!t->ui().WaitStatus->isEnabled());
             QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Bea Ready To Start")));
@@ -161,9 +161,9 @@ private Q_SLOTS:
             // Not ready yet here: whatever this side shows stays.
             t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
             CHECKED(t.deliver("04\x02"));
-            QVERIFY(t->peer().ready().theirs);
-            QVERIFY(t->peer().playerPosted(true));
-            QVERIFY(!t->peer().playerPosted(false));
+            QVERIFY(t->game().ready().theirs);
+            QVERIFY(t->game().playerPosted(true));
+            QVERIFY(!t->game().playerPosted(false));
             QVERIFY(!t->ui().WaitStatus->isHidden());
             QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Ann Ready To Start")));
         }
@@ -173,36 +173,36 @@ private Q_SLOTS:
         WiredWindow t(kBea);
         CHECKED(t.wire(Role::Player2));
         t->ui().ActionButton->hide();
-        t->peer().word().mine = true;
+        t->game().word().mine = true;
         t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
 
         CHECKED(t.deliver("06CAT\x02"));
-        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("CAT"));
-        QCOMPARE(t->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
+        QCOMPARE(t->game().dealtWord().word, QStringLiteral("CAT"));
+        QCOMPARE(t->game().dealtWord().clue, QStringLiteral("No hint given"));
         QCOMPARE(t->ui().HintLabel->text(), QStringLiteral("No hint given"));
         QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Received word")));
         QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("Play &Word"));
         QVERIFY(!t->ui().ActionButton->isHidden());
         QVERIFY(t->ui().ActionButton->isEnabled());
-        QVERIFY(t->peer().word().theirs);
+        QVERIFY(t->game().word().theirs);
         QVERIFY(t->ui().WaitStatus->isHidden());
-        QCOMPARE(t->peer().opponent().guessesLeft, 6);
+        QCOMPARE(t->game().opponent().guessesLeft, 6);
         QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("6 Guesses Left"));
 
         // The clue is everything behind the first ':'.
         CHECKED(t.deliver("06DOG:a pet: furry\x02"));
-        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("DOG"));
-        QCOMPARE(t->twoPlayer().dealtWord().clue, QStringLiteral("a pet: furry"));
+        QCOMPARE(t->game().dealtWord().word, QStringLiteral("DOG"));
+        QCOMPARE(t->game().dealtWord().clue, QStringLiteral("a pet: furry"));
         QCOMPARE(t->ui().HintLabel->text(), QStringLiteral("a pet: furry"));
 
         // An empty clue, a word that has not been sent yet here, and a guess count that is no
         // number.
-        t->peer().word().mine = false;
+        t->game().word().mine = false;
         t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
         t->settings().NumGuesses = QStringLiteral("x");
         CHECKED(t.deliver("06EMU:\x02"));
-        QCOMPARE(t->twoPlayer().dealtWord().word, QStringLiteral("EMU"));
-        QCOMPARE(t->twoPlayer().dealtWord().clue, QStringLiteral("No hint given"));
+        QCOMPARE(t->game().dealtWord().word, QStringLiteral("EMU"));
+        QCOMPARE(t->game().dealtWord().clue, QStringLiteral("No hint given"));
         QVERIFY(!t->ui().WaitStatus->isHidden());
         QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("5 Guesses Left"));
     }
@@ -213,19 +213,19 @@ private Q_SLOTS:
         CHECKED(opponentStartsApple(t, 2, 2));
         // What counts is how things stood when the opponent started the word.
         t->settings().WordType = 1;
-        QCOMPARE(t->peer().opponent().guessesLeft, 6);
+        QCOMPARE(t->game().opponent().guessesLeft, 6);
 
         CHECKED(t.deliver("07P\x02"));
-        QCOMPARE(t->peer().opponent().progress, QStringLiteral("_XX__"));
+        QCOMPARE(t->game().opponent().progress, QStringLiteral("_XX__"));
         QCOMPARE(t->ui().WebWordlabel->text(), QStringLiteral("_XX__"));
         QCOMPARE(t->ui().MissedWebLabel->text(),
                  QStringLiteral("You are playing the same word--cannot reveal"));
-        QCOMPARE(t->peer().opponent().guessesLeft, 6);
+        QCOMPARE(t->game().opponent().guessesLeft, 6);
 
         t.raw.send("07z\x02");
         CHECKED(t.deliver("07e\x02"));
-        QCOMPARE(t->peer().opponent().progress, QStringLiteral("_XX_X"));
-        QCOMPARE(t->peer().opponent().guessesLeft, 5);
+        QCOMPARE(t->game().opponent().progress, QStringLiteral("_XX_X"));
+        QCOMPARE(t->game().opponent().guessesLeft, 5);
         QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("5 Guesses Left"));
         QCOMPARE(t->ui().MissedWebLabel->text(),
                  QStringLiteral("You are playing the same word--cannot reveal"));
@@ -237,14 +237,14 @@ private Q_SLOTS:
         // Players choose the words: the same word type alone does not hide the letters.
         CHECKED(opponentStartsApple(t, 1, 2));
         CHECKED(t.deliver("07p\x02"));
-        QCOMPARE(t->peer().opponent().progress, QStringLiteral("_PP__"));
+        QCOMPARE(t->game().opponent().progress, QStringLiteral("_PP__"));
         QCOMPARE(t->ui().MissedWebLabel->text(), QStringLiteral("P "));
 
         CHECKED(t.deliver("07Z\x02"));
-        QCOMPARE(t->peer().opponent().guessesLeft, 5);
+        QCOMPARE(t->game().opponent().guessesLeft, 5);
         CHECKED(t.deliver("07A\x02"));
-        QCOMPARE(t->peer().opponent().guessesLeft, 5);
-        QCOMPARE(t->peer().opponent().progress, QStringLiteral("APP__"));
+        QCOMPARE(t->game().opponent().guessesLeft, 5);
+        QCOMPARE(t->game().opponent().progress, QStringLiteral("APP__"));
         QCOMPARE(t->ui().WebWordlabel->text(), QStringLiteral("APP__"));
         QCOMPARE(t->ui().MissedWebLabel->text(), QStringLiteral("A Z P "));
         QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("5 Guesses Left"));
@@ -283,13 +283,13 @@ private Q_SLOTS:
             WiredWindow t(kAnn);
             CHECKED(t.wire(Role::Player1));
             t->scores().add(true, 30);
-            t->peer().score().mine = true;
+            t->game().score().mine = true;
             t->ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
             CHECKED(t.deliver("09012\x02"));
             QCOMPARE(t->scores().player2(), 12);
             QCOMPARE(t->scores().player1(), 30);
-            QVERIFY(t->peer().playerPosted(false));
-            QVERIFY(t->peer().score().theirs);
+            QVERIFY(t->game().playerPosted(false));
+            QVERIFY(t->game().score().theirs);
             QVERIFY(t->ui().WaitStatus->isHidden());
             QCOMPARE(t->ui().Play1ScorePan->text(), QStringLiteral("30"));
             QCOMPARE(t->ui().Play2ScorePan->text(), QStringLiteral("12"));
@@ -304,7 +304,7 @@ private Q_SLOTS:
             CHECKED(t.deliver("09120\x02"));
             QCOMPARE(t->scores().player1(), 120);
             QCOMPARE(t->scores().player2(), 0);
-            QVERIFY(t->peer().playerPosted(true));
+            QVERIFY(t->game().playerPosted(true));
             QVERIFY(!t->ui().WaitStatus->isHidden());  // this side's score is not out yet
             QCOMPARE(t->ui().Play1ScorePan->text(), QStringLiteral("120"));
         }
@@ -318,14 +318,14 @@ private Q_SLOTS:
         t->settings().WordType = 2;
         t.raw.send("10HOUSE\x02");
         CHECKED(t.deliver("14\x02"));
-        QCOMPARE(t->peer().opponent().word, QStringLiteral("HOUSE"));
-        QCOMPARE(t->peer().opponent().progress, QStringLiteral("_____"));
+        QCOMPARE(t->game().opponent().word, QStringLiteral("HOUSE"));
+        QCOMPARE(t->game().opponent().progress, QStringLiteral("_____"));
         QCOMPARE(t->ui().WebWordlabel->text(), QStringLiteral("_____"));
         QVERIFY(t->ui().MissedWebLabel->text().isEmpty());
-        QCOMPARE(t->peer().opponent().guessesLeft, 6);
+        QCOMPARE(t->game().opponent().guessesLeft, 6);
         QCOMPARE(t->ui().WebGuesses->text(), QStringLiteral("6 Guesses Left"));
-        QCOMPARE(t->peer().opponent().gameType, 1);
-        QCOMPARE(t->peer().opponent().wordType, 2);
+        QCOMPARE(t->game().opponent().gameType, 1);
+        QCOMPARE(t->game().opponent().wordType, 2);
     }
 
     void hintModeTitleAndNameChanges() {
@@ -569,13 +569,13 @@ private Q_SLOTS:
         t.raw.send("12" + QByteArray(1000, 'T') + "\x02");
         t.raw.send("13" + QByteArray(1000, 'N') + "\x02");
         CHECKED(t.deliver("0299999\x02"));
-        QCOMPARE(t->twoPlayer().dealtWord().word, QString(15, QLatin1Char('W')));
-        QCOMPARE(t->twoPlayer().dealtWord().clue.size(), 255);
+        QCOMPARE(t->game().dealtWord().word, QString(15, QLatin1Char('W')));
+        QCOMPARE(t->game().dealtWord().clue.size(), 255);
         QVERIFY(t->scores().player2() > 0);
         QVERIFY(t->scores().player2() <= 2000000000LL);
         QCOMPARE(t->ui().Play2ScorePan->text(), QString::number(t->scores().player2()));
-        QCOMPARE(t->peer().opponent().word.size(), 255);
-        QCOMPARE(t->peer().opponent().progress.size(), 255);
+        QCOMPARE(t->game().opponent().word.size(), 255);
+        QCOMPARE(t->game().opponent().progress.size(), 255);
         QVERIFY(t->windowTitle().size() <= 9 + 255);
         QCOMPARE(t->players().player2().size(), 255);
         // More guesses than the guess attempts dialog allows: not taken.
@@ -590,7 +590,7 @@ private Q_SLOTS:
         CHECKED(t.wire(Role::Player1));
         CHECKED(t.deliver("10AB\x02"));
         const QString missed = t->ui().MissedWebLabel->text();
-        const int left = t->peer().opponent().guessesLeft;
+        const int left = t->game().opponent().guessesLeft;
 
         // Letters that are not one character; codes out of range, not numbers, or too short.
         CHECKED(
@@ -605,8 +605,8 @@ private Q_SLOTS:
                       "+1x\x02"
                       " 5y\x02"));
         QCOMPARE(t->ui().MissedWebLabel->text(), missed);
-        QCOMPARE(t->peer().opponent().guessesLeft, left);
-        QCOMPARE(t->peer().opponent().progress, QStringLiteral("__"));
+        QCOMPARE(t->game().opponent().guessesLeft, left);
+        QCOMPARE(t->game().opponent().progress, QStringLiteral("__"));
         QVERIFY(t->ui().MyMemo->toPlainText().isEmpty());
         QVERIFY(!fullLogOf(t).contains(QStringLiteral("y")));
 
@@ -669,12 +669,12 @@ private Q_SLOTS:
         CHECKED(t.wire(Role::Player1));
         t.raw.socket->abort();
         // Before the window has noticed, and after.
-        t->SendPeer(1, QStringLiteral("Ann> anyone there?"));
-        t->SendPeer(9, QStringLiteral("012"));
+        t->peer().send(PeerMessage::Chat, QStringLiteral("Ann> anyone there?"));
+        t->peer().send(PeerMessage::WordScore, QStringLiteral("012"));
         QTRY_VERIFY(!t->peer().connected());
         QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Disconnected")));
-        t->SendPeer(1, QStringLiteral("Ann> hello?"));
-        t->SendPeer(4);
+        t->peer().send(PeerMessage::Chat, QStringLiteral("Ann> hello?"));
+        t->peer().send(PeerMessage::ReadyToStart);
         QCOMPARE(t->peer().cliWSocket().state(), TWSocket::wsClosed);
     }
 

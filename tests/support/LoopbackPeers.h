@@ -10,6 +10,7 @@
 #include "net/MessageGate.h"
 #include "net/PeerConnection.h"
 #include "net/TWSocket.h"
+#include "play/GameController.h"
 #include "settings/Settings.h"
 
 // Connections without a window, connected over loopback.
@@ -35,20 +36,23 @@ inline quint16 freePort() {
     return probe.serverPort();
 }
 
-// One player's connection with the settings above, and what it said and signalled.
+// One player's connection with the settings above and the game played over it, and what
+// the connection said and signalled.
 struct Side {
     Settings settings;
     MessageGate gate;
     std::unique_ptr<PeerConnection> peer;
+    std::unique_ptr<GameController> game;
     std::unique_ptr<QSignalSpy> ended;
     std::unique_ptr<QSignalSpy> failed;
     QStringList log;
 
     explicit Side(const QString& name = {}) {
         twoPlayerSettings(settings, name);
-        peer = std::make_unique<PeerConnection>(settings, gate);
+        peer = std::make_unique<PeerConnection>(gate);
+        game = std::make_unique<GameController>(settings, *peer);
         peer->setPort(0);
-        ended = std::make_unique<QSignalSpy>(peer.get(), &PeerConnection::sessionEnded);
+        ended = std::make_unique<QSignalSpy>(game.get(), &GameController::sessionEnded);
         failed = std::make_unique<QSignalSpy>(peer.get(), &PeerConnection::callFailed);
         QObject::connect(peer.get(), &PeerConnection::logLine,
                          [this](const QString& line) { log << line; });
