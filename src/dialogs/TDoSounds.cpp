@@ -8,9 +8,9 @@
 #include <QPushButton>
 
 #include "app/MainWin.h"
-#include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
+#include "widgets/Ui.h"
 
 namespace {
 

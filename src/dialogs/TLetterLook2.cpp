@@ -8,12 +8,12 @@
 #include <QPushButton>
 
 #include "app/MainWin.h"
-#include "app/Ui.h"
 #include "core/LetterTile.h"
 #include "core/Pictures.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
 #include "core/TileFont.h"
+#include "widgets/Ui.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include "DialogAnswers.h"
 #include "TestWindow.h"
 #include "Testing.h"
-#include "app/ClickLabel.h"
 #include "core/LetterTile.h"
 #include "core/Pictures.h"
 #include "dialogs/TLetterLook2.h"
 #include "settings/IniFile.h"
+#include "widgets/ClickLabel.h"
 
 namespace {
 
