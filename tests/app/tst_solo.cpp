@@ -9,8 +9,8 @@
 #include "TwoPlayerScript.h"
 #include "core/LetterTile.h"
 #include "core/Random.h"
-#include "core/Scoring.h"
 #include "dialogs/TDoNewGame.h"
+#include "game/Scoring.h"
 #include "widgets/ClickLabel.h"
 
 namespace {
