@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/MainWin.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
 #include "dialogs/TGetYourName.h"
@@ -325,6 +324,3 @@ void TDoNewGame::keyPressEvent(QKeyEvent* event) {
     }
     QDialog::keyPressEvent(event);
 }
-
-TDoNewGame::TDoNewGame(TMainWin& main)
-    : TDoNewGame(main.settings(), *main.context().prompts, main.NewGameWizardHooks(), &main) {}
