@@ -1,0 +1,37 @@
+# Run by CTest: cmake -DSOURCE_DIR=<src> -P CheckIncludes.cmake
+# Every layer has the whole of src/ on its include path, so a library's links cannot stop an
+# include that reaches up. Fails when core includes anything outside core, when the shared
+# widgets include anything outside themselves, or when a dialog includes the window.
+if(NOT DEFINED SOURCE_DIR)
+    message(FATAL_ERROR "SOURCE_DIR is not set")
+endif()
+
+# A folder, then the folders its includes may name, or after a "!" those they may not.
+set(rules core "^core$" widgets "^widgets$" dialogs "!^app$")
+set(faults "")
+while(rules)
+    list(POP_FRONT rules folder allowed)
+    file(GLOB files "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+    foreach(file IN LISTS files)
+        file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"/]+/")
+        foreach(line IN LISTS lines)
+            string(REGEX REPLACE "^[^\"]*\"([^\"/]+)/.*$" "\\1" target "${line}")
+            string(REGEX REPLACE "^!" "" pattern "${allowed}")
+            set(named FALSE)
+            if(target MATCHES "${pattern}")
+                set(named TRUE)
+            endif()
+            set(banned FALSE)
+            if(allowed MATCHES "^!")
+                set(banned TRUE)
+            endif()
+            if(named STREQUAL banned)
+                file(RELATIVE_PATH name "${SOURCE_DIR}" "${file}")
+                string(APPEND faults "\n  ${name}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endwhile()
+if(faults)
+    message(FATAL_ERROR "An include reaches up a layer:${faults}")
+endif()
