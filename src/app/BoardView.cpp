@@ -4,12 +4,12 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "app/ClickLabel.h"
 #include "core/LetterTile.h"
 #include "core/Pictures.h"
 #include "core/Text.h"
 #include "game/Scoring.h"
 #include "settings/Settings.h"
+#include "widgets/ClickLabel.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/ClickLabel.h"
-#include "app/ElidingLabel.h"
-#include "app/Ui.h"
 #include "core/Pictures.h"
 #include "settings/Settings.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/ElidingLabel.h"
+#include "widgets/Ui.h"
 
 namespace {
 

@@ -48,11 +48,6 @@ void TMainWin::FormCreate() {
     DisplayHints();
 }
 
-void TMainWin::setTileBackgrounds(const QImage& alphabet, const QImage& word) {
-    pictures_.SavedAlpha = alphabet;
-    pictures_.SavedWord = word;
-}
-
 void TMainWin::BuildConnections() {
     peerSettingsSave_ = new SaveThrottle([this] { SaveSettings(settings_); },
                                          SaveThrottle::kDefaultIntervalMs, this);

@@ -26,6 +26,7 @@ class NewGameStarter;
 class KeyPreview;
 struct NewGameChoice;
 struct NewGameHooks;
+struct LetterLookHooks;
 
 // The main window: the whole visible game, the settings record and the timers. The game, the
 // opponent's connection and the matchmaking client are objects of their own; the handlers here
@@ -44,8 +45,8 @@ public:
     AppContext& context() { return ctx_; }
     const MainWinControls& ui() const { return ui_; }
     const BoardPictures& pictures() const { return pictures_; }
-    // The tile backgrounds in use (the letter appearance dialog replaces them).
-    void setTileBackgrounds(const QImage& alphabet, const QImage& word);
+    // What the letter appearance dialog restyles: the tile backgrounds in use.
+    LetterLookHooks letterLookHooks();
     // The screen the dialogs centre on (0 x 0 before the window is shown).
     QSize screenSize() const { return screen_; }
 

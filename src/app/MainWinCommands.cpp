@@ -105,12 +105,12 @@ void TMainWin::MenuGameClick() {
 }
 
 void TMainWin::MenuSoundClick() {
-    TDoSounds dialog(*this);
+    TDoSounds dialog(settings_, *ctx_.prompts, screen_, this);
     ctx_.prompts->runDialog(dialog);
 }
 
 void TMainWin::MenuFontsClick() {
-    TLetterLook2 dialog(*this);
+    TLetterLook2 dialog(settings_, *ctx_.prompts, letterLookHooks(), this);
     ctx_.prompts->runDialog(dialog);
     // The looks may have changed: every tile on the board is drawn again.
     board_.DisplayWord();
@@ -119,6 +119,16 @@ void TMainWin::MenuFontsClick() {
 void TMainWin::MenuCreateListClick() {
     TDoWordList dialog(*ctx_.prompts, this);
     ctx_.prompts->runDialog(dialog);
+}
+
+LetterLookHooks TMainWin::letterLookHooks() {
+    LetterLookHooks hooks;
+    hooks.builtinAlphabet = pictures_.AlphaImage;
+    hooks.builtinWord = pictures_.WordImage;
+    hooks.alphabetChosen = [this](const QImage& image) { pictures_.SavedAlpha = image; };
+    hooks.wordChosen = [this](const QImage& image) { pictures_.SavedWord = image; };
+    hooks.screen = screen_;
+    return hooks;
 }
 
 NewGameHooks TMainWin::NewGameWizardHooks() {

@@ -103,7 +103,7 @@ void TMainWin::MenuPlayerClick() {
 }
 
 bool TMainWin::RunNewGameWizard() {
-    TDoNewGame wizard(*this);
+    TDoNewGame wizard(settings_, *ctx_.prompts, NewGameWizardHooks(), this);
     ctx_.prompts->runDialog(wizard);
     return !wizard.Cancelled;
 }

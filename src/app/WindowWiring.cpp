@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <utility>
 
-#include "app/ClickLabel.h"
 #include "app/MainWin.h"
 #include "app/NewGameStarter.h"
 #include "app/OpponentPanel.h"
@@ -17,6 +16,7 @@
 #include "matchmaking/MatchClient.h"
 #include "play/GameController.h"
 #include "settings/SaveThrottle.h"
+#include "widgets/ClickLabel.h"
 
 namespace windowwiring {
 

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QFont>
 
-#include "settings/StoredFont.h"
+#include "core/StoredFont.h"
 
 // A font as the tiles draw it and the font chooser shows it: Qt's font plus the colour that
 // Qt keeps apart.

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "app/Ui.h"
+#include "widgets/Ui.h"
 
 CheckedDialog::CheckedDialog(QWidget* parent) : QDialog(parent) {}
 

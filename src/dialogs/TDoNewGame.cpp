@@ -10,15 +10,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/ClickLabel.h"
-#include "app/MainWin.h"
-#include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
 #include "dialogs/TGetYourName.h"
 #include "dialogs/WordListRequest.h"
 #include "net/PeerAddress.h"
 #include "settings/Settings.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/Ui.h"
 
 namespace {
 
@@ -325,6 +324,3 @@ void TDoNewGame::keyPressEvent(QKeyEvent* event) {
     }
     QDialog::keyPressEvent(event);
 }
-
-TDoNewGame::TDoNewGame(TMainWin& main)
-    : TDoNewGame(main.settings(), *main.context().prompts, main.NewGameWizardHooks(), &main) {}

@@ -15,7 +15,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class Prompts;
-class TMainWin;
 struct Settings;
 
 // What the wizard needs from the program around it.
@@ -37,8 +36,6 @@ class TDoNewGame : public QDialog {
     Q_OBJECT
 public:
     TDoNewGame(Settings& settings, Prompts& prompts, NewGameHooks hooks, QWidget* parent);
-    // The wizard of the main window, which carries the choice out.
-    explicit TDoNewGame(TMainWin& main);
 
     const NewGameChoice& choice() const { return choice_; }
 

@@ -7,10 +7,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/MainWin.h"
-#include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
+#include "settings/Settings.h"
+#include "widgets/Ui.h"
 
 namespace {
 
@@ -39,7 +39,8 @@ QLineEdit* makeEdit(QWidget* parent, const QRect& place) {
 
 }  // namespace
 
-TDoSounds::TDoSounds(TMainWin& main) : QDialog(&main), main_(main) {
+TDoSounds::TDoSounds(Settings& settings, Prompts& prompts, QSize screen, QWidget* parent)
+    : QDialog(parent), settings_(settings), prompts_(prompts), screen_(screen) {
     setWindowTitle(QStringLiteral("Sounds"));
     setFont(arialFont(13));
     setFixedSize(kClientWidth, kClientHeight);
@@ -82,11 +83,10 @@ TDoSounds::TDoSounds(TMainWin& main) : QDialog(&main), main_(main) {
 }
 
 void TDoSounds::FormShow() {
-    if (main_.screenSize().width() > 0) {
-        move((main_.screenSize().width() - width()) / 2,
-             (main_.screenSize().height() - height()) / 2);
+    if (screen_.width() > 0) {
+        move((screen_.width() - width()) / 2, (screen_.height() - height()) / 2);
     }
-    const Settings& s = main_.settings();
+    const Settings& s = settings_;
     UseSounds->setChecked(s.UseSound);
     WordComplete->setText(s.CorrectWordSound);
     WordMissed->setText(s.MissedWordSound);
@@ -107,7 +107,7 @@ std::optional<QString> TDoSounds::chooseWave() {
     spec.title = QStringLiteral("Open Wave File");
     spec.filter = QStringLiteral("WAVE Files (*.WAV *.wav)");
     spec.defaultSuffix = QStringLiteral("WAV");
-    return main_.context().prompts->openFile(this, spec);
+    return prompts_.openFile(this, spec);
 }
 
 void TDoSounds::addTo(QListWidget* box, QPushButton* addButton) {
@@ -128,9 +128,8 @@ void TDoSounds::addTo(QListWidget* box, QPushButton* addButton) {
 void TDoSounds::deleteFrom(QListWidget* box, QPushButton* addButton) {
     const QList<QListWidgetItem*> selected = box->selectedItems();
     if (selected.isEmpty()) {
-        main_.context().prompts->message(
-            this, QStringLiteral("Error"),
-            QStringLiteral("No item selected for deletion.  Please correct."));
+        prompts_.message(this, QStringLiteral("Error"),
+                         QStringLiteral("No item selected for deletion.  Please correct."));
         return;
     }
     delete box->takeItem(box->row(selected.constFirst()));
@@ -167,7 +166,7 @@ void TDoSounds::BrowseMissClick() {
 }
 
 void TDoSounds::SaveButtonClick() {
-    Settings& s = main_.settings();
+    Settings& s = settings_;
     auto store = [](QListWidget* box, auto& slots, int& count) {
         for (QString& slot : slots) {
             slot.clear();

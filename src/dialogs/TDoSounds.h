@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 #include <QString>
 #include <optional>
 
@@ -9,18 +10,20 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class TMainWin;
+class Prompts;
+struct Settings;
 
 // The sound effect settings: sound on or off, the lists of sounds for a correct and a missed
 // letter, and the sounds of a solved and a lost word. The dialog edits its own controls and
-// stores them in the settings only on Save.
+// stores them in the settings only on Save. It centres on the screen of the given size (none
+// when empty).
 class TDoSounds : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 374;
     static constexpr int kClientHeight = 420;
 
-    explicit TDoSounds(TMainWin& main);
+    TDoSounds(Settings& settings, Prompts& prompts, QSize screen, QWidget* parent);
 
     QCheckBox* UseSounds = nullptr;
     QLabel* Label1 = nullptr;
@@ -59,5 +62,7 @@ private:
     void deleteFrom(QListWidget* box, QPushButton* addButton);
     void browseInto(QLineEdit* edit);
 
-    TMainWin& main_;
+    Settings& settings_;
+    Prompts& prompts_;
+    QSize screen_;
 };

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Random.h"
 #include "dialogs/WordListItems.h"
+#include "widgets/Ui.h"
 
 namespace {
 

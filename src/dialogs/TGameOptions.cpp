@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
+#include "widgets/Ui.h"
 
 TGameOptions::TGameOptions(Settings& settings, Prompts& prompts, QWidget* parent)
     : CheckedDialog(parent), settings_(settings), prompts_(prompts) {

@@ -4,10 +4,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
 #include "core/WordList.h"
+#include "widgets/Ui.h"
 
 namespace {
 

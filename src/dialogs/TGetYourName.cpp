@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/Ui.h"
 #include "core/Text.h"
+#include "widgets/Ui.h"
 
 TGetYourName::TGetYourName(Settings& settings, QWidget* parent)
     : CheckedDialog(parent), settings_(settings) {

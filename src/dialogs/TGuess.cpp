@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/Ui.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
+#include "widgets/Ui.h"
 
 namespace {
 

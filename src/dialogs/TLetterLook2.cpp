@@ -7,13 +7,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/MainWin.h"
-#include "app/Ui.h"
 #include "core/LetterTile.h"
 #include "core/Pictures.h"
 #include "core/Prompts.h"
 #include "core/Text.h"
 #include "core/TileFont.h"
+#include "settings/Settings.h"
+#include "widgets/Ui.h"
 
 namespace {
 
@@ -47,7 +47,9 @@ void showTile(QLabel* label, const QImage& background, const StoredFont& font, Q
 
 }  // namespace
 
-TLetterLook2::TLetterLook2(TMainWin& main) : QDialog(&main), main_(main) {
+TLetterLook2::TLetterLook2(Settings& settings, Prompts& prompts, LetterLookHooks hooks,
+                           QWidget* parent)
+    : QDialog(parent), settings_(settings), prompts_(prompts), hooks_(std::move(hooks)) {
     setWindowTitle(QStringLiteral("Fonts"));
     setFont(arialFont(13));
     setFixedSize(kClientWidth, kClientHeight);
@@ -85,14 +87,13 @@ TLetterLook2::TLetterLook2(TMainWin& main) : QDialog(&main), main_(main) {
     connect(WordFont, &QPushButton::clicked, this, &TLetterLook2::WordFontClick);
     connect(Exit, &QPushButton::clicked, this, &TLetterLook2::ExitClick);
 
-    if (main_.screenSize().width() > 0) {
-        move((main_.screenSize().width() - width()) / 2,
-             (main_.screenSize().height() - height()) / 2);
+    if (hooks_.screen.width() > 0) {
+        move((hooks_.screen.width() - width()) / 2, (hooks_.screen.height() - height()) / 2);
     }
 
     // The previews start from the backgrounds the board starts from.
-    SavedWord = storedBackground(main_.settings().WordBitmap, main_.pictures().WordImage);
-    SavedAlpha = storedBackground(main_.settings().AlphabetBitmap, main_.pictures().AlphaImage);
+    SavedWord = storedBackground(settings_.WordBitmap, hooks_.builtinWord);
+    SavedAlpha = storedBackground(settings_.AlphabetBitmap, hooks_.builtinAlphabet);
     AdjustAlphaBitmaps();
     AdjustWordBitmaps();
 }
@@ -103,28 +104,28 @@ QImage TLetterLook2::storedBackground(const QString& path, const QImage& builtin
         if (!image.isNull()) {
             return image;
         }
-        main_.context().prompts->message(&main_, QStringLiteral("Error"),
-                                         QStringLiteral("Bitmap image is not valid"));
+        prompts_.message(parentWidget(), QStringLiteral("Error"),
+                         QStringLiteral("Bitmap image is not valid"));
     }
     return builtin.copy(0, 0, pictures::kTileSize, pictures::kTileSize);
 }
 
 void TLetterLook2::AdjustAlphaBitmaps() {
-    const StoredFont& font = main_.settings().AlphabetFont;
+    const StoredFont& font = settings_.AlphabetFont;
     showTile(AlphaA, SavedAlpha, font, QLatin1Char('A'));
     showTile(AlphaM, SavedAlpha, font, QLatin1Char('M'));
     showTile(AlphaZ, SavedAlpha, font, QLatin1Char('Z'));
 }
 
 void TLetterLook2::AdjustWordBitmaps() {
-    const StoredFont& font = main_.settings().WordFont;
+    const StoredFont& font = settings_.WordFont;
     showTile(WordA, SavedWord, font, QLatin1Char('A'));
     showTile(WordM, SavedWord, font, QLatin1Char('M'));
     showTile(WordZ, SavedWord, font, QLatin1Char('Z'));
 }
 
 bool TLetterLook2::chooseFont(StoredFont& font) {
-    auto chosen = main_.context().prompts->chooseFont(this, toTileFont(font), kMaxFontPoints);
+    auto chosen = prompts_.chooseFont(this, toTileFont(font), kMaxFontPoints);
     if (!chosen) {
         return false;
     }
@@ -142,15 +143,15 @@ bool TLetterLook2::chooseBitmap(QImage& own, QString& setting) {
     spec.defaultSuffix = QStringLiteral("bmp");
     spec.mustExist = true;
     spec.picturePreview = true;
-    const auto chosen = main_.context().prompts->openFile(this, spec);
+    const auto chosen = prompts_.openFile(this, spec);
     if (!chosen) {
         return false;
     }
     const QImage image = pictures::loadBitmap(*chosen);
     if (image.isNull()) {
         // Nothing changes, so the setting never names a picture that fails at every start.
-        main_.context().prompts->message(this, QStringLiteral("Error"),
-                                         QStringLiteral("Bitmap image is not valid"));
+        prompts_.message(this, QStringLiteral("Error"),
+                         QStringLiteral("Bitmap image is not valid"));
         return false;
     }
     own = image;
@@ -159,27 +160,27 @@ bool TLetterLook2::chooseBitmap(QImage& own, QString& setting) {
 }
 
 void TLetterLook2::AlphaImageClick() {
-    if (chooseBitmap(SavedAlpha, main_.settings().AlphabetBitmap)) {
-        main_.setTileBackgrounds(SavedAlpha, main_.pictures().SavedWord);
+    if (chooseBitmap(SavedAlpha, settings_.AlphabetBitmap)) {
+        hooks_.alphabetChosen(SavedAlpha);
         AdjustAlphaBitmaps();
     }
 }
 
 void TLetterLook2::WordImageClick() {
-    if (chooseBitmap(SavedWord, main_.settings().WordBitmap)) {
-        main_.setTileBackgrounds(main_.pictures().SavedAlpha, SavedWord);
+    if (chooseBitmap(SavedWord, settings_.WordBitmap)) {
+        hooks_.wordChosen(SavedWord);
         AdjustWordBitmaps();
     }
 }
 
 void TLetterLook2::AlphaFontClick() {
-    if (chooseFont(main_.settings().AlphabetFont)) {
+    if (chooseFont(settings_.AlphabetFont)) {
         AdjustAlphaBitmaps();
     }
 }
 
 void TLetterLook2::WordFontClick() {
-    if (chooseFont(main_.settings().WordFont)) {
+    if (chooseFont(settings_.WordFont)) {
         AdjustWordBitmaps();
     }
 }
@@ -191,7 +192,7 @@ void TLetterLook2::ExitClick() {
 void TLetterLook2::leave() {
     if (!saved_) {
         saved_ = true;
-        SaveSettings(main_.settings());
+        SaveSettings(settings_);
     }
 }
 

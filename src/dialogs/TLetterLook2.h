@@ -2,16 +2,31 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QSize>
+#include <functional>
 
 class QFrame;
 class QLabel;
 class QPushButton;
-class TMainWin;
+class Prompts;
+struct Settings;
 struct StoredFont;
+
+// What the dialog needs from the board whose tiles it restyles.
+struct LetterLookHooks {
+    // The built-in backgrounds of the alphabet and of the word tiles.
+    QImage builtinAlphabet;
+    QImage builtinWord;
+    // A background was chosen: the board draws its tiles on it from now on.
+    std::function<void(const QImage&)> alphabetChosen;
+    std::function<void(const QImage&)> wordChosen;
+    // The screen the dialog centres on (none when empty).
+    QSize screen;
+};
 
 // The look of the letter tiles: font and background picture of the alphabet tiles and of the
 // word tiles, with a preview of A, M and Z for each. Every choice takes effect at once on the
-// main window's settings and pictures; leaving the dialog saves the settings.
+// settings and on the board's pictures; leaving the dialog saves the settings.
 class TLetterLook2 : public QDialog {
     Q_OBJECT
 public:
@@ -19,7 +34,7 @@ public:
     static constexpr int kClientHeight = 176;
     static constexpr int kMaxFontPoints = 24;
 
-    explicit TLetterLook2(TMainWin& main);
+    TLetterLook2(Settings& settings, Prompts& prompts, LetterLookHooks hooks, QWidget* parent);
 
     QLabel* Label3 = nullptr;
     QFrame* Bevel1 = nullptr;
@@ -64,6 +79,8 @@ private:
     bool chooseBitmap(QImage& own, QString& setting);
     void leave();
 
-    TMainWin& main_;
+    Settings& settings_;
+    Prompts& prompts_;
+    LetterLookHooks hooks_;
     bool saved_ = false;
 };

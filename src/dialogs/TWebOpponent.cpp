@@ -7,8 +7,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "app/Ui.h"
 #include "core/Text.h"
+#include "widgets/Ui.h"
 
 TWebOpponent::TWebOpponent(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Opponent"));

@@ -4,7 +4,7 @@
 #include <array>
 #include <functional>
 
-#include "settings/StoredFont.h"
+#include "core/StoredFont.h"
 
 // The settings of the program that outlive a run, kept in ROPEWIT.INI. One record per main
 // window; dialogs edit it in place and then save the whole file.

@@ -12,8 +12,8 @@
 #include "SavedSettings.h"
 #include "Testing.h"
 #include "TwoPlayerScript.h"
-#include "app/ClickLabel.h"
 #include "dialogs/TGetTheWord.h"
+#include "widgets/ClickLabel.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "SavedSettings.h"
 #include "TestWindow.h"
 #include "Testing.h"
-#include "app/ClickLabel.h"
-#include "app/ElidingLabel.h"
 #include "core/Pictures.h"
 #include "core/Random.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/ElidingLabel.h"
 
 namespace {
 

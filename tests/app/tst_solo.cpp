@@ -8,11 +8,11 @@
 #include "TestWindow.h"
 #include "Testing.h"
 #include "TwoPlayerScript.h"
-#include "app/ClickLabel.h"
 #include "core/LetterTile.h"
 #include "core/Random.h"
-#include "core/Scoring.h"
 #include "dialogs/TDoNewGame.h"
+#include "game/Scoring.h"
+#include "widgets/ClickLabel.h"
 
 namespace {
 

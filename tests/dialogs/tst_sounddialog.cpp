@@ -42,7 +42,7 @@ private Q_SLOTS:
         // Slots beyond the count are not shown.
         s.MissedLetterSounds[3] = QStringLiteral("/not/counted.wav");
         s.MissedLetterCount = 3;
-        TDoSounds d(*w);
+        TDoSounds d(w->settings(), w.prompts, w->screenSize(), &*w);
         QCOMPARE(d.windowTitle(), QStringLiteral("Sounds"));
         QCOMPARE(d.size(), QSize(374, 420));
         QCOMPARE(d.UseSounds->text(), QStringLiteral("&Use Sound Effects"));
@@ -69,7 +69,7 @@ private Q_SLOTS:
     void addIsDisabledAtTwentyFive() {
         TestWindow w;
         fillCorrectList(*w);
-        TDoSounds d(*w);
+        TDoSounds d(w->settings(), w.prompts, w->screenSize(), &*w);
         QCOMPARE(d.CompBox->count(), 25);
         QVERIFY(!d.AddComp->isEnabled());
         QVERIFY(d.AddMiss->isEnabled());
@@ -101,7 +101,7 @@ private Q_SLOTS:
 
     void deleteNeedsASelection() {
         TestWindow w;
-        TDoSounds d(*w);
+        TDoSounds d(w->settings(), w.prompts, w->screenSize(), &*w);
         const int before = d.MissBox->count();
         d.DeleteMiss->click();
         d.DeleteComp->click();
@@ -124,7 +124,7 @@ private Q_SLOTS:
 
     void browseFillsTheEdits() {
         TestWindow w;
-        TDoSounds d(*w);
+        TDoSounds d(w->settings(), w.prompts, w->screenSize(), &*w);
         w.prompts.fileAnswers.push_back(QStringLiteral("/x/done.wav"));
         d.BrowseComp->click();
         QCOMPARE(d.WordComplete->text(), QStringLiteral("/x/done.wav"));
@@ -147,7 +147,7 @@ private Q_SLOTS:
     void saveStoresEverything() {
         TestWindow w;
         fillCorrectList(*w);
-        TDoSounds d(*w);
+        TDoSounds d(w->settings(), w.prompts, w->screenSize(), &*w);
         // Down to two entries, reordered by deleting.
         while (d.CompBox->count() > 2) {
             d.CompBox->setCurrentRow(0);
@@ -194,7 +194,7 @@ private Q_SLOTS:
         QVERIFY(!file.isEmpty());
         const Settings before = w->settings();
 
-        TDoSounds d(*w);
+        TDoSounds d(w->settings(), w.prompts, w->screenSize(), &*w);
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         w.prompts.fileAnswers.push_back(QStringLiteral("/new.wav"));
@@ -219,7 +219,7 @@ private Q_SLOTS:
 
     void emptiedListComesBackWithDefaultsAfterRestart() {
         TestWindow w;
-        TDoSounds d(*w);
+        TDoSounds d(w->settings(), w.prompts, w->screenSize(), &*w);
         while (d.CompBox->count() > 1) {
             d.CompBox->setCurrentRow(0);
             d.DeleteComp->click();

@@ -9,8 +9,8 @@
 
 #include "PeerPair.h"
 #include "Testing.h"
-#include "app/ClickLabel.h"
 #include "core/Sound.h"
+#include "widgets/ClickLabel.h"
 
 namespace {
 

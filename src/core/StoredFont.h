@@ -3,8 +3,8 @@
 #include <QString>
 
 // The font of one set of letter tiles as ROPEWIT.INI keeps it: plain values, so that the
-// settings need nothing of Qt Gui. The tiles and the font chooser turn it into a QFont and a
-// QColor (core/TileFont.h).
+// settings need nothing of Qt Gui. It lives below both the settings and the tiles, which turn
+// it into a QFont and a QColor (core/TileFont.h).
 struct StoredFont {
     static constexpr int kDefaultPointSize = 14;
     // A size outside 1..kMaxPointSize cannot have come from the font chooser; the tiles get

@@ -1,4 +1,4 @@
-#include "app/Ui.h"
+#include "widgets/Ui.h"
 
 #include <QLabel>
 #include <QRect>
