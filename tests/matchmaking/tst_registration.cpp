@@ -8,7 +8,8 @@ class TestRegistration : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // At the usual port the bytes are exactly those of every earlier copy; at another port,
-    // and for an IPv6 address, the port travels with the address. The removal names the same.
+    // and for an IPv6 address, the port travels with the address. The removal names the same,
+    // and a list asked for at once waits until it has gone out.
     void bytesOnTheWire_data() {
         QTest::addColumn<QString>("own");
         QTest::addColumn<int>("port");
@@ -36,7 +37,9 @@ private Q_SLOTS:
             QCOMPARE(fs.received(0).size(), 16);  // the worked example
         }
         c.client.UnLog();
+        c.client.BeginServerRequest(MatchRequest::ListLongest);
         QCOMPARE(fs.request(1), removal("Ann", address));
+        QCOMPARE(fs.request(2), QByteArray("03\x02"));
     }
 
     // While registered, the same 01 goes out again and again, quietly: no log line, no second
