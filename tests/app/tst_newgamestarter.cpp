@@ -36,7 +36,10 @@ class TestNewGameStarter : public QObject {
             s.serverRequest = [this](MatchRequest r) {
                 steps << QStringLiteral("request %1").arg(static_cast<int>(r));
             };
-            s.unLog = [this] { steps << QStringLiteral("unlog"); };
+            s.unLog = [this] {
+                steps << QStringLiteral("unlog");
+                match.setLoggedOn(false);
+            };
             s.rememberAddress = [this](const QString& a) {
                 steps << QStringLiteral("remember ") + a;
             };
@@ -85,18 +88,20 @@ private Q_SLOTS:
                                          QStringLiteral("call 127.0.0.1:5")}));
     }
 
-    // Asking who waits stops listening but keeps the registration; the letters go with the
+    // Asking who waits stops listening, and a player who no longer listens leaves the server
+    // before the list is asked for: no renewal keeps her listed. The letters go with the
     // request that needs them.
-    void listingStopsListeningOnly() {
+    void listingStopsListeningAndLeavesTheServer() {
         Rig rig;
         rig.waitRegistered();
         rig.choose(NewGameChoice::Action::ListByLetters, QStringLiteral("AB"));
         QVERIFY(!rig.peer.isListening());
-        QVERIFY(rig.match.loggedOn());
+        QVERIFY(!rig.match.renewing());
         QCOMPARE(rig.match.letters(), QStringLiteral("AB"));
         rig.choose(NewGameChoice::Action::ListLongest);
-        QCOMPARE(rig.steps, (QStringList{QStringLiteral("listen"), QStringLiteral("request 3"),
-                                         QStringLiteral("request 2")}));
+        QCOMPARE(rig.steps,
+                 (QStringList{QStringLiteral("listen"), QStringLiteral("unlog"),
+                              QStringLiteral("request 3"), QStringLiteral("request 2")}));
     }
 
     // Without the router asked, the registration goes out at once under the chosen address,
