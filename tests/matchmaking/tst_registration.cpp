@@ -8,8 +8,7 @@ class TestRegistration : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // At the usual port the bytes are exactly those of every earlier copy; at another port,
-    // and for an IPv6 address, the port travels with the address. The removal names the same,
-    // and a list asked for at once waits until it has gone out.
+    // and for an IPv6 address, the port travels with the address. The removal names the same.
     void bytesOnTheWire_data() {
         QTest::addColumn<QString>("own");
         QTest::addColumn<int>("port");
