@@ -301,7 +301,6 @@ private Q_SLOTS:
         QCOMPARE(t->match().letters(), QStringLiteral("ab "));
         QCOMPARE(t.fs.request(1), QByteArray("04ab \x02"));
         QCOMPARE(static_cast<int>(t->match().request()), 3);
-        // Listening stops, and the player has left the server before the list was asked for.
         QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsClosed);
         QVERIFY(!t->peer().listening());
         QVERIFY(!t->match().loggedOn());
