@@ -10,13 +10,19 @@ NewGameStarter::NewGameStarter(PeerConnection& peer, MatchClient& match, const A
                                Steps steps, QObject* parent)
     : QObject(parent), peer_(peer), match_(match), ctx_(context), steps_(std::move(steps)) {}
 
-void NewGameStarter::stopNetworkPlay() {
+void NewGameStarter::stopListening() {
     if (peer_.isListening()) {
         peer_.stopListening();
-        if (match_.loggedOn()) {
-            steps_.unLog();
-        }
     }
+    // A player who no longer listens must not stay listed: every caller would be refused, and
+    // the renewals would keep the entry alive.
+    if (match_.loggedOn()) {
+        steps_.unLog();
+    }
+}
+
+void NewGameStarter::stopNetworkPlay() {
+    stopListening();
     // Not a lost game: the end of this connection is ours.
     peer_.leave();
 }
@@ -62,11 +68,9 @@ void NewGameStarter::registerOnServer(const QString& ownAddress) {
     });
 }
 
-// Listening stops; the registration, if any, is kept.
+// The removal goes out before the list is asked for, so the list does not offer this player.
 void NewGameStarter::listWaitingPlayers(const NewGameChoice& choice) {
-    if (peer_.isListening()) {
-        peer_.stopListening();
-    }
+    stopListening();
     if (choice.action == NewGameChoice::Action::ListLongest) {
         steps_.serverRequest(MatchRequest::ListLongest);
     } else {

@@ -37,6 +37,8 @@ public:
     void stopNetworkPlay();
 
 private:
+    // Stops listening and takes this player off the server.
+    void stopListening();
     void registerOnServer(const QString& ownAddress);
     void listWaitingPlayers(const NewGameChoice& choice);
 

@@ -6,6 +6,8 @@
 #include "net/TWSocket.h"
 #include "settings/Settings.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kMaxUserName = 20;
@@ -112,6 +114,14 @@ void MatchClient::renew() {
 }
 
 void MatchClient::BeginServerRequest(MatchRequest request) {
+    // A removal not yet sent goes out first: given up, it would leave this player listed,
+    // in the very list she asks for too.
+    if (removing_ && request != MatchRequest::Remove) {
+        afterRemoval_ = request;
+        return;
+    }
+    removing_ = request == MatchRequest::Remove;
+    afterRemoval_ = MatchRequest::None;
     quietRenewal_ = false;
     request_ = request;
     // A request still waiting is given up for this one, quietly: the player asked anew.
@@ -136,6 +146,7 @@ void MatchClient::onDnsLookupDone(int error) {
     if (error != 0) {
         failed();
         unLogDone_ = true;
+        removalEnded();
         return;
     }
     socket_->Addr = socket_->DnsResult;
@@ -172,6 +183,18 @@ void MatchClient::onSessionConnected(int error) {
         }
     }
     unLogDone_ = true;
+    removalEnded();
+}
+
+void MatchClient::removalEnded() {
+    if (!removing_) {
+        return;
+    }
+    removing_ = false;
+    const MatchRequest next = std::exchange(afterRemoval_, MatchRequest::None);
+    if (next != MatchRequest::None) {
+        BeginServerRequest(next);
+    }
 }
 
 void MatchClient::failed() {

@@ -96,6 +96,8 @@ private:
     void renew();
     void failed();
     void setRegistered(bool on);
+    // The removal under way has been sent or has failed: a request held back for it starts.
+    void removalEnded();
 
     const Settings& settings_;
     MessageGate& gate_;
@@ -117,6 +119,8 @@ private:
     QTimer renewTimer_;
     int removalWaitMs_ = 3000;
     bool quietRenewal_ = false;  // the exchange under way renews: its outcome is not logged
+    bool removing_ = false;      // a removal has begun and has not been sent yet
+    MatchRequest afterRemoval_ = MatchRequest::None;  // begun while it was on its way
     bool loggedOn_ = false;
     bool unLogDone_ = true;
 };

@@ -156,19 +156,15 @@ bool PeerConnection::callingMyself(const QString& address) const {
     if (!isListening() || callPort_ != port_) {
         return false;
     }
-    if (address == QLatin1String("127.0.0.1")) {
-        return true;
-    }
     const QHostAddress target(address);
-    if (target.protocol() != QAbstractSocket::IPv6Protocol) {
-        return false;
-    }
     if (target.isLoopback()) {
         return true;
     }
+    // The server lists a registered player under an address of her network card, never a
+    // loopback one: picking herself from its list names one of these.
     const QList<QHostAddress> own = QNetworkInterface::allAddresses();
     for (const QHostAddress& a : own) {
-        if (a.protocol() == QAbstractSocket::IPv6Protocol && a.isEqual(target)) {
+        if (a.isEqual(target)) {
             return true;
         }
     }

@@ -36,7 +36,9 @@ private Q_SLOTS:
             QCOMPARE(fs.received(0).size(), 16);  // the worked example
         }
         c.client.UnLog();
+        c.client.BeginServerRequest(MatchRequest::ListLongest);
         QCOMPARE(fs.request(1), removal("Ann", address));
+        QCOMPARE(fs.request(2), QByteArray("03\x02"));
     }
 
     // While registered, the same 01 goes out again and again, quietly: no log line, no second

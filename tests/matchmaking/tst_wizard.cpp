@@ -298,13 +298,12 @@ private Q_SLOTS:
             w.NextButton->click();
         }));
         QVERIFY(focusMoved);
-        QCOMPARE(static_cast<int>(t->match().request()), 3);
         QCOMPARE(t->match().letters(), QStringLiteral("ab "));
-        QCOMPARE(t.fs.request(0), QByteArray("04ab \x02"));
-        // Listening stops, but the registration is kept and nobody is removed.
+        QCOMPARE(t.fs.request(1), QByteArray("04ab \x02"));
+        QCOMPARE(static_cast<int>(t->match().request()), 3);
         QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsClosed);
         QVERIFY(!t->peer().listening());
-        QVERIFY(t->match().loggedOn());
+        QVERIFY(!t->match().loggedOn());
 
         QVERIFY(runWizard(t, [](TDoNewGame& w) {
             toStep2(w);
@@ -313,8 +312,8 @@ private Q_SLOTS:
             w.NextButton->click();
         }));
         QCOMPARE(static_cast<int>(t->match().request()), 2);
-        QCOMPARE(t.fs.request(1), QByteArray("03\x02"));
-        QCOMPARE(t.fs.count(), 2);
+        QCOMPARE(t.fs.request(2), QByteArray("03\x02"));
+        QCOMPARE(t.fs.count(), 3);
     }
 
     void playingAloneWhileRegisteredLeavesTheServerFirst() {

@@ -100,7 +100,8 @@ private Q_SLOTS:
         QVERIFY(port != 0);
         // A bare address is dialled on the copy's own port, which is the listening one.
         for (const QString& address :
-             {QStringLiteral("127.0.0.1:%1"), QStringLiteral("[::1]:%1"), QStringLiteral("::1")}) {
+             {QStringLiteral("127.0.0.1:%1"), QStringLiteral("127.0.0.2:%1"),
+              QStringLiteral("[::1]:%1"), QStringLiteral("::1")}) {
             a.log.clear();
             a.call(address.contains(QLatin1Char('%')) ? address.arg(port) : address);
             QTRY_VERIFY2(a.log.contains(QStringLiteral(">>You are trying to connect to yourself!")),
