@@ -159,6 +159,7 @@ private Q_SLOTS:
         QSignalSpy got(ann.peer.get(), &PeerConnection::received);
         QTcpSocket flooder;
         CHECKED(loopback::connectPlain(ann, flooder));
+        QCOMPARE(begun.count(), 1);
         QByteArray flood;
         while (flood.size() < 4 * 1024 * 1024) {
             flood += QByteArrayLiteral("05x\x02");
