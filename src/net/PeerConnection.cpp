@@ -227,6 +227,16 @@ void PeerConnection::onSessionAvailable(int) {
         tmp_->Close();
         return;
     }
+    if (cli_->closing()) {
+        // The last opponent has gone, but its end is still to be told, and telling it may ask
+        // the player a question that waits for an answer. Taking the caller now would tell it
+        // first, inside the taking, and leave the caller unanswered until the player replies:
+        // the caller is taken as soon as the end has been told instead.
+        QMetaObject::invokeMethod(
+            this, [this] { gate_.run([this] { onSessionAvailable(0); }); }, Qt::QueuedConnection);
+        cli_->Close();
+        return;
+    }
     std::unique_ptr<QTcpSocket> caller = srv_->Accept();
     if (!caller) {
         return;

@@ -86,6 +86,9 @@ public:
     QString DnsResult;  // dotted address of the last good lookup
 
     State state() const { return state_; }
+    // The connection has ended, but its SessionClosed is still to come (the bytes it left
+    // behind are being handed out).
+    bool closing() const { return state_ != wsConnected && !closedSignalled_; }
 
     // Starts resolving host; ends with DnsLookupDone. A dotted address answers at once,
     // inside the call. An empty host answers 11001 (after the call returns), and so does

@@ -52,10 +52,9 @@ private Q_SLOTS:
         ann->cliWSocket().setHonestBacklog(64 * 1024);
         QSignalSpy begun(ann.peer.get(), &PeerConnection::sessionBegun);
         QSignalSpy got(ann.peer.get(), &PeerConnection::received);
-        ann->StartServer();
         QTcpSocket flooder;
-        flooder.connectToHost(QHostAddress::LocalHost, ann->srvWSocket().localPort());
-        QTRY_COMPARE(begun.count(), 1);
+        CHECKED(loopback::connectPlain(ann, flooder));
+        QCOMPARE(begun.count(), 1);
         QByteArray flood;
         while (flood.size() < 4 * 1024 * 1024) {
             flood += QByteArrayLiteral("05x\x02");
@@ -80,6 +79,39 @@ private Q_SLOTS:
         QTRY_COMPARE(begun.count(), 2);
         QTRY_VERIFY(bea->connected());
         QCOMPARE(ann.log.filter(notice).size(), 1);
+    }
+
+    // A caller who comes as a lost game's connection ends, while its last bytes are still
+    // handed out or while the question its loss raises is open, is taken at once: this side is
+    // no longer connected. The question stays open until the caller has the opening.
+    void aCallerAsTheLastConnectionEndsIsTaken_data() {
+        QTest::addColumn<bool>("asking");
+        QTest::newRow("last bytes") << false;
+        QTest::newRow("question") << true;
+    }
+    void aCallerAsTheLastConnectionEndsIsTaken() {
+        QFETCH(bool, asking);
+        Side ann(QStringLiteral("Ann"));
+        Side bea(QStringLiteral("Bea"));
+        QTcpSocket leaver;
+        CHECKED(loopback::connectPlain(ann, leaver));
+        ann.game->setPhase(GameController::Phase::Playing);
+        bool called = false;
+        const auto callIf = [&](bool now) {
+            if (now && !std::exchange(called, true)) {
+                bea.call(ann->srvWSocket().localPort());
+            }
+        };
+        QObject::connect(&ann->cliWSocket(), &TWSocket::DataAvailable,
+                         [&] { callIf(!asking && ann->cliWSocket().closing()); });
+        QObject::connect(ann.peer.get(), &PeerConnection::sessionEnded, [&] {
+            callIf(asking);
+            QVERIFY(QTest::qWaitFor(
+                [&] { return bea.game->phase() == GameController::Phase::ReadyToStart; }));
+        });
+        leaver.write(QByteArray(48 * 1024, '\x02'));
+        leaver.disconnectFromHost();
+        QTRY_COMPARE(ann.ended->count(), 1);
     }
 
     // Held events wait, in order, and run once the last hold ends; an event that comes in

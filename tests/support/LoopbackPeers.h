@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <memory>
 
 #include "Checked.h"
@@ -90,6 +91,13 @@ inline void connect(Side& a, Side& b) {
     QVERIFY(a->isListening());
     b.call(a->srvWSocket().localPort());
     QTRY_VERIFY(a->connected() && b->connected());
+}
+
+// a listens on a port the system chooses and takes the call of a plain socket.
+inline void connectPlain(Side& a, QTcpSocket& caller) {
+    a->StartServer();
+    caller.connectToHost(QHostAddress::LocalHost, a->srvWSocket().localPort());
+    QTRY_VERIFY(a->connected());
 }
 
 }  // namespace loopback
