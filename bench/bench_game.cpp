@@ -76,7 +76,7 @@ int benchDisplay(const QString& dir) {
     for (int run = 0; run < 200; ++run) {
         QElapsedTimer timer;
         timer.start();
-        win.DisplayWord();
+        win.board().DisplayWord();
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::printf(

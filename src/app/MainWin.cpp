@@ -1,4 +1,5 @@
 #include "app/MainWin.h"
+#include "app/OptionsMenu.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -38,22 +39,26 @@ void TMainWin::FormCreate() {
     ui_.setupUi(*this);
     board_.ShowPicture();
     BuildConnections();
-    windowwiring::connectControls(*this);
+    windowwiring::connectControls(*this, *options_);
     ui_.showOptionChecks(settings_);
     pictures_.loadTileBackgrounds(settings_.AlphabetBitmap, settings_.WordBitmap, [this] {
         ctx_.prompts->message(this, QStringLiteral("Error"),
                               QStringLiteral("Bitmap image is not valid"));
     });
     ui_.showTileBackgrounds(pictures_.SavedAlpha, pictures_.SavedWord);
-    DisplayHints();
+    board_.DisplayHints();
 }
 
 void TMainWin::BuildConnections() {
     peerSettingsSave_ = new SaveThrottle([this] { SaveSettings(settings_); },
                                          SaveThrottle::kDefaultIntervalMs, this);
     match_ = new MatchClient(settings_, gate_, this);
+    options_ = std::make_unique<OptionsMenu>(
+        OptionsMenu::Parts{*this, settings_, ctx_, *game_, *peer_, ui_, board_, pictures_,
+                           [this](const QString& line) { LogLine(line); },
+                           [this] { SetWordListMenuItem(); }, [this] { return screen_; }});
     windowwiring::connectServices(*this, *peer_, *match_);
-    windowwiring::connectGame(*this, *game_, opponentPanel_, sounds_, *peerSettingsSave_);
+    windowwiring::connectGame(*this, *game_, board_, opponentPanel_, sounds_, *peerSettingsSave_);
     starter_ = windowwiring::makeNewGameStarter(*this, *peer_, *match_);
 }
 
@@ -129,13 +134,6 @@ void TMainWin::FormClose() {
 
 void TMainWin::MenuExitClick() {
     close();
-}
-
-void TMainWin::MenuRouterClick() {
-    settings_.OpenPortOnRouter = !settings_.OpenPortOnRouter;
-    ui_.MenuRouter->setChecked(settings_.OpenPortOnRouter);
-    SaveSettings(settings_);
-    applyRouterMode(*peer_, ctx_, settings_, [this](const QString& l) { LogLine(l); });
 }
 
 void TMainWin::MenuContentsClick() {

@@ -23,10 +23,10 @@
 class MatchClient;
 class MemoBuffer;
 class NewGameStarter;
+class OptionsMenu;
 class KeyPreview;
 struct NewGameChoice;
 struct NewGameHooks;
-struct LetterLookHooks;
 
 // The main window: the whole visible game, the settings record and the timers. The game, the
 // opponent's connection and the matchmaking client are objects of their own; the handlers here
@@ -45,8 +45,7 @@ public:
     AppContext& context() { return ctx_; }
     const MainWinControls& ui() const { return ui_; }
     const BoardPictures& pictures() const { return pictures_; }
-    // What the letter appearance dialog restyles: the tile backgrounds in use.
-    LetterLookHooks letterLookHooks();
+    OptionsMenu& options() { return *options_; }
     // The screen the dialogs centre on (0 x 0 before the window is shown).
     QSize screenSize() const { return screen_; }
 
@@ -68,6 +67,7 @@ public:
     bool soloGame() const { return game_->solo(); }
     // Solo or two-player set up by hand (a game restored, a test).
     void setSoloGame(bool solo) { game_->setSolo(solo); }
+    BoardView& board() { return board_; }
     const BoardView& board() const { return board_; }
 
     void FormShow();
@@ -83,17 +83,12 @@ public:
 
     void LoadGame(const QString& path);
     void MenuWordsClick();
-    void MenuScrambleClick();
     void SetWordListMenuItem();
 
     bool GuessingAllowed() const;
     void AlphaClicked(int index);
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void TestIt2(int index);
-    void DisplayWord();
-    void DisplayHints();
-    void MenuUpperClick();
-    void MenuHintsClick();
     // The end of this player's word, solved or hanged, with its points.
     void FinishWord(int points, const QString& soloMessage);
     void ShowScores();
@@ -133,13 +128,8 @@ public:
     void ConnectTimerTimer();
     void DoAWebWord();
     void SendButtonClick();
-    void MenuGameClick();
-    void MenuGuessesClick();
-    void MenuUserNameClick();
     // The connection went away in the middle of a game: stop waiting and say so.
     void GameInterrupted();
-    // Shows the user name dialog (TGetYourName), which saves the settings.
-    void RunUserNameDialog();
     void ShowWaitStatus(const QString& text);
     void HideWaitStatus();
     void OfferAction(const QString& caption);
@@ -154,10 +144,6 @@ public:
     QStringList LocalAddresses() const;
 
     void MenuExitClick();
-    void MenuRouterClick();
-    void MenuSoundClick();
-    void MenuFontsClick();
-    void MenuCreateListClick();
     void MenuContentsClick();
     void MenuWebSiteClick();
     void MenuAboutClick();
@@ -191,6 +177,7 @@ private:
     SaveThrottle* peerSettingsSave_ = nullptr;  // child
     NewGameStarter* starter_ = nullptr;         // child, carries out the wizard's choice
     std::unique_ptr<KeyPreview> keyPreview_;
+    std::unique_ptr<OptionsMenu> options_;
     bool closing_ = false;
     bool shownOnce_ = false;
     // Lines for the connection log and the chat, laid out a turn at a time.

@@ -67,31 +67,6 @@ void TMainWin::FinishWord(int points, const QString& soloMessage) {
     }
 }
 
-void TMainWin::DisplayWord() {
-    board_.DisplayWord();
-}
-
-void TMainWin::DisplayHints() {
-    board_.DisplayHints();
-}
-
-void TMainWin::MenuUpperClick() {
-    settings_.UseUpper = !settings_.UseUpper;
-    ui_.MenuUpper->setChecked(settings_.UseUpper);
-    SaveSettings(settings_);
-    board_.DisplayWord();
-}
-
-void TMainWin::MenuHintsClick() {
-    settings_.UseHints = !settings_.UseHints;
-    ui_.MenuHints->setChecked(settings_.UseHints);
-    SaveSettings(settings_);
-    DisplayHints();
-    if (game_->withOpponent()) {
-        game_->sendHints();
-    }
-}
-
 // --- Progression of words ---
 
 void TMainWin::StartGameClick() {

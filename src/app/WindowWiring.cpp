@@ -10,6 +10,7 @@
 #include "app/MainWin.h"
 #include "app/NewGameStarter.h"
 #include "app/OpponentPanel.h"
+#include "app/OptionsMenu.h"
 #include "app/RouterMode.h"
 #include "app/SoundEffects.h"
 #include "dialogs/TDoNewGame.h"
@@ -20,29 +21,35 @@
 
 namespace windowwiring {
 
-void connectControls(TMainWin& w) {
+void connectControls(TMainWin& w, OptionsMenu& options) {
     const MainWinControls& ui = w.ui();
     const std::pair<QAction*, void (TMainWin::*)()> menus[] = {
         {ui.MenuPlayer, &TMainWin::MenuPlayerClick},
         {ui.MenuWords, &TMainWin::MenuWordsClick},
         {ui.MenuExit, &TMainWin::MenuExitClick},
-        {ui.MenuUserName, &TMainWin::MenuUserNameClick},
-        {ui.MenuGame, &TMainWin::MenuGameClick},
-        {ui.MenuSound, &TMainWin::MenuSoundClick},
-        {ui.MenuFonts, &TMainWin::MenuFontsClick},
-        {ui.MenuGuesses, &TMainWin::MenuGuessesClick},
-        {ui.MenuUpper, &TMainWin::MenuUpperClick},
-        {ui.MenuHints, &TMainWin::MenuHintsClick},
-        {ui.MenuScramble, &TMainWin::MenuScrambleClick},
-        {ui.MenuRouter, &TMainWin::MenuRouterClick},
         {ui.DisplayyourIPAddress1, &TMainWin::DisplayyourIPAddress1Click},
-        {ui.MenuCreateList, &TMainWin::MenuCreateListClick},
         {ui.MenuContents, &TMainWin::MenuContentsClick},
         {ui.MenuWebSite, &TMainWin::MenuWebSiteClick},
         {ui.MenuAbout, &TMainWin::MenuAboutClick},
     };
     for (const auto& [action, handler] : menus) {
         QObject::connect(action, &QAction::triggered, &w, handler);
+    }
+    const std::pair<QAction*, void (OptionsMenu::*)()> optionMenus[] = {
+        {ui.MenuUserName, &OptionsMenu::MenuUserNameClick},
+        {ui.MenuGame, &OptionsMenu::MenuGameClick},
+        {ui.MenuSound, &OptionsMenu::MenuSoundClick},
+        {ui.MenuFonts, &OptionsMenu::MenuFontsClick},
+        {ui.MenuGuesses, &OptionsMenu::MenuGuessesClick},
+        {ui.MenuUpper, &OptionsMenu::MenuUpperClick},
+        {ui.MenuHints, &OptionsMenu::MenuHintsClick},
+        {ui.MenuScramble, &OptionsMenu::MenuScrambleClick},
+        {ui.MenuRouter, &OptionsMenu::MenuRouterClick},
+        {ui.MenuCreateList, &OptionsMenu::MenuCreateListClick},
+    };
+    for (const auto& [action, handler] : optionMenus) {
+        QObject::connect(action, &QAction::triggered, &w,
+                         [&options, handler = handler] { (options.*handler)(); });
     }
     QObject::connect(ui.StartGame, &QPushButton::clicked, &w, &TMainWin::StartGameClick);
     QObject::connect(ui.ActionButton, &QPushButton::clicked, &w, &TMainWin::ActionButtonClick);
@@ -78,8 +85,8 @@ void connectServices(TMainWin& w, PeerConnection& peer, MatchClient& match) {
     QObject::connect(&match, &MatchClient::registered, &w, &TMainWin::CliSrvWSocketRegistered);
 }
 
-void connectGame(TMainWin& w, GameController& game, OpponentPanel& opponent, SoundEffects& sounds,
-                 SaveThrottle& save) {
+void connectGame(TMainWin& w, GameController& game, BoardView& board, OpponentPanel& opponent,
+                 SoundEffects& sounds, SaveThrottle& save) {
     QObject::connect(&game, &GameController::sessionBegun, &w,
                      &TMainWin::CliWSocketSessionConnected);
     QObject::connect(&game, &GameController::sessionEnded, &w, &TMainWin::CliWSocketSessionClosed);
@@ -107,9 +114,9 @@ void connectGame(TMainWin& w, GameController& game, OpponentPanel& opponent, Sou
     QObject::connect(&game, &GameController::opponentNamed, &w, &TMainWin::ShowOpponentName);
     QObject::connect(&game, &GameController::scoresChanged, &w, &TMainWin::ShowScores);
     QObject::connect(&game, &GameController::optionsChanged, &w, &TMainWin::SetWordListMenuItem);
-    QObject::connect(&game, &GameController::hintsChanged, &w, [&w] {
+    QObject::connect(&game, &GameController::hintsChanged, &w, [&w, &board] {
         w.ui().MenuHints->setChecked(w.settings().UseHints);
-        w.DisplayHints();
+        board.DisplayHints();
     });
     QObject::connect(&game, &GameController::settingsChanged, &save, &SaveThrottle::request);
     QObject::connect(&game, &GameController::titleChanged, &w, &QWidget::setWindowTitle);

@@ -228,7 +228,7 @@ private Q_SLOTS:
         // the uppercase switch) must not show it in the positions the last word uncovered.
         t->game().setOffer(GameController::Offer::PlayWord);
         t->HandlePeerMessage(PeerMessage::YourWord, QStringLiteral("CAT:Meows"));
-        t->MenuUpperClick();
+        t->ui().MenuUpper->trigger();
         const auto shows = [&](int p, QChar c) {
             const QImage tile = t->ui().WordTiles[p]->pixmap().toImage();
             return tile == t->board().WordTile(c).convertToFormat(tile.format());

@@ -226,7 +226,7 @@ private Q_SLOTS:
         programRandom().setState(0);
         t->LoadGame(path);
         QCOMPARE(t->wordSource().words(), shuffled);
-        t->MenuScrambleClick();
+        t->ui().MenuScramble->trigger();
         QVERIFY(!t->settings().ScrambleList);
         QVERIFY(!t->ui().MenuScramble->isChecked());
         QCOMPARE(t->wordSource().words(), shuffled);

@@ -131,7 +131,7 @@ private Q_SLOTS:
             MakeLetterTile(QLatin1Char('S'), t->pictures().SavedWord, t->settings().WordFont);
         QVERIFY(lower != upper);
         QCOMPARE(tileImage(t->ui().WordTiles[3]), lower);
-        t->MenuUpperClick();
+        t->ui().MenuUpper->trigger();
         QVERIFY(t->settings().UseUpper);
         QVERIFY(t->ui().MenuUpper->isChecked());
         QCOMPARE(tileImage(t->ui().WordTiles[3]), upper);

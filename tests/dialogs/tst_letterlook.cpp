@@ -6,6 +6,7 @@
 #include "DialogAnswers.h"
 #include "TestWindow.h"
 #include "Testing.h"
+#include "app/OptionsMenu.h"
 #include "core/LetterTile.h"
 #include "core/Pictures.h"
 #include "dialogs/TLetterLook2.h"
@@ -72,7 +73,7 @@ class TestLetterLook : public QObject {
 private Q_SLOTS:
     void formAndBuiltinPreviews() {
         TestWindow w;
-        TLetterLook2 d(w->settings(), w.prompts, w->letterLookHooks(), &*w);
+        TLetterLook2 d(w->settings(), w.prompts, w->options().letterLookHooks(), &*w);
         QCOMPARE(d.windowTitle(), QStringLiteral("Fonts"));
         QCOMPARE(d.size(), QSize(308, 176));
         QCOMPARE(d.Label3->text(),
@@ -122,7 +123,7 @@ private Q_SLOTS:
             d.Exit->click();
             return dialog.result();
         });
-        w->MenuFontsClick();
+        w->ui().MenuFonts->trigger();
 
         QCOMPARE(w.prompts.count(QStringLiteral("dialog")), 1);
         QCOMPARE(w.prompts.count(QStringLiteral("font")), 2);
@@ -156,7 +157,7 @@ private Q_SLOTS:
 
     void cancelledChoicesChangeNothing() {
         TestWindow w;
-        TLetterLook2 d(w->settings(), w.prompts, w->letterLookHooks(), &*w);
+        TLetterLook2 d(w->settings(), w.prompts, w->options().letterLookHooks(), &*w);
         const QImage before = shown(d.AlphaA);
         const StoredFont fontBefore = w->settings().AlphabetFont;
         d.AlphaFont->click();
@@ -174,7 +175,7 @@ private Q_SLOTS:
         const QImage picture = gradient(64);
         const QString path = savePicture(w, QStringLiteral("big.bmp"), picture);
         w.prompts.fileAnswers.push_back(path);
-        TLetterLook2 d(w->settings(), w.prompts, w->letterLookHooks(), &*w);
+        TLetterLook2 d(w->settings(), w.prompts, w->options().letterLookHooks(), &*w);
         d.WordImage->click();
 
         const FileChooserRequest& spec = w.prompts.fileSpecs.back();
@@ -211,7 +212,7 @@ private Q_SLOTS:
         const QString there = savePicture(w, QStringLiteral("there.bmp"), gradient(40));
         w->settings().WordBitmap = there;
         {
-            TLetterLook2 d(w->settings(), w.prompts, w->letterLookHooks(), &*w);
+            TLetterLook2 d(w->settings(), w.prompts, w->options().letterLookHooks(), &*w);
             QVERIFY(w.prompts.shown.empty());
             QCOMPARE(shown(d.AlphaA).pixel(5, 5), kCyan);
             QCOMPARE(shown(d.WordA).pixel(27, 27), gradient(40).pixel(27, 27));
@@ -225,7 +226,7 @@ private Q_SLOTS:
         bad.write("BM this is not a bitmap");
         bad.close();
         w->settings().WordBitmap = bad.fileName();
-        TLetterLook2 d(w->settings(), w.prompts, w->letterLookHooks(), &*w);
+        TLetterLook2 d(w->settings(), w.prompts, w->options().letterLookHooks(), &*w);
         QCOMPARE(w.prompts.withCaption(QStringLiteral("Error")),
                  QStringList{QStringLiteral("Bitmap image is not valid")});
         QCOMPARE(shown(d.WordA).pixel(5, 5), kMagenta);
@@ -237,7 +238,7 @@ private Q_SLOTS:
         const QString bad = w.writeFile(QStringLiteral("bad.bmp"), "not a picture at all");
         w.prompts.fileAnswers.push_back(good);
         w.prompts.fileAnswers.push_back(bad);
-        TLetterLook2 d(w->settings(), w.prompts, w->letterLookHooks(), &*w);
+        TLetterLook2 d(w->settings(), w.prompts, w->options().letterLookHooks(), &*w);
         d.AlphaImage->click();
         const QImage preview = shown(d.AlphaA);
         const QImage board = w->pictures().SavedAlpha;
@@ -259,7 +260,7 @@ private Q_SLOTS:
         TestWindow w;
         QFile::remove(w->settings().IniPath);
         w->settings().UseHints = true;
-        TLetterLook2 d(w->settings(), w.prompts, w->letterLookHooks(), &*w);
+        TLetterLook2 d(w->settings(), w.prompts, w->options().letterLookHooks(), &*w);
         if (way != QLatin1String("close hidden")) {
             d.show();
             QVERIFY(QTest::qWaitForWindowExposed(&d));

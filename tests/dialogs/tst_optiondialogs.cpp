@@ -331,19 +331,19 @@ private Q_SLOTS:
             static_cast<TGetYourName&>(d).OK->click();
             return d.result();
         });
-        t->MenuUserNameClick();
+        t->ui().MenuUserName->trigger();
         QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("untouched"));
 
         t.prompts.dialogScript.push_back(
             typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral(" Zed")));
-        t->MenuUserNameClick();
+        t->ui().MenuUserName->trigger();
         QCOMPARE(t->settings().UserName, QStringLiteral("Zed"));
         QCOMPARE(t->players().player1(), QStringLiteral("Zed"));
         QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Zed"));
         QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Zed"));
 
         t.prompts.dialogScript.push_back(typeAndPressOk(&TGetYourName::TheGuess, QString()));
-        t->MenuUserNameClick();
+        t->ui().MenuUserName->trigger();
         QCOMPARE(t->settings().UserName, QString());
         QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Player 1"));
         QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Player 1"));
@@ -360,7 +360,7 @@ private Q_SLOTS:
                 return d.result();
             });
             const QString guessesBefore = t->settings().NumGuesses;
-            t->MenuGuessesClick();
+            t->ui().MenuGuesses->trigger();
             QVERIFY(t->settings().NumGuesses != guessesBefore);
 
             t.prompts.dialogScript.push_back([](QDialog& d) {
@@ -370,7 +370,7 @@ private Q_SLOTS:
                 return d.result();
             });
             const int scoreBefore = t->settings().WinScore;
-            t->MenuGameClick();
+            t->ui().MenuGame->trigger();
             QCOMPARE(t->settings().WinScore, scoreBefore + 50);
         }
         QCOMPARE(t->ui().ConMemo->toPlainText(), QString());
@@ -448,13 +448,13 @@ private Q_SLOTS:
 
         // Unchanged dialogs send nothing; the guess change behind them is the first to arrive.
         t.prompts.dialogScript.push_back(untouched);
-        t->MenuGameClick();
+        t->ui().MenuGame->trigger();
         t.prompts.dialogScript.push_back(untouched);
-        t->MenuUserNameClick();
+        t->ui().MenuUserName->trigger();
         t.prompts.dialogScript.push_back(untouched);
-        t->MenuGuessesClick();
+        t->ui().MenuGuesses->trigger();
         t.prompts.dialogScript.push_back(typeAndPressOk(&TGuess::TheGuess, QStringLiteral("5")));
-        t->MenuGuessesClick();
+        t->ui().MenuGuesses->trigger();
         QTRY_COMPARE(framesSoFar(), QList<QByteArray>{"0205"});
         QCOMPARE(t->ui().ConMemo->toPlainText(), QStringLiteral(">>Guess Attempts Changed To 5"));
         t->ui().ConMemo->clear();
@@ -462,7 +462,7 @@ private Q_SLOTS:
         t.prompts.dialogScript.push_back(
             typeAndPressOk(&TGameOptions::WinScore, QStringLiteral("150")));
         t->ui().MenuWords->setEnabled(true);
-        t->MenuGameClick();
+        t->ui().MenuGame->trigger();
         QTRY_COMPARE(framesSoFar(), (QList<QByteArray>{"0205", "0322010150"}));
         QCOMPARE(t->ui().ConMemo->toPlainText(),
                  QStringLiteral(">>Game Options Changed: Program Chooses Words, Players Get Same "
@@ -473,14 +473,14 @@ private Q_SLOTS:
 
         t.prompts.dialogScript.push_back(
             typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral("Zed ")));
-        t->MenuUserNameClick();
+        t->ui().MenuUserName->trigger();
         QCOMPARE(t->players().player2(), QStringLiteral("Zed"));
         QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Zed"));
         QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Zed"));
         QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
 
         t.prompts.dialogScript.push_back(typeAndPressOk(&TGetYourName::TheGuess, QString()));
-        t->MenuUserNameClick();
+        t->ui().MenuUserName->trigger();
         QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Player 2"));
         QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Player 2"));
         QTRY_COMPARE(framesSoFar(), (QList<QByteArray>{"0205", "0322010150", "13Zed", "13"}));

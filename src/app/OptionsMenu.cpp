@@ -1,0 +1,130 @@
+#include "app/OptionsMenu.h"
+
+#include <QAction>
+#include <QLabel>
+
+#include "app/BoardPictures.h"
+#include "app/BoardView.h"
+#include "app/GameForm.h"
+#include "app/RouterMode.h"
+#include "dialogs/TDoSounds.h"
+#include "dialogs/TDoWordList.h"
+#include "dialogs/TGameOptions.h"
+#include "dialogs/TGetYourName.h"
+#include "dialogs/TGuess.h"
+#include "dialogs/TLetterLook2.h"
+#include "net/OptionChanges.h"
+#include "play/GameController.h"
+#include "settings/Settings.h"
+
+OptionsMenu::OptionsMenu(const Parts& parts)
+    : window_(parts.window),
+      settings_(parts.settings),
+      context_(parts.context),
+      prompts_(*parts.context.prompts),
+      game_(parts.game),
+      peer_(parts.peer),
+      ui_(parts.ui),
+      board_(parts.board),
+      pictures_(parts.pictures),
+      logLine_(parts.logLine),
+      optionsSent_(parts.optionsSent),
+      screen_(parts.screen) {}
+
+bool OptionsMenu::tellOpponent(const std::optional<OptionNotice>& notice) {
+    if (!notice || !game_.tellOpponent(notice->message, notice->payload)) {
+        return false;
+    }
+    if (!notice->logLine.isEmpty()) {
+        logLine_(notice->logLine);
+    }
+    return true;
+}
+
+void OptionsMenu::MenuGuessesClick() {
+    const OptionChanges changes(settings_);
+    TGuess dialog(settings_, prompts_, &window_);
+    prompts_.runDialog(dialog);
+    tellOpponent(changes.guessAttempts(settings_));
+}
+
+void OptionsMenu::MenuUserNameClick() {
+    const OptionChanges changes(settings_);
+    TGetYourName dialog(settings_, &window_);
+    prompts_.runDialog(dialog);
+    const auto notice = changes.userName(settings_);
+    if (!notice) {
+        return;
+    }
+    const bool player1 = !game_.withOpponent() || game_.isPlayer1();
+    const QString& shown = game_.players().takeOwn(settings_.UserName, player1);
+    ui_.PlayerPanel->setText(shown);
+    (player1 ? ui_.Play1ScoreLab : ui_.Play2ScoreLab)->setText(shown);
+    tellOpponent(notice);
+}
+
+void OptionsMenu::MenuGameClick() {
+    const OptionChanges changes(settings_);
+    TGameOptions dialog(settings_, prompts_, &window_);
+    prompts_.runDialog(dialog);
+    if (tellOpponent(changes.gameOptions(settings_, game_.players()))) {
+        optionsSent_();
+    }
+}
+
+void OptionsMenu::MenuSoundClick() {
+    TDoSounds dialog(settings_, prompts_, screen_(), &window_);
+    prompts_.runDialog(dialog);
+}
+
+void OptionsMenu::MenuFontsClick() {
+    TLetterLook2 dialog(settings_, prompts_, letterLookHooks(), &window_);
+    prompts_.runDialog(dialog);
+    // The looks may have changed: every tile on the board is drawn again.
+    board_.DisplayWord();
+}
+
+void OptionsMenu::MenuCreateListClick() {
+    TDoWordList dialog(prompts_, &window_);
+    prompts_.runDialog(dialog);
+}
+
+void OptionsMenu::MenuUpperClick() {
+    settings_.UseUpper = !settings_.UseUpper;
+    ui_.MenuUpper->setChecked(settings_.UseUpper);
+    SaveSettings(settings_);
+    board_.DisplayWord();
+}
+
+void OptionsMenu::MenuHintsClick() {
+    settings_.UseHints = !settings_.UseHints;
+    ui_.MenuHints->setChecked(settings_.UseHints);
+    SaveSettings(settings_);
+    board_.DisplayHints();
+    if (game_.withOpponent()) {
+        game_.sendHints();
+    }
+}
+
+void OptionsMenu::MenuScrambleClick() {
+    settings_.ScrambleList = !settings_.ScrambleList;
+    ui_.MenuScramble->setChecked(settings_.ScrambleList);
+    SaveSettings(settings_);
+}
+
+void OptionsMenu::MenuRouterClick() {
+    settings_.OpenPortOnRouter = !settings_.OpenPortOnRouter;
+    ui_.MenuRouter->setChecked(settings_.OpenPortOnRouter);
+    SaveSettings(settings_);
+    applyRouterMode(peer_, context_, settings_, logLine_);
+}
+
+LetterLookHooks OptionsMenu::letterLookHooks() {
+    LetterLookHooks hooks;
+    hooks.builtinAlphabet = pictures_.AlphaImage;
+    hooks.builtinWord = pictures_.WordImage;
+    hooks.alphabetChosen = [this](const QImage& image) { pictures_.SavedAlpha = image; };
+    hooks.wordChosen = [this](const QImage& image) { pictures_.SavedWord = image; };
+    hooks.screen = screen_();
+    return hooks;
+}

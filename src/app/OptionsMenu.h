@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "core/AppContext.h"
+#include "core/Prompts.h"
+
+class BoardView;
+class GameController;
+class PeerConnection;
+class QWidget;
+struct BoardPictures;
+struct LetterLookHooks;
+struct MainWinControls;
+struct OptionNotice;
+struct Settings;
+
+// The Options and Tools menus: each opens its dialog or flips its switch, saves the settings,
+// redraws what the change touches, and tells the opponent of a change that concerns him.
+class OptionsMenu {
+public:
+    // What the menus work on; all of it outlives the menus.
+    struct Parts {
+        QWidget& window;  // the parent of the dialogs
+        Settings& settings;
+        AppContext& context;
+        GameController& game;
+        PeerConnection& peer;
+        const MainWinControls& ui;
+        BoardView& board;
+        BoardPictures& pictures;
+        std::function<void(const QString&)> logLine;
+        std::function<void()> optionsSent;  // the game options went to the opponent
+        std::function<QSize()> screen;      // where the dialogs centre
+    };
+    explicit OptionsMenu(const Parts& parts);
+
+    void MenuGuessesClick();
+    void MenuUserNameClick();
+    void MenuGameClick();
+    void MenuSoundClick();
+    void MenuFontsClick();
+    void MenuCreateListClick();
+    void MenuUpperClick();
+    void MenuHintsClick();
+    void MenuScrambleClick();
+    void MenuRouterClick();
+    // What the letter appearance dialog restyles: the tile backgrounds in use.
+    LetterLookHooks letterLookHooks();
+
+private:
+    // A change made while connected goes to the opponent; true when it went.
+    bool tellOpponent(const std::optional<OptionNotice>& notice);
+
+    QWidget& window_;
+    Settings& settings_;
+    AppContext& context_;
+    Prompts& prompts_;
+    GameController& game_;
+    PeerConnection& peer_;
+    const MainWinControls& ui_;
+    BoardView& board_;
+    BoardPictures& pictures_;
+    std::function<void(const QString&)> logLine_;
+    std::function<void()> optionsSent_;
+    std::function<QSize()> screen_;
+};
