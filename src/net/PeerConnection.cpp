@@ -12,6 +12,7 @@
 #include "net/PeerText.h"
 #include "net/PortMapper.h"
 #include "net/TWSocket.h"
+#include "settings/OptionBounds.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -353,24 +354,28 @@ void PeerConnection::handle(int code, const QByteArray& bytes) {
 
 bool PeerConnection::holdToLocalBounds(PeerMessage message, QString& payload) {
     if (message == PeerMessage::GuessAttempts) {
-        const long long guesses = text::payloadNumber(payload);
-        if (guesses < scoring::kMinGuessAttempts || guesses > scoring::kMaxGuessAttempts) {
+        const long long sent = text::payloadNumber(payload);
+        const int held = optionbounds::guessAttempts(sent);
+        if (held != sent) {
             Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent's guess attempts of %1 were "
-                                          "ignored: they must be from %2 to %3")
-                               .arg(guesses)
-                               .arg(scoring::kMinGuessAttempts)
-                               .arg(scoring::kMaxGuessAttempts));
-            return false;
+                                          "taken as %2: they must be from %3 to %4")
+                               .arg(sent)
+                               .arg(held)
+                               .arg(optionbounds::kMinGuessAttempts)
+                               .arg(optionbounds::kMaxGuessAttempts));
+            payload = peertext::guessAttemptsPayload(QString::number(held));
         }
     } else if (message == PeerMessage::GameOptions) {
         peertext::GameOptions options = peertext::parseGameOptions(payload);
-        if (options.winScore < scoring::kMinWinScore) {
+        const int held = optionbounds::winScore(options.winScore);
+        if (held != options.winScore) {
             Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent's winning score of %1 was "
-                                          "ignored: it must be at least %2")
+                                          "taken as %2: it must be from %3 to %4")
                                .arg(options.winScore)
-                               .arg(scoring::kMinWinScore));
-            // The rest of the options still apply; the winning score stays as it is here.
-            options.winScore = settings_.WinScore;
+                               .arg(held)
+                               .arg(optionbounds::kMinWinScore)
+                               .arg(optionbounds::kMaxWinScore));
+            options.winScore = held;
             payload = peertext::gameOptionsPayload(options);
         }
     }
