@@ -279,7 +279,7 @@ void TMainWin::DoAWebWord() {
     QString otherWord;
     switch (game_->chooseWords()) {
         case TwoPlayerGame::WordChoice::Typed: {
-            TGetTheWord dialog(settings_, wordSource_.index(), *ctx_.prompts, this);
+            TGetTheWord dialog(settings_, wordSource_.number(), *ctx_.prompts, this);
             // The dialog only ends accepted with a word that passed its checks.
             const int result = ctx_.prompts->runDialog(dialog);
             if (!peer_->connected() || result != QDialog::Accepted || dialog.TheWord.isEmpty()) {
