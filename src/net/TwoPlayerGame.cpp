@@ -218,7 +218,7 @@ QString TwoPlayerGame::greet(bool asPlayer1) {
     if (asPlayer1) {
         Q_EMIT logLine(QStringLiteral(">>Syncing options"));
     }
-    return players_.takeOwn(settings_.UserName, asPlayer1);
+    return players_.meet(settings_.UserName, asPlayer1);
 }
 
 void TwoPlayerGame::newGame(bool solo) {
