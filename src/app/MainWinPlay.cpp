@@ -255,7 +255,7 @@ void TMainWin::DoAWebWord() {
     QString otherWord;
     switch (game_->chooseWords()) {
         case GameController::WordChoice::Typed: {
-            TGetTheWord dialog(settings_, game_->words().index(), *ctx_.prompts, this);
+            TGetTheWord dialog(settings_, game_->words().number(), *ctx_.prompts, this);
             // The dialog only ends accepted with a word that passed its checks.
             const int result = ctx_.prompts->runDialog(dialog);
             if (!peer_->connected() || result != QDialog::Accepted || dialog.TheWord.isEmpty()) {

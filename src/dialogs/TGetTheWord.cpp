@@ -7,6 +7,7 @@
 #include "core/Prompts.h"
 #include "core/Text.h"
 #include "core/WordList.h"
+#include "game/WordSource.h"
 #include "widgets/Ui.h"
 
 namespace {
@@ -20,8 +21,9 @@ constexpr int kOkTopWithoutClue = 54;
 
 }  // namespace
 
-TGetTheWord::TGetTheWord(const Settings& settings, int wordIndex, Prompts& prompts, QWidget* parent)
-    : CheckedDialog(parent), settings_(settings), prompts_(prompts), wordIndex_(wordIndex) {
+TGetTheWord::TGetTheWord(const Settings& settings, int wordsPlayed, Prompts& prompts,
+                         QWidget* parent)
+    : CheckedDialog(parent), settings_(settings), prompts_(prompts), wordsPlayed_(wordsPlayed) {
     setWindowTitle(QStringLiteral("Enter Word"));
     setFont(arialFont(13));
     setFixedSize(kWidth, kHeightWithClue);
@@ -59,16 +61,10 @@ void TGetTheWord::FormCreate() {
 void TGetTheWord::FormShow() {
     CheckLength = settings_.SameWordLength;
     if (CheckLength) {
-        RequiredLength = RequiredLengthFor(wordIndex_);
+        RequiredLength = WordSource::typedWordLength(wordsPlayed_);
         Label1->setText(QStringLiteral("Enter a ") + QString::number(RequiredLength) +
                         QStringLiteral(" lettered word for your opponent"));
     }
-}
-
-int TGetTheWord::RequiredLengthFor(int wordIndex) {
-    // Widened first: the magnitude of the lowest int does not fit in an int.
-    const long long magnitude = wordIndex < 0 ? -static_cast<long long>(wordIndex) : wordIndex;
-    return static_cast<int>(magnitude % 5) + 5;
 }
 
 bool TGetTheWord::ValidWordCharacters(const QString& word) {

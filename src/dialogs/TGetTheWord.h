@@ -16,9 +16,9 @@ class Prompts;
 class TGetTheWord : public CheckedDialog {
     Q_OBJECT
 public:
-    // wordIndex is the index of the current word (-1 before the first); it picks the
-    // length required when both players must use words of the same length.
-    TGetTheWord(const Settings& settings, int wordIndex, Prompts& prompts,
+    // wordsPlayed, the words played in this game, picks the length required when both
+    // players must use words of the same length.
+    TGetTheWord(const Settings& settings, int wordsPlayed, Prompts& prompts,
                 QWidget* parent = nullptr);
 
     static constexpr int kMaxResult = 255;
@@ -33,8 +33,6 @@ public:
     QLineEdit* Clue = nullptr;
     QPushButton* OK = nullptr;
 
-    // The length a word must have for a given word index: 5..9.
-    static int RequiredLengthFor(int wordIndex);
     // Letters A..Z of either case and spaces; nothing else.
     static bool ValidWordCharacters(const QString& word);
 
@@ -48,5 +46,5 @@ private:
 
     const Settings& settings_;
     Prompts& prompts_;
-    int wordIndex_;
+    int wordsPlayed_;
 };

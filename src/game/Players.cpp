@@ -13,6 +13,11 @@ const QString& Players::takeOwn(const QString& userName, bool isPlayer1) {
     return slot(isPlayer1) = shownName(userName, isPlayer1);
 }
 
+const QString& Players::meet(const QString& userName, bool isPlayer1) {
+    slot(!isPlayer1).clear();
+    return takeOwn(userName, isPlayer1);
+}
+
 const QString& Players::takeOpponent(const QString& payload, bool isPlayer1) {
     return slot(!isPlayer1) = shownName(payload, !isPlayer1);
 }

@@ -18,6 +18,11 @@ public:
 
     // Stores this player's name as sent and shown; returns it.
     const QString& takeOwn(const QString& userName, bool isPlayer1);
+    // A new connection: stores this player's name and forgets the opponent's until the
+    // opponent's own name comes. Player 2 logs the opening's options before Player 1's name
+    // arrives, and a name left from solo play (this player, as Player 1) or from an earlier
+    // game must not stand for the player who chooses the word list.
+    const QString& meet(const QString& userName, bool isPlayer1);
     // Stores the opponent's name from a name message; returns it.
     const QString& takeOpponent(const QString& payload, bool isPlayer1);
     // Solo play: the player is player 1, "Player 1" without a name.

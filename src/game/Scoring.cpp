@@ -40,8 +40,7 @@ QString scorePayload(long long points) {
 }
 
 int guessesFromSetting(const QString& numGuesses) {
-    const int n = text::leadingInt(numGuesses);
-    return n > 0 ? n : 5;
+    return optionbounds::guessAttempts(text::leadingInt(numGuesses));
 }
 
 Band figureBand(int misses, int guessesAllowed) {

@@ -2,16 +2,16 @@
 
 #include <QString>
 
+#include "settings/OptionBounds.h"
+
 // Scores of a two-player game and the texts that announce its end.
 namespace scoring {
 
 enum class Winner { None, Player1, Player2, Tie };
 
-// What the guess attempts and two-player options dialogs accept; a peer's values are held
-// to the same bounds.
-constexpr int kMinGuessAttempts = 1;
-constexpr int kMaxGuessAttempts = 20;
-constexpr int kMinWinScore = 10;
+using optionbounds::kMaxGuessAttempts;
+using optionbounds::kMinGuessAttempts;
+using optionbounds::kMinWinScore;
 
 // A score equal to the winning score does not win; above it, the higher score wins.
 Winner winnerOf(long long p1, long long p2, long long winScore);
@@ -23,8 +23,8 @@ QString gameOverText(Winner winner, const QString& player1Name, long long p1,
 // Points of a word on the wire: at least three digits, zero-padded.
 QString scorePayload(long long points);
 
-// The number of misses allowed per word from the guess attempts setting: 5 when the text
-// does not start with a positive number.
+// The number of misses allowed per word from the guess attempts setting, brought into range
+// (5 when the text does not start with a positive number).
 int guessesFromSetting(const QString& numGuesses);
 
 // The part of the gallows picture that the given number of misses uncovers (the last miss

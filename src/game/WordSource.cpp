@@ -123,6 +123,12 @@ void WordSource::countWord() {
     ++number_;
 }
 
+int WordSource::typedWordLength(int wordsPlayed) {
+    // Widened first: the position before the lowest int does not fit in an int.
+    const long long position = static_cast<long long>(wordsPlayed) - 1;
+    return static_cast<int>((position < 0 ? -position : position) % 5) + 5;
+}
+
 QString WordSource::numberText(bool ofList) const {
     const QString number = QStringLiteral("Word ") + text::withThousands(number_);
     return ofList ? number + QStringLiteral(" of ") + text::withThousands(count()) : number;

@@ -53,6 +53,12 @@ public:
     wordlist::Entry nextWord();
     // Two-player: counts one more word, which the flow itself provides.
     void countWord();
+    // The length both typed words of a step must have when their lengths must be equal: 5..9,
+    // from the number of words played in this game, which both sides count alike at every
+    // step (the list position is not shared: only the side that deals from its list moves
+    // it). No word played gives 6, then 5, 6, 7, 8, 9, 5 ...: what the position gives when
+    // nothing but the played words moves it.
+    static int typedWordLength(int wordsPlayed);
     // "Word n", and " of m" (the list's length) when the list itself provides the words.
     QString numberText(bool ofList) const;
 

@@ -5,6 +5,7 @@
 #include "net/PeerConnection.h"
 #include "net/PeerText.h"
 #include "net/TWSocket.h"
+#include "settings/OptionBounds.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -108,7 +109,7 @@ QString GameController::greet(bool asPlayer1) {
     if (asPlayer1) {
         Q_EMIT logLine(QStringLiteral(">>Syncing options"));
     }
-    return players_.takeOwn(settings_.UserName, asPlayer1);
+    return players_.meet(settings_.UserName, asPlayer1);
 }
 
 void GameController::sendOpening() {
@@ -156,24 +157,28 @@ void GameController::take(PeerMessage message, const QString& received) {
 
 bool GameController::holdToLocalBounds(PeerMessage message, QString& payload) {
     if (message == PeerMessage::GuessAttempts) {
-        const long long guesses = text::payloadNumber(payload);
-        if (guesses < scoring::kMinGuessAttempts || guesses > scoring::kMaxGuessAttempts) {
+        const long long sent = text::payloadNumber(payload);
+        const int held = optionbounds::guessAttempts(sent);
+        if (held != sent) {
             Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent's guess attempts of %1 were "
-                                          "ignored: they must be from %2 to %3")
-                               .arg(guesses)
-                               .arg(scoring::kMinGuessAttempts)
-                               .arg(scoring::kMaxGuessAttempts));
-            return false;
+                                          "taken as %2: they must be from %3 to %4")
+                               .arg(sent)
+                               .arg(held)
+                               .arg(optionbounds::kMinGuessAttempts)
+                               .arg(optionbounds::kMaxGuessAttempts));
+            payload = peertext::guessAttemptsPayload(QString::number(held));
         }
     } else if (message == PeerMessage::GameOptions) {
         peertext::GameOptions options = peertext::parseGameOptions(payload);
-        if (options.winScore < scoring::kMinWinScore) {
+        const int held = optionbounds::winScore(options.winScore);
+        if (held != options.winScore) {
             Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent's winning score of %1 was "
-                                          "ignored: it must be at least %2")
+                                          "taken as %2: it must be from %3 to %4")
                                .arg(options.winScore)
-                               .arg(scoring::kMinWinScore));
-            // The rest of the options still apply; the winning score stays as it is here.
-            options.winScore = settings_.WinScore;
+                               .arg(held)
+                               .arg(optionbounds::kMinWinScore)
+                               .arg(optionbounds::kMaxWinScore));
+            options.winScore = held;
             payload = peertext::gameOptionsPayload(options);
         }
     }

@@ -186,7 +186,8 @@ private:
     void sendOpening();
     void send(PeerMessage message, const QString& payload = {});
     // A peer may send values that this player's own dialogs refuse (no guesses, a winning
-    // score of 0); such a value is dropped with a notice. False when nothing is left to act on.
+    // score of 0); such a value is brought into range as a settings file's would be, with a
+    // notice, so that both sides hold the same. False when nothing is left to act on.
     bool holdToLocalBounds(PeerMessage message, QString& payload);
     void applyStep(PeerMessage message, const QString& payload);
     void takeStep(PeerMessage message, const QString& payload);

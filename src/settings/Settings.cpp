@@ -4,6 +4,7 @@
 
 #include "core/Text.h"
 #include "settings/IniFile.h"
+#include "settings/OptionBounds.h"
 
 namespace {
 
@@ -139,12 +140,14 @@ void LoadSettings(Settings& s) {
 
     s.UseSound = readFlag(ini, kOptions, QStringLiteral("Use Sound"), true);
     s.UseUpper = readFlag(ini, kOptions, QStringLiteral("Use Upper"), true);
-    s.NumGuesses = ini.readString(kOptions, QStringLiteral("Number of Guesses"),
-                                  QStringLiteral("8"), kFlagBuffer)
-                       .left(kNumGuessesLength);
+    s.NumGuesses = optionbounds::guessAttemptsText(
+        ini.readString(kOptions, QStringLiteral("Number of Guesses"), QStringLiteral("8"),
+                       kFlagBuffer)
+            .left(kNumGuessesLength));
     s.UserName = ini.readString(kOptions, QStringLiteral("User Name"), QString(), kUserNameBuffer);
     s.GameType = readNumber(ini, kOptions, QStringLiteral("Game Type"), 2);
-    s.WinScore = readNumber(ini, kOptions, QStringLiteral("Win Score"), 100);
+    s.WinScore =
+        optionbounds::winScore(readNumber(ini, kOptions, QStringLiteral("Win Score"), 100));
     s.WordType = readNumber(ini, kOptions, QStringLiteral("Word Type"), 2);
     s.SameWordLength = readFlag(ini, kOptions, QStringLiteral("Same Word Length"), true);
     s.Player1Chooses = readFlag(ini, kOptions, QStringLiteral("Player 1 Chooses"), true);

@@ -24,6 +24,7 @@
 #include "dialogs/TGuess.h"
 #include "net/PeerText.h"
 #include "net/TWSocket.h"
+#include "settings/OptionBounds.h"
 
 namespace {
 
@@ -232,7 +233,7 @@ private Q_SLOTS:
             QVERIFY(prompts.shown.empty());
             QVERIFY(closed(d));
             QCOMPARE(f.settings.NumGuesses, typed.left(2));
-            QCOMPARE(f.reread().NumGuesses, typed.left(2));
+            QCOMPARE(f.reread().NumGuesses, optionbounds::guessAttemptsText(typed.left(2)));
         } else {
             QCOMPARE(prompts.withCaption(QStringLiteral("Information")), QStringList{kGuessRange});
             QVERIFY(!closed(d));

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <climits>
 
 #include "ScriptedPrompts.h"
 #include "Testing.h"
@@ -32,7 +31,7 @@ private Q_SLOTS:
     void checks_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("sameLength");
-        QTest::addColumn<int>("wordIndex");
+        QTest::addColumn<int>("wordsPlayed");
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<QString>("word");
 
@@ -41,12 +40,12 @@ private Q_SLOTS:
         QTest::newRow("blanks, no rule")
             << "   " << false << 0 << QStringList{kNoWord} << QString();
         QTest::newRow("inner space counts")
-            << "ice cream" << true << 4 << QStringList{} << "ice cream";
+            << "ice cream" << true << 5 << QStringList{} << "ice cream";
         QTest::newRow("ice cream is not 8")
-            << "ice cream" << true << 3 << QStringList{kBadLength} << QString();
+            << "ice cream" << true << 4 << QStringList{kBadLength} << QString();
         QTest::newRow("outer spaces trimmed") << "  CAT  " << false << 0 << QStringList{} << "CAT";
         QTest::newRow("trimmed before length")
-            << "  HOUSE  " << true << 5 << QStringList{} << "HOUSE";
+            << "  HOUSE  " << true << 6 << QStringList{} << "HOUSE";
         QTest::newRow("mixed case kept") << "MixEd" << false << 0 << QStringList{} << "MixEd";
         QTest::newRow("many bad characters, one box")
             << "it's-a:9" << false << 0 << QStringList{kBadChar} << QString();
@@ -61,13 +60,13 @@ private Q_SLOTS:
     void checks() {
         QFETCH(QString, typed);
         QFETCH(bool, sameLength);
-        QFETCH(int, wordIndex);
+        QFETCH(int, wordsPlayed);
         QFETCH(QStringList, boxes);
         QFETCH(QString, word);
 
         const Settings s = makeSettings(sameLength, false);
         ScriptedPrompts prompts;
-        TGetTheWord d(s, wordIndex, prompts);
+        TGetTheWord d(s, wordsPlayed, prompts);
         QSignalSpy finished(&d, &QDialog::finished);
         d.AWord->setText(typed);
         d.OK->click();
@@ -86,26 +85,26 @@ private Q_SLOTS:
         ScriptedPrompts prompts;
         const Settings on = makeSettings(true, false);
         const struct {
-            int index;
+            int wordsPlayed;
             int length;
-        } cases[] = {{-1, 6}, {0, 5}, {4, 9}, {5, 5}, {-7, 7}, {INT_MIN, 8}, {INT_MAX, 7}};
+        } cases[] = {{0, 6}, {1, 5}, {5, 9}};
         for (const auto& c : cases) {
-            TGetTheWord d(on, c.index, prompts);
+            TGetTheWord d(on, c.wordsPlayed, prompts);
             QVERIFY(d.CheckLength);
             QCOMPARE(d.RequiredLength, c.length);
             QCOMPARE(d.Label1->text(),
                      QStringLiteral("Enter a %1 lettered word for your opponent").arg(c.length));
         }
 
-        // WordIndex -1: a six-letter word passes, a five-letter one does not.
-        TGetTheWord six(on, -1, prompts);
+        // No word played yet: a six-letter word passes.
+        TGetTheWord six(on, 0, prompts);
         six.AWord->setText(QStringLiteral("BANANA"));
         six.OK->click();
         QCOMPARE(six.result(), int(QDialog::Accepted));
         QVERIFY(prompts.shown.empty());
 
         const Settings off = makeSettings(false, false);
-        TGetTheWord free(off, -1, prompts);
+        TGetTheWord free(off, 0, prompts);
         QVERIFY(!free.CheckLength);
         QCOMPARE(free.Label1->text(), QStringLiteral("Enter a word for your opponent"));
         free.AWord->setText(QStringLiteral("ZEBRAS AT NIGHT AND DAY"));
@@ -169,7 +168,7 @@ private Q_SLOTS:
     void everyWayOutIsChecked() {
         const Settings s = makeSettings(true, false);
         ScriptedPrompts prompts;
-        TGetTheWord d(s, 0, prompts);
+        TGetTheWord d(s, 1, prompts);  // one word played: 5 letters
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         QSignalSpy finished(&d, &QDialog::finished);
@@ -198,7 +197,7 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages().size(), 3);
 
         // Esc with a good word leaves too, with the word rather than a cancel.
-        TGetTheWord e(s, 0, prompts);
+        TGetTheWord e(s, 1, prompts);
         e.show();
         QVERIFY(QTest::qWaitForWindowExposed(&e));
         e.AWord->setText(QStringLiteral("Tiger"));

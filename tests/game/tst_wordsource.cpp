@@ -1,6 +1,7 @@
 // The word list in play: loading, going through it, and the words the program deals to two
 // players; without any window.
 #include <QTemporaryDir>
+#include <climits>
 
 #include "TestFiles.h"
 #include "Testing.h"
@@ -176,6 +177,14 @@ private Q_SLOTS:
         }
         QCOMPARE(source.index(), 2);
         QCOMPARE(source.number(), 3);
+    }
+
+    void typedWordLengthFollowsTheWordsPlayed() {
+        const int cases[][2] = {{0, 6},  {1, 5},       {5, 9},      {6, 5},
+                                {-6, 7}, {INT_MIN, 9}, {INT_MAX, 6}};
+        for (const auto& c : cases) {
+            QCOMPARE(WordSource::typedWordLength(c[0]), c[1]);
+        }
     }
 
     void theSameLengthSearchWalksOnceRoundTheUnmarkedWords() {

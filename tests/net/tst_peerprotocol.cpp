@@ -391,25 +391,26 @@ private Q_SLOTS:
         QVERIFY(inodeOf(ini) != first);
     }
 
-    void valuesTheDialogsRefuseAreIgnored() {
+    void valuesTheDialogsRefuseAreBroughtIntoRange() {
         WiredWindow t(kAnn + "Win Score=300\r\n");
         CHECKED(t.wire(Role::Player1));
-        const QString guessesBefore = t->settings().NumGuesses;
         t.raw.send("0200\x02");
         t.raw.send("0221\x02");
         CHECKED(t.deliver("0311100009\x02"));
         QCOMPARE(
             fullLogOf(t).filter(QStringLiteral("NOTICE:> ")),
             (QStringList{
-                QStringLiteral("NOTICE:> The opponent's guess attempts of 0 were ignored: they "
+                QStringLiteral("NOTICE:> The opponent's guess attempts of 0 were taken as 5: they "
                                "must be from 1 to 20"),
-                QStringLiteral("NOTICE:> The opponent's guess attempts of 21 were ignored: they "
-                               "must be from 1 to 20"),
-                QStringLiteral("NOTICE:> The opponent's winning score of 9 was ignored: it must "
-                               "be at least 10"),
+                QStringLiteral(
+                    "NOTICE:> The opponent's guess attempts of 21 were taken as 20: they "
+                    "must be from 1 to 20"),
+                QStringLiteral(
+                    "NOTICE:> The opponent's winning score of 9 was taken as 10: it must "
+                    "be from 10 to 9999"),
             }));
-        QCOMPARE(t->settings().NumGuesses, guessesBefore);
-        QCOMPARE(t->settings().WinScore, 300);
+        QCOMPARE(t->settings().NumGuesses, QStringLiteral("20"));
+        QCOMPARE(t->settings().WinScore, 10);
         QCOMPARE(t->settings().GameType, 1);  // the rest of the options still apply
         QVERIFY(!fullLogOf(t).contains(QStringLiteral(">>Guess Attempts Changed To 0")));
 
@@ -561,7 +562,6 @@ private Q_SLOTS:
     void oversizedWordsNumbersAndTextsAreBounded() {
         WiredWindow t(kAnn);
         CHECKED(t.wire(Role::Player1));
-        const QString guessesBefore = t->settings().NumGuesses;
         t.raw.send("06" + QByteArray(40, 'W') + ":" + QByteArray(400, 'h') + "\x02");
         t.raw.send("09" + QByteArray(40, '9') + "\x02");
         t.raw.send("09" + QByteArray(40, '9') + "\x02");
@@ -578,11 +578,11 @@ private Q_SLOTS:
         QCOMPARE(t->game().opponent().progress.size(), 255);
         QVERIFY(t->windowTitle().size() <= 9 + 255);
         QCOMPARE(t->players().player2().size(), 255);
-        // More guesses than the guess attempts dialog allows: not taken.
-        QCOMPARE(t->settings().NumGuesses, guessesBefore);
+        // More guesses than the guess attempts dialog allows: the most it allows.
+        QCOMPARE(t->settings().NumGuesses, QStringLiteral("20"));
         QVERIFY(fullLogOf(t).contains(
             QStringLiteral("NOTICE:> The opponent's guess attempts of 99999 were "
-                           "ignored: they must be from 1 to 20")));
+                           "taken as 20: they must be from 1 to 20")));
     }
 
     void malformedMessagesAreIgnored() {
@@ -616,10 +616,11 @@ private Q_SLOTS:
         QCOMPARE(t->settings().WordType, 1);
         QVERIFY(!t->settings().SameWordLength);
         QVERIFY(!t->settings().Player1Chooses);
-        // A winning score the options dialog refuses is not taken; the other options are.
-        QCOMPARE(t->settings().WinScore, 300);
+        // A winning score the options dialog refuses is brought into range.
+        QCOMPARE(t->settings().WinScore, 10);
         QVERIFY(fullLogOf(t).contains(QStringLiteral(
-            "NOTICE:> The opponent's winning score of 0 was ignored: it must be at least 10")));
+            "NOTICE:> The opponent's winning score of 0 was taken as 10: it must be from 10 to "
+            "9999")));
         CHECKED(
             t.deliver("03\x02"
                       "0390x1abcd\x02"));
@@ -627,12 +628,11 @@ private Q_SLOTS:
         QCOMPARE(t->settings().WordType, 2);
         QVERIFY(t->settings().Player1Chooses);
         QTRY_COMPARE(savedSettings(t).GameType, 2);
-        const QString guessesBefore = t->settings().NumGuesses;
         CHECKED(
             t.deliver("02\x02"
                       "09\x02"
                       "09-5\x02"));
-        QCOMPARE(t->settings().NumGuesses, guessesBefore);
+        QCOMPARE(t->settings().NumGuesses, QStringLiteral("5"));
         QCOMPARE(t->scores().player2(), 0);
         QVERIFY(t->peer().connected());
     }

@@ -148,7 +148,7 @@ private Q_SLOTS:
     void unchangedSaveRewritesSameBytes() {
         Settings s = loadedIn(dir);
         s.UserName = QString::fromUtf8("J\xC3\xB6rg");
-        s.WinScore = -5;
+        s.LastPanel1Option = -5;
         s.LastIpAddresses[9] = "10.0.0.7";
         s.WordFont.italic = true;
         s.WordFont.colorRef = colorRefFromColor(QColor(12, 34, 56));
@@ -156,7 +156,7 @@ private Q_SLOTS:
         QVERIFY(SaveSettings(s));
         const QByteArray first = readAll(s.IniPath);
         QVERIFY(first.contains("\r\nUser Name=J\xF6rg\r\n"));
-        QVERIFY(first.contains("\r\nWin Score=-5\r\n"));
+        QVERIFY(first.contains("\r\nLast Panel 1 Option=-5\r\n"));
         QVERIFY(first.contains("\r\nColor=3678732\r\n"));  // 0x38220C
 
         QVERIFY(SaveSettings(s));
@@ -246,7 +246,7 @@ private Q_SLOTS:
         Settings s = loadedFrom(dir, "[Options]\r\nWin Score=5\r\n");
         QStringList told;
         s.ReportProblem = [&told](const QString& problem) { told << problem; };
-        s.WinScore = 7;
+        s.WinScore = 70;
         bool first = true;
         bool second = true;
         {
@@ -261,7 +261,7 @@ private Q_SLOTS:
         QVERIFY(told.first().startsWith("The settings could not be saved"));
         QVERIFY(SaveSettings(s));
         Settings back = loadedIn(dir);
-        QCOMPARE(back.WinScore, 7);
+        QCOMPARE(back.WinScore, 70);
     }
 
     void yesNo_data() {
@@ -300,8 +300,10 @@ private Q_SLOTS:
                                                          {"Number of Guesses=123", "12"},
                                                          {"Number of Guesses=5", "5"},
                                                          {"Number of Guesses= 7 ", "7"},
-                                                         {"Number of Guesses=", ""},
-                                                         {"Number of Guesses=ab9", "ab"},
+                                                         {"Number of Guesses=", "5"},
+                                                         {"Number of Guesses=ab9", "5"},
+                                                         {"Number of Guesses=0", "5"},
+                                                         {"Number of Guesses=21", "20"},
                                                          {"Unrelated=1", "8"}};
         for (const auto& [line, expected] : cases) {
             dir.renew();
@@ -348,11 +350,18 @@ private Q_SLOTS:
         QFETCH(QByteArray, value);
         QFETCH(int, expected);
         const Settings s =
-            loadedFrom(dir, "[Options]\r\nWin Score=" + value +
+            loadedFrom(dir, "[Options]\r\nGame Type=" + value +
                                 "\r\n[New Game]\r\nLast Panel 2 Option=" + value + "\r\n");
-        QCOMPARE(s.WinScore, expected);
+        QCOMPARE(s.GameType, expected);
         QCOMPARE(s.LastPanel2Option, expected);
-        QCOMPARE(s.GameType, 2);  // missing: default
+        QCOMPARE(s.WordType, 2);  // missing: default
+    }
+
+    void winScoreInTheRangeTheOptionsDialogAccepts() {
+        for (const auto& [value, held] :
+             QList<QPair<QByteArray, int>>{{"5", 10}, {"-7", 10}, {"250", 250}, {"12345", 9999}}) {
+            QCOMPARE(loadedFrom(dir, "[Options]\r\nWin Score=" + value + "\r\n").WinScore, held);
+        }
     }
 
     void textsAreCutByTheReadBuffer() {
