@@ -28,6 +28,7 @@
 
 #include "Silent.h"
 #include "app/MainWin.h"
+#include "app/NetworkSteps.h"
 #include "core/Prompts.h"
 #include "core/Sound.h"
 #include "net/PeerConnection.h"
@@ -242,7 +243,7 @@ int runGame(int seconds, int sendBuffer) {
     win.EnableDisable();
     win.StartIt();
     win.peer().setListening(true);
-    win.StartServer();
+    win.network().StartServer();
     if (win.peer().srvWSocket().state() != TWSocket::wsListening) {
         std::fprintf(stderr, "the game does not listen\n");
         return 0;

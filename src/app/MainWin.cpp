@@ -1,4 +1,5 @@
 #include "app/MainWin.h"
+#include "app/NetworkSteps.h"
 #include "app/OptionsMenu.h"
 
 #include <QAction>
@@ -57,9 +58,11 @@ void TMainWin::BuildConnections() {
         OptionsMenu::Parts{*this, settings_, ctx_, *game_, *peer_, ui_, board_, pictures_,
                            [this](const QString& line) { LogLine(line); },
                            [this] { SetWordListMenuItem(); }, [this] { return screen_; }});
-    windowwiring::connectServices(*this, *peer_, *match_);
+    network_ = std::make_unique<NetworkSteps>(*this, settings_, ctx_, *peer_, *match_, ui_,
+                                              [this](const QString& line) { LogLine(line); });
+    windowwiring::connectServices(*this, *network_, *peer_, *match_);
     windowwiring::connectGame(*this, *game_, board_, opponentPanel_, sounds_, *peerSettingsSave_);
-    starter_ = windowwiring::makeNewGameStarter(*this, *peer_, *match_);
+    starter_ = windowwiring::makeNewGameStarter(*this, *network_, *peer_, *match_);
 }
 
 void TMainWin::showEvent(QShowEvent* event) {
@@ -128,8 +131,8 @@ void TMainWin::closeEvent(QCloseEvent* event) {
 
 void TMainWin::FormClose() {
     closeDown(
-        *match_, [this] { UnLog(); }, {ui_.FlashTimer, ui_.ConnectTimer}, *peerSettingsSave_,
-        settings_);
+        *match_, [this] { network_->UnLog(); }, {ui_.FlashTimer, ui_.ConnectTimer},
+        *peerSettingsSave_, settings_);
 }
 
 void TMainWin::MenuExitClick() {

@@ -23,6 +23,7 @@
 class MatchClient;
 class MemoBuffer;
 class NewGameStarter;
+class NetworkSteps;
 class OptionsMenu;
 class KeyPreview;
 struct NewGameChoice;
@@ -46,6 +47,8 @@ public:
     const MainWinControls& ui() const { return ui_; }
     const BoardPictures& pictures() const { return pictures_; }
     OptionsMenu& options() { return *options_; }
+    // Listening, calling and the matchmaking server's requests and replies.
+    NetworkSteps& network() { return *network_; }
     // The screen the dialogs centre on (0 x 0 before the window is shown).
     QSize screenSize() const { return screen_; }
 
@@ -113,12 +116,9 @@ public:
 
     // A message from the opponent, as if it had come over the connection.
     void HandlePeerMessage(PeerMessage message, const QString& payload);
-    void StartServer();
-    void ConnectToIP();
     // A connection was made: greet the opponent (sounds, names, the wide window).
     void CliWSocketSessionConnected(bool asPlayer1);
     void CliWSocketSessionClosed(bool gameLost);
-    void DisplayyourIPAddress1Click();
     void DoStartMessage();
     // The opponent's name, in the panel; a first name opens the start summary, a new one
     // goes on the score box.
@@ -133,15 +133,6 @@ public:
     void ShowWaitStatus(const QString& text);
     void HideWaitStatus();
     void OfferAction(const QString& caption);
-
-    void BeginServerRequest(int request);
-    void UnLog();
-    // A list of waiting players came: the player picks one, who is then called.
-    void CliSrvWSocketDataAvailable(const QString& list);
-    // The server added this player: listen for a caller.
-    void CliSrvWSocketRegistered();
-    void AddressHistory(const QString& address);
-    QStringList LocalAddresses() const;
 
     void MenuExitClick();
     void MenuContentsClick();
@@ -178,6 +169,7 @@ private:
     NewGameStarter* starter_ = nullptr;         // child, carries out the wizard's choice
     std::unique_ptr<KeyPreview> keyPreview_;
     std::unique_ptr<OptionsMenu> options_;
+    std::unique_ptr<NetworkSteps> network_;
     bool closing_ = false;
     bool shownOnce_ = false;
     // Lines for the connection log and the chat, laid out a turn at a time.

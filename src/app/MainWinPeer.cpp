@@ -2,18 +2,14 @@
 // opponent's messages, the connection's events and the server's replies show.
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
 #include <QPointer>
 #include <QScopeGuard>
 
 #include "app/MainWin.h"
-#include "app/NewGameStarter.h"
+#include "app/NetworkSteps.h"
 #include "app/WindowWiring.h"
-#include "dialogs/TWebOpponent.h"
 #include "matchmaking/MatchClient.h"
-#include "matchmaking/OpponentList.h"
 #include "net/PeerText.h"
-#include "net/TWSocket.h"
 
 void TMainWin::HandlePeerMessage(PeerMessage message, const QString& payload) {
     game_->take(message, payload);
@@ -34,23 +30,10 @@ void TMainWin::ShowScores() {
 
 // --- Connections ---
 
-void TMainWin::StartServer() {
-    peer_->setPort(ctx_.peerPort);
-    // The address a registration named, else the one a caller on the network would dial.
-    peer_->setOwnAddressForAdvice(match_->ownAddress().isEmpty() ? LocalAddresses().value(0)
-                                                                 : match_->ownAddress());
-    peer_->StartServer();
-}
-
-void TMainWin::ConnectToIP() {
-    peer_->setPort(ctx_.peerPort);
-    peer_->ConnectToIP();
-}
-
 void TMainWin::CliWSocketSessionConnected(bool asPlayer1) {
     if (asPlayer1) {
         if (match().loggedOn()) {
-            UnLog();
+            network_->UnLog();
         }
         // Taking the caller abandons a call of our own still under way, whose answer then
         // never comes to give the player the menu back.
@@ -72,7 +55,7 @@ void TMainWin::CliWSocketSessionConnected(bool asPlayer1) {
     EnableDisable();
     CentreWindow();
     if (!asPlayer1 && match().loggedOn()) {
-        UnLog();
+        network_->UnLog();
     }
 }
 
@@ -83,11 +66,6 @@ void TMainWin::CliWSocketSessionClosed(bool gameLost) {
     if (gameLost) {
         GameInterrupted();
     }
-}
-
-void TMainWin::DisplayyourIPAddress1Click() {
-    ctx_.prompts->message(this, QStringLiteral("IP Address"),
-                          peer_->ownAddressesText(LocalAddresses(), ctx_.peerPort));
 }
 
 void TMainWin::DoStartMessage() {
@@ -113,55 +91,4 @@ void TMainWin::DoStartMessage() {
         }
     }
     OfferAction(ControlPanelView::startCaption());
-}
-
-// --- The matchmaking client: the boxes, the opponent list, the call ---
-
-void TMainWin::BeginServerRequest(int request) {
-    match_->setServer(ctx_.matchmakingHost, ctx_.matchmakingPort);
-    // The removal and the renewals name the address the registration named.
-    if (static_cast<MatchRequest>(request) == MatchRequest::Register) {
-        match_->setListenPort(peer_->listeningPort(ctx_.peerPort));
-    }
-    match_->BeginServerRequest(static_cast<MatchRequest>(request));
-}
-
-void TMainWin::UnLog() {
-    match_->setServer(ctx_.matchmakingHost, ctx_.matchmakingPort);
-    match_->UnLog();
-}
-
-void TMainWin::CliSrvWSocketDataAvailable(const QString& list) {
-    // The player picks one of the waiting players, who is then called directly.
-    TWebOpponent dialog(this);
-    dialog.UserListText = list;
-    ctx_.prompts->runDialog(dialog);
-    if (dialog.Aborted) {
-        return;
-    }
-    const QString refused = opponents::whyNotCallable(list, dialog.UserList->currentRow(),
-                                                      dialog.ChosenAddress, ctx_.peerPort);
-    if (!refused.isEmpty()) {
-        LogLine(refused);
-        return;
-    }
-    // Not a lost game: the end of this connection is ours.
-    peer_->leave();
-    starter_->call(dialog.ChosenAddress);
-    ui_.MenuPlayer->setEnabled(false);
-}
-
-void TMainWin::CliSrvWSocketRegistered() {
-    if (!peer_->listening()) {
-        peer_->setListening(true);
-        StartServer();
-    }
-}
-
-void TMainWin::AddressHistory(const QString& address) {
-    opponents::pushAddress(settings_.LastIpAddresses, address);
-}
-
-QStringList TMainWin::LocalAddresses() const {
-    return ctx_.localAddresses ? ctx_.localAddresses() : TWSocket::LocalIPList();
 }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/MainWin.h"
+#include "app/NetworkSteps.h"
 #include "app/NewGameStarter.h"
 #include "app/OpponentPanel.h"
 #include "app/OptionsMenu.h"
@@ -27,7 +28,6 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
         {ui.MenuPlayer, &TMainWin::MenuPlayerClick},
         {ui.MenuWords, &TMainWin::MenuWordsClick},
         {ui.MenuExit, &TMainWin::MenuExitClick},
-        {ui.DisplayyourIPAddress1, &TMainWin::DisplayyourIPAddress1Click},
         {ui.MenuContents, &TMainWin::MenuContentsClick},
         {ui.MenuWebSite, &TMainWin::MenuWebSiteClick},
         {ui.MenuAbout, &TMainWin::MenuAboutClick},
@@ -63,7 +63,7 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
     QObject::connect(ui.ConnectTimer, &QTimer::timeout, &w, &TMainWin::ConnectTimerTimer);
 }
 
-void connectServices(TMainWin& w, PeerConnection& peer, MatchClient& match) {
+void connectServices(TMainWin& w, NetworkSteps& network, PeerConnection& peer, MatchClient& match) {
     QObject::connect(&peer, &PeerConnection::logLine, &w, &TMainWin::LogLine);
     QAction* menuPlayer = w.ui().MenuPlayer;
     QObject::connect(&peer, &PeerConnection::callEnded, &w,
@@ -81,8 +81,11 @@ void connectServices(TMainWin& w, PeerConnection& peer, MatchClient& match) {
                          w.context().prompts->message(&w, caption, text);
                      });
     QObject::connect(&match, &MatchClient::opponentsListed, &w,
-                     &TMainWin::CliSrvWSocketDataAvailable);
-    QObject::connect(&match, &MatchClient::registered, &w, &TMainWin::CliSrvWSocketRegistered);
+                     [&network](const QString& list) { network.CliSrvWSocketDataAvailable(list); });
+    QObject::connect(&match, &MatchClient::registered, &w,
+                     [&network] { network.CliSrvWSocketRegistered(); });
+    QObject::connect(w.ui().DisplayyourIPAddress1, &QAction::triggered, &w,
+                     [&network] { network.DisplayyourIPAddress1Click(); });
 }
 
 void connectGame(TMainWin& w, GameController& game, BoardView& board, OpponentPanel& opponent,
@@ -124,22 +127,27 @@ void connectGame(TMainWin& w, GameController& game, BoardView& board, OpponentPa
 
 NewGameHooks newGameHooks(TMainWin& w, NewGameStarter& starter) {
     NewGameHooks hooks;
-    hooks.localAddresses = [&w] { return w.LocalAddresses(); };
+    hooks.localAddresses = [&w] { return w.network().LocalAddresses(); };
     hooks.stopNetworkPlay = [&starter] { starter.stopNetworkPlay(); };
     hooks.chosen = [&w](const NewGameChoice& choice) { w.CarryOutNewGame(choice); };
     hooks.screen = w.screenSize();
     return hooks;
 }
 
-NewGameStarter* makeNewGameStarter(TMainWin& w, PeerConnection& peer, MatchClient& match) {
+NewGameStarter* makeNewGameStarter(TMainWin& w, NetworkSteps& network, PeerConnection& peer,
+                                   MatchClient& match) {
     NewGameStarter::Steps steps;
     steps.loadGame = [&w](const QString& path) { w.LoadGame(path); };
-    steps.startServer = [&w] { w.StartServer(); };
-    steps.connectToIP = [&w] { w.ConnectToIP(); };
-    steps.serverRequest = [&w](MatchRequest r) { w.BeginServerRequest(static_cast<int>(r)); };
-    steps.unLog = [&w] { w.UnLog(); };
-    steps.rememberAddress = [&w](const QString& address) { w.AddressHistory(address); };
-    return new NewGameStarter(peer, match, w.context(), std::move(steps), &w);
+    steps.startServer = [&network] { network.StartServer(); };
+    steps.connectToIP = [&network] { network.ConnectToIP(); };
+    steps.serverRequest = [&network](MatchRequest r) {
+        network.BeginServerRequest(static_cast<int>(r));
+    };
+    steps.unLog = [&network] { network.UnLog(); };
+    steps.rememberAddress = [&network](const QString& a) { network.AddressHistory(a); };
+    auto* starter = new NewGameStarter(peer, match, w.context(), std::move(steps), &w);
+    network.setCall([starter](const QString& address) { starter->call(address); });
+    return starter;
 }
 
 }  // namespace windowwiring

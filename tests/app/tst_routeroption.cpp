@@ -47,7 +47,7 @@ private Q_SLOTS:
         QTRY_VERIFY(logOf(t).contains(
             QStringLiteral(">>Your router now forwards port %1 to this computer").arg(port)));
 
-        t->DisplayyourIPAddress1Click();
+        t->network().DisplayyourIPAddress1Click();
         QCOMPARE(
             t.prompts.withCaption(QStringLiteral("IP Address")).last(),
             QStringLiteral("Your IP Addresses are 203.0.113.7:%1 and 192.168.1.20:%1").arg(port));

@@ -116,7 +116,7 @@ private Q_SLOTS:
         PeerPair::enterTwoPlayer(p3);
         p3->context().peerPort = port;
         p3->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
-        p3->ConnectToIP();
+        p3->network().ConnectToIP();
         QTRY_VERIFY(p1->peer().connected() && p3->peer().connected());
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 2);
         QTRY_COMPARE(p3.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
@@ -157,13 +157,13 @@ private Q_SLOTS:
         TestWindow t("[Options]\r\nUse Sound=No\r\n");
         PeerPair::enterTwoPlayer(t);
         if (listening) {
-            t->StartServer();
+            t->network().StartServer();
             QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
         }
         t->context().peerPort = freePort;
         t->peer().setPeerAddress(address);
         // As the new game wizard does it: the menu goes away once the call is under way.
-        t->ConnectToIP();
+        t->network().ConnectToIP();
         t->ui().MenuPlayer->setEnabled(false);
         QTRY_VERIFY(logOf(t).contains(line));
         QTRY_VERIFY(t->ui().MenuPlayer->isEnabled());
@@ -175,13 +175,13 @@ private Q_SLOTS:
 
     void aTakenPortIsReportedAndNotFatal() {
         TestWindow first("[Options]\r\nUse Sound=No\r\n");
-        first->StartServer();
+        first->network().StartServer();
         QCOMPARE(first->peer().srvWSocket().state(), TWSocket::wsListening);
         const quint16 port = first->peer().srvWSocket().localPort();
         first->context().peerPort = port;
 
         TestWindow second("[Options]\r\nUse Sound=No\r\n", port);
-        second->StartServer();
+        second->network().StartServer();
         QCOMPARE(logOf(second), QStringList{QStringLiteral(">>Ropewit already running as server")});
         QVERIFY(second->peer().srvWSocket().state() != TWSocket::wsListening);
         QCOMPARE(first->peer().srvWSocket().state(), TWSocket::wsListening);

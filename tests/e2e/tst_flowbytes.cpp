@@ -20,7 +20,7 @@ private Q_SLOTS:
         PeerPair::enterTwoPlayer(p1);
         script::manualTicks(p1);
         p1->peer().setListening(true);
-        p1->StartServer();
+        p1->network().StartServer();
         QVERIFY(p1->peer().srvWSocket().state() == TWSocket::wsListening);
 
         QTcpSocket p2;

@@ -62,7 +62,7 @@ private Q_SLOTS:
         QCOMPARE(answer(server.port(), "03\x02"), listed);
 
         // "Display your IP Address" names the port too.
-        a->DisplayyourIPAddress1Click();
+        a->network().DisplayyourIPAddress1Click();
         QCOMPARE(a.prompts.withCaption(QStringLiteral("IP Address")).last(),
                  QStringLiteral("Your IP Addresses is 127.0.0.1:%1").arg(portA));
 

@@ -59,7 +59,7 @@ const QByteArray kOpening =
 void call(TestWindow& t, quint16 port) {
     t->context().peerPort = port;
     t->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
-    t->ConnectToIP();
+    t->network().ConnectToIP();
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ class TestMatchClient : public QObject {
     // Asks for the longest-waiting players and answers with reply; the connection's index.
     static int answerList(ServedWindow& t, const QByteArray& reply) {
         const int n = t.fs.count();
-        t->BeginServerRequest(2);
+        t->network().BeginServerRequest(2);
         if (t.fs.request(n) != "03\x02")
             return -1;
         t.fs.reply(n, reply);
@@ -77,27 +77,27 @@ private Q_SLOTS:
         t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
 
         t->match().setUnLogDone(false);
-        t->BeginServerRequest(1);
+        t->network().BeginServerRequest(1);
         QCOMPARE(t.fs.request(0), registration("Ann", "192.0.2.7"));
         QVERIFY(t->match().unLogDone());
         QCOMPARE(static_cast<int>(t->match().request()), 1);
 
         // The next request closes the connection the server left open.
-        t->BeginServerRequest(2);
+        t->network().BeginServerRequest(2);
         QCOMPARE(t.fs.request(1), QByteArray("03\x02"));
         QTRY_VERIFY(t.fs.closedByClient(0));
         QCOMPARE(t.fs.received(0).size(), 16);
 
         t->match().setLetters(QString());
-        t->BeginServerRequest(3);
+        t->network().BeginServerRequest(3);
         QCOMPARE(t.fs.request(2), QByteArray("04\x02"));
 
         t->match().setLetters(QStringLiteral("ab"));
-        t->BeginServerRequest(3);
+        t->network().BeginServerRequest(3);
         QCOMPARE(t.fs.request(3), QByteArray("04ab\x02"));
 
         t->match().setLoggedOn(true);
-        t->UnLog();
+        t->network().UnLog();
         QVERIFY(!t->match().loggedOn());
         QCOMPARE(static_cast<int>(t->match().request()), 4);
         QCOMPARE(t.fs.request(4), removal("Ann", "192.0.2.7"));
@@ -252,7 +252,7 @@ private Q_SLOTS:
         ServedWindow t;
         t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
 
-        t->BeginServerRequest(1);
+        t->network().BeginServerRequest(1);
         QVERIFY(!t.fs.request(0).isEmpty());
         t.fs.reply(0, "06\x02");
         QTRY_COMPARE(
@@ -264,7 +264,7 @@ private Q_SLOTS:
 
         // Added twice: listening starts once.
         for (int i = 1; i <= 2; ++i) {
-            t->BeginServerRequest(1);
+            t->network().BeginServerRequest(1);
             QVERIFY(!t.fs.request(i).isEmpty());
             t.fs.reply(i, "07\x02");
             QTRY_COMPARE(logOf(t).count(QStringLiteral(">>Added to server as a player")), i);
@@ -278,14 +278,14 @@ private Q_SLOTS:
         TestWindow t;
         useServer(t, unusedPort(), QStringLiteral("no-such-host.invalid"));
         t->match().setUnLogDone(false);
-        t->BeginServerRequest(2);
+        t->network().BeginServerRequest(2);
         QTRY_VERIFY_WITH_TIMEOUT(t->match().unLogDone(), 30000);
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")),
                  QStringList{QStringLiteral("Unable to connect to the server.")});
 
         useServer(t, unusedPort());
         t->match().setUnLogDone(false);
-        t->BeginServerRequest(2);
+        t->network().BeginServerRequest(2);
         QTRY_VERIFY(t->match().unLogDone());
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 2);
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).last(),

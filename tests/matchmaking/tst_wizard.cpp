@@ -285,7 +285,7 @@ private Q_SLOTS:
     void askingTheServerForPlayers() {
         ServedWindow t(kNamedAnn);
         t->peer().setListening(true);
-        t->StartServer();
+        t->network().StartServer();
         t->match().setLoggedOn(true);
         bool focusMoved = false;
         QVERIFY(runWizard(t, [&](TDoNewGame& w) {
@@ -325,13 +325,13 @@ private Q_SLOTS:
         QVERIFY(opponent.listen(QHostAddress::LocalHost, 0));
         t->context().peerPort = opponent.serverPort();
         t->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
-        t->ConnectToIP();
+        t->network().ConnectToIP();
         QTRY_VERIFY(t->peer().connected());
         QTRY_VERIFY(opponent.hasPendingConnections());
         std::unique_ptr<QTcpSocket> peer(opponent.nextPendingConnection());
         t->context().peerPort = 0;
         t->peer().setListening(true);
-        t->StartServer();
+        t->network().StartServer();
         QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
         t->match().setLoggedOn(true);
         t->match().setOwnAddress(QStringLiteral("192.0.2.7"));

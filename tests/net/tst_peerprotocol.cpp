@@ -712,7 +712,7 @@ private Q_SLOTS:
         t->context().localAddresses = [] {
             return QStringList{QStringLiteral("10.0.0.1"), QStringLiteral("10.0.0.2")};
         };
-        t->DisplayyourIPAddress1Click();
+        t->network().DisplayyourIPAddress1Click();
         QCOMPARE(t.prompts.shown.size(), size_t(1));
         QCOMPARE(t.prompts.shown.back().kind, QStringLiteral("message"));
         QCOMPARE(t.prompts.shown.back().caption, QStringLiteral("IP Address"));
@@ -720,7 +720,7 @@ private Q_SLOTS:
                  QStringLiteral("Your IP Addresses are 10.0.0.1 and 10.0.0.2"));
 
         t->context().localAddresses = [] { return QStringList{QStringLiteral("10.0.0.1")}; };
-        t->DisplayyourIPAddress1Click();
+        t->network().DisplayyourIPAddress1Click();
         QCOMPARE(t.prompts.shown.back().text, QStringLiteral("Your IP Addresses is 10.0.0.1"));
 
         // A long list is cut to 255 characters behind the prefix.
@@ -731,7 +731,7 @@ private Q_SLOTS:
             }
             return many;
         };
-        t->DisplayyourIPAddress1Click();
+        t->network().DisplayyourIPAddress1Click();
         const QString text = t.prompts.shown.back().text;
         QVERIFY(text.startsWith(QStringLiteral("Your IP Addresses are 192.168.100.100 and ")));
         QCOMPARE(text.size(), QStringLiteral("Your IP Addresses are").size() + 255);

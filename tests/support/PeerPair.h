@@ -37,11 +37,11 @@ struct PeerPair {
         enterTwoPlayer(p1);
         enterTwoPlayer(p2);
         p1->peer().setListening(true);
-        p1->StartServer();
+        p1->network().StartServer();
         QVERIFY(p1->peer().srvWSocket().state() == TWSocket::wsListening);
         p2->context().peerPort = p1->peer().srvWSocket().localPort();
         p2->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
-        p2->ConnectToIP();
+        p2->network().ConnectToIP();
         QTRY_VERIFY(p1->peer().connected() && p2->peer().connected());
     }
 
@@ -68,7 +68,7 @@ struct RawPeer {
 
     void callWindow(TestWindow& t) {
         PeerPair::enterTwoPlayer(t);
-        t->StartServer();
+        t->network().StartServer();
         QVERIFY(t->peer().srvWSocket().state() == TWSocket::wsListening);
         take(new QTcpSocket);
         socket->connectToHost(QHostAddress::LocalHost, t->peer().srvWSocket().localPort());
@@ -80,7 +80,7 @@ struct RawPeer {
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
         t->context().peerPort = server.serverPort();
         t->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
-        t->ConnectToIP();
+        t->network().ConnectToIP();
         QTRY_VERIFY(server.hasPendingConnections());
         QTcpSocket* accepted = server.nextPendingConnection();
         accepted->setParent(nullptr);

@@ -14,6 +14,7 @@
 #include "RecordingSound.h"
 #include "ScriptedPrompts.h"
 #include "app/MainWin.h"
+#include "app/NetworkSteps.h"
 #include "matchmaking/MatchClient.h"
 
 // One main window for a test: its own settings directory, scripted prompts, recorded
