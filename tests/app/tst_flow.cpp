@@ -424,6 +424,7 @@ private Q_SLOTS:
 
         p1.prompts.questionAnswers.push_back(false);
         p2.prompts.questionAnswers.push_back(false);
+        QTRY_COMPARE(p1->scores().player2(), 7LL);
         p1->peer().cliWSocket().Close();
         QTRY_VERIFY(!p2->peer().connected());
         QVERIFY(linesOf(p2->ui().ConMemo).contains(QStringLiteral(">>Disconnected")));
@@ -447,6 +448,19 @@ private Q_SLOTS:
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
         QCOMPARE(p1->round().word(), QStringLiteral("OWL"));
         QVERIFY(!p1->GuessingAllowed());
+
+        // Player 1 still listens: the next caller finds a clean game on both sides, and its
+        // steps run.
+        p2->ConnectToIP();
+        QTRY_VERIFY(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size() == 2 &&
+                    p2.prompts.withCaption(QStringLiteral("Ready To Start")).size() == 2);
+        for (TestWindow* t : {&p1, &p2}) {
+            QCOMPARE((*t)->scores().player1() + (*t)->scores().player2(), 0LL);
+            QCOMPARE((*t)->wordSource().index(), -1);
+            (*t)->ui().ConnectTimer->setInterval(1);  // quick ticks; a stopped timer stays stopped
+            (*t)->ActionButtonClick();
+        }
+        QTRY_VERIFY(script::bothOffer(p1, p2, script::kPlay));
     }
 
     void floodsOfChatAndLogLinesStayBounded() {

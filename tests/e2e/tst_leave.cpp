@@ -46,6 +46,43 @@ private Q_SLOTS:
         QTRY_COMPARE(pair.p2.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
         QVERIFY(!pair.p2->ui().FlashTimer->isActive());
     }
+
+    void aConnectionEndedAtGameOverStaysEnded_data() {
+        QTest::addColumn<bool>("byTheWizard");
+        QTest::newRow("the opponent leaves while the box is open") << false;
+        QTest::newRow("the wizard's choice after the box leaves") << true;
+    }
+
+    // Nothing offered and nothing told to an opponent who has gone.
+    void aConnectionEndedAtGameOverStaysEnded() {
+        QFETCH(bool, byTheWizard);
+        PeerPair pair;
+        CHECKED(script::connectAnnAndBea(pair));
+        TestWindow& p1 = pair.p1;
+        p1.prompts.defaultQuestionAnswer = false;
+        if (byTheWizard) {
+            script::scriptWizard(p1, [](TDoNewGame& w) {
+                w.PlaySol->click();
+                w.NextButton->click();
+            });
+        } else {
+            p1.prompts.onMessage = [&pair](const ScriptedPrompts::Shown& box) {
+                if (box.caption == QLatin1String("Game Over")) {
+                    pair.p2->peer().leave();
+                    QTRY_VERIFY(!pair.p1->peer().connected());
+                }
+            };
+        }
+        p1->scores().add(true, p1->settings().WinScore + 1);
+        p1->game().setPlayerPosted(true, true);
+        p1->game().setPlayerPosted(false, true);
+        p1->ConnectTimerTimer();
+        QCOMPARE(script::gameOver(p1).size(), 1);
+        QVERIFY(!p1->peer().connected());
+        QVERIFY(!script::offers(p1, script::kStart));
+        p1->MenuHintsClick();
+        QVERIFY(logOf(p1).filter(QStringLiteral(">>Hints Turned")).isEmpty());
+    }
 };
 
 ROPEWIT_TEST(TestLeave)
