@@ -12,6 +12,7 @@
 #include "PeakRss.h"
 #include "Silent.h"
 #include "app/MainWin.h"
+#include "app/OptionsMenu.h"
 #include "core/Prompts.h"
 #include "core/Sound.h"
 #include "core/WordList.h"
@@ -52,7 +53,7 @@ int benchWordList(const QString& dir) {
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer timer;
         timer.start();
-        win.LoadGame(path);
+        win.options().LoadGame(path);
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::printf(

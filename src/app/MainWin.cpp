@@ -54,10 +54,9 @@ void TMainWin::BuildConnections() {
     peerSettingsSave_ = new SaveThrottle([this] { SaveSettings(settings_); },
                                          SaveThrottle::kDefaultIntervalMs, this);
     match_ = new MatchClient(settings_, gate_, this);
-    options_ = std::make_unique<OptionsMenu>(
-        OptionsMenu::Parts{*this, settings_, ctx_, *game_, *peer_, ui_, board_, pictures_,
-                           [this](const QString& line) { LogLine(line); },
-                           [this] { SetWordListMenuItem(); }, [this] { return screen_; }});
+    options_ = std::make_unique<OptionsMenu>(OptionsMenu::Parts{
+        *this, settings_, ctx_, *game_, *peer_, ui_, board_, pictures_,
+        [this](const QString& line) { LogLine(line); }, [this] { return screen_; }});
     network_ = std::make_unique<NetworkSteps>(*this, settings_, ctx_, *peer_, *match_, ui_,
                                               [this](const QString& line) { LogLine(line); });
     windowwiring::connectServices(*this, *network_, *peer_, *match_);

@@ -84,10 +84,6 @@ public:
     void LogLine(const QString& line);
     void ChatLine(const QString& line);
 
-    void LoadGame(const QString& path);
-    void MenuWordsClick();
-    void SetWordListMenuItem();
-
     bool GuessingAllowed() const;
     void AlphaClicked(int index);
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -147,7 +143,6 @@ private:
     void FormCreate();
     void FormClose();
     void BuildConnections();
-    QString ShowOpenWordList(bool mustExist);
 
     Settings settings_;
     AppContext ctx_;

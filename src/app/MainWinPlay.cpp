@@ -10,6 +10,7 @@
 
 #include "app/MainWin.h"
 #include "app/NoticeOnThrow.h"
+#include "app/OptionsMenu.h"
 #include "dialogs/TDoNewGame.h"
 #include "dialogs/TGetTheWord.h"
 #include "game/Scoring.h"
@@ -100,7 +101,7 @@ void TMainWin::ShowWelcome(bool on) {
 void TMainWin::StartIt() {
     if (game_->solo() && game_->words().count() == 0) {
         // The wizard can be closed before a list was chosen: play the default list.
-        LoadGame(QDir(settings_.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
+        options_->LoadGame(QDir(settings_.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
     }
     game_->newGame();
     ShowScores();
@@ -274,10 +275,11 @@ void TMainWin::DoAWebWord() {
             break;
         case GameController::WordChoice::FromList:
             if (!game_->sendListTitle()) {
-                LoadGame(QDir(settings_.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
-                const QString path = ShowOpenWordList(true);
+                options_->LoadGame(
+                    QDir(settings_.ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
+                const QString path = options_->ShowOpenWordList(true);
                 if (!path.isEmpty()) {
-                    LoadGame(path);
+                    options_->LoadGame(path);
                 }
             }
             otherWord = game_->dealWords();

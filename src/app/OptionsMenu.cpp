@@ -7,12 +7,15 @@
 #include "app/BoardView.h"
 #include "app/GameForm.h"
 #include "app/RouterMode.h"
+#include "core/Random.h"
+#include "core/Text.h"
 #include "dialogs/TDoSounds.h"
 #include "dialogs/TDoWordList.h"
 #include "dialogs/TGameOptions.h"
 #include "dialogs/TGetYourName.h"
 #include "dialogs/TGuess.h"
 #include "dialogs/TLetterLook2.h"
+#include "dialogs/WordListRequest.h"
 #include "net/OptionChanges.h"
 #include "play/GameController.h"
 #include "settings/Settings.h"
@@ -28,7 +31,6 @@ OptionsMenu::OptionsMenu(const Parts& parts)
       board_(parts.board),
       pictures_(parts.pictures),
       logLine_(parts.logLine),
-      optionsSent_(parts.optionsSent),
       screen_(parts.screen) {}
 
 bool OptionsMenu::tellOpponent(const std::optional<OptionNotice>& notice) {
@@ -68,7 +70,7 @@ void OptionsMenu::MenuGameClick() {
     TGameOptions dialog(settings_, prompts_, &window_);
     prompts_.runDialog(dialog);
     if (tellOpponent(changes.gameOptions(settings_, game_.players()))) {
-        optionsSent_();
+        SetWordListMenuItem();
     }
 }
 
@@ -127,4 +129,38 @@ LetterLookHooks OptionsMenu::letterLookHooks() {
     hooks.wordChosen = [this](const QImage& image) { pictures_.SavedWord = image; };
     hooks.screen = screen_();
     return hooks;
+}
+
+void OptionsMenu::LoadGame(const QString& path) {
+    // Scrambling happens while the file is read, so that a big list is built in its final
+    // order; the stand-in list is scrambled like any other.
+    Random* scramble = settings_.ScrambleList ? &programRandom() : nullptr;
+    for (const QString& problem : game_.words().load(path, scramble).problems()) {
+        prompts_.message(&window_, QStringLiteral("Error"), problem);
+    }
+    window_.setWindowTitle(QStringLiteral("Ropewit: ") + game_.words().title());
+    if (game_.solo()) {
+        game_.words().rewind();
+        ui_.WordNumPanel->setText(QStringLiteral("Word 1 of ") +
+                                  text::withThousands(game_.words().count()));
+    } else {
+        game_.tellOpponent(PeerMessage::WordListTitle, game_.words().title());
+    }
+}
+
+void OptionsMenu::MenuWordsClick() {
+    const QString path = ShowOpenWordList(false);
+    if (!path.isEmpty()) {
+        LoadGame(path);
+    }
+}
+
+void OptionsMenu::SetWordListMenuItem() {
+    ui_.MenuWords->setEnabled(settings_.Player1Chooses == game_.isPlayer1());
+}
+
+QString OptionsMenu::ShowOpenWordList(bool mustExist) {
+    const auto path =
+        prompts_.openFile(&window_, openWordListRequest(mustExist, settings_.ProgramDir));
+    return path ? text::bounded(*path) : QString();
 }

@@ -19,7 +19,8 @@ struct OptionNotice;
 struct Settings;
 
 // The Options and Tools menus: each opens its dialog or flips its switch, saves the settings,
-// redraws what the change touches, and tells the opponent of a change that concerns him.
+// redraws what the change touches, and tells the opponent of a change that concerns him. The
+// word list is loaded here too, whichever way it was chosen.
 class OptionsMenu {
 public:
     // What the menus work on; all of it outlives the menus.
@@ -33,8 +34,7 @@ public:
         BoardView& board;
         BoardPictures& pictures;
         std::function<void(const QString&)> logLine;
-        std::function<void()> optionsSent;  // the game options went to the opponent
-        std::function<QSize()> screen;      // where the dialogs centre
+        std::function<QSize()> screen;  // where the dialogs centre
     };
     explicit OptionsMenu(const Parts& parts);
 
@@ -48,6 +48,13 @@ public:
     void MenuHintsClick();
     void MenuScrambleClick();
     void MenuRouterClick();
+    void MenuWordsClick();
+    // Loads a word list to play from; its problems are shown, the opponent told of its title.
+    void LoadGame(const QString& path);
+    // Only the player who chooses the list may change it.
+    void SetWordListMenuItem();
+    // The chooser for a list to play; empty when cancelled.
+    QString ShowOpenWordList(bool mustExist);
     // What the letter appearance dialog restyles: the tile backgrounds in use.
     LetterLookHooks letterLookHooks();
 
@@ -65,6 +72,5 @@ private:
     BoardView& board_;
     BoardPictures& pictures_;
     std::function<void(const QString&)> logLine_;
-    std::function<void()> optionsSent_;
     std::function<QSize()> screen_;
 };

@@ -26,7 +26,6 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
     const MainWinControls& ui = w.ui();
     const std::pair<QAction*, void (TMainWin::*)()> menus[] = {
         {ui.MenuPlayer, &TMainWin::MenuPlayerClick},
-        {ui.MenuWords, &TMainWin::MenuWordsClick},
         {ui.MenuExit, &TMainWin::MenuExitClick},
         {ui.MenuContents, &TMainWin::MenuContentsClick},
         {ui.MenuWebSite, &TMainWin::MenuWebSiteClick},
@@ -46,6 +45,7 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
         {ui.MenuScramble, &OptionsMenu::MenuScrambleClick},
         {ui.MenuRouter, &OptionsMenu::MenuRouterClick},
         {ui.MenuCreateList, &OptionsMenu::MenuCreateListClick},
+        {ui.MenuWords, &OptionsMenu::MenuWordsClick},
     };
     for (const auto& [action, handler] : optionMenus) {
         QObject::connect(action, &QAction::triggered, &w,
@@ -116,7 +116,8 @@ void connectGame(TMainWin& w, GameController& game, BoardView& board, OpponentPa
                      [&game, &opponent] { opponent.ShowNewWord(game.opponent()); });
     QObject::connect(&game, &GameController::opponentNamed, &w, &TMainWin::ShowOpponentName);
     QObject::connect(&game, &GameController::scoresChanged, &w, &TMainWin::ShowScores);
-    QObject::connect(&game, &GameController::optionsChanged, &w, &TMainWin::SetWordListMenuItem);
+    QObject::connect(&game, &GameController::optionsChanged, &w,
+                     [&w] { w.options().SetWordListMenuItem(); });
     QObject::connect(&game, &GameController::hintsChanged, &w, [&w, &board] {
         w.ui().MenuHints->setChecked(w.settings().UseHints);
         board.DisplayHints();
@@ -137,7 +138,7 @@ NewGameHooks newGameHooks(TMainWin& w, NewGameStarter& starter) {
 NewGameStarter* makeNewGameStarter(TMainWin& w, NetworkSteps& network, PeerConnection& peer,
                                    MatchClient& match) {
     NewGameStarter::Steps steps;
-    steps.loadGame = [&w](const QString& path) { w.LoadGame(path); };
+    steps.loadGame = [&w](const QString& path) { w.options().LoadGame(path); };
     steps.startServer = [&network] { network.StartServer(); };
     steps.connectToIP = [&network] { network.ConnectToIP(); };
     steps.serverRequest = [&network](MatchRequest r) {

@@ -375,8 +375,8 @@ private Q_SLOTS:
         pair.p1->settings().UseHints = true;
         pair.p1->settings().WordType = 2;
         pair.p1->settings().ScrambleList = false;
-        pair.p1->LoadGame(pair.p1.writeFile(QStringLiteral("l.txt"),
-                                            "<h1>Big</h1>\r\nSTAR:<b>shines</b> &lt;\r\n"));
+        pair.p1->options().LoadGame(pair.p1.writeFile(
+            QStringLiteral("l.txt"), "<h1>Big</h1>\r\nSTAR:<b>shines</b> &lt;\r\n"));
         pair.connect();
         pair.waitForStartSummaries();
         TestWindow& p2 = pair.p2;
@@ -399,7 +399,7 @@ private Q_SLOTS:
         pair.p1->settings().WordType = 1;
         pair.p1->settings().SameWordLength = false;
         pair.p1->settings().ScrambleList = false;
-        pair.p1->LoadGame(
+        pair.p1->options().LoadGame(
             pair.p1.writeFile(QStringLiteral("l.txt"), "Two\r\nOWL:Hoots\r\nEEL\r\n"));
         CHECKED(connectPair(pair));
         TestWindow& p1 = pair.p1;

@@ -173,13 +173,13 @@ private Q_SLOTS:
         TestWindow t;
         t->settings().Player1Chooses = true;
         t->game().setPlayer1(true);
-        t->SetWordListMenuItem();
+        t->options().SetWordListMenuItem();
         QVERIFY(t->ui().MenuWords->isEnabled());
         t->game().setPlayer1(false);
-        t->SetWordListMenuItem();
+        t->options().SetWordListMenuItem();
         QVERIFY(!t->ui().MenuWords->isEnabled());
         t->settings().Player1Chooses = false;
-        t->SetWordListMenuItem();
+        t->options().SetWordListMenuItem();
         QVERIFY(t->ui().MenuWords->isEnabled());
     }
 
@@ -206,7 +206,7 @@ private Q_SLOTS:
         TestWindow t;
         t->settings().ScrambleList = false;
         const QString path = t.writeFile(QStringLiteral("big.txt"), listOf(1234));
-        t->LoadGame(path);
+        t->options().LoadGame(path);
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Numbers"));
         QCOMPARE(t->wordSource().words().size(), 1234);
         QCOMPARE(t->wordSource().words().first(), QStringLiteral("W0"));
@@ -220,11 +220,11 @@ private Q_SLOTS:
         // again does not reorder the list in play.
         t->settings().ScrambleList = true;
         programRandom().setState(0);
-        t->LoadGame(path);
+        t->options().LoadGame(path);
         const QStringList shuffled = t->wordSource().words();
         QVERIFY(shuffled != (TestWindow().win->wordSource().words()));
         programRandom().setState(0);
-        t->LoadGame(path);
+        t->options().LoadGame(path);
         QCOMPARE(t->wordSource().words(), shuffled);
         t->ui().MenuScramble->trigger();
         QVERIFY(!t->settings().ScrambleList);
@@ -234,7 +234,7 @@ private Q_SLOTS:
 
     void unusableListsFallBackToNoWords() {
         TestWindow t;
-        t->LoadGame(QStringLiteral("/no/such/list.txt"));
+        t->options().LoadGame(QStringLiteral("/no/such/list.txt"));
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")),
                  QStringList{"File could not be loaded."});
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: File Not Found"));
@@ -243,10 +243,10 @@ private Q_SLOTS:
 
         // A title without words is refused the same way, as is an empty file.
         t.prompts.clear();
-        t->LoadGame(t.writeFile(QStringLiteral("title.txt"), "Just a title\r\n"));
+        t->options().LoadGame(t.writeFile(QStringLiteral("title.txt"), "Just a title\r\n"));
         QCOMPARE(t.prompts.messages(), QStringList{"File could not be loaded."});
         QCOMPARE(t->wordSource().words(), QStringList{"NoWords"});
-        t->LoadGame(t.writeFile(QStringLiteral("empty.txt"), QByteArray()));
+        t->options().LoadGame(t.writeFile(QStringLiteral("empty.txt"), QByteArray()));
         QCOMPARE(t->wordSource().words(), QStringList{"NoWords"});
     }
 
@@ -258,14 +258,15 @@ private Q_SLOTS:
         for (int i = 0; i < 3 * 1024 * 1024; ++i) {
             junk.append(static_cast<char>((i * 7919) & 0xff));
         }
-        t->LoadGame(t.writeFile(QStringLiteral("junk.txt"), junk));
+        t->options().LoadGame(t.writeFile(QStringLiteral("junk.txt"), junk));
         const QStringList words = t->wordSource().words();
         for (const QString& w : words) {
             QVERIFY(w.size() <= 15);
         }
         QCOMPARE(t->wordSource().words().size(), t->wordSource().hints().size());
         // One enormous line is a title and nothing else.
-        t->LoadGame(t.writeFile(QStringLiteral("line.txt"), QByteArray(5 * 1024 * 1024, 'x')));
+        t->options().LoadGame(
+            t.writeFile(QStringLiteral("line.txt"), QByteArray(5 * 1024 * 1024, 'x')));
         QCOMPARE(t->wordSource().words(), QStringList{"NoWords"});
     }
 
@@ -273,14 +274,14 @@ private Q_SLOTS:
         TestWindow t;
         const QString path = t.writeFile(QStringLiteral("a.txt"), "Animals\r\nCAT:Purrs\r\n");
         t.prompts.fileAnswers.push_back(std::nullopt);
-        t->MenuWordsClick();
+        t->ui().MenuWords->trigger();
         QVERIFY(!t->wordSource().loaded());
         QCOMPARE(t.prompts.fileSpecs.back().title, QStringLiteral("Open Text File of Words"));
         // It opens where the lists that come with the game lie.
         QCOMPARE(t.prompts.fileSpecs.back().directory, t->settings().ProgramDir);
         QVERIFY(QFileInfo::exists(t->settings().ProgramDir + QStringLiteral("/ANIMALS.TXT")));
         t.prompts.fileAnswers.push_back(path);
-        t->MenuWordsClick();
+        t->ui().MenuWords->trigger();
         QCOMPARE(t->wordSource().words(), QStringList{"CAT"});
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Animals"));
     }

@@ -46,7 +46,7 @@ private Q_SLOTS:
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.win.get()));
         QTRY_COMPARE(titleOnScreen(*w), QStringLiteral("Ropewit"));
-        w->LoadGame(w.writeFile(QStringLiteral("animals.txt"), "Animals\rCAT\rDOG\r"));
+        w->options().LoadGame(w.writeFile(QStringLiteral("animals.txt"), "Animals\rCAT\rDOG\r"));
         QTRY_COMPARE(titleOnScreen(*w), QStringLiteral("Ropewit: Animals"));
 
         Settings settings;

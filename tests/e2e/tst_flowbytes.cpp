@@ -15,8 +15,9 @@ class TestFlowBytes : public QObject {
 private Q_SLOTS:
     void oneWordOnTheWire() {
         TestWindow p1(script::iniOf("Ann", script::kTwoPlayerIni));
-        p1->LoadGame(p1.writeFile(QStringLiteral("fruit.txt"),
-                                  "Fruit\r\nAPPLE:Red\r\nPEAR:Green\r\nPLUM\r\nFIG:Small\r\n"));
+        p1->options().LoadGame(
+            p1.writeFile(QStringLiteral("fruit.txt"),
+                         "Fruit\r\nAPPLE:Red\r\nPEAR:Green\r\nPLUM\r\nFIG:Small\r\n"));
         PeerPair::enterTwoPlayer(p1);
         script::manualTicks(p1);
         p1->peer().setListening(true);

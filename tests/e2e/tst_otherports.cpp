@@ -80,7 +80,7 @@ private Q_SLOTS:
         QTRY_COMPARE(answer(server.port(), "03\x02"), QByteArray("05\x02"));
 
         // A whole game, on the real step timer.
-        a->LoadGame(a.writeFile(QStringLiteral("fruit.txt"), kFruit));
+        a->options().LoadGame(a.writeFile(QStringLiteral("fruit.txt"), kFruit));
         QTRY_VERIFY(bothOffer(a, b, kStart));
         a->ActionButtonClick();
         b->ActionButtonClick();

@@ -48,7 +48,7 @@ struct Game {
         // Lists load in file order, also those loaded before the connection.
         p1->settings().ScrambleList = p2->settings().ScrambleList = false;
         if (fruit) {
-            p1->LoadGame(p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
+            p1->options().LoadGame(p1.writeFile(QStringLiteral("fruit.txt"), kFruit));
         }
     }
 
@@ -333,7 +333,7 @@ private Q_SLOTS:
 
     void aListWithoutTwoWordsOfTheSameLength() {
         Game g;
-        g.p1->LoadGame(
+        g.p1->options().LoadGame(
             g.p1.writeFile(QStringLiteral("odd.txt"), "Odd\r\nOX\r\nCOW\r\nMULE\r\nHORSE\r\n"));
         CHECKED(g.setUp({2, 1, true, true, false}));
         CHECKED(g.pressStart(g.p1));

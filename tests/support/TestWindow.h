@@ -15,6 +15,7 @@
 #include "ScriptedPrompts.h"
 #include "app/MainWin.h"
 #include "app/NetworkSteps.h"
+#include "app/OptionsMenu.h"
 #include "matchmaking/MatchClient.h"
 
 // One main window for a test: its own settings directory, scripted prompts, recorded
