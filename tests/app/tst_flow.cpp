@@ -451,7 +451,7 @@ private Q_SLOTS:
 
         // Player 1 still listens: the next caller finds a clean game on both sides, and its
         // steps run.
-        p2->ConnectToIP();
+        p2->network().ConnectToIP();
         QTRY_VERIFY(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size() == 2 &&
                     p2.prompts.withCaption(QStringLiteral("Ready To Start")).size() == 2);
         for (TestWindow* t : {&p1, &p2}) {

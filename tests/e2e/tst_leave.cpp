@@ -80,7 +80,7 @@ private Q_SLOTS:
         QCOMPARE(script::gameOver(p1).size(), 1);
         QVERIFY(!p1->peer().connected());
         QVERIFY(!script::offers(p1, script::kStart));
-        p1->MenuHintsClick();
+        p1->ui().MenuHints->trigger();
         QVERIFY(logOf(p1).filter(QStringLiteral(">>Hints Turned")).isEmpty());
     }
 };
