@@ -7,8 +7,8 @@
 #include <utility>
 
 ControlPanelView::ControlPanelView(const MainWinControls& ui, const QWidget& window,
-                                   std::function<void()> shownChanged)
-    : ui_(ui), window_(window), shownChanged_(std::move(shownChanged)) {}
+                                   GameController& game, std::function<void()> shownChanged)
+    : ui_(ui), window_(window), game_(game), shownChanged_(std::move(shownChanged)) {}
 
 GameController::Offer ControlPanelView::offerOf(const QString& caption) {
     return caption == playCaption()    ? GameController::Offer::PlayWord
@@ -16,27 +16,30 @@ GameController::Offer ControlPanelView::offerOf(const QString& caption) {
                                        : GameController::Offer::None;
 }
 
-void ControlPanelView::ShowWait(const QString& text) {
+void ControlPanelView::ShowWaitStatus(const QString& text) {
+    game_.setWaiting(text);
     ui_.WaitStatus->setText(text);
     ui_.WaitStatus->setEnabled(true);
     ui_.WaitStatus->show();
     shownChanged_();
-    Flash(true);
+    FlashIt(true);
 }
 
-void ControlPanelView::HideWait() {
+void ControlPanelView::HideWaitStatus() {
+    game_.setWaiting(QString());
     ui_.WaitStatus->setEnabled(false);
     ui_.WaitStatus->hide();
     shownChanged_();
 }
 
-void ControlPanelView::Offer(const QString& caption) {
+void ControlPanelView::OfferAction(const QString& caption) {
+    game_.setOffer(offerOf(caption));
     ui_.ActionButton->setText(caption);
     ui_.ActionButton->setEnabled(true);
     ui_.ActionButton->show();
     shownChanged_();
     ui_.ActionButton->setFocus();
-    Flash(true);
+    FlashIt(true);
 }
 
 void ControlPanelView::Hide() {
@@ -48,22 +51,22 @@ void ControlPanelView::Hide() {
     ui_.WaitStatus->hide();
 }
 
-void ControlPanelView::Show(const GameController& game) {
-    const GameController::Offer offer = game.offer();
+void ControlPanelView::Show() {
+    const GameController::Offer offer = game_.offer();
     if (offer != GameController::Offer::None) {
         ui_.ActionButton->setText(offer == GameController::Offer::PlayWord ? playCaption()
                                                                            : startCaption());
     }
-    ui_.ActionButton->setEnabled(game.offerEnabled());
+    ui_.ActionButton->setEnabled(game_.offerEnabled());
     ui_.ActionButton->setVisible(offer != GameController::Offer::None);
-    const QString& waiting = game.waiting();
+    const QString& waiting = game_.waiting();
     ui_.WaitStatus->setText(waiting);
     ui_.WaitStatus->setEnabled(!waiting.isEmpty());
     ui_.WaitStatus->setVisible(!waiting.isEmpty());
     shownChanged_();
 }
 
-void ControlPanelView::Flash(bool on) {
+void ControlPanelView::FlashIt(bool on) {
     if (on) {
         ui_.FlashTimer->start();
         return;
@@ -74,11 +77,16 @@ void ControlPanelView::Flash(bool on) {
     ui_.ControlPanel->setPalette(pal);
 }
 
-void ControlPanelView::FlashTick() {
+void ControlPanelView::FlashTimerTimer() {
     const QColor face = window_.palette().color(QPalette::Button);
     const QColor shadow = window_.palette().color(QPalette::Dark);
     QPalette pal = ui_.ControlPanel->palette();
     const QColor now = pal.color(QPalette::Window);
     pal.setColor(QPalette::Window, now == shadow ? face : shadow);
     ui_.ControlPanel->setPalette(pal);
+}
+
+void ControlPanelView::Withdraw() {
+    game_.withdraw();
+    Show();
 }

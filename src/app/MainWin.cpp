@@ -133,19 +133,3 @@ void TMainWin::FormClose() {
         *match_, [this] { network_->UnLog(); }, {ui_.FlashTimer, ui_.ConnectTimer},
         *peerSettingsSave_, settings_);
 }
-
-void TMainWin::MenuExitClick() {
-    close();
-}
-
-void TMainWin::MenuContentsClick() {
-    helpmenu::openContents(*ctx_.prompts, this, settings_.ProgramDir);
-}
-
-void TMainWin::MenuWebSiteClick() {
-    helpmenu::openWebSite(*ctx_.prompts, this);
-}
-
-void TMainWin::MenuAboutClick() {
-    helpmenu::showAbout(*ctx_.prompts, this);
-}

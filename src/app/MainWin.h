@@ -47,6 +47,7 @@ public:
     const MainWinControls& ui() const { return ui_; }
     const BoardPictures& pictures() const { return pictures_; }
     OptionsMenu& options() { return *options_; }
+    ControlPanelView& controlPanel() { return controlPanel_; }
     // Listening, calling and the matchmaking server's requests and replies.
     NetworkSteps& network() { return *network_; }
     // The screen the dialogs centre on (0 x 0 before the window is shown).
@@ -102,8 +103,6 @@ public:
     void CheckComplete();
     void CalcTheScore(int points);
     bool WehaveWinner();
-    void FlashIt(bool on);
-    void FlashTimerTimer();
     // The wizard; false when it was cancelled.
     bool RunNewGameWizard();
     // What the wizard needs from the window (the choice comes back to CarryOutNewGame).
@@ -126,14 +125,6 @@ public:
     void SendButtonClick();
     // The connection went away in the middle of a game: stop waiting and say so.
     void GameInterrupted();
-    void ShowWaitStatus(const QString& text);
-    void HideWaitStatus();
-    void OfferAction(const QString& caption);
-
-    void MenuExitClick();
-    void MenuContentsClick();
-    void MenuWebSiteClick();
-    void MenuAboutClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -154,7 +145,7 @@ private:
     BoardView board_{ui_, pictures_, settings_, game_->round(), *this};
     OpponentPanel opponentPanel_{ui_};
     SoundEffects sounds_{ctx_, settings_};
-    ControlPanelView controlPanel_{ui_, *this, [this] { SetControlState(); }};
+    ControlPanelView controlPanel_{ui_, *this, *game_, [this] { SetControlState(); }};
     bool summaryOpen_ = false;      // the start summary box is open (see DoStartMessage)
     bool welcome_ = true;           // the welcome panel is up: no game has been set up yet
     QSize screen_;                  // 0 x 0 before the window is shown

@@ -41,8 +41,8 @@ void TMainWin::CliWSocketSessionConnected(bool asPlayer1) {
     }
     // A new connection is a new game: nothing of an earlier one stays on the board, and its
     // steps run from the start.
-    FlashIt(false);
-    controlPanel_.Show(*game_);
+    controlPanel_.FlashIt(false);
+    controlPanel_.Show();
     board_.Clear();
     opponentPanel_.Clear();
     ShowScores();
@@ -90,5 +90,5 @@ void TMainWin::DoStartMessage() {
             return;
         }
     }
-    OfferAction(ControlPanelView::startCaption());
+    controlPanel_.OfferAction(ControlPanelView::startCaption());
 }

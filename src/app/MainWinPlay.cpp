@@ -64,7 +64,7 @@ void TMainWin::FinishWord(int points, const QString& soloMessage) {
     }
     ui_.ConnectTimer->start();
     if (!game_->score().theirs) {
-        ShowWaitStatus(game_->waiting());
+        controlPanel_.ShowWaitStatus(game_->waiting());
     }
 }
 
@@ -116,7 +116,7 @@ void TMainWin::StartIt() {
     ui_.Play1ScoreLab->setText(game_->players().player1());
     DoNextWord();
     controlPanel_.Hide();
-    FlashIt(false);
+    controlPanel_.FlashIt(false);
 }
 
 void TMainWin::DoNextWord() {
@@ -157,35 +157,12 @@ bool TMainWin::WehaveWinner() {
     game_->gameOver();
     // The opponent may have left while the box was open: nothing is offered then.
     if (game_->offer() == GameController::Offer::StartGame) {
-        OfferAction(ControlPanelView::startCaption());
+        controlPanel_.OfferAction(ControlPanelView::startCaption());
     }
     return true;
 }
 
 // --- The two-player steps and the chat ---
-
-void TMainWin::ShowWaitStatus(const QString& text) {
-    game_->setWaiting(text);
-    controlPanel_.ShowWait(text);
-}
-
-void TMainWin::HideWaitStatus() {
-    game_->setWaiting(QString());
-    controlPanel_.HideWait();
-}
-
-void TMainWin::OfferAction(const QString& caption) {
-    game_->setOffer(ControlPanelView::offerOf(caption));
-    controlPanel_.Offer(caption);
-}
-
-void TMainWin::FlashIt(bool on) {
-    controlPanel_.Flash(on);
-}
-
-void TMainWin::FlashTimerTimer() {
-    controlPanel_.FlashTick();
-}
 
 void TMainWin::GameInterrupted() {
     if (game_->solo() || closing_) {
@@ -193,9 +170,8 @@ void TMainWin::GameInterrupted() {
     }
     // Nothing can arrive any more: stop the flashing and the waiting, keep the rest (board,
     // scores, names) as it is so the player can still see how the game stood.
-    FlashIt(false);
-    game_->withdraw();
-    controlPanel_.Show(*game_);
+    controlPanel_.FlashIt(false);
+    controlPanel_.Withdraw();
     if (ctx_.prompts->question(this, QStringLiteral("Notice"),
                                QStringLiteral("The connection to your opponent has been lost, so "
                                               "this game cannot go on.\n\nWould you like to "
@@ -210,7 +186,7 @@ void TMainWin::ActionButtonClick() {
         if (offer == GameController::Offer::StartGame) {
             game_->pressStart(game_->round().guessesAllowed());
             if (!game_->ready().theirs) {
-                ShowWaitStatus(game_->waiting());
+                controlPanel_.ShowWaitStatus(game_->waiting());
             }
         } else if (offer == GameController::Offer::PlayWord) {
             // The word can arrive before this side's next tick has begun the step.
@@ -227,7 +203,7 @@ void TMainWin::ActionButtonClick() {
             DoNextWord();
             game_->playWord(game_->round().guessesAllowed());
             ui_.ActionButton->hide();
-            FlashIt(false);
+            controlPanel_.FlashIt(false);
         } else {
             SetControlState();
             return;
@@ -243,9 +219,9 @@ void TMainWin::ConnectTimerTimer() {
         if (!game_->beginStep()) {
             return;
         }
-        controlPanel_.Show(*game_);
+        controlPanel_.Show();
         ui_.ConnectTimer->stop();
-        FlashIt(false);
+        controlPanel_.FlashIt(false);
         if (!WehaveWinner()) {
             DoAWebWord();
         }
@@ -267,7 +243,7 @@ void TMainWin::DoAWebWord() {
         }
         case GameController::WordChoice::ByOpponent:
             if (game_->awaitOpponentWord()) {
-                ShowWaitStatus(game_->waiting());
+                controlPanel_.ShowWaitStatus(game_->waiting());
             }
             if (otherWord.isEmpty()) {
                 return;  // the opponent chooses both words
@@ -283,7 +259,7 @@ void TMainWin::DoAWebWord() {
                 }
             }
             otherWord = game_->dealWords();
-            OfferAction(ControlPanelView::playCaption());
+            controlPanel_.OfferAction(ControlPanelView::playCaption());
             break;
     }
     game_->setOpponentWord(otherWord);

@@ -24,7 +24,6 @@ OptionsMenu::OptionsMenu(const Parts& parts)
     : window_(parts.window),
       settings_(parts.settings),
       context_(parts.context),
-      prompts_(*parts.context.prompts),
       game_(parts.game),
       peer_(parts.peer),
       ui_(parts.ui),
@@ -45,15 +44,15 @@ bool OptionsMenu::tellOpponent(const std::optional<OptionNotice>& notice) {
 
 void OptionsMenu::MenuGuessesClick() {
     const OptionChanges changes(settings_);
-    TGuess dialog(settings_, prompts_, &window_);
-    prompts_.runDialog(dialog);
+    TGuess dialog(settings_, *context_.prompts, &window_);
+    context_.prompts->runDialog(dialog);
     tellOpponent(changes.guessAttempts(settings_));
 }
 
 void OptionsMenu::MenuUserNameClick() {
     const OptionChanges changes(settings_);
     TGetYourName dialog(settings_, &window_);
-    prompts_.runDialog(dialog);
+    context_.prompts->runDialog(dialog);
     const auto notice = changes.userName(settings_);
     if (!notice) {
         return;
@@ -67,28 +66,28 @@ void OptionsMenu::MenuUserNameClick() {
 
 void OptionsMenu::MenuGameClick() {
     const OptionChanges changes(settings_);
-    TGameOptions dialog(settings_, prompts_, &window_);
-    prompts_.runDialog(dialog);
+    TGameOptions dialog(settings_, *context_.prompts, &window_);
+    context_.prompts->runDialog(dialog);
     if (tellOpponent(changes.gameOptions(settings_, game_.players()))) {
         SetWordListMenuItem();
     }
 }
 
 void OptionsMenu::MenuSoundClick() {
-    TDoSounds dialog(settings_, prompts_, screen_(), &window_);
-    prompts_.runDialog(dialog);
+    TDoSounds dialog(settings_, *context_.prompts, screen_(), &window_);
+    context_.prompts->runDialog(dialog);
 }
 
 void OptionsMenu::MenuFontsClick() {
-    TLetterLook2 dialog(settings_, prompts_, letterLookHooks(), &window_);
-    prompts_.runDialog(dialog);
+    TLetterLook2 dialog(settings_, *context_.prompts, letterLookHooks(), &window_);
+    context_.prompts->runDialog(dialog);
     // The looks may have changed: every tile on the board is drawn again.
     board_.DisplayWord();
 }
 
 void OptionsMenu::MenuCreateListClick() {
-    TDoWordList dialog(prompts_, &window_);
-    prompts_.runDialog(dialog);
+    TDoWordList dialog(*context_.prompts, &window_);
+    context_.prompts->runDialog(dialog);
 }
 
 void OptionsMenu::MenuUpperClick() {
@@ -136,7 +135,7 @@ void OptionsMenu::LoadGame(const QString& path) {
     // order; the stand-in list is scrambled like any other.
     Random* scramble = settings_.ScrambleList ? &programRandom() : nullptr;
     for (const QString& problem : game_.words().load(path, scramble).problems()) {
-        prompts_.message(&window_, QStringLiteral("Error"), problem);
+        context_.prompts->message(&window_, QStringLiteral("Error"), problem);
     }
     window_.setWindowTitle(QStringLiteral("Ropewit: ") + game_.words().title());
     if (game_.solo()) {
@@ -161,6 +160,6 @@ void OptionsMenu::SetWordListMenuItem() {
 
 QString OptionsMenu::ShowOpenWordList(bool mustExist) {
     const auto path =
-        prompts_.openFile(&window_, openWordListRequest(mustExist, settings_.ProgramDir));
+        context_.prompts->openFile(&window_, openWordListRequest(mustExist, settings_.ProgramDir));
     return path ? text::bounded(*path) : QString();
 }

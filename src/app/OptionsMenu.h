@@ -65,7 +65,6 @@ private:
     QWidget& window_;
     Settings& settings_;
     AppContext& context_;
-    Prompts& prompts_;
     GameController& game_;
     PeerConnection& peer_;
     const MainWinControls& ui_;

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <utility>
 
+#include "app/HelpMenu.h"
 #include "app/MainWin.h"
 #include "app/NetworkSteps.h"
 #include "app/NewGameStarter.h"
@@ -26,14 +27,19 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
     const MainWinControls& ui = w.ui();
     const std::pair<QAction*, void (TMainWin::*)()> menus[] = {
         {ui.MenuPlayer, &TMainWin::MenuPlayerClick},
-        {ui.MenuExit, &TMainWin::MenuExitClick},
-        {ui.MenuContents, &TMainWin::MenuContentsClick},
-        {ui.MenuWebSite, &TMainWin::MenuWebSiteClick},
-        {ui.MenuAbout, &TMainWin::MenuAboutClick},
     };
     for (const auto& [action, handler] : menus) {
         QObject::connect(action, &QAction::triggered, &w, handler);
     }
+    // The help menu and Exit need nothing but the window.
+    QObject::connect(ui.MenuExit, &QAction::triggered, &w, [&w] { w.close(); });
+    QObject::connect(ui.MenuContents, &QAction::triggered, &w, [&w] {
+        helpmenu::openContents(*w.context().prompts, &w, w.settings().ProgramDir);
+    });
+    QObject::connect(ui.MenuWebSite, &QAction::triggered, &w,
+                     [&w] { helpmenu::openWebSite(*w.context().prompts, &w); });
+    QObject::connect(ui.MenuAbout, &QAction::triggered, &w,
+                     [&w] { helpmenu::showAbout(*w.context().prompts, &w); });
     const std::pair<QAction*, void (OptionsMenu::*)()> optionMenus[] = {
         {ui.MenuUserName, &OptionsMenu::MenuUserNameClick},
         {ui.MenuGame, &OptionsMenu::MenuGameClick},
@@ -59,7 +65,8 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
         QObject::connect(ui.AlphabetTiles[i], &ClickLabel::pressed, &w,
                          [&w, i] { w.AlphaClicked(i); });
     }
-    QObject::connect(ui.FlashTimer, &QTimer::timeout, &w, &TMainWin::FlashTimerTimer);
+    QObject::connect(ui.FlashTimer, &QTimer::timeout, &w,
+                     [&w] { w.controlPanel().FlashTimerTimer(); });
     QObject::connect(ui.ConnectTimer, &QTimer::timeout, &w, &TMainWin::ConnectTimerTimer);
 }
 
@@ -99,13 +106,13 @@ void connectGame(TMainWin& w, GameController& game, BoardView& board, OpponentPa
         sounds.Floop(false);
     });
     QObject::connect(&game, &GameController::waitEnded, &w, [&w] {
-        w.HideWaitStatus();
-        w.FlashIt(false);
+        w.controlPanel().HideWaitStatus();
+        w.controlPanel().FlashIt(false);
     });
     QObject::connect(&game, &GameController::wordDealt, &w, [&w, &game, &opponent] {
-        w.OfferAction(QStringLiteral("Play &Word"));
+        w.controlPanel().OfferAction(QStringLiteral("Play &Word"));
         if (game.word().mine) {
-            w.HideWaitStatus();
+            w.controlPanel().HideWaitStatus();
         }
         w.ui().HintLabel->setText(game.dealtWord().clue);
         opponent.ShowGuesses(game.opponent());

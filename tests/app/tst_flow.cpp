@@ -246,7 +246,7 @@ private Q_SLOTS:
     void waitingTexts() {
         TestWindow t;
         twoPlayerAlone(t);
-        t->OfferAction(script::kStart);
+        t->controlPanel().OfferAction(script::kStart);
         t->ActionButtonClick();
         QVERIFY(t->game().ready().mine);
         QVERIFY(t->game().playerPosted(true));
@@ -264,7 +264,7 @@ private Q_SLOTS:
         twoPlayerAlone(u);
         u->game().setPlayer1(false);
         u->game().ready().theirs = true;
-        u->OfferAction(script::kStart);
+        u->controlPanel().OfferAction(script::kStart);
         u->ActionButtonClick();
         QVERIFY(u->ui().WaitStatus->isHidden());
         QVERIFY(u->game().playerPosted(false));
@@ -276,7 +276,7 @@ private Q_SLOTS:
         QVERIFY(u->game().word().mine);
         QCOMPARE(u->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent's word."));
         QVERIFY(u->ui().WaitStatus->isVisible());
-        u->HideWaitStatus();
+        u->controlPanel().HideWaitStatus();
         u->game().word().theirs = true;
         u->DoAWebWord();
         QVERIFY(u->ui().WaitStatus->isHidden());
@@ -318,7 +318,7 @@ private Q_SLOTS:
     void theActionButtonIgnoresOtherCaptionsAndTheTickWaitsForBothPlayers() {
         WiredWindow t;
         twoPlayerAlone(t);
-        t->OfferAction(QStringLiteral("Start Game"));
+        t->controlPanel().OfferAction(QStringLiteral("Start Game"));
         const int lines = t->ui().ConMemo->blockCount();
         t->ActionButtonClick();
         QVERIFY(!t->game().ready().mine && !t->game().playerPosted(true) && !t->game().started());
@@ -419,7 +419,7 @@ private Q_SLOTS:
         QVERIFY(p2->game().wordFinished());
         QCOMPARE(p2->ui().WaitStatus->text(), QStringLiteral("Waiting for opponent's score."));
         QVERIFY(p2->ui().FlashTimer->isActive());
-        p2->FlashTimerTimer();  // in the dark phase of the blinking
+        p2->controlPanel().FlashTimerTimer();  // in the dark phase of the blinking
         QVERIFY(p2->controlPanelColor() != p2->palette().color(QPalette::Button));
 
         p1.prompts.questionAnswers.push_back(false);

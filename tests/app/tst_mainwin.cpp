@@ -70,7 +70,7 @@ private Q_SLOTS:
     // Without a browser the web site command says so, as the help command does.
     void webSiteWithoutBrowserIsReported() {
         TestWindow t;
-        t->MenuWebSiteClick();
+        t->ui().MenuWebSite->trigger();
         const QStringList errors = t.prompts.withCaption(QStringLiteral("Error"));
         QCOMPARE(errors.size(), 1);
         QVERIFY(errors.front().startsWith(QStringLiteral("The web site could not be opened: ")));

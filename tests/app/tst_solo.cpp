@@ -277,17 +277,17 @@ private Q_SLOTS:
     void flashingAlwaysEndsInTheButtonFace() {
         TestWindow t;
         const QColor face = t->palette().color(QPalette::Button);
-        t->FlashIt(true);
+        t->controlPanel().FlashIt(true);
         QVERIFY(t->ui().FlashTimer->isActive());
-        t->FlashTimerTimer();
+        t->controlPanel().FlashTimerTimer();
         QVERIFY(t->controlPanelColor() != face);
-        t->FlashIt(false);
+        t->controlPanel().FlashIt(false);
         QVERIFY(!t->ui().FlashTimer->isActive());
         QCOMPARE(t->controlPanelColor(), face);
-        t->FlashTimerTimer();
-        t->FlashTimerTimer();
+        t->controlPanel().FlashTimerTimer();
+        t->controlPanel().FlashTimerTimer();
         QCOMPARE(t->controlPanelColor(), face);
-        t->FlashIt(false);
+        t->controlPanel().FlashIt(false);
         QCOMPARE(t->controlPanelColor(), face);
     }
 

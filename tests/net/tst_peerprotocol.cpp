@@ -146,7 +146,7 @@ private Q_SLOTS:
             WiredWindow t(kAnn);
             CHECKED(t.wire(Role::Player1));
             t->game().ready().mine = true;
-            t->ShowWaitStatus(QStringLiteral("Waiting for opponent to start"));
+            t->controlPanel().ShowWaitStatus(QStringLiteral("Waiting for opponent to start"));
             CHECKED(t.deliver("04\x02"));
             QVERIFY(t->game().ready().theirs);
             QVERIFY(t->game().playerPosted(false));
@@ -159,7 +159,7 @@ private Q_SLOTS:
             WiredWindow t(kBea);
             CHECKED(t.wire(Role::Player2));
             // Not ready yet here: whatever this side shows stays.
-            t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
+            t->controlPanel().ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
             CHECKED(t.deliver("04\x02"));
             QVERIFY(t->game().ready().theirs);
             QVERIFY(t->game().playerPosted(true));
@@ -174,7 +174,7 @@ private Q_SLOTS:
         CHECKED(t.wire(Role::Player2));
         t->ui().ActionButton->hide();
         t->game().word().mine = true;
-        t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
+        t->controlPanel().ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
 
         CHECKED(t.deliver("06CAT\x02"));
         QCOMPARE(t->game().dealtWord().word, QStringLiteral("CAT"));
@@ -198,7 +198,7 @@ private Q_SLOTS:
         // An empty clue, a word that has not been sent yet here, and a guess count that is no
         // number.
         t->game().word().mine = false;
-        t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
+        t->controlPanel().ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
         t->settings().NumGuesses = QStringLiteral("x");
         CHECKED(t.deliver("06EMU:\x02"));
         QCOMPARE(t->game().dealtWord().word, QStringLiteral("EMU"));
@@ -284,7 +284,7 @@ private Q_SLOTS:
             CHECKED(t.wire(Role::Player1));
             t->scores().add(true, 30);
             t->game().score().mine = true;
-            t->ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
+            t->controlPanel().ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
             CHECKED(t.deliver("09012\x02"));
             QCOMPARE(t->scores().player2(), 12);
             QCOMPARE(t->scores().player1(), 30);
@@ -300,7 +300,7 @@ private Q_SLOTS:
         {
             WiredWindow t(kBea);
             CHECKED(t.wire(Role::Player2));
-            t->ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
+            t->controlPanel().ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
             CHECKED(t.deliver("09120\x02"));
             QCOMPARE(t->scores().player1(), 120);
             QCOMPARE(t->scores().player2(), 0);

@@ -13,6 +13,7 @@
 #include "Checked.h"
 #include "RecordingSound.h"
 #include "ScriptedPrompts.h"
+#include "app/ControlPanelView.h"
 #include "app/MainWin.h"
 #include "app/NetworkSteps.h"
 #include "app/OptionsMenu.h"
