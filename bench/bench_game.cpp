@@ -59,7 +59,7 @@ int benchWordList(const QString& dir) {
     std::printf(
         "LoadGame of 1,000,000 entries (%.1f MB, shuffled): median %.1f ms over 5 runs "
         "(%lld words)\n",
-        bytes.size() / 1e6, median(times), static_cast<long long>(win.wordSource().count()));
+        bytes.size() / 1e6, median(times), static_cast<long long>(win.game().words().count()));
     return 0;
 }
 
@@ -67,7 +67,7 @@ int benchDisplay(const QString& dir) {
     SilentPrompts prompts;
     SilentSound sound;
     TMainWin win(makeContext(dir, prompts, sound));
-    win.wordSource().setList(QStringLiteral("Bench"), {QStringLiteral("ABCDEFGHIJKLMNO")}, {});
+    win.game().words().setList(QStringLiteral("Bench"), {QStringLiteral("ABCDEFGHIJKLMNO")}, {});
     win.DoNextWord();
     // Every letter but the last shows: the last would finish the word.
     for (int tile = 1; tile <= 14; ++tile) {

@@ -239,7 +239,7 @@ int runGame(int seconds, int sendBuffer) {
     TMainWin win(ctx);
     win.show();
     win.ShowWelcome(false);
-    win.setSoloGame(false);
+    win.game().setSolo(false);
     win.EnableDisable();
     win.StartIt();
     win.peer().setListening(true);

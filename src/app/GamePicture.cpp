@@ -70,7 +70,7 @@ int tileIndex(QChar c) {
 
 // A few hits and kMisses misses, always leaving part of the word to find.
 void guessSome(TMainWin& window) {
-    const QString word = window.round().word().toUpper();
+    const QString word = window.game().round().word().toUpper();
     if (word.contains(QLatin1Char(' '))) {
         window.TestIt2(tileIndex(QLatin1Char(' ')));
     }
@@ -104,8 +104,8 @@ int saveGameInProgressPicture(AppContext context, const QString& path) {
     TMainWin window(context);
     window.show();
     window.ui().StartGame->click();
-    if (window.wordSource().title() != QLatin1String(kListTitle) ||
-        window.round().word().isEmpty()) {
+    if (window.game().words().title() != QLatin1String(kListTitle) ||
+        window.game().round().word().isEmpty()) {
         return fail(QStringLiteral("could not start a game on %1 (%2)")
                         .arg(list, prompts.notes.join(QStringLiteral("; "))));
     }

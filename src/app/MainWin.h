@@ -56,21 +56,11 @@ public:
     // The game on the board, alone or against an opponent: its rules, round, list and scores.
     GameController& game() { return *game_; }
     const GameController& game() const { return *game_; }
-    const Round& round() const { return game_->round(); }
-    WordSource& wordSource() { return game_->words(); }
-    const WordSource& wordSource() const { return game_->words(); }
-    Scores& scores() { return game_->scores(); }
-    const Scores& scores() const { return game_->scores(); }
-    Players& players() { return game_->players(); }
-    const Players& players() const { return game_->players(); }
 
     PeerConnection& peer() { return *peer_; }
     const PeerConnection& peer() const { return *peer_; }
     MatchClient& match() { return *match_; }
 
-    bool soloGame() const { return game_->solo(); }
-    // Solo or two-player set up by hand (a game restored, a test).
-    void setSoloGame(bool solo) { game_->setSolo(solo); }
     BoardView& board() { return board_; }
     const BoardView& board() const { return board_; }
 
@@ -93,8 +83,6 @@ public:
     void FinishWord(int points, const QString& soloMessage);
     void ShowScores();
 
-    void StartGameClick();
-    void MenuPlayerClick();
     void DoANewGame();
     // The welcome panel, or the board once a game has been set up.
     void ShowWelcome(bool on);
@@ -109,8 +97,6 @@ public:
     NewGameHooks NewGameWizardHooks();
     void CarryOutNewGame(const NewGameChoice& choice);
 
-    // A message from the opponent, as if it had come over the connection.
-    void HandlePeerMessage(PeerMessage message, const QString& payload);
     // A connection was made: greet the opponent (sounds, names, the wide window).
     void CliWSocketSessionConnected(bool asPlayer1);
     void CliWSocketSessionClosed(bool gameLost);

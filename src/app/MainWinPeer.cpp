@@ -11,10 +11,6 @@
 #include "matchmaking/MatchClient.h"
 #include "net/PeerText.h"
 
-void TMainWin::HandlePeerMessage(PeerMessage message, const QString& payload) {
-    game_->take(message, payload);
-}
-
 void TMainWin::ShowOpponentName(const QString& name, bool renamed) {
     opponentPanel_.ShowName(name);
     if (renamed) {

@@ -70,14 +70,6 @@ void TMainWin::FinishWord(int points, const QString& soloMessage) {
 
 // --- Progression of words ---
 
-void TMainWin::StartGameClick() {
-    DoANewGame();
-}
-
-void TMainWin::MenuPlayerClick() {
-    DoANewGame();
-}
-
 bool TMainWin::RunNewGameWizard() {
     TDoNewGame wizard(settings_, *ctx_.prompts, NewGameWizardHooks(), this);
     ctx_.prompts->runDialog(wizard);

@@ -26,7 +26,7 @@ namespace windowwiring {
 void connectControls(TMainWin& w, OptionsMenu& options) {
     const MainWinControls& ui = w.ui();
     const std::pair<QAction*, void (TMainWin::*)()> menus[] = {
-        {ui.MenuPlayer, &TMainWin::MenuPlayerClick},
+        {ui.MenuPlayer, &TMainWin::DoANewGame},
     };
     for (const auto& [action, handler] : menus) {
         QObject::connect(action, &QAction::triggered, &w, handler);
@@ -57,7 +57,7 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
         QObject::connect(action, &QAction::triggered, &w,
                          [&options, handler = handler] { (options.*handler)(); });
     }
-    QObject::connect(ui.StartGame, &QPushButton::clicked, &w, &TMainWin::StartGameClick);
+    QObject::connect(ui.StartGame, &QPushButton::clicked, &w, &TMainWin::DoANewGame);
     QObject::connect(ui.ActionButton, &QPushButton::clicked, &w, &TMainWin::ActionButtonClick);
     QObject::connect(ui.SendButton, &QPushButton::clicked, &w, &TMainWin::SendButtonClick);
     QObject::connect(ui.MyMess, &QLineEdit::returnPressed, &w, &TMainWin::SendButtonClick);

@@ -22,8 +22,8 @@ void twoPlayerAlone(TestWindow& t) {
     PeerPair::enterTwoPlayer(t);
     t->ui().ConnectTimer->stop();
     t->game().setPlayer1(true);
-    t->players().setPlayer1(QStringLiteral("Ann"));
-    t->players().setPlayer2(QStringLiteral("Bea"));
+    t->game().players().setPlayer1(QStringLiteral("Ann"));
+    t->game().players().setPlayer2(QStringLiteral("Bea"));
     t->settings().GameType = 2;
     t->settings().Player1Chooses = true;
     t->settings().ScrambleList = false;
@@ -37,22 +37,22 @@ void connectedAlone(WiredWindow& t) {
 
 // A list in memory as a load leaves it.
 void setList(TestWindow& t, const QStringList& words, const QStringList& hints = {}) {
-    t->wordSource().setList(QStringLiteral("Test"), words, hints);
+    t->game().words().setList(QStringLiteral("Test"), words, hints);
 }
 
 // The list position as after the given word has been put in play (-1: none yet).
 void moveTo(TestWindow& t, int index) {
-    t->wordSource().restart();
+    t->game().words().restart();
     for (int i = -1; i < index; ++i) {
-        t->wordSource().countWord();
+        t->game().words().countWord();
     }
 }
 
 // The marks of words handed out, one per word and one more.
 std::vector<unsigned char> marks(TestWindow& t) {
     std::vector<unsigned char> used;
-    for (int i = 0; i <= t->wordSource().count(); ++i) {
-        used.push_back(t->wordSource().isUsed(i) ? 1 : 0);
+    for (int i = 0; i <= t->game().words().count(); ++i) {
+        used.push_back(t->game().words().isUsed(i) ? 1 : 0);
     }
     return used;
 }
@@ -83,33 +83,33 @@ private Q_SLOTS:
         TestWindow t;
         setList(t, {"CAT", "DOGS", "COW", "EMU", "PIG"},
                 {"Purrs", "", "Moo", QString(300, QLatin1Char('e')), "Oink"});
-        auto found = t->wordSource().findSameLengthWord(2, 3);
+        auto found = t->game().words().findSameLengthWord(2, 3);
         QCOMPARE(found.word, QStringLiteral("EMU"));
         QCOMPARE(found.clue, QString(255, QLatin1Char('e')));
-        QCOMPARE(int(t->wordSource().isUsed(3)), 1);
-        QCOMPARE(t->wordSource().findSameLengthWord(2, 3).word, QStringLiteral("PIG"));
+        QCOMPARE(int(t->game().words().isUsed(3)), 1);
+        QCOMPARE(t->game().words().findSameLengthWord(2, 3).word, QStringLiteral("PIG"));
         // It wraps from the last position to the first.
-        found = t->wordSource().findSameLengthWord(2, 3);
+        found = t->game().words().findSameLengthWord(2, 3);
         QCOMPARE(found.word, QStringLiteral("CAT"));
         QCOMPARE(found.clue, QStringLiteral("Purrs"));
         // The word at the start itself is never taken, nor marked.
-        QVERIFY(t->wordSource().findSameLengthWord(2, 3).word.isEmpty());
-        QCOMPARE(int(t->wordSource().isUsed(2)), 0);
-        QCOMPARE(t->wordSource().findSameLengthWord(0, 4).word, QStringLiteral("DOGS"));
-        QVERIFY(t->wordSource().findSameLengthWord(0, 4).word.isEmpty());
+        QVERIFY(t->game().words().findSameLengthWord(2, 3).word.isEmpty());
+        QCOMPARE(int(t->game().words().isUsed(2)), 0);
+        QCOMPARE(t->game().words().findSameLengthWord(0, 4).word, QStringLiteral("DOGS"));
+        QVERIFY(t->game().words().findSameLengthWord(0, 4).word.isEmpty());
 
         // A start outside the list looks at every position once and comes to an end.
         setList(t, {"CAT", "DOGS", "COW", "EMU", "PIG"});
-        QCOMPARE(t->wordSource().findSameLengthWord(-1, 3).word, QStringLiteral("CAT"));
-        QCOMPARE(t->wordSource().findSameLengthWord(99, 4).word, QStringLiteral("DOGS"));
-        QVERIFY(t->wordSource().findSameLengthWord(-1, 7).word.isEmpty());
+        QCOMPARE(t->game().words().findSameLengthWord(-1, 3).word, QStringLiteral("CAT"));
+        QCOMPARE(t->game().words().findSameLengthWord(99, 4).word, QStringLiteral("DOGS"));
+        QVERIFY(t->game().words().findSameLengthWord(-1, 7).word.isEmpty());
         // Words without clues give empty clues; an empty list gives nothing.
         setList(t, {"CAT", "DOGS", "COW"});
-        found = t->wordSource().findSameLengthWord(0, 3);
+        found = t->game().words().findSameLengthWord(0, 3);
         QCOMPARE(found.word, QStringLiteral("COW"));
         QVERIFY(found.clue.isEmpty());
         setList(t, {});
-        QVERIFY(t->wordSource().findSameLengthWord(0, 3).word.isEmpty());
+        QVERIFY(t->game().words().findSameLengthWord(0, 3).word.isEmpty());
     }
 
     void theSameLengthSearchPairsWordsAndClearsMarksWhenItWraps() {
@@ -134,8 +134,8 @@ private Q_SLOTS:
 
         // As after "Play Word" (one position on); the chooser's own word is never marked.
         QCOMPARE(deal(t, 1), script::words("CCC", "AAA"));
-        QCOMPARE(int(t->wordSource().isUsed(0)), 1);
-        QCOMPARE(int(t->wordSource().isUsed(2)), 1);
+        QCOMPARE(int(t->game().words().isUsed(0)), 1);
+        QCOMPARE(int(t->game().words().isUsed(2)), 1);
 
         // EEEEE has no partner; going round to 0 forgets the marks, so CCC is free again.
         QCOMPARE(deal(t, 3), script::words("AAA", "CCC"));
@@ -153,7 +153,7 @@ private Q_SLOTS:
         t->settings().SameWordLength = true;
         setList(t, {"A", "BB", "CCC", "DDDD"}, {"", "", "", "four"});
         QCOMPARE(deal(t), script::words("A", "BB"));
-        QCOMPARE(t->wordSource().index(), 1);
+        QCOMPARE(t->game().words().index(), 1);
         QVERIFY(!t->settings().SameWordLength);
         QVERIFY(savedSettings(t->settings()).SameWordLength);
         // From now on the plain rule: two consecutive words, wrapping at the end.
@@ -174,14 +174,14 @@ private Q_SLOTS:
         TestWindow t;
         twoPlayerAlone(t);
         t->settings().WordType = 2;
-        QVERIFY(!t->wordSource().loaded());
+        QVERIFY(!t->game().words().loaded());
         // Cancelled: the default list stays.
         t->DoAWebWord();
         QCOMPARE(t.prompts.count(QStringLiteral("open")), 1);
         QVERIFY(t.prompts.fileSpecs.back().mustExist);
-        QVERIFY(t->wordSource().loaded());
-        QVERIFY(t->wordSource().count() > 1);
-        QCOMPARE(t->game().dealtWord().word, t->wordSource().words().at(0).left(15));
+        QVERIFY(t->game().words().loaded());
+        QVERIFY(t->game().words().count() > 1);
+        QCOMPARE(t->game().dealtWord().word, t->game().words().words().at(0).left(15));
         QCOMPARE(t->game().opponent().word, t->game().dealtWord().word);
 
         // Once a list is loaded the dialog is not shown again.
@@ -194,7 +194,7 @@ private Q_SLOTS:
         u.prompts.fileAnswers.push_back(
             u.writeFile(QStringLiteral("mine.txt"), "Mine\r\nQUOKKA:Smiles\r\n"));
         u->DoAWebWord();
-        QCOMPARE(u->wordSource().words(), QStringList{QStringLiteral("QUOKKA")});
+        QCOMPARE(u->game().words().words(), QStringList{QStringLiteral("QUOKKA")});
         QCOMPARE(u->game().dealtWord().word, QStringLiteral("QUOKKA"));
         QCOMPARE(u->game().dealtWord().clue, QStringLiteral("Smiles"));
         QCOMPARE(u->windowTitle(), QStringLiteral("Ropewit: Mine"));
@@ -219,7 +219,7 @@ private Q_SLOTS:
         WiredWindow t;
         CHECKED(connectedAlone(t));
         t->settings().NumGuesses = QStringLiteral("1");
-        t->HandlePeerMessage(PeerMessage::YourWord, QStringLiteral("OX"));
+        t->game().take(PeerMessage::YourWord, QStringLiteral("OX"));
         t->DoNextWord();
         t->game().setStarted(true);
         t->AlphaClicked(26);  // hanged: the whole word shows
@@ -227,7 +227,7 @@ private Q_SLOTS:
         // The opponent's next word arrives before it is played; redrawing the board (here by
         // the uppercase switch) must not show it in the positions the last word uncovered.
         t->game().setOffer(GameController::Offer::PlayWord);
-        t->HandlePeerMessage(PeerMessage::YourWord, QStringLiteral("CAT:Meows"));
+        t->game().take(PeerMessage::YourWord, QStringLiteral("CAT:Meows"));
         t->ui().MenuUpper->trigger();
         const auto shows = [&](int p, QChar c) {
             const QImage tile = t->ui().WordTiles[p]->pixmap().toImage();
@@ -238,8 +238,8 @@ private Q_SLOTS:
         QVERIFY(t->ui().WordTiles[3]->isHidden());
         // Played, it starts hidden.
         t->ActionButtonClick();
-        QCOMPARE(t->round().word(), QStringLiteral("CAT"));
-        QVERIFY(!t->round().isRevealed(1));
+        QCOMPARE(t->game().round().word(), QStringLiteral("CAT"));
+        QVERIFY(!t->game().round().isRevealed(1));
         QCOMPARE(t->ui().HintLabel->text(), QStringLiteral("Meows"));
     }
 
@@ -412,7 +412,7 @@ private Q_SLOTS:
         p2->ConnectTimerTimer();
         p1->ActionButtonClick();
         p2->ActionButtonClick();
-        QCOMPARE(p2->round().word(), QStringLiteral("EEL"));
+        QCOMPARE(p2->game().round().word(), QStringLiteral("EEL"));
         for (QChar c : QStringLiteral("XEL")) {
             p2->AlphaClicked(c.unicode() - 64);
         }
@@ -424,7 +424,7 @@ private Q_SLOTS:
 
         p1.prompts.questionAnswers.push_back(false);
         p2.prompts.questionAnswers.push_back(false);
-        QTRY_COMPARE(p1->scores().player2(), 7LL);
+        QTRY_COMPARE(p1->game().scores().player2(), 7LL);
         p1->peer().cliWSocket().Close();
         QTRY_VERIFY(!p2->peer().connected());
         QVERIFY(linesOf(p2->ui().ConMemo).contains(QStringLiteral(">>Disconnected")));
@@ -433,20 +433,20 @@ private Q_SLOTS:
         QCOMPARE(p2->controlPanelColor(), p2->palette().color(QPalette::Button));
         QVERIFY(p2->ui().WaitStatus->isHidden());
         // No: everything else stays as it was.
-        QCOMPARE(p2->scores().player2(), 7LL);
-        QCOMPARE(p2->scores().player1(), 0LL);
+        QCOMPARE(p2->game().scores().player2(), 7LL);
+        QCOMPARE(p2->game().scores().player1(), 0LL);
         QCOMPARE(p2->ui().Play2ScorePan->text(), QStringLiteral("7"));
-        QCOMPARE(p2->players().player1(), QStringLiteral("Ann"));
-        QCOMPARE(p2->players().player2(), QStringLiteral("Bea"));
-        QCOMPARE(p2->round().word(), QStringLiteral("EEL"));
+        QCOMPARE(p2->game().players().player1(), QStringLiteral("Ann"));
+        QCOMPARE(p2->game().players().player2(), QStringLiteral("Bea"));
+        QCOMPARE(p2->game().round().word(), QStringLiteral("EEL"));
         QVERIFY(p2->game().ready().mine && p2->game().ready().theirs && p2->game().score().mine &&
                 p2->game().wordFinished());
-        QVERIFY(p2->game().started() && !p2->soloGame() && !p2->game().isPlayer1());
+        QVERIFY(p2->game().started() && !p2->game().solo() && !p2->game().isPlayer1());
         QVERIFY(p2->ui().BlankPanel->isHidden());
         QCOMPARE(p2.prompts.count(QStringLiteral("dialog")), 0);
         // The side in the middle of its word is told as well; its board stays.
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Notice")).size(), 1);
-        QCOMPARE(p1->round().word(), QStringLiteral("OWL"));
+        QCOMPARE(p1->game().round().word(), QStringLiteral("OWL"));
         QVERIFY(!p1->GuessingAllowed());
 
         // Player 1 still listens: the next caller finds a clean game on both sides, and its
@@ -455,8 +455,8 @@ private Q_SLOTS:
         QTRY_VERIFY(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size() == 2 &&
                     p2.prompts.withCaption(QStringLiteral("Ready To Start")).size() == 2);
         for (TestWindow* t : {&p1, &p2}) {
-            QCOMPARE((*t)->scores().player1() + (*t)->scores().player2(), 0LL);
-            QCOMPARE((*t)->wordSource().index(), -1);
+            QCOMPARE((*t)->game().scores().player1() + (*t)->game().scores().player2(), 0LL);
+            QCOMPARE((*t)->game().words().index(), -1);
             (*t)->ui().ConnectTimer->setInterval(1);  // quick ticks; a stopped timer stays stopped
             (*t)->ActionButtonClick();
         }

@@ -157,14 +157,14 @@ private Q_SLOTS:
         t->EnableDisable();
         QVERIFY(t->ui().MenuWords->isEnabled());
         // Solo hides both network panels again.
-        t->setSoloGame(true);
+        t->game().setSolo(true);
         t->EnableDisable();
         QVERIFY(!t->ui().ConnectPanel->isVisible());
         QVERIFY(!t->ui().WebPanel->isVisible());
         QCOMPARE(t->clientWidth(), 476);
         // While the welcome panel is up, the window counts as solo.
         t->ShowWelcome(true);
-        t->setSoloGame(false);
+        t->game().setSolo(false);
         t->EnableDisable();
         QVERIFY(!t->ui().WebPanel->isVisible());
     }
@@ -208,28 +208,28 @@ private Q_SLOTS:
         const QString path = t.writeFile(QStringLiteral("big.txt"), listOf(1234));
         t->options().LoadGame(path);
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Numbers"));
-        QCOMPARE(t->wordSource().words().size(), 1234);
-        QCOMPARE(t->wordSource().words().first(), QStringLiteral("W0"));
-        QCOMPARE(t->wordSource().hints().first(), QStringLiteral("clue 0"));
+        QCOMPARE(t->game().words().words().size(), 1234);
+        QCOMPARE(t->game().words().words().first(), QStringLiteral("W0"));
+        QCOMPARE(t->game().words().hints().first(), QStringLiteral("clue 0"));
         QCOMPARE(t->ui().WordNumPanel->text(), QStringLiteral("Word 1 of 1,234"));
-        QVERIFY(!t->wordSource().isUsed(0));
-        QCOMPARE(t->wordSource().usedCount(), 1234);
-        QVERIFY(t->wordSource().loaded());
+        QVERIFY(!t->game().words().isUsed(0));
+        QCOMPARE(t->game().words().usedCount(), 1234);
+        QVERIFY(t->game().words().loaded());
 
         // Scrambling is reproducible from the same generator state, and switching it off
         // again does not reorder the list in play.
         t->settings().ScrambleList = true;
         programRandom().setState(0);
         t->options().LoadGame(path);
-        const QStringList shuffled = t->wordSource().words();
-        QVERIFY(shuffled != (TestWindow().win->wordSource().words()));
+        const QStringList shuffled = t->game().words().words();
+        QVERIFY(shuffled != (TestWindow().win->game().words().words()));
         programRandom().setState(0);
         t->options().LoadGame(path);
-        QCOMPARE(t->wordSource().words(), shuffled);
+        QCOMPARE(t->game().words().words(), shuffled);
         t->ui().MenuScramble->trigger();
         QVERIFY(!t->settings().ScrambleList);
         QVERIFY(!t->ui().MenuScramble->isChecked());
-        QCOMPARE(t->wordSource().words(), shuffled);
+        QCOMPARE(t->game().words().words(), shuffled);
     }
 
     void unusableListsFallBackToNoWords() {
@@ -238,16 +238,16 @@ private Q_SLOTS:
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")),
                  QStringList{"File could not be loaded."});
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: File Not Found"));
-        QCOMPARE(t->wordSource().words(), QStringList{"NoWords"});
-        QCOMPARE(t->wordSource().hints(), QStringList{QString()});
+        QCOMPARE(t->game().words().words(), QStringList{"NoWords"});
+        QCOMPARE(t->game().words().hints(), QStringList{QString()});
 
         // A title without words is refused the same way, as is an empty file.
         t.prompts.clear();
         t->options().LoadGame(t.writeFile(QStringLiteral("title.txt"), "Just a title\r\n"));
         QCOMPARE(t.prompts.messages(), QStringList{"File could not be loaded."});
-        QCOMPARE(t->wordSource().words(), QStringList{"NoWords"});
+        QCOMPARE(t->game().words().words(), QStringList{"NoWords"});
         t->options().LoadGame(t.writeFile(QStringLiteral("empty.txt"), QByteArray()));
-        QCOMPARE(t->wordSource().words(), QStringList{"NoWords"});
+        QCOMPARE(t->game().words().words(), QStringList{"NoWords"});
     }
 
     void hostileListsLoadByTheRules() {
@@ -259,15 +259,15 @@ private Q_SLOTS:
             junk.append(static_cast<char>((i * 7919) & 0xff));
         }
         t->options().LoadGame(t.writeFile(QStringLiteral("junk.txt"), junk));
-        const QStringList words = t->wordSource().words();
+        const QStringList words = t->game().words().words();
         for (const QString& w : words) {
             QVERIFY(w.size() <= 15);
         }
-        QCOMPARE(t->wordSource().words().size(), t->wordSource().hints().size());
+        QCOMPARE(t->game().words().words().size(), t->game().words().hints().size());
         // One enormous line is a title and nothing else.
         t->options().LoadGame(
             t.writeFile(QStringLiteral("line.txt"), QByteArray(5 * 1024 * 1024, 'x')));
-        QCOMPARE(t->wordSource().words(), QStringList{"NoWords"});
+        QCOMPARE(t->game().words().words(), QStringList{"NoWords"});
     }
 
     void wordsMenuLoadsTheChosenFile() {
@@ -275,14 +275,14 @@ private Q_SLOTS:
         const QString path = t.writeFile(QStringLiteral("a.txt"), "Animals\r\nCAT:Purrs\r\n");
         t.prompts.fileAnswers.push_back(std::nullopt);
         t->ui().MenuWords->trigger();
-        QVERIFY(!t->wordSource().loaded());
+        QVERIFY(!t->game().words().loaded());
         QCOMPARE(t.prompts.fileSpecs.back().title, QStringLiteral("Open Text File of Words"));
         // It opens where the lists that come with the game lie.
         QCOMPARE(t.prompts.fileSpecs.back().directory, t->settings().ProgramDir);
         QVERIFY(QFileInfo::exists(t->settings().ProgramDir + QStringLiteral("/ANIMALS.TXT")));
         t.prompts.fileAnswers.push_back(path);
         t->ui().MenuWords->trigger();
-        QCOMPARE(t->wordSource().words(), QStringList{"CAT"});
+        QCOMPARE(t->game().words().words(), QStringList{"CAT"});
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Animals"));
     }
 

@@ -62,9 +62,9 @@ private Q_SLOTS:
         startSolo(t, "Animals\r\nCAT:Purrs\r\nDOG\r\n");
         QVERIFY(!t->ui().BlankPanel->isVisible());
         QVERIFY(t->ui().MainPanel->isVisible());
-        QVERIFY(t->soloGame());
-        QCOMPARE(t->round().word(), QStringLiteral("CAT"));
-        QCOMPARE(t->round().clue(), QStringLiteral("Purrs"));
+        QVERIFY(t->game().solo());
+        QCOMPARE(t->game().round().word(), QStringLiteral("CAT"));
+        QCOMPARE(t->game().round().clue(), QStringLiteral("Purrs"));
         QCOMPARE(t->ui().WordNumPanel->text(), QStringLiteral("Word 1 of 2"));
         QCOMPARE(t->ui().Guesses->text(), QStringLiteral("8 Guesses Left"));
         QVERIFY(!t->ui().WordTiles[3]->isHidden());
@@ -88,28 +88,28 @@ private Q_SLOTS:
         // A click on the S tile.
         QTest::mouseClick(t->ui().AlphabetTiles[19], Qt::LeftButton);
         for (int p : {3, 4, 6, 7}) {
-            QVERIFY(t->round().isRevealed(p));
+            QVERIFY(t->game().round().isRevealed(p));
         }
-        QVERIFY(!t->round().isRevealed(1) && !t->round().isRevealed(2) &&
-                !t->round().isRevealed(5));
+        QVERIFY(!t->game().round().isRevealed(1) && !t->game().round().isRevealed(2) &&
+                !t->game().round().isRevealed(5));
         QVERIFY(t->ui().AlphabetTiles[19]->isHidden());
         QCOMPARE(t->ui().UsedLettersLabel->text(), QStringLiteral(" S"));
         // Typed letters whatever the Shift state.
         QTest::keyClick(t.win.get(), Qt::Key_I, Qt::ShiftModifier);
-        QVERIFY(t->round().isRevealed(2));
+        QVERIFY(t->game().round().isRevealed(2));
         QTest::keyClick(t.win.get(), Qt::Key_Z);
-        QCOMPARE(t->round().guessesLeft(), 7);
+        QCOMPARE(t->game().round().guessesLeft(), 7);
         QCOMPARE(t->ui().Guesses->text(), QStringLiteral("7 Guesses Left"));
-        QCOMPARE(t->round().usedLetters(), QStringLiteral("SIZ"));
+        QCOMPARE(t->game().round().usedLetters(), QStringLiteral("SIZ"));
         QCOMPARE(t->ui().UsedLettersLabel->text(), QStringLiteral(" S I Z"));
         // Ctrl and Alt combinations are not guesses.
         QTest::keyClick(t.win.get(), Qt::Key_P, Qt::ControlModifier);
         QTest::keyClick(t.win.get(), Qt::Key_F, Qt::AltModifier);
-        QCOMPARE(t->round().usedLetters(), QStringLiteral("SIZ"));
+        QCOMPARE(t->game().round().usedLetters(), QStringLiteral("SIZ"));
         // A repeated guess costs nothing.
         QTest::keyClick(t.win.get(), Qt::Key_Z);
-        QCOMPARE(t->round().guessesLeft(), 7);
-        QCOMPARE(t->round().usedLetters(), QStringLiteral("SIZ"));
+        QCOMPARE(t->game().round().guessesLeft(), 7);
+        QCOMPARE(t->game().round().usedLetters(), QStringLiteral("SIZ"));
         // Letters typed into the chat edit stay there.
         t->ui().WebPanel->setEnabled(true);
         t->ui().WebPanel->show();
@@ -117,7 +117,7 @@ private Q_SLOTS:
         t->ui().MyMess->setFocus();
         QTest::keyClick(t->ui().MyMess, Qt::Key_M);
         QCOMPARE(t->ui().MyMess->text(), QStringLiteral("m"));
-        QVERIFY(!t->round().usedLetters().contains(QLatin1Char('M')));
+        QVERIFY(!t->game().round().usedLetters().contains(QLatin1Char('M')));
     }
 
     void lettersAreDrawnInTheCaseWrittenUnlessUpperCaseIsOn() {
@@ -148,7 +148,7 @@ private Q_SLOTS:
         white.fill(Qt::white);
         QCOMPARE(tileImage(t->ui().WordTiles[4]), white);
         QTest::keyClick(t.win.get(), Qt::Key_Space);
-        QVERIFY(t->round().isRevealed(4));
+        QVERIFY(t->game().round().isRevealed(4));
         QCOMPARE(tileImage(t->ui().WordTiles[4]), t->pictures().SavedWord);
         QCOMPARE(tileImage(t->ui().AlphabetTiles[27]).size(), QSize(28, 28));
     }
@@ -182,9 +182,9 @@ private Q_SLOTS:
         guess(t, QStringLiteral("Z"));
         QCOMPARE(t.prompts.withCaption(QStringLiteral("More")),
                  QStringList{"Sorry, you've been hung.  Click for next word."});
-        QCOMPARE(t->scores().player1(), 0);
+        QCOMPARE(t->game().scores().player1(), 0);
         // The next word follows at once with a fresh gallows.
-        QCOMPARE(t->round().word(), QStringLiteral("CD"));
+        QCOMPARE(t->game().round().word(), QStringLiteral("CD"));
         QCOMPARE(t->pictures().NoHangPicture, t->pictures().EmptyGallows);
     }
 
@@ -208,17 +208,17 @@ private Q_SLOTS:
         guess(t, QStringLiteral("XYAB"));
         QCOMPARE(t.prompts.withCaption(QStringLiteral("More")),
                  QStringList{"Word Completed Successfully! Click for next word"});
-        QCOMPARE(t->scores().player1(), 6);
+        QCOMPARE(t->game().scores().player1(), 6);
         QCOMPARE(t->ui().Play1ScorePan->text(), QStringLiteral("6"));
-        QCOMPARE(t->round().word(), QStringLiteral("CD"));
-        QCOMPARE(t->round().guessesLeft(), 8);
+        QCOMPARE(t->game().round().word(), QStringLiteral("CD"));
+        QCOMPARE(t->game().round().guessesLeft(), 8);
         QCOMPARE(t->ui().WordNumPanel->text(), QStringLiteral("Word 2 of 3"));
         guess(t, QStringLiteral("CD"));
         QCOMPARE(t->ui().WordNumPanel->text(), QStringLiteral("Word 3 of 3"));
         guess(t, QStringLiteral("EF"));
-        QCOMPARE(t->round().word(), QStringLiteral("AB"));
+        QCOMPARE(t->game().round().word(), QStringLiteral("AB"));
         QCOMPARE(t->ui().WordNumPanel->text(), QStringLiteral("Word 1 of 3"));
-        QCOMPARE(t->scores().player1(), 22);
+        QCOMPARE(t->game().scores().player1(), 22);
     }
 
     void oddWordsAreHandled() {
@@ -228,15 +228,15 @@ private Q_SLOTS:
             QVERIFY(!t->ui().WordTiles[p]->isHidden());
         }
         guess(t, QStringLiteral("ABCDEFGHIJKLMNO"));
-        QCOMPARE(t->scores().player1(), 8);
+        QCOMPARE(t->game().scores().player1(), 8);
         // The empty entry is complete at its first correct... and at any guess: it has no
         // positions, so a guess misses but the word counts as complete when checked.
-        QCOMPARE(t->round().word(), QString());
+        QCOMPARE(t->game().round().word(), QString());
         for (int p = 1; p <= 15; ++p) {
             QVERIFY(t->ui().WordTiles[p]->isHidden());
         }
         t->CheckComplete();
-        QCOMPARE(t->scores().player1(), 16);
+        QCOMPARE(t->game().scores().player1(), 16);
     }
 
     void guessCountsFromTheSettings() {
@@ -247,8 +247,8 @@ private Q_SLOTS:
         QCOMPARE(scoring::guessesFromSetting(QStringLiteral("5x")), 5);
         TestWindow t("[Options]\r\nNumber of Guesses=ab\r\n");
         startSolo(t, "T\r\nAB\r\n");
-        QCOMPARE(t->round().guessesLeft(), 5);
-        QCOMPARE(t->round().guessesAllowed(), 5);
+        QCOMPARE(t->game().round().guessesLeft(), 5);
+        QCOMPARE(t->game().round().guessesAllowed(), 5);
     }
 
     void winnerTableAndGameOverText() {
@@ -268,8 +268,8 @@ private Q_SLOTS:
         QCOMPARE(scoring::scorePayload(1234), QStringLiteral("1234"));
 
         TestWindow t;
-        t->scores().add(true, 100);
-        t->scores().add(false, 95);
+        t->game().scores().add(true, 100);
+        t->game().scores().add(false, 95);
         QVERIFY(!t->WehaveWinner());
         QVERIFY(t.prompts.shown.empty());
     }
@@ -407,14 +407,14 @@ private Q_SLOTS:
         t->game().setStarted(false);
         QTest::keyClick(t->ui().MainPanel, Qt::Key_A);
         QTest::mouseClick(t->ui().AlphabetTiles[2], Qt::LeftButton);
-        QVERIFY(t->round().usedLetters().isEmpty());
+        QVERIFY(t->game().round().usedLetters().isEmpty());
         t->game().setStarted(true);
         t->game().setWordFinished(true);
         QTest::keyClick(t->ui().MainPanel, Qt::Key_A);
-        QVERIFY(t->round().usedLetters().isEmpty());
+        QVERIFY(t->game().round().usedLetters().isEmpty());
         t->game().setWordFinished(false);
         QTest::keyClick(t->ui().MainPanel, Qt::Key_A);
-        QCOMPARE(t->round().usedLetters(), QStringLiteral("A"));
+        QCOMPARE(t->game().round().usedLetters(), QStringLiteral("A"));
     }
 };
 

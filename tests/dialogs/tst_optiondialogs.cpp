@@ -339,7 +339,7 @@ private Q_SLOTS:
             typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral(" Zed")));
         t->ui().MenuUserName->trigger();
         QCOMPARE(t->settings().UserName, QStringLiteral("Zed"));
-        QCOMPARE(t->players().player1(), QStringLiteral("Zed"));
+        QCOMPARE(t->game().players().player1(), QStringLiteral("Zed"));
         QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Zed"));
         QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Zed"));
 
@@ -352,7 +352,7 @@ private Q_SLOTS:
         // Options and guesses changed alone, or in a two-player game with no opponent yet,
         // are stored and saved but not logged.
         for (const bool solo : {true, false}) {
-            t->setSoloGame(solo);
+            t->game().setSolo(solo);
             t.prompts.dialogScript.push_back([](QDialog& d) {
                 auto& g = static_cast<TGuess&>(d);
                 g.TheGuess->setText(g.TheGuess->text() == QLatin1String("5") ? QStringLiteral("6")
@@ -416,11 +416,11 @@ private Q_SLOTS:
         QTRY_VERIFY(server.hasPendingConnections());
         QTcpSocket* peer = server.nextPendingConnection();
         QVERIFY(peer);
-        t->setSoloGame(false);
+        t->game().setSolo(false);
         t->game().setPhase(GameController::Phase::ReadyToStart);
         t->game().setPlayer1(false);
-        t->players().setPlayer1(QStringLiteral("Ann"));
-        t->players().setPlayer2(QStringLiteral("Old"));
+        t->game().players().setPlayer1(QStringLiteral("Ann"));
+        t->game().players().setPlayer2(QStringLiteral("Old"));
         t->settings().UserName = QStringLiteral("Old");
         t->settings().NumGuesses = QStringLiteral("8");
         t->settings().GameType = 2;
@@ -475,10 +475,10 @@ private Q_SLOTS:
         t.prompts.dialogScript.push_back(
             typeAndPressOk(&TGetYourName::TheGuess, QStringLiteral("Zed ")));
         t->ui().MenuUserName->trigger();
-        QCOMPARE(t->players().player2(), QStringLiteral("Zed"));
+        QCOMPARE(t->game().players().player2(), QStringLiteral("Zed"));
         QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Zed"));
         QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Zed"));
-        QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
+        QCOMPARE(t->game().players().player1(), QStringLiteral("Ann"));
 
         t.prompts.dialogScript.push_back(typeAndPressOk(&TGetYourName::TheGuess, QString()));
         t->ui().MenuUserName->trigger();

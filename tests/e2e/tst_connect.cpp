@@ -30,10 +30,10 @@ private Q_SLOTS:
         QCOMPARE(p2->settings().NumGuesses, QStringLiteral("12"));
         QCOMPARE(p2->settings().GameType, 1);
         QCOMPARE(p2->settings().WinScore, 150);
-        QCOMPARE(p1->players().player1(), QStringLiteral("Ann"));
-        QCOMPARE(p1->players().player2(), QStringLiteral("Bea"));
-        QCOMPARE(p2->players().player1(), QStringLiteral("Ann"));
-        QCOMPARE(p2->players().player2(), QStringLiteral("Bea"));
+        QCOMPARE(p1->game().players().player1(), QStringLiteral("Ann"));
+        QCOMPARE(p1->game().players().player2(), QStringLiteral("Bea"));
+        QCOMPARE(p2->game().players().player1(), QStringLiteral("Ann"));
+        QCOMPARE(p2->game().players().player2(), QStringLiteral("Bea"));
         QCOMPARE(p1->ui().OppPanel->text(), QStringLiteral("Bea"));
         QCOMPARE(p2->ui().OppPanel->text(), QStringLiteral("Ann"));
         QCOMPARE(p1->clientWidth(), 632);
@@ -61,8 +61,8 @@ private Q_SLOTS:
         pair.connect();
         pair.waitForStartSummaries();
         for (TestWindow* t : {&pair.p1, &pair.p2}) {
-            QCOMPARE((*t)->players().player1(), QStringLiteral("Player 1"));
-            QCOMPARE((*t)->players().player2(), QStringLiteral("Player 2"));
+            QCOMPARE((*t)->game().players().player1(), QStringLiteral("Player 1"));
+            QCOMPARE((*t)->game().players().player2(), QStringLiteral("Player 2"));
             QCOMPARE((*t)->ui().Play1ScoreLab->text(), QStringLiteral("Player 1"));
             QCOMPARE((*t)->ui().Play2ScoreLab->text(), QStringLiteral("Player 2"));
         }
@@ -98,7 +98,7 @@ private Q_SLOTS:
         QVERIFY(p1->peer().connected() && p2->peer().connected());
         QVERIFY(p1->game().isPlayer1());
         QCOMPARE(p1->peer().cliWSocket().state(), TWSocket::wsConnected);
-        QCOMPARE(p1->players().player2(), QStringLiteral("Bea"));
+        QCOMPARE(p1->game().players().player2(), QStringLiteral("Bea"));
         QCOMPARE(p1->ui().OppPanel->text(), QStringLiteral("Bea"));
         QCOMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
         QVERIFY(!logOf(p1).contains(QStringLiteral(">>Disconnected")));
@@ -121,9 +121,9 @@ private Q_SLOTS:
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 2);
         QTRY_COMPARE(p3.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
         QVERIFY(p1->game().isPlayer1());
-        QCOMPARE(p1->players().player2(), QStringLiteral("Cat"));
+        QCOMPARE(p1->game().players().player2(), QStringLiteral("Cat"));
         QCOMPARE(p1->ui().OppPanel->text(), QStringLiteral("Cat"));
-        QCOMPARE(p3->players().player1(), QStringLiteral("Ann"));
+        QCOMPARE(p3->game().players().player1(), QStringLiteral("Ann"));
         QCOMPARE(logOf(p1).filter(QStringLiteral(">>Connected with 127.0.0.1")).size(), 2);
         QVERIFY(logOf(p3).contains(QStringLiteral(">>Syncing Options")));
         QVERIFY(p1.prompts.withCaption(QStringLiteral("Ready To Start"))

@@ -40,7 +40,7 @@ private Q_SLOTS:
 
         p2.write("08Bea\x02");
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
-        QCOMPARE(p1->players().player2(), QStringLiteral("Bea"));
+        QCOMPARE(p1->game().players().player2(), QStringLiteral("Bea"));
 
         p1->ActionButtonClick();  // Start Game
         expected += "04\x02";
@@ -91,8 +91,8 @@ private Q_SLOTS:
         QCOMPARE(p1->ui().WebWordlabel->text(), QStringLiteral("PEAR"));
         QCOMPARE(p1->ui().MissedWebLabel->text(), QStringLiteral("R A E Q P "));
         QCOMPARE(p1->ui().WebGuesses->text(), QStringLiteral("7 Guesses Left"));
-        QCOMPARE(p1->scores().player1(), 7LL);
-        QCOMPARE(p1->scores().player2(), 7LL);
+        QCOMPARE(p1->game().scores().player1(), 7LL);
+        QCOMPARE(p1->game().scores().player2(), 7LL);
         QCOMPARE(p1->ui().Play2ScorePan->text(), QStringLiteral("7"));
         QVERIFY(p1->ui().WaitStatus->isHidden());
         QVERIFY(p1->game().playerPosted(true) && p1->game().playerPosted(false));

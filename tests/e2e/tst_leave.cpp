@@ -34,7 +34,7 @@ private Q_SLOTS:
             w.NextButton->click();
         });
         pair.p2.prompts.questionAnswers.push_back(false);
-        pair.p1->MenuPlayerClick();
+        pair.p1->ui().MenuPlayer->trigger();
 
         QTRY_VERIFY(!pair.p2->peer().connected());
         QTRY_VERIFY(
@@ -73,7 +73,7 @@ private Q_SLOTS:
                 }
             };
         }
-        p1->scores().add(true, p1->settings().WinScore + 1);
+        p1->game().scores().add(true, p1->settings().WinScore + 1);
         p1->game().setPlayerPosted(true, true);
         p1->game().setPlayerPosted(false, true);
         p1->ConnectTimerTimer();

@@ -77,8 +77,8 @@ private Q_SLOTS:
 
         QTRY_VERIFY(!a.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty() &&
                     !b.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty());
-        QCOMPARE(a->players().player2(), QStringLiteral("Bea"));
-        QCOMPARE(b->players().player1(), QStringLiteral("Ann"));
+        QCOMPARE(a->game().players().player2(), QStringLiteral("Bea"));
+        QCOMPARE(b->game().players().player1(), QStringLiteral("Ann"));
         QVERIFY(script::noErrors(a, b));
     }
 

@@ -88,8 +88,8 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(bothOffer(a, b, kPlay), 5000);
             a->ActionButtonClick();
             b->ActionButtonClick();
-            clickWord(a, a->round().word(), 0);
-            clickWord(b, b->round().word(), 1);
+            clickWord(a, a->game().round().word(), 0);
+            clickWord(b, b->game().round().word(), 1);
             QTRY_VERIFY_WITH_TIMEOUT(!gameOver(a).isEmpty() || bothOffer(a, b, kPlay), 5000);
         }
         QTRY_VERIFY_WITH_TIMEOUT(gameOver(a).size() == 1 && gameOver(b).size() == 1, 5000);

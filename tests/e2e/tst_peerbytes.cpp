@@ -38,7 +38,7 @@ private Q_SLOTS:
         QTRY_VERIFY(raw.received.size() >= kOpening.size());
         QCOMPARE(raw.received, kOpening);
         QVERIFY(t->game().isPlayer1());
-        QCOMPARE(t->players().player1(), QStringLiteral("Player 1"));
+        QCOMPARE(t->game().players().player1(), QStringLiteral("Player 1"));
         QCOMPARE(t->ui().PlayerPanel->text(), QStringLiteral("Player 1"));
         QCOMPARE(fullLogOf(t), QStringList({QStringLiteral(">>Waiting for a connection"),
                                             QStringLiteral(">>Connected with 127.0.0.1"),
@@ -47,7 +47,7 @@ private Q_SLOTS:
 
         raw.send("08Bea\x02");
         QTRY_COMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
-        QCOMPARE(t->players().player2(), QStringLiteral("Bea"));
+        QCOMPARE(t->game().players().player2(), QStringLiteral("Bea"));
         QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Bea"));
         QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Player 1"));
         QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Bea"));
@@ -96,7 +96,7 @@ private Q_SLOTS:
         QVERIFY(t->settings().Player1Chooses);
         QCOMPARE(t->settings().WinScore, 100);
         QVERIFY(!t->settings().UseHints);
-        QCOMPARE(t->players().player1(), QStringLiteral("Player 1"));
+        QCOMPARE(t->game().players().player1(), QStringLiteral("Player 1"));
         QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Player 1"));
         QVERIFY(!t->ui().MenuWords->isEnabled());  // Player 1 chooses the list
 

@@ -87,8 +87,8 @@ private Q_SLOTS:
         QVERIFY(connected >= 0);
         QVERIFY(connected < log.indexOf(QStringLiteral(">>Syncing Options")));
         QTRY_VERIFY(ann.received.contains("08Bea\x02"));
-        QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
-        QCOMPARE(t->players().player2(), QStringLiteral("Bea"));
+        QCOMPARE(t->game().players().player1(), QStringLiteral("Ann"));
+        QCOMPARE(t->game().players().player2(), QStringLiteral("Bea"));
     }
 
     // A game lost with its connection leaves nothing behind for the next connection: a

@@ -106,8 +106,8 @@ struct Game {
         }
         QTRY_VERIFY(bothPosted(p1) && bothPosted(p2));
         QTRY_VERIFY(p1->ui().WaitStatus->isHidden() && p2->ui().WaitStatus->isHidden());
-        QCOMPARE(p1->scores().player1(), p2->scores().player1());
-        QCOMPARE(p1->scores().player2(), p2->scores().player2());
+        QCOMPARE(p1->game().scores().player1(), p2->game().scores().player1());
+        QCOMPARE(p1->game().scores().player2(), p2->game().scores().player2());
     }
 
     static void guess(TestWindow& t, int misses) {
@@ -125,9 +125,9 @@ struct Game {
             QVERIFY2(over.first().startsWith(winnerLine + QStringLiteral("\n\r\n\r")),
                      qPrintable(over.first()));
             QVERIFY(offers(*t, kStart));
-            QCOMPARE((*t)->scores().player1(), 0LL);
-            QCOMPARE((*t)->scores().player2(), 0LL);
-            QCOMPARE((*t)->wordSource().index(), -1);
+            QCOMPARE((*t)->game().scores().player1(), 0LL);
+            QCOMPARE((*t)->game().scores().player2(), 0LL);
+            QCOMPARE((*t)->game().words().index(), -1);
             QVERIFY(!(*t)->game().ready().mine && !(*t)->game().ready().theirs);
         }
     }
@@ -258,8 +258,8 @@ private Q_SLOTS:
         Game::guess(g.p2, 1);
         QTRY_COMPARE(g.p1->ui().WebWordlabel->text(), QStringLiteral("XXXXX"));
         QTRY_VERIFY(bothPosted(g.p1) && bothPosted(g.p2));
-        QCOMPARE(g.p1->scores().player1(), 7LL);
-        QCOMPARE(g.p1->scores().player2(), 7LL);
+        QCOMPARE(g.p1->game().scores().player1(), 7LL);
+        QCOMPARE(g.p1->game().scores().player2(), 7LL);
 
         // "Play Word" moved the list on by one, so the next word is two entries further.
         CHECKED(g.tick(g.p2));
@@ -296,8 +296,8 @@ private Q_SLOTS:
 
         CHECKED(g.tick(g.p1));
         QCOMPARE(g.dealt(), words("PLUM", "KIWI"));
-        QCOMPARE(int(g.p1->wordSource().isUsed(3)), 1);
-        QCOMPARE(int(g.p1->wordSource().isUsed(5)), 1);
+        QCOMPARE(int(g.p1->game().words().isUsed(3)), 1);
+        QCOMPARE(int(g.p1->game().words().isUsed(5)), 1);
         CHECKED(g.play(0, 1));
         CHECKED(g.tickToGameOver(QStringLiteral("Ann is the winner!")));
         QVERIFY(g.p1->settings().SameWordLength);

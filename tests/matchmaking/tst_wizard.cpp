@@ -51,7 +51,7 @@ private Q_SLOTS:
         t->settings().LastPanel3Option = 2;
         t->settings().LastIpAddresses[1] = QStringLiteral("10.0.0.2");
         t->settings().LastIpAddresses[3] = QStringLiteral("10.0.0.4");
-        t->setSoloGame(false);
+        t->game().setSolo(false);
         const Settings before = t->settings();
         bool checked = false;
         const bool finished = runWizard(t, [&](TDoNewGame& w) {
@@ -73,7 +73,7 @@ private Q_SLOTS:
         QVERIFY(checked);
         QVERIFY(!finished);
         // Cancel on step 1 changes nothing.
-        QVERIFY(!t->soloGame());
+        QVERIFY(!t->game().solo());
         QCOMPARE(t->settings().LastPanel1Option, before.LastPanel1Option);
         QCOMPARE(t->settings().LastIpAddresses, before.LastIpAddresses);
         QVERIFY(t.prompts.count(QStringLiteral("open")) == 0);
@@ -155,7 +155,7 @@ private Q_SLOTS:
         QVERIFY(logOf(t).contains(QStringLiteral(">>Attempting To Connect")));
         // Disabled until the call has its answer.
         QVERIFY(!t->ui().MenuPlayer->isEnabled());
-        QVERIFY(!t->soloGame());
+        QVERIFY(!t->game().solo());
         QTRY_VERIFY(t->ui().MenuPlayer->isEnabled());
     }
 
@@ -182,7 +182,7 @@ private Q_SLOTS:
         QVERIFY(t->peer().listening());
         QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
         QCOMPARE(logOf(t).count(QStringLiteral(">>Waiting for a connection")), 1);
-        QVERIFY(!t->soloGame());
+        QVERIFY(!t->game().solo());
     }
 
     void opponentWithoutAUserName() {
@@ -371,8 +371,8 @@ private Q_SLOTS:
         QCOMPARE(prompts.fileSpecs.front().title, QStringLiteral("Open Text File of Words"));
         QVERIFY(prompts.fileSpecs.front().mustExist);
         QCOMPARE(prompts.fileSpecs.front().directory, t->settings().ProgramDir);
-        QVERIFY(t->soloGame());
-        QCOMPARE(t->wordSource().title(), QStringLiteral("Title"));
+        QVERIFY(t->game().solo());
+        QCOMPARE(t->game().words().title(), QStringLiteral("Title"));
         QCOMPARE(t.fs.request(0), removal("Ann", "192.0.2.7"));
         QTRY_VERIFY(logOf(t).contains(QStringLiteral(">>Removed from server")));
         QTRY_COMPARE(peer->state(), QAbstractSocket::UnconnectedState);
@@ -382,7 +382,7 @@ private Q_SLOTS:
 
     void closeBoxOnStep2Finishes() {
         TestWindow t(kNamedAnn);
-        t->setSoloGame(true);
+        t->game().setSolo(true);
         bool cancelled = true;
         const bool finished = runWizard(t, [&](TDoNewGame& w) {
             toStep2(w);
@@ -392,7 +392,7 @@ private Q_SLOTS:
         });
         QVERIFY(finished);
         QVERIFY(!cancelled);
-        QVERIFY(!t->soloGame());
+        QVERIFY(!t->game().solo());
     }
 };
 

@@ -257,7 +257,7 @@ private Q_SLOTS:
             CHECKED(t.raw.waitFor("110\x02"));
             t.raw.received.clear();
             CHECKED(t.deliver("08\x02"));
-            QCOMPARE(t->players().player2(), QStringLiteral("Player 2"));
+            QCOMPARE(t->game().players().player2(), QStringLiteral("Player 2"));
             QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Player 2"));
             QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Player 2"));
             QCOMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
@@ -269,7 +269,7 @@ private Q_SLOTS:
             WiredWindow t("[Options]\r\nUse Sound=No\r\n");
             CHECKED(t.call(Role::Player2));
             CHECKED(t.deliver("08\x02"));
-            QCOMPARE(t->players().player1(), QStringLiteral("Player 1"));
+            QCOMPARE(t->game().players().player1(), QStringLiteral("Player 1"));
             QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Player 1"));
             QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Player 1"));
             QCOMPARE(t.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 1);
@@ -282,12 +282,12 @@ private Q_SLOTS:
         {
             WiredWindow t(kAnn);
             CHECKED(t.wire(Role::Player1));
-            t->scores().add(true, 30);
+            t->game().scores().add(true, 30);
             t->game().score().mine = true;
             t->controlPanel().ShowWaitStatus(QStringLiteral("Waiting for opponent's score."));
             CHECKED(t.deliver("09012\x02"));
-            QCOMPARE(t->scores().player2(), 12);
-            QCOMPARE(t->scores().player1(), 30);
+            QCOMPARE(t->game().scores().player2(), 12);
+            QCOMPARE(t->game().scores().player1(), 30);
             QVERIFY(t->game().playerPosted(false));
             QVERIFY(t->game().score().theirs);
             QVERIFY(t->ui().WaitStatus->isHidden());
@@ -295,15 +295,15 @@ private Q_SLOTS:
             QCOMPARE(t->ui().Play2ScorePan->text(), QStringLiteral("12"));
             QVERIFY(fullLogOf(t).contains(QStringLiteral(">>Received opponent's score")));
             CHECKED(t.deliver("09007\x02"));
-            QCOMPARE(t->scores().player2(), 19);
+            QCOMPARE(t->game().scores().player2(), 19);
         }
         {
             WiredWindow t(kBea);
             CHECKED(t.wire(Role::Player2));
             t->controlPanel().ShowWaitStatus(QStringLiteral("Waiting for opponent's word."));
             CHECKED(t.deliver("09120\x02"));
-            QCOMPARE(t->scores().player1(), 120);
-            QCOMPARE(t->scores().player2(), 0);
+            QCOMPARE(t->game().scores().player1(), 120);
+            QCOMPARE(t->game().scores().player2(), 0);
             QVERIFY(t->game().playerPosted(true));
             QVERIFY(!t->ui().WaitStatus->isHidden());  // this side's score is not out yet
             QCOMPARE(t->ui().Play1ScorePan->text(), QStringLiteral("120"));
@@ -350,22 +350,22 @@ private Q_SLOTS:
         t.raw.send("12Animals of the World\x02");
         CHECKED(t.deliver("13Zed\x02"));
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Animals of the World"));
-        QCOMPARE(t->players().player2(), QStringLiteral("Zed"));
+        QCOMPARE(t->game().players().player2(), QStringLiteral("Zed"));
         QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Zed"));
         QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Zed"));
         CHECKED(t.deliver("13\x02"));
-        QCOMPARE(t->players().player2(), QStringLiteral("Player 2"));
+        QCOMPARE(t->game().players().player2(), QStringLiteral("Player 2"));
         QCOMPARE(t->ui().Play2ScoreLab->text(), QStringLiteral("Player 2"));
-        QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
+        QCOMPARE(t->game().players().player1(), QStringLiteral("Ann"));
         QVERIFY(t.raw.received.isEmpty());  // a new name is not answered
 
         WiredWindow t2(kBea);
         CHECKED(t2.wire(Role::Player2));
         CHECKED(t2.deliver("13Anna\x02"));
-        QCOMPARE(t2->players().player1(), QStringLiteral("Anna"));
+        QCOMPARE(t2->game().players().player1(), QStringLiteral("Anna"));
         QCOMPARE(t2->ui().OppPanel->text(), QStringLiteral("Anna"));
         QCOMPARE(t2->ui().Play1ScoreLab->text(), QStringLiteral("Anna"));
-        QCOMPARE(t2->players().player2(), QStringLiteral("Bea"));
+        QCOMPARE(t2->game().players().player2(), QStringLiteral("Bea"));
         QVERIFY(t2.raw.received.isEmpty());
     }
 
@@ -437,7 +437,7 @@ private Q_SLOTS:
         QVERIFY(one >= 0);
         QCOMPARE(log.mid(one, 3), QStringList({QStringLiteral("one"), QStringLiteral("two"),
                                                QStringLiteral("three")}));
-        QCOMPARE(t->players().player1(), QStringLiteral("Zed"));
+        QCOMPARE(t->game().players().player1(), QStringLiteral("Zed"));
     }
 
     void messageSplitOverManyReads() {
@@ -446,12 +446,12 @@ private Q_SLOTS:
         QSignalSpy reads(&t->peer().cliWSocket(), &TWSocket::DataAvailable);
         const QByteArray message = "13Zedekiah\x02";
         for (char byte : message) {
-            QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
+            QCOMPARE(t->game().players().player1(), QStringLiteral("Ann"));
             const qsizetype before = reads.size();
             t.raw.send(QByteArray(1, byte));
             QTRY_VERIFY(reads.size() > before);
         }
-        QCOMPARE(t->players().player1(), QStringLiteral("Zedekiah"));
+        QCOMPARE(t->game().players().player1(), QStringLiteral("Zedekiah"));
     }
 
     void zeroByteDropsTheRestOfItsRead() {
@@ -483,7 +483,7 @@ private Q_SLOTS:
                 "13Cat\x02"
                 "05m4\x02");
             QTRY_VERIFY(fullLogOf(t).contains(QStringLiteral("m4")));
-            QCOMPARE(t->players().player1(), QStringLiteral("Cat"));
+            QCOMPARE(t->game().players().player1(), QStringLiteral("Cat"));
         };
         t.raw.send(
             "05m1\x02"
@@ -496,7 +496,7 @@ private Q_SLOTS:
                               QStringLiteral("m4")}));
         QCOMPARE(boxes, 1);
         QTRY_COMPARE(t.raw.received, QByteArray("08Bea\x02"));
-        QCOMPARE(t->players().player1(), QStringLiteral("Cat"));
+        QCOMPARE(t->game().players().player1(), QStringLiteral("Cat"));
         QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("Start &Game"));
         QVERIFY(!t->ui().ActionButton->isHidden());
     }
@@ -528,7 +528,7 @@ private Q_SLOTS:
         CHECKED(t.raw.sync(t));
         QCOMPARE(deepest, 1);
         QCOMPARE(boxes, 1);
-        QCOMPARE(t->players().player1(), QStringLiteral("Dan"));
+        QCOMPARE(t->game().players().player1(), QStringLiteral("Dan"));
         QCOMPARE(t->ui().OppPanel->text(), QStringLiteral("Dan"));
         QCOMPARE(t->ui().Play1ScoreLab->text(), QStringLiteral("Dan"));
         QTRY_COMPARE(t.raw.received, QByteArray("08Bea\x02"
@@ -571,13 +571,13 @@ private Q_SLOTS:
         CHECKED(t.deliver("0299999\x02"));
         QCOMPARE(t->game().dealtWord().word, QString(15, QLatin1Char('W')));
         QCOMPARE(t->game().dealtWord().clue.size(), 255);
-        QVERIFY(t->scores().player2() > 0);
-        QVERIFY(t->scores().player2() <= 2000000000LL);
-        QCOMPARE(t->ui().Play2ScorePan->text(), QString::number(t->scores().player2()));
+        QVERIFY(t->game().scores().player2() > 0);
+        QVERIFY(t->game().scores().player2() <= 2000000000LL);
+        QCOMPARE(t->ui().Play2ScorePan->text(), QString::number(t->game().scores().player2()));
         QCOMPARE(t->game().opponent().word.size(), 255);
         QCOMPARE(t->game().opponent().progress.size(), 255);
         QVERIFY(t->windowTitle().size() <= 9 + 255);
-        QCOMPARE(t->players().player2().size(), 255);
+        QCOMPARE(t->game().players().player2().size(), 255);
         // More guesses than the guess attempts dialog allows: the most it allows.
         QCOMPARE(t->settings().NumGuesses, QStringLiteral("20"));
         QVERIFY(fullLogOf(t).contains(
@@ -633,7 +633,7 @@ private Q_SLOTS:
                       "09\x02"
                       "09-5\x02"));
         QCOMPARE(t->settings().NumGuesses, QStringLiteral("5"));
-        QCOMPARE(t->scores().player2(), 0);
+        QCOMPARE(t->game().scores().player2(), 0);
         QVERIFY(t->peer().connected());
     }
 
@@ -704,7 +704,7 @@ private Q_SLOTS:
         t->settings().UserName = QStringLiteral("Bea Two");
         t.raw.send("08Ann\x02");
         QTRY_VERIFY(t.raw.received.endsWith("08Bea Two\x02"));
-        QCOMPARE(t->players().player1(), QStringLiteral("Ann"));
+        QCOMPARE(t->game().players().player1(), QStringLiteral("Ann"));
     }
 
     void ownAddressesAreListed() {

@@ -22,7 +22,7 @@ struct PeerPair {
     static void leaveWelcomeForTwoPlayer(TestWindow& t) {
         t->show();
         t->ShowWelcome(false);
-        t->setSoloGame(false);
+        t->game().setSolo(false);
         t->EnableDisable();
     }
 
@@ -127,11 +127,11 @@ struct WiredWindow : TestWindow {
         if (role == Role::Player1) {
             QTRY_VERIFY(raw.received.endsWith("110\x02") || raw.received.endsWith("111\x02"));
             CHECKED(deliver("08Bea\x02"));
-            QCOMPARE(win->players().player2(), QStringLiteral("Bea"));
+            QCOMPARE(win->game().players().player2(), QStringLiteral("Bea"));
         } else {
             raw.send("08Ann\x02");
             CHECKED(raw.waitFor("08" + win->settings().UserName.toLatin1() + '\x02'));
-            QCOMPARE(win->players().player1(), QStringLiteral("Ann"));
+            QCOMPARE(win->game().players().player1(), QStringLiteral("Ann"));
         }
         raw.received.clear();
     }
