@@ -57,6 +57,11 @@ void TMainWin::CliWSocketSessionConnected(bool asPlayer1) {
 
 void TMainWin::CliWSocketSessionClosed(bool gameLost) {
     LogLine(QStringLiteral(">>Disconnected"));
+    // However it ended, nothing can be offered or waited for without the opponent.
+    if (!game_->solo() && !closing_) {
+        controlPanel_.FlashIt(false);
+        controlPanel_.Withdraw();
+    }
     EnableDisable();
     CentreWindow();
     if (gameLost) {

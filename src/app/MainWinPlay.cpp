@@ -160,10 +160,8 @@ void TMainWin::GameInterrupted() {
     if (game_->solo() || closing_) {
         return;
     }
-    // Nothing can arrive any more: stop the flashing and the waiting, keep the rest (board,
-    // scores, names) as it is so the player can still see how the game stood.
-    controlPanel_.FlashIt(false);
-    controlPanel_.Withdraw();
+    // The board, scores and names stay as they are, so the player can still see how the game
+    // stood.
     if (ctx_.prompts->question(this, QStringLiteral("Notice"),
                                QStringLiteral("The connection to your opponent has been lost, so "
                                               "this game cannot go on.\n\nWould you like to "

@@ -40,6 +40,7 @@ private Q_SLOTS:
         QTRY_VERIFY(
             pair.p1->ui().ConMemo->toPlainText().contains(QStringLiteral(">>Disconnected")));
         QVERIFY(pair.p1.prompts.withCaption(QStringLiteral("Notice")).isEmpty());
+        QVERIFY(pair.p1->ui().ActionButton->isHidden());  // nothing left to start or play
         QVERIFY(!pair.p1->peer().leaving());
         QTRY_VERIFY(pair.p1->ui().ConMemo->toPlainText().contains(
             QStringLiteral(">>Selected opponent is not waiting to play.")));
