@@ -10,6 +10,17 @@
 
 namespace {
 
+// The requests and replies by their codes on the wire.
+enum MatchCode : int {
+    kAddMe = 1,
+    kRemoveMe = 2,
+    kListLongest = 3,
+    kListByLetters = 4,
+    kTheList = 5,
+    kListFull = 6,
+    kAdded = 7,
+};
+
 constexpr int kMaxUserName = 20;
 // Well inside the time the server keeps a waiting player (600 s).
 constexpr int kRenewMs = 240 * 1000;
@@ -161,16 +172,16 @@ void MatchClient::onSessionConnected(int error) {
     } else {
         switch (request_) {
             case MatchRequest::Register:
-                send(1, playerPayload(settings_.UserName, registeredAddress()));
+                send(kAddMe, playerPayload(settings_.UserName, registeredAddress()));
                 break;
             case MatchRequest::ListLongest:
-                send(3);
+                send(kListLongest);
                 break;
             case MatchRequest::ListByLetters:
-                send(4, text::toAnsi(letters_));
+                send(kListByLetters, text::toAnsi(letters_));
                 break;
             case MatchRequest::Remove:
-                send(2, playerPayload(settings_.UserName, registeredAddress()));
+                send(kRemoveMe, playerPayload(settings_.UserName, registeredAddress()));
                 Q_EMIT logLine(QStringLiteral(">>Removed from server"));
                 break;
             case MatchRequest::None:
@@ -213,10 +224,10 @@ void MatchClient::send(int code, const QByteArray& payload) {
 bool MatchClient::answers(int code) const {
     switch (request_) {
         case MatchRequest::Register:
-            return code == 6 || code == 7;
+            return code == kListFull || code == kAdded;
         case MatchRequest::ListLongest:
         case MatchRequest::ListByLetters:
-            return code == 5;
+            return code == kTheList;
         default:
             return false;
     }
@@ -296,7 +307,7 @@ void MatchClient::onDataAvailable() {
 // Only a reply that answers the request under way comes here.
 void MatchClient::handle(int code, const QByteArray& payload) {
     switch (code) {
-        case 5:
+        case kTheList:
             if (payload.isEmpty()) {
                 Q_EMIT notice(QStringLiteral("Notice"),
                               QStringLiteral("No users are currently logged onto the server."));
@@ -304,7 +315,7 @@ void MatchClient::handle(int code, const QByteArray& payload) {
                 Q_EMIT opponentsListed(text::fromAnsi(payload));
             }
             break;
-        case 6:
+        case kListFull:
             if (quietRenewal_) {
                 // Still waiting, but no longer listed: said once, and the renewal ends.
                 quietRenewal_ = false;
@@ -316,7 +327,7 @@ void MatchClient::handle(int code, const QByteArray& payload) {
             Q_EMIT notice(QStringLiteral("Notice"),
                           QStringLiteral("The user list on the server is full.  Name not added."));
             break;
-        case 7:
+        case kAdded:
             if (quietRenewal_) {
                 quietRenewal_ = false;
                 break;
