@@ -81,6 +81,11 @@ void NetworkSteps::CliSrvWSocketRegistered() {
         peer_.setListening(true);
         StartServer();
     }
+    // Listed while nobody listens (the port is taken): every caller would be refused.
+    if (!peer_.isListening()) {
+        peer_.setListening(false);
+        UnLog();
+    }
 }
 
 void NetworkSteps::AddressHistory(const QString& address) {

@@ -323,6 +323,19 @@ private Q_SLOTS:
         QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 0);
     }
 
+    void addedWhileThePortIsTakenLeavesTheServer() {
+        ServedWindow t;
+        QTcpServer taken;
+        QVERIFY(taken.listen(QHostAddress::Any, 0));
+        t->context().peerPort = taken.serverPort();
+        t->match().setOwnAddress(QStringLiteral("192.0.2.7"));
+        t->network().BeginServerRequest(1);
+        QVERIFY(!t.fs.request(0).isEmpty());
+        t.fs.reply(0, "07\x02");
+        QVERIFY(t.fs.request(1).startsWith("02"));
+        QVERIFY(!t->match().loggedOn() && !t->peer().listening());
+    }
+
     void closingWhileRegisteredSendsTheRemoval() {
         ServedWindow t("[Options]\r\nUser Name=Ann\r\n");  // takes the removal, never answers
         t->show();
