@@ -303,9 +303,8 @@ void RelayServer::close(quint64 id, const QString& why) {
         byIdentity_.remove(identity);
         byToken_.remove(link->token);
         // A player whose relay connection is gone cannot be called at the address it is
-        // listed with; one that was joined has its game, and its own removal, already.
-        if (link->role == Role::Holding || link->role == Role::Registering)
-            store_.remove(link->name, link->address, link->source, [](RemoveResult) {});
+        // listed with, so it is no longer listed.
+        store_.remove(link->name, link->address, link->source, [](RemoveResult) {});
     }
     const bool pairEnds = link->role == Role::Joined && find(link->partner) != nullptr;
     if (pairEnds)
