@@ -31,7 +31,6 @@ public:
         return held.mid(held.lastIndexOf('/') + 1);
     }
     void send(const QByteArray& bytes) { socket_.write(bytes); }
-    void close() { socket_.disconnectFromHost(); }
     QByteArray got() const { return got_; }
 
 private:
