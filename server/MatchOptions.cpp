@@ -1,6 +1,7 @@
 #include "MatchOptions.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 
 #ifndef ROPEWIT_VERSION
 #define ROPEWIT_VERSION "0"
@@ -142,9 +143,65 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Logs counts of requests, refusals, connections and waiting players "
                        "every SECONDS (default 0: never)."),
         QStringLiteral("SECONDS"));
-    parser.addOptions({help, version, listen, port, capacity, expiry, maxConnections, idleTimeout,
-                       redisTimeout, store, maxPerAddress, addressPolicy, logRequests,
-                       statsInterval});
+    const auto option = [](const char* name, const char* text, const char* value) {
+        return QCommandLineOption(QLatin1String(name), QLatin1String(text), QLatin1String(value));
+    };
+    const QCommandLineOption relayPort = option(
+        "relay-port",
+        "TCP port of the relay, through which players who cannot be called directly are called "
+        "(default: no relay; 0 lets the system choose).",
+        "N");
+    const QCommandLineOption publicAddress =
+        option("public-address",
+               "Name or address callers reach this server at, in relayed players' listed "
+               "addresses (default: the --listen address).",
+               "HOST");
+    const QCommandLineOption relayMaxPairs =
+        option("relay-max-pairs", "Most relayed pairs at once (default 1000).", "N");
+    const QCommandLineOption relayMaxConnections =
+        option("relay-max-connections", "Most relay connections open at once (default 4000).", "N");
+    const QCommandLineOption relayTokenTimeout =
+        option("relay-token-timeout-ms",
+               "Milliseconds a relay connection has to say who it is (default 10000).", "MS");
+    const QCommandLineOption relayIdle = option(
+        "relay-idle-timeout",
+        "Seconds a relayed pair may stay silent before it is closed (default 1800).", "SECONDS");
+    const QCommandLineOption relayRate =
+        option("relay-rate",
+               "Bytes per second each side of a pair may send, sustained (default 4096).", "BYTES");
+    const QCommandLineOption relayBurst = option(
+        "relay-burst", "Bytes each side of a pair may send at once (default 65536).", "BYTES");
+    const QCommandLineOption relayWrongTokenDelay =
+        option("relay-wrong-token-delay-ms",
+               "Milliseconds by which each wrong token delays the next token from its address "
+               "(default 1000).",
+               "MS");
+    QCommandLineOption relayRenew = option("relay-renew-ms", "", "MS");
+    relayRenew.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help,
+                       version,
+                       listen,
+                       port,
+                       capacity,
+                       expiry,
+                       maxConnections,
+                       idleTimeout,
+                       redisTimeout,
+                       store,
+                       maxPerAddress,
+                       addressPolicy,
+                       logRequests,
+                       statsInterval,
+                       relayPort,
+                       publicAddress,
+                       relayMaxPairs,
+                       relayMaxConnections,
+                       relayTokenTimeout,
+                       relayIdle,
+                       relayRate,
+                       relayBurst,
+                       relayWrongTokenDelay,
+                       relayRenew});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -217,6 +274,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {redisTimeout, 1, 86400000, &o.redisTimeoutMs},
         {maxPerAddress, 0, 1000000, &o.maxPerAddress},
         {statsInterval, 0, 86400, &o.statsIntervalSeconds},
+        {relayPort, 0, 65535, &o.relayPort},
+        {relayMaxPairs, 1, 1000000, &o.relayMaxPairs},
+        {relayMaxConnections, 1, 1000000, &o.relayMaxConnections},
+        {relayTokenTimeout, 1, 600000, &o.relayTokenTimeoutMs},
+        {relayIdle, 1, 86400, &o.relayIdleTimeoutSeconds},
+        {relayRate, 1, 1000000000, &o.relayRate},
+        {relayBurst, 1, 1000000000, &o.relayBurst},
+        {relayWrongTokenDelay, 0, 600000, &o.relayWrongTokenDelayMs},
+        {relayRenew, 1, 86400000, &o.relayRenewMs},
     };
     for (const NumberOption& n : numbers) {
         if (!parser.isSet(n.option))
@@ -233,6 +299,22 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         *n.target = static_cast<int>(read);
     }
     o.port = static_cast<quint16>(portValue);
+    QString host = parser.value(publicAddress);
+    if (!parser.isSet(publicAddress) && o.listen != QHostAddress(QHostAddress::Any))
+        host = o.listen.toString();
+    if (QHostAddress(host).protocol() == QAbstractSocket::IPv6Protocol)
+        host = QLatin1Char('[') + host + QLatin1Char(']');
+    o.publicAddress = host.toLatin1();
+    if (o.relayPort >= 0 && host.isEmpty())
+        return failure(QStringLiteral("--relay-port needs --public-address (or --listen)"));
+    const bool plain = std::all_of(host.begin(), host.end(), [](QChar c) {
+        return c.unicode() > 0x20 && c.unicode() < 0x7F && c != QLatin1Char('/');
+    });
+    if (!plain || host.size() > kMaxPublicAddress)
+        return failure(QStringLiteral("--public-address: expected a host name or address of at "
+                                      "most %1 printable characters, got \"%2\"")
+                           .arg(kMaxPublicAddress)
+                           .arg(host));
     return cl;
 }
 

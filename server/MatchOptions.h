@@ -32,7 +32,21 @@ struct Options {
     AddressPolicy addressPolicy = AddressPolicy::Auto;
     bool logRequests = false;
     int statsIntervalSeconds = 0;  // 0: no stats lines
+    // The relay; off while relayPort is negative.
+    int relayPort = -1;
+    QByteArray publicAddress;  // in a listed address: bracketed when IPv6
+    int relayMaxPairs = 1000;
+    int relayMaxConnections = 4000;
+    int relayTokenTimeoutMs = 10000;
+    int relayIdleTimeoutSeconds = 1800;
+    int relayRate = 4096;
+    int relayBurst = 65536;
+    int relayWrongTokenDelayMs = 1000;
+    int relayRenewMs = 30000;
 };
+
+// The longest --public-address: HOST:PORT/TOKEN must fit the 50 bytes a listed address has.
+constexpr int kMaxPublicAddress = 50 - 1 - 5 - 1 - 22;
 
 struct CommandLine {
     enum class Action { Run, Help, Version, Error };

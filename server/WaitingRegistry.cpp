@@ -409,6 +409,16 @@ void WaitingRegistry::drop(quint32 id) {
     --count_;
 }
 
+void WaitingRegistry::setText(Entry& e, const QByteArray& key, QByteArray listed) {
+    if (listed == key.mid(2 + static_cast<unsigned char>(key[0])))
+        listed.clear();
+    e.text = std::make_unique<char[]>(static_cast<size_t>(key.size() + 1 + listed.size()));
+    std::memcpy(e.text.get(), key.constData(), static_cast<size_t>(key.size()));
+    e.text[static_cast<size_t>(key.size())] = static_cast<char>(listed.size());
+    std::memcpy(e.text.get() + key.size() + 1, listed.constData(),
+                static_cast<size_t>(listed.size()));
+}
+
 AddResult WaitingRegistry::add(const Registration& registration, qint64 nowMs) {
     const qint64 now = advance(nowMs);
     const QByteArray name = cut(registration.name);
@@ -422,6 +432,9 @@ AddResult WaitingRegistry::add(const Registration& registration, qint64 nowMs) {
         e.refreshedMs = now;
         unlink(found);
         linkNewest(found);
+        // The relay lists a held player with its own address; a renewal carries the address
+        // the player is to be listed with now, as in Redis.
+        setText(e, key, cut(registration.listedAddress));
         return AddResult::Refreshed;
     }
     if (count_ >= capacity_)
@@ -433,16 +446,9 @@ AddResult WaitingRegistry::add(const Registration& registration, qint64 nowMs) {
             return AddResult::AddressFull;
     }
 
-    QByteArray listed = cut(registration.listedAddress);
-    if (listed == address)
-        listed.clear();
     const quint32 id = allocate();
     Entry& e = entries_[id];
-    e.text = std::make_unique<char[]>(static_cast<size_t>(key.size() + 1 + listed.size()));
-    std::memcpy(e.text.get(), key.constData(), static_cast<size_t>(key.size()));
-    e.text[static_cast<size_t>(key.size())] = static_cast<char>(listed.size());
-    std::memcpy(e.text.get() + key.size() + 1, listed.constData(),
-                static_cast<size_t>(listed.size()));
+    setText(e, key, cut(registration.listedAddress));
     e.seq = nextSeq_++;
     e.minSeq = e.seq;
     e.refreshedMs = now;

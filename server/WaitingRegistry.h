@@ -86,6 +86,8 @@ private:
     static QByteArray identityKey(const QByteArray& name, const QByteArray& address);
     static int identityLength(const Entry& e) { return 2 + nameLength(e) + addressLength(e); }
 
+    // `key` is the identity; `listed` empty or equal to the address is not stored twice.
+    static void setText(Entry& e, const QByteArray& key, QByteArray listed);
     qint64 advance(qint64 nowMs);
     quint32 allocate();
     void drop(quint32 id);

@@ -2,6 +2,7 @@
 #include <QDateTime>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -15,6 +16,7 @@
 #include "MatchService.h"
 #include "MemoryStore.h"
 #include "RedisStore.h"
+#include "RelayServer.h"
 
 namespace {
 
@@ -135,6 +137,43 @@ int main(int argc, char* argv[]) {
             .arg(o.idleTimeoutMs)
             .arg(o.maxConnections));
 
+    std::unique_ptr<matchd::RelayServer> relay;
+    if (o.relayPort >= 0) {
+        matchd::RelayLimits limits;
+        limits.publicHost = o.publicAddress;
+        limits.maxPairs = o.relayMaxPairs;
+        limits.maxConnections = o.relayMaxConnections;
+        limits.tokenTimeoutMs = o.relayTokenTimeoutMs;
+        limits.idleTimeoutSeconds = o.relayIdleTimeoutSeconds;
+        limits.rateBytesPerSecond = o.relayRate;
+        limits.burstBytes = o.relayBurst;
+        limits.wrongTokenDelayMs = o.relayWrongTokenDelayMs;
+        // Renewed well before the registration would lapse.
+        limits.renewMs = static_cast<int>(
+            std::min<qint64>(o.relayRenewMs, qint64{o.expirySeconds} * 1000 / 2 + 1));
+        relay = std::make_unique<matchd::RelayServer>(
+            *store, limits,
+            [&server](const QString& who, const QString& what) { server->log(who, what); });
+        if (!relay->listen(o.listen, static_cast<quint16>(o.relayPort))) {
+            writeLine(stderr, QStringLiteral("ropewit-matchd: cannot listen for the relay on %1 "
+                                             "port %2: %3")
+                                  .arg(o.listen.toString())
+                                  .arg(o.relayPort)
+                                  .arg(relay->errorString()));
+            return 1;
+        }
+        relay->setPublicPort(relay->serverPort());
+        server->log(QStringLiteral("-"),
+                    QStringLiteral("relay on port %1, listed as %2:%1/TOKEN; at most %3 pairs, "
+                                   "%4 bytes/s (bursts of %5) per side, idle timeout %6 s")
+                        .arg(relay->serverPort())
+                        .arg(QString::fromLatin1(o.publicAddress))
+                        .arg(o.relayMaxPairs)
+                        .arg(o.relayRate)
+                        .arg(o.relayBurst)
+                        .arg(o.relayIdleTimeoutSeconds));
+    }
+
     std::unique_ptr<QSocketNotifier> stopNotifier;
     if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
         stopNotifier = std::make_unique<QSocketNotifier>(stopPipe[0], QSocketNotifier::Read);
@@ -179,6 +218,7 @@ int main(int argc, char* argv[]) {
         stats.start(o.statsIntervalSeconds * 1000);
     }
     const int code = QCoreApplication::exec();
+    relay.reset();
     server->close();
     server.reset();
     return code;

@@ -10,6 +10,7 @@
 
 #include "Matchd.h"
 #include "RedisProcess.h"
+#include "RelayLink.h"
 #include "Testing.h"
 
 // ropewit-matchd as a running program, spoken to over TCP the way the game's client speaks
@@ -35,6 +36,18 @@ protected:
     Matchd& server() { return *server_; }
     quint16 port() const { return server_ ? server_->port() : 0; }
     RedisProcess& redis() { return *redis_; }
+    // Starts the server with a relay, registers Ann and holds her; her relay connection.
+    std::unique_ptr<RelayLink> startHolding(const QStringList& args) {
+        if (!start(QStringList{"--relay-port", "0"} + args) ||
+            !QTest::qWaitFor([this] { return server_->relayPort() != 0; }, 10000) ||
+            answer(port(), registration("Ann", "192.0.2.7")) != kAdded)
+            return nullptr;
+        auto ann = std::make_unique<RelayLink>(relayPort(),
+                                               "20Ann\x01"
+                                               "192.0.2.7\x02");
+        return ann->token().size() == 22 ? std::move(ann) : nullptr;
+    }
+    quint16 relayPort() const { return server_->relayPort(); }
 
 private Q_SLOTS:
     void initTestCase_data() {
@@ -328,6 +341,118 @@ private Q_SLOTS:
         QCOMPARE(answer(port(), "03\x02"), kEmptyList);
     }
 
+    void relayJoinsACallerToAHeldPlayer() {
+        auto ann = startHolding({});
+        QVERIFY(ann);
+        const QByteArray listed =
+            "127.0.0.1:" + QByteArray::number(relayPort()) + '/' + ann->token();
+        QCOMPARE(ann->got(), "21" + listed + '\x02');
+        QCOMPARE(answer(port(), "03\x02"), listOf({{"Ann", listed}}));
+
+        RelayLink bo(relayPort(), "24" + ann->token() + "\x02hello");
+        QVERIFY(ann->receives("21" + listed + '\x02' + "22\x02hello"));
+        ann->send(QByteArray("\x00\x01\xffhi", 5));
+        QVERIFY(bo.receives(QByteArray("22\x02\x00\x01\xffhi", 8)));
+
+        RelayLink cy(relayPort(), "24" + ann->token() + "\x02");
+        QVERIFY(cy.closes());
+        QCOMPARE(cy.got(), "I am already playing! Try later...\r\n");
+        bo.send("bye");
+        QVERIFY(ann->receives("bye"));
+        ann.reset();
+        QVERIFY(bo.closes());
+        // Her entry named a connection that is gone.
+        QTRY_COMPARE(answer(port(), "03\x02"), kEmptyList);
+    }
+
+    void relayRefuses_data() {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("not registered") << QByteArray("20Bo\x01h\x02") << "not registered";
+        QTest::newRow("second hold") << QByteArray(
+                                            "20Ann\x01"
+                                            "192.0.2.7\x02")
+                                     << "already holds";
+        QTest::newRow("unknown token") << "24" + QByteArray(22, 'A') + '\x02' << "unknown token";
+        QTest::newRow("long token") << "24" + QByteArray(1000, 'A') + '\x02' << "unknown token";
+        QTest::newRow("control bytes") << QByteArray(
+                                              "24ab\x05"
+                                              "cd\x02")
+                                       << "unknown token";
+        QTest::newRow("no end mark") << QByteArray(1100, 'A') << "no end mark";
+        QTest::newRow("other request") << QByteArray("03\x02") << "not a relay request";
+    }
+
+    void relayRefuses() {
+        QFETCH(QByteArray, first);
+        QFETCH(QString, why);
+        const auto ann = startHolding({});
+        QVERIFY(ann);
+        RelayLink other(relayPort(), first);
+        QVERIFY(other.closes());
+        QVERIFY(other.got().startsWith("23") && other.got().endsWith('\x02'));
+        QVERIFY2(other.got().contains(why.toLatin1()), other.got());
+        QVERIFY(!ann->got().contains("22\x02"));
+    }
+
+    void relayLimitsClose_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("call");
+        QTest::addColumn<QByteArray>("flood");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("token deadline")
+            << QStringList{"--relay-token-timeout-ms", "300"} << QByteArray("") << QByteArray()
+            << "no request within 300 ms";
+        QTest::newRow("bandwidth")
+            << QStringList{"--relay-rate", "1000", "--relay-burst", "2000"} << QByteArray("24")
+            << QByteArray(5000, 'f') << "over the bandwidth cap of 1000 bytes/s";
+        QTest::newRow("idle") << QStringList{"--relay-idle-timeout", "1"} << QByteArray("24")
+                              << QByteArray() << "idle for 1 s";
+        // Removed while held: no caller at all.
+        QTest::newRow("removed") << QStringList{"--relay-renew-ms", "100"} << QByteArray()
+                                 << QByteArray() << "no longer registered";
+    }
+
+    void relayLimitsClose() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, call);
+        QFETCH(QByteArray, flood);
+        QFETCH(QString, logged);
+        const auto ann = startHolding(args);
+        QVERIFY(ann);
+        if (call.isNull()) {
+            QCOMPARE(answer(port(), removal("Ann", "192.0.2.7")), QByteArray());
+            QVERIFY(ann->closes());
+        } else {
+            RelayLink bo(relayPort(), call.isEmpty() ? call : call + ann->token() + '\x02' + flood);
+            QVERIFY(bo.closes());
+            QVERIFY(call.isEmpty() || ann->closes());
+        }
+        QTRY_VERIFY(server().output().contains(logged));
+    }
+
+    void relayPairCapAndWrongTokenDelay() {
+        const auto ann =
+            startHolding({"--relay-max-pairs", "1", "--relay-wrong-token-delay-ms", "500"});
+        QVERIFY(ann);
+        QCOMPARE(answer(port(), registration("Di", "h")), kAdded);
+        RelayLink di(relayPort(), "20Di\x01h\x02");
+        RelayLink bo(relayPort(), "24" + ann->token() + '\x02');
+        RelayLink cy(relayPort(), "24" + di.token() + '\x02', kOther);
+        QVERIFY(cy.closes());
+        QVERIFY(cy.got().contains("the relay is full"));
+
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(RelayLink(relayPort(), "24wrong\x02").closes());
+        QVERIFY(clock.elapsed() >= 500);
+        // Another address is not slowed down by them.
+        RelayLink other(relayPort(), "24" + di.token() + '\x02', kOther);
+        QVERIFY(other.closes());
+        QVERIFY(other.got().contains("the relay is full"));
+    }
+
     void badOptions_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("mentions");
@@ -336,6 +461,13 @@ private Q_SLOTS:
         QTest::newRow("expiry") << QStringList{"--expiry", "-5"} << "--expiry";
         QTest::newRow("listen") << QStringList{"--listen", "nowhere"} << "--listen";
         QTest::newRow("unknown") << QStringList{"--colour"} << "colour";
+        QTest::newRow("relay without public address")
+            << QStringList{"--relay-port", "1"} << "--public-address";
+        QTest::newRow("public address too long")
+            << QStringList{"--public-address", "relays.far.example.org"} << "--public-address";
+        QTest::newRow("public address with a slash")
+            << QStringList{"--public-address", "a/b"} << "--public-address";
+        QTest::newRow("relay rate") << QStringList{"--relay-rate", "0"} << "--relay-rate";
     }
 
     void badOptions() {

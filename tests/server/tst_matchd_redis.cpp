@@ -139,6 +139,22 @@ private Q_SLOTS:
         QCOMPARE(answer(other.port(), "03\x02"), kEmptyList);
     }
 
+    void relayedPlayerIsCalledThroughTheRelayThatHoldsIt() {
+        const auto ann = startHolding({});
+        QVERIFY(ann);
+        Matchd b({"--store", redis().url(), "--relay-port", "0"});
+        QVERIFY(QTest::qWaitFor([&] { return b.relayPort() != 0; }, 10000));
+        const QByteArray listed =
+            "127.0.0.1:" + QByteArray::number(relayPort()) + '/' + ann->token();
+        QCOMPARE(answer(b.port(), "03\x02"), listOf({{"Ann", listed}}));
+
+        RelayLink wrongRelay(b.relayPort(), "24" + ann->token() + '\x02');
+        QVERIFY(wrongRelay.closes());
+        QVERIFY(wrongRelay.got().contains("held by another server's relay"));
+        RelayLink bo(relayPort(), "24" + ann->token() + '\x02');
+        QVERIFY(ann->receives("22\x02"));
+    }
+
     void bytesRoundTrip() {
         Matchd a({"--store", redis().url(), "--max-per-address", "0"});
         Matchd b({"--store", redis().url(), "--max-per-address", "0"});

@@ -58,6 +58,11 @@ public:
     }
 
     quint16 port() const { return port_; }
+    // The relay's port, from its start line; 0 without one.
+    quint16 relayPort() const {
+        static const QRegularExpression line(QStringLiteral("relay on port (\\d+),"));
+        return static_cast<quint16>(line.match(output()).captured(1).toUInt());
+    }
     bool running() const { return process_.state() == QProcess::Running; }
     QString output() const { return QString::fromUtf8(output_); }
 
