@@ -21,6 +21,23 @@
 #include "settings/SaveThrottle.h"
 #include "widgets/ClickLabel.h"
 
+namespace {
+
+// The word ends lost and shows itself as after the last miss; then the next word comes.
+void skipWord(TMainWin& w) {
+    if (!w.game().skipWord()) {
+        return;
+    }
+    w.board().ShowHanged();
+    w.board().DisplayWord();
+    w.ShowScores();
+    w.context().prompts->message(&w, QStringLiteral("More"),
+                                 QStringLiteral("Word skipped.  Click for next word."));
+    w.DoNextWord();
+}
+
+}  // namespace
+
 namespace windowwiring {
 
 void connectControls(TMainWin& w, OptionsMenu& options) {
@@ -33,6 +50,7 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
     }
     // The help menu and Exit need nothing but the window.
     QObject::connect(ui.MenuExit, &QAction::triggered, &w, [&w] { w.close(); });
+    QObject::connect(ui.MenuSkip, &QAction::triggered, &w, [&w] { skipWord(w); });
     QObject::connect(ui.MenuContents, &QAction::triggered, &w, [&w] {
         helpmenu::openContents(*w.context().prompts, &w, w.settings().ProgramDir);
     });

@@ -101,8 +101,11 @@ public:
     bool guessingAllowed() const;
     // Guesses the letter of a tile; the opponent is told of a letter taken.
     Round::Guess guess(int tile);
-    // The points of the word just ended: the guesses left when solved, none when hanged.
+    // The points of the word just ended: the guesses left when solved, none when lost.
     int pointsOfWord() const;
+    // Gives up the solo word being guessed: it ends lost, with no points, as if hanged.
+    // False (nothing changes) in a two-player game or when no word is being guessed.
+    bool skipWord();
 
     // --- The progression of a game ---
     // A new game: the list from its start, no points; with an opponent nobody is ready yet.
@@ -174,6 +177,8 @@ Q_SIGNALS:
     void opponentWordChanged();
     void opponentNamed(const QString& name, bool renamed);
     void scoresChanged();
+    // A solo word ended, solved or lost (hanged or skipped), after this many misses.
+    void wordEnded(bool solved, int misses);
     // The opponent changed an option: the game options, hint mode; the settings are owed a save.
     void optionsChanged();
     void hintsChanged();

@@ -188,7 +188,14 @@ private Q_SLOTS:
         QCOMPARE(t->pictures().NoHangPicture, t->pictures().EmptyGallows);
     }
 
+    void aLostWordIsShownWholeEvenWithUnguessableCharacters_data() {
+        QTest::addColumn<bool>("skip");
+        QTest::newRow("hanged") << false;
+        QTest::newRow("skipped with Ctrl+K") << true;
+    }
+
     void aLostWordIsShownWholeEvenWithUnguessableCharacters() {
+        QFETCH(bool, skip);
         TestWindow t("[Options]\r\nNumber of Guesses=2\r\n");
         startSolo(t, "T\r\nR2-D2\r\nNEXT\r\n");
         // Catch the board before the next word replaces it.
@@ -197,9 +204,18 @@ private Q_SLOTS:
             shownTile = tileImage(t->ui().WordTiles[2]);
             QCOMPARE(t->pictures().NoHangPicture, t->pictures().YesHang);
         };
-        guess(t, QStringLiteral("XY"));
+        guess(t, QStringLiteral("X"));
+        if (skip) {
+            t->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(t.win.get()));
+            QTest::keyClick(t.win.get(), Qt::Key_K, Qt::ControlModifier);
+        } else {
+            guess(t, QStringLiteral("Y"));
+        }
         QCOMPARE(shownTile,
                  MakeLetterTile(QLatin1Char('2'), t->pictures().SavedWord, t->settings().WordFont));
+        QCOMPARE(t->game().round().word(), QStringLiteral("NEXT"));
+        QCOMPARE(t->game().scores().player1(), 0);
     }
 
     void solvedWordsScoreTheirGuessesLeftAndTheListRepeats() {

@@ -315,6 +315,27 @@ private Q_SLOTS:
         QCOMPARE(solo->nextWord().word, QStringLiteral("CAT"));
     }
 
+    // A skipped word is lost as a hanged one is; every end of a solo word is told.
+    void aSkippedWordIsLostWithoutPoints() {
+        Side solo(QStringLiteral("Ann"));
+        QSignalSpy ended(solo.game.get(), &GameController::wordEnded);
+        QVERIFY(!solo->skipWord());  // no word yet
+        solo->round().begin(QStringLiteral("CAT"), QString(), 8);
+        solo->guess(Round::tileOfKey(Qt::Key_Z));
+        QVERIFY(solo->skipWord());
+        QVERIFY(solo->round().isComplete() && solo->pointsOfWord() == 0);
+        QVERIFY(!solo->skipWord());
+        solo->round().begin(QStringLiteral("OX"), QString(), 8);
+        solo->guess(Round::tileOfKey(Qt::Key_O));
+        solo->guess(Round::tileOfKey(Qt::Key_X));
+        solo->finishWord(solo->pointsOfWord());
+        QCOMPARE(solo.scores().player1(), 8);
+        QCOMPARE(QList<QVariantList>(ended), (QList<QVariantList>{{false, 1}, {true, 0}}));
+        solo->round().begin(QStringLiteral("EMU"), QString(), 8);
+        solo->setSolo(false);
+        QVERIFY(!solo->skipWord());
+    }
+
     void twoConnectionsPlayWholeGames() {
         Side ann(QStringLiteral("Ann"));
         Side bea(QStringLiteral("Bea"));
