@@ -49,7 +49,15 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
         QObject::connect(action, &QAction::triggered, &w, handler);
     }
     // The help menu and Exit need nothing but the window.
-    QObject::connect(ui.MenuExit, &QAction::triggered, &w, [&w] { w.close(); });
+    QObject::connect(ui.MenuExit, &QAction::triggered, &w, [&w] {
+        // A quick Ctrl+Q should not end an opponent's game by mistake.
+        if (!w.game().gameInProgress() ||
+            w.context().prompts->question(&w, QStringLiteral("Exit"),
+                                          QStringLiteral("Leave the game against %1 and exit?")
+                                              .arg(w.game().opponentName()))) {
+            w.close();
+        }
+    });
     QObject::connect(ui.MenuSkip, &QAction::triggered, &w, [&w] { skipWord(w); });
     QObject::connect(ui.MenuContents, &QAction::triggered, &w, [&w] {
         helpmenu::openContents(*w.context().prompts, &w, w.settings().ProgramDir);

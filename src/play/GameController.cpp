@@ -354,7 +354,8 @@ int GameController::pointsOfWord() const {
 
 bool GameController::skipWord() {
     // Two players score each other's words by the same rules: no side may drop a hard one.
-    if (!solo_ || round_.length() == 0 || round_.isComplete()) {
+    // No word in play counts as complete too.
+    if (!solo_ || round_.isComplete()) {
         return false;
     }
     round_.giveUp();

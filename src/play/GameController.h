@@ -53,6 +53,8 @@ public:
     void setSolo(bool solo) { solo_ = solo; }
     // A two-player game with a connection to the opponent.
     bool withOpponent() const;
+    // A two-player game is under way: past the opening, until the connection ends.
+    bool gameInProgress() const;
     Phase phase() const { return phase_; }
     // Puts the game at a phase without the messages that lead there (a game restored, a test).
     void setPhase(Phase phase) { phase_ = phase; }
@@ -198,7 +200,6 @@ private:
     void takeStep(PeerMessage message, const QString& payload);
     void takeOption(PeerMessage message, const QString& payload);
     void takeGameOptions(const QString& payload);
-    bool gameInProgress() const;
 
     Settings& settings_;
     PeerConnection& peer_;

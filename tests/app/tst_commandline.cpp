@@ -20,7 +20,6 @@ Run ropewit(const QStringList& args, const QString& platform = QStringLiteral("o
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(ROPEWIT_PROGRAM_DIR "/ropewit"), args);
     if (!p.waitForFinished(30000)) {
@@ -30,14 +29,6 @@ Run ropewit(const QStringList& args, const QString& platform = QStringLiteral("o
     }
     return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError()),
             QString::fromLocal8Bit(p.readAllStandardOutput())};
-}
-
-// The animals list as dealt from a generator that starts at seed.
-QStringList animalsFrom(quint32 seed) {
-    Random random;
-    random.setState(seed);
-    return wordlist::readFile(QStringLiteral(ROPEWIT_PROGRAM_DIR "/ANIMALS.TXT"), &random)
-        .list.words;
 }
 
 }  // namespace
@@ -91,12 +82,14 @@ private Q_SLOTS:
     }
 
     void eachRunDealsANewOrderUnlessTheSeedIsGiven() {
-        QCOMPARE(animalsFrom(*startSeed(QStringLiteral("0"), true)).mid(0, 3),
+        const auto animals = [](std::optional<quint32> seed) {
+            Random random;
+            random.setState(*seed);
+            return wordlist::readFile(ROPEWIT_PROGRAM_DIR "/ANIMALS.TXT", &random).list.words;
+        };
+        QCOMPARE(animals(startSeed(QStringLiteral("0"), true)).mid(0, 3),
                  (QStringList{"DOLPHIN", "DUCKBILL", "TURKEY"}));
-        QCOMPARE(startSeed(QStringLiteral("4294967295"), true),
-                 std::optional<quint32>(4294967295u));
-        QVERIFY(!startSeed(QStringLiteral("4294967296"), true));
-        QVERIFY(animalsFrom(*startSeed({}, false)) != animalsFrom(*startSeed({}, false)));
+        QVERIFY(animals(startSeed({}, false)) != animals(startSeed({}, false)));
     }
 };
 
