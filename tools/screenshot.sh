@@ -15,6 +15,7 @@ scale=${SCALE:-2}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -m 700 "$work/runtime"
-# A fresh settings directory: the picture shows the game as a new player sees it.
+# A fresh settings directory: the picture shows the game as a new player sees it; a fixed
+# seed deals the same words every time.
 XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale \
-  "$build/ropewit" --config-dir "$work/config" --screenshot "$output"
+  "$build/ropewit" --config-dir "$work/config" --random-seed 0 --screenshot "$output"

@@ -4,9 +4,13 @@
 
 #include "core/Pictures.h"
 
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("ropewit"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ROPEWIT_VERSION));
+}
+
 void setUpApplication() {
-    QApplication::setApplicationName(QStringLiteral("ropewit"));
-    QApplication::setApplicationVersion(QStringLiteral(ROPEWIT_VERSION));
+    nameApplication();
     QApplication::setWindowIcon(pictures::programIcon());
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ropewit.Ropewit"));

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "core/Random.h"
+
 std::optional<quint16> parsePort(const QString& text) {
     bool ok = false;
     const uint value = text.trimmed().toUInt(&ok, 10);
@@ -42,4 +44,13 @@ std::optional<std::pair<QString, quint16>> parseHostPort(const QString& text, qu
         number = *parsed;
     }
     return std::make_pair(host, number);
+}
+
+std::optional<quint32> startSeed(const QString& text, bool given) {
+    if (!given) {
+        return startUpSeed();
+    }
+    bool ok = false;
+    const quint32 seed = text.trimmed().toUInt(&ok, 10);
+    return ok ? std::optional<quint32>(seed) : std::nullopt;
 }

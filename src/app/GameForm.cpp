@@ -105,6 +105,7 @@ void buildMenus(MainWinControls& ui, QMenuBar& bar) {
     QMenu* file = bar.addMenu(QStringLiteral("&File"));
     ui.MenuPlayer = addItem(file, "New &Player / Game", "Ctrl+P");
     ui.MenuWords = addItem(file, "New &Words", "Ctrl+W");
+    ui.MenuSkip = addItem(file, "S&kip Word", "Ctrl+K");
     file->addSeparator();
     ui.MenuExit = addItem(file, "E&xit");
     ui.MenuExit->setShortcuts(
@@ -307,6 +308,7 @@ void MainWinControls::showMode(QMainWindow& window, WindowMode mode, bool wordsM
     const bool opponent = mode == WindowMode::Connected;
     MenuGuesses->setEnabled(true);
     MenuWords->setEnabled(wordsMenu);
+    MenuSkip->setEnabled(mode == WindowMode::Solo);
     ConnectPanel->setEnabled(log);
     ConnectPanel->setVisible(log);
     if (opponent) {

@@ -79,6 +79,7 @@ struct MainWinControls {
     // Menu items.
     QAction* MenuPlayer = nullptr;
     QAction* MenuWords = nullptr;
+    QAction* MenuSkip = nullptr;  // solo play: gives up the word
     QAction* MenuExit = nullptr;
     QAction* MenuUserName = nullptr;
     QAction* MenuGame = nullptr;

@@ -21,6 +21,23 @@
 #include "settings/SaveThrottle.h"
 #include "widgets/ClickLabel.h"
 
+namespace {
+
+// The word ends lost and shows itself as after the last miss; then the next word comes.
+void skipWord(TMainWin& w) {
+    if (!w.game().skipWord()) {
+        return;
+    }
+    w.board().ShowHanged();
+    w.board().DisplayWord();
+    w.ShowScores();
+    w.context().prompts->message(&w, QStringLiteral("More"),
+                                 QStringLiteral("Word skipped.  Click for next word."));
+    w.DoNextWord();
+}
+
+}  // namespace
+
 namespace windowwiring {
 
 void connectControls(TMainWin& w, OptionsMenu& options) {
@@ -32,7 +49,16 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
         QObject::connect(action, &QAction::triggered, &w, handler);
     }
     // The help menu and Exit need nothing but the window.
-    QObject::connect(ui.MenuExit, &QAction::triggered, &w, [&w] { w.close(); });
+    QObject::connect(ui.MenuExit, &QAction::triggered, &w, [&w] {
+        // A quick Ctrl+Q should not end an opponent's game by mistake.
+        if (!w.game().gameInProgress() ||
+            w.context().prompts->question(&w, QStringLiteral("Exit"),
+                                          QStringLiteral("Leave the game against %1 and exit?")
+                                              .arg(w.game().opponentName()))) {
+            w.close();
+        }
+    });
+    QObject::connect(ui.MenuSkip, &QAction::triggered, &w, [&w] { skipWord(w); });
     QObject::connect(ui.MenuContents, &QAction::triggered, &w, [&w] {
         helpmenu::openContents(*w.context().prompts, &w, w.settings().ProgramDir);
     });

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/Application.h"
@@ -11,6 +12,7 @@
 #include "app/MainWin.h"
 #include "core/Prompts.h"
 #include "core/QtSoundPlayer.h"
+#include "core/Random.h"
 #include "net/PortMapper.h"
 
 namespace {
@@ -37,6 +39,7 @@ struct Options {
     QCommandLineOption server;
     QCommandLineOption picture;
     QCommandLineOption router;
+    QCommandLineOption seed;
 };
 
 Options addOptions(QCommandLineParser& parser) {
@@ -66,16 +69,23 @@ Options addOptions(QCommandLineParser& parser) {
                            "discover, or the URL of the router's description (overrides "
                            "ROPEWIT_ROUTER and the Options menu)."),
             QStringLiteral("off|discover|URL")),
+        QCommandLineOption(QStringLiteral("random-seed"),
+                           QStringLiteral("Start the random generator from N, to deal the words "
+                                          "in the same order again (0: the generator's own "
+                                          "start; default: a new order every run)."),
+                           QStringLiteral("N")),
     };
     parser.addOption(options.configDir);
     parser.addOption(options.router);
     parser.addOption(options.picture);
     parser.addOption(options.peerPort);
     parser.addOption(options.server);
+    parser.addOption(options.seed);
     return options;
 }
 
-// The context the options give; a malformed option ends the program.
+// The context the options give, and the generator's start; a malformed option ends the
+// program.
 AppContext contextFrom(const QCommandLineParser& parser, const Options& options) {
     AppContext context;
     const auto port = parsePort(parser.value(options.peerPort));
@@ -108,12 +118,45 @@ AppContext contextFrom(const QCommandLineParser& parser, const Options& options)
         fail(QStringLiteral("--config-dir: cannot create '%1'").arg(context.configDir));
     }
     context.programDir = findProgramDir();
+
+    const auto seed = startSeed(parser.value(options.seed), parser.isSet(options.seed));
+    if (!seed) {
+        fail(QStringLiteral("--random-seed: '%1' is not a number from 0 to 4294967295")
+                 .arg(parser.value(options.seed)));
+    }
+    programRandom().setState(*seed);
     return context;
+}
+
+// Answers --help and --version, if asked, and exits. Only a QCoreApplication exists then: a
+// QApplication needs a display, which a terminal may not have. The other options wait for the
+// QApplication, which first takes its own (-platform, -style) out of the arguments.
+void answerHelpOrVersion(int argc, char* argv[]) {
+    const QByteArrayList asks{"-h", "--help", "-?", "--help-all", "-v", "--version"};
+    if (std::none_of(argv + 1, argv + argc, [&](const char* arg) { return asks.contains(arg); })) {
+        return;
+    }
+    QCoreApplication core(argc, argv);
+    nameApplication();
+    QCommandLineParser parser;
+    addOptions(parser);
+    // Qt's own options (-platform) are unknown to this parser: they do not stop the answer.
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(QStringLiteral("help"))) {
+        parser.showHelp(0);
+    }
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        parser.process(QCoreApplication::arguments());
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        parser.showVersion();
+    }
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
 
@@ -121,12 +164,6 @@ int main(int argc, char* argv[]) {
     const Options options = addOptions(parser);
     if (!parser.parse(QCoreApplication::arguments())) {
         fail(parser.errorText());
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        parser.showHelp(0);
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        parser.showVersion();
     }
     if (!parser.positionalArguments().isEmpty()) {
         fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-// The program's one pseudo-random generator. It is never seeded, so the same sequence of
-// draws repeats from run to run: shuffles and sound choices are reproducible.
+// The program's one pseudo-random generator. From the same state it repeats the same sequence
+// of draws, so a shuffle can be reproduced by starting from the state a run began with.
 class Random {
 public:
     // A value in 0 .. n - 1 (0 when n is 0); every call advances the state, also for n = 0.
@@ -21,3 +21,7 @@ private:
 // The generator shared by the whole program (word list shuffles, the editor's shuffle,
 // the choice of a letter sound).
 Random& programRandom();
+
+// A state to start the program's generator from that differs from run to run: from state 0
+// every launch would deal a list in the same order, which defeats scrambling it.
+uint32_t startUpSeed();

@@ -1,6 +1,7 @@
 #include "dialogs/TDoWordList.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -51,7 +52,8 @@ TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     Label1 = makeLabel(this, QStringLiteral("Word List Title"), {8, 6, 200, 17});
     Title = makeEdit(this, 30, {8, 24, 318, 23});
     Label3 = makeLabel(this, QStringLiteral("Word To Add"), {8, 54, 130, 17});
-    AddWord = makeEdit(this, 15, {8, 72, 130, 23});
+    // A longer word is not cut where typing stops: adding it says why it cannot be played.
+    AddWord = makeEdit(this, WordListEditorModel::kMaxLine, {8, 72, 130, 23});
     Label4 = makeLabel(this, QStringLiteral("Clue For Word"), {146, 54, 180, 17});
     Clue = makeEdit(this, 25, {146, 72, 180, 23});
     Label2 = makeLabel(this, QStringLiteral("Words and Clues"), {8, 104, 200, 17});
@@ -80,6 +82,8 @@ TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     SaveButton = listButton(this, QStringLiteral("&Save"), {170, 290, kButtonW, kButtonH});
     CancelButton = listButton(this, QStringLiteral("&Cancel"), {kButtonX, 290, kButtonW, kButtonH});
     SaveButton->setDefault(true);
+    AddWord->installEventFilter(this);
+    Clue->installEventFilter(this);
 
     QWidget* order[] = {Title,        AddWord,    Clue,        Button1,    WordList,
                         DeleteButton, UpButton,   DownButton,  SortButton, Button2,
@@ -138,9 +142,34 @@ void TDoWordList::showMove(int from, int to) {
     }
 }
 
+bool TDoWordList::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Button1Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void TDoWordList::Button1Click() {
     if (WordListEditorModel::makeEntry(AddWord->text(), Clue->text()).isEmpty()) {
         error(QStringLiteral("No word has been entered."));
+        AddWord->setFocus();
+        return;
+    }
+    const QString tooLong = WordListEditorModel::tooLong(AddWord->text());
+    if (!tooLong.isEmpty()) {
+        error(tooLong);
+        AddWord->setFocus();
+        return;
+    }
+    // Such a word may still be wanted (a list for another use), so it is the player's call.
+    const QString unguessable = WordListEditorModel::unguessable(AddWord->text());
+    if (!unguessable.isEmpty() &&
+        !prompts_.question(this, QStringLiteral("Confirm"),
+                           unguessable + QStringLiteral("\n\nAdd it anyway?"))) {
         AddWord->setFocus();
         return;
     }
@@ -209,6 +238,7 @@ void TDoWordList::OpenButtonClick() {
         Title->setMaxLength(qMax(30, static_cast<int>(outcome.title.size())));
         Title->setText(outcome.title);
     }
+    keptTitle_ = Title->text();
     AddWord->clear();
 }
 
@@ -234,4 +264,14 @@ void TDoWordList::SaveButtonClick() {
 
 void TDoWordList::CancelButtonClick() {
     reject();
+}
+
+void TDoWordList::reject() {
+    const bool unsaved = model_.modified() || Title->text() != keptTitle_;
+    if (unsaved && !prompts_.question(this, QStringLiteral("Confirm"),
+                                      QStringLiteral("This word list has not been saved. Close "
+                                                     "the editor and lose the changes?"))) {
+        return;
+    }
+    QDialog::reject();
 }

@@ -59,6 +59,12 @@ public:
     void OpenButtonClick();
     void SaveButtonClick();
     void CancelButtonClick();
+    // Escape, Cancel and the close box: a list not saved goes only when the player says so.
+    void reject() override;
+
+protected:
+    // Return in the word or the clue adds the entry, rather than pressing Save.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Makes a row the current and selected one (-1: none).
@@ -72,4 +78,5 @@ private:
     Prompts& prompts_;
     WordListEditorModel model_;
     WordListItems* items_ = nullptr;  // owned by this dialog
+    QString keptTitle_;               // the title as started or opened: not a change
 };

@@ -44,7 +44,34 @@ QString WordListEditorModel::makeEntry(const QString& word, const QString& clue)
     return w + QLatin1Char(':') + text::trimControl(clue);
 }
 
+QString WordListEditorModel::tooLong(const QString& word) {
+    const QString w = text::trimControl(word);
+    if (w.size() <= kMaxWord) {
+        return {};
+    }
+    return QStringLiteral(
+               "\"%1\" has %2 characters, but a word may have at most %3: the game "
+               "would leave it out.")
+        .arg(w)
+        .arg(w.size())
+        .arg(kMaxWord);
+}
+
+QString WordListEditorModel::unguessable(const QString& word) {
+    for (const QChar c : text::trimControl(word)) {
+        const char16_t u = text::asciiUpper(c).unicode();
+        if ((u < u'A' || u > u'Z') && u != u' ') {
+            return QStringLiteral(
+                       "\"%1\" holds \"%2\", which no letter tile can guess: nobody "
+                       "could ever solve it.")
+                .arg(text::trimControl(word), QString(c));
+        }
+    }
+    return {};
+}
+
 void WordListEditorModel::setEntries(const QStringList& entries) {
+    modified_ = true;
     entries_.clear();
     for (const QString& e : entries) {
         entries_.append(e);
@@ -56,6 +83,7 @@ bool WordListEditorModel::add(const QString& word, const QString& clue) {
     if (entry.isEmpty()) {
         return false;
     }
+    modified_ = true;
     return entries_.append(entry);
 }
 
@@ -63,6 +91,7 @@ int WordListEditorModel::remove(int i) {
     if (i < 0 || i >= size()) {
         return -1;
     }
+    modified_ = true;
     entries_.removeAt(i);
     return i < size() ? i : size() - 1;
 }
@@ -71,6 +100,7 @@ int WordListEditorModel::moveUp(int i) {
     if (i <= 0 || i >= size()) {
         return i;
     }
+    modified_ = true;
     entries_.swap(i, i - 1);
     return i - 1;
 }
@@ -79,6 +109,7 @@ int WordListEditorModel::moveDown(int i) {
     if (i < 0 || i >= size() - 1) {
         return i;
     }
+    modified_ = true;
     entries_.swap(i, i + 1);
     return i + 1;
 }
@@ -152,12 +183,14 @@ int WordListEditorModel::sort(int follow, int run) {
             followed = k;
         }
     }
+    modified_ = modified_ || n > 1;
     entries_.reorder(order);
     return followed;
 }
 
 int WordListEditorModel::shuffle(Random& random, int follow) {
     const auto n = static_cast<uint32_t>(entries_.size());
+    modified_ = modified_ || n > 1;
     if (follow < 0 || follow >= size()) {
         follow = -1;
     }
@@ -216,6 +249,8 @@ WordListEditorModel::Parsed WordListEditorModel::parse(const QByteArray& file) {
 
 WordListEditorModel::OpenOutcome WordListEditorModel::open(const QString& path) {
     entries_.clear();
+    // Nothing held before is left to lose, whether the file could be read or not.
+    modified_ = false;
     OpenOutcome out;
     const wordlist::FileBytes file = wordlist::readBytes(path);
     if (file.status != wordlist::Status::Ok) {

@@ -60,6 +60,11 @@ public:
     // The entry of a typed word and clue: both trimmed, joined by a colon that is written even
     // for an empty clue. Empty when the word is empty after trimming.
     static QString makeEntry(const QString& word, const QString& clue);
+    // What keeps a typed word from being played, in words for the player; empty when nothing
+    // does. A word longer than kMaxWord is skipped when a list is read; a character other
+    // than a letter A..Z or a blank has no tile, so a word holding one can never be solved.
+    static QString tooLong(const QString& word);
+    static QString unguessable(const QString& word);
     // Appends the entry of word and clue; false (nothing added) for an empty word.
     bool add(const QString& word, const QString& clue);
     // Removes entry i; the entry now at i is selected, or the new last one.
@@ -93,6 +98,8 @@ public:
     // at a time.
     bool write(const QString& title, bool utf8,
                const std::function<bool(const QByteArray&)>& out) const;
+    // Changed since it was started, opened or saved: what leaving without saving would lose.
+    bool modified() const { return modified_; }
     // Writes the list, as 8-bit text when fitsAnsi() and as UTF-8 otherwise, to a new file
     // that replaces the old one only when every write and the sync succeeded; on failure
     // the old file is as it was.
@@ -100,4 +107,5 @@ public:
 
 private:
     EntryStore entries_;
+    bool modified_ = false;
 };

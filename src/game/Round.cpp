@@ -16,6 +16,7 @@ void Round::begin(const QString& word, const QString& clue, int guessesAllowed) 
     used_.clear();
     guessesLeft_ = guessesAllowed;
     guessesAllowed_ = guessesAllowed;
+    lost_ = false;
 }
 
 int Round::tileOfKey(int key) {
@@ -48,9 +49,14 @@ Round::Guess Round::guess(int tile) {
         result.outcome = Outcome::Miss;
         return result;
     }
-    revealed_.fill(true);
+    giveUp();
     result.outcome = Outcome::Hanged;
     return result;
+}
+
+void Round::giveUp() {
+    revealed_.fill(true);
+    lost_ = true;
 }
 
 bool Round::isRevealed(int p) const {

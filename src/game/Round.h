@@ -44,6 +44,11 @@ public:
     bool isRevealed(int p) const;
     // Every position shows (an empty word counts as complete).
     bool isComplete() const;
+    // The word was lost: the player was hanged or gave it up. The whole word shows then.
+    bool isLost() const { return lost_; }
+    // Gives the word up: it is lost as if hanged, with the misses made so far.
+    void giveUp();
+    int misses() const { return guessesAllowed_ - guessesLeft_; }
     const QString& usedLetters() const { return used_; }
     // The used letters as the board lists them: each after a blank (" E T A").
     QString usedLettersLine() const;
@@ -59,4 +64,5 @@ private:
     QString used_;
     int guessesLeft_ = 0;
     int guessesAllowed_ = 0;
+    bool lost_ = false;
 };

@@ -349,7 +349,18 @@ Round::Guess GameController::guess(int tile) {
 }
 
 int GameController::pointsOfWord() const {
-    return round_.isComplete() ? round_.guessesLeft() : 0;
+    return round_.isComplete() && !round_.isLost() ? round_.guessesLeft() : 0;
+}
+
+bool GameController::skipWord() {
+    // Two players score each other's words by the same rules: no side may drop a hard one.
+    // No word in play counts as complete too.
+    if (!solo_ || round_.isComplete()) {
+        return false;
+    }
+    round_.giveUp();
+    finishWord(pointsOfWord());
+    return true;
 }
 
 // --- The progression of a game ---
@@ -375,6 +386,7 @@ wordlist::Entry GameController::nextWord() {
 bool GameController::finishWord(long long points) {
     if (solo_) {
         scores_.add(true, points);
+        Q_EMIT wordEnded(!round_.isLost(), round_.misses());
         return false;
     }
     scores_.add(isPlayer1_, points);

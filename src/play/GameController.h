@@ -53,6 +53,8 @@ public:
     void setSolo(bool solo) { solo_ = solo; }
     // A two-player game with a connection to the opponent.
     bool withOpponent() const;
+    // A two-player game is under way: past the opening, until the connection ends.
+    bool gameInProgress() const;
     Phase phase() const { return phase_; }
     // Puts the game at a phase without the messages that lead there (a game restored, a test).
     void setPhase(Phase phase) { phase_ = phase; }
@@ -101,8 +103,11 @@ public:
     bool guessingAllowed() const;
     // Guesses the letter of a tile; the opponent is told of a letter taken.
     Round::Guess guess(int tile);
-    // The points of the word just ended: the guesses left when solved, none when hanged.
+    // The points of the word just ended: the guesses left when solved, none when lost.
     int pointsOfWord() const;
+    // Gives up the solo word being guessed: it ends lost, with no points, as if hanged.
+    // False (nothing changes) in a two-player game or when no word is being guessed.
+    bool skipWord();
 
     // --- The progression of a game ---
     // A new game: the list from its start, no points; with an opponent nobody is ready yet.
@@ -174,6 +179,8 @@ Q_SIGNALS:
     void opponentWordChanged();
     void opponentNamed(const QString& name, bool renamed);
     void scoresChanged();
+    // A solo word ended, solved or lost (hanged or skipped), after this many misses.
+    void wordEnded(bool solved, int misses);
     // The opponent changed an option: the game options, hint mode; the settings are owed a save.
     void optionsChanged();
     void hintsChanged();
@@ -193,7 +200,6 @@ private:
     void takeStep(PeerMessage message, const QString& payload);
     void takeOption(PeerMessage message, const QString& payload);
     void takeGameOptions(const QString& payload);
-    bool gameInProgress() const;
 
     Settings& settings_;
     PeerConnection& peer_;

@@ -3,6 +3,8 @@
 
 #include "Testing.h"
 #include "app/CommandLine.h"
+#include "core/Random.h"
+#include "core/WordList.h"
 
 namespace {
 
@@ -12,10 +14,12 @@ struct Run {
     QString out;
 };
 
-Run ropewit(const QStringList& args) {
+// platform "xcb" without DISPLAY: a terminal with no display.
+Run ropewit(const QStringList& args, const QString& platform = QStringLiteral("offscreen")) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    env.remove(QStringLiteral("DISPLAY"));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(ROPEWIT_PROGRAM_DIR "/ropewit"), args);
     if (!p.waitForFinished(30000)) {
@@ -61,19 +65,31 @@ private Q_SLOTS:
         for (const QStringList& args :
              {QStringList{"--peer-port", "abc"}, QStringList{"--peer-port", "70000"},
               QStringList{"--matchmaking-server", "host:port"}, QStringList{"--no-such-option"},
-              QStringList{"stray"}}) {
+              QStringList{"stray"}, QStringList{"--random-seed", "-1"}}) {
             const Run run = ropewit(args);
             QCOMPARE(run.exitCode, 2);
             QVERIFY2(run.err.startsWith(QStringLiteral("ropewit: ")), qPrintable(run.err));
         }
-        const Run version = ropewit({QStringLiteral("--version")});
+        const Run version = ropewit({QStringLiteral("--version")}, QStringLiteral("xcb"));
         QCOMPARE(version.exitCode, 0);
         QVERIFY(version.out.contains(QStringLiteral(ROPEWIT_VERSION)));
-        const Run help = ropewit({QStringLiteral("--help")});
+        const Run help = ropewit({QStringLiteral("--help")}, QStringLiteral("xcb"));
         QCOMPARE(help.exitCode, 0);
-        for (const char* option : {"--config-dir", "--peer-port", "--matchmaking-server"}) {
+        for (const char* option :
+             {"--config-dir", "--peer-port", "--matchmaking-server", "--random-seed"}) {
             QVERIFY(help.out.contains(QLatin1String(option)));
         }
+    }
+
+    void eachRunDealsANewOrderUnlessTheSeedIsGiven() {
+        const auto animals = [](std::optional<quint32> seed) {
+            Random random;
+            random.setState(*seed);
+            return wordlist::readFile(ROPEWIT_PROGRAM_DIR "/ANIMALS.TXT", &random).list.words;
+        };
+        QCOMPARE(animals(startSeed(QStringLiteral("0"), true)).mid(0, 3),
+                 (QStringList{"DOLPHIN", "DUCKBILL", "TURKEY"}));
+        QVERIFY(animals(startSeed({}, false)) != animals(startSeed({}, false)));
     }
 };
 

@@ -45,6 +45,7 @@ private Q_SLOTS:
         QVERIFY(!t->ui().MenuHints->isChecked());
         QVERIFY(t->ui().MenuScramble->isChecked());
         QCOMPARE(t->ui().MenuPlayer->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QCOMPARE(t->ui().MenuSkip->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
         QCOMPARE(t->ui().DisplayyourIPAddress1->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
     }
 
@@ -62,6 +63,12 @@ private Q_SLOTS:
         t->settings().ProgramDir = t.dir.path();
         QTest::keyClick(t.win.get(), Qt::Key_F1);
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 1);
+        QVERIFY(t->isVisible());
+        t->game().setSolo(false);
+        t->game().setPhase(GameController::Phase::Playing);
+        t.prompts.questionAnswers = {false};  // a game against an opponent: not left
+        QTest::keyClick(t.win.get(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("Exit")).size(), 1);
         QVERIFY(t->isVisible());
         QTest::keyClick(t.win.get(), Qt::Key_Q, Qt::ControlModifier);
         QTRY_VERIFY(!t->isVisible());

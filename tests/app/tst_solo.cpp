@@ -186,6 +186,13 @@ private Q_SLOTS:
         // The next word follows at once with a fresh gallows.
         QCOMPARE(t->game().round().word(), QStringLiteral("CD"));
         QCOMPARE(t->pictures().NoHangPicture, t->pictures().EmptyGallows);
+        bool hanged = false;  // Skip Word loses a word too: the figure shows, then the next word
+        t.prompts.onMessage = [&](const auto&) {
+            hanged = t->pictures().NoHangPicture == t->pictures().YesHang;
+        };
+        t->ui().MenuSkip->trigger();
+        QVERIFY(hanged);
+        QCOMPARE(t->game().round().word(), QStringLiteral("AB"));
     }
 
     void aLostWordIsShownWholeEvenWithUnguessableCharacters() {

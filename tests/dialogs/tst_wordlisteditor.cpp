@@ -73,7 +73,7 @@ private Q_SLOTS:
             {d.OpenButton, "&Open"}, {d.SaveButton, "&Save"},     {d.CancelButton, "&Cancel"}};
         checkCaptions(d, captions);
         QCOMPARE(d.Title->maxLength(), 30);
-        QCOMPARE(d.AddWord->maxLength(), 15);
+        QCOMPARE(d.AddWord->maxLength(), WordListEditorModel::kMaxLine);
         QCOMPARE(d.Clue->maxLength(), 25);
         QVERIFY(d.SaveButton->isDefault());
         QCOMPARE(d.WordList->selectionMode(), QAbstractItemView::SingleSelection);
@@ -92,18 +92,22 @@ private Q_SLOTS:
     }
 
     void keyboard() {
-        // Enter in the word edit is Save, not Add It; Escape leaves without writing.
+        // Enter in the word is Add It, not Save; Escape and the close box ask before losing it.
         Editor e;
         e.dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&e.dialog));
         e.dialog.AddWord->setText(QStringLiteral("HOUSE"));
         e.dialog.AddWord->setFocus();
         QTest::keyClick(e.dialog.AddWord, Qt::Key_Return);
-        QCOMPARE(e.prompts.count(QStringLiteral("save")), 1);
-        QCOMPARE(e.count(), 0);
-        QVERIFY(e.dialog.isVisible());  // the save chooser was cancelled
+        QCOMPARE(e.prompts.count(QStringLiteral("save")), 0);
+        QCOMPARE(e.count(), 1);
 
         QSignalSpy rejected(&e.dialog, &QDialog::rejected);
+        e.prompts.questionAnswers = {false, false};
+        QTest::keyClick(e.dialog.AddWord, Qt::Key_Escape);
+        QVERIFY(!e.dialog.close());
+        QCOMPARE(e.prompts.count(QStringLiteral("question")), 2);
+        QVERIFY(e.dialog.isVisible() && rejected.isEmpty());
         QTest::keyClick(e.dialog.AddWord, Qt::Key_Escape);
         QCOMPARE(rejected.count(), 1);
         QVERIFY(!e.dialog.isVisible());
@@ -123,6 +127,14 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("House:Where you live"), QStringLiteral("house:")}));
         QVERIFY(e.dialog.AddWord->text().isEmpty());
         QVERIFY(e.dialog.Clue->text().isEmpty());
+
+        // Too long is refused; a word nobody could solve goes in only if the player agrees.
+        e.prompts.questionAnswers = {false};
+        e.fill({QStringLiteral("ICE CREAM:"), QStringLiteral("T-REX:"),
+                QStringLiteral("ABCDEFGHIJKLMNOP:")});
+        QCOMPARE(e.count(), 3);
+        QCOMPARE(e.prompts.count(QStringLiteral("question")), 1);
+        QCOMPARE(e.prompts.withCaption(QStringLiteral("Error")).size(), 2);
     }
 
     void savedListsReadBackByEditorAndGame_data() {
@@ -514,8 +526,11 @@ private Q_SLOTS:
         QSignalSpy rejected(&e.dialog, &QDialog::rejected);
         e.dialog.CancelButton->click();
         QCOMPARE(rejected.count(), 1);
-        QVERIFY(e.prompts.shown.empty());
+        QCOMPARE(e.prompts.count(QStringLiteral("question")), 1);
         QCOMPARE(QDir(e.dir.path()).entryList(QDir::Files), QStringList());
+        Editor unchanged;  // nothing to lose, nothing asked
+        unchanged.dialog.CancelButton->click();
+        QVERIFY(unchanged.prompts.shown.empty());
     }
 
     void openedListHeldCompactly() {

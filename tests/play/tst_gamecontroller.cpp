@@ -315,6 +315,23 @@ private Q_SLOTS:
         QCOMPARE(solo->nextWord().word, QStringLiteral("CAT"));
     }
 
+    // A skipped word is lost as a hanged one is; every end of a solo word is told.
+    void aSkippedWordIsLostWithoutPoints() {
+        Side solo(QStringLiteral("Ann"));
+        QSignalSpy ended(solo.game.get(), &GameController::wordEnded);
+        solo->round().begin(QStringLiteral("OX"), QString(), 8);
+        solo->setSolo(false);
+        QVERIFY(!solo->skipWord());
+        solo->setSolo(true);
+        solo->guess(Round::tileOfKey(Qt::Key_Z));
+        QVERIFY(solo->skipWord() && !solo->skipWord());
+        QVERIFY(solo->round().isComplete() && solo->pointsOfWord() == 0);
+        solo->round().begin(QStringLiteral("O"), QString(), 8);
+        solo->guess(Round::tileOfKey(Qt::Key_O));
+        solo->finishWord(solo->pointsOfWord());
+        QCOMPARE(QList<QVariantList>(ended), (QList<QVariantList>{{false, 1}, {true, 0}}));
+    }
+
     void twoConnectionsPlayWholeGames() {
         Side ann(QStringLiteral("Ann"));
         Side bea(QStringLiteral("Bea"));
