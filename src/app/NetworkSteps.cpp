@@ -9,6 +9,7 @@
 #include "dialogs/TWebOpponent.h"
 #include "matchmaking/MatchClient.h"
 #include "matchmaking/OpponentList.h"
+#include "net/PeerAddress.h"
 #include "net/PeerConnection.h"
 #include "net/TWSocket.h"
 #include "settings/Settings.h"
@@ -64,8 +65,8 @@ void NetworkSteps::CliSrvWSocketDataAvailable(const QString& list) {
     if (dialog.Aborted) {
         return;
     }
-    const QString refused = opponents::whyNotCallable(list, dialog.UserList->currentRow(),
-                                                      dialog.ChosenAddress, ctx_.peerPort);
+    const QString refused = opponents::whyNotCallable(
+        list, dialog.UserList->currentRow(), dialog.ChosenAddress, peeraddress::kDefaultPort);
     if (!refused.isEmpty()) {
         logLine_(refused);
         return;

@@ -137,7 +137,10 @@ void PeerConnection::setPeerAddress(const QString& address) {
 }
 
 void PeerConnection::ConnectToIP(int maxBytes) {
-    const peeraddress::Parsed parsed = peeraddress::parse(peerAddress_, port_, maxBytes);
+    // A bare address is a copy on the game's port, whatever port this copy listens on: the
+    // server lists a player there without a port.
+    const peeraddress::Parsed parsed =
+        peeraddress::parse(peerAddress_, peeraddress::kDefaultPort, maxBytes);
     if (!parsed.target) {
         Q_EMIT logLine(
             QStringLiteral(">>Can't call \"%1\": %2")

@@ -60,8 +60,8 @@ public:
     const QString& peerAddress() const { return peerAddress_; }
     void setPeerAddress(const QString& address);
     // Calls peerAddress(): HOST, HOST:PORT, [IPV6]:PORT or a bare IPv6 address; without a
-    // port, port(). Text that cannot be dialled as it stands is logged and nothing is sent.
-    // maxBytes bounds the address (a list entry from the server is held to less).
+    // port, the game's port 52201. Text that cannot be dialled as it stands is logged and nothing
+    // is sent. maxBytes bounds the address (a list entry from the server is held to less).
     void ConnectToIP(int maxBytes = 255);
     // The port the call under way dials.
     quint16 callPort() const { return callPort_; }
