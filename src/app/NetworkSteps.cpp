@@ -73,6 +73,7 @@ void NetworkSteps::CliSrvWSocketDataAvailable(const QString& list) {
     }
     // Not a lost game: the end of this connection is ours.
     peer_.leave();
+    peer_.callListedPlayer();
     call_(dialog.ChosenAddress);
     ui_.MenuPlayer->setEnabled(false);
 }

@@ -136,15 +136,36 @@ private Q_SLOTS:
         QCOMPARE(b->cliWSocket().state(), TWSocket::wsClosed);
     }
 
-    // A refused call says what the player can do, besides the usual line.
+    // A refused call says what the player can do, besides the usual line; a player the
+    // server lists is waiting for certain, so only the way to her is in question.
+    void refusedCallIsExplained_data() {
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("typed") << false << ">>Selected opponent is not waiting to play."
+                               << "must be waiting";
+        QTest::newRow("listed") << true << ""
+                                << "Open Port On Router";
+    }
     void refusedCallIsExplained() {
+        QFETCH(bool, listed);
+        QFETCH(QString, refused);
+        QFETCH(QString, advice);
         Side b(QStringLiteral("Bea"));
         const quint16 port = freePort();
+        if (listed) {
+            b->callListedPlayer();
+        }
+        b.call(QStringLiteral("127.0.0.1:%1").arg(port));
+        QTRY_COMPARE(b.log.size(), refused.isEmpty() ? 2 : 3);
+        QCOMPARE(b.log.contains(QStringLiteral(">>Selected opponent is not waiting to play.")),
+                 !refused.isEmpty());
+        QVERIFY2(b.log.last().contains(advice), qPrintable(b.log.last()));
+        QVERIFY(b.log.last().contains(QString::number(port)));
+        // Only the call it was asked for is to a listed player.
+        b.log.clear();
         b.call(QStringLiteral("127.0.0.1:%1").arg(port));
         QTRY_VERIFY(b.log.contains(QStringLiteral(">>Selected opponent is not waiting to play.")));
-        const QString advice = b.log.last();
-        QVERIFY2(advice.contains(QStringLiteral("must be waiting")), qPrintable(advice));
-        QVERIFY(advice.contains(QString::number(port)));
     }
 };
 
