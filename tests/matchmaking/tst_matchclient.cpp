@@ -13,8 +13,11 @@
 #include <unistd.h>
 #endif
 
+#include "DialogAnswers.h"
+#include "SavedSettings.h"
 #include "ServedWindow.h"
 #include "Testing.h"
+#include "dialogs/TMatchServer.h"
 #include "dialogs/TWebOpponent.h"
 #include "net/TWSocket.h"
 
@@ -221,6 +224,26 @@ private Q_SLOTS:
         QCOMPARE(t->peer().peerAddress(), QStringLiteral("127.1.0.10:1"));
         // Nobody answers there: the listed player waits, but cannot be reached.
         QTRY_VERIFY(!logOf(t).filter(QStringLiteral("cannot be reached from here")).isEmpty());
+    }
+
+    // The server chosen in the Options menu is asked and named in the log, unless one was
+    // given with --matchmaking-server; a text that names no server is refused and not kept.
+    void serverChosenInTheOptionsMenu() {
+        ServedWindow t;
+        FakeMatchServer chosen;
+        const QString at = QStringLiteral("127.0.0.1:%1").arg(chosen.port());
+        for (const QString& typed : {QStringLiteral("0.0.0.0"), at}) {
+            t.prompts.dialogScript.push_back(typeAndPressOk(&TMatchServer::ServerAddress, typed));
+            t->ui().MenuServer->trigger();
+        }
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 1);
+        QCOMPARE(savedSettings(t->settings()).MatchmakingServer, at);
+        t->network().BeginServerRequest(2);
+        QCOMPARE(chosen.request(0), QByteArray("03\x02"));
+        QVERIFY(logOf(t).contains(QStringLiteral(">>Matchmaking server: ") + at));
+        t->context().matchmakingGiven = true;
+        t->network().BeginServerRequest(2);
+        QCOMPARE(t.fs.request(0), QByteArray("03\x02"));
     }
 
     void emptyListShowsANoticeAndNoDialog() {
