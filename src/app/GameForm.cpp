@@ -123,6 +123,7 @@ void buildMenus(MainWinControls& ui, QMenuBar& bar) {
     ui.MenuScramble = addCheckItem(options, "&Scramble Word List When Loading");
     ui.MenuRouter = addCheckItem(options, "Open Port On &Router");
     ui.MenuRouter->setObjectName(QStringLiteral("MenuRouter"));
+    ui.MenuServer = addItem(options, "&Matchmaking Server");
 
     QMenu* tools = bar.addMenu(QStringLiteral("&Tools"));
     ui.DisplayyourIPAddress1 = addItem(tools, "&Display your IP Address", "Ctrl+I");

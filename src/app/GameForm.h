@@ -90,6 +90,7 @@ struct MainWinControls {
     QAction* MenuHints = nullptr;
     QAction* MenuScramble = nullptr;
     QAction* MenuRouter = nullptr;
+    QAction* MenuServer = nullptr;
     QAction* DisplayyourIPAddress1 = nullptr;
     QAction* MenuCreateList = nullptr;
     QAction* MenuContents = nullptr;

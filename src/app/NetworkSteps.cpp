@@ -6,9 +6,11 @@
 #include "app/GameForm.h"
 #include "core/AppContext.h"
 #include "core/Prompts.h"
+#include "dialogs/TMatchServer.h"
 #include "dialogs/TWebOpponent.h"
 #include "matchmaking/MatchClient.h"
 #include "matchmaking/OpponentList.h"
+#include "net/PeerAddress.h"
 #include "net/PeerConnection.h"
 #include "net/TWSocket.h"
 #include "settings/Settings.h"
@@ -42,8 +44,19 @@ void NetworkSteps::DisplayyourIPAddress1Click() {
                           peer_.ownAddressesText(LocalAddresses(), ctx_.peerPort));
 }
 
+void NetworkSteps::chooseServer() {
+    // --matchmaking-server, then the server chosen in the Options menu, then the built-in one.
+    const peeraddress::Parsed chosen = peeraddress::parse(
+        settings_.MatchmakingServer, TMatchServer::kServerPort, TMatchServer::kMaxAddress);
+    if (!ctx_.matchmakingGiven && chosen.target) {
+        match_.setServer(chosen.target->host, chosen.target->port);
+    } else {
+        match_.setServer(ctx_.matchmakingHost, ctx_.matchmakingPort);
+    }
+}
+
 void NetworkSteps::BeginServerRequest(int request) {
-    match_.setServer(ctx_.matchmakingHost, ctx_.matchmakingPort);
+    chooseServer();
     // The removal and the renewals name the address the registration named.
     if (static_cast<MatchRequest>(request) == MatchRequest::Register) {
         match_.setListenPort(peer_.listeningPort(ctx_.peerPort));
@@ -52,7 +65,7 @@ void NetworkSteps::BeginServerRequest(int request) {
 }
 
 void NetworkSteps::UnLog() {
-    match_.setServer(ctx_.matchmakingHost, ctx_.matchmakingPort);
+    chooseServer();
     match_.UnLog();
 }
 
@@ -64,14 +77,15 @@ void NetworkSteps::CliSrvWSocketDataAvailable(const QString& list) {
     if (dialog.Aborted) {
         return;
     }
-    const QString refused = opponents::whyNotCallable(list, dialog.UserList->currentRow(),
-                                                      dialog.ChosenAddress, ctx_.peerPort);
+    const QString refused = opponents::whyNotCallable(
+        list, dialog.UserList->currentRow(), dialog.ChosenAddress, peeraddress::kDefaultPort);
     if (!refused.isEmpty()) {
         logLine_(refused);
         return;
     }
     // Not a lost game: the end of this connection is ours.
     peer_.leave();
+    peer_.callListedPlayer();
     call_(dialog.ChosenAddress);
     ui_.MenuPlayer->setEnabled(false);
 }

@@ -36,6 +36,8 @@ public:
     void DisplayyourIPAddress1Click();
 
 private:
+    void chooseServer();
+
     QWidget& window_;
     Settings& settings_;
     AppContext& ctx_;

@@ -15,6 +15,7 @@
 #include "dialogs/TGetYourName.h"
 #include "dialogs/TGuess.h"
 #include "dialogs/TLetterLook2.h"
+#include "dialogs/TMatchServer.h"
 #include "dialogs/WordListRequest.h"
 #include "net/OptionChanges.h"
 #include "play/GameController.h"
@@ -118,6 +119,16 @@ void OptionsMenu::MenuRouterClick() {
     ui_.MenuRouter->setChecked(settings_.OpenPortOnRouter);
     SaveSettings(settings_);
     applyRouterMode(peer_, context_, settings_, logLine_);
+}
+
+void OptionsMenu::MenuServerClick() {
+    TMatchServer dialog(settings_, *context_.prompts, &window_);
+    if (context_.prompts->runDialog(dialog) == QDialog::Accepted && context_.matchmakingGiven) {
+        // Said at once, so the player does not wonder why the next request goes elsewhere.
+        logLine_(QStringLiteral(">>This copy was started with --matchmaking-server %1: it "
+                                "asks that server until it is started without it.")
+                     .arg(context_.matchmakingHost));
+    }
 }
 
 LetterLookHooks OptionsMenu::letterLookHooks() {

@@ -48,6 +48,7 @@ public:
     void MenuHintsClick();
     void MenuScrambleClick();
     void MenuRouterClick();
+    void MenuServerClick();
     void MenuWordsClick();
     // Loads a word list to play from; its problems are shown, the opponent told of its title.
     void LoadGame(const QString& path);

@@ -76,6 +76,7 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
         {ui.MenuHints, &OptionsMenu::MenuHintsClick},
         {ui.MenuScramble, &OptionsMenu::MenuScrambleClick},
         {ui.MenuRouter, &OptionsMenu::MenuRouterClick},
+        {ui.MenuServer, &OptionsMenu::MenuServerClick},
         {ui.MenuCreateList, &OptionsMenu::MenuCreateListClick},
         {ui.MenuWords, &OptionsMenu::MenuWordsClick},
     };

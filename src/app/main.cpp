@@ -101,6 +101,7 @@ AppContext contextFrom(const QCommandLineParser& parser, const Options& options)
     }
     context.matchmakingHost = hostPort->first;
     context.matchmakingPort = hostPort->second;
+    context.matchmakingGiven = parser.isSet(options.server);
 
     if (parser.isSet(options.router)) {
         PortMapper::Config checked;

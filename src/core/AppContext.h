@@ -15,6 +15,8 @@ struct AppContext {
     quint16 peerPort = 52201;
     QString matchmakingHost = QStringLiteral("localhost");
     quint16 matchmakingPort = 52202;
+    // The server was given with --matchmaking-server: it wins over the player's choice.
+    bool matchmakingGiven = false;
     // --router: "off", "discover" or a router description URL; empty: ROPEWIT_ROUTER, then the
     // player's setting.
     QString routerOption;

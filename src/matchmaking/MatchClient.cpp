@@ -120,11 +120,15 @@ void MatchClient::renew() {
         (request_ != MatchRequest::Register && socket_->state() != TWSocket::wsClosed)) {
         return;
     }
-    BeginServerRequest(MatchRequest::Register);
+    begin(MatchRequest::Register, true);
     quietRenewal_ = true;
 }
 
 void MatchClient::BeginServerRequest(MatchRequest request) {
+    begin(request, false);
+}
+
+void MatchClient::begin(MatchRequest request, bool renewal) {
     // A removal not yet sent goes out first: given up, it would leave this player listed,
     // in the very list she asks for too.
     if (removing_ && request != MatchRequest::Remove) {
@@ -144,6 +148,14 @@ void MatchClient::BeginServerRequest(MatchRequest request) {
     toldIgnored_ = false;
     if (socket_->state() == TWSocket::wsConnected) {
         socket_->Close();
+    }
+    if (!renewal) {
+        // Which server is asked is the first thing to check when nobody is ever listed.
+        Q_EMIT logLine(QStringLiteral(">>Matchmaking server: ") +
+                       (host_.contains(QLatin1Char(':'))
+                            ? QLatin1Char('[') + host_ + QLatin1Char(']')
+                            : host_) +
+                       QLatin1Char(':') + QString::number(port_));
     }
     socket_->DnsLookup(host_);
 }

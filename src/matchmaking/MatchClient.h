@@ -85,6 +85,8 @@ Q_SIGNALS:
     void registered();
 
 private:
+    // A renewal names no server in the log: the player asked for nothing.
+    void begin(MatchRequest request, bool renewal);
     void onDnsLookupDone(int error);
     void onSessionConnected(int error);
     void onDataAvailable();

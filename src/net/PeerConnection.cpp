@@ -28,6 +28,17 @@ QString callAdvice(int error, quint16 port) {
         .arg(port);
 }
 
+// A listed player is waiting for certain: a call that fails is kept out by her router or
+// firewall, and only she can open the way.
+QString listedCallAdvice(quint16 port) {
+    return QStringLiteral(
+               ">>The chosen player is waiting to play but cannot be reached from here on port "
+               "%1: her router or firewall keeps calls out. She can turn on Options, Open Port "
+               "On Router, forward port %1 to her computer by hand, or register on a "
+               "matchmaking server with a relay.")
+        .arg(port);
+}
+
 }  // namespace
 
 PeerConnection::PeerConnection(MessageGate& gate, QObject* parent)
@@ -137,7 +148,13 @@ void PeerConnection::setPeerAddress(const QString& address) {
 }
 
 void PeerConnection::ConnectToIP(int maxBytes) {
-    const peeraddress::Parsed parsed = peeraddress::parse(peerAddress_, port_, maxBytes);
+    // A bare address is a copy on the game's port, whatever port this copy listens on: the
+    // server lists a player there without a port.
+    const peeraddress::Parsed parsed =
+        peeraddress::parse(peerAddress_, peeraddress::kDefaultPort, maxBytes);
+    // Only the call it was asked for is to a listed player.
+    calledListed_ = listedCall_;
+    listedCall_ = false;
     if (!parsed.target) {
         Q_EMIT logLine(
             QStringLiteral(">>Can't call \"%1\": %2")
@@ -201,13 +218,15 @@ void PeerConnection::onSessionConnected(int error) {
     // Whatever the opponent sends first waits until the call has been dealt with in full.
     MessageGate::Hold hold(gate_);
     calling_ = false;
-    if (error == wsa::kConnectionRefused) {
+    if (error == wsa::kConnectionRefused && calledListed_) {
+        Q_EMIT logLine(listedCallAdvice(callPort_));
+    } else if (error == wsa::kConnectionRefused) {
         Q_EMIT logLine(QStringLiteral(">>Selected opponent is not waiting to play."));
         Q_EMIT logLine(callAdvice(error, callPort_));
     } else if (error != 0) {
         Q_EMIT logLine(QStringLiteral(">>Can't connect, error #") +
                        QString::number(static_cast<quint16>(error)));
-        Q_EMIT logLine(callAdvice(error, callPort_));
+        Q_EMIT logLine(calledListed_ ? listedCallAdvice(callPort_) : callAdvice(error, callPort_));
     } else {
         beginSession(false);
     }

@@ -60,9 +60,12 @@ public:
     const QString& peerAddress() const { return peerAddress_; }
     void setPeerAddress(const QString& address);
     // Calls peerAddress(): HOST, HOST:PORT, [IPV6]:PORT or a bare IPv6 address; without a
-    // port, port(). Text that cannot be dialled as it stands is logged and nothing is sent.
-    // maxBytes bounds the address (a list entry from the server is held to less).
+    // port, the game's port 52201. Text that cannot be dialled as it stands is logged and nothing
+    // is sent. maxBytes bounds the address (a list entry from the server is held to less).
     void ConnectToIP(int maxBytes = 255);
+    // The next call is to a player the server lists as waiting: a failed call then says she
+    // waits but cannot be reached from here, and what she can do about it.
+    void callListedPlayer() { listedCall_ = true; }
     // The port the call under way dials.
     quint16 callPort() const { return callPort_; }
     // Closes the connection on purpose (a new game is being set up): its end is no lost game.
@@ -113,6 +116,8 @@ private:
     std::unique_ptr<MessageChannel> channel_;
     quint16 port_ = 52201;
     quint16 callPort_ = 52201;
+    bool listedCall_ = false;    // the next call is to a listed player
+    bool calledListed_ = false;  // the call under way is
     QString peerAddress_;
     bool listening_ = false;
     bool leaving_ = false;

@@ -23,6 +23,7 @@ const QString kNewGame = QStringLiteral("New Game");
 const QString kSounds = QStringLiteral("Sounds");
 const QString kRouter = QStringLiteral("Router");
 const QString kOpenPort = QStringLiteral("Open Port");
+const QString kMatchmakingServer = QStringLiteral("Matchmaking Server");
 
 // Sound files of the program directory used for empty slots (slots 1..3 and 1..5).
 const QStringList kCorrectLetterDefaults = {
@@ -137,6 +138,7 @@ void LoadSettings(Settings& s) {
 
     s.FirstTime = readFlag(ini, kMisc, QStringLiteral("First Time"), true);
     s.OpenPortOnRouter = readFlag(ini, kRouter, kOpenPort, false);
+    s.MatchmakingServer = readText(ini, kRouter, kMatchmakingServer).trimmed();
 
     s.UseSound = readFlag(ini, kOptions, QStringLiteral("Use Sound"), true);
     s.UseUpper = readFlag(ini, kOptions, QStringLiteral("Use Upper"), true);
@@ -231,6 +233,7 @@ bool SaveSettings(Settings& s) {
     ini.writeString(kSounds, QStringLiteral("Missed Word Sound"), s.MissedWordSound);
     // Last, so the sections every copy knows keep their place.
     writeFlag(ini, kRouter, kOpenPort, s.OpenPortOnRouter);
+    ini.writeString(kRouter, kMatchmakingServer, s.MatchmakingServer);
 
     QString error;
     if (!ini.save(s.IniPath, &error)) {

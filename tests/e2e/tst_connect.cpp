@@ -114,8 +114,7 @@ private Q_SLOTS:
 
         TestWindow p3("[Options]\r\nUser Name=Cat\r\nUse Sound=No\r\n");
         PeerPair::enterTwoPlayer(p3);
-        p3->context().peerPort = port;
-        p3->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
+        p3->peer().setPeerAddress(QStringLiteral("127.0.0.1:%1").arg(port));
         p3->network().ConnectToIP();
         QTRY_VERIFY(p1->peer().connected() && p3->peer().connected());
         QTRY_COMPARE(p1.prompts.withCaption(QStringLiteral("Ready To Start")).size(), 2);
@@ -135,11 +134,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("address");
         QTest::addColumn<bool>("listening");
         QTest::addColumn<QString>("line");
-        QTest::newRow("refused") << QStringLiteral("127.0.0.1") << false
+        QTest::newRow("refused") << QStringLiteral("127.0.0.1:PORT") << false
                                  << QStringLiteral(">>Selected opponent is not waiting to play.");
         QTest::newRow("unknown host") << QStringLiteral("no-such-host.invalid") << false
                                       << QStringLiteral(">>Server name unknown");
-        QTest::newRow("self-call") << QStringLiteral("127.0.0.1") << true
+        QTest::newRow("self-call") << QStringLiteral("127.0.0.1:PORT") << true
                                    << QStringLiteral(">>You are trying to connect to yourself!");
     }
 
@@ -156,12 +155,13 @@ private Q_SLOTS:
         }
         TestWindow t("[Options]\r\nUse Sound=No\r\n");
         PeerPair::enterTwoPlayer(t);
+        t->context().peerPort = freePort;
         if (listening) {
             t->network().StartServer();
             QCOMPARE(t->peer().srvWSocket().state(), TWSocket::wsListening);
         }
-        t->context().peerPort = freePort;
-        t->peer().setPeerAddress(address);
+        t->peer().setPeerAddress(
+            address.replace(QStringLiteral("PORT"), QString::number(freePort)));
         // As the new game wizard does it: the menu goes away once the call is under way.
         t->network().ConnectToIP();
         t->ui().MenuPlayer->setEnabled(false);

@@ -27,10 +27,9 @@ private Q_SLOTS:
         QVERIFY(gone.listen(QHostAddress::LocalHost));
         const quint16 nobody = gone.serverPort();
         gone.close();
-        pair.p1->context().peerPort = nobody;
-        script::scriptWizard(pair.p1, [](TDoNewGame& w) {
+        script::scriptWizard(pair.p1, [nobody](TDoNewGame& w) {
             script::choose (&TDoNewGame::KnowIp)(w);
-            w.IPAdd->setEditText(QStringLiteral("127.0.0.1"));
+            w.IPAdd->setEditText(QStringLiteral("127.0.0.1:%1").arg(nobody));
             w.NextButton->click();
         });
         pair.p2.prompts.questionAnswers.push_back(false);

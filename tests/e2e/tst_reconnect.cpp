@@ -57,8 +57,7 @@ const QByteArray kOpening =
     "110\x02";
 
 void call(TestWindow& t, quint16 port) {
-    t->context().peerPort = port;
-    t->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
+    t->peer().setPeerAddress(QStringLiteral("127.0.0.1:%1").arg(port));
     t->network().ConnectToIP();
 }
 

@@ -13,8 +13,11 @@
 #include <unistd.h>
 #endif
 
+#include "DialogAnswers.h"
+#include "SavedSettings.h"
 #include "ServedWindow.h"
 #include "Testing.h"
+#include "dialogs/TMatchServer.h"
 #include "dialogs/TWebOpponent.h"
 #include "net/TWSocket.h"
 
@@ -148,28 +151,28 @@ private Q_SLOTS:
         // The opponent who waits at the second entry's address.
         QTcpServer opponent;
         QVERIFY(opponent.listen(QHostAddress::LocalHost, 0));
-        t->context().peerPort = opponent.serverPort();
+        const QString at = QStringLiteral("127.0.0.1:%1").arg(opponent.serverPort());
         // The address is entry 4 of the history: it moves to the top.
         for (int i = 0; i < 10; ++i) {
             t->settings().LastIpAddresses[static_cast<size_t>(i)] =
-                i == 3 ? QStringLiteral("127.0.0.1") : QStringLiteral("10.0.0.%1").arg(i + 1);
+                i == 3 ? at : QStringLiteral("10.0.0.%1").arg(i + 1);
         }
         QSignalSpy enabled(t->ui().MenuPlayer, &QAction::enabledChanged);
         Seen seen;
         t.prompts.dialogScript.push_back(choose(1, &seen));
         const QByteArray three =
-            listOf({{"Ann", "192.0.2.1"}, {"Bea", "127.0.0.1"}, {"Cy", "192.0.2.3"}});
+            listOf({{"Ann", "192.0.2.1"}, {"Bea", at.toLatin1()}, {"Cy", "192.0.2.3"}});
         QVERIFY(answerList(t, three) >= 0);
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
         QCOMPARE(seen.names,
                  (QStringList{QStringLiteral("Ann"), QStringLiteral("Bea"), QStringLiteral("Cy")}));
-        QCOMPARE(t->peer().peerAddress(), QStringLiteral("127.0.0.1"));
+        QCOMPARE(t->peer().peerAddress(), at);
         QTRY_VERIFY(opponent.hasPendingConnections());
         QTRY_VERIFY(t->peer().connected());
         const QStringList log = logOf(t);
         QVERIFY(log.indexOf(QStringLiteral(">>Attempting To Connect")) <
                 log.indexOf(QStringLiteral(">>Connected")));
-        QCOMPARE(t->settings().LastIpAddresses[0], QStringLiteral("127.0.0.1"));
+        QCOMPARE(t->settings().LastIpAddresses[0], at);
         QCOMPARE(t->settings().LastIpAddresses[1], QStringLiteral("10.0.0.1"));
         QCOMPARE(t->settings().LastIpAddresses[3], QStringLiteral("10.0.0.3"));
         QCOMPARE(t->settings().LastIpAddresses[4], QStringLiteral("10.0.0.5"));
@@ -182,13 +185,13 @@ private Q_SLOTS:
         std::unique_ptr<QTcpSocket> first(opponent.nextPendingConnection());
         QVERIFY(first);
         t.prompts.dialogScript.push_back(choose(0));
-        QVERIFY(answerList(t, listOf({{"Bea", "127.0.0.1"}})) >= 0);
+        QVERIFY(answerList(t, listOf({{"Bea", at.toLatin1()}})) >= 0);
         QTRY_COMPARE(first->state(), QAbstractSocket::UnconnectedState);
         QTRY_VERIFY(opponent.hasPendingConnections());
         QTRY_VERIFY(t->peer().connected());
         QCOMPARE(t.prompts.count(QStringLiteral("message")), 0);
         QCOMPARE(std::count(t->settings().LastIpAddresses.begin(),
-                            t->settings().LastIpAddresses.end(), QStringLiteral("127.0.0.1")),
+                            t->settings().LastIpAddresses.end(), at),
                  1);
     }
 
@@ -212,13 +215,35 @@ private Q_SLOTS:
 
         QList<QPair<QByteArray, QByteArray>> twenty;
         for (int i = 0; i < 20; ++i)
-            twenty.append({"P" + QByteArray::number(i), "10.1.0." + QByteArray::number(i)});
+            twenty.append({"P" + QByteArray::number(i), "127.1.0." + QByteArray::number(i) + ":1"});
         t.prompts.dialogScript.push_back(choose(10, &seen));
         QVERIFY(answerList(t, listOf(twenty)) >= 0);
         QTRY_COMPARE(t.prompts.count(QStringLiteral("dialog")), 3);
         QCOMPARE(seen.names.size(), 11);
         QCOMPARE(seen.names.last(), QStringLiteral("P10"));
-        QCOMPARE(t->peer().peerAddress(), QStringLiteral("10.1.0.10"));
+        QCOMPARE(t->peer().peerAddress(), QStringLiteral("127.1.0.10:1"));
+        // Nobody answers there: the listed player waits, but cannot be reached.
+        QTRY_VERIFY(!logOf(t).filter(QStringLiteral("cannot be reached from here")).isEmpty());
+    }
+
+    // The server chosen in the Options menu is asked and named in the log, unless one was
+    // given with --matchmaking-server; a text that names no server is refused and not kept.
+    void serverChosenInTheOptionsMenu() {
+        ServedWindow t;
+        FakeMatchServer chosen;
+        const QString at = QStringLiteral("127.0.0.1:%1").arg(chosen.port());
+        for (const QString& typed : {QStringLiteral("0.0.0.0"), at}) {
+            t.prompts.dialogScript.push_back(typeAndPressOk(&TMatchServer::ServerAddress, typed));
+            t->ui().MenuServer->trigger();
+        }
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("Error")).size(), 1);
+        QCOMPARE(savedSettings(t->settings()).MatchmakingServer, at);
+        t->network().BeginServerRequest(2);
+        QCOMPARE(chosen.request(0), QByteArray("03\x02"));
+        QVERIFY(logOf(t).contains(QStringLiteral(">>Matchmaking server: ") + at));
+        t->context().matchmakingGiven = true;
+        t->network().BeginServerRequest(2);
+        QCOMPARE(t.fs.request(0), QByteArray("03\x02"));
     }
 
     void emptyListShowsANoticeAndNoDialog() {

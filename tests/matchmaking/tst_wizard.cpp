@@ -323,8 +323,7 @@ private Q_SLOTS:
         // Connected to an opponent, then registered and listening.
         QTcpServer opponent;
         QVERIFY(opponent.listen(QHostAddress::LocalHost, 0));
-        t->context().peerPort = opponent.serverPort();
-        t->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
+        t->peer().setPeerAddress(QStringLiteral("127.0.0.1:%1").arg(opponent.serverPort()));
         t->network().ConnectToIP();
         QTRY_VERIFY(t->peer().connected());
         QTRY_VERIFY(opponent.hasPendingConnections());

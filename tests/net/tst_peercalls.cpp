@@ -3,6 +3,7 @@
 
 #include "LoopbackPeers.h"
 #include "Testing.h"
+#include "net/PeerAddress.h"
 
 // Calls by address with a port, over IPv4 and IPv6, between connections in one process.
 namespace {
@@ -58,21 +59,19 @@ private Q_SLOTS:
         QCOMPARE(b.failed->count(), 0);
     }
 
-    // Without a port the copy's own --peer-port is dialled, as always.
-    void bareAddressesUseTheOwnPort_data() {
+    // Without a port the game's port is dialled, whatever port this copy listens on.
+    void bareAddressesDialTheGamePort_data() {
         QTest::addColumn<QString>("address");
         QTest::newRow("IPv4") << QStringLiteral("127.0.0.1");
         QTest::newRow("bare IPv6") << QStringLiteral("::1");
     }
-    void bareAddressesUseTheOwnPort() {
+    void bareAddressesDialTheGamePort() {
         QFETCH(QString, address);
-        Side a(QStringLiteral("Ann"));
         Side b(QStringLiteral("Bea"));
-        const quint16 port = a.listen();
-        QVERIFY(port != 0);
-        b->setPort(port);
+        QVERIFY(b.listen() != 0);
         b.call(address);
-        QTRY_VERIFY(a->connected() && b->connected());
+        QCOMPARE(b->callPort(), peeraddress::kDefaultPort);
+        QVERIFY(b.log.contains(QStringLiteral(">>Attempting To Connect")));
     }
 
     // A second caller over IPv6 gets the busy text; the game over IPv4 is not touched.
@@ -98,12 +97,11 @@ private Q_SLOTS:
         Side a(QStringLiteral("Ann"));
         const quint16 port = a.listen();
         QVERIFY(port != 0);
-        // A bare address is dialled on the copy's own port, which is the listening one.
         for (const QString& address :
              {QStringLiteral("127.0.0.1:%1"), QStringLiteral("127.0.0.2:%1"),
-              QStringLiteral("[::1]:%1"), QStringLiteral("::1")}) {
+              QStringLiteral("[::1]:%1")}) {
             a.log.clear();
-            a.call(address.contains(QLatin1Char('%')) ? address.arg(port) : address);
+            a.call(address.arg(port));
             QTRY_VERIFY2(a.log.contains(QStringLiteral(">>You are trying to connect to yourself!")),
                          qPrintable(address));
         }
@@ -138,15 +136,30 @@ private Q_SLOTS:
         QCOMPARE(b->cliWSocket().state(), TWSocket::wsClosed);
     }
 
-    // A refused call says what the player can do, besides the usual line.
+    // A refused call says what the player can do, besides the usual line; a player the
+    // server lists is waiting for certain, so only the way to her is in question.
+    void refusedCallIsExplained_data() {
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("typed") << false << "must be waiting";
+        QTest::newRow("listed") << true << "Open Port On Router";
+    }
     void refusedCallIsExplained() {
+        QFETCH(bool, listed);
+        QFETCH(QString, advice);
         Side b(QStringLiteral("Bea"));
         const quint16 port = freePort();
+        if (listed) {
+            b->callListedPlayer();
+        }
         b.call(QStringLiteral("127.0.0.1:%1").arg(port));
-        QTRY_VERIFY(b.log.contains(QStringLiteral(">>Selected opponent is not waiting to play.")));
-        const QString advice = b.log.last();
-        QVERIFY2(advice.contains(QStringLiteral("must be waiting")), qPrintable(advice));
-        QVERIFY(advice.contains(QString::number(port)));
+        QTRY_VERIFY(!b.log.isEmpty() && b.log.last().contains(QString::number(port)));
+        QVERIFY2(b.log.last().contains(advice), qPrintable(b.log.last()));
+        const QString refused = QStringLiteral(">>Selected opponent is not waiting to play.");
+        QCOMPARE(b.log.count(refused), listed ? 0 : 1);
+        // Only the call it was asked for is to a listed player.
+        b.call(QStringLiteral("127.0.0.1:%1").arg(port));
+        QTRY_COMPARE(b.log.count(refused), listed ? 1 : 2);
     }
 };
 

@@ -74,7 +74,7 @@ QByteArray defaultFile() {
     }
     out += "Correct Word Sound=" + dir + "/MUSIC1.WAV\r\n";
     out += "Missed Word Sound=" + dir + "/TAPS.WAV\r\n";
-    out += "[Router]\r\nOpen Port=No\r\n";
+    out += "[Router]\r\nOpen Port=No\r\nMatchmaking Server=\r\n";
     return out;
 }
 
@@ -153,6 +153,7 @@ private Q_SLOTS:
         s.WordFont.italic = true;
         s.WordFont.colorRef = colorRefFromColor(QColor(12, 34, 56));
         s.MissedLetterSounds[5] = "/x/extra.wav";
+        s.MatchmakingServer = QStringLiteral("games.example.org:5000");
         QVERIFY(SaveSettings(s));
         const QByteArray first = readAll(s.IniPath);
         QVERIFY(first.contains("\r\nUser Name=J\xF6rg\r\n"));
@@ -167,6 +168,7 @@ private Q_SLOTS:
         QVERIFY(SaveSettings(again));
         QCOMPARE(readAll(s.IniPath), first);
         QCOMPARE(again.UserName, s.UserName);
+        QCOMPARE(again.MatchmakingServer, s.MatchmakingServer);
         QCOMPARE(colorFromColorRef(again.WordFont.colorRef), QColor(12, 34, 56));
         QVERIFY(again.WordFont.italic);
         QCOMPARE(again.MissedLetterCount, 6);

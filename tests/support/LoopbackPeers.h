@@ -73,16 +73,13 @@ struct Side {
         return 0;
     }
 
-    // Calls the address as a player types it; a bare one is called on this side's port.
+    // Calls the address as a player types it; a bare one is called on the game's port.
     void call(const QString& address) {
         peer->setPeerAddress(address);
         peer->ConnectToIP();
     }
     // Calls the given port on 127.0.0.1.
-    void call(quint16 port) {
-        peer->setPort(port);
-        call(QStringLiteral("127.0.0.1"));
-    }
+    void call(quint16 port) { call(QStringLiteral("127.0.0.1:%1").arg(port)); }
 };
 
 // a listens on a port the system chooses, b calls it: a is Player 1.

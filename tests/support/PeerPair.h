@@ -39,8 +39,8 @@ struct PeerPair {
         p1->peer().setListening(true);
         p1->network().StartServer();
         QVERIFY(p1->peer().srvWSocket().state() == TWSocket::wsListening);
-        p2->context().peerPort = p1->peer().srvWSocket().localPort();
-        p2->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
+        p2->peer().setPeerAddress(
+            QStringLiteral("127.0.0.1:%1").arg(p1->peer().srvWSocket().localPort()));
         p2->network().ConnectToIP();
         QTRY_VERIFY(p1->peer().connected() && p2->peer().connected());
     }
@@ -78,8 +78,7 @@ struct RawPeer {
     void answerWindow(TestWindow& t) {
         PeerPair::enterTwoPlayer(t);
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
-        t->context().peerPort = server.serverPort();
-        t->peer().setPeerAddress(QStringLiteral("127.0.0.1"));
+        t->peer().setPeerAddress(QStringLiteral("127.0.0.1:%1").arg(server.serverPort()));
         t->network().ConnectToIP();
         QTRY_VERIFY(server.hasPendingConnections());
         QTcpSocket* accepted = server.nextPendingConnection();
