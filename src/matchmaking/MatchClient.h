@@ -60,6 +60,10 @@ public:
     void setRenewInterval(int ms);
     int renewInterval() const { return renewTimer_.interval(); }
     bool renewing() const { return renewTimer_.isActive(); }
+    // While the relay holds this player it renews the registration itself: a renewal from
+    // here would list the player at its own address again.
+    void holdRenewals(bool held);
+    MessageGate& gate() { return gate_; }
     // How long closing the window waits for the removal to go out before it lets the player
     // go anyway (a server that never answers must not keep anyone from quitting).
     int removalWait() const { return removalWaitMs_; }
