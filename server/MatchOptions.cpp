@@ -176,6 +176,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                "Milliseconds by which each wrong token delays the next token from its address "
                "(default 1000).",
                "MS");
+    const QCommandLineOption probeTimeout =
+        option("probe-timeout-ms",
+               "Milliseconds a waiting player's port has to answer a reachability probe "
+               "(default 3000).",
+               "MS");
     QCommandLineOption relayRenew = option("relay-renew-ms", "", "MS");
     relayRenew.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help,
@@ -201,6 +206,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                        relayRate,
                        relayBurst,
                        relayWrongTokenDelay,
+                       probeTimeout,
                        relayRenew});
 
     if (!parser.parse(arguments))
@@ -283,6 +289,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {relayBurst, 1, 1000000000, &o.relayBurst},
         {relayWrongTokenDelay, 0, 600000, &o.relayWrongTokenDelayMs},
         {relayRenew, 1, 86400000, &o.relayRenewMs},
+        {probeTimeout, 1, 60000, &o.probeTimeoutMs},
     };
     for (const NumberOption& n : numbers) {
         if (!parser.isSet(n.option))

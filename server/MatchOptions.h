@@ -43,6 +43,7 @@ struct Options {
     int relayBurst = 65536;
     int relayWrongTokenDelayMs = 1000;
     int relayRenewMs = 30000;
+    int probeTimeoutMs = 3000;  // a player's port that has not answered by then is not reachable
 };
 
 // The longest --public-address: HOST:PORT/TOKEN must fit the 50 bytes a listed address has.

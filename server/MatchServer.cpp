@@ -198,6 +198,8 @@ void MatchServer::answer(quint64 id, const Outcome& outcome) {
         case Outcome::Kind::Refused:
             ++counts_.refused;
             break;
+        case Outcome::Kind::Probe:
+            break;
     }
     if (outcome.unavailable)
         ++counts_.unanswered;

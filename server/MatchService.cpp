@@ -1,5 +1,7 @@
 #include "MatchService.h"
 
+#include <algorithm>
+
 namespace matchd {
 
 namespace {
@@ -38,6 +40,10 @@ Outcome unavailable(Outcome out) {
 
 void MatchService::handle(const QByteArray& message, const QHostAddress& source, Done done,
                           qint64 answerWithinMs) {
+    if (probe_ != nullptr && message.startsWith("08")) {
+        probe(message.mid(2), source, std::move(done));
+        return;
+    }
     Outcome out;
     const ParsedRequest parsed = parseRequest(message);
     if (!parsed.ok) {
@@ -131,6 +137,60 @@ void MatchService::handle(const QByteArray& message, const QHostAddress& source,
                         });
             return;
     }
+}
+
+// 08 address 0x01 nonce: the address exactly as registered, and up to 32 letters, digits, '-'
+// or '_' that the probe's greeting carries. Answered 09 with 1 (reachable) or 0, 0x01 and the
+// relay's port (empty without a relay). Only the address the request came from is called,
+// so nobody can have the server call someone else.
+void MatchService::probe(const QByteArray& payload, const QHostAddress& source, Done done) {
+    Outcome out;
+    out.kind = Outcome::Kind::Probe;
+    const qsizetype sep = payload.indexOf(kNameSep);
+    const QByteArray claimed = payload.left(sep);
+    const QByteArray nonce = sep < 0 ? QByteArray() : payload.mid(sep + 1);
+    out.request = QStringLiteral("probe address=\"%1\"").arg(printable(claimed));
+    const auto refuse = [&](const QString& why) {
+        out.kind = Outcome::Kind::Refused;
+        out.result = QStringLiteral("refused: ") + why;
+        out.notable = true;
+        done(out);
+    };
+    static const QByteArray nonceChars =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
+    if (nonce.isEmpty() || nonce.size() > 32 ||
+        !std::all_of(nonce.begin(), nonce.end(), [](char c) { return nonceChars.contains(c); }) ||
+        claimed.isEmpty() || claimed.size() > kMaxAddressBytes || holdsControlByte(claimed)) {
+        return refuse(QStringLiteral("not a probe request"));
+    }
+    const QByteArray listed = listedAddress(claimed, source, policy_);
+    // HOST, HOST:PORT, [IPV6]:PORT or a bare IPv6 address, as the game writes them.
+    QByteArray host = listed;
+    quint16 port = 52201;
+    bool portOk = true;
+    if (listed.startsWith('[')) {
+        const qsizetype close = listed.indexOf("]:");
+        host = close < 0 ? QByteArray() : listed.mid(1, close - 1);
+        port = close < 0 ? 0 : listed.mid(close + 2).toUShort(&portOk);
+    } else if (listed.count(':') == 1) {
+        host = listed.left(listed.indexOf(':'));
+        port = listed.mid(listed.indexOf(':') + 1).toUShort(&portOk);
+    }
+    const QHostAddress target(QString::fromLatin1(host));
+    if (!portOk || port == 0 || target.isNull())
+        return refuse(QStringLiteral("the listed address is no address and port"));
+    if (!target.isEqual(source, QHostAddress::TolerantConversion))
+        return refuse(QStringLiteral("only the address a probe comes from is called"));
+    out.request += QStringLiteral(" called=\"%1\"").arg(printable(listed));
+    const quint16 relayPort = relayPort_;
+    probe_->probe(
+        target, port, nonce, [out, relayPort, done = std::move(done)](bool reachable) mutable {
+            out.reply = QByteArray("09") + (reachable ? '1' : '0') + kNameSep +
+                        (relayPort ? QByteArray::number(relayPort) : QByteArray()) + kEndMark;
+            out.result =
+                reachable ? QStringLiteral("09 reachable") : QStringLiteral("09 not reachable");
+            done(out);
+        });
 }
 
 }  // namespace matchd

@@ -7,6 +7,7 @@
 
 #include "AddressPolicy.h"
 #include "MatchProtocol.h"
+#include "ReachProbe.h"
 #include "WaitingStore.h"
 
 namespace matchd {
@@ -14,7 +15,7 @@ namespace matchd {
 // What became of one request: the reply to send (nothing for a removal, a refusal or when
 // the store could not be asked) and the two halves of its log line.
 struct Outcome {
-    enum class Kind { Register, Remove, List, Search, Refused };
+    enum class Kind { Register, Remove, List, Search, Refused, Probe };
     Kind kind = Kind::Refused;
     QByteArray reply;
     QString request;
@@ -31,6 +32,12 @@ public:
     using Done = std::function<void(const Outcome&)>;
 
     MatchService(WaitingStore& store, AddressPolicy policy) : store_(store), policy_(policy) {}
+    // Lets players ask whether callers reach them (08); without it an 08 is refused, as by
+    // a server that knows no such request. relayPort (0: none) is named in the answer.
+    void setReachProbe(ReachProbe* probe, quint16 relayPort) {
+        probe_ = probe;
+        relayPort_ = relayPort;
+    }
 
     // `source` is the address the connection came from; the client waits `answerWithinMs`
     // at most (negative: no limit of its own). `done` is called exactly once, perhaps before
@@ -39,8 +46,12 @@ public:
                 qint64 answerWithinMs = -1);
 
 private:
+    void probe(const QByteArray& payload, const QHostAddress& source, Done done);
+
     WaitingStore& store_;
     AddressPolicy policy_;
+    ReachProbe* probe_ = nullptr;
+    quint16 relayPort_ = 0;
 };
 
 }  // namespace matchd

@@ -15,6 +15,7 @@
 #include "MatchServer.h"
 #include "MatchService.h"
 #include "MemoryStore.h"
+#include "ReachProbe.h"
 #include "RedisStore.h"
 #include "RelayServer.h"
 
@@ -173,6 +174,9 @@ int main(int argc, char* argv[]) {
                         .arg(o.relayBurst)
                         .arg(o.relayIdleTimeoutSeconds));
     }
+
+    matchd::ReachProbe probe(o.probeTimeoutMs);
+    service.setReachProbe(&probe, relay ? relay->serverPort() : 0);
 
     std::unique_ptr<QSocketNotifier> stopNotifier;
     if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) == 0) {

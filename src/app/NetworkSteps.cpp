@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QTcpSocket>
 
 #include "app/GameForm.h"
 #include "core/AppContext.h"
@@ -10,8 +11,12 @@
 #include "dialogs/TWebOpponent.h"
 #include "matchmaking/MatchClient.h"
 #include "matchmaking/OpponentList.h"
+#include "matchmaking/ReachCheck.h"
+#include "matchmaking/RelayClient.h"
+#include "net/MessageGate.h"
 #include "net/PeerAddress.h"
 #include "net/PeerConnection.h"
+#include "net/PortMapper.h"
 #include "net/TWSocket.h"
 #include "settings/Settings.h"
 
@@ -24,7 +29,39 @@ NetworkSteps::NetworkSteps(QWidget& window, Settings& settings, AppContext& cont
       peer_(peer),
       match_(match),
       ui_(ui),
-      logLine_(std::move(logLine)) {}
+      logLine_(std::move(logLine)),
+      reach_(std::make_unique<ReachCheck>()),
+      relay_(std::make_unique<RelayClient>()) {
+    MessageGate& gate = match_.gate();
+    QObject::connect(reach_.get(), &ReachCheck::answered, &window_,
+                     [this, &gate](bool reachable, quint16 relayPort) {
+                         gate.run([=] { reachAnswered(reachable, relayPort); });
+                     });
+    QObject::connect(relay_.get(), &RelayClient::held, &window_, [this](const QString& listed) {
+        logLine_(QStringLiteral(">>Waiting through the server's relay: callers reach you at ") +
+                 listed);
+    });
+    // Taken at once: what follows the join is the other game's, and the gate holds it back.
+    QObject::connect(relay_.get(), &RelayClient::joined, &window_, [this] {
+        const bool asPlayer1 = relay_->holding();
+        peer_.adopt(relay_->takeJoined(), asPlayer1);
+    });
+    QObject::connect(relay_.get(), &RelayClient::failed, &window_,
+                     [this, &gate](const QString& line) {
+                         gate.run([this, line] {
+                             logLine_(line);
+                             // A relay lost while waiting: the server lists the player at its own
+                             // address again.
+                             if (match_.loggedOn()) {
+                                 match_.holdRenewals(false);
+                             } else {
+                                 ui_.MenuPlayer->setEnabled(true);
+                             }
+                         });
+                     });
+}
+
+NetworkSteps::~NetworkSteps() = default;
 
 void NetworkSteps::StartServer() {
     peer_.setPort(ctx_.peerPort);
@@ -65,6 +102,11 @@ void NetworkSteps::BeginServerRequest(int request) {
 }
 
 void NetworkSteps::UnLog() {
+    reach_->cancel();
+    peer_.expectProbe({}, 0);
+    if (relay_->holding()) {
+        relay_->close();
+    }
     chooseServer();
     match_.UnLog();
 }
@@ -85,8 +127,12 @@ void NetworkSteps::CliSrvWSocketDataAvailable(const QString& list) {
     }
     // Not a lost game: the end of this connection is ours.
     peer_.leave();
-    peer_.callListedPlayer();
-    call_(dialog.ChosenAddress);
+    if (peeraddress::parseRelay(dialog.ChosenAddress)) {
+        callThroughRelay(dialog.ChosenAddress);
+    } else {
+        peer_.callListedPlayer();
+        call_(dialog.ChosenAddress);
+    }
     ui_.MenuPlayer->setEnabled(false);
 }
 
@@ -99,7 +145,50 @@ void NetworkSteps::CliSrvWSocketRegistered() {
     if (!peer_.isListening()) {
         peer_.setListening(false);
         UnLog();
+        return;
     }
+    checkReach();
+}
+
+void NetworkSteps::checkReach() {
+    const QByteArray greeting =
+        reach_->start(match_.host(), match_.port(),
+                      probeAddress_.isEmpty() ? match_.registeredAddress() : probeAddress_);
+    // The probe may come a little after the answer that reports it.
+    peer_.expectProbe(greeting, ReachCheck::kWaitMs + PeerConnection::kProbeHoldMs);
+}
+
+void NetworkSteps::reachAnswered(bool reachable, quint16 relayPort) {
+    const QString address = match_.registeredAddress();
+    if (reachable) {
+        logLine_(peer_.portMapper().isMapped()
+                     ? QStringLiteral(">>Callers can reach you at %1 through your router's port "
+                                      "mapping.")
+                           .arg(address)
+                     : QStringLiteral(">>Callers can reach you directly at %1.").arg(address));
+        return;
+    }
+    if (relayPort == 0) {
+        logLine_(QStringLiteral(">>Callers cannot reach you at %1, and the server has no relay: "
+                                "turn on Options, Open Port On Router, forward port %2 to this "
+                                "computer, or use a server with a relay.")
+                     .arg(address)
+                     .arg(peer_.listeningPort(ctx_.peerPort)));
+        return;
+    }
+    logLine_(QStringLiteral(">>Callers cannot reach you at %1: you wait through the server's "
+                            "relay instead.")
+                 .arg(address));
+    // The relay renews the registration while it holds this player.
+    match_.holdRenewals(true);
+    relay_->hold(match_.host(), relayPort, settings_.UserName, address);
+}
+
+void NetworkSteps::callThroughRelay(const QString& address) {
+    const auto relayed = peeraddress::parseRelay(address);
+    peer_.setPeerAddress(address);
+    logLine_(QStringLiteral(">>Attempting To Connect through the server's relay"));
+    relay_->call(relayed->relay.host, relayed->relay.port, relayed->token);
 }
 
 void NetworkSteps::AddressHistory(const QString& address) {

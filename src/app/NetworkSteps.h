@@ -3,9 +3,12 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class MatchClient;
 class PeerConnection;
+class ReachCheck;
+class RelayClient;
 class QWidget;
 struct AppContext;
 struct MainWinControls;
@@ -21,6 +24,7 @@ public:
     NetworkSteps(QWidget& window, Settings& settings, AppContext& context, PeerConnection& peer,
                  MatchClient& match, const MainWinControls& ui,
                  std::function<void(const QString&)> logLine);
+    ~NetworkSteps();
     void setCall(std::function<void(const QString& address)> call) { call_ = std::move(call); }
 
     void StartServer();
@@ -34,9 +38,18 @@ public:
     void AddressHistory(const QString& address);
     QStringList LocalAddresses() const;
     void DisplayyourIPAddress1Click();
+    // The server's relay: held while nobody outside reaches this player, or called.
+    RelayClient& relay() { return *relay_; }
+    // The address the server is asked to call in place of the registered one (tests make it
+    // one nobody answers at); empty for the registered one.
+    void setProbeAddress(const QString& address) { probeAddress_ = address; }
 
 private:
     void chooseServer();
+    // Whether callers reach this player where it is listed; the relay when they do not.
+    void checkReach();
+    void reachAnswered(bool reachable, quint16 relayPort);
+    void callThroughRelay(const QString& address);
 
     QWidget& window_;
     Settings& settings_;
@@ -46,4 +59,7 @@ private:
     const MainWinControls& ui_;
     std::function<void(const QString&)> logLine_;
     std::function<void(const QString&)> call_;
+    std::unique_ptr<ReachCheck> reach_;
+    std::unique_ptr<RelayClient> relay_;
+    QString probeAddress_;
 };

@@ -101,6 +101,14 @@ void MatchClient::setRenewInterval(int ms) {
     renewTimer_.setInterval(ms);
 }
 
+void MatchClient::holdRenewals(bool held) {
+    if (held) {
+        renewTimer_.stop();
+    } else if (loggedOn_ && !renewTimer_.isActive()) {
+        renewTimer_.start();
+    }
+}
+
 void MatchClient::setRegistered(bool on) {
     loggedOn_ = on;
     if (on) {

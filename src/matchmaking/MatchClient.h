@@ -34,6 +34,8 @@ public:
     TWSocket& cliSrvWSocket() { return *socket_; }
 
     void setServer(const QString& host, quint16 port);
+    const QString& host() const { return host_; }
+    quint16 port() const { return port_; }
 
     // Starts one exchange: looks the server up, connects, sends the request.
     void BeginServerRequest(MatchRequest request);
@@ -60,6 +62,10 @@ public:
     void setRenewInterval(int ms);
     int renewInterval() const { return renewTimer_.interval(); }
     bool renewing() const { return renewTimer_.isActive(); }
+    // While the relay holds this player it renews the registration itself: a renewal from
+    // here would list the player at its own address again.
+    void holdRenewals(bool held);
+    MessageGate& gate() { return gate_; }
     // How long closing the window waits for the removal to go out before it lets the player
     // go anyway (a server that never answers must not keep anyone from quitting).
     int removalWait() const { return removalWaitMs_; }

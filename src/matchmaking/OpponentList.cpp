@@ -11,7 +11,7 @@ QString whyNotCallable(const QString& list, int row, const QString& address, qui
                          entries[static_cast<size_t>(row)].tooLong;
     const peeraddress::Parsed parsed =
         peeraddress::parse(address, defaultPort, peeraddress::kMaxBytes);
-    if (!tooLong && parsed.target) {
+    if (!tooLong && (parsed.target || peeraddress::parseRelay(address))) {
         return {};
     }
     return QStringLiteral(">>Can't call this player: ") +

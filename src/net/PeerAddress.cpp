@@ -1,5 +1,7 @@
 #include "net/PeerAddress.h"
 
+#include <algorithm>
+
 #include <QHostAddress>
 #include <QList>
 #include <QStringView>
@@ -344,6 +346,28 @@ QString display(const QString& host, quint16 port) {
 
 QString registration(const QString& ownAddress, quint16 port) {
     return port == kDefaultPort ? ownAddress : display(ownAddress, port);
+}
+
+std::optional<Relay> parseRelay(const QString& text) {
+    const QString trimmed = text.trimmed();
+    const qsizetype slash = trimmed.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0 || trimmed.size() > kMaxBytes) {
+        return std::nullopt;
+    }
+    const QString token = trimmed.mid(slash + 1);
+    const bool tokenOk = !token.isEmpty() && token.size() <= 43 &&
+                         std::all_of(token.begin(), token.end(), [](QChar c) {
+                             return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+                                    (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+                                    (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+                                    c == QLatin1Char('-') || c == QLatin1Char('_');
+                         });
+    const Parsed relay = parse(trimmed.left(slash));
+    // The relay's port is always named: 52201 is the players' port, never a relay's.
+    if (!tokenOk || !relay.target || !relay.target->portGiven) {
+        return std::nullopt;
+    }
+    return Relay{*relay.target, token};
 }
 
 }  // namespace peeraddress

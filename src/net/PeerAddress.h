@@ -48,4 +48,13 @@ QString display(const QString& host, quint16 port);
 // bytes as always), otherwise ownAddress + ":" + port (an IPv6 address in brackets).
 QString registration(const QString& ownAddress, quint16 port);
 
+// A relayed player's address, as only the server's list carries it: HOST:PORT/TOKEN, where
+// the token (letters, digits, '-' and '_') is presented to the relay at HOST:PORT. Typed
+// addresses never take this form (parse refuses it).
+struct Relay {
+    Target relay;
+    QString token;
+};
+std::optional<Relay> parseRelay(const QString& text);
+
 }  // namespace peeraddress

@@ -3,6 +3,9 @@
 #include <QHostAddress>
 #include <QNetworkInterface>
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <algorithm>
 
 #include "core/Text.h"
 #include "net/MessageGate.h"
@@ -234,11 +237,22 @@ void PeerConnection::onSessionConnected(int error) {
 }
 
 void PeerConnection::onSessionAvailable(int) {
+    std::unique_ptr<QTcpSocket> caller = srv_->Accept();
+    if (!caller) {
+        return;
+    }
+    const bool probing = !probeGreeting_.isEmpty() && probeWindow_.isValid() &&
+                         !probeWindow_.hasExpired(probeWindowMs_);
+    // Bounded: beyond a few at once, callers are taken as they come.
+    if (probing && held_.size() < 4) {
+        holdBack(std::move(caller));
+        return;
+    }
+    takeCaller(std::move(caller));
+}
+
+void PeerConnection::takeCaller(std::unique_ptr<QTcpSocket> caller) {
     if (cli_->state() == TWSocket::wsConnected) {
-        std::unique_ptr<QTcpSocket> caller = srv_->Accept();
-        if (!caller) {
-            return;
-        }
         tmp_->Dup(std::move(caller));
         Q_EMIT logLine(QStringLiteral("NOTICE:> ") + tmp_->GetPeerAddr() +
                        QStringLiteral(" is trying to call you"));
@@ -251,17 +265,81 @@ void PeerConnection::onSessionAvailable(int) {
         // the player a question that waits for an answer. Taking the caller now would tell it
         // first, inside the taking, and leave the caller unanswered until the player replies:
         // the caller is taken as soon as the end has been told instead.
+        auto waiting = std::make_shared<std::unique_ptr<QTcpSocket>>(std::move(caller));
         QMetaObject::invokeMethod(
-            this, [this] { gate_.run([this] { onSessionAvailable(0); }); }, Qt::QueuedConnection);
+            this,
+            [this, waiting] {
+                gate_.run([this, waiting] {
+                    if (*waiting) {
+                        takeCaller(std::move(*waiting));
+                    }
+                });
+            },
+            Qt::QueuedConnection);
         cli_->Close();
-        return;
-    }
-    std::unique_ptr<QTcpSocket> caller = srv_->Accept();
-    if (!caller) {
         return;
     }
     cli_->Dup(std::move(caller));
     beginSession(true);
+}
+
+void PeerConnection::expectProbe(const QByteArray& greeting, int untilMs) {
+    probeGreeting_ = greeting;
+    probeWindowMs_ = untilMs;
+    probeWindow_.start();
+    probeSeen_ = false;
+}
+
+void PeerConnection::holdBack(std::unique_ptr<QTcpSocket> caller) {
+    QTcpSocket* held = caller.get();
+    held_.push_back(std::move(caller));
+    // Judged against the greeting of the probe it arrived during, whatever comes later.
+    const QByteArray greeting = probeGreeting_;
+    const auto look = [this, held, greeting](bool timeUp) {
+        gate_.run([this, held, greeting, timeUp] { screen(held, greeting, timeUp); });
+    };
+    connect(held, &QTcpSocket::readyRead, this, [look] { look(false); });
+    connect(held, &QTcpSocket::disconnected, this, [look] { look(true); });
+    QTimer::singleShot(kProbeHoldMs, held, [look] { look(true); });
+    screen(held, greeting, false);
+}
+
+void PeerConnection::screen(QTcpSocket* held, const QByteArray& greeting, bool timeUp) {
+    const auto it =
+        std::find_if(held_.begin(), held_.end(), [held](const auto& s) { return s.get() == held; });
+    if (it == held_.end()) {
+        return;
+    }
+    const QByteArray head = held->peek(greeting.size());
+    const bool probe = head == greeting;
+    // Still the start of the greeting, or nothing yet: wait for more, within the hold.
+    if (!probe && !timeUp && held->state() == QAbstractSocket::ConnectedState &&
+        greeting.startsWith(head)) {
+        return;
+    }
+    std::unique_ptr<QTcpSocket> socket = std::move(*it);
+    held_.erase(it);
+    socket->disconnect(this);
+    if (probe) {
+        // It may be inside its own signal: gone once that has returned.
+        probeSeen_ = true;
+        probeGreeting_.clear();
+        socket->abort();
+        socket.release()->deleteLater();
+        return;
+    }
+    takeCaller(std::move(socket));
+}
+
+void PeerConnection::adopt(std::unique_ptr<QTcpSocket> socket, bool asPlayer1) {
+    MessageGate::Hold hold(gate_);
+    if (asPlayer1) {
+        takeCaller(std::move(socket));
+        return;
+    }
+    cli_->Dup(std::move(socket));
+    beginSession(false);
+    Q_EMIT callEnded();
 }
 
 void PeerConnection::beginSession(bool asPlayer1) {

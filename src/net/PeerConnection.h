@@ -1,15 +1,18 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 #include "net/MessageChannel.h"
 #include "net/PeerMessage.h"
 
 class MessageGate;
 class PortMapper;
+class QTcpSocket;
 class TWSocket;
 
 // The connection to the other player: the listening, calling and accepted sockets, the busy
@@ -68,6 +71,17 @@ public:
     void callListedPlayer() { listedCall_ = true; }
     // The port the call under way dials.
     quint16 callPort() const { return callPort_; }
+    // Until untilMs from now, a caller is held back (at most kProbeHoldMs) until its first bytes
+    // show whether it is the server's reachability probe, which sends `greeting` first and is
+    // then dropped unseen; an honest caller sends nothing first and is merely delayed. An
+    // empty greeting ends the holding.
+    void expectProbe(const QByteArray& greeting, int untilMs);
+    static constexpr int kProbeHoldMs = 1000;
+    // The probe came and was dropped since the last expectProbe.
+    bool probeSeen() const { return probeSeen_; }
+    // Takes a connection made elsewhere (the server's relay) as this side's connection: as an
+    // accepted caller when asPlayer1, else as the answer to this side's call.
+    void adopt(std::unique_ptr<QTcpSocket> socket, bool asPlayer1);
     // Closes the connection on purpose (a new game is being set up): its end is no lost game.
     void leave();
     bool leaving() const { return leaving_; }
@@ -104,6 +118,9 @@ private:
     void onSessionClosed(int error);
     void onDataAvailable(int error);
     void beginSession(bool asPlayer1);
+    void takeCaller(std::unique_ptr<QTcpSocket> caller);
+    void holdBack(std::unique_ptr<QTcpSocket> caller);
+    void screen(QTcpSocket* held, const QByteArray& greeting, bool timeUp);
     void handle(int code, const QByteArray& payload);
 
     MessageGate& gate_;
@@ -123,6 +140,11 @@ private:
     bool leaving_ = false;
 
     bool calling_ = false;
+    QByteArray probeGreeting_;
+    QElapsedTimer probeWindow_;
+    int probeWindowMs_ = 0;
+    bool probeSeen_ = false;
+    std::vector<std::unique_ptr<QTcpSocket>> held_;
     // From the opponent's greeting until the end of the connection has been reported.
     bool session_ = false;
 };

@@ -35,23 +35,43 @@ const QByteArray kBea = script::iniOf("Bea");
 class TestMatchmaking : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void playersMeetThroughTheServer_data() {
+        QTest::addColumn<bool>("relayed");
+        QTest::newRow("directly") << false;
+        // Told that nobody answers where she is listed, Ann waits through the relay.
+        QTest::newRow("through the relay") << true;
+    }
     void playersMeetThroughTheServer() {
-        Matchd server({}, QProcess::ForwardedErrorChannel);
+        QFETCH(bool, relayed);
+        Matchd server(relayed ? QStringList{"--relay-port", "0", "--public-address", "127.0.0.1"}
+                              : QStringList{},
+                      QProcess::ForwardedErrorChannel);
         QVERIFY(server.port() != 0);
-        // Ann waits on a port of her own: the server lists it, and Bea dials it.
-        const quint16 port = loopback::freePort();
-        const QString at = QStringLiteral("127.0.0.1:%1").arg(port);
-        TestWindow a(kAnn, port);
+        // Listed with its port, where the probe calls it.
+        const quint16 annPort = script::freePort();
+        TestWindow a(kAnn, annPort);
         TestWindow b(kBea);
         useServer(a, server.port());
         useServer(b, server.port());
+        if (relayed)
+            a->network().setProbeAddress(QStringLiteral("127.0.0.1:%1").arg(script::freePort()));
 
         registerThroughTheWizard(a);
         QTRY_VERIFY(logOf(a).contains(QStringLiteral(">>Added to server as a player")));
         QVERIFY(a->match().loggedOn());
         QVERIFY(a->peer().listening());
         QCOMPARE(a->peer().srvWSocket().state(), TWSocket::wsListening);
-        QCOMPARE(answer(server.port(), "03\x02"), "05Ann\x01" + at.toLatin1() + "\x03\x02");
+        const QString told = relayed ? QStringLiteral(">>Waiting through the server's relay")
+                                     : QStringLiteral(">>Callers can reach you directly at");
+        QTRY_VERIFY(logOf(a).join('\n').contains(told));
+        // The probe that found her never came as a caller.
+        QVERIFY(!a->peer().connected());
+        QVERIFY(a.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty());
+        QVERIFY(!logOf(a).join('\n').contains(QStringLiteral("trying to call you")));
+        const QByteArray listed = relayed
+                                      ? "127.0.0.1:" + QByteArray::number(server.relayPort()) + '/'
+                                      : "127.0.0.1:" + QByteArray::number(annPort) + '\x03';
+        QVERIFY(answer(server.port(), "03\x02").startsWith("05Ann\x01" + listed));
 
         // Bea asks for the longest-waiting players and calls Ann.
         QStringList shown;
@@ -67,8 +87,9 @@ private Q_SLOTS:
         b->ui().StartGame->click();
         QTRY_VERIFY(a->peer().connected() && b->peer().connected());
         QCOMPARE(shown, QStringList{QStringLiteral("Ann")});
-        QCOMPARE(b->peer().peerAddress(), at);
-        QCOMPARE(b->settings().LastIpAddresses[0], at);
+        QVERIFY(b->peer().peerAddress().startsWith(QString::fromLatin1(listed).remove('\x03')));
+        QCOMPARE(b->settings().LastIpAddresses[0].startsWith(QStringLiteral("127.0.0.1")),
+                 !relayed);
         QVERIFY(a->game().isPlayer1());
         QVERIFY(!b->game().isPlayer1());
 
@@ -81,6 +102,9 @@ private Q_SLOTS:
                     !b.prompts.withCaption(QStringLiteral("Ready To Start")).isEmpty());
         QCOMPARE(a->game().players().player2(), QStringLiteral("Bea"));
         QCOMPARE(b->game().players().player1(), QStringLiteral("Ann"));
+        b->ui().MyMess->setText(QStringLiteral("hi"));
+        b->SendButtonClick();
+        QTRY_VERIFY(a->ui().MyMemo->toPlainText().contains(QStringLiteral("Bea> hi")));
         QVERIFY(script::noErrors(a, b));
     }
 

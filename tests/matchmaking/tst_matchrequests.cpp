@@ -1,5 +1,9 @@
+#include <QTcpServer>
 #include "LoneMatchClient.h"
+
+#include "Matchd.h"
 #include "Testing.h"
+#include "matchmaking/RelayClient.h"
 #include "net/TWSocket.h"
 
 // The matchmaking client on its own, against a server played by the test.
@@ -137,6 +141,33 @@ private Q_SLOTS:
         }
         QCOMPARE(c.registered.count(), 1);
         QCOMPARE(c.notices.count(), 0);  // the 06 behind the answer is dropped
+    }
+
+    // A call through the relay that is not joined says why, in plain words.
+    void aRelayCallThatFailsSaysWhy_data() {
+        QTest::addColumn<bool>("relayOn");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("the player left")
+            << true << ">>The relay refused: unknown token: the player has left";
+        QTest::newRow("no relay") << false << ">>The server's relay at 127.0.0.1:";
+    }
+    void aRelayCallThatFailsSaysWhy() {
+        QFETCH(bool, relayOn);
+        QFETCH(QString, line);
+        Matchd server(relayOn ? QStringList{"--relay-port", "0"} : QStringList{});
+        QVERIFY(server.port() != 0);
+        QTRY_VERIFY(!relayOn || server.relayPort() != 0);
+        QTcpServer nobody;  // a port nobody answers at once it is closed
+        QVERIFY(nobody.listen(QHostAddress::LocalHost, 0));
+        const quint16 dead = nobody.serverPort();
+        nobody.close();
+        RelayClient relay;
+        QSignalSpy failed(&relay, &RelayClient::failed);
+        relay.call(QStringLiteral("127.0.0.1"), relayOn ? server.relayPort() : dead,
+                   QString(22, QLatin1Char('A')));
+        QTRY_COMPARE(failed.count(), 1);
+        QVERIFY2(failed.at(0).at(0).toString().startsWith(line),
+                 qPrintable(failed.at(0).at(0).toString()));
     }
 };
 

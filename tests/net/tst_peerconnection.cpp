@@ -116,6 +116,35 @@ private Q_SLOTS:
 
     // Held events wait, in order, and run once the last hold ends; an event that comes in
     // while the queue is being worked off (a box opened by an earlier one) runs at once.
+    // While the server's probe is expected, what greets with its nonce is dropped unseen; a
+    // caller that sends nothing, or anything else, begins the game (delayed at most the hold).
+    void theProbeNeverPassesForACaller_data() {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<bool>("aCaller");
+        QTest::newRow("the probe") << QByteArray("25nonce\x02") << false;
+        QTest::newRow("a caller who waits") << QByteArray() << true;
+        QTest::newRow("a caller who speaks first") << QByteArray("25other\x02") << true;
+    }
+    void theProbeNeverPassesForACaller() {
+        QFETCH(QByteArray, first);
+        QFETCH(bool, aCaller);
+        Side ann(QStringLiteral("Ann"));
+        QSignalSpy begun(ann.peer.get(), &PeerConnection::sessionBegun);
+        ann->StartServer();
+        ann->expectProbe("25nonce\x02", 10000);
+        QTcpSocket caller;
+        QSignalSpy closed(&caller, &QTcpSocket::disconnected);
+        caller.connectToHost(QHostAddress::LocalHost, ann->srvWSocket().localPort());
+        caller.write(first);
+        QVERIFY(caller.waitForConnected(10000));
+        // Taken within the hold, or closed without a word.
+        QTRY_VERIFY_WITH_TIMEOUT(begun.count() == 1 || closed.count() == 1,
+                                 PeerConnection::kProbeHoldMs + 5000);
+        QCOMPARE(begun.count(), aCaller ? 1 : 0);
+        QCOMPARE(ann->probeSeen(), !aCaller);
+        QCOMPARE(ann.log.filter(QStringLiteral("call")).size(), 0);
+    }
+
     void theGateKeepsEventsBackInOrder() {
         MessageGate gate;
         QStringList ran;

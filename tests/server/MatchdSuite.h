@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <memory>
 #include <vector>
@@ -186,6 +187,8 @@ private Q_SLOTS:
         QTest::newRow("one digit") << QByteArray("3\x02");
         QTest::newRow("list with payload") << QByteArray("03x\x02");
         QTest::newRow("letters with separator") << QByteArray("04a\x01\x02");
+        QTest::newRow("probe of another address") << QByteArray("08127.0.0.2:9\x01n\x02");
+        QTest::newRow("probe with a bad nonce") << QByteArray("08127.0.0.1:9\x01n!\x02");
     }
 
     void malformedRequestsGetNoAnswer() {
@@ -339,6 +342,35 @@ private Q_SLOTS:
         QCOMPARE(answer(port(), registration("Di", "192.168.1.5:52201"), kOther), kAdded);
         QCOMPARE(answer(port(), removal("Di", "192.168.1.5:52201"), kOther), QByteArray());
         QCOMPARE(answer(port(), "03\x02"), kEmptyList);
+    }
+
+    // 08 calls the player where it is listed and greets with the nonce, then hangs up; the
+    // answer says whether that worked and names the relay's port.
+    void probeCallsTheListedAddress_data() {
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("reachable") << true << QByteArray("091\x01");
+        QTest::newRow("not reachable") << false << QByteArray("090\x01");
+    }
+    void probeCallsTheListedAddress() {
+        QFETCH(bool, listening);
+        QFETCH(QByteArray, reply);
+        QVERIFY(start({"--relay-port", "0"}));
+        QTcpServer player;
+        QVERIFY(player.listen(QHostAddress::LocalHost, 0));
+        const QByteArray at = "127.0.0.1:" + QByteArray::number(player.serverPort());
+        if (!listening)
+            player.close();
+        QByteArray greeting;
+        QObject::connect(&player, &QTcpServer::newConnection, [&] {
+            QTcpSocket* s = player.nextPendingConnection();
+            QObject::connect(s, &QTcpSocket::readyRead,
+                             [&greeting, s] { greeting += s->readAll(); });
+        });
+        QTRY_VERIFY(relayPort() != 0);
+        QCOMPARE(answer(port(), "08" + at + "\x01nonce-1\x02"),
+                 reply + QByteArray::number(relayPort()) + '\x02');
+        QTRY_COMPARE(greeting, listening ? QByteArray("25nonce-1\x02") : QByteArray());
     }
 
     void relayJoinsACallerToAHeldPlayer() {

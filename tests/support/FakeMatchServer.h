@@ -3,6 +3,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -22,8 +23,19 @@ public:
                 Conn* c = conn.get();
                 c->socket = s;
                 s->setSocketOption(QAbstractSocket::LowDelayOption, 1);  // small writes stay apart
-                QObject::connect(s, &QTcpSocket::readyRead, s,
-                                 [c] { c->in += c->socket->readAll(); });
+                QObject::connect(s, &QTcpSocket::readyRead, s, [this, c] {
+                    c->in += c->socket->readAll();
+                    // An old server, which knows no reachability probe (08): it goes unanswered
+                    // and unnumbered.
+                    if (c->in.startsWith("08")) {
+                        const auto it = std::find_if(conns_.begin(), conns_.end(),
+                                                     [c](const auto& p) { return p.get() == c; });
+                        if (it != conns_.end()) {
+                            probes_.push_back(std::move(*it));
+                            conns_.erase(it);
+                        }
+                    }
+                });
                 QObject::connect(s, &QTcpSocket::disconnected, s, [c] { c->closed = true; });
                 conns_.push_back(std::move(conn));
             }
@@ -64,6 +76,7 @@ private:
     };
     // The connections outlive the server, whose sockets still signal while they go.
     std::vector<std::unique_ptr<Conn>> conns_;
+    std::vector<std::unique_ptr<Conn>> probes_;
     QTcpServer server_;
 };
 
