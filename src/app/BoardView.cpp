@@ -1,5 +1,6 @@
 #include "app/BoardView.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QWidget>
@@ -104,7 +105,8 @@ void BoardView::ShowEmptyGallows() {
 }
 
 QString BoardView::guessesText(int guesses) {
-    return text::withThousands(guesses) + QStringLiteral(" Guesses Left");
+    return QCoreApplication::translate("BoardView", "%1 Guesses Left")
+        .arg(text::withThousands(guesses));
 }
 
 void BoardView::ShowGuessesLeft(int guesses) {

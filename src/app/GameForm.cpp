@@ -1,6 +1,8 @@
 #include "app/GameForm.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/Language.h"
 #include "core/Pictures.h"
 #include "settings/Settings.h"
 #include "widgets/ClickLabel.h"
@@ -88,7 +91,7 @@ void disable(QWidget* w) {
 }
 
 QAction* addItem(QMenu* menu, const char* caption, const char* keys = "") {
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    QAction* action = menu->addAction(QCoreApplication::translate("TMainWin", caption));
     if (*keys != '\0') {
         action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
     }
@@ -101,52 +104,74 @@ QAction* addCheckItem(QMenu* menu, const char* caption) {
     return action;
 }
 
+void buildLanguageMenu(MainWinControls& ui, QMenu& options) {
+    ui.MenuLanguage = options.addMenu(QCoreApplication::translate("TMainWin", "&Language"));
+    auto* group = new QActionGroup(ui.MenuLanguage);
+    QList<std::pair<QString, QString>> entries{
+        {QString(), QCoreApplication::translate("TMainWin", "&System Language")}};
+    entries += language::offered();
+    for (const auto& [code, name] : entries) {
+        QAction* action = addCheckItem(ui.MenuLanguage, "");
+        action->setText(name);
+        action->setData(code);
+        group->addAction(action);
+    }
+}
+
 void buildMenus(MainWinControls& ui, QMenuBar& bar) {
-    QMenu* file = bar.addMenu(QStringLiteral("&File"));
-    ui.MenuPlayer = addItem(file, "New &Player / Game", "Ctrl+P");
-    ui.MenuWords = addItem(file, "New &Words", "Ctrl+W");
-    ui.MenuSkip = addItem(file, "S&kip Word", "Ctrl+K");
+    QMenu* file = bar.addMenu(QCoreApplication::translate("TMainWin", "&File"));
+    ui.MenuPlayer = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "New &Player / Game"), "Ctrl+P");
+    ui.MenuWords = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "New &Words"), "Ctrl+W");
+    ui.MenuSkip = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "S&kip Word"), "Ctrl+K");
     file->addSeparator();
-    ui.MenuExit = addItem(file, "E&xit");
+    ui.MenuExit = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "E&xit"));
     ui.MenuExit->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Ctrl+Q"))});
 
-    QMenu* options = bar.addMenu(QStringLiteral("&Options"));
-    ui.MenuUserName = addItem(options, "User &Name", "Ctrl+N");
-    ui.MenuGame = addItem(options, "&Two Player Game Options", "Ctrl+T");
-    ui.MenuSound = addItem(options, "&Sound Effects", "Ctrl+S");
-    ui.MenuFonts = addItem(options, "&Fonts", "Ctrl+F");
-    ui.MenuGuesses = addItem(options, "&Guess Attempts", "Ctrl+G");
+    QMenu* options = bar.addMenu(QCoreApplication::translate("TMainWin", "&Options"));
+    ui.MenuUserName = addItem(options, QT_TRANSLATE_NOOP("TMainWin", "User &Name"), "Ctrl+N");
+    ui.MenuGame =
+        addItem(options, QT_TRANSLATE_NOOP("TMainWin", "&Two Player Game Options"), "Ctrl+T");
+    ui.MenuSound = addItem(options, QT_TRANSLATE_NOOP("TMainWin", "&Sound Effects"), "Ctrl+S");
+    ui.MenuFonts = addItem(options, QT_TRANSLATE_NOOP("TMainWin", "&Fonts"), "Ctrl+F");
+    ui.MenuGuesses = addItem(options, QT_TRANSLATE_NOOP("TMainWin", "&Guess Attempts"), "Ctrl+G");
     options->addSeparator();
-    ui.MenuUpper = addCheckItem(options, "&Uppercase Answer");
-    ui.MenuHints = addCheckItem(options, "Use &Hints");
-    ui.MenuScramble = addCheckItem(options, "&Scramble Word List When Loading");
-    ui.MenuRouter = addCheckItem(options, "Open Port On &Router");
+    ui.MenuUpper = addCheckItem(options, QT_TRANSLATE_NOOP("TMainWin", "&Uppercase Answer"));
+    ui.MenuHints = addCheckItem(options, QT_TRANSLATE_NOOP("TMainWin", "Use &Hints"));
+    ui.MenuScramble =
+        addCheckItem(options, QT_TRANSLATE_NOOP("TMainWin", "&Scramble Word List When Loading"));
+    ui.MenuRouter = addCheckItem(options, QT_TRANSLATE_NOOP("TMainWin", "Open Port On &Router"));
     ui.MenuRouter->setObjectName(QStringLiteral("MenuRouter"));
-    ui.MenuServer = addItem(options, "&Matchmaking Server");
+    ui.MenuServer = addItem(options, QT_TRANSLATE_NOOP("TMainWin", "&Matchmaking Server"));
+    buildLanguageMenu(ui, *options);
 
-    QMenu* tools = bar.addMenu(QStringLiteral("&Tools"));
-    ui.DisplayyourIPAddress1 = addItem(tools, "&Display your IP Address", "Ctrl+I");
+    QMenu* tools = bar.addMenu(QCoreApplication::translate("TMainWin", "&Tools"));
+    ui.DisplayyourIPAddress1 =
+        addItem(tools, QT_TRANSLATE_NOOP("TMainWin", "&Display your IP Address"), "Ctrl+I");
     tools->addSeparator();
-    ui.MenuCreateList = addItem(tools, "&Create A Word List", "Ctrl+L");
+    ui.MenuCreateList =
+        addItem(tools, QT_TRANSLATE_NOOP("TMainWin", "&Create A Word List"), "Ctrl+L");
 
-    QMenu* help = bar.addMenu(QStringLiteral("&Help"));
-    ui.MenuContents = addItem(help, "&Contents", "F1");
-    ui.MenuWebSite = addItem(help, "&Web Site");
-    ui.MenuAbout = addItem(help, "&About");
+    QMenu* help = bar.addMenu(QCoreApplication::translate("TMainWin", "&Help"));
+    ui.MenuContents = addItem(help, QT_TRANSLATE_NOOP("TMainWin", "&Contents"), "F1");
+    ui.MenuWebSite = addItem(help, QT_TRANSLATE_NOOP("TMainWin", "&Web Site"));
+    ui.MenuAbout = addItem(help, QT_TRANSLATE_NOOP("TMainWin", "&About"));
 }
 
 void buildWelcomePanel(MainWinControls& ui, QWidget* central) {
     ui.BlankPanel = makePanel(central, QRect(4, 0, 469, 313));
     ui.Label4 =
-        makeCaption(ui.BlankPanel, QStringLiteral("Welcome To Ropewit"), QRect(48, 24, 369, 37));
+        makeCaption(ui.BlankPanel, QCoreApplication::translate("TMainWin", "Welcome To Ropewit"),
+                    QRect(48, 24, 369, 37));
     ui.Label4->setFont(arialFont(27, true));
     setColors(ui.Label4, QColor(), Qt::red);
-    ui.Label5 = makeCaption(ui.BlankPanel, QStringLiteral("The Internet Hangman Game!"),
+    ui.Label5 = makeCaption(ui.BlankPanel,
+                            QCoreApplication::translate("TMainWin", "The Internet Hangman Game!"),
                             QRect(36, 68, 401, 37));
     ui.Label5->setFont(arialFont(27, true, true));
     setColors(ui.Label5, QColor(), Qt::blue);
-    ui.StartGame = new QPushButton(QStringLiteral("&Start New Game"), ui.BlankPanel);
+    ui.StartGame =
+        new QPushButton(QCoreApplication::translate("TMainWin", "&Start New Game"), ui.BlankPanel);
     ui.StartGame->setGeometry(184, 160, 113, 25);
 }
 
@@ -154,14 +179,15 @@ void buildWelcomePanel(MainWinControls& ui, QWidget* central) {
 void buildLetterPanels(MainWinControls& ui) {
     ui.HintPanel = new QFrame(ui.MainPanel);
     ui.HintPanel->setGeometry(8, 36, 137, 32);
-    ui.Label8 = plainLabel(ui.HintPanel, QStringLiteral("Hint:"), QRect(4, 0, 28, 16),
-                           Qt::AlignLeft | Qt::AlignTop);
+    ui.Label8 = plainLabel(ui.HintPanel, QCoreApplication::translate("TMainWin", "Hint:"),
+                           QRect(4, 0, 28, 16), Qt::AlignLeft | Qt::AlignTop);
     ui.Label8->setFont(arialFont(12, true));
     ui.HintLabel = makeWrappingLabel(ui.HintPanel, QRect(32, 0, 101, 33));
     ui.HintLabel->setFont(arialFont(12));
 
     ui.UsedPanel = makePanel(ui.MainPanel, QRect(8, 40, 137, 97), QFrame::Sunken);
-    ui.Label3 = makeCaption(ui.UsedPanel, QStringLiteral("Used Letters"), QRect(12, 4, 113, 17));
+    ui.Label3 = makeCaption(ui.UsedPanel, QCoreApplication::translate("TMainWin", "Used Letters"),
+                            QRect(12, 4, 113, 17));
     ui.Label3->setFont(arialFont(15));
     ui.UsedLettersLabel = makeWrappingLabel(ui.UsedPanel, QRect(4, 20, 129, 73));
     ui.UsedLettersLabel->setFont(arialFont(15, true));
@@ -170,14 +196,16 @@ void buildLetterPanels(MainWinControls& ui) {
 // The score box: the two players' names and totals.
 void buildScoreBox(MainWinControls& ui) {
     ui.Bevel3 = makeBevel(ui.MainPanel, QRect(332, 84, 133, 73));
-    ui.Label7 =
-        plainLabel(ui.MainPanel, QStringLiteral("Score"), QRect(356, 92, 89, 16), Qt::AlignHCenter);
-    ui.Play1ScoreLab = new ElidingLabel(ui.MainPanel, QStringLiteral("Player"),
-                                        QRect(340, 112, 89, 16), Qt::AlignRight | Qt::AlignTop);
+    ui.Label7 = plainLabel(ui.MainPanel, QCoreApplication::translate("TMainWin", "Score"),
+                           QRect(356, 92, 89, 16), Qt::AlignHCenter);
+    ui.Play1ScoreLab =
+        new ElidingLabel(ui.MainPanel, QCoreApplication::translate("TMainWin", "Player"),
+                         QRect(340, 112, 89, 16), Qt::AlignRight | Qt::AlignTop);
     ui.Play1ScorePan = makeTextPanel(ui.MainPanel, QRect(432, 108, 29, 21), QFrame::Raised);
     ui.Play1ScorePan->setText(QStringLiteral("0"));
-    ui.Play2ScoreLab = new ElidingLabel(ui.MainPanel, QStringLiteral("Word"),
-                                        QRect(340, 136, 89, 16), Qt::AlignRight | Qt::AlignTop);
+    ui.Play2ScoreLab =
+        new ElidingLabel(ui.MainPanel, QCoreApplication::translate("TMainWin", "Word"),
+                         QRect(340, 136, 89, 16), Qt::AlignRight | Qt::AlignTop);
     ui.Play2ScorePan = makeTextPanel(ui.MainPanel, QRect(432, 132, 29, 21), QFrame::Raised);
     ui.Play2ScorePan->setText(QStringLiteral("0"));
 }
@@ -186,7 +214,8 @@ void buildScoreBox(MainWinControls& ui) {
 void buildConnectPanel(MainWinControls& ui) {
     ui.ConnectPanel = makePanel(ui.MainPanel, QRect(332, 160, 133, 149), QFrame::Sunken);
     ui.Label2 =
-        makeCaption(ui.ConnectPanel, QStringLiteral("Connection Status"), QRect(4, 4, 125, 16));
+        makeCaption(ui.ConnectPanel, QCoreApplication::translate("TMainWin", "Connection Status"),
+                    QRect(4, 4, 125, 16));
     ui.ConMemo = makeMemo(ui.ConnectPanel, QRect(4, 24, 125, 121));
     disable(ui.ConnectPanel);
 }
@@ -231,16 +260,18 @@ void buildWebPanel(MainWinControls& ui, QWidget* central) {
     ui.WebWordlabel =
         makeCaption(ui.WebPanel, QStringLiteral("_______________"), QRect(4, 36, 145, 21));
     ui.WebWordlabel->setFont(arialFont(15, true));
-    ui.Label6 = makeCaption(ui.WebPanel, QStringLiteral("Used Letters"), QRect(8, 64, 137, 16));
+    ui.Label6 = makeCaption(ui.WebPanel, QCoreApplication::translate("TMainWin", "Used Letters"),
+                            QRect(8, 64, 137, 16));
     ui.MissedWebLabel = makeWrappingLabel(ui.WebPanel, QRect(8, 80, 137, 33));
     ui.WebGuesses = makeTextPanel(ui.WebPanel, QRect(4, 120, 145, 25), QFrame::Sunken);
-    ui.Label1 = makeCaption(ui.WebPanel, QStringLiteral("Communication"), QRect(8, 152, 137, 16));
+    ui.Label1 = makeCaption(ui.WebPanel, QCoreApplication::translate("TMainWin", "Communication"),
+                            QRect(8, 152, 137, 16));
     ui.MyMemo = makeMemo(ui.WebPanel, QRect(8, 172, 137, 109));
     ui.MyMess = new QLineEdit(ui.WebPanel);
     ui.MyMess->setGeometry(8, 284, 97, 22);
     ui.MyMess->setMaxLength(1000);
     ui.MyMess->setFont(arialFont(12));
-    ui.SendButton = new QPushButton(QStringLiteral("&Send"), ui.WebPanel);
+    ui.SendButton = new QPushButton(QCoreApplication::translate("TMainWin", "&Send"), ui.WebPanel);
     ui.SendButton->setGeometry(108, 288, 37, 17);
     ui.SendButton->setFont(arialFont(11));
     disable(ui.WebPanel);
@@ -255,7 +286,8 @@ void buildControlPanel(MainWinControls& ui, QWidget* central, const QColor& face
     setColors(ui.ControlPanel, face);
     disable(ui.ControlPanel);
 
-    ui.ActionButton = new QPushButton(QStringLiteral("Start &Game"), ui.ControlPanel);
+    ui.ActionButton =
+        new QPushButton(QCoreApplication::translate("TMainWin", "Start &Game"), ui.ControlPanel);
     ui.ActionButton->setGeometry(24, 92, 129, 25);
     ui.ActionButton->setFont(arialFont(15, true));
     QPalette pal = ui.ActionButton->palette();
@@ -293,6 +325,9 @@ void MainWinControls::showOptionChecks(const Settings& settings) {
     MenuHints->setChecked(settings.UseHints);
     MenuScramble->setChecked(settings.ScrambleList);
     MenuRouter->setChecked(settings.OpenPortOnRouter);
+    for (QAction* action : MenuLanguage->actions()) {
+        action->setChecked(action->data().toString() == settings.Language);
+    }
 }
 
 void MainWinControls::showTileBackgrounds(const QImage& alphabet, const QImage& word) {

@@ -7,6 +7,7 @@
 #include "game/Round.h"
 
 class QAction;
+class QMenu;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -91,6 +92,8 @@ struct MainWinControls {
     QAction* MenuScramble = nullptr;
     QAction* MenuRouter = nullptr;
     QAction* MenuServer = nullptr;
+    // One checkable entry per language; its data is the code, empty for the system's.
+    QMenu* MenuLanguage = nullptr;
     QAction* DisplayyourIPAddress1 = nullptr;
     QAction* MenuCreateList = nullptr;
     QAction* MenuContents = nullptr;

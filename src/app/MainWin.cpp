@@ -43,8 +43,7 @@ void TMainWin::FormCreate() {
     windowwiring::connectControls(*this, *options_);
     ui_.showOptionChecks(settings_);
     pictures_.loadTileBackgrounds(settings_.AlphabetBitmap, settings_.WordBitmap, [this] {
-        ctx_.prompts->message(this, QStringLiteral("Error"),
-                              QStringLiteral("Bitmap image is not valid"));
+        ctx_.prompts->message(this, tr("Error"), tr("Bitmap image is not valid"));
     });
     ui_.showTileBackgrounds(pictures_.SavedAlpha, pictures_.SavedWord);
     board_.DisplayHints();

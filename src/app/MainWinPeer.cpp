@@ -84,7 +84,7 @@ void TMainWin::DoStartMessage() {
             }
         });
         ctx_.prompts->message(
-            this, QStringLiteral("Ready To Start"),
+            this, tr("Ready To Start"),
             peertext::startSummary(settings_, game_->ownName(), game_->opponentName(),
                                    game_->players().player1(), game_->players().player2()));
         if (!alive) {

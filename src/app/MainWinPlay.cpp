@@ -51,14 +51,14 @@ void TMainWin::TestIt2(int index) {
         CheckComplete();
     } else if (guess.outcome == Round::Outcome::Hanged) {
         sounds_.Word(false);
-        FinishWord(0, QStringLiteral("Sorry, you've been hung.  Click for next word."));
+        FinishWord(0, tr("Sorry, you've been hung.  Click for next word."));
     }
 }
 
 void TMainWin::FinishWord(int points, const QString& soloMessage) {
     CalcTheScore(points);
     if (game_->solo()) {
-        ctx_.prompts->message(this, QStringLiteral("More"), soloMessage);
+        ctx_.prompts->message(this, tr("More"), soloMessage);
         DoNextWord();
         return;
     }
@@ -128,8 +128,7 @@ void TMainWin::CheckComplete() {
         return;
     }
     sounds_.Word(true);
-    FinishWord(game_->pointsOfWord(),
-               QStringLiteral("Word Completed Successfully! Click for next word"));
+    FinishWord(game_->pointsOfWord(), tr("Word Completed Successfully! Click for next word"));
 }
 
 void TMainWin::CalcTheScore(int points) {
@@ -142,7 +141,7 @@ bool TMainWin::WehaveWinner() {
     if (message.isEmpty()) {
         return false;
     }
-    if (!ctx_.prompts->question(this, QStringLiteral("Game Over"), message)) {
+    if (!ctx_.prompts->question(this, tr("Game Over"), message)) {
         RunNewGameWizard();
     }
     StartIt();
@@ -162,10 +161,10 @@ void TMainWin::GameInterrupted() {
     }
     // The board, scores and names stay as they are, so the player can still see how the game
     // stood.
-    if (ctx_.prompts->question(this, QStringLiteral("Notice"),
-                               QStringLiteral("The connection to your opponent has been lost, so "
-                                              "this game cannot go on.\n\nWould you like to "
-                                              "start a new game?"))) {
+    if (ctx_.prompts->question(this, tr("Notice"),
+                               tr("The connection to your opponent has been lost, so "
+                                  "this game cannot go on.\n\nWould you like to "
+                                  "start a new game?"))) {
         DoANewGame();
     }
 }

@@ -1,6 +1,7 @@
 #include "app/NetworkSteps.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QTcpSocket>
 
@@ -77,7 +78,7 @@ void NetworkSteps::ConnectToIP() {
 }
 
 void NetworkSteps::DisplayyourIPAddress1Click() {
-    ctx_.prompts->message(&window_, QStringLiteral("IP Address"),
+    ctx_.prompts->message(&window_, QCoreApplication::translate("NetworkSteps", "IP Address"),
                           peer_.ownAddressesText(LocalAddresses(), ctx_.peerPort));
 }
 

@@ -1,5 +1,6 @@
 #include "app/OpponentPanel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "app/BoardView.h"
@@ -31,7 +32,8 @@ void OpponentPanel::ShowGuesses(const OpponentView& opponent) {
 void OpponentPanel::ShowMissed(const OpponentView& opponent) {
     if (opponent.sameWord()) {
         setPointSize(ui_.MissedWebLabel, 8);
-        ui_.MissedWebLabel->setText(QStringLiteral("You are playing the same word--cannot reveal"));
+        ui_.MissedWebLabel->setText(QCoreApplication::translate(
+            "OpponentPanel", "You are playing the same word--cannot reveal"));
     } else {
         setPointSize(ui_.MissedWebLabel, 9);
         ui_.MissedWebLabel->setText(opponent.missed);

@@ -1,6 +1,7 @@
 #include "app/OptionsMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "app/BoardPictures.h"
@@ -125,10 +126,21 @@ void OptionsMenu::MenuServerClick() {
     TMatchServer dialog(settings_, *context_.prompts, &window_);
     if (context_.prompts->runDialog(dialog) == QDialog::Accepted && context_.matchmakingGiven) {
         // Said at once, so the player does not wonder why the next request goes elsewhere.
-        logLine_(QStringLiteral(">>This copy was started with --matchmaking-server %1: it "
-                                "asks that server until it is started without it.")
-                     .arg(context_.matchmakingHost));
+        logLine_(
+            QCoreApplication::translate("OptionsMenu",
+                                        ">>This copy was started with --matchmaking-server %1: it "
+                                        "asks that server until it is started without it.")
+                .arg(context_.matchmakingHost));
     }
+}
+
+void OptionsMenu::chooseLanguage(const QString& code) {
+    settings_.Language = code;
+    SaveSettings(settings_);
+    context_.prompts->message(
+        &window_, QCoreApplication::translate("OptionsMenu", "Language"),
+        QCoreApplication::translate("OptionsMenu",
+                                    "The new language is used the next time Ropewit starts."));
 }
 
 LetterLookHooks OptionsMenu::letterLookHooks() {
@@ -146,13 +158,14 @@ void OptionsMenu::LoadGame(const QString& path) {
     // order; the stand-in list is scrambled like any other.
     Random* scramble = settings_.ScrambleList ? &programRandom() : nullptr;
     for (const QString& problem : game_.words().load(path, scramble).problems()) {
-        context_.prompts->message(&window_, QStringLiteral("Error"), problem);
+        context_.prompts->message(&window_, QCoreApplication::translate("OptionsMenu", "Error"),
+                                  problem);
     }
     window_.setWindowTitle(QStringLiteral("Ropewit: ") + game_.words().title());
     if (game_.solo()) {
         game_.words().rewind();
-        ui_.WordNumPanel->setText(QStringLiteral("Word 1 of ") +
-                                  text::withThousands(game_.words().count()));
+        ui_.WordNumPanel->setText(QCoreApplication::translate("OptionsMenu", "Word 1 of %1")
+                                      .arg(text::withThousands(game_.words().count())));
     } else {
         game_.tellOpponent(PeerMessage::WordListTitle, game_.words().title());
     }

@@ -49,6 +49,8 @@ public:
     void MenuScrambleClick();
     void MenuRouterClick();
     void MenuServerClick();
+    // Keeps the language for the next start (code empty: the system's) and says so.
+    void chooseLanguage(const QString& code);
     void MenuWordsClick();
     // Loads a word list to play from; its problems are shown, the opponent told of its title.
     void LoadGame(const QString& path);

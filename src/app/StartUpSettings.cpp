@@ -1,5 +1,6 @@
 #include "app/StartUpSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTimer>
 #include <QWidget>
@@ -14,7 +15,8 @@ void loadStartUpSettings(Settings& settings, const AppContext& context, QWidget&
     // The prompts are looked up when a problem is told: tests replace them.
     settings.ReportProblem = [&window, &context](const QString& problem) {
         QTimer::singleShot(0, &window, [&window, &context, problem] {
-            context.prompts->message(&window, QStringLiteral("Error"), problem);
+            context.prompts->message(
+                &window, QCoreApplication::translate("StartUpSettings", "Error"), problem);
         });
     };
     LoadSettings(settings);

@@ -17,6 +17,7 @@
 #include "core/Pictures.h"
 #include "core/Prompts.h"
 
+#include <QCoreApplication>
 namespace {
 
 QFileDialog* makeFileDialog(QWidget* parent, const FileChooserRequest& spec, bool save) {
@@ -121,7 +122,7 @@ QLineEdit* sampleLine(QFontDialog* fonts) {
 // line shows the colour too.
 std::optional<TileFont> runFontChooser(QWidget* parent, const TileFont& initial, int maxPointSize) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Font"));
+    dialog.setWindowTitle(QCoreApplication::translate("WidgetPrompts", "Font"));
     auto* layout = new QVBoxLayout(&dialog);
     QFontDialog* fonts = embedFontDialog(dialog, initial.font, maxPointSize);
     layout->addWidget(fonts);
@@ -137,7 +138,8 @@ std::optional<TileFont> runFontChooser(QWidget* parent, const TileFont& initial,
     showColor();
 
     auto* row = new QHBoxLayout;
-    auto* colorButton = new QPushButton(QStringLiteral("&Color..."), &dialog);
+    auto* colorButton =
+        new QPushButton(QCoreApplication::translate("WidgetPrompts", "&Color..."), &dialog);
     colorButton->setAutoDefault(false);
     colorButton->setIcon(colorSwatch(color));
     colorButton->setIconSize(QSize(28, 14));
@@ -149,7 +151,8 @@ std::optional<TileFont> runFontChooser(QWidget* parent, const TileFont& initial,
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&] {
-        const QColor chosen = QColorDialog::getColor(color, &dialog, QStringLiteral("Color"));
+        const QColor chosen = QColorDialog::getColor(
+            color, &dialog, QCoreApplication::translate("WidgetPrompts", "Color"));
         if (chosen.isValid()) {
             color = chosen;
             colorButton->setIcon(colorSwatch(color));

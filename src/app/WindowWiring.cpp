@@ -1,8 +1,10 @@
 #include "app/WindowWiring.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <utility>
@@ -31,8 +33,9 @@ void skipWord(TMainWin& w) {
     w.board().ShowHanged();
     w.board().DisplayWord();
     w.ShowScores();
-    w.context().prompts->message(&w, QStringLiteral("More"),
-                                 QStringLiteral("Word skipped.  Click for next word."));
+    w.context().prompts->message(
+        &w, QCoreApplication::translate("WindowWiring", "More"),
+        QCoreApplication::translate("WindowWiring", "Word skipped.  Click for next word."));
     w.DoNextWord();
 }
 
@@ -52,9 +55,10 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
     QObject::connect(ui.MenuExit, &QAction::triggered, &w, [&w] {
         // A quick Ctrl+Q should not end an opponent's game by mistake.
         if (!w.game().gameInProgress() ||
-            w.context().prompts->question(&w, QStringLiteral("Exit"),
-                                          QStringLiteral("Leave the game against %1 and exit?")
-                                              .arg(w.game().opponentName()))) {
+            w.context().prompts->question(
+                &w, QCoreApplication::translate("WindowWiring", "Exit"),
+                QCoreApplication::translate("WindowWiring", "Leave the game against %1 and exit?")
+                    .arg(w.game().opponentName()))) {
             w.close();
         }
     });
@@ -83,6 +87,11 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
     for (const auto& [action, handler] : optionMenus) {
         QObject::connect(action, &QAction::triggered, &w,
                          [&options, handler = handler] { (options.*handler)(); });
+    }
+    for (QAction* action : ui.MenuLanguage->actions()) {
+        QObject::connect(action, &QAction::triggered, &w, [&options, code = action->data()] {
+            options.chooseLanguage(code.toString());
+        });
     }
     QObject::connect(ui.StartGame, &QPushButton::clicked, &w, &TMainWin::DoANewGame);
     QObject::connect(ui.ActionButton, &QPushButton::clicked, &w, &TMainWin::ActionButtonClick);
@@ -137,7 +146,7 @@ void connectGame(TMainWin& w, GameController& game, BoardView& board, OpponentPa
         w.controlPanel().FlashIt(false);
     });
     QObject::connect(&game, &GameController::wordDealt, &w, [&w, &game, &opponent] {
-        w.controlPanel().OfferAction(QStringLiteral("Play &Word"));
+        w.controlPanel().OfferAction(QCoreApplication::translate("WindowWiring", "Play &Word"));
         if (game.word().mine) {
             w.controlPanel().HideWaitStatus();
         }

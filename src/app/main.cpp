@@ -9,11 +9,13 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/GamePicture.h"
+#include "app/Language.h"
 #include "app/MainWin.h"
 #include "core/Prompts.h"
 #include "core/QtSoundPlayer.h"
 #include "core/Random.h"
 #include "net/PortMapper.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -40,6 +42,7 @@ struct Options {
     QCommandLineOption picture;
     QCommandLineOption router;
     QCommandLineOption seed;
+    QCommandLineOption language;
 };
 
 Options addOptions(QCommandLineParser& parser) {
@@ -74,6 +77,11 @@ Options addOptions(QCommandLineParser& parser) {
                                           "in the same order again (0: the generator's own "
                                           "start; default: a new order every run)."),
                            QStringLiteral("N")),
+        QCommandLineOption(QStringLiteral("language"),
+                           QStringLiteral("The window's language: de, es, fr, or en (also C) "
+                                          "for English (overrides the system's and the Options "
+                                          "menu)."),
+                           QStringLiteral("CODE")),
     };
     parser.addOption(options.configDir);
     parser.addOption(options.router);
@@ -81,6 +89,7 @@ Options addOptions(QCommandLineParser& parser) {
     parser.addOption(options.peerPort);
     parser.addOption(options.server);
     parser.addOption(options.seed);
+    parser.addOption(options.language);
     return options;
 }
 
@@ -126,6 +135,13 @@ AppContext contextFrom(const QCommandLineParser& parser, const Options& options)
                  .arg(parser.value(options.seed)));
     }
     programRandom().setState(*seed);
+
+    // The language is set before any window exists; the rest of the settings load later.
+    Settings chosen;
+    chosen.IniPath = QDir(context.configDir).filePath(QStringLiteral("ROPEWIT.INI"));
+    LoadSettings(chosen);
+    language::install(context.programDir,
+                      language::choose(parser.value(options.language), chosen.Language));
     return context;
 }
 

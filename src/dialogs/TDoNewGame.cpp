@@ -44,27 +44,25 @@ QRadioButton* makeRadio(QWidget* parent, const QString& caption, int y) {
 
 TDoNewGame::TDoNewGame(Settings& settings, Prompts& prompts, NewGameHooks hooks, QWidget* parent)
     : QDialog(parent), settings_(settings), prompts_(prompts), hooks_(std::move(hooks)) {
-    setWindowTitle(QStringLiteral("New Player"));
+    setWindowTitle(tr("New Player"));
     setFont(arialFont(13));
     setFixedSize(353, 188);
 
     Panel1 = makeStepPanel(this);
-    makeHeading(Panel1, QStringLiteral("Would you like to"));
-    PlaySol = makeRadio(Panel1, QStringLiteral("&Play against the computer (solitaire)"), 48);
-    PlayOpp = makeRadio(Panel1, QStringLiteral("Pl&ay against an opponent over the Web"), 76);
+    makeHeading(Panel1, tr("Would you like to"));
+    PlaySol = makeRadio(Panel1, tr("&Play against the computer (solitaire)"), 48);
+    PlayOpp = makeRadio(Panel1, tr("Pl&ay against an opponent over the Web"), 76);
 
     Panel2 = makeStepPanel(this);
-    makeHeading(Panel2, QStringLiteral("What would you like to do?"));
-    KnowIp = makeRadio(Panel2, QStringLiteral("&Enter your opponent's IP Address"), 40);
-    WaitIP =
-        makeRadio(Panel2, QStringLiteral("&Wait for your opponent to enter your IP Address"), 66);
-    LogServer = makeRadio(Panel2, QStringLiteral("&Log into our server and check for players"), 92);
-    RegServer =
-        makeRadio(Panel2, QStringLiteral("&Register into our server and wait for a player"), 118);
+    makeHeading(Panel2, tr("What would you like to do?"));
+    KnowIp = makeRadio(Panel2, tr("&Enter your opponent's IP Address"), 40);
+    WaitIP = makeRadio(Panel2, tr("&Wait for your opponent to enter your IP Address"), 66);
+    LogServer = makeRadio(Panel2, tr("&Log into our server and check for players"), 92);
+    RegServer = makeRadio(Panel2, tr("&Register into our server and wait for a player"), 118);
 
     Panel3 = makeStepPanel(this);
     auto* heading3 = new ClickLabel(Panel3);
-    heading3->setText(QStringLiteral("Enter your opponent's IP Address"));
+    heading3->setText(tr("Enter your opponent's IP Address"));
     heading3->setTextFormat(Qt::PlainText);
     heading3->setFont(arialFont(15, true));
     heading3->setGeometry(16, 30, 317, 22);
@@ -78,9 +76,9 @@ TDoNewGame::TDoNewGame(Settings& settings, Prompts& prompts, NewGameHooks hooks,
     IPAdd->setGeometry(64, 70, 221, 24);
 
     Panel4 = makeStepPanel(this);
-    makeHeading(Panel4, QStringLiteral("Would you like to"));
-    LongestWait = makeRadio(Panel4, QStringLiteral("&Obtain Longest Waiting Players"), 48);
-    AlphaNames = makeRadio(Panel4, QStringLiteral("O&btain Players Starting With The Letters"), 80);
+    makeHeading(Panel4, tr("Would you like to"));
+    LongestWait = makeRadio(Panel4, tr("&Obtain Longest Waiting Players"), 48);
+    AlphaNames = makeRadio(Panel4, tr("O&btain Players Starting With The Letters"), 80);
     AlphaNames->setGeometry(24, 80, 250, 20);
     TheLetters = new QLineEdit(Panel4);
     TheLetters->setMaxLength(20);
@@ -91,11 +89,11 @@ TDoNewGame::TDoNewGame(Settings& settings, Prompts& prompts, NewGameHooks hooks,
 }
 
 void TDoNewGame::BuildButtons() {
-    NextButton = new QPushButton(QStringLiteral("&Next"), this);
+    NextButton = new QPushButton(tr("&Next"), this);
     NextButton->setGeometry(184, 161, 75, 25);
     NextButton->setDefault(true);
     NextButton->setAutoDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    CancelButton = new QPushButton(tr("&Cancel"), this);
     CancelButton->setGeometry(268, 161, 75, 25);
     CancelButton->setAutoDefault(false);
     connect(NextButton, &QPushButton::clicked, this, &TDoNewGame::NextButtonClick);
@@ -212,9 +210,9 @@ void TDoNewGame::NextFromStep1() {
         return;
     }
     if (settings_.UserName.isEmpty() &&
-        prompts_.question(this, QStringLiteral("Notice"),
-                          QStringLiteral("It appears that you have not entered a user name for "
-                                         "yourself yet. Would you like to do so now?"))) {
+        prompts_.question(this, tr("Notice"),
+                          tr("It appears that you have not entered a user name for "
+                             "yourself yet. Would you like to do so now?"))) {
         TGetYourName dialog(settings_, this);
         prompts_.runDialog(dialog);
     }
@@ -235,9 +233,9 @@ void TDoNewGame::NextFromStep2() {
     } else if (RegServer->isChecked()) {
         // Without an address of our own there is nothing to register.
         if (!GetMyIP()) {
-            prompts_.message(this, QStringLiteral("Error"),
-                             QStringLiteral("This computer has no network address to "
-                                            "register with the server."));
+            prompts_.message(this, tr("Error"),
+                             tr("This computer has no network address to "
+                                "register with the server."));
             return;
         }
         Choose(NewGameChoice::Action::Register);
@@ -247,15 +245,14 @@ void TDoNewGame::NextFromStep2() {
 void TDoNewGame::NextFromStep3() {
     const QString address = text::bounded(text::trimSpaces(IPAdd->currentText()));
     if (address.isEmpty()) {
-        prompts_.message(this, QStringLiteral("Error"),
-                         QStringLiteral("No IP Address has been entered."));
+        prompts_.message(this, tr("Error"), tr("No IP Address has been entered."));
         IPAdd->setFocus();
         return;
     }
     // Refused here, with the reason, rather than after the wizard has gone: nothing is sent.
     const peeraddress::Parsed parsed = peeraddress::parse(address, peeraddress::kDefaultPort, 255);
     if (!parsed.target) {
-        prompts_.message(this, QStringLiteral("Error"), parsed.error);
+        prompts_.message(this, tr("Error"), parsed.error);
         IPAdd->setFocus();
         return;
     }
@@ -288,9 +285,9 @@ bool TDoNewGame::GetMyIP() {
         for (qsizetype i = 0; i < addresses.size(); ++i) {
             const QString entry = addresses.at(i).trimmed();
             if (prompts_.question(
-                    this, QStringLiteral("Notice"),
-                    QStringLiteral("You have multiple IP Addresses.  Is the correct IP Address ") +
-                        entry + QStringLiteral("?"))) {
+                    this, tr("Notice"),
+                    tr("You have multiple IP Addresses.  Is the correct IP Address %1?")
+                        .arg(entry))) {
                 chosen = entry;
                 break;
             }

@@ -41,34 +41,32 @@ QLineEdit* makeEdit(QWidget* parent, const QRect& place) {
 
 TDoSounds::TDoSounds(Settings& settings, Prompts& prompts, QSize screen, QWidget* parent)
     : QDialog(parent), settings_(settings), prompts_(prompts), screen_(screen) {
-    setWindowTitle(QStringLiteral("Sounds"));
+    setWindowTitle(tr("Sounds"));
     setFont(arialFont(13));
     setFixedSize(kClientWidth, kClientHeight);
 
     constexpr int kButtonX = 288;
-    UseSounds = new QCheckBox(QStringLiteral("&Use Sound Effects"), this);
+    UseSounds = new QCheckBox(tr("&Use Sound Effects"), this);
     UseSounds->setGeometry(12, 10, 250, 20);
 
-    Label1 = plainLabel(this, QStringLiteral("Sounds When A Correct Letter Is Guessed"),
-                        {12, 40, 350, 17});
+    Label1 = plainLabel(this, tr("Sounds When A Correct Letter Is Guessed"), {12, 40, 350, 17});
     CompBox = makeList(this, {12, 58, 266, 108});
-    AddComp = makeButton(this, QStringLiteral("&Add"), {kButtonX, 58, 75, 24});
-    DeleteComp = makeButton(this, QStringLiteral("D&elete"), {kButtonX, 88, 75, 24});
-    Label2 = plainLabel(this, QStringLiteral("Word Complete Sound"), {12, 179, 134, 17});
+    AddComp = makeButton(this, tr("&Add"), {kButtonX, 58, 75, 24});
+    DeleteComp = makeButton(this, tr("D&elete"), {kButtonX, 88, 75, 24});
+    Label2 = plainLabel(this, tr("Word Complete Sound"), {12, 179, 134, 17});
     WordComplete = makeEdit(this, {152, 176, 126, 23});
-    BrowseComp = makeButton(this, QStringLiteral("&Browse"), {kButtonX, 175, 75, 24});
+    BrowseComp = makeButton(this, tr("&Browse"), {kButtonX, 175, 75, 24});
 
-    Label3 = plainLabel(this, QStringLiteral("Sounds When An Incorrect Letter Is Guessed"),
-                        {12, 216, 350, 17});
+    Label3 = plainLabel(this, tr("Sounds When An Incorrect Letter Is Guessed"), {12, 216, 350, 17});
     MissBox = makeList(this, {12, 234, 266, 108});
-    AddMiss = makeButton(this, QStringLiteral("A&dd"), {kButtonX, 234, 75, 24});
-    DeleteMiss = makeButton(this, QStringLiteral("Dele&te"), {kButtonX, 264, 75, 24});
-    Label4 = plainLabel(this, QStringLiteral("Word Missed Sound"), {12, 355, 134, 17});
+    AddMiss = makeButton(this, tr("A&dd"), {kButtonX, 234, 75, 24});
+    DeleteMiss = makeButton(this, tr("Dele&te"), {kButtonX, 264, 75, 24});
+    Label4 = plainLabel(this, tr("Word Missed Sound"), {12, 355, 134, 17});
     WordMissed = makeEdit(this, {152, 352, 126, 23});
-    BrowseMiss = makeButton(this, QStringLiteral("B&rowse"), {kButtonX, 351, 75, 24});
+    BrowseMiss = makeButton(this, tr("B&rowse"), {kButtonX, 351, 75, 24});
 
-    SaveButton = makeButton(this, QStringLiteral("&Save"), {106, 388, 75, 25});
-    Button1 = makeButton(this, QStringLiteral("&Cancel"), {193, 388, 75, 25});
+    SaveButton = makeButton(this, tr("&Save"), {106, 388, 75, 25});
+    Button1 = makeButton(this, tr("&Cancel"), {193, 388, 75, 25});
 
     connect(AddComp, &QPushButton::clicked, this, &TDoSounds::AddCompClick);
     connect(AddMiss, &QPushButton::clicked, this, &TDoSounds::AddMissClick);
@@ -104,8 +102,8 @@ void TDoSounds::FormShow() {
 
 std::optional<QString> TDoSounds::chooseWave() {
     FileChooserRequest spec;
-    spec.title = QStringLiteral("Open Wave File");
-    spec.filter = QStringLiteral("WAVE Files (*.WAV *.wav)");
+    spec.title = tr("Open Wave File");
+    spec.filter = tr("WAVE Files (*.WAV *.wav)");
     spec.defaultSuffix = QStringLiteral("WAV");
     return prompts_.openFile(this, spec);
 }
@@ -128,8 +126,7 @@ void TDoSounds::addTo(QListWidget* box, QPushButton* addButton) {
 void TDoSounds::deleteFrom(QListWidget* box, QPushButton* addButton) {
     const QList<QListWidgetItem*> selected = box->selectedItems();
     if (selected.isEmpty()) {
-        prompts_.message(this, QStringLiteral("Error"),
-                         QStringLiteral("No item selected for deletion.  Please correct."));
+        prompts_.message(this, tr("Error"), tr("No item selected for deletion.  Please correct."));
         return;
     }
     delete box->takeItem(box->row(selected.constFirst()));

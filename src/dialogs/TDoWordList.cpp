@@ -45,18 +45,18 @@ FileChooserRequest wordListSpec(const QString& title, const QString& filter) {
 }  // namespace
 
 TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
-    setWindowTitle(QStringLiteral("Create A Word List"));
+    setWindowTitle(tr("Create A Word List"));
     setFont(arialFont(13));
     setFixedSize(kClientWidth, kClientHeight);
 
-    Label1 = makeLabel(this, QStringLiteral("Word List Title"), {8, 6, 200, 17});
+    Label1 = makeLabel(this, tr("Word List Title"), {8, 6, 200, 17});
     Title = makeEdit(this, 30, {8, 24, 318, 23});
-    Label3 = makeLabel(this, QStringLiteral("Word To Add"), {8, 54, 130, 17});
+    Label3 = makeLabel(this, tr("Word To Add"), {8, 54, 130, 17});
     // A longer word is not cut where typing stops: adding it says why it cannot be played.
     AddWord = makeEdit(this, WordListEditorModel::kMaxLine, {8, 72, 130, 23});
-    Label4 = makeLabel(this, QStringLiteral("Clue For Word"), {146, 54, 180, 17});
+    Label4 = makeLabel(this, tr("Clue For Word"), {146, 54, 180, 17});
     Clue = makeEdit(this, 25, {146, 72, 180, 23});
-    Label2 = makeLabel(this, QStringLiteral("Words and Clues"), {8, 104, 200, 17});
+    Label2 = makeLabel(this, tr("Words and Clues"), {8, 104, 200, 17});
     items_ = new WordListItems(model_, this);
     WordList = new QListView(this);
     WordList->setModel(items_);
@@ -72,15 +72,15 @@ TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     constexpr int kButtonX = 251;
     constexpr int kButtonW = 75;
     constexpr int kButtonH = 24;
-    Button1 = listButton(this, QStringLiteral("&Add It"), {kButtonX, 100, kButtonW, kButtonH});
-    DeleteButton = listButton(this, QStringLiteral("&Delete"), {kButtonX, 134, kButtonW, kButtonH});
-    UpButton = listButton(this, QStringLiteral("&Up"), {kButtonX, 163, kButtonW, kButtonH});
-    DownButton = listButton(this, QStringLiteral("Do&wn"), {kButtonX, 192, kButtonW, kButtonH});
-    SortButton = listButton(this, QStringLiteral("&Sort"), {kButtonX, 221, kButtonW, kButtonH});
-    Button2 = listButton(this, QStringLiteral("&Random"), {kButtonX, 250, kButtonW, kButtonH});
-    OpenButton = listButton(this, QStringLiteral("&Open"), {8, 290, kButtonW, kButtonH});
-    SaveButton = listButton(this, QStringLiteral("&Save"), {170, 290, kButtonW, kButtonH});
-    CancelButton = listButton(this, QStringLiteral("&Cancel"), {kButtonX, 290, kButtonW, kButtonH});
+    Button1 = listButton(this, tr("&Add It"), {kButtonX, 100, kButtonW, kButtonH});
+    DeleteButton = listButton(this, tr("&Delete"), {kButtonX, 134, kButtonW, kButtonH});
+    UpButton = listButton(this, tr("&Up"), {kButtonX, 163, kButtonW, kButtonH});
+    DownButton = listButton(this, tr("Do&wn"), {kButtonX, 192, kButtonW, kButtonH});
+    SortButton = listButton(this, tr("&Sort"), {kButtonX, 221, kButtonW, kButtonH});
+    Button2 = listButton(this, tr("&Random"), {kButtonX, 250, kButtonW, kButtonH});
+    OpenButton = listButton(this, tr("&Open"), {8, 290, kButtonW, kButtonH});
+    SaveButton = listButton(this, tr("&Save"), {170, 290, kButtonW, kButtonH});
+    CancelButton = listButton(this, tr("&Cancel"), {kButtonX, 290, kButtonW, kButtonH});
     SaveButton->setDefault(true);
     AddWord->installEventFilter(this);
     Clue->installEventFilter(this);
@@ -122,7 +122,7 @@ void TDoWordList::select(int row) {
 }
 
 void TDoWordList::error(const QString& text) {
-    prompts_.message(this, QStringLiteral("Error"), text);
+    prompts_.message(this, tr("Error"), text);
 }
 
 int TDoWordList::selectedOrError(const QString& text) {
@@ -155,7 +155,7 @@ bool TDoWordList::eventFilter(QObject* watched, QEvent* event) {
 
 void TDoWordList::Button1Click() {
     if (WordListEditorModel::makeEntry(AddWord->text(), Clue->text()).isEmpty()) {
-        error(QStringLiteral("No word has been entered."));
+        error(tr("No word has been entered."));
         AddWord->setFocus();
         return;
     }
@@ -168,8 +168,7 @@ void TDoWordList::Button1Click() {
     // Such a word may still be wanted (a list for another use), so it is the player's call.
     const QString unguessable = WordListEditorModel::unguessable(AddWord->text());
     if (!unguessable.isEmpty() &&
-        !prompts_.question(this, QStringLiteral("Confirm"),
-                           unguessable + QStringLiteral("\n\nAdd it anyway?"))) {
+        !prompts_.question(this, tr("Confirm"), unguessable + tr("\n\nAdd it anyway?"))) {
         AddWord->setFocus();
         return;
     }
@@ -183,7 +182,7 @@ void TDoWordList::Button1Click() {
 }
 
 void TDoWordList::DeleteButtonClick() {
-    const int i = selectedOrError(QStringLiteral("No word has been highlighted for deletion."));
+    const int i = selectedOrError(tr("No word has been highlighted for deletion."));
     if (i < 0) {
         return;
     }
@@ -191,7 +190,7 @@ void TDoWordList::DeleteButtonClick() {
 }
 
 void TDoWordList::UpButtonClick() {
-    const int i = selectedOrError(QStringLiteral("No word has been highlighted for moving up."));
+    const int i = selectedOrError(tr("No word has been highlighted for moving up."));
     if (i < 0) {
         return;
     }
@@ -199,7 +198,7 @@ void TDoWordList::UpButtonClick() {
 }
 
 void TDoWordList::DownButtonClick() {
-    const int i = selectedOrError(QStringLiteral("No word has been highlighted for moving down."));
+    const int i = selectedOrError(tr("No word has been highlighted for moving down."));
     if (i < 0) {
         return;
     }
@@ -220,8 +219,7 @@ void TDoWordList::Button2Click() {
 }
 
 void TDoWordList::OpenButtonClick() {
-    FileChooserRequest spec =
-        wordListSpec(QStringLiteral("Open a Word List"), QStringLiteral("Text File (*.TXT *.txt)"));
+    FileChooserRequest spec = wordListSpec(tr("Open a Word List"), tr("Text File (*.TXT *.txt)"));
     spec.mustExist = true;
     const auto path = prompts_.openFile(this, spec);
     if (!path) {
@@ -243,8 +241,7 @@ void TDoWordList::OpenButtonClick() {
 }
 
 void TDoWordList::SaveButtonClick() {
-    FileChooserRequest spec = wordListSpec(QStringLiteral("Save A Word List"),
-                                           QStringLiteral("Text Files (*.TXT *.txt)"));
+    FileChooserRequest spec = wordListSpec(tr("Save A Word List"), tr("Text Files (*.TXT *.txt)"));
     spec.confirmOverwrite = true;
     const auto path = prompts_.saveFile(this, spec);
     if (!path) {
@@ -257,7 +254,7 @@ void TDoWordList::SaveButtonClick() {
         return;
     }
     if (outcome.utf8) {
-        prompts_.message(this, QStringLiteral("Notice"), kSavedAsUtf8);
+        prompts_.message(this, tr("Notice"), kSavedAsUtf8);
     }
     accept();
 }
@@ -268,9 +265,9 @@ void TDoWordList::CancelButtonClick() {
 
 void TDoWordList::reject() {
     const bool unsaved = model_.modified() || Title->text() != keptTitle_;
-    if (unsaved && !prompts_.question(this, QStringLiteral("Confirm"),
-                                      QStringLiteral("This word list has not been saved. Close "
-                                                     "the editor and lose the changes?"))) {
+    if (unsaved && !prompts_.question(this, tr("Confirm"),
+                                      tr("This word list has not been saved. Close "
+                                         "the editor and lose the changes?"))) {
         return;
     }
     QDialog::reject();

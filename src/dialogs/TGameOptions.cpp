@@ -13,36 +13,36 @@
 
 TGameOptions::TGameOptions(Settings& settings, Prompts& prompts, QWidget* parent)
     : CheckedDialog(parent), settings_(settings), prompts_(prompts) {
-    setWindowTitle(QStringLiteral("Two Player Game Options"));
+    setWindowTitle(tr("Two Player Game Options"));
     setFont(arialFont(13));
     setFixedSize(249, 181);
 
-    PlayerChoose = new QRadioButton(QStringLiteral("&Choose Opponent's Word"), this);
+    PlayerChoose = new QRadioButton(tr("&Choose Opponent's Word"), this);
     PlayerChoose->setGeometry(8, 6, 233, 18);
-    ProgChoose = new QRadioButton(QStringLiteral("&Program Chooses Words"), this);
+    ProgChoose = new QRadioButton(tr("&Program Chooses Words"), this);
     ProgChoose->setGeometry(8, 26, 233, 18);
 
     // A panel of its own makes the second pair a radio group apart from the first.
     Panel1 = new QFrame(this);
     Panel1->setFrameStyle(QFrame::NoFrame);
     Panel1->setGeometry(24, 46, 217, 38);
-    DiffWord = new QRadioButton(QStringLiteral("&Each Player Gets Different Word"), Panel1);
+    DiffWord = new QRadioButton(tr("&Each Player Gets Different Word"), Panel1);
     DiffWord->setGeometry(0, 0, 217, 18);
-    SameWord = new QRadioButton(QStringLiteral("E&ach Player Gets Same Word"), Panel1);
+    SameWord = new QRadioButton(tr("E&ach Player Gets Same Word"), Panel1);
     SameWord->setGeometry(0, 20, 217, 18);
 
-    SameLength = new QCheckBox(QStringLiteral("E&nsure Same Length Word Used"), this);
+    SameLength = new QCheckBox(tr("E&nsure Same Length Word Used"), this);
     SameLength->setGeometry(8, 88, 233, 18);
-    Play1Choose = new QCheckBox(QStringLiteral("\"&Server\" Player Chooses Word List"), this);
+    Play1Choose = new QCheckBox(tr("\"&Server\" Player Chooses Word List"), this);
     Play1Choose->setGeometry(8, 108, 233, 18);
 
-    Label1 = plainLabel(this, QStringLiteral("Winning Score Value:"), {8, 134, 128, 18});
+    Label1 = plainLabel(this, tr("Winning Score Value:"), {8, 134, 128, 18});
     WinScore = new QLineEdit(this);
     WinScore->setFont(arialFont(12));
     WinScore->setMaxLength(4);
     WinScore->setGeometry(140, 132, 41, 21);
 
-    OK = new QPushButton(QStringLiteral("&Ok"), this);
+    OK = new QPushButton(tr("&Ok"), this);
     OK->setGeometry(87, 156, 75, 23);
     OK->setDefault(true);
     // Esc presses Ok rather than cancelling: Ok also saves the settings file.
@@ -85,8 +85,7 @@ int TGameOptions::EnteredWinScore() const {
 
 bool TGameOptions::FormCloseQuery() {
     if (EnteredWinScore() < kMinWinScore) {
-        prompts_.message(this, QStringLiteral("Error"),
-                         QStringLiteral("Winning score value must be at least 10."));
+        prompts_.message(this, tr("Error"), tr("Winning score value must be at least 10."));
         return false;
     }
     return true;

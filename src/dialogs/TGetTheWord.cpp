@@ -24,21 +24,21 @@ constexpr int kOkTopWithoutClue = 54;
 TGetTheWord::TGetTheWord(const Settings& settings, int wordsPlayed, Prompts& prompts,
                          QWidget* parent)
     : CheckedDialog(parent), settings_(settings), prompts_(prompts), wordsPlayed_(wordsPlayed) {
-    setWindowTitle(QStringLiteral("Enter Word"));
+    setWindowTitle(tr("Enter Word"));
     setFont(arialFont(13));
     setFixedSize(kWidth, kHeightWithClue);
 
-    Label1 = plainLabel(this, QStringLiteral("Enter a word for your opponent"),
-                        {4, 4, kWidth - 8, 18}, Qt::AlignCenter);
+    Label1 = plainLabel(this, tr("Enter a word for your opponent"), {4, 4, kWidth - 8, 18},
+                        Qt::AlignCenter);
     AWord = new QLineEdit(this);
     AWord->setMaxLength(wordlist::kMaxWord);
     AWord->setGeometry(56, 24, 142, 22);
-    ClueLabel = plainLabel(this, QStringLiteral("Enter a clue for your opponent"),
-                           {4, 56, kWidth - 8, 18}, Qt::AlignCenter);
+    ClueLabel = plainLabel(this, tr("Enter a clue for your opponent"), {4, 56, kWidth - 8, 18},
+                           Qt::AlignCenter);
     Clue = new QLineEdit(this);
     Clue->setGeometry(8, 76, kWidth - 16, 22);
 
-    OK = new QPushButton(QStringLiteral("&Ok"), this);
+    OK = new QPushButton(tr("&Ok"), this);
     OK->setGeometry(90, kOkTopWithClue, 75, 23);
     OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, [this] { done(Accepted); });
@@ -62,8 +62,7 @@ void TGetTheWord::FormShow() {
     CheckLength = settings_.SameWordLength;
     if (CheckLength) {
         RequiredLength = WordSource::typedWordLength(wordsPlayed_);
-        Label1->setText(QStringLiteral("Enter a ") + QString::number(RequiredLength) +
-                        QStringLiteral(" lettered word for your opponent"));
+        Label1->setText(tr("Enter a %1 lettered word for your opponent").arg(RequiredLength));
     }
 }
 
@@ -81,19 +80,16 @@ bool TGetTheWord::FormCloseQuery() {
     bool canClose = true;
     TheWord = text::trimSpaces(AWord->text());
     if (TheWord.isEmpty()) {
-        prompts_.message(this, QStringLiteral("Error"),
-                         QStringLiteral("No word entered.  Please correct"));
+        prompts_.message(this, tr("Error"), tr("No word entered.  Please correct"));
         canClose = false;
     }
     if (CheckLength && TheWord.size() != RequiredLength) {
-        prompts_.message(this, QStringLiteral("Error"),
-                         QStringLiteral("Invalid length of word entered.  Please correct"));
+        prompts_.message(this, tr("Error"), tr("Invalid length of word entered.  Please correct"));
         canClose = false;
     }
     if (!ValidWordCharacters(TheWord)) {
-        prompts_.message(
-            this, QStringLiteral("Error"),
-            QStringLiteral("An invalid character has be used in the word.  Please correct"));
+        prompts_.message(this, tr("Error"),
+                         tr("An invalid character has be used in the word.  Please correct"));
         canClose = false;
     }
     if (canClose && settings_.UseHints) {

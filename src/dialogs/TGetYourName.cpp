@@ -9,17 +9,17 @@
 
 TGetYourName::TGetYourName(Settings& settings, QWidget* parent)
     : CheckedDialog(parent), settings_(settings) {
-    setWindowTitle(QStringLiteral("User Name"));
+    setWindowTitle(tr("User Name"));
     setFont(arialFont(13));
     setFixedSize(214, 53);
 
-    Label1 = plainLabel(this, QStringLiteral("Your User Name "), {0, 3, 109, 19},
-                        Qt::AlignRight | Qt::AlignVCenter);
+    Label1 =
+        plainLabel(this, tr("Your User Name "), {0, 3, 109, 19}, Qt::AlignRight | Qt::AlignVCenter);
     TheGuess = new QLineEdit(this);
     TheGuess->setMaxLength(kMaxName);
     TheGuess->setGeometry(114, 2, 93, 21);
 
-    OK = new QPushButton(QStringLiteral("&Ok"), this);
+    OK = new QPushButton(tr("&Ok"), this);
     OK->setGeometry(70, 28, 75, 23);
     OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, [this] { done(Accepted); });

@@ -17,17 +17,17 @@ constexpr int kGuessChars = 2;
 TGuess::TGuess(Settings& settings, Prompts& prompts, QWidget* parent)
     : CheckedDialog(parent), settings_(settings), prompts_(prompts) {
     // The caption's spelling is the one players have always seen.
-    setWindowTitle(QStringLiteral("Guess Attemps"));
+    setWindowTitle(tr("Guess Attemps"));
     setFont(arialFont(13));
     setFixedSize(162, 50);
 
-    Label1 = plainLabel(this, QStringLiteral("Guess Attempts"), {0, 2, 109, 19},
-                        Qt::AlignRight | Qt::AlignVCenter);
+    Label1 =
+        plainLabel(this, tr("Guess Attempts"), {0, 2, 109, 19}, Qt::AlignRight | Qt::AlignVCenter);
     TheGuess = new QLineEdit(this);
     TheGuess->setMaxLength(kGuessChars);
     TheGuess->setGeometry(114, 0, 41, 21);
 
-    OK = new QPushButton(QStringLiteral("&Ok"), this);
+    OK = new QPushButton(tr("&Ok"), this);
     OK->setGeometry(44, 25, 75, 23);
     OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, [this] { done(Accepted); });
@@ -40,8 +40,8 @@ TGuess::TGuess(Settings& settings, Prompts& prompts, QWidget* parent)
 bool TGuess::FormCloseQuery() {
     const int value = text::leadingInt(TheGuess->text());
     if (value < kMinGuesses || value > kMaxGuesses) {
-        prompts_.message(this, QStringLiteral("Information"),
-                         QStringLiteral("Guesses should be between 1 and 20.  Please Correct."));
+        prompts_.message(this, tr("Information"),
+                         tr("Guesses should be between 1 and 20.  Please Correct."));
         TheGuess->setFocus();
         return false;
     }

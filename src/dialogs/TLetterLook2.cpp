@@ -50,7 +50,7 @@ void showTile(QLabel* label, const QImage& background, const StoredFont& font, Q
 TLetterLook2::TLetterLook2(Settings& settings, Prompts& prompts, LetterLookHooks hooks,
                            QWidget* parent)
     : QDialog(parent), settings_(settings), prompts_(prompts), hooks_(std::move(hooks)) {
-    setWindowTitle(QStringLiteral("Fonts"));
+    setWindowTitle(tr("Fonts"));
     setFont(arialFont(13));
     setFixedSize(kClientWidth, kClientHeight);
 
@@ -66,19 +66,19 @@ TLetterLook2::TLetterLook2(Settings& settings, Prompts& prompts, LetterLookHooks
 
     Bevel1 = makeBevel(this, 14);
     Bevel2 = makeBevel(this, 166);
-    Label1 = makeHeading(this, QStringLiteral("Alphabet"), 28);
-    Label2 = makeHeading(this, QStringLiteral("Word"), 180);
+    Label1 = makeHeading(this, tr("Alphabet"), 28);
+    Label2 = makeHeading(this, tr("Word"), 180);
     AlphaA = makePreview(this, 28);
     AlphaM = makePreview(this, 68);
     AlphaZ = makePreview(this, 108);
     WordA = makePreview(this, 180);
     WordM = makePreview(this, 220);
     WordZ = makePreview(this, 260);
-    AlphaImage = makeButton(this, QStringLiteral("&Image"), 28, 114);
-    AlphaFont = makeButton(this, QStringLiteral("&Font"), 84, 114);
-    WordImage = makeButton(this, QStringLiteral("I&mage"), 180, 114);
-    WordFont = makeButton(this, QStringLiteral("F&ont"), 236, 114);
-    Exit = new QPushButton(QStringLiteral("E&xit"), this);
+    AlphaImage = makeButton(this, tr("&Image"), 28, 114);
+    AlphaFont = makeButton(this, tr("&Font"), 84, 114);
+    WordImage = makeButton(this, tr("I&mage"), 180, 114);
+    WordFont = makeButton(this, tr("F&ont"), 236, 114);
+    Exit = new QPushButton(tr("E&xit"), this);
     Exit->setGeometry((kClientWidth - 75) / 2, 148, 75, 24);
 
     connect(AlphaImage, &QPushButton::clicked, this, &TLetterLook2::AlphaImageClick);
@@ -104,8 +104,7 @@ QImage TLetterLook2::storedBackground(const QString& path, const QImage& builtin
         if (!image.isNull()) {
             return image;
         }
-        prompts_.message(parentWidget(), QStringLiteral("Error"),
-                         QStringLiteral("Bitmap image is not valid"));
+        prompts_.message(parentWidget(), tr("Error"), tr("Bitmap image is not valid"));
     }
     return builtin.copy(0, 0, pictures::kTileSize, pictures::kTileSize);
 }
@@ -138,8 +137,8 @@ bool TLetterLook2::chooseFont(StoredFont& font) {
 
 bool TLetterLook2::chooseBitmap(QImage& own, QString& setting) {
     FileChooserRequest spec;
-    spec.title = QStringLiteral("Background Bitmaps");
-    spec.filter = QStringLiteral("Bitmaps (*.bmp *.BMP)");
+    spec.title = tr("Background Bitmaps");
+    spec.filter = tr("Bitmaps (*.bmp *.BMP)");
     spec.defaultSuffix = QStringLiteral("bmp");
     spec.mustExist = true;
     spec.picturePreview = true;
@@ -150,8 +149,7 @@ bool TLetterLook2::chooseBitmap(QImage& own, QString& setting) {
     const QImage image = pictures::loadBitmap(*chosen);
     if (image.isNull()) {
         // Nothing changes, so the setting never names a picture that fails at every start.
-        prompts_.message(this, QStringLiteral("Error"),
-                         QStringLiteral("Bitmap image is not valid"));
+        prompts_.message(this, tr("Error"), tr("Bitmap image is not valid"));
         return false;
     }
     own = image;

@@ -10,13 +10,13 @@
 
 TMatchServer::TMatchServer(Settings& settings, Prompts& prompts, QWidget* parent)
     : QDialog(parent), settings_(settings), prompts_(prompts) {
-    setWindowTitle(QStringLiteral("Matchmaking Server"));
+    setWindowTitle(tr("Matchmaking Server"));
     setFont(arialFont(13));
     setFixedSize(300, 106);
 
     Label1 = plainLabel(this,
-                        QStringLiteral("The server both players use to find each other, as "
-                                       "host or host:port (empty: localhost:52202)."),
+                        tr("The server both players use to find each other, as "
+                           "host or host:port (empty: localhost:52202)."),
                         {8, 4, 284, 38}, Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(true);
     ServerAddress = new QLineEdit(this);
@@ -24,11 +24,11 @@ TMatchServer::TMatchServer(Settings& settings, Prompts& prompts, QWidget* parent
     ServerAddress->setGeometry(8, 46, 284, 21);
     ServerAddress->setText(settings_.MatchmakingServer);
 
-    OK = new QPushButton(QStringLiteral("&Ok"), this);
+    OK = new QPushButton(tr("&Ok"), this);
     OK->setGeometry(68, 76, 75, 23);
     OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, &TMatchServer::OKClick);
-    Cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    Cancel = new QPushButton(tr("&Cancel"), this);
     Cancel->setGeometry(156, 76, 75, 23);
     connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -38,7 +38,7 @@ void TMatchServer::OKClick() {
     if (!text.isEmpty()) {
         const peeraddress::Parsed parsed = peeraddress::parse(text, kServerPort, kMaxAddress);
         if (!parsed.target) {
-            prompts_.message(this, QStringLiteral("Error"), parsed.error);
+            prompts_.message(this, tr("Error"), parsed.error);
             ServerAddress->setFocus();
             return;
         }

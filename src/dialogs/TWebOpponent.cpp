@@ -11,7 +11,7 @@
 #include "widgets/Ui.h"
 
 TWebOpponent::TWebOpponent(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Opponent"));
+    setWindowTitle(tr("Opponent"));
     setFont(arialFont(13));
     setFixedSize(171, 307);
 
@@ -21,19 +21,19 @@ TWebOpponent::TWebOpponent(QWidget* parent) : QDialog(parent) {
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setGeometry(7, 4, 157, 101);
     Label1->setText(
-        QStringLiteral("The list below should list up to 10 users who are logged onto our server "
-                       "waiting for an oppenent.  Choose an oppenent and click on \"OK\"."));
+        tr("The list below should list up to 10 users who are logged onto our server "
+           "waiting for an oppenent.  Choose an oppenent and click on \"OK\"."));
 
     UserList = new QListWidget(this);
     UserList->setGeometry(7, 106, 157, 169);
     UserList->setSelectionMode(QAbstractItemView::SingleSelection);
     UserList->setSortingEnabled(false);
 
-    OK = new QPushButton(QStringLiteral("&Ok"), this);
+    OK = new QPushButton(tr("&Ok"), this);
     OK->setGeometry(7, 279, 75, 25);
     OK->setDefault(true);
     OK->setAutoDefault(true);
-    Button1 = new QPushButton(QStringLiteral("&Abort"), this);
+    Button1 = new QPushButton(tr("&Abort"), this);
     Button1->setGeometry(89, 279, 75, 25);
     Button1->setAutoDefault(false);
     // Escape and the close box reject the dialog as Button1 does, leaving Aborted set.

@@ -1,6 +1,7 @@
 #include "dialogs/WordListEditorModel.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -256,14 +257,15 @@ WordListEditorModel::OpenOutcome WordListEditorModel::open(const QString& path) 
     if (file.status != wordlist::Status::Ok) {
         out.ok = false;
         // The editor keeps nothing of a file it could not read to the end.
-        out.error = file.status == wordlist::Status::ReadError ? QStringLiteral("Disk read error")
-                                                               : file.errorString;
+        out.error = file.status == wordlist::Status::ReadError
+                        ? QCoreApplication::translate("WordListEditorModel", "Disk read error")
+                        : file.errorString;
         return out;
     }
     Parsed parsed = parse(file.bytes);
     if (parsed.tooLarge) {
         out.ok = false;
-        out.error = QStringLiteral("File is too large");
+        out.error = QCoreApplication::translate("WordListEditorModel", "File is too large");
         return out;
     }
     entries_ = std::move(parsed.entries);
@@ -317,18 +319,18 @@ WordListEditorModel::SaveOutcome WordListEditorModel::save(const QString& path,
     const QFileInfo info(path);
     if (!info.absoluteDir().exists()) {
         out.ok = false;
-        out.error = QStringLiteral("Path not found");
+        out.error = QCoreApplication::translate("WordListEditorModel", "Path not found");
         return out;
     }
     if (info.isDir()) {
         out.ok = false;
-        out.error = QStringLiteral("File access denied");
+        out.error = QCoreApplication::translate("WordListEditorModel", "File access denied");
         return out;
     }
     WholeFile file(path);
     if (!file.open()) {
         out.ok = false;
-        out.error = QStringLiteral("File access denied");
+        out.error = QCoreApplication::translate("WordListEditorModel", "File access denied");
         return out;
     }
     // Every write and the sync are checked; the old list is replaced only by a whole one. A
@@ -338,7 +340,7 @@ WordListEditorModel::SaveOutcome WordListEditorModel::save(const QString& path,
     const auto toFile = [&](const QByteArray& part) { return file.write(part); };
     if (!write(title, out.utf8, toFile) || !file.commit()) {
         out.ok = false;
-        out.error = QStringLiteral("Disk write error");
+        out.error = QCoreApplication::translate("WordListEditorModel", "Disk write error");
         return out;
     }
     return out;

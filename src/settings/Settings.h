@@ -19,6 +19,9 @@ struct Settings {
     // The matchmaking server chosen in the Options menu, HOST or HOST:PORT; empty: the
     // built-in one. Kept beside it; --matchmaking-server wins over it.
     QString MatchmakingServer;
+    // The window's language chosen in the Options menu ("de", "en"...); empty: the system's.
+    // Kept beside them, read at start-up only.
+    QString Language;
     bool UseSound = true;
     bool UseUpper = true;
     QString NumGuesses = QStringLiteral("8");  // at most 2 characters

@@ -6,6 +6,7 @@
 #include "PeerPair.h"
 #include "SavedSettings.h"
 #include "Testing.h"
+#include "Translated.h"
 #include "TwoPlayerScript.h"
 #include "settings/Settings.h"
 
@@ -18,6 +19,11 @@ const QByteArray kOpening =
     "08Player 1\x02"
     "110\x02";
 
+const QByteArray kPlayer1Options =
+    "[Options]\r\nNumber of Guesses=8\r\nGame Type=2\r\nWord Type=1\r\n"
+    "Same Word Length=Yes\r\nPlayer 1 Chooses=Yes\r\nWin Score=100\r\nUse Hints=No\r\n"
+    "User Name=\r\nUse Sound=No\r\n";
+
 // Every line of the log, empty ones too.
 QStringList fullLogOf(TestWindow& t) {
     return t->ui().ConMemo->toPlainText().split(QLatin1Char('\n'));
@@ -29,10 +35,7 @@ class TestPeerBytes : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void player1SendsTheOpeningAndSumsUp() {
-        TestWindow t(
-            "[Options]\r\nNumber of Guesses=8\r\nGame Type=2\r\nWord Type=1\r\n"
-            "Same Word Length=Yes\r\nPlayer 1 Chooses=Yes\r\nWin Score=100\r\nUse Hints=No\r\n"
-            "User Name=\r\nUse Sound=No\r\n");
+        TestWindow t(kPlayer1Options);
         RawPeer raw;
         CHECKED(raw.callWindow(t));
         QTRY_VERIFY(raw.received.size() >= kOpening.size());
@@ -72,6 +75,17 @@ private Q_SLOTS:
         // Player 1 does not answer the name.
         raw.sync(t);
         QCOMPARE(raw.received, kOpening);
+    }
+
+    // The translation is the window's alone: the opponent gets the English bytes.
+    void theOpeningIsTheSameInGerman() {
+        const Translated german("de");
+        QVERIFY(german.loaded);
+        TestWindow t(kPlayer1Options);
+        RawPeer raw;
+        CHECKED(raw.callWindow(t));
+        QTRY_COMPARE(raw.received, kOpening);
+        QCOMPARE(fullLogOf(t).last(), QStringLiteral(">>Syncing options"));
     }
 
     void player2AnswersTheOpeningAndTakesPlayer1sOptions() {

@@ -1,0 +1,838 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="de">
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>%1 Guesses Left</source>
+        <translation>Noch %1 Versuche</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The help file could not be opened: </source>
+        <translation>Die Hilfedatei konnte nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>The web site could not be opened: </source>
+        <translation>Die Webseite konnte nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>About Ropewit</source>
+        <translation>Über Ropewit</translation>
+    </message>
+    <message>
+        <source>Ropewit %1
+
+The Internet Hangman Game!
+
+Guess the word before the figure is complete, alone or against an opponent over the network.</source>
+        <translation>Ropewit %1
+
+Das Galgenmännchen-Spiel im Internet!
+
+Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegner im Netzwerk.</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkSteps</name>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>OpponentPanel</name>
+    <message>
+        <source>You are playing the same word--cannot reveal</source>
+        <translation>Ihr spielt dasselbe Wort -- keine Anzeige</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsMenu</name>
+    <message>
+        <source>&gt;&gt;This copy was started with --matchmaking-server %1: it asks that server until it is started without it.</source>
+        <translation>&gt;&gt;Dieses Programm wurde mit --matchmaking-server %1 gestartet: Es fragt diesen Server, bis es ohne diese Option gestartet wird.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The new language is used the next time Ropewit starts.</source>
+        <translation>Die neue Sprache gilt ab dem nächsten Start von Ropewit.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Word 1 of %1</source>
+        <translation>Wort 1 von %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartUpSettings</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>TDoNewGame</name>
+    <message>
+        <source>New Player</source>
+        <translation>Neuer Spieler</translation>
+    </message>
+    <message>
+        <source>Would you like to</source>
+        <translation>Möchten Sie</translation>
+    </message>
+    <message>
+        <source>&amp;Play against the computer (solitaire)</source>
+        <translation>&amp;Gegen den Computer spielen (allein)</translation>
+    </message>
+    <message>
+        <source>Pl&amp;ay against an opponent over the Web</source>
+        <translation>Gegen einen Gegner im &amp;Netz spielen</translation>
+    </message>
+    <message>
+        <source>What would you like to do?</source>
+        <translation>Was möchten Sie tun?</translation>
+    </message>
+    <message>
+        <source>&amp;Enter your opponent's IP Address</source>
+        <translation>IP-Adresse des Gegners &amp;eingeben</translation>
+    </message>
+    <message>
+        <source>&amp;Wait for your opponent to enter your IP Address</source>
+        <translation>&amp;Warten, bis der Gegner Ihre IP-Adresse eingibt</translation>
+    </message>
+    <message>
+        <source>&amp;Log into our server and check for players</source>
+        <translation>Am Server an&amp;melden und nach Spielern suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Register into our server and wait for a player</source>
+        <translation>Am Server &amp;registrieren und auf einen Spieler warten</translation>
+    </message>
+    <message>
+        <source>Enter your opponent's IP Address</source>
+        <translation>IP-Adresse des Gegners eingeben</translation>
+    </message>
+    <message>
+        <source>&amp;Obtain Longest Waiting Players</source>
+        <translation>Am längsten wartende Spieler &amp;holen</translation>
+    </message>
+    <message>
+        <source>O&amp;btain Players Starting With The Letters</source>
+        <translation>Spieler holen, die &amp;beginnen mit den Buchstaben</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>It appears that you have not entered a user name for yourself yet. Would you like to do so now?</source>
+        <translation>Sie haben anscheinend noch keinen Benutzernamen eingegeben. Möchten Sie das jetzt tun?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>This computer has no network address to register with the server.</source>
+        <translation>Dieser Computer hat keine Netzwerkadresse, mit der er sich am Server registrieren kann.</translation>
+    </message>
+    <message>
+        <source>No IP Address has been entered.</source>
+        <translation>Es wurde keine IP-Adresse eingegeben.</translation>
+    </message>
+    <message>
+        <source>You have multiple IP Addresses.  Is the correct IP Address %1?</source>
+        <translation>Sie haben mehrere IP-Adressen.  Ist %1 die richtige IP-Adresse?</translation>
+    </message>
+</context>
+<context>
+    <name>TDoSounds</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Klänge</translation>
+    </message>
+    <message>
+        <source>&amp;Use Sound Effects</source>
+        <translation>Klangeffekte &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>Sounds When A Correct Letter Is Guessed</source>
+        <translation>Klänge bei einem richtigen Buchstaben</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Word Complete Sound</source>
+        <translation>Klang für gelöstes Wort</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Sounds When An Incorrect Letter Is Guessed</source>
+        <translation>Klänge bei einem falschen Buchstaben</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>Lös&amp;chen</translation>
+    </message>
+    <message>
+        <source>Word Missed Sound</source>
+        <translation>Klang für verfehltes Wort</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse</source>
+        <translation>Durch&amp;suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open Wave File</source>
+        <translation>Wave-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>WAVE Files (*.WAV *.wav)</source>
+        <translation>WAVE-Dateien (*.WAV *.wav)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>No item selected for deletion.  Please correct.</source>
+        <translation>Kein Eintrag zum Löschen ausgewählt.  Bitte korrigieren.</translation>
+    </message>
+</context>
+<context>
+    <name>TDoWordList</name>
+    <message>
+        <source>Create A Word List</source>
+        <translation>Wortliste erstellen</translation>
+    </message>
+    <message>
+        <source>Word List Title</source>
+        <translation>Titel der Wortliste</translation>
+    </message>
+    <message>
+        <source>Word To Add</source>
+        <translation>Neues Wort</translation>
+    </message>
+    <message>
+        <source>Clue For Word</source>
+        <translation>Hinweis zum Wort</translation>
+    </message>
+    <message>
+        <source>Words and Clues</source>
+        <translation>Wörter und Hinweise</translation>
+    </message>
+    <message>
+        <source>&amp;Add It</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>So&amp;rtieren</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation>&amp;Mischen</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>No word has been entered.</source>
+        <translation>Es wurde kein Wort eingegeben.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>
+
+Add it anyway?</source>
+        <translation>
+
+Trotzdem hinzufügen?</translation>
+    </message>
+    <message>
+        <source>No word has been highlighted for deletion.</source>
+        <translation>Es ist kein Wort zum Löschen markiert.</translation>
+    </message>
+    <message>
+        <source>No word has been highlighted for moving up.</source>
+        <translation>Es ist kein Wort zum Verschieben nach oben markiert.</translation>
+    </message>
+    <message>
+        <source>No word has been highlighted for moving down.</source>
+        <translation>Es ist kein Wort zum Verschieben nach unten markiert.</translation>
+    </message>
+    <message>
+        <source>Open a Word List</source>
+        <translation>Wortliste öffnen</translation>
+    </message>
+    <message>
+        <source>Text File (*.TXT *.txt)</source>
+        <translation>Textdatei (*.TXT *.txt)</translation>
+    </message>
+    <message>
+        <source>Save A Word List</source>
+        <translation>Wortliste speichern</translation>
+    </message>
+    <message>
+        <source>Text Files (*.TXT *.txt)</source>
+        <translation>Textdateien (*.TXT *.txt)</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>This word list has not been saved. Close the editor and lose the changes?</source>
+        <translation>Diese Wortliste wurde nicht gespeichert. Editor schließen und die Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+</context>
+<context>
+    <name>TGameOptions</name>
+    <message>
+        <source>Two Player Game Options</source>
+        <translation>Optionen für zwei Spieler</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Opponent's Word</source>
+        <translation>Wort des Gegners &amp;wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Program Chooses Words</source>
+        <translation>&amp;Programm wählt die Wörter</translation>
+    </message>
+    <message>
+        <source>&amp;Each Player Gets Different Word</source>
+        <translation>&amp;Jeder Spieler bekommt ein anderes Wort</translation>
+    </message>
+    <message>
+        <source>E&amp;ach Player Gets Same Word</source>
+        <translation>Jeder Spieler bekommt &amp;dasselbe Wort</translation>
+    </message>
+    <message>
+        <source>E&amp;nsure Same Length Word Used</source>
+        <translation>Gleiche Wort&amp;länge sicherstellen</translation>
+    </message>
+    <message>
+        <source>"&amp;Server" Player Chooses Word List</source>
+        <translation>„&amp;Server“-Spieler wählt die Wortliste</translation>
+    </message>
+    <message>
+        <source>Winning Score Value:</source>
+        <translation>Punkte zum Sieg:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Winning score value must be at least 10.</source>
+        <translation>Die Punkte zum Sieg müssen mindestens 10 sein.</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>TGetTheWord</name>
+    <message>
+        <source>Enter Word</source>
+        <translation>Wort eingeben</translation>
+    </message>
+    <message>
+        <source>Enter a word for your opponent</source>
+        <translation>Geben Sie ein Wort für Ihren Gegner ein</translation>
+    </message>
+    <message>
+        <source>Enter a clue for your opponent</source>
+        <translation>Geben Sie einen Hinweis für Ihren Gegner ein</translation>
+    </message>
+    <message>
+        <source>Enter a %1 lettered word for your opponent</source>
+        <translation>Geben Sie ein Wort mit %1 Buchstaben für Ihren Gegner ein</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>No word entered.  Please correct</source>
+        <translation>Kein Wort eingegeben.  Bitte korrigieren</translation>
+    </message>
+    <message>
+        <source>Invalid length of word entered.  Please correct</source>
+        <translation>Das Wort hat die falsche Länge.  Bitte korrigieren</translation>
+    </message>
+    <message>
+        <source>An invalid character has be used in the word.  Please correct</source>
+        <translation>Das Wort enthält ein ungültiges Zeichen.  Bitte korrigieren</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>TGetYourName</name>
+    <message>
+        <source>User Name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Your User Name </source>
+        <translation>Ihr Benutzername </translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>TGuess</name>
+    <message>
+        <source>Guess Attemps</source>
+        <translation>Rateversuche</translation>
+    </message>
+    <message>
+        <source>Guess Attempts</source>
+        <translation>Rateversuche</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Guesses should be between 1 and 20.  Please Correct.</source>
+        <translation>Die Versuche müssen zwischen 1 und 20 liegen.  Bitte korrigieren.</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>TLetterLook2</name>
+    <message>
+        <source>Fonts</source>
+        <translation>Schriften</translation>
+    </message>
+    <message>
+        <source>Alphabet</source>
+        <translation>Alphabet</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>&amp;Image</source>
+        <translation>&amp;Bild</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Schrift</translation>
+    </message>
+    <message>
+        <source>I&amp;mage</source>
+        <translation>B&amp;ild</translation>
+    </message>
+    <message>
+        <source>F&amp;ont</source>
+        <translation>Sch&amp;rift</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Das Bitmap-Bild ist ungültig</translation>
+    </message>
+    <message>
+        <source>Background Bitmaps</source>
+        <translation>Hintergrundbilder</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp *.BMP)</source>
+        <translation>Bitmaps (*.bmp *.BMP)</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWin</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Das Bitmap-Bild ist ungültig</translation>
+    </message>
+    <message>
+        <source>Ready To Start</source>
+        <translation>Bereit zum Start</translation>
+    </message>
+    <message>
+        <source>Sorry, you've been hung.  Click for next word.</source>
+        <translation>Schade, Sie wurden gehängt.  Klicken für das nächste Wort.</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Word Completed Successfully! Click for next word</source>
+        <translation>Wort erfolgreich gelöst! Klicken für das nächste Wort</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>The connection to your opponent has been lost, so this game cannot go on.
+
+Would you like to start a new game?</source>
+        <translation>Die Verbindung zum Gegner ist verloren, dieses Spiel kann nicht weitergehen.
+
+Möchten Sie ein neues Spiel beginnen?</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>S&amp;prache</translation>
+    </message>
+    <message>
+        <source>&amp;System Language</source>
+        <translation>&amp;Systemsprache</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>New &amp;Player / Game</source>
+        <translation>Neuer &amp;Spieler / Spiel</translation>
+    </message>
+    <message>
+        <source>New &amp;Words</source>
+        <translation>Neue &amp;Wörter</translation>
+    </message>
+    <message>
+        <source>S&amp;kip Word</source>
+        <translation>Wort über&amp;springen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>User &amp;Name</source>
+        <translation>Benutzer&amp;name</translation>
+    </message>
+    <message>
+        <source>&amp;Two Player Game Options</source>
+        <translation>Optionen für &amp;zwei Spieler</translation>
+    </message>
+    <message>
+        <source>&amp;Sound Effects</source>
+        <translation>&amp;Klangeffekte</translation>
+    </message>
+    <message>
+        <source>&amp;Fonts</source>
+        <translation>Sc&amp;hriften</translation>
+    </message>
+    <message>
+        <source>&amp;Guess Attempts</source>
+        <translation>&amp;Rateversuche</translation>
+    </message>
+    <message>
+        <source>&amp;Uppercase Answer</source>
+        <translation>Antwort in &amp;Großbuchstaben</translation>
+    </message>
+    <message>
+        <source>Use &amp;Hints</source>
+        <translation>&amp;Hinweise verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Scramble Word List When Loading</source>
+        <translation>Wortliste beim Laden &amp;mischen</translation>
+    </message>
+    <message>
+        <source>Open Port On &amp;Router</source>
+        <translation>Port am &amp;Router öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Matchmaking Server</source>
+        <translation>Ver&amp;mittlungsserver</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>&amp;Display your IP Address</source>
+        <translation>Eigene IP-Adresse &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Create A Word List</source>
+        <translation>Wortliste &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Web Site</source>
+        <translation>&amp;Webseite</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Welcome To Ropewit</source>
+        <translation>Willkommen bei Ropewit</translation>
+    </message>
+    <message>
+        <source>The Internet Hangman Game!</source>
+        <translation>Galgenmännchen im Internet!</translation>
+    </message>
+    <message>
+        <source>&amp;Start New Game</source>
+        <translation>Neues &amp;Spiel</translation>
+    </message>
+    <message>
+        <source>Hint:</source>
+        <translation>Tipp:</translation>
+    </message>
+    <message>
+        <source>Used Letters</source>
+        <translation>Benutzte Buchstaben</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Connection Status</source>
+        <translation>Verbindungsstatus</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Senden</translation>
+    </message>
+    <message>
+        <source>Start &amp;Game</source>
+        <translation>Spiel &amp;starten</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchServer</name>
+    <message>
+        <source>Matchmaking Server</source>
+        <translation>Vermittlungsserver</translation>
+    </message>
+    <message>
+        <source>The server both players use to find each other, as host or host:port (empty: localhost:52202).</source>
+        <translation>Der Server, über den sich beide Spieler finden, als Host oder Host:Port (leer: localhost:52202).</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>TWebOpponent</name>
+    <message>
+        <source>Opponent</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <source>The list below should list up to 10 users who are logged onto our server waiting for an oppenent.  Choose an oppenent and click on "OK".</source>
+        <translation>Die Liste unten zeigt bis zu 10 Spieler, die am Server angemeldet sind und auf einen Gegner warten.  Wählen Sie einen Gegner und klicken Sie auf „OK“.</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>Ab&amp;brechen</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetPrompts</name>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Farbe...</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>WindowWiring</name>
+    <message>
+        <source>More</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Word skipped.  Click for next word.</source>
+        <translation>Wort übersprungen.  Klicken für das nächste Wort.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Leave the game against %1 and exit?</source>
+        <translation>Das Spiel gegen %1 verlassen und beenden?</translation>
+    </message>
+    <message>
+        <source>Play &amp;Word</source>
+        <translation>&amp;Wort spielen</translation>
+    </message>
+</context>
+<context>
+    <name>WordListEditorModel</name>
+    <message>
+        <source>Disk read error</source>
+        <translation>Lesefehler</translation>
+    </message>
+    <message>
+        <source>File is too large</source>
+        <translation>Die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Pfad nicht gefunden</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Zugriff auf die Datei verweigert</translation>
+    </message>
+    <message>
+        <source>Disk write error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+</context>
+<context>
+    <name>WordListRequest</name>
+    <message>
+        <source>Open Text File of Words</source>
+        <translation>Textdatei mit Wörtern öffnen</translation>
+    </message>
+    <message>
+        <source>Text Files (*.TXT *.txt);;All Files (*)</source>
+        <translation>Textdateien (*.TXT *.txt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+</TS>

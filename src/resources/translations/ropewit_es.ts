@@ -1,0 +1,838 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="es">
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>%1 Guesses Left</source>
+        <translation>Quedan %1 intentos</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The help file could not be opened: </source>
+        <translation>No se pudo abrir el archivo de ayuda: </translation>
+    </message>
+    <message>
+        <source>The web site could not be opened: </source>
+        <translation>No se pudo abrir el sitio web: </translation>
+    </message>
+    <message>
+        <source>About Ropewit</source>
+        <translation>Acerca de Ropewit</translation>
+    </message>
+    <message>
+        <source>Ropewit %1
+
+The Internet Hangman Game!
+
+Guess the word before the figure is complete, alone or against an opponent over the network.</source>
+        <translation>Ropewit %1
+
+¡El juego del ahorcado en Internet!
+
+Adivina la palabra antes de que la figura esté completa, solo o contra un rival en la red.</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkSteps</name>
+    <message>
+        <source>IP Address</source>
+        <translation>Dirección IP</translation>
+    </message>
+</context>
+<context>
+    <name>OpponentPanel</name>
+    <message>
+        <source>You are playing the same word--cannot reveal</source>
+        <translation>Jugáis la misma palabra -- no se puede mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsMenu</name>
+    <message>
+        <source>&gt;&gt;This copy was started with --matchmaking-server %1: it asks that server until it is started without it.</source>
+        <translation>&gt;&gt;Este programa se inició con --matchmaking-server %1: consulta ese servidor hasta que se inicie sin esa opción.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The new language is used the next time Ropewit starts.</source>
+        <translation>El nuevo idioma se usará la próxima vez que se inicie Ropewit.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Word 1 of %1</source>
+        <translation>Palabra 1 de %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartUpSettings</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>TDoNewGame</name>
+    <message>
+        <source>New Player</source>
+        <translation>Nuevo jugador</translation>
+    </message>
+    <message>
+        <source>Would you like to</source>
+        <translation>¿Quiere</translation>
+    </message>
+    <message>
+        <source>&amp;Play against the computer (solitaire)</source>
+        <translation>&amp;Jugar contra el ordenador (solitario)</translation>
+    </message>
+    <message>
+        <source>Pl&amp;ay against an opponent over the Web</source>
+        <translation>Jugar contra un rival por la &amp;Web</translation>
+    </message>
+    <message>
+        <source>What would you like to do?</source>
+        <translation>¿Qué desea hacer?</translation>
+    </message>
+    <message>
+        <source>&amp;Enter your opponent's IP Address</source>
+        <translation>&amp;Escribir la dirección IP del rival</translation>
+    </message>
+    <message>
+        <source>&amp;Wait for your opponent to enter your IP Address</source>
+        <translation>Esperar a que el rival escriba su dirección IP (&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Log into our server and check for players</source>
+        <translation>&amp;Conectarse al servidor y buscar jugadores</translation>
+    </message>
+    <message>
+        <source>&amp;Register into our server and wait for a player</source>
+        <translation>&amp;Registrarse en el servidor y esperar a un jugador</translation>
+    </message>
+    <message>
+        <source>Enter your opponent's IP Address</source>
+        <translation>Escriba la dirección IP del rival</translation>
+    </message>
+    <message>
+        <source>&amp;Obtain Longest Waiting Players</source>
+        <translation>&amp;Obtener los jugadores que más esperan</translation>
+    </message>
+    <message>
+        <source>O&amp;btain Players Starting With The Letters</source>
+        <translation>Obtener jugadores que empiezan por las &amp;letras</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>It appears that you have not entered a user name for yourself yet. Would you like to do so now?</source>
+        <translation>Parece que aún no ha escrito un nombre de usuario. ¿Desea hacerlo ahora?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>This computer has no network address to register with the server.</source>
+        <translation>Este ordenador no tiene ninguna dirección de red para registrarse en el servidor.</translation>
+    </message>
+    <message>
+        <source>No IP Address has been entered.</source>
+        <translation>No se ha escrito ninguna dirección IP.</translation>
+    </message>
+    <message>
+        <source>You have multiple IP Addresses.  Is the correct IP Address %1?</source>
+        <translation>Tiene varias direcciones IP.  ¿Es %1 la dirección IP correcta?</translation>
+    </message>
+</context>
+<context>
+    <name>TDoSounds</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Sonidos</translation>
+    </message>
+    <message>
+        <source>&amp;Use Sound Effects</source>
+        <translation>&amp;Usar efectos de sonido</translation>
+    </message>
+    <message>
+        <source>Sounds When A Correct Letter Is Guessed</source>
+        <translation>Sonidos al acertar una letra</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Word Complete Sound</source>
+        <translation>Sonido de palabra completada</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Examinar</translation>
+    </message>
+    <message>
+        <source>Sounds When An Incorrect Letter Is Guessed</source>
+        <translation>Sonidos al fallar una letra</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Aña&amp;dir</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>Bo&amp;rrar</translation>
+    </message>
+    <message>
+        <source>Word Missed Sound</source>
+        <translation>Sonido de palabra fallada</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse</source>
+        <translation>E&amp;xaminar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Open Wave File</source>
+        <translation>Abrir archivo Wave</translation>
+    </message>
+    <message>
+        <source>WAVE Files (*.WAV *.wav)</source>
+        <translation>Archivos WAVE (*.WAV *.wav)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No item selected for deletion.  Please correct.</source>
+        <translation>No se ha seleccionado ningún elemento para borrar.  Corríjalo.</translation>
+    </message>
+</context>
+<context>
+    <name>TDoWordList</name>
+    <message>
+        <source>Create A Word List</source>
+        <translation>Crear una lista de palabras</translation>
+    </message>
+    <message>
+        <source>Word List Title</source>
+        <translation>Título de la lista</translation>
+    </message>
+    <message>
+        <source>Word To Add</source>
+        <translation>Palabra para añadir</translation>
+    </message>
+    <message>
+        <source>Clue For Word</source>
+        <translation>Pista de la palabra</translation>
+    </message>
+    <message>
+        <source>Words and Clues</source>
+        <translation>Palabras y pistas</translation>
+    </message>
+    <message>
+        <source>&amp;Add It</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>Ba&amp;jar</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>&amp;Ordenar</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation>&amp;Mezclar</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ab&amp;rir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No word has been entered.</source>
+        <translation>No se ha escrito ninguna palabra.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>
+
+Add it anyway?</source>
+        <translation>
+
+¿Añadirla de todos modos?</translation>
+    </message>
+    <message>
+        <source>No word has been highlighted for deletion.</source>
+        <translation>No hay ninguna palabra marcada para borrar.</translation>
+    </message>
+    <message>
+        <source>No word has been highlighted for moving up.</source>
+        <translation>No hay ninguna palabra marcada para subir.</translation>
+    </message>
+    <message>
+        <source>No word has been highlighted for moving down.</source>
+        <translation>No hay ninguna palabra marcada para bajar.</translation>
+    </message>
+    <message>
+        <source>Open a Word List</source>
+        <translation>Abrir una lista de palabras</translation>
+    </message>
+    <message>
+        <source>Text File (*.TXT *.txt)</source>
+        <translation>Archivo de texto (*.TXT *.txt)</translation>
+    </message>
+    <message>
+        <source>Save A Word List</source>
+        <translation>Guardar una lista de palabras</translation>
+    </message>
+    <message>
+        <source>Text Files (*.TXT *.txt)</source>
+        <translation>Archivos de texto (*.TXT *.txt)</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>This word list has not been saved. Close the editor and lose the changes?</source>
+        <translation>Esta lista de palabras no se ha guardado. ¿Cerrar el editor y perder los cambios?</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+</context>
+<context>
+    <name>TGameOptions</name>
+    <message>
+        <source>Two Player Game Options</source>
+        <translation>Opciones de partida a dos</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Opponent's Word</source>
+        <translation>&amp;Elegir la palabra del rival</translation>
+    </message>
+    <message>
+        <source>&amp;Program Chooses Words</source>
+        <translation>El &amp;programa elige las palabras</translation>
+    </message>
+    <message>
+        <source>&amp;Each Player Gets Different Word</source>
+        <translation>Cada jugador recibe una palabra &amp;distinta</translation>
+    </message>
+    <message>
+        <source>E&amp;ach Player Gets Same Word</source>
+        <translation>Cada jugador recibe la &amp;misma palabra</translation>
+    </message>
+    <message>
+        <source>E&amp;nsure Same Length Word Used</source>
+        <translation>Asegurar palabras de igual &amp;longitud</translation>
+    </message>
+    <message>
+        <source>"&amp;Server" Player Chooses Word List</source>
+        <translation>El jugador «&amp;servidor» elige la lista</translation>
+    </message>
+    <message>
+        <source>Winning Score Value:</source>
+        <translation>Puntuación para ganar:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Winning score value must be at least 10.</source>
+        <translation>La puntuación para ganar debe ser al menos 10.</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TGetTheWord</name>
+    <message>
+        <source>Enter Word</source>
+        <translation>Escribir palabra</translation>
+    </message>
+    <message>
+        <source>Enter a word for your opponent</source>
+        <translation>Escriba una palabra para su rival</translation>
+    </message>
+    <message>
+        <source>Enter a clue for your opponent</source>
+        <translation>Escriba una pista para su rival</translation>
+    </message>
+    <message>
+        <source>Enter a %1 lettered word for your opponent</source>
+        <translation>Escriba una palabra de %1 letras para su rival</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No word entered.  Please correct</source>
+        <translation>No se ha escrito ninguna palabra.  Corríjalo</translation>
+    </message>
+    <message>
+        <source>Invalid length of word entered.  Please correct</source>
+        <translation>La longitud de la palabra no es válida.  Corríjalo</translation>
+    </message>
+    <message>
+        <source>An invalid character has be used in the word.  Please correct</source>
+        <translation>La palabra contiene un carácter no válido.  Corríjalo</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TGetYourName</name>
+    <message>
+        <source>User Name</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>Your User Name </source>
+        <translation>Su nombre de usuario </translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TGuess</name>
+    <message>
+        <source>Guess Attemps</source>
+        <translation>Intentos</translation>
+    </message>
+    <message>
+        <source>Guess Attempts</source>
+        <translation>Intentos</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Guesses should be between 1 and 20.  Please Correct.</source>
+        <translation>Los intentos deben estar entre 1 y 20.  Corríjalo.</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TLetterLook2</name>
+    <message>
+        <source>Fonts</source>
+        <translation>Fuentes</translation>
+    </message>
+    <message>
+        <source>Alphabet</source>
+        <translation>Alfabeto</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>&amp;Image</source>
+        <translation>&amp;Imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Fuente</translation>
+    </message>
+    <message>
+        <source>I&amp;mage</source>
+        <translation>I&amp;magen</translation>
+    </message>
+    <message>
+        <source>F&amp;ont</source>
+        <translation>F&amp;uente</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>La imagen de mapa de bits no es válida</translation>
+    </message>
+    <message>
+        <source>Background Bitmaps</source>
+        <translation>Imágenes de fondo</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp *.BMP)</source>
+        <translation>Mapas de bits (*.bmp *.BMP)</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWin</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>La imagen de mapa de bits no es válida</translation>
+    </message>
+    <message>
+        <source>Ready To Start</source>
+        <translation>Listo para empezar</translation>
+    </message>
+    <message>
+        <source>Sorry, you've been hung.  Click for next word.</source>
+        <translation>Lo siento, le han ahorcado.  Pulse para la siguiente palabra.</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>Word Completed Successfully! Click for next word</source>
+        <translation>¡Palabra completada! Pulse para la siguiente palabra</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>The connection to your opponent has been lost, so this game cannot go on.
+
+Would you like to start a new game?</source>
+        <translation>Se ha perdido la conexión con su rival, esta partida no puede continuar.
+
+¿Desea empezar una partida nueva?</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System Language</source>
+        <translation>Idioma del &amp;sistema</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>New &amp;Player / Game</source>
+        <translation>Nuevo &amp;jugador / partida</translation>
+    </message>
+    <message>
+        <source>New &amp;Words</source>
+        <translation>Nuevas &amp;palabras</translation>
+    </message>
+    <message>
+        <source>S&amp;kip Word</source>
+        <translation>&amp;Saltar palabra</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>User &amp;Name</source>
+        <translation>&amp;Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>&amp;Two Player Game Options</source>
+        <translation>Opciones de partida a &amp;dos</translation>
+    </message>
+    <message>
+        <source>&amp;Sound Effects</source>
+        <translation>&amp;Efectos de sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Fonts</source>
+        <translation>&amp;Fuentes</translation>
+    </message>
+    <message>
+        <source>&amp;Guess Attempts</source>
+        <translation>Inten&amp;tos</translation>
+    </message>
+    <message>
+        <source>&amp;Uppercase Answer</source>
+        <translation>Respuesta en &amp;mayúsculas</translation>
+    </message>
+    <message>
+        <source>Use &amp;Hints</source>
+        <translation>Usar &amp;pistas</translation>
+    </message>
+    <message>
+        <source>&amp;Scramble Word List When Loading</source>
+        <translation>&amp;Mezclar la lista al cargarla</translation>
+    </message>
+    <message>
+        <source>Open Port On &amp;Router</source>
+        <translation>Abrir el puerto en el &amp;router</translation>
+    </message>
+    <message>
+        <source>&amp;Matchmaking Server</source>
+        <translation>Ser&amp;vidor de emparejamiento</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Display your IP Address</source>
+        <translation>&amp;Mostrar su dirección IP</translation>
+    </message>
+    <message>
+        <source>&amp;Create A Word List</source>
+        <translation>&amp;Crear una lista de palabras</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Web Site</source>
+        <translation>Sitio &amp;web</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Welcome To Ropewit</source>
+        <translation>Bienvenido a Ropewit</translation>
+    </message>
+    <message>
+        <source>The Internet Hangman Game!</source>
+        <translation>¡El ahorcado en Internet!</translation>
+    </message>
+    <message>
+        <source>&amp;Start New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>Hint:</source>
+        <translation>Pista:</translation>
+    </message>
+    <message>
+        <source>Used Letters</source>
+        <translation>Letras usadas</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Connection Status</source>
+        <translation>Estado de la conexión</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Mensajes</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>En&amp;viar</translation>
+    </message>
+    <message>
+        <source>Start &amp;Game</source>
+        <translation>&amp;Empezar</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchServer</name>
+    <message>
+        <source>Matchmaking Server</source>
+        <translation>Servidor de emparejamiento</translation>
+    </message>
+    <message>
+        <source>The server both players use to find each other, as host or host:port (empty: localhost:52202).</source>
+        <translation>El servidor con el que ambos jugadores se encuentran, como host o host:puerto (vacío: localhost:52202).</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TWebOpponent</name>
+    <message>
+        <source>Opponent</source>
+        <translation>Rival</translation>
+    </message>
+    <message>
+        <source>The list below should list up to 10 users who are logged onto our server waiting for an oppenent.  Choose an oppenent and click on "OK".</source>
+        <translation>La lista de abajo muestra hasta 10 jugadores conectados al servidor que esperan a un rival.  Elija un rival y pulse «Aceptar».</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>A&amp;bandonar</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetPrompts</name>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Color...</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>WindowWiring</name>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>Word skipped.  Click for next word.</source>
+        <translation>Palabra saltada.  Pulse para la siguiente palabra.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Leave the game against %1 and exit?</source>
+        <translation>¿Dejar la partida contra %1 y salir?</translation>
+    </message>
+    <message>
+        <source>Play &amp;Word</source>
+        <translation>Jugar la &amp;palabra</translation>
+    </message>
+</context>
+<context>
+    <name>WordListEditorModel</name>
+    <message>
+        <source>Disk read error</source>
+        <translation>Error de lectura</translation>
+    </message>
+    <message>
+        <source>File is too large</source>
+        <translation>El archivo es demasiado grande</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Ruta no encontrada</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acceso al archivo denegado</translation>
+    </message>
+    <message>
+        <source>Disk write error</source>
+        <translation>Error de escritura</translation>
+    </message>
+</context>
+<context>
+    <name>WordListRequest</name>
+    <message>
+        <source>Open Text File of Words</source>
+        <translation>Abrir archivo de texto de palabras</translation>
+    </message>
+    <message>
+        <source>Text Files (*.TXT *.txt);;All Files (*)</source>
+        <translation>Archivos de texto (*.TXT *.txt);;Todos los archivos (*)</translation>
+    </message>
+</context>
+</TS>
