@@ -375,6 +375,7 @@ wordlist::Entry GameController::nextWord() {
 bool GameController::finishWord(long long points) {
     if (solo_) {
         scores_.add(true, points);
+        Q_EMIT wordEnded(round_.isComplete(), round_.guessesAllowed() - round_.guessesLeft());
         return false;
     }
     scores_.add(isPlayer1_, points);

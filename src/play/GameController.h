@@ -179,6 +179,8 @@ Q_SIGNALS:
     void hintsChanged();
     void settingsChanged();
     void titleChanged(const QString& title);
+    // A solo word is over, solved or hanged, after so many misses; its points are counted.
+    void wordEnded(bool solved, int misses);
 
 private:
     void beginSession(bool asPlayer1);
