@@ -105,6 +105,7 @@ void buildMenus(MainWinControls& ui, QMenuBar& bar) {
     QMenu* file = bar.addMenu(QStringLiteral("&File"));
     ui.MenuPlayer = addItem(file, "New &Player / Game", "Ctrl+P");
     ui.MenuWords = addItem(file, "New &Words", "Ctrl+W");
+    ui.MenuDaily = addItem(file, "Word of the &Day", "Ctrl+D");
     file->addSeparator();
     ui.MenuExit = addItem(file, "E&xit");
     ui.MenuExit->setShortcuts(
@@ -122,11 +123,13 @@ void buildMenus(MainWinControls& ui, QMenuBar& bar) {
     ui.MenuScramble = addCheckItem(options, "&Scramble Word List When Loading");
     ui.MenuRouter = addCheckItem(options, "Open Port On &Router");
     ui.MenuRouter->setObjectName(QStringLiteral("MenuRouter"));
+    ui.MenuLength = options->addMenu(QStringLiteral("Solo Word &Length"));
 
     QMenu* tools = bar.addMenu(QStringLiteral("&Tools"));
     ui.DisplayyourIPAddress1 = addItem(tools, "&Display your IP Address", "Ctrl+I");
     tools->addSeparator();
     ui.MenuCreateList = addItem(tools, "&Create A Word List", "Ctrl+L");
+    ui.MenuStatistics = addItem(tools, "&Statistics", "Ctrl+K");
 
     QMenu* help = bar.addMenu(QStringLiteral("&Help"));
     ui.MenuContents = addItem(help, "&Contents", "F1");

@@ -11,6 +11,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -91,6 +92,9 @@ struct MainWinControls {
     QAction* MenuRouter = nullptr;
     QAction* DisplayyourIPAddress1 = nullptr;
     QAction* MenuCreateList = nullptr;
+    QAction* MenuStatistics = nullptr;
+    QAction* MenuDaily = nullptr;
+    QMenu* MenuLength = nullptr;  // the solo word lengths, filled by SoloRecords
     QAction* MenuContents = nullptr;
     QAction* MenuWebSite = nullptr;
     QAction* MenuAbout = nullptr;

@@ -117,8 +117,9 @@ void WordSource::rewind() {
 }
 
 wordlist::Entry WordSource::nextWord() {
-    if (difficulty_ != Difficulty::Any) {
-        // The number counts the words of the chosen length, the index runs over the list.
+    if (difficulty_ != Difficulty::Any && fitting_ > 0) {
+        // Without a word of the chosen length the whole list plays. The number counts the words of
+        // the chosen length, the index runs over the list.
         const int n = count();
         number_ = number_ >= fitting_ ? 1 : number_ + 1;
         for (int step = 0; step < n; ++step) {
@@ -156,7 +157,7 @@ int WordSource::typedWordLength(int wordsPlayed) {
 
 QString WordSource::numberText(bool ofList) const {
     const QString number = QStringLiteral("Word ") + text::withThousands(number_);
-    const int of = difficulty_ == Difficulty::Any ? count() : fitting_;
+    const int of = difficulty_ == Difficulty::Any || fitting_ == 0 ? count() : fitting_;
     return ofList ? number + QStringLiteral(" of ") + text::withThousands(of) : number;
 }
 

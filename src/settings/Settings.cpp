@@ -23,6 +23,8 @@ const QString kNewGame = QStringLiteral("New Game");
 const QString kSounds = QStringLiteral("Sounds");
 const QString kRouter = QStringLiteral("Router");
 const QString kOpenPort = QStringLiteral("Open Port");
+const QString kSolo = QStringLiteral("Solo");
+const QString kWordLength = QStringLiteral("Word Length");
 
 // Sound files of the program directory used for empty slots (slots 1..3 and 1..5).
 const QStringList kCorrectLetterDefaults = {
@@ -137,6 +139,7 @@ void LoadSettings(Settings& s) {
 
     s.FirstTime = readFlag(ini, kMisc, QStringLiteral("First Time"), true);
     s.OpenPortOnRouter = readFlag(ini, kRouter, kOpenPort, false);
+    s.SoloLength = ini.readString(kSolo, kWordLength, QStringLiteral("any"), 16);
 
     s.UseSound = readFlag(ini, kOptions, QStringLiteral("Use Sound"), true);
     s.UseUpper = readFlag(ini, kOptions, QStringLiteral("Use Upper"), true);
@@ -231,6 +234,7 @@ bool SaveSettings(Settings& s) {
     ini.writeString(kSounds, QStringLiteral("Missed Word Sound"), s.MissedWordSound);
     // Last, so the sections every copy knows keep their place.
     writeFlag(ini, kRouter, kOpenPort, s.OpenPortOnRouter);
+    ini.writeString(kSolo, kWordLength, s.SoloLength);
 
     QString error;
     if (!ini.save(s.IniPath, &error)) {

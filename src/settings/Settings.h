@@ -16,6 +16,8 @@ struct Settings {
     // Ask the home router to forward the game port while waiting for a caller. Kept in a
     // section of its own: off until the player turns it on.
     bool OpenPortOnRouter = false;
+    // The word length of solo play: "any", "short", "medium" or "long"; a section of its own.
+    QString SoloLength = QStringLiteral("any");
     bool UseSound = true;
     bool UseUpper = true;
     QString NumGuesses = QStringLiteral("8");  // at most 2 characters
