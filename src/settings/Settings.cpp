@@ -234,7 +234,10 @@ bool SaveSettings(Settings& s) {
     ini.writeString(kSounds, QStringLiteral("Missed Word Sound"), s.MissedWordSound);
     // Last, so the sections every copy knows keep their place.
     writeFlag(ini, kRouter, kOpenPort, s.OpenPortOnRouter);
-    ini.writeString(kSolo, kWordLength, s.SoloLength);
+    // Only once the player chose a length: a file of a player who never did stays as it was.
+    if (s.SoloLength != QLatin1String("any") || ini.contains(kSolo, kWordLength)) {
+        ini.writeString(kSolo, kWordLength, s.SoloLength);
+    }
 
     QString error;
     if (!ini.save(s.IniPath, &error)) {
