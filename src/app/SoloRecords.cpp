@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPushButton>
 
 #include "app/MainWin.h"
 #include "app/OptionsMenu.h"
@@ -35,9 +36,13 @@ SoloRecords::SoloRecords(TMainWin& window, GameController& game)
     store_.load();
     wordTime_.start();
     connect(&game_, &GameController::wordEnded, this, &SoloRecords::wordEnded);
+    connect(&game_, &GameController::sessionBegun, this, &SoloRecords::abandonDaily);
     const MainWinControls& ui = window_.ui();
     connect(ui.MenuStatistics, &QAction::triggered, this, [this] { showStatistics(runSummary()); });
     connect(ui.MenuDaily, &QAction::triggered, this, [this] { playDailyWord(); });
+    // Runs before the new game itself: the counts of the run start again.
+    connect(ui.MenuPlayer, &QAction::triggered, this, [this] { runWords_ = runSolved_ = 0; });
+    connect(ui.StartGame, &QPushButton::clicked, this, [this] { runWords_ = runSolved_ = 0; });
     Difficulty chosen = Difficulty::Any;
     difficulty::fromKey(window_.settings().SoloLength, &chosen);
     auto* group = new QActionGroup(this);
@@ -54,7 +59,24 @@ SoloRecords::SoloRecords(TMainWin& window, GameController& game)
     connect(&window_, &QWidget::windowTitleChanged, this, &SoloRecords::checkListFits);
 }
 
-SoloRecords::~SoloRecords() = default;
+SoloRecords::~SoloRecords() {
+    abandonDaily();
+}
+
+void SoloRecords::abandonDaily() {
+    if (!daily_.isValid()) {
+        return;
+    }
+    WordResult r;
+    r.daily = daily_;
+    r.misses = game_.round().guessesAllowed();
+    daily_ = QDate();
+    game_.words() = *interrupted_;
+    interrupted_.reset();
+    if (store_.record(r)) {
+        store_.save();
+    }
+}
 
 void SoloRecords::chooseLength(Difficulty d) {
     window_.settings().SoloLength = difficulty::key(d);
@@ -106,8 +128,10 @@ void SoloRecords::wordEnded(bool solved, int misses) {
     r.runScore = game_.scores().player1();
     r.seconds = std::min(kMaxWordSeconds, wordTime_.restart() / 1000);
     r.daily = daily_;
-    ++runWords_;
-    runSolved_ += solved ? 1 : 0;
+    if (!daily_.isValid()) {
+        ++runWords_;
+        runSolved_ += solved ? 1 : 0;
+    }
     if (store_.record(r)) {
         store_.save();
     }
@@ -148,6 +172,7 @@ void SoloRecords::playDailyWord(const QDate& date) {
     const int i = dailyword::indexFor(date, daily.count());
     interrupted_ = std::make_unique<WordSource>(game_.words());
     interruptedTitle_ = window_.windowTitle();
+    interruptedScores_ = game_.scores();
     daily_ = date;
     game_.setSolo(true);
     game_.words().setList(caption, {daily.word(i)}, {daily.hint(i)});
@@ -156,7 +181,6 @@ void SoloRecords::playDailyWord(const QDate& date) {
     window_.ShowWelcome(false);
     window_.EnableDisable();
     window_.StartIt();
-    runWords_ = runSolved_ = 0;
     wordTime_.restart();
 }
 
@@ -168,6 +192,7 @@ void SoloRecords::endDailyWord(const WordResult& result) {
     }
     // The list run goes on where it was; without one, with the default list.
     game_.words() = *interrupted_;
+    game_.scores() = interruptedScores_;
     interrupted_.reset();
     daily_ = QDate();
     window_.setWindowTitle(interruptedTitle_);
@@ -176,5 +201,4 @@ void SoloRecords::endDailyWord(const WordResult& result) {
             QDir(window_.settings().ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
     }
     showStatistics(line + QStringLiteral("\n(Copied, ready to share.)"));
-    runWords_ = runSolved_ = 0;
 }

@@ -33,6 +33,9 @@ private:
     void wordEnded(bool solved, int misses);
     void endDailyWord(const WordResult& result);
     void checkListFits();
+    // A word of the day left unfinished (a call came in, the program closed) counts as lost:
+    // one try a day.
+    void abandonDaily();
     QString runSummary() const;
 
     TMainWin& window_;
@@ -43,6 +46,7 @@ private:
     QDate daily_;
     std::unique_ptr<WordSource> interrupted_;
     QString interruptedTitle_;
+    Scores interruptedScores_;
     int runWords_ = 0;
     int runSolved_ = 0;
 };
