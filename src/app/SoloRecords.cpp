@@ -36,7 +36,7 @@ SoloRecords::SoloRecords(TMainWin& window, GameController& game)
     store_.load();
     wordTime_.start();
     connect(&game_, &GameController::wordEnded, this, &SoloRecords::wordEnded);
-    connect(&game_, &GameController::sessionBegun, this, &SoloRecords::abandonDaily);
+    connect(&game_, &GameController::sessionBegun, this, [this] { abandonDaily(); });
     const MainWinControls& ui = window_.ui();
     connect(ui.MenuStatistics, &QAction::triggered, this, [this] { showStatistics(runSummary()); });
     connect(ui.MenuDaily, &QAction::triggered, this, [this] { playDailyWord(); });
@@ -60,18 +60,20 @@ SoloRecords::SoloRecords(TMainWin& window, GameController& game)
 }
 
 SoloRecords::~SoloRecords() {
-    abandonDaily();
+    abandonDaily(false);
 }
 
-void SoloRecords::abandonDaily() {
+void SoloRecords::abandonDaily(bool restore) {
     if (!daily_.isValid()) {
         return;
     }
     WordResult r;
     r.daily = daily_;
-    r.misses = game_.round().guessesAllowed();
+    r.misses = dailyAllowed_;
     daily_ = QDate();
-    game_.words() = *interrupted_;
+    if (restore) {
+        game_.words() = *interrupted_;
+    }
     interrupted_.reset();
     if (store_.record(r)) {
         store_.save();
@@ -181,6 +183,7 @@ void SoloRecords::playDailyWord(const QDate& date) {
     window_.ShowWelcome(false);
     window_.EnableDisable();
     window_.StartIt();
+    dailyAllowed_ = game_.round().guessesAllowed();
     wordTime_.restart();
 }
 

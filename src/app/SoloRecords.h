@@ -35,7 +35,8 @@ private:
     void checkListFits();
     // A word of the day left unfinished (a call came in, the program closed) counts as lost:
     // one try a day.
-    void abandonDaily();
+    // In the destructor the window's game is gone already: nothing of it is restored.
+    void abandonDaily(bool restore = true);
     QString runSummary() const;
 
     TMainWin& window_;
@@ -47,6 +48,7 @@ private:
     std::unique_ptr<WordSource> interrupted_;
     QString interruptedTitle_;
     Scores interruptedScores_;
+    int dailyAllowed_ = 0;
     int runWords_ = 0;
     int runSolved_ = 0;
 };

@@ -72,6 +72,12 @@ private Q_SLOTS:
         QVERIFY(t->windowTitle() != QStringLiteral("Ropewit: Word of the Day"));
         records->playDailyWord(day);
         QVERIFY(t.prompts.messages().last().startsWith(QStringLiteral("You have had your try")));
+        // Left unfinished, a day's word counts as lost: closing gives no second try.
+        records->playDailyWord(day.addDays(1));
+        t.win.reset();
+        StatisticsStore after(QDir(t.dir.path()).filePath(QStringLiteral("statistics.json")));
+        after.load();
+        QCOMPARE(after.statistics().days().value(day.addDays(1), 0), -1);
     }
 };
 
