@@ -123,6 +123,7 @@ void buildMenus(MainWinControls& ui, QMenuBar& bar) {
     ui.MenuPlayer = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "New &Player / Game"), "Ctrl+P");
     ui.MenuWords = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "New &Words"), "Ctrl+W");
     ui.MenuSkip = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "S&kip Word"), "Ctrl+K");
+    ui.MenuDaily = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "Word of the &Day"), "Ctrl+D");
     file->addSeparator();
     ui.MenuExit = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "E&xit"));
     ui.MenuExit->setShortcuts(
@@ -144,6 +145,7 @@ void buildMenus(MainWinControls& ui, QMenuBar& bar) {
     ui.MenuRouter->setObjectName(QStringLiteral("MenuRouter"));
     ui.MenuServer = addItem(options, QT_TRANSLATE_NOOP("TMainWin", "&Matchmaking Server"));
     buildLanguageMenu(ui, *options);
+    ui.MenuLength = options->addMenu(QCoreApplication::translate("TMainWin", "Solo Word &Length"));
 
     QMenu* tools = bar.addMenu(QCoreApplication::translate("TMainWin", "&Tools"));
     ui.DisplayyourIPAddress1 =
@@ -151,6 +153,7 @@ void buildMenus(MainWinControls& ui, QMenuBar& bar) {
     tools->addSeparator();
     ui.MenuCreateList =
         addItem(tools, QT_TRANSLATE_NOOP("TMainWin", "&Create A Word List"), "Ctrl+L");
+    ui.MenuStatistics = addItem(tools, QT_TRANSLATE_NOOP("TMainWin", "&Statistics"), "Ctrl+R");
 
     QMenu* help = bar.addMenu(QCoreApplication::translate("TMainWin", "&Help"));
     ui.MenuContents = addItem(help, QT_TRANSLATE_NOOP("TMainWin", "&Contents"), "F1");

@@ -12,6 +12,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -96,6 +97,9 @@ struct MainWinControls {
     QMenu* MenuLanguage = nullptr;
     QAction* DisplayyourIPAddress1 = nullptr;
     QAction* MenuCreateList = nullptr;
+    QAction* MenuStatistics = nullptr;
+    QAction* MenuDaily = nullptr;
+    QMenu* MenuLength = nullptr;  // the solo word lengths, filled by SoloRecords
     QAction* MenuContents = nullptr;
     QAction* MenuWebSite = nullptr;
     QAction* MenuAbout = nullptr;

@@ -16,6 +16,7 @@
 #include "app/OpponentPanel.h"
 #include "app/OptionsMenu.h"
 #include "app/RouterMode.h"
+#include "app/SoloRecords.h"
 #include "app/SoundEffects.h"
 #include "dialogs/TDoNewGame.h"
 #include "matchmaking/MatchClient.h"
@@ -167,6 +168,7 @@ void connectGame(TMainWin& w, GameController& game, BoardView& board, OpponentPa
     });
     QObject::connect(&game, &GameController::settingsChanged, &save, &SaveThrottle::request);
     QObject::connect(&game, &GameController::titleChanged, &w, &QWidget::setWindowTitle);
+    new SoloRecords(w, game);  // a child of the window
 }
 
 NewGameHooks newGameHooks(TMainWin& w, NewGameStarter& starter) {

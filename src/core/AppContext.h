@@ -12,6 +12,7 @@ class SoundPlayer;
 struct AppContext {
     QString configDir;   // directory of ROPEWIT.INI
     QString programDir;  // sounds, ROPEWIT.TXT, help; no trailing slash
+    QString dataDir;     // the statistics; empty: the XDG data location
     quint16 peerPort = 52201;
     QString matchmakingHost = QStringLiteral("localhost");
     quint16 matchmakingPort = 52202;

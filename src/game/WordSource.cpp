@@ -73,6 +73,19 @@ void WordSource::adopt(const QString& title, PackedList list) {
     title_ = text::bounded(title);
     list_ = std::move(list);
     used_.assign(static_cast<size_t>(list_.size()) + 1, false);
+    countFitting();
+}
+
+void WordSource::setDifficulty(Difficulty d) {
+    difficulty_ = d;
+    countFitting();
+}
+
+void WordSource::countFitting() {
+    fitting_ = 0;
+    for (int i = 0; i < count(); ++i) {
+        fitting_ += difficulty::fits(static_cast<int>(list_.wordSize(i)), difficulty_) ? 1 : 0;
+    }
 }
 
 QStringList WordSource::words() const {
@@ -104,6 +117,19 @@ void WordSource::rewind() {
 }
 
 wordlist::Entry WordSource::nextWord() {
+    if (difficulty_ != Difficulty::Any && fitting_ > 0) {
+        // Without a word of the chosen length the whole list plays. The number counts the words of
+        // the chosen length, the index runs over the list.
+        const int n = count();
+        number_ = number_ >= fitting_ ? 1 : number_ + 1;
+        for (int step = 0; step < n; ++step) {
+            index_ = index_ >= n - 1 ? 0 : index_ + 1;
+            if (difficulty::fits(static_cast<int>(list_.wordSize(index_)), difficulty_)) {
+                return ownAt(index_);
+            }
+        }
+        return {QString(), noHintGiven(QString())};
+    }
     countWord();
     const int n = count();
     if (index_ > n - 1) {
@@ -131,7 +157,8 @@ int WordSource::typedWordLength(int wordsPlayed) {
 
 QString WordSource::numberText(bool ofList) const {
     const QString number = QStringLiteral("Word ") + text::withThousands(number_);
-    return ofList ? number + QStringLiteral(" of ") + text::withThousands(count()) : number;
+    const int of = difficulty_ == Difficulty::Any || fitting_ == 0 ? count() : fitting_;
+    return ofList ? number + QStringLiteral(" of ") + text::withThousands(of) : number;
 }
 
 bool WordSource::isUsed(int position) const {

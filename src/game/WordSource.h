@@ -6,6 +6,7 @@
 
 #include "core/PackedList.h"
 #include "core/WordList.h"
+#include "game/Difficulty.h"
 
 class Random;
 
@@ -48,8 +49,14 @@ public:
     // After a list is loaded for solo play: the next word is the list's second.
     void rewind();
 
-    // Solo: the next word and its clue (an empty clue reads "No hint given"); after the last
-    // word the list starts again.
+    // Solo: only words of this length are played. The count of those words; 0 means the
+    // list has none, and the caller chooses another length.
+    void setDifficulty(Difficulty d);
+    Difficulty difficulty() const { return difficulty_; }
+    int fittingCount() const { return fitting_; }
+
+    // Solo: the next word (of the chosen length) and its clue (an empty clue reads "No hint
+    // given"); after the last word the list starts again.
     wordlist::Entry nextWord();
     // Two-player: counts one more word, which the flow itself provides.
     void countWord();
@@ -91,6 +98,7 @@ private:
     Deal dealSameLength();
     void ensurePlayable();
     void adopt(const QString& title, PackedList list);
+    void countFitting();
 
     bool loaded_ = false;
     QString title_;
@@ -100,4 +108,6 @@ private:
     std::vector<bool> used_ = std::vector<bool>(1, false);  // count() + 1 marks
     int index_ = -1;
     int number_ = 0;
+    Difficulty difficulty_ = Difficulty::Any;
+    int fitting_ = 0;
 };

@@ -25,6 +25,8 @@ const QString kRouter = QStringLiteral("Router");
 const QString kOpenPort = QStringLiteral("Open Port");
 const QString kMatchmakingServer = QStringLiteral("Matchmaking Server");
 const QString kLanguage = QStringLiteral("Language");
+const QString kSolo = QStringLiteral("Solo");
+const QString kWordLength = QStringLiteral("Word Length");
 
 // Sound files of the program directory used for empty slots (slots 1..3 and 1..5).
 const QStringList kCorrectLetterDefaults = {
@@ -141,6 +143,7 @@ void LoadSettings(Settings& s) {
     s.OpenPortOnRouter = readFlag(ini, kRouter, kOpenPort, false);
     s.MatchmakingServer = readText(ini, kRouter, kMatchmakingServer).trimmed();
     s.Language = readText(ini, kRouter, kLanguage).trimmed();
+    s.SoloLength = ini.readString(kSolo, kWordLength, QStringLiteral("any"), 16);
 
     s.UseSound = readFlag(ini, kOptions, QStringLiteral("Use Sound"), true);
     s.UseUpper = readFlag(ini, kOptions, QStringLiteral("Use Upper"), true);
@@ -239,6 +242,10 @@ bool SaveSettings(Settings& s) {
     // Only once chosen: the file of a player who never chose stays as it was.
     if (!s.Language.isEmpty() || ini.contains(kRouter, kLanguage)) {
         ini.writeString(kRouter, kLanguage, s.Language);
+    }
+    // Only once the player chose a length: a file of a player who never did stays as it was.
+    if (s.SoloLength != QLatin1String("any") || ini.contains(kSolo, kWordLength)) {
+        ini.writeString(kSolo, kWordLength, s.SoloLength);
     }
 
     QString error;

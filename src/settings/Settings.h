@@ -22,6 +22,8 @@ struct Settings {
     // The window's language chosen in the Options menu ("de", "en"...); empty: the system's.
     // Kept beside them, read at start-up only.
     QString Language;
+    // The word length of solo play: "any", "short", "medium" or "long"; a section of its own.
+    QString SoloLength = QStringLiteral("any");
     bool UseSound = true;
     bool UseUpper = true;
     QString NumGuesses = QStringLiteral("8");  // at most 2 characters

@@ -24,6 +24,7 @@ private Q_SLOTS:
         row("SCIENCE.TXT", "Science and Nature", 200);
         row("SPORTS.TXT", "Sports and Games", 200);
         row("ARTS.TXT", "Music and the Arts", 200);
+        row("DAILY.TXT", "Word of the Day", 366);
     }
     void everyListPlays() {
         QFETCH(QString, path);

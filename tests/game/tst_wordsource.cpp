@@ -169,6 +169,38 @@ private Q_SLOTS:
         QCOMPARE(nothing.clue, QStringLiteral("No hint given"));
     }
 
+    void aDifficultyPlaysOnlyWordsOfItsLength_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QStringList>("played");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("fitting");
+        QTest::newRow("short") << int(Difficulty::Short) << QStringList{"EMU", "LLAMA", "EMU"}
+                               << QStringLiteral("Word 1 of 2") << 2;
+        QTest::newRow("medium") << int(Difficulty::Medium) << QStringList{"BADGER", "BADGER"}
+                                << QStringLiteral("Word 1 of 1") << 1;
+        QTest::newRow("long") << int(Difficulty::Long) << QStringList{"CROCODILE", "CROCODILE"}
+                              << QStringLiteral("Word 1 of 1") << 1;
+        QTest::newRow("none fits: all play") << int(Difficulty::Long) << QStringList{"OX", "EMU"}
+                                             << QStringLiteral("Word 2 of 2") << 0;
+    }
+    void aDifficultyPlaysOnlyWordsOfItsLength() {
+        QFETCH(int, level);
+        QFETCH(QStringList, played);
+        QFETCH(QString, shown);
+        QFETCH(int, fitting);
+        WordSource source = fitting == 0 ? listOf({"OX", "EMU"})
+                                         : listOf({"OX", "EMU", "BADGER", "CROCODILE", "LLAMA"});
+        source.setDifficulty(static_cast<Difficulty>(level));
+        source.restart();
+        QCOMPARE(source.fittingCount(), fitting);
+        QStringList taken;
+        for (qsizetype i = 0; i < played.size(); ++i) {
+            taken.append(source.nextWord().word);
+        }
+        QCOMPARE(taken, played);
+        QCOMPARE(source.numberText(true), shown);
+    }
+
     void twoPlayerWordsAreCountedWithoutGoingRound() {
         WordSource source = listOf({"A", "B"});
         source.restart();

@@ -143,6 +143,11 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(s.IniPath));
         QVERIFY(SaveSettings(s));
         QCOMPARE(readAll(s.IniPath), defaultFile());
+        // The solo word length has a section of its own once chosen.
+        s.SoloLength = QStringLiteral("long");
+        QVERIFY(SaveSettings(s));
+        QCOMPARE(readAll(s.IniPath), defaultFile() + "[Solo]\r\nWord Length=long\r\n");
+        QCOMPARE(loadedIn(dir).SoloLength, QStringLiteral("long"));
     }
 
     void unchangedSaveRewritesSameBytes() {

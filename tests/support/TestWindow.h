@@ -34,6 +34,7 @@ struct TestWindow {
         }
         AppContext ctx;
         ctx.configDir = dir.path();
+        ctx.dataDir = dir.path();
         ctx.programDir = QStringLiteral(ROPEWIT_PROGRAM_DIR);
         ctx.peerPort = peerPort;
         ctx.prompts = &prompts;

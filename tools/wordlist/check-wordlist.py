@@ -7,8 +7,9 @@ Without files it checks every list in src/resources/data. The game itself reads 
 files; these rules keep the lists we ship pleasant to play: every line ends with CR LF,
 plain ASCII, a title line, then WORD:Clue lines whose words are 3 to 15 letters A-Z (upper
 case, at most a few with one inner blank), with a short clue that does not give the word
-away, no word twice, and at least 500 words in the default list ROPEWIT.TXT and 200 in each
-themed list (or N with --min-words).
+away, no word twice, and at least 500 words in the default list ROPEWIT.TXT, 366 in the word
+of the day's list DAILY.TXT (a year without a repeat) and 200 in each themed list (or N with
+--min-words).
 Exits with status 1 and lists the problems if any rule is broken.
 """
 
@@ -19,6 +20,8 @@ import sys
 MIN_WORDS = 500
 MIN_THEMED_WORDS = 200
 DEFAULT_LIST = "ROPEWIT.TXT"
+DAILY_LIST = "DAILY.TXT"
+MIN_DAILY_WORDS = 366
 MAX_CLUE = 40
 WORD_RE = re.compile(r"^[A-Z]+( [A-Z]+)?$")
 
@@ -94,7 +97,8 @@ def main():
     for path in args:
         wanted = min_words
         if wanted is None:
-            wanted = MIN_WORDS if os.path.basename(path) == DEFAULT_LIST else MIN_THEMED_WORDS
+            wanted = {DEFAULT_LIST: MIN_WORDS, DAILY_LIST: MIN_DAILY_WORDS}.get(
+                os.path.basename(path), MIN_THEMED_WORDS)
         with open(path, "rb") as f:
             data = f.read()
         problems = check(data, wanted)
