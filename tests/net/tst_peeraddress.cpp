@@ -16,6 +16,8 @@ private Q_SLOTS:
     void registration_data();
     void registration();
     void displayedAddressParsesBack();
+    void relay_data();
+    void relay();
 };
 
 void TestPeerAddress::accepted_data() {
@@ -146,6 +148,8 @@ void TestPeerAddress::refused_data() {
                                             << "out of range";
     QTest::newRow("no port after bracket") << "[::1]:"
                                            << "no port";
+    QTest::newRow("relay address typed") << "203.0.113.5:52203/q3XbT0-_c9LmZpQwErTyUi"
+                                         << "not a number";
     QTest::newRow("over 50 bytes") << QString(51, QLatin1Char('a')) << "at most 50";
     // Not one other computer, or a number that resolvers read as an IPv4 address of their own.
     const char* const notOneHost[][2] = {
@@ -230,6 +234,46 @@ void TestPeerAddress::displayedAddressParsesBack() {
             QCOMPARE(parsed.target->host, host);
             QCOMPARE(parsed.target->port, port == 52201 ? quint16(4000) : port);
         }
+    }
+}
+
+// Only the server's list carries relayed addresses; anything else must not be dialled as one.
+void TestPeerAddress::relay_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("host");  // empty: refused
+    QTest::addColumn<QString>("token");
+
+    const QString token = QStringLiteral("q3XbT0-_c9LmZpQwErTyUi");
+    QTest::newRow("listed") << "203.0.113.5:52203/" + token << "203.0.113.5" << token;
+    QTest::newRow("listed, v6") << "[2001:db8::5]:52203/" + token << "2001:db8::5" << token;
+    QTest::newRow("no relay port") << "203.0.113.5/" + token << ""
+                                   << "";
+    QTest::newRow("plain address") << "203.0.113.5:52203"
+                                   << ""
+                                   << "";
+    QTest::newRow("empty token") << "203.0.113.5:52203/"
+                                 << ""
+                                 << "";
+    QTest::newRow("token too long") << "h:1/" + QString(44, QLatin1Char('a')) << ""
+                                    << "";
+    QTest::newRow("token with '+'") << "203.0.113.5:52203/q3X+T0"
+                                    << ""
+                                    << "";
+    QTest::newRow("token with control byte") << "203.0.113.5:52203/q3X\x01T0"
+                                             << ""
+                                             << "";
+}
+
+void TestPeerAddress::relay() {
+    QFETCH(QString, text);
+    QFETCH(QString, host);
+    QFETCH(QString, token);
+    const auto relay = peeraddress::parseRelay(text);
+    QCOMPARE(relay.has_value(), !host.isEmpty());
+    if (relay) {
+        QCOMPARE(relay->relay.host, host);
+        QCOMPARE(relay->relay.port, quint16(52203));
+        QCOMPARE(relay->token, token);
     }
 }
 
