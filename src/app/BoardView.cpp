@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "app/BoardAccess.h"
 #include "core/LetterTile.h"
 #include "core/Pictures.h"
 #include "core/Text.h"
@@ -59,6 +60,7 @@ void BoardView::DisplayWord() {
         }
     }
     ui_.HintLabel->setText(round_.clue());
+    boardaccess::describe(ui_, round_);
 }
 
 void BoardView::DisplayLetter(int position) {
@@ -112,10 +114,18 @@ void BoardView::ShowGuessesLeft(int guesses) {
 }
 
 void BoardView::ShowGuess(const Round::Guess& guess) {
+    ShowGuessedTiles(guess);
+    boardaccess::describe(ui_, round_);
+    boardaccess::announce(
+        ui_, boardaccess::guessNews(round_, guess.letter, guess.outcome == Round::Outcome::Hit));
+}
+
+void BoardView::ShowGuessedTiles(const Round::Guess& guess) {
     for (const int p : guess.positions) {
         DisplayLetter(p);
     }
     ui_.UsedLettersLabel->setText(round_.usedLettersLine());
+    boardaccess::keepFocusOnTiles(ui_, guess.tile);
     ui_.AlphabetTiles[guess.tile]->setEnabled(false);
     ui_.AlphabetTiles[guess.tile]->hide();
     if (guess.outcome == Round::Outcome::Hit) {
@@ -137,6 +147,7 @@ void BoardView::ShowAllLetters() {
         ui_.AlphabetTiles[i]->setEnabled(true);
         ui_.AlphabetTiles[i]->show();
     }
+    boardaccess::describe(ui_, round_);
 }
 
 void BoardView::Clear() {
@@ -148,4 +159,5 @@ void BoardView::Clear() {
     ui_.HintLabel->clear();
     ui_.UsedLettersLabel->clear();
     ui_.Guesses->clear();
+    ui_.SpokenWord->setAccessibleName(boardaccess::spokenWord(Round()));
 }

@@ -41,6 +41,8 @@ public:
     QImage WordTile(QChar c) const;
 
 private:
+    void ShowGuessedTiles(const Round::Guess& guess);
+
     const MainWinControls& ui_;
     BoardPictures& pictures_;
     const Settings& settings_;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/BoardAccess.h"
 #include "core/Pictures.h"
 #include "settings/Settings.h"
 #include "widgets/ClickLabel.h"
@@ -197,6 +198,9 @@ void buildMainPanel(MainWinControls& ui, QWidget* central) {
     setColors(ui.MainPanel, QColor(), Qt::red);
     ui.MainPanel->setFocusPolicy(Qt::ClickFocus);
     disable(ui.MainPanel);
+    // Under the word tiles, where a reader looks for the word.
+    ui.SpokenWord = new QLabel(ui.MainPanel);
+    ui.SpokenWord->setGeometry(12, 4, 448, 28);
     for (int p = 1; p <= wordlist::kMaxWord; ++p) {
         ui.WordTiles[p] = new ClickLabel(ui.MainPanel);
         ui.WordTiles[p]->setGeometry(30 * p - 18, 4, 28, 28);
@@ -216,6 +220,9 @@ void buildMainPanel(MainWinControls& ui, QWidget* central) {
     for (int i = 1; i <= Round::kTiles; ++i) {
         ui.AlphabetTiles[i] = new ClickLabel(ui.MainPanel);
         ui.AlphabetTiles[i]->setGeometry(7 + 28 * ((i - 1) % 5), 140 + 28 * ((i - 1) / 5), 28, 28);
+        // One Tab stop for the whole grid; the arrow keys move within it.
+        ui.AlphabetTiles[i]->setButton(true);
+        ui.AlphabetTiles[i]->setFocusPolicy(i == 1 ? Qt::TabFocus : Qt::NoFocus);
     }
     buildConnectPanel(ui);
 }
@@ -345,4 +352,5 @@ void MainWinControls::showWelcome(bool on) {
 void MainWinControls::showScores(long long player1, long long player2) {
     Play1ScorePan->setText(QString::number(player1));
     Play2ScorePan->setText(QString::number(player2));
+    boardaccess::nameScores(*this);
 }

@@ -37,7 +37,8 @@ struct MainWinControls {
     QPushButton* StartGame = nullptr;
     QFrame* MainPanel = nullptr;
     std::array<ClickLabel*, wordlist::kMaxWord + 1> WordTiles{};  // 1..15
-    std::array<ClickLabel*, Round::kTiles + 1> AlphabetTiles{};   // 1..27
+    QLabel* SpokenWord = nullptr;  // shows nothing: the word and its news, for a reader
+    std::array<ClickLabel*, Round::kTiles + 1> AlphabetTiles{};  // 1..27
     QLabel* PlayerPanel = nullptr;
     QFrame* HintPanel = nullptr;
     QLabel* Label8 = nullptr;

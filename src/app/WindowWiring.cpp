@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <utility>
 
+#include "app/BoardAccess.h"
 #include "app/HelpMenu.h"
 #include "app/MainWin.h"
 #include "app/NetworkSteps.h"
@@ -30,6 +31,7 @@ void skipWord(TMainWin& w) {
     }
     w.board().ShowHanged();
     w.board().DisplayWord();
+    boardaccess::announce(w.ui(), boardaccess::endNews(w.game().round()));
     w.ShowScores();
     w.context().prompts->message(&w, QStringLiteral("More"),
                                  QStringLiteral("Word skipped.  Click for next word."));
@@ -95,6 +97,8 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
     QObject::connect(ui.FlashTimer, &QTimer::timeout, &w,
                      [&w] { w.controlPanel().FlashTimerTimer(); });
     QObject::connect(ui.ConnectTimer, &QTimer::timeout, &w, &TMainWin::ConnectTimerTimer);
+    boardaccess::nameControls(ui);
+    new BoardKeys(ui, &w);
 }
 
 void connectServices(TMainWin& w, NetworkSteps& network, PeerConnection& peer, MatchClient& match) {

@@ -1,4 +1,6 @@
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +50,24 @@ void guess(TestWindow& t, const QString& letters) {
     for (QChar c : letters) {
         t->TestIt2(c == QLatin1Char(' ') ? 27 : c.unicode() - 64);
     }
+}
+
+// The controls a reader can reach that have no name to speak.
+int unnamedControls(QAccessibleInterface* node) {
+    int count = 0;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (child->state().invisible) {
+            continue;
+        }
+        const bool control = child->state().focusable || child->role() == QAccessible::Graphic;
+        count += unnamedControls(child) + (control && child->text(QAccessible::Name).isEmpty());
+    }
+    return count;
+}
+
+QString spoken(QObject* o, QAccessible::Text what = QAccessible::Name) {
+    return QAccessible::queryAccessibleInterface(o)->text(what);
 }
 
 }  // namespace
@@ -118,6 +138,49 @@ private Q_SLOTS:
         QTest::keyClick(t->ui().MyMess, Qt::Key_M);
         QCOMPARE(t->ui().MyMess->text(), QStringLiteral("m"));
         QVERIFY(!t->game().round().usedLetters().contains(QLatin1Char('M')));
+    }
+
+    void aReaderHearsTheBoard() {
+        TestWindow t;
+        startSolo(t, "T\r\nCAT\r\n");
+        QCOMPARE(unnamedControls(QAccessible::queryAccessibleInterface(t.win.get())), 0);
+        const MainWinControls& ui = t->ui();
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui.AlphabetTiles[1])->role(),
+                 QAccessible::Button);
+        QCOMPARE(spoken(ui.AlphabetTiles[1]), QStringLiteral("A"));
+        guess(t, QStringLiteral("AZ"));
+        QCOMPARE(spoken(ui.AlphabetTiles[1], QAccessible::Description),
+                 QStringLiteral("in the word"));
+        QCOMPARE(spoken(ui.AlphabetTiles[26], QAccessible::Description),
+                 QStringLiteral("not in the word"));
+        QCOMPARE(spoken(ui.AlphabetTiles[3], QAccessible::Description),
+                 QStringLiteral("not yet guessed"));
+        QCOMPARE(spoken(ui.SpokenWord), QStringLiteral("blank, A, blank: 3 letters, 2 to find"));
+        QCOMPARE(spoken(ui.SpokenWord, QAccessible::Description),
+                 QStringLiteral("Z is not in the word, 7 guesses left."));
+        QCOMPARE(spoken(ui.Guesses), QStringLiteral("7 Guesses Left"));
+        QCOMPARE(spoken(ui.Play1ScorePan), QStringLiteral("Player 1's score: 0"));
+    }
+
+    // Tab reaches the grid, the arrows move in it past the tiles taken, Space and Return
+    // guess; the focus stays on the board from word to word.
+    void aSoloGameByKeyboardAlone() {
+        TestWindow t;
+        startSolo(t, "T\r\nCAT\r\nDOG\r\n");
+        QVERIFY(QTest::qWaitForWindowActive(t.win.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), t->ui().AlphabetTiles[1]);
+        const std::pair<Qt::Key, int> keys[] = {
+            {Qt::Key_Right, 2},  {Qt::Key_Right, 3}, {Qt::Key_Space, 4}, {Qt::Key_Left, 2},
+            {Qt::Key_Down, 7},   {Qt::Key_Up, 2},    {Qt::Key_Left, 1},  {Qt::Key_Return, 2},
+            {Qt::Key_Right, 4},  {Qt::Key_Down, 9},  {Qt::Key_Down, 14}, {Qt::Key_Down, 19},
+            {Qt::Key_Right, 20}, {Qt::Key_Enter, 21}};
+        for (const auto& [key, focused] : keys) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(QApplication::focusWidget(), t->ui().AlphabetTiles[focused]);
+        }
+        QCOMPARE(t->game().round().word(), QStringLiteral("DOG"));
+        QCOMPARE(t.prompts.messages().size(), 1);
     }
 
     void lettersAreDrawnInTheCaseWrittenUnlessUpperCaseIsOn() {
