@@ -1,6 +1,7 @@
 #include "app/GameForm.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,6 +104,7 @@ QAction* addCheckItem(QMenu* menu, const char* caption) {
 }
 
 void buildMenus(MainWinControls& ui, QMenuBar& bar) {
+    bar.setAccessibleName(QCoreApplication::translate("Accessibility", "Menu bar"));
     QMenu* file = bar.addMenu(QStringLiteral("&File"));
     ui.MenuPlayer = addItem(file, "New &Player / Game", "Ctrl+P");
     ui.MenuWords = addItem(file, "New &Words", "Ctrl+W");

@@ -35,7 +35,7 @@ public:
 
 QAccessibleInterface* clickLabelFactory(const QString& className, QObject* object) {
     auto* label = qobject_cast<ClickLabel*>(object);
-    if (className == QLatin1String("ClickLabel") && label && label->focusPolicy() != Qt::NoFocus) {
+    if (className == QLatin1String("ClickLabel") && label && label->isButton()) {
         return new ClickLabelAccessible(label);
     }
     return nullptr;
