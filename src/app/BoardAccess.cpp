@@ -13,6 +13,7 @@
 #include "core/Text.h"
 #include "game/Round.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/MarkedLetters.h"
 
 namespace {
 
@@ -104,13 +105,14 @@ void nameScores(const MainWinControls& ui) {
 void describe(const MainWinControls& ui, const Round& round) {
     nameScores(ui);
     const QString word = text::asciiUpper(round.word());
+    const QString missed = round.missedLetters();
     QStringList used;
     for (int i = 1; i <= Round::kTiles; ++i) {
         const QChar c = Round::letterOfTile(i);
         const bool tried = round.usedLetters().contains(c);
-        const QString state = !tried             ? say("not yet guessed")
-                              : word.contains(c) ? say("in the word")
-                                                 : say("not in the word");
+        const QString state = !tried               ? say("not yet guessed")
+                              : missed.contains(c) ? say("not in the word")
+                                                   : say("in the word");
         ui.AlphabetTiles[i]->setAccessibleDescription(state);
         if (tried) {
             used << say("%1 %2").arg(letterName(c), state);

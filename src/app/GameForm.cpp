@@ -16,6 +16,7 @@
 #include "settings/Settings.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/ElidingLabel.h"
+#include "widgets/MarkedLetters.h"
 #include "widgets/Ui.h"
 
 namespace {
@@ -127,6 +128,7 @@ void buildMenus(MainWinControls& ui, QMenuBar& bar) {
     ui.MenuRouter = addCheckItem(options, "Open Port On &Router");
     ui.MenuRouter->setObjectName(QStringLiteral("MenuRouter"));
     ui.MenuServer = addItem(options, "&Matchmaking Server");
+    ui.MenuContrast = addCheckItem(options, "High &Contrast Look");
 
     QMenu* tools = bar.addMenu(QStringLiteral("&Tools"));
     ui.DisplayyourIPAddress1 = addItem(tools, "&Display your IP Address", "Ctrl+I");
@@ -166,7 +168,8 @@ void buildLetterPanels(MainWinControls& ui) {
     ui.UsedPanel = makePanel(ui.MainPanel, QRect(8, 40, 137, 97), QFrame::Sunken);
     ui.Label3 = makeCaption(ui.UsedPanel, QStringLiteral("Used Letters"), QRect(12, 4, 113, 17));
     ui.Label3->setFont(arialFont(15));
-    ui.UsedLettersLabel = makeWrappingLabel(ui.UsedPanel, QRect(4, 20, 129, 73));
+    ui.UsedLettersLabel = new MarkedLetters(ui.UsedPanel);
+    ui.UsedLettersLabel->setGeometry(4, 20, 129, 73);
     ui.UsedLettersLabel->setFont(arialFont(15, true));
 }
 
@@ -302,6 +305,7 @@ void MainWinControls::showOptionChecks(const Settings& settings) {
     MenuHints->setChecked(settings.UseHints);
     MenuScramble->setChecked(settings.ScrambleList);
     MenuRouter->setChecked(settings.OpenPortOnRouter);
+    MenuContrast->setChecked(settings.HighContrast);
 }
 
 void MainWinControls::showTileBackgrounds(const QImage& alphabet, const QImage& word) {

@@ -5,6 +5,7 @@
 
 #include "core/WordList.h"
 #include "game/Round.h"
+#include "widgets/MarkedLetters.h"  // the used letters, which tests read as a label
 
 class QAction;
 class QFrame;
@@ -45,7 +46,7 @@ struct MainWinControls {
     QLabel* HintLabel = nullptr;
     QFrame* UsedPanel = nullptr;
     QLabel* Label3 = nullptr;
-    QLabel* UsedLettersLabel = nullptr;
+    MarkedLetters* UsedLettersLabel = nullptr;
     ClickLabel* NoHang = nullptr;
     QLabel* Guesses = nullptr;
     QLabel* WordNumPanel = nullptr;
@@ -92,6 +93,7 @@ struct MainWinControls {
     QAction* MenuScramble = nullptr;
     QAction* MenuRouter = nullptr;
     QAction* MenuServer = nullptr;
+    QAction* MenuContrast = nullptr;
     QAction* DisplayyourIPAddress1 = nullptr;
     QAction* MenuCreateList = nullptr;
     QAction* MenuContents = nullptr;

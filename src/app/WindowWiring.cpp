@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/BoardAccess.h"
+#include "app/ContrastLook.h"
 #include "app/HelpMenu.h"
 #include "app/MainWin.h"
 #include "app/NetworkSteps.h"
@@ -99,6 +100,8 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
     QObject::connect(ui.ConnectTimer, &QTimer::timeout, &w, &TMainWin::ConnectTimerTimer);
     boardaccess::nameControls(ui);
     new BoardKeys(ui, &w);
+    auto* contrast = new ContrastLook(w, w.settings(), ui, w.board());
+    QObject::connect(ui.MenuContrast, &QAction::triggered, contrast, &ContrastLook::toggle);
 }
 
 void connectServices(TMainWin& w, NetworkSteps& network, PeerConnection& peer, MatchClient& match) {

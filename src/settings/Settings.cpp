@@ -24,6 +24,7 @@ const QString kSounds = QStringLiteral("Sounds");
 const QString kRouter = QStringLiteral("Router");
 const QString kOpenPort = QStringLiteral("Open Port");
 const QString kMatchmakingServer = QStringLiteral("Matchmaking Server");
+const QString kHighContrast = QStringLiteral("High Contrast");
 
 // Sound files of the program directory used for empty slots (slots 1..3 and 1..5).
 const QStringList kCorrectLetterDefaults = {
@@ -139,6 +140,7 @@ void LoadSettings(Settings& s) {
     s.FirstTime = readFlag(ini, kMisc, QStringLiteral("First Time"), true);
     s.OpenPortOnRouter = readFlag(ini, kRouter, kOpenPort, false);
     s.MatchmakingServer = readText(ini, kRouter, kMatchmakingServer).trimmed();
+    s.HighContrast = readFlag(ini, kRouter, kHighContrast, false);
 
     s.UseSound = readFlag(ini, kOptions, QStringLiteral("Use Sound"), true);
     s.UseUpper = readFlag(ini, kOptions, QStringLiteral("Use Upper"), true);
@@ -234,6 +236,10 @@ bool SaveSettings(Settings& s) {
     // Last, so the sections every copy knows keep their place.
     writeFlag(ini, kRouter, kOpenPort, s.OpenPortOnRouter);
     ini.writeString(kRouter, kMatchmakingServer, s.MatchmakingServer);
+    // Written once chosen, so the file of a player who never chose stays as it was.
+    if (s.HighContrast || ini.contains(kRouter, kHighContrast)) {
+        writeFlag(ini, kRouter, kHighContrast, s.HighContrast);
+    }
 
     QString error;
     if (!ini.save(s.IniPath, &error)) {

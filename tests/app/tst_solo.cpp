@@ -8,6 +8,7 @@
 
 #include "PeerPair.h"
 #include "ReaderCheck.h"
+#include "TestFiles.h"
 #include "TestWindow.h"
 #include "Testing.h"
 #include "TwoPlayerScript.h"
@@ -146,6 +147,7 @@ private Q_SLOTS:
         QCOMPARE(spoken(ui.SpokenWord, QAccessible::Description),
                  QStringLiteral("Z is not in the word, 7 guesses left."));
         QCOMPARE(spoken(ui.Guesses), QStringLiteral("7 Guesses Left"));
+        QCOMPARE(ui.UsedLettersLabel->struck(), QStringLiteral("Z"));  // crossed out
         QCOMPARE(spoken(ui.Play1ScorePan), QStringLiteral("Player 1's score: 0"));
     }
 
@@ -168,6 +170,24 @@ private Q_SLOTS:
         }
         QCOMPARE(t->game().round().word(), QStringLiteral("DOG"));
         QCOMPARE(t.prompts.messages().size(), 1);
+    }
+
+    // Kept in the extension section, applied at once, undone to each control's own colours.
+    void theHighContrastLook() {
+        TestWindow t;
+        startSolo(t, "T\r\nCAT\r\n");
+        const MainWinControls& ui = t->ui();
+        const QPalette before = ui.MainPanel->palette();
+        ui.MenuContrast->trigger();
+        QVERIFY(readAll(t->settings().IniPath).contains("High Contrast=Yes\r\n"));
+        QCOMPARE(ui.MainPanel->palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(tileImage(ui.AlphabetTiles[1]).pixel(14, 0), qRgb(255, 255, 0));
+        QCOMPARE(tileImage(ui.WordTiles[1]).pixel(14, 21), qRgb(0, 0, 0));  // a slot to fill
+        ui.MenuContrast->trigger();
+        QCOMPARE(ui.MainPanel->palette(), before);
+        QVERIFY(readAll(t->settings().IniPath).contains("High Contrast=No\r\n"));
+        TestWindow again("[Router]\r\nHigh Contrast=Yes\r\n");
+        QVERIFY(again->ui().MenuContrast->isChecked());
     }
 
     void lettersAreDrawnInTheCaseWrittenUnlessUpperCaseIsOn() {
