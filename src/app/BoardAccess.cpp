@@ -182,6 +182,15 @@ BoardKeys::BoardKeys(const MainWinControls& ui, QObject* parent) : QObject(paren
     for (int i = 1; i <= Round::kTiles; ++i) {
         ui_.AlphabetTiles[i]->installEventFilter(this);
     }
+    // Tab goes from the action button to the grid, then to the chat and the logs.
+    QList<QWidget*> order{ui_.ActionButton};
+    for (int i = 1; i <= Round::kTiles; ++i) {
+        order << ui_.AlphabetTiles[i];
+    }
+    order << ui_.MyMess << ui_.SendButton << ui_.MyMemo << ui_.ConMemo;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+        QWidget::setTabOrder(order[i], order[i + 1]);
+    }
     connect(ui_.SendButton, &QPushButton::clicked, this, &BoardKeys::focusBoard);
     connect(ui_.MyMess, &QLineEdit::returnPressed, this, &BoardKeys::focusBoard);
 }
