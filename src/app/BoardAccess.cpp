@@ -40,6 +40,19 @@ int nearestShownTile(const MainWinControls& ui, int from, bool skipFrom) {
     return 0;
 }
 
+// Each change is an event a reader may speak, so only real changes are made.
+void rename(QWidget* w, const QString& name) {
+    if (w->accessibleName() != name) {
+        w->setAccessibleName(name);
+    }
+}
+
+void redescribe(QWidget* w, const QString& description) {
+    if (w->accessibleDescription() != description) {
+        w->setAccessibleDescription(description);
+    }
+}
+
 QString letterName(QChar c) {
     return c == QLatin1Char(' ') ? say("space") : QString(c);
 }
@@ -96,10 +109,8 @@ QString spokenWord(const Round& round) {
 
 void nameScores(const MainWinControls& ui) {
     const QString score = say("%1's score: %2");
-    ui.Play1ScorePan->setAccessibleName(
-        score.arg(ui.Play1ScoreLab->text(), ui.Play1ScorePan->text()));
-    ui.Play2ScorePan->setAccessibleName(
-        score.arg(ui.Play2ScoreLab->text(), ui.Play2ScorePan->text()));
+    rename(ui.Play1ScorePan, score.arg(ui.Play1ScoreLab->text(), ui.Play1ScorePan->text()));
+    rename(ui.Play2ScorePan, score.arg(ui.Play2ScoreLab->text(), ui.Play2ScorePan->text()));
 }
 
 void describe(const MainWinControls& ui, const Round& round) {
@@ -113,24 +124,23 @@ void describe(const MainWinControls& ui, const Round& round) {
         const QString state = !tried               ? say("not yet guessed")
                               : missed.contains(c) ? say("not in the word")
                                                    : say("in the word");
-        ui.AlphabetTiles[i]->setAccessibleDescription(state);
+        redescribe(ui.AlphabetTiles[i], state);
         if (tried) {
-            used << say("%1 %2").arg(letterName(c), state);
+            used << QStringLiteral("%1 %2").arg(letterName(c), state);
         }
     }
-    ui.UsedLettersLabel->setAccessibleName(
-        say("Used letters: %1")
-            .arg(used.isEmpty() ? say("none") : used.join(QStringLiteral(", "))));
+    rename(ui.UsedLettersLabel,
+           say("Used letters: %1")
+               .arg(used.isEmpty() ? say("none") : used.join(QStringLiteral(", "))));
     for (int p = 1; p <= round.length() && p <= wordlist::kMaxWord; ++p) {
-        ui.WordTiles[p]->setAccessibleName(
-            say("Letter %1 of %2: %3")
-                .arg(p)
-                .arg(round.length())
-                .arg(round.isRevealed(p) ? letterName(word.at(p - 1)) : say("blank")));
+        rename(ui.WordTiles[p],
+               say("Letter %1 of %2: %3")
+                   .arg(p)
+                   .arg(round.length())
+                   .arg(round.isRevealed(p) ? letterName(word.at(p - 1)) : say("blank")));
     }
-    ui.NoHang->setAccessibleDescription(
-        say("%1 of %2 misses").arg(round.misses()).arg(round.guessesAllowed()));
-    ui.SpokenWord->setAccessibleName(spokenWord(round));
+    redescribe(ui.NoHang, say("%1 of %2 misses").arg(round.misses()).arg(round.guessesAllowed()));
+    rename(ui.SpokenWord, spokenWord(round));
 }
 
 void announce(const MainWinControls& ui, const QString& news) {
