@@ -17,23 +17,23 @@
 
 namespace {
 
-QString say(const char* text) {
+QString readerText(const char* text) {
     return QCoreApplication::translate("Accessibility", text);
 }
 
-bool shown(const ClickLabel* tile) {
+bool tileShown(const ClickLabel* tile) {
     return !tile->isHidden() && tile->isEnabled();
 }
 
 // The tile shown nearest to `from`: itself, then the ones after it, then the ones before.
 int nearestShownTile(const MainWinControls& ui, int from, bool skipFrom) {
     for (int i = skipFrom ? from + 1 : from; i <= Round::kTiles; ++i) {
-        if (shown(ui.AlphabetTiles[i])) {
+        if (tileShown(ui.AlphabetTiles[i])) {
             return i;
         }
     }
     for (int i = from - 1; i >= 1; --i) {
-        if (shown(ui.AlphabetTiles[i])) {
+        if (tileShown(ui.AlphabetTiles[i])) {
             return i;
         }
     }
@@ -41,20 +41,20 @@ int nearestShownTile(const MainWinControls& ui, int from, bool skipFrom) {
 }
 
 // Each change is an event a reader may speak, so only real changes are made.
-void rename(QWidget* w, const QString& name) {
+void setNameIfNew(QWidget* w, const QString& name) {
     if (w->accessibleName() != name) {
         w->setAccessibleName(name);
     }
 }
 
-void redescribe(QWidget* w, const QString& description) {
+void setDescriptionIfNew(QWidget* w, const QString& description) {
     if (w->accessibleDescription() != description) {
         w->setAccessibleDescription(description);
     }
 }
 
 QString letterName(QChar c) {
-    return c == QLatin1Char(' ') ? say("space") : QString(c);
+    return c == QLatin1Char(' ') ? readerText("space") : QString(c);
 }
 
 }  // namespace
@@ -62,26 +62,28 @@ QString letterName(QChar c) {
 namespace boardaccess {
 
 void nameControls(const MainWinControls& ui) {
-    ui.MainPanel->setAccessibleName(say("Board"));
-    ui.SpokenWord->setAccessibleDescription(say("The word in play"));
-    ui.PlayerPanel->setAccessibleDescription(say("Your name"));
-    ui.HintLabel->setAccessibleDescription(say("Hint"));
-    ui.NoHang->setAccessibleName(say("Gallows"));
-    ui.NoHang->setAccessibleDescription(say("Shows one more part of the figure for each miss"));
-    ui.Guesses->setAccessibleDescription(say("Your misses still allowed"));
-    ui.WordNumPanel->setAccessibleDescription(say("Word number"));
-    ui.ConMemo->setAccessibleName(say("Connection status"));
-    ui.OppPanel->setAccessibleDescription(say("Your opponent's name"));
-    ui.MissedWebLabel->setAccessibleDescription(say("Your opponent's used letters"));
-    ui.WebGuesses->setAccessibleDescription(say("Your opponent's misses still allowed"));
-    ui.MyMemo->setAccessibleName(say("Chat"));
-    ui.MyMess->setAccessibleName(say("Chat message"));
-    ui.MyMess->setAccessibleDescription(say("Return sends it; Escape goes back to the board"));
-    ui.WaitStatus->setAccessibleDescription(say("What the game waits for"));
+    ui.MainPanel->setAccessibleName(readerText("Board"));
+    ui.SpokenWord->setAccessibleDescription(readerText("The word in play"));
+    ui.PlayerPanel->setAccessibleDescription(readerText("Your name"));
+    ui.HintLabel->setAccessibleDescription(readerText("Hint"));
+    ui.NoHang->setAccessibleName(readerText("Gallows"));
+    ui.NoHang->setAccessibleDescription(
+        readerText("Shows one more part of the figure for each miss"));
+    ui.Guesses->setAccessibleDescription(readerText("Your misses still allowed"));
+    ui.WordNumPanel->setAccessibleDescription(readerText("Word number"));
+    ui.ConMemo->setAccessibleName(readerText("Connection status"));
+    ui.OppPanel->setAccessibleDescription(readerText("Your opponent's name"));
+    ui.MissedWebLabel->setAccessibleDescription(readerText("Your opponent's used letters"));
+    ui.WebGuesses->setAccessibleDescription(readerText("Your opponent's misses still allowed"));
+    ui.MyMemo->setAccessibleName(readerText("Chat"));
+    ui.MyMess->setAccessibleName(readerText("Chat message"));
+    ui.MyMess->setAccessibleDescription(
+        readerText("Return sends it; Escape goes back to the board"));
+    ui.WaitStatus->setAccessibleDescription(readerText("What the game waits for"));
     for (int i = 1; i <= Round::kTiles; ++i) {
         ui.AlphabetTiles[i]->setAccessibleName(letterName(Round::letterOfTile(i)));
     }
-    ui.SpokenWord->setAccessibleName(say("No word in play"));
+    ui.SpokenWord->setAccessibleName(readerText("No word in play"));
 }
 
 QString spokenPattern(const QString& pattern) {
@@ -90,9 +92,9 @@ QString spokenPattern(const QString& pattern) {
     for (const QChar c : pattern) {
         const bool blank = c == QLatin1Char('_');
         missing += blank ? 1 : 0;
-        letters << (blank ? say("blank") : letterName(c));
+        letters << (blank ? readerText("blank") : letterName(c));
     }
-    return say("%1: %2 letters, %3 to find")
+    return readerText("%1: %2 letters, %3 to find")
         .arg(letters.join(QStringLiteral(", ")))
         .arg(pattern.size())
         .arg(missing);
@@ -104,13 +106,13 @@ QString spokenWord(const Round& round) {
         pattern +=
             round.isRevealed(p) ? text::asciiUpper(round.word().at(p - 1)) : QLatin1Char('_');
     }
-    return pattern.isEmpty() ? say("No word in play") : spokenPattern(pattern);
+    return pattern.isEmpty() ? readerText("No word in play") : spokenPattern(pattern);
 }
 
 void nameScores(const MainWinControls& ui) {
-    const QString score = say("%1's score: %2");
-    rename(ui.Play1ScorePan, score.arg(ui.Play1ScoreLab->text(), ui.Play1ScorePan->text()));
-    rename(ui.Play2ScorePan, score.arg(ui.Play2ScoreLab->text(), ui.Play2ScorePan->text()));
+    const QString score = readerText("%1's score: %2");
+    setNameIfNew(ui.Play1ScorePan, score.arg(ui.Play1ScoreLab->text(), ui.Play1ScorePan->text()));
+    setNameIfNew(ui.Play2ScorePan, score.arg(ui.Play2ScoreLab->text(), ui.Play2ScorePan->text()));
 }
 
 void describe(const MainWinControls& ui, const Round& round) {
@@ -121,26 +123,27 @@ void describe(const MainWinControls& ui, const Round& round) {
     for (int i = 1; i <= Round::kTiles; ++i) {
         const QChar c = Round::letterOfTile(i);
         const bool tried = round.usedLetters().contains(c);
-        const QString state = !tried               ? say("not yet guessed")
-                              : missed.contains(c) ? say("not in the word")
-                                                   : say("in the word");
-        redescribe(ui.AlphabetTiles[i], state);
+        const QString state = !tried               ? readerText("not yet guessed")
+                              : missed.contains(c) ? readerText("not in the word")
+                                                   : readerText("in the word");
+        setDescriptionIfNew(ui.AlphabetTiles[i], state);
         if (tried) {
             used << QStringLiteral("%1 %2").arg(letterName(c), state);
         }
     }
-    rename(ui.UsedLettersLabel,
-           say("Used letters: %1")
-               .arg(used.isEmpty() ? say("none") : used.join(QStringLiteral(", "))));
+    setNameIfNew(ui.UsedLettersLabel,
+                 readerText("Used letters: %1")
+                     .arg(used.isEmpty() ? readerText("none") : used.join(QStringLiteral(", "))));
     for (int p = 1; p <= round.length() && p <= wordlist::kMaxWord; ++p) {
-        rename(ui.WordTiles[p],
-               say("Letter %1 of %2: %3")
-                   .arg(p)
-                   .arg(round.length())
-                   .arg(round.isRevealed(p) ? letterName(word.at(p - 1)) : say("blank")));
+        setNameIfNew(ui.WordTiles[p], readerText("Letter %1 of %2: %3")
+                                          .arg(p)
+                                          .arg(round.length())
+                                          .arg(round.isRevealed(p) ? letterName(word.at(p - 1))
+                                                                   : readerText("blank")));
     }
-    redescribe(ui.NoHang, say("%1 of %2 misses").arg(round.misses()).arg(round.guessesAllowed()));
-    rename(ui.SpokenWord, spokenWord(round));
+    setDescriptionIfNew(
+        ui.NoHang, readerText("%1 of %2 misses").arg(round.misses()).arg(round.guessesAllowed()));
+    setNameIfNew(ui.SpokenWord, spokenWord(round));
 }
 
 void announce(const MainWinControls& ui, const QString& news) {
@@ -152,14 +155,14 @@ void announce(const MainWinControls& ui, const QString& news) {
 
 QString endNews(const Round& round) {
     const QString word = text::asciiUpper(round.word());
-    return round.isLost()       ? say("Word lost: %1.").arg(word)
-           : round.isComplete() ? say("Word solved: %1.").arg(word)
+    return round.isLost()       ? readerText("Word lost: %1.").arg(word)
+           : round.isComplete() ? readerText("Word solved: %1.").arg(word)
                                 : QString();
 }
 
 QString guessNews(const Round& round, QChar letter, bool hit) {
-    const QString news = hit ? say("%1 is in the word.").arg(letterName(letter))
-                             : say("%1 is not in the word, %2 guesses left.")
+    const QString news = hit ? readerText("%1 is in the word.").arg(letterName(letter))
+                             : readerText("%1 is not in the word, %2 guesses left.")
                                    .arg(letterName(letter))
                                    .arg(round.guessesLeft());
     const QString end = endNews(round);
@@ -228,7 +231,7 @@ int BoardKeys::tabStop() const {
 }
 
 void BoardKeys::moveTo(int tile) {
-    if (tile < 1 || tile > Round::kTiles || !shown(ui_.AlphabetTiles[tile])) {
+    if (tile < 1 || tile > Round::kTiles || !tileShown(ui_.AlphabetTiles[tile])) {
         return;
     }
     ui_.AlphabetTiles[tabStop()]->setFocusPolicy(Qt::NoFocus);
@@ -293,7 +296,7 @@ bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
     }
     // Past the tiles taken away, to the next one shown in that direction.
     for (int i = tile + step; i >= 1 && i <= Round::kTiles; i += step) {
-        if (shown(ui_.AlphabetTiles[i])) {
+        if (tileShown(ui_.AlphabetTiles[i])) {
             moveTo(i);
             break;
         }
