@@ -5,12 +5,15 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "app/BoardAccess.h"
 #include "core/LetterTile.h"
 #include "core/Pictures.h"
 #include "core/Text.h"
+#include "core/TileFont.h"
 #include "game/Scoring.h"
 #include "settings/Settings.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/MarkedLetters.h"
 
 namespace {
 
@@ -20,6 +23,31 @@ QFont pixelFont(const QFont& base, int pixels) {
     return f;
 }
 
+// A high-contrast tile's ground: one flat shade in a frame of the other, drawn at the
+// screen's own resolution.
+QImage contrastGround(const QColor& ground, const QColor& frame, qreal ratio, bool slot = false) {
+    QImage image(QSize(28, 28) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(ground);
+    QPainter painter(&image);
+    painter.fillRect(QRect(0, 0, 28, 2), frame);
+    painter.fillRect(QRect(0, 26, 28, 2), frame);
+    painter.fillRect(QRect(0, 0, 2, 28), frame);
+    painter.fillRect(QRect(26, 0, 2, 28), frame);
+    if (slot) {
+        // A letter still to find: a bar where it will stand.
+        painter.fillRect(QRect(6, 20, 16, 3), frame);
+    }
+    return image;
+}
+
+TileFont contrastFont(const StoredFont& stored, const QColor& color) {
+    TileFont font = toTileFont(stored);
+    font.font.setBold(true);
+    font.color = color;
+    return font;
+}
+
 }  // namespace
 
 BoardView::BoardView(const MainWinControls& ui, BoardPictures& pictures, const Settings& settings,
@@ -27,39 +55,54 @@ BoardView::BoardView(const MainWinControls& ui, BoardPictures& pictures, const S
     : ui_(ui), pictures_(pictures), settings_(settings), round_(round), window_(window) {}
 
 QImage BoardView::AlphabetTile(QChar c) const {
-    return MakeLetterTile(c, pictures_.SavedAlpha, settings_.AlphabetFont,
-                          window_.devicePixelRatioF());
+    const qreal ratio = window_.devicePixelRatioF();
+    if (settings_.HighContrast) {
+        return MakeLetterTile(c, contrastGround(Qt::black, Qt::yellow, ratio),
+                              contrastFont(settings_.AlphabetFont, Qt::yellow), ratio);
+    }
+    return MakeLetterTile(c, pictures_.SavedAlpha, settings_.AlphabetFont, ratio);
 }
 
 QImage BoardView::WordTile(QChar c) const {
-    return MakeLetterTile(settings_.UseUpper ? text::asciiUpper(c) : c, pictures_.SavedWord,
-                          settings_.WordFont, window_.devicePixelRatioF());
+    const qreal ratio = window_.devicePixelRatioF();
+    const QChar shown = settings_.UseUpper ? text::asciiUpper(c) : c;
+    if (settings_.HighContrast) {
+        return MakeLetterTile(shown, contrastGround(Qt::white, Qt::black, ratio),
+                              contrastFont(settings_.WordFont, Qt::black), ratio);
+    }
+    return MakeLetterTile(shown, pictures_.SavedWord, settings_.WordFont, ratio);
 }
 
-void BoardView::DisplayWord() {
-    for (int i = 1; i <= Round::kTiles; ++i) {
-        const QChar c = i == Round::kTiles ? QLatin1Char(' ') : QChar(char16_t(64 + i));
-        ui_.AlphabetTiles[i]->setPixmap(QPixmap::fromImage(AlphabetTile(c)));
+QPixmap BoardView::BlankTile() const {
+    if (settings_.HighContrast) {
+        return QPixmap::fromImage(
+            contrastGround(Qt::white, Qt::black, window_.devicePixelRatioF(), true));
     }
     QImage blank(28, 28, QImage::Format_RGB32);
     blank.fill(Qt::white);
-    const QPixmap whiteSquare = QPixmap::fromImage(blank);
+    return QPixmap::fromImage(blank);
+}
+
+void BoardView::RedrawTiles() {
+    for (int i = 1; i <= Round::kTiles; ++i) {
+        ui_.AlphabetTiles[i]->setPixmap(QPixmap::fromImage(AlphabetTile(Round::letterOfTile(i))));
+    }
+    const QPixmap blank = BlankTile();
+    for (int p = 1; p <= round_.length(); ++p) {
+        ui_.WordTiles[p]->setPixmap(
+            round_.isRevealed(p) ? QPixmap::fromImage(WordTile(round_.word().at(p - 1))) : blank);
+    }
+}
+
+void BoardView::DisplayWord() {
     for (int p = 1; p <= wordlist::kMaxWord; ++p) {
         ClickLabel* tile = ui_.WordTiles[p];
-        if (p > round_.length()) {
-            tile->setEnabled(false);
-            tile->hide();
-            continue;
-        }
-        tile->setEnabled(true);
-        tile->show();
-        if (round_.isRevealed(p)) {
-            tile->setPixmap(QPixmap::fromImage(WordTile(round_.word().at(p - 1))));
-        } else {
-            tile->setPixmap(whiteSquare);
-        }
+        tile->setEnabled(p <= round_.length());
+        tile->setVisible(p <= round_.length());
     }
+    RedrawTiles();
     ui_.HintLabel->setText(round_.clue());
+    boardaccess::describe(ui_, round_);
 }
 
 void BoardView::DisplayLetter(int position) {
@@ -114,10 +157,19 @@ void BoardView::ShowGuessesLeft(int guesses) {
 }
 
 void BoardView::ShowGuess(const Round::Guess& guess) {
+    ShowGuessedTiles(guess);
+    boardaccess::describe(ui_, round_);
+    boardaccess::announce(
+        ui_, boardaccess::guessNews(round_, guess.letter, guess.outcome == Round::Outcome::Hit));
+}
+
+void BoardView::ShowGuessedTiles(const Round::Guess& guess) {
     for (const int p : guess.positions) {
         DisplayLetter(p);
     }
     ui_.UsedLettersLabel->setText(round_.usedLettersLine());
+    ui_.UsedLettersLabel->setStruck(round_.missedLetters());
+    boardaccess::keepFocusOnTiles(ui_, guess.tile);
     ui_.AlphabetTiles[guess.tile]->setEnabled(false);
     ui_.AlphabetTiles[guess.tile]->hide();
     if (guess.outcome == Round::Outcome::Hit) {
@@ -135,10 +187,12 @@ void BoardView::ShowGuess(const Round::Guess& guess) {
 
 void BoardView::ShowAllLetters() {
     ui_.UsedLettersLabel->clear();
+    ui_.UsedLettersLabel->setStruck(QString());
     for (int i = 1; i <= Round::kTiles; ++i) {
         ui_.AlphabetTiles[i]->setEnabled(true);
         ui_.AlphabetTiles[i]->show();
     }
+    boardaccess::describe(ui_, round_);
 }
 
 void BoardView::Clear() {
@@ -149,5 +203,7 @@ void BoardView::Clear() {
     }
     ui_.HintLabel->clear();
     ui_.UsedLettersLabel->clear();
+    ui_.UsedLettersLabel->setStruck(QString());
     ui_.Guesses->clear();
+    ui_.SpokenWord->setAccessibleName(boardaccess::spokenWord(Round()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 
 #include "app/BoardPictures.h"
 #include "app/GameForm.h"
@@ -30,6 +31,8 @@ public:
     void ShowGuess(const Round::Guess& guess);
     // A new word: every letter can be guessed again, none used yet.
     void ShowAllLetters();
+    // Every tile drawn anew in the look chosen, keeping which show.
+    void RedrawTiles();
     // A new connection: no word, clue or letters of an earlier game.
     void Clear();
 
@@ -39,8 +42,12 @@ public:
     // The two tile looks as the board draws them.
     QImage AlphabetTile(QChar c) const;
     QImage WordTile(QChar c) const;
+    // A position of the word still to find.
+    QPixmap BlankTile() const;
 
 private:
+    void ShowGuessedTiles(const Round::Guess& guess);
+
     const MainWinControls& ui_;
     BoardPictures& pictures_;
     const Settings& settings_;

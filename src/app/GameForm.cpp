@@ -12,11 +12,13 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/BoardAccess.h"
 #include "app/Language.h"
 #include "core/Pictures.h"
 #include "settings/Settings.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/ElidingLabel.h"
+#include "widgets/MarkedLetters.h"
 #include "widgets/Ui.h"
 
 namespace {
@@ -119,6 +121,7 @@ void buildLanguageMenu(MainWinControls& ui, QMenu& options) {
 }
 
 void buildMenus(MainWinControls& ui, QMenuBar& bar) {
+    bar.setAccessibleName(QCoreApplication::translate("Accessibility", "Menu bar"));
     QMenu* file = bar.addMenu(QCoreApplication::translate("TMainWin", "&File"));
     ui.MenuPlayer = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "New &Player / Game"), "Ctrl+P");
     ui.MenuWords = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "New &Words"), "Ctrl+W");
@@ -146,6 +149,7 @@ void buildMenus(MainWinControls& ui, QMenuBar& bar) {
     ui.MenuServer = addItem(options, QT_TRANSLATE_NOOP("TMainWin", "&Matchmaking Server"));
     buildLanguageMenu(ui, *options);
     ui.MenuLength = options->addMenu(QCoreApplication::translate("TMainWin", "Solo Word &Length"));
+    ui.MenuContrast = addCheckItem(options, QT_TRANSLATE_NOOP("TMainWin", "High &Contrast Look"));
 
     QMenu* tools = bar.addMenu(QCoreApplication::translate("TMainWin", "&Tools"));
     ui.DisplayyourIPAddress1 =
@@ -192,7 +196,8 @@ void buildLetterPanels(MainWinControls& ui) {
     ui.Label3 = makeCaption(ui.UsedPanel, QCoreApplication::translate("TMainWin", "Used Letters"),
                             QRect(12, 4, 113, 17));
     ui.Label3->setFont(arialFont(15));
-    ui.UsedLettersLabel = makeWrappingLabel(ui.UsedPanel, QRect(4, 20, 129, 73));
+    ui.UsedLettersLabel = new MarkedLetters(ui.UsedPanel);
+    ui.UsedLettersLabel->setGeometry(4, 20, 129, 73);
     ui.UsedLettersLabel->setFont(arialFont(15, true));
 }
 
@@ -229,6 +234,9 @@ void buildMainPanel(MainWinControls& ui, QWidget* central) {
     setColors(ui.MainPanel, QColor(), Qt::red);
     ui.MainPanel->setFocusPolicy(Qt::ClickFocus);
     disable(ui.MainPanel);
+    // Under the word tiles, where a reader looks for the word.
+    ui.SpokenWord = new QLabel(ui.MainPanel);
+    ui.SpokenWord->setGeometry(12, 4, 448, 28);
     for (int p = 1; p <= wordlist::kMaxWord; ++p) {
         ui.WordTiles[p] = new ClickLabel(ui.MainPanel);
         ui.WordTiles[p]->setGeometry(30 * p - 18, 4, 28, 28);
@@ -248,6 +256,9 @@ void buildMainPanel(MainWinControls& ui, QWidget* central) {
     for (int i = 1; i <= Round::kTiles; ++i) {
         ui.AlphabetTiles[i] = new ClickLabel(ui.MainPanel);
         ui.AlphabetTiles[i]->setGeometry(7 + 28 * ((i - 1) % 5), 140 + 28 * ((i - 1) / 5), 28, 28);
+        // One Tab stop for the whole grid; the arrow keys move within it.
+        ui.AlphabetTiles[i]->setButton(true);
+        ui.AlphabetTiles[i]->setFocusPolicy(i == 1 ? Qt::TabFocus : Qt::NoFocus);
     }
     buildConnectPanel(ui);
 }
@@ -331,6 +342,7 @@ void MainWinControls::showOptionChecks(const Settings& settings) {
     for (QAction* action : MenuLanguage->actions()) {
         action->setChecked(action->data().toString() == settings.Language);
     }
+    MenuContrast->setChecked(settings.HighContrast);
 }
 
 void MainWinControls::showTileBackgrounds(const QImage& alphabet, const QImage& word) {
@@ -383,4 +395,5 @@ void MainWinControls::showWelcome(bool on) {
 void MainWinControls::showScores(long long player1, long long player2) {
     Play1ScorePan->setText(QString::number(player1));
     Play2ScorePan->setText(QString::number(player2));
+    boardaccess::nameScores(*this);
 }

@@ -5,6 +5,7 @@
 
 #include "core/WordList.h"
 #include "game/Round.h"
+#include "widgets/MarkedLetters.h"  // the used letters, which tests read as a label
 
 class QAction;
 class QMenu;
@@ -39,14 +40,15 @@ struct MainWinControls {
     QPushButton* StartGame = nullptr;
     QFrame* MainPanel = nullptr;
     std::array<ClickLabel*, wordlist::kMaxWord + 1> WordTiles{};  // 1..15
-    std::array<ClickLabel*, Round::kTiles + 1> AlphabetTiles{};   // 1..27
+    QLabel* SpokenWord = nullptr;  // shows nothing: the word and its news, for a reader
+    std::array<ClickLabel*, Round::kTiles + 1> AlphabetTiles{};  // 1..27
     QLabel* PlayerPanel = nullptr;
     QFrame* HintPanel = nullptr;
     QLabel* Label8 = nullptr;
     QLabel* HintLabel = nullptr;
     QFrame* UsedPanel = nullptr;
     QLabel* Label3 = nullptr;
-    QLabel* UsedLettersLabel = nullptr;
+    MarkedLetters* UsedLettersLabel = nullptr;
     ClickLabel* NoHang = nullptr;
     QLabel* Guesses = nullptr;
     QLabel* WordNumPanel = nullptr;
@@ -95,6 +97,7 @@ struct MainWinControls {
     QAction* MenuServer = nullptr;
     // One checkable entry per language; its data is the code, empty for the system's.
     QMenu* MenuLanguage = nullptr;
+    QAction* MenuContrast = nullptr;
     QAction* DisplayyourIPAddress1 = nullptr;
     QAction* MenuCreateList = nullptr;
     QAction* MenuStatistics = nullptr;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 
+#include "app/BoardAccess.h"
 #include "app/BoardView.h"
 #include "play/GameState.h"
 
@@ -22,6 +23,9 @@ void OpponentPanel::ShowName(const QString& name) {
 
 void OpponentPanel::ShowProgress(const OpponentView& opponent) {
     ui_.WebWordlabel->setText(opponent.progress);
+    ui_.WebWordlabel->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "Your opponent's word: %1")
+            .arg(boardaccess::spokenPattern(opponent.progress)));
     ShowGuesses(opponent);
 }
 

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <memory>
 
+#include "game/Scores.h"
 #include "game/StatisticsStore.h"
 #include "game/WordSource.h"
 

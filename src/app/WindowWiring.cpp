@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <utility>
 
+#include "app/BoardAccess.h"
+#include "app/ContrastLook.h"
 #include "app/HelpMenu.h"
 #include "app/MainWin.h"
 #include "app/NetworkSteps.h"
@@ -33,6 +35,7 @@ void skipWord(TMainWin& w) {
     }
     w.board().ShowHanged();
     w.board().DisplayWord();
+    boardaccess::announce(w.ui(), boardaccess::endNews(w.game().round()));
     w.ShowScores();
     w.context().prompts->message(
         &w, QCoreApplication::translate("WindowWiring", "More"),
@@ -105,6 +108,10 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
     QObject::connect(ui.FlashTimer, &QTimer::timeout, &w,
                      [&w] { w.controlPanel().FlashTimerTimer(); });
     QObject::connect(ui.ConnectTimer, &QTimer::timeout, &w, &TMainWin::ConnectTimerTimer);
+    boardaccess::nameControls(ui);
+    new BoardKeys(ui, &w);
+    auto* contrast = new ContrastLook(w, w.settings(), ui, w.board());
+    QObject::connect(ui.MenuContrast, &QAction::triggered, contrast, &ContrastLook::toggle);
 }
 
 void connectServices(TMainWin& w, NetworkSteps& network, PeerConnection& peer, MatchClient& match) {

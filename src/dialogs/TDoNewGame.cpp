@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -74,6 +75,9 @@ TDoNewGame::TDoNewGame(Settings& settings, Prompts& prompts, NewGameHooks hooks,
     IPAdd->setMaxVisibleItems(10);
     IPAdd->setInsertPolicy(QComboBox::NoInsert);
     IPAdd->setGeometry(64, 70, 221, 24);
+    // What a reader calls the address box and the field inside it.
+    IPAdd->setAccessibleName(Label3->text());
+    IPAdd->lineEdit()->setAccessibleName(Label3->text());
 
     Panel4 = makeStepPanel(this);
     makeHeading(Panel4, tr("Would you like to"));
@@ -83,6 +87,8 @@ TDoNewGame::TDoNewGame(Settings& settings, Prompts& prompts, NewGameHooks hooks,
     TheLetters = new QLineEdit(Panel4);
     TheLetters->setMaxLength(20);
     TheLetters->setGeometry(276, 78, 61, 22);
+    TheLetters->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "Letters the players' names start with"));
 
     BuildButtons();
     FormShow();

@@ -64,6 +64,11 @@ TDoSounds::TDoSounds(Settings& settings, Prompts& prompts, QSize screen, QWidget
     Label4 = plainLabel(this, tr("Word Missed Sound"), {12, 355, 134, 17});
     WordMissed = makeEdit(this, {152, 352, 126, 23});
     BrowseMiss = makeButton(this, tr("B&rowse"), {kButtonX, 351, 75, 24});
+    // What a reader calls the lists and fields.
+    CompBox->setAccessibleName(Label1->text());
+    Label2->setBuddy(WordComplete);
+    MissBox->setAccessibleName(Label3->text());
+    Label4->setBuddy(WordMissed);
 
     SaveButton = makeButton(this, tr("&Save"), {106, 388, 75, 25});
     Button1 = makeButton(this, tr("&Cancel"), {193, 388, 75, 25});

@@ -83,6 +83,11 @@ TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     CancelButton = listButton(this, tr("&Cancel"), {kButtonX, 290, kButtonW, kButtonH});
     SaveButton->setDefault(true);
     AddWord->installEventFilter(this);
+    // What a reader calls the fields and the list.
+    Label1->setBuddy(Title);
+    Label3->setBuddy(AddWord);
+    Label4->setBuddy(Clue);
+    WordList->setAccessibleName(Label2->text());
     Clue->installEventFilter(this);
 
     QWidget* order[] = {Title,        AddWord,    Clue,        Button1,    WordList,

@@ -41,6 +41,7 @@ TGameOptions::TGameOptions(Settings& settings, Prompts& prompts, QWidget* parent
     WinScore->setFont(arialFont(12));
     WinScore->setMaxLength(4);
     WinScore->setGeometry(140, 132, 41, 21);
+    Label1->setBuddy(WinScore);  // what a reader calls the field
 
     OK = new QPushButton(tr("&Ok"), this);
     OK->setGeometry(87, 156, 75, 23);

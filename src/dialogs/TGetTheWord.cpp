@@ -37,6 +37,9 @@ TGetTheWord::TGetTheWord(const Settings& settings, int wordsPlayed, Prompts& pro
                            Qt::AlignCenter);
     Clue = new QLineEdit(this);
     Clue->setGeometry(8, 76, kWidth - 16, 22);
+    // What a reader calls the fields.
+    Label1->setBuddy(AWord);
+    ClueLabel->setBuddy(Clue);
 
     OK = new QPushButton(tr("&Ok"), this);
     OK->setGeometry(90, kOkTopWithClue, 75, 23);

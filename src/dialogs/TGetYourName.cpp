@@ -18,6 +18,7 @@ TGetYourName::TGetYourName(Settings& settings, QWidget* parent)
     TheGuess = new QLineEdit(this);
     TheGuess->setMaxLength(kMaxName);
     TheGuess->setGeometry(114, 2, 93, 21);
+    Label1->setBuddy(TheGuess);  // what a reader calls the field
 
     OK = new QPushButton(tr("&Ok"), this);
     OK->setGeometry(70, 28, 75, 23);

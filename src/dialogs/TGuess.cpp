@@ -26,6 +26,7 @@ TGuess::TGuess(Settings& settings, Prompts& prompts, QWidget* parent)
     TheGuess = new QLineEdit(this);
     TheGuess->setMaxLength(kGuessChars);
     TheGuess->setGeometry(114, 0, 41, 21);
+    Label1->setBuddy(TheGuess);  // what a reader calls the field
 
     OK = new QPushButton(tr("&Ok"), this);
     OK->setGeometry(44, 25, 75, 23);

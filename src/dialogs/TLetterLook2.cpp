@@ -1,6 +1,7 @@
 #include "dialogs/TLetterLook2.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -74,6 +75,17 @@ TLetterLook2::TLetterLook2(Settings& settings, Prompts& prompts, LetterLookHooks
     WordA = makePreview(this, 180);
     WordM = makePreview(this, 220);
     WordZ = makePreview(this, 260);
+    // A reader hears which preview is which.
+    const QString alphabet =
+        QCoreApplication::translate("Accessibility", "Letter tile preview: %1");
+    const QString word = QCoreApplication::translate("Accessibility", "Word tile preview: %1");
+    const std::pair<QLabel*, QString> previews[] = {
+        {AlphaA, alphabet.arg(QLatin1Char('A'))}, {AlphaM, alphabet.arg(QLatin1Char('M'))},
+        {AlphaZ, alphabet.arg(QLatin1Char('Z'))}, {WordA, word.arg(QLatin1Char('A'))},
+        {WordM, word.arg(QLatin1Char('M'))},      {WordZ, word.arg(QLatin1Char('Z'))}};
+    for (const auto& [preview, name] : previews) {
+        preview->setAccessibleName(name);
+    }
     AlphaImage = makeButton(this, tr("&Image"), 28, 114);
     AlphaFont = makeButton(this, tr("&Font"), 84, 114);
     WordImage = makeButton(this, tr("I&mage"), 180, 114);

@@ -1,5 +1,6 @@
 #include "dialogs/TMatchServer.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,9 @@ TMatchServer::TMatchServer(Settings& settings, Prompts& prompts, QWidget* parent
     ServerAddress = new QLineEdit(this);
     ServerAddress->setMaxLength(kMaxAddress);
     ServerAddress->setGeometry(8, 46, 284, 21);
+    ServerAddress->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "Matchmaking server"));
+    ServerAddress->setAccessibleDescription(Label1->text());
     ServerAddress->setText(settings_.MatchmakingServer);
 
     OK = new QPushButton(tr("&Ok"), this);

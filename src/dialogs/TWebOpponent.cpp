@@ -1,5 +1,6 @@
 #include "dialogs/TWebOpponent.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -28,6 +29,7 @@ TWebOpponent::TWebOpponent(QWidget* parent) : QDialog(parent) {
     UserList->setGeometry(7, 106, 157, 169);
     UserList->setSelectionMode(QAbstractItemView::SingleSelection);
     UserList->setSortingEnabled(false);
+    UserList->setAccessibleName(QCoreApplication::translate("Accessibility", "Players waiting"));
 
     OK = new QPushButton(tr("&Ok"), this);
     OK->setGeometry(7, 279, 75, 25);

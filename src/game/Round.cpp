@@ -72,6 +72,17 @@ bool Round::isComplete() const {
     return true;
 }
 
+QString Round::missedLetters() const {
+    const QString word = text::asciiUpper(word_);
+    QString missed;
+    for (const QChar c : used_) {
+        if (!word.contains(c)) {
+            missed += c;
+        }
+    }
+    return missed;
+}
+
 QString Round::usedLettersLine() const {
     QString line;
     for (const QChar c : used_) {

@@ -50,6 +50,8 @@ public:
     void giveUp();
     int misses() const { return guessesAllowed_ - guessesLeft_; }
     const QString& usedLetters() const { return used_; }
+    // The used letters that are not in the word, in the order tried.
+    QString missedLetters() const;
     // The used letters as the board lists them: each after a blank (" E T A").
     QString usedLettersLine() const;
     int guessesLeft() const { return guessesLeft_; }

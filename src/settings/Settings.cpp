@@ -27,6 +27,7 @@ const QString kMatchmakingServer = QStringLiteral("Matchmaking Server");
 const QString kLanguage = QStringLiteral("Language");
 const QString kSolo = QStringLiteral("Solo");
 const QString kWordLength = QStringLiteral("Word Length");
+const QString kHighContrast = QStringLiteral("High Contrast");
 
 // Sound files of the program directory used for empty slots (slots 1..3 and 1..5).
 const QStringList kCorrectLetterDefaults = {
@@ -144,6 +145,7 @@ void LoadSettings(Settings& s) {
     s.MatchmakingServer = readText(ini, kRouter, kMatchmakingServer).trimmed();
     s.Language = readText(ini, kRouter, kLanguage).trimmed();
     s.SoloLength = ini.readString(kSolo, kWordLength, QStringLiteral("any"), 16);
+    s.HighContrast = readFlag(ini, kRouter, kHighContrast, false);
 
     s.UseSound = readFlag(ini, kOptions, QStringLiteral("Use Sound"), true);
     s.UseUpper = readFlag(ini, kOptions, QStringLiteral("Use Upper"), true);
@@ -246,6 +248,10 @@ bool SaveSettings(Settings& s) {
     // Only once the player chose a length: a file of a player who never did stays as it was.
     if (s.SoloLength != QLatin1String("any") || ini.contains(kSolo, kWordLength)) {
         ini.writeString(kSolo, kWordLength, s.SoloLength);
+    }
+    // Written once chosen, so the file of a player who never chose stays as it was.
+    if (s.HighContrast || ini.contains(kRouter, kHighContrast)) {
+        writeFlag(ini, kRouter, kHighContrast, s.HighContrast);
     }
 
     QString error;

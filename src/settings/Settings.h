@@ -16,6 +16,8 @@ struct Settings {
     // Ask the home router to forward the game port while waiting for a caller. Kept in a
     // section of its own: off until the player turns it on.
     bool OpenPortOnRouter = false;
+    // The window's high-contrast look, kept beside the router's options.
+    bool HighContrast = false;
     // The matchmaking server chosen in the Options menu, HOST or HOST:PORT; empty: the
     // built-in one. Kept beside it; --matchmaking-server wins over it.
     QString MatchmakingServer;

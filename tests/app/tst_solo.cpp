@@ -1,10 +1,14 @@
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "PeerPair.h"
+#include "ReaderCheck.h"
+#include "TestFiles.h"
 #include "TestWindow.h"
 #include "Testing.h"
 #include "TwoPlayerScript.h"
@@ -48,6 +52,10 @@ void guess(TestWindow& t, const QString& letters) {
     for (QChar c : letters) {
         t->TestIt2(c == QLatin1Char(' ') ? 27 : c.unicode() - 64);
     }
+}
+
+QString spoken(QObject* o, QAccessible::Text what = QAccessible::Name) {
+    return QAccessible::queryAccessibleInterface(o)->text(what);
 }
 
 }  // namespace
@@ -118,6 +126,68 @@ private Q_SLOTS:
         QTest::keyClick(t->ui().MyMess, Qt::Key_M);
         QCOMPARE(t->ui().MyMess->text(), QStringLiteral("m"));
         QVERIFY(!t->game().round().usedLetters().contains(QLatin1Char('M')));
+    }
+
+    void aReaderHearsTheBoard() {
+        TestWindow t;
+        startSolo(t, "T\r\nCAT\r\n");
+        QCOMPARE(unnamedControls(t.win.get()), QStringList());
+        const MainWinControls& ui = t->ui();
+        QCOMPARE(spoken(ui.AlphabetTiles[1]), QStringLiteral("A"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui.AlphabetTiles[2])->role(),
+                 QAccessible::Button);
+        guess(t, QStringLiteral("AZ"));
+        QCOMPARE(spoken(ui.AlphabetTiles[1], QAccessible::Description),
+                 QStringLiteral("in the word"));
+        QCOMPARE(spoken(ui.AlphabetTiles[26], QAccessible::Description),
+                 QStringLiteral("not in the word"));
+        QCOMPARE(spoken(ui.AlphabetTiles[3], QAccessible::Description),
+                 QStringLiteral("not yet guessed"));
+        QCOMPARE(spoken(ui.SpokenWord), QStringLiteral("blank, A, blank: 3 letters, 2 to find"));
+        QCOMPARE(spoken(ui.SpokenWord, QAccessible::Description),
+                 QStringLiteral("Z is not in the word, 7 guesses left."));
+        QCOMPARE(spoken(ui.Guesses), QStringLiteral("7 Guesses Left"));
+        QCOMPARE(ui.UsedLettersLabel->struck(), QStringLiteral("Z"));  // crossed out
+        QCOMPARE(spoken(ui.Play1ScorePan), QStringLiteral("Player 1's score: 0"));
+    }
+
+    // Tab reaches the grid, the arrows move in it past the tiles taken, Space and Return
+    // guess; the focus stays on the board from word to word.
+    void aSoloGameByKeyboardAlone() {
+        TestWindow t;
+        startSolo(t, "T\r\nCAT\r\nDOG\r\n");
+        QVERIFY(QTest::qWaitForWindowActive(t.win.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), t->ui().AlphabetTiles[1]);
+        const std::pair<Qt::Key, int> keys[] = {
+            {Qt::Key_Right, 2},  {Qt::Key_Right, 3}, {Qt::Key_Space, 4}, {Qt::Key_Left, 2},
+            {Qt::Key_Down, 7},   {Qt::Key_Up, 2},    {Qt::Key_Left, 1},  {Qt::Key_Return, 2},
+            {Qt::Key_Right, 4},  {Qt::Key_Down, 9},  {Qt::Key_Down, 14}, {Qt::Key_Down, 19},
+            {Qt::Key_Right, 20}, {Qt::Key_Enter, 21}};
+        for (const auto& [key, focused] : keys) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(QApplication::focusWidget(), t->ui().AlphabetTiles[focused]);
+        }
+        QCOMPARE(t->game().round().word(), QStringLiteral("DOG"));
+        QCOMPARE(t.prompts.messages().size(), 1);
+    }
+
+    // Kept in the extension section, applied at once, undone to each control's own colours.
+    void theHighContrastLook() {
+        TestWindow t;
+        startSolo(t, "T\r\nCAT\r\n");
+        const MainWinControls& ui = t->ui();
+        const QPalette before = ui.MainPanel->palette();
+        ui.MenuContrast->trigger();
+        QVERIFY(readAll(t->settings().IniPath).contains("High Contrast=Yes\r\n"));
+        QCOMPARE(ui.MainPanel->palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(tileImage(ui.AlphabetTiles[1]).pixel(14, 0), qRgb(255, 255, 0));
+        QCOMPARE(tileImage(ui.WordTiles[1]).pixel(14, 21), qRgb(0, 0, 0));  // a slot to fill
+        ui.MenuContrast->trigger();
+        QCOMPARE(ui.MainPanel->palette(), before);
+        QVERIFY(readAll(t->settings().IniPath).contains("High Contrast=No\r\n"));
+        TestWindow again("[Router]\r\nHigh Contrast=Yes\r\n");
+        QVERIFY(again->ui().MenuContrast->isChecked());
     }
 
     void lettersAreDrawnInTheCaseWrittenUnlessUpperCaseIsOn() {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -15,13 +16,21 @@
 #include <QTemporaryDir>
 
 #include "DialogAnswers.h"
+#include "ReaderCheck.h"
 #include "SavedSettings.h"
 #include "ScriptedPrompts.h"
 #include "TestWindow.h"
 #include "Testing.h"
+#include "dialogs/TDoNewGame.h"
+#include "dialogs/TDoSounds.h"
+#include "dialogs/TDoWordList.h"
 #include "dialogs/TGameOptions.h"
+#include "dialogs/TGetTheWord.h"
 #include "dialogs/TGetYourName.h"
 #include "dialogs/TGuess.h"
+#include "dialogs/TLetterLook2.h"
+#include "dialogs/TMatchServer.h"
+#include "dialogs/TWebOpponent.h"
 #include "net/PeerText.h"
 #include "net/TWSocket.h"
 #include "settings/OptionBounds.h"
@@ -57,6 +66,41 @@ QList<QByteArray> framesOf(const QByteArray& bytes) {
 class TstOptionDialogs : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // A reader can name each control of every dialog.
+    void everyDialogControlHasAName_data() {
+        QTest::addColumn<int>("dialog");
+        const char* names[] = {"game options", "guesses",      "user name", "server",
+                               "sounds",       "letter look",  "word list", "opponents",
+                               "new game",     "word to guess"};
+        for (int i = 0; i < 10; ++i) {
+            QTest::newRow(names[i]) << i;
+        }
+    }
+    void everyDialogControlHasAName() {
+        QFETCH(int, dialog);
+        TestWindow w;
+        Settings& s = w->settings();
+        const std::function<QDialog*()> make[] = {
+            [&] { return new TGameOptions(s, w.prompts, &*w); },
+            [&] { return new TGuess(s, w.prompts, &*w); },
+            [&] { return new TGetYourName(s, &*w); },
+            [&] { return new TMatchServer(s, w.prompts, &*w); },
+            [&] { return new TDoSounds(s, w.prompts, w->screenSize(), &*w); },
+            [&] { return new TLetterLook2(s, w.prompts, w->options().letterLookHooks(), &*w); },
+            [&] { return new TDoWordList(w.prompts, &*w); },
+            [&] { return new TWebOpponent(&*w); },
+            [&] { return new TDoNewGame(s, w.prompts, w->NewGameWizardHooks(), &*w); },
+            [&] { return new TGetTheWord(s, 0, w.prompts, &*w); }};
+        const std::unique_ptr<QDialog> d(make[dialog]());
+        d->show();
+        // The wizard's later steps too.
+        for (QFrame* step : d->findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {
+            step->show();
+        }
+        const QStringList unnamed = unnamedControls(d.get());
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    }
+
     void gameOptionsEnabling() {
         SettingsFile f;
         ScriptedPrompts prompts;

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -5,6 +6,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <memory>
+
+#include <QApplication>
 
 #include "PeerPair.h"
 #include "SavedSettings.h"
@@ -157,6 +160,29 @@ void scriptWord(TestWindow& t, const QString& word, const QString& clue = {},
 class TestTwoPlayer : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Play Word, a chat line and a guess by keyboard: after Return sends the line, the
+    // next letter typed is a guess, not more chat.
+    void aTwoPlayerWordByKeyboard() {
+        Game g(true);
+        g.setUp(Options{});
+        g.pressStart(g.p1);
+        g.tick(g.p1);
+        TestWindow& t = g.p1;
+        t->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.win.get()));
+        const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+        t->ui().ActionButton->setFocus();
+        press(Qt::Key_Space);
+        QTRY_VERIFY(!t->game().round().word().isEmpty());
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), t->ui().MyMess);
+        QTest::keyClicks(t->ui().MyMess, QStringLiteral("hi"));
+        press(Qt::Key_Return);
+        QTRY_VERIFY(linesOf(g.p2->ui().MyMemo).join(QString()).contains(QStringLiteral("hi")));
+        press(Qt::Key_Z);
+        QCOMPARE(t->game().round().usedLetters(), QStringLiteral("Z"));
+    }
+
     void playersChooseTheWords() {
         Game g;
         CHECKED(g.setUp({1, 1, false, true, false}));

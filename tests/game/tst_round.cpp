@@ -74,6 +74,7 @@ private Q_SLOTS:
         round.guess(tileOf('A'));
         QCOMPARE(round.guess(tileOf('A')).outcome, Round::Outcome::Ignored);
         QCOMPARE(round.usedLetters(), QStringLiteral("ZA"));
+        QCOMPARE(round.missedLetters(), QStringLiteral("Z"));
     }
 
     void theSpaceTileGuessesBlanksAndOtherCharactersStayHidden() {

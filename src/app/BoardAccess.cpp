@@ -1,0 +1,305 @@
+#include "app/BoardAccess.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/GameForm.h"
+#include "core/Text.h"
+#include "game/Round.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/MarkedLetters.h"
+
+namespace {
+
+QString readerText(const char* text) {
+    return QCoreApplication::translate("Accessibility", text);
+}
+
+bool tileShown(const ClickLabel* tile) {
+    return !tile->isHidden() && tile->isEnabled();
+}
+
+// The tile shown nearest to `from`: itself, then the ones after it, then the ones before.
+int nearestShownTile(const MainWinControls& ui, int from, bool skipFrom) {
+    for (int i = skipFrom ? from + 1 : from; i <= Round::kTiles; ++i) {
+        if (tileShown(ui.AlphabetTiles[i])) {
+            return i;
+        }
+    }
+    for (int i = from - 1; i >= 1; --i) {
+        if (tileShown(ui.AlphabetTiles[i])) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+// Each change is an event a reader may speak, so only real changes are made.
+void setNameIfNew(QWidget* w, const QString& name) {
+    if (w->accessibleName() != name) {
+        w->setAccessibleName(name);
+    }
+}
+
+void setDescriptionIfNew(QWidget* w, const QString& description) {
+    if (w->accessibleDescription() != description) {
+        w->setAccessibleDescription(description);
+    }
+}
+
+QString letterName(QChar c) {
+    return c == QLatin1Char(' ') ? readerText("space") : QString(c);
+}
+
+}  // namespace
+
+namespace boardaccess {
+
+void nameControls(const MainWinControls& ui) {
+    ui.MainPanel->setAccessibleName(readerText("Board"));
+    ui.SpokenWord->setAccessibleDescription(readerText("The word in play"));
+    ui.PlayerPanel->setAccessibleDescription(readerText("Your name"));
+    ui.HintLabel->setAccessibleDescription(readerText("Hint"));
+    ui.NoHang->setAccessibleName(readerText("Gallows"));
+    ui.NoHang->setAccessibleDescription(
+        readerText("Shows one more part of the figure for each miss"));
+    ui.Guesses->setAccessibleDescription(readerText("Your misses still allowed"));
+    ui.WordNumPanel->setAccessibleDescription(readerText("Word number"));
+    ui.ConMemo->setAccessibleName(readerText("Connection status"));
+    ui.OppPanel->setAccessibleDescription(readerText("Your opponent's name"));
+    ui.MissedWebLabel->setAccessibleDescription(readerText("Your opponent's used letters"));
+    ui.WebGuesses->setAccessibleDescription(readerText("Your opponent's misses still allowed"));
+    ui.MyMemo->setAccessibleName(readerText("Chat"));
+    ui.MyMess->setAccessibleName(readerText("Chat message"));
+    ui.MyMess->setAccessibleDescription(
+        readerText("Return sends it; Escape goes back to the board"));
+    ui.WaitStatus->setAccessibleDescription(readerText("What the game waits for"));
+    for (int i = 1; i <= Round::kTiles; ++i) {
+        ui.AlphabetTiles[i]->setAccessibleName(letterName(Round::letterOfTile(i)));
+    }
+    ui.SpokenWord->setAccessibleName(readerText("No word in play"));
+}
+
+QString spokenPattern(const QString& pattern) {
+    QStringList letters;
+    int missing = 0;
+    for (const QChar c : pattern) {
+        const bool blank = c == QLatin1Char('_');
+        missing += blank ? 1 : 0;
+        letters << (blank ? readerText("blank") : letterName(c));
+    }
+    return readerText("%1: %2 letters, %3 to find")
+        .arg(letters.join(QStringLiteral(", ")))
+        .arg(pattern.size())
+        .arg(missing);
+}
+
+QString spokenWord(const Round& round) {
+    QString pattern;
+    for (int p = 1; p <= round.length(); ++p) {
+        pattern +=
+            round.isRevealed(p) ? text::asciiUpper(round.word().at(p - 1)) : QLatin1Char('_');
+    }
+    return pattern.isEmpty() ? readerText("No word in play") : spokenPattern(pattern);
+}
+
+void nameScores(const MainWinControls& ui) {
+    const QString score = readerText("%1's score: %2");
+    setNameIfNew(ui.Play1ScorePan, score.arg(ui.Play1ScoreLab->text(), ui.Play1ScorePan->text()));
+    setNameIfNew(ui.Play2ScorePan, score.arg(ui.Play2ScoreLab->text(), ui.Play2ScorePan->text()));
+}
+
+void describe(const MainWinControls& ui, const Round& round) {
+    nameScores(ui);
+    const QString word = text::asciiUpper(round.word());
+    const QString missed = round.missedLetters();
+    QStringList used;
+    for (int i = 1; i <= Round::kTiles; ++i) {
+        const QChar c = Round::letterOfTile(i);
+        const bool tried = round.usedLetters().contains(c);
+        const QString state = !tried               ? readerText("not yet guessed")
+                              : missed.contains(c) ? readerText("not in the word")
+                                                   : readerText("in the word");
+        setDescriptionIfNew(ui.AlphabetTiles[i], state);
+        if (tried) {
+            used << QStringLiteral("%1 %2").arg(letterName(c), state);
+        }
+    }
+    setNameIfNew(ui.UsedLettersLabel,
+                 readerText("Used letters: %1")
+                     .arg(used.isEmpty() ? readerText("none") : used.join(QStringLiteral(", "))));
+    for (int p = 1; p <= round.length() && p <= wordlist::kMaxWord; ++p) {
+        setNameIfNew(ui.WordTiles[p], readerText("Letter %1 of %2: %3")
+                                          .arg(p)
+                                          .arg(round.length())
+                                          .arg(round.isRevealed(p) ? letterName(word.at(p - 1))
+                                                                   : readerText("blank")));
+    }
+    setDescriptionIfNew(
+        ui.NoHang, readerText("%1 of %2 misses").arg(round.misses()).arg(round.guessesAllowed()));
+    setNameIfNew(ui.SpokenWord, spokenWord(round));
+}
+
+void announce(const MainWinControls& ui, const QString& news) {
+    ui.SpokenWord->setAccessibleDescription(news);
+    // A reader that missed the description's change still gets an alert.
+    QAccessibleEvent alert(ui.SpokenWord, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+QString endNews(const Round& round) {
+    const QString word = text::asciiUpper(round.word());
+    return round.isLost()       ? readerText("Word lost: %1.").arg(word)
+           : round.isComplete() ? readerText("Word solved: %1.").arg(word)
+                                : QString();
+}
+
+QString guessNews(const Round& round, QChar letter, bool hit) {
+    const QString news = hit ? readerText("%1 is in the word.").arg(letterName(letter))
+                             : readerText("%1 is not in the word, %2 guesses left.")
+                                   .arg(letterName(letter))
+                                   .arg(round.guessesLeft());
+    const QString end = endNews(round);
+    return end.isEmpty() ? news : news + QLatin1Char(' ') + end;
+}
+
+void keepFocusOnTiles(const MainWinControls& ui, int tile) {
+    if (tile < 1 || tile > Round::kTiles || ui.AlphabetTiles[tile]->focusPolicy() == Qt::NoFocus) {
+        return;
+    }
+    ClickLabel* going = ui.AlphabetTiles[tile];
+    const int next = nearestShownTile(ui, tile, true);
+    if (next == 0) {
+        if (going->hasFocus()) {
+            ui.MainPanel->setFocus(Qt::OtherFocusReason);
+        }
+        return;
+    }
+    going->setFocusPolicy(Qt::NoFocus);
+    ui.AlphabetTiles[next]->setFocusPolicy(Qt::TabFocus);
+    if (going->hasFocus()) {
+        ui.AlphabetTiles[next]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+}  // namespace boardaccess
+
+BoardKeys::BoardKeys(const MainWinControls& ui, QObject* parent) : QObject(parent), ui_(ui) {
+    qApp->installEventFilter(this);
+    for (int i = 1; i <= Round::kTiles; ++i) {
+        ui_.AlphabetTiles[i]->installEventFilter(this);
+    }
+    // Tab goes from the action button to the grid, then to the chat and the logs.
+    QList<QWidget*> order{ui_.ActionButton};
+    for (int i = 1; i <= Round::kTiles; ++i) {
+        order << ui_.AlphabetTiles[i];
+    }
+    order << ui_.MyMess << ui_.SendButton << ui_.MyMemo << ui_.ConMemo;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+        QWidget::setTabOrder(order[i], order[i + 1]);
+    }
+    connect(ui_.SendButton, &QPushButton::clicked, this, &BoardKeys::focusBoard);
+    connect(ui_.MyMess, &QLineEdit::returnPressed, this, &BoardKeys::focusBoard);
+}
+
+BoardKeys::~BoardKeys() {
+    qApp->removeEventFilter(this);
+}
+
+int BoardKeys::focusedTile() const {
+    for (int i = 1; i <= Round::kTiles; ++i) {
+        if (ui_.AlphabetTiles[i] == QApplication::focusWidget()) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+int BoardKeys::tabStop() const {
+    for (int i = 1; i <= Round::kTiles; ++i) {
+        if (ui_.AlphabetTiles[i]->focusPolicy() != Qt::NoFocus) {
+            return i;
+        }
+    }
+    return 1;
+}
+
+void BoardKeys::moveTo(int tile) {
+    if (tile < 1 || tile > Round::kTiles || !tileShown(ui_.AlphabetTiles[tile])) {
+        return;
+    }
+    ui_.AlphabetTiles[tabStop()]->setFocusPolicy(Qt::NoFocus);
+    ui_.AlphabetTiles[tile]->setFocusPolicy(Qt::TabFocus);
+    ui_.AlphabetTiles[tile]->setFocus(Qt::OtherFocusReason);
+}
+
+void BoardKeys::focusBoard() {
+    if (ui_.MainPanel->isHidden()) {
+        return;
+    }
+    if (const int tile = nearestShownTile(ui_, tabStop(), false)) {
+        moveTo(tile);
+    } else {
+        ui_.MainPanel->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched != qApp) {
+        // The window's key preview, set up after this, would take Space as a guess of the
+        // space tile; the last filter installed sees the keys first.
+        qApp->removeEventFilter(this);
+        qApp->installEventFilter(this);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress || watched != QApplication::focusWidget()) {
+        return false;
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (watched == ui_.MyMess && key == Qt::Key_Escape) {
+        focusBoard();
+        return true;
+    }
+    const int tile = focusedTile();
+    if (tile == 0) {
+        return false;
+    }
+    constexpr int kColumns = 5;
+    int step = 0;
+    switch (key) {
+        case Qt::Key_Left:
+            step = -1;
+            break;
+        case Qt::Key_Right:
+            step = 1;
+            break;
+        case Qt::Key_Up:
+            step = -kColumns;
+            break;
+        case Qt::Key_Down:
+            step = kColumns;
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            ui_.AlphabetTiles[tile]->press();
+            focusBoard();
+            return true;
+        default:
+            return false;
+    }
+    // Past the tiles taken away, to the next one shown in that direction.
+    for (int i = tile + step; i >= 1 && i <= Round::kTiles; i += step) {
+        if (tileShown(ui_.AlphabetTiles[i])) {
+            moveTo(i);
+            break;
+        }
+    }
+    return true;
+}
