@@ -127,6 +127,7 @@ void buildMenus(MainWinControls& ui, QMenuBar& bar) {
     ui.MenuWords = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "New &Words"), "Ctrl+W");
     ui.MenuSkip = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "S&kip Word"), "Ctrl+K");
     ui.MenuDaily = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "Word of the &Day"), "Ctrl+D");
+    ui.MenuByName = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "Open &List by Name..."), "Ctrl+O");
     file->addSeparator();
     ui.MenuExit = addItem(file, QT_TRANSLATE_NOOP("TMainWin", "E&xit"));
     ui.MenuExit->setShortcuts(

@@ -102,7 +102,8 @@ struct MainWinControls {
     QAction* MenuCreateList = nullptr;
     QAction* MenuStatistics = nullptr;
     QAction* MenuDaily = nullptr;
-    QMenu* MenuLength = nullptr;  // the solo word lengths, filled by SoloRecords
+    QAction* MenuByName = nullptr;  // solo play with a list chosen by its title
+    QMenu* MenuLength = nullptr;    // the solo word lengths, filled by SoloRecords
     QAction* MenuContents = nullptr;
     QAction* MenuWebSite = nullptr;
     QAction* MenuAbout = nullptr;

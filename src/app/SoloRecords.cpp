@@ -12,8 +12,11 @@
 #include "app/MainWin.h"
 #include "app/OptionsMenu.h"
 #include "core/Prompts.h"
+#include "dialogs/NewGameChoice.h"
+#include "dialogs/TChooseList.h"
 #include "dialogs/TStatistics.h"
 #include "game/DailyWord.h"
+#include "game/ListCatalog.h"
 #include "play/GameController.h"
 #include "settings/Settings.h"
 
@@ -185,6 +188,31 @@ void SoloRecords::playDailyWord(const QDate& date) {
     window_.StartIt();
     dailyAllowed_ = game_.round().guessesAllowed();
     wordTime_.restart();
+}
+
+void SoloRecords::playListByName() {
+    Prompts& prompts = *window_.context().prompts;
+    if (game_.withOpponent() || daily_.isValid()) {
+        prompts.message(&window_, tr("Open List by Name"),
+                        tr("Finish the game in progress first."));
+        return;
+    }
+    TChooseList dialog(listcatalog::scan(window_.settings().ProgramDir,
+                                         listcatalog::ownFolder(window_.context().dataDir)),
+                       &window_);
+    if (prompts.runDialog(dialog) != QDialog::Accepted || dialog.chosenPath().isEmpty()) {
+        return;
+    }
+    // The same way as the wizard's choice to play alone, so a new run starts here too.
+    runWords_ = runSolved_ = 0;
+    NewGameChoice choice;
+    choice.action = NewGameChoice::Action::PlayAlone;
+    choice.wordListPath = dialog.chosenPath();
+    choice.solo = true;
+    window_.CarryOutNewGame(choice);
+    window_.ShowWelcome(false);
+    window_.EnableDisable();
+    window_.StartIt();
 }
 
 void SoloRecords::endDailyWord(const WordResult& result) {

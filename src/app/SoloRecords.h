@@ -14,7 +14,8 @@ class GameController;
 
 // What solo play remembers: every solo word that ends is counted in the statistics file
 // and saved at once, the Statistics window (Tools menu), the word of the day (File menu)
-// and the choice of word length (Options menu). A child of the window.
+// the choice of word length (Options menu) and of a list by its name (File menu). A child of the
+// window.
 class SoloRecords : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +28,8 @@ public:
     // Starts the word of the day for today's date, unless it was played already.
     void playDailyWord();
     void playDailyWord(const QDate& date);
+    // Asks for a list by its title, among the game's and the player's own, and plays it alone.
+    void playListByName();
     // The word length for solo play, kept in the settings and applied to the list.
     void chooseLength(Difficulty d);
 

@@ -21,6 +21,7 @@
 #include "app/SoloRecords.h"
 #include "app/SoundEffects.h"
 #include "dialogs/TDoNewGame.h"
+#include "game/ListCatalog.h"
 #include "matchmaking/MatchClient.h"
 #include "play/GameController.h"
 #include "settings/SaveThrottle.h"
@@ -175,7 +176,8 @@ void connectGame(TMainWin& w, GameController& game, BoardView& board, OpponentPa
     });
     QObject::connect(&game, &GameController::settingsChanged, &save, &SaveThrottle::request);
     QObject::connect(&game, &GameController::titleChanged, &w, &QWidget::setWindowTitle);
-    new SoloRecords(w, game);  // a child of the window
+    auto* records = new SoloRecords(w, game);  // a child of the window
+    QObject::connect(w.ui().MenuByName, &QAction::triggered, records, &SoloRecords::playListByName);
 }
 
 NewGameHooks newGameHooks(TMainWin& w, NewGameStarter& starter) {
@@ -184,6 +186,7 @@ NewGameHooks newGameHooks(TMainWin& w, NewGameStarter& starter) {
     hooks.stopNetworkPlay = [&starter] { starter.stopNetworkPlay(); };
     hooks.chosen = [&w](const NewGameChoice& choice) { w.CarryOutNewGame(choice); };
     hooks.screen = w.screenSize();
+    hooks.ownLists = listcatalog::ownFolder(w.context().dataDir);
     return hooks;
 }
 

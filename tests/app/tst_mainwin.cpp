@@ -46,6 +46,7 @@ private Q_SLOTS:
         QVERIFY(t->ui().MenuScramble->isChecked());
         QCOMPARE(t->ui().MenuPlayer->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
         QCOMPARE(t->ui().MenuSkip->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
+        QCOMPARE(t->ui().MenuByName->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QCOMPARE(t->ui().DisplayyourIPAddress1->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
     }
 

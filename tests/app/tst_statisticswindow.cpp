@@ -1,13 +1,17 @@
 #include "Testing.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "TestFiles.h"
 #include "TestWindow.h"
 #include "app/SoloRecords.h"
+#include "dialogs/TChooseList.h"
 #include "dialogs/TStatistics.h"
+#include "play/GameController.h"
 #include "widgets/MissChart.h"
 
 // The Statistics window and the word of the day, as the player meets them in the window.
@@ -78,6 +82,24 @@ private Q_SLOTS:
         StatisticsStore after(QDir(t.dir.path()).filePath(QStringLiteral("statistics.json")));
         after.load();
         QCOMPARE(after.statistics().days().value(day.addDays(1), 0), -1);
+    }
+
+    void aListChosenByItsTitleIsPlayedAlone() {
+        TestWindow t;
+        QVERIFY(QDir(t.dir.path()).mkpath(QStringLiteral("lists")));
+        t.writeFile(QStringLiteral("lists/MINE.TXT"), "My Birds\r\nWREN\r\nROBIN\r\n");
+        t.prompts.dialogScript.push_back([](QDialog& d) {
+            auto& chooser = dynamic_cast<TChooseList&>(d);
+            chooser.Lists->setCurrentItem(
+                chooser.Lists->findItems(QStringLiteral("My Birds (2 words)"), Qt::MatchExactly)
+                    .value(0));
+            chooser.Buttons->button(QDialogButtonBox::Ok)->click();
+            return d.result();
+        });
+        t->ui().MenuByName->trigger();
+        QVERIFY(t->game().solo());
+        QCOMPARE(t->game().words().title(), QStringLiteral("My Birds"));
+        QVERIFY((QStringList{"WREN", "ROBIN"}).contains(t->game().round().word()));
     }
 };
 
