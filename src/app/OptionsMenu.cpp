@@ -18,6 +18,7 @@
 #include "dialogs/TLetterLook2.h"
 #include "dialogs/TMatchServer.h"
 #include "dialogs/WordListRequest.h"
+#include "game/ListCatalog.h"
 #include "net/OptionChanges.h"
 #include "play/GameController.h"
 #include "settings/Settings.h"
@@ -87,8 +88,12 @@ void OptionsMenu::MenuFontsClick() {
     board_.DisplayWord();
 }
 
+QString OptionsMenu::ownLists() const {
+    return listcatalog::ownFolder(context_.dataDir);
+}
+
 void OptionsMenu::MenuCreateListClick() {
-    TDoWordList dialog(*context_.prompts, &window_);
+    TDoWordList dialog(*context_.prompts, &window_, ownLists());
     context_.prompts->runDialog(dialog);
 }
 
@@ -183,7 +188,7 @@ void OptionsMenu::SetWordListMenuItem() {
 }
 
 QString OptionsMenu::ShowOpenWordList(bool mustExist) {
-    const auto path =
-        context_.prompts->openFile(&window_, openWordListRequest(mustExist, settings_.ProgramDir));
+    const auto path = context_.prompts->openFile(
+        &window_, openWordListRequest(mustExist, settings_.ProgramDir, ownLists()));
     return path ? text::bounded(*path) : QString();
 }

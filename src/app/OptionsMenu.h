@@ -62,6 +62,8 @@ public:
     LetterLookHooks letterLookHooks();
 
 private:
+    // The folder of the player's own word lists.
+    QString ownLists() const;
     // A change made while connected goes to the opponent; true when it went.
     bool tellOpponent(const std::optional<OptionNotice>& notice);
 

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "core/Pictures.h"
@@ -37,6 +38,13 @@ QFileDialog* makeFileDialog(QWidget* parent, const FileChooserRequest& spec, boo
         options |= QFileDialog::DontUseNativeDialog;
     }
     dialog->setOptions(options);
+    QList<QUrl> sidebar = dialog->sidebarUrls();
+    for (const QString& place : spec.places) {
+        if (!sidebar.contains(QUrl::fromLocalFile(place))) {
+            sidebar.append(QUrl::fromLocalFile(place));
+        }
+    }
+    dialog->setSidebarUrls(sidebar);
     if (spec.picturePreview) {
         if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout())) {
             auto* preview = new QLabel(dialog);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "core/TileFont.h"
@@ -17,6 +18,7 @@ struct FileChooserRequest {
     bool mustExist = false;         // the file itself must exist (open dialogs)
     bool confirmOverwrite = false;  // save dialogs ask before replacing a file
     bool picturePreview = false;    // show a preview of the selected picture
+    QStringList places;             // folders added to the chooser's sidebar
 };
 
 // Every message box, question and chooser of the program goes through this interface, so

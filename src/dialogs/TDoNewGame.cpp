@@ -208,7 +208,8 @@ void TDoNewGame::NextFromStep1() {
         if (hooks_.stopNetworkPlay) {
             hooks_.stopNetworkPlay();
         }
-        const auto path = prompts_.openFile(this, openWordListRequest(true, settings_.ProgramDir));
+        const auto path = prompts_.openFile(
+            this, openWordListRequest(true, settings_.ProgramDir, hooks_.ownLists));
         if (path) {
             choice_.wordListPath = text::bounded(*path);
             Choose(NewGameChoice::Action::PlayAlone);

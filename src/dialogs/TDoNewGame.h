@@ -26,6 +26,7 @@ struct NewGameHooks {
     // The player finished the wizard (every way out but Cancel).
     std::function<void(const NewGameChoice&)> chosen;
     QSize screen;
+    QString ownLists;  // the folder of the player's own word lists
 };
 
 // The new game wizard: alone against the program, or against an opponent found by address,

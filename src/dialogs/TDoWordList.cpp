@@ -44,7 +44,8 @@ FileChooserRequest wordListSpec(const QString& title, const QString& filter) {
 
 }  // namespace
 
-TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
+TDoWordList::TDoWordList(Prompts& prompts, QWidget* parent, const QString& ownFolder)
+    : QDialog(parent), prompts_(prompts), ownFolder_(ownFolder) {
     setWindowTitle(tr("Create A Word List"));
     setFont(arialFont(13));
     setFixedSize(kClientWidth, kClientHeight);
@@ -248,6 +249,11 @@ void TDoWordList::OpenButtonClick() {
 void TDoWordList::SaveButtonClick() {
     FileChooserRequest spec = wordListSpec(tr("Save A Word List"), tr("Text Files (*.TXT *.txt)"));
     spec.confirmOverwrite = true;
+    // Saved there, a list can be chosen by its name (File menu).
+    spec.directory = ownFolder_;
+    if (!ownFolder_.isEmpty()) {
+        spec.places = {ownFolder_};
+    }
     const auto path = prompts_.saveFile(this, spec);
     if (!path) {
         return;

@@ -26,7 +26,8 @@ public:
     static constexpr const char* kSavedAsUtf8 =
         "This list holds characters that 8-bit text cannot store, so it was saved as UTF-8.";
 
-    TDoWordList(Prompts& prompts, QWidget* parent = nullptr);
+    // Saving offers ownFolder first, the folder of the player's own lists, when given.
+    TDoWordList(Prompts& prompts, QWidget* parent = nullptr, const QString& ownFolder = {});
 
     QLabel* Label1 = nullptr;
     QLineEdit* Title = nullptr;
@@ -76,6 +77,7 @@ private:
     void showMove(int from, int to);
 
     Prompts& prompts_;
+    QString ownFolder_;  // where saving starts; empty: the chooser's own choice
     WordListEditorModel model_;
     WordListItems* items_ = nullptr;  // owned by this dialog
     QString keptTitle_;               // the title as started or opened: not a change
