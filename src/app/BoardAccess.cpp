@@ -54,7 +54,8 @@ void setDescriptionIfNew(QWidget* w, const QString& description) {
 }
 
 QString letterName(QChar c) {
-    return c == QLatin1Char(' ') ? readerText("space") : QString(c);
+    return c == QLatin1Char(' ') ? readerText(QT_TRANSLATE_NOOP("Accessibility", "space"))
+                                 : QString(c);
 }
 
 }  // namespace
@@ -62,28 +63,38 @@ QString letterName(QChar c) {
 namespace boardaccess {
 
 void nameControls(const MainWinControls& ui) {
-    ui.MainPanel->setAccessibleName(readerText("Board"));
-    ui.SpokenWord->setAccessibleDescription(readerText("The word in play"));
-    ui.PlayerPanel->setAccessibleDescription(readerText("Your name"));
-    ui.HintLabel->setAccessibleDescription(readerText("Hint"));
-    ui.NoHang->setAccessibleName(readerText("Gallows"));
-    ui.NoHang->setAccessibleDescription(
-        readerText("Shows one more part of the figure for each miss"));
-    ui.Guesses->setAccessibleDescription(readerText("Your misses still allowed"));
-    ui.WordNumPanel->setAccessibleDescription(readerText("Word number"));
-    ui.ConMemo->setAccessibleName(readerText("Connection status"));
-    ui.OppPanel->setAccessibleDescription(readerText("Your opponent's name"));
-    ui.MissedWebLabel->setAccessibleDescription(readerText("Your opponent's used letters"));
-    ui.WebGuesses->setAccessibleDescription(readerText("Your opponent's misses still allowed"));
-    ui.MyMemo->setAccessibleName(readerText("Chat"));
-    ui.MyMess->setAccessibleName(readerText("Chat message"));
-    ui.MyMess->setAccessibleDescription(
-        readerText("Return sends it; Escape goes back to the board"));
-    ui.WaitStatus->setAccessibleDescription(readerText("What the game waits for"));
+    ui.MainPanel->setAccessibleName(readerText(QT_TRANSLATE_NOOP("Accessibility", "Board")));
+    ui.SpokenWord->setAccessibleDescription(
+        readerText(QT_TRANSLATE_NOOP("Accessibility", "The word in play")));
+    ui.PlayerPanel->setAccessibleDescription(
+        readerText(QT_TRANSLATE_NOOP("Accessibility", "Your name")));
+    ui.HintLabel->setAccessibleDescription(readerText(QT_TRANSLATE_NOOP("Accessibility", "Hint")));
+    ui.NoHang->setAccessibleName(readerText(QT_TRANSLATE_NOOP("Accessibility", "Gallows")));
+    ui.NoHang->setAccessibleDescription(readerText(
+        QT_TRANSLATE_NOOP("Accessibility", "Shows one more part of the figure for each miss")));
+    ui.Guesses->setAccessibleDescription(
+        readerText(QT_TRANSLATE_NOOP("Accessibility", "Your misses still allowed")));
+    ui.WordNumPanel->setAccessibleDescription(
+        readerText(QT_TRANSLATE_NOOP("Accessibility", "Word number")));
+    ui.ConMemo->setAccessibleName(
+        readerText(QT_TRANSLATE_NOOP("Accessibility", "Connection status")));
+    ui.OppPanel->setAccessibleDescription(
+        readerText(QT_TRANSLATE_NOOP("Accessibility", "Your opponent's name")));
+    ui.MissedWebLabel->setAccessibleDescription(
+        readerText(QT_TRANSLATE_NOOP("Accessibility", "Your opponent's used letters")));
+    ui.WebGuesses->setAccessibleDescription(
+        readerText(QT_TRANSLATE_NOOP("Accessibility", "Your opponent's misses still allowed")));
+    ui.MyMemo->setAccessibleName(readerText(QT_TRANSLATE_NOOP("Accessibility", "Chat")));
+    ui.MyMess->setAccessibleName(readerText(QT_TRANSLATE_NOOP("Accessibility", "Chat message")));
+    ui.MyMess->setAccessibleDescription(readerText(
+        QT_TRANSLATE_NOOP("Accessibility", "Return sends it; Escape goes back to the board")));
+    ui.WaitStatus->setAccessibleDescription(
+        readerText(QT_TRANSLATE_NOOP("Accessibility", "What the game waits for")));
     for (int i = 1; i <= Round::kTiles; ++i) {
         ui.AlphabetTiles[i]->setAccessibleName(letterName(Round::letterOfTile(i)));
     }
-    ui.SpokenWord->setAccessibleName(readerText("No word in play"));
+    ui.SpokenWord->setAccessibleName(
+        readerText(QT_TRANSLATE_NOOP("Accessibility", "No word in play")));
 }
 
 QString spokenPattern(const QString& pattern) {
@@ -92,9 +103,10 @@ QString spokenPattern(const QString& pattern) {
     for (const QChar c : pattern) {
         const bool blank = c == QLatin1Char('_');
         missing += blank ? 1 : 0;
-        letters << (blank ? readerText("blank") : letterName(c));
+        letters << (blank ? readerText(QT_TRANSLATE_NOOP("Accessibility", "blank"))
+                          : letterName(c));
     }
-    return readerText("%1: %2 letters, %3 to find")
+    return readerText(QT_TRANSLATE_NOOP("Accessibility", "%1: %2 letters, %3 to find"))
         .arg(letters.join(QStringLiteral(", ")))
         .arg(pattern.size())
         .arg(missing);
@@ -106,11 +118,12 @@ QString spokenWord(const Round& round) {
         pattern +=
             round.isRevealed(p) ? text::asciiUpper(round.word().at(p - 1)) : QLatin1Char('_');
     }
-    return pattern.isEmpty() ? readerText("No word in play") : spokenPattern(pattern);
+    return pattern.isEmpty() ? readerText(QT_TRANSLATE_NOOP("Accessibility", "No word in play"))
+                             : spokenPattern(pattern);
 }
 
 void nameScores(const MainWinControls& ui) {
-    const QString score = readerText("%1's score: %2");
+    const QString score = readerText(QT_TRANSLATE_NOOP("Accessibility", "%1's score: %2"));
     setNameIfNew(ui.Play1ScorePan, score.arg(ui.Play1ScoreLab->text(), ui.Play1ScorePan->text()));
     setNameIfNew(ui.Play2ScorePan, score.arg(ui.Play2ScoreLab->text(), ui.Play2ScorePan->text()));
 }
@@ -123,26 +136,31 @@ void describe(const MainWinControls& ui, const Round& round) {
     for (int i = 1; i <= Round::kTiles; ++i) {
         const QChar c = Round::letterOfTile(i);
         const bool tried = round.usedLetters().contains(c);
-        const QString state = !tried               ? readerText("not yet guessed")
-                              : missed.contains(c) ? readerText("not in the word")
-                                                   : readerText("in the word");
+        const QString state =
+            !tried               ? readerText(QT_TRANSLATE_NOOP("Accessibility", "not yet guessed"))
+            : missed.contains(c) ? readerText(QT_TRANSLATE_NOOP("Accessibility", "not in the word"))
+                                 : readerText(QT_TRANSLATE_NOOP("Accessibility", "in the word"));
         setDescriptionIfNew(ui.AlphabetTiles[i], state);
         if (tried) {
             used << QStringLiteral("%1 %2").arg(letterName(c), state);
         }
     }
     setNameIfNew(ui.UsedLettersLabel,
-                 readerText("Used letters: %1")
-                     .arg(used.isEmpty() ? readerText("none") : used.join(QStringLiteral(", "))));
+                 readerText(QT_TRANSLATE_NOOP("Accessibility", "Used letters: %1"))
+                     .arg(used.isEmpty() ? readerText(QT_TRANSLATE_NOOP("Accessibility", "none"))
+                                         : used.join(QStringLiteral(", "))));
     for (int p = 1; p <= round.length() && p <= wordlist::kMaxWord; ++p) {
-        setNameIfNew(ui.WordTiles[p], readerText("Letter %1 of %2: %3")
-                                          .arg(p)
-                                          .arg(round.length())
-                                          .arg(round.isRevealed(p) ? letterName(word.at(p - 1))
-                                                                   : readerText("blank")));
+        setNameIfNew(ui.WordTiles[p],
+                     readerText(QT_TRANSLATE_NOOP("Accessibility", "Letter %1 of %2: %3"))
+                         .arg(p)
+                         .arg(round.length())
+                         .arg(round.isRevealed(p)
+                                  ? letterName(word.at(p - 1))
+                                  : readerText(QT_TRANSLATE_NOOP("Accessibility", "blank"))));
     }
-    setDescriptionIfNew(
-        ui.NoHang, readerText("%1 of %2 misses").arg(round.misses()).arg(round.guessesAllowed()));
+    setDescriptionIfNew(ui.NoHang, readerText(QT_TRANSLATE_NOOP("Accessibility", "%1 of %2 misses"))
+                                       .arg(round.misses())
+                                       .arg(round.guessesAllowed()));
     setNameIfNew(ui.SpokenWord, spokenWord(round));
 }
 
@@ -155,16 +173,21 @@ void announce(const MainWinControls& ui, const QString& news) {
 
 QString endNews(const Round& round) {
     const QString word = text::asciiUpper(round.word());
-    return round.isLost()       ? readerText("Word lost: %1.").arg(word)
-           : round.isComplete() ? readerText("Word solved: %1.").arg(word)
-                                : QString();
+    return round.isLost()
+               ? readerText(QT_TRANSLATE_NOOP("Accessibility", "Word lost: %1.")).arg(word)
+           : round.isComplete()
+               ? readerText(QT_TRANSLATE_NOOP("Accessibility", "Word solved: %1.")).arg(word)
+               : QString();
 }
 
 QString guessNews(const Round& round, QChar letter, bool hit) {
-    const QString news = hit ? readerText("%1 is in the word.").arg(letterName(letter))
-                             : readerText("%1 is not in the word, %2 guesses left.")
-                                   .arg(letterName(letter))
-                                   .arg(round.guessesLeft());
+    const QString news =
+        hit ? readerText(QT_TRANSLATE_NOOP("Accessibility", "%1 is in the word."))
+                  .arg(letterName(letter))
+            : readerText(
+                  QT_TRANSLATE_NOOP("Accessibility", "%1 is not in the word, %2 guesses left."))
+                  .arg(letterName(letter))
+                  .arg(round.guessesLeft());
     const QString end = endNews(round);
     return end.isEmpty() ? news : news + QLatin1Char(' ') + end;
 }

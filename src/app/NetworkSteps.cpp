@@ -39,8 +39,10 @@ NetworkSteps::NetworkSteps(QWidget& window, Settings& settings, AppContext& cont
                          gate.run([=] { reachAnswered(reachable, relayPort); });
                      });
     QObject::connect(relay_.get(), &RelayClient::held, &window_, [this](const QString& listed) {
-        logLine_(QStringLiteral(">>Waiting through the server's relay: callers reach you at ") +
-                 listed);
+        logLine_(
+            QCoreApplication::translate(
+                "NetworkSteps", ">>Waiting through the server's relay: callers reach you at %1")
+                .arg(listed));
     });
     // Taken at once: what follows the join is the other game's, and the gate holds it back.
     QObject::connect(relay_.get(), &RelayClient::joined, &window_, [this] {
@@ -163,22 +165,28 @@ void NetworkSteps::reachAnswered(bool reachable, quint16 relayPort) {
     const QString address = match_.registeredAddress();
     if (reachable) {
         logLine_(peer_.portMapper().isMapped()
-                     ? QStringLiteral(">>Callers can reach you at %1 through your router's port "
-                                      "mapping.")
+                     ? QCoreApplication::translate("NetworkSteps",
+                                                   ">>Callers can reach you at %1 through your "
+                                                   "router's port mapping.")
                            .arg(address)
-                     : QStringLiteral(">>Callers can reach you directly at %1.").arg(address));
+                     : QCoreApplication::translate("NetworkSteps",
+                                                   ">>Callers can reach you directly at %1.")
+                           .arg(address));
         return;
     }
     if (relayPort == 0) {
-        logLine_(QStringLiteral(">>Callers cannot reach you at %1, and the server has no relay: "
-                                "turn on Options, Open Port On Router, forward port %2 to this "
-                                "computer, or use a server with a relay.")
-                     .arg(address)
-                     .arg(peer_.listeningPort(ctx_.peerPort)));
+        logLine_(QCoreApplication::translate(
+                     "NetworkSteps",
+                     ">>Callers cannot reach you at %1, and the server has no relay: "
+                     "turn on Options, Open Port On Router, forward port %2 to this "
+                     "computer, or use a server with a relay.")
+                     .arg(address, QString::number(peer_.listeningPort(ctx_.peerPort))));
         return;
     }
-    logLine_(QStringLiteral(">>Callers cannot reach you at %1: you wait through the server's "
-                            "relay instead.")
+    logLine_(QCoreApplication::translate(
+                 "NetworkSteps",
+                 ">>Callers cannot reach you at %1: you wait through the server's "
+                 "relay instead.")
                  .arg(address));
     // The relay renews the registration while it holds this player.
     match_.holdRenewals(true);
@@ -188,7 +196,8 @@ void NetworkSteps::reachAnswered(bool reachable, quint16 relayPort) {
 void NetworkSteps::callThroughRelay(const QString& address) {
     const auto relayed = peeraddress::parseRelay(address);
     peer_.setPeerAddress(address);
-    logLine_(QStringLiteral(">>Attempting To Connect through the server's relay"));
+    logLine_(QCoreApplication::translate("NetworkSteps",
+                                         ">>Attempting To Connect through the server's relay"));
     relay_->call(relayed->relay.host, relayed->relay.port, relayed->token);
 }
 

@@ -34,7 +34,7 @@ QString statisticsPath(const AppContext& ctx) {
 SoloRecords::SoloRecords(TMainWin& window, GameController& game)
     : QObject(&window), window_(window), game_(game), store_(statisticsPath(window.context())) {
     store_.reportProblem = [this](const QString& text) {
-        window_.context().prompts->message(&window_, QStringLiteral("Notice"), text);
+        window_.context().prompts->message(&window_, tr("Notice"), text);
     };
     store_.load();
     wordTime_.start();
@@ -96,18 +96,21 @@ void SoloRecords::checkListFits() {
         words.fittingCount() > 0) {
         return;
     }
+    // Only the first letter lowered: German nouns keep their capitals.
+    QString lengthName = difficulty::title(words.difficulty());
+    lengthName[0] = lengthName.at(0).toLower();
     window_.context().prompts->message(
-        &window_, QStringLiteral("Notice"),
-        QStringLiteral("The list \"%1\" has no words of the chosen length (%2). Its words of "
-                       "every length will be played.")
-            .arg(words.title(), difficulty::title(words.difficulty()).toLower()));
+        &window_, tr("Notice"),
+        tr("The list \"%1\" has no words of the chosen length (%2). Its words of "
+           "every length will be played.")
+            .arg(words.title(), lengthName));
 }
 
 QString SoloRecords::runSummary() const {
     if (runWords_ == 0) {
         return {};
     }
-    return QStringLiteral("This game: %1 of %2 words solved, score %3.")
+    return tr("This game: %1 of %2 words solved, score %3.")
         .arg(runSolved_)
         .arg(runWords_)
         .arg(game_.scores().player1());
@@ -151,15 +154,15 @@ void SoloRecords::playDailyWord() {
 
 void SoloRecords::playDailyWord(const QDate& date) {
     Prompts& prompts = *window_.context().prompts;
-    const QString caption = QStringLiteral("Word of the Day");
+    const QString caption = tr("Word of the Day");
     if (game_.withOpponent() || daily_.isValid()) {
-        prompts.message(&window_, caption, QStringLiteral("Finish the game in progress first."));
+        prompts.message(&window_, caption, tr("Finish the game in progress first."));
         return;
     }
     if (store_.statistics().dailyTried(date)) {
         prompts.message(&window_, caption,
-                        QStringLiteral("You have had your try at the word of the day for %1. "
-                                       "The next one comes tomorrow.")
+                        tr("You have had your try at the word of the day for %1. "
+                           "The next one comes tomorrow.")
                             .arg(date.toString(Qt::ISODate)));
         return;
     }
@@ -168,9 +171,9 @@ void SoloRecords::playDailyWord(const QDate& date) {
     WordSource daily;
     const WordSource::LoadOutcome outcome = daily.load(path, nullptr);
     if (outcome.fellBack) {
-        prompts.message(&window_, QStringLiteral("Error"),
-                        QStringLiteral("The list of the words of the day, %1, could not be "
-                                       "read.")
+        prompts.message(&window_, tr("Error"),
+                        tr("The list of the words of the day, %1, could not be "
+                           "read.")
                             .arg(QDir::toNativeSeparators(path)));
         return;
     }
@@ -231,5 +234,5 @@ void SoloRecords::endDailyWord(const WordResult& result) {
         window_.options().LoadGame(
             QDir(window_.settings().ProgramDir).filePath(QStringLiteral("ROPEWIT.TXT")));
     }
-    showStatistics(line + QStringLiteral("\n(Copied, ready to share.)"));
+    showStatistics(line + QLatin1Char('\n') + tr("(Copied, ready to share.)"));
 }

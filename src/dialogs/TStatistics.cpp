@@ -18,7 +18,7 @@ enum Kind { Overall, List, Length, Daily };
 TStatistics::TStatistics(const Statistics& stats, const QString& summary, Prompts& prompts,
                          std::function<void()> reset, QWidget* parent)
     : QDialog(parent), stats_(stats), prompts_(prompts), reset_(std::move(reset)) {
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     auto* layout = new QVBoxLayout(this);
     Summary = new QLabel(summary, this);
     Summary->setTextFormat(Qt::PlainText);
@@ -26,27 +26,26 @@ TStatistics::TStatistics(const Statistics& stats, const QString& summary, Prompt
     Summary->setVisible(!summary.isEmpty());
     layout->addWidget(Summary);
     Shown = new QComboBox(this);
-    Shown->addItem(QStringLiteral("All solo words"), QStringList{QString::number(Overall), {}});
+    Shown->addItem(tr("All solo words"), QStringList{QString::number(Overall), {}});
     for (auto it = stats_.lists().begin(); it != stats_.lists().end(); ++it) {
-        Shown->addItem(QStringLiteral("List: ") + it.key(),
-                       QStringList{QString::number(List), it.key()});
+        Shown->addItem(tr("List: %1").arg(it.key()), QStringList{QString::number(List), it.key()});
     }
     for (auto it = stats_.difficulties().begin(); it != stats_.difficulties().end(); ++it) {
         Difficulty d = Difficulty::Any;
         difficulty::fromKey(it.key(), &d);
         Shown->addItem(difficulty::title(d), QStringList{QString::number(Length), it.key()});
     }
-    Shown->addItem(QStringLiteral("Word of the day"), QStringList{QString::number(Daily), {}});
+    Shown->addItem(tr("Word of the day"), QStringList{QString::number(Daily), {}});
     layout->addWidget(Shown);
     Figures = new QLabel(this);
     Figures->setTextFormat(Qt::PlainText);
     layout->addWidget(Figures);
-    layout->addWidget(new QLabel(QStringLiteral("Solved words by their misses:"), this));
+    layout->addWidget(new QLabel(tr("Solved words by their misses:"), this));
     Chart = new MissChart(this);
     layout->addWidget(Chart);
     auto* buttons = new QHBoxLayout;
-    Reset = new QPushButton(QStringLiteral("&Reset..."), this);
-    Close = new QPushButton(QStringLiteral("&Close"), this);
+    Reset = new QPushButton(tr("&Reset..."), this);
+    Close = new QPushButton(tr("&Close"), this);
     Close->setDefault(true);
     buttons->addWidget(Reset);
     buttons->addStretch();
@@ -59,11 +58,10 @@ TStatistics::TStatistics(const Statistics& stats, const QString& summary, Prompt
 }
 
 QString TStatistics::figuresText(const Tally& t, bool daily) {
-    const QString word = daily ? QStringLiteral("days") : QStringLiteral("words");
-    return QStringLiteral(
-               "Played: %1\nSolved: %2\nLost: %3\nWon: %4%\n"
-               "Current streak: %5 %6\nBest streak: %7 %6\n"
-               "Average misses per solved word: %8\n")
+    const QString word = daily ? tr("days") : tr("words");
+    return tr("Played: %1\nSolved: %2\nLost: %3\nWon: %4%\n"
+              "Current streak: %5 %6\nBest streak: %7 %6\n"
+              "Average misses per solved word: %8\n")
                .arg(t.played)
                .arg(t.solved)
                .arg(t.lost())
@@ -73,7 +71,7 @@ QString TStatistics::figuresText(const Tally& t, bool daily) {
                .arg(t.bestStreak)
                .arg(t.averageMisses(), 0, 'f', 1) +
            (daily ? QString()
-                  : QStringLiteral("Best solo score: %1\nTime played: %2 h %3 min")
+                  : tr("Best solo score: %1\nTime played: %2 h %3 min")
                         .arg(t.bestScore)
                         .arg(t.seconds / 3600)
                         .arg(t.seconds / 60 % 60, 2, 10, QLatin1Char('0')));
@@ -91,14 +89,14 @@ void TStatistics::show(int row) {
 }
 
 void TStatistics::resetClick() {
-    if (!prompts_.question(this, QStringLiteral("Reset Statistics"),
-                           QStringLiteral("Forget every result played so far, the word of the "
-                                          "day's too? This cannot be undone."))) {
+    if (!prompts_.question(this, tr("Reset Statistics"),
+                           tr("Forget every result played so far, the word of the "
+                              "day's too? This cannot be undone."))) {
         return;
     }
     reset_();
     stats_ = Statistics();
     Shown->clear();
-    Shown->addItem(QStringLiteral("All solo words"), QStringList{QString::number(Overall), {}});
+    Shown->addItem(tr("All solo words"), QStringList{QString::number(Overall), {}});
     show(0);
 }

@@ -24,6 +24,7 @@ QDate localDate(const QDateTime& instant, const QTimeZone& zone) {
     return instant.toTimeZone(zone).date();
 }
 
+// Never translated: players of every language paste it side by side to compare.
 QString shareLine(const QDate& date, bool solved, int misses, int guessesAllowed) {
     const QString day = date.toString(Qt::ISODate);
     if (!solved) {

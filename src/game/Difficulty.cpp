@@ -1,5 +1,7 @@
 #include "game/Difficulty.h"
 
+#include <QCoreApplication>
+
 namespace difficulty {
 
 QString key(Difficulty d) {
@@ -19,15 +21,15 @@ QString key(Difficulty d) {
 QString title(Difficulty d) {
     switch (d) {
         case Difficulty::Short:
-            return QStringLiteral("Short words (3-5 letters)");
+            return QCoreApplication::translate("Difficulty", "Short words (3-5 letters)");
         case Difficulty::Medium:
-            return QStringLiteral("Medium words (6-8 letters)");
+            return QCoreApplication::translate("Difficulty", "Medium words (6-8 letters)");
         case Difficulty::Long:
-            return QStringLiteral("Long words (9 letters or more)");
+            return QCoreApplication::translate("Difficulty", "Long words (9 letters or more)");
         case Difficulty::Any:
             break;
     }
-    return QStringLiteral("Words of any length");
+    return QCoreApplication::translate("Difficulty", "Words of any length");
 }
 
 bool fromKey(const QString& name, Difficulty* d) {

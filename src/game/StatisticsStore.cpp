@@ -1,5 +1,6 @@
 #include "game/StatisticsStore.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -45,14 +46,17 @@ void StatisticsStore::setAside(const QString& why) {
     QFile::remove(aside);
     if (!QFile::rename(path_, aside)) {
         blocked_ = true;
-        tell(&toldFile_, QStringLiteral("The statistics file %1 %2. It could not be moved aside "
-                                        "either, so this game's results will not be saved.")
-                             .arg(QDir::toNativeSeparators(path_), why));
+        tell(&toldFile_,
+             QCoreApplication::translate("StatisticsStore",
+                                         "The statistics file %1 %2. It could not be moved aside "
+                                         "either, so this game's results will not be saved.")
+                 .arg(QDir::toNativeSeparators(path_), why));
         return;
     }
     tell(&toldFile_,
-         QStringLiteral("The statistics file %1 %2. It was kept as %3, and the "
-                        "statistics start again from nothing.")
+         QCoreApplication::translate("StatisticsStore",
+                                     "The statistics file %1 %2. It was kept as %3, and the "
+                                     "statistics start again from nothing.")
              .arg(QDir::toNativeSeparators(path_), why, QDir::toNativeSeparators(aside)));
 }
 
@@ -62,12 +66,14 @@ StatisticsStore::FileState StatisticsStore::read(Statistics* into) {
         return FileState::Missing;
     }
     if (info.size() > kMaxFileSize) {
-        setAside(QStringLiteral("is far too large to hold statistics"));
+        setAside(
+            QCoreApplication::translate("StatisticsStore", "is far too large to hold statistics"));
         return FileState::Unusable;
     }
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
-        setAside(QStringLiteral("could not be read (%1)").arg(file.errorString()));
+        setAside(QCoreApplication::translate("StatisticsStore", "could not be read (%1)")
+                     .arg(file.errorString()));
         return FileState::Unusable;
     }
     // Read at most one byte past the limit: the file may have grown since it was measured.
@@ -75,20 +81,23 @@ StatisticsStore::FileState StatisticsStore::read(Statistics* into) {
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (bytes.size() > kMaxFileSize || error.error != QJsonParseError::NoError || !doc.isObject()) {
-        setAside(QStringLiteral("is damaged"));
+        setAside(QCoreApplication::translate("StatisticsStore", "is damaged"));
         return FileState::Unusable;
     }
     switch (into->fromJson(doc.object())) {
         case Statistics::Read::Newer:
-            setAside(QStringLiteral("was written by a newer version of Ropewit"));
+            setAside(QCoreApplication::translate("StatisticsStore",
+                                                 "was written by a newer version of Ropewit"));
             return FileState::Unusable;
         case Statistics::Read::Damaged:
-            setAside(QStringLiteral("is damaged"));
+            setAside(QCoreApplication::translate("StatisticsStore", "is damaged"));
             return FileState::Unusable;
         case Statistics::Read::Repaired:
-            tell(&toldFile_, QStringLiteral("Some figures in the statistics file %1 were "
-                                            "impossible and have been corrected.")
-                                 .arg(QDir::toNativeSeparators(path_)));
+            tell(&toldFile_,
+                 QCoreApplication::translate("StatisticsStore",
+                                             "Some figures in the statistics file %1 were "
+                                             "impossible and have been corrected.")
+                     .arg(QDir::toNativeSeparators(path_)));
             break;
         case Statistics::Read::Ok:
             break;
@@ -102,12 +111,15 @@ bool StatisticsStore::write(const Statistics& stats) {
         file.open() && file.write(QJsonDocument(stats.toJson()).toJson(QJsonDocument::Indented)) &&
         file.commit();
     if (!written) {
-        tell(&toldSave_, file.outOfSpace()
-                             ? QStringLiteral("The statistics could not be saved: the disk is "
-                                              "full. The file keeps what it held before.")
-                             : QStringLiteral("The statistics could not be saved to %1 (%2). The "
-                                              "file keeps what it held before.")
-                                   .arg(QDir::toNativeSeparators(path_), file.errorString()));
+        tell(&toldSave_,
+             file.outOfSpace()
+                 ? QCoreApplication::translate("StatisticsStore",
+                                               "The statistics could not be saved: the disk is "
+                                               "full. The file keeps what it held before.")
+                 : QCoreApplication::translate("StatisticsStore",
+                                               "The statistics could not be saved to %1 (%2). The "
+                                               "file keeps what it held before.")
+                       .arg(QDir::toNativeSeparators(path_), file.errorString()));
     }
     return written;
 }
@@ -122,8 +134,10 @@ bool StatisticsStore::save() {
     QLockFile lock(path_ + QStringLiteral(".lock"));
     lock.setStaleLockTime(10000);
     if (!lock.tryLock(3000)) {
-        tell(&toldSave_, QStringLiteral("The statistics could not be saved: another copy of "
-                                        "Ropewit keeps the file busy. They will be saved later."));
+        tell(&toldSave_,
+             QCoreApplication::translate("StatisticsStore",
+                                         "The statistics could not be saved: another copy of "
+                                         "Ropewit keeps the file busy. They will be saved later."));
         return false;
     }
     Statistics merged;

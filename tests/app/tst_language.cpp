@@ -2,6 +2,7 @@
 #include "TestWindow.h"
 #include "Testing.h"
 #include "Translated.h"
+#include "game/DailyWord.h"
 
 #include <QMenuBar>
 
@@ -31,6 +32,30 @@ private Q_SLOTS:
         const Translated german("de");
         QVERIFY(german.loaded);
         QCOMPARE(savedAfterAClick(), english);
+    }
+
+    // Texts of the features that came after the first translations, one of each kind.
+    void theLaterFeaturesAreTranslated_data() {
+        QTest::addColumn<QStringList>("text");
+        QTest::newRow("statistics") << QStringList{"TStatistics", "All solo words"};
+        QTest::newRow("word length") << QStringList{"Difficulty", "Words of any length"};
+        QTest::newRow("statistics file") << QStringList{"StatisticsStore", "is damaged"};
+        QTest::newRow("screen reader") << QStringList{"Accessibility", "blank"};
+        QTest::newRow("reachability")
+            << QStringList{"NetworkSteps", ">>Callers can reach you directly at %1."};
+    }
+    void theLaterFeaturesAreTranslated() {
+        QFETCH(QStringList, text);
+        const Translated german("de");
+        QVERIFY(german.loaded);
+        QVERIFY(QCoreApplication::translate(qPrintable(text[0]), qPrintable(text[1])) != text[1]);
+    }
+
+    void theSharedDailyLineStaysEnglish() {
+        const Translated german("de");
+        QVERIFY(german.loaded);
+        QCOMPARE(dailyword::shareLine(QDate(2026, 1, 2), true, 1, 6),
+                 QStringLiteral("Ropewit word of the day 2026-01-02: solved with 1 miss of 6"));
     }
 
     void aMissingFileLeavesEnglishAndSaysSo() {

@@ -1,10 +1,189 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>The word in play</source>
+        <translation>Das Wort im Spiel</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Gallows</source>
+        <translation>Galgen</translation>
+    </message>
+    <message>
+        <source>Shows one more part of the figure for each miss</source>
+        <translation>Zeigt bei jedem Fehler einen weiteren Teil der Figur</translation>
+    </message>
+    <message>
+        <source>Your misses still allowed</source>
+        <translation>Deine noch erlaubten Fehler</translation>
+    </message>
+    <message>
+        <source>Word number</source>
+        <translation>Wortnummer</translation>
+    </message>
+    <message>
+        <source>Connection status</source>
+        <translation>Verbindungsstatus</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s name</source>
+        <translation>Name deines Gegners</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s used letters</source>
+        <translation>Benutzte Buchstaben deines Gegners</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s misses still allowed</source>
+        <translation>Noch erlaubte Fehler deines Gegners</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Chat message</source>
+        <translation>Chatnachricht</translation>
+    </message>
+    <message>
+        <source>Return sends it; Escape goes back to the board</source>
+        <translation>Eingabe sendet sie; Escape führt zurück zum Spielfeld</translation>
+    </message>
+    <message>
+        <source>What the game waits for</source>
+        <translation>Worauf das Spiel wartet</translation>
+    </message>
+    <message>
+        <source>No word in play</source>
+        <translation>Kein Wort im Spiel</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1: %2 letters, %3 to find</source>
+        <translation>%1: %2 Buchstaben, %3 zu finden</translation>
+    </message>
+    <message>
+        <source>%1&apos;s score: %2</source>
+        <translation>Punkte von %1: %2</translation>
+    </message>
+    <message>
+        <source>not yet guessed</source>
+        <translation>noch nicht geraten</translation>
+    </message>
+    <message>
+        <source>not in the word</source>
+        <translation>nicht im Wort</translation>
+    </message>
+    <message>
+        <source>in the word</source>
+        <translation>im Wort</translation>
+    </message>
+    <message>
+        <source>Used letters: %1</source>
+        <translation>Benutzte Buchstaben: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Letter %1 of %2: %3</source>
+        <translation>Buchstabe %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 misses</source>
+        <translation>%1 von %2 Fehlern</translation>
+    </message>
+    <message>
+        <source>Word lost: %1.</source>
+        <translation>Wort verloren: %1.</translation>
+    </message>
+    <message>
+        <source>Word solved: %1.</source>
+        <translation>Wort gelöst: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in the word.</source>
+        <translation>%1 ist im Wort.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the word, %2 guesses left.</source>
+        <translation>%1 ist nicht im Wort, noch %2 Versuche.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Menüleiste</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s word: %1</source>
+        <translation>Wort deines Gegners: %1</translation>
+    </message>
+    <message>
+        <source>Letters the players&apos; names start with</source>
+        <translation>Anfangsbuchstaben der Spielernamen</translation>
+    </message>
+    <message>
+        <source>Letter tile preview: %1</source>
+        <translation>Vorschau der Buchstabenkachel: %1</translation>
+    </message>
+    <message>
+        <source>Word tile preview: %1</source>
+        <translation>Vorschau der Wortkachel: %1</translation>
+    </message>
+    <message>
+        <source>Matchmaking server</source>
+        <translation>Vermittlungsserver</translation>
+    </message>
+    <message>
+        <source>Players waiting</source>
+        <translation>Wartende Spieler</translation>
+    </message>
+</context>
 <context>
     <name>BoardView</name>
     <message>
         <source>%1 Guesses Left</source>
         <translation>Noch %1 Versuche</translation>
+    </message>
+</context>
+<context>
+    <name>Difficulty</name>
+    <message>
+        <source>Short words (3-5 letters)</source>
+        <translation>Kurze Wörter (3-5 Buchstaben)</translation>
+    </message>
+    <message>
+        <source>Medium words (6-8 letters)</source>
+        <translation>Mittellange Wörter (6-8 Buchstaben)</translation>
+    </message>
+    <message>
+        <source>Long words (9 letters or more)</source>
+        <translation>Lange Wörter (9 Buchstaben oder mehr)</translation>
+    </message>
+    <message>
+        <source>Words of any length</source>
+        <translation>Wörter jeder Länge</translation>
     </message>
 </context>
 <context>
@@ -44,6 +223,30 @@ Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegne
         <source>IP Address</source>
         <translation>IP-Adresse</translation>
     </message>
+    <message>
+        <source>&gt;&gt;Waiting through the server&apos;s relay: callers reach you at %1</source>
+        <translation>&gt;&gt;Warten über das Relais des Servers: Anrufer erreichen dich unter %1</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Callers can reach you at %1 through your router&apos;s port mapping.</source>
+        <translation>&gt;&gt;Anrufer erreichen dich unter %1 über die Portweiterleitung deines Routers.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Callers can reach you directly at %1.</source>
+        <translation>&gt;&gt;Anrufer erreichen dich direkt unter %1.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Callers cannot reach you at %1, and the server has no relay: turn on Options, Open Port On Router, forward port %2 to this computer, or use a server with a relay.</source>
+        <translation>&gt;&gt;Anrufer erreichen dich unter %1 nicht, und der Server hat kein Relais: schalte Optionen, Port am Router öffnen ein, leite Port %2 an diesen Computer weiter oder nimm einen Server mit Relais.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Callers cannot reach you at %1: you wait through the server&apos;s relay instead.</source>
+        <translation>&gt;&gt;Anrufer erreichen dich unter %1 nicht: du wartest stattdessen über das Relais des Servers.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Attempting To Connect through the server&apos;s relay</source>
+        <translation>&gt;&gt;Verbindungsversuch über das Relais des Servers</translation>
+    </message>
 </context>
 <context>
     <name>OpponentPanel</name>
@@ -76,10 +279,92 @@ Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegne
     </message>
 </context>
 <context>
+    <name>SoloRecords</name>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>The list &quot;%1&quot; has no words of the chosen length (%2). Its words of every length will be played.</source>
+        <translation>Die Liste „%1“ hat keine Wörter der gewählten Länge (%2). Es werden ihre Wörter jeder Länge gespielt.</translation>
+    </message>
+    <message>
+        <source>This game: %1 of %2 words solved, score %3.</source>
+        <translation>Dieses Spiel: %1 von %2 Wörtern gelöst, %3 Punkte.</translation>
+    </message>
+    <message>
+        <source>Word of the Day</source>
+        <translation>Wort des Tages</translation>
+    </message>
+    <message>
+        <source>Finish the game in progress first.</source>
+        <translation>Beende zuerst das laufende Spiel.</translation>
+    </message>
+    <message>
+        <source>You have had your try at the word of the day for %1. The next one comes tomorrow.</source>
+        <translation>Du hast das Wort des Tages für %1 schon versucht. Das nächste kommt morgen.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The list of the words of the day, %1, could not be read.</source>
+        <translation>Die Liste der Wörter des Tages, %1, konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>(Copied, ready to share.)</source>
+        <translation>(Kopiert, bereit zum Teilen.)</translation>
+    </message>
+</context>
+<context>
     <name>StartUpSettings</name>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsStore</name>
+    <message>
+        <source>The statistics file %1 %2. It could not be moved aside either, so this game&apos;s results will not be saved.</source>
+        <translation>Die Statistikdatei %1 %2. Sie konnte auch nicht beiseitegelegt werden, daher werden die Ergebnisse dieses Spiels nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The statistics file %1 %2. It was kept as %3, and the statistics start again from nothing.</source>
+        <translation>Die Statistikdatei %1 %2. Sie wurde als %3 aufbewahrt, und die Statistik beginnt von vorn.</translation>
+    </message>
+    <message>
+        <source>is far too large to hold statistics</source>
+        <translation>ist viel zu groß für eine Statistik</translation>
+    </message>
+    <message>
+        <source>could not be read (%1)</source>
+        <translation>konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>ist beschädigt</translation>
+    </message>
+    <message>
+        <source>was written by a newer version of Ropewit</source>
+        <translation>wurde von einer neueren Version von Ropewit geschrieben</translation>
+    </message>
+    <message>
+        <source>Some figures in the statistics file %1 were impossible and have been corrected.</source>
+        <translation>Einige Werte in der Statistikdatei %1 waren unmöglich und wurden berichtigt.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be saved: the disk is full. The file keeps what it held before.</source>
+        <translation>Die Statistik konnte nicht gespeichert werden: der Datenträger ist voll. Die Datei behält ihren bisherigen Inhalt.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be saved to %1 (%2). The file keeps what it held before.</source>
+        <translation>Die Statistik konnte nicht in %1 gespeichert werden (%2). Die Datei behält ihren bisherigen Inhalt.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be saved: another copy of Ropewit keeps the file busy. They will be saved later.</source>
+        <translation>Die Statistik konnte nicht gespeichert werden: eine andere Ropewit-Instanz belegt die Datei. Sie wird später gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -105,7 +390,7 @@ Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegne
         <translation>Was möchten Sie tun?</translation>
     </message>
     <message>
-        <source>&amp;Enter your opponent's IP Address</source>
+        <source>&amp;Enter your opponent&apos;s IP Address</source>
         <translation>IP-Adresse des Gegners &amp;eingeben</translation>
     </message>
     <message>
@@ -121,7 +406,7 @@ Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegne
         <translation>Am Server &amp;registrieren und auf einen Spieler warten</translation>
     </message>
     <message>
-        <source>Enter your opponent's IP Address</source>
+        <source>Enter your opponent&apos;s IP Address</source>
         <translation>IP-Adresse des Gegners eingeben</translation>
     </message>
     <message>
@@ -362,7 +647,7 @@ Trotzdem hinzufügen?</translation>
         <translation>Optionen für zwei Spieler</translation>
     </message>
     <message>
-        <source>&amp;Choose Opponent's Word</source>
+        <source>&amp;Choose Opponent&apos;s Word</source>
         <translation>Wort des Gegners &amp;wählen</translation>
     </message>
     <message>
@@ -382,7 +667,7 @@ Trotzdem hinzufügen?</translation>
         <translation>Gleiche Wort&amp;länge sicherstellen</translation>
     </message>
     <message>
-        <source>"&amp;Server" Player Chooses Word List</source>
+        <source>&quot;&amp;Server&quot; Player Chooses Word List</source>
         <translation>„&amp;Server“-Spieler wählt die Wortliste</translation>
     </message>
     <message>
@@ -545,7 +830,7 @@ Trotzdem hinzufügen?</translation>
         <translation>Bereit zum Start</translation>
     </message>
     <message>
-        <source>Sorry, you've been hung.  Click for next word.</source>
+        <source>Sorry, you&apos;ve been hung.  Click for next word.</source>
         <translation>Schade, Sie wurden gehängt.  Klicken für das nächste Wort.</translation>
     </message>
     <message>
@@ -594,11 +879,11 @@ Möchten Sie ein neues Spiel beginnen?</translation>
     </message>
     <message>
         <source>S&amp;kip Word</source>
-        <translation>Wort über&amp;springen</translation>
+        <translation>Wort ü&amp;berspringen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -622,7 +907,7 @@ Möchten Sie ein neues Spiel beginnen?</translation>
     </message>
     <message>
         <source>&amp;Guess Attempts</source>
-        <translation>&amp;Rateversuche</translation>
+        <translation>Rate&amp;versuche</translation>
     </message>
     <message>
         <source>&amp;Uppercase Answer</source>
@@ -630,7 +915,7 @@ Möchten Sie ein neues Spiel beginnen?</translation>
     </message>
     <message>
         <source>Use &amp;Hints</source>
-        <translation>&amp;Hinweise verwenden</translation>
+        <translation>H&amp;inweise verwenden</translation>
     </message>
     <message>
         <source>&amp;Scramble Word List When Loading</source>
@@ -642,7 +927,7 @@ Möchten Sie ein neues Spiel beginnen?</translation>
     </message>
     <message>
         <source>&amp;Matchmaking Server</source>
-        <translation>Ver&amp;mittlungsserver</translation>
+        <translation>Vermi&amp;ttlungsserver</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -720,6 +1005,22 @@ Möchten Sie ein neues Spiel beginnen?</translation>
         <source>Start &amp;Game</source>
         <translation>Spiel &amp;starten</translation>
     </message>
+    <message>
+        <source>Word of the &amp;Day</source>
+        <translation>Wort des &amp;Tages</translation>
+    </message>
+    <message>
+        <source>Solo Word &amp;Length</source>
+        <translation>Wort&amp;länge im Solospiel</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast Look</source>
+        <translation>Hoher Kontr&amp;ast</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statistik</translation>
+    </message>
 </context>
 <context>
     <name>TMatchServer</name>
@@ -745,13 +1046,84 @@ Möchten Sie ein neues Spiel beginnen?</translation>
     </message>
 </context>
 <context>
+    <name>TStatistics</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>All solo words</source>
+        <translation>Alle Solowörter</translation>
+    </message>
+    <message>
+        <source>List: %1</source>
+        <translation>Liste: %1</translation>
+    </message>
+    <message>
+        <source>Word of the day</source>
+        <translation>Wort des Tages</translation>
+    </message>
+    <message>
+        <source>Solved words by their misses:</source>
+        <translation>Gelöste Wörter nach Fehlern:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Zurücksetzen...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Played: %1
+Solved: %2
+Lost: %3
+Won: %4%
+Current streak: %5 %6
+Best streak: %7 %6
+Average misses per solved word: %8
+</source>
+        <translation>Gespielt: %1
+Gelöst: %2
+Verloren: %3
+Gewonnen: %4%
+Aktuelle Serie: %5 %6
+Beste Serie: %7 %6
+Durchschnittliche Fehler je gelöstem Wort: %8
+</translation>
+    </message>
+    <message>
+        <source>Best solo score: %1
+Time played: %2 h %3 min</source>
+        <translation>Beste Solopunktzahl: %1
+Spielzeit: %2 h %3 min</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Statistik zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Forget every result played so far, the word of the day&apos;s too? This cannot be undone.</source>
+        <translation>Alle bisherigen Ergebnisse vergessen, auch die des Wortes des Tages? Das kann nicht rückgängig gemacht werden.</translation>
+    </message>
+</context>
+<context>
     <name>TWebOpponent</name>
     <message>
         <source>Opponent</source>
         <translation>Gegner</translation>
     </message>
     <message>
-        <source>The list below should list up to 10 users who are logged onto our server waiting for an oppenent.  Choose an oppenent and click on "OK".</source>
+        <source>The list below should list up to 10 users who are logged onto our server waiting for an oppenent.  Choose an oppenent and click on &quot;OK&quot;.</source>
         <translation>Die Liste unten zeigt bis zu 10 Spieler, die am Server angemeldet sind und auf einen Gegner warten.  Wählen Sie einen Gegner und klicken Sie auf „OK“.</translation>
     </message>
     <message>

@@ -1,10 +1,189 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>space</source>
+        <translation>espacio</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>The word in play</source>
+        <translation>La palabra en juego</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Gallows</source>
+        <translation>Horca</translation>
+    </message>
+    <message>
+        <source>Shows one more part of the figure for each miss</source>
+        <translation>Muestra una parte más de la figura con cada fallo</translation>
+    </message>
+    <message>
+        <source>Your misses still allowed</source>
+        <translation>Tus fallos aún permitidos</translation>
+    </message>
+    <message>
+        <source>Word number</source>
+        <translation>Número de palabra</translation>
+    </message>
+    <message>
+        <source>Connection status</source>
+        <translation>Estado de la conexión</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s name</source>
+        <translation>Nombre de tu rival</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s used letters</source>
+        <translation>Letras usadas por tu rival</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s misses still allowed</source>
+        <translation>Fallos aún permitidos a tu rival</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Chat message</source>
+        <translation>Mensaje de chat</translation>
+    </message>
+    <message>
+        <source>Return sends it; Escape goes back to the board</source>
+        <translation>Intro lo envía; Escape vuelve al tablero</translation>
+    </message>
+    <message>
+        <source>What the game waits for</source>
+        <translation>Lo que espera el juego</translation>
+    </message>
+    <message>
+        <source>No word in play</source>
+        <translation>Ninguna palabra en juego</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>%1: %2 letters, %3 to find</source>
+        <translation>%1: %2 letras, %3 por encontrar</translation>
+    </message>
+    <message>
+        <source>%1&apos;s score: %2</source>
+        <translation>Puntuación de %1: %2</translation>
+    </message>
+    <message>
+        <source>not yet guessed</source>
+        <translation>aún no probada</translation>
+    </message>
+    <message>
+        <source>not in the word</source>
+        <translation>no está en la palabra</translation>
+    </message>
+    <message>
+        <source>in the word</source>
+        <translation>está en la palabra</translation>
+    </message>
+    <message>
+        <source>Used letters: %1</source>
+        <translation>Letras usadas: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Letter %1 of %2: %3</source>
+        <translation>Letra %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 misses</source>
+        <translation>%1 de %2 fallos</translation>
+    </message>
+    <message>
+        <source>Word lost: %1.</source>
+        <translation>Palabra perdida: %1.</translation>
+    </message>
+    <message>
+        <source>Word solved: %1.</source>
+        <translation>Palabra resuelta: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in the word.</source>
+        <translation>%1 está en la palabra.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the word, %2 guesses left.</source>
+        <translation>%1 no está en la palabra, quedan %2 intentos.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barra de menús</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s word: %1</source>
+        <translation>Palabra de tu rival: %1</translation>
+    </message>
+    <message>
+        <source>Letters the players&apos; names start with</source>
+        <translation>Iniciales de los nombres de los jugadores</translation>
+    </message>
+    <message>
+        <source>Letter tile preview: %1</source>
+        <translation>Vista previa de la ficha de letra: %1</translation>
+    </message>
+    <message>
+        <source>Word tile preview: %1</source>
+        <translation>Vista previa de la ficha de palabra: %1</translation>
+    </message>
+    <message>
+        <source>Matchmaking server</source>
+        <translation>Servidor de emparejamiento</translation>
+    </message>
+    <message>
+        <source>Players waiting</source>
+        <translation>Jugadores en espera</translation>
+    </message>
+</context>
 <context>
     <name>BoardView</name>
     <message>
         <source>%1 Guesses Left</source>
         <translation>Quedan %1 intentos</translation>
+    </message>
+</context>
+<context>
+    <name>Difficulty</name>
+    <message>
+        <source>Short words (3-5 letters)</source>
+        <translation>Palabras cortas (3-5 letras)</translation>
+    </message>
+    <message>
+        <source>Medium words (6-8 letters)</source>
+        <translation>Palabras medianas (6-8 letras)</translation>
+    </message>
+    <message>
+        <source>Long words (9 letters or more)</source>
+        <translation>Palabras largas (9 letras o más)</translation>
+    </message>
+    <message>
+        <source>Words of any length</source>
+        <translation>Palabras de cualquier longitud</translation>
     </message>
 </context>
 <context>
@@ -44,6 +223,30 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
         <source>IP Address</source>
         <translation>Dirección IP</translation>
     </message>
+    <message>
+        <source>&gt;&gt;Waiting through the server&apos;s relay: callers reach you at %1</source>
+        <translation>&gt;&gt;Esperando a través del relé del servidor: te llaman en %1</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Callers can reach you at %1 through your router&apos;s port mapping.</source>
+        <translation>&gt;&gt;Pueden llamarte en %1 gracias a la redirección de puertos de tu router.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Callers can reach you directly at %1.</source>
+        <translation>&gt;&gt;Pueden llamarte directamente en %1.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Callers cannot reach you at %1, and the server has no relay: turn on Options, Open Port On Router, forward port %2 to this computer, or use a server with a relay.</source>
+        <translation>&gt;&gt;No pueden llamarte en %1 y el servidor no tiene relé: activa Opciones, Abrir el puerto en el router, redirige el puerto %2 a este ordenador o usa un servidor con relé.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Callers cannot reach you at %1: you wait through the server&apos;s relay instead.</source>
+        <translation>&gt;&gt;No pueden llamarte en %1: esperas a través del relé del servidor.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Attempting To Connect through the server&apos;s relay</source>
+        <translation>&gt;&gt;Intentando conectar a través del relé del servidor</translation>
+    </message>
 </context>
 <context>
     <name>OpponentPanel</name>
@@ -76,10 +279,92 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
     </message>
 </context>
 <context>
+    <name>SoloRecords</name>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>The list &quot;%1&quot; has no words of the chosen length (%2). Its words of every length will be played.</source>
+        <translation>La lista «%1» no tiene palabras de la longitud elegida (%2). Se jugarán sus palabras de cualquier longitud.</translation>
+    </message>
+    <message>
+        <source>This game: %1 of %2 words solved, score %3.</source>
+        <translation>Esta partida: %1 de %2 palabras resueltas, puntuación %3.</translation>
+    </message>
+    <message>
+        <source>Word of the Day</source>
+        <translation>Palabra del día</translation>
+    </message>
+    <message>
+        <source>Finish the game in progress first.</source>
+        <translation>Termina primero la partida en curso.</translation>
+    </message>
+    <message>
+        <source>You have had your try at the word of the day for %1. The next one comes tomorrow.</source>
+        <translation>Ya has intentado la palabra del día del %1. La siguiente llega mañana.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The list of the words of the day, %1, could not be read.</source>
+        <translation>No se pudo leer la lista de palabras del día, %1.</translation>
+    </message>
+    <message>
+        <source>(Copied, ready to share.)</source>
+        <translation>(Copiado, listo para compartir.)</translation>
+    </message>
+</context>
+<context>
     <name>StartUpSettings</name>
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsStore</name>
+    <message>
+        <source>The statistics file %1 %2. It could not be moved aside either, so this game&apos;s results will not be saved.</source>
+        <translation>El archivo de estadísticas %1 %2. Tampoco se pudo apartar, así que los resultados de esta partida no se guardarán.</translation>
+    </message>
+    <message>
+        <source>The statistics file %1 %2. It was kept as %3, and the statistics start again from nothing.</source>
+        <translation>El archivo de estadísticas %1 %2. Se guardó como %3 y las estadísticas empiezan de cero.</translation>
+    </message>
+    <message>
+        <source>is far too large to hold statistics</source>
+        <translation>es demasiado grande para contener estadísticas</translation>
+    </message>
+    <message>
+        <source>could not be read (%1)</source>
+        <translation>no se pudo leer (%1)</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>was written by a newer version of Ropewit</source>
+        <translation>fue escrito por una versión más reciente de Ropewit</translation>
+    </message>
+    <message>
+        <source>Some figures in the statistics file %1 were impossible and have been corrected.</source>
+        <translation>Algunas cifras del archivo de estadísticas %1 eran imposibles y se han corregido.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be saved: the disk is full. The file keeps what it held before.</source>
+        <translation>No se pudieron guardar las estadísticas: el disco está lleno. El archivo conserva lo que tenía.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be saved to %1 (%2). The file keeps what it held before.</source>
+        <translation>No se pudieron guardar las estadísticas en %1 (%2). El archivo conserva lo que tenía.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be saved: another copy of Ropewit keeps the file busy. They will be saved later.</source>
+        <translation>No se pudieron guardar las estadísticas: otra copia de Ropewit tiene ocupado el archivo. Se guardarán más tarde.</translation>
     </message>
 </context>
 <context>
@@ -105,7 +390,7 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
         <translation>¿Qué desea hacer?</translation>
     </message>
     <message>
-        <source>&amp;Enter your opponent's IP Address</source>
+        <source>&amp;Enter your opponent&apos;s IP Address</source>
         <translation>&amp;Escribir la dirección IP del rival</translation>
     </message>
     <message>
@@ -121,7 +406,7 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
         <translation>&amp;Registrarse en el servidor y esperar a un jugador</translation>
     </message>
     <message>
-        <source>Enter your opponent's IP Address</source>
+        <source>Enter your opponent&apos;s IP Address</source>
         <translation>Escriba la dirección IP del rival</translation>
     </message>
     <message>
@@ -362,7 +647,7 @@ Add it anyway?</source>
         <translation>Opciones de partida a dos</translation>
     </message>
     <message>
-        <source>&amp;Choose Opponent's Word</source>
+        <source>&amp;Choose Opponent&apos;s Word</source>
         <translation>&amp;Elegir la palabra del rival</translation>
     </message>
     <message>
@@ -382,7 +667,7 @@ Add it anyway?</source>
         <translation>Asegurar palabras de igual &amp;longitud</translation>
     </message>
     <message>
-        <source>"&amp;Server" Player Chooses Word List</source>
+        <source>&quot;&amp;Server&quot; Player Chooses Word List</source>
         <translation>El jugador «&amp;servidor» elige la lista</translation>
     </message>
     <message>
@@ -545,7 +830,7 @@ Add it anyway?</source>
         <translation>Listo para empezar</translation>
     </message>
     <message>
-        <source>Sorry, you've been hung.  Click for next word.</source>
+        <source>Sorry, you&apos;ve been hung.  Click for next word.</source>
         <translation>Lo siento, le han ahorcado.  Pulse para la siguiente palabra.</translation>
     </message>
     <message>
@@ -598,7 +883,7 @@ Would you like to start a new game?</source>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
+        <translation>Sa&amp;lir</translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -634,7 +919,7 @@ Would you like to start a new game?</source>
     </message>
     <message>
         <source>&amp;Scramble Word List When Loading</source>
-        <translation>&amp;Mezclar la lista al cargarla</translation>
+        <translation>Me&amp;zclar la lista al cargarla</translation>
     </message>
     <message>
         <source>Open Port On &amp;Router</source>
@@ -720,6 +1005,22 @@ Would you like to start a new game?</source>
         <source>Start &amp;Game</source>
         <translation>&amp;Empezar</translation>
     </message>
+    <message>
+        <source>Word of the &amp;Day</source>
+        <translation>Palabra del &amp;día</translation>
+    </message>
+    <message>
+        <source>Solo Word &amp;Length</source>
+        <translation>&amp;Longitud de palabra en solitario</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast Look</source>
+        <translation>Alto &amp;contraste</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Estadísticas</translation>
+    </message>
 </context>
 <context>
     <name>TMatchServer</name>
@@ -745,13 +1046,84 @@ Would you like to start a new game?</source>
     </message>
 </context>
 <context>
+    <name>TStatistics</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>All solo words</source>
+        <translation>Todas las palabras en solitario</translation>
+    </message>
+    <message>
+        <source>List: %1</source>
+        <translation>Lista: %1</translation>
+    </message>
+    <message>
+        <source>Word of the day</source>
+        <translation>Palabra del día</translation>
+    </message>
+    <message>
+        <source>Solved words by their misses:</source>
+        <translation>Palabras resueltas según sus fallos:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Restablecer...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>días</translation>
+    </message>
+    <message>
+        <source>words</source>
+        <translation>palabras</translation>
+    </message>
+    <message>
+        <source>Played: %1
+Solved: %2
+Lost: %3
+Won: %4%
+Current streak: %5 %6
+Best streak: %7 %6
+Average misses per solved word: %8
+</source>
+        <translation>Jugadas: %1
+Resueltas: %2
+Perdidas: %3
+Ganadas: %4%
+Racha actual: %5 %6
+Mejor racha: %7 %6
+Fallos medios por palabra resuelta: %8
+</translation>
+    </message>
+    <message>
+        <source>Best solo score: %1
+Time played: %2 h %3 min</source>
+        <translation>Mejor puntuación en solitario: %1
+Tiempo jugado: %2 h %3 min</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Restablecer estadísticas</translation>
+    </message>
+    <message>
+        <source>Forget every result played so far, the word of the day&apos;s too? This cannot be undone.</source>
+        <translation>¿Olvidar todos los resultados jugados hasta ahora, también los de la palabra del día? No se puede deshacer.</translation>
+    </message>
+</context>
+<context>
     <name>TWebOpponent</name>
     <message>
         <source>Opponent</source>
         <translation>Rival</translation>
     </message>
     <message>
-        <source>The list below should list up to 10 users who are logged onto our server waiting for an oppenent.  Choose an oppenent and click on "OK".</source>
+        <source>The list below should list up to 10 users who are logged onto our server waiting for an oppenent.  Choose an oppenent and click on &quot;OK&quot;.</source>
         <translation>La lista de abajo muestra hasta 10 jugadores conectados al servidor que esperan a un rival.  Elija un rival y pulse «Aceptar».</translation>
     </message>
     <message>

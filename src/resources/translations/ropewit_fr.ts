@@ -1,10 +1,189 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>The word in play</source>
+        <translation>Le mot en jeu</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Gallows</source>
+        <translation>Potence</translation>
+    </message>
+    <message>
+        <source>Shows one more part of the figure for each miss</source>
+        <translation>Montre une partie de plus du personnage à chaque erreur</translation>
+    </message>
+    <message>
+        <source>Your misses still allowed</source>
+        <translation>Vos erreurs encore permises</translation>
+    </message>
+    <message>
+        <source>Word number</source>
+        <translation>Numéro du mot</translation>
+    </message>
+    <message>
+        <source>Connection status</source>
+        <translation>État de la connexion</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s name</source>
+        <translation>Nom de votre adversaire</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s used letters</source>
+        <translation>Lettres utilisées par votre adversaire</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s misses still allowed</source>
+        <translation>Erreurs encore permises à votre adversaire</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Discussion</translation>
+    </message>
+    <message>
+        <source>Chat message</source>
+        <translation>Message de discussion</translation>
+    </message>
+    <message>
+        <source>Return sends it; Escape goes back to the board</source>
+        <translation>Entrée l&apos;envoie ; Échap revient au plateau</translation>
+    </message>
+    <message>
+        <source>What the game waits for</source>
+        <translation>Ce que le jeu attend</translation>
+    </message>
+    <message>
+        <source>No word in play</source>
+        <translation>Aucun mot en jeu</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1: %2 letters, %3 to find</source>
+        <translation>%1 : %2 lettres, %3 à trouver</translation>
+    </message>
+    <message>
+        <source>%1&apos;s score: %2</source>
+        <translation>Score de %1 : %2</translation>
+    </message>
+    <message>
+        <source>not yet guessed</source>
+        <translation>pas encore essayée</translation>
+    </message>
+    <message>
+        <source>not in the word</source>
+        <translation>absente du mot</translation>
+    </message>
+    <message>
+        <source>in the word</source>
+        <translation>dans le mot</translation>
+    </message>
+    <message>
+        <source>Used letters: %1</source>
+        <translation>Lettres utilisées : %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Letter %1 of %2: %3</source>
+        <translation>Lettre %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 misses</source>
+        <translation>%1 erreurs sur %2</translation>
+    </message>
+    <message>
+        <source>Word lost: %1.</source>
+        <translation>Mot perdu : %1.</translation>
+    </message>
+    <message>
+        <source>Word solved: %1.</source>
+        <translation>Mot trouvé : %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in the word.</source>
+        <translation>%1 est dans le mot.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the word, %2 guesses left.</source>
+        <translation>%1 n&apos;est pas dans le mot, il reste %2 essais.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barre de menus</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s word: %1</source>
+        <translation>Mot de votre adversaire : %1</translation>
+    </message>
+    <message>
+        <source>Letters the players&apos; names start with</source>
+        <translation>Initiales des noms des joueurs</translation>
+    </message>
+    <message>
+        <source>Letter tile preview: %1</source>
+        <translation>Aperçu de la tuile de lettre : %1</translation>
+    </message>
+    <message>
+        <source>Word tile preview: %1</source>
+        <translation>Aperçu de la tuile du mot : %1</translation>
+    </message>
+    <message>
+        <source>Matchmaking server</source>
+        <translation>Serveur de rencontre</translation>
+    </message>
+    <message>
+        <source>Players waiting</source>
+        <translation>Joueurs en attente</translation>
+    </message>
+</context>
 <context>
     <name>BoardView</name>
     <message>
         <source>%1 Guesses Left</source>
         <translation>Encore %1 essais</translation>
+    </message>
+</context>
+<context>
+    <name>Difficulty</name>
+    <message>
+        <source>Short words (3-5 letters)</source>
+        <translation>Mots courts (3 à 5 lettres)</translation>
+    </message>
+    <message>
+        <source>Medium words (6-8 letters)</source>
+        <translation>Mots moyens (6 à 8 lettres)</translation>
+    </message>
+    <message>
+        <source>Long words (9 letters or more)</source>
+        <translation>Mots longs (9 lettres ou plus)</translation>
+    </message>
+    <message>
+        <source>Words of any length</source>
+        <translation>Mots de toute longueur</translation>
     </message>
 </context>
 <context>
@@ -15,11 +194,11 @@
     </message>
     <message>
         <source>The help file could not be opened: </source>
-        <translation>Le fichier d'aide n'a pas pu être ouvert : </translation>
+        <translation>Le fichier d&apos;aide n&apos;a pas pu être ouvert&#xa0;: </translation>
     </message>
     <message>
         <source>The web site could not be opened: </source>
-        <translation>Le site web n'a pas pu être ouvert : </translation>
+        <translation>Le site web n&apos;a pas pu être ouvert&#xa0;: </translation>
     </message>
     <message>
         <source>About Ropewit</source>
@@ -33,7 +212,7 @@ The Internet Hangman Game!
 Guess the word before the figure is complete, alone or against an opponent over the network.</source>
         <translation>Ropewit %1
 
-Le jeu du pendu sur Internet !
+Le jeu du pendu sur Internet&#xa0;!
 
 Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur le réseau.</translation>
     </message>
@@ -43,6 +222,30 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     <message>
         <source>IP Address</source>
         <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Waiting through the server&apos;s relay: callers reach you at %1</source>
+        <translation>&gt;&gt;Attente via le relais du serveur : on vous joint à %1</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Callers can reach you at %1 through your router&apos;s port mapping.</source>
+        <translation>&gt;&gt;On peut vous joindre à %1 grâce à la redirection de port de votre routeur.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Callers can reach you directly at %1.</source>
+        <translation>&gt;&gt;On peut vous joindre directement à %1.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Callers cannot reach you at %1, and the server has no relay: turn on Options, Open Port On Router, forward port %2 to this computer, or use a server with a relay.</source>
+        <translation>&gt;&gt;On ne peut pas vous joindre à %1 et le serveur n&apos;a pas de relais : activez Options, Ouvrir le port sur le routeur, redirigez le port %2 vers cet ordinateur ou utilisez un serveur avec relais.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Callers cannot reach you at %1: you wait through the server&apos;s relay instead.</source>
+        <translation>&gt;&gt;On ne peut pas vous joindre à %1 : vous attendez plutôt via le relais du serveur.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Attempting To Connect through the server&apos;s relay</source>
+        <translation>&gt;&gt;Tentative de connexion via le relais du serveur</translation>
     </message>
 </context>
 <context>
@@ -56,7 +259,7 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     <name>OptionsMenu</name>
     <message>
         <source>&gt;&gt;This copy was started with --matchmaking-server %1: it asks that server until it is started without it.</source>
-        <translation>&gt;&gt;Ce programme a été lancé avec --matchmaking-server %1 : il interroge ce serveur tant qu'il n'est pas relancé sans cette option.</translation>
+        <translation>&gt;&gt;Ce programme a été lancé avec --matchmaking-server %1&#xa0;: il interroge ce serveur tant qu&apos;il n&apos;est pas relancé sans cette option.</translation>
     </message>
     <message>
         <source>Language</source>
@@ -76,10 +279,92 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     </message>
 </context>
 <context>
+    <name>SoloRecords</name>
+    <message>
+        <source>Notice</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>The list &quot;%1&quot; has no words of the chosen length (%2). Its words of every length will be played.</source>
+        <translation>La liste « %1 » n&apos;a aucun mot de la longueur choisie (%2). Ses mots de toute longueur seront joués.</translation>
+    </message>
+    <message>
+        <source>This game: %1 of %2 words solved, score %3.</source>
+        <translation>Cette partie : %1 mots trouvés sur %2, score %3.</translation>
+    </message>
+    <message>
+        <source>Word of the Day</source>
+        <translation>Mot du jour</translation>
+    </message>
+    <message>
+        <source>Finish the game in progress first.</source>
+        <translation>Terminez d&apos;abord la partie en cours.</translation>
+    </message>
+    <message>
+        <source>You have had your try at the word of the day for %1. The next one comes tomorrow.</source>
+        <translation>Vous avez déjà tenté le mot du jour du %1. Le prochain arrive demain.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The list of the words of the day, %1, could not be read.</source>
+        <translation>La liste des mots du jour, %1, n&apos;a pas pu être lue.</translation>
+    </message>
+    <message>
+        <source>(Copied, ready to share.)</source>
+        <translation>(Copié, prêt à partager.)</translation>
+    </message>
+</context>
+<context>
     <name>StartUpSettings</name>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsStore</name>
+    <message>
+        <source>The statistics file %1 %2. It could not be moved aside either, so this game&apos;s results will not be saved.</source>
+        <translation>Le fichier de statistiques %1 %2. Il n&apos;a pas non plus pu être mis de côté : les résultats de cette partie ne seront pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>The statistics file %1 %2. It was kept as %3, and the statistics start again from nothing.</source>
+        <translation>Le fichier de statistiques %1 %2. Il a été gardé sous le nom %3 et les statistiques repartent de zéro.</translation>
+    </message>
+    <message>
+        <source>is far too large to hold statistics</source>
+        <translation>est bien trop gros pour contenir des statistiques</translation>
+    </message>
+    <message>
+        <source>could not be read (%1)</source>
+        <translation>n&apos;a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>est endommagé</translation>
+    </message>
+    <message>
+        <source>was written by a newer version of Ropewit</source>
+        <translation>a été écrit par une version plus récente de Ropewit</translation>
+    </message>
+    <message>
+        <source>Some figures in the statistics file %1 were impossible and have been corrected.</source>
+        <translation>Certains chiffres du fichier de statistiques %1 étaient impossibles et ont été corrigés.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be saved: the disk is full. The file keeps what it held before.</source>
+        <translation>Les statistiques n&apos;ont pas pu être enregistrées : le disque est plein. Le fichier garde son contenu précédent.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be saved to %1 (%2). The file keeps what it held before.</source>
+        <translation>Les statistiques n&apos;ont pas pu être enregistrées dans %1 (%2). Le fichier garde son contenu précédent.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be saved: another copy of Ropewit keeps the file busy. They will be saved later.</source>
+        <translation>Les statistiques n&apos;ont pas pu être enregistrées : une autre copie de Ropewit occupe le fichier. Elles le seront plus tard.</translation>
     </message>
 </context>
 <context>
@@ -94,7 +379,7 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     </message>
     <message>
         <source>&amp;Play against the computer (solitaire)</source>
-        <translation>&amp;Jouer contre l'ordinateur (seul)</translation>
+        <translation>&amp;Jouer contre l&apos;ordinateur (seul)</translation>
     </message>
     <message>
         <source>Pl&amp;ay against an opponent over the Web</source>
@@ -102,15 +387,15 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     </message>
     <message>
         <source>What would you like to do?</source>
-        <translation>Que voulez-vous faire ?</translation>
+        <translation>Que voulez-vous faire&#xa0;?</translation>
     </message>
     <message>
-        <source>&amp;Enter your opponent's IP Address</source>
-        <translation>&amp;Saisir l'adresse IP de l'adversaire</translation>
+        <source>&amp;Enter your opponent&apos;s IP Address</source>
+        <translation>&amp;Saisir l&apos;adresse IP de l&apos;adversaire</translation>
     </message>
     <message>
         <source>&amp;Wait for your opponent to enter your IP Address</source>
-        <translation>&amp;Attendre que l'adversaire saisisse votre adresse IP</translation>
+        <translation>&amp;Attendre que l&apos;adversaire saisisse votre adresse IP</translation>
     </message>
     <message>
         <source>&amp;Log into our server and check for players</source>
@@ -118,11 +403,11 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     </message>
     <message>
         <source>&amp;Register into our server and wait for a player</source>
-        <translation>S'&amp;inscrire sur le serveur et attendre un joueur</translation>
+        <translation>S&apos;&amp;inscrire sur le serveur et attendre un joueur</translation>
     </message>
     <message>
-        <source>Enter your opponent's IP Address</source>
-        <translation>Saisissez l'adresse IP de l'adversaire</translation>
+        <source>Enter your opponent&apos;s IP Address</source>
+        <translation>Saisissez l&apos;adresse IP de l&apos;adversaire</translation>
     </message>
     <message>
         <source>&amp;Obtain Longest Waiting Players</source>
@@ -146,7 +431,7 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     </message>
     <message>
         <source>It appears that you have not entered a user name for yourself yet. Would you like to do so now?</source>
-        <translation>Vous n'avez apparemment pas encore saisi de nom d'utilisateur. Voulez-vous le faire maintenant ?</translation>
+        <translation>Vous n&apos;avez apparemment pas encore saisi de nom d&apos;utilisateur. Voulez-vous le faire maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Error</source>
@@ -154,15 +439,15 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     </message>
     <message>
         <source>This computer has no network address to register with the server.</source>
-        <translation>Cet ordinateur n'a aucune adresse réseau à inscrire sur le serveur.</translation>
+        <translation>Cet ordinateur n&apos;a aucune adresse réseau à inscrire sur le serveur.</translation>
     </message>
     <message>
         <source>No IP Address has been entered.</source>
-        <translation>Aucune adresse IP n'a été saisie.</translation>
+        <translation>Aucune adresse IP n&apos;a été saisie.</translation>
     </message>
     <message>
         <source>You have multiple IP Addresses.  Is the correct IP Address %1?</source>
-        <translation>Vous avez plusieurs adresses IP.  La bonne adresse IP est-elle %1 ?</translation>
+        <translation>Vous avez plusieurs adresses IP.  La bonne adresse IP est-elle %1&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -300,7 +585,7 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     </message>
     <message>
         <source>No word has been entered.</source>
-        <translation>Aucun mot n'a été saisi.</translation>
+        <translation>Aucun mot n&apos;a été saisi.</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -312,19 +597,19 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
 Add it anyway?</source>
         <translation>
 
-L'ajouter quand même ?</translation>
+L&apos;ajouter quand même&#xa0;?</translation>
     </message>
     <message>
         <source>No word has been highlighted for deletion.</source>
-        <translation>Aucun mot n'est sélectionné pour la suppression.</translation>
+        <translation>Aucun mot n&apos;est sélectionné pour la suppression.</translation>
     </message>
     <message>
         <source>No word has been highlighted for moving up.</source>
-        <translation>Aucun mot n'est sélectionné pour monter.</translation>
+        <translation>Aucun mot n&apos;est sélectionné pour monter.</translation>
     </message>
     <message>
         <source>No word has been highlighted for moving down.</source>
-        <translation>Aucun mot n'est sélectionné pour descendre.</translation>
+        <translation>Aucun mot n&apos;est sélectionné pour descendre.</translation>
     </message>
     <message>
         <source>Open a Word List</source>
@@ -348,7 +633,7 @@ L'ajouter quand même ?</translation>
     </message>
     <message>
         <source>This word list has not been saved. Close the editor and lose the changes?</source>
-        <translation>Cette liste de mots n'a pas été enregistrée. Fermer l'éditeur et perdre les modifications ?</translation>
+        <translation>Cette liste de mots n&apos;a pas été enregistrée. Fermer l&apos;éditeur et perdre les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Up</source>
@@ -362,8 +647,8 @@ L'ajouter quand même ?</translation>
         <translation>Options de la partie à deux</translation>
     </message>
     <message>
-        <source>&amp;Choose Opponent's Word</source>
-        <translation>&amp;Choisir le mot de l'adversaire</translation>
+        <source>&amp;Choose Opponent&apos;s Word</source>
+        <translation>&amp;Choisir le mot de l&apos;adversaire</translation>
     </message>
     <message>
         <source>&amp;Program Chooses Words</source>
@@ -382,12 +667,12 @@ L'ajouter quand même ?</translation>
         <translation>Garantir des mots de même &amp;longueur</translation>
     </message>
     <message>
-        <source>"&amp;Server" Player Chooses Word List</source>
-        <translation>Le joueur « &amp;serveur » choisit la liste</translation>
+        <source>&quot;&amp;Server&quot; Player Chooses Word List</source>
+        <translation>Le joueur «&#xa0;&amp;serveur&#xa0;» choisit la liste</translation>
     </message>
     <message>
         <source>Winning Score Value:</source>
-        <translation>Score pour gagner :</translation>
+        <translation>Score pour gagner&#xa0;:</translation>
     </message>
     <message>
         <source>Error</source>
@@ -395,7 +680,7 @@ L'ajouter quand même ?</translation>
     </message>
     <message>
         <source>Winning score value must be at least 10.</source>
-        <translation>Le score pour gagner doit être d'au moins 10.</translation>
+        <translation>Le score pour gagner doit être d&apos;au moins 10.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -445,11 +730,11 @@ L'ajouter quand même ?</translation>
     <name>TGetYourName</name>
     <message>
         <source>User Name</source>
-        <translation>Nom d'utilisateur</translation>
+        <translation>Nom d&apos;utilisateur</translation>
     </message>
     <message>
         <source>Your User Name </source>
-        <translation>Votre nom d'utilisateur </translation>
+        <translation>Votre nom d&apos;utilisateur </translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -472,7 +757,7 @@ L'ajouter quand même ?</translation>
     </message>
     <message>
         <source>Guesses should be between 1 and 20.  Please Correct.</source>
-        <translation>Le nombre d'essais doit être entre 1 et 20.  Veuillez corriger.</translation>
+        <translation>Le nombre d&apos;essais doit être entre 1 et 20.  Veuillez corriger.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -519,7 +804,7 @@ L'ajouter quand même ?</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation>L'image bitmap n'est pas valide</translation>
+        <translation>L&apos;image bitmap n&apos;est pas valide</translation>
     </message>
     <message>
         <source>Background Bitmaps</source>
@@ -538,14 +823,14 @@ L'ajouter quand même ?</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation>L'image bitmap n'est pas valide</translation>
+        <translation>L&apos;image bitmap n&apos;est pas valide</translation>
     </message>
     <message>
         <source>Ready To Start</source>
         <translation>Prêt à commencer</translation>
     </message>
     <message>
-        <source>Sorry, you've been hung.  Click for next word.</source>
+        <source>Sorry, you&apos;ve been hung.  Click for next word.</source>
         <translation>Désolé, vous êtes pendu.  Cliquez pour le mot suivant.</translation>
     </message>
     <message>
@@ -554,7 +839,7 @@ L'ajouter quand même ?</translation>
     </message>
     <message>
         <source>Word Completed Successfully! Click for next word</source>
-        <translation>Mot trouvé ! Cliquez pour le mot suivant</translation>
+        <translation>Mot trouvé&#xa0;! Cliquez pour le mot suivant</translation>
     </message>
     <message>
         <source>Game Over</source>
@@ -570,7 +855,7 @@ L'ajouter quand même ?</translation>
 Would you like to start a new game?</source>
         <translation>La connexion avec votre adversaire est perdue, cette partie ne peut pas continuer.
 
-Voulez-vous commencer une nouvelle partie ?</translation>
+Voulez-vous commencer une nouvelle partie&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -606,7 +891,7 @@ Voulez-vous commencer une nouvelle partie ?</translation>
     </message>
     <message>
         <source>User &amp;Name</source>
-        <translation>&amp;Nom d'utilisateur</translation>
+        <translation>&amp;Nom d&apos;utilisateur</translation>
     </message>
     <message>
         <source>&amp;Two Player Game Options</source>
@@ -622,7 +907,7 @@ Voulez-vous commencer une nouvelle partie ?</translation>
     </message>
     <message>
         <source>&amp;Guess Attempts</source>
-        <translation>Nombre d'&amp;essais</translation>
+        <translation>Nom&amp;bre d&apos;essais</translation>
     </message>
     <message>
         <source>&amp;Uppercase Answer</source>
@@ -678,7 +963,7 @@ Voulez-vous commencer une nouvelle partie ?</translation>
     </message>
     <message>
         <source>The Internet Hangman Game!</source>
-        <translation>Le pendu sur Internet !</translation>
+        <translation>Le pendu sur Internet&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Start New Game</source>
@@ -686,7 +971,7 @@ Voulez-vous commencer une nouvelle partie ?</translation>
     </message>
     <message>
         <source>Hint:</source>
-        <translation>Indice :</translation>
+        <translation>Indice&#xa0;:</translation>
     </message>
     <message>
         <source>Used Letters</source>
@@ -720,6 +1005,22 @@ Voulez-vous commencer une nouvelle partie ?</translation>
         <source>Start &amp;Game</source>
         <translation>&amp;Commencer</translation>
     </message>
+    <message>
+        <source>Word of the &amp;Day</source>
+        <translation>Mot &amp;du jour</translation>
+    </message>
+    <message>
+        <source>Solo Word &amp;Length</source>
+        <translation>Lon&amp;gueur des mots en solo</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast Look</source>
+        <translation>Con&amp;traste élevé</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statistiques</translation>
+    </message>
 </context>
 <context>
     <name>TMatchServer</name>
@@ -729,7 +1030,7 @@ Voulez-vous commencer une nouvelle partie ?</translation>
     </message>
     <message>
         <source>The server both players use to find each other, as host or host:port (empty: localhost:52202).</source>
-        <translation>Le serveur par lequel les deux joueurs se trouvent, sous la forme hôte ou hôte:port (vide : localhost:52202).</translation>
+        <translation>Le serveur par lequel les deux joueurs se trouvent, sous la forme hôte ou hôte:port (vide&#xa0;: localhost:52202).</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -745,14 +1046,85 @@ Voulez-vous commencer une nouvelle partie ?</translation>
     </message>
 </context>
 <context>
+    <name>TStatistics</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>All solo words</source>
+        <translation>Tous les mots en solo</translation>
+    </message>
+    <message>
+        <source>List: %1</source>
+        <translation>Liste : %1</translation>
+    </message>
+    <message>
+        <source>Word of the day</source>
+        <translation>Mot du jour</translation>
+    </message>
+    <message>
+        <source>Solved words by their misses:</source>
+        <translation>Mots trouvés selon leurs erreurs :</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Réinitialiser...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>words</source>
+        <translation>mots</translation>
+    </message>
+    <message>
+        <source>Played: %1
+Solved: %2
+Lost: %3
+Won: %4%
+Current streak: %5 %6
+Best streak: %7 %6
+Average misses per solved word: %8
+</source>
+        <translation>Jouées : %1
+Trouvés : %2
+Perdus : %3
+Gagnés : %4 %
+Série en cours : %5 %6
+Meilleure série : %7 %6
+Erreurs moyennes par mot trouvé : %8
+</translation>
+    </message>
+    <message>
+        <source>Best solo score: %1
+Time played: %2 h %3 min</source>
+        <translation>Meilleur score en solo : %1
+Temps de jeu : %2 h %3 min</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Réinitialiser les statistiques</translation>
+    </message>
+    <message>
+        <source>Forget every result played so far, the word of the day&apos;s too? This cannot be undone.</source>
+        <translation>Oublier tous les résultats joués jusqu&apos;ici, y compris ceux du mot du jour ? C&apos;est irréversible.</translation>
+    </message>
+</context>
+<context>
     <name>TWebOpponent</name>
     <message>
         <source>Opponent</source>
         <translation>Adversaire</translation>
     </message>
     <message>
-        <source>The list below should list up to 10 users who are logged onto our server waiting for an oppenent.  Choose an oppenent and click on "OK".</source>
-        <translation>La liste ci-dessous montre jusqu'à 10 joueurs connectés au serveur qui attendent un adversaire.  Choisissez un adversaire et cliquez sur « OK ».</translation>
+        <source>The list below should list up to 10 users who are logged onto our server waiting for an oppenent.  Choose an oppenent and click on &quot;OK&quot;.</source>
+        <translation>La liste ci-dessous montre jusqu&apos;à 10 joueurs connectés au serveur qui attendent un adversaire.  Choisissez un adversaire et cliquez sur «&#xa0;OK&#xa0;».</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
@@ -794,7 +1166,7 @@ Voulez-vous commencer une nouvelle partie ?</translation>
     </message>
     <message>
         <source>Leave the game against %1 and exit?</source>
-        <translation>Quitter la partie contre %1 et fermer ?</translation>
+        <translation>Quitter la partie contre %1 et fermer&#xa0;?</translation>
     </message>
     <message>
         <source>Play &amp;Word</source>
@@ -821,7 +1193,7 @@ Voulez-vous commencer une nouvelle partie ?</translation>
     </message>
     <message>
         <source>Disk write error</source>
-        <translation>Erreur d'écriture</translation>
+        <translation>Erreur d&apos;écriture</translation>
     </message>
 </context>
 <context>
