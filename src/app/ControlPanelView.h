@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -16,8 +17,11 @@ public:
     ControlPanelView(const MainWinControls& ui, const QWidget& window, GameController& game,
                      std::function<void()> shownChanged);
 
-    static QString startCaption() { return QStringLiteral("Start &Game"); }
-    static QString playCaption() { return QStringLiteral("Play &Word"); }
+    // The captions as shown, in the window's language; the offer is told by them.
+    static QString startCaption() { return QCoreApplication::translate("TMainWin", "Start &Game"); }
+    static QString playCaption() {
+        return QCoreApplication::translate("WindowWiring", "Play &Word");
+    }
     static GameController::Offer offerOf(const QString& caption);
 
     void ShowWaitStatus(const QString& text);

@@ -155,7 +155,7 @@ void connectGame(TMainWin& w, GameController& game, BoardView& board, OpponentPa
         w.controlPanel().FlashIt(false);
     });
     QObject::connect(&game, &GameController::wordDealt, &w, [&w, &game, &opponent] {
-        w.controlPanel().OfferAction(QCoreApplication::translate("WindowWiring", "Play &Word"));
+        w.controlPanel().OfferAction(ControlPanelView::playCaption());
         if (game.word().mine) {
             w.controlPanel().HideWaitStatus();
         }

@@ -25,6 +25,10 @@ private Q_SLOTS:
         QVERIFY(german.loaded);
         TestWindow t;
         QCOMPARE(t->menuBar()->actions().first()->text(), QStringLiteral("&Datei"));
+        // The action button's offer is told by its caption, in the window's language too.
+        t->controlPanel().OfferAction(ControlPanelView::playCaption());
+        QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("&Wort spielen"));
+        QCOMPARE(t->game().offer(), GameController::Offer::PlayWord);
     }
 
     void aSaveWritesTheSameBytesInGerman() {
