@@ -21,7 +21,12 @@ ReachCheck::ReachCheck(QObject* parent) : QObject(parent) {
     connect(&timer_, &QTimer::timeout, this, &ReachCheck::cancel);
 }
 
-ReachCheck::~ReachCheck() = default;
+ReachCheck::~ReachCheck() {
+    // A socket closing as it goes must not call back into a check whose timer is gone.
+    if (socket_) {
+        socket_->disconnect(this);
+    }
+}
 
 QByteArray ReachCheck::start(const QString& host, quint16 port, const QString& address) {
     cancel();

@@ -39,7 +39,12 @@ RelayClient::RelayClient(QObject* parent) : QObject(parent) {
     });
 }
 
-RelayClient::~RelayClient() = default;
+RelayClient::~RelayClient() {
+    // A socket closing as it goes must not call back into a client whose timers are gone.
+    if (socket_) {
+        socket_->disconnect(this);
+    }
+}
 
 void RelayClient::hold(const QString& host, quint16 port, const QString& name,
                        const QString& address) {
