@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Makes the picture of a game in progress that the README, the help and the AppStream data
 # show: the real program, built in BUILD_DIR, plays the opening of a game offscreen and saves
-# its window. The picture is taken at twice the normal scale, so it stays sharp on scaled
+# its window. Beside it go the pictures of the Statistics window (statistics.png) and of the
+# result of a word of the day (daily.png), drawn from made-up figures. The picture is taken at twice the normal scale, so it stays sharp on scaled
 # screens; the README and the help show it at half its size.
 #
 #   tools/screenshot.sh [BUILD_DIR] [OUTPUT]
-#       default: build, src/resources/data/screenshot.png
+#       default: build, src/resources/data/screenshot.png; the other two in OUTPUT's folder
 #   SCALE=1 tools/screenshot.sh ...   the picture at 100 %
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,3 +20,8 @@ mkdir -m 700 "$work/runtime"
 # seed deals the same words every time.
 XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale \
   "$build/ropewit" --config-dir "$work/config" --random-seed 0 --screenshot "$output"
+for picture in statistics daily; do
+  XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale \
+    "$build/ropewit" --config-dir "$work/config" --screenshot-$picture \
+    "$(dirname "$output")/$picture.png"
+done

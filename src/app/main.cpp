@@ -11,6 +11,7 @@
 #include "app/GamePicture.h"
 #include "app/Language.h"
 #include "app/MainWin.h"
+#include "app/StatisticsPicture.h"
 #include "core/Prompts.h"
 #include "core/QtSoundPlayer.h"
 #include "core/Random.h"
@@ -40,6 +41,8 @@ struct Options {
     QCommandLineOption peerPort;
     QCommandLineOption server;
     QCommandLineOption picture;
+    QCommandLineOption statisticsPicture;
+    QCommandLineOption dailyPicture;
     QCommandLineOption router;
     QCommandLineOption seed;
     QCommandLineOption language;
@@ -66,6 +69,15 @@ Options addOptions(QCommandLineParser& parser) {
             QStringLiteral("screenshot"),
             QStringLiteral("Saves a picture of a game in progress to FILE (PNG) and exits."),
             QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("screenshot-statistics"),
+                           QStringLiteral("Saves a picture of the Statistics window, with "
+                                          "made-up figures, to FILE (PNG) and exits."),
+                           QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("screenshot-daily"),
+                           QStringLiteral("Saves a picture of the Statistics window after a "
+                                          "word of the day, with made-up figures, to FILE "
+                                          "(PNG) and exits."),
+                           QStringLiteral("FILE")),
         QCommandLineOption(
             QStringLiteral("router"),
             QStringLiteral("Ask the home router to forward the game port while waiting: off, "
@@ -86,6 +98,8 @@ Options addOptions(QCommandLineParser& parser) {
     parser.addOption(options.configDir);
     parser.addOption(options.router);
     parser.addOption(options.picture);
+    parser.addOption(options.statisticsPicture);
+    parser.addOption(options.dailyPicture);
     parser.addOption(options.peerPort);
     parser.addOption(options.server);
     parser.addOption(options.seed);
@@ -189,6 +203,12 @@ int main(int argc, char* argv[]) {
     AppContext context = contextFrom(parser, options);
     if (parser.isSet(options.picture)) {
         return saveGameInProgressPicture(context, parser.value(options.picture));
+    }
+    if (parser.isSet(options.statisticsPicture)) {
+        return saveStatisticsPicture(parser.value(options.statisticsPicture), false);
+    }
+    if (parser.isSet(options.dailyPicture)) {
+        return saveStatisticsPicture(parser.value(options.dailyPicture), true);
     }
 
     WidgetPrompts prompts;
