@@ -19,9 +19,7 @@ public:
 
     // The captions as shown, in the window's language; the offer is told by them.
     static QString startCaption() { return QCoreApplication::translate("TMainWin", "Start &Game"); }
-    static QString playCaption() {
-        return QCoreApplication::translate("WindowWiring", "Play &Word");
-    }
+    static QString playCaption() { return QCoreApplication::translate("TMainWin", "Play &Word"); }
     static GameController::Offer offerOf(const QString& caption);
 
     void ShowWaitStatus(const QString& text);

@@ -316,6 +316,10 @@ Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegne
         <source>(Copied, ready to share.)</source>
         <translation>(Kopiert, bereit zum Teilen.)</translation>
     </message>
+    <message>
+        <source>Open List by Name</source>
+        <translation>Liste nach Namen öffnen</translation>
+    </message>
 </context>
 <context>
     <name>StartUpSettings</name>
@@ -365,6 +369,25 @@ Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegne
     <message>
         <source>The statistics could not be saved: another copy of Ropewit keeps the file busy. They will be saved later.</source>
         <translation>Die Statistik konnte nicht gespeichert werden: eine andere Ropewit-Instanz belegt die Datei. Sie wird später gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>TChooseList</name>
+    <message>
+        <source>Open List by Name</source>
+        <translation>Liste nach Namen öffnen</translation>
+    </message>
+    <message>
+        <source>Choose a word list to play alone:</source>
+        <translation>Wähle eine Wortliste zum Spielen allein:</translation>
+    </message>
+    <message>
+        <source>Your own lists</source>
+        <translation>Deine eigenen Listen</translation>
+    </message>
+    <message>
+        <source>%1 (%2 words)</source>
+        <translation>%1 (%2 Wörter)</translation>
     </message>
 </context>
 <context>
@@ -796,7 +819,7 @@ Trotzdem hinzufügen?</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1021,6 +1044,14 @@ Möchten Sie ein neues Spiel beginnen?</translation>
         <source>&amp;Statistics</source>
         <translation>&amp;Statistik</translation>
     </message>
+    <message>
+        <source>Play &amp;Word</source>
+        <translation>&amp;Wort spielen</translation>
+    </message>
+    <message>
+        <source>Open &amp;List by Name...</source>
+        <translation>&amp;Liste nach Namen öffnen...</translation>
+    </message>
 </context>
 <context>
     <name>TMatchServer</name>
@@ -1167,10 +1198,6 @@ Spielzeit: %2 h %3 min</translation>
     <message>
         <source>Leave the game against %1 and exit?</source>
         <translation>Das Spiel gegen %1 verlassen und beenden?</translation>
-    </message>
-    <message>
-        <source>Play &amp;Word</source>
-        <translation>&amp;Wort spielen</translation>
     </message>
 </context>
 <context>

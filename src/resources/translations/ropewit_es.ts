@@ -316,6 +316,10 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
         <source>(Copied, ready to share.)</source>
         <translation>(Copiado, listo para compartir.)</translation>
     </message>
+    <message>
+        <source>Open List by Name</source>
+        <translation>Abrir lista por nombre</translation>
+    </message>
 </context>
 <context>
     <name>StartUpSettings</name>
@@ -365,6 +369,25 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
     <message>
         <source>The statistics could not be saved: another copy of Ropewit keeps the file busy. They will be saved later.</source>
         <translation>No se pudieron guardar las estadísticas: otra copia de Ropewit tiene ocupado el archivo. Se guardarán más tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>TChooseList</name>
+    <message>
+        <source>Open List by Name</source>
+        <translation>Abrir lista por nombre</translation>
+    </message>
+    <message>
+        <source>Choose a word list to play alone:</source>
+        <translation>Elige una lista de palabras para jugar solo:</translation>
+    </message>
+    <message>
+        <source>Your own lists</source>
+        <translation>Tus propias listas</translation>
+    </message>
+    <message>
+        <source>%1 (%2 words)</source>
+        <translation>%1 (%2 palabras)</translation>
     </message>
 </context>
 <context>
@@ -796,7 +819,7 @@ Add it anyway?</source>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
+        <translation>Sal&amp;ir</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1021,6 +1044,14 @@ Would you like to start a new game?</source>
         <source>&amp;Statistics</source>
         <translation>&amp;Estadísticas</translation>
     </message>
+    <message>
+        <source>Play &amp;Word</source>
+        <translation>Jugar la &amp;palabra</translation>
+    </message>
+    <message>
+        <source>Open &amp;List by Name...</source>
+        <translation>Abrir &amp;lista por nombre...</translation>
+    </message>
 </context>
 <context>
     <name>TMatchServer</name>
@@ -1167,10 +1198,6 @@ Tiempo jugado: %2 h %3 min</translation>
     <message>
         <source>Leave the game against %1 and exit?</source>
         <translation>¿Dejar la partida contra %1 y salir?</translation>
-    </message>
-    <message>
-        <source>Play &amp;Word</source>
-        <translation>Jugar la &amp;palabra</translation>
     </message>
 </context>
 <context>

@@ -316,6 +316,10 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
         <source>(Copied, ready to share.)</source>
         <translation>(Copié, prêt à partager.)</translation>
     </message>
+    <message>
+        <source>Open List by Name</source>
+        <translation>Ouvrir une liste par son nom</translation>
+    </message>
 </context>
 <context>
     <name>StartUpSettings</name>
@@ -365,6 +369,25 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     <message>
         <source>The statistics could not be saved: another copy of Ropewit keeps the file busy. They will be saved later.</source>
         <translation>Les statistiques n&apos;ont pas pu être enregistrées : une autre copie de Ropewit occupe le fichier. Elles le seront plus tard.</translation>
+    </message>
+</context>
+<context>
+    <name>TChooseList</name>
+    <message>
+        <source>Open List by Name</source>
+        <translation>Ouvrir une liste par son nom</translation>
+    </message>
+    <message>
+        <source>Choose a word list to play alone:</source>
+        <translation>Choisissez une liste de mots pour jouer seul :</translation>
+    </message>
+    <message>
+        <source>Your own lists</source>
+        <translation>Vos propres listes</translation>
+    </message>
+    <message>
+        <source>%1 (%2 words)</source>
+        <translation>%1 (%2 mots)</translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1044,14 @@ Voulez-vous commencer une nouvelle partie&#xa0;?</translation>
         <source>&amp;Statistics</source>
         <translation>&amp;Statistiques</translation>
     </message>
+    <message>
+        <source>Play &amp;Word</source>
+        <translation>Jouer le &amp;mot</translation>
+    </message>
+    <message>
+        <source>Open &amp;List by Name...</source>
+        <translation>Ouvrir une &amp;liste par son nom...</translation>
+    </message>
 </context>
 <context>
     <name>TMatchServer</name>
@@ -1167,10 +1198,6 @@ Temps de jeu : %2 h %3 min</translation>
     <message>
         <source>Leave the game against %1 and exit?</source>
         <translation>Quitter la partie contre %1 et fermer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Play &amp;Word</source>
-        <translation>Jouer le &amp;mot</translation>
     </message>
 </context>
 <context>
