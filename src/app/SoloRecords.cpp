@@ -43,8 +43,8 @@ SoloRecords::SoloRecords(TMainWin& window, GameController& game)
     const MainWinControls& ui = window_.ui();
     connect(ui.MenuStatistics, &QAction::triggered, this, [this] { showStatistics(runSummary()); });
     connect(ui.MenuDaily, &QAction::triggered, this, [this] { playDailyWord(); });
-    // Runs before the new game itself: the counts of the run start again.
-    connect(ui.MenuPlayer, &QAction::triggered, this, [this] { runWords_ = runSolved_ = 0; });
+    // Runs before the new game itself, so the summary comes before the wizard.
+    connect(ui.MenuPlayer, &QAction::triggered, this, &SoloRecords::endRun);
     connect(ui.StartGame, &QPushButton::clicked, this, [this] { runWords_ = runSolved_ = 0; });
     Difficulty chosen = Difficulty::Any;
     difficulty::fromKey(window_.settings().SoloLength, &chosen);
@@ -116,7 +116,15 @@ QString SoloRecords::runSummary() const {
         .arg(game_.scores().player1());
 }
 
-void SoloRecords::showStatistics(const QString& summary) {
+void SoloRecords::endRun() {
+    const QString summary = game_.solo() && !daily_.isValid() ? runSummary() : QString();
+    runWords_ = runSolved_ = 0;
+    if (!summary.isEmpty()) {
+        showStatistics(summary, true);
+    }
+}
+
+void SoloRecords::showStatistics(const QString& summary, bool asResult) {
     TStatistics dialog(
         store_.statistics(), summary, *window_.context().prompts, [this] { store_.reset(); },
         &window_);
@@ -124,7 +132,11 @@ void SoloRecords::showStatistics(const QString& summary) {
         dialog.Shown->setCurrentIndex(
             summary.startsWith(QStringLiteral("Ropewit word")) ? dialog.Shown->count() - 1 : 0);
     }
-    window_.context().prompts->runDialog(dialog);
+    if (asResult) {
+        window_.context().prompts->showResult(dialog);
+    } else {
+        window_.context().prompts->runDialog(dialog);
+    }
 }
 
 void SoloRecords::wordEnded(bool solved, int misses) {
@@ -207,7 +219,7 @@ void SoloRecords::playListByName() {
         return;
     }
     // The same way as the wizard's choice to play alone, so a new run starts here too.
-    runWords_ = runSolved_ = 0;
+    endRun();
     NewGameChoice choice;
     choice.action = NewGameChoice::Action::PlayAlone;
     choice.wordListPath = dialog.chosenPath();

@@ -23,8 +23,9 @@ public:
     ~SoloRecords() override;
 
     StatisticsStore& store() { return store_; }
-    // Shows the Statistics window, headed by a summary when one is given.
-    void showStatistics(const QString& summary = {});
+    // Shows the Statistics window, headed by a summary when one is given; as the result of a
+    // game that ended, when asResult.
+    void showStatistics(const QString& summary = {}, bool asResult = false);
     // Starts the word of the day for today's date, unless it was played already.
     void playDailyWord();
     void playDailyWord(const QDate& date);
@@ -35,6 +36,9 @@ public:
 
 private:
     void wordEnded(bool solved, int misses);
+    // A solo run ends when the player starts another game: its summary and the figures are
+    // shown once, and the next run counts from nothing.
+    void endRun();
     void endDailyWord(const WordResult& result);
     void checkListFits();
     // A word of the day left unfinished (a call came in, the program closed) counts as lost:

@@ -39,6 +39,10 @@ public:
                                                int maxPointSize) = 0;
     // Runs one of the program's own dialogs modally; returns QDialog's result code.
     virtual int runDialog(QDialog& dialog) = 0;
+    // Runs one of the program's own dialogs that only tells something: the player reads it
+    // and closes it, nothing is asked. Scripted runs record it without taking an answer
+    // meant for a dialog that asks.
+    virtual void showResult(QDialog& dialog) { runDialog(dialog); }
 };
 
 // The production implementation over QMessageBox, QFileDialog and QFontDialog.

@@ -84,7 +84,8 @@ private Q_SLOTS:
         QCOMPARE(after.statistics().days().value(day.addDays(1), 0), -1);
     }
 
-    void aListChosenByItsTitleIsPlayedAlone() {
+    // Choosing another game ends the run: its summary and figures are shown once, before.
+    void aListChosenByItsTitleIsPlayedAloneAndEndsWithItsSummary() {
         TestWindow t;
         QVERIFY(QDir(t.dir.path()).mkpath(QStringLiteral("lists")));
         t.writeFile(QStringLiteral("lists/MINE.TXT"), "My Birds\r\nWREN\r\nROBIN\r\n");
@@ -100,6 +101,17 @@ private Q_SLOTS:
         QVERIFY(t->game().solo());
         QCOMPARE(t->game().words().title(), QStringLiteral("My Birds"));
         QVERIFY((QStringList{"WREN", "ROBIN"}).contains(t->game().round().word()));
+        for (const QChar c : t->game().round().word()) {
+            t->AlphaClicked(c.unicode() - 'A' + 1);
+        }
+        t->ui().MenuPlayer->trigger();
+        t->ui().MenuPlayer->trigger();
+        QCOMPARE(t.prompts.count(QStringLiteral("result")), 1);
+        QVERIFY(t.prompts.shown.back().kind != QLatin1String("result"));
+        const auto result = std::find_if(t.prompts.shown.begin(), t.prompts.shown.end(),
+                                         [](const auto& s) { return s.kind == "result"; });
+        QVERIFY2(result->text.contains(QStringLiteral("This game: 1 of 1 words solved, score")),
+                 qPrintable(result->text));
     }
 };
 

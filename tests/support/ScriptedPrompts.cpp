@@ -1,5 +1,7 @@
 #include "ScriptedPrompts.h"
 
+#include <QLabel>
+
 void ScriptedPrompts::message(QWidget*, const QString& caption, const QString& text) {
     shown.push_back({QStringLiteral("message"), caption, text});
     if (onMessage) {
@@ -71,6 +73,15 @@ int ScriptedPrompts::runDialog(QDialog& dialog) {
     }
     dialog.close();
     return dialog.result();
+}
+
+void ScriptedPrompts::showResult(QDialog& dialog) {
+    QStringList labels;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        labels << label->text();
+    }
+    shown.push_back({QStringLiteral("result"), dialog.windowTitle(), labels.join(u'\n')});
+    dialog.close();
 }
 
 QStringList ScriptedPrompts::messages() const {

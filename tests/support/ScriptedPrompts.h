@@ -14,9 +14,10 @@
 class ScriptedPrompts : public Prompts {
 public:
     struct Shown {
-        QString kind;  // "message", "question", "open", "save", "font", "dialog"
+        QString kind;  // "message", "question", "open", "save", "font", "dialog", "result"
         QString caption;
-        QString text;  // the box text, the chooser's title, or the dialog's class name
+        // The box text, the chooser's title, the dialog's class name, or a result's labels.
+        QString text;
     };
 
     std::vector<Shown> shown;
@@ -43,6 +44,7 @@ public:
     std::optional<TileFont> chooseFont(QWidget* parent, const TileFont& initial,
                                        int maxPointSize) override;
     int runDialog(QDialog& dialog) override;
+    void showResult(QDialog& dialog) override;
 
     // Texts of the message boxes (kind "message"), in order.
     QStringList messages() const;
