@@ -5,8 +5,10 @@
 
 Without files it checks every list in src/resources/data. The game itself reads looser
 files; these rules keep the lists we ship pleasant to play: every line ends with CR LF,
-plain ASCII, a title line, then WORD:Clue lines whose words are 3 to 15 letters A-Z (upper
-case, at most a few with one inner blank), with a short clue that does not give the word
+8-bit Windows-1252 text (which the game must not take for UTF-8), a title line, then
+WORD:Clue lines whose words are 3 to 15 upper-case letters (A-Z or the accented capitals
+Windows-1252 holds, and German sharp s, which has no capital there; at most a few words with
+one inner blank), with a short clue that does not give the word
 away, no word twice, and at least 500 words in the default list ROPEWIT.TXT, 366 in the word
 of the day's list DAILY.TXT (a year without a repeat) and 200 in each themed list (or N with
 --min-words).
@@ -23,7 +25,9 @@ DEFAULT_LIST = "ROPEWIT.TXT"
 DAILY_LIST = "DAILY.TXT"
 MIN_DAILY_WORDS = 366
 MAX_CLUE = 40
-WORD_RE = re.compile(r"^[A-Z]+( [A-Z]+)?$")
+# The capitals of Windows-1252 (not the multiplication sign between them) and sharp s.
+LETTER = "A-Z\u00c0-\u00d6\u00d8-\u00de\u0160\u0152\u017d\u0178\u00df"
+WORD_RE = re.compile(f"^[{LETTER}]+( [{LETTER}]+)?$")
 
 
 def check(data, min_words=MIN_WORDS):
@@ -31,9 +35,16 @@ def check(data, min_words=MIN_WORDS):
     if not data:
         return ["the file is empty"]
     try:
-        data.decode("ascii")
+        data.decode("cp1252")
     except UnicodeDecodeError as e:
-        problems.append(f"byte {e.start}: not plain ASCII")
+        problems.append(f"byte {e.start}: not a Windows-1252 character")
+    # The game reads a file whose bytes happen to form UTF-8 as UTF-8.
+    if not data.isascii():
+        try:
+            data.decode("utf-8")
+            problems.append("the game would read this file as UTF-8")
+        except UnicodeDecodeError:
+            pass
     if b"\x1a" in data:
         problems.append("contains a Ctrl+Z byte, which ends the file early")
     if not data.endswith(b"\r\n"):
@@ -42,7 +53,7 @@ def check(data, min_words=MIN_WORDS):
     for m in re.finditer(rb"\r(?!\n)|(?<!\r)\n", data):
         problems.append(f"byte {m.start()}: line end is not CR LF")
 
-    lines = data.decode("ascii", errors="replace").split("\r\n")
+    lines = data.decode("cp1252", errors="replace").split("\r\n")
     if lines and lines[-1] == "":
         lines.pop()
     if not lines or not lines[0].strip():
