@@ -22,7 +22,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
 need bin/ropewit
 need bin/ropewit-matchd
 for f in ROPEWIT.TXT ANIMALS.TXT FOOD.TXT PLACES.TXT SCIENCE.TXT SPORTS.TXT ARTS.TXT DAILY.TXT \
-         ROPEWIT.HTML ROPEWIT.de.HTML ROPEWIT.fr.HTML ROPEWIT.es.HTML screenshot.png \
+         ROPEWIT.HTML ROPEWIT.de.HTML ROPEWIT.fr.HTML ROPEWIT.es.HTML help.css screenshot.png \
          statistics.png daily.png YEAH.WAV FLOOP.WAV; do
   need "share/ropewit/$f"
 done
