@@ -27,8 +27,9 @@ endforeach()
 find_program(ROPEWIT_GZIP gzip REQUIRED)
 set(ROPEWIT_COMPRESSED)
 function(ropewit_gzip source output)
+    get_filename_component(directory ${output} DIRECTORY)
     add_custom_command(OUTPUT ${output}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/compressed
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${directory}
         COMMAND sh -c "${ROPEWIT_GZIP} -9nc \"$0\" > \"$1\"" ${source} ${output}
         DEPENDS ${source} VERBATIM)
     set(ROPEWIT_COMPRESSED ${ROPEWIT_COMPRESSED} ${output} PARENT_SCOPE)
@@ -37,6 +38,16 @@ foreach(page ropewit.6 ropewit-matchd.6)
     ropewit_gzip(${ROPEWIT_DESKTOP_DATA}/man/${page} ${CMAKE_BINARY_DIR}/compressed/${page}.gz)
     install(FILES ${CMAKE_BINARY_DIR}/compressed/${page}.gz
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+endforeach()
+# Their translations (data/man/<language>/) go where man finds them for a reader of that
+# language.
+file(GLOB ROPEWIT_TRANSLATED_PAGES RELATIVE ${ROPEWIT_DESKTOP_DATA}/man CONFIGURE_DEPENDS
+     ${ROPEWIT_DESKTOP_DATA}/man/*/*.6)
+foreach(page ${ROPEWIT_TRANSLATED_PAGES})
+    get_filename_component(language ${page} DIRECTORY)
+    ropewit_gzip(${ROPEWIT_DESKTOP_DATA}/man/${page} ${CMAKE_BINARY_DIR}/compressed/${page}.gz)
+    install(FILES ${CMAKE_BINARY_DIR}/compressed/${page}.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man6)
 endforeach()
 ropewit_gzip(${ROPEWIT_DESKTOP_DATA}/debian/changelog ${CMAKE_BINARY_DIR}/compressed/changelog.gz)
 add_custom_target(ropewit_compressed ALL DEPENDS ${ROPEWIT_COMPRESSED})

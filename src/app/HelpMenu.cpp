@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "app/Language.h"
 #include "core/Prompts.h"
 
 namespace helpmenu {
@@ -14,8 +15,17 @@ namespace {
 const char* const kWebSite = "https://ropewit.example.org/";
 }
 
+QString contentsFile(const QString& programDir) {
+    const QDir dir(programDir);
+    const QString translated =
+        dir.filePath(QStringLiteral("ROPEWIT.%1.HTML").arg(language::current()));
+    // A language whose help has not been written yet still gets the English one.
+    return QFileInfo(translated).isFile() ? translated
+                                          : dir.filePath(QStringLiteral("ROPEWIT.HTML"));
+}
+
 void openContents(Prompts& prompts, QWidget* parent, const QString& programDir) {
-    const QString path = QDir(programDir).filePath(QStringLiteral("ROPEWIT.HTML"));
+    const QString path = contentsFile(programDir);
     if (!QFileInfo(path).isFile() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
         prompts.message(
             parent, QCoreApplication::translate("HelpMenu", "Error"),

@@ -9,7 +9,9 @@ class QWidget;
 // cannot be opened is said in an "Error" box.
 namespace helpmenu {
 
-// ROPEWIT.HTML in the program's data directory.
+// The help file in the program's data directory: ROPEWIT.<code>.HTML when the window is in
+// a language whose help was translated, else ROPEWIT.HTML.
+QString contentsFile(const QString& programDir);
 void openContents(Prompts& prompts, QWidget* parent, const QString& programDir);
 void openWebSite(Prompts& prompts, QWidget* parent);
 void showAbout(Prompts& prompts, QWidget* parent);

@@ -11,6 +11,7 @@ namespace {
 
 QPointer<QTranslator> ownTranslator;
 QPointer<QTranslator> qtTranslator;
+QString installedCode;
 
 bool isEnglish(const QString& code) {
     return code.isEmpty() || code == QLatin1String("C") || code == QLatin1String("en");
@@ -51,6 +52,11 @@ QString choose(const QString& option, const QString& chosen, const QLocale& syst
 void uninstall() {
     delete ownTranslator;
     delete qtTranslator;
+    installedCode.clear();
+}
+
+QString current() {
+    return installedCode.isEmpty() ? QStringLiteral("en") : installedCode;
 }
 
 bool install(const QString& programDir, const QString& code) {
@@ -68,6 +74,7 @@ bool install(const QString& programDir, const QString& code) {
     }
     QCoreApplication::installTranslator(own.get());
     ownTranslator = own.release();
+    installedCode = code;
     // Qt's own dialog texts; without them those dialogs stay in English.
     auto qt = std::make_unique<QTranslator>(app);
     if (qt->load(QStringLiteral("qtbase_") + code,

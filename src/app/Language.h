@@ -21,6 +21,8 @@ QString choose(const QString& option, const QString& chosen,
 bool install(const QString& programDir, const QString& code);
 // Removes what install() put in place, so English is back.
 void uninstall();
+// The code of the translation in place; "en" while the window is English.
+QString current();
 // The translations offered in the Options menu: code, and the language's name in itself.
 QList<std::pair<QString, QString>> offered();
 // Where the translation for code lies under the data directory.

@@ -2,6 +2,7 @@
 #include "TestWindow.h"
 #include "Testing.h"
 #include "Translated.h"
+#include "app/HelpMenu.h"
 #include "game/DailyWord.h"
 
 #include <QMenuBar>
@@ -29,6 +30,10 @@ private Q_SLOTS:
         t->controlPanel().OfferAction(ControlPanelView::playCaption());
         QCOMPARE(t->ui().ActionButton->text(), QStringLiteral("&Wort spielen"));
         QCOMPARE(t->game().offer(), GameController::Offer::PlayWord);
+        // The help too, and the English one where its translation is missing.
+        const QDir program(QStringLiteral(ROPEWIT_PROGRAM_DIR));
+        QCOMPARE(helpmenu::contentsFile(program.path()), program.filePath("ROPEWIT.de.HTML"));
+        QCOMPARE(helpmenu::contentsFile(t.dir.path()), QDir(t.dir.path()).filePath("ROPEWIT.HTML"));
     }
 
     void aSaveWritesTheSameBytesInGerman() {

@@ -23,7 +23,8 @@ need bin/ropewit
 need bin/ropewit-matchd
 for f in ROPEWIT.TXT ANIMALS.TXT FOOD.TXT PLACES.TXT SCIENCE.TXT SPORTS.TXT ARTS.TXT DAILY.TXT \
          TIERE.TXT CUISINE.TXT ANIMALES.TXT \
-         ROPEWIT.HTML screenshot.png statistics.png daily.png YEAH.WAV FLOOP.WAV; do
+         ROPEWIT.HTML ROPEWIT.de.HTML ROPEWIT.fr.HTML ROPEWIT.es.HTML help.css screenshot.png \
+         statistics.png daily.png YEAH.WAV FLOOP.WAV; do
   need "share/ropewit/$f"
 done
 need "share/applications/$id.desktop"
@@ -56,8 +57,8 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work
   cat "$work/as.log" >&2
   fail "AppStream data not valid"
 }
-for page in ropewit ropewit-matchd; do
-  if ! gzip -dc "$prefix/share/man/man6/$page.6.gz" | grep -q "^\.TH"; then
+for page in {,de/,fr/,es/}man6/{ropewit,ropewit-matchd}; do
+  if ! gzip -dc "$prefix/share/man/$page.6.gz" | grep -q "^\.TH"; then
     fail "manual page $page is not a manual page"
   fi
 done

@@ -39,7 +39,8 @@ for path in ./usr/bin/ropewit ./usr/bin/ropewit-matchd ./usr/share/ropewit/ROPEW
             ./usr/share/metainfo/org.ropewit.Ropewit.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/org.ropewit.Ropewit.svg \
             ./usr/share/icons/hicolor/48x48/apps/org.ropewit.Ropewit.png \
-            ./usr/share/man/man6/ropewit.6.gz ./usr/share/doc/ropewit/copyright; do
+            ./usr/share/man/man6/ropewit.6.gz ./usr/share/man/de/man6/ropewit.6.gz \
+            ./usr/share/ropewit/ROPEWIT.de.HTML ./usr/share/doc/ropewit/copyright; do
   if ! awk '{print $6}' "$build/contents.txt" | grep -qx "$path"; then
     echo "FAIL: the package has no $path" >&2
     failures=$((failures + 1))
