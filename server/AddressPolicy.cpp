@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+
 namespace matchd {
 
 namespace {
@@ -97,6 +100,31 @@ QByteArray listedAddress(const QByteArray& claimed, const QHostAddress& observed
     if (isGloballyRoutable(claimedHost) || !isGloballyRoutable(observed))
         return claimed;
     return withPort(plain(observed), parts.port);
+}
+
+QHostAddress peerAddressOf(int fd, quint16* port) {
+    sockaddr_storage storage{};
+    socklen_t length = sizeof storage;
+    if (::getpeername(fd, reinterpret_cast<sockaddr*>(&storage), &length) != 0)
+        return {};
+    if (port != nullptr) {
+        if (storage.ss_family == AF_INET)
+            *port = ntohs(reinterpret_cast<const sockaddr_in*>(&storage)->sin_port);
+        else if (storage.ss_family == AF_INET6)
+            *port = ntohs(reinterpret_cast<const sockaddr_in6*>(&storage)->sin6_port);
+    }
+    return QHostAddress(reinterpret_cast<const sockaddr*>(&storage));
+}
+
+QString peerOf(int fd) {
+    quint16 port = 0;
+    const QHostAddress address = peerAddressOf(fd, &port);
+    if (address.isNull())
+        return QStringLiteral("?");
+    const QString host = QString::fromLatin1(addressText(address));
+    const bool v6 = host.contains(QLatin1Char(':'));
+    return (v6 ? QLatin1Char('[') + host + QLatin1Char(']') : host) + QLatin1Char(':') +
+           QString::number(port);
 }
 
 }  // namespace matchd

@@ -22,6 +22,11 @@ bool isGloballyRoutable(const QHostAddress& address);
 // IPv4-mapped IPv6) in dotted form, IPv6 in its shortest form.
 QByteArray addressText(const QHostAddress& address);
 
+// The address (and port) a connected descriptor's peer has; null when it has none.
+QHostAddress peerAddressOf(int fd, quint16* port = nullptr);
+// The peer as "ADDRESS:PORT" ("[V6]:PORT"), for log lines; "?" when it has none.
+QString peerOf(int fd);
+
 // The address a player who sent `claimed` over a connection from `observed` is listed with.
 QByteArray listedAddress(const QByteArray& claimed, const QHostAddress& observed,
                          AddressPolicy policy);

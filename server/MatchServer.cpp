@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -49,31 +48,6 @@ void MatchServer::log(const QString& who, const QString& what) {
         return;
     log_(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) + QLatin1Char(' ') + who +
          QLatin1Char(' ') + what);
-}
-
-QHostAddress MatchServer::peerAddressOf(int fd, quint16* port) {
-    sockaddr_storage storage{};
-    socklen_t length = sizeof storage;
-    if (::getpeername(fd, reinterpret_cast<sockaddr*>(&storage), &length) != 0)
-        return {};
-    if (port != nullptr) {
-        if (storage.ss_family == AF_INET)
-            *port = ntohs(reinterpret_cast<const sockaddr_in*>(&storage)->sin_port);
-        else if (storage.ss_family == AF_INET6)
-            *port = ntohs(reinterpret_cast<const sockaddr_in6*>(&storage)->sin6_port);
-    }
-    return QHostAddress(reinterpret_cast<const sockaddr*>(&storage));
-}
-
-QString MatchServer::peerOf(int fd) {
-    quint16 port = 0;
-    const QHostAddress address = peerAddressOf(fd, &port);
-    if (address.isNull())
-        return QStringLiteral("?");
-    const QString host = QString::fromLatin1(addressText(address));
-    const bool v6 = host.contains(QLatin1Char(':'));
-    return (v6 ? QLatin1Char('[') + host + QLatin1Char(']') : host) + QLatin1Char(':') +
-           QString::number(port);
 }
 
 void MatchServer::incomingConnection(qintptr descriptor) {

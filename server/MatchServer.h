@@ -83,8 +83,6 @@ private:
     void sweep();
     void armSweep();
     void onAcceptError(QAbstractSocket::SocketError error);
-    static QHostAddress peerAddressOf(int fd, quint16* port = nullptr);
-    static QString peerOf(int fd);
 
     MatchService& service_;
     ServerLimits limits_;

@@ -100,10 +100,13 @@ void MatchService::handle(const QByteArray& message, const QHostAddress& source,
             out.request = describe(r, {});
             store_.remove(
                 r.name, r.address, addressText(source),
-                [out, done = std::move(done)](RemoveResult result) mutable {
+                [this, out, name = r.name, address = r.address,
+                 done = std::move(done)](RemoveResult result) mutable {
                     switch (result) {
                         case RemoveResult::Removed:
                             out.result = QStringLiteral("removed");
+                            if (removed_)
+                                removed_(name, address);
                             break;
                         case RemoveResult::NotWaiting:
                             out.result = QStringLiteral("not waiting");

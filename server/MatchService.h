@@ -39,6 +39,12 @@ public:
         relayPort_ = relayPort;
     }
 
+    // Told of every player taken off the list at its own request.
+    void setRemovalListener(
+        std::function<void(const QByteArray& name, const QByteArray& address)> listener) {
+        removed_ = std::move(listener);
+    }
+
     // `source` is the address the connection came from; the client waits `answerWithinMs`
     // at most (negative: no limit of its own). `done` is called exactly once, perhaps before
     // handle() returns.
@@ -52,6 +58,7 @@ private:
     AddressPolicy policy_;
     ReachProbe* probe_ = nullptr;
     quint16 relayPort_ = 0;
+    std::function<void(const QByteArray&, const QByteArray&)> removed_;
 };
 
 }  // namespace matchd

@@ -1,8 +1,15 @@
 #include "RelayServer.h"
 
 #include <QRandomGenerator>
-#include <QTcpSocket>
+#include <QSocketNotifier>
 #include <algorithm>
+#include <cerrno>
+
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/epoll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "AddressPolicy.h"
 #include "MatchProtocol.h"
@@ -15,8 +22,17 @@ using namespace relaywire;
 
 // How often deadlines, idle pairs and renewals are looked at.
 constexpr int kTickMs = 100;
-// A side whose partner has this much unsent is not read until the partner catches up.
-constexpr qint64 kMaxBacklog = 65536;
+// What is read from one side at a time; a game's messages are a few bytes each.
+constexpr int kChunk = 4096;
+// Events taken from the epoll set per wake-up; the rest come at the next.
+constexpr int kEventsPerWake = 128;
+// Bytes a closed side still sent are read away (up to this many), so the close does not
+// turn into a reset that could destroy the last words on their way.
+constexpr int kDrainBytes = 16384;
+
+bool retry() {
+    return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+}
 
 QByteArray frame(const char* code, const QByteArray& payload = {}) {
     return QByteArray(code) + payload + kEndMark;
@@ -43,15 +59,21 @@ RelayServer::RelayServer(WaitingStore& store, RelayLimits limits, LogSink log, Q
     clock_.start();
     setListenBacklogSize(1024);
     setMaxPendingConnections(1);
+    epoll_ = ::epoll_create1(EPOLL_CLOEXEC);
+    if (epoll_ >= 0) {
+        notifier_ = std::make_unique<QSocketNotifier>(epoll_, QSocketNotifier::Read);
+        connect(notifier_.get(), &QSocketNotifier::activated, this, &RelayServer::onEvents);
+    }
     ticker_.setInterval(kTickMs);
     connect(&ticker_, &QTimer::timeout, this, &RelayServer::tick);
 }
 
 RelayServer::~RelayServer() {
-    for (auto& [id, link] : links_) {
-        link->socket->disconnect(this);
-        link->socket->abort();
-    }
+    notifier_.reset();
+    for (auto& [id, link] : links_)
+        ::close(link->fd);
+    if (epoll_ >= 0)
+        ::close(epoll_);
 }
 
 RelayServer::Link* RelayServer::find(quint64 id) {
@@ -59,57 +81,96 @@ RelayServer::Link* RelayServer::find(quint64 id) {
     return found == links_.end() ? nullptr : found->second.get();
 }
 
+int RelayServer::holding() const {
+    return static_cast<int>(std::count_if(links_.begin(), links_.end(), [](const auto& entry) {
+        return entry.second->role == Role::Holding;
+    }));
+}
+
+QByteArray RelayServer::listedAt(const Link& link) const {
+    return limits_.publicHost + ':' + QByteArray::number(limits_.publicPort) + '/' + link.token;
+}
+
 void RelayServer::incomingConnection(qintptr descriptor) {
-    auto* socket = new QTcpSocket(this);
-    if (!socket->setSocketDescriptor(descriptor) || links() >= limits_.maxConnections) {
+    const int fd = static_cast<int>(descriptor);
+    if (epoll_ < 0 || links() >= limits_.maxConnections) {
         // Nothing is owed to a connection beyond the limit; closing it is the answer.
-        socket->abort();
-        socket->deleteLater();
+        ::close(fd);
         return;
     }
-    // What a side sends while its partner cannot take it waits in the system, not here.
-    socket->setReadBufferSize(kMaxBacklog);
+    // A game's messages are small and each is waited for: none waits to fill a packet.
+    const int on = 1;
+    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
     auto link = std::make_unique<Link>();
+    link->fd = fd;
     link->id = nextId_++;
-    link->socket = socket;
-    const QHostAddress address = socket->peerAddress();
-    link->source = addressText(address);
-    link->peer = (address.protocol() == QAbstractSocket::IPv6Protocol
-                      ? QLatin1Char('[') + QString::fromLatin1(link->source) + QLatin1Char(']')
-                      : QString::fromLatin1(link->source)) +
-                 QLatin1Char(':') + QString::number(socket->peerPort());
+    link->source = addressText(peerAddressOf(fd));
     link->deadlineMs = clock_.elapsed() + limits_.tokenTimeoutMs;
+    link->events = EPOLLIN | EPOLLRDHUP;
+    epoll_event event{};
+    event.events = link->events;
+    event.data.u64 = link->id;
+    if (::epoll_ctl(epoll_, EPOLL_CTL_ADD, fd, &event) != 0) {
+        ::close(fd);
+        return;
+    }
     const quint64 id = link->id;
-    connect(socket, &QTcpSocket::readyRead, this, [this, id] {
-        if (Link* l = find(id))
-            l->role == Role::Joined ? relay(*l) : readFirst(*l);
-    });
-    connect(socket, &QTcpSocket::bytesWritten, this, [this, id] {
-        // The partner may send again once this side has taken its backlog.
-        Link* l = find(id);
-        if (l != nullptr && l->role == Role::Joined)
-            if (Link* p = find(l->partner))
-                relay(*p);
-    });
-    connect(socket, &QTcpSocket::disconnected, this,
-            [this, id] { close(id, QStringLiteral("closed by peer")); });
     links_.emplace(id, std::move(link));
     if (!ticker_.isActive())
         ticker_.start();
+    // The first frame is usually there already.
     if (Link* l = find(id))
         readFirst(*l);
 }
 
-void RelayServer::readFirst(Link& link) {
-    if (link.role == Role::Checking)
-        return;  // a caller's first bytes wait for the join
-    if (link.role != Role::First) {
-        // Nothing is expected before a join; a side that talks anyway is not a game.
-        if (link.socket->bytesAvailable() > 0)
-            refuse(link, QStringLiteral("bytes before a caller joined"));
-        return;
+void RelayServer::onEvents() {
+    epoll_event events[kEventsPerWake];
+    const int n = ::epoll_wait(epoll_, events, kEventsPerWake, 0);
+    for (int i = 0; i < n; ++i) {
+        // A link closed by an earlier event of this batch is no longer found.
+        const quint64 id = events[i].data.u64;
+        if (Link* l = find(id); l != nullptr && (events[i].events & EPOLLOUT))
+            flush(*l);
+        if (Link* l = find(id); l != nullptr && (events[i].events & ~quint32{EPOLLOUT}))
+            readable(*l, events[i].events);
     }
-    link.frame += link.socket->read(kMaxRequestBytes - link.frame.size() + 1);
+}
+
+void RelayServer::readable(Link& link, quint32 events) {
+    // A reset, or an error: nothing more comes from it, and nothing reaches it.
+    if (events & (EPOLLERR | EPOLLHUP))
+        return close(link.id, QStringLiteral("closed by peer"));
+    switch (link.role) {
+        case Role::First:
+            return readFirst(link);
+        case Role::Joined:
+            return relay(link);
+        case Role::Checking:
+            return;  // its bytes wait for the join
+        case Role::Registering:
+        case Role::Holding: {
+            // Nothing is expected before a join; a side that talks anyway is not a game.
+            char byte = 0;
+            const ssize_t n = ::recv(link.fd, &byte, 1, MSG_DONTWAIT);
+            if (n > 0)
+                refuse(link, QStringLiteral("bytes before a caller joined"));
+            else if (n == 0 || !retry())
+                close(link.id, QStringLiteral("closed by peer"));
+            return;
+        }
+    }
+}
+
+void RelayServer::readFirst(Link& link) {
+    char chunk[kMaxRequestBytes + 1];
+    const ssize_t n =
+        ::recv(link.fd, chunk, static_cast<size_t>(kMaxRequestBytes + 1 - link.frame.size()),
+               MSG_DONTWAIT);
+    if (n == 0 || (n < 0 && !retry()))
+        return close(link.id, QStringLiteral("closed by peer"));
+    if (n < 0)
+        return;
+    link.frame.append(chunk, n);
     const qsizetype end = link.frame.indexOf(kEndMark);
     if (end < 0) {
         if (link.frame.size() > kMaxRequestBytes)
@@ -117,8 +178,9 @@ void RelayServer::readFirst(Link& link) {
         return;
     }
     const QByteArray head = link.frame.left(end);
-    const QByteArray rest = link.frame.mid(end + 1) + link.socket->readAll();
-    link.frame.clear();
+    // What follows in the system stays there until the join.
+    const QByteArray rest = link.frame.mid(end + 1);
+    link.frame = QByteArray();
     if (head.startsWith(kHold))
         hold(link, head.mid(2), rest);
     else if (head.startsWith(kCall))
@@ -143,14 +205,13 @@ void RelayServer::hold(Link& link, const QByteArray& payload, const QByteArray& 
     byIdentity_.insert(identity, link.id);
     link.role = Role::Registering;
     const quint64 id = link.id;
-    store_.add(Registration{link.name, link.address,
-                            limits_.publicHost + ':' + QByteArray::number(limits_.publicPort) +
-                                '/' + link.token,
-                            link.source, std::max<qint64>(link.deadlineMs - clock_.elapsed(), 0)},
-               [this, id](AddResult result) { held(id, result); });
+    const qint64 asked = clock_.elapsed();
+    store_.add(Registration{link.name, link.address, listedAt(link), link.source,
+                            std::max<qint64>(link.deadlineMs - asked, 0)},
+               [this, id, asked](AddResult result) { held(id, result, asked); });
 }
 
-void RelayServer::held(quint64 id, AddResult result) {
+void RelayServer::held(quint64 id, AddResult result, qint64 askedMs) {
     Link* link = find(id);
     if (link == nullptr) {
         return;  // its close removed whatever this registration did
@@ -168,30 +229,28 @@ void RelayServer::held(quint64 id, AddResult result) {
                                  ? QStringLiteral("the list cannot be reached")
                                  : QStringLiteral("not registered"));
     }
-    if (link->role != Role::Registering)
-        return;  // a renewal
     link->role = Role::Holding;
+    link->refreshedMs = askedMs;
     link->renewAtMs = clock_.elapsed() + limits_.renewMs;
     byToken_.insert(link->token, id);
-    const QByteArray listed =
-        limits_.publicHost + ':' + QByteArray::number(limits_.publicPort) + '/' + link->token;
-    link->socket->write(frame(kHeld, listed));
-    log_(link->peer, QStringLiteral("relay hold name=\"%1\" address=\"%2\" -> held")
-                         .arg(printable(link->name), printable(link->address)));
+    const QByteArray answer = frame(kHeld, listedAt(*link));
+    put(*link, answer.constData(), answer.size());
+    log_(peerOf(link->fd), QStringLiteral("relay hold name=\"%1\" address=\"%2\" -> held")
+                               .arg(printable(link->name), printable(link->address)));
 }
 
 void RelayServer::renew(Link& link) {
     link.renewAtMs = clock_.elapsed() + limits_.renewMs;
     const quint64 id = link.id;
-    store_.add(Registration{link.name, link.address,
-                            limits_.publicHost + ':' + QByteArray::number(limits_.publicPort) +
-                                '/' + link.token,
-                            link.source, -1},
-               [this, id](AddResult result) {
+    const qint64 asked = clock_.elapsed();
+    store_.add(Registration{link.name, link.address, listedAt(link), link.source, -1},
+               [this, id, asked](AddResult result) {
                    Link* l = find(id);
                    if (l == nullptr || l->role != Role::Holding)
                        return;
-                   if (result == AddResult::Added) {
+                   if (result == AddResult::Refreshed) {
+                       l->refreshedMs = asked;
+                   } else if (result == AddResult::Added) {
                        // Removed or lapsed since: it is no longer waiting, so it is not held.
                        store_.remove(l->name, l->address, l->source, [](RemoveResult) {});
                        close(id, QStringLiteral("no longer registered"));
@@ -199,8 +258,16 @@ void RelayServer::renew(Link& link) {
                });
 }
 
+void RelayServer::released(const QByteArray& name, const QByteArray& address) {
+    const quint64 id = byIdentity_.value(name + kNameSep + address, 0);
+    Link* link = find(id);
+    if (link != nullptr && (link->role == Role::Holding || link->role == Role::Registering))
+        close(id, QStringLiteral("removed by its player"));
+}
+
 void RelayServer::call(Link& link, const QByteArray& token, const QByteArray& rest) {
     link.role = Role::Checking;
+    watch(link);
     // Wrong tokens from one address are looked at one by one, each a delay after the last.
     const qint64 now = clock_.elapsed();
     const qint64 at = std::max(now, nextCheckMs_.value(link.source, 0));
@@ -222,38 +289,47 @@ void RelayServer::check(quint64 id, const QByteArray& token, const QByteArray& r
     if (player == nullptr) {
         const qint64 from = std::max(clock_.elapsed(), nextCheckMs_.value(caller->source, 0));
         nextCheckMs_.insert(caller->source, from + limits_.wrongTokenDelayMs);
-        return refuse(*caller, QStringLiteral("unknown token: the player has left, or is held by "
-                                              "another server's relay"));
+        return refuse(*caller,
+                      QStringLiteral("unknown token: the player has left, or is held by "
+                                     "another server's relay"),
+                      &counts_.unknownToken);
     }
     if (player->role == Role::Joined) {
-        caller->socket->write(kBusy);
+        ++counts_.busy;
+        put(*caller, kBusy, sizeof kBusy - 1);
         return close(id, QStringLiteral("busy: the player is already playing"));
     }
     if (pairs_ >= limits_.maxPairs)
-        return refuse(*caller, QStringLiteral("the relay is full (%1 pairs)").arg(pairs_));
+        return refuse(*caller, QStringLiteral("the relay is full (%1 pairs)").arg(pairs_),
+                      &counts_.full);
     join(*player, *caller, rest);
 }
 
 void RelayServer::join(Link& player, Link& caller, const QByteArray& rest) {
     ++pairs_;
+    ++counts_.joins;
     const qint64 now = clock_.elapsed();
+    const QByteArray joined = frame(kJoined);
     for (Link* side : {&player, &caller}) {
         side->role = Role::Joined;
         side->partner = side == &player ? caller.id : player.id;
         side->allowance = limits_.burstBytes;
         side->filledMs = now;
         side->lastByteMs = now;
-        side->socket->write(frame(kJoined));
+        put(*side, joined.constData(), joined.size());
     }
-    log_(caller.peer,
-         QStringLiteral("relay call -> joined to %1 (%2 pairs)").arg(player.peer).arg(pairs_));
+    log_(
+        peerOf(caller.fd),
+        QStringLiteral("relay call -> joined to %1 (%2 pairs)").arg(peerOf(player.fd)).arg(pairs_));
+    const quint64 callerId = caller.id;
     if (!rest.isEmpty()) {
         if (!spend(caller, rest.size()))
             return;
-        player.socket->write(rest);
+        counts_.bytes += rest.size();
+        put(player, rest.constData(), rest.size());
     }
-    if (caller.socket->bytesAvailable() > 0)
-        relay(caller);
+    if (Link* c = find(callerId))
+        watch(*c);
 }
 
 bool RelayServer::spend(Link& from, qsizetype bytes) {
@@ -263,6 +339,7 @@ bool RelayServer::spend(Link& from, qsizetype bytes) {
         from.allowance + (now - from.filledMs) * limits_.rateBytesPerSecond / 1000.0);
     from.filledMs = now;
     if (bytes > from.allowance) {
+        ++counts_.overCap;
         close(
             from.id,
             QStringLiteral("over the bandwidth cap of %1 bytes/s").arg(limits_.rateBytesPerSecond));
@@ -277,18 +354,79 @@ bool RelayServer::spend(Link& from, qsizetype bytes) {
 
 void RelayServer::relay(Link& from) {
     Link* to = find(from.partner);
-    if (to == nullptr)
+    if (to == nullptr || !to->pending.isEmpty())
+        return;  // the other side's flush reads on
+    char chunk[kChunk];
+    const ssize_t n = ::recv(from.fd, chunk, sizeof chunk, MSG_DONTWAIT);
+    if (n == 0 || (n < 0 && !retry()))
+        return close(from.id, QStringLiteral("closed by peer"));
+    if (n < 0 || !spend(from, n))
         return;
-    const qint64 room = kMaxBacklog - to->socket->bytesToWrite();
-    if (room <= 0)
-        return;  // bytesWritten on the other side brings this back
-    const QByteArray bytes = from.socket->read(room);
-    if (!bytes.isEmpty() && spend(from, bytes.size()))
-        to->socket->write(bytes);
+    counts_.bytes += n;
+    put(*to, chunk, n);
 }
 
-void RelayServer::refuse(Link& link, const QString& why) {
-    link.socket->write(frame(kRefused, why.toLatin1()));
+void RelayServer::put(Link& to, const char* bytes, qsizetype size) {
+    if (to.pending.isEmpty()) {
+        const ssize_t n =
+            ::send(to.fd, bytes, static_cast<size_t>(size), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n < 0 && !retry())
+            return;  // gone: its own event closes it
+        const qsizetype sent = std::max<ssize_t>(n, 0);
+        bytes += sent;
+        size -= sent;
+    }
+    if (size <= 0)
+        return;
+    to.pending.append(bytes, size);
+    watch(to);
+    // Its partner is not read until this side has taken what it sent.
+    if (Link* from = find(to.partner))
+        watch(*from);
+}
+
+void RelayServer::flush(Link& link) {
+    while (!link.pending.isEmpty()) {
+        const ssize_t n =
+            ::send(link.fd, link.pending.constData(), static_cast<size_t>(link.pending.size()),
+                   MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n < 0 && retry())
+            break;
+        if (n <= 0) {
+            link.pending.clear();  // gone: its own event closes it
+            break;
+        }
+        link.pending.remove(0, n);
+    }
+    if (!link.pending.isEmpty())
+        return;
+    link.pending = QByteArray();
+    watch(link);
+    if (Link* from = find(link.partner))
+        watch(*from);
+}
+
+void RelayServer::watch(Link& link) {
+    bool reading = link.role != Role::Checking;
+    if (link.role == Role::Joined) {
+        const Link* partner = find(link.partner);
+        reading = partner != nullptr && partner->pending.isEmpty();
+    }
+    const quint32 events = (reading ? quint32{EPOLLIN | EPOLLRDHUP} : 0u) |
+                           (link.pending.isEmpty() ? 0u : quint32{EPOLLOUT});
+    if (events == link.events)
+        return;
+    epoll_event event{};
+    event.events = events;
+    event.data.u64 = link.id;
+    ::epoll_ctl(epoll_, EPOLL_CTL_MOD, link.fd, &event);
+    link.events = events;
+}
+
+void RelayServer::refuse(Link& link, const QString& why, qint64* counter) {
+    ++*(counter != nullptr ? counter : &counts_.bad);
+    const QByteArray answer = frame(kRefused, why.toLatin1());
+    put(link, answer.constData(), answer.size());
     close(link.id, QStringLiteral("refused: ") + why);
 }
 
@@ -309,19 +447,22 @@ void RelayServer::close(quint64 id, const QString& why) {
     const bool pairEnds = link->role == Role::Joined && find(link->partner) != nullptr;
     if (pairEnds)
         --pairs_;
-    log_(link->peer, QStringLiteral("relay -> ") + why);
-    // What was written still leaves before the close; deleted once the socket is done.
-    QTcpSocket* socket = link->socket;
-    socket->disconnect(this);
-    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    socket->disconnectFromHost();
-    if (socket->state() == QAbstractSocket::UnconnectedState)
-        socket->deleteLater();
-    else  // a peer that never reads does not keep it
-        QTimer::singleShot(limits_.tokenTimeoutMs, socket, [socket] {
-            socket->abort();
-            socket->deleteLater();
-        });
+    log_(peerOf(link->fd), QStringLiteral("relay -> ") + why);
+    ::epoll_ctl(epoll_, EPOLL_CTL_DEL, link->fd, nullptr);
+    // What is still for this side goes if its system takes it now, then the end of the
+    // stream; the system sends what it took after the descriptor is closed.
+    if (!link->pending.isEmpty())
+        ::send(link->fd, link->pending.constData(), static_cast<size_t>(link->pending.size()),
+               MSG_NOSIGNAL | MSG_DONTWAIT);
+    ::shutdown(link->fd, SHUT_WR);
+    char sink[kChunk];
+    for (int drained = 0; drained < kDrainBytes;) {
+        const ssize_t n = ::recv(link->fd, sink, sizeof sink, MSG_DONTWAIT);
+        if (n <= 0)
+            break;
+        drained += static_cast<int>(n);
+    }
+    ::close(link->fd);
     if (pairEnds)
         close(link->partner, QStringLiteral("the other side closed"));
 }
@@ -334,11 +475,18 @@ void RelayServer::tick() {
         if ((link->role == Role::First || link->role == Role::Registering ||
              link->role == Role::Checking) &&
             now >= link->deadlineMs) {
+            ++counts_.bad;
             expired.append(
                 {id, QStringLiteral("no request within %1 ms").arg(limits_.tokenTimeoutMs)});
         } else if (link->role == Role::Joined &&
                    now - link->lastByteMs >= qint64{limits_.idleTimeoutSeconds} * 1000) {
+            ++counts_.idle;
             expired.append({id, QStringLiteral("idle for %1 s").arg(limits_.idleTimeoutSeconds)});
+        } else if (link->role == Role::Holding && limits_.expiryMs > 0 &&
+                   now - link->refreshedMs >= limits_.expiryMs) {
+            // The renewals did not hold (the list could not be reached): the list has let
+            // the player go, and so does the relay.
+            expired.append({id, QStringLiteral("registration lapsed")});
         } else if (link->role == Role::Holding && now >= link->renewAtMs) {
             due.append(id);
         }

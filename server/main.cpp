@@ -60,6 +60,23 @@ QString policyName(matchd::AddressPolicy policy) {
     return {};
 }
 
+QString relayStats(const matchd::RelayServer& relay) {
+    const matchd::RelayCounts& c = relay.counts();
+    return QStringLiteral(
+               "; relay held=%1 pairs=%2 joined=%3 refused unknown-token=%4 busy=%5 "
+               "full=%6 bad=%7 cut over-cap=%8 idle=%9 bytes=%10")
+        .arg(relay.holding())
+        .arg(relay.pairs())
+        .arg(c.joins)
+        .arg(c.unknownToken)
+        .arg(c.busy)
+        .arg(c.full)
+        .arg(c.bad)
+        .arg(c.overCap)
+        .arg(c.idle)
+        .arg(c.bytes);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -152,6 +169,7 @@ int main(int argc, char* argv[]) {
         // Renewed well before the registration would lapse.
         limits.renewMs = static_cast<int>(
             std::min<qint64>(o.relayRenewMs, qint64{o.expirySeconds} * 1000 / 2 + 1));
+        limits.expiryMs = qint64{o.expirySeconds} * 1000;
         relay = std::make_unique<matchd::RelayServer>(
             *store, limits,
             [&server](const QString& who, const QString& what) { server->log(who, what); });
@@ -164,6 +182,10 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         relay->setPublicPort(relay->serverPort());
+        // A player who leaves is let go by the relay at once, not at the next renewal.
+        service.setRemovalListener([&relay](const QByteArray& name, const QByteArray& address) {
+            relay->released(name, address);
+        });
         server->log(QStringLiteral("-"),
                     QStringLiteral("relay on port %1, listed as %2:%1/TOKEN; at most %3 pairs, "
                                    "%4 bytes/s (bursts of %5) per side, idle timeout %6 s")
@@ -200,23 +222,24 @@ int main(int argc, char* argv[]) {
         QObject::connect(&stats, &QTimer::timeout, &app, [&] {
             store->count([&](qint64 waiting) {
                 const matchd::ServerCounts& c = server->counts();
-                server->log(
-                    QStringLiteral("-"),
-                    QStringLiteral("stats: requests register=%1 remove=%2 list=%3 "
-                                   "search=%4; refused=%5 turned-away=%6 ignored=%7 "
-                                   "unanswered=%8 connections-refused=%9; open "
-                                   "connections=%10; waiting players=%11")
-                        .arg(c.registers)
-                        .arg(c.removals)
-                        .arg(c.lists)
-                        .arg(c.searches)
-                        .arg(c.refused)
-                        .arg(c.turnedAway)
-                        .arg(c.ignored)
-                        .arg(c.unanswered)
-                        .arg(c.connectionsRefused)
-                        .arg(server->openConnections())
-                        .arg(waiting < 0 ? QStringLiteral("unknown") : QString::number(waiting)));
+                server->log(QStringLiteral("-"),
+                            QStringLiteral("stats: requests register=%1 remove=%2 list=%3 "
+                                           "search=%4; refused=%5 turned-away=%6 ignored=%7 "
+                                           "unanswered=%8 connections-refused=%9; open "
+                                           "connections=%10; waiting players=%11")
+                                    .arg(c.registers)
+                                    .arg(c.removals)
+                                    .arg(c.lists)
+                                    .arg(c.searches)
+                                    .arg(c.refused)
+                                    .arg(c.turnedAway)
+                                    .arg(c.ignored)
+                                    .arg(c.unanswered)
+                                    .arg(c.connectionsRefused)
+                                    .arg(server->openConnections())
+                                    .arg(waiting < 0 ? QStringLiteral("unknown")
+                                                     : QString::number(waiting)) +
+                                (relay ? relayStats(*relay) : QString()));
             });
         });
         stats.start(o.statsIntervalSeconds * 1000);

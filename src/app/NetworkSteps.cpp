@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QTcpSocket>
+#include <utility>
 
 #include "app/GameForm.h"
 #include "core/AppContext.h"
@@ -20,6 +21,13 @@
 #include "net/PortMapper.h"
 #include "net/TWSocket.h"
 #include "settings/Settings.h"
+
+namespace {
+
+// While the server is away, its return is looked for this often.
+constexpr int kRegisterAgainMs = 10000;
+
+}  // namespace
 
 NetworkSteps::NetworkSteps(QWidget& window, Settings& settings, AppContext& context,
                            PeerConnection& peer, MatchClient& match, const MainWinControls& ui,
@@ -39,6 +47,7 @@ NetworkSteps::NetworkSteps(QWidget& window, Settings& settings, AppContext& cont
                          gate.run([=] { reachAnswered(reachable, relayPort); });
                      });
     QObject::connect(relay_.get(), &RelayClient::held, &window_, [this](const QString& listed) {
+        relayHeld_ = true;
         logLine_(
             QCoreApplication::translate(
                 "NetworkSteps", ">>Waiting through the server's relay: callers reach you at %1")
@@ -57,14 +66,43 @@ NetworkSteps::NetworkSteps(QWidget& window, Settings& settings, AppContext& cont
                              // address again.
                              if (match_.loggedOn()) {
                                  match_.holdRenewals(false);
+                                 if (std::exchange(relayHeld_, false)) {
+                                     registerAgain();
+                                 }
                              } else {
                                  ui_.MenuPlayer->setEnabled(true);
                              }
                          });
                      });
+    registerAgain_.setInterval(kRegisterAgainMs);
+    QObject::connect(&registerAgain_, &QTimer::timeout, &window_, [this] {
+        if (relayLost_ && match_.loggedOn()) {
+            match_.renewNow();
+        } else {
+            registerAgain_.stop();
+        }
+    });
+    QObject::connect(&match_, &MatchClient::renewed, &window_, [this] {
+        if (std::exchange(relayLost_, false)) {
+            registerAgain_.stop();
+            logLine_(
+                QCoreApplication::translate("NetworkSteps", ">>Registered again with the server."));
+            checkReach();
+        }
+    });
 }
 
 NetworkSteps::~NetworkSteps() = default;
+
+void NetworkSteps::registerAgain() {
+    relayLost_ = true;
+    logLine_(
+        QCoreApplication::translate("NetworkSteps", ">>Registering again with the server at %1:%2.")
+            .arg(match_.host())
+            .arg(match_.port()));
+    match_.renewNow();
+    registerAgain_.start();
+}
 
 void NetworkSteps::StartServer() {
     peer_.setPort(ctx_.peerPort);
@@ -107,6 +145,8 @@ void NetworkSteps::BeginServerRequest(int request) {
 void NetworkSteps::UnLog() {
     reach_->cancel();
     peer_.expectProbe({}, 0);
+    relayHeld_ = relayLost_ = false;
+    registerAgain_.stop();
     if (relay_->holding()) {
         relay_->close();
     }

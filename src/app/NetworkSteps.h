@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -50,6 +51,9 @@ private:
     void checkReach();
     void reachAnswered(bool reachable, quint16 relayPort);
     void callThroughRelay(const QString& address);
+    // The relay that held this player is gone (the server may have restarted): register
+    // again, and once listed, check again whether callers reach this player.
+    void registerAgain();
 
     QWidget& window_;
     Settings& settings_;
@@ -62,4 +66,7 @@ private:
     std::unique_ptr<ReachCheck> reach_;
     std::unique_ptr<RelayClient> relay_;
     QString probeAddress_;
+    bool relayHeld_ = false;  // the relay held this player for callers
+    bool relayLost_ = false;  // and let go of it; not registered again yet
+    QTimer registerAgain_;    // tries again while the server is away
 };

@@ -350,6 +350,7 @@ void MatchClient::handle(int code, const QByteArray& payload) {
         case kAdded:
             if (quietRenewal_) {
                 quietRenewal_ = false;
+                Q_EMIT renewed();
                 break;
             }
             Q_EMIT logLine(QStringLiteral(">>Added to server as a player"));

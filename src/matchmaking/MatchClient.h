@@ -65,6 +65,8 @@ public:
     // While the relay holds this player it renews the registration itself: a renewal from
     // here would list the player at its own address again.
     void holdRenewals(bool held);
+    // Registers again now, quietly, as a renewal does.
+    void renewNow() { renew(); }
     MessageGate& gate() { return gate_; }
     // How long closing the window waits for the removal to go out before it lets the player
     // go anyway (a server that never answers must not keep anyone from quitting).
@@ -89,6 +91,8 @@ Q_SIGNALS:
     void opponentsListed(const QString& list);
     // The server has added this player as waiting.
     void registered();
+    // A renewal was answered: the server lists this player (again).
+    void renewed();
 
 private:
     // A renewal names no server in the log: the player asked for nothing.

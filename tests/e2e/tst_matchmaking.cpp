@@ -108,6 +108,34 @@ private Q_SLOTS:
         QVERIFY(script::noErrors(a, b));
     }
 
+    // The server restarts while Ann waits through its relay: her game registers again and
+    // holds a connection to the new relay, and her log says so.
+    void aRestartedServerListsTheRelayedPlayerAgain() {
+        const QStringList relayOn{"--relay-port", "0", "--public-address", "127.0.0.1"};
+        auto server = std::make_unique<Matchd>(relayOn, QProcess::ForwardedErrorChannel);
+        const quint16 port = server->port();
+        QVERIFY(port != 0);
+        TestWindow a(kAnn, script::freePort());
+        useServer(a, port);
+        a->network().setProbeAddress(QStringLiteral("127.0.0.1:%1").arg(script::freePort()));
+        registerThroughTheWizard(a);
+        const QString held = QStringLiteral(">>Waiting through the server's relay");
+        QTRY_VERIFY(logOf(a).join('\n').contains(held));
+
+        QVERIFY(server->terminate());
+        server = std::make_unique<Matchd>(relayOn + QStringList{"--port", QString::number(port)},
+                                          QProcess::ForwardedErrorChannel);
+        QCOMPARE(server->port(), port);
+        QTRY_VERIFY(
+            logOf(a).join('\n').contains(QStringLiteral(">>Registered again with the server.")));
+        QTRY_VERIFY(logOf(a).join('\n').count(held) == 2);
+        QVERIFY(answer(port, "03\x02")
+                    .startsWith("05Ann\x01"
+                                "127.0.0.1:" +
+                                QByteArray::number(server->relayPort()) + '/'));
+        QVERIFY(a->match().loggedOn());
+    }
+
     void closingWhileRegisteredLeavesTheServer() {
         Matchd server({}, QProcess::ForwardedErrorChannel);
         QVERIFY(server.port() != 0);

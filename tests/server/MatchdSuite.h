@@ -389,6 +389,8 @@ private Q_SLOTS:
         RelayLink cy(relayPort(), "24" + ann->token() + "\x02");
         QVERIFY(cy.closes());
         QCOMPARE(cy.got(), "I am already playing! Try later...\r\n");
+        // Her game leaves the list once it has an opponent; the game goes on.
+        QCOMPARE(answer(port(), removal("Ann", "192.0.2.7")), QByteArray());
         bo.send("bye");
         QVERIFY(ann->receives("bye"));
         ann.reset();
@@ -440,9 +442,9 @@ private Q_SLOTS:
             << QByteArray(5000, 'f') << "over the bandwidth cap of 1000 bytes/s";
         QTest::newRow("idle") << QStringList{"--relay-idle-timeout", "1"} << QByteArray("24")
                               << QByteArray() << "idle for 1 s";
-        // Removed while held: no caller at all.
-        QTest::newRow("removed") << QStringList{"--relay-renew-ms", "100"} << QByteArray()
-                                 << QByteArray() << "no longer registered";
+        // Removed while held: no caller at all, and let go long before the next renewal.
+        QTest::newRow("removed") << QStringList{"--relay-renew-ms", "60000"} << QByteArray()
+                                 << QByteArray() << "removed by its player";
     }
 
     void relayLimitsClose() {
@@ -539,17 +541,23 @@ private Q_SLOTS:
     }
 
     void quietLogStatsAndStop() {
-        QVERIFY(start({"--stats-interval", "1", "--capacity", "1"}));
+        QVERIFY(start({"--stats-interval", "1", "--capacity", "1", "--relay-port", "0"}));
         QCOMPARE(answer(port(), registration("Ann", "h1")), kAdded);
         QCOMPARE(answer(port(), registration("Bo", "h2")), kFull);
         QCOMPARE(answer(port(), "03\x02"), listOf({{"Ann", "h1"}}));
         QCOMPARE(answer(port(), "04a\x02"), listOf({{"Ann", "h1"}}));
         QCOMPARE(answer(port(), "09\x02"), QByteArray());
+        QTRY_VERIFY(relayPort() != 0);
+        RelayLink ann(relayPort(), "20Ann\x01h1\x02");
+        QVERIFY(RelayLink(relayPort(), "24wrong\x02", kOther).closes());
+        RelayLink bo(relayPort(), "24" + ann.token() + "\x02hello");
+        QVERIFY(ann.receives("22\x02hello"));
         QTRY_VERIFY_WITH_TIMEOUT(
             server().output().contains(QStringLiteral(
                 "stats: requests register=2 remove=0 list=1 search=1; refused=1 turned-away=1 "
                 "ignored=0 unanswered=0 connections-refused=0; open connections=0; waiting "
-                "players=1")),
+                "players=1; relay held=0 pairs=1 joined=1 refused unknown-token=1 busy=0 full=0 "
+                "bad=0 cut over-cap=0 idle=0 bytes=5")),
             10000);
         // Ordinary requests leave no line of their own; refusals and turned-away ones do.
         const QString log = server().output();

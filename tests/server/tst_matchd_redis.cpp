@@ -155,6 +155,28 @@ private Q_SLOTS:
         QVERIFY(ann->receives("22\x02"));
     }
 
+    // What the relay cannot hear of at once, it finds at a renewal: a removal through another
+    // server; or, when the list cannot be reached, the registration lapsing.
+    void heldPlayerIsLetGoWhenTheListNoLongerHasIt_data() {
+        QTest::addColumn<bool>("listLost");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("removed elsewhere") << false << "no longer registered";
+        QTest::newRow("list unreachable") << true << "registration lapsed";
+    }
+    void heldPlayerIsLetGoWhenTheListNoLongerHasIt() {
+        QFETCH(bool, listLost);
+        QFETCH(QString, logged);
+        const auto ann = startHolding({"--relay-renew-ms", "200", "--expiry", "2"});
+        QVERIFY(ann);
+        Matchd b({"--store", redis().url()});
+        if (listLost)
+            redis().stop();
+        else
+            QCOMPARE(answer(b.port(), removal("Ann", "192.0.2.7")), QByteArray());
+        QVERIFY(ann->closes());
+        QTRY_VERIFY(server().output().contains(logged));
+    }
+
     void bytesRoundTrip() {
         Matchd a({"--store", redis().url(), "--max-per-address", "0"});
         Matchd b({"--store", redis().url(), "--max-per-address", "0"});

@@ -224,6 +224,14 @@ Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegne
         <translation>IP-Adresse</translation>
     </message>
     <message>
+        <source>&gt;&gt;Registering again with the server at %1:%2.</source>
+        <translation>&gt;&gt;Erneute Anmeldung beim Server unter %1:%2.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Registered again with the server.</source>
+        <translation>&gt;&gt;Wieder beim Server angemeldet.</translation>
+    </message>
+    <message>
         <source>&gt;&gt;Waiting through the server&apos;s relay: callers reach you at %1</source>
         <translation>&gt;&gt;Warten über das Relais des Servers: Anrufer erreichen dich unter %1</translation>
     </message>

@@ -224,6 +224,14 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
         <translation>Dirección IP</translation>
     </message>
     <message>
+        <source>&gt;&gt;Registering again with the server at %1:%2.</source>
+        <translation>&gt;&gt;Registrándote de nuevo en el servidor en %1:%2.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Registered again with the server.</source>
+        <translation>&gt;&gt;Registrado de nuevo en el servidor.</translation>
+    </message>
+    <message>
         <source>&gt;&gt;Waiting through the server&apos;s relay: callers reach you at %1</source>
         <translation>&gt;&gt;Esperando a través del relé del servidor: te llaman en %1</translation>
     </message>

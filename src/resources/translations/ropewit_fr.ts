@@ -224,6 +224,14 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
         <translation>Adresse IP</translation>
     </message>
     <message>
+        <source>&gt;&gt;Registering again with the server at %1:%2.</source>
+        <translation>&gt;&gt;Nouvelle inscription auprès du serveur à %1:%2.</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Registered again with the server.</source>
+        <translation>&gt;&gt;De nouveau inscrit auprès du serveur.</translation>
+    </message>
+    <message>
         <source>&gt;&gt;Waiting through the server&apos;s relay: callers reach you at %1</source>
         <translation>&gt;&gt;Attente via le relais du serveur : on vous joint à %1</translation>
     </message>
