@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QPainter>
+#include <QtMath>
+#include <algorithm>
 
 #include "app/BoardPictures.h"
 #include "app/BoardView.h"
@@ -68,7 +70,8 @@ QImage contrastGallows(qreal scale, bool figure) {
 // as was, found as the lowest row of the figure's part that differs from the empty gallows.
 QImage uncoveredAlike(const QImage& shown, const QImage& fromEmpty, const QImage& fromFull,
                       const QImage& toEmpty, const QImage& toFull) {
-    if (shown == fromFull) {
+    // Without its art (a plain board) the empty and the whole figure are one picture.
+    if (shown == fromFull && fromFull != fromEmpty) {
         return toFull;
     }
     QImage out = toEmpty;
