@@ -46,6 +46,7 @@ public:
     AppContext& context() { return ctx_; }
     const MainWinControls& ui() const { return ui_; }
     const BoardPictures& pictures() const { return pictures_; }
+    BoardPictures& pictures() { return pictures_; }
     OptionsMenu& options() { return *options_; }
     ControlPanelView& controlPanel() { return controlPanel_; }
     // Listening, calling and the matchmaking server's requests and replies.

@@ -111,7 +111,7 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
     QObject::connect(ui.ConnectTimer, &QTimer::timeout, &w, &TMainWin::ConnectTimerTimer);
     boardaccess::nameControls(ui);
     new BoardKeys(ui, &w);
-    auto* contrast = new ContrastLook(w, w.settings(), ui, w.board());
+    auto* contrast = new ContrastLook(w, w.settings(), ui, w.board(), w.pictures());
     QObject::connect(ui.MenuContrast, &QAction::triggered, contrast, &ContrastLook::toggle);
 }
 

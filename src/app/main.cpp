@@ -49,51 +49,65 @@ struct Options {
 };
 
 Options addOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral("Ropewit, the hangman word game."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Ropewit, the hangman word game."));
     parser.addHelpOption();
     parser.addVersionOption();
     Options options{
         QCommandLineOption(
             QStringLiteral("config-dir"),
-            QStringLiteral("Directory of the settings file ROPEWIT.INI (default: %1).")
+            QCoreApplication::translate("CommandLine",
+                                        "Directory of the settings file ROPEWIT.INI (default: %1).")
                 .arg(QStringLiteral("~/.config/ropewit")),
             QStringLiteral("DIR")),
         QCommandLineOption(
             QStringLiteral("peer-port"),
-            QStringLiteral("TCP port for games between two players (default 52201)."),
+            QCoreApplication::translate("CommandLine",
+                                        "TCP port for games between two players (default 52201)."),
             QStringLiteral("N"), QStringLiteral("52201")),
         QCommandLineOption(QStringLiteral("matchmaking-server"),
-                           QStringLiteral("Matchmaking server (default localhost:52202)."),
+                           QCoreApplication::translate(
+                               "CommandLine", "Matchmaking server (default localhost:52202)."),
                            QStringLiteral("HOST[:PORT]"), QStringLiteral("localhost:52202")),
         QCommandLineOption(
             QStringLiteral("screenshot"),
-            QStringLiteral("Saves a picture of a game in progress to FILE (PNG) and exits."),
+            QCoreApplication::translate(
+                "CommandLine", "Saves a picture of a game in progress to FILE (PNG) and exits."),
             QStringLiteral("FILE")),
-        QCommandLineOption(QStringLiteral("screenshot-statistics"),
-                           QStringLiteral("Saves a picture of the Statistics window, with "
-                                          "made-up figures, to FILE (PNG) and exits."),
-                           QStringLiteral("FILE")),
-        QCommandLineOption(QStringLiteral("screenshot-daily"),
-                           QStringLiteral("Saves a picture of the Statistics window after a "
-                                          "word of the day, with made-up figures, to FILE "
-                                          "(PNG) and exits."),
-                           QStringLiteral("FILE")),
         QCommandLineOption(
-            QStringLiteral("router"),
-            QStringLiteral("Ask the home router to forward the game port while waiting: off, "
-                           "discover, or the URL of the router's description (overrides "
-                           "ROPEWIT_ROUTER and the Options menu)."),
-            QStringLiteral("off|discover|URL")),
-        QCommandLineOption(QStringLiteral("random-seed"),
-                           QStringLiteral("Start the random generator from N, to deal the words "
-                                          "in the same order again (0: the generator's own "
-                                          "start; default: a new order every run)."),
-                           QStringLiteral("N")),
-        QCommandLineOption(QStringLiteral("language"),
-                           QStringLiteral("The window's language: de, es, fr, or en (also C) "
-                                          "for English (overrides the system's and the Options "
-                                          "menu)."),
-                           QStringLiteral("CODE")),
+            QStringLiteral("screenshot-statistics"),
+            QCoreApplication::translate("CommandLine",
+                                        "Saves a picture of the Statistics window, with "
+                                        "made-up figures, to FILE (PNG) and exits."),
+            QStringLiteral("FILE")),
+        QCommandLineOption(
+            QStringLiteral("screenshot-daily"),
+            QCoreApplication::translate("CommandLine",
+                                        "Saves a picture of the Statistics window after a "
+                                        "word of the day, with made-up figures, to FILE "
+                                        "(PNG) and exits."),
+            QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("router"),
+                           QCoreApplication::translate(
+                               "CommandLine",
+                               "Ask the home router to forward the game port while waiting: off, "
+                               "discover, or the URL of the router's description (overrides "
+                               "ROPEWIT_ROUTER and the Options menu)."),
+                           QStringLiteral("off|discover|URL")),
+        QCommandLineOption(
+            QStringLiteral("random-seed"),
+            QCoreApplication::translate("CommandLine",
+                                        "Start the random generator from N, to deal the words "
+                                        "in the same order again (0: the generator's own "
+                                        "start; default: a new order every run)."),
+            QStringLiteral("N")),
+        QCommandLineOption(
+            QStringLiteral("language"),
+            QCoreApplication::translate("CommandLine",
+                                        "The window's language: de, es, fr, or en (also C) "
+                                        "for English (overrides the system's and the Options "
+                                        "menu)."),
+            QStringLiteral("CODE")),
     };
     parser.addOption(options.configDir);
     parser.addOption(options.router);
@@ -105,6 +119,20 @@ Options addOptions(QCommandLineParser& parser) {
     parser.addOption(options.seed);
     parser.addOption(options.language);
     return options;
+}
+
+QString configDirOf(const QCommandLineParser& parser, const Options& options) {
+    return parser.isSet(options.configDir)
+               ? parser.value(options.configDir)
+               : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+void installLanguage(const QCommandLineParser& parser, const Options& options) {
+    Settings chosen;
+    chosen.IniPath = QDir(configDirOf(parser, options)).filePath(QStringLiteral("ROPEWIT.INI"));
+    LoadSettings(chosen);
+    language::install(findProgramDir(),
+                      language::choose(parser.value(options.language), chosen.Language));
 }
 
 // The context the options give, and the generator's start; a malformed option ends the
@@ -135,9 +163,7 @@ AppContext contextFrom(const QCommandLineParser& parser, const Options& options)
         context.routerOption = parser.value(options.router);
     }
 
-    context.configDir = parser.isSet(options.configDir)
-                            ? parser.value(options.configDir)
-                            : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    context.configDir = configDirOf(parser, options);
     if (!QDir().mkpath(context.configDir)) {
         fail(QStringLiteral("--config-dir: cannot create '%1'").arg(context.configDir));
     }
@@ -151,11 +177,7 @@ AppContext contextFrom(const QCommandLineParser& parser, const Options& options)
     programRandom().setState(*seed);
 
     // The language is set before any window exists; the rest of the settings load later.
-    Settings chosen;
-    chosen.IniPath = QDir(context.configDir).filePath(QStringLiteral("ROPEWIT.INI"));
-    LoadSettings(chosen);
-    language::install(context.programDir,
-                      language::choose(parser.value(options.language), chosen.Language));
+    installLanguage(parser, options);
     return context;
 }
 
@@ -169,6 +191,14 @@ void answerHelpOrVersion(int argc, char* argv[]) {
     }
     QCoreApplication core(argc, argv);
     nameApplication();
+    // The help speaks the window's language: a first reading finds it, a second parser holds
+    // the texts in it.
+    {
+        QCommandLineParser first;
+        const Options options = addOptions(first);
+        first.parse(QCoreApplication::arguments());
+        installLanguage(first, options);
+    }
     QCommandLineParser parser;
     addOptions(parser);
     // Qt's own options (-platform) are unknown to this parser: they do not stop the answer.

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "core/Prompts.h"
 #include "core/Text.h"
@@ -30,6 +31,8 @@ QFrame* makeStepPanel(QWidget* parent) {
 }
 
 QLabel* makeHeading(QWidget* parent, const QString& text, Qt::Alignment align = Qt::AlignLeft) {
+    // A reader names the step by its heading as the keyboard enters it.
+    parent->setAccessibleName(text);
     QLabel* label = plainLabel(parent, text, {16, 10, 317, 22}, align | Qt::AlignVCenter);
     label->setFont(arialFont(15, true));
     return label;
@@ -39,6 +42,19 @@ QRadioButton* makeRadio(QWidget* parent, const QString& caption, int y) {
     auto* radio = new QRadioButton(caption, parent);
     radio->setGeometry(24, y, 317, 20);
     return radio;
+}
+
+// The keyboard starts on a step's choice, where the arrows move to the others; without this
+// it would stay on a hidden step's button, or on Next.
+void focusChoice(QWidget* panel) {
+    const QList<QRadioButton*> radios = panel->findChildren<QRadioButton*>();
+    const auto checked =
+        std::find_if(radios.begin(), radios.end(), [](QRadioButton* r) { return r->isChecked(); });
+    if (checked != radios.end()) {
+        (*checked)->setFocus();
+    } else if (!radios.isEmpty()) {
+        radios.constFirst()->setFocus();
+    }
 }
 
 }  // namespace
@@ -69,6 +85,7 @@ TDoNewGame::TDoNewGame(Settings& settings, Prompts& prompts, NewGameHooks hooks,
     heading3->setGeometry(16, 30, 317, 22);
     heading3->setAlignment(Qt::AlignCenter);
     Label3 = heading3;
+    Panel3->setAccessibleName(heading3->text());
     connect(heading3, &ClickLabel::pressed, this, &TDoNewGame::CancelButtonClick);
     IPAdd = new QComboBox(Panel3);
     IPAdd->setEditable(true);
@@ -159,6 +176,7 @@ void TDoNewGame::FormShow() {
         }
     }
     IPAdd->setEditText(s.LastIpAddresses[0]);
+    focusChoice(Panel1);
 }
 
 int TDoNewGame::currentStep() const {
@@ -176,6 +194,9 @@ void TDoNewGame::ShowStep(int step) {
     for (int i = 0; i < 4; ++i) {
         panels[i]->setEnabled(i + 1 == step);
         panels[i]->setVisible(i + 1 == step);
+    }
+    if (step >= 1 && step <= 4) {
+        focusChoice(panels[step - 1]);
     }
 }
 

@@ -55,10 +55,13 @@ TLetterLook2::TLetterLook2(Settings& settings, Prompts& prompts, LetterLookHooks
     setFont(arialFont(13));
     setFixedSize(kClientWidth, kClientHeight);
 
+    // The contrast look draws tiles of its own: the choices made here wait until it is off.
     Label3 = new QLabel(
-        QStringLiteral(
-            "NOTICE: Most images will only appear correctly if you are using more than 256 "
-            "colors."),
+        settings_.HighContrast
+            ? tr("High Contrast Look is on: the board shows these choices once it is turned "
+                 "off in the Options menu.")
+            : tr("NOTICE: Most images will only appear correctly if you are using more than "
+                 "256 colors."),
         this);
     Label3->setTextFormat(Qt::PlainText);
     Label3->setFont(arialFont(12, true));

@@ -1,5 +1,7 @@
 #include "game/Scoring.h"
 
+#include <QCoreApplication>
+
 #include "core/Text.h"
 
 namespace scoring {
@@ -16,23 +18,26 @@ Winner winnerOf(long long p1, long long p2, long long winScore) {
 
 QString gameOverText(Winner winner, const QString& player1Name, long long p1,
                      const QString& player2Name, long long p2) {
+    // Shown only here, so it follows the window's language.
     const QString br = QStringLiteral("\n\r");
     QString line;
     switch (winner) {
         case Winner::Player1:
-            line = player1Name + QStringLiteral(" is the winner!");
+            line = QCoreApplication::translate("Scoring", "%1 is the winner!").arg(player1Name);
             break;
         case Winner::Player2:
-            line = player2Name + QStringLiteral(" is the winner!");
+            line = QCoreApplication::translate("Scoring", "%1 is the winner!").arg(player2Name);
             break;
         case Winner::Tie:
         case Winner::None:
-            line = QStringLiteral("We have a tie!");
+            line = QCoreApplication::translate("Scoring", "We have a tie!");
             break;
     }
-    return line + br + br + player1Name + QStringLiteral(" Score: ") + QString::number(p1) + br +
-           player2Name + QStringLiteral(" Score: ") + QString::number(p2) + br + br +
-           QStringLiteral("Would you like to play this same opponent again?");
+    const QString score = QCoreApplication::translate("Scoring", "%1 Score: %2");
+    return line + br + br + score.arg(player1Name, QString::number(p1)) + br +
+           score.arg(player2Name, QString::number(p2)) + br + br +
+           QCoreApplication::translate("Scoring",
+                                       "Would you like to play this same opponent again?");
 }
 
 QString scorePayload(long long points) {

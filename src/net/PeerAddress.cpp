@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QList>
 #include <QStringView>
@@ -10,7 +11,11 @@ namespace peeraddress {
 
 namespace {
 
-const QString kPortRange = QStringLiteral("a port is a number from 1 to 65535");
+// The reasons are read only by this player (the server dialog, the connection log), so they
+// follow the window's language.
+QString portRange() {
+    return QCoreApplication::translate("PeerAddress", "a port is a number from 1 to 65535");
+}
 
 bool isHexDigit(QChar c) {
     const char16_t u = c.unicode();
@@ -110,14 +115,17 @@ bool isIpv6(QStringView s) {
 // The port after a ':'; an empty optional with the reason in error.
 std::optional<quint16> parsePort(QStringView text, QString& error) {
     if (text.isEmpty()) {
-        error = QStringLiteral("There is no port after ':'; write one (") + kPortRange +
-                QStringLiteral(") or leave out the ':'.");
+        error =
+            QCoreApplication::translate(
+                "PeerAddress", "There is no port after ':'; write one (%1) or leave out the ':'.")
+                .arg(portRange());
         return std::nullopt;
     }
     for (const QChar c : text) {
         if (!isDigit(c)) {
-            error = QStringLiteral("The port \"") + text.toString() +
-                    QStringLiteral("\" is not a number; ") + kPortRange + QLatin1Char('.');
+            error =
+                QCoreApplication::translate("PeerAddress", "The port \"%1\" is not a number; %2.")
+                    .arg(text.toString(), portRange());
             return std::nullopt;
         }
     }
@@ -132,8 +140,8 @@ std::optional<quint16> parsePort(QStringView text, QString& error) {
         }
     }
     if (digits.size() > 5 || value < 1 || value > 65535) {
-        error = QStringLiteral("The port ") + text.toString() +
-                QStringLiteral(" is out of range; ") + kPortRange + QLatin1Char('.');
+        error = QCoreApplication::translate("PeerAddress", "The port %1 is out of range; %2.")
+                    .arg(text.toString(), portRange());
         return std::nullopt;
     }
     return static_cast<quint16>(value);
@@ -146,13 +154,13 @@ Parsed refuse(const QString& error) {
 Parsed bracketed(QStringView text, quint16 defaultPort) {
     const qsizetype close = text.indexOf(u']');
     if (close < 0) {
-        return refuse(
-            QStringLiteral("The address opens a bracket '[' but never closes it with ']'."));
+        return refuse(QCoreApplication::translate(
+            "PeerAddress", "The address opens a bracket '[' but never closes it with ']'."));
     }
     const QStringView inside = text.mid(1, close - 1);
     if (!isIpv6(inside)) {
-        return refuse(
-            QStringLiteral("Only an IPv6 address goes in brackets, like [2001:db8::1]:52201."));
+        return refuse(QCoreApplication::translate(
+            "PeerAddress", "Only an IPv6 address goes in brackets, like [2001:db8::1]:52201."));
     }
     Target target;
     target.host = inside.toString();
@@ -163,8 +171,8 @@ Parsed bracketed(QStringView text, quint16 defaultPort) {
         return Parsed{target, {}};
     }
     if (rest.front() != u':') {
-        return refuse(
-            QStringLiteral("After ']' only ':' and a port may follow, like [2001:db8::1]:52201."));
+        return refuse(QCoreApplication::translate(
+            "PeerAddress", "After ']' only ':' and a port may follow, like [2001:db8::1]:52201."));
     }
     QString error;
     const auto port = parsePort(rest.mid(1), error);
@@ -221,11 +229,12 @@ QString whyNotOneHost(const QString& host, bool ipv6) {
             return {};  // a host name
         }
         if (!isDottedIpv4(host)) {
-            return QStringLiteral("\"") + host +
-                   QStringLiteral(
-                       "\" is not an IPv4 address as the game takes one: write four "
+            return QCoreApplication::translate(
+                       "PeerAddress",
+                       "\"%1\" is not an IPv4 address as the game takes one: write four "
                        "numbers from 0 to 255 separated by dots, without leading zeros, "
-                       "like 192.0.2.7.");
+                       "like 192.0.2.7.")
+                .arg(host);
         }
     }
     QHostAddress address(host);
@@ -236,20 +245,25 @@ QString whyNotOneHost(const QString& host, bool ipv6) {
     }
     if (address.isInSubnet(QHostAddress(QHostAddress::AnyIPv4), 8) ||
         address == QHostAddress(QHostAddress::AnyIPv6)) {
-        return host + QStringLiteral(
-                          " names no one computer; write the other player's address, "
-                          "or 127.0.0.1 for a copy on this computer.");
+        return QCoreApplication::translate(
+                   "PeerAddress",
+                   "%1 names no one computer; write the other player's address, "
+                   "or 127.0.0.1 for a copy on this computer.")
+            .arg(host);
     }
     if (address.isMulticast()) {
-        return host + QStringLiteral(
-                          " is a multicast address, for a group rather than one "
-                          "player; write the other player's address.");
+        return QCoreApplication::translate("PeerAddress",
+                                           "%1 is a multicast address, for a group rather than one "
+                                           "player; write the other player's address.")
+            .arg(host);
     }
     if (address.isBroadcast()) {
-        return host + QStringLiteral(
-                          " is the broadcast address, for every computer on the "
-                          "network rather than one player; write the other player's "
-                          "address.");
+        return QCoreApplication::translate(
+                   "PeerAddress",
+                   "%1 is the broadcast address, for every computer on the "
+                   "network rather than one player; write the other player's "
+                   "address.")
+            .arg(host);
     }
     return {};
 }
@@ -263,30 +277,35 @@ Parsed parseText(const QString& raw, quint16 defaultPort, int maxBytes) {
         text.chop(1);
     }
     if (text.isEmpty()) {
-        return refuse(QStringLiteral("No address has been entered."));
+        return refuse(QCoreApplication::translate("PeerAddress", "No address has been entered."));
     }
     if (text.size() > maxBytes) {
-        return refuse(QStringLiteral("An address has at most %1 characters; this one has %2.")
+        return refuse(QCoreApplication::translate(
+                          "PeerAddress", "An address has at most %1 characters; this one has %2.")
                           .arg(maxBytes)
                           .arg(text.size()));
     }
     for (const QChar c : text) {
         if (c.unicode() < 32 || c.unicode() == 127) {
-            return refuse(QStringLiteral("The address holds a control character."));
+            return refuse(QCoreApplication::translate("PeerAddress",
+                                                      "The address holds a control character."));
         }
         if (c == u' ') {
-            return refuse(QStringLiteral("An address cannot contain blanks."));
+            return refuse(
+                QCoreApplication::translate("PeerAddress", "An address cannot contain blanks."));
         }
     }
     if (text.front() == u'[') {
         return bracketed(text, defaultPort);
     }
     if (text.contains(u'[')) {
-        return refuse(QStringLiteral(
+        return refuse(QCoreApplication::translate(
+            "PeerAddress",
             "A bracket '[' may only begin an IPv6 address, like [2001:db8::1]:52201."));
     }
     if (text.contains(u']')) {
-        return refuse(QStringLiteral("The address closes a bracket ']' that it never opened."));
+        return refuse(QCoreApplication::translate(
+            "PeerAddress", "The address closes a bracket ']' that it never opened."));
     }
 
     Target target;
@@ -303,15 +322,18 @@ Parsed parseText(const QString& raw, quint16 defaultPort, int maxBytes) {
             return Parsed{target, {}};
         }
         if (looksLikeIpv4(text.left(text.indexOf(u':')))) {
-            return refuse(QStringLiteral(
+            return refuse(QCoreApplication::translate(
+                "PeerAddress",
                 "An IPv4 address has at most one ':', before its port, like 192.0.2.7:52201."));
         }
-        return refuse(QStringLiteral(
+        return refuse(QCoreApplication::translate(
+            "PeerAddress",
             "An IPv6 address with a port is written in brackets, like [2001:db8::1]:52201."));
     }
     const qsizetype colon = text.indexOf(u':');
     if (colon == 0) {
-        return refuse(QStringLiteral("The address has no host name or number before ':'."));
+        return refuse(QCoreApplication::translate(
+            "PeerAddress", "The address has no host name or number before ':'."));
     }
     QString error;
     const auto port = parsePort(text.mid(colon + 1), error);

@@ -1,5 +1,7 @@
 #include "net/PeerText.h"
 
+#include <QCoreApplication>
+
 #include "core/Text.h"
 #include "game/Players.h"
 #include "settings/Settings.h"
@@ -72,41 +74,58 @@ QString optionsDescription(const GameOptions& o, const QString& player1Name,
     return d;
 }
 
+// Built from the synced options but shown only here: it follows the window's language.
 QString startSummary(const Settings& s, const QString& ownName, const QString& opponentName,
                      const QString& player1Name, const QString& player2Name) {
     const QString br = QStringLiteral("\n\r");
-    QString t = QStringLiteral("A connection has been made to an opponent!") + br;
-    t += QStringLiteral(" You are ") + ownName + QStringLiteral(".") + br;
-    t += QStringLiteral(" Your opponent is ") + opponentName + QStringLiteral(".") + br + br;
-    t += QStringLiteral("Game options have been synchronized as follows:") + br;
+    QString t =
+        QCoreApplication::translate("PeerText", "A connection has been made to an opponent!") + br;
+    t += QCoreApplication::translate("PeerText", " You are %1.").arg(ownName) + br;
+    t += QCoreApplication::translate("PeerText", " Your opponent is %1.").arg(opponentName) + br +
+         br;
+    t +=
+        QCoreApplication::translate("PeerText", "Game options have been synchronized as follows:") +
+        br;
+    const QString equalLengths =
+        QCoreApplication::translate("PeerText", "  Word lengths will be equal") + br;
     if (s.GameType == 1) {
-        t += QStringLiteral("  Player chooses word") + br;
+        t += QCoreApplication::translate("PeerText", "  Player chooses word") + br;
         if (s.SameWordLength) {
-            t += QStringLiteral("  Word lengths will be equal") + br;
+            t += equalLengths;
         }
     } else {
-        t += QStringLiteral("  Program chooses word") + br;
+        t += QCoreApplication::translate("PeerText", "  Program chooses word") + br;
         if (s.WordType == 1) {
-            t += QStringLiteral("  Each player receives a different word") + br;
+            t +=
+                QCoreApplication::translate("PeerText", "  Each player receives a different word") +
+                br;
             if (s.SameWordLength) {
-                t += QStringLiteral("  Word lengths will be equal") + br;
+                t += equalLengths;
             }
         } else {
-            t += QStringLiteral("  Each player receives the same word") + br;
+            t += QCoreApplication::translate("PeerText", "  Each player receives the same word") +
+                 br;
         }
-        t += QStringLiteral("  ") + (s.Player1Chooses ? player1Name : player2Name) +
-             QStringLiteral(" selects word list") + br;
+        t += QCoreApplication::translate("PeerText", "  %1 selects word list")
+                 .arg(s.Player1Chooses ? player1Name : player2Name) +
+             br;
     }
-    t += QStringLiteral("  Winning Score is ") + QString::number(s.WinScore) + br;
-    t += QStringLiteral("  Guess Attempts per word are ") + s.NumGuesses + br;
-    t += (s.UseHints ? QStringLiteral("  Hint mode is on.")
-                     : QStringLiteral("  Hint mode is off.")) +
-         br + br;
-    t += QStringLiteral("If you would like to make changes to any of these options,") + br +
-         QStringLiteral("then select \"Options\" from the menu and make your adjustments.") + br +
+    t += QCoreApplication::translate("PeerText", "  Winning Score is %1").arg(s.WinScore) + br;
+    t += QCoreApplication::translate("PeerText", "  Guess Attempts per word are %1")
+             .arg(s.NumGuesses) +
          br;
-    t += QStringLiteral("After you are satisfied with the game options, click on the") + br +
-         QStringLiteral("\"Start Game\" button to start the game.");
+    t += (s.UseHints ? QCoreApplication::translate("PeerText", "  Hint mode is on.")
+                     : QCoreApplication::translate("PeerText", "  Hint mode is off.")) +
+         br + br;
+    t += QCoreApplication::translate("PeerText",
+                                     "If you would like to make changes to any of these options,") +
+         br +
+         QCoreApplication::translate(
+             "PeerText", "then select \"Options\" from the menu and make your adjustments.") +
+         br + br;
+    t += QCoreApplication::translate(
+             "PeerText", "After you are satisfied with the game options, click on the") +
+         br + QCoreApplication::translate("PeerText", "\"Start Game\" button to start the game.");
     return t;
 }
 

@@ -1,5 +1,7 @@
 #include "play/GameController.h"
 
+#include <QCoreApplication>
+
 #include "core/Text.h"
 #include "game/Scoring.h"
 #include "net/PeerConnection.h"
@@ -160,8 +162,11 @@ bool GameController::holdToLocalBounds(PeerMessage message, QString& payload) {
         const long long sent = text::payloadNumber(payload);
         const int held = optionbounds::guessAttempts(sent);
         if (held != sent) {
-            Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent's guess attempts of %1 were "
-                                          "taken as %2: they must be from %3 to %4")
+            Q_EMIT logLine(QStringLiteral("NOTICE:> ") +
+                           QCoreApplication::translate(
+                               "GameController",
+                               "The opponent's guess attempts of %1 were taken as %2: they "
+                               "must be from %3 to %4")
                                .arg(sent)
                                .arg(held)
                                .arg(optionbounds::kMinGuessAttempts)
@@ -172,8 +177,11 @@ bool GameController::holdToLocalBounds(PeerMessage message, QString& payload) {
         peertext::GameOptions options = peertext::parseGameOptions(payload);
         const int held = optionbounds::winScore(options.winScore);
         if (held != options.winScore) {
-            Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent's winning score of %1 was "
-                                          "taken as %2: it must be from %3 to %4")
+            Q_EMIT logLine(QStringLiteral("NOTICE:> ") +
+                           QCoreApplication::translate(
+                               "GameController",
+                               "The opponent's winning score of %1 was taken as %2: it must "
+                               "be from %3 to %4")
                                .arg(options.winScore)
                                .arg(held)
                                .arg(optionbounds::kMinWinScore)
@@ -394,7 +402,7 @@ bool GameController::finishWord(long long points) {
     send(PeerMessage::WordScore, scoring::scorePayload(points));
     score_.mine = true;
     if (!score_.theirs) {
-        waiting_ = QStringLiteral("Waiting for opponent's score.");
+        waiting_ = QCoreApplication::translate("GameController", "Waiting for opponent's score.");
     }
     setWordFinished(true);
     Q_EMIT scoresChanged();
@@ -425,7 +433,7 @@ void GameController::gameOver() {
 void GameController::pressStart(int guessesAllowed) {
     ready_.mine = true;
     if (!ready_.theirs) {
-        waiting_ = QStringLiteral("Waiting for opponent to start");
+        waiting_ = QCoreApplication::translate("GameController", "Waiting for opponent to start");
     }
     offerEnabled_ = false;
     send(PeerMessage::ReadyToStart);
@@ -469,7 +477,7 @@ bool GameController::awaitOpponentWord() {
     if (word_.theirs) {
         return false;
     }
-    waiting_ = QStringLiteral("Waiting for opponent's word.");
+    waiting_ = QCoreApplication::translate("GameController", "Waiting for opponent's word.");
     return true;
 }
 

@@ -52,6 +52,16 @@ private Q_SLOTS:
         QTest::newRow("screen reader") << QStringList{"Accessibility", "blank"};
         QTest::newRow("reachability")
             << QStringList{"NetworkSteps", ">>Callers can reach you directly at %1."};
+        QTest::newRow("wait text") << QStringList{"GameController", "Waiting for opponent's word."};
+        QTest::newRow("winner") << QStringList{"Scoring", "We have a tie!"};
+        QTest::newRow("start summary") << QStringList{"PeerText", "  Hint mode is on."};
+        QTest::newRow("address error")
+            << QStringList{"PeerAddress", "No address has been entered."};
+        QTest::newRow("--help") << QStringList{"CommandLine", "Ropewit, the hangman word game."};
+        QTest::newRow("contrast note")
+            << QStringList{"TLetterLook2",
+                           "High Contrast Look is on: the board shows these "
+                           "choices once it is turned off in the Options menu."};
     }
     void theLaterFeaturesAreTranslated() {
         QFETCH(QStringList, text);

@@ -15,6 +15,7 @@
 #include "core/LetterTile.h"
 #include "core/Random.h"
 #include "dialogs/TDoNewGame.h"
+#include "dialogs/TGetYourName.h"
 #include "game/Scoring.h"
 #include "widgets/ClickLabel.h"
 
@@ -178,13 +179,22 @@ private Q_SLOTS:
         startSolo(t, "T\r\nCAT\r\n");
         const MainWinControls& ui = t->ui();
         const QPalette before = ui.MainPanel->palette();
+        const QPalette dialogBefore = TGetYourName(t->settings()).palette();
+        guess(t, QStringLiteral("Z"));  // the head uncovered, and kept through both changes
+        const QImage art = t->pictures().NoHangPicture;
         ui.MenuContrast->trigger();
         QVERIFY(readAll(t->settings().IniPath).contains("High Contrast=Yes\r\n"));
         QCOMPARE(ui.MainPanel->palette().color(QPalette::Window), QColor(Qt::black));
         QCOMPARE(tileImage(ui.AlphabetTiles[1]).pixel(14, 0), qRgb(255, 255, 0));
         QCOMPARE(tileImage(ui.WordTiles[1]).pixel(14, 21), qRgb(0, 0, 0));  // a slot to fill
+        QCOMPARE(TGetYourName(t->settings()).palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(t->pictures().NoHangPicture.pixel(0, 0), qRgb(0, 0, 0));
+        QCOMPARE(t->pictures().NoHangPicture.pixel(107, 73), qRgb(255, 255, 0));
+        QCOMPARE(t->pictures().NoHangPicture.pixel(107, 150), qRgb(0, 0, 0));
         ui.MenuContrast->trigger();
+        QCOMPARE(t->pictures().NoHangPicture, art);
         QCOMPARE(ui.MainPanel->palette(), before);
+        QCOMPARE(TGetYourName(t->settings()).palette(), dialogBefore);
         QVERIFY(readAll(t->settings().IniPath).contains("High Contrast=No\r\n"));
         TestWindow again("[Router]\r\nHigh Contrast=Yes\r\n");
         QVERIFY(again->ui().MenuContrast->isChecked());

@@ -105,6 +105,10 @@ private Q_SLOTS:
         QCOMPARE(a, MakeLetterTile(QLatin1Char('A'), pictures::builtinAlphabetTile(),
                                    w->settings().AlphabetFont));
         QVERIFY(shown(d.AlphaM) != a);
+        // While the contrast look draws the tiles, the dialog says why its choices do not show.
+        w->settings().HighContrast = true;
+        const TLetterLook2 contrast(w->settings(), w.prompts, w->options().letterLookHooks(), &*w);
+        QVERIFY(contrast.Label3->text().startsWith(QStringLiteral("High Contrast Look is on")));
     }
 
     void fontChoicesReachBoardAndFile() {

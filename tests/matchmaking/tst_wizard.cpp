@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -172,6 +173,50 @@ private Q_SLOTS:
         QVERIFY(stillOpen);
         QVERIFY(!finished);
         QVERIFY(t->peer().peerAddress().isEmpty());
+    }
+
+    // The keys alone: the arrows choose, Return goes on, Tab and Space reach Cancel. A solo
+    // game, then a call to a typed address, then a wizard left.
+    void theWizardByKeyboardAlone() {
+        TestWindow t(kNamedAnn);
+        t->settings().LastPanel1Option = 2;
+        t->settings().LastPanel2Option = 3;
+        t.prompts.fileAnswers.push_back(t.writeFile(QStringLiteral("list.txt"), "T\r\nCAT\r\n"));
+        const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+        const auto active = [](TDoNewGame& w) {
+            w.show();
+            w.activateWindow();
+            return QTest::qWaitForWindowActive(&w);
+        };
+        QVERIFY(runWizard(t, [&](TDoNewGame& w) {
+            QVERIFY(active(w));
+            QCOMPARE(QApplication::focusWidget(), w.PlayOpp);  // the choice remembered
+            press(Qt::Key_Up);
+            press(Qt::Key_Return);
+        }));
+        QVERIFY(t->game().solo());
+        const QString address = QStringLiteral("127.0.0.1:%1").arg(freePort());
+        QVERIFY(runWizard(t, [&](TDoNewGame& w) {
+            QVERIFY(active(w));
+            press(Qt::Key_Down);
+            press(Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), w.LogServer);
+            press(Qt::Key_Up);
+            press(Qt::Key_Up);
+            press(Qt::Key_Return);
+            QCOMPARE(w.currentStep(), 3);
+            QTest::keyClicks(QApplication::focusWidget(), address);
+            press(Qt::Key_Return);
+        }));
+        QCOMPARE(t->peer().peerAddress(), address);
+        QTRY_VERIFY(t->ui().MenuPlayer->isEnabled());
+        QVERIFY(!runWizard(t, [&](TDoNewGame& w) {
+            QVERIFY(active(w));
+            for (int i = 0; i < 4 && QApplication::focusWidget() != w.CancelButton; ++i) {
+                press(Qt::Key_Tab);
+            }
+            press(Qt::Key_Space);
+        }));
     }
 
     void waitingTwiceListensOnce() {

@@ -168,6 +168,49 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Ropewit, the hangman word game.</source>
+        <translation>Ropewit, das Galgenmännchen-Wortspiel.</translation>
+    </message>
+    <message>
+        <source>Directory of the settings file ROPEWIT.INI (default: %1).</source>
+        <translation>Verzeichnis der Einstellungsdatei ROPEWIT.INI (Vorgabe: %1).</translation>
+    </message>
+    <message>
+        <source>TCP port for games between two players (default 52201).</source>
+        <translation>TCP-Port für Spiele zu zweit (Vorgabe 52201).</translation>
+    </message>
+    <message>
+        <source>Matchmaking server (default localhost:52202).</source>
+        <translation>Server zur Spielersuche (Vorgabe localhost:52202).</translation>
+    </message>
+    <message>
+        <source>Saves a picture of a game in progress to FILE (PNG) and exits.</source>
+        <translation>Speichert ein Bild eines laufenden Spiels in FILE (PNG) und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Saves a picture of the Statistics window, with made-up figures, to FILE (PNG) and exits.</source>
+        <translation>Speichert ein Bild des Statistikfensters mit erfundenen Zahlen in FILE (PNG) und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Saves a picture of the Statistics window after a word of the day, with made-up figures, to FILE (PNG) and exits.</source>
+        <translation>Speichert ein Bild des Statistikfensters nach einem Wort des Tages mit erfundenen Zahlen in FILE (PNG) und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Ask the home router to forward the game port while waiting: off, discover, or the URL of the router&apos;s description (overrides ROPEWIT_ROUTER and the Options menu).</source>
+        <translation>Den Heimrouter beim Warten bitten, den Spielport weiterzuleiten: off, discover oder die URL der Routerbeschreibung (hat Vorrang vor ROPEWIT_ROUTER und dem Menü Optionen).</translation>
+    </message>
+    <message>
+        <source>Start the random generator from N, to deal the words in the same order again (0: the generator&apos;s own start; default: a new order every run).</source>
+        <translation>Den Zufallsgenerator bei N beginnen lassen, um die Wörter wieder in derselben Reihenfolge zu geben (0: der eigene Start des Generators; Vorgabe: bei jedem Lauf eine neue Reihenfolge).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s language: de, es, fr, or en (also C) for English (overrides the system&apos;s and the Options menu).</source>
+        <translation>Die Sprache des Fensters: de, es, fr oder en (auch C) für Englisch (hat Vorrang vor der des Systems und dem Menü Optionen).</translation>
+    </message>
+</context>
+<context>
     <name>Difficulty</name>
     <message>
         <source>Short words (3-5 letters)</source>
@@ -184,6 +227,29 @@
     <message>
         <source>Words of any length</source>
         <translation>Wörter jeder Länge</translation>
+    </message>
+</context>
+<context>
+    <name>GameController</name>
+    <message>
+        <source>The opponent&apos;s guess attempts of %1 were taken as %2: they must be from %3 to %4</source>
+        <translation>Die Rateversuche des Gegners (%1) wurden als %2 übernommen: erlaubt sind %3 bis %4</translation>
+    </message>
+    <message>
+        <source>The opponent&apos;s winning score of %1 was taken as %2: it must be from %3 to %4</source>
+        <translation>Die Siegpunktzahl des Gegners (%1) wurde als %2 übernommen: erlaubt sind %3 bis %4</translation>
+    </message>
+    <message>
+        <source>Waiting for opponent&apos;s score.</source>
+        <translation>Warte auf die Punkte des Gegners.</translation>
+    </message>
+    <message>
+        <source>Waiting for opponent to start</source>
+        <translation>Warte auf den Start des Gegners</translation>
+    </message>
+    <message>
+        <source>Waiting for opponent&apos;s word.</source>
+        <translation>Warte auf das Wort des Gegners.</translation>
     </message>
 </context>
 <context>
@@ -284,6 +350,183 @@ Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegne
     <message>
         <source>Word 1 of %1</source>
         <translation>Wort 1 von %1</translation>
+    </message>
+</context>
+<context>
+    <name>PeerAddress</name>
+    <message>
+        <source>a port is a number from 1 to 65535</source>
+        <translation>ein Port ist eine Zahl von 1 bis 65535</translation>
+    </message>
+    <message>
+        <source>There is no port after &apos;:&apos;; write one (%1) or leave out the &apos;:&apos;.</source>
+        <translation>Nach &apos;:&apos; steht kein Port; geben Sie einen an (%1) oder lassen Sie &apos;:&apos; weg.</translation>
+    </message>
+    <message>
+        <source>The port &quot;%1&quot; is not a number; %2.</source>
+        <translation>Der Port &quot;%1&quot; ist keine Zahl; %2.</translation>
+    </message>
+    <message>
+        <source>The port %1 is out of range; %2.</source>
+        <translation>Der Port %1 liegt außerhalb des Bereichs; %2.</translation>
+    </message>
+    <message>
+        <source>The address opens a bracket &apos;[&apos; but never closes it with &apos;]&apos;.</source>
+        <translation>Die Adresse öffnet eine Klammer &apos;[&apos;, schließt sie aber nie mit &apos;]&apos;.</translation>
+    </message>
+    <message>
+        <source>Only an IPv6 address goes in brackets, like [2001:db8::1]:52201.</source>
+        <translation>Nur eine IPv6-Adresse steht in Klammern, etwa [2001:db8::1]:52201.</translation>
+    </message>
+    <message>
+        <source>After &apos;]&apos; only &apos;:&apos; and a port may follow, like [2001:db8::1]:52201.</source>
+        <translation>Nach &apos;]&apos; dürfen nur &apos;:&apos; und ein Port folgen, etwa [2001:db8::1]:52201.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address as the game takes one: write four numbers from 0 to 255 separated by dots, without leading zeros, like 192.0.2.7.</source>
+        <translation>&quot;%1&quot; ist keine IPv4-Adresse, wie das Spiel sie nimmt: Schreiben Sie vier Zahlen von 0 bis 255, durch Punkte getrennt, ohne führende Nullen, etwa 192.0.2.7.</translation>
+    </message>
+    <message>
+        <source>%1 names no one computer; write the other player&apos;s address, or 127.0.0.1 for a copy on this computer.</source>
+        <translation>%1 bezeichnet keinen einzelnen Rechner; schreiben Sie die Adresse des anderen Spielers oder 127.0.0.1 für eine Kopie auf diesem Rechner.</translation>
+    </message>
+    <message>
+        <source>%1 is a multicast address, for a group rather than one player; write the other player&apos;s address.</source>
+        <translation>%1 ist eine Multicast-Adresse, für eine Gruppe statt für einen Spieler; schreiben Sie die Adresse des anderen Spielers.</translation>
+    </message>
+    <message>
+        <source>%1 is the broadcast address, for every computer on the network rather than one player; write the other player&apos;s address.</source>
+        <translation>%1 ist die Broadcast-Adresse, für alle Rechner im Netz statt für einen Spieler; schreiben Sie die Adresse des anderen Spielers.</translation>
+    </message>
+    <message>
+        <source>No address has been entered.</source>
+        <translation>Es wurde keine Adresse eingegeben.</translation>
+    </message>
+    <message>
+        <source>An address has at most %1 characters; this one has %2.</source>
+        <translation>Eine Adresse hat höchstens %1 Zeichen; diese hat %2.</translation>
+    </message>
+    <message>
+        <source>The address holds a control character.</source>
+        <translation>Die Adresse enthält ein Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>An address cannot contain blanks.</source>
+        <translation>Eine Adresse darf keine Leerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A bracket &apos;[&apos; may only begin an IPv6 address, like [2001:db8::1]:52201.</source>
+        <translation>Eine Klammer &apos;[&apos; darf nur eine IPv6-Adresse beginnen, etwa [2001:db8::1]:52201.</translation>
+    </message>
+    <message>
+        <source>The address closes a bracket &apos;]&apos; that it never opened.</source>
+        <translation>Die Adresse schließt eine Klammer &apos;]&apos;, die sie nie geöffnet hat.</translation>
+    </message>
+    <message>
+        <source>An IPv4 address has at most one &apos;:&apos;, before its port, like 192.0.2.7:52201.</source>
+        <translation>Eine IPv4-Adresse hat höchstens ein &apos;:&apos;, vor ihrem Port, etwa 192.0.2.7:52201.</translation>
+    </message>
+    <message>
+        <source>An IPv6 address with a port is written in brackets, like [2001:db8::1]:52201.</source>
+        <translation>Eine IPv6-Adresse mit Port steht in Klammern, etwa [2001:db8::1]:52201.</translation>
+    </message>
+    <message>
+        <source>The address has no host name or number before &apos;:&apos;.</source>
+        <translation>Vor &apos;:&apos; steht kein Rechnername und keine Adresse.</translation>
+    </message>
+</context>
+<context>
+    <name>PeerText</name>
+    <message>
+        <source>A connection has been made to an opponent!</source>
+        <translation>Eine Verbindung zu einem Gegner steht!</translation>
+    </message>
+    <message>
+        <source> You are %1.</source>
+        <translation> Sie sind %1.</translation>
+    </message>
+    <message>
+        <source> Your opponent is %1.</source>
+        <translation> Ihr Gegner ist %1.</translation>
+    </message>
+    <message>
+        <source>Game options have been synchronized as follows:</source>
+        <translation>Die Spieloptionen wurden so abgeglichen:</translation>
+    </message>
+    <message>
+        <source>  Word lengths will be equal</source>
+        <translation>  Die Wörter sind gleich lang</translation>
+    </message>
+    <message>
+        <source>  Player chooses word</source>
+        <translation>  Der Spieler wählt das Wort</translation>
+    </message>
+    <message>
+        <source>  Program chooses word</source>
+        <translation>  Das Programm wählt das Wort</translation>
+    </message>
+    <message>
+        <source>  Each player receives a different word</source>
+        <translation>  Jeder Spieler bekommt ein anderes Wort</translation>
+    </message>
+    <message>
+        <source>  Each player receives the same word</source>
+        <translation>  Jeder Spieler bekommt dasselbe Wort</translation>
+    </message>
+    <message>
+        <source>  %1 selects word list</source>
+        <translation>  %1 wählt die Wortliste</translation>
+    </message>
+    <message>
+        <source>  Winning Score is %1</source>
+        <translation>  Punkte zum Sieg: %1</translation>
+    </message>
+    <message>
+        <source>  Guess Attempts per word are %1</source>
+        <translation>  Rateversuche je Wort: %1</translation>
+    </message>
+    <message>
+        <source>  Hint mode is on.</source>
+        <translation>  Hinweise sind an.</translation>
+    </message>
+    <message>
+        <source>  Hint mode is off.</source>
+        <translation>  Hinweise sind aus.</translation>
+    </message>
+    <message>
+        <source>If you would like to make changes to any of these options,</source>
+        <translation>Wenn Sie eine dieser Optionen ändern möchten,</translation>
+    </message>
+    <message>
+        <source>then select &quot;Options&quot; from the menu and make your adjustments.</source>
+        <translation>wählen Sie im Menü &quot;Optionen&quot; und passen Sie sie an.</translation>
+    </message>
+    <message>
+        <source>After you are satisfied with the game options, click on the</source>
+        <translation>Wenn die Spieloptionen passen, klicken Sie auf die</translation>
+    </message>
+    <message>
+        <source>&quot;Start Game&quot; button to start the game.</source>
+        <translation>Schaltfläche &quot;Spiel starten&quot;, um das Spiel zu beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message>
+        <source>%1 is the winner!</source>
+        <translation>%1 hat gewonnen!</translation>
+    </message>
+    <message>
+        <source>We have a tie!</source>
+        <translation>Unentschieden!</translation>
+    </message>
+    <message>
+        <source>%1 Score: %2</source>
+        <translation>%1 Punkte: %2</translation>
+    </message>
+    <message>
+        <source>Would you like to play this same opponent again?</source>
+        <translation>Möchten Sie noch einmal gegen denselben Gegner spielen?</translation>
     </message>
 </context>
 <context>
@@ -844,6 +1087,14 @@ Trotzdem hinzufügen?</translation>
     <message>
         <source>Bitmaps (*.bmp *.BMP)</source>
         <translation>Bitmaps (*.bmp *.BMP)</translation>
+    </message>
+    <message>
+        <source>High Contrast Look is on: the board shows these choices once it is turned off in the Options menu.</source>
+        <translation>Hoher Kontrast ist an: Das Spielfeld zeigt diese Wahl, sobald er im Menü Optionen ausgeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>NOTICE: Most images will only appear correctly if you are using more than 256 colors.</source>
+        <translation>HINWEIS: Die meisten Bilder erscheinen nur mit mehr als 256 Farben richtig.</translation>
     </message>
 </context>
 <context>

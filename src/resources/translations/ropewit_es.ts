@@ -168,6 +168,49 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Ropewit, the hangman word game.</source>
+        <translation>Ropewit, el juego del ahorcado.</translation>
+    </message>
+    <message>
+        <source>Directory of the settings file ROPEWIT.INI (default: %1).</source>
+        <translation>Carpeta del archivo de ajustes ROPEWIT.INI (por omisión: %1).</translation>
+    </message>
+    <message>
+        <source>TCP port for games between two players (default 52201).</source>
+        <translation>Puerto TCP para partidas entre dos jugadores (por omisión 52201).</translation>
+    </message>
+    <message>
+        <source>Matchmaking server (default localhost:52202).</source>
+        <translation>Servidor de emparejamiento (por omisión localhost:52202).</translation>
+    </message>
+    <message>
+        <source>Saves a picture of a game in progress to FILE (PNG) and exits.</source>
+        <translation>Guarda una imagen de una partida en curso en FILE (PNG) y sale.</translation>
+    </message>
+    <message>
+        <source>Saves a picture of the Statistics window, with made-up figures, to FILE (PNG) and exits.</source>
+        <translation>Guarda una imagen de la ventana Estadísticas, con cifras inventadas, en FILE (PNG) y sale.</translation>
+    </message>
+    <message>
+        <source>Saves a picture of the Statistics window after a word of the day, with made-up figures, to FILE (PNG) and exits.</source>
+        <translation>Guarda una imagen de la ventana Estadísticas tras una palabra del día, con cifras inventadas, en FILE (PNG) y sale.</translation>
+    </message>
+    <message>
+        <source>Ask the home router to forward the game port while waiting: off, discover, or the URL of the router&apos;s description (overrides ROPEWIT_ROUTER and the Options menu).</source>
+        <translation>Pedir al router de casa que reenvíe el puerto del juego mientras se espera: off, discover o la URL de la descripción del router (prevalece sobre ROPEWIT_ROUTER y el menú Opciones).</translation>
+    </message>
+    <message>
+        <source>Start the random generator from N, to deal the words in the same order again (0: the generator&apos;s own start; default: a new order every run).</source>
+        <translation>Iniciar el generador aleatorio en N, para repartir las palabras de nuevo en el mismo orden (0: el inicio propio del generador; por omisión: un orden nuevo en cada ejecución).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s language: de, es, fr, or en (also C) for English (overrides the system&apos;s and the Options menu).</source>
+        <translation>El idioma de la ventana: de, es, fr, o en (también C) para inglés (prevalece sobre el del sistema y el menú Opciones).</translation>
+    </message>
+</context>
+<context>
     <name>Difficulty</name>
     <message>
         <source>Short words (3-5 letters)</source>
@@ -184,6 +227,29 @@
     <message>
         <source>Words of any length</source>
         <translation>Palabras de cualquier longitud</translation>
+    </message>
+</context>
+<context>
+    <name>GameController</name>
+    <message>
+        <source>The opponent&apos;s guess attempts of %1 were taken as %2: they must be from %3 to %4</source>
+        <translation>Los intentos del rival (%1) se tomaron como %2: deben ir de %3 a %4</translation>
+    </message>
+    <message>
+        <source>The opponent&apos;s winning score of %1 was taken as %2: it must be from %3 to %4</source>
+        <translation>La puntuación para ganar del rival (%1) se tomó como %2: debe ir de %3 a %4</translation>
+    </message>
+    <message>
+        <source>Waiting for opponent&apos;s score.</source>
+        <translation>Esperando la puntuación del rival.</translation>
+    </message>
+    <message>
+        <source>Waiting for opponent to start</source>
+        <translation>Esperando a que el rival empiece</translation>
+    </message>
+    <message>
+        <source>Waiting for opponent&apos;s word.</source>
+        <translation>Esperando la palabra del rival.</translation>
     </message>
 </context>
 <context>
@@ -284,6 +350,183 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
     <message>
         <source>Word 1 of %1</source>
         <translation>Palabra 1 de %1</translation>
+    </message>
+</context>
+<context>
+    <name>PeerAddress</name>
+    <message>
+        <source>a port is a number from 1 to 65535</source>
+        <translation>un puerto es un número de 1 a 65535</translation>
+    </message>
+    <message>
+        <source>There is no port after &apos;:&apos;; write one (%1) or leave out the &apos;:&apos;.</source>
+        <translation>No hay puerto tras &apos;:&apos;; escriba uno (%1) o quite el &apos;:&apos;.</translation>
+    </message>
+    <message>
+        <source>The port &quot;%1&quot; is not a number; %2.</source>
+        <translation>El puerto &quot;%1&quot; no es un número; %2.</translation>
+    </message>
+    <message>
+        <source>The port %1 is out of range; %2.</source>
+        <translation>El puerto %1 está fuera de rango; %2.</translation>
+    </message>
+    <message>
+        <source>The address opens a bracket &apos;[&apos; but never closes it with &apos;]&apos;.</source>
+        <translation>La dirección abre un corchete &apos;[&apos; pero nunca lo cierra con &apos;]&apos;.</translation>
+    </message>
+    <message>
+        <source>Only an IPv6 address goes in brackets, like [2001:db8::1]:52201.</source>
+        <translation>Solo una dirección IPv6 va entre corchetes, como [2001:db8::1]:52201.</translation>
+    </message>
+    <message>
+        <source>After &apos;]&apos; only &apos;:&apos; and a port may follow, like [2001:db8::1]:52201.</source>
+        <translation>Tras &apos;]&apos; solo pueden ir &apos;:&apos; y un puerto, como [2001:db8::1]:52201.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address as the game takes one: write four numbers from 0 to 255 separated by dots, without leading zeros, like 192.0.2.7.</source>
+        <translation>&quot;%1&quot; no es una dirección IPv4 como la toma el juego: escriba cuatro números de 0 a 255 separados por puntos, sin ceros a la izquierda, como 192.0.2.7.</translation>
+    </message>
+    <message>
+        <source>%1 names no one computer; write the other player&apos;s address, or 127.0.0.1 for a copy on this computer.</source>
+        <translation>%1 no designa ningún ordenador concreto; escriba la dirección del otro jugador, o 127.0.0.1 para una copia en este ordenador.</translation>
+    </message>
+    <message>
+        <source>%1 is a multicast address, for a group rather than one player; write the other player&apos;s address.</source>
+        <translation>%1 es una dirección multicast, para un grupo y no para un jugador; escriba la dirección del otro jugador.</translation>
+    </message>
+    <message>
+        <source>%1 is the broadcast address, for every computer on the network rather than one player; write the other player&apos;s address.</source>
+        <translation>%1 es la dirección de difusión, para todos los ordenadores de la red y no para un jugador; escriba la dirección del otro jugador.</translation>
+    </message>
+    <message>
+        <source>No address has been entered.</source>
+        <translation>No se ha escrito ninguna dirección.</translation>
+    </message>
+    <message>
+        <source>An address has at most %1 characters; this one has %2.</source>
+        <translation>Una dirección tiene como mucho %1 caracteres; esta tiene %2.</translation>
+    </message>
+    <message>
+        <source>The address holds a control character.</source>
+        <translation>La dirección contiene un carácter de control.</translation>
+    </message>
+    <message>
+        <source>An address cannot contain blanks.</source>
+        <translation>Una dirección no puede contener espacios.</translation>
+    </message>
+    <message>
+        <source>A bracket &apos;[&apos; may only begin an IPv6 address, like [2001:db8::1]:52201.</source>
+        <translation>Un corchete &apos;[&apos; solo puede abrir una dirección IPv6, como [2001:db8::1]:52201.</translation>
+    </message>
+    <message>
+        <source>The address closes a bracket &apos;]&apos; that it never opened.</source>
+        <translation>La dirección cierra un corchete &apos;]&apos; que nunca abrió.</translation>
+    </message>
+    <message>
+        <source>An IPv4 address has at most one &apos;:&apos;, before its port, like 192.0.2.7:52201.</source>
+        <translation>Una dirección IPv4 tiene como mucho un &apos;:&apos;, antes de su puerto, como 192.0.2.7:52201.</translation>
+    </message>
+    <message>
+        <source>An IPv6 address with a port is written in brackets, like [2001:db8::1]:52201.</source>
+        <translation>Una dirección IPv6 con puerto se escribe entre corchetes, como [2001:db8::1]:52201.</translation>
+    </message>
+    <message>
+        <source>The address has no host name or number before &apos;:&apos;.</source>
+        <translation>La dirección no tiene nombre ni número de equipo antes de &apos;:&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>PeerText</name>
+    <message>
+        <source>A connection has been made to an opponent!</source>
+        <translation>¡Se ha establecido la conexión con un rival!</translation>
+    </message>
+    <message>
+        <source> You are %1.</source>
+        <translation> Usted es %1.</translation>
+    </message>
+    <message>
+        <source> Your opponent is %1.</source>
+        <translation> Su rival es %1.</translation>
+    </message>
+    <message>
+        <source>Game options have been synchronized as follows:</source>
+        <translation>Las opciones de juego se han sincronizado así:</translation>
+    </message>
+    <message>
+        <source>  Word lengths will be equal</source>
+        <translation>  Las palabras tendrán la misma longitud</translation>
+    </message>
+    <message>
+        <source>  Player chooses word</source>
+        <translation>  El jugador elige la palabra</translation>
+    </message>
+    <message>
+        <source>  Program chooses word</source>
+        <translation>  El programa elige la palabra</translation>
+    </message>
+    <message>
+        <source>  Each player receives a different word</source>
+        <translation>  Cada jugador recibe una palabra distinta</translation>
+    </message>
+    <message>
+        <source>  Each player receives the same word</source>
+        <translation>  Cada jugador recibe la misma palabra</translation>
+    </message>
+    <message>
+        <source>  %1 selects word list</source>
+        <translation>  %1 elige la lista de palabras</translation>
+    </message>
+    <message>
+        <source>  Winning Score is %1</source>
+        <translation>  Puntuación para ganar: %1</translation>
+    </message>
+    <message>
+        <source>  Guess Attempts per word are %1</source>
+        <translation>  Intentos por palabra: %1</translation>
+    </message>
+    <message>
+        <source>  Hint mode is on.</source>
+        <translation>  Las pistas están activadas.</translation>
+    </message>
+    <message>
+        <source>  Hint mode is off.</source>
+        <translation>  Las pistas están desactivadas.</translation>
+    </message>
+    <message>
+        <source>If you would like to make changes to any of these options,</source>
+        <translation>Si desea cambiar alguna de estas opciones,</translation>
+    </message>
+    <message>
+        <source>then select &quot;Options&quot; from the menu and make your adjustments.</source>
+        <translation>elija &quot;Opciones&quot; en el menú y haga sus ajustes.</translation>
+    </message>
+    <message>
+        <source>After you are satisfied with the game options, click on the</source>
+        <translation>Cuando las opciones le parezcan bien, pulse el</translation>
+    </message>
+    <message>
+        <source>&quot;Start Game&quot; button to start the game.</source>
+        <translation>botón &quot;Empezar&quot; para comenzar la partida.</translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message>
+        <source>%1 is the winner!</source>
+        <translation>¡%1 es quien gana!</translation>
+    </message>
+    <message>
+        <source>We have a tie!</source>
+        <translation>¡Es un empate!</translation>
+    </message>
+    <message>
+        <source>%1 Score: %2</source>
+        <translation>Puntos de %1: %2</translation>
+    </message>
+    <message>
+        <source>Would you like to play this same opponent again?</source>
+        <translation>¿Quiere volver a jugar contra el mismo rival?</translation>
     </message>
 </context>
 <context>
@@ -844,6 +1087,14 @@ Add it anyway?</source>
     <message>
         <source>Bitmaps (*.bmp *.BMP)</source>
         <translation>Mapas de bits (*.bmp *.BMP)</translation>
+    </message>
+    <message>
+        <source>High Contrast Look is on: the board shows these choices once it is turned off in the Options menu.</source>
+        <translation>El alto contraste está activado: el tablero mostrará estas opciones cuando se desactive en el menú Opciones.</translation>
+    </message>
+    <message>
+        <source>NOTICE: Most images will only appear correctly if you are using more than 256 colors.</source>
+        <translation>AVISO: la mayoría de las imágenes solo se ven bien con más de 256 colores.</translation>
     </message>
 </context>
 <context>

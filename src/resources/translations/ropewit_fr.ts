@@ -168,6 +168,49 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Ropewit, the hangman word game.</source>
+        <translation>Ropewit, le jeu du pendu.</translation>
+    </message>
+    <message>
+        <source>Directory of the settings file ROPEWIT.INI (default: %1).</source>
+        <translation>Dossier du fichier de réglages ROPEWIT.INI (par défaut : %1).</translation>
+    </message>
+    <message>
+        <source>TCP port for games between two players (default 52201).</source>
+        <translation>Port TCP des parties à deux joueurs (par défaut 52201).</translation>
+    </message>
+    <message>
+        <source>Matchmaking server (default localhost:52202).</source>
+        <translation>Serveur de mise en relation (par défaut localhost:52202).</translation>
+    </message>
+    <message>
+        <source>Saves a picture of a game in progress to FILE (PNG) and exits.</source>
+        <translation>Enregistre une image d&apos;une partie en cours dans FILE (PNG) et quitte.</translation>
+    </message>
+    <message>
+        <source>Saves a picture of the Statistics window, with made-up figures, to FILE (PNG) and exits.</source>
+        <translation>Enregistre une image de la fenêtre Statistiques, avec des chiffres inventés, dans FILE (PNG) et quitte.</translation>
+    </message>
+    <message>
+        <source>Saves a picture of the Statistics window after a word of the day, with made-up figures, to FILE (PNG) and exits.</source>
+        <translation>Enregistre une image de la fenêtre Statistiques après un mot du jour, avec des chiffres inventés, dans FILE (PNG) et quitte.</translation>
+    </message>
+    <message>
+        <source>Ask the home router to forward the game port while waiting: off, discover, or the URL of the router&apos;s description (overrides ROPEWIT_ROUTER and the Options menu).</source>
+        <translation>Demander au routeur domestique de rediriger le port du jeu pendant l&apos;attente : off, discover, ou l&apos;URL de la description du routeur (prime sur ROPEWIT_ROUTER et le menu Options).</translation>
+    </message>
+    <message>
+        <source>Start the random generator from N, to deal the words in the same order again (0: the generator&apos;s own start; default: a new order every run).</source>
+        <translation>Démarrer le générateur aléatoire à N, pour redonner les mots dans le même ordre (0 : le départ propre du générateur ; par défaut : un nouvel ordre à chaque lancement).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s language: de, es, fr, or en (also C) for English (overrides the system&apos;s and the Options menu).</source>
+        <translation>La langue de la fenêtre : de, es, fr, ou en (aussi C) pour l&apos;anglais (prime sur celle du système et le menu Options).</translation>
+    </message>
+</context>
+<context>
     <name>Difficulty</name>
     <message>
         <source>Short words (3-5 letters)</source>
@@ -184,6 +227,29 @@
     <message>
         <source>Words of any length</source>
         <translation>Mots de toute longueur</translation>
+    </message>
+</context>
+<context>
+    <name>GameController</name>
+    <message>
+        <source>The opponent&apos;s guess attempts of %1 were taken as %2: they must be from %3 to %4</source>
+        <translation>Les essais de l&apos;adversaire (%1) ont été pris comme %2 : ils doivent aller de %3 à %4</translation>
+    </message>
+    <message>
+        <source>The opponent&apos;s winning score of %1 was taken as %2: it must be from %3 to %4</source>
+        <translation>Le score gagnant de l&apos;adversaire (%1) a été pris comme %2 : il doit aller de %3 à %4</translation>
+    </message>
+    <message>
+        <source>Waiting for opponent&apos;s score.</source>
+        <translation>En attente du score de l&apos;adversaire.</translation>
+    </message>
+    <message>
+        <source>Waiting for opponent to start</source>
+        <translation>En attente du départ de l&apos;adversaire</translation>
+    </message>
+    <message>
+        <source>Waiting for opponent&apos;s word.</source>
+        <translation>En attente du mot de l&apos;adversaire.</translation>
     </message>
 </context>
 <context>
@@ -284,6 +350,183 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     <message>
         <source>Word 1 of %1</source>
         <translation>Mot 1 sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>PeerAddress</name>
+    <message>
+        <source>a port is a number from 1 to 65535</source>
+        <translation>un port est un nombre de 1 à 65535</translation>
+    </message>
+    <message>
+        <source>There is no port after &apos;:&apos;; write one (%1) or leave out the &apos;:&apos;.</source>
+        <translation>Il n&apos;y a pas de port après « : » ; écrivez-en un (%1) ou retirez le « : ».</translation>
+    </message>
+    <message>
+        <source>The port &quot;%1&quot; is not a number; %2.</source>
+        <translation>Le port « %1 » n&apos;est pas un nombre ; %2.</translation>
+    </message>
+    <message>
+        <source>The port %1 is out of range; %2.</source>
+        <translation>Le port %1 est hors limites ; %2.</translation>
+    </message>
+    <message>
+        <source>The address opens a bracket &apos;[&apos; but never closes it with &apos;]&apos;.</source>
+        <translation>L&apos;adresse ouvre un crochet « [ » sans jamais le fermer par « ] ».</translation>
+    </message>
+    <message>
+        <source>Only an IPv6 address goes in brackets, like [2001:db8::1]:52201.</source>
+        <translation>Seule une adresse IPv6 se met entre crochets, comme [2001:db8::1]:52201.</translation>
+    </message>
+    <message>
+        <source>After &apos;]&apos; only &apos;:&apos; and a port may follow, like [2001:db8::1]:52201.</source>
+        <translation>Après « ] » ne peuvent suivre que « : » et un port, comme [2001:db8::1]:52201.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address as the game takes one: write four numbers from 0 to 255 separated by dots, without leading zeros, like 192.0.2.7.</source>
+        <translation>« %1 » n&apos;est pas une adresse IPv4 telle que le jeu la prend : écrivez quatre nombres de 0 à 255 séparés par des points, sans zéros en tête, comme 192.0.2.7.</translation>
+    </message>
+    <message>
+        <source>%1 names no one computer; write the other player&apos;s address, or 127.0.0.1 for a copy on this computer.</source>
+        <translation>%1 ne désigne aucun ordinateur précis ; écrivez l&apos;adresse de l&apos;autre joueur, ou 127.0.0.1 pour une copie sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>%1 is a multicast address, for a group rather than one player; write the other player&apos;s address.</source>
+        <translation>%1 est une adresse multicast, pour un groupe et non un joueur ; écrivez l&apos;adresse de l&apos;autre joueur.</translation>
+    </message>
+    <message>
+        <source>%1 is the broadcast address, for every computer on the network rather than one player; write the other player&apos;s address.</source>
+        <translation>%1 est l&apos;adresse de diffusion, pour tous les ordinateurs du réseau et non un joueur ; écrivez l&apos;adresse de l&apos;autre joueur.</translation>
+    </message>
+    <message>
+        <source>No address has been entered.</source>
+        <translation>Aucune adresse n&apos;a été saisie.</translation>
+    </message>
+    <message>
+        <source>An address has at most %1 characters; this one has %2.</source>
+        <translation>Une adresse a au plus %1 caractères ; celle-ci en a %2.</translation>
+    </message>
+    <message>
+        <source>The address holds a control character.</source>
+        <translation>L&apos;adresse contient un caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>An address cannot contain blanks.</source>
+        <translation>Une adresse ne peut pas contenir d&apos;espaces.</translation>
+    </message>
+    <message>
+        <source>A bracket &apos;[&apos; may only begin an IPv6 address, like [2001:db8::1]:52201.</source>
+        <translation>Un crochet « [ » ne peut qu&apos;ouvrir une adresse IPv6, comme [2001:db8::1]:52201.</translation>
+    </message>
+    <message>
+        <source>The address closes a bracket &apos;]&apos; that it never opened.</source>
+        <translation>L&apos;adresse ferme un crochet « ] » qu&apos;elle n&apos;a jamais ouvert.</translation>
+    </message>
+    <message>
+        <source>An IPv4 address has at most one &apos;:&apos;, before its port, like 192.0.2.7:52201.</source>
+        <translation>Une adresse IPv4 a au plus un « : », avant son port, comme 192.0.2.7:52201.</translation>
+    </message>
+    <message>
+        <source>An IPv6 address with a port is written in brackets, like [2001:db8::1]:52201.</source>
+        <translation>Une adresse IPv6 avec un port s&apos;écrit entre crochets, comme [2001:db8::1]:52201.</translation>
+    </message>
+    <message>
+        <source>The address has no host name or number before &apos;:&apos;.</source>
+        <translation>L&apos;adresse n&apos;a ni nom ni numéro d&apos;hôte avant « : ».</translation>
+    </message>
+</context>
+<context>
+    <name>PeerText</name>
+    <message>
+        <source>A connection has been made to an opponent!</source>
+        <translation>Vous êtes connecté à un adversaire !</translation>
+    </message>
+    <message>
+        <source> You are %1.</source>
+        <translation> Vous êtes %1.</translation>
+    </message>
+    <message>
+        <source> Your opponent is %1.</source>
+        <translation> Votre adversaire est %1.</translation>
+    </message>
+    <message>
+        <source>Game options have been synchronized as follows:</source>
+        <translation>Les options de jeu ont été synchronisées ainsi :</translation>
+    </message>
+    <message>
+        <source>  Word lengths will be equal</source>
+        <translation>  Les mots auront la même longueur</translation>
+    </message>
+    <message>
+        <source>  Player chooses word</source>
+        <translation>  Le joueur choisit le mot</translation>
+    </message>
+    <message>
+        <source>  Program chooses word</source>
+        <translation>  Le programme choisit le mot</translation>
+    </message>
+    <message>
+        <source>  Each player receives a different word</source>
+        <translation>  Chaque joueur reçoit un mot différent</translation>
+    </message>
+    <message>
+        <source>  Each player receives the same word</source>
+        <translation>  Chaque joueur reçoit le même mot</translation>
+    </message>
+    <message>
+        <source>  %1 selects word list</source>
+        <translation>  %1 choisit la liste de mots</translation>
+    </message>
+    <message>
+        <source>  Winning Score is %1</source>
+        <translation>  Score pour gagner : %1</translation>
+    </message>
+    <message>
+        <source>  Guess Attempts per word are %1</source>
+        <translation>  Essais par mot : %1</translation>
+    </message>
+    <message>
+        <source>  Hint mode is on.</source>
+        <translation>  Les indices sont activés.</translation>
+    </message>
+    <message>
+        <source>  Hint mode is off.</source>
+        <translation>  Les indices sont désactivés.</translation>
+    </message>
+    <message>
+        <source>If you would like to make changes to any of these options,</source>
+        <translation>Pour modifier l&apos;une de ces options,</translation>
+    </message>
+    <message>
+        <source>then select &quot;Options&quot; from the menu and make your adjustments.</source>
+        <translation>choisissez « Options » dans le menu et faites vos réglages.</translation>
+    </message>
+    <message>
+        <source>After you are satisfied with the game options, click on the</source>
+        <translation>Quand les options vous conviennent, cliquez sur le</translation>
+    </message>
+    <message>
+        <source>&quot;Start Game&quot; button to start the game.</source>
+        <translation>bouton « Commencer » pour lancer la partie.</translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message>
+        <source>%1 is the winner!</source>
+        <translation>%1 a gagné !</translation>
+    </message>
+    <message>
+        <source>We have a tie!</source>
+        <translation>Match nul !</translation>
+    </message>
+    <message>
+        <source>%1 Score: %2</source>
+        <translation>Score de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Would you like to play this same opponent again?</source>
+        <translation>Voulez-vous rejouer contre le même adversaire ?</translation>
     </message>
 </context>
 <context>
@@ -844,6 +1087,14 @@ L&apos;ajouter quand même&#xa0;?</translation>
     <message>
         <source>Bitmaps (*.bmp *.BMP)</source>
         <translation>Images bitmap (*.bmp *.BMP)</translation>
+    </message>
+    <message>
+        <source>High Contrast Look is on: the board shows these choices once it is turned off in the Options menu.</source>
+        <translation>Le contraste élevé est activé : le plateau montrera ces choix une fois qu&apos;il sera désactivé dans le menu Options.</translation>
+    </message>
+    <message>
+        <source>NOTICE: Most images will only appear correctly if you are using more than 256 colors.</source>
+        <translation>REMARQUE : la plupart des images ne s&apos;affichent correctement qu&apos;avec plus de 256 couleurs.</translation>
     </message>
 </context>
 <context>
