@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Your name</source>
-        <translation>Dein Name</translation>
+        <translation>Ihr Name</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Your misses still allowed</source>
-        <translation>Deine noch erlaubten Fehler</translation>
+        <translation>Ihre noch erlaubten Fehler</translation>
     </message>
     <message>
         <source>Word number</source>
@@ -45,15 +45,15 @@
     </message>
     <message>
         <source>Your opponent&apos;s name</source>
-        <translation>Name deines Gegners</translation>
+        <translation>Name Ihres Gegners</translation>
     </message>
     <message>
         <source>Your opponent&apos;s used letters</source>
-        <translation>Benutzte Buchstaben deines Gegners</translation>
+        <translation>Benutzte Buchstaben Ihres Gegners</translation>
     </message>
     <message>
         <source>Your opponent&apos;s misses still allowed</source>
-        <translation>Noch erlaubte Fehler deines Gegners</translation>
+        <translation>Noch erlaubte Fehler Ihres Gegners</translation>
     </message>
     <message>
         <source>Chat</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Your opponent&apos;s word: %1</source>
-        <translation>Wort deines Gegners: %1</translation>
+        <translation>Wort Ihres Gegners: %1</translation>
     </message>
     <message>
         <source>Letters the players&apos; names start with</source>
@@ -280,7 +280,7 @@ Guess the word before the figure is complete, alone or against an opponent over 
 
 Das Galgenmännchen-Spiel im Internet!
 
-Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegner im Netzwerk.</translation>
+Erraten Sie das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegner im Netzwerk.</translation>
     </message>
 </context>
 <context>
@@ -299,23 +299,23 @@ Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegne
     </message>
     <message>
         <source>&gt;&gt;Waiting through the server&apos;s relay: callers reach you at %1</source>
-        <translation>&gt;&gt;Warten über das Relais des Servers: Anrufer erreichen dich unter %1</translation>
+        <translation>&gt;&gt;Warten über das Relais des Servers: Anrufer erreichen Sie unter %1</translation>
     </message>
     <message>
         <source>&gt;&gt;Callers can reach you at %1 through your router&apos;s port mapping.</source>
-        <translation>&gt;&gt;Anrufer erreichen dich unter %1 über die Portweiterleitung deines Routers.</translation>
+        <translation>&gt;&gt;Anrufer erreichen Sie unter %1 über die Portweiterleitung Ihres Routers.</translation>
     </message>
     <message>
         <source>&gt;&gt;Callers can reach you directly at %1.</source>
-        <translation>&gt;&gt;Anrufer erreichen dich direkt unter %1.</translation>
+        <translation>&gt;&gt;Anrufer erreichen Sie direkt unter %1.</translation>
     </message>
     <message>
         <source>&gt;&gt;Callers cannot reach you at %1, and the server has no relay: turn on Options, Open Port On Router, forward port %2 to this computer, or use a server with a relay.</source>
-        <translation>&gt;&gt;Anrufer erreichen dich unter %1 nicht, und der Server hat kein Relais: schalte Optionen, Port am Router öffnen ein, leite Port %2 an diesen Computer weiter oder nimm einen Server mit Relais.</translation>
+        <translation>&gt;&gt;Anrufer erreichen Sie unter %1 nicht, und der Server hat kein Relais: Schalten Sie Optionen, Port am Router öffnen ein, leiten Sie Port %2 an diesen Computer weiter oder nehmen Sie einen Server mit Relais.</translation>
     </message>
     <message>
         <source>&gt;&gt;Callers cannot reach you at %1: you wait through the server&apos;s relay instead.</source>
-        <translation>&gt;&gt;Anrufer erreichen dich unter %1 nicht: du wartest stattdessen über das Relais des Servers.</translation>
+        <translation>&gt;&gt;Anrufer erreichen Sie unter %1 nicht: Sie warten stattdessen über das Relais des Servers.</translation>
     </message>
     <message>
         <source>&gt;&gt;Attempting To Connect through the server&apos;s relay</source>
@@ -326,7 +326,7 @@ Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegne
     <name>OpponentPanel</name>
     <message>
         <source>You are playing the same word--cannot reveal</source>
-        <translation>Ihr spielt dasselbe Wort -- keine Anzeige</translation>
+        <translation>Sie spielen dasselbe Wort -- keine Anzeige</translation>
     </message>
 </context>
 <context>
@@ -549,11 +549,11 @@ Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegne
     </message>
     <message>
         <source>Finish the game in progress first.</source>
-        <translation>Beende zuerst das laufende Spiel.</translation>
+        <translation>Beenden Sie zuerst das laufende Spiel.</translation>
     </message>
     <message>
         <source>You have had your try at the word of the day for %1. The next one comes tomorrow.</source>
-        <translation>Du hast das Wort des Tages für %1 schon versucht. Das nächste kommt morgen.</translation>
+        <translation>Sie haben das Wort des Tages für %1 schon versucht. Das nächste kommt morgen.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -630,11 +630,11 @@ Errate das Wort, bevor die Figur vollständig ist, allein oder gegen einen Gegne
     </message>
     <message>
         <source>Choose a word list to play alone:</source>
-        <translation>Wähle eine Wortliste zum Spielen allein:</translation>
+        <translation>Wählen Sie eine Wortliste zum Spielen allein:</translation>
     </message>
     <message>
         <source>Your own lists</source>
-        <translation>Deine eigenen Listen</translation>
+        <translation>Ihre eigenen Listen</translation>
     </message>
     <message>
         <source>%1 (%2 words)</source>

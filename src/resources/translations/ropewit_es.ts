@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Your name</source>
-        <translation>Tu nombre</translation>
+        <translation>Su nombre</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Your misses still allowed</source>
-        <translation>Tus fallos aún permitidos</translation>
+        <translation>Sus fallos aún permitidos</translation>
     </message>
     <message>
         <source>Word number</source>
@@ -45,15 +45,15 @@
     </message>
     <message>
         <source>Your opponent&apos;s name</source>
-        <translation>Nombre de tu rival</translation>
+        <translation>Nombre de su rival</translation>
     </message>
     <message>
         <source>Your opponent&apos;s used letters</source>
-        <translation>Letras usadas por tu rival</translation>
+        <translation>Letras usadas por su rival</translation>
     </message>
     <message>
         <source>Your opponent&apos;s misses still allowed</source>
-        <translation>Fallos aún permitidos a tu rival</translation>
+        <translation>Fallos aún permitidos a su rival</translation>
     </message>
     <message>
         <source>Chat</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Your opponent&apos;s word: %1</source>
-        <translation>Palabra de tu rival: %1</translation>
+        <translation>Palabra de su rival: %1</translation>
     </message>
     <message>
         <source>Letters the players&apos; names start with</source>
@@ -280,7 +280,7 @@ Guess the word before the figure is complete, alone or against an opponent over 
 
 ¡El juego del ahorcado en Internet!
 
-Adivina la palabra antes de que la figura esté completa, solo o contra un rival en la red.</translation>
+Adivine la palabra antes de que la figura esté completa, solo o contra un rival en la red.</translation>
     </message>
 </context>
 <context>
@@ -291,7 +291,7 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
     </message>
     <message>
         <source>&gt;&gt;Registering again with the server at %1:%2.</source>
-        <translation>&gt;&gt;Registrándote de nuevo en el servidor en %1:%2.</translation>
+        <translation>&gt;&gt;Registrándose de nuevo en el servidor en %1:%2.</translation>
     </message>
     <message>
         <source>&gt;&gt;Registered again with the server.</source>
@@ -299,23 +299,23 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
     </message>
     <message>
         <source>&gt;&gt;Waiting through the server&apos;s relay: callers reach you at %1</source>
-        <translation>&gt;&gt;Esperando a través del relé del servidor: te llaman en %1</translation>
+        <translation>&gt;&gt;Esperando a través del relé del servidor: le llaman en %1</translation>
     </message>
     <message>
         <source>&gt;&gt;Callers can reach you at %1 through your router&apos;s port mapping.</source>
-        <translation>&gt;&gt;Pueden llamarte en %1 gracias a la redirección de puertos de tu router.</translation>
+        <translation>&gt;&gt;Pueden llamarle en %1 gracias a la redirección de puertos de su router.</translation>
     </message>
     <message>
         <source>&gt;&gt;Callers can reach you directly at %1.</source>
-        <translation>&gt;&gt;Pueden llamarte directamente en %1.</translation>
+        <translation>&gt;&gt;Pueden llamarle directamente en %1.</translation>
     </message>
     <message>
         <source>&gt;&gt;Callers cannot reach you at %1, and the server has no relay: turn on Options, Open Port On Router, forward port %2 to this computer, or use a server with a relay.</source>
-        <translation>&gt;&gt;No pueden llamarte en %1 y el servidor no tiene relé: activa Opciones, Abrir el puerto en el router, redirige el puerto %2 a este ordenador o usa un servidor con relé.</translation>
+        <translation>&gt;&gt;No pueden llamarle en %1 y el servidor no tiene relé: active Opciones, Abrir el puerto en el router, redirija el puerto %2 a este ordenador o use un servidor con relé.</translation>
     </message>
     <message>
         <source>&gt;&gt;Callers cannot reach you at %1: you wait through the server&apos;s relay instead.</source>
-        <translation>&gt;&gt;No pueden llamarte en %1: esperas a través del relé del servidor.</translation>
+        <translation>&gt;&gt;No pueden llamarle en %1: espera a través del relé del servidor.</translation>
     </message>
     <message>
         <source>&gt;&gt;Attempting To Connect through the server&apos;s relay</source>
@@ -326,7 +326,7 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
     <name>OpponentPanel</name>
     <message>
         <source>You are playing the same word--cannot reveal</source>
-        <translation>Jugáis la misma palabra -- no se puede mostrar</translation>
+        <translation>Juegan la misma palabra -- no se puede mostrar</translation>
     </message>
 </context>
 <context>
@@ -549,11 +549,11 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
     </message>
     <message>
         <source>Finish the game in progress first.</source>
-        <translation>Termina primero la partida en curso.</translation>
+        <translation>Termine primero la partida en curso.</translation>
     </message>
     <message>
         <source>You have had your try at the word of the day for %1. The next one comes tomorrow.</source>
-        <translation>Ya has intentado la palabra del día del %1. La siguiente llega mañana.</translation>
+        <translation>Ya ha intentado la palabra del día del %1. La siguiente llega mañana.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -630,11 +630,11 @@ Adivina la palabra antes de que la figura esté completa, solo o contra un rival
     </message>
     <message>
         <source>Choose a word list to play alone:</source>
-        <translation>Elige una lista de palabras para jugar solo:</translation>
+        <translation>Elija una lista de palabras para jugar solo:</translation>
     </message>
     <message>
         <source>Your own lists</source>
-        <translation>Tus propias listas</translation>
+        <translation>Sus propias listas</translation>
     </message>
     <message>
         <source>%1 (%2 words)</source>
