@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "app/GameForm.h"
+#include "app/TileGrid.h"
 #include "core/Text.h"
 #include "game/Round.h"
 #include "widgets/ClickLabel.h"
@@ -27,7 +28,7 @@ bool tileShown(const ClickLabel* tile) {
 
 // The tile shown nearest to `from`: itself, then the ones after it, then the ones before.
 int nearestShownTile(const MainWinControls& ui, int from, bool skipFrom) {
-    for (int i = skipFrom ? from + 1 : from; i <= Round::kTiles; ++i) {
+    for (int i = skipFrom ? from + 1 : from; i <= Alphabet::kMaxTiles; ++i) {
         if (tileShown(ui.AlphabetTiles[i])) {
             return i;
         }
@@ -133,8 +134,10 @@ void describe(const MainWinControls& ui, const Round& round) {
     const QString word = text::asciiUpper(round.word());
     const QString missed = round.missedLetters();
     QStringList used;
-    for (int i = 1; i <= Round::kTiles; ++i) {
-        const QChar c = Round::letterOfTile(i);
+    for (int i = 1; i <= round.alphabet().tileCount(); ++i) {
+        const QChar c = round.alphabet().letterOfTile(i);
+        // The letters beyond A..Z change with the list.
+        setNameIfNew(ui.AlphabetTiles[i], letterName(c));
         const bool tried = round.usedLetters().contains(c);
         const QString state =
             !tried               ? readerText(QT_TRANSLATE_NOOP("Accessibility", "not yet guessed"))
@@ -193,7 +196,8 @@ QString guessNews(const Round& round, QChar letter, bool hit) {
 }
 
 void keepFocusOnTiles(const MainWinControls& ui, int tile) {
-    if (tile < 1 || tile > Round::kTiles || ui.AlphabetTiles[tile]->focusPolicy() == Qt::NoFocus) {
+    if (tile < 1 || tile > Alphabet::kMaxTiles ||
+        ui.AlphabetTiles[tile]->focusPolicy() == Qt::NoFocus) {
         return;
     }
     ClickLabel* going = ui.AlphabetTiles[tile];
@@ -215,12 +219,12 @@ void keepFocusOnTiles(const MainWinControls& ui, int tile) {
 
 BoardKeys::BoardKeys(const MainWinControls& ui, QObject* parent) : QObject(parent), ui_(ui) {
     qApp->installEventFilter(this);
-    for (int i = 1; i <= Round::kTiles; ++i) {
+    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
         ui_.AlphabetTiles[i]->installEventFilter(this);
     }
     // Tab goes from the action button to the grid, then to the chat and the logs.
     QList<QWidget*> order{ui_.ActionButton};
-    for (int i = 1; i <= Round::kTiles; ++i) {
+    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
         order << ui_.AlphabetTiles[i];
     }
     order << ui_.MyMess << ui_.SendButton << ui_.MyMemo << ui_.ConMemo;
@@ -236,7 +240,7 @@ BoardKeys::~BoardKeys() {
 }
 
 int BoardKeys::focusedTile() const {
-    for (int i = 1; i <= Round::kTiles; ++i) {
+    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
         if (ui_.AlphabetTiles[i] == QApplication::focusWidget()) {
             return i;
         }
@@ -245,7 +249,7 @@ int BoardKeys::focusedTile() const {
 }
 
 int BoardKeys::tabStop() const {
-    for (int i = 1; i <= Round::kTiles; ++i) {
+    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
         if (ui_.AlphabetTiles[i]->focusPolicy() != Qt::NoFocus) {
             return i;
         }
@@ -254,7 +258,7 @@ int BoardKeys::tabStop() const {
 }
 
 void BoardKeys::moveTo(int tile) {
-    if (tile < 1 || tile > Round::kTiles || !tileShown(ui_.AlphabetTiles[tile])) {
+    if (tile < 1 || tile > Alphabet::kMaxTiles || !tileShown(ui_.AlphabetTiles[tile])) {
         return;
     }
     ui_.AlphabetTiles[tabStop()]->setFocusPolicy(Qt::NoFocus);
@@ -293,7 +297,8 @@ bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
     if (tile == 0) {
         return false;
     }
-    constexpr int kColumns = 5;
+    // The grid's columns, from the size its tiles have now.
+    const int columns = tilegrid::columnsOf(ui_.AlphabetTiles[1]->width());
     int step = 0;
     switch (key) {
         case Qt::Key_Left:
@@ -303,10 +308,10 @@ bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
             step = 1;
             break;
         case Qt::Key_Up:
-            step = -kColumns;
+            step = -columns;
             break;
         case Qt::Key_Down:
-            step = kColumns;
+            step = columns;
             break;
         case Qt::Key_Space:
         case Qt::Key_Return:
@@ -318,7 +323,7 @@ bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
             return false;
     }
     // Past the tiles taken away, to the next one shown in that direction.
-    for (int i = tile + step; i >= 1 && i <= Round::kTiles; i += step) {
+    for (int i = tile + step; i >= 1 && i <= Alphabet::kMaxTiles; i += step) {
         if (tileShown(ui_.AlphabetTiles[i])) {
             moveTo(i);
             break;
