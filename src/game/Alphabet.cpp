@@ -9,17 +9,19 @@ namespace {
 // The upper-case letters beyond A..Z that each language writes, as far as the 8-bit set
 // holds them. A word's letter brings every group it stands in.
 const char16_t* const kLanguages[] = {
-    u"ÄÖÜß",                                 // German
-    u"ÀÂÆÇÉÈÊËÎÏÔŒÙÛÜŸ",                     // French
-    u"ÁÉÍÑÓÚÜ",                              // Spanish
-    u"ÀÁÂÃÇÉÊÍÓÔÕÚ",                         // Portuguese
-    u"ÀÈÉÌÍÎÒÓÙÚ",                           // Italian
-    u"ÀÇÈÉÍÏÒÓÚÜ",                           // Catalan
-    u"ÅÆØÄÖ",                                // Danish, Norwegian, Swedish
-    u"ÁÐÉÍÓÚÝÞÆÖ",                           // Icelandic
-    u"ÄÖÅŠŽÕÜ",                              // Finnish, Estonian
-    u"ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞŠŒŽŸß",  // everything else the 8-bit set holds
+    u"ÄÖÜß",              // German
+    u"ÀÂÆÇÉÈÊËÎÏÔŒÙÛÜŸ",  // French
+    u"ÁÉÍÑÓÚÜ",           // Spanish
+    u"ÀÁÂÃÇÉÊÍÓÔÕÚ",      // Portuguese
+    u"ÀÈÉÌÍÎÒÓÙÚ",        // Italian
+    u"ÀÇÈÉÍÏÒÓÚÜ",        // Catalan
+    u"ÅÆØÄÖ",             // Danish, Norwegian, Swedish
+    u"ÁÐÉÍÓÚÝÞÆÖ",        // Icelandic
+    u"ÄÖÅŠŽÕÜ",           // Finnish, Estonian
 };
+// What a letter of none of them brings: every letter of the 8-bit set, in upper case where
+// it has one.
+const char16_t* const kAllOfTheSet = u"ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞŠŒŽŸßªºµƒ";
 
 bool isAsciiLetter(QChar c) {
     return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
@@ -88,8 +90,10 @@ QString Alphabet::languagesOf(const QString& word) {
                 known = true;
             }
         }
-        // A letter the 8-bit set cannot hold belongs to no group: it brings only itself.
-        letters += known ? QString() : QString(c);
+        if (!known) {
+            // A letter the 8-bit set cannot hold is never sent: it brings only itself.
+            letters += text::fitsAnsi(QString(c)) ? QString::fromUtf16(kAllOfTheSet) : QString(c);
+        }
     }
     return extrasOf(letters);
 }
