@@ -11,7 +11,6 @@
 
 #include "app/GameForm.h"
 #include "app/TileGrid.h"
-#include "core/Text.h"
 #include "game/Round.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/MarkedLetters.h"
@@ -116,8 +115,7 @@ QString spokenPattern(const QString& pattern) {
 QString spokenWord(const Round& round) {
     QString pattern;
     for (int p = 1; p <= round.length(); ++p) {
-        pattern +=
-            round.isRevealed(p) ? text::asciiUpper(round.word().at(p - 1)) : QLatin1Char('_');
+        pattern += round.isRevealed(p) ? Alphabet::upper(round.word().at(p - 1)) : QLatin1Char('_');
     }
     return pattern.isEmpty() ? readerText(QT_TRANSLATE_NOOP("Accessibility", "No word in play"))
                              : spokenPattern(pattern);
@@ -131,7 +129,7 @@ void nameScores(const MainWinControls& ui) {
 
 void describe(const MainWinControls& ui, const Round& round) {
     nameScores(ui);
-    const QString word = text::asciiUpper(round.word());
+    const QString word = Alphabet::upper(round.word());
     const QString missed = round.missedLetters();
     QStringList used;
     for (int i = 1; i <= round.alphabet().tileCount(); ++i) {
@@ -175,7 +173,7 @@ void announce(const MainWinControls& ui, const QString& news) {
 }
 
 QString endNews(const Round& round) {
-    const QString word = text::asciiUpper(round.word());
+    const QString word = Alphabet::upper(round.word());
     return round.isLost()
                ? readerText(QT_TRANSLATE_NOOP("Accessibility", "Word lost: %1.")).arg(word)
            : round.isComplete()

@@ -70,7 +70,7 @@ QImage BoardView::AlphabetTile(QChar c) const {
 
 QImage BoardView::WordTile(QChar c) const {
     const qreal ratio = window_.devicePixelRatioF();
-    const QChar shown = settings_.UseUpper ? text::asciiUpper(c) : c;
+    const QChar shown = settings_.UseUpper ? Alphabet::upper(c) : c;
     if (settings_.HighContrast) {
         return MakeLetterTile(shown, contrastGround(Qt::white, Qt::black, ratio),
                               contrastFont(settings_.WordFont, Qt::black), ratio);
@@ -202,6 +202,11 @@ void BoardView::ShowAllLetters() {
         tile->setGeometry(tilegrid::cell(layout, i));
         tile->setEnabled(i <= tiles);
         tile->setVisible(i <= tiles);
+        if (i > tiles && tile->focusPolicy() != Qt::NoFocus) {
+            // The grid's Tab stop went with a letter of the last list.
+            tile->setFocusPolicy(Qt::NoFocus);
+            ui_.AlphabetTiles[1]->setFocusPolicy(Qt::TabFocus);
+        }
     }
     boardaccess::describe(ui_, round_);
 }

@@ -52,6 +52,14 @@ QChar Alphabet::upper(QChar c) {
     return c;
 }
 
+QString Alphabet::upper(const QString& text) {
+    QString result = text;
+    for (QChar& c : result) {
+        c = upper(c);
+    }
+    return result;
+}
+
 QChar Alphabet::folded(QChar c) {
     const QChar u = upper(c);
     const QString parts = u.decomposition();

@@ -17,6 +17,8 @@ public:
     // The case letters are compared and shown in: the upper case, where the letter has one
     // the 8-bit character set can hold when the letter itself fits it (so ß stays ß).
     static QChar upper(QChar c);
+    // Each character so, keeping the length (ß does not become SS).
+    static QString upper(const QString& text);
     // The base letter A..Z an upper-case accented letter folds to; the letter itself when
     // it has none (ß, Æ, Œ, Ø).
     static QChar folded(QChar c);
