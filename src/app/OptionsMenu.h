@@ -46,7 +46,7 @@ public:
     void MenuCreateListClick();
     void MenuUpperClick();
     void MenuHintsClick();
-    // Accented letters count as their base letter: a solo word not yet guessed at takes the
+    // Accented letters count as their base letter: a word not yet guessed at takes the
     // change at once, any other word from the next one on.
     void MenuFoldClick();
     void MenuScrambleClick();
