@@ -79,9 +79,10 @@ void WordSource::adopt(const QString& title, PackedList list) {
 }
 
 void WordSource::findLetters() {
-    // Most lists are plain A..Z: one pass over the characters, a text only of what is rare.
+    // Most lists are plain A..Z, which their bytes tell at once.
+    const int words = list_.plainAscii() ? 0 : count();
     QString beyond;
-    for (int i = 0; i < count(); ++i) {
+    for (int i = 0; i < words; ++i) {
         for (const QChar c : list_.word(i)) {
             if (c.unicode() > 127 && beyond.size() < 1024 && !beyond.contains(c)) {
                 beyond += c;
