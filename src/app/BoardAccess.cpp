@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 #include "app/GameForm.h"
-#include "core/Text.h"
+#include "app/TileGrid.h"
 #include "game/Round.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/MarkedLetters.h"
@@ -27,7 +27,7 @@ bool tileShown(const ClickLabel* tile) {
 
 // The tile shown nearest to `from`: itself, then the ones after it, then the ones before.
 int nearestShownTile(const MainWinControls& ui, int from, bool skipFrom) {
-    for (int i = skipFrom ? from + 1 : from; i <= Round::kTiles; ++i) {
+    for (int i = skipFrom ? from + 1 : from; i <= Alphabet::kMaxTiles; ++i) {
         if (tileShown(ui.AlphabetTiles[i])) {
             return i;
         }
@@ -115,8 +115,7 @@ QString spokenPattern(const QString& pattern) {
 QString spokenWord(const Round& round) {
     QString pattern;
     for (int p = 1; p <= round.length(); ++p) {
-        pattern +=
-            round.isRevealed(p) ? text::asciiUpper(round.word().at(p - 1)) : QLatin1Char('_');
+        pattern += round.isRevealed(p) ? Alphabet::upper(round.word().at(p - 1)) : QLatin1Char('_');
     }
     return pattern.isEmpty() ? readerText(QT_TRANSLATE_NOOP("Accessibility", "No word in play"))
                              : spokenPattern(pattern);
@@ -130,11 +129,13 @@ void nameScores(const MainWinControls& ui) {
 
 void describe(const MainWinControls& ui, const Round& round) {
     nameScores(ui);
-    const QString word = text::asciiUpper(round.word());
+    const QString word = Alphabet::upper(round.word());
     const QString missed = round.missedLetters();
     QStringList used;
-    for (int i = 1; i <= Round::kTiles; ++i) {
-        const QChar c = Round::letterOfTile(i);
+    for (int i = 1; i <= round.alphabet().tileCount(); ++i) {
+        const QChar c = round.alphabet().letterOfTile(i);
+        // The letters beyond A..Z change with the list.
+        setNameIfNew(ui.AlphabetTiles[i], letterName(c));
         const bool tried = round.usedLetters().contains(c);
         const QString state =
             !tried               ? readerText(QT_TRANSLATE_NOOP("Accessibility", "not yet guessed"))
@@ -172,7 +173,7 @@ void announce(const MainWinControls& ui, const QString& news) {
 }
 
 QString endNews(const Round& round) {
-    const QString word = text::asciiUpper(round.word());
+    const QString word = Alphabet::upper(round.word());
     return round.isLost()
                ? readerText(QT_TRANSLATE_NOOP("Accessibility", "Word lost: %1.")).arg(word)
            : round.isComplete()
@@ -193,7 +194,8 @@ QString guessNews(const Round& round, QChar letter, bool hit) {
 }
 
 void keepFocusOnTiles(const MainWinControls& ui, int tile) {
-    if (tile < 1 || tile > Round::kTiles || ui.AlphabetTiles[tile]->focusPolicy() == Qt::NoFocus) {
+    if (tile < 1 || tile > Alphabet::kMaxTiles ||
+        ui.AlphabetTiles[tile]->focusPolicy() == Qt::NoFocus) {
         return;
     }
     ClickLabel* going = ui.AlphabetTiles[tile];
@@ -215,12 +217,12 @@ void keepFocusOnTiles(const MainWinControls& ui, int tile) {
 
 BoardKeys::BoardKeys(const MainWinControls& ui, QObject* parent) : QObject(parent), ui_(ui) {
     qApp->installEventFilter(this);
-    for (int i = 1; i <= Round::kTiles; ++i) {
+    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
         ui_.AlphabetTiles[i]->installEventFilter(this);
     }
     // Tab goes from the action button to the grid, then to the chat and the logs.
     QList<QWidget*> order{ui_.ActionButton};
-    for (int i = 1; i <= Round::kTiles; ++i) {
+    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
         order << ui_.AlphabetTiles[i];
     }
     order << ui_.MyMess << ui_.SendButton << ui_.MyMemo << ui_.ConMemo;
@@ -236,7 +238,7 @@ BoardKeys::~BoardKeys() {
 }
 
 int BoardKeys::focusedTile() const {
-    for (int i = 1; i <= Round::kTiles; ++i) {
+    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
         if (ui_.AlphabetTiles[i] == QApplication::focusWidget()) {
             return i;
         }
@@ -245,7 +247,7 @@ int BoardKeys::focusedTile() const {
 }
 
 int BoardKeys::tabStop() const {
-    for (int i = 1; i <= Round::kTiles; ++i) {
+    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
         if (ui_.AlphabetTiles[i]->focusPolicy() != Qt::NoFocus) {
             return i;
         }
@@ -254,7 +256,7 @@ int BoardKeys::tabStop() const {
 }
 
 void BoardKeys::moveTo(int tile) {
-    if (tile < 1 || tile > Round::kTiles || !tileShown(ui_.AlphabetTiles[tile])) {
+    if (tile < 1 || tile > Alphabet::kMaxTiles || !tileShown(ui_.AlphabetTiles[tile])) {
         return;
     }
     ui_.AlphabetTiles[tabStop()]->setFocusPolicy(Qt::NoFocus);
@@ -293,7 +295,8 @@ bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
     if (tile == 0) {
         return false;
     }
-    constexpr int kColumns = 5;
+    // The grid's columns, from the size its tiles have now.
+    const int columns = tilegrid::columnsOf(ui_.AlphabetTiles[1]->width());
     int step = 0;
     switch (key) {
         case Qt::Key_Left:
@@ -303,10 +306,10 @@ bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
             step = 1;
             break;
         case Qt::Key_Up:
-            step = -kColumns;
+            step = -columns;
             break;
         case Qt::Key_Down:
-            step = kColumns;
+            step = columns;
             break;
         case Qt::Key_Space:
         case Qt::Key_Return:
@@ -318,7 +321,7 @@ bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
             return false;
     }
     // Past the tiles taken away, to the next one shown in that direction.
-    for (int i = tile + step; i >= 1 && i <= Round::kTiles; i += step) {
+    for (int i = tile + step; i >= 1 && i <= Alphabet::kMaxTiles; i += step) {
         if (tileShown(ui_.AlphabetTiles[i])) {
             moveTo(i);
             break;

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/BoardAccess.h"
+#include "app/TileGrid.h"
 #include "core/LetterTile.h"
 #include "core/Pictures.h"
 #include "core/Text.h"
@@ -55,17 +56,21 @@ BoardView::BoardView(const MainWinControls& ui, BoardPictures& pictures, const S
     : ui_(ui), pictures_(pictures), settings_(settings), round_(round), window_(window) {}
 
 QImage BoardView::AlphabetTile(QChar c) const {
-    const qreal ratio = window_.devicePixelRatioF();
-    if (settings_.HighContrast) {
-        return MakeLetterTile(c, contrastGround(Qt::black, Qt::yellow, ratio),
-                              contrastFont(settings_.AlphabetFont, Qt::yellow), ratio);
-    }
-    return MakeLetterTile(c, pictures_.SavedAlpha, settings_.AlphabetFont, ratio);
+    const qreal screen = window_.devicePixelRatioF();
+    // A smaller tile is the same tile drawn at a lower resolution, its letter rendered at the
+    // size it shows, then shown at the screen's.
+    const qreal ratio = screen * side_ / pictures::kTileSize;
+    QImage tile = settings_.HighContrast
+                      ? MakeLetterTile(c, contrastGround(Qt::black, Qt::yellow, ratio),
+                                       contrastFont(settings_.AlphabetFont, Qt::yellow), ratio)
+                      : MakeLetterTile(c, pictures_.SavedAlpha, settings_.AlphabetFont, ratio);
+    tile.setDevicePixelRatio(screen);
+    return tile;
 }
 
 QImage BoardView::WordTile(QChar c) const {
     const qreal ratio = window_.devicePixelRatioF();
-    const QChar shown = settings_.UseUpper ? text::asciiUpper(c) : c;
+    const QChar shown = settings_.UseUpper ? Alphabet::upper(c) : c;
     if (settings_.HighContrast) {
         return MakeLetterTile(shown, contrastGround(Qt::white, Qt::black, ratio),
                               contrastFont(settings_.WordFont, Qt::black), ratio);
@@ -84,8 +89,9 @@ QPixmap BoardView::BlankTile() const {
 }
 
 void BoardView::RedrawTiles() {
-    for (int i = 1; i <= Round::kTiles; ++i) {
-        ui_.AlphabetTiles[i]->setPixmap(QPixmap::fromImage(AlphabetTile(Round::letterOfTile(i))));
+    const Alphabet& alphabet = round_.alphabet();
+    for (int i = 1; i <= alphabet.tileCount(); ++i) {
+        ui_.AlphabetTiles[i]->setPixmap(QPixmap::fromImage(AlphabetTile(alphabet.letterOfTile(i))));
     }
     const QPixmap blank = BlankTile();
     for (int p = 1; p <= round_.length(); ++p) {
@@ -188,9 +194,19 @@ void BoardView::ShowGuessedTiles(const Round::Guess& guess) {
 void BoardView::ShowAllLetters() {
     ui_.UsedLettersLabel->clear();
     ui_.UsedLettersLabel->setStruck(QString());
-    for (int i = 1; i <= Round::kTiles; ++i) {
-        ui_.AlphabetTiles[i]->setEnabled(true);
-        ui_.AlphabetTiles[i]->show();
+    const int tiles = round_.alphabet().tileCount();
+    const tilegrid::Layout layout = tilegrid::layoutFor(tiles);
+    side_ = layout.side;
+    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
+        ClickLabel* tile = ui_.AlphabetTiles[i];
+        tile->setGeometry(tilegrid::cell(layout, i));
+        tile->setEnabled(i <= tiles);
+        tile->setVisible(i <= tiles);
+        if (i > tiles && tile->focusPolicy() != Qt::NoFocus) {
+            // The grid's Tab stop went with a letter of the last list.
+            tile->setFocusPolicy(Qt::NoFocus);
+            ui_.AlphabetTiles[1]->setFocusPolicy(Qt::TabFocus);
+        }
     }
     boardaccess::describe(ui_, round_);
 }

@@ -29,7 +29,8 @@ public:
     // A guessed letter: its tile gone, the used letters, the positions it revealed; after a
     // miss the guesses left and the next band of the figure, or the whole figure and word.
     void ShowGuess(const Round::Guess& guess);
-    // A new word: every letter can be guessed again, none used yet.
+    // A new word: every letter of the round's alphabet can be guessed again, none used yet;
+    // the tiles shrink to fit when letters beyond A..Z join A..Z.
     void ShowAllLetters();
     // Every tile drawn anew in the look chosen, keeping which show.
     void RedrawTiles();
@@ -53,4 +54,5 @@ private:
     const Settings& settings_;
     const Round& round_;
     const QWidget& window_;
+    int side_ = 28;  // of the letter tiles as they sit now
 };

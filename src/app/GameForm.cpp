@@ -14,6 +14,7 @@
 
 #include "app/BoardAccess.h"
 #include "app/Language.h"
+#include "app/TileGrid.h"
 #include "core/Pictures.h"
 #include "settings/Settings.h"
 #include "widgets/ClickLabel.h"
@@ -151,6 +152,8 @@ void buildMenus(MainWinControls& ui, QMenuBar& bar) {
     buildLanguageMenu(ui, *options);
     ui.MenuLength = options->addMenu(QCoreApplication::translate("TMainWin", "Solo Word &Length"));
     ui.MenuContrast = addCheckItem(options, QT_TRANSLATE_NOOP("TMainWin", "High &Contrast Look"));
+    ui.MenuFold =
+        addCheckItem(options, QT_TRANSLATE_NOOP("TMainWin", "&Accents Count as Base Letters"));
 
     QMenu* tools = bar.addMenu(QCoreApplication::translate("TMainWin", "&Tools"));
     ui.DisplayyourIPAddress1 =
@@ -254,12 +257,16 @@ void buildMainPanel(MainWinControls& ui, QWidget* central) {
     ui.Guesses->setFont(arialFont(12, true));
     ui.WordNumPanel = makeTextPanel(ui.MainPanel, QRect(332, 60, 133, 21), QFrame::Sunken);
     buildScoreBox(ui);
-    for (int i = 1; i <= Round::kTiles; ++i) {
+    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
         ui.AlphabetTiles[i] = new ClickLabel(ui.MainPanel);
-        ui.AlphabetTiles[i]->setGeometry(7 + 28 * ((i - 1) % 5), 140 + 28 * ((i - 1) / 5), 28, 28);
+        ui.AlphabetTiles[i]->setGeometry(tilegrid::cell(tilegrid::Layout(), i));
         // One Tab stop for the whole grid; the arrow keys move within it.
         ui.AlphabetTiles[i]->setButton(true);
         ui.AlphabetTiles[i]->setFocusPolicy(i == 1 ? Qt::TabFocus : Qt::NoFocus);
+        if (i > Round::kTiles) {
+            // The letters beyond A..Z show once a list or a word brings them.
+            disable(ui.AlphabetTiles[i]);
+        }
     }
     buildConnectPanel(ui);
 }
@@ -344,6 +351,7 @@ void MainWinControls::showOptionChecks(const Settings& settings) {
         action->setChecked(action->data().toString() == settings.Language);
     }
     MenuContrast->setChecked(settings.HighContrast);
+    MenuFold->setChecked(settings.FoldAccents);
 }
 
 void MainWinControls::showTileBackgrounds(const QImage& alphabet, const QImage& word) {

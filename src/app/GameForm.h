@@ -41,7 +41,7 @@ struct MainWinControls {
     QFrame* MainPanel = nullptr;
     std::array<ClickLabel*, wordlist::kMaxWord + 1> WordTiles{};  // 1..15
     QLabel* SpokenWord = nullptr;  // shows nothing: the word and its news, for a reader
-    std::array<ClickLabel*, Round::kTiles + 1> AlphabetTiles{};  // 1..27
+    std::array<ClickLabel*, Alphabet::kMaxTiles + 1> AlphabetTiles{};  // 1..27, then extras
     QLabel* PlayerPanel = nullptr;
     QFrame* HintPanel = nullptr;
     QLabel* Label8 = nullptr;
@@ -98,6 +98,7 @@ struct MainWinControls {
     // One checkable entry per language; its data is the code, empty for the system's.
     QMenu* MenuLanguage = nullptr;
     QAction* MenuContrast = nullptr;
+    QAction* MenuFold = nullptr;  // accented letters count as their base letter
     QAction* DisplayyourIPAddress1 = nullptr;
     QAction* MenuCreateList = nullptr;
     QAction* MenuStatistics = nullptr;

@@ -65,7 +65,7 @@ int fail(const QString& why) {
 }
 
 int tileIndex(QChar c) {
-    return c == QLatin1Char(' ') ? TMainWin::kAlphabetTiles : c.toUpper().unicode() - 'A' + 1;
+    return c == QLatin1Char(' ') ? Round::kTiles : c.toUpper().unicode() - 'A' + 1;
 }
 
 // A few hits and kMisses misses, always leaving part of the word to find.

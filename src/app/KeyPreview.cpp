@@ -19,8 +19,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
         QWidget* focus = QApplication::focusWidget();
         const bool first = focus ? widget == focus : widget == &window_;
         if (first && widget->window() == &window_) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            return handler_(key->key(), key->modifiers());
+            return handler_(*static_cast<QKeyEvent*>(event));
         }
     }
     return QObject::eventFilter(watched, event);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <functional>
 
+class QKeyEvent;
 class QWidget;
 
 // Lets a window see the keys typed anywhere in it before its controls do. Only the event's
@@ -11,7 +12,7 @@ class QWidget;
 // for) goes no further.
 class KeyPreview : public QObject {
 public:
-    using Handler = std::function<bool(int key, Qt::KeyboardModifiers modifiers)>;
+    using Handler = std::function<bool(const QKeyEvent& key)>;
     // Watches the whole application from now until it is destroyed.
     KeyPreview(QWidget& window, Handler handler);
     ~KeyPreview() override;

@@ -25,7 +25,7 @@ TMainWin::TMainWin(const AppContext& context, QWidget* parent)
     chatLines_ = memoBufferFor(ui_.MyMemo, MainWinControls::kMemoLines, this);
     FormCreate();
     keyPreview_ = std::make_unique<KeyPreview>(
-        *this, [this](int key, Qt::KeyboardModifiers m) { return FormKeyDown(key, m); });
+        *this, [this](const QKeyEvent& key) { return FormKeyDown(key); });
 }
 
 TMainWin::~TMainWin() {

@@ -26,6 +26,7 @@ class NewGameStarter;
 class NetworkSteps;
 class OptionsMenu;
 class KeyPreview;
+class QKeyEvent;
 struct NewGameChoice;
 struct NewGameHooks;
 
@@ -35,7 +36,7 @@ struct NewGameHooks;
 class TMainWin : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kAlphabetTiles = Round::kTiles;
+    static constexpr int kAlphabetTiles = Alphabet::kMaxTiles;
 
     explicit TMainWin(const AppContext& context, QWidget* parent = nullptr);
     ~TMainWin() override;
@@ -78,7 +79,7 @@ public:
 
     bool GuessingAllowed() const;
     void AlphaClicked(int index);
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool FormKeyDown(const QKeyEvent& key);
     void TestIt2(int index);
     // The end of this player's word, solved or hanged, with its points.
     void FinishWord(int points, const QString& soloMessage);

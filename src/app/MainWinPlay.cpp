@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,10 +31,10 @@ void TMainWin::AlphaClicked(int index) {
     TestIt2(index);
 }
 
-bool TMainWin::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    const int tile = Round::tileOfKey(key);
+bool TMainWin::FormKeyDown(const QKeyEvent& key) {
+    const int tile = game_->round().alphabet().tileOfKey(key.key(), key.text());
     if (tile == 0 || welcome_ || !GuessingAllowed() || ui_.MyMess->hasFocus() ||
-        (modifiers & (Qt::AltModifier | Qt::ControlModifier))) {
+        (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier))) {
         return false;
     }
     TestIt2(tile);

@@ -104,6 +104,18 @@ void OptionsMenu::MenuUpperClick() {
     board_.DisplayWord();
 }
 
+void OptionsMenu::MenuFoldClick() {
+    settings_.FoldAccents = !settings_.FoldAccents;
+    ui_.MenuFold->setChecked(settings_.FoldAccents);
+    SaveSettings(settings_);
+    Round& round = game_.round();
+    if (round.length() > 0 && round.usedLetters().isEmpty()) {
+        round.alphabet().setFolding(settings_.FoldAccents);
+        board_.ShowAllLetters();
+        board_.RedrawTiles();
+    }
+}
+
 void OptionsMenu::MenuHintsClick() {
     settings_.UseHints = !settings_.UseHints;
     ui_.MenuHints->setChecked(settings_.UseHints);

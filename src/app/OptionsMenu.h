@@ -46,6 +46,9 @@ public:
     void MenuCreateListClick();
     void MenuUpperClick();
     void MenuHintsClick();
+    // Accented letters count as their base letter: a word not yet guessed at takes the
+    // change at once, any other word from the next one on.
+    void MenuFoldClick();
     void MenuScrambleClick();
     void MenuRouterClick();
     void MenuServerClick();

@@ -83,6 +83,7 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
         {ui.MenuGuesses, &OptionsMenu::MenuGuessesClick},
         {ui.MenuUpper, &OptionsMenu::MenuUpperClick},
         {ui.MenuHints, &OptionsMenu::MenuHintsClick},
+        {ui.MenuFold, &OptionsMenu::MenuFoldClick},
         {ui.MenuScramble, &OptionsMenu::MenuScrambleClick},
         {ui.MenuRouter, &OptionsMenu::MenuRouterClick},
         {ui.MenuServer, &OptionsMenu::MenuServerClick},

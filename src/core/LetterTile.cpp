@@ -93,8 +93,10 @@ void combine(QImage& tile, const QImage& mask, QPainter::CompositionMode op) {
 
 QImage MakeLetterTile(QChar c, const QImage& background, const TileFont& font,
                       qreal devicePixelRatio) {
+    constexpr qreal kMinRatio = 0.5;
     constexpr int kSize = pictures::kTileSize;
-    const qreal ratio = std::isfinite(devicePixelRatio) && devicePixelRatio >= 1.0
+    // Below 1: a tile drawn smaller than 28 x 28, as a fuller board shows them.
+    const qreal ratio = std::isfinite(devicePixelRatio) && devicePixelRatio >= kMinRatio
                             ? std::min(devicePixelRatio, 8.0)
                             : 1.0;
     const int side = qRound(kSize * ratio);

@@ -194,3 +194,8 @@ PackedFile readPackedFile(const QString& path, Random* shuffleWith) {
     }
     return result;
 }
+
+bool PackedList::plainAscii() const {
+    return std::all_of(bytes_.cbegin(), bytes_.cend(),
+                       [](char c) { return static_cast<unsigned char>(c) < 128; });
+}

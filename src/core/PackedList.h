@@ -41,6 +41,8 @@ public:
     QString clue(int i) const;
     // word(i).size(), without making the text.
     qsizetype wordSize(int i) const;
+    // No byte above 127 anywhere: every word is plain ASCII, without making a text.
+    bool plainAscii() const;
 
     // The memory its entries hold, in bytes (the title aside).
     qint64 heldBytes() const;

@@ -7,6 +7,7 @@
 #include "core/Prompts.h"
 #include "core/Text.h"
 #include "core/WordList.h"
+#include "game/Alphabet.h"
 #include "game/WordSource.h"
 #include "widgets/Ui.h"
 
@@ -72,11 +73,21 @@ void TGetTheWord::FormShow() {
 bool TGetTheWord::ValidWordCharacters(const QString& word) {
     for (const QChar c : word) {
         const QChar u = text::asciiUpper(c);
-        if (u != QLatin1Char(' ') && (u < QLatin1Char('A') || u > QLatin1Char('Z'))) {
+        if (u != QLatin1Char(' ') && (u < QLatin1Char('A') || u > QLatin1Char('Z')) &&
+            !Alphabet::isExtra(c)) {
             return false;
         }
     }
     return true;
+}
+
+QChar TGetTheWord::UnsendableLetter(const QString& word) {
+    for (const QChar c : word) {
+        if (!text::fitsAnsi(QString(c))) {
+            return c;
+        }
+    }
+    return {};
 }
 
 bool TGetTheWord::FormCloseQuery() {
@@ -93,6 +104,11 @@ bool TGetTheWord::FormCloseQuery() {
     if (!ValidWordCharacters(TheWord)) {
         prompts_.message(this, tr("Error"),
                          tr("An invalid character has be used in the word.  Please correct"));
+        canClose = false;
+    } else if (const QChar c = UnsendableLetter(TheWord); !c.isNull()) {
+        prompts_.message(
+            this, tr("Error"),
+            tr("The letter %1 cannot be sent to your opponent.  Please correct").arg(c));
         canClose = false;
     }
     if (canClose && settings_.UseHints) {

@@ -33,8 +33,10 @@ public:
     QLineEdit* Clue = nullptr;
     QPushButton* OK = nullptr;
 
-    // Letters A..Z of either case and spaces; nothing else.
+    // Letters (A..Z and those beyond) and the space only.
     static bool ValidWordCharacters(const QString& word);
+    // The first letter the 8-bit wire cannot carry; a null character when all fit.
+    static QChar UnsendableLetter(const QString& word);
 
     // Runs the checks in order, one box for each that fails; false keeps the dialog open.
     // Esc is checked like every other way out.

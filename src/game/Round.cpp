@@ -1,7 +1,5 @@
 #include "game/Round.h"
 
-#include "core/Text.h"
-
 QChar Round::letterOfTile(int tile) {
     if (tile < 1 || tile > kTiles) {
         return {};
@@ -11,6 +9,7 @@ QChar Round::letterOfTile(int tile) {
 
 void Round::begin(const QString& word, const QString& clue, int guessesAllowed) {
     word_ = word.left(wordlist::kMaxWord);
+    alphabet_.admit(word_);
     clue_ = clue;
     revealed_.fill(false);
     used_.clear();
@@ -29,12 +28,12 @@ int Round::tileOfKey(int key) {
 Round::Guess Round::guess(int tile) {
     Guess result;
     result.tile = tile;
-    result.letter = letterOfTile(tile);
+    result.letter = alphabet_.letterOfTile(tile);
     if (result.letter.isNull() || used_.contains(result.letter)) {
         return result;
     }
     for (int p = 1; p <= length(); ++p) {
-        if (text::asciiUpper(word_.at(p - 1)) == result.letter) {
+        if (alphabet_.matches(result.letter, word_.at(p - 1))) {
             revealed_[p] = true;
             result.positions.push_back(p);
         }
@@ -72,11 +71,19 @@ bool Round::isComplete() const {
     return true;
 }
 
+bool Round::inWord(QChar letter) const {
+    for (const QChar c : word_) {
+        if (alphabet_.matches(letter, c)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QString Round::missedLetters() const {
-    const QString word = text::asciiUpper(word_);
     QString missed;
     for (const QChar c : used_) {
-        if (!word.contains(c)) {
+        if (!inWord(c)) {
             missed += c;
         }
     }

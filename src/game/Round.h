@@ -6,18 +6,24 @@
 #include <vector>
 
 #include "core/WordList.h"
+#include "game/Alphabet.h"
 #include "game/Scoring.h"
 
 // One word being guessed: the word and its clue, which positions show, the letters tried,
 // and the misses still allowed.
 class Round {
 public:
-    // Tile indices of a guess: 1..26 stand for 'A'..'Z', 27 for the space.
-    static constexpr int kTiles = 27;
-    // The character a tile stands for; a null character outside 1..27.
+    // Tile indices of a guess: 1..26 stand for 'A'..'Z', 27 for the space; the letters
+    // beyond A..Z of the round's alphabet follow.
+    static constexpr int kTiles = Alphabet::kBaseTiles;
+    // The character a tile of A..Z and the space stands for; a null character outside 1..27.
     static QChar letterOfTile(int tile);
     // The tile a key guesses (A..Z, the space bar); 0 for any other key.
     static int tileOfKey(int key);
+
+    // The letters this round can be guessed with; a word put in play adds what it needs.
+    Alphabet& alphabet() { return alphabet_; }
+    const Alphabet& alphabet() const { return alphabet_; }
 
     // Puts a word in play (cut to the tiles' length) with nothing shown and nothing tried.
     void begin(const QString& word, const QString& clue, int guessesAllowed);
@@ -34,7 +40,8 @@ public:
         QChar letter;
         std::vector<int> positions;  // the positions (1..) the letter uncovered
     };
-    // Tries the letter of a tile. Words are compared with 'a'..'z' folded to upper case.
+    // Tries the letter of a tile of the alphabet, compared in upper case (and without
+    // accents when the alphabet folds them).
     Guess guess(int tile);
 
     const QString& word() const { return word_; }
@@ -60,6 +67,9 @@ public:
     scoring::Band figureBand() const;
 
 private:
+    bool inWord(QChar letter) const;
+
+    Alphabet alphabet_;
     QString word_;
     QString clue_;
     std::array<bool, wordlist::kMaxWord + 1> revealed_{};  // index 1..kMaxWord

@@ -4,6 +4,7 @@
 
 #include "core/Random.h"
 #include "core/Text.h"
+#include "game/Alphabet.h"
 
 namespace {
 
@@ -74,6 +75,21 @@ void WordSource::adopt(const QString& title, PackedList list) {
     list_ = std::move(list);
     used_.assign(static_cast<size_t>(list_.size()) + 1, false);
     countFitting();
+    findLetters();
+}
+
+void WordSource::findLetters() {
+    // Most lists are plain A..Z, which their bytes tell at once.
+    const int words = list_.plainAscii() ? 0 : count();
+    QString beyond;
+    for (int i = 0; i < words; ++i) {
+        for (const QChar c : list_.word(i)) {
+            if (c.unicode() > 127 && beyond.size() < 1024 && !beyond.contains(c)) {
+                beyond += c;
+            }
+        }
+    }
+    letters_ = Alphabet::extrasOf(beyond);
 }
 
 void WordSource::setDifficulty(Difficulty d) {
@@ -186,6 +202,22 @@ wordlist::Entry WordSource::findSameLengthWord(int p, int n) {
 
 WordSource::Deal WordSource::deal(bool sameWord, bool sameLength) {
     ensurePlayable();
+    // Only what the 8-bit wire carries letter for letter is sent; a list of nothing else
+    // deals as it is, its letters sent without their accents.
+    Deal result;
+    bool dropped = false;
+    for (int tries = 0; tries <= 2 * count(); ++tries) {
+        result = dealOnce(sameWord, sameLength);
+        dropped = dropped || result.sameLengthDropped;
+        if (text::fitsAnsi(result.own.word) && text::fitsAnsi(result.other.word)) {
+            break;
+        }
+    }
+    result.sameLengthDropped = dropped;
+    return result;
+}
+
+WordSource::Deal WordSource::dealOnce(bool sameWord, bool sameLength) {
     Deal result;
     if (sameWord) {
         advance();

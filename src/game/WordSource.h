@@ -32,6 +32,8 @@ public:
     bool loaded() const { return loaded_; }
     const QString& title() const { return title_; }
     int count() const { return list_.size(); }
+    // The upper-case letters beyond A..Z the list's words use, in the board's order.
+    const QString& letters() const { return letters_; }
     // Word and clue at a position of the list (0 .. count() - 1), as read.
     QString word(int position) const { return list_.word(position); }
     QString hint(int position) const { return list_.clue(position); }
@@ -84,6 +86,7 @@ public:
         // No two words of the same length were found: any two words were dealt instead.
         bool sameLengthDropped = false;
     };
+    // A word with a letter the 8-bit set cannot hold is passed over.
     Deal deal(bool sameWord, bool sameLength);
 
     // The word and clue an opponent dealt this player ("word:clue" as sent): the word cut
@@ -95,7 +98,9 @@ private:
     bool advance();
     wordlist::Entry ownAt(int position) const;
     wordlist::Entry otherAt(int position) const;
+    Deal dealOnce(bool sameWord, bool sameLength);
     Deal dealSameLength();
+    void findLetters();
     void ensurePlayable();
     void adopt(const QString& title, PackedList list);
     void countFitting();
@@ -110,4 +115,5 @@ private:
     int number_ = 0;
     Difficulty difficulty_ = Difficulty::Any;
     int fitting_ = 0;
+    QString letters_;
 };

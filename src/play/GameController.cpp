@@ -384,6 +384,14 @@ void GameController::newGame() {
 }
 
 wordlist::Entry GameController::nextWord() {
+    // The grid offers the list's letters; two players only those the wire carries. Folding
+    // is this player's own way of guessing: the letter guessed is what the wire carries.
+    QString letters = words_.letters();
+    if (!solo_) {
+        letters.removeIf([](QChar c) { return !text::fitsAnsi(QString(c)); });
+    }
+    round_.alphabet().setListLetters(letters);
+    round_.alphabet().setFolding(settings_.FoldAccents);
     if (solo_) {
         return words_.nextWord();
     }

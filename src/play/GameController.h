@@ -113,6 +113,7 @@ public:
     // A new game: the list from its start, no points; with an opponent nobody is ready yet.
     void newGame();
     // The next word to play: the list's next one alone, the dealt one in a two-player game.
+    // The round's alphabet is set for it: the list's letters, accents folded as chosen.
     wordlist::Entry nextWord();
     // This player's word is over with its points: added alone, also posted and sent with an
     // opponent. True when the step now waits for the opponent's score.

@@ -1,6 +1,7 @@
 #include "play/GameState.h"
 
 #include "core/Text.h"
+#include "game/Alphabet.h"
 
 namespace {
 
@@ -20,7 +21,11 @@ void OpponentView::guessed(const QString& payload) {
     if (payload.size() != 1) {
         return;
     }
-    const QChar letter = text::asciiUpper(payload.at(0));
+    const QChar letter = Alphabet::upper(payload.at(0));
+    // A byte no tile could have sent is not shown.
+    if (letter != QLatin1Char(' ') && !letter.isLetter()) {
+        return;
+    }
     const bool same = sameWord();
     if (!same) {
         missed = (QString(letter) + QLatin1Char(' ') + missed).left(kMaxMissedText);
@@ -28,7 +33,7 @@ void OpponentView::guessed(const QString& payload) {
     bool found = false;
     const qsizetype n = qMin(word.size(), progress.size());
     for (qsizetype i = 0; i < n; ++i) {
-        if (text::asciiUpper(word.at(i)) == letter) {
+        if (Alphabet::upper(word.at(i)) == letter) {
             progress[i] = same ? QLatin1Char('X') : letter;
             found = true;
         }

@@ -22,6 +22,6 @@ struct OpponentView {
 
     // The opponent's new word: all of it still to guess, with guesses to go.
     void newWord(const QString& text, int guesses);
-    // The opponent guessed a letter (anything but one character is ignored).
+    // The opponent guessed a letter (anything but one letter or the space is ignored).
     void guessed(const QString& payload);
 };

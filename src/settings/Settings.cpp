@@ -28,6 +28,7 @@ const QString kLanguage = QStringLiteral("Language");
 const QString kSolo = QStringLiteral("Solo");
 const QString kWordLength = QStringLiteral("Word Length");
 const QString kHighContrast = QStringLiteral("High Contrast");
+const QString kFoldAccents = QStringLiteral("Fold Accents");
 
 // Sound files of the program directory used for empty slots (slots 1..3 and 1..5).
 const QStringList kCorrectLetterDefaults = {
@@ -146,6 +147,7 @@ void LoadSettings(Settings& s) {
     s.Language = readText(ini, kRouter, kLanguage).trimmed();
     s.SoloLength = ini.readString(kSolo, kWordLength, QStringLiteral("any"), 16);
     s.HighContrast = readFlag(ini, kRouter, kHighContrast, false);
+    s.FoldAccents = readFlag(ini, kRouter, kFoldAccents, false);
 
     s.UseSound = readFlag(ini, kOptions, QStringLiteral("Use Sound"), true);
     s.UseUpper = readFlag(ini, kOptions, QStringLiteral("Use Upper"), true);
@@ -252,6 +254,9 @@ bool SaveSettings(Settings& s) {
     // Written once chosen, so the file of a player who never chose stays as it was.
     if (s.HighContrast || ini.contains(kRouter, kHighContrast)) {
         writeFlag(ini, kRouter, kHighContrast, s.HighContrast);
+    }
+    if (s.FoldAccents || ini.contains(kRouter, kFoldAccents)) {
+        writeFlag(ini, kRouter, kFoldAccents, s.FoldAccents);
     }
 
     QString error;

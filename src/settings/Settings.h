@@ -18,6 +18,8 @@ struct Settings {
     bool OpenPortOnRouter = false;
     // The window's high-contrast look, kept beside the router's options.
     bool HighContrast = false;
+    // Accented letters count as their base letter in this player's guessing, kept beside it.
+    bool FoldAccents = false;
     // The matchmaking server chosen in the Options menu, HOST or HOST:PORT; empty: the
     // built-in one. Kept beside it; --matchmaking-server wins over it.
     QString MatchmakingServer;

@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -171,6 +172,33 @@ private Q_SLOTS:
         }
         QCOMPARE(t->game().round().word(), QStringLiteral("DOG"));
         QCOMPARE(t.prompts.messages().size(), 1);
+    }
+
+    // The list's letters beyond A..Z join the grid in smaller tiles, named for a reader and
+    // walked by the arrows; a key's text guesses them, as dead keys and compose give it.
+    // Folding accents (kept in the extension section) takes back the tiles with a base letter.
+    void lettersBeyondAToZ() {
+        TestWindow t;
+        startSolo(t, QString::fromUtf8("Mots\ncafé\nélève\nstraße\nœuf\n").toUtf8());
+        QVERIFY(QTest::qWaitForWindowActive(t.win.get()));
+        const MainWinControls& ui = t->ui();
+        QCOMPARE(t->game().round().alphabet().extras(), QString::fromUtf8("ÈÉßŒ"));
+        QVERIFY(ui.AlphabetTiles[31]->isVisible() && ui.AlphabetTiles[32]->isHidden());
+        QCOMPARE(ui.AlphabetTiles[29]->geometry(), QRect(7 + 23 * 4, 140 + 23 * 4, 23, 23));
+        QCOMPARE(ui.AlphabetTiles[29]->pixmap().deviceIndependentSize(), QSizeF(23, 23));
+        QCOMPARE(spoken(ui.AlphabetTiles[29]), QString::fromUtf8("É"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(ui.AlphabetTiles[1], Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), ui.AlphabetTiles[7]);  // six columns
+        ui.MenuFold->trigger();
+        QVERIFY(readAll(t->settings().IniPath).contains("Fold Accents=Yes\r\n"));
+        QCOMPARE(t->game().round().alphabet().extras(), QString::fromUtf8("ßŒ"));
+        QCOMPARE(ui.AlphabetTiles[28]->geometry(), QRect(7 + 28 * 2, 140 + 28 * 5, 28, 28));
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("é"));
+        QApplication::sendEvent(QApplication::focusWidget(), &typed);
+        QVERIFY(ui.AlphabetTiles[5]->isHidden());
+        QCOMPARE(t->game().round().usedLettersLine(), QStringLiteral(" E"));
+        QVERIFY(t->game().round().isRevealed(4));
     }
 
     // Kept in the extension section, applied at once, undone to each control's own colours.

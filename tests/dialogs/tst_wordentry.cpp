@@ -15,6 +15,8 @@ const QString kNoWord = QStringLiteral("No word entered.  Please correct");
 const QString kBadLength = QStringLiteral("Invalid length of word entered.  Please correct");
 const QString kBadChar =
     QStringLiteral("An invalid character has be used in the word.  Please correct");
+const QString kUnsendable =
+    QString::fromUtf8("The letter ł cannot be sent to your opponent.  Please correct");
 
 Settings makeSettings(bool sameLength, bool hints) {
     Settings s;
@@ -49,8 +51,10 @@ private Q_SLOTS:
         QTest::newRow("mixed case kept") << "MixEd" << false << 0 << QStringList{} << "MixEd";
         QTest::newRow("many bad characters, one box")
             << "it's-a:9" << false << 0 << QStringList{kBadChar} << QString();
-        QTest::newRow("accented letter")
-            << QString::fromUtf8("café") << false << 0 << QStringList{kBadChar} << QString();
+        QTest::newRow("accented letter") << QString::fromUtf8("café") << false << 0 << QStringList{}
+                                         << QString::fromUtf8("café");
+        QTest::newRow("letter the wire cannot carry")
+            << QString::fromUtf8("łódź") << false << 0 << QStringList{kUnsendable} << QString();
         QTest::newRow("tab is not a space")
             << "ab\tcd" << false << 0 << QStringList{kBadChar} << QString();
         QTest::newRow("length and characters, in order")

@@ -225,6 +225,22 @@ private Q_SLOTS:
                                 "Would you like to play this same opponent again?"));
     }
 
+    // A typed word's accented letters travel as single 8-bit bytes: the guessing side's grid
+    // offers the whole of its language, and the sender follows the word letter by letter.
+    void anAccentedWordPlayedBetweenTwoCopies() {
+        Game g;
+        CHECKED(g.setUp({1, 1, false, true, false}));
+        CHECKED(g.pressStart(g.p1));
+        scriptWord(g.p1, QString::fromUtf8("Straße"));
+        scriptWord(g.p2, QStringLiteral("ROSE"));
+        g.p1->ConnectTimerTimer();
+        CHECKED(g.tick(g.p2));
+        CHECKED(g.play(0, 2));
+        QCOMPARE(g.p2->game().round().alphabet().extras(), QString::fromUtf8("ÄÖÜß"));
+        QCOMPARE(g.p1->ui().WebWordlabel->text(), QString::fromUtf8("STRAßE"));
+        QCOMPARE(g.p2->ui().Play2ScorePan->text(), QStringLiteral("6"));
+    }
+
     void playersChooseWordsWithCluesAndTheLengthRule() {
         Game g;
         CHECKED(g.setUp({1, 1, true, true, true}));

@@ -256,6 +256,11 @@ private Q_SLOTS:
             << false;
         QTest::newRow("no two of one length") << false << true << QStringList{"OX", "COW", "HORSE"}
                                               << QStringList{"OX/COW", "HORSE/OX"} << true;
+        QTest::newRow("what the wire cannot carry is passed over")
+            << false << false << QStringList{"ŁÓDŹ", "CAFÉ", "THÉ", "PARIS"}
+            << QStringList{"THÉ/PARIS", "THÉ/PARIS"} << false;
+        QTest::newRow("the same word too") << true << false << QStringList{"ŁÓDŹ", "CAFÉ"}
+                                           << QStringList{"CAFÉ/CAFÉ", "CAFÉ/CAFÉ"} << false;
     }
     void dealsFollowTheOptions() {
         QFETCH(bool, sameWord);

@@ -41,7 +41,7 @@ inline void clickWord(TestWindow& t, const QString& word, int misses) {
         }
     }
     for (const QChar c : upper) {
-        t->AlphaClicked(c == QLatin1Char(' ') ? 27 : c.unicode() - 64);
+        t->AlphaClicked(t->game().round().alphabet().tileOfLetter(c));
     }
 }
 
