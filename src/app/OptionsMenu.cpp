@@ -109,7 +109,7 @@ void OptionsMenu::MenuFoldClick() {
     ui_.MenuFold->setChecked(settings_.FoldAccents);
     SaveSettings(settings_);
     Round& round = game_.round();
-    if (round.length() > 0 && round.usedLetters().isEmpty()) {
+    if (game_.solo() && round.length() > 0 && round.usedLetters().isEmpty()) {
         round.alphabet().setFolding(settings_.FoldAccents);
         board_.ShowAllLetters();
         board_.RedrawTiles();

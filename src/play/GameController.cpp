@@ -385,13 +385,14 @@ void GameController::newGame() {
 
 wordlist::Entry GameController::nextWord() {
     // The grid offers the list's letters; two players only those the wire carries. Folding
-    // is this player's own way of guessing: the letter guessed is what the wire carries.
+    // is for solo play: the opponent's program compares letters exactly, so a folded hit
+    // would show there as a miss and the two views of one word would differ.
     QString letters = words_.letters();
     if (!solo_) {
         letters.removeIf([](QChar c) { return !text::fitsAnsi(QString(c)); });
     }
     round_.alphabet().setListLetters(letters);
-    round_.alphabet().setFolding(settings_.FoldAccents);
+    round_.alphabet().setFolding(solo_ && settings_.FoldAccents);
     if (solo_) {
         return words_.nextWord();
     }

@@ -231,12 +231,15 @@ private Q_SLOTS:
         Game g;
         CHECKED(g.setUp({1, 1, false, true, false}));
         CHECKED(g.pressStart(g.p1));
+        // Folding is solo play's: both programs must see the same hits and misses.
+        g.p2->settings().FoldAccents = true;
         scriptWord(g.p1, QString::fromUtf8("Straße"));
         scriptWord(g.p2, QStringLiteral("ROSE"));
         g.p1->ConnectTimerTimer();
         CHECKED(g.tick(g.p2));
         CHECKED(g.play(0, 2));
         QCOMPARE(g.p2->game().round().alphabet().extras(), QString::fromUtf8("ÄÖÜß"));
+        QVERIFY(!g.p2->game().round().alphabet().folding());
         QCOMPARE(g.p1->ui().WebWordlabel->text(), QString::fromUtf8("STRAßE"));
         QCOMPARE(g.p2->ui().Play2ScorePan->text(), QStringLiteral("6"));
     }
