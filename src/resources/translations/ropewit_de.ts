@@ -999,6 +999,10 @@ Trotzdem hinzufügen?</translation>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>The letter %1 cannot be sent to your opponent.  Please correct</source>
+        <translation>Der Buchstabe %1 kann nicht an Ihren Gegner gesendet werden.  Bitte korrigieren</translation>
+    </message>
 </context>
 <context>
     <name>TGetYourName</name>
@@ -1310,6 +1314,10 @@ Möchten Sie ein neues Spiel beginnen?</translation>
     <message>
         <source>Open &amp;List by Name...</source>
         <translation>&amp;Liste nach Namen öffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Accents Count as Base Letters</source>
+        <translation>Akzente als Grund&amp;buchstaben werten</translation>
     </message>
 </context>
 <context>

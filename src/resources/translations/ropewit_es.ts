@@ -999,6 +999,10 @@ Add it anyway?</source>
         <source>&amp;Ok</source>
         <translation>&amp;Aceptar</translation>
     </message>
+    <message>
+        <source>The letter %1 cannot be sent to your opponent.  Please correct</source>
+        <translation>La letra %1 no se puede enviar a su oponente.  Corríjalo</translation>
+    </message>
 </context>
 <context>
     <name>TGetYourName</name>
@@ -1310,6 +1314,10 @@ Would you like to start a new game?</source>
     <message>
         <source>Open &amp;List by Name...</source>
         <translation>Abrir &amp;lista por nombre...</translation>
+    </message>
+    <message>
+        <source>&amp;Accents Count as Base Letters</source>
+        <translation>Acentos como letra &amp;base</translation>
     </message>
 </context>
 <context>

@@ -999,6 +999,10 @@ L&apos;ajouter quand même&#xa0;?</translation>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>The letter %1 cannot be sent to your opponent.  Please correct</source>
+        <translation>La lettre %1 ne peut pas être envoyée à votre adversaire.  Veuillez corriger</translation>
+    </message>
 </context>
 <context>
     <name>TGetYourName</name>
@@ -1310,6 +1314,10 @@ Voulez-vous commencer une nouvelle partie&#xa0;?</translation>
     <message>
         <source>Open &amp;List by Name...</source>
         <translation>Ouvrir une &amp;liste par son nom...</translation>
+    </message>
+    <message>
+        <source>&amp;Accents Count as Base Letters</source>
+        <translation>&amp;Accents comptés comme lettre de base</translation>
     </message>
 </context>
 <context>
