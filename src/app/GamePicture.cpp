@@ -7,7 +7,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/MainWin.h"
@@ -17,8 +17,6 @@
 
 namespace {
 
-const char* const kList = "ANIMALS.TXT";
-const char* const kListTitle = "Animals";
 // Letters tried in this order, the most common first, so the board looks like a real game.
 const char* const kTryOrder = "EATOINSRHLDCUMFPGWYBVKXJQZ";
 constexpr int kMisses = 3;
@@ -64,26 +62,25 @@ int fail(const QString& why) {
     return 1;
 }
 
-int tileIndex(QChar c) {
-    return c == QLatin1Char(' ') ? Round::kTiles : c.toUpper().unicode() - 'A' + 1;
-}
-
-// A few hits and kMisses misses, always leaving part of the word to find.
+// A few hits and kMisses misses, always leaving part of the word to find. The letters beyond
+// A..Z that the list uses are tried last, the rarer ones.
 void guessSome(TMainWin& window) {
-    const QString word = window.game().round().word().toUpper();
+    const Round& round = window.game().round();
+    const QString word = Alphabet::upper(round.word());
+    const auto guess = [&](QChar letter) { window.TestIt2(round.alphabet().tileOfLetter(letter)); };
     if (word.contains(QLatin1Char(' '))) {
-        window.TestIt2(tileIndex(QLatin1Char(' ')));
+        guess(QLatin1Char(' '));
     }
-    int hidden = int(word.count(QRegularExpression(QStringLiteral("[A-Z]"))));
+    int hidden = int(std::count_if(word.begin(), word.end(), [](QChar c) { return c.isLetter(); }));
     int misses = 0;
-    for (const char* p = kTryOrder; *p != '\0'; ++p) {
-        const QChar letter = QLatin1Char(*p);
+    const QString order = QString::fromLatin1(kTryOrder) + round.alphabet().extras();
+    for (const QChar letter : order) {
         const int hits = int(word.count(letter));
         if (hits == 0 && misses < kMisses) {
-            window.TestIt2(tileIndex(letter));
+            guess(letter);
             ++misses;
         } else if (hits > 0 && hidden - hits >= (word.size() + 1) / 2) {
-            window.TestIt2(tileIndex(letter));
+            guess(letter);
             hidden -= hits;
         }
     }
@@ -91,8 +88,8 @@ void guessSome(TMainWin& window) {
 
 }  // namespace
 
-int saveGameInProgressPicture(AppContext context, const QString& path) {
-    const QString list = QDir(context.programDir).filePath(QString::fromLatin1(kList));
+int saveGameInProgressPicture(AppContext context, const QString& path, const QString& listName) {
+    const QString list = QDir(context.programDir).filePath(listName);
     if (!QFileInfo(list).isFile()) {
         return fail(QStringLiteral("no word list at %1").arg(list));
     }
@@ -104,8 +101,7 @@ int saveGameInProgressPicture(AppContext context, const QString& path) {
     TMainWin window(context);
     window.show();
     window.ui().StartGame->click();
-    if (window.game().words().title() != QLatin1String(kListTitle) ||
-        window.game().round().word().isEmpty()) {
+    if (window.game().words().count() == 0 || window.game().round().word().isEmpty()) {
         return fail(QStringLiteral("could not start a game on %1 (%2)")
                         .arg(list, prompts.notes.join(QStringLiteral("; "))));
     }

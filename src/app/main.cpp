@@ -41,6 +41,7 @@ struct Options {
     QCommandLineOption peerPort;
     QCommandLineOption server;
     QCommandLineOption picture;
+    QCommandLineOption pictureList;
     QCommandLineOption statisticsPicture;
     QCommandLineOption dailyPicture;
     QCommandLineOption router;
@@ -74,6 +75,12 @@ Options addOptions(QCommandLineParser& parser) {
             QCoreApplication::translate(
                 "CommandLine", "Saves a picture of a game in progress to FILE (PNG) and exits."),
             QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("screenshot-list"),
+                           QCoreApplication::translate("CommandLine",
+                                                       "The word list --screenshot plays, a "
+                                                       "file of the data folder (default %1).")
+                               .arg(QStringLiteral("ANIMALS.TXT")),
+                           QStringLiteral("NAME"), QStringLiteral("ANIMALS.TXT")),
         QCommandLineOption(
             QStringLiteral("screenshot-statistics"),
             QCoreApplication::translate("CommandLine",
@@ -112,6 +119,7 @@ Options addOptions(QCommandLineParser& parser) {
     parser.addOption(options.configDir);
     parser.addOption(options.router);
     parser.addOption(options.picture);
+    parser.addOption(options.pictureList);
     parser.addOption(options.statisticsPicture);
     parser.addOption(options.dailyPicture);
     parser.addOption(options.peerPort);
@@ -232,7 +240,8 @@ int main(int argc, char* argv[]) {
 
     AppContext context = contextFrom(parser, options);
     if (parser.isSet(options.picture)) {
-        return saveGameInProgressPicture(context, parser.value(options.picture));
+        return saveGameInProgressPicture(context, parser.value(options.picture),
+                                         parser.value(options.pictureList));
     }
     if (parser.isSet(options.statisticsPicture)) {
         return saveStatisticsPicture(parser.value(options.statisticsPicture), false);

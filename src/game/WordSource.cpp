@@ -1,5 +1,7 @@
 #include "game/WordSource.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "core/Random.h"
@@ -172,9 +174,13 @@ int WordSource::typedWordLength(int wordsPlayed) {
 }
 
 QString WordSource::numberText(bool ofList) const {
-    const QString number = QStringLiteral("Word ") + text::withThousands(number_);
+    const QString number = text::withThousands(number_);
+    if (!ofList) {
+        return QCoreApplication::translate("WordSource", "Word %1").arg(number);
+    }
     const int of = difficulty_ == Difficulty::Any || fitting_ == 0 ? count() : fitting_;
-    return ofList ? number + QStringLiteral(" of ") + text::withThousands(of) : number;
+    return QCoreApplication::translate("WordSource", "Word %1 of %2")
+        .arg(number, text::withThousands(of));
 }
 
 bool WordSource::isUsed(int position) const {

@@ -209,6 +209,10 @@
         <source>The window&apos;s language: de, es, fr, or en (also C) for English (overrides the system&apos;s and the Options menu).</source>
         <translation>Die Sprache des Fensters: de, es, fr oder en (auch C) für Englisch (hat Vorrang vor der des Systems und dem Menü Optionen).</translation>
     </message>
+    <message>
+        <source>The word list --screenshot plays, a file of the data folder (default %1).</source>
+        <translation>Die Wortliste, die --screenshot spielt, eine Datei des Datenordners (Vorgabe: %1).</translation>
+    </message>
 </context>
 <context>
     <name>Difficulty</name>
@@ -1261,7 +1265,7 @@ Möchten Sie ein neues Spiel beginnen?</translation>
     </message>
     <message>
         <source>Used Letters</source>
-        <translation>Benutzte Buchstaben</translation>
+        <translation>Schon geraten</translation>
     </message>
     <message>
         <source>Score</source>
@@ -1499,6 +1503,17 @@ Spielzeit: %2 h %3 min</translation>
     <message>
         <source>Text Files (*.TXT *.txt);;All Files (*)</source>
         <translation>Textdateien (*.TXT *.txt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>WordSource</name>
+    <message>
+        <source>Word %1</source>
+        <translation>Wort %1</translation>
+    </message>
+    <message>
+        <source>Word %1 of %2</source>
+        <translation>Wort %1 von %2</translation>
     </message>
 </context>
 </TS>

@@ -209,6 +209,10 @@
         <source>The window&apos;s language: de, es, fr, or en (also C) for English (overrides the system&apos;s and the Options menu).</source>
         <translation>El idioma de la ventana: de, es, fr, o en (también C) para inglés (prevalece sobre el del sistema y el menú Opciones).</translation>
     </message>
+    <message>
+        <source>The word list --screenshot plays, a file of the data folder (default %1).</source>
+        <translation>La lista de palabras que juega --screenshot, un archivo de la carpeta de datos (por omisión %1).</translation>
+    </message>
 </context>
 <context>
     <name>Difficulty</name>
@@ -1499,6 +1503,17 @@ Tiempo jugado: %2 h %3 min</translation>
     <message>
         <source>Text Files (*.TXT *.txt);;All Files (*)</source>
         <translation>Archivos de texto (*.TXT *.txt);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>WordSource</name>
+    <message>
+        <source>Word %1</source>
+        <translation>Palabra %1</translation>
+    </message>
+    <message>
+        <source>Word %1 of %2</source>
+        <translation>Palabra %1 de %2</translation>
     </message>
 </context>
 </TS>

@@ -209,6 +209,10 @@
         <source>The window&apos;s language: de, es, fr, or en (also C) for English (overrides the system&apos;s and the Options menu).</source>
         <translation>La langue de la fenêtre : de, es, fr, ou en (aussi C) pour l&apos;anglais (prime sur celle du système et le menu Options).</translation>
     </message>
+    <message>
+        <source>The word list --screenshot plays, a file of the data folder (default %1).</source>
+        <translation>La liste de mots que joue --screenshot, un fichier du dossier de données (par défaut %1).</translation>
+    </message>
 </context>
 <context>
     <name>Difficulty</name>
@@ -1499,6 +1503,17 @@ Temps de jeu : %2 h %3 min</translation>
     <message>
         <source>Text Files (*.TXT *.txt);;All Files (*)</source>
         <translation>Fichiers texte (*.TXT *.txt);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>WordSource</name>
+    <message>
+        <source>Word %1</source>
+        <translation>Mot %1</translation>
+    </message>
+    <message>
+        <source>Word %1 of %2</source>
+        <translation>Mot %1 sur %2</translation>
     </message>
 </context>
 </TS>
