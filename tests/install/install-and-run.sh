@@ -24,7 +24,8 @@ need bin/ropewit-matchd
 for f in ROPEWIT.TXT ANIMALS.TXT FOOD.TXT PLACES.TXT SCIENCE.TXT SPORTS.TXT ARTS.TXT DAILY.TXT \
          TIERE.TXT CUISINE.TXT ANIMALES.TXT \
          ROPEWIT.HTML ROPEWIT.de.HTML ROPEWIT.fr.HTML ROPEWIT.es.HTML help.css screenshot.png \
-         statistics.png daily.png YEAH.WAV FLOOP.WAV; do
+         screenshot-de.png screenshot-fr.png screenshot-es.png statistics.png daily.png \
+         YEAH.WAV FLOOP.WAV; do
   need "share/ropewit/$f"
 done
 need "share/applications/$id.desktop"
