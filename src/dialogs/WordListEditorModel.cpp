@@ -14,6 +14,7 @@
 #include "core/Text.h"
 #include "core/WholeFile.h"
 #include "core/WordList.h"
+#include "game/Alphabet.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ QString WordListEditorModel::tooLong(const QString& word) {
 QString WordListEditorModel::unguessable(const QString& word) {
     for (const QChar c : text::trimControl(word)) {
         const char16_t u = text::asciiUpper(c).unicode();
-        if ((u < u'A' || u > u'Z') && u != u' ') {
+        if ((u < u'A' || u > u'Z') && u != u' ' && !Alphabet::isExtra(c)) {
             return QStringLiteral(
                        "\"%1\" holds \"%2\", which no letter tile can guess: nobody "
                        "could ever solve it.")

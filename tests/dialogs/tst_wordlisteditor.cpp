@@ -128,11 +128,12 @@ private Q_SLOTS:
         QVERIFY(e.dialog.AddWord->text().isEmpty());
         QVERIFY(e.dialog.Clue->text().isEmpty());
 
-        // Too long is refused; a word nobody could solve goes in only if the player agrees.
+        // Too long is refused; a word nobody could solve goes in only if the player agrees (a
+        // letter beyond A..Z has a tile of its own).
         e.prompts.questionAnswers = {false};
         e.fill({QStringLiteral("ICE CREAM:"), QStringLiteral("T-REX:"),
-                QStringLiteral("ABCDEFGHIJKLMNOP:")});
-        QCOMPARE(e.count(), 3);
+                QStringLiteral("ABCDEFGHIJKLMNOP:"), QString::fromUtf8("ÉCLAIR:")});
+        QCOMPARE(e.count(), 4);
         QCOMPARE(e.prompts.count(QStringLiteral("question")), 1);
         QCOMPARE(e.prompts.withCaption(QStringLiteral("Error")).size(), 2);
     }
