@@ -51,9 +51,9 @@ QString WordListEditorModel::tooLong(const QString& word) {
     if (w.size() <= kMaxWord) {
         return {};
     }
-    return QStringLiteral(
-               "\"%1\" has %2 characters, but a word may have at most %3: the game "
-               "would leave it out.")
+    return QCoreApplication::translate("TDoWordList",
+                                       "\"%1\" has %2 characters, but a word may have at "
+                                       "most %3: the game would leave it out.")
         .arg(w)
         .arg(w.size())
         .arg(kMaxWord);
@@ -63,9 +63,9 @@ QString WordListEditorModel::unguessable(const QString& word) {
     for (const QChar c : text::trimControl(word)) {
         const char16_t u = text::asciiUpper(c).unicode();
         if ((u < u'A' || u > u'Z') && u != u' ' && !Alphabet::isExtra(c)) {
-            return QStringLiteral(
-                       "\"%1\" holds \"%2\", which no letter tile can guess: nobody "
-                       "could ever solve it.")
+            return QCoreApplication::translate("TDoWordList",
+                                               "\"%1\" holds \"%2\", which no letter tile "
+                                               "can guess: nobody could ever solve it.")
                 .arg(text::trimControl(word), QString(c));
         }
     }

@@ -24,18 +24,23 @@ wordlist::Entry playable(const QString& word, const QString& clue) {
 QStringList WordSource::LoadOutcome::problems() const {
     QStringList told;
     if (status == wordlist::Status::ReadError) {
-        told << QStringLiteral("The word list could not be read to its end: ") + errorString;
+        told << QCoreApplication::translate("WordSource",
+                                            "The word list could not be read to its end: ") +
+                    errorString;
     }
     // A word too long for the tiles is left out quietly, as ever; control characters mean
     // the file is damaged or not a word list, which the player should know.
     if (skipped.control == 1) {
-        told << QStringLiteral("1 word was left out: it holds a control character.");
+        told << QCoreApplication::translate("WordSource",
+                                            "1 word was left out: it holds a control character.");
     } else if (skipped.control > 1) {
-        told << text::withThousands(skipped.control) +
-                    QStringLiteral(" words were left out: they hold control characters.");
+        told << QCoreApplication::translate("WordSource",
+                                            "%1 words were left out: they hold control "
+                                            "characters.")
+                    .arg(text::withThousands(skipped.control));
     }
     if (fellBack) {
-        told << QStringLiteral("File could not be loaded.");
+        told << QCoreApplication::translate("WordSource", "File could not be loaded.");
     }
     return told;
 }
