@@ -50,7 +50,7 @@ void chat(TestWindow& t, const QString& expected, const QString& mine, bool firs
 }
 
 // Each side guesses its own words, missing `misses` letters of each, until the game is over;
-// then it stays until the other side is over too, so its last guess is not lost with it.
+// then it stays until the other side is over too, whose last tick a close would forestall.
 void playToTheEnd(TestWindow& t, int misses, const char* over, const char* otherOver) {
     QTRY_VERIFY_WITH_TIMEOUT(offers(t, kStart), kSlowMs);
     t->ActionButtonClick();

@@ -104,6 +104,11 @@ table ip6 filter {
 inns "$r1" nft -f - <<<"$router"
 inns "$r2" nft -f - <<<"$router"
 set +e
+# Sealed: past the two homes the internet has no route, so nothing can leave the lab.
+if ip -n "$inet" route get 9.9.9.9 >/dev/null 2>&1; then
+  echo "FAIL: the lab's internet has a route out"
+  exit 1
+fi
 
 # Waits up to 20 s for a command to succeed.
 waitFor() {
