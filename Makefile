@@ -9,7 +9,7 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DROPEWIT_WERROR=ON
 endif
 
-PACKAGES = cmake g++ make ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-liberation ccache xvfb xauth x11-utils libminiupnpc-dev libhiredis-dev redis-server desktop-file-utils appstream python3
+PACKAGES = cmake g++ make ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-liberation ccache xvfb xauth x11-utils libminiupnpc-dev libhiredis-dev redis-server desktop-file-utils appstream python3 iproute2 nftables
 
 .PHONY: deps configure build run test clean format
 

@@ -151,6 +151,7 @@ void connectGame(TMainWin& w, GameController& game, BoardView& board, OpponentPa
         w.ChatLine(line);
         sounds.Floop(false);
     });
+    QObject::connect(&game, &GameController::stepOverdue, &w, &TMainWin::ConnectTimerTimer);
     QObject::connect(&game, &GameController::waitEnded, &w, [&w] {
         w.controlPanel().HideWaitStatus();
         w.controlPanel().FlashIt(false);

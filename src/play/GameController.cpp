@@ -140,6 +140,12 @@ void GameController::take(PeerMessage message, const QString& received) {
     if (!holdToLocalBounds(message, payload)) {
         return;
     }
+    // Posted by both and the opponent scores again: that score is of the next step, which
+    // the opponent began before this side's tick. The step begins here first, so that the
+    // winner is judged on the same finished steps on both sides.
+    if (message == PeerMessage::WordScore && stepDue()) {
+        Q_EMIT stepOverdue();
+    }
     applyStep(message, payload);
     switch (message) {
         case PeerMessage::ReadyToStart:

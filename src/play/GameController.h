@@ -173,6 +173,8 @@ Q_SIGNALS:
     void chatReceived(const QString& line);
     // The step this side waited for has been posted by the opponent too.
     void waitEnded();
+    // The opponent is a step ahead: this side's step is due and must begin now, at once.
+    void stepOverdue();
     // The opponent dealt this player's word (dealtWord()); it can be played.
     void wordDealt();
     // The opponent guessed a letter; his word; his name (renamed: changed during the game).

@@ -76,13 +76,7 @@ private Q_SLOTS:
         // Bea asks for the longest-waiting players and calls Ann.
         QStringList shown;
         script::scriptWizard(b, script::choose(&TDoNewGame::LogServer, &TDoNewGame::LongestWait));
-        b.prompts.dialogScript.push_back([&](QDialog& d) {
-            auto& list = static_cast<TWebOpponent&>(d);
-            d.show();
-            shown += items(list.UserList);
-            list.OK->click();
-            return d.result();
-        });
+        script::pickFirstListed(b, shown);
         b->show();
         b->ui().StartGame->click();
         QTRY_VERIFY(a->peer().connected() && b->peer().connected());

@@ -68,12 +68,10 @@ private Q_SLOTS:
 
         // Bea, on her own port, asks for the list and calls Ann on Ann's port.
         startThroughTheWizard(b, choose(&TDoNewGame::LogServer, &TDoNewGame::LongestWait));
-        b.prompts.dialogScript.push_back([](QDialog& d) {
-            d.show();
-            static_cast<TWebOpponent&>(d).OK->click();
-            return d.result();
-        });
+        QStringList shown;
+        pickFirstListed(b, shown);
         QTRY_VERIFY(a->peer().connected() && b->peer().connected());
+        QCOMPARE(shown, QStringList{QStringLiteral("Ann")});
         QCOMPARE(b->peer().callPort(), portA);
         QCOMPARE(b->settings().LastIpAddresses[0], QStringLiteral("127.0.0.1:%1").arg(portA));
         QTRY_VERIFY(logOf(a).contains(QStringLiteral(">>Removed from server")));

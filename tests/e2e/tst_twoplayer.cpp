@@ -430,6 +430,30 @@ private Q_SLOTS:
         QCOMPARE(linesOf(h.p1->ui().ConMemo).count(QStringLiteral(">>Word Sent")), 1);
     }
 
+    // Player 1 finishes each word before Player 2's tick: Player 2 still plays every step
+    // whose word it got, and both judge the winner on the same finished steps.
+    void aScoreBeforeThisSidesTickIsCountedInItsOwnStep() {
+        Game g(true);
+        CHECKED(g.setUp({}));
+        CHECKED(g.pressStart(g.p1));
+        for (int step = 0; step < 6 && gameOver(g.p1).isEmpty(); ++step) {
+            g.p1->ConnectTimerTimer();
+            if (!gameOver(g.p1).isEmpty())
+                break;
+            QTRY_VERIFY(offers(g.p1, kPlay) && offers(g.p2, kPlay));
+            g.p1->ActionButtonClick();
+            CHECKED(Game::guess(g.p1, 0));
+            QTRY_VERIFY(g.p2->game().score().theirs);
+            g.p2->ActionButtonClick();
+            QVERIFY(gameOver(g.p2).isEmpty());
+            CHECKED(Game::guess(g.p2, 1));
+            QTRY_VERIFY(g.p1->game().score().theirs);
+        }
+        g.p2->ConnectTimerTimer();
+        QCOMPARE(gameOver(g.p1).size(), 1);
+        QCOMPARE(gameOver(g.p2), gameOver(g.p1));
+    }
+
     void aWordPlayedBeforeThisSidesTickStillBeginsTheStep() {
         Game g(true);
         CHECKED(g.setUp({2, 1, false, true, false}));

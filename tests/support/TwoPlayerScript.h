@@ -9,10 +9,12 @@
 #include <QTcpServer>
 #include <functional>
 
+#include "ListItems.h"
 #include "PeerPair.h"
 #include "TestWindow.h"
 #include "core/Text.h"
 #include "dialogs/TDoNewGame.h"
+#include "dialogs/TWebOpponent.h"
 
 // What the tests of two windows (or one window and a raw peer) do as a player would: the
 // new game wizard clicked through, the action button's captions, words guessed by clicks.
@@ -110,6 +112,18 @@ inline void startThroughTheWizard(TestWindow& t, const std::function<void(TDoNew
     scriptWizard(t, drive);
     t->show();
     t->ui().StartGame->click();
+}
+
+// The next list of waiting players the window shows is answered with its first player; the
+// names it showed are added to shown.
+inline void pickFirstListed(TestWindow& t, QStringList& shown) {
+    t.prompts.dialogScript.push_back([&shown](QDialog& d) {
+        auto& list = static_cast<TWebOpponent&>(d);
+        d.show();
+        shown += items(list.UserList);
+        list.OK->click();
+        return d.result();
+    });
 }
 
 // A port nobody listens on at the moment (0 when the system gave none).
