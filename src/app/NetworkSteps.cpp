@@ -48,10 +48,10 @@ NetworkSteps::NetworkSteps(QWidget& window, Settings& settings, AppContext& cont
                      });
     QObject::connect(relay_.get(), &RelayClient::held, &window_, [this](const QString& listed) {
         relayHeld_ = true;
-        logLine_(
-            QCoreApplication::translate(
-                "NetworkSteps", ">>Waiting through the server's relay: callers reach you at %1")
-                .arg(listed));
+        logLine_(QStringLiteral(">>") +
+                 QCoreApplication::translate(
+                     "NetworkSteps", "Waiting through the server's relay: callers reach you at %1")
+                     .arg(listed));
     });
     // Taken at once: what follows the join is the other game's, and the gate holds it back.
     QObject::connect(relay_.get(), &RelayClient::joined, &window_, [this] {
@@ -86,7 +86,8 @@ NetworkSteps::NetworkSteps(QWidget& window, Settings& settings, AppContext& cont
         if (std::exchange(relayLost_, false)) {
             registerAgain_.stop();
             logLine_(
-                QCoreApplication::translate("NetworkSteps", ">>Registered again with the server."));
+                QStringLiteral(">>") +
+                QCoreApplication::translate("NetworkSteps", "Registered again with the server."));
             checkReach();
         }
     });
@@ -97,7 +98,8 @@ NetworkSteps::~NetworkSteps() = default;
 void NetworkSteps::registerAgain() {
     relayLost_ = true;
     logLine_(
-        QCoreApplication::translate("NetworkSteps", ">>Registering again with the server at %1:%2.")
+        QStringLiteral(">>") +
+        QCoreApplication::translate("NetworkSteps", "Registering again with the server at %1:%2.")
             .arg(match_.host())
             .arg(match_.port()));
     match_.renewNow();
@@ -205,29 +207,33 @@ void NetworkSteps::reachAnswered(bool reachable, quint16 relayPort) {
     const QString address = match_.registeredAddress();
     if (reachable) {
         logLine_(peer_.portMapper().isMapped()
-                     ? QCoreApplication::translate("NetworkSteps",
-                                                   ">>Callers can reach you at %1 through your "
-                                                   "router's port mapping.")
-                           .arg(address)
-                     : QCoreApplication::translate("NetworkSteps",
-                                                   ">>Callers can reach you directly at %1.")
-                           .arg(address));
+                     ? QStringLiteral(">>") +
+                           QCoreApplication::translate("NetworkSteps",
+                                                       "Callers can reach you at %1 through your "
+                                                       "router's port mapping.")
+                               .arg(address)
+                     : QStringLiteral(">>") +
+                           QCoreApplication::translate("NetworkSteps",
+                                                       "Callers can reach you directly at %1.")
+                               .arg(address));
         return;
     }
     if (relayPort == 0) {
-        logLine_(QCoreApplication::translate(
+        logLine_(QStringLiteral(">>") +
+                 QCoreApplication::translate(
                      "NetworkSteps",
-                     ">>Callers cannot reach you at %1, and the server has no relay: "
+                     "Callers cannot reach you at %1, and the server has no relay: "
                      "turn on Options, Open Port On Router, forward port %2 to this "
                      "computer, or use a server with a relay.")
                      .arg(address, QString::number(peer_.listeningPort(ctx_.peerPort))));
         return;
     }
-    logLine_(QCoreApplication::translate(
-                 "NetworkSteps",
-                 ">>Callers cannot reach you at %1: you wait through the server's "
-                 "relay instead.")
-                 .arg(address));
+    logLine_(
+        QStringLiteral(">>") +
+        QCoreApplication::translate("NetworkSteps",
+                                    "Callers cannot reach you at %1: you wait through the server's "
+                                    "relay instead.")
+            .arg(address));
     // The relay renews the registration while it holds this player.
     match_.holdRenewals(true);
     relay_->hold(match_.host(), relayPort, settings_.UserName, address);
@@ -236,8 +242,9 @@ void NetworkSteps::reachAnswered(bool reachable, quint16 relayPort) {
 void NetworkSteps::callThroughRelay(const QString& address) {
     const auto relayed = peeraddress::parseRelay(address);
     peer_.setPeerAddress(address);
-    logLine_(QCoreApplication::translate("NetworkSteps",
-                                         ">>Attempting To Connect through the server's relay"));
+    logLine_(QStringLiteral(">>") +
+             QCoreApplication::translate("NetworkSteps",
+                                         "Attempting To Connect through the server's relay"));
     relay_->call(relayed->relay.host, relayed->relay.port, relayed->token);
 }
 

@@ -144,8 +144,9 @@ void OptionsMenu::MenuServerClick() {
     if (context_.prompts->runDialog(dialog) == QDialog::Accepted && context_.matchmakingGiven) {
         // Said at once, so the player does not wonder why the next request goes elsewhere.
         logLine_(
+            QStringLiteral(">>") +
             QCoreApplication::translate("OptionsMenu",
-                                        ">>This copy was started with --matchmaking-server %1: it "
+                                        "This copy was started with --matchmaking-server %1: it "
                                         "asks that server until it is started without it.")
                 .arg(context_.matchmakingHost));
     }

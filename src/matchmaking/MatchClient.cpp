@@ -159,11 +159,11 @@ void MatchClient::begin(MatchRequest request, bool renewal) {
     }
     if (!renewal) {
         // Which server is asked is the first thing to check when nobody is ever listed.
-        Q_EMIT logLine(QStringLiteral(">>Matchmaking server: ") +
-                       (host_.contains(QLatin1Char(':'))
-                            ? QLatin1Char('[') + host_ + QLatin1Char(']')
-                            : host_) +
-                       QLatin1Char(':') + QString::number(port_));
+        const QString server =
+            (host_.contains(QLatin1Char(':')) ? QLatin1Char('[') + host_ + QLatin1Char(']')
+                                              : host_) +
+            QLatin1Char(':') + QString::number(port_);
+        Q_EMIT logLine(QStringLiteral(">>") + tr("Matchmaking server: %1").arg(server));
     }
     socket_->DnsLookup(host_);
 }
@@ -266,9 +266,9 @@ void MatchClient::onSessionClosed() {
     if (!awaiting_) {
         return;
     }
-    Q_EMIT logLine(answerTimer_.isActive()
-                       ? QStringLiteral("NOTICE:> The server closed the connection unanswered")
-                       : QStringLiteral("NOTICE:> No answer from the server in time"));
+    Q_EMIT logLine(QStringLiteral("NOTICE:> ") +
+                   (answerTimer_.isActive() ? tr("The server closed the connection unanswered")
+                                            : tr("No answer from the server in time")));
     endRequest();
     failed();
 }
@@ -277,7 +277,8 @@ void MatchClient::onDataAvailable() {
     if (!awaiting_) {
         // The server has nothing to say on a removal's connection.
         if (socket_->state() == TWSocket::wsConnected) {
-            Q_EMIT logLine(QStringLiteral("NOTICE:> Dropped what the server sent unasked"));
+            Q_EMIT logLine(QStringLiteral("NOTICE:> ") +
+                           tr("Dropped what the server sent unasked"));
             socket_->Close();
         }
         return;
@@ -287,7 +288,8 @@ void MatchClient::onDataAvailable() {
     while ((n = socket_->Receive(bytes, sizeof bytes)) > 0) {
         bytesRead_ += n;
         if (!buffer_.append(bytes, n)) {
-            Q_EMIT logLine(QStringLiteral("NOTICE:> Dropped an overlong message from the server"));
+            Q_EMIT logLine(QStringLiteral("NOTICE:> ") +
+                           tr("Dropped an overlong message from the server"));
         }
         while (const auto message = buffer_.take()) {
             const auto reply = framing::parse(*message);
@@ -296,27 +298,28 @@ void MatchClient::onDataAvailable() {
             }
             if (answers(reply->code)) {
                 if (!buffer_.isEmpty() || socket_->bufferedBytes() > 0) {
-                    Q_EMIT logLine(
-                        QStringLiteral("NOTICE:> Dropped what the server sent after its reply"));
+                    Q_EMIT logLine(QStringLiteral("NOTICE:> ") +
+                                   tr("Dropped what the server sent after its reply"));
                 }
                 endRequest();
                 try {
                     handle(reply->code, reply->payload);
                 } catch (...) {
-                    Q_EMIT logLine(
-                        QStringLiteral("NOTICE:> Could not handle a message from the server"));
+                    Q_EMIT logLine(QStringLiteral("NOTICE:> ") +
+                                   tr("Could not handle a message from the server"));
                 }
                 return;
             }
             if (!toldIgnored_) {
                 toldIgnored_ = true;
-                Q_EMIT logLine(QStringLiteral(
-                    "NOTICE:> Ignored a reply from the server that does not answer the request"));
+                Q_EMIT logLine(
+                    QStringLiteral("NOTICE:> ") +
+                    tr("Ignored a reply from the server that does not answer the request"));
             }
         }
         if (bytesRead_ > kReplyBytes) {
-            Q_EMIT logLine(
-                QStringLiteral("NOTICE:> The server sent more than a reply holds; closed"));
+            Q_EMIT logLine(QStringLiteral("NOTICE:> ") +
+                           tr("The server sent more than a reply holds; closed"));
             endRequest();
             failed();
             return;
@@ -340,8 +343,8 @@ void MatchClient::handle(int code, const QByteArray& payload) {
                 // Still waiting, but no longer listed: said once, and the renewal ends.
                 quietRenewal_ = false;
                 setRegistered(false);
-                Q_EMIT logLine(QStringLiteral(
-                    "NOTICE:> The server's list is full and no longer shows you as waiting"));
+                Q_EMIT logLine(QStringLiteral("NOTICE:> ") +
+                               tr("The server's list is full and no longer shows you as waiting"));
                 break;
             }
             Q_EMIT notice(QStringLiteral("Notice"),

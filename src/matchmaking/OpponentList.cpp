@@ -1,5 +1,7 @@
 #include "matchmaking/OpponentList.h"
 
+#include <QCoreApplication>
+
 #include "core/Text.h"
 #include "net/PeerAddress.h"
 
@@ -14,10 +16,13 @@ QString whyNotCallable(const QString& list, int row, const QString& address, qui
     if (!tooLong && (parsed.target || peeraddress::parseRelay(address))) {
         return {};
     }
-    return QStringLiteral(">>Can't call this player: ") +
-           (tooLong ? QStringLiteral("the server gave an address longer than %1 characters.")
-                          .arg(peeraddress::kMaxBytes)
-                    : parsed.error);
+    return QStringLiteral(">>") +
+           QCoreApplication::translate("OpponentList", "Can't call this player: %1")
+               .arg(tooLong ? QCoreApplication::translate(
+                                  "OpponentList",
+                                  "the server gave an address longer than %1 characters.")
+                                  .arg(peeraddress::kMaxBytes)
+                            : parsed.error);
 }
 
 std::vector<Entry> parseList(const QString& payload) {

@@ -33,8 +33,8 @@ RelayClient::RelayClient(QObject* parent) : QObject(parent) {
     callTimer_.setSingleShot(true);
     callTimer_.setInterval(kCallWaitMs);
     connect(&callTimer_, &QTimer::timeout, this, [this] {
-        fail(QStringLiteral(">>The relay at %1 did not join the call in time: the player may "
-                            "have left.")
+        fail(QStringLiteral(">>") +
+             tr("The relay at %1 did not join the call in time: the player may have left.")
                  .arg(where_));
     });
 }
@@ -74,17 +74,20 @@ void RelayClient::open(const QString& host, quint16 port, const QByteArray& firs
         if (!socket_) {
             return;
         }
-        fail(holding_ ? QStringLiteral(">>The server's relay closed your connection: callers "
-                                       "can no longer reach you through it.")
-                      : QStringLiteral(">>The relay closed the call before the player answered: "
-                                       "the player has left."));
+        fail(QStringLiteral(">>") +
+             (holding_ ? tr("The server's relay closed your connection: callers can no longer "
+                            "reach you through it.")
+                       : tr("The relay closed the call before the player answered: the player "
+                            "has left.")));
     });
     connect(s, &QTcpSocket::errorOccurred, this, [this] {
         if (socket_ && !connected_) {
-            fail(QStringLiteral(">>The server's relay at %1 cannot be reached (it may be off): "
-                                "%2")
-                     .arg(where_, holding_ ? QStringLiteral("callers cannot reach you.")
-                                           : QStringLiteral("this player cannot be called.")));
+            fail(QStringLiteral(">>") +
+                 (holding_ ? tr("The server's relay at %1 cannot be reached (it may be off): "
+                                "callers cannot reach you.")
+                           : tr("The server's relay at %1 cannot be reached (it may be off): "
+                                "this player cannot be called."))
+                     .arg(where_));
         }
     });
     s->connectToHost(host, port);
@@ -96,12 +99,12 @@ void RelayClient::onReadyRead() {
         const QByteArray head = socket_->peek(kMaxFrame + 1);
         const qsizetype end = head.indexOf(framing::kEndMark);
         if (!holding_ && head.startsWith(kBusy)) {
-            return fail(QStringLiteral(">>The player is already playing. Try later."));
+            return fail(QStringLiteral(">>") + tr("The player is already playing. Try later."));
         }
         if (end < 0) {
             if (head.size() > kMaxFrame) {
-                fail(QStringLiteral(">>The relay at %1 sent something that is no relay answer.")
-                         .arg(where_));
+                fail(QStringLiteral(">>") +
+                     tr("The relay at %1 sent something that is no relay answer.").arg(where_));
             }
             return;
         }
@@ -117,10 +120,11 @@ void RelayClient::onReadyRead() {
         if (code == kHeld && holding_) {
             Q_EMIT held(plain(frame->payload));
         } else if (code == kRefused) {
-            return fail(QStringLiteral(">>The relay refused: ") + plain(frame->payload));
+            return fail(QStringLiteral(">>") +
+                        tr("The relay refused: %1").arg(plain(frame->payload)));
         } else {
-            return fail(QStringLiteral(">>The relay at %1 sent something that is no relay answer.")
-                            .arg(where_));
+            return fail(QStringLiteral(">>") +
+                        tr("The relay at %1 sent something that is no relay answer.").arg(where_));
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "net/AddressScope.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QNetworkAddressEntry>
 
@@ -84,23 +85,24 @@ bool onLocalNetwork(const QHostAddress& address, const QList<QNetworkAddressEntr
 QString describe(Scope scope) {
     switch (scope) {
         case Scope::Public:
-            return QStringLiteral("a public address");
+            return QCoreApplication::translate("AddressScope", "a public address");
         case Scope::Private:
-            return QStringLiteral("a private address");
+            return QCoreApplication::translate("AddressScope", "a private address");
         case Scope::Shared:
-            return QStringLiteral("an address your provider shares between its customers");
+            return QCoreApplication::translate(
+                "AddressScope", "an address your provider shares between its customers");
         case Scope::UniqueLocal:
-            return QStringLiteral("a local IPv6 address");
+            return QCoreApplication::translate("AddressScope", "a local IPv6 address");
         case Scope::LinkLocal:
-            return QStringLiteral("a link-local address");
+            return QCoreApplication::translate("AddressScope", "a link-local address");
         case Scope::Loopback:
-            return QStringLiteral("a loopback address");
+            return QCoreApplication::translate("AddressScope", "a loopback address");
         case Scope::Other:
-            return QStringLiteral("an address nobody can call");
+            return QCoreApplication::translate("AddressScope", "an address nobody can call");
         case Scope::Invalid:
             break;
     }
-    return QStringLiteral("no address");
+    return QCoreApplication::translate("AddressScope", "no address");
 }
 
 }  // namespace addressscope

@@ -1,5 +1,6 @@
 #include "net/MessageChannel.h"
 
+#include <QCoreApplication>
 #include <exception>
 
 #include "net/TWSocket.h"
@@ -14,7 +15,9 @@ bool MessageChannel::readOnce() {
         return false;
     }
     if (!buffer_.append(bytes, n)) {
-        notice_(QStringLiteral("NOTICE:> Dropped an overlong message from ") + from_);
+        notice_(QStringLiteral("NOTICE:> ") +
+                QCoreApplication::translate("MessageChannel", "Dropped an overlong message from %1")
+                    .arg(from_));
     }
     return true;
 }
@@ -30,7 +33,9 @@ void MessageChannel::dispatch(const Handler& handler) {
     } catch (const std::exception& e) {
         notice_(QStringLiteral("NOTICE:> ") + QString::fromUtf8(e.what()));
     } catch (...) {
-        notice_(QStringLiteral("NOTICE:> Could not handle a message from ") + from_);
+        notice_(QStringLiteral("NOTICE:> ") +
+                QCoreApplication::translate("MessageChannel", "Could not handle a message from %1")
+                    .arg(from_));
     }
 }
 

@@ -19,7 +19,8 @@ public:
 
     static constexpr int kReadSize = 1024;
 
-    // from names the other end in notices ("the opponent", "the server").
+    // from names the other end in notices ("the opponent", "the server"), in the window's
+    // language.
     MessageChannel(TWSocket& socket, QString from, Notice notice);
 
     // The data-available event: one read, then every complete message, each taken out of

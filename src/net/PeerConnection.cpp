@@ -1,5 +1,6 @@
 #include "net/PeerConnection.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QNetworkInterface>
 #include <QTcpSocket>
@@ -19,27 +20,33 @@ namespace {
 // What the player can do about a call that found nobody: the number alone says nothing.
 QString callAdvice(int error, quint16 port) {
     if (error == wsa::kConnectionRefused) {
-        return QStringLiteral(
-                   ">>Nobody answers at that address on port %1. The other player must be "
+        return QStringLiteral(">>") +
+               QCoreApplication::translate(
+                   "PeerConnection",
+                   "Nobody answers at that address on port %1. The other player must be "
                    "waiting for a call (or registered on the server) on that port.")
-            .arg(port);
+                   .arg(port);
     }
-    return QStringLiteral(
-               ">>No answer from that address on port %1. The other player must be waiting for "
+    return QStringLiteral(">>") +
+           QCoreApplication::translate(
+               "PeerConnection",
+               "No answer from that address on port %1. The other player must be waiting for "
                "a call, and their router may not forward port %1 to their computer: they can "
                "turn on Options, Open Port On Router, or forward the port by hand.")
-        .arg(port);
+               .arg(port);
 }
 
 // A listed player is waiting for certain: a call that fails is kept out by her router or
 // firewall, and only she can open the way.
 QString listedCallAdvice(quint16 port) {
-    return QStringLiteral(
-               ">>The chosen player is waiting to play but cannot be reached from here on port "
+    return QStringLiteral(">>") +
+           QCoreApplication::translate(
+               "PeerConnection",
+               "The chosen player is waiting to play but cannot be reached from here on port "
                "%1: her router or firewall keeps calls out. She can turn on Options, Open Port "
                "On Router, forward port %1 to her computer by hand, or register on a "
                "matchmaking server with a relay.")
-        .arg(port);
+               .arg(port);
 }
 
 }  // namespace
@@ -51,9 +58,11 @@ PeerConnection::PeerConnection(MessageGate& gate, QObject* parent)
       srv_(new TWSocket(this)),
       tmp_(new TWSocket(this)),
       mapper_(new PortMapper(this)),
-      channel_(
-          std::make_unique<MessageChannel>(*cli_, QStringLiteral("the opponent"),
-                                           [this](const QString& line) { Q_EMIT logLine(line); })) {
+      channel_(std::make_unique<MessageChannel>(
+          *cli_,
+          QCoreApplication::translate("PeerConnection", "the opponent",
+                                      "named after \"from\" in the connection log"),
+          [this](const QString& line) { Q_EMIT logLine(line); })) {
     // Every event passes the gate, so none is handled while a waited-for sound plays.
     auto gated = [this](void (PeerConnection::*handler)(int)) {
         return [this, handler](int error) {
@@ -68,14 +77,15 @@ PeerConnection::PeerConnection(MessageGate& gate, QObject* parent)
             [this](const QString& line) { Q_EMIT logLine(QStringLiteral(">>") + line); });
     connect(cli_, &TWSocket::BacklogDropped, this, [this](qint64 bytes) {
         if (cli_->state() == TWSocket::wsConnected) {
-            Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent sends far more than any game "
-                                          "does (%1 bytes waiting); what it sends is dropped "
-                                          "unread until it leaves")
+            Q_EMIT logLine(QStringLiteral("NOTICE:> ") +
+                           tr("The opponent sends far more than any game does (%1 bytes "
+                              "waiting); what it sends is dropped unread until it leaves")
                                .arg(bytes));
             return;
         }
-        Q_EMIT logLine(QStringLiteral("NOTICE:> The opponent left %1 unread bytes behind, more "
-                                      "than any game sends; they were dropped")
+        Q_EMIT logLine(QStringLiteral("NOTICE:> ") +
+                       tr("The opponent left %1 unread bytes behind, more than any game "
+                          "sends; they were dropped")
                            .arg(bytes));
     });
     connect(cli_, &TWSocket::DataAvailable, this, [this](int error) {
@@ -160,7 +170,8 @@ void PeerConnection::ConnectToIP(int maxBytes) {
     listedCall_ = false;
     if (!parsed.target) {
         Q_EMIT logLine(
-            QStringLiteral(">>Can't call \"%1\": %2")
+            QStringLiteral(">>") +
+            tr("Can't call \"%1\": %2")
                 .arg(text::bounded(peerAddress_).left(peeraddress::kMaxBytes), parsed.error));
         Q_EMIT callFailed();
         return;

@@ -1,5 +1,6 @@
 #include "net/PortMapper.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QHash>
 #include <QHostAddress>
@@ -338,8 +339,10 @@ void Worker::begin(quint16 port, const PortMapper::Config& config) {
         return;
     }
     if (router_->lanAddress[0] == '\0') {
-        say(QStringLiteral("Your router did not show which address of this computer it sees; "
-                           "going on without forwarding port %1")
+        say(QCoreApplication::translate(
+                "PortMapper",
+                "Your router did not show which address of this computer it sees; "
+                "going on without forwarding port %1")
                 .arg(number(port_)));
         return;
     }
@@ -354,9 +357,11 @@ void Worker::begin(quint16 port, const PortMapper::Config& config) {
         const Entry held = entry();
         if (held.result != UPNPCOMMAND_SUCCESS ||
             held.client != QLatin1String(router_->lanAddress)) {
-            say(QStringLiteral("Port %1 on your router is taken by another computer%2; players on "
-                               "the internet may not reach you (choose another port with "
-                               "--peer-port, or free the port in the router's settings)")
+            say(QCoreApplication::translate(
+                    "PortMapper",
+                    "Port %1 on your router is taken by another computer%2; players on "
+                    "the internet may not reach you (choose another port with "
+                    "--peer-port, or free the port in the router's settings)")
                     .arg(number(port_), held.client.isEmpty()
                                             ? QString()
                                             : QStringLiteral(" (%1)").arg(held.client)));
@@ -368,14 +373,17 @@ void Worker::begin(quint16 port, const PortMapper::Config& config) {
         result = add(lease_);
     }
     if (result == UPNPCOMMAND_HTTP_ERROR) {
-        say(QStringLiteral("Your router stopped answering; going on without forwarding port %1")
+        say(QCoreApplication::translate(
+                "PortMapper", "Your router stopped answering; going on without forwarding port %1")
                 .arg(number(port_)));
         return;
     }
     if (result != UPNPCOMMAND_SUCCESS) {
-        say(QStringLiteral("Your router refused to forward port %1 (error %2); if players on the "
-                           "internet cannot call you, forward the port by hand in the router's "
-                           "settings")
+        say(QCoreApplication::translate(
+                "PortMapper",
+                "Your router refused to forward port %1 (error %2); if players on the "
+                "internet cannot call you, forward the port by hand in the router's "
+                "settings")
                 .arg(number(port_))
                 .arg(result));
         return;
@@ -389,13 +397,16 @@ void Worker::begin(quint16 port, const PortMapper::Config& config) {
     renewAt_ = Clock::now() + std::chrono::milliseconds(config_.renewIntervalMs > 0
                                                             ? config_.renewIntervalMs
                                                             : lease_ * 500);
-    say(QStringLiteral("Your router now forwards port %1 to this computer").arg(number(port_)));
+    say(QCoreApplication::translate("PortMapper",
+                                    "Your router now forwards port %1 to this computer")
+            .arg(number(port_)));
     announceExternalAddress();
 }
 
 std::unique_ptr<Router> Worker::findRouter(const PortMapper::Config& config, QString& why) {
     const QString byHand =
-        QStringLiteral(
+        QCoreApplication::translate(
+            "PortMapper",
             "; if players on the internet cannot call you, forward port %1 by hand "
             "in your router's settings")
             .arg(number(port_));
@@ -403,14 +414,17 @@ std::unique_ptr<Router> Worker::findRouter(const PortMapper::Config& config, QSt
     if (config.mode == PortMapper::Mode::Url) {
         router = describe(QUrl(config.rootUrl), why);
         if (why.isEmpty()) {
-            why = QStringLiteral("No router answered at %1").arg(config.rootUrl);
+            why = QCoreApplication::translate("PortMapper", "No router answered at %1")
+                      .arg(config.rootUrl);
         }
     } else {
         int error = 0;
         UPNPDev* devices =
             upnpDiscover(config.discoverMs, nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &error);
         if (!devices) {
-            why = QStringLiteral("No router answered the request to forward a port") + byHand;
+            why = QCoreApplication::translate("PortMapper",
+                                              "No router answered the request to forward a port") +
+                  byHand;
             return nullptr;
         }
         // Any host may answer discovery: the first on the LAN that forwards ports is taken.
@@ -424,7 +438,8 @@ std::unique_ptr<Router> Worker::findRouter(const PortMapper::Config& config, QSt
         }
         freeUPNPDevlist(devices);
         if (!router) {
-            why = QStringLiteral("No router that forwards ports answered");
+            why =
+                QCoreApplication::translate("PortMapper", "No router that forwards ports answered");
         }
     }
     if (!router) {
@@ -440,7 +455,8 @@ std::unique_ptr<Router> Worker::describe(const QUrl& url, QString& why) {
     }
     const Reply reply = exchange(url, requestLine("GET", url) + "\r\n");
     if (reply.outcome == Reply::Outcome::TooLarge) {
-        why = QStringLiteral(
+        why = QCoreApplication::translate(
+                  "PortMapper",
                   "The router's description at %1 is larger than any router's (over "
                   "%2 KiB) and was not read")
                   .arg(url.toString())
@@ -451,7 +467,8 @@ std::unique_ptr<Router> Worker::describe(const QUrl& url, QString& why) {
         return nullptr;
     }
     if (!addressscope::onLocalNetwork(reply.peer, ownAddresses())) {
-        why = QStringLiteral("The router at %1 is not on your local network and was not asked")
+        why = QCoreApplication::translate(
+                  "PortMapper", "The router at %1 is not on your local network and was not asked")
                   .arg(url.host());
         return nullptr;
     }
@@ -466,12 +483,14 @@ std::unique_ptr<Router> Worker::describe(const QUrl& url, QString& why) {
     const bool printable =
         std::all_of(service.cbegin(), service.cend(), [](char c) { return c > ' ' && c < 0x7f; });
     if (router->controlUrl.path().isEmpty() || service.isEmpty() || !printable) {
-        why = QStringLiteral("Your router's answer could not be understood");
+        why = QCoreApplication::translate("PortMapper",
+                                          "Your router's answer could not be understood");
         return nullptr;
     }
     // A control address elsewhere would have the game post to whatever listens there.
     if (!sameOrigin(router->controlUrl, url)) {
-        why = QStringLiteral(
+        why = QCoreApplication::translate(
+                  "PortMapper",
                   "The router at %1 named a control address on another host or port, "
                   "which was not used")
                   .arg(url.host());
@@ -564,23 +583,28 @@ QString Worker::confirm() {
         if (held.client == QLatin1String(router_->lanAddress) && held.internalPort == port_) {
             return {};
         }
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "PortMapper",
                    "Port %1 on your router is taken by another computer (%2); players "
                    "on the internet may not reach you")
             .arg(number(port_), held.client);
     }
     if (held.result == UPNPCOMMAND_HTTP_ERROR) {
-        return QStringLiteral("Your router stopped answering; going on without forwarding port %1")
+        return QCoreApplication::translate(
+                   "PortMapper",
+                   "Your router stopped answering; going on without forwarding port %1")
             .arg(number(port_));
     }
     if (held.result < 0) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "PortMapper",
                    "Your router's answer could not be understood; going on without "
                    "forwarding port %1")
             .arg(number(port_));
     }
     if (held.result == kNoSuchEntryInArray) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "PortMapper",
                    "Your router said yes but does not forward port %1; forward it by "
                    "hand in the router's settings if players cannot call you")
             .arg(number(port_));
@@ -596,13 +620,15 @@ void Worker::announceExternalAddress() {
     }
     const addressscope::Scope scope = addressscope::classify(address);
     if (addressscope::reachableFromInternet(scope)) {
-        say(QStringLiteral("Players on the internet can call you at %1")
+        say(QCoreApplication::translate("PortMapper", "Players on the internet can call you at %1")
                 .arg(peeraddress::display(address, port_)));
     } else {
         if (scope != addressscope::Scope::Invalid) {
-            say(QStringLiteral("Your router's own address %1 is %2, so players on the internet "
-                               "may still not reach you (another router or your provider sits "
-                               "in between)")
+            say(QCoreApplication::translate(
+                    "PortMapper",
+                    "Your router's own address %1 is %2, so players on the internet "
+                    "may still not reach you (another router or your provider sits "
+                    "in between)")
                     .arg(address, addressscope::describe(scope)));
         }
         address.clear();
@@ -631,20 +657,28 @@ void Worker::renew() {
     if (!doubt.isEmpty()) {
         lose(doubt);
     } else if (result == kConflictInMappingEntry) {
-        lose(QStringLiteral("Another computer has taken port %1 on your router; players on the "
-                            "internet may no longer reach you")
+        lose(QCoreApplication::translate(
+                 "PortMapper",
+                 "Another computer has taken port %1 on your router; players on the "
+                 "internet may no longer reach you")
                  .arg(number(port_)));
     } else if (result == UPNPCOMMAND_HTTP_ERROR) {
-        lose(QStringLiteral("Your router stopped answering; port %1 may no longer be forwarded "
-                            "to this computer")
+        lose(QCoreApplication::translate(
+                 "PortMapper",
+                 "Your router stopped answering; port %1 may no longer be forwarded "
+                 "to this computer")
                  .arg(number(port_)));
     } else if (result < 0) {
-        lose(QStringLiteral("Your router's answer could not be understood; port %1 may no longer "
-                            "be forwarded to this computer")
+        lose(QCoreApplication::translate(
+                 "PortMapper",
+                 "Your router's answer could not be understood; port %1 may no longer "
+                 "be forwarded to this computer")
                  .arg(number(port_)));
     } else {
-        lose(QStringLiteral("Your router refused to keep forwarding port %1 (error %2); players "
-                            "on the internet may no longer reach you")
+        lose(QCoreApplication::translate(
+                 "PortMapper",
+                 "Your router refused to keep forwarding port %1 (error %2); players "
+                 "on the internet may no longer reach you")
                  .arg(number(port_))
                  .arg(result));
     }
@@ -675,15 +709,20 @@ void Worker::remove(bool tell) {
         return;
     }
     if (result == UPNPCOMMAND_SUCCESS || result == kNoSuchEntryInArray) {
-        say(QStringLiteral("Your router no longer forwards port %1").arg(number(port_)));
+        say(QCoreApplication::translate("PortMapper", "Your router no longer forwards port %1")
+                .arg(number(port_)));
     } else if (lease_ > 0) {
-        say(QStringLiteral("Your router did not remove the forwarding of port %1; it ends by "
-                           "itself within %2 minutes")
+        say(QCoreApplication::translate(
+                "PortMapper",
+                "Your router did not remove the forwarding of port %1; it ends by "
+                "itself within %2 minutes")
                 .arg(number(port_))
                 .arg((lease_ + 59) / 60));
     } else {
-        say(QStringLiteral("Your router did not remove the forwarding of port %1; remove it by "
-                           "hand in the router's settings")
+        say(QCoreApplication::translate(
+                "PortMapper",
+                "Your router did not remove the forwarding of port %1; remove it by "
+                "hand in the router's settings")
                 .arg(number(port_)));
     }
     post([](PortMapper& owner) {
@@ -732,7 +771,8 @@ bool PortMapper::parseMode(const QString& text, Config& config, QString& error) 
         config.rootUrl = value;
         return true;
     }
-    error = QStringLiteral(
+    error = QCoreApplication::translate(
+                "PortMapper",
                 "The router setting takes off, discover, or the http:// address of the router's "
                 "description (at most %1 characters), not \"%2\".")
                 .arg(portmapper::kMaxRootUrl)
@@ -756,7 +796,8 @@ QString PortMapper::offAdvice(const QString& ownAddress, quint16 port) {
     if (addressscope::classify(ownAddress) != addressscope::Scope::Private) {
         return {};
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "PortMapper",
                "This computer waits at %1, a private address: players on the internet can call "
                "it only if your router forwards port %2 to it. Options, \"Open Port On Router\" "
                "asks the router to do that.")

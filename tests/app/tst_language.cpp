@@ -51,7 +51,9 @@ private Q_SLOTS:
         QTest::newRow("statistics file") << QStringList{"StatisticsStore", "is damaged"};
         QTest::newRow("screen reader") << QStringList{"Accessibility", "blank"};
         QTest::newRow("reachability")
-            << QStringList{"NetworkSteps", ">>Callers can reach you directly at %1."};
+            << QStringList{"NetworkSteps", "Callers can reach you directly at %1."};
+        QTest::newRow("server notice")
+            << QStringList{"MatchClient", "No answer from the server in time"};
         QTest::newRow("wait text") << QStringList{"GameController", "Waiting for opponent's word."};
         QTest::newRow("winner") << QStringList{"Scoring", "We have a tie!"};
         QTest::newRow("start summary") << QStringList{"PeerText", "  Hint mode is on."};

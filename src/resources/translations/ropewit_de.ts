@@ -161,6 +161,41 @@
     </message>
 </context>
 <context>
+    <name>AddressScope</name>
+    <message>
+        <source>a public address</source>
+        <translation>eine öffentliche Adresse</translation>
+    </message>
+    <message>
+        <source>a private address</source>
+        <translation>eine private Adresse</translation>
+    </message>
+    <message>
+        <source>an address your provider shares between its customers</source>
+        <translation>eine Adresse, die Ihr Anbieter unter seinen Kunden teilt</translation>
+    </message>
+    <message>
+        <source>a local IPv6 address</source>
+        <translation>eine lokale IPv6-Adresse</translation>
+    </message>
+    <message>
+        <source>a link-local address</source>
+        <translation>eine link-lokale Adresse</translation>
+    </message>
+    <message>
+        <source>a loopback address</source>
+        <translation>eine Loopback-Adresse</translation>
+    </message>
+    <message>
+        <source>an address nobody can call</source>
+        <translation>eine Adresse, die niemand anrufen kann</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>keine Adresse</translation>
+    </message>
+</context>
+<context>
     <name>BoardView</name>
     <message>
         <source>%1 Guesses Left</source>
@@ -288,42 +323,107 @@ Erraten Sie das Wort, bevor die Figur vollständig ist, allein oder gegen einen 
     </message>
 </context>
 <context>
+    <name>MatchClient</name>
+    <message>
+        <source>Matchmaking server: %1</source>
+        <translation>Vermittlungsserver: %1</translation>
+    </message>
+    <message>
+        <source>The server closed the connection unanswered</source>
+        <translation>Der Server hat die Verbindung ohne Antwort geschlossen</translation>
+    </message>
+    <message>
+        <source>No answer from the server in time</source>
+        <translation>Keine rechtzeitige Antwort vom Server</translation>
+    </message>
+    <message>
+        <source>Dropped what the server sent unasked</source>
+        <translation>Unaufgefordert vom Server Gesendetes verworfen</translation>
+    </message>
+    <message>
+        <source>Dropped an overlong message from the server</source>
+        <translation>Überlange Nachricht vom Server verworfen</translation>
+    </message>
+    <message>
+        <source>Dropped what the server sent after its reply</source>
+        <translation>Nach seiner Antwort vom Server Gesendetes verworfen</translation>
+    </message>
+    <message>
+        <source>Could not handle a message from the server</source>
+        <translation>Eine Nachricht vom Server konnte nicht verarbeitet werden</translation>
+    </message>
+    <message>
+        <source>Ignored a reply from the server that does not answer the request</source>
+        <translation>Eine Antwort des Servers, die nicht zur Anfrage passt, wurde übergangen</translation>
+    </message>
+    <message>
+        <source>The server sent more than a reply holds; closed</source>
+        <translation>Der Server hat mehr gesendet, als eine Antwort enthält; Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list is full and no longer shows you as waiting</source>
+        <translation>Die Liste des Servers ist voll und führt Sie nicht mehr als wartend</translation>
+    </message>
+</context>
+<context>
+    <name>MessageChannel</name>
+    <message>
+        <source>Dropped an overlong message from %1</source>
+        <translation>Überlange Nachricht von %1 verworfen</translation>
+    </message>
+    <message>
+        <source>Could not handle a message from %1</source>
+        <translation>Eine Nachricht von %1 konnte nicht verarbeitet werden</translation>
+    </message>
+</context>
+<context>
     <name>NetworkSteps</name>
     <message>
         <source>IP Address</source>
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <source>&gt;&gt;Registering again with the server at %1:%2.</source>
-        <translation>&gt;&gt;Erneute Anmeldung beim Server unter %1:%2.</translation>
+        <source>Waiting through the server&apos;s relay: callers reach you at %1</source>
+        <translation>Warten über das Relais des Servers: Anrufer erreichen Sie unter %1</translation>
     </message>
     <message>
-        <source>&gt;&gt;Registered again with the server.</source>
-        <translation>&gt;&gt;Wieder beim Server angemeldet.</translation>
+        <source>Registered again with the server.</source>
+        <translation>Wieder beim Server angemeldet.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Waiting through the server&apos;s relay: callers reach you at %1</source>
-        <translation>&gt;&gt;Warten über das Relais des Servers: Anrufer erreichen Sie unter %1</translation>
+        <source>Registering again with the server at %1:%2.</source>
+        <translation>Erneute Anmeldung beim Server unter %1:%2.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Callers can reach you at %1 through your router&apos;s port mapping.</source>
-        <translation>&gt;&gt;Anrufer erreichen Sie unter %1 über die Portweiterleitung Ihres Routers.</translation>
+        <source>Callers can reach you at %1 through your router&apos;s port mapping.</source>
+        <translation>Anrufer erreichen Sie unter %1 über die Portweiterleitung Ihres Routers.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Callers can reach you directly at %1.</source>
-        <translation>&gt;&gt;Anrufer erreichen Sie direkt unter %1.</translation>
+        <source>Callers can reach you directly at %1.</source>
+        <translation>Anrufer erreichen Sie direkt unter %1.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Callers cannot reach you at %1, and the server has no relay: turn on Options, Open Port On Router, forward port %2 to this computer, or use a server with a relay.</source>
-        <translation>&gt;&gt;Anrufer erreichen Sie unter %1 nicht, und der Server hat kein Relais: Schalten Sie Optionen, Port am Router öffnen ein, leiten Sie Port %2 an diesen Computer weiter oder nehmen Sie einen Server mit Relais.</translation>
+        <source>Callers cannot reach you at %1, and the server has no relay: turn on Options, Open Port On Router, forward port %2 to this computer, or use a server with a relay.</source>
+        <translation>Anrufer erreichen Sie unter %1 nicht, und der Server hat kein Relais: Schalten Sie Optionen, Port am Router öffnen ein, leiten Sie Port %2 an diesen Computer weiter oder nehmen Sie einen Server mit Relais.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Callers cannot reach you at %1: you wait through the server&apos;s relay instead.</source>
-        <translation>&gt;&gt;Anrufer erreichen Sie unter %1 nicht: Sie warten stattdessen über das Relais des Servers.</translation>
+        <source>Callers cannot reach you at %1: you wait through the server&apos;s relay instead.</source>
+        <translation>Anrufer erreichen Sie unter %1 nicht: Sie warten stattdessen über das Relais des Servers.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Attempting To Connect through the server&apos;s relay</source>
-        <translation>&gt;&gt;Verbindungsversuch über das Relais des Servers</translation>
+        <source>Attempting To Connect through the server&apos;s relay</source>
+        <translation>Verbindungsversuch über das Relais des Servers</translation>
+    </message>
+</context>
+<context>
+    <name>OpponentList</name>
+    <message>
+        <source>Can&apos;t call this player: %1</source>
+        <translation>Dieser Spieler kann nicht angerufen werden: %1</translation>
+    </message>
+    <message>
+        <source>the server gave an address longer than %1 characters.</source>
+        <translation>Der Server nannte eine Adresse mit mehr als %1 Zeichen.</translation>
     </message>
 </context>
 <context>
@@ -335,10 +435,6 @@ Erraten Sie das Wort, bevor die Figur vollständig ist, allein oder gegen einen 
 </context>
 <context>
     <name>OptionsMenu</name>
-    <message>
-        <source>&gt;&gt;This copy was started with --matchmaking-server %1: it asks that server until it is started without it.</source>
-        <translation>&gt;&gt;Dieses Programm wurde mit --matchmaking-server %1 gestartet: Es fragt diesen Server, bis es ohne diese Option gestartet wird.</translation>
-    </message>
     <message>
         <source>Language</source>
         <translation>Sprache</translation>
@@ -354,6 +450,10 @@ Erraten Sie das Wort, bevor die Figur vollständig ist, allein oder gegen einen 
     <message>
         <source>Word 1 of %1</source>
         <translation>Wort 1 von %1</translation>
+    </message>
+    <message>
+        <source>This copy was started with --matchmaking-server %1: it asks that server until it is started without it.</source>
+        <translation>Dieses Programm wurde mit --matchmaking-server %1 gestartet: Es fragt diesen Server, bis es ohne diese Option gestartet wird.</translation>
     </message>
 </context>
 <context>
@@ -440,6 +540,38 @@ Erraten Sie das Wort, bevor die Figur vollständig ist, allein oder gegen einen 
     </message>
 </context>
 <context>
+    <name>PeerConnection</name>
+    <message>
+        <source>Nobody answers at that address on port %1. The other player must be waiting for a call (or registered on the server) on that port.</source>
+        <translation>Unter dieser Adresse antwortet niemand auf Port %1. Der andere Spieler muss auf diesem Port auf einen Anruf warten (oder beim Server angemeldet sein).</translation>
+    </message>
+    <message>
+        <source>No answer from that address on port %1. The other player must be waiting for a call, and their router may not forward port %1 to their computer: they can turn on Options, Open Port On Router, or forward the port by hand.</source>
+        <translation>Keine Antwort von dieser Adresse auf Port %1. Der andere Spieler muss auf einen Anruf warten, und sein Router leitet Port %1 vielleicht nicht an seinen Computer weiter: Er kann Optionen, Port am Router öffnen einschalten oder den Port von Hand weiterleiten.</translation>
+    </message>
+    <message>
+        <source>The chosen player is waiting to play but cannot be reached from here on port %1: her router or firewall keeps calls out. She can turn on Options, Open Port On Router, forward port %1 to her computer by hand, or register on a matchmaking server with a relay.</source>
+        <translation>Die gewählte Person wartet auf ein Spiel, ist von hier aus auf Port %1 aber nicht erreichbar: ihr Router oder ihre Firewall hält Anrufe fern. Die Person kann Optionen, Port am Router öffnen einschalten, Port %1 von Hand an ihren Computer weiterleiten oder sich bei einem Vermittlungsserver mit Relais anmelden.</translation>
+    </message>
+    <message>
+        <source>the opponent</source>
+        <comment>named after &quot;from&quot; in the connection log</comment>
+        <translation>Ihrem Gegner</translation>
+    </message>
+    <message>
+        <source>The opponent sends far more than any game does (%1 bytes waiting); what it sends is dropped unread until it leaves</source>
+        <translation>Ihr Gegner sendet weit mehr als jedes Spiel (%1 Bytes warten); was er sendet, wird ungelesen verworfen, bis er geht</translation>
+    </message>
+    <message>
+        <source>The opponent left %1 unread bytes behind, more than any game sends; they were dropped</source>
+        <translation>Ihr Gegner hat %1 ungelesene Bytes hinterlassen, mehr als jedes Spiel sendet; sie wurden verworfen</translation>
+    </message>
+    <message>
+        <source>Can&apos;t call &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht angerufen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>PeerText</name>
     <message>
         <source>A connection has been made to an opponent!</source>
@@ -512,6 +644,152 @@ Erraten Sie das Wort, bevor die Figur vollständig ist, allein oder gegen einen 
     <message>
         <source>&quot;Start Game&quot; button to start the game.</source>
         <translation>Schaltfläche &quot;Spiel starten&quot;, um das Spiel zu beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>PortMapper</name>
+    <message>
+        <source>Your router did not show which address of this computer it sees; going on without forwarding port %1</source>
+        <translation>Ihr Router hat nicht gezeigt, welche Adresse dieses Computers er sieht; es geht ohne Weiterleitung von Port %1 weiter</translation>
+    </message>
+    <message>
+        <source>Port %1 on your router is taken by another computer%2; players on the internet may not reach you (choose another port with --peer-port, or free the port in the router&apos;s settings)</source>
+        <translation>Port %1 Ihres Routers ist von einem anderen Computer belegt%2; Spieler im Internet erreichen Sie womöglich nicht (wählen Sie mit --peer-port einen anderen Port oder geben Sie den Port in den Einstellungen des Routers frei)</translation>
+    </message>
+    <message>
+        <source>Your router stopped answering; going on without forwarding port %1</source>
+        <translation>Ihr Router antwortet nicht mehr; es geht ohne Weiterleitung von Port %1 weiter</translation>
+    </message>
+    <message>
+        <source>Your router refused to forward port %1 (error %2); if players on the internet cannot call you, forward the port by hand in the router&apos;s settings</source>
+        <translation>Ihr Router hat die Weiterleitung von Port %1 abgelehnt (Fehler %2); falls Spieler im Internet Sie nicht anrufen können, leiten Sie den Port in den Einstellungen des Routers von Hand weiter</translation>
+    </message>
+    <message>
+        <source>Your router now forwards port %1 to this computer</source>
+        <translation>Ihr Router leitet Port %1 jetzt an diesen Computer weiter</translation>
+    </message>
+    <message>
+        <source>; if players on the internet cannot call you, forward port %1 by hand in your router&apos;s settings</source>
+        <translation>; falls Spieler im Internet Sie nicht anrufen können, leiten Sie Port %1 in den Einstellungen Ihres Routers von Hand weiter</translation>
+    </message>
+    <message>
+        <source>No router answered at %1</source>
+        <translation>Unter %1 hat kein Router geantwortet</translation>
+    </message>
+    <message>
+        <source>No router answered the request to forward a port</source>
+        <translation>Kein Router hat auf die Bitte um Portweiterleitung geantwortet</translation>
+    </message>
+    <message>
+        <source>No router that forwards ports answered</source>
+        <translation>Kein Router mit Portweiterleitung hat geantwortet</translation>
+    </message>
+    <message>
+        <source>The router&apos;s description at %1 is larger than any router&apos;s (over %2 KiB) and was not read</source>
+        <translation>Die Beschreibung des Routers unter %1 ist größer als die jedes Routers (über %2 KiB) und wurde nicht gelesen</translation>
+    </message>
+    <message>
+        <source>The router at %1 is not on your local network and was not asked</source>
+        <translation>Der Router unter %1 ist nicht in Ihrem lokalen Netz und wurde nicht gefragt</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s answer could not be understood</source>
+        <translation>Die Antwort Ihres Routers war unverständlich</translation>
+    </message>
+    <message>
+        <source>The router at %1 named a control address on another host or port, which was not used</source>
+        <translation>Der Router unter %1 nannte eine Steueradresse auf einem anderen Rechner oder Port; sie wurde nicht benutzt</translation>
+    </message>
+    <message>
+        <source>Port %1 on your router is taken by another computer (%2); players on the internet may not reach you</source>
+        <translation>Port %1 Ihres Routers ist von einem anderen Computer belegt (%2); Spieler im Internet erreichen Sie womöglich nicht</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s answer could not be understood; going on without forwarding port %1</source>
+        <translation>Die Antwort Ihres Routers war unverständlich; es geht ohne Weiterleitung von Port %1 weiter</translation>
+    </message>
+    <message>
+        <source>Your router said yes but does not forward port %1; forward it by hand in the router&apos;s settings if players cannot call you</source>
+        <translation>Ihr Router hat zugesagt, leitet Port %1 aber nicht weiter; leiten Sie ihn in den Einstellungen des Routers von Hand weiter, falls Spieler Sie nicht anrufen können</translation>
+    </message>
+    <message>
+        <source>Players on the internet can call you at %1</source>
+        <translation>Spieler im Internet können Sie unter %1 anrufen</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s own address %1 is %2, so players on the internet may still not reach you (another router or your provider sits in between)</source>
+        <translation>Die eigene Adresse Ihres Routers, %1, ist %2; Spieler im Internet erreichen Sie daher womöglich trotzdem nicht (ein weiterer Router oder Ihr Anbieter liegt dazwischen)</translation>
+    </message>
+    <message>
+        <source>Another computer has taken port %1 on your router; players on the internet may no longer reach you</source>
+        <translation>Ein anderer Computer hat Port %1 Ihres Routers übernommen; Spieler im Internet erreichen Sie womöglich nicht mehr</translation>
+    </message>
+    <message>
+        <source>Your router stopped answering; port %1 may no longer be forwarded to this computer</source>
+        <translation>Ihr Router antwortet nicht mehr; Port %1 wird womöglich nicht mehr an diesen Computer weitergeleitet</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s answer could not be understood; port %1 may no longer be forwarded to this computer</source>
+        <translation>Die Antwort Ihres Routers war unverständlich; Port %1 wird womöglich nicht mehr an diesen Computer weitergeleitet</translation>
+    </message>
+    <message>
+        <source>Your router refused to keep forwarding port %1 (error %2); players on the internet may no longer reach you</source>
+        <translation>Ihr Router hat die weitere Weiterleitung von Port %1 abgelehnt (Fehler %2); Spieler im Internet erreichen Sie womöglich nicht mehr</translation>
+    </message>
+    <message>
+        <source>Your router no longer forwards port %1</source>
+        <translation>Ihr Router leitet Port %1 nicht mehr weiter</translation>
+    </message>
+    <message>
+        <source>Your router did not remove the forwarding of port %1; it ends by itself within %2 minutes</source>
+        <translation>Ihr Router hat die Weiterleitung von Port %1 nicht entfernt; sie endet von selbst innerhalb von %2 Minuten</translation>
+    </message>
+    <message>
+        <source>Your router did not remove the forwarding of port %1; remove it by hand in the router&apos;s settings</source>
+        <translation>Ihr Router hat die Weiterleitung von Port %1 nicht entfernt; entfernen Sie sie in den Einstellungen des Routers von Hand</translation>
+    </message>
+    <message>
+        <source>The router setting takes off, discover, or the http:// address of the router&apos;s description (at most %1 characters), not &quot;%2&quot;.</source>
+        <translation>Die Router-Einstellung nimmt off, discover oder die http://-Adresse der Beschreibung des Routers (höchstens %1 Zeichen), nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>This computer waits at %1, a private address: players on the internet can call it only if your router forwards port %2 to it. Options, &quot;Open Port On Router&quot; asks the router to do that.</source>
+        <translation>Dieser Computer wartet unter %1, einer privaten Adresse: Spieler im Internet können ihn nur anrufen, wenn Ihr Router Port %2 an ihn weiterleitet. Optionen, „Port am Router öffnen“ bittet den Router darum.</translation>
+    </message>
+</context>
+<context>
+    <name>RelayClient</name>
+    <message>
+        <source>The relay at %1 did not join the call in time: the player may have left.</source>
+        <translation>Das Relais unter %1 hat den Anruf nicht rechtzeitig verbunden: Der Spieler ist vielleicht gegangen.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s relay closed your connection: callers can no longer reach you through it.</source>
+        <translation>Das Relais des Servers hat Ihre Verbindung geschlossen: Anrufer erreichen Sie darüber nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The relay closed the call before the player answered: the player has left.</source>
+        <translation>Das Relais hat den Anruf geschlossen, bevor der Spieler antwortete: Der Spieler ist gegangen.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s relay at %1 cannot be reached (it may be off): callers cannot reach you.</source>
+        <translation>Das Relais des Servers unter %1 ist nicht erreichbar (es ist vielleicht aus): Anrufer erreichen Sie nicht.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s relay at %1 cannot be reached (it may be off): this player cannot be called.</source>
+        <translation>Das Relais des Servers unter %1 ist nicht erreichbar (es ist vielleicht aus): Dieser Spieler kann nicht angerufen werden.</translation>
+    </message>
+    <message>
+        <source>The player is already playing. Try later.</source>
+        <translation>Der Spieler spielt bereits. Versuchen Sie es später.</translation>
+    </message>
+    <message>
+        <source>The relay at %1 sent something that is no relay answer.</source>
+        <translation>Das Relais unter %1 hat etwas gesendet, das keine Relais-Antwort ist.</translation>
+    </message>
+    <message>
+        <source>The relay refused: %1</source>
+        <translation>Das Relais hat abgelehnt: %1</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,41 @@
     </message>
 </context>
 <context>
+    <name>AddressScope</name>
+    <message>
+        <source>a public address</source>
+        <translation>una dirección pública</translation>
+    </message>
+    <message>
+        <source>a private address</source>
+        <translation>una dirección privada</translation>
+    </message>
+    <message>
+        <source>an address your provider shares between its customers</source>
+        <translation>una dirección que su proveedor comparte entre sus clientes</translation>
+    </message>
+    <message>
+        <source>a local IPv6 address</source>
+        <translation>una dirección IPv6 local</translation>
+    </message>
+    <message>
+        <source>a link-local address</source>
+        <translation>una dirección de enlace local</translation>
+    </message>
+    <message>
+        <source>a loopback address</source>
+        <translation>una dirección de bucle local</translation>
+    </message>
+    <message>
+        <source>an address nobody can call</source>
+        <translation>una dirección a la que nadie puede llamar</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>ninguna dirección</translation>
+    </message>
+</context>
+<context>
     <name>BoardView</name>
     <message>
         <source>%1 Guesses Left</source>
@@ -288,42 +323,107 @@ Adivine la palabra antes de que la figura esté completa, solo o contra un rival
     </message>
 </context>
 <context>
+    <name>MatchClient</name>
+    <message>
+        <source>Matchmaking server: %1</source>
+        <translation>Servidor de emparejamiento: %1</translation>
+    </message>
+    <message>
+        <source>The server closed the connection unanswered</source>
+        <translation>El servidor cerró la conexión sin responder</translation>
+    </message>
+    <message>
+        <source>No answer from the server in time</source>
+        <translation>El servidor no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>Dropped what the server sent unasked</source>
+        <translation>Se descartó lo que el servidor envió sin que se le pidiera</translation>
+    </message>
+    <message>
+        <source>Dropped an overlong message from the server</source>
+        <translation>Se descartó un mensaje demasiado largo del servidor</translation>
+    </message>
+    <message>
+        <source>Dropped what the server sent after its reply</source>
+        <translation>Se descartó lo que el servidor envió después de su respuesta</translation>
+    </message>
+    <message>
+        <source>Could not handle a message from the server</source>
+        <translation>No se pudo procesar un mensaje del servidor</translation>
+    </message>
+    <message>
+        <source>Ignored a reply from the server that does not answer the request</source>
+        <translation>Se ignoró una respuesta del servidor que no corresponde a la petición</translation>
+    </message>
+    <message>
+        <source>The server sent more than a reply holds; closed</source>
+        <translation>El servidor envió más de lo que cabe en una respuesta; conexión cerrada</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list is full and no longer shows you as waiting</source>
+        <translation>La lista del servidor está llena y ya no le muestra como en espera</translation>
+    </message>
+</context>
+<context>
+    <name>MessageChannel</name>
+    <message>
+        <source>Dropped an overlong message from %1</source>
+        <translation>Se descartó un mensaje demasiado largo de %1</translation>
+    </message>
+    <message>
+        <source>Could not handle a message from %1</source>
+        <translation>No se pudo procesar un mensaje de %1</translation>
+    </message>
+</context>
+<context>
     <name>NetworkSteps</name>
     <message>
         <source>IP Address</source>
         <translation>Dirección IP</translation>
     </message>
     <message>
-        <source>&gt;&gt;Registering again with the server at %1:%2.</source>
-        <translation>&gt;&gt;Registrándose de nuevo en el servidor en %1:%2.</translation>
+        <source>Waiting through the server&apos;s relay: callers reach you at %1</source>
+        <translation>Esperando a través del relé del servidor: le llaman en %1</translation>
     </message>
     <message>
-        <source>&gt;&gt;Registered again with the server.</source>
-        <translation>&gt;&gt;Registrado de nuevo en el servidor.</translation>
+        <source>Registered again with the server.</source>
+        <translation>Registrado de nuevo en el servidor.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Waiting through the server&apos;s relay: callers reach you at %1</source>
-        <translation>&gt;&gt;Esperando a través del relé del servidor: le llaman en %1</translation>
+        <source>Registering again with the server at %1:%2.</source>
+        <translation>Registrándose de nuevo en el servidor en %1:%2.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Callers can reach you at %1 through your router&apos;s port mapping.</source>
-        <translation>&gt;&gt;Pueden llamarle en %1 gracias a la redirección de puertos de su router.</translation>
+        <source>Callers can reach you at %1 through your router&apos;s port mapping.</source>
+        <translation>Pueden llamarle en %1 gracias a la redirección de puertos de su router.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Callers can reach you directly at %1.</source>
-        <translation>&gt;&gt;Pueden llamarle directamente en %1.</translation>
+        <source>Callers can reach you directly at %1.</source>
+        <translation>Pueden llamarle directamente en %1.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Callers cannot reach you at %1, and the server has no relay: turn on Options, Open Port On Router, forward port %2 to this computer, or use a server with a relay.</source>
-        <translation>&gt;&gt;No pueden llamarle en %1 y el servidor no tiene relé: active Opciones, Abrir el puerto en el router, redirija el puerto %2 a este ordenador o use un servidor con relé.</translation>
+        <source>Callers cannot reach you at %1, and the server has no relay: turn on Options, Open Port On Router, forward port %2 to this computer, or use a server with a relay.</source>
+        <translation>No pueden llamarle en %1 y el servidor no tiene relé: active Opciones, Abrir el puerto en el router, redirija el puerto %2 a este ordenador o use un servidor con relé.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Callers cannot reach you at %1: you wait through the server&apos;s relay instead.</source>
-        <translation>&gt;&gt;No pueden llamarle en %1: espera a través del relé del servidor.</translation>
+        <source>Callers cannot reach you at %1: you wait through the server&apos;s relay instead.</source>
+        <translation>No pueden llamarle en %1: espera a través del relé del servidor.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Attempting To Connect through the server&apos;s relay</source>
-        <translation>&gt;&gt;Intentando conectar a través del relé del servidor</translation>
+        <source>Attempting To Connect through the server&apos;s relay</source>
+        <translation>Intentando conectar a través del relé del servidor</translation>
+    </message>
+</context>
+<context>
+    <name>OpponentList</name>
+    <message>
+        <source>Can&apos;t call this player: %1</source>
+        <translation>No se puede llamar a este jugador: %1</translation>
+    </message>
+    <message>
+        <source>the server gave an address longer than %1 characters.</source>
+        <translation>el servidor dio una dirección de más de %1 caracteres.</translation>
     </message>
 </context>
 <context>
@@ -335,10 +435,6 @@ Adivine la palabra antes de que la figura esté completa, solo o contra un rival
 </context>
 <context>
     <name>OptionsMenu</name>
-    <message>
-        <source>&gt;&gt;This copy was started with --matchmaking-server %1: it asks that server until it is started without it.</source>
-        <translation>&gt;&gt;Este programa se inició con --matchmaking-server %1: consulta ese servidor hasta que se inicie sin esa opción.</translation>
-    </message>
     <message>
         <source>Language</source>
         <translation>Idioma</translation>
@@ -354,6 +450,10 @@ Adivine la palabra antes de que la figura esté completa, solo o contra un rival
     <message>
         <source>Word 1 of %1</source>
         <translation>Palabra 1 de %1</translation>
+    </message>
+    <message>
+        <source>This copy was started with --matchmaking-server %1: it asks that server until it is started without it.</source>
+        <translation>Este programa se inició con --matchmaking-server %1: consulta ese servidor hasta que se inicie sin esa opción.</translation>
     </message>
 </context>
 <context>
@@ -440,6 +540,38 @@ Adivine la palabra antes de que la figura esté completa, solo o contra un rival
     </message>
 </context>
 <context>
+    <name>PeerConnection</name>
+    <message>
+        <source>Nobody answers at that address on port %1. The other player must be waiting for a call (or registered on the server) on that port.</source>
+        <translation>Nadie responde en esa dirección en el puerto %1. El otro jugador debe estar esperando una llamada (o registrado en el servidor) en ese puerto.</translation>
+    </message>
+    <message>
+        <source>No answer from that address on port %1. The other player must be waiting for a call, and their router may not forward port %1 to their computer: they can turn on Options, Open Port On Router, or forward the port by hand.</source>
+        <translation>No hay respuesta de esa dirección en el puerto %1. El otro jugador debe estar esperando una llamada, y puede que su router no redirija el puerto %1 a su ordenador: puede activar Opciones, Abrir el puerto en el router, o redirigir el puerto a mano.</translation>
+    </message>
+    <message>
+        <source>The chosen player is waiting to play but cannot be reached from here on port %1: her router or firewall keeps calls out. She can turn on Options, Open Port On Router, forward port %1 to her computer by hand, or register on a matchmaking server with a relay.</source>
+        <translation>La jugadora elegida está esperando para jugar, pero no se la puede alcanzar desde aquí en el puerto %1: su router o su cortafuegos bloquea las llamadas. Ella puede activar Opciones, Abrir el puerto en el router, redirigir el puerto %1 a su ordenador a mano, o registrarse en un servidor de emparejamiento con relé.</translation>
+    </message>
+    <message>
+        <source>the opponent</source>
+        <comment>named after &quot;from&quot; in the connection log</comment>
+        <translation>su oponente</translation>
+    </message>
+    <message>
+        <source>The opponent sends far more than any game does (%1 bytes waiting); what it sends is dropped unread until it leaves</source>
+        <translation>Su oponente envía mucho más que cualquier partida (%1 bytes en espera); lo que envía se descarta sin leer hasta que se vaya</translation>
+    </message>
+    <message>
+        <source>The opponent left %1 unread bytes behind, more than any game sends; they were dropped</source>
+        <translation>Su oponente dejó %1 bytes sin leer, más de lo que envía cualquier partida; se descartaron</translation>
+    </message>
+    <message>
+        <source>Can&apos;t call &quot;%1&quot;: %2</source>
+        <translation>No se puede llamar a «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>PeerText</name>
     <message>
         <source>A connection has been made to an opponent!</source>
@@ -512,6 +644,152 @@ Adivine la palabra antes de que la figura esté completa, solo o contra un rival
     <message>
         <source>&quot;Start Game&quot; button to start the game.</source>
         <translation>botón &quot;Empezar&quot; para comenzar la partida.</translation>
+    </message>
+</context>
+<context>
+    <name>PortMapper</name>
+    <message>
+        <source>Your router did not show which address of this computer it sees; going on without forwarding port %1</source>
+        <translation>Su router no indicó qué dirección de este ordenador ve; se continúa sin redirigir el puerto %1</translation>
+    </message>
+    <message>
+        <source>Port %1 on your router is taken by another computer%2; players on the internet may not reach you (choose another port with --peer-port, or free the port in the router&apos;s settings)</source>
+        <translation>El puerto %1 de su router lo ocupa otro ordenador%2; puede que los jugadores de Internet no le alcancen (elija otro puerto con --peer-port o libere el puerto en la configuración del router)</translation>
+    </message>
+    <message>
+        <source>Your router stopped answering; going on without forwarding port %1</source>
+        <translation>Su router dejó de responder; se continúa sin redirigir el puerto %1</translation>
+    </message>
+    <message>
+        <source>Your router refused to forward port %1 (error %2); if players on the internet cannot call you, forward the port by hand in the router&apos;s settings</source>
+        <translation>Su router se negó a redirigir el puerto %1 (error %2); si los jugadores de Internet no pueden llamarle, redirija el puerto a mano en la configuración del router</translation>
+    </message>
+    <message>
+        <source>Your router now forwards port %1 to this computer</source>
+        <translation>Su router redirige ahora el puerto %1 a este ordenador</translation>
+    </message>
+    <message>
+        <source>; if players on the internet cannot call you, forward port %1 by hand in your router&apos;s settings</source>
+        <translation>; si los jugadores de Internet no pueden llamarle, redirija el puerto %1 a mano en la configuración de su router</translation>
+    </message>
+    <message>
+        <source>No router answered at %1</source>
+        <translation>Ningún router respondió en %1</translation>
+    </message>
+    <message>
+        <source>No router answered the request to forward a port</source>
+        <translation>Ningún router respondió a la petición de redirigir un puerto</translation>
+    </message>
+    <message>
+        <source>No router that forwards ports answered</source>
+        <translation>No respondió ningún router que redirija puertos</translation>
+    </message>
+    <message>
+        <source>The router&apos;s description at %1 is larger than any router&apos;s (over %2 KiB) and was not read</source>
+        <translation>La descripción del router en %1 es mayor que la de cualquier router (más de %2 KiB) y no se leyó</translation>
+    </message>
+    <message>
+        <source>The router at %1 is not on your local network and was not asked</source>
+        <translation>El router en %1 no está en su red local y no se le preguntó</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s answer could not be understood</source>
+        <translation>No se pudo entender la respuesta de su router</translation>
+    </message>
+    <message>
+        <source>The router at %1 named a control address on another host or port, which was not used</source>
+        <translation>El router en %1 indicó una dirección de control en otro equipo o puerto, que no se usó</translation>
+    </message>
+    <message>
+        <source>Port %1 on your router is taken by another computer (%2); players on the internet may not reach you</source>
+        <translation>El puerto %1 de su router lo ocupa otro ordenador (%2); puede que los jugadores de Internet no le alcancen</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s answer could not be understood; going on without forwarding port %1</source>
+        <translation>No se pudo entender la respuesta de su router; se continúa sin redirigir el puerto %1</translation>
+    </message>
+    <message>
+        <source>Your router said yes but does not forward port %1; forward it by hand in the router&apos;s settings if players cannot call you</source>
+        <translation>Su router dijo que sí, pero no redirige el puerto %1; rediríjalo a mano en la configuración del router si los jugadores no pueden llamarle</translation>
+    </message>
+    <message>
+        <source>Players on the internet can call you at %1</source>
+        <translation>Los jugadores de Internet pueden llamarle en %1</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s own address %1 is %2, so players on the internet may still not reach you (another router or your provider sits in between)</source>
+        <translation>La dirección propia de su router, %1, es %2, así que puede que los jugadores de Internet sigan sin alcanzarle (hay otro router o su proveedor en medio)</translation>
+    </message>
+    <message>
+        <source>Another computer has taken port %1 on your router; players on the internet may no longer reach you</source>
+        <translation>Otro ordenador ha ocupado el puerto %1 de su router; puede que los jugadores de Internet ya no le alcancen</translation>
+    </message>
+    <message>
+        <source>Your router stopped answering; port %1 may no longer be forwarded to this computer</source>
+        <translation>Su router dejó de responder; puede que el puerto %1 ya no se redirija a este ordenador</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s answer could not be understood; port %1 may no longer be forwarded to this computer</source>
+        <translation>No se pudo entender la respuesta de su router; puede que el puerto %1 ya no se redirija a este ordenador</translation>
+    </message>
+    <message>
+        <source>Your router refused to keep forwarding port %1 (error %2); players on the internet may no longer reach you</source>
+        <translation>Su router se negó a seguir redirigiendo el puerto %1 (error %2); puede que los jugadores de Internet ya no le alcancen</translation>
+    </message>
+    <message>
+        <source>Your router no longer forwards port %1</source>
+        <translation>Su router ya no redirige el puerto %1</translation>
+    </message>
+    <message>
+        <source>Your router did not remove the forwarding of port %1; it ends by itself within %2 minutes</source>
+        <translation>Su router no quitó la redirección del puerto %1; termina por sí sola en %2 minutos como mucho</translation>
+    </message>
+    <message>
+        <source>Your router did not remove the forwarding of port %1; remove it by hand in the router&apos;s settings</source>
+        <translation>Su router no quitó la redirección del puerto %1; quítela a mano en la configuración del router</translation>
+    </message>
+    <message>
+        <source>The router setting takes off, discover, or the http:// address of the router&apos;s description (at most %1 characters), not &quot;%2&quot;.</source>
+        <translation>El ajuste del router admite off, discover o la dirección http:// de la descripción del router (%1 caracteres como máximo), no «%2».</translation>
+    </message>
+    <message>
+        <source>This computer waits at %1, a private address: players on the internet can call it only if your router forwards port %2 to it. Options, &quot;Open Port On Router&quot; asks the router to do that.</source>
+        <translation>Este ordenador espera en %1, una dirección privada: los jugadores de Internet solo pueden llamarlo si su router le redirige el puerto %2. Opciones, «Abrir el puerto en el router» se lo pide al router.</translation>
+    </message>
+</context>
+<context>
+    <name>RelayClient</name>
+    <message>
+        <source>The relay at %1 did not join the call in time: the player may have left.</source>
+        <translation>El relé en %1 no unió la llamada a tiempo: puede que el jugador se haya ido.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s relay closed your connection: callers can no longer reach you through it.</source>
+        <translation>El relé del servidor cerró su conexión: ya no pueden llamarle a través de él.</translation>
+    </message>
+    <message>
+        <source>The relay closed the call before the player answered: the player has left.</source>
+        <translation>El relé cerró la llamada antes de que el jugador respondiera: el jugador se ha ido.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s relay at %1 cannot be reached (it may be off): callers cannot reach you.</source>
+        <translation>No se puede alcanzar el relé del servidor en %1 (quizá esté apagado): no pueden llamarle.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s relay at %1 cannot be reached (it may be off): this player cannot be called.</source>
+        <translation>No se puede alcanzar el relé del servidor en %1 (quizá esté apagado): no se puede llamar a este jugador.</translation>
+    </message>
+    <message>
+        <source>The player is already playing. Try later.</source>
+        <translation>El jugador ya está jugando. Inténtelo más tarde.</translation>
+    </message>
+    <message>
+        <source>The relay at %1 sent something that is no relay answer.</source>
+        <translation>El relé en %1 envió algo que no es una respuesta de relé.</translation>
+    </message>
+    <message>
+        <source>The relay refused: %1</source>
+        <translation>El relé se negó: %1</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,41 @@
     </message>
 </context>
 <context>
+    <name>AddressScope</name>
+    <message>
+        <source>a public address</source>
+        <translation>une adresse publique</translation>
+    </message>
+    <message>
+        <source>a private address</source>
+        <translation>une adresse privée</translation>
+    </message>
+    <message>
+        <source>an address your provider shares between its customers</source>
+        <translation>une adresse que votre fournisseur partage entre ses clients</translation>
+    </message>
+    <message>
+        <source>a local IPv6 address</source>
+        <translation>une adresse IPv6 locale</translation>
+    </message>
+    <message>
+        <source>a link-local address</source>
+        <translation>une adresse lien-local</translation>
+    </message>
+    <message>
+        <source>a loopback address</source>
+        <translation>une adresse de bouclage</translation>
+    </message>
+    <message>
+        <source>an address nobody can call</source>
+        <translation>une adresse que personne ne peut appeler</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>aucune adresse</translation>
+    </message>
+</context>
+<context>
     <name>BoardView</name>
     <message>
         <source>%1 Guesses Left</source>
@@ -288,42 +323,107 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     </message>
 </context>
 <context>
+    <name>MatchClient</name>
+    <message>
+        <source>Matchmaking server: %1</source>
+        <translation>Serveur de mise en relation : %1</translation>
+    </message>
+    <message>
+        <source>The server closed the connection unanswered</source>
+        <translation>Le serveur a fermé la connexion sans répondre</translation>
+    </message>
+    <message>
+        <source>No answer from the server in time</source>
+        <translation>Pas de réponse du serveur à temps</translation>
+    </message>
+    <message>
+        <source>Dropped what the server sent unasked</source>
+        <translation>Ce que le serveur a envoyé sans qu&apos;on le lui demande a été rejeté</translation>
+    </message>
+    <message>
+        <source>Dropped an overlong message from the server</source>
+        <translation>Message trop long du serveur rejeté</translation>
+    </message>
+    <message>
+        <source>Dropped what the server sent after its reply</source>
+        <translation>Ce que le serveur a envoyé après sa réponse a été rejeté</translation>
+    </message>
+    <message>
+        <source>Could not handle a message from the server</source>
+        <translation>Impossible de traiter un message du serveur</translation>
+    </message>
+    <message>
+        <source>Ignored a reply from the server that does not answer the request</source>
+        <translation>Une réponse du serveur qui ne correspond pas à la demande a été ignorée</translation>
+    </message>
+    <message>
+        <source>The server sent more than a reply holds; closed</source>
+        <translation>Le serveur a envoyé plus que ne contient une réponse ; connexion fermée</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list is full and no longer shows you as waiting</source>
+        <translation>La liste du serveur est pleine et ne vous montre plus en attente</translation>
+    </message>
+</context>
+<context>
+    <name>MessageChannel</name>
+    <message>
+        <source>Dropped an overlong message from %1</source>
+        <translation>Message trop long de %1 rejeté</translation>
+    </message>
+    <message>
+        <source>Could not handle a message from %1</source>
+        <translation>Impossible de traiter un message de %1</translation>
+    </message>
+</context>
+<context>
     <name>NetworkSteps</name>
     <message>
         <source>IP Address</source>
         <translation>Adresse IP</translation>
     </message>
     <message>
-        <source>&gt;&gt;Registering again with the server at %1:%2.</source>
-        <translation>&gt;&gt;Nouvelle inscription auprès du serveur à %1:%2.</translation>
+        <source>Waiting through the server&apos;s relay: callers reach you at %1</source>
+        <translation>Attente via le relais du serveur : on vous joint à %1</translation>
     </message>
     <message>
-        <source>&gt;&gt;Registered again with the server.</source>
-        <translation>&gt;&gt;De nouveau inscrit auprès du serveur.</translation>
+        <source>Registered again with the server.</source>
+        <translation>De nouveau inscrit auprès du serveur.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Waiting through the server&apos;s relay: callers reach you at %1</source>
-        <translation>&gt;&gt;Attente via le relais du serveur : on vous joint à %1</translation>
+        <source>Registering again with the server at %1:%2.</source>
+        <translation>Nouvelle inscription auprès du serveur à %1:%2.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Callers can reach you at %1 through your router&apos;s port mapping.</source>
-        <translation>&gt;&gt;On peut vous joindre à %1 grâce à la redirection de port de votre routeur.</translation>
+        <source>Callers can reach you at %1 through your router&apos;s port mapping.</source>
+        <translation>On peut vous joindre à %1 grâce à la redirection de port de votre routeur.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Callers can reach you directly at %1.</source>
-        <translation>&gt;&gt;On peut vous joindre directement à %1.</translation>
+        <source>Callers can reach you directly at %1.</source>
+        <translation>On peut vous joindre directement à %1.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Callers cannot reach you at %1, and the server has no relay: turn on Options, Open Port On Router, forward port %2 to this computer, or use a server with a relay.</source>
-        <translation>&gt;&gt;On ne peut pas vous joindre à %1 et le serveur n&apos;a pas de relais : activez Options, Ouvrir le port sur le routeur, redirigez le port %2 vers cet ordinateur ou utilisez un serveur avec relais.</translation>
+        <source>Callers cannot reach you at %1, and the server has no relay: turn on Options, Open Port On Router, forward port %2 to this computer, or use a server with a relay.</source>
+        <translation>On ne peut pas vous joindre à %1 et le serveur n&apos;a pas de relais : activez Options, Ouvrir le port sur le routeur, redirigez le port %2 vers cet ordinateur ou utilisez un serveur avec relais.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Callers cannot reach you at %1: you wait through the server&apos;s relay instead.</source>
-        <translation>&gt;&gt;On ne peut pas vous joindre à %1 : vous attendez plutôt via le relais du serveur.</translation>
+        <source>Callers cannot reach you at %1: you wait through the server&apos;s relay instead.</source>
+        <translation>On ne peut pas vous joindre à %1 : vous attendez plutôt via le relais du serveur.</translation>
     </message>
     <message>
-        <source>&gt;&gt;Attempting To Connect through the server&apos;s relay</source>
-        <translation>&gt;&gt;Tentative de connexion via le relais du serveur</translation>
+        <source>Attempting To Connect through the server&apos;s relay</source>
+        <translation>Tentative de connexion via le relais du serveur</translation>
+    </message>
+</context>
+<context>
+    <name>OpponentList</name>
+    <message>
+        <source>Can&apos;t call this player: %1</source>
+        <translation>Impossible d&apos;appeler ce joueur : %1</translation>
+    </message>
+    <message>
+        <source>the server gave an address longer than %1 characters.</source>
+        <translation>le serveur a donné une adresse de plus de %1 caractères.</translation>
     </message>
 </context>
 <context>
@@ -335,10 +435,6 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
 </context>
 <context>
     <name>OptionsMenu</name>
-    <message>
-        <source>&gt;&gt;This copy was started with --matchmaking-server %1: it asks that server until it is started without it.</source>
-        <translation>&gt;&gt;Ce programme a été lancé avec --matchmaking-server %1&#xa0;: il interroge ce serveur tant qu&apos;il n&apos;est pas relancé sans cette option.</translation>
-    </message>
     <message>
         <source>Language</source>
         <translation>Langue</translation>
@@ -354,6 +450,10 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     <message>
         <source>Word 1 of %1</source>
         <translation>Mot 1 sur %1</translation>
+    </message>
+    <message>
+        <source>This copy was started with --matchmaking-server %1: it asks that server until it is started without it.</source>
+        <translation>Ce programme a été lancé avec --matchmaking-server %1&#xa0;: il interroge ce serveur tant qu&apos;il n&apos;est pas relancé sans cette option.</translation>
     </message>
 </context>
 <context>
@@ -440,6 +540,38 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     </message>
 </context>
 <context>
+    <name>PeerConnection</name>
+    <message>
+        <source>Nobody answers at that address on port %1. The other player must be waiting for a call (or registered on the server) on that port.</source>
+        <translation>Personne ne répond à cette adresse sur le port %1. L&apos;autre joueur doit attendre un appel (ou être inscrit sur le serveur) sur ce port.</translation>
+    </message>
+    <message>
+        <source>No answer from that address on port %1. The other player must be waiting for a call, and their router may not forward port %1 to their computer: they can turn on Options, Open Port On Router, or forward the port by hand.</source>
+        <translation>Pas de réponse de cette adresse sur le port %1. L&apos;autre joueur doit attendre un appel, et son routeur ne redirige peut-être pas le port %1 vers son ordinateur : il peut activer Options, Ouvrir le port sur le routeur, ou rediriger le port à la main.</translation>
+    </message>
+    <message>
+        <source>The chosen player is waiting to play but cannot be reached from here on port %1: her router or firewall keeps calls out. She can turn on Options, Open Port On Router, forward port %1 to her computer by hand, or register on a matchmaking server with a relay.</source>
+        <translation>La joueuse choisie attend une partie mais ne peut pas être jointe d&apos;ici sur le port %1 : son routeur ou son pare-feu bloque les appels. Elle peut activer Options, Ouvrir le port sur le routeur, rediriger le port %1 vers son ordinateur à la main, ou s&apos;inscrire sur un serveur de mise en relation avec relais.</translation>
+    </message>
+    <message>
+        <source>the opponent</source>
+        <comment>named after &quot;from&quot; in the connection log</comment>
+        <translation>votre adversaire</translation>
+    </message>
+    <message>
+        <source>The opponent sends far more than any game does (%1 bytes waiting); what it sends is dropped unread until it leaves</source>
+        <translation>Votre adversaire envoie bien plus qu&apos;aucune partie (%1 octets en attente) ; ce qu&apos;il envoie est rejeté sans être lu jusqu&apos;à son départ</translation>
+    </message>
+    <message>
+        <source>The opponent left %1 unread bytes behind, more than any game sends; they were dropped</source>
+        <translation>Votre adversaire a laissé %1 octets non lus, plus qu&apos;aucune partie n&apos;en envoie ; ils ont été rejetés</translation>
+    </message>
+    <message>
+        <source>Can&apos;t call &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;appeler « %1 » : %2</translation>
+    </message>
+</context>
+<context>
     <name>PeerText</name>
     <message>
         <source>A connection has been made to an opponent!</source>
@@ -512,6 +644,152 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     <message>
         <source>&quot;Start Game&quot; button to start the game.</source>
         <translation>bouton « Commencer » pour lancer la partie.</translation>
+    </message>
+</context>
+<context>
+    <name>PortMapper</name>
+    <message>
+        <source>Your router did not show which address of this computer it sees; going on without forwarding port %1</source>
+        <translation>Votre routeur n&apos;a pas indiqué quelle adresse de cet ordinateur il voit ; on continue sans rediriger le port %1</translation>
+    </message>
+    <message>
+        <source>Port %1 on your router is taken by another computer%2; players on the internet may not reach you (choose another port with --peer-port, or free the port in the router&apos;s settings)</source>
+        <translation>Le port %1 de votre routeur est pris par un autre ordinateur%2 ; les joueurs sur Internet risquent de ne pas vous joindre (choisissez un autre port avec --peer-port, ou libérez le port dans les réglages du routeur)</translation>
+    </message>
+    <message>
+        <source>Your router stopped answering; going on without forwarding port %1</source>
+        <translation>Votre routeur ne répond plus ; on continue sans rediriger le port %1</translation>
+    </message>
+    <message>
+        <source>Your router refused to forward port %1 (error %2); if players on the internet cannot call you, forward the port by hand in the router&apos;s settings</source>
+        <translation>Votre routeur a refusé de rediriger le port %1 (erreur %2) ; si les joueurs sur Internet ne peuvent pas vous appeler, redirigez le port à la main dans les réglages du routeur</translation>
+    </message>
+    <message>
+        <source>Your router now forwards port %1 to this computer</source>
+        <translation>Votre routeur redirige maintenant le port %1 vers cet ordinateur</translation>
+    </message>
+    <message>
+        <source>; if players on the internet cannot call you, forward port %1 by hand in your router&apos;s settings</source>
+        <translation> ; si les joueurs sur Internet ne peuvent pas vous appeler, redirigez le port %1 à la main dans les réglages de votre routeur</translation>
+    </message>
+    <message>
+        <source>No router answered at %1</source>
+        <translation>Aucun routeur n&apos;a répondu à %1</translation>
+    </message>
+    <message>
+        <source>No router answered the request to forward a port</source>
+        <translation>Aucun routeur n&apos;a répondu à la demande de redirection de port</translation>
+    </message>
+    <message>
+        <source>No router that forwards ports answered</source>
+        <translation>Aucun routeur capable de rediriger des ports n&apos;a répondu</translation>
+    </message>
+    <message>
+        <source>The router&apos;s description at %1 is larger than any router&apos;s (over %2 KiB) and was not read</source>
+        <translation>La description du routeur à %1 est plus grande que celle de tout routeur (plus de %2 Kio) et n&apos;a pas été lue</translation>
+    </message>
+    <message>
+        <source>The router at %1 is not on your local network and was not asked</source>
+        <translation>Le routeur à %1 n&apos;est pas sur votre réseau local et n&apos;a pas été interrogé</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s answer could not be understood</source>
+        <translation>La réponse de votre routeur n&apos;a pas pu être comprise</translation>
+    </message>
+    <message>
+        <source>The router at %1 named a control address on another host or port, which was not used</source>
+        <translation>Le routeur à %1 a indiqué une adresse de contrôle sur un autre hôte ou port, qui n&apos;a pas été utilisée</translation>
+    </message>
+    <message>
+        <source>Port %1 on your router is taken by another computer (%2); players on the internet may not reach you</source>
+        <translation>Le port %1 de votre routeur est pris par un autre ordinateur (%2) ; les joueurs sur Internet risquent de ne pas vous joindre</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s answer could not be understood; going on without forwarding port %1</source>
+        <translation>La réponse de votre routeur n&apos;a pas pu être comprise ; on continue sans rediriger le port %1</translation>
+    </message>
+    <message>
+        <source>Your router said yes but does not forward port %1; forward it by hand in the router&apos;s settings if players cannot call you</source>
+        <translation>Votre routeur a dit oui mais ne redirige pas le port %1 ; redirigez-le à la main dans les réglages du routeur si les joueurs ne peuvent pas vous appeler</translation>
+    </message>
+    <message>
+        <source>Players on the internet can call you at %1</source>
+        <translation>Les joueurs sur Internet peuvent vous appeler à %1</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s own address %1 is %2, so players on the internet may still not reach you (another router or your provider sits in between)</source>
+        <translation>L&apos;adresse propre de votre routeur, %1, est %2 ; les joueurs sur Internet risquent donc de ne toujours pas vous joindre (un autre routeur ou votre fournisseur se trouve entre les deux)</translation>
+    </message>
+    <message>
+        <source>Another computer has taken port %1 on your router; players on the internet may no longer reach you</source>
+        <translation>Un autre ordinateur a pris le port %1 de votre routeur ; les joueurs sur Internet risquent de ne plus vous joindre</translation>
+    </message>
+    <message>
+        <source>Your router stopped answering; port %1 may no longer be forwarded to this computer</source>
+        <translation>Votre routeur ne répond plus ; le port %1 n&apos;est peut-être plus redirigé vers cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s answer could not be understood; port %1 may no longer be forwarded to this computer</source>
+        <translation>La réponse de votre routeur n&apos;a pas pu être comprise ; le port %1 n&apos;est peut-être plus redirigé vers cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Your router refused to keep forwarding port %1 (error %2); players on the internet may no longer reach you</source>
+        <translation>Votre routeur a refusé de continuer à rediriger le port %1 (erreur %2) ; les joueurs sur Internet risquent de ne plus vous joindre</translation>
+    </message>
+    <message>
+        <source>Your router no longer forwards port %1</source>
+        <translation>Votre routeur ne redirige plus le port %1</translation>
+    </message>
+    <message>
+        <source>Your router did not remove the forwarding of port %1; it ends by itself within %2 minutes</source>
+        <translation>Votre routeur n&apos;a pas supprimé la redirection du port %1 ; elle prend fin d&apos;elle-même dans %2 minutes au plus</translation>
+    </message>
+    <message>
+        <source>Your router did not remove the forwarding of port %1; remove it by hand in the router&apos;s settings</source>
+        <translation>Votre routeur n&apos;a pas supprimé la redirection du port %1 ; supprimez-la à la main dans les réglages du routeur</translation>
+    </message>
+    <message>
+        <source>The router setting takes off, discover, or the http:// address of the router&apos;s description (at most %1 characters), not &quot;%2&quot;.</source>
+        <translation>Le réglage du routeur accepte off, discover ou l&apos;adresse http:// de la description du routeur (%1 caractères au plus), pas « %2 ».</translation>
+    </message>
+    <message>
+        <source>This computer waits at %1, a private address: players on the internet can call it only if your router forwards port %2 to it. Options, &quot;Open Port On Router&quot; asks the router to do that.</source>
+        <translation>Cet ordinateur attend à %1, une adresse privée : les joueurs sur Internet ne peuvent l&apos;appeler que si votre routeur lui redirige le port %2. Options, « Ouvrir le port sur le routeur » le demande au routeur.</translation>
+    </message>
+</context>
+<context>
+    <name>RelayClient</name>
+    <message>
+        <source>The relay at %1 did not join the call in time: the player may have left.</source>
+        <translation>Le relais à %1 n&apos;a pas relié l&apos;appel à temps : le joueur est peut-être parti.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s relay closed your connection: callers can no longer reach you through it.</source>
+        <translation>Le relais du serveur a fermé votre connexion : on ne peut plus vous joindre par lui.</translation>
+    </message>
+    <message>
+        <source>The relay closed the call before the player answered: the player has left.</source>
+        <translation>Le relais a fermé l&apos;appel avant que le joueur ne réponde : le joueur est parti.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s relay at %1 cannot be reached (it may be off): callers cannot reach you.</source>
+        <translation>Le relais du serveur à %1 est injoignable (il est peut-être arrêté) : on ne peut pas vous joindre.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s relay at %1 cannot be reached (it may be off): this player cannot be called.</source>
+        <translation>Le relais du serveur à %1 est injoignable (il est peut-être arrêté) : ce joueur ne peut pas être appelé.</translation>
+    </message>
+    <message>
+        <source>The player is already playing. Try later.</source>
+        <translation>Le joueur est déjà en partie. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The relay at %1 sent something that is no relay answer.</source>
+        <translation>Le relais à %1 a envoyé quelque chose qui n&apos;est pas une réponse de relais.</translation>
+    </message>
+    <message>
+        <source>The relay refused: %1</source>
+        <translation>Le relais a refusé : %1</translation>
     </message>
 </context>
 <context>
