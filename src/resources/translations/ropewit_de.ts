@@ -1195,6 +1195,14 @@ Trotzdem hinzufügen?</translation>
         <source>&amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; has %2 characters, but a word may have at most %3: the game would leave it out.</source>
+        <translation>&quot;%1&quot; hat %2 Zeichen, ein Wort darf aber höchstens %3 haben: Das Spiel würde es auslassen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds &quot;%2&quot;, which no letter tile can guess: nobody could ever solve it.</source>
+        <translation>&quot;%1&quot; enthält &quot;%2&quot;, das keine Buchstabenkachel erraten kann: Niemand könnte es je lösen.</translation>
+    </message>
 </context>
 <context>
     <name>TGameOptions</name>
@@ -1792,6 +1800,22 @@ Spielzeit: %2 h %3 min</translation>
     <message>
         <source>Word %1 of %2</source>
         <translation>Wort %1 von %2</translation>
+    </message>
+    <message>
+        <source>The word list could not be read to its end: </source>
+        <translation>Die Wortliste konnte nicht bis zum Ende gelesen werden: </translation>
+    </message>
+    <message>
+        <source>1 word was left out: it holds a control character.</source>
+        <translation>1 Wort wurde ausgelassen: Es enthält ein Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>%1 words were left out: they hold control characters.</source>
+        <translation>%1 Wörter wurden ausgelassen: Sie enthalten Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>File could not be loaded.</source>
+        <translation>Die Datei konnte nicht geladen werden.</translation>
     </message>
 </context>
 </TS>

@@ -1195,6 +1195,14 @@ Add it anyway?</source>
         <source>&amp;Up</source>
         <translation>S&amp;ubir</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; has %2 characters, but a word may have at most %3: the game would leave it out.</source>
+        <translation>&quot;%1&quot; tiene %2 caracteres, pero una palabra puede tener %3 como máximo: el juego la omitiría.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds &quot;%2&quot;, which no letter tile can guess: nobody could ever solve it.</source>
+        <translation>&quot;%1&quot; contiene &quot;%2&quot;, que ninguna ficha de letra puede adivinar: nadie podría resolverla nunca.</translation>
+    </message>
 </context>
 <context>
     <name>TGameOptions</name>
@@ -1792,6 +1800,22 @@ Tiempo jugado: %2 h %3 min</translation>
     <message>
         <source>Word %1 of %2</source>
         <translation>Palabra %1 de %2</translation>
+    </message>
+    <message>
+        <source>The word list could not be read to its end: </source>
+        <translation>No se pudo leer la lista de palabras hasta el final: </translation>
+    </message>
+    <message>
+        <source>1 word was left out: it holds a control character.</source>
+        <translation>Se omitió 1 palabra: contiene un carácter de control.</translation>
+    </message>
+    <message>
+        <source>%1 words were left out: they hold control characters.</source>
+        <translation>Se omitieron %1 palabras: contienen caracteres de control.</translation>
+    </message>
+    <message>
+        <source>File could not be loaded.</source>
+        <translation>No se pudo cargar el archivo.</translation>
     </message>
 </context>
 </TS>

@@ -1195,6 +1195,14 @@ L&apos;ajouter quand même&#xa0;?</translation>
         <source>&amp;Up</source>
         <translation>&amp;Monter</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; has %2 characters, but a word may have at most %3: the game would leave it out.</source>
+        <translation>&quot;%1&quot; compte %2 caractères, mais un mot en a au plus %3&#xa0;: le jeu l&apos;ignorerait.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds &quot;%2&quot;, which no letter tile can guess: nobody could ever solve it.</source>
+        <translation>&quot;%1&quot; contient &quot;%2&quot;, qu&apos;aucune tuile de lettre ne peut deviner&#xa0;: personne ne pourrait jamais le trouver.</translation>
+    </message>
 </context>
 <context>
     <name>TGameOptions</name>
@@ -1792,6 +1800,22 @@ Temps de jeu : %2 h %3 min</translation>
     <message>
         <source>Word %1 of %2</source>
         <translation>Mot %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The word list could not be read to its end: </source>
+        <translation>La liste de mots n&apos;a pas pu être lue jusqu&apos;au bout&#xa0;: </translation>
+    </message>
+    <message>
+        <source>1 word was left out: it holds a control character.</source>
+        <translation>1 mot a été ignoré&#xa0;: il contient un caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>%1 words were left out: they hold control characters.</source>
+        <translation>%1 mots ont été ignorés&#xa0;: ils contiennent des caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>File could not be loaded.</source>
+        <translation>Le fichier n&apos;a pas pu être chargé.</translation>
     </message>
 </context>
 </TS>
