@@ -6,7 +6,9 @@
 # home; the two meet only through the lab. Then:
 #   relayed: IPv4 NAT on both sides, Ann waits through the relay, a whole game;
 #   ipv6:    Ann reaches the server over IPv6, her router drops new incoming connections;
-#   direct:  Ann's router forwards the game's port by hand, the relay sees nothing.
+#   direct:  Ann's router forwards the game's port by hand, the relay sees nothing;
+#   servers: two servers on one Redis store: Ann registers at one and waits through its relay,
+#            Bea finds her at the other and reaches the first one's relay.
 # Needs root, ip (iproute2) and nft (nftables); otherwise says why and exits with 77.
 #   nat_lab.sh LAB_PLAYER MATCHD
 set -u
@@ -67,7 +69,7 @@ addr() {
 set -e
 for ns in "${made[@]}"; do ip -n "$ns" link set lo up; done
 # The internet: the server's addresses, Ann's router's line, Bea's router's line.
-addr "$inet" lo 198.51.100.10/32 2001:db8:ff00::10/128
+addr "$inet" lo 198.51.100.10/32 198.51.100.11/32 2001:db8:ff00::10/128
 link "$inet" r1 "$r1" wan
 link "$inet" r2 "$r2" wan
 addr "$inet" r1 203.0.113.254/24 2001:db8:ff01::fe/64
@@ -125,20 +127,35 @@ fail() {
   bad=1
 }
 
-# One meeting: CASE, how Ann must be reached (relay|direct), the server's address for Ann.
+# A server with its relay, told callers reach it at ADDRESS, with OPTIONS.
+serve() {
+  local at=$1 log=$2
+  shift 2
+  ip netns exec "$inet" "$matchd" --port 52202 --relay-port 52203 --public-address "$at" \
+    --log-requests "$@" >"$log" 2>&1 &
+  servers+=($!)
+  pids+=($!)
+  waitFor grep -qs "relay on port 52203" "$log" || fail "the server at $at did not start"
+}
+
+# One meeting: CASE, how Ann must be reached (relay|direct), the server's address for Ann,
+# and for Bea when she uses another server (on the same Redis store, which `store` names).
 meet() {
   case=$1
-  local way=$2 log="$work/$1-matchd.log" started=$SECONDS bad=0 server a b
+  local way=$2 log="$work/$1-matchd.log" started=$SECONDS bad=0 a b
+  local beaServer=${4:-198.51.100.10} other="$work/$1-matchd2.log"
+  servers=()
   rm -f "$work"/ann-* "$work"/bea-*
-  ip netns exec "$inet" "$matchd" --port 52202 --relay-port 52203 \
-    --public-address 198.51.100.10 --log-requests >"$log" 2>&1 &
-  server=$!
-  pids+=("$server")
-  waitFor grep -qs "relay on port 52203" "$log" || fail "the server did not start"
+  if [ -n "${store:-}" ]; then
+    serve 198.51.100.10 "$log" --listen 198.51.100.10 --store "$store"
+    serve 198.51.100.11 "$other" --listen 198.51.100.11 --store "$store"
+  else
+    serve 198.51.100.10 "$log"
+  fi
   env LAB_WAY="$way" LAB_DIR="$work" LAB_SERVER="$3" \
     ip netns exec "$ann" "$player" LabPlayer ann >"$work/$case-ann.log" 2>&1 &
   a=$!
-  env LAB_WAY="$way" LAB_DIR="$work" LAB_SERVER=198.51.100.10 \
+  env LAB_WAY="$way" LAB_DIR="$work" LAB_SERVER="$beaServer" \
     ip netns exec "$bea" "$player" LabPlayer bea >"$work/$case-bea.log" 2>&1 &
   b=$!
   pids+=("$a" "$b")
@@ -151,11 +168,15 @@ meet() {
     grep -q -- "-> 09 reachable" "$log" || fail "the probe did not reach Ann"
     ! grep -q "relay call\|relay hold" "$log" || fail "the relay was used"
   fi
-  kill "$server" && wait "$server"
+  if [ -n "${store:-}" ]; then
+    grep -q -- "-> 05 1 player" "$other" || fail "the second server did not list Ann"
+  fi
+  kill "${servers[@]}" && wait "${servers[@]}"
   echo "$case: $((SECONDS - started)) s"
   [ "$bad" = 0 ] || {
     failed=1
     cat "$log" "$work/$case-ann.log" "$work/$case-bea.log"
+    [ -z "${store:-}" ] || cat "$other"
   }
 }
 
@@ -163,4 +184,15 @@ meet relayed relay 198.51.100.10
 meet ipv6 relay 2001:db8:ff00::10
 inns "$r1" nft add rule ip nat pre iifname wan tcp dport 52201 dnat to 192.168.1.2
 meet direct direct 198.51.100.10
+inns "$r1" nft flush chain ip nat pre
+if command -v redis-server >/dev/null; then
+  inns "$inet" redis-server --port 6379 --bind 127.0.0.1 --save '' --appendonly no \
+    >"$work/redis.log" 2>&1 &
+  pids+=($!)
+  waitFor grep -qs "Ready to accept connections" "$work/redis.log" || echo "FAIL: no Redis"
+  store=redis://127.0.0.1:6379/0
+  meet servers relay 198.51.100.10 198.51.100.11
+else
+  echo "servers: skipped, no redis-server"
+fi
 exit "$failed"
