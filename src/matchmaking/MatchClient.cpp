@@ -1,5 +1,7 @@
 #include "matchmaking/MatchClient.h"
 
+#include <QCoreApplication>
+
 #include "core/Text.h"
 #include "net/MessageGate.h"
 #include "net/PeerAddress.h"
@@ -27,7 +29,7 @@ constexpr int kRenewMs = 240 * 1000;
 constexpr int kAnswerMs = 10 * 1000;
 
 QString unableToConnect() {
-    return QStringLiteral("Unable to connect to the server.");
+    return QCoreApplication::translate("MatchClient", "Unable to connect to the server.");
 }
 
 // Name 0x01 address: who is registering or leaving.
@@ -234,7 +236,7 @@ void MatchClient::failed() {
         quietRenewal_ = false;
         return;
     }
-    Q_EMIT notice(QStringLiteral("Error"), unableToConnect());
+    Q_EMIT notice(tr("Error"), unableToConnect());
 }
 
 void MatchClient::send(int code, const QByteArray& payload) {
@@ -332,8 +334,7 @@ void MatchClient::handle(int code, const QByteArray& payload) {
     switch (code) {
         case kTheList:
             if (payload.isEmpty()) {
-                Q_EMIT notice(QStringLiteral("Notice"),
-                              QStringLiteral("No users are currently logged onto the server."));
+                Q_EMIT notice(tr("Notice"), tr("No users are currently logged onto the server."));
             } else {
                 Q_EMIT opponentsListed(text::fromAnsi(payload));
             }
@@ -347,8 +348,8 @@ void MatchClient::handle(int code, const QByteArray& payload) {
                                tr("The server's list is full and no longer shows you as waiting"));
                 break;
             }
-            Q_EMIT notice(QStringLiteral("Notice"),
-                          QStringLiteral("The user list on the server is full.  Name not added."));
+            Q_EMIT notice(tr("Notice"),
+                          tr("The user list on the server is full.  Name not added."));
             break;
         case kAdded:
             if (quietRenewal_) {

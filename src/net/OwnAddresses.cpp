@@ -1,5 +1,7 @@
 #include "net/OwnAddresses.h"
 
+#include <QCoreApplication>
+
 #include "core/Text.h"
 #include "net/PeerAddress.h"
 
@@ -17,13 +19,14 @@ QString ownAddressesText(const QString& routerAddress, quint16 routerPort,
     QString list;
     for (qsizetype i = 0; i < addresses.size(); ++i) {
         if (i > 0) {
-            list += QStringLiteral(" and");
+            list += QLatin1Char(' ') + QCoreApplication::translate("OwnAddresses", "and");
         }
         const quint16 port = i == 0 && !routerAddress.isEmpty() ? routerPort : ownPort;
         list += QLatin1Char(' ') + peeraddress::display(addresses.at(i), port);
     }
     list = text::bounded(list);
-    const QString prefix = addresses.size() >= 2 ? QStringLiteral("Your IP Addresses are")
-                                                 : QStringLiteral("Your IP Addresses is");
+    const QString prefix =
+        addresses.size() >= 2 ? QCoreApplication::translate("OwnAddresses", "Your IP Addresses are")
+                              : QCoreApplication::translate("OwnAddresses", "Your IP Addresses is");
     return prefix + list;
 }

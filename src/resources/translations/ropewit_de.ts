@@ -364,6 +364,26 @@ Erraten Sie das Wort, bevor die Figur vollständig ist, allein oder gegen einen 
         <source>The server&apos;s list is full and no longer shows you as waiting</source>
         <translation>Die Liste des Servers ist voll und führt Sie nicht mehr als wartend</translation>
     </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Keine Verbindung zum Server möglich.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>No users are currently logged onto the server.</source>
+        <translation>Zurzeit ist niemand am Server angemeldet.</translation>
+    </message>
+    <message>
+        <source>The user list on the server is full.  Name not added.</source>
+        <translation>Die Liste des Servers ist voll.  Der Name wurde nicht eingetragen.</translation>
+    </message>
 </context>
 <context>
     <name>MessageChannel</name>
@@ -454,6 +474,21 @@ Erraten Sie das Wort, bevor die Figur vollständig ist, allein oder gegen einen 
     <message>
         <source>This copy was started with --matchmaking-server %1: it asks that server until it is started without it.</source>
         <translation>Dieses Programm wurde mit --matchmaking-server %1 gestartet: Es fragt diesen Server, bis es ohne diese Option gestartet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>OwnAddresses</name>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>Your IP Addresses are</source>
+        <translation>Ihre IP-Adressen sind</translation>
+    </message>
+    <message>
+        <source>Your IP Addresses is</source>
+        <translation>Ihre IP-Adresse ist</translation>
     </message>
 </context>
 <context>

@@ -364,6 +364,26 @@ Adivine la palabra antes de que la figura esté completa, solo o contra un rival
         <source>The server&apos;s list is full and no longer shows you as waiting</source>
         <translation>La lista del servidor está llena y ya no le muestra como en espera</translation>
     </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>No se puede conectar con el servidor.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>No users are currently logged onto the server.</source>
+        <translation>Ahora mismo no hay nadie conectado al servidor.</translation>
+    </message>
+    <message>
+        <source>The user list on the server is full.  Name not added.</source>
+        <translation>La lista del servidor está llena.  No se ha añadido el nombre.</translation>
+    </message>
 </context>
 <context>
     <name>MessageChannel</name>
@@ -454,6 +474,21 @@ Adivine la palabra antes de que la figura esté completa, solo o contra un rival
     <message>
         <source>This copy was started with --matchmaking-server %1: it asks that server until it is started without it.</source>
         <translation>Este programa se inició con --matchmaking-server %1: consulta ese servidor hasta que se inicie sin esa opción.</translation>
+    </message>
+</context>
+<context>
+    <name>OwnAddresses</name>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Your IP Addresses are</source>
+        <translation>Sus direcciones IP son</translation>
+    </message>
+    <message>
+        <source>Your IP Addresses is</source>
+        <translation>Su dirección IP es</translation>
     </message>
 </context>
 <context>

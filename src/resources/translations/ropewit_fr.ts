@@ -364,6 +364,26 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
         <source>The server&apos;s list is full and no longer shows you as waiting</source>
         <translation>La liste du serveur est pleine et ne vous montre plus en attente</translation>
     </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Impossible de se connecter au serveur.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
+    <message>
+        <source>No users are currently logged onto the server.</source>
+        <translation>Personne n&apos;est connecté au serveur pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>The user list on the server is full.  Name not added.</source>
+        <translation>La liste du serveur est pleine.  Le nom n&apos;a pas été ajouté.</translation>
+    </message>
 </context>
 <context>
     <name>MessageChannel</name>
@@ -454,6 +474,21 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
     <message>
         <source>This copy was started with --matchmaking-server %1: it asks that server until it is started without it.</source>
         <translation>Ce programme a été lancé avec --matchmaking-server %1&#xa0;: il interroge ce serveur tant qu&apos;il n&apos;est pas relancé sans cette option.</translation>
+    </message>
+</context>
+<context>
+    <name>OwnAddresses</name>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>Your IP Addresses are</source>
+        <translation>Vos adresses IP sont</translation>
+    </message>
+    <message>
+        <source>Your IP Addresses is</source>
+        <translation>Votre adresse IP est</translation>
     </message>
 </context>
 <context>
