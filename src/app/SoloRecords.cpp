@@ -14,6 +14,7 @@
 #include "core/Prompts.h"
 #include "dialogs/NewGameChoice.h"
 #include "dialogs/TChooseList.h"
+#include "dialogs/TDoNewGame.h"
 #include "dialogs/TStatistics.h"
 #include "game/DailyWord.h"
 #include "game/ListCatalog.h"
@@ -218,8 +219,10 @@ void SoloRecords::playListByName() {
     if (prompts.runDialog(dialog) != QDialog::Accepted || dialog.chosenPath().isEmpty()) {
         return;
     }
-    // The same way as the wizard's choice to play alone, so a new run starts here too.
+    // The same way as the wizard's choice to play alone, so a new run starts here too and a
+    // player who was waiting for a call stops waiting (and leaves the server's list).
     endRun();
+    window_.NewGameWizardHooks().stopNetworkPlay();
     NewGameChoice choice;
     choice.action = NewGameChoice::Action::PlayAlone;
     choice.wordListPath = dialog.chosenPath();

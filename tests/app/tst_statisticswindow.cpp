@@ -8,6 +8,7 @@
 
 #include "TestFiles.h"
 #include "TestWindow.h"
+#include "TwoPlayerScript.h"
 #include "app/SoloRecords.h"
 #include "dialogs/TChooseList.h"
 #include "dialogs/TStatistics.h"
@@ -86,7 +87,9 @@ private Q_SLOTS:
 
     // Choosing another game ends the run: its summary and figures are shown once, before.
     void aListChosenByItsTitleIsPlayedAloneAndEndsWithItsSummary() {
-        TestWindow t;
+        TestWindow t(QByteArray(), script::freePort());
+        t->network().StartServer();
+        QVERIFY(t->peer().isListening());
         QVERIFY(QDir(t.dir.path()).mkpath(QStringLiteral("lists")));
         t.writeFile(QStringLiteral("lists/MINE.TXT"), "My Birds\r\nWREN\r\nROBIN\r\n");
         t.prompts.dialogScript.push_back([](QDialog& d) {
@@ -98,6 +101,7 @@ private Q_SLOTS:
             return d.result();
         });
         t->ui().MenuByName->trigger();
+        QVERIFY(!t->peer().isListening());  // as the wizard's choice to play alone does
         QVERIFY(t->game().solo());
         QCOMPARE(t->game().words().title(), QStringLiteral("My Birds"));
         QVERIFY((QStringList{"WREN", "ROBIN"}).contains(t->game().round().word()));
