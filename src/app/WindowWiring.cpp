@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,6 +29,34 @@
 #include "widgets/ClickLabel.h"
 
 namespace {
+
+// The close box and Exit alike: a game against an opponent is not left by a quick click or
+// Ctrl+Q without asking first.
+class LeaveGuard : public QObject {
+public:
+    explicit LeaveGuard(TMainWin& w) : QObject(&w), w_(w) { w.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &w_ || event->type() != QEvent::Close || confirmed_ ||
+            !w_.game().gameInProgress()) {
+            return false;
+        }
+        confirmed_ = w_.context().prompts->question(
+            &w_, QCoreApplication::translate("WindowWiring", "Exit"),
+            QCoreApplication::translate("WindowWiring", "Leave the game against %1 and exit?")
+                .arg(w_.game().opponentName()));
+        if (confirmed_) {
+            return false;
+        }
+        event->ignore();
+        return true;
+    }
+
+private:
+    TMainWin& w_;
+    bool confirmed_ = false;
+};
 
 // The word ends lost and shows itself as after the last miss; then the next word comes.
 void skipWord(TMainWin& w) {
@@ -57,16 +86,8 @@ void connectControls(TMainWin& w, OptionsMenu& options) {
         QObject::connect(action, &QAction::triggered, &w, handler);
     }
     // The help menu and Exit need nothing but the window.
-    QObject::connect(ui.MenuExit, &QAction::triggered, &w, [&w] {
-        // A quick Ctrl+Q should not end an opponent's game by mistake.
-        if (!w.game().gameInProgress() ||
-            w.context().prompts->question(
-                &w, QCoreApplication::translate("WindowWiring", "Exit"),
-                QCoreApplication::translate("WindowWiring", "Leave the game against %1 and exit?")
-                    .arg(w.game().opponentName()))) {
-            w.close();
-        }
-    });
+    QObject::connect(ui.MenuExit, &QAction::triggered, &w, &QWidget::close);
+    new LeaveGuard(w);  // a child of the window
     QObject::connect(ui.MenuSkip, &QAction::triggered, &w, [&w] { skipWord(w); });
     QObject::connect(ui.MenuContents, &QAction::triggered, &w, [&w] {
         helpmenu::openContents(*w.context().prompts, &w, w.settings().ProgramDir);

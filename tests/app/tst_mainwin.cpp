@@ -50,7 +50,8 @@ private Q_SLOTS:
         QCOMPARE(t->ui().DisplayyourIPAddress1->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
     }
 
-    // F1 and Ctrl+Q work beside the menus' own shortcuts, and do what the menus do.
+    // F1 and Ctrl+Q work beside the menus' own shortcuts, and do what the menus do; the close
+    // box asks as Exit does.
     void helpAndQuitKeys() {
         TestWindow t;
         QCOMPARE(t->ui().MenuContents->shortcut(), QKeySequence(Qt::Key_F1));
@@ -71,6 +72,9 @@ private Q_SLOTS:
         QTest::keyClick(t.win.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(t.prompts.withCaption(QStringLiteral("Exit")).size(), 1);
         QVERIFY(t->isVisible());
+        t.prompts.questionAnswers = {false};  // nor by the close box
+        QVERIFY(!t->close());
+        QCOMPARE(t.prompts.withCaption(QStringLiteral("Exit")).size(), 2);
         QTest::keyClick(t.win.get(), Qt::Key_Q, Qt::ControlModifier);
         QTRY_VERIFY(!t->isVisible());
     }
