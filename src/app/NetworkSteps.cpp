@@ -15,6 +15,7 @@
 #include "matchmaking/OpponentList.h"
 #include "matchmaking/ReachCheck.h"
 #include "matchmaking/RelayClient.h"
+#include "net/AddressScope.h"
 #include "net/MessageGate.h"
 #include "net/PeerAddress.h"
 #include "net/PeerConnection.h"
@@ -205,17 +206,25 @@ void NetworkSteps::checkReach() {
 
 void NetworkSteps::reachAnswered(bool reachable, quint16 relayPort) {
     const QString address = match_.registeredAddress();
+    // A server lists a player who registered with an address nobody outside can call (the
+    // home network's own) at the address it sees him come from, which this side cannot know.
+    const peeraddress::Parsed registered = peeraddress::parse(address);
+    const QString where =
+        registered.target &&
+                addressscope::reachableFromInternet(addressscope::classify(registered.target->host))
+            ? address
+            : QCoreApplication::translate("NetworkSteps", "the address the server lists for you");
     if (reachable) {
         logLine_(peer_.portMapper().isMapped()
                      ? QStringLiteral(">>") +
                            QCoreApplication::translate("NetworkSteps",
                                                        "Callers can reach you at %1 through your "
                                                        "router's port mapping.")
-                               .arg(address)
+                               .arg(where)
                      : QStringLiteral(">>") +
                            QCoreApplication::translate("NetworkSteps",
                                                        "Callers can reach you directly at %1.")
-                               .arg(address));
+                               .arg(where));
         return;
     }
     if (relayPort == 0) {
@@ -225,7 +234,7 @@ void NetworkSteps::reachAnswered(bool reachable, quint16 relayPort) {
                      "Callers cannot reach you at %1, and the server has no relay: "
                      "turn on Options, Open Port On Router, forward port %2 to this "
                      "computer, or use a server with a relay.")
-                     .arg(address, QString::number(peer_.listeningPort(ctx_.peerPort))));
+                     .arg(where, QString::number(peer_.listeningPort(ctx_.peerPort))));
         return;
     }
     logLine_(
@@ -233,7 +242,7 @@ void NetworkSteps::reachAnswered(bool reachable, quint16 relayPort) {
         QCoreApplication::translate("NetworkSteps",
                                     "Callers cannot reach you at %1: you wait through the server's "
                                     "relay instead.")
-            .arg(address));
+            .arg(where));
     // The relay renews the registration while it holds this player.
     match_.holdRenewals(true);
     relay_->hold(match_.host(), relayPort, settings_.UserName, address);

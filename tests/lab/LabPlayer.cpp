@@ -89,9 +89,13 @@ private Q_SLOTS:
         TestWindow& a = *t_;
         a->options().LoadGame(a.writeFile(QStringLiteral("fruit.txt"), kFruit));
         startThroughTheWizard(a, choose(&TDoNewGame::RegServer));
-        // The router's own words: nobody reaches her, or its forwarded port does.
-        const QString told = relayed() ? QStringLiteral(">>Waiting through the server's relay")
-                                       : QStringLiteral(">>Callers can reach you directly at");
+        // The router's own words: nobody reaches her, or its forwarded port does, at its own
+        // address, which she cannot know (hers is the home network's).
+        const QString told =
+            relayed()
+                ? QStringLiteral(">>Waiting through the server's relay")
+                : QStringLiteral(
+                      ">>Callers can reach you directly at the address the server lists for you.");
         QTRY_VERIFY_WITH_TIMEOUT(logOf(a).join('\n').contains(told), kSlowMs);
         QVERIFY(QFile(shared("ann-waiting")).open(QIODevice::WriteOnly));
 

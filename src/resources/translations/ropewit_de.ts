@@ -434,6 +434,10 @@ Erraten Sie das Wort, bevor die Figur vollständig ist, allein oder gegen einen 
         <source>Attempting To Connect through the server&apos;s relay</source>
         <translation>Verbindungsversuch über das Relais des Servers</translation>
     </message>
+    <message>
+        <source>the address the server lists for you</source>
+        <translation>der Adresse, die der Server für Sie zeigt</translation>
+    </message>
 </context>
 <context>
     <name>OpponentList</name>

@@ -434,6 +434,10 @@ Adivine la palabra antes de que la figura esté completa, solo o contra un rival
         <source>Attempting To Connect through the server&apos;s relay</source>
         <translation>Intentando conectar a través del relé del servidor</translation>
     </message>
+    <message>
+        <source>the address the server lists for you</source>
+        <translation>la dirección que el servidor indica para usted</translation>
+    </message>
 </context>
 <context>
     <name>OpponentList</name>

@@ -434,6 +434,10 @@ Devinez le mot avant que le pendu soit complet, seul ou contre un adversaire sur
         <source>Attempting To Connect through the server&apos;s relay</source>
         <translation>Tentative de connexion via le relais du serveur</translation>
     </message>
+    <message>
+        <source>the address the server lists for you</source>
+        <translation>l&apos;adresse que le serveur indique pour vous</translation>
+    </message>
 </context>
 <context>
     <name>OpponentList</name>
