@@ -190,6 +190,8 @@ void SoloRecords::playDailyWord(const QDate& date) {
                             .arg(QDir::toNativeSeparators(path)));
         return;
     }
+    // A solo game of its own: a call must not break into the day's one try.
+    window_.NewGameWizardHooks().stopNetworkPlay();
     const int i = dailyword::indexFor(date, daily.count());
     interrupted_ = std::make_unique<WordSource>(game_.words());
     interruptedTitle_ = window_.windowTitle();

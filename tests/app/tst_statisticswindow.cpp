@@ -56,7 +56,8 @@ private Q_SLOTS:
     }
 
     void theWordOfTheDayHasOneTryAndItsOwnFigures() {
-        TestWindow t;
+        TestWindow t(QByteArray(), script::freePort());
+        t->network().StartServer();
         SoloRecords* records = t->findChild<SoloRecords*>();
         const QDate day(2026, 5, 1);
         QString summary;
@@ -65,6 +66,7 @@ private Q_SLOTS:
             return 0;
         };
         records->playDailyWord(day);
+        QVERIFY(!t->peer().isListening());  // no call breaks into the day's one try
         QCOMPARE(t->windowTitle(), QStringLiteral("Ropewit: Word of the Day"));
         for (int tile = 1; tile <= 26 && records->store().statistics().daily().played == 0;
              ++tile) {
