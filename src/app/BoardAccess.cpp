@@ -21,6 +21,26 @@ QString readerText(const char* text) {
     return QCoreApplication::translate("Accessibility", text);
 }
 
+// A tile's own description while it carries the news of a guess.
+constexpr const char* kPlainDescription = "ropewitPlainDescription";
+
+bool isTile(const MainWinControls& ui, const QWidget* w) {
+    for (int i = 1; w != nullptr && i <= Alphabet::kMaxTiles; ++i) {
+        if (ui.AlphabetTiles[i] == w) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void dropNews(QWidget* tile) {
+    const QVariant plain = tile->property(kPlainDescription);
+    if (plain.isValid()) {
+        tile->setProperty(kPlainDescription, QVariant());
+        tile->setAccessibleDescription(plain.toString());
+    }
+}
+
 bool tileShown(const ClickLabel* tile) {
     return !tile->isHidden() && tile->isEnabled();
 }
@@ -141,6 +161,7 @@ void describe(const MainWinControls& ui, const Round& round) {
             !tried               ? readerText(QT_TRANSLATE_NOOP("Accessibility", "not yet guessed"))
             : missed.contains(c) ? readerText(QT_TRANSLATE_NOOP("Accessibility", "not in the word"))
                                  : readerText(QT_TRANSLATE_NOOP("Accessibility", "in the word"));
+        ui.AlphabetTiles[i]->setProperty(kPlainDescription, QVariant());
         setDescriptionIfNew(ui.AlphabetTiles[i], state);
         if (tried) {
             used << QStringLiteral("%1 %2").arg(letterName(c), state);
@@ -170,6 +191,24 @@ void announce(const MainWinControls& ui, const QString& news) {
     // A reader that missed the description's change still gets an alert.
     QAccessibleEvent alert(ui.SpokenWord, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+    // Readers such as Orca speak only what has the focus. A player on the board gets it back
+    // on the grid's tab stop, the tile after the one just guessed: the news rides in that
+    // tile's description until the focus leaves it.
+    QWidget* focused = QApplication::focusWidget();
+    if (news.isEmpty() || (focused != ui.MainPanel && !isTile(ui, focused))) {
+        return;
+    }
+    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
+        ClickLabel* tile = ui.AlphabetTiles[i];
+        if (tile->focusPolicy() != Qt::NoFocus && tileShown(tile)) {
+            const QVariant plain = tile->property(kPlainDescription);
+            const QString state =
+                plain.isValid() ? plain.toString() : tile->accessibleDescription();
+            tile->setProperty(kPlainDescription, state);
+            tile->setAccessibleDescription(news + QLatin1Char(' ') + state);
+            return;
+        }
+    }
 }
 
 QString endNews(const Round& round) {
@@ -184,6 +223,9 @@ QString endNews(const Round& round) {
 QString guessNews(const Round& round, QChar letter, bool hit) {
     const QString news =
         hit ? readerText(QT_TRANSLATE_NOOP("Accessibility", "%1 is in the word."))
+                  .arg(letterName(letter))
+        : round.guessesLeft() == 1
+            ? readerText(QT_TRANSLATE_NOOP("Accessibility", "%1 is not in the word, 1 guess left."))
                   .arg(letterName(letter))
             : readerText(
                   QT_TRANSLATE_NOOP("Accessibility", "%1 is not in the word, %2 guesses left."))
@@ -206,11 +248,13 @@ void keepFocusOnTiles(const MainWinControls& ui, int tile) {
         }
         return;
     }
-    going->setFocusPolicy(Qt::NoFocus);
+    // Straight from tile to tile: a tile that loses its focus policy first hands the focus to
+    // the board, which a reader would announce in between.
     ui.AlphabetTiles[next]->setFocusPolicy(Qt::TabFocus);
     if (going->hasFocus()) {
         ui.AlphabetTiles[next]->setFocus(Qt::OtherFocusReason);
     }
+    going->setFocusPolicy(Qt::NoFocus);
 }
 
 }  // namespace boardaccess
@@ -256,7 +300,10 @@ int BoardKeys::tabStop() const {
 }
 
 void BoardKeys::moveTo(int tile) {
-    if (tile < 1 || tile > Alphabet::kMaxTiles || !tileShown(ui_.AlphabetTiles[tile])) {
+    // A tile that has the focus keeps it: taking it away and back would drop the news it
+    // carries.
+    if (tile < 1 || tile > Alphabet::kMaxTiles || !tileShown(ui_.AlphabetTiles[tile]) ||
+        ui_.AlphabetTiles[tile]->hasFocus()) {
         return;
     }
     ui_.AlphabetTiles[tabStop()]->setFocusPolicy(Qt::NoFocus);
@@ -276,6 +323,11 @@ void BoardKeys::focusBoard() {
 }
 
 bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && watched->isWidgetType() &&
+        isTile(ui_, static_cast<QWidget*>(watched))) {
+        dropNews(static_cast<QWidget*>(watched));
+        return false;
+    }
     if (event->type() == QEvent::FocusIn && watched != qApp) {
         // The window's key preview, set up after this, would take Space as a guess of the
         // space tile; the last filter installed sees the keys first.

@@ -184,6 +184,8 @@ void buildWelcomePanel(MainWinControls& ui, QWidget* central) {
     ui.StartGame =
         new QPushButton(QCoreApplication::translate("TMainWin", "&Start New Game"), ui.BlankPanel);
     ui.StartGame->setGeometry(184, 160, 113, 25);
+    // Return presses a focused button outside dialogs too, as a keyboard player expects.
+    ui.StartGame->setAutoDefault(true);
 }
 
 // The hint and the used letters, left of the gallows.
@@ -311,6 +313,7 @@ void buildControlPanel(MainWinControls& ui, QWidget* central, const QColor& face
     ui.ActionButton =
         new QPushButton(QCoreApplication::translate("TMainWin", "Start &Game"), ui.ControlPanel);
     ui.ActionButton->setGeometry(24, 92, 129, 25);
+    ui.ActionButton->setAutoDefault(true);
     ui.ActionButton->setFont(arialFont(15, true));
     QPalette pal = ui.ActionButton->palette();
     pal.setColor(QPalette::ButtonText, Qt::red);

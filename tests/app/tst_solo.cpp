@@ -13,6 +13,7 @@
 #include "TestWindow.h"
 #include "Testing.h"
 #include "TwoPlayerScript.h"
+#include "app/BoardAccess.h"
 #include "core/LetterTile.h"
 #include "core/Random.h"
 #include "dialogs/TDoNewGame.h"
@@ -148,6 +149,11 @@ private Q_SLOTS:
         QCOMPARE(spoken(ui.SpokenWord), QStringLiteral("blank, A, blank: 3 letters, 2 to find"));
         QCOMPARE(spoken(ui.SpokenWord, QAccessible::Description),
                  QStringLiteral("Z is not in the word, 7 guesses left."));
+        Round last;
+        last.begin(QStringLiteral("CAT"), {}, 2);
+        last.guess(26);
+        QCOMPARE(boardaccess::guessNews(last, QLatin1Char('Z'), false),
+                 QStringLiteral("Z is not in the word, 1 guess left."));
         QCOMPARE(spoken(ui.Guesses), QStringLiteral("7 Guesses Left"));
         QCOMPARE(ui.UsedLettersLabel->struck(), QStringLiteral("Z"));  // crossed out
         QCOMPARE(spoken(ui.Play1ScorePan), QStringLiteral("Player 1's score: 0"));
@@ -166,9 +172,19 @@ private Q_SLOTS:
             {Qt::Key_Down, 7},   {Qt::Key_Up, 2},    {Qt::Key_Left, 1},  {Qt::Key_Return, 2},
             {Qt::Key_Right, 4},  {Qt::Key_Down, 9},  {Qt::Key_Down, 14}, {Qt::Key_Down, 19},
             {Qt::Key_Right, 20}, {Qt::Key_Enter, 21}};
+        // A reader speaks the focus: a guess's news rides on the tile the focus moved to, until
+        // the focus leaves it.
+        const auto description = [&](int tile) {
+            return spoken(t->ui().AlphabetTiles[tile], QAccessible::Description);
+        };
         for (const auto& [key, focused] : keys) {
             QTest::keyClick(QApplication::focusWidget(), key);
             QCOMPARE(QApplication::focusWidget(), t->ui().AlphabetTiles[focused]);
+            if (key == Qt::Key_Space) {
+                QCOMPARE(description(4), QStringLiteral("C is in the word. not yet guessed"));
+            } else if (focused == 2 && key == Qt::Key_Left) {
+                QCOMPARE(description(4), QStringLiteral("not yet guessed"));
+            }
         }
         QCOMPARE(t->game().round().word(), QStringLiteral("DOG"));
         QCOMPARE(t.prompts.messages().size(), 1);

@@ -188,12 +188,14 @@ private Q_SLOTS:
             w.activateWindow();
             return QTest::qWaitForWindowActive(&w);
         };
-        QVERIFY(runWizard(t, [&](TDoNewGame& w) {
+        scriptWizard(t, [&](TDoNewGame& w) {
             QVERIFY(active(w));
             QCOMPARE(QApplication::focusWidget(), w.PlayOpp);  // the choice remembered
             press(Qt::Key_Up);
             press(Qt::Key_Return);
-        }));
+        });
+        QTest::keyClick(t->ui().StartGame, Qt::Key_Return);  // the welcome's button
+        QCOMPARE(t.prompts.count(QStringLiteral("dialog")), 1);
         QVERIFY(t->game().solo());
         const QString address = QStringLiteral("127.0.0.1:%1").arg(freePort());
         QVERIFY(runWizard(t, [&](TDoNewGame& w) {

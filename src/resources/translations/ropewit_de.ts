@@ -159,6 +159,10 @@
         <source>Players waiting</source>
         <translation>Wartende Spieler</translation>
     </message>
+    <message>
+        <source>%1 is not in the word, 1 guess left.</source>
+        <translation>%1 ist nicht im Wort, noch 1 Versuch.</translation>
+    </message>
 </context>
 <context>
     <name>AddressScope</name>

@@ -159,6 +159,10 @@
         <source>Players waiting</source>
         <translation>Jugadores en espera</translation>
     </message>
+    <message>
+        <source>%1 is not in the word, 1 guess left.</source>
+        <translation>%1 no está en la palabra, queda 1 intento.</translation>
+    </message>
 </context>
 <context>
     <name>AddressScope</name>

@@ -159,6 +159,10 @@
         <source>Players waiting</source>
         <translation>Joueurs en attente</translation>
     </message>
+    <message>
+        <source>%1 is not in the word, 1 guess left.</source>
+        <translation>%1 n&apos;est pas dans le mot, il reste 1 essai.</translation>
+    </message>
 </context>
 <context>
     <name>AddressScope</name>
