@@ -41,6 +41,16 @@ void dropNews(QWidget* tile) {
     }
 }
 
+// The one tile Tab stops at.
+int tabStop(const MainWinControls& ui) {
+    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
+        if (ui.AlphabetTiles[i]->focusPolicy() != Qt::NoFocus) {
+            return i;
+        }
+    }
+    return 1;
+}
+
 bool tileShown(const ClickLabel* tile) {
     return !tile->isHidden() && tile->isEnabled();
 }
@@ -198,17 +208,14 @@ void announce(const MainWinControls& ui, const QString& news) {
     if (news.isEmpty() || (focused != ui.MainPanel && !isTile(ui, focused))) {
         return;
     }
-    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
-        ClickLabel* tile = ui.AlphabetTiles[i];
-        if (tile->focusPolicy() != Qt::NoFocus && tileShown(tile)) {
-            const QVariant plain = tile->property(kPlainDescription);
-            const QString state =
-                plain.isValid() ? plain.toString() : tile->accessibleDescription();
-            tile->setProperty(kPlainDescription, state);
-            tile->setAccessibleDescription(news + QLatin1Char(' ') + state);
-            return;
-        }
+    ClickLabel* tile = ui.AlphabetTiles[tabStop(ui)];
+    if (!tileShown(tile)) {
+        return;
     }
+    const QVariant plain = tile->property(kPlainDescription);
+    const QString state = plain.isValid() ? plain.toString() : tile->accessibleDescription();
+    tile->setProperty(kPlainDescription, state);
+    tile->setAccessibleDescription(news + QLatin1Char(' ') + state);
 }
 
 QString endNews(const Round& round) {
@@ -290,15 +297,6 @@ int BoardKeys::focusedTile() const {
     return 0;
 }
 
-int BoardKeys::tabStop() const {
-    for (int i = 1; i <= Alphabet::kMaxTiles; ++i) {
-        if (ui_.AlphabetTiles[i]->focusPolicy() != Qt::NoFocus) {
-            return i;
-        }
-    }
-    return 1;
-}
-
 void BoardKeys::moveTo(int tile) {
     // A tile that has the focus keeps it: taking it away and back would drop the news it
     // carries.
@@ -306,7 +304,7 @@ void BoardKeys::moveTo(int tile) {
         ui_.AlphabetTiles[tile]->hasFocus()) {
         return;
     }
-    ui_.AlphabetTiles[tabStop()]->setFocusPolicy(Qt::NoFocus);
+    ui_.AlphabetTiles[tabStop(ui_)]->setFocusPolicy(Qt::NoFocus);
     ui_.AlphabetTiles[tile]->setFocusPolicy(Qt::TabFocus);
     ui_.AlphabetTiles[tile]->setFocus(Qt::OtherFocusReason);
 }
@@ -315,7 +313,7 @@ void BoardKeys::focusBoard() {
     if (ui_.MainPanel->isHidden()) {
         return;
     }
-    if (const int tile = nearestShownTile(ui_, tabStop(), false)) {
+    if (const int tile = nearestShownTile(ui_, tabStop(ui_), false)) {
         moveTo(tile);
     } else {
         ui_.MainPanel->setFocus(Qt::OtherFocusReason);

@@ -49,8 +49,6 @@ protected:
 
 private:
     int focusedTile() const;
-    // The one tile Tab stops at.
-    int tabStop() const;
     void moveTo(int tile);
 
     const MainWinControls& ui_;
